@@ -1,0 +1,43 @@
+// The command line's Host: status texts on standard error, Ctrl-C as Cancel.
+#pragma once
+
+#include <string>
+
+#include "core/host.h"
+
+namespace vl::cli {
+
+// Phase texts and messages go to standard error, one per line. While standard
+// error is a terminal, the progress counter is redrawn in place; otherwise it is
+// not printed. The scan shows progress in panel 2, the database operations in
+// panel 1. Questions are answered Yes.
+class CliHost : public Host {
+ public:
+  explicit CliHost(int progressPanel = 2);
+  ~CliHost() override;
+
+  void setStatus(int panel, const std::string& text) override;
+  void processEvents() override {}
+  void showMessage(MessageKind kind, const std::string& text) override;
+  bool askYesNo(const std::string& text) override;
+  void beep() override {}
+  void pushCursor(BusyCursor) override {}
+  void popCursor() override {}
+
+  // How many error messages were shown.
+  int errorCount() const { return errors_; }
+
+ private:
+  void clearProgress();
+
+  int progressPanel_;
+  bool terminal_;
+  bool progressShown_ = false;
+  std::string lastPhase_;
+  int errors_ = 0;
+};
+
+// Makes Ctrl-C (SIGINT) set ScanCancelled instead of ending the program.
+void InstallCancelOnInterrupt();
+
+}  // namespace vl::cli

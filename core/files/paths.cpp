@@ -1,0 +1,60 @@
+// Path helpers: POSIX paths with "/" as the only separator.
+#include "core/files/paths.h"
+
+#include <sys/stat.h>
+
+namespace vl {
+
+namespace {
+
+size_t nameStart(std::string_view path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string_view::npos ? 0 : slash + 1;
+}
+
+size_t extensionStart(std::string_view path) {
+  const size_t dot = path.rfind('.');
+  if (dot == std::string_view::npos || dot < nameStart(path)) return path.size();
+  return dot;
+}
+
+}  // namespace
+
+std::string AddSlash(std::string_view path) {
+  std::string result(path);
+  if (!result.empty() && result.back() != '/') result += '/';
+  return result;
+}
+
+std::string FileNameOf(std::string_view path) { return std::string(path.substr(nameStart(path))); }
+
+std::string FolderOf(std::string_view path) { return std::string(path.substr(0, nameStart(path))); }
+
+std::string ExtensionOf(std::string_view path) { return std::string(path.substr(extensionStart(path))); }
+
+std::string FileNameNoExt(std::string_view path) {
+  const size_t start = nameStart(path);
+  return std::string(path.substr(start, extensionStart(path) - start));
+}
+
+std::string ForceExtension(std::string_view path, std::string_view ext) {
+  std::string result = FolderOf(path) + FileNameNoExt(path);
+  if (ext.empty() || ext.front() != '.') result += '.';
+  result += ext;
+  return result;
+}
+
+std::string UpperAscii(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return result;
+}
+
+bool FileExists(const std::string& path) {
+  struct stat st {};
+  return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+}  // namespace vl

@@ -1,0 +1,27 @@
+// Path helpers: POSIX paths with "/" as the only separator.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vl {
+
+// Path with "/" appended, unless it is empty or already ends with "/".
+std::string AddSlash(std::string_view path);
+// The part after the last "/" (the whole path when there is none).
+std::string FileNameOf(std::string_view path);
+// The part up to and including the last "/" (empty when there is none).
+std::string FolderOf(std::string_view path);
+// From the last "." after the last "/" to the end; empty when there is none.
+std::string ExtensionOf(std::string_view path);
+// The file name without its extension.
+std::string FileNameNoExt(std::string_view path);
+// The folder, the file name without extension, then Ext (a "." is put in front
+// of Ext unless it already begins with one).
+std::string ForceExtension(std::string_view path, std::string_view ext);
+// The letters a to z turned into A to Z; every other byte unchanged.
+std::string UpperAscii(std::string_view text);
+// True when a file (not a folder) exists at path, following symbolic links.
+bool FileExists(const std::string& path);
+
+}  // namespace vl

@@ -1,0 +1,54 @@
+// The host interface through which long core operations talk to their caller.
+#pragma once
+
+#include <atomic>
+#include <string>
+
+namespace vl {
+
+// The process-wide cancel flag: cleared when a scan or database operation starts,
+// set by the caller's Cancel command (or Ctrl-C in the CLI) and by a missing database.
+extern std::atomic<bool> ScanCancelled;
+
+enum class MessageKind { Error, Information };
+
+enum class BusyCursor {
+  Hourglass,    // plain wait cursor
+  AppStarting,  // arrow with hourglass: the program stays usable meanwhile
+};
+
+// What a long operation needs from whoever runs it: the GUI, the CLI and the
+// tests each implement it. Every call happens on the thread that runs the
+// operation (the GUI's main thread).
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Status-bar panel texts: the scan writes its phase into panel 1 and its
+  // progress counter ("12 / 340") into panel 2; the database dialog uses 0 and 1.
+  virtual void setStatus(int panel, const std::string& text) = 0;
+  // Lets pending user-interface events run; callers test ScanCancelled right after.
+  virtual void processEvents() = 0;
+  // A modal message with an OK button.
+  virtual void showMessage(MessageKind kind, const std::string& text) = 0;
+  // A confirmation with Yes and No; true for Yes.
+  virtual bool askYesNo(const std::string& text) = 0;
+  virtual void beep() = 0;
+  // Busy cursors nest: only the outermost pop restores the normal cursor.
+  virtual void pushCursor(BusyCursor cursor) = 0;
+  virtual void popCursor() = 0;
+};
+
+// Shows a busy cursor for the lifetime of the guard.
+class CursorGuard {
+ public:
+  CursorGuard(Host& host, BusyCursor cursor) : host_(host) { host_.pushCursor(cursor); }
+  ~CursorGuard() { host_.popCursor(); }
+  CursorGuard(const CursorGuard&) = delete;
+  CursorGuard& operator=(const CursorGuard&) = delete;
+
+ private:
+  Host& host_;
+};
+
+}  // namespace vl

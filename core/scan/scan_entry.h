@@ -1,0 +1,51 @@
+// One file taking part in a scan or a database build, its fingerprint, and scan lists.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vl {
+
+constexpr int GridWidth = 10;
+constexpr int GridHeight = 10;
+constexpr size_t FingerprintSize = GridWidth * GridHeight;
+constexpr size_t MaxPathLength = 255;
+constexpr size_t MaxVolumeLength = 13;
+
+// A 10 x 10 grid of tone codes 0 (lightest quarter) to 3 (darkest), column-major:
+// byte x * 10 + y holds column x, row y.
+using TFingerprint = std::array<uint8_t, FingerprintSize>;
+
+// One file: as gathered from a folder (Width/Height -1, no fingerprint) or as
+// read from a database (with dimensions and a fingerprint copy).
+struct TScanEntry {
+  uint8_t Excluded = 0;
+  std::string Path;    // at most MaxPathLength bytes
+  std::string Volume;  // at most MaxVolumeLength bytes
+  int32_t Size = 0;    // low 32 bits of the file size
+  double FileDate = 0; // local date-time: days since 30 December 1899
+  int32_t Width = -1;
+  int32_t Height = -1;
+  std::unique_ptr<TFingerprint> Fingerprint;
+};
+
+// An ordered list that owns its entries (and so their fingerprints).
+using ScanList = std::vector<std::unique_ptr<TScanEntry>>;
+
+// Frees every entry of the list and empties it.
+void FreeScanList(ScanList& list);
+
+// The picture extensions the image passes treat as pictures.
+inline constexpr std::string_view ImageMasks = "*.JPG;*.JPEG;*.GIF;*.BMP;*.ICO;*.EMF;*.WMF";
+
+// True when the upper-cased extension of Path (dot included) occurs in ImageMasks.
+bool IsPictureName(std::string_view path);
+
+// Cuts a text to at most `limit` bytes.
+std::string CutText(std::string_view text, size_t limit);
+
+}  // namespace vl

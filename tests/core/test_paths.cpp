@@ -1,0 +1,38 @@
+// Path helpers.
+#include <gtest/gtest.h>
+
+#include "core/files/paths.h"
+
+namespace vl {
+
+TEST(Paths, AddSlashLeavesEmptyAndSlashedPathsAlone) {
+  EXPECT_EQ(AddSlash(""), "");
+  EXPECT_EQ(AddSlash("/"), "/");
+  EXPECT_EQ(AddSlash("/photos"), "/photos/");
+  EXPECT_EQ(AddSlash("/photos/"), "/photos/");
+}
+
+TEST(Paths, NameFolderAndExtensionSplitAtTheLastSlash) {
+  EXPECT_EQ(FileNameOf("/a/b.c/photo.jpg"), "photo.jpg");
+  EXPECT_EQ(FolderOf("/a/b.c/photo.jpg"), "/a/b.c/");
+  EXPECT_EQ(ExtensionOf("/a/b.c/photo.jpg"), ".jpg");
+  EXPECT_EQ(ExtensionOf("/a/b.c/photo"), "");
+  EXPECT_EQ(ExtensionOf("archive.tar.gz"), ".gz");
+  EXPECT_EQ(FileNameNoExt("/a/b.c/photo.jpg"), "photo");
+  EXPECT_EQ(FileNameNoExt("/a/b.c/photo"), "photo");
+  EXPECT_EQ(FileNameOf("plain"), "plain");
+  EXPECT_EQ(FolderOf("plain"), "");
+}
+
+TEST(Paths, ForceExtensionReplacesTheExtension) {
+  EXPECT_EQ(ForceExtension("/x/photo.jpg", ".lnk"), "/x/photo.lnk");
+  EXPECT_EQ(ForceExtension("/x/photo.jpg", "lnk"), "/x/photo.lnk");
+  EXPECT_EQ(ForceExtension("/x.d/photo", ".lnk"), "/x.d/photo.lnk");
+}
+
+TEST(Paths, UpperAsciiFoldsOnlyAtoZ) {
+  EXPECT_EQ(UpperAscii("img_0001.jpg"), "IMG_0001.JPG");
+  EXPECT_EQ(UpperAscii("caf\xc3\xa9"), "CAF\xc3\xa9");
+}
+
+}  // namespace vl

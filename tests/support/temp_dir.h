@@ -1,0 +1,34 @@
+// A temporary folder that tests fill with their own fixtures and that is removed afterwards.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vl::test {
+
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  // The folder, without a trailing "/".
+  const std::string& path() const { return path_; }
+  // path() + "/" + relative.
+  std::string file(const std::string& relative) const;
+  // Creates the folder (and its parents) below path(); returns its full path.
+  std::string makeDir(const std::string& relative) const;
+  // Writes bytes to a file below path(), creating its folders; returns its full path.
+  std::string write(const std::string& relative, const std::string& bytes) const;
+  std::string write(const std::string& relative, const std::vector<uint8_t>& bytes) const;
+
+ private:
+  std::string path_;
+};
+
+// The whole contents of a file (empty when it cannot be read).
+std::string ReadFileBytes(const std::string& path);
+
+}  // namespace vl::test

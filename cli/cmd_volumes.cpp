@@ -1,6 +1,4 @@
-// velloran-cli volumes: the volume table of this machine.
-#include <cstdio>
-
+// velloran-cli volumes: placeholder until the command is built.
 #include "cli/arguments.h"
 #include "cli/commands.h"
 

@@ -24,5 +24,9 @@ int RunVolumes(const Args& args);
 int RunCrc(const Args& args);
 int RunSubfolders(const Args& args);
 int RunMatch(const Args& args);
+int RunFingerprint(const Args& args);
+int RunScan(const Args& args);
+int RunDb(const Args& args);
+int RunResults(const Args& args);
 
 }  // namespace vl::cli

@@ -14,6 +14,10 @@ const std::vector<Command>& AllCommands() {
       {"crc", "print the CRC-32 of files", RunCrc},
       {"subfolders", "list every folder below a folder, breadth first", RunSubfolders},
       {"match", "test a text against a wildcard pattern", RunMatch},
+      {"fingerprint", "print the fingerprint, width and height of pictures", RunFingerprint},
+      {"scan", "scan folder lists for duplicates", RunScan},
+      {"db", "create, extend or dump image databases", RunDb},
+      {"results", "print the groups of a results file", RunResults},
   };
   return commands;
 }

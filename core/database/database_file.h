@@ -1,0 +1,52 @@
+// Image database files: a zlib stream of a version word and 392-byte records.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "core/host.h"
+#include "core/scan/deleted_list.h"
+#include "core/scan/scan_entry.h"
+
+namespace vl {
+
+constexpr int32_t DatabaseVersion = 1000;
+constexpr size_t DatabaseRecordSize = 392;
+
+// Raised when the compressed data is damaged after a valid version; what() carries zlib's message.
+class DatabaseDataError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Serializes an entry (with its fingerprint) into 392 bytes, field by field, little-endian.
+void EncodeDatabaseRecord(const TScanEntry& entry, uint8_t* record);
+// The entry of a 392-byte record; the flag byte goes to Excluded. Length bytes
+// beyond a field's capacity are clamped, so reading never leaves the record.
+std::unique_ptr<TScanEntry> DecodeDatabaseRecord(const uint8_t* record);
+
+// Writes every entry that has a fingerprint and Excluded 0, in list order, at zlib
+// level 1. Throws std::runtime_error on any failure (the caller removes the file).
+void WriteDatabase(const std::string& fileName, const ScanList& entries);
+
+enum class DatabaseOutcome { Invalid, WrongVersion, Readable };
+
+// Reads the file and hands its records over in file order (a partial last record
+// is dropped). Throws DatabaseDataError when the data is damaged after the version,
+// after handing over the records read before it. O(file size), one record in memory.
+DatabaseOutcome ReadDatabaseRecords(const std::string& fileName,
+                                    const std::function<void(std::unique_ptr<TScanEntry>)>& onRecord);
+
+enum class LoadAnswer { Continue, Stop };
+
+// Appends a database's records to List: drops records of a present volume whose file
+// is gone, and (with checkDeleted) files on the deleted list, counting them. A
+// missing file shows its message, sets ScanCancelled and answers Stop; an invalid or
+// other-version file shows its message and answers Continue.
+LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, int& autoDeletedCount, ScanList& list,
+                                DeletedList& deletedList, Host& host);
+
+}  // namespace vl

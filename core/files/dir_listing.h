@@ -1,0 +1,35 @@
+// Directory listing and file-time conversion.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vl {
+
+// One item of a folder listing.
+struct DirItem {
+  std::string Name;
+  bool IsDirectory = false;
+  bool IsHidden = false;   // the name begins with "."
+  int32_t Size = 0;        // low 32 bits of the size, as a signed 32-bit value
+  int64_t FullSize = 0;    // the whole size
+  double FileDate = 0;     // last-write time, local date-time, truncated to even seconds
+};
+
+// Every item of a folder except "." and "..", sorted by name in byte order
+// (strcmp), so that the order never depends on the file system. Symbolic links are
+// followed; an item whose target cannot be examined is left out. A folder that
+// cannot be read lists nothing. Cost: one readdir pass and one stat per item.
+std::vector<DirItem> ListDirectory(const std::string& folder);
+
+// The listing item of one path (following symbolic links); none when it does not exist.
+std::optional<DirItem> FindFile(const std::string& path);
+
+// A POSIX time as a local date-time double (days since 30 December 1899, the
+// fraction the time of day), truncated to an even number of seconds.
+double FileTimeToDateTime(std::time_t seconds);
+
+}  // namespace vl

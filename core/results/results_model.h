@@ -1,0 +1,115 @@
+// The results model: result groups (a base entry and its duplicates) and the base list shown.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vl {
+
+// One file in one result group. Groups are chains: the base entry, then its
+// duplicates in the order found, linked through Next; each duplicate's Base is the
+// group's base entry (null in the base itself).
+struct TResultEntry {
+  TResultEntry* Next = nullptr;
+  TResultEntry* Base = nullptr;
+  uint8_t Errors = 0;  // error count against the base; 0 for the base
+  uint8_t Gone = 0;    // set once the file was deleted or moved away
+  uint8_t Marked = 0;  // 1 when marked for deletion
+  std::string Path;    // at most 255 bytes
+  std::string Volume;  // at most 13 bytes
+  int32_t Size = 0;
+  double FileDate = 0;
+  int32_t Width = -1;
+  int32_t Height = -1;
+};
+
+// One item of FBaseGroups or of the shown base list: a caption and its group's base entry.
+struct BaseGroupItem {
+  std::string Caption;
+  TResultEntry* Base = nullptr;
+};
+
+// One line of the duplicate list: eight fields, each followed by 0xBB, and its entry.
+struct DupeLine {
+  std::string Text;
+  TResultEntry* Entry = nullptr;
+};
+
+// The view tabs under the base list.
+enum class BaseView { AllDupes, Marked };
+
+// Formats a date-time double for the Date column (the GUI passes the locale's short
+// date and long time; the default uses the C library's locale, "%x %X").
+using DateFormatter = std::function<std::string(double)>;
+std::string DefaultDateText(double dateTime);
+
+// Owns every result entry (FResultEntries, in creation order: group by group, the
+// base then its duplicates), the group list FBaseGroups, and the items of the shown
+// base list (a copy of FBaseGroups or the "Marked" subset). The GUI mirrors the
+// shown list; every change it makes goes through these operations.
+class ResultsModel {
+ public:
+  const std::vector<std::unique_ptr<TResultEntry>>& FResultEntries() const { return entries_; }
+  const std::vector<BaseGroupItem>& FBaseGroups() const { return groups_; }
+  const std::vector<BaseGroupItem>& shownBases() const { return shown_; }
+  // Duplicate records: the count of FResultEntries minus the count of FBaseGroups.
+  int duplicateCount() const;
+
+  // "Remove when no duplicates": enables PruneGroups.
+  bool removeWhenNoDuplicates = true;
+
+  // Frees every entry and empties the three lists.
+  void ClearResults();
+  // Appends an entry to FResultEntries and returns it (group building, loading).
+  TResultEntry* appendEntry(std::unique_ptr<TResultEntry> entry);
+  // Appends a group to FBaseGroups and to the shown base list.
+  void appendGroup(const std::string& caption, TResultEntry* base);
+  // Replaces FBaseGroups and the shown list by the same items (loading results).
+  void setGroups(std::vector<BaseGroupItem> groups);
+
+  // Sets Marked of every entry whose Path equals path (case-sensitive). O(entries).
+  void SetMarkForPath(const std::string& path, bool mark);
+  // Every entry at path moves to newPath (cut to 255 bytes) or, without one, is
+  // Gone; then PruneGroups(-1). O(entries + groups).
+  void UpdateEntriesForPath(const std::string& path, const std::optional<std::string>& newPath);
+  // Removes the group at shown position index (-1: every position, last to first)
+  // when fewer than two of its files remain and pruning is on.
+  void PruneGroups(int index);
+  // Removes the group at shown position index: its entries, its FBaseGroups item
+  // and its shown item. O(entries).
+  void RemoveGroup(int index);
+  // Fills the shown list for a view tab.
+  void showView(BaseView view);
+  // Sorts the shown list by caption, case-insensitively by the locale (TSorter stWinNoCase).
+  void sortShownAlphabetically();
+
+  // Rebuilds the lines of the group at shown position index (base, then every
+  // duplicate not Gone) and sorts them by `column` (SortDupeList). Empty for an invalid index.
+  std::vector<DupeLine> dupeLines(int index, int column, const DateFormatter& formatDate = DefaultDateText) const;
+  // ToggleMark on one line: flips the "*" prefix and the entry's mark, then SetMarkForPath.
+  void toggleMark(DupeLine& line);
+
+  // Called after any change to the shown list (the GUI repaints the base list).
+  std::function<void()> onShownChanged;
+
+ private:
+  std::vector<std::unique_ptr<TResultEntry>> entries_;
+  std::vector<BaseGroupItem> groups_;
+  std::vector<BaseGroupItem> shown_;
+};
+
+// The text of one duplicate-list line. A field holding 0xBB or a double quote (a
+// UTF-8 path may) is written in double quotes with inner quotes doubled, so that
+// SplitDupeLine gives every field back exactly.
+std::string DupeLineText(const TResultEntry& entry, const DateFormatter& formatDate = DefaultDateText);
+// The fields of a line, split at 0xBB outside quotes and unquoted (TCommaParse rules).
+std::vector<std::string> SplitDupeLine(const std::string& line);
+// SortDupeList: the base line first, then by field `column`, numerically for
+// columns 1, 3, 4, 5 and 6, by locale collation otherwise; through TSorter.
+void SortDupeLines(std::vector<DupeLine>& lines, int column);
+
+}  // namespace vl

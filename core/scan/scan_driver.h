@@ -1,0 +1,68 @@
+// The scan driver: from the two folder lists to result groups, with status, cancel and summary.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/host.h"
+#include "core/results/results_model.h"
+#include "core/scan/deleted_list.h"
+
+namespace vl {
+
+enum ScanModeValue { ScanImages = 0, ScanNames = 1, ScanNamesAndSize = 2, ScanContents = 3 };
+
+// The window side of a scan. Every call has a default that does nothing, so the CLI
+// and the tests only implement what they need.
+class ScanHost : public Host {
+ public:
+  // The compare list was empty: after the message, open the folders dialog.
+  virtual void openFoldersDialog() {}
+  // The results were cleared (step 1): empty the previews and the lists.
+  virtual void resultsCleared() {}
+  // A scan begins (true: "All Dupes" tab forced and disabled, Scan disabled, Cancel
+  // enabled) or ends (false: the idle state again).
+  virtual void scanRunning(bool running) { (void)running; }
+  // A group was added to the model (the base list may show it at once).
+  virtual void groupAdded() {}
+  // After a completed pairing: select base item 0 and fill the duplicate list.
+  virtual void showFirstGroup() {}
+};
+
+// How the scan does its work; nothing here changes a result.
+struct ScanTuning {
+  int jobs = 0;            // fingerprinting and pairing threads; 0 = hardware threads
+  bool useCache = true;    // the persistent fingerprint cache
+  bool reference = false;  // the plain pairing loops (for checking and benchmarks)
+};
+
+enum class ScanEnd { Completed, Cancelled, NoFolders, EmptyCompareList, Failed };
+
+struct ScanResult {
+  ScanEnd end = ScanEnd::Completed;
+  int duplicates = 0;      // duplicate records found
+  int markedCount = 0;     // MarkedCount
+  int autoDeletedCount = 0;
+  std::string summary;     // the summary message, when completed
+};
+
+// Runs StartScan over the folder lists (each entry a folder or a database file)
+// into the results model, reporting through the host. Uses the setting globals.
+class ScanDriver {
+ public:
+  ScanDriver(ResultsModel& results, DeletedList& deletedList, ScanHost& host, ScanTuning tuning = {});
+
+  ScanResult StartScan(int scanMode, const std::string& mask, const std::vector<std::string>& baseFolders,
+                       const std::vector<std::string>& compareFolders);
+
+ private:
+  ResultsModel& results_;
+  DeletedList& deletedList_;
+  ScanHost& host_;
+  ScanTuning tuning_;
+};
+
+// "h:n:ss": hours and minutes without leading zeros, seconds with two digits.
+std::string ElapsedText(double seconds);
+
+}  // namespace vl

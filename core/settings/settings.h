@@ -1,0 +1,36 @@
+// The program's own folder, its settings file, and the setting globals.
+#pragma once
+
+#include <string>
+
+namespace vl {
+
+// The folder for the program's own files, ending in "/": VELLORAN_APPDIR when set,
+// else the program file's folder when writable, else $XDG_CONFIG_HOME/velloran/
+// (default ~/.config/velloran/). Computed once.
+const std::string& AppDir();
+// "velloran" for both programs.
+const std::string& AppBaseName();
+// AppDir() + "velloran.ini".
+const std::string& AppIniFileName();
+// Recomputes the three names (tests change VELLORAN_APPDIR between cases).
+void ResetAppPaths();
+
+// The setting globals, all from section "Tfconfigure".
+extern bool BeepOnDelete;
+extern bool DeleteToRecycleBin;
+extern bool ConfirmDeletes;
+extern int FuzzFactor;
+extern bool NavigateWithArrows;
+extern bool AutoMarkDelete;
+extern bool CheckABDrives;
+extern bool UseDeletedList;
+extern int MarkErrors;
+extern int MarkWidth;
+extern int MarkHeight;
+extern int MarkSize;
+
+// Fills the setting globals from the settings file (defaults for missing keys).
+void LoadSettings();
+
+}  // namespace vl

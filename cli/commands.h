@@ -27,6 +27,9 @@ int RunMatch(const Args& args);
 int RunFingerprint(const Args& args);
 int RunScan(const Args& args);
 int RunDb(const Args& args);
+// "db new" and "db add", called by RunDb.
+int RunDbNew(const Args& args);
+int RunDbAdd(const Args& args);
 int RunResults(const Args& args);
 
 }  // namespace vl::cli

@@ -1,0 +1,173 @@
+// Image database files: a zlib stream of a version word and 392-byte records.
+#include "core/database/database_file.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/database/volume_table.h"
+#include "core/files/little_endian.h"
+#include "core/files/paths.h"
+
+namespace vl {
+
+namespace {
+
+// Offsets within a record.
+constexpr size_t FlagAt = 0;
+constexpr size_t PathAt = 1;
+constexpr size_t PathArea = 1 + MaxPathLength;
+constexpr size_t VolumeAt = 257;
+constexpr size_t VolumeArea = 1 + MaxVolumeLength;
+constexpr size_t AlignmentAt = 271;
+constexpr size_t SizeAt = 272;
+constexpr size_t DateAt = 276;
+constexpr size_t WidthAt = 284;
+constexpr size_t HeightAt = 288;
+constexpr size_t FingerprintAt = 292;
+static_assert(PathAt + PathArea == VolumeAt && VolumeAt + VolumeArea == AlignmentAt);
+static_assert(FingerprintAt + FingerprintSize == DatabaseRecordSize);
+
+// A length byte and up to `capacity` characters in an area of 1 + capacity bytes,
+// filled with spaces first.
+void putText(uint8_t* area, const std::string& text, size_t capacity) {
+  std::memset(area, ' ', 1 + capacity);
+  const size_t length = std::min(text.size(), capacity);
+  area[0] = static_cast<uint8_t>(length);
+  std::memcpy(area + 1, text.data(), length);
+}
+
+// The text of such an area; a length byte beyond the capacity is clamped to it.
+std::string getText(const uint8_t* area, size_t capacity) {
+  const size_t length = std::min<size_t>(area[0], capacity);
+  return std::string(reinterpret_cast<const char*>(area + 1), length);
+}
+
+bool readVersion(ZlibReader& reader, int32_t& version) {
+  uint8_t bytes[4];
+  try {
+    if (reader.read(bytes, sizeof bytes) != sizeof bytes) return false;
+  } catch (const std::exception&) {
+    return false;
+  }
+  version = static_cast<int32_t>(GetLE32(bytes));
+  return true;
+}
+
+// Reads one whole record; false at the end of the data (a partial record is dropped).
+bool readRecord(ZlibReader& reader, uint8_t* record) {
+  try {
+    return reader.read(record, DatabaseRecordSize) == DatabaseRecordSize;
+  } catch (const ZlibDataError& e) {
+    throw DatabaseDataError(e.what());
+  }
+}
+
+// A record is kept unless its volume is present and its file has gone, or (with
+// checkDeleted) the deleted-file list takes it, which deletes the file and counts it.
+bool keepRecord(const TScanEntry& entry, bool checkDeleted, int& autoDeletedCount, DeletedList& deletedList) {
+  if (IsVolumeMounted(entry.Path, entry.Volume) && !FileExists(entry.Path)) return false;
+  if (checkDeleted && deletedList.IsDeletedFile(entry.Path, entry.Size)) {
+    ++autoDeletedCount;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void EncodeDatabaseRecord(const TScanEntry& entry, uint8_t* record) {
+  record[FlagAt] = entry.Excluded;
+  putText(record + PathAt, entry.Path, MaxPathLength);
+  putText(record + VolumeAt, entry.Volume, MaxVolumeLength);
+  record[AlignmentAt] = 0;
+  PutLE32(record + SizeAt, static_cast<uint32_t>(entry.Size));
+  PutLEDouble(record + DateAt, entry.FileDate);
+  PutLE32(record + WidthAt, static_cast<uint32_t>(entry.Width));
+  PutLE32(record + HeightAt, static_cast<uint32_t>(entry.Height));
+  if (entry.Fingerprint) {
+    std::memcpy(record + FingerprintAt, entry.Fingerprint->data(), FingerprintSize);
+  } else {
+    std::memset(record + FingerprintAt, 0, FingerprintSize);
+  }
+}
+
+std::unique_ptr<TScanEntry> DecodeDatabaseRecord(const uint8_t* record) {
+  auto entry = std::make_unique<TScanEntry>();
+  entry->Excluded = record[FlagAt];
+  entry->Path = getText(record + PathAt, MaxPathLength);
+  entry->Volume = getText(record + VolumeAt, MaxVolumeLength);
+  entry->Size = static_cast<int32_t>(GetLE32(record + SizeAt));
+  entry->FileDate = GetLEDouble(record + DateAt);
+  entry->Width = static_cast<int32_t>(GetLE32(record + WidthAt));
+  entry->Height = static_cast<int32_t>(GetLE32(record + HeightAt));
+  entry->Fingerprint = std::make_unique<TFingerprint>();
+  std::memcpy(entry->Fingerprint->data(), record + FingerprintAt, FingerprintSize);
+  return entry;
+}
+
+void WriteDatabase(const std::string& fileName, const ScanList& entries) {
+  ZlibFileWriter writer(fileName);
+  uint8_t version[4];
+  PutLE32(version, static_cast<uint32_t>(DatabaseVersion));
+  writer.write(version, sizeof version);
+  uint8_t record[DatabaseRecordSize];
+  for (const auto& entry : entries) {
+    if (!entry->Fingerprint || entry->Excluded != 0) continue;
+    EncodeDatabaseRecord(*entry, record);
+    writer.write(record, sizeof record);
+  }
+  writer.commit();
+}
+
+DatabaseOutcome ReadDatabaseRecords(ZlibReader& reader, const DatabaseRecordHandler& onRecord) {
+  int32_t version = 0;
+  if (!readVersion(reader, version)) return DatabaseOutcome::Invalid;
+  if (version != DatabaseVersion) return DatabaseOutcome::WrongVersion;
+  uint8_t record[DatabaseRecordSize];
+  while (readRecord(reader, record)) onRecord(DecodeDatabaseRecord(record));
+  return DatabaseOutcome::Readable;
+}
+
+DatabaseOutcome ReadDatabaseRecords(const std::string& fileName, const DatabaseRecordHandler& onRecord) {
+  std::unique_ptr<ZlibFileReader> reader;
+  try {
+    reader = std::make_unique<ZlibFileReader>(fileName);
+  } catch (const std::runtime_error&) {
+    return DatabaseOutcome::Invalid;
+  }
+  return ReadDatabaseRecords(*reader, onRecord);
+}
+
+std::string MissingDatabaseMessage(const std::string& fileName) {
+  return "Unable to locate database file \n\n" + fileName;
+}
+
+std::string InvalidDatabaseMessage(const std::string& fileName) {
+  return fileName + "\n\n" + "does not appear to be a valid database.";
+}
+
+std::string DatabaseVersionMessage(const std::string& fileName) {
+  return "Database: \n\n" + fileName + "\n\n" + "is a different version, can not open.";
+}
+
+LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, int& autoDeletedCount, ScanList& list,
+                                DeletedList& deletedList, Host& host) {
+  if (!FileExists(fileName)) {
+    host.showMessage(MessageKind::Error, MissingDatabaseMessage(fileName));
+    ScanCancelled = true;
+    return LoadAnswer::Stop;
+  }
+  const DatabaseOutcome outcome = ReadDatabaseRecords(fileName, [&](std::unique_ptr<TScanEntry> entry) {
+    if (!keepRecord(*entry, checkDeleted, autoDeletedCount, deletedList)) return;
+    entry->Excluded = 0;
+    list.push_back(std::move(entry));
+  });
+  if (outcome == DatabaseOutcome::Invalid) {
+    host.showMessage(MessageKind::Error, InvalidDatabaseMessage(fileName));
+  } else if (outcome == DatabaseOutcome::WrongVersion) {
+    host.showMessage(MessageKind::Error, DatabaseVersionMessage(fileName));
+  }
+  return LoadAnswer::Continue;
+}
+
+}  // namespace vl

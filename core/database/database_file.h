@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/files/zlib_stream.h"
 #include "core/host.h"
 #include "core/scan/deleted_list.h"
 #include "core/scan/scan_entry.h"
@@ -22,7 +23,9 @@ class DatabaseDataError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Serializes an entry (with its fingerprint) into 392 bytes, field by field, little-endian.
+// Serializes an entry (with its fingerprint; zeros without one) into 392 bytes, field
+// by field, little-endian: texts length-prefixed and space-filled, the path cut to 255
+// bytes and the label to 13, the alignment byte 0.
 void EncodeDatabaseRecord(const TScanEntry& entry, uint8_t* record);
 // The entry of a 392-byte record; the flag byte goes to Excluded. Length bytes
 // beyond a field's capacity are clamped, so reading never leaves the record.
@@ -34,11 +37,21 @@ void WriteDatabase(const std::string& fileName, const ScanList& entries);
 
 enum class DatabaseOutcome { Invalid, WrongVersion, Readable };
 
+using DatabaseRecordHandler = std::function<void(std::unique_ptr<TScanEntry>)>;
+
 // Reads the file and hands its records over in file order (a partial last record
-// is dropped). Throws DatabaseDataError when the data is damaged after the version,
-// after handing over the records read before it. O(file size), one record in memory.
-DatabaseOutcome ReadDatabaseRecords(const std::string& fileName,
-                                    const std::function<void(std::unique_ptr<TScanEntry>)>& onRecord);
+// is dropped). Invalid when the version cannot be read (missing, unreadable, empty,
+// not zlib, damaged); WrongVersion when it is not 1000. Throws DatabaseDataError when
+// the data is damaged after the version, after handing over the records read before
+// it. O(file size), one record in memory.
+DatabaseOutcome ReadDatabaseRecords(const std::string& fileName, const DatabaseRecordHandler& onRecord);
+// The same over any zlib source (e.g. file bytes in memory).
+DatabaseOutcome ReadDatabaseRecords(ZlibReader& reader, const DatabaseRecordHandler& onRecord);
+
+// The error messages of LoadDatabaseIntoList, for a database file name.
+std::string MissingDatabaseMessage(const std::string& fileName);
+std::string InvalidDatabaseMessage(const std::string& fileName);
+std::string DatabaseVersionMessage(const std::string& fileName);
 
 enum class LoadAnswer { Continue, Stop };
 

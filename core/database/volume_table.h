@@ -7,11 +7,17 @@
 namespace vl {
 
 struct VolumeEntry {
-  std::string Root;         // the drive root (mount point), e.g. "/media/anna/ARCHIVE"
-  std::string VolumeLabel;  // label, or the serial number in decimal; at most 13 bytes
+  std::string Root;           // the drive root (mount point), e.g. "/media/anna/ARCHIVE"
+  std::string VolumeLabel;    // label, or the serial number in decimal; at most 13 bytes
+  std::string DriveTypeText;  // "Fixed", "Removable", ... as GetDriveDetails gives it
 };
 
-// Rebuilds the table from the drives present now. O(number of mounts).
+// The label a path on no known volume gets.
+inline constexpr const char* NoVolumeLabel = "*none*";
+
+// Rebuilds the table from the drives present now: every drive root that can be
+// queried and has a type, floppies only when CheckABDrives is on. O(mounts²)
+// (one mount-table read per drive).
 void RefreshVolumeTable();
 // Empties the table.
 void ClearVolumeTable();

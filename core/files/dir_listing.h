@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,8 +23,10 @@ struct DirItem {
 // Every item of a folder except "." and "..", sorted by name in byte order
 // (strcmp), so that the order never depends on the file system. Symbolic links are
 // followed; an item whose target cannot be examined is left out. A folder that
-// cannot be read lists nothing. Cost: one readdir pass and one stat per item.
-std::vector<DirItem> ListDirectory(const std::string& folder);
+// cannot be read lists nothing. `stop`, when given, is asked before each item and
+// ends the listing early (the items read so far are returned). Cost: one readdir
+// pass, one stat per item and the sort.
+std::vector<DirItem> ListDirectory(const std::string& folder, const std::function<bool()>& stop = {});
 
 // The listing item of one path (following symbolic links); none when it does not exist.
 std::optional<DirItem> FindFile(const std::string& path);

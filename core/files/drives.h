@@ -10,16 +10,22 @@ namespace vl {
 struct DriveRoot {
   std::string Root;  // the mount point
   bool Removable = false;
+  bool Floppy = false;     // mounted from /dev/fd0 or /dev/fd1 (skipped unless CheckABDrives)
+  std::string Device;      // the mount source, e.g. "/dev/sdb1" or "//server/share"
+  std::string FileSystem;  // the file-system type, e.g. "ext4", "vfat"
 };
 
 // The roots of every mounted file system that is not a pseudo file system, sorted
-// in byte order, each flagged removable or not. Reads /proc/self/mountinfo.
+// in byte order, each flagged removable or not. Mounts below /proc, /sys and /dev
+// are the system's own and left out. Reads /proc/self/mountinfo: O(mounts).
 std::vector<DriveRoot> GetDriveLetters();
 
 // The drive root of a path: the longest drive root that is a prefix of the path at a
 // component boundary; for an unmounted /media/USER/NAME, /run/media/USER/NAME or
 // /mnt/NAME the folder itself. Empty for a path that is not absolute.
 std::string DriveRootOf(const std::string& path);
+// DriveRootOf against a list of roots read before (no system call): O(roots).
+std::string DriveRootOf(const std::string& path, const std::vector<DriveRoot>& roots);
 
 // Type text ("Removable", "Fixed", "Remote", "CDROM", "RamDisk",
 // "Root Directory does not exist", "No Type Information"), volume label, file-system

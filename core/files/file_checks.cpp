@@ -1,0 +1,101 @@
+// Whole-file checksums and byte-for-byte comparison.
+#include "core/files/file_checks.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+namespace vl {
+
+namespace {
+
+constexpr size_t CrcBlockSize = 1 << 20;
+constexpr size_t CompareBlockSize = 64 << 10;
+
+// Closes a descriptor when it goes out of scope.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+  bool isOpen() const { return fd_ >= 0; }
+
+ private:
+  int fd_;
+};
+
+// Reads up to size bytes, retrying short reads; the count read, or -1 on an error.
+ssize_t readFully(int fd, unsigned char* buffer, size_t size) {
+  size_t done = 0;
+  while (done < size) {
+    const ssize_t got = ::read(fd, buffer + done, size - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return -1;
+    if (got == 0) break;
+    done += static_cast<size_t>(got);
+  }
+  return static_cast<ssize_t>(done);
+}
+
+bool isExistingFile(const std::string& path) {
+  struct stat st {};
+  return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+[[noreturn]] void raiseAccessError(const std::string& path) {
+  throw FileAccessError("cannot read \"" + path + "\": " + std::strerror(errno));
+}
+
+bool sizeOf(int fd, off_t& size) {
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return false;
+  size = st.st_size;
+  return true;
+}
+
+}  // namespace
+
+uint32_t FileCRC32(const std::string& fileName) {
+  if (!isExistingFile(fileName)) return MissingFileCRC;
+  const FileDescriptor file(fileName);
+  if (!file.isOpen()) raiseAccessError(fileName);
+  std::vector<unsigned char> buffer(CrcBlockSize);
+  uLong crc = crc32(0L, Z_NULL, 0);
+  for (;;) {
+    const ssize_t got = readFully(file.get(), buffer.data(), buffer.size());
+    if (got < 0) raiseAccessError(fileName);
+    if (got == 0) break;
+    crc = crc32(crc, buffer.data(), static_cast<uInt>(got));
+  }
+  return static_cast<uint32_t>(crc);
+}
+
+bool CompareFileContents(const std::string& fileA, const std::string& fileB) {
+  if (!isExistingFile(fileA) || !isExistingFile(fileB)) return false;
+  const FileDescriptor a(fileA);
+  const FileDescriptor b(fileB);
+  off_t sizeA = 0;
+  off_t sizeB = 0;
+  if (!a.isOpen() || !b.isOpen() || !sizeOf(a.get(), sizeA) || !sizeOf(b.get(), sizeB) || sizeA != sizeB)
+    return false;
+  std::vector<unsigned char> bufferA(CompareBlockSize);
+  std::vector<unsigned char> bufferB(CompareBlockSize);
+  for (;;) {
+    const ssize_t gotA = readFully(a.get(), bufferA.data(), bufferA.size());
+    const ssize_t gotB = readFully(b.get(), bufferB.data(), bufferB.size());
+    if (gotA < 0 || gotB < 0 || gotA != gotB) return false;
+    if (gotA == 0) return true;
+    if (std::memcmp(bufferA.data(), bufferB.data(), static_cast<size_t>(gotA)) != 0) return false;
+  }
+}
+
+}  // namespace vl

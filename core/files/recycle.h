@@ -1,0 +1,18 @@
+// Deleting files, to the desktop trash or for good.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vl {
+
+// With recycle, moves each file to the freedesktop.org trash (the home trash under
+// $XDG_DATA_HOME for files on the home file system, $topdir/.Trash-$uid elsewhere,
+// each with its .trashinfo); without, unlinks it. Every file is tried; true only
+// when every one went. Asks nothing. O(files).
+bool RecycleOrDeleteFiles(const std::vector<std::string>& files, bool recycle);
+
+// RecycleOrDeleteFiles for one file.
+bool RecycleOrDeleteFile(const std::string& fileName, bool recycle);
+
+}  // namespace vl

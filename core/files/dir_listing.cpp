@@ -47,8 +47,8 @@ std::vector<DirItem> ListDirectory(const std::string& folder, const std::functio
   if (dir == nullptr) return items;
   const int dirFd = ::dirfd(dir);
   while (const dirent* entry = ::readdir(dir)) {
-    if (stop && stop()) break;
     if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;
+    if (stop && stop()) break;
     struct stat st {};
     if (::fstatat(dirFd, entry->d_name, &st, 0) != 0) continue;
     items.push_back(itemOf(entry->d_name, st));

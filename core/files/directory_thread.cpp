@@ -163,11 +163,11 @@ void run(std::shared_ptr<State> state) {
   setLowestPriority();
   while (!state->terminated) {
     const Request request = state->currentRequest();
-    showFolder(*state, request);
-    if (state->terminated) break;
+    // Watching before reading means no change made after the read goes unseen.
     const int notifyFd = watchFolder(request.folder);
+    showFolder(*state, request);
     if (notifyFd < 0) {
-      waitReadable(state->wakeFd, -1);
+      if (!state->terminated) waitReadable(state->wakeFd, -1);
       drainWake(state->wakeFd);
       continue;
     }

@@ -1,18 +1,170 @@
 // Deleting files, to the desktop trash or for good.
 #include "core/files/recycle.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "core/files/paths.h"
 
 namespace vl {
 
 namespace {
 
+// More numbered names than any trash holds; the bound only guards the loop.
+constexpr int MaxTrashNames = 100000;
+
+std::optional<dev_t> deviceOf(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0) return std::nullopt;
+  return st.st_dev;
+}
+
+bool makeFolders(const std::string& path) {
+  std::error_code error;
+  std::filesystem::create_directories(path, error);
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// A folder that is a real folder (not a link) owned by us, created 0700 when missing.
+bool ownFolder(const std::string& path) {
+  if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid();
+}
+
+std::string homeTrash() {
+  const char* dataHome = std::getenv("XDG_DATA_HOME");
+  if (dataHome != nullptr && dataHome[0] == '/') return AddSlash(dataHome) + "Trash";
+  const char* home = std::getenv("HOME");
+  return home != nullptr && home[0] == '/' ? AddSlash(home) + ".local/share/Trash" : std::string();
+}
+
+// The top folder of the file system holding path: the highest folder above it on the same device.
+std::string topFolderOf(const std::string& path, dev_t device) {
+  std::string top = path;
+  while (top.size() > 1) {
+    std::string parent = FolderOf(top);
+    if (parent.size() > 1) parent.pop_back();
+    if (parent.empty() || deviceOf(parent) != device) break;
+    top = parent;
+  }
+  return top;
+}
+
+// $topdir/.Trash/$uid when an administrator made .Trash (a sticky folder, not a
+// link), else $topdir/.Trash-$uid.
+std::string topTrash(const std::string& top) {
+  const std::string uid = std::to_string(::getuid());
+  const std::string shared = AddSlash(top) + ".Trash";
+  struct stat st {};
+  if (::lstat(shared.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX) &&
+      ownFolder(shared + "/" + uid))
+    return shared + "/" + uid;
+  const std::string own = AddSlash(top) + ".Trash-" + uid;
+  return ownFolder(own) ? own : std::string();
+}
+
+// The trash for a file: the home trash when it is on the same file system, else
+// the trash of the file's own file system; empty when there is none.
+std::string trashFor(const std::string& path, dev_t device) {
+  const std::string home = homeTrash();
+  if (!home.empty() && makeFolders(home) && deviceOf(home) == device) return home;
+  return topTrash(topFolderOf(path, device));
+}
+
+// The path escaped as in URLs: every byte but letters, digits, "/" and -_.!~*'() as %XX.
+std::string urlEscaped(const std::string& path) {
+  static const char* const hex = "0123456789ABCDEF";
+  std::string escaped;
+  for (const char c : path) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (std::isalnum(byte) || std::string_view("/-_.!~*'()").find(c) != std::string_view::npos) {
+      escaped += c;
+    } else {
+      escaped += '%';
+      escaped += hex[byte >> 4];
+      escaped += hex[byte & 0x0F];
+    }
+  }
+  return escaped;
+}
+
+std::string trashInfoText(const std::string& path) {
+  const std::time_t now = std::time(nullptr);
+  struct tm local {};
+  ::localtime_r(&now, &local);
+  char date[32];
+  std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &local);
+  return "[Trash Info]\nPath=" + urlEscaped(path) + "\nDeletionDate=" + date + "\n";
+}
+
+bool writeAll(int fd, const std::string& text) {
+  size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t wrote = ::write(fd, text.data() + done, text.size() - done);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote <= 0) return false;
+    done += static_cast<size_t>(wrote);
+  }
+  return true;
+}
+
+std::string candidateName(const std::string& name, int n) {
+  if (n == 1) return name;
+  return FileNameNoExt(name) + "." + std::to_string(n) + ExtensionOf(name);
+}
+
+// Reserves a free name in the trash by creating its .trashinfo (exclusively) and
+// then moves the file in; the info file goes again when the move fails.
+bool moveIntoTrash(const std::string& path, const std::string& trash) {
+  if (!ownFolder(trash + "/files") || !ownFolder(trash + "/info")) return false;
+  const std::string name = FileNameOf(path);
+  for (int n = 1; n <= MaxTrashNames; ++n) {
+    const std::string candidate = candidateName(name, n);
+    const std::string info = trash + "/info/" + candidate + ".trashinfo";
+    const std::string target = trash + "/files/" + candidate;
+    const int fd = ::open(info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0 && errno == EEXIST) continue;
+    if (fd < 0) return false;
+    const bool written = writeAll(fd, trashInfoText(path));
+    if (::close(fd) != 0 || !written) {
+      ::unlink(info.c_str());
+      return false;
+    }
+    if (deviceOf(target)) {  // a file without info holds the name
+      ::unlink(info.c_str());
+      continue;
+    }
+    if (::rename(path.c_str(), target.c_str()) == 0) return true;
+    ::unlink(info.c_str());
+    return false;
+  }
+  return false;
+}
+
+bool moveToTrash(const std::string& fileName) {
+  std::error_code error;
+  const std::string path = std::filesystem::absolute(fileName, error).lexically_normal().string();
+  struct stat st {};
+  if (error || ::lstat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  const std::string trash = trashFor(path, st.st_dev);
+  return !trash.empty() && moveIntoTrash(path, trash);
+}
+
 bool recycleOrDelete(const std::string& fileName, bool recycle) {
   if (fileName.empty()) return false;
-  if (!recycle) return ::unlink(fileName.c_str()) == 0;
-  return QFile::moveToTrash(QFile::decodeName(fileName.c_str()));
+  return recycle ? moveToTrash(fileName) : ::unlink(fileName.c_str()) == 0;
 }
 
 }  // namespace

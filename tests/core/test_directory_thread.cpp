@@ -1,0 +1,197 @@
+// The folder thread against a real temporary folder.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <future>
+#include <mutex>
+
+#include "core/files/directory_thread.h"
+#include "tests/support/temp_dir.h"
+
+namespace vl {
+
+namespace {
+
+// Updates handed to the "main thread": the test thread takes them one by one.
+class UpdateQueue {
+ public:
+  struct Pending {
+    std::function<void()> task;
+    std::promise<void> done;
+  };
+
+  // Called on the folder thread; returns when the test has run the task.
+  void invoke(const std::function<void()>& task) {
+    std::future<void> finished;
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      queue_.push_back(std::make_unique<Pending>(Pending{task, {}}));
+      finished = queue_.back()->done.get_future();
+    }
+    ready_.notify_all();
+    finished.wait();
+  }
+
+  // The next update, without running it; the folder thread waits until it is run.
+  std::unique_ptr<Pending> take() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    const bool arrived = ready_.wait_for(lock, std::chrono::seconds(20), [&] { return !queue_.empty(); });
+    if (!arrived) throw std::runtime_error("the folder thread sent no update");
+    std::unique_ptr<Pending> next = std::move(queue_.front());
+    queue_.pop_front();
+    return next;
+  }
+
+  void runNext() { run(take()); }
+
+  static void run(std::unique_ptr<Pending> pending) {
+    pending->task();
+    pending->done.set_value();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable ready_;
+  std::deque<std::unique_ptr<Pending>> queue_;
+};
+
+// A list that records what the updates did to it.
+class RecordingList : public DirectoryListView {
+ public:
+  int count() const override { return static_cast<int>(items.size()); }
+  void beginUpdate() override { ++depth; }
+  void endUpdate() override { --depth; }
+  void setItems(const std::vector<std::string>& captions) override {
+    items = captions;
+    ++rebuilds;
+  }
+  int indexOfCaption(const std::string& caption) const override {
+    const auto it = std::find(items.begin(), items.end(), caption);
+    return it == items.end() ? -1 : static_cast<int>(it - items.begin());
+  }
+  void clearSelection() override { selected = -1; }
+  void select(int index) override { selected = index; }
+  void scrollTo(int index) override { scrolled = index; }
+
+  std::vector<std::string> items;
+  int rebuilds = 0;
+  int depth = 0;
+  int selected = -1;
+  int scrolled = -1;
+};
+
+// Signals when the folder thread has let go of everything it shared with the test.
+struct ReleaseSignal {
+  std::promise<void> released;
+  ~ReleaseSignal() { released.set_value(); }
+};
+
+class DirectoryThreadTest : public ::testing::Test {
+ protected:
+  MainThreadInvoker invoker() {
+    return [queue = queue, signal = signal](const std::function<void()>& task) { queue->invoke(task); };
+  }
+
+  test::TempDir dir;
+  std::shared_ptr<UpdateQueue> queue = std::make_shared<UpdateQueue>();
+  std::shared_ptr<ReleaseSignal> signal = std::make_shared<ReleaseSignal>();
+  RecordingList list;
+};
+
+}  // namespace
+
+TEST_F(DirectoryThreadTest, ShowsThePlainFilesAndSelectsTheCurrentOne) {
+  for (const char* name : {"c.jpg", "a.jpg", "b.jpg", ".hidden"}) dir.write(name, "x");
+  dir.makeDir("sub");
+  TDirectoryThread thread(list, dir.file("b.jpg"), invoker());
+  queue->runNext();
+  EXPECT_EQ(list.items, (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg"}));
+  EXPECT_EQ(list.selected, 1);
+  EXPECT_EQ(list.scrolled, 1);
+  EXPECT_EQ(list.depth, 0);
+}
+
+TEST_F(DirectoryThreadTest, ACreatedFileShowsUpInTheNextUpdate) {
+  dir.write("a.jpg", "x");
+  TDirectoryThread thread(list, dir.file("missing.jpg"), invoker());
+  queue->runNext();
+  EXPECT_EQ(list.selected, 0) << "without the current file the first item is selected";
+  EXPECT_EQ(list.scrolled, -1);
+  dir.write("new.jpg", "y");
+  queue->runNext();
+  EXPECT_EQ(list.items, (std::vector<std::string>{"a.jpg", "new.jpg"}));
+}
+
+TEST_F(DirectoryThreadTest, ABurstOfChangesIsServedOnce) {
+  TDirectoryThread thread(list, dir.file("a.jpg"), invoker());
+  queue->runNext();
+  dir.write("first.jpg", "x");
+  // Hold the update of the first change while a burst arrives behind it.
+  std::unique_ptr<UpdateQueue::Pending> held = queue->take();
+  for (int i = 0; i < 40; ++i) dir.write("burst" + std::to_string(i) + ".jpg", "x");
+  for (int i = 0; i < 10; ++i) std::remove(dir.file("burst" + std::to_string(i) + ".jpg").c_str());
+  UpdateQueue::run(std::move(held));
+  queue->runNext();
+  EXPECT_EQ(list.count(), 31);
+  dir.write("last.jpg", "x");
+  queue->runNext();
+  EXPECT_EQ(list.count(), 32) << "the update after the burst must be the one for the next change";
+  EXPECT_GE(list.indexOfCaption("last.jpg"), 0);
+}
+
+TEST_F(DirectoryThreadTest, SetFileInTheSameFolderOnlyMovesTheSelection) {
+  for (const char* name : {"a.jpg", "b.jpg"}) dir.write(name, "x");
+  TDirectoryThread thread(list, dir.file("a.jpg"), invoker());
+  queue->runNext();
+  thread.SetFile(dir.file("b.jpg"));
+  queue->runNext();
+  EXPECT_EQ(list.rebuilds, 1);
+  EXPECT_EQ(list.selected, 1);
+  EXPECT_EQ(list.scrolled, 1);
+}
+
+TEST_F(DirectoryThreadTest, SetFileInAnotherFolderShowsThatFolder) {
+  dir.write("one/a.jpg", "x");
+  dir.write("two/x.jpg", "x");
+  dir.write("two/y.jpg", "x");
+  TDirectoryThread thread(list, dir.file("one/a.jpg"), invoker());
+  queue->runNext();
+  thread.SetFile(dir.file("two/y.jpg"));
+  queue->runNext();
+  EXPECT_EQ(list.items, (std::vector<std::string>{"x.jpg", "y.jpg"}));
+  EXPECT_EQ(list.selected, 1);
+}
+
+TEST_F(DirectoryThreadTest, AFolderThatCannotBeWatchedIsShownOnceThenWaitsForSetFile) {
+  dir.write("later/z.jpg", "x");
+  TDirectoryThread thread(list, dir.file("gone/a.jpg"), invoker());
+  queue->runNext();
+  EXPECT_EQ(list.count(), 0);
+  EXPECT_EQ(list.selected, -1);
+  thread.SetFile(dir.file("later/z.jpg"));
+  queue->runNext();
+  EXPECT_EQ(list.items, std::vector<std::string>{"z.jpg"});
+}
+
+TEST_F(DirectoryThreadTest, TerminateWhileWaitingEndsTheThreadWithoutTouchingTheList) {
+  std::future<void> released = signal->released.get_future();
+  auto owned = std::make_unique<RecordingList>();
+  {
+    TDirectoryThread thread(*owned, dir.file("a.jpg"), invoker());
+    queue->runNext();
+    dir.write("b.jpg", "x");
+    std::unique_ptr<UpdateQueue::Pending> held = queue->take();
+    thread.Terminate();
+    thread.Wake();
+    UpdateQueue::run(std::move(held));  // reaches the list only if the thread ignored Terminate
+    EXPECT_EQ(owned->count(), 0);
+  }
+  owned.reset();
+  signal.reset();
+  EXPECT_EQ(released.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+}
+
+}  // namespace vl

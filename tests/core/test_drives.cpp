@@ -1,0 +1,93 @@
+// Drive roots and drive details.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/files/drives.h"
+#include "tests/support/temp_dir.h"
+
+namespace vl {
+
+namespace {
+
+std::vector<DriveRoot> rootsOf(std::initializer_list<const char*> paths) {
+  std::vector<DriveRoot> roots;
+  for (const char* path : paths) roots.push_back(DriveRoot{path, false, false, "", ""});
+  return roots;
+}
+
+}  // namespace
+
+TEST(DriveRootOf, TakesTheLongestRootAtAComponentBoundary) {
+  const std::vector<DriveRoot> roots = rootsOf({"/", "/data", "/data/photos", "/home"});
+  EXPECT_EQ(DriveRootOf("/data/photos/a.jpg", roots), "/data/photos");
+  EXPECT_EQ(DriveRootOf("/data/photos", roots), "/data/photos");
+  EXPECT_EQ(DriveRootOf("/data/photos2/a.jpg", roots), "/data");
+  EXPECT_EQ(DriveRootOf("/database/a.jpg", roots), "/");
+  EXPECT_EQ(DriveRootOf("/data/", roots), "/data");
+  EXPECT_EQ(DriveRootOf("/", roots), "/");
+}
+
+TEST(DriveRootOf, PathsThatAreNotAbsoluteHaveNoRoot) {
+  const std::vector<DriveRoot> roots = rootsOf({"/"});
+  EXPECT_EQ(DriveRootOf("", roots), "");
+  EXPECT_EQ(DriveRootOf("photos/a.jpg", roots), "");
+  EXPECT_EQ(DriveRootOf("C:\\photos", roots), "");
+}
+
+TEST(DriveRootOf, UnmountedMediaFoldersAreTheirOwnRoot) {
+  const std::vector<DriveRoot> roots = rootsOf({"/", "/media/anna/CARD"});
+  EXPECT_EQ(DriveRootOf("/media/anna/DISC/photos/a.jpg", roots), "/media/anna/DISC");
+  EXPECT_EQ(DriveRootOf("/media/anna/CARD/a.jpg", roots), "/media/anna/CARD");
+  EXPECT_EQ(DriveRootOf("/run/media/anna/USB STICK/a.jpg", roots), "/run/media/anna/USB STICK");
+  EXPECT_EQ(DriveRootOf("/mnt/backup/2020/a.jpg", roots), "/mnt/backup");
+  EXPECT_EQ(DriveRootOf("/mnt/backup", roots), "/mnt/backup");
+  EXPECT_EQ(DriveRootOf("/media/anna", roots), "/") << "a user folder alone is no volume";
+  EXPECT_EQ(DriveRootOf("/mnt/", roots), "/");
+}
+
+TEST(DriveRootOf, AMountedMntKeepsItsFolders) {
+  EXPECT_EQ(DriveRootOf("/mnt/photos/a.jpg", rootsOf({"/", "/mnt"})), "/mnt");
+}
+
+TEST(GetDriveLetters, ListsTheRootFileSystemButNoPseudoFileSystems) {
+  const std::vector<DriveRoot> roots = GetDriveLetters();
+  ASSERT_FALSE(roots.empty());
+  EXPECT_TRUE(std::is_sorted(roots.begin(), roots.end(),
+                             [](const DriveRoot& a, const DriveRoot& b) { return a.Root < b.Root; }));
+  EXPECT_TRUE(std::any_of(roots.begin(), roots.end(), [](const DriveRoot& r) { return r.Root == "/"; }));
+  for (const DriveRoot& root : roots) {
+    EXPECT_NE(root.FileSystem, "proc") << root.Root;
+    EXPECT_NE(root.FileSystem, "sysfs") << root.Root;
+    EXPECT_NE(root.Root.rfind("/proc", 0), 0u) << root.Root;
+    EXPECT_NE(root.Root.rfind("/sys/", 0), 0u) << root.Root;
+  }
+  EXPECT_EQ(DriveRootOf("/"), "/");
+}
+
+TEST(GetDriveDetails, AMissingRootDoesNotExist) {
+  test::TempDir dir;
+  std::string label = "old", fileSystem = "old", type;
+  uint32_t serial = 7;
+  EXPECT_FALSE(GetDriveDetails(dir.file("absent"), label, fileSystem, serial, type));
+  EXPECT_EQ(type, "Root Directory does not exist");
+  EXPECT_EQ(label, "");
+  EXPECT_EQ(fileSystem, "");
+  EXPECT_EQ(serial, 0u);
+  EXPECT_FALSE(GetVolumeDetails(dir.file("absent"), label, fileSystem, serial));
+}
+
+TEST(GetDriveDetails, TheRootFileSystemHasATypeAndAFileSystemName) {
+  std::string label, fileSystem, type;
+  uint32_t serial = 0;
+  ASSERT_TRUE(GetDriveDetails("/", label, fileSystem, serial, type));
+  EXPECT_FALSE(fileSystem.empty());
+  EXPECT_FALSE(type.empty());
+  std::string label2, fileSystem2;
+  uint32_t serial2 = 0;
+  ASSERT_TRUE(GetVolumeDetails("/", label2, fileSystem2, serial2));
+  EXPECT_EQ(label2, label);
+  EXPECT_EQ(serial2, serial);
+}
+
+}  // namespace vl

@@ -1,0 +1,159 @@
+// Trash and delete, shortcuts, and opening documents with the desktop's application.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/files/open_with.h"
+#include "core/files/recycle.h"
+#include "core/files/shortcut.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/temp_dir.h"
+
+namespace vl {
+
+namespace {
+
+// Sets an environment variable for the lifetime of the guard.
+class EnvironmentVariable {
+ public:
+  EnvironmentVariable(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    ::setenv(name, value.c_str(), 1);
+  }
+  ~EnvironmentVariable() {
+    if (old_) {
+      ::setenv(name_, old_->c_str(), 1);
+    } else {
+      ::unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+bool exists(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+std::string linkTarget(const std::string& link) {
+  std::error_code error;
+  return std::filesystem::read_symlink(link, error).string();
+}
+
+}  // namespace
+
+TEST(RecycleOrDelete, DeleteRemovesTheFilesForGood) {
+  test::TempDir dir;
+  const std::string a = dir.write("a.jpg", "a");
+  const std::string b = dir.write("b.jpg", "b");
+  EXPECT_TRUE(RecycleOrDeleteFiles({a, b}, false));
+  EXPECT_FALSE(exists(a));
+  EXPECT_FALSE(exists(b));
+}
+
+TEST(RecycleOrDelete, OneFailureMakesTheWholeCallFailButTheOthersGo) {
+  test::TempDir dir;
+  const std::string a = dir.write("a.jpg", "a");
+  EXPECT_FALSE(RecycleOrDeleteFiles({dir.file("absent"), a}, false));
+  EXPECT_FALSE(exists(a));
+  EXPECT_FALSE(RecycleOrDeleteFile(dir.makeDir("folder"), false)) << "folders are not deleted";
+  EXPECT_FALSE(RecycleOrDeleteFile(dir.file("folder"), true));
+  EXPECT_FALSE(RecycleOrDeleteFile("", true));
+}
+
+TEST(RecycleOrDelete, RecycleMovesTheFileIntoTheHomeTrash) {
+  test::TempDir dir;
+  const EnvironmentVariable dataHome("XDG_DATA_HOME", dir.makeDir("data"));
+  const std::string file = dir.write("photos/a b.jpg", "picture");
+  ASSERT_TRUE(RecycleOrDeleteFile(file, true));
+  EXPECT_FALSE(exists(file));
+  EXPECT_EQ(test::ReadFileBytes(dir.file("data/Trash/files/a b.jpg")), "picture");
+  const std::string info = test::ReadFileBytes(dir.file("data/Trash/info/a b.jpg.trashinfo"));
+  EXPECT_EQ(info.rfind("[Trash Info]\n", 0), 0u) << info;
+  EXPECT_NE(info.find("\nPath=" + dir.path() + "/photos/a%20b.jpg\n"), std::string::npos) << info;
+  EXPECT_NE(info.find("\nDeletionDate="), std::string::npos) << info;
+}
+
+TEST(RecycleOrDelete, ASecondFileOfTheSameNameGetsAFreeTrashName) {
+  test::TempDir dir;
+  const EnvironmentVariable dataHome("XDG_DATA_HOME", dir.makeDir("data"));
+  const std::string first = dir.write("one/photo.jpg", "1");
+  const std::string second = dir.write("two/photo.jpg", "2");
+  const std::string strange = dir.write("two/100%\n.jpg", "3");
+  ASSERT_TRUE(RecycleOrDeleteFiles({first, second, strange}, true));
+  EXPECT_EQ(test::ReadFileBytes(dir.file("data/Trash/files/photo.jpg")), "1");
+  EXPECT_EQ(test::ReadFileBytes(dir.file("data/Trash/files/photo.2.jpg")), "2");
+  EXPECT_NE(test::ReadFileBytes(dir.file("data/Trash/info/photo.2.jpg.trashinfo")).find("/two/photo.jpg\n"),
+            std::string::npos);
+  EXPECT_NE(test::ReadFileBytes(dir.file("data/Trash/info/100%\n.jpg.trashinfo")).find("/two/100%25%0A.jpg\n"),
+            std::string::npos)
+      << "a newline in a name must not break the info file";
+}
+
+TEST(CreateShortcut, TakesTheFirstFreeNumberedName) {
+  test::TempDir dir;
+  const std::string target = dir.write("photo.jpg", "x");
+  EXPECT_EQ(CreateShortcut(target, dir.file("x.jpg")), dir.file("x.lnk"));
+  dir.write("x(1).lnk", "taken");
+  EXPECT_EQ(CreateShortcut(target, dir.file("x.lnk")), dir.file("x(2).lnk"));
+  EXPECT_EQ(CreateShortcut(target, dir.file("x")), dir.file("x(3).lnk"));
+  EXPECT_EQ(linkTarget(dir.file("x.lnk")), target);
+  EXPECT_EQ(linkTarget(dir.file("x(2).lnk")), target);
+  EXPECT_EQ(test::ReadFileBytes(dir.file("x(1).lnk")), "taken");
+}
+
+TEST(CreateShortcut, ADanglingLinkStillTakesItsName) {
+  test::TempDir dir;
+  ASSERT_EQ(::symlink("/nowhere", dir.file("y.lnk").c_str()), 0);
+  EXPECT_EQ(CreateShortcut(dir.file("t"), dir.file("y.lnk")), dir.file("y(1).lnk"));
+}
+
+TEST(CreateShortcut, FailureGivesAnEmptyName) {
+  test::TempDir dir;
+  EXPECT_EQ(CreateShortcut(dir.file("t"), dir.file("absent/folder/z.lnk")), "");
+  EXPECT_EQ(CreateShortcut("", dir.file("z.lnk")), "");
+}
+
+class OpenWithAssociationTest : public ::testing::Test {
+ protected:
+  // Puts an xdg-open on PATH that records its argument and exits with `status`.
+  void fakeXdgOpen(int status) {
+    const std::string script = dir.write("bin/xdg-open", "#!/bin/sh\nprintf '%s' \"$1\" > " + dir.file("opened") +
+                                                             "\nexit " + std::to_string(status) + "\n");
+    ::chmod(script.c_str(), 0755);
+  }
+  test::TempDir dir;
+  test::RecordingHost host;
+  EnvironmentVariable path{"PATH", dir.file("bin")};
+};
+
+TEST_F(OpenWithAssociationTest, SuccessShowsNothing) {
+  fakeXdgOpen(0);
+  EXPECT_TRUE(OpenWithAssociation("https://example.org/", host));
+  EXPECT_EQ(test::ReadFileBytes(dir.file("opened")), "https://example.org/");
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(OpenWithAssociationTest, NonZeroExitShowsTheAssociationMessage) {
+  fakeXdgOpen(3);
+  EXPECT_FALSE(OpenWithAssociation("/x/a.jpg", host));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
+  EXPECT_EQ(host.messages[0].text, "No Application association for \"/x/a.jpg\"");
+}
+
+TEST_F(OpenWithAssociationTest, AMissingProgramShowsTheMessageAndALeadingDashIsNoOption) {
+  EXPECT_FALSE(OpenWithAssociation("/x/a.jpg", host));
+  EXPECT_EQ(host.messages.size(), 1u);
+  fakeXdgOpen(0);
+  EXPECT_TRUE(OpenWithAssociation("-help", host));
+  EXPECT_EQ(test::ReadFileBytes(dir.file("opened")), "./-help");
+}
+
+}  // namespace vl

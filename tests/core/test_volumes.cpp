@@ -1,0 +1,129 @@
+// The volume table, against the mounts of this machine and real loop-mounted volumes.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "core/database/volume_table.h"
+#include "core/files/drives.h"
+#include "tests/support/temp_dir.h"
+
+namespace vl {
+
+namespace {
+
+const VolumeEntry* entryFor(const std::string& root) {
+  const auto& table = VolumeTable();
+  const auto it = std::find_if(table.begin(), table.end(), [&](const VolumeEntry& e) { return e.Root == root; });
+  return it == table.end() ? nullptr : &*it;
+}
+
+bool run(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()) == 0; }
+
+// A small ext4 image, loop-mounted under a temporary folder while the object lives.
+class LoopVolume {
+ public:
+  LoopVolume(const test::TempDir& dir, const std::string& name, const std::string& mkfsOptions)
+      : image_(dir.file(name + ".img")), mountPoint_(dir.makeDir(name)) {
+    made_ = run("truncate -s 4M '" + image_ + "'") && run("mkfs.ext4 -q -F " + mkfsOptions + " '" + image_ + "'");
+    mounted_ = made_ && run("mount -o loop '" + image_ + "' '" + mountPoint_ + "'");
+  }
+  ~LoopVolume() { unmount(); }
+  LoopVolume(const LoopVolume&) = delete;
+  LoopVolume& operator=(const LoopVolume&) = delete;
+
+  bool mounted() const { return mounted_; }
+  const std::string& mountPoint() const { return mountPoint_; }
+  bool unmount() {
+    if (mounted_ && run("umount '" + mountPoint_ + "'")) mounted_ = false;
+    return !mounted_;
+  }
+
+ private:
+  std::string image_;
+  std::string mountPoint_;
+  bool made_ = false;
+  bool mounted_ = false;
+};
+
+std::string whyMountingIsImpossible() {
+  if (::geteuid() != 0) return "mounting a loop volume needs root";
+  if (!run("command -v mkfs.ext4") && !run("test -x /sbin/mkfs.ext4")) return "mkfs.ext4 (e2fsprogs) is missing";
+  return {};
+}
+
+}  // namespace
+
+TEST(VolumeTable, PathsWithoutADriveRootHaveNoVolume) {
+  RefreshVolumeTable();
+  EXPECT_EQ(VolumeLabelOfPath(""), NoVolumeLabel);
+  EXPECT_EQ(VolumeLabelOfPath("photos/a.jpg"), NoVolumeLabel);
+  EXPECT_FALSE(IsVolumeMounted("photos/a.jpg", NoVolumeLabel));
+}
+
+TEST(VolumeTable, TheRootFileSystemHasAnEntryWithAShortLabel) {
+  RefreshVolumeTable();
+  const VolumeEntry* root = entryFor("/");
+  if (root == nullptr) GTEST_SKIP() << "the root file system has no type (an overlay or the like) on this machine";
+  EXPECT_FALSE(root->VolumeLabel.empty());
+  EXPECT_LE(root->VolumeLabel.size(), 13u);
+  EXPECT_EQ(VolumeLabelOfPath("/velloran-no-such-folder/a.jpg"), root->VolumeLabel);
+  EXPECT_TRUE(IsVolumeMounted("/velloran-no-such-folder/a.jpg", root->VolumeLabel));
+  EXPECT_FALSE(IsVolumeMounted("/velloran-no-such-folder/a.jpg", ""));
+  EXPECT_FALSE(IsVolumeMounted("/velloran-no-such-folder/a.jpg", root->VolumeLabel + "x"));
+}
+
+TEST(VolumeTable, LookupsFillAnEmptyTable) {
+  ClearVolumeTable();
+  ASSERT_TRUE(VolumeTable().empty());
+  VolumeLabelOfPath("/");
+  EXPECT_FALSE(VolumeTable().empty());
+}
+
+class LoopVolumeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (const std::string reason = whyMountingIsImpossible(); !reason.empty()) GTEST_SKIP() << reason;
+  }
+  test::TempDir dir;
+};
+
+TEST_F(LoopVolumeTest, ALabelledVolumeIsPresentUntilItIsUnmountedAndTheTableRefreshed) {
+  LoopVolume volume(dir, "labelled", "-L VLTEST");
+  if (!volume.mounted()) GTEST_SKIP() << "a loop mount is not possible here (no loop devices or no mount rights)";
+  const std::string photo = volume.mountPoint() + "/photos/a.jpg";
+  RefreshVolumeTable();
+  const VolumeEntry* entry = entryFor(volume.mountPoint());
+  ASSERT_NE(entry, nullptr);
+  EXPECT_EQ(entry->VolumeLabel, "VLTEST");
+  EXPECT_EQ(entry->DriveTypeText, "Fixed");
+  EXPECT_EQ(VolumeLabelOfPath(photo), "VLTEST");
+  EXPECT_TRUE(IsVolumeMounted(photo, "VLTEST"));
+  EXPECT_FALSE(IsVolumeMounted(photo, "vltest")) << "labels compare with case";
+  EXPECT_FALSE(IsVolumeMounted(dir.file("elsewhere.jpg"), "VLTEST"));
+
+  ASSERT_TRUE(volume.unmount());
+  EXPECT_TRUE(IsVolumeMounted(photo, "VLTEST")) << "the table stays as it was until the next refresh";
+  RefreshVolumeTable();
+  EXPECT_EQ(entryFor(volume.mountPoint()), nullptr);
+  EXPECT_FALSE(IsVolumeMounted(photo, "VLTEST"));
+  EXPECT_NE(VolumeLabelOfPath(photo), "VLTEST");
+}
+
+TEST_F(LoopVolumeTest, AnUnlabelledVolumeIsKnownByItsSerialAndLongLabelsAreCut) {
+  LoopVolume unlabelled(dir, "unlabelled", "-U 1234abcd-0000-4000-8000-00000000cafe");
+  LoopVolume longLabel(dir, "long", "-L VLTEST-LONGNAME");
+  if (!unlabelled.mounted() || !longLabel.mounted()) GTEST_SKIP() << "a loop mount is not possible here";
+  RefreshVolumeTable();
+  EXPECT_EQ(VolumeLabelOfPath(unlabelled.mountPoint() + "/a.jpg"), "305441741");  // 0x1234ABCD
+  EXPECT_EQ(VolumeLabelOfPath(longLabel.mountPoint() + "/a.jpg"), "VLTEST-LONGNA");
+  std::string label, fileSystem, type;
+  uint32_t serial = 0;
+  ASSERT_TRUE(GetDriveDetails(unlabelled.mountPoint(), label, fileSystem, serial, type));
+  EXPECT_EQ(label, "");
+  EXPECT_EQ(fileSystem, "ext4");
+  EXPECT_EQ(serial, 0x1234ABCDu);
+}
+
+}  // namespace vl

@@ -1,13 +1,29 @@
-// The desktop program's entry point.
-#include <QApplication>
-#include <QMainWindow>
+// The desktop program's entry point: settings, the main window and the hidden folders dialog.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/dialogs/folders_dialog.h"
+#include "app/shell/command_line.h"
+#include "app/shell/main_window.h"
+#include "app/shell/velloran_application.h"
+#include "core/database/volume_table.h"
+#include "core/settings/settings.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Velloran");
-  QMainWindow window;
-  window.setWindowTitle("Velloran");
-  window.resize(574, 408);
+  std::string out;
+  std::string err;
+  if (const auto exitCode = vl::gui::HandleCommandLine(std::vector<std::string>(argv + 1, argv + argc), out, err)) {
+    std::fputs(out.c_str(), stdout);
+    std::fputs(err.c_str(), stderr);
+    return *exitCode;
+  }
+  vl::gui::VelloranApplication app(argc, argv);
+  vl::LoadSettings();
+  vl::ClearVolumeTable();
+  vl::gui::MainWindow window;
+  vl::gui::FoldersDialog folders(&window);
+  window.setFoldersDialog(&folders);
   window.show();
   return app.exec();
 }

@@ -1,0 +1,59 @@
+#include "app/results/dupe_list_delegate.h"
+
+#include <QHeaderView>
+#include <QPainter>
+
+#include "app/results/dupe_list_model.h"
+
+namespace vl::gui {
+
+DupeListDelegate::DupeListDelegate(QHeaderView* header, QObject* parent)
+    : QStyledItemDelegate(parent), header_(header) {
+  connect(header_, &QHeaderView::sectionResized, this, [this] { emit sizeHintChanged(QModelIndex()); });
+}
+
+Qt::Alignment DupeListDelegate::sectionAlignment(int section) const {
+  const QVariant alignment = header_->model()->headerData(section, Qt::Horizontal, Qt::TextAlignmentRole);
+  return alignment.isValid() ? Qt::Alignment(alignment.toInt()) & Qt::AlignHorizontal_Mask : Qt::AlignLeft;
+}
+
+void DupeListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  const bool selected = option.state.testFlag(QStyle::State_Selected);
+  const bool isBase = index.data(DupeListModel::IsBaseRole).toBool();
+  const QPalette& palette = option.palette;
+  const QColor background = selected ? palette.color(QPalette::Highlight)
+                            : isBase ? palette.color(QPalette::Button)
+                                     : palette.color(QPalette::Base);
+  const QColor foreground = selected ? palette.color(QPalette::HighlightedText)
+                            : isBase ? palette.color(QPalette::ButtonText)
+                                     : palette.color(QPalette::Text);
+  painter->save();
+  painter->fillRect(option.rect, background);
+  painter->setFont(option.font);
+  painter->setPen(foreground);
+  const QStringList fields = index.data(DupeListModel::FieldsRole).toStringList();
+  const QFontMetrics metrics(option.font);
+  int x = option.rect.left();
+  for (int section = 0; section < header_->count(); ++section) {
+    const int width = header_->sectionSize(section);
+    const QRect cell(x + 1, option.rect.top() + 1, width - 2, option.rect.height() - 1);
+    const QString field = section < fields.size() ? fields[section] : QString();
+    if (section == 0) {
+      if (field == QLatin1String("*")) painter->fillRect(cell, QColor(255, 0, 0));
+    } else if (cell.width() > 0) {
+      const Qt::Alignment alignment =
+          metrics.horizontalAdvance(field) <= cell.width() ? sectionAlignment(section) : Qt::AlignLeft;
+      painter->setClipRect(cell);
+      painter->drawText(cell, int(alignment | Qt::AlignTop) | Qt::TextSingleLine, field);
+      painter->setClipping(false);
+    }
+    x += width;
+  }
+  painter->restore();
+}
+
+QSize DupeListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+  return {header_->length(), QFontMetrics(option.font).height() + 2};
+}
+
+}  // namespace vl::gui

@@ -1,0 +1,7 @@
+#include "app/results/lists_busy.h"
+
+namespace vl::gui {
+
+bool ListsBusy = false;
+
+}  // namespace vl::gui

@@ -1,0 +1,196 @@
+#include "app/results/result_lists.h"
+
+#include <QDateTime>
+#include <QHeaderView>
+#include <QListView>
+#include <QListWidget>
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+#include "app/results/lists_busy.h"
+
+namespace vl::gui {
+namespace {
+
+constexpr int DelColumn = 0;
+constexpr int DateColumn = 6;
+constexpr int BaseRole = Qt::UserRole + 1;
+
+const TResultEntry* baseOfItem(const QListWidgetItem* item) {
+  return static_cast<const TResultEntry*>(item->data(BaseRole).value<void*>());
+}
+
+QListWidgetItem* makeBaseItem(const BaseGroupItem& group) {
+  auto* item = new QListWidgetItem(QString::fromStdString(group.Caption));
+  item->setData(BaseRole, QVariant::fromValue(static_cast<void*>(group.Base)));
+  return item;
+}
+
+}  // namespace
+
+std::string LocaleDateText(double dateTime) {
+  if (!std::isfinite(dateTime) || std::fabs(dateTime) > 3.0e6) return {};
+  const double days = std::floor(dateTime);
+  const QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(days));
+  const QTime time = QTime(0, 0).addMSecs(static_cast<int>(std::lround((dateTime - days) * 86400000.0) % 86400000));
+  const QLocale locale;
+  const QString timeFormat = locale.timeFormat(QLocale::LongFormat).remove(QLatin1Char('t')).trimmed();
+  return (locale.toString(date, QLocale::ShortFormat) + QLatin1Char(' ') + locale.toString(time, timeFormat))
+      .toStdString();
+}
+
+ResultLists::ResultLists(ResultsModel& model, QListWidget* baseList, QListView* dupeList, QHeaderView* header,
+                         QObject* parent)
+    : QObject(parent), model_(model), baseList_(baseList), dupeList_(dupeList), header_(header) {
+  dupeList_->setModel(&dupeModel_);
+  model_.onShownChanged = [this] { syncBaseList(); };
+  connect(baseList_, &QListWidget::currentRowChanged, this, [this] { FillDupeList(); });
+  connect(dupeList_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this] { onCurrentDupeChanged(); });
+  connect(header_, &QHeaderView::sectionClicked, this, &ResultLists::SortDupeList);
+}
+
+TResultEntry* ResultLists::selectedEntry() const {
+  const int row = dupeList_->currentIndex().row();
+  return row >= 0 && row < dupeModel_.rowCount() ? dupeModel_.lines()[static_cast<size_t>(row)].Entry : nullptr;
+}
+
+void ResultLists::FillDupeList() {
+  const int row = baseList_->currentRow();
+  if (ListsBusy || row < 0 || row >= static_cast<int>(model_.shownBases().size())) return;
+  {
+    ListsBusyGuard busy;
+    dupeModel_.setLines(model_.dupeLines(row, sortColumn_, LocaleDateText));
+    shownBase_ = model_.shownBases()[static_cast<size_t>(row)].Base;
+  }
+  emit groupShown(shownBase_);
+  if (dupeModel_.rowCount() > 1)
+    selectDupeRow(1);
+  else
+    emit dupeShown(nullptr);
+}
+
+void ResultLists::SortDupeList(int column) {
+  if (ListsBusy || column == DelColumn || column == DateColumn) return;
+  sortColumn_ = column;
+  const TResultEntry* selected = selectedEntry();
+  std::vector<DupeLine> lines = dupeModel_.lines();
+  {
+    ListsBusyGuard busy;
+    SortDupeLines(lines, sortColumn_);
+    dupeModel_.setLines(std::move(lines));
+    const int row = dupeModel_.rowOf(selected);
+    if (row >= 0) dupeList_->setCurrentIndex(dupeModel_.index(row));
+  }
+}
+
+void ResultLists::ToggleMark() {
+  const int row = dupeList_->currentIndex().row();
+  if (ListsBusy || row < 0 || row >= dupeModel_.rowCount()) return;
+  model_.toggleMark(dupeModel_.line(row));
+  dupeModel_.lineChanged(row);
+}
+
+void ResultLists::removeSelectedGroup() {
+  const int row = baseList_->currentRow();
+  if (ListsBusy || row < 0) return;
+  clearDupeList();
+  model_.RemoveGroup(row);
+  selectGroupRow(std::min(row, baseList_->count() - 1));
+}
+
+void ResultLists::sortAlphabetically() {
+  if (ListsBusy) return;
+  model_.sortShownAlphabetically();
+  ListsBusyGuard busy;
+  for (int row = 0; row < baseList_->count(); ++row)
+    if (shownBase_ != nullptr && baseOfItem(baseList_->item(row)) == shownBase_) baseList_->setCurrentRow(row);
+}
+
+void ResultLists::showView(BaseView view) {
+  model_.showView(view);
+  if (baseList_->count() > 0 && baseList_->currentRow() <= 0) selectGroupRow(0);
+}
+
+void ResultLists::showFirstGroup() {
+  if (baseList_->count() > 0 && baseList_->currentRow() <= 0) selectGroupRow(0);
+}
+
+void ResultLists::clearDupeList() {
+  ListsBusyGuard busy;
+  dupeModel_.clear();
+  shownBase_ = nullptr;
+  emit groupShown(nullptr);
+  emit dupeShown(nullptr);
+}
+
+bool ResultLists::runKeyCommand(ListKeyCommand command) {
+  const int dupeRow = dupeList_->currentIndex().row();
+  const int groupRow = baseList_->currentRow();
+  switch (command) {
+    case ListKeyCommand::None:
+      return false;
+    case ListKeyCommand::ToggleMark:
+      ToggleMark();
+      break;
+    case ListKeyCommand::PreviousLine:
+    case ListKeyCommand::NextLine:
+      if (const int row = MovedRow(dupeRow, command == ListKeyCommand::NextLine ? 1 : -1, dupeModel_.rowCount());
+          row >= 0)
+        selectDupeRow(row);
+      break;
+    case ListKeyCommand::PreviousGroup:
+    case ListKeyCommand::NextGroup:
+      if (const int row = MovedRow(groupRow, command == ListKeyCommand::NextGroup ? 1 : -1, baseList_->count());
+          row >= 0)
+        selectGroupRow(row);
+      break;
+  }
+  return true;
+}
+
+void ResultLists::syncBaseList() {
+  const auto& shown = model_.shownBases();
+  const int count = baseList_->count();
+  const bool appendOnly = count < static_cast<int>(shown.size()) &&
+                          (count == 0 || baseOfItem(baseList_->item(count - 1)) == shown[count - 1].Base);
+  ListsBusyGuard busy;
+  if (appendOnly) {
+    for (size_t i = static_cast<size_t>(count); i < shown.size(); ++i) baseList_->addItem(makeBaseItem(shown[i]));
+    return;
+  }
+  rebuildBaseList();
+}
+
+void ResultLists::rebuildBaseList() {
+  if (!shownGroupStillExists()) clearDupeList();
+  baseList_->clear();
+  for (const BaseGroupItem& group : model_.shownBases()) baseList_->addItem(makeBaseItem(group));
+}
+
+bool ResultLists::shownGroupStillExists() const {
+  const auto& groups = model_.FBaseGroups();
+  return shownBase_ != nullptr && std::any_of(groups.begin(), groups.end(), [this](const BaseGroupItem& group) {
+           return group.Base == shownBase_;
+         });
+}
+
+void ResultLists::selectGroupRow(int row) {
+  if (row < 0) return;
+  if (baseList_->currentRow() == row)
+    FillDupeList();
+  else
+    baseList_->setCurrentRow(row);
+}
+
+void ResultLists::selectDupeRow(int row) {
+  dupeList_->setCurrentIndex(dupeModel_.index(row));
+  dupeList_->scrollTo(dupeModel_.index(row));
+}
+
+void ResultLists::onCurrentDupeChanged() {
+  if (!ListsBusy) emit dupeShown(selectedEntry());
+}
+
+}  // namespace vl::gui

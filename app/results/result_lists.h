@@ -1,0 +1,80 @@
+// The base list and the duplicate list of the main window over the engine's results model.
+#pragma once
+
+#include <QObject>
+
+#include "app/results/dupe_list_model.h"
+#include "app/results/key_navigation.h"
+#include "core/results/results_model.h"
+
+class QHeaderView;
+class QListView;
+class QListWidget;
+
+namespace vl::gui {
+
+// Keeps lbBaseFiles in step with the model's shown groups, fills lbDupes for the
+// selected group and carries out the list commands (marking, sorting by a header
+// click, removing a group, the view tabs and key moves). The model builds every
+// line; this class only places them. Handlers do nothing while ListsBusy is set.
+class ResultLists : public QObject {
+  Q_OBJECT
+ public:
+  // The sort column the duplicate list starts with (Ers).
+  static constexpr int InitialSortColumn = 1;
+
+  ResultLists(ResultsModel& model, QListWidget* baseList, QListView* dupeList, QHeaderView* header,
+              QObject* parent);
+
+  DupeListModel& dupeModel() { return dupeModel_; }
+  int sortColumn() const { return sortColumn_; }
+  // The entry of the selected duplicate line, or null.
+  TResultEntry* selectedEntry() const;
+
+  // Rebuilds lbDupes for the selected group and selects its first duplicate. O(group).
+  void FillDupeList();
+  // A click on header section `column`: sorts by it unless it is Del or Date.
+  void SortDupeList(int column);
+  // Flips the mark of the selected line and of every entry with the same path.
+  void ToggleMark();
+  // "Remove Base Group": removes the selected group and shows the one now at its place.
+  void removeSelectedGroup();
+  // "Sort Alphabetically": orders lbBaseFiles by caption; the selection stays.
+  void sortAlphabetically();
+  // The "All Dupes" and "Marked" tabs.
+  void showView(BaseView view);
+  // Selects the first group when nothing or the first is selected, and fills lbDupes.
+  void showFirstGroup();
+  // Empties lbDupes (before the entries it shows are freed).
+  void clearDupeList();
+  // Carries out a key command; false for ListKeyCommand::None (the key is not consumed).
+  bool runKeyCommand(ListKeyCommand command);
+
+ signals:
+  // ShowDupe: the selected duplicate line changed (null: none), for the preview panes.
+  void dupeShown(const vl::TResultEntry* entry);
+  // The group whose lines lbDupes now shows (null: none).
+  void groupShown(const vl::TResultEntry* base);
+
+ private:
+  void syncBaseList();
+  void rebuildBaseList();
+  void selectGroupRow(int row);
+  void selectDupeRow(int row);
+  void onCurrentDupeChanged();
+  bool shownGroupStillExists() const;
+
+  ResultsModel& model_;
+  QListWidget* baseList_;
+  QListView* dupeList_;
+  QHeaderView* header_;
+  DupeListModel dupeModel_;
+  int sortColumn_ = InitialSortColumn;
+  const TResultEntry* shownBase_ = nullptr;
+};
+
+// A date-time double (days since 30 December 1899, local time) in the locale's
+// short date and long time format, without a time zone.
+std::string LocaleDateText(double dateTime);
+
+}  // namespace vl::gui

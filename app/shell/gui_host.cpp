@@ -1,0 +1,58 @@
+#include "app/shell/gui_host.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace vl::gui {
+
+GuiHost::GuiHost(QWidget* dialogParent, ScanWindow* window) : dialogParent_(dialogParent), window_(window) {}
+
+void GuiHost::setStatus(int panel, const std::string& text) {
+  if (window_ != nullptr) window_->setPanelText(panel, QString::fromStdString(text));
+}
+
+void GuiHost::processEvents() { QCoreApplication::processEvents(); }
+
+void GuiHost::showMessage(MessageKind kind, const std::string& text) {
+  const QString message = QString::fromStdString(text);
+  if (kind == MessageKind::Error)
+    QMessageBox::critical(dialogParent_, QObject::tr("Error"), message);
+  else
+    QMessageBox::information(dialogParent_, QObject::tr("Information"), message);
+}
+
+bool GuiHost::askYesNo(const std::string& text) {
+  return QMessageBox::question(dialogParent_, QObject::tr("Confirm"), QString::fromStdString(text),
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void GuiHost::beep() { QApplication::beep(); }
+
+void GuiHost::pushCursor(BusyCursor cursor) {
+  QApplication::setOverrideCursor(cursor == BusyCursor::AppStarting ? Qt::BusyCursor : Qt::WaitCursor);
+  ++cursorDepth_;
+}
+
+void GuiHost::popCursor() {
+  if (cursorDepth_ == 0) return;
+  --cursorDepth_;
+  QApplication::restoreOverrideCursor();
+}
+
+void GuiHost::openFoldersDialog() {
+  if (window_ != nullptr) window_->openFoldersDialog();
+}
+
+void GuiHost::resultsCleared() {
+  if (window_ != nullptr) window_->resultsCleared();
+}
+
+void GuiHost::scanRunning(bool running) {
+  if (window_ != nullptr) window_->scanRunning(running);
+}
+
+void GuiHost::showFirstGroup() {
+  if (window_ != nullptr) window_->showFirstGroup();
+}
+
+}  // namespace vl::gui

@@ -3,10 +3,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 #include "core/database/volume_table.h"
 #include "core/files/drives.h"
+#include "core/files/recycle.h"
 #include "tests/support/temp_dir.h"
 
 namespace vl {
@@ -124,6 +126,23 @@ TEST_F(LoopVolumeTest, AnUnlabelledVolumeIsKnownByItsSerialAndLongLabelsAreCut) 
   EXPECT_EQ(label, "");
   EXPECT_EQ(fileSystem, "ext4");
   EXPECT_EQ(serial, 0x1234ABCDu);
+}
+
+TEST_F(LoopVolumeTest, RecyclingOnAnotherFileSystemUsesThatFileSystemsTrash) {
+  LoopVolume volume(dir, "trash", "-L VLTRASH");
+  if (!volume.mounted()) GTEST_SKIP() << "a loop mount is not possible here";
+  ::setenv("XDG_DATA_HOME", dir.makeDir("data").c_str(), 1);
+  const std::string file = volume.mountPoint() + "/a.jpg";
+  std::FILE* out = std::fopen(file.c_str(), "w");
+  ASSERT_NE(out, nullptr);
+  std::fputs("picture", out);
+  std::fclose(out);
+  EXPECT_TRUE(RecycleOrDeleteFile(file, true));
+  ::unsetenv("XDG_DATA_HOME");
+  const std::string trash = volume.mountPoint() + "/.Trash-" + std::to_string(::getuid());
+  EXPECT_EQ(test::ReadFileBytes(trash + "/files/a.jpg"), "picture");
+  EXPECT_NE(test::ReadFileBytes(trash + "/info/a.jpg.trashinfo").find("\nPath=" + file + "\n"), std::string::npos);
+  EXPECT_EQ(test::ReadFileBytes(dir.file("data/Trash/files/a.jpg")), "") << "no copy into the home trash";
 }
 
 }  // namespace vl

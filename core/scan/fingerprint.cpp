@@ -1,0 +1,183 @@
+#include "core/scan/fingerprint.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <exception>
+
+#include "core/files/paths.h"
+#include "core/scan/bmp_decoder.h"
+#include "core/scan/gif_decoder.h"
+#include "core/scan/jpeg_decoder.h"
+
+namespace vl {
+
+namespace {
+
+// Files larger than this are not read as pictures.
+constexpr uint64_t MaxPictureFileBytes = uint64_t(1) << 31;
+// Per-thread buffers bigger than this are released after use rather than kept.
+constexpr size_t KeptBufferBytes = size_t(64) << 20;
+
+// The part of the working bitmap that is sampled.
+struct Rect {
+  int left, top, width, height;
+};
+
+// Reads a whole regular file into `buffer`; false when it cannot be read or is too large.
+bool readWholeFile(const std::string& fileName, std::vector<uint8_t>& buffer) {
+  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && uint64_t(st.st_size) <= MaxPictureFileBytes;
+  if (ok) buffer.resize(size_t(st.st_size));
+  size_t done = 0;
+  while (ok && done < buffer.size()) {
+    const ssize_t n = ::read(fd, buffer.data() + done, buffer.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) ok = false;
+    else done += size_t(n);
+  }
+  ::close(fd);
+  return ok;
+}
+
+template <typename Buffer>
+void releaseIfLarge(Buffer& buffer) {
+  if (buffer.capacity() * sizeof(typename Buffer::value_type) > KeptBufferBytes) Buffer().swap(buffer);
+}
+
+// The first position from `from` stepping by `step` (towards `to`, exclusive) whose
+// pixel differs from c, or `to` when none does.
+int firstDiffering(const WorkBitmap& b, uint32_t c, bool alongColumn, int fixed, int from, int to, int step) {
+  for (int i = from; i != to; i += step)
+    if ((alongColumn ? b.at(fixed, i) : b.at(i, fixed)) != c) return i;
+  return to;
+}
+
+bool equalAt(const WorkBitmap& b, uint32_t c, int x1, int y1, int x2, int y2) {
+  return b.at(x1, y1) == c && b.at(x2, y2) == c;
+}
+
+// The rectangle left after cutting a uniform border of colour c, or the whole bitmap
+// when the corners differ, the cut is impossible, not confirmed, or would be empty.
+Rect borderCut(const WorkBitmap& b) {
+  const int w = b.width, h = b.height;
+  const Rect whole{0, 0, w, h};
+  const uint32_t c = b.at(0, 0);
+  if (b.at(w - 1, 0) != c || b.at(0, h - 1) != c || b.at(w - 1, h - 1) != c) return whole;
+  int top = firstDiffering(b, c, true, w / 2, 0, h, 1);
+  int bottom = firstDiffering(b, c, true, w / 2, h - 1, -1, -1);
+  int left = firstDiffering(b, c, false, h / 2, 0, w, 1);
+  int right = firstDiffering(b, c, false, h / 2, w - 1, -1, -1);
+  if (top > 0) --top;
+  if (bottom < h - 1) ++bottom;
+  if (left > 0) --left;
+  if (right < w - 1) ++right;
+  if (bottom < top || right < left) return whole;
+  const int x20 = int(w * 0.2), x80 = int(w * 0.8), y20 = int(h * 0.2), y80 = int(h * 0.8);
+  if (top >= 1 && !equalAt(b, c, x20, top, x80, top)) return whole;
+  if (bottom < h - 1 && !equalAt(b, c, x20, bottom, x80, bottom)) return whole;
+  if (left >= 1 && !equalAt(b, c, left, y20, left, y80)) return whole;
+  if (right < w - 1 && !equalAt(b, c, right, y20, right, y80)) return whole;
+  // A cut leaving no column or no row would sample pixels that do not exist.
+  if (right == left || bottom == top) return whole;
+  return Rect{left, top, right - left, bottom - top};
+}
+
+// Replaces the grey values by tone codes 0 (lightest quarter) to 3 (darkest).
+void toneCodes(TFingerprint& grid, int minimum, int maximum, int sum) {
+  const int avg = sum / 100;
+  const int mid = minimum + (maximum - minimum) / 2;
+  int lo, hi;
+  if (mid <= avg) {
+    hi = avg + (maximum - avg) / 2;
+    lo = 2 * avg - hi;
+  } else {
+    lo = minimum + (avg - minimum) / 2;
+    hi = 2 * avg - lo;
+  }
+  for (uint8_t& v : grid) v = v < lo ? 0 : v < avg ? 1 : v < hi ? 2 : 3;
+}
+
+bool decode(const uint8_t* data, size_t size, PictureType type, WorkBitmap& bitmap, int32_t& width,
+            int32_t& height) {
+  switch (type) {
+    case PictureType::Jpeg: return DecodeJpeg(data, size, bitmap, width, height);
+    case PictureType::Bmp:
+      if (!DecodeBmp(data, size, bitmap)) return false;
+      break;
+    case PictureType::Gif:
+      if (!DecodeGif(data, size, bitmap)) return false;
+      break;
+    default: return false;  // icons and metafiles are not rendered
+  }
+  width = bitmap.width;
+  height = bitmap.height;
+  return true;
+}
+
+}  // namespace
+
+PictureType PictureTypeOf(const std::string& fileName) {
+  const std::string ext = UpperAscii(ExtensionOf(fileName));
+  if (ext == ".BMP") return PictureType::Bmp;
+  if (ext == ".JPG" || ext == ".JPEG") return PictureType::Jpeg;
+  if (ext == ".GIF") return PictureType::Gif;
+  if (ext == ".ICO") return PictureType::Icon;
+  if (ext == ".EMF" || ext == ".WMF") return PictureType::Metafile;
+  return PictureType::None;
+}
+
+TFingerprint FingerprintOfBitmap(const WorkBitmap& bitmap) {
+  const Rect r = borderCut(bitmap);
+  TFingerprint grid{};
+  int minimum = 256, maximum = 0, sum = 0;
+  for (int gy = 0; gy < GridHeight; ++gy) {
+    const int sy = r.top + int((2 * gy + 1) * int64_t(r.height) / (2 * GridHeight));
+    for (int gx = 0; gx < GridWidth; ++gx) {
+      const int sx = r.left + int((2 * gx + 1) * int64_t(r.width) / (2 * GridWidth));
+      const int v = bitmap.greyAt(sx, sy);
+      grid[size_t(gx * GridHeight + gy)] = uint8_t(v);
+      minimum = std::min(minimum, v);
+      maximum = std::max(maximum, v);
+      sum += v;
+    }
+  }
+  toneCodes(grid, minimum, maximum, sum);
+  return grid;
+}
+
+bool MakeFingerprintFromMemory(const uint8_t* data, size_t size, PictureType type, TFingerprint& fingerprint,
+                               int32_t& width, int32_t& height) {
+  thread_local WorkBitmap bitmap;
+  bool ok = false;
+  try {
+    ok = decode(data, size, type, bitmap, width, height);
+    if (ok) fingerprint = FingerprintOfBitmap(bitmap);
+  } catch (const std::exception&) {
+    ok = false;  // out of memory for a huge picture
+  }
+  releaseIfLarge(bitmap.pixels);
+  return ok;
+}
+
+bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int32_t& width, int32_t& height) {
+  const PictureType type = PictureTypeOf(fileName);
+  if (type != PictureType::Bmp && type != PictureType::Jpeg && type != PictureType::Gif) return false;
+  thread_local std::vector<uint8_t> file;
+  bool ok = false;
+  try {
+    ok = readWholeFile(fileName, file) &&
+         MakeFingerprintFromMemory(file.data(), file.size(), type, fingerprint, width, height);
+  } catch (const std::exception&) {
+    ok = false;
+  }
+  releaseIfLarge(file);
+  return ok;
+}
+
+}  // namespace vl

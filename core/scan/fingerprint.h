@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/scan/scan_entry.h"
+#include "core/scan/work_bitmap.h"
 
 namespace vl {
 
@@ -13,14 +14,19 @@ namespace vl {
 enum class PictureType { None, Bmp, Jpeg, Gif, Icon, Metafile };
 PictureType PictureTypeOf(const std::string& fileName);
 
-// Loads the picture at fileName and computes its fingerprint and full-size width and
-// height. False when it cannot be loaded or converted (the outputs are then not
-// valid). Deterministic bit for bit on every machine; thread-safe (each thread
-// reuses its own decoding buffers).
+// Loads the picture at fileName (one read of the whole file) and computes its
+// fingerprint and full-size width and height. False when it cannot be read, decoded
+// or converted, and for icons and metafiles (the outputs are then not valid).
+// Deterministic bit for bit on every machine; thread-safe (each thread reuses its
+// own file and bitmap buffers). O(file size + decoded pixels).
 bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int32_t& width, int32_t& height);
 
-// The same on picture data already in memory, of the given type.
+// The same on picture data already in memory, of the given type. Never throws.
 bool MakeFingerprintFromMemory(const uint8_t* data, size_t size, PictureType type, TFingerprint& fingerprint,
                                int32_t& width, int32_t& height);
+
+// The fingerprint of a decoded working bitmap: the corner test, the border cut with
+// its confirmation, the 10 x 10 point sample and the four tone codes. O(W + H).
+TFingerprint FingerprintOfBitmap(const WorkBitmap& bitmap);
 
 }  // namespace vl

@@ -91,7 +91,7 @@ struct GifOptions {
   bool globalColourTable = true;  // false: no global table (only sensible with a local one)
   uint32_t backgroundColour = Black;
   // Pixels of this colour are written with the transparent index of a graphic control extension.
-  std::optional<uint32_t> transparentColour;
+  std::optional<uint32_t> transparentColour = std::nullopt;
 };
 
 // The picture is the first image of the file, at (left, top) on the logical screen.

@@ -1,0 +1,20 @@
+// Our own hardened decoder of Windows and OS/2 bitmap files.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "core/scan/work_bitmap.h"
+
+namespace vl {
+
+// Decodes a BMP file into `bitmap` (0x00RRGGBB pixels, alpha ignored): the core
+// (12-byte) header and the 40, 52, 56, 108 and 124-byte info headers; 1, 4, 8, 16,
+// 24 and 32 bits per pixel, RLE4, RLE8 and bit-field masks, bottom-up or top-down.
+// Channels narrower than 8 bits widen as (v * 255 + (2^n - 1) div 2) div (2^n - 1);
+// indexes beyond the palette and pixels that RLE data skips are black. Top-down RLE,
+// embedded JPEG or PNG, truncated pixel rows and pictures above MaxWorkPixels give
+// false. Every offset and count is checked against the data. O(file size + pixels).
+bool DecodeBmp(const uint8_t* data, size_t size, WorkBitmap& bitmap);
+
+}  // namespace vl

@@ -1,0 +1,42 @@
+// The decoded picture that a fingerprint is measured on: full colours per pixel, bounded in size.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace vl {
+
+// The largest working bitmap a decoder accepts (pixels); larger pictures fail.
+constexpr uint64_t MaxWorkPixels = uint64_t(1) << 28;
+
+// A decoded picture, row by row from the top-left pixel. Each pixel is 0x00RRGGBB,
+// or, when `luminance` is set (a greyscale JPEG), the luminance Y alone. Colours are
+// kept whole because the border cut compares colours, not grey values.
+struct WorkBitmap {
+  int width = 0;
+  int height = 0;
+  bool luminance = false;
+  std::vector<uint32_t> pixels;
+
+  // Sets the size and fills every pixel with `fill`; false (and nothing changed)
+  // when either side is not positive or the pixel count exceeds MaxWorkPixels.
+  // Reuses the buffer's capacity. O(width * height).
+  bool reset(int64_t w, int64_t h, uint32_t fill, bool isLuminance = false) {
+    if (w <= 0 || h <= 0 || uint64_t(w) * uint64_t(h) > MaxWorkPixels) return false;
+    width = int(w);
+    height = int(h);
+    luminance = isLuminance;
+    pixels.assign(size_t(w) * size_t(h), fill);
+    return true;
+  }
+  uint32_t at(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
+  uint32_t* row(int y) { return pixels.data() + size_t(y) * size_t(width); }
+  // The grey value v of a pixel: 255 - Y for luminance, else 255 - round((R + G + B) / 3).
+  int greyAt(int x, int y) const {
+    const uint32_t p = at(x, y);
+    if (luminance) return 255 - int(p);
+    return 255 - int(((p >> 16 & 0xFF) + (p >> 8 & 0xFF) + (p & 0xFF) + 1) / 3);
+  }
+};
+
+}  // namespace vl

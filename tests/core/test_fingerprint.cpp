@@ -1,0 +1,476 @@
+// Fingerprints, widths and heights of JPEG, BMP and GIF pictures written with known pixels.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/scan/bmp_decoder.h"
+#include "core/scan/fingerprint.h"
+#include "core/scan/gif_decoder.h"
+#include "core/scan/jpeg_decoder.h"
+#include "tests/support/image_writer.h"
+#include "tests/support/temp_dir.h"
+
+namespace vl {
+namespace {
+
+using test::Black;
+using test::Picture;
+using test::Rgb;
+using test::White;
+
+// The fingerprint the rules give for a picture that is sampled whole (no border cut),
+// computed straight from its pixels.
+TFingerprint expectedFingerprint(const Picture& p) {
+  std::vector<int> v(100);
+  for (int gx = 0; gx < 10; ++gx) {
+    for (int gy = 0; gy < 10; ++gy) {
+      const uint32_t c = p.at((2 * gx + 1) * p.width / 20, (2 * gy + 1) * p.height / 20);
+      const double mean = ((c >> 16) + (c >> 8 & 0xFF) + (c & 0xFF)) / 3.0;
+      v[size_t(gx * 10 + gy)] = 255 - int(std::lround(mean));
+    }
+  }
+  const int mn = *std::min_element(v.begin(), v.end()), mx = *std::max_element(v.begin(), v.end());
+  int sum = 0;
+  for (int x : v) sum += x;
+  const int avg = sum / 100;
+  int lo, hi;
+  if (mn + (mx - mn) / 2 <= avg) {
+    hi = avg + (mx - avg) / 2;
+    lo = 2 * avg - hi;
+  } else {
+    lo = mn + (avg - mn) / 2;
+    hi = 2 * avg - lo;
+  }
+  TFingerprint f{};
+  for (size_t i = 0; i < 100; ++i) f[i] = uint8_t(v[i] < lo ? 0 : v[i] < avg ? 1 : v[i] < hi ? 2 : 3);
+  return f;
+}
+
+Picture crop(const Picture& p, int left, int top, int width, int height) {
+  Picture out(width, height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) out.set(x, y, p.at(left + x, top + y));
+  return out;
+}
+
+struct Result {
+  bool ok = false;
+  TFingerprint fingerprint{};
+  int32_t width = -1, height = -1;
+};
+
+Result fingerprintOf(const std::string& path) {
+  Result r;
+  r.ok = MakeFingerprint(path, r.fingerprint, r.width, r.height);
+  return r;
+}
+
+class FingerprintTest : public ::testing::Test {
+ protected:
+  // Writes the picture as a 24-bit BMP (lossless) and fingerprints it.
+  Result ofBmp(const Picture& p, const test::BmpVariant& variant = {}) {
+    const std::string path = dir.file("p" + std::to_string(counter++) + ".bmp");
+    test::WriteBmp(path, p, variant);
+    return fingerprintOf(path);
+  }
+  Result ofJpeg(const Picture& p, const test::JpegOptions& options = {}, const std::string& ext = ".jpg") {
+    const std::string path = dir.file("p" + std::to_string(counter++) + ext);
+    test::WriteJpeg(path, p, options);
+    return fingerprintOf(path);
+  }
+  Result ofGif(const Picture& p, const test::GifOptions& options = {}) {
+    const std::string path = dir.file("p" + std::to_string(counter++) + ".gif");
+    test::WriteGif(path, p, options);
+    return fingerprintOf(path);
+  }
+
+  test::TempDir dir;
+  int counter = 0;
+};
+
+TFingerprint allCodes(uint8_t code) {
+  TFingerprint f;
+  f.fill(code);
+  return f;
+}
+
+// ---- The algorithm, on lossless BMP pictures ----
+
+TEST_F(FingerprintTest, GridSamplesThePixelsOfPicturesOfOddSizes) {
+  for (auto [w, h] : {std::pair{37, 23}, {101, 7}, {10, 10}, {3, 250}, {640, 480}}) {
+    const Picture p = test::GradientPicture(w, h);
+    const Result r = ofBmp(p);
+    ASSERT_TRUE(r.ok) << w << "x" << h;
+    EXPECT_EQ(r.width, w);
+    EXPECT_EQ(r.height, h);
+    EXPECT_EQ(r.fingerprint, expectedFingerprint(p)) << w << "x" << h;
+  }
+}
+
+TEST_F(FingerprintTest, ByteOrderIsColumnMajor) {
+  Picture p(100, 100, White);
+  p.fill(0, 0, 10, 100, Black);  // column 0 black
+  p.set(99, 99, Rgb(1, 1, 1));   // corners differ: no cut
+  const Result r = ofBmp(p);
+  ASSERT_TRUE(r.ok);
+  for (int i = 0; i < 100; ++i) EXPECT_EQ(r.fingerprint[size_t(i)], i < 10 ? 3 : 0) << i;
+}
+
+TEST_F(FingerprintTest, UniformPictureGivesCodeThreeEverywhere) {
+  for (uint32_t colour : {White, Black, Rgb(10, 200, 30)}) {
+    const Result r = ofBmp(test::UniformPicture(64, 48, colour));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.fingerprint, allCodes(3));
+  }
+  const Result jpeg = ofJpeg(test::UniformPicture(120, 90, Rgb(90, 90, 90)));
+  ASSERT_TRUE(jpeg.ok);
+  EXPECT_EQ(jpeg.fingerprint, allCodes(3));
+}
+
+TEST_F(FingerprintTest, FrameIsCutKeepingOneRowAboveAndOneColumnLeft) {
+  const Picture content = test::GradientPicture(80, 60);
+  const Picture framed = test::FramedPicture(content, 7, 5, 9, 11);
+  const Result r = ofBmp(framed);
+  ASSERT_TRUE(r.ok);
+  EXPECT_EQ(r.width, 96);
+  EXPECT_EQ(r.height, 76);
+  const Picture kept = crop(framed, 6, 4, 81, 61);
+  EXPECT_NE(expectedFingerprint(kept), expectedFingerprint(framed));
+  EXPECT_EQ(r.fingerprint, expectedFingerprint(kept));
+}
+
+TEST_F(FingerprintTest, CutIsNotMadeWhenTheCornersDiffer) {
+  Picture framed = test::FramedPicture(test::GradientPicture(80, 60), 10, 10, 10, 10);
+  framed.set(framed.width - 1, framed.height - 1, Rgb(250, 250, 250));
+  const Result r = ofBmp(framed);
+  ASSERT_TRUE(r.ok);
+  EXPECT_EQ(r.fingerprint, expectedFingerprint(framed));
+}
+
+TEST_F(FingerprintTest, CutIsAbandonedWhenContentReachesHigherOffCentre) {
+  const Picture p = test::AbandonedCutPicture(100, 80, 10, 6);
+  const Result r = ofBmp(p);
+  ASSERT_TRUE(r.ok);
+  EXPECT_NE(expectedFingerprint(crop(p, 9, 15, 81, 55)), expectedFingerprint(p));
+  EXPECT_EQ(r.fingerprint, expectedFingerprint(p));
+}
+
+TEST_F(FingerprintTest, CutThatWouldLeaveNothingUsesTheWholePicture) {
+  const Result single = ofBmp(test::UniformPicture(1, 1, Rgb(20, 20, 20)));
+  ASSERT_TRUE(single.ok);
+  EXPECT_EQ(single.width, 1);
+  EXPECT_EQ(single.fingerprint, allCodes(3));
+
+  Picture line(5, 1, White);  // confirmed cut of zero rows
+  line.set(2, 0, Black);
+  const Result r = ofBmp(line);
+  ASSERT_TRUE(r.ok);
+  EXPECT_EQ(r.fingerprint, expectedFingerprint(line));
+}
+
+TEST_F(FingerprintTest, BorderCutComparesColoursNotGreyValues) {
+  // Red (255,0,0) and blue (0,0,255) have the same grey value but are different colours.
+  const Picture content = test::BlockPicture(40, 40, 8, {Rgb(0, 0, 255), Black, White}, 5);
+  const Picture framed = test::FramedPicture(content, 6, 6, 6, 6, Rgb(255, 0, 0));
+  const Result r = ofBmp(framed);
+  ASSERT_TRUE(r.ok);
+  EXPECT_EQ(r.fingerprint, expectedFingerprint(crop(framed, 5, 5, 41, 41)));
+}
+
+// ---- BMP variants ----
+
+TEST_F(FingerprintTest, EveryBmpVariantGivesTheSameFingerprint) {
+  const Picture two = test::BlockPicture(45, 31, 4, {Black, White}, 11);
+  const std::vector<uint32_t> eight = {Black, White, Rgb(255, 0, 0), Rgb(0, 255, 0), Rgb(0, 0, 255),
+                                       Rgb(255, 255, 0), Rgb(0, 255, 255), Rgb(255, 0, 255)};
+  const Picture many = test::BlockPicture(45, 31, 3, eight, 12);
+  std::vector<test::BmpVariant> variants;
+  for (bool topDown : {false, true})
+    for (int bpp : {1, 4, 8, 16, 24, 32}) variants.push_back({bpp, false, false, topDown});
+  for (int header : {52, 56, 108, 124}) {
+    variants.push_back({16, false, true, false, false, header});
+    variants.push_back({32, false, true, true, false, header});
+    variants.push_back({24, false, false, false, false, header});
+  }
+  variants.push_back({4, true});
+  variants.push_back({8, true});
+  variants.push_back({16, false, true});
+  variants.push_back({32, false, true});
+  for (int bpp : {1, 4, 8, 24}) variants.push_back({bpp, false, false, false, true});
+  for (const auto& v : variants) {
+    const Picture& p = v.bpp == 1 ? two : many;
+    const Result r = ofBmp(p, v);
+    ASSERT_TRUE(r.ok) << "bpp " << v.bpp << " rle " << v.rle << " header " << v.infoHeaderSize;
+    EXPECT_EQ(r.width, 45);
+    EXPECT_EQ(r.height, 31);
+    EXPECT_EQ(r.fingerprint, expectedFingerprint(p)) << "bpp " << v.bpp << " top-down " << v.topDown;
+  }
+}
+
+// The BMP with its pixel data replaced by `pixels`.
+std::vector<uint8_t> withPixelData(std::vector<uint8_t> bmp, const std::vector<uint8_t>& pixels) {
+  const size_t offset = bmp[10] | bmp[11] << 8;
+  bmp.resize(offset);
+  bmp.insert(bmp.end(), pixels.begin(), pixels.end());
+  return bmp;
+}
+
+bool decodeBmp(const std::vector<uint8_t>& bytes, WorkBitmap& bitmap) {
+  return DecodeBmp(bytes.data(), bytes.size(), bitmap);
+}
+
+TEST(BmpDecoder, NarrowChannelsWidenByTheRoundingRule) {
+  // 5-5-5 pixel: red 16, green 1, blue 31 -> 132, 8, 255.
+  auto bmp = withPixelData(test::EncodeBmp(Picture(1, 1), {16}), {uint8_t(1 << 5 | 31), uint8_t(16 << 2), 0, 0});
+  WorkBitmap b;
+  ASSERT_TRUE(decodeBmp(bmp, b));
+  EXPECT_EQ(b.at(0, 0), Rgb(132, 8, 255));
+  // 5-6-5: green 32 of 63 -> (32 * 255 + 31) / 63 = 130.
+  bmp = withPixelData(test::EncodeBmp(Picture(1, 1), {16, false, true}), {uint8_t(32 << 5 & 0xFF), 32 >> 3, 0, 0});
+  ASSERT_TRUE(decodeBmp(bmp, b));
+  EXPECT_EQ(b.at(0, 0), Rgb(0, 130, 0));
+}
+
+TEST(BmpDecoder, IndexBeyondThePaletteIsBlack) {
+  Picture p(4, 1, White);
+  p.set(0, 0, Rgb(9, 9, 9));
+  const auto bmp = withPixelData(test::EncodeBmp(p, {8}), {1, 5, 0, 255});
+  WorkBitmap b;
+  ASSERT_TRUE(decodeBmp(bmp, b));
+  EXPECT_EQ(b.at(0, 0), White);
+  EXPECT_EQ(b.at(1, 0), Black);
+  EXPECT_EQ(b.at(2, 0), Rgb(9, 9, 9));
+  EXPECT_EQ(b.at(3, 0), Black);
+}
+
+TEST(BmpDecoder, PixelsThatRleSkipsAreBlack) {
+  const Picture white(6, 3, White);
+  // Row 0 (bottom): 2 pixels, delta (2, 1), 2 pixels on row 1; end of bitmap.
+  const auto rle8 = withPixelData(test::EncodeBmp(white, {8, true}), {2, 0, 0, 2, 2, 1, 2, 0, 0, 1});
+  WorkBitmap b;
+  ASSERT_TRUE(decodeBmp(rle8, b));
+  const uint32_t w = White, k = Black;
+  const std::vector<uint32_t> expected = {k, k, k, k, k, k,   // top row never reached
+                                          k, k, k, k, w, w,   // after the delta
+                                          w, w, k, k, k, k};  // bottom row
+  EXPECT_EQ(b.pixels, expected);
+  // RLE4 absolute run of 3 nibbles (padded to a word) then a run of 2 alternating 0/1 ones.
+  Picture two(6, 1, White);
+  two.set(0, 0, Black);
+  const auto rle4 = withPixelData(test::EncodeBmp(two, {4, true}), {0, 3, 0x01, 0x00, 2, 0x10, 0, 1});
+  ASSERT_TRUE(decodeBmp(rle4, b));
+  EXPECT_EQ(b.pixels, (std::vector<uint32_t>{k, w, k, w, k, k}));
+}
+
+TEST(BmpDecoder, RefusesWhatItCannotOrMustNotDecode) {
+  WorkBitmap b;
+  const Picture p = test::GradientPicture(9, 7);
+  auto topDownRle = test::EncodeBmp(test::UniformPicture(9, 7, White), {8, true});
+  topDownRle[22 + 3] = 0xFF, topDownRle[22] = uint8_t(-7);  // height -7
+  topDownRle[23] = topDownRle[24] = 0xFF;
+  EXPECT_FALSE(decodeBmp(topDownRle, b));
+  for (uint8_t compression : {4, 5, 7}) {
+    auto bmp = test::EncodeBmp(p);
+    bmp[30] = compression;
+    EXPECT_FALSE(decodeBmp(bmp, b)) << int(compression);
+  }
+  auto truncated = test::EncodeBmp(p);
+  truncated.resize(truncated.size() - 30);
+  EXPECT_FALSE(decodeBmp(truncated, b));
+  auto huge = test::EncodeBmp(test::UniformPicture(4, 4, White), {8, true});
+  huge[20] = 1, huge[24] = 1;  // 65540 x 65540 pixels, more than the cap
+  EXPECT_FALSE(decodeBmp(huge, b));
+  auto zeroWidth = test::EncodeBmp(p);
+  zeroWidth[18] = 0;
+  EXPECT_FALSE(decodeBmp(zeroWidth, b));
+  auto badHeader = test::EncodeBmp(p);
+  badHeader[14] = 41;
+  EXPECT_FALSE(decodeBmp(badHeader, b));
+  EXPECT_FALSE(decodeBmp({'B', 'M', 0, 0}, b));
+}
+
+// ---- GIF ----
+
+WorkBitmap decodeGif(const Picture& p, const test::GifOptions& options) {
+  const auto bytes = test::EncodeGif(p, options);
+  WorkBitmap b;
+  EXPECT_TRUE(DecodeGif(bytes.data(), bytes.size(), b));
+  return b;
+}
+
+TEST_F(FingerprintTest, InterlacedGifEqualsPlainGif) {
+  const Picture p = test::BlockPicture(37, 29, 3, {Black, White, Rgb(200, 10, 10), Rgb(10, 10, 200)}, 3);
+  for (int h : {1, 2, 3, 5, 9, 29}) {
+    const Picture part = crop(p, 0, 0, 37, h);
+    EXPECT_EQ(decodeGif(part, {.interlaced = true}).pixels, part.rgb) << h;
+  }
+  const Result plain = ofGif(p), interlaced = ofGif(p, {.interlaced = true});
+  ASSERT_TRUE(plain.ok && interlaced.ok);
+  EXPECT_EQ(plain.fingerprint, expectedFingerprint(p));
+  EXPECT_EQ(interlaced.fingerprint, plain.fingerprint);
+  EXPECT_EQ(interlaced.width, 37);
+  EXPECT_EQ(interlaced.height, 29);
+}
+
+TEST_F(FingerprintTest, GifImageIsDrawnAtItsOffsetOnTheBackgroundWithTransparency) {
+  const uint32_t red = Rgb(255, 0, 0), green = Rgb(0, 255, 0);
+  Picture image(4, 3, Black);
+  image.set(1, 1, red);  // red becomes transparent
+  for (bool local : {false, true}) {
+    const test::GifOptions options{.screenWidth = 7, .screenHeight = 6, .left = 2, .top = 1,
+                                   .localColourTable = local, .backgroundColour = green, .transparentColour = red};
+    const WorkBitmap b = decodeGif(image, options);
+    ASSERT_EQ(b.width, 7);
+    ASSERT_EQ(b.height, 6);
+    for (int y = 0; y < 6; ++y) {
+      for (int x = 0; x < 7; ++x) {
+        const bool inside = x >= 2 && x < 6 && y >= 1 && y < 4 && !(x == 3 && y == 2);
+        EXPECT_EQ(b.at(x, y), inside ? Black : green) << x << "," << y << " local " << local;
+      }
+    }
+  }
+  const Result r = ofGif(image, {.screenWidth = 70, .screenHeight = 60, .left = 2, .top = 1});
+  ASSERT_TRUE(r.ok);
+  EXPECT_EQ(r.width, 70);
+  EXPECT_EQ(r.height, 60);
+}
+
+TEST(GifDecoder, NoGlobalTableGivesBlackBackgroundAndImageBeyondTheScreenIsClipped) {
+  const WorkBitmap b = decodeGif(Picture(3, 3, White), {.screenWidth = 4, .screenHeight = 2, .left = 2,
+                                                        .localColourTable = true, .globalColourTable = false});
+  EXPECT_EQ(b.pixels, (std::vector<uint32_t>{Black, Black, White, White, Black, Black, White, White}));
+}
+
+TEST(GifDecoder, RefusesDamagedAndHugeFiles) {
+  WorkBitmap b;
+  auto bytes = test::EncodeGif(test::BlockPicture(64, 64, 2, {Black, White, Rgb(9, 9, 9)}, 2));
+  EXPECT_FALSE(DecodeGif(bytes.data(), bytes.size() / 2, b));
+  auto huge = bytes;
+  huge[6] = huge[7] = huge[8] = huge[9] = 0xFF;  // 65535 x 65535 screen
+  EXPECT_FALSE(DecodeGif(huge.data(), huge.size(), b));
+  const std::vector<uint8_t> noImage = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, 0x3B};
+  EXPECT_FALSE(DecodeGif(noImage.data(), noImage.size(), b));
+}
+
+// ---- JPEG ----
+
+TEST(JpegScale, SmallestScaleLeavingMoreThanFiftyPixelsEachSide) {
+  EXPECT_EQ(JpegScaleDenominator(1000, 800), 8);
+  EXPECT_EQ(JpegScaleDenominator(1000, 300), 4);
+  EXPECT_EQ(JpegScaleDenominator(90, 90), 1);
+  EXPECT_EQ(JpegScaleDenominator(408, 408), 8);
+  EXPECT_EQ(JpegScaleDenominator(400, 400), 4);
+  EXPECT_EQ(JpegScaleDenominator(102, 4000), 2);
+  EXPECT_EQ(JpegScaleDenominator(101, 4000), 1);
+}
+
+TEST(JpegDecoder, DecodesAtTheChosenScale) {
+  for (auto [w, h, dw, dh] : {std::tuple{1000, 800, 125, 100}, {1000, 300, 250, 75}, {90, 90, 90, 90},
+                              {408, 408, 51, 51}, {400, 400, 100, 100}, {250, 120, 125, 60}}) {
+    const auto jpeg = test::EncodeJpeg(test::GradientPicture(w, h));
+    WorkBitmap b;
+    int32_t width = 0, height = 0;
+    ASSERT_TRUE(DecodeJpeg(jpeg.data(), jpeg.size(), b, width, height));
+    EXPECT_EQ(width, w);
+    EXPECT_EQ(height, h);
+    EXPECT_EQ(b.width, dw) << w << "x" << h;
+    EXPECT_EQ(b.height, dh) << w << "x" << h;
+    EXPECT_TRUE(b.luminance);
+  }
+}
+
+TEST_F(FingerprintTest, JpegCodingVariantsGiveTheSameFingerprint) {
+  const Picture p = test::FramedPicture(test::GradientPicture(300, 200), 40, 30, 40, 30);
+  const Result baseline = ofJpeg(p);
+  ASSERT_TRUE(baseline.ok);
+  EXPECT_EQ(baseline.width, 380);
+  EXPECT_EQ(baseline.height, 260);
+  EXPECT_EQ(ofJpeg(p, {.progressive = true}).fingerprint, baseline.fingerprint);
+  EXPECT_EQ(ofJpeg(p, {.arithmetic = true}).fingerprint, baseline.fingerprint);
+  EXPECT_EQ(ofJpeg(p, {.progressive = true, .arithmetic = true}).fingerprint, baseline.fingerprint);
+  EXPECT_EQ(ofJpeg(p, {.subsample420 = false}).fingerprint, baseline.fingerprint);
+  EXPECT_EQ(ofJpeg(p, {}, ".JPEG").fingerprint, baseline.fingerprint);
+}
+
+TEST_F(FingerprintTest, GreyscaleAndCmykJpegsMatchTheirPixels) {
+  // Large blocks of far-apart tones survive the lossy coding without changing code.
+  const Picture blocks = test::BlockPicture(160, 160, 16, {Black, White, Rgb(90, 90, 90)}, 21);
+  const TFingerprint expected = expectedFingerprint(blocks);
+  for (auto colour : {test::JpegColour::Rgb, test::JpegColour::Grey, test::JpegColour::Cmyk, test::JpegColour::Ycck}) {
+    const Result r = ofJpeg(blocks, {.quality = 100, .subsample420 = false, .colour = colour});
+    ASSERT_TRUE(r.ok) << int(colour);
+    EXPECT_EQ(r.fingerprint, expected) << int(colour);
+  }
+  const Picture grey = test::FramedPicture(test::BlockPicture(200, 150, 5, {Rgb(30, 30, 30), Rgb(150, 150, 150)}, 4),
+                                           20, 20, 20, 20);
+  EXPECT_EQ(ofJpeg(grey, {.colour = test::JpegColour::Grey}).fingerprint, ofJpeg(grey).fingerprint);
+}
+
+TEST(JpegDecoder, CmykPixelsAreDeliveredAsColours) {
+  const auto jpeg = test::EncodeJpeg(test::UniformPicture(16, 16, Rgb(200, 100, 40)),
+                                     {.quality = 100, .subsample420 = false, .colour = test::JpegColour::Cmyk});
+  WorkBitmap b;
+  int32_t w, h;
+  ASSERT_TRUE(DecodeJpeg(jpeg.data(), jpeg.size(), b, w, h));
+  EXPECT_FALSE(b.luminance);
+  const uint32_t c = b.at(8, 8);
+  EXPECT_NEAR(int(c >> 16), 200, 2);
+  EXPECT_NEAR(int(c >> 8 & 0xFF), 100, 2);
+  EXPECT_NEAR(int(c & 0xFF), 40, 2);
+}
+
+TEST_F(FingerprintTest, TruncatedJpegIsStillFingerprinted) {
+  const Picture p = test::GradientPicture(640, 480);
+  auto jpeg = test::EncodeJpeg(p);
+  jpeg.resize(jpeg.size() * 3 / 4);
+  test::WriteBytes(dir.file("cut.jpg"), jpeg);
+  const Result r = fingerprintOf(dir.file("cut.jpg"));
+  ASSERT_TRUE(r.ok);
+  EXPECT_EQ(r.width, 640);
+  EXPECT_EQ(r.height, 480);
+  // The rows before the cut are decoded exactly as in the whole file.
+  const auto whole = test::EncodeJpeg(p);
+  WorkBitmap a, b;
+  int32_t w, h;
+  ASSERT_TRUE(DecodeJpeg(whole.data(), whole.size(), a, w, h));
+  ASSERT_TRUE(DecodeJpeg(jpeg.data(), jpeg.size(), b, w, h));
+  ASSERT_EQ(a.width, b.width);
+  EXPECT_TRUE(std::equal(a.pixels.begin(), a.pixels.begin() + 8 * a.width, b.pixels.begin()));
+}
+
+// ---- What is not a picture ----
+
+TEST_F(FingerprintTest, FilesThatAreNotPicturesOfTheirTypeFail) {
+  const std::string garbage(5000, 'x');
+  const auto jpeg = test::EncodeJpeg(test::GradientPicture(64, 64));
+  const std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+  EXPECT_FALSE(fingerprintOf(dir.write("garbage.jpg", garbage)).ok);
+  EXPECT_FALSE(fingerprintOf(dir.write("garbage.bmp", garbage)).ok);
+  EXPECT_FALSE(fingerprintOf(dir.write("garbage.gif", garbage)).ok);
+  EXPECT_FALSE(fingerprintOf(dir.write("empty.jpg", std::string())).ok);
+  EXPECT_FALSE(fingerprintOf(dir.write("png.jpg", png)).ok);
+  EXPECT_FALSE(fingerprintOf(dir.write("jpeg.txt", jpeg)).ok);
+  EXPECT_FALSE(fingerprintOf(dir.write("jpeg.gif", jpeg)).ok);
+  EXPECT_FALSE(fingerprintOf(dir.write("icon.ico", jpeg)).ok);
+  EXPECT_FALSE(fingerprintOf(dir.write("drawing.wmf", jpeg)).ok);
+  EXPECT_FALSE(fingerprintOf(dir.file("missing.jpg")).ok);
+  EXPECT_FALSE(fingerprintOf(dir.makeDir("folder.jpg")).ok);
+  EXPECT_TRUE(fingerprintOf(dir.write("real.JpG", jpeg)).ok);
+}
+
+TEST(PictureType, ChosenByExtensionWithoutRegardToCase) {
+  EXPECT_EQ(PictureTypeOf("/a/b.JpEg"), PictureType::Jpeg);
+  EXPECT_EQ(PictureTypeOf("b.jpg"), PictureType::Jpeg);
+  EXPECT_EQ(PictureTypeOf("b.Bmp"), PictureType::Bmp);
+  EXPECT_EQ(PictureTypeOf("b.gif"), PictureType::Gif);
+  EXPECT_EQ(PictureTypeOf("b.ico"), PictureType::Icon);
+  EXPECT_EQ(PictureTypeOf("b.EMF"), PictureType::Metafile);
+  EXPECT_EQ(PictureTypeOf("b.jpg.txt"), PictureType::None);
+  EXPECT_EQ(PictureTypeOf("/a.jpg/b"), PictureType::None);
+}
+
+}  // namespace
+}  // namespace vl

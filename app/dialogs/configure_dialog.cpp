@@ -1,0 +1,194 @@
+// Building the configure dialog and copying its controls into the setting globals.
+#include "app/dialogs/configure_dialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/dialogs/widget_helpers.h"
+#include "app/shell/form_property_store.h"
+#include "core/settings/settings.h"
+
+namespace vl::gui {
+namespace {
+
+const QStringList storedProperties = {
+    "cmIgnoreNumbers.Checked", "mIgnoreFilenames.Lines", "rxerrors.Value",   "useignorelist.Checked",
+    "cbBeep.Checked",          "cbConfirmDelete.Checked", "cbRecycle.Checked", "cbNavArrows.Checked",
+    "eMarkErrors.Text",        "eMarkHeight.Text",       "eMarkSize.Text",    "eMarkWidth.Text",
+    "cbAutoMarkDelete.Checked", "cbCheckabDrives.Checked", "cbUseDeletedList.Checked"};
+
+const char* const patternHelp =
+    "* = match any substring (including null)\n"
+    "? = match any single character\n"
+    "# = match any numeric character (0..9)\n"
+    "@ = match any alpha character (A..Z, a..z)\n"
+    "else = match given character";
+
+constexpr int clientWidth = 467;
+constexpr int clientHeight = 293;
+
+}  // namespace
+
+ConfigureDialog::ConfigureDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName("fconfigure");
+  setWindowTitle("Configure");
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName("PageControl1");
+  pages_->setTabPosition(QTabWidget::South);
+  pages_->addTab(makeFilenamePage(), "Filename Compare");
+  pages_->addTab(makeImagePage(), "Image Compare");
+  pages_->addTab(makeGeneralPage(), "General");
+  pages_->setCurrentIndex(0);
+
+  auto* done = new QPushButton("Done", this);
+  done->setObjectName("bbDone");
+  done->setDefault(true);
+  connect(done, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(done);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pages_);
+  layout->addLayout(buttons);
+
+  const QSize hint = sizeHint();
+  setFixedSize(std::max(clientWidth, hint.width()), std::max(clientHeight, hint.height()));
+  store_ = std::make_unique<FormPropertyStore>(this, "Tfconfigure", false, storedProperties);
+}
+
+ConfigureDialog::~ConfigureDialog() = default;
+
+QWidget* ConfigureDialog::makeFilenamePage() {
+  auto* page = new QWidget;
+  page->setObjectName("tsFilenameCompare");
+  ignoreFilenames_ = new QPlainTextEdit(page);
+  ignoreFilenames_->setObjectName("mIgnoreFilenames");
+  ignoreFilenames_->setEnabled(false);
+  QCheckBox* ignoreNumbers = makeCheckBox("cmIgnoreNumbers", "Ignore Numeric Filenames", true);
+  QCheckBox* useIgnoreList = makeCheckBox("useignorelist", "Use Ignore List", false);
+  ignoreNumbers->setEnabled(false);
+  useIgnoreList->setEnabled(false);
+  auto* help = new QLabel(patternHelp, page);
+  help->setObjectName("lPatternHelp");
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(ignoreNumbers);
+  right->addWidget(useIgnoreList);
+  right->addSpacing(8);
+  right->addWidget(help);
+  right->addStretch();
+  auto* left = new QVBoxLayout;
+  left->addWidget(new QLabel("Ignore filenames containing...", page));
+  left->addWidget(ignoreFilenames_);
+  auto* layout = new QHBoxLayout(page);
+  layout->addLayout(left, 1);
+  layout->addLayout(right);
+  return page;
+}
+
+QWidget* ConfigureDialog::makeImagePage() {
+  auto* page = new QWidget;
+  page->setObjectName("tsImageCompare");
+  fuzzFactor_ = new QSpinBox(page);
+  fuzzFactor_->setObjectName("rxerrors");
+  fuzzFactor_->setRange(5, 100);
+  fuzzFactor_->setSingleStep(5);
+  fuzzFactor_->setValue(30);
+  autoMarkDelete_ = makeCheckBox("cbAutoMarkDelete", "Auto Mark Delete", true);
+  markErrors_ = makeMarkBox("eMarkErrors", "0");
+  markWidth_ = makeMarkBox("eMarkWidth", "0");
+  markHeight_ = makeMarkBox("eMarkHeight", "0");
+  markSize_ = makeMarkBox("eMarkSize", "5");
+  connect(autoMarkDelete_, &QCheckBox::toggled, this, &ConfigureDialog::enableMarkBoxes);
+
+  auto* fuzzRow = new QHBoxLayout;
+  fuzzRow->addWidget(new QLabel("Fuzz Factor:", page));
+  fuzzRow->addWidget(fuzzFactor_);
+  fuzzRow->addStretch();
+  auto* rule = new QGridLayout;
+  const std::pair<const char*, QLineEdit*> rows[] = {{"If errors are", markErrors_},
+                                                      {"and width is within", markWidth_},
+                                                      {"and height is within", markHeight_},
+                                                      {"and filesize is within", markSize_}};
+  int row = 0;
+  for (const auto& [caption, box] : rows) {
+    rule->addWidget(new QLabel(caption, page), row, 0);
+    rule->addWidget(box, row++, 1);
+  }
+  rule->addWidget(new QLabel("then mark for delete.", page), row, 0);
+  rule->setColumnStretch(2, 1);
+
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(fuzzRow);
+  layout->addWidget(new QLabel("The Lower the Fuzz Factor, the more accurate the search.", page));
+  layout->addSpacing(8);
+  layout->addWidget(autoMarkDelete_);
+  layout->addLayout(rule);
+  layout->addStretch();
+  return page;
+}
+
+QWidget* ConfigureDialog::makeGeneralPage() {
+  auto* page = new QWidget;
+  page->setObjectName("tsGeneral");
+  confirmDelete_ = makeCheckBox("cbConfirmDelete", "Confirm File Deletes", true);
+  recycle_ = makeCheckBox("cbRecycle", "Delete to Recycle Bin", true);
+  beep_ = makeCheckBox("cbBeep", "Beep on Delete", true);
+  navArrows_ = makeCheckBox("cbNavArrows", "Navigate with arrows / PG Controls", true);
+  checkABDrives_ = makeCheckBox("cbCheckabDrives", "Check A / B Drives.", false);
+  useDeletedList_ = makeCheckBox("cbUseDeletedList", "Use Deleted List", true);
+  auto* layout = new QVBoxLayout(page);
+  for (QCheckBox* box : {confirmDelete_, recycle_, beep_, navArrows_, checkABDrives_, useDeletedList_})
+    layout->addWidget(box);
+  layout->addStretch();
+  return page;
+}
+
+QCheckBox* ConfigureDialog::makeCheckBox(const char* name, const QString& caption, bool checked) {
+  auto* box = new QCheckBox(caption, this);
+  box->setObjectName(name);
+  box->setChecked(checked);
+  return box;
+}
+
+QLineEdit* ConfigureDialog::makeMarkBox(const char* name, const QString& text) {
+  auto* box = new QLineEdit(text, this);
+  box->setObjectName(name);
+  box->setMaximumWidth(60);
+  return box;
+}
+
+void ConfigureDialog::enableMarkBoxes(bool enabled) {
+  for (QLineEdit* box : {markErrors_, markWidth_, markHeight_, markSize_}) box->setEnabled(enabled);
+}
+
+void ConfigureDialog::done(int result) {
+  copyIntoSettings();
+  QDialog::done(result);
+}
+
+void ConfigureDialog::copyIntoSettings() const {
+  ConfirmDeletes = confirmDelete_->isChecked();
+  DeleteToRecycleBin = recycle_->isChecked();
+  BeepOnDelete = beep_->isChecked();
+  NavigateWithArrows = navArrows_->isChecked();
+  CheckABDrives = checkABDrives_->isChecked();
+  UseDeletedList = useDeletedList_->isChecked();
+  AutoMarkDelete = autoMarkDelete_->isChecked();
+  FuzzFactor = WholeNumberOr(fuzzFactor_->cleanText(), fuzzFactor_->minimum());
+  MarkErrors = WholeNumberOr(markErrors_->text(), 0);
+  MarkWidth = WholeNumberOr(markWidth_->text(), 0);
+  MarkHeight = WholeNumberOr(markHeight_->text(), 0);
+  MarkSize = WholeNumberOr(markSize_->text(), 5);
+}
+
+}  // namespace vl::gui

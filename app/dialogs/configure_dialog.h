@@ -1,0 +1,56 @@
+// The "Configure" dialog: filename-compare, image-compare and general settings.
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QSpinBox;
+class QTabWidget;
+
+namespace vl::gui {
+
+class FormPropertyStore;
+
+// Three pages (tabs at the bottom) and "Done". Its controls are kept in section
+// "Tfconfigure" (position only); when it closes, by "Done" or otherwise, every
+// control is copied into its setting global.
+class ConfigureDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit ConfigureDialog(QWidget* parent = nullptr);
+  ~ConfigureDialog() override;
+
+  void done(int result) override;
+
+ private:
+  QWidget* makeFilenamePage();
+  QWidget* makeImagePage();
+  QWidget* makeGeneralPage();
+  QCheckBox* makeCheckBox(const char* name, const QString& caption, bool checked);
+  QLineEdit* makeMarkBox(const char* name, const QString& text);
+  void enableMarkBoxes(bool enabled);
+  void copyIntoSettings() const;
+
+  QTabWidget* pages_ = nullptr;
+  QPlainTextEdit* ignoreFilenames_ = nullptr;
+  QSpinBox* fuzzFactor_ = nullptr;
+  QCheckBox* autoMarkDelete_ = nullptr;
+  QLineEdit* markErrors_ = nullptr;
+  QLineEdit* markWidth_ = nullptr;
+  QLineEdit* markHeight_ = nullptr;
+  QLineEdit* markSize_ = nullptr;
+  QCheckBox* confirmDelete_ = nullptr;
+  QCheckBox* recycle_ = nullptr;
+  QCheckBox* beep_ = nullptr;
+  QCheckBox* navArrows_ = nullptr;
+  QCheckBox* checkABDrives_ = nullptr;
+  QCheckBox* useDeletedList_ = nullptr;
+  std::unique_ptr<FormPropertyStore> store_;
+};
+
+}  // namespace vl::gui

@@ -1,0 +1,91 @@
+// The Qt implementation of the dialog provider and the filter-text conversion.
+#include "app/dialogs/dialog_provider.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace vl::gui {
+namespace {
+
+DialogProvider* installedProvider = nullptr;
+
+// One pattern with every letter as a two-case class; "*.*" becomes "*".
+QString caseFreePattern(const QString& pattern) {
+  if (pattern == "*.*") return "*";
+  QString result;
+  for (QChar c : pattern) {
+    if (c.isLetter() && c.toLower() != c.toUpper())
+      result += QString("[%1%2]").arg(c.toLower(), c.toUpper());
+    else
+      result += c;
+  }
+  return result;
+}
+
+QString caseFreePatterns(const QString& patterns) {
+  QStringList parts;
+  for (const QString& pattern : patterns.split(';', Qt::SkipEmptyParts)) parts << caseFreePattern(pattern.trimmed());
+  return parts.join(' ');
+}
+
+const QFileDialog::Options fileDialogOptions = QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite;
+
+}  // namespace
+
+QString QtFileFilter(const std::string& filter) {
+  const QStringList fields = QString::fromStdString(filter).split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < fields.size(); i += 2)
+    filters << QString("%1 (%2)").arg(fields[i], caseFreePatterns(fields[i + 1]));
+  return filters.join(";;");
+}
+
+std::optional<std::string> QtDialogProvider::chooseFolder(QWidget* parent, const std::string& title,
+                                                          const std::string& startFolder) {
+  const QString folder = QFileDialog::getExistingDirectory(parent, QString::fromStdString(title),
+                                                           QString::fromStdString(startFolder));
+  if (folder.isEmpty()) return std::nullopt;
+  return folder.toStdString();
+}
+
+std::vector<std::string> QtDialogProvider::openFiles(QWidget* parent, const std::string& filter, bool multiple) {
+  QStringList chosen;
+  if (multiple) {
+    chosen = QFileDialog::getOpenFileNames(parent, {}, {}, QtFileFilter(filter), nullptr, fileDialogOptions);
+  } else {
+    const QString one = QFileDialog::getOpenFileName(parent, {}, {}, QtFileFilter(filter), nullptr, fileDialogOptions);
+    if (!one.isEmpty()) chosen << one;
+  }
+  std::vector<std::string> files;
+  for (const QString& file : chosen) files.push_back(file.toStdString());
+  return files;
+}
+
+std::optional<std::string> QtDialogProvider::saveFile(QWidget* parent, const std::string& filter,
+                                                      const std::string& defaultExtension) {
+  QString file = QFileDialog::getSaveFileName(parent, {}, {}, QtFileFilter(filter), nullptr, fileDialogOptions);
+  if (file.isEmpty()) return std::nullopt;
+  if (QFileInfo(file).suffix().isEmpty() && !defaultExtension.empty())
+    file += "." + QString::fromStdString(defaultExtension);
+  return file.toStdString();
+}
+
+bool QtDialogProvider::askYesNo(QWidget* parent, const std::string& text) {
+  return QMessageBox::question(parent, QString(), QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void QtDialogProvider::showError(QWidget* parent, const std::string& text) {
+  QMessageBox::critical(parent, QString(), QString::fromStdString(text));
+}
+
+DialogProvider& CurrentDialogProvider() {
+  static QtDialogProvider qtProvider;
+  return installedProvider ? *installedProvider : qtProvider;
+}
+
+void SetDialogProvider(DialogProvider* provider) { installedProvider = provider; }
+
+}  // namespace vl::gui

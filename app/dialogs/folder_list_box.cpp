@@ -1,0 +1,107 @@
+// The sorted folder list box and its add, remove, load, save and database commands.
+#include "app/dialogs/folder_list_box.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <exception>
+
+#include "app/dialogs/dialog_provider.h"
+#include "core/files/paths.h"
+#include "core/scan/folder_lists.h"
+
+namespace vl::gui {
+namespace {
+
+const char* const folderBrowserTitle = "Select Folder to Scan.";
+const char* const subfolderQuestion = "Scan all subdirectories?";
+const char* const loadFilter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
+const char* const saveFilter = "Text Files (*.txt)|*.txt|All FIles (*.*)|*.*";
+const char* const databaseFilter = "VL Database (*.VDB)|*.VDB";
+
+bool caseBlindLess(const std::string& a, const std::string& b) {
+  return QString::compare(QString::fromStdString(a), QString::fromStdString(b), Qt::CaseInsensitive) < 0;
+}
+
+// The busy cursor for one scope; Qt's override cursors nest.
+class BusyCursorScope {
+ public:
+  BusyCursorScope() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursorScope() { QApplication::restoreOverrideCursor(); }
+  BusyCursorScope(const BusyCursorScope&) = delete;
+  BusyCursorScope& operator=(const BusyCursorScope&) = delete;
+};
+
+}  // namespace
+
+FolderListBox::FolderListBox(QWidget* parent) : QListWidget(parent) {
+  setFocusPolicy(Qt::ClickFocus);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+std::vector<std::string> FolderListBox::entries() const {
+  std::vector<std::string> result;
+  result.reserve(static_cast<size_t>(count()));
+  for (int i = 0; i < count(); ++i) result.push_back(item(i)->text().toStdString());
+  return result;
+}
+
+void FolderListBox::setEntries(std::vector<std::string> entries) {
+  std::stable_sort(entries.begin(), entries.end(), caseBlindLess);
+  clear();
+  for (const std::string& entry : entries) addItem(QString::fromStdString(entry));
+}
+
+void FolderListBox::addFolder() {
+  DialogProvider& dialogs = CurrentDialogProvider();
+  const std::string start = count() > 0 ? item(count() - 1)->text().toStdString() : std::string();
+  const std::optional<std::string> folder = dialogs.chooseFolder(window(), folderBrowserTitle, start);
+  if (!folder) return;
+  BusyCursorScope busy;
+  const bool withSubfolders = dialogs.askYesNo(window(), subfolderQuestion);
+  std::vector<std::string> working = entries();
+  AddFolderToList(working, *folder, withSubfolders, [] { QCoreApplication::processEvents(); });
+  setEntries(std::move(working));
+}
+
+void FolderListBox::removeSelected() {
+  const int row = currentRow();
+  if (row < 0 || !item(row)->isSelected()) return;
+  delete takeItem(row);
+  if (count() == 0) return;
+  setCurrentRow(std::min(row, count() - 1));
+}
+
+void FolderListBox::loadList() {
+  DialogProvider& dialogs = CurrentDialogProvider();
+  const std::vector<std::string> files = dialogs.openFiles(window(), loadFilter, false);
+  if (files.empty()) return;
+  try {
+    setEntries(LoadFolderListFile(files.front()));
+  } catch (const std::exception& error) {
+    dialogs.showError(window(), error.what());
+  }
+}
+
+void FolderListBox::saveList() {
+  DialogProvider& dialogs = CurrentDialogProvider();
+  const std::optional<std::string> file = dialogs.saveFile(window(), saveFilter, "txt");
+  if (!file) return;
+  try {
+    SaveFolderListFile(*file, entries());
+  } catch (const std::exception& error) {
+    dialogs.showError(window(), error.what());
+  }
+}
+
+void FolderListBox::addDatabases() {
+  const std::vector<std::string> files = CurrentDialogProvider().openFiles(window(), databaseFilter, true);
+  if (files.empty()) return;
+  std::vector<std::string> working = entries();
+  for (const std::string& file : files)
+    if (UpperAscii(ExtensionOf(file)) == ".VDB") working.push_back(file);
+  setEntries(std::move(working));
+}
+
+}  // namespace vl::gui

@@ -1,0 +1,168 @@
+// Building the folders dialog and keeping its lists in "newlist.txt" and "orglist.txt".
+#include "app/dialogs/folders_dialog.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <exception>
+
+#include "app/dialogs/dialog_provider.h"
+#include "app/dialogs/folder_list_box.h"
+#include "app/dialogs/widget_helpers.h"
+#include "app/shell/form_property_store.h"
+#include "core/files/paths.h"
+#include "core/scan/folder_lists.h"
+#include "core/settings/settings.h"
+
+namespace vl::gui {
+namespace {
+
+const char* const baseListFile = "newlist.txt";
+const char* const compareListFile = "orglist.txt";
+
+struct ListButton {
+  const char* name;
+  const char* themeIcon;
+  QStyle::StandardPixmap fallbackIcon;
+  const char* hint;
+  void (FolderListBox::*command)();
+};
+
+const ListButton listButtons[] = {
+    {"tbAddFolder", "folder-new", QStyle::SP_FileDialogNewFolder, "Add Folders to Scan.", &FolderListBox::addFolder},
+    {"tbRemFolder", "list-remove", QStyle::SP_TrashIcon, "Remove the Selected Folder.", &FolderListBox::removeSelected},
+    {"tbClearFolders", "edit-clear", QStyle::SP_DialogResetButton, "Clear the Folder list.", &FolderListBox::clear},
+    {"tbLoadList", "document-open", QStyle::SP_DialogOpenButton, "Load a Folder List from file.",
+     &FolderListBox::loadList},
+    {"tbSaveList", "document-save", QStyle::SP_DialogSaveButton, "Save the current Folder List to file.",
+     &FolderListBox::saveList},
+    {"tbAddDatabase", nullptr, QStyle::SP_CustomBase, "Add a VL Database", &FolderListBox::addDatabases},
+};
+
+QIcon buttonIcon(const QWidget* widget, const ListButton& button) {
+  if (!button.themeIcon) return {};
+  return QIcon::fromTheme(button.themeIcon, widget->style()->standardIcon(button.fallbackIcon));
+}
+
+}  // namespace
+
+FoldersDialog::FoldersDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+  setObjectName("ffolders");
+  setWindowTitle("Folders to Scan");
+  auto* halves = new QHBoxLayout;
+  halves->setSpacing(0);
+  halves->addWidget(makeHalf("Base Files", "", baseList_), 1);
+  halves->addWidget(makeHalf("Files to Compare against Base", "2", compareList_), 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addLayout(halves, 1);
+  layout->addWidget(makeBottomBar());
+  resize(528, 340);
+  loadListFiles();
+  store_ = std::make_unique<FormPropertyStore>(this, "Tffolders", true, QStringList());
+}
+
+FoldersDialog::~FoldersDialog() = default;
+
+QWidget* FoldersDialog::makeHalf(const QString& caption, const QString& suffix, FolderListBox*& list) {
+  auto* half = new QWidget(this);
+  half->setObjectName(suffix.isEmpty() ? "pBase" : "pCompare");
+  auto* title = new QLabel(caption, half);
+  title->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  title->setAlignment(Qt::AlignCenter);
+  title->setFixedHeight(ScaledBarHeight(title, 24));
+  list = new FolderListBox(half);
+  list->setObjectName("lbdirs" + suffix);
+  auto* layout = new QVBoxLayout(half);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(title);
+  layout->addWidget(makeToolBar(suffix, list));
+  layout->addWidget(list, 1);
+  return half;
+}
+
+QToolBar* FoldersDialog::makeToolBar(const QString& suffix, FolderListBox* list) {
+  auto* bar = new QToolBar(this);
+  bar->setObjectName("ToolBar" + (suffix.isEmpty() ? QString("1") : suffix));
+  for (const ListButton& button : listButtons) {
+    auto* tool = new QToolButton(bar);
+    tool->setObjectName(button.name + suffix);
+    const QIcon icon = buttonIcon(this, button);
+    if (icon.isNull()) {
+      tool->setText("+DB");
+      tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    } else {
+      tool->setIcon(icon);
+    }
+    SetHint(tool, button.hint);
+    connect(tool, &QToolButton::clicked, list, button.command);
+    bar->addWidget(tool);
+  }
+  return bar;
+}
+
+QWidget* FoldersDialog::makeBottomBar() {
+  auto* bar = new QWidget(this);
+  bar->setObjectName("pBottom");
+  bar->setFixedHeight(ScaledBarHeight(bar, 41));
+  auto* done = new QPushButton("Done", bar);
+  done->setObjectName("bbDone");
+  done->setDefault(true);
+  connect(done, &QPushButton::clicked, this, &QDialog::accept);
+  // The database management dialog comes with the database commands.
+  auto* databases = new QPushButton("Database Management", bar);
+  databases->setObjectName("bbDatabase");
+  databases->setEnabled(false);
+  auto* layout = new QHBoxLayout(bar);
+  layout->addWidget(done);
+  layout->addStretch();
+  layout->addWidget(databases);
+  return bar;
+}
+
+std::vector<std::string> FoldersDialog::baseList() const { return baseList_->entries(); }
+
+std::vector<std::string> FoldersDialog::compareList() const { return compareList_->entries(); }
+
+void FoldersDialog::setLists(std::vector<std::string> base, std::vector<std::string> compare) {
+  baseList_->setEntries(std::move(base));
+  compareList_->setEntries(std::move(compare));
+}
+
+void FoldersDialog::loadListFiles() {
+  const std::pair<const char*, FolderListBox*> files[] = {{baseListFile, baseList_}, {compareListFile, compareList_}};
+  for (const auto& [name, list] : files) {
+    const std::string path = AppDir() + name;
+    if (!FileExists(path)) continue;
+    try {
+      list->setEntries(LoadFolderListFile(path));
+    } catch (const std::exception& error) {
+      CurrentDialogProvider().showError(this, error.what());
+    }
+  }
+}
+
+void FoldersDialog::saveListFiles() {
+  try {
+    SaveFolderListFile(AppDir() + baseListFile, baseList());
+    SaveFolderListFile(AppDir() + compareListFile, compareList());
+  } catch (const std::exception& error) {
+    CurrentDialogProvider().showError(this, error.what());
+  }
+}
+
+void FoldersDialog::done(int result) {
+  saveListFiles();
+  QDialog::done(result);
+}
+
+}  // namespace vl::gui

@@ -1,0 +1,67 @@
+// Building the scan-options dialog.
+#include "app/dialogs/scan_options_dialog.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/dialogs/filter_combo_box.h"
+#include "app/dialogs/widget_helpers.h"
+#include "app/shell/form_property_store.h"
+
+namespace vl::gui {
+namespace {
+
+const QStringList storedProperties = {"rbContents.Checked", "rbFilename.Checked", "rbFuzz.Checked",
+                                      "rbNameandSize.Checked", "FilterComboBox1.Filter"};
+
+constexpr int clientWidth = 222;
+constexpr int clientHeight = 157;
+
+}  // namespace
+
+ScanOptionsDialog::ScanOptionsDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName("fScanOptions");
+  setWindowTitle("Scan Options");
+  modeButtons_ = MakeScanModeButtons(this);
+  const char* const hints[] = {"Fuzz Compare.", "Look for Matching Filenames.",
+                               "Look for Matching Filenames, and Filesize.", "Compare contents of files."};
+  auto* layout = new QVBoxLayout(this);
+  for (size_t i = 0; i < modeButtons_.size(); ++i) {
+    SetHint(modeButtons_[i], hints[i]);
+    layout->addWidget(modeButtons_[i]);
+  }
+  filterBox_ = MakeFileFilterBox(this);
+  layout->addWidget(filterBox_);
+
+  auto* start = new QPushButton("Start Scan", this);
+  start->setObjectName("bbStartScan");
+  start->setDefault(true);
+  auto* cancel = new QPushButton("Cancel", this);
+  cancel->setObjectName("bbCancel");
+  connect(start, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(start);
+  buttons->addWidget(cancel);
+  layout->addLayout(buttons);
+
+  const QSize hint = sizeHint();
+  setFixedSize(std::max(clientWidth, hint.width()), std::max(clientHeight, hint.height()));
+  store_ = std::make_unique<FormPropertyStore>(this, "TfScanOptions", true, storedProperties);
+}
+
+ScanOptionsDialog::~ScanOptionsDialog() = default;
+
+int ScanOptionsDialog::scanMode() const { return CheckedScanMode(modeButtons_); }
+
+std::string ScanOptionsDialog::mask() const { return filterBox_->mask(); }
+
+void ScanOptionsDialog::showEvent(QShowEvent* event) {
+  if (filterBox_->count() > 0) filterBox_->setCurrentIndex(0);
+  QDialog::showEvent(event);
+}
+
+}  // namespace vl::gui

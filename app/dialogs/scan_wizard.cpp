@@ -1,0 +1,268 @@
+// Building the scan wizard, moving between its pages, and handing its lists back on close.
+#include "app/dialogs/scan_wizard.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "app/dialogs/dialog_provider.h"
+#include "app/dialogs/filter_combo_box.h"
+#include "app/dialogs/folder_list_box.h"
+#include "app/dialogs/folders_dialog.h"
+#include "app/dialogs/widget_helpers.h"
+#include "app/shell/form_property_store.h"
+#include "core/settings/ini_file.h"
+#include "core/settings/settings.h"
+
+namespace vl::gui {
+namespace {
+
+const char* const section = "TfWizard";
+const char* const showWizardKey = "ShowWiz";
+constexpr int clientWidth = 506;
+constexpr int clientHeight = 389;
+
+const char* const welcomeText =
+    "Velloran is an amazingly powerful tool for Locating and Removing Duplicate images from your computer.\n \n"
+    "Velloran has a number of features designed for serious collectors, but like anything else, these features "
+    "may be a bit confusing for novice users.\n \n"
+    "If you are New to Velloran, we recommend that you use this Wizard for your first few scans.  Once you have a "
+    "better understanding of the program, you may find the Classic interface more efficient.";
+
+const char* const modeDescriptions[] = {
+    "Actually look at the images, and do a \"Visual\" Comparison.  This will find Resized, Resampled, Scaled, "
+    "Cropped, Color Corrected, and otherwise altered images.  It does however find erronious matches.  THis is the "
+    "Slowest Scan Method, but can be sped up darmatically by using Databases (See Help File).",
+    "Find all files with duplicate Filenames.",
+    "Find all files with Duplicate Filenames that are the same Size.",
+    "Find all Files that have identical Filesizes and Identical File Contents.  This will find Exact Duplicates, "
+    "and is the fastest Scan Method."};
+
+struct WizardListButton {
+  const char* name;
+  const char* caption;
+  void (FolderListBox::*command)();
+};
+
+const WizardListButton wizardListButtons[] = {
+    {"bbAddFolder", "Add Folder", &FolderListBox::addFolder},
+    {"bbClearList", "Clear List", &FolderListBox::clear},
+    {"bbAddDatabase", "Add Database", &FolderListBox::addDatabases},
+    {"bbLoadList", "Load List", &FolderListBox::loadList},
+    {"bbSaveList", "Save List", &FolderListBox::saveList},
+};
+
+QLabel* wrappedLabel(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setWordWrap(true);
+  return label;
+}
+
+QLabel* titleLabel(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  QFont font = label->font();
+  font.setBold(true);
+  font.setPointSizeF(font.pointSizeF() * 1.5);
+  label->setFont(font);
+  return label;
+}
+
+QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+ScanWizard::ScanWizard(FoldersDialog& folders, QWidget* parent) : QDialog(parent), folders_(folders) {
+  setObjectName("fWizard");
+  setWindowTitle("VL Scan Wizard");
+  panels_ = new QStackedWidget(this);
+  panels_->addWidget(makeWelcomePanel());
+  panels_->addWidget(makePages());
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(panels_);
+
+  showAtStartup_->setChecked(IniFile(AppIniFileName()).readInteger(section, showWizardKey, 1) != 0);
+  notebook_->setCurrentIndex(0);
+  UpdateButtons();
+  baseList_->setEntries(folders_.baseList());
+  compareList_->setEntries(folders_.compareList());
+
+  const QSize hint = sizeHint();
+  setFixedSize(std::max(clientWidth, hint.width()), std::max(clientHeight, hint.height()));
+  store_ = std::make_unique<FormPropertyStore>(this, section, true, QStringList());
+}
+
+ScanWizard::~ScanWizard() = default;
+
+QWidget* ScanWizard::makeWelcomePanel() {
+  auto* panel = new QWidget;
+  panel->setObjectName("pWelcome");
+  auto* picture = new QLabel(panel);
+  picture->setObjectName("imgWelcome");
+  const QIcon icon = QIcon::fromTheme("image-x-generic", style()->standardIcon(QStyle::SP_DesktopIcon));
+  picture->setPixmap(icon.pixmap(96, 96));
+  picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+  auto* title = titleLabel("Welcome to Velloran", panel);
+  title->setAlignment(Qt::AlignCenter);
+  auto* classic = makeButton("bbClassic", "Classic", panel);
+  auto* wizard = makeButton("bbWizard", "Wizard", panel);
+  wizard->setDefault(true);
+  showAtStartup_ = new QCheckBox("Show this screen at Startup.", panel);
+  showAtStartup_->setObjectName("cbShowWiz");
+  connect(classic, &QPushButton::clicked, this, [this] { done(Classic); });
+  connect(wizard, &QPushButton::clicked, this, &ScanWizard::showPages);
+
+  auto* text = new QVBoxLayout;
+  text->addWidget(title);
+  text->addWidget(wrappedLabel(welcomeText, panel), 1);
+  auto* body = new QHBoxLayout;
+  body->addWidget(picture);
+  body->addLayout(text, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(showAtStartup_);
+  buttons->addStretch();
+  buttons->addWidget(classic);
+  buttons->addWidget(wizard);
+  auto* layout = new QVBoxLayout(panel);
+  layout->addLayout(body, 1);
+  layout->addLayout(buttons);
+  return panel;
+}
+
+QWidget* ScanWizard::makePages() {
+  auto* pages = new QWidget;
+  pages->setObjectName("pPages");
+  notebook_ = new QStackedWidget(pages);
+  notebook_->setObjectName("Notebook1");
+  notebook_->addWidget(makeListPage(
+      "Select Base Files",
+      {"If this is your first time doing a Scan, Make sure that this list is blank, and proceed to the next step.",
+       "If you already have a Collection that you want to compare NEW files against, place your existing "
+       "collection in this list."},
+      "", baseList_));
+  notebook_->addWidget(makeListPage(
+      "Select Compare Files",
+      {"If this is your first time doing a Scan, Add the Folders you want to Scan to this list.",
+       "If you already have a Collection Add the Folders containing your New (Incoming) files to this list.  These "
+       "new files will be compared against your existing collection."},
+      "2", compareList_));
+  notebook_->addWidget(makeScanTypePage());
+  auto* layout = new QVBoxLayout(pages);
+  layout->addWidget(notebook_, 1);
+  layout->addWidget(makeNavigation());
+  return pages;
+}
+
+QWidget* ScanWizard::makeListPage(const QString& title, const QStringList& texts, const QString& suffix,
+                                  FolderListBox*& list) {
+  auto* page = new QWidget;
+  page->setObjectName(suffix.isEmpty() ? "pgBaseFiles" : "pgCompareFiles");
+  list = new FolderListBox(page);
+  list->setObjectName("lbdirs" + suffix);
+  auto* buttons = new QVBoxLayout;
+  for (const WizardListButton& spec : wizardListButtons) {
+    QPushButton* button = makeButton((spec.name + suffix).toLatin1().constData(), spec.caption, page);
+    SetHint(button, spec.caption);
+    connect(button, &QPushButton::clicked, list, spec.command);
+    buttons->addWidget(button);
+  }
+  buttons->addStretch();
+  auto* listRow = new QHBoxLayout;
+  listRow->addWidget(list, 1);
+  listRow->addLayout(buttons);
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(titleLabel(title, page));
+  for (const QString& text : texts) layout->addWidget(wrappedLabel(text, page));
+  layout->addLayout(listRow, 1);
+  return page;
+}
+
+QWidget* ScanWizard::makeScanTypePage() {
+  auto* page = new QWidget;
+  page->setObjectName("pgScanType");
+  modeButtons_ = MakeScanModeButtons(page);
+  auto* modes = new QGridLayout;
+  for (size_t i = 0; i < modeButtons_.size(); ++i) {
+    SetHint(modeButtons_[i], i == 0 ? "Fuzz Compare." : "Look for Matching Filenames.");
+    modes->addWidget(modeButtons_[i], static_cast<int>(i), 0, Qt::AlignTop);
+    modes->addWidget(wrappedLabel(modeDescriptions[i], page), static_cast<int>(i), 1);
+  }
+  modes->setColumnStretch(1, 1);
+  filterBox_ = MakeFileFilterBox(page);
+  auto* scan = makeButton("bbScan", "Scan", page);
+  auto* cancel = makeButton("bbCancel", "Cancel", page);
+  connect(scan, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(filterBox_);
+  bottom->addStretch();
+  bottom->addWidget(scan);
+  bottom->addWidget(cancel);
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(titleLabel("Scan", page));
+  layout->addWidget(wrappedLabel("Once you have selected the folders to Scan, you can select the Scan Method to use...",
+                                 page));
+  layout->addLayout(modes);
+  layout->addStretch();
+  layout->addLayout(bottom);
+  return page;
+}
+
+QWidget* ScanWizard::makeNavigation() {
+  auto* bar = new QWidget;
+  back_ = makeButton("bbBack", "<- Back", bar);
+  next_ = makeButton("bbNext", "Next ->", bar);
+  connect(back_, &QPushButton::clicked, this, [this] { movePage(-1); });
+  connect(next_, &QPushButton::clicked, this, [this] { movePage(1); });
+  auto* layout = new QHBoxLayout(bar);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addStretch();
+  layout->addWidget(back_);
+  layout->addWidget(next_);
+  return bar;
+}
+
+void ScanWizard::showPages() { panels_->setCurrentIndex(1); }
+
+void ScanWizard::movePage(int step) {
+  notebook_->setCurrentIndex(std::clamp(notebook_->currentIndex() + step, 0, notebook_->count() - 1));
+  UpdateButtons();
+}
+
+void ScanWizard::UpdateButtons() {
+  back_->setEnabled(notebook_->currentIndex() > 0);
+  next_->setEnabled(notebook_->currentIndex() < notebook_->count() - 1);
+}
+
+int ScanWizard::scanMode() const { return CheckedScanMode(modeButtons_); }
+
+std::string ScanWizard::mask() const { return filterBox_->mask(); }
+
+void ScanWizard::done(int result) {
+  folders_.setLists(baseList_->entries(), compareList_->entries());
+  folders_.saveListFiles();
+  saveShowWizard();
+  QDialog::done(result);
+}
+
+void ScanWizard::saveShowWizard() {
+  try {
+    IniFile ini(AppIniFileName());
+    ini.writeString(section, showWizardKey, showAtStartup_->isChecked() ? "1" : "0");
+  } catch (const IniWriteError& error) {
+    CurrentDialogProvider().showError(this, error.what());
+  }
+}
+
+}  // namespace vl::gui

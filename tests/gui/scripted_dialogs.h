@@ -1,0 +1,77 @@
+// Test doubles for the dialogs: scripted answers instead of native dialogs, and a fresh AppDir per test.
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/dialogs/dialog_provider.h"
+#include "tests/support/temp_dir.h"
+
+namespace vl::test {
+
+// Answers each question from its queue (cancel / No when the queue is empty) and
+// records what was asked and every error shown. Installs itself while it lives.
+class ScriptedDialogs : public gui::DialogProvider {
+ public:
+  ScriptedDialogs() { gui::SetDialogProvider(this); }
+  ~ScriptedDialogs() override { gui::SetDialogProvider(nullptr); }
+
+  std::optional<std::string> chooseFolder(QWidget*, const std::string& title, const std::string& start) override {
+    titles.push_back(title);
+    startFolders.push_back(start);
+    return next(folders);
+  }
+  std::vector<std::string> openFiles(QWidget*, const std::string& filter, bool multiple) override {
+    filters.push_back(filter);
+    multipleFlags.push_back(multiple);
+    if (openAnswers.empty()) return {};
+    std::vector<std::string> answer = openAnswers.front();
+    openAnswers.pop_front();
+    return answer;
+  }
+  std::optional<std::string> saveFile(QWidget*, const std::string& filter, const std::string& extension) override {
+    filters.push_back(filter);
+    extensions.push_back(extension);
+    return next(saveAnswers);
+  }
+  bool askYesNo(QWidget*, const std::string& text) override {
+    questions.push_back(text);
+    if (yesNo.empty()) return false;
+    const bool answer = yesNo.front();
+    yesNo.pop_front();
+    return answer;
+  }
+  void showError(QWidget*, const std::string& text) override { errors.push_back(text); }
+
+  std::deque<std::optional<std::string>> folders;
+  std::deque<bool> yesNo;
+  std::deque<std::vector<std::string>> openAnswers;
+  std::deque<std::optional<std::string>> saveAnswers;
+  std::vector<std::string> titles, startFolders, filters, extensions, questions, errors;
+  std::vector<bool> multipleFlags;
+
+ private:
+  static std::optional<std::string> next(std::deque<std::optional<std::string>>& queue) {
+    if (queue.empty()) return std::nullopt;
+    std::optional<std::string> answer = queue.front();
+    queue.pop_front();
+    return answer;
+  }
+};
+
+// A temporary folder installed as VELLORAN_APPDIR, with the setting globals reset to
+// their built-in defaults.
+class FreshAppDir {
+ public:
+  FreshAppDir();
+  ~FreshAppDir();
+  const TempDir& dir() const { return dir_; }
+
+ private:
+  TempDir dir_;
+};
+
+}  // namespace vl::test

@@ -1,0 +1,224 @@
+// The folders dialog, its list commands and the scan wizard, driven offscreen with scripted answers.
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+#include "app/dialogs/dialog_provider.h"
+#include "app/dialogs/folder_list_box.h"
+#include "app/dialogs/folders_dialog.h"
+#include "app/dialogs/scan_wizard.h"
+#include "core/settings/ini_file.h"
+#include "core/settings/settings.h"
+#include "tests/gui/scripted_dialogs.h"
+
+namespace vl::test {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+template <typename T>
+T* child(QWidget& form, const char* name) {
+  T* found = form.findChild<T*>(name);
+  if (!found) qFatal("no control %s", name);
+  return found;
+}
+
+}  // namespace
+
+class FolderDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    appDir_ = std::make_unique<FreshAppDir>();
+    dialogs_ = std::make_unique<ScriptedDialogs>();
+  }
+  void cleanup() {
+    dialogs_.reset();
+    appDir_.reset();
+  }
+
+  void addFolderWithoutSubfoldersKeepsOneEntry() {
+    const std::string folder = appDir_->dir().makeDir("Photos");
+    gui::FoldersDialog dialog;
+    dialogs_->folders = {folder, folder, appDir_->dir().path() + "/PHOTOS"};
+    for (int i = 0; i < 3; ++i) child<QToolButton>(dialog, "tbAddFolder")->click();
+    QCOMPARE(dialog.baseList(), Entries{folder});
+    QVERIFY(dialog.compareList().empty());
+    QCOMPARE(dialogs_->titles.front(), std::string("Select Folder to Scan."));
+    QCOMPARE(dialogs_->questions.front(), std::string("Scan all subdirectories?"));
+    QCOMPARE(dialogs_->startFolders.back(), folder);
+  }
+
+  void addFolderWithSubfoldersAddsMissingOnesSorted() {
+    const TempDir& dir = appDir_->dir();
+    const std::string root = dir.makeDir("root");
+    dir.makeDir("root/b");
+    dir.makeDir("root/A/deep");
+    gui::FoldersDialog dialog;
+    dialog.setLists({}, {root + "/b"});
+    dialogs_->folders = {root};
+    dialogs_->yesNo = {true};
+    child<QToolButton>(dialog, "tbAddFolder2")->click();
+    QCOMPARE(dialog.compareList(), (Entries{root, root + "/A", root + "/A/deep", root + "/b"}));
+  }
+
+  void cancelledBrowserChangesNothing() {
+    gui::FoldersDialog dialog;
+    dialog.setLists({"/x"}, {});
+    child<QToolButton>(dialog, "tbAddFolder")->click();
+    QCOMPARE(dialog.baseList(), Entries{"/x"});
+    QVERIFY(dialogs_->questions.empty());
+  }
+
+  void removeSelectsSamePositionOrLast() {
+    gui::FoldersDialog dialog;
+    dialog.setLists({"/c", "/a", "/B"}, {"/only"});
+    auto* list = child<gui::FolderListBox>(dialog, "lbdirs");
+    QCOMPARE(dialog.baseList(), (Entries{"/a", "/B", "/c"}));
+    list->setCurrentRow(2);
+    child<QToolButton>(dialog, "tbRemFolder")->click();
+    QCOMPARE(dialog.baseList(), (Entries{"/a", "/B"}));
+    QCOMPARE(list->currentRow(), 1);
+    list->setCurrentRow(0);
+    child<QToolButton>(dialog, "tbRemFolder")->click();
+    QCOMPARE(dialog.baseList(), Entries{"/B"});
+    QCOMPARE(list->currentRow(), 0);
+
+    auto* other = child<gui::FolderListBox>(dialog, "lbdirs2");
+    other->setCurrentRow(0);
+    child<QToolButton>(dialog, "tbRemFolder2")->click();
+    QVERIFY(dialog.compareList().empty());
+    QVERIFY(other->selectedItems().isEmpty());
+    child<QToolButton>(dialog, "tbRemFolder2")->click();
+  }
+
+  void loadKeepsEmptyLinesButNoFinalOne() {
+    const std::string file = appDir_->dir().write("list.txt", "/z\r\n\r\n/a\r\n");
+    gui::FoldersDialog dialog;
+    dialog.setLists({"/old"}, {});
+    dialogs_->openAnswers = {{file}};
+    child<QToolButton>(dialog, "tbLoadList")->click();
+    QCOMPARE(dialog.baseList(), (Entries{"", "/a", "/z"}));
+    QCOMPARE(dialogs_->filters.back(), std::string("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"));
+    QCOMPARE(dialogs_->multipleFlags.back(), false);
+  }
+
+  void saveWritesEntriesInListOrder() {
+    const std::string file = appDir_->dir().file("saved.txt");
+    gui::FoldersDialog dialog;
+    dialog.setLists({}, {"/b", "/A"});
+    dialogs_->saveAnswers = {file};
+    child<QToolButton>(dialog, "tbSaveList2")->click();
+    QCOMPARE(ReadFileBytes(file), std::string("/A\r\n/b\r\n"));
+    QCOMPARE(dialogs_->extensions.back(), std::string("txt"));
+    QCOMPARE(dialogs_->filters.back(), std::string("Text Files (*.txt)|*.txt|All FIles (*.*)|*.*"));
+  }
+
+  void addDatabaseTakesOnlyVdbFilesAndRepeats() {
+    gui::FoldersDialog dialog;
+    dialogs_->openAnswers = {{"/d/one.vdb", "/d/notes.txt"}, {"/d/one.vdb"}};
+    child<QToolButton>(dialog, "tbAddDatabase")->click();
+    child<QToolButton>(dialog, "tbAddDatabase")->click();
+    QCOMPARE(dialog.baseList(), (Entries{"/d/one.vdb", "/d/one.vdb"}));
+    QCOMPARE(dialogs_->multipleFlags.back(), true);
+    QCOMPARE(child<QToolButton>(dialog, "tbAddDatabase")->text(), QString("+DB"));
+  }
+
+  void listFilesLoadedAtCreationAndWrittenOnClose() {
+    appDir_->dir().write("newlist.txt", "/base\r\n");
+    {
+      gui::FoldersDialog dialog;
+      QCOMPARE(dialog.baseList(), Entries{"/base"});
+      QVERIFY(dialog.compareList().empty());
+      dialog.setLists({"/base"}, {"/new"});
+      dialog.show();
+      child<QPushButton>(dialog, "bbDone")->click();
+      QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(ReadFileBytes(AppDir() + "orglist.txt"), std::string("/new\r\n"));
+    QVERIFY(IniFile(AppIniFileName()).keyExists("Tffolders", "NormPos"));
+  }
+
+  void wizardBackAndNextFollowThePage() {
+    gui::FoldersDialog folders;
+    gui::ScanWizard wizard(folders);
+    wizard.show();
+    auto* back = child<QPushButton>(wizard, "bbBack");
+    auto* next = child<QPushButton>(wizard, "bbNext");
+    child<QPushButton>(wizard, "bbWizard")->click();
+    QVERIFY(!back->isEnabled());
+    QVERIFY(next->isEnabled());
+    next->click();
+    QVERIFY(back->isEnabled());
+    next->click();
+    QVERIFY(!next->isEnabled());
+    back->click();
+    back->click();
+    QVERIFY(!back->isEnabled());
+    QVERIFY(next->isEnabled());
+  }
+
+  void wizardClassicAndCancelSaveListsAndShowWiz() {
+    gui::FoldersDialog folders;
+    folders.setLists({"/b"}, {"/c"});
+    {
+      gui::ScanWizard wizard(folders);
+      wizard.show();
+      QVERIFY(child<QCheckBox>(wizard, "cbShowWiz")->isChecked());
+      child<QCheckBox>(wizard, "cbShowWiz")->setChecked(false);
+      child<QPushButton>(wizard, "bbClassic")->click();
+      QCOMPARE(wizard.result(), gui::ScanWizard::Classic);
+    }
+    QCOMPARE(IniFile(AppIniFileName()).readString("TfWizard", "ShowWiz", ""), std::string("0"));
+    QCOMPARE(ReadFileBytes(AppDir() + "newlist.txt"), std::string("/b\r\n"));
+    {
+      gui::ScanWizard wizard(folders);
+      wizard.show();
+      QVERIFY(!child<QCheckBox>(wizard, "cbShowWiz")->isChecked());
+      child<QCheckBox>(wizard, "cbShowWiz")->setChecked(true);
+      child<QPushButton>(wizard, "bbCancel")->click();
+      QCOMPARE(wizard.result(), int(QDialog::Rejected));
+    }
+    QCOMPARE(IniFile(AppIniFileName()).readString("TfWizard", "ShowWiz", ""), std::string("1"));
+    QCOMPARE(ReadFileBytes(AppDir() + "orglist.txt"), std::string("/c\r\n"));
+  }
+
+  void wizardListsReachTheFoldersDialog() {
+    const std::string folder = appDir_->dir().makeDir("incoming");
+    gui::FoldersDialog folders;
+    folders.setLists({"/b"}, {});
+    gui::ScanWizard wizard(folders);
+    wizard.show();
+    QCOMPARE(child<gui::FolderListBox>(wizard, "lbdirs")->entries(), Entries{"/b"});
+    child<QPushButton>(wizard, "bbClearList")->click();
+    dialogs_->folders = {folder};
+    child<QPushButton>(wizard, "bbAddFolder2")->click();
+    child<QRadioButton>(wizard, "rbContents")->setChecked(true);
+    child<QPushButton>(wizard, "bbScan")->click();
+    QCOMPARE(wizard.result(), int(QDialog::Accepted));
+    QVERIFY(folders.baseList().empty());
+    QCOMPARE(folders.compareList(), Entries{folder});
+    QCOMPARE(wizard.scanMode(), 3);
+    QCOMPARE(wizard.mask(), std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf"));
+  }
+
+  void fileFiltersMatchEitherCase() {
+    QCOMPARE(gui::QtFileFilter("VL Database (*.VDB)|*.VDB"), QString("VL Database (*.VDB) (*.[vV][dD][bB])"));
+    QCOMPARE(gui::QtFileFilter("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"),
+             QString("Text Files (*.txt) (*.[tT][xX][tT]);;All Files (*.*) (*)"));
+  }
+
+ private:
+  std::unique_ptr<FreshAppDir> appDir_;
+  std::unique_ptr<ScriptedDialogs> dialogs_;
+};
+
+}  // namespace vl::test
+
+QTEST_MAIN(vl::test::FolderDialogsTest)
+#include "test_folder_dialogs.moc"

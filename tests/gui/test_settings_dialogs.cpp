@@ -1,0 +1,273 @@
+// The configure and scan-options dialogs and the form property store, driven offscreen.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+
+#include "app/dialogs/configure_dialog.h"
+#include "app/dialogs/filter_combo_box.h"
+#include "app/dialogs/scan_options_dialog.h"
+#include "app/shell/form_property_store.h"
+#include "core/settings/ini_file.h"
+#include "core/settings/settings.h"
+#include "tests/gui/scripted_dialogs.h"
+
+namespace vl::test {
+namespace {
+
+template <typename T>
+T* child(QWidget& form, const char* name) {
+  T* found = form.findChild<T*>(name);
+  if (!found) qFatal("no control %s", name);
+  return found;
+}
+
+// Shows a fresh dialog (its store restores), lets `edit` change it, then closes it.
+template <typename Dialog, typename Edit>
+void openEditClose(Edit edit) {
+  Dialog dialog;
+  dialog.show();
+  edit(dialog);
+  dialog.accept();
+}
+
+// A small form with one control of each stored kind.
+class SampleForm : public QWidget {
+ public:
+  explicit SampleForm(QStringList stored = {"eText.Text", "mMemo.Lines", "cbFlag.Checked"}) {
+    text = new QLineEdit(this);
+    text->setObjectName("eText");
+    memo = new QPlainTextEdit(this);
+    memo->setObjectName("mMemo");
+    flag = new QCheckBox(this);
+    flag->setObjectName("cbFlag");
+    store = std::make_unique<gui::FormPropertyStore>(this, "TSample", true, stored);
+  }
+  QLineEdit* text;
+  QPlainTextEdit* memo;
+  QCheckBox* flag;
+  std::unique_ptr<gui::FormPropertyStore> store;
+};
+
+}  // namespace
+
+class SettingsDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    appDir_ = std::make_unique<FreshAppDir>();
+    dialogs_ = std::make_unique<ScriptedDialogs>();
+  }
+  void cleanup() {
+    dialogs_.reset();
+    appDir_.reset();
+  }
+
+  void configureDefaultsAndStoredKeys() {
+    gui::ConfigureDialog dialog;
+    dialog.show();
+    QCOMPARE(dialog.windowTitle(), QString("Configure"));
+    QCOMPARE(child<QSpinBox>(dialog, "rxerrors")->value(), 30);
+    QVERIFY(child<QCheckBox>(dialog, "cbAutoMarkDelete")->isChecked());
+    QCOMPARE(child<QLineEdit>(dialog, "eMarkSize")->text(), QString("5"));
+    QCOMPARE(child<QLineEdit>(dialog, "eMarkErrors")->text(), QString("0"));
+    QVERIFY(child<QLineEdit>(dialog, "eMarkWidth")->isEnabled());
+    QVERIFY(!child<QCheckBox>(dialog, "cbCheckabDrives")->isChecked());
+    QVERIFY(child<QCheckBox>(dialog, "cbUseDeletedList")->isChecked());
+    QVERIFY(!child<QPlainTextEdit>(dialog, "mIgnoreFilenames")->isEnabled());
+    QVERIFY(!child<QCheckBox>(dialog, "useignorelist")->isChecked());
+    dialog.accept();
+
+    const IniFile ini(AppIniFileName());
+    for (const char* key : {"cmIgnoreNumbers_Checked", "rxerrors_Value", "useignorelist_Checked", "cbBeep_Checked",
+                            "cbConfirmDelete_Checked", "cbRecycle_Checked", "cbNavArrows_Checked", "eMarkErrors_Text",
+                            "eMarkHeight_Text", "eMarkSize_Text", "eMarkWidth_Text", "cbAutoMarkDelete_Checked",
+                            "cbCheckabDrives_Checked", "cbUseDeletedList_Checked", "Flags", "ShowCmd",
+                            "PixelsPerInch", "MinMaxPos", "NormPos", "Visible"})
+      QVERIFY2(ini.keyExists("Tfconfigure", key), key);
+    QCOMPARE(ini.readString("Tfconfigure", "rxerrors_Value", ""), std::string("30"));
+    QCOMPARE(ini.readString("Tfconfigure", "cbCheckabDrives_Checked", ""), std::string("False"));
+    QCOMPARE(ini.readString("Tfconfigure", "Visible", ""), std::string("0"));
+    QVERIFY(!ini.sectionExists("Tfconfigure.mIgnoreFilenames_Lines"));
+  }
+
+  void typedSizeKeepsTextButGivesDefault() {
+    openEditClose<gui::ConfigureDialog>([](QWidget& d) { child<QLineEdit>(d, "eMarkSize")->setText("abc"); });
+    QCOMPARE(MarkSize, 5);
+    QCOMPARE(IniFile(AppIniFileName()).readString("Tfconfigure", "eMarkSize_Text", ""), std::string("abc"));
+    MarkSize = 99;
+    LoadSettings();
+    QCOMPARE(MarkSize, 5);
+    gui::ConfigureDialog reopened;
+    reopened.show();
+    QCOMPARE(child<QLineEdit>(reopened, "eMarkSize")->text(), QString("abc"));
+  }
+
+  void closingCopiesControlsIntoGlobals() {
+    openEditClose<gui::ConfigureDialog>([](QWidget& d) {
+      child<QSpinBox>(d, "rxerrors")->setValue(55);
+      child<QLineEdit>(d, "eMarkErrors")->setText("12");
+      child<QLineEdit>(d, "eMarkWidth")->setText("x");
+      child<QCheckBox>(d, "cbRecycle")->setChecked(false);
+    });
+    QCOMPARE(FuzzFactor, 55);
+    QCOMPARE(MarkErrors, 12);
+    QCOMPARE(MarkWidth, 0);
+    QVERIFY(!DeleteToRecycleBin);
+  }
+
+  void uncheckedAutoMarkDisablesBoxesAfterReopen() {
+    openEditClose<gui::ConfigureDialog>([](QWidget& d) {
+      child<QCheckBox>(d, "cbAutoMarkDelete")->click();
+      QVERIFY(!child<QLineEdit>(d, "eMarkSize")->isEnabled());
+    });
+    QVERIFY(!AutoMarkDelete);
+    gui::ConfigureDialog reopened;
+    reopened.show();
+    QVERIFY(!child<QCheckBox>(reopened, "cbAutoMarkDelete")->isChecked());
+    for (const char* name : {"eMarkErrors", "eMarkWidth", "eMarkHeight", "eMarkSize"})
+      QVERIFY2(!child<QLineEdit>(reopened, name)->isEnabled(), name);
+  }
+
+  void scanOptionsDefaultsAndModes() {
+    gui::ScanOptionsDialog dialog;
+    dialog.show();
+    QCOMPARE(dialog.scanMode(), 0);
+    QCOMPARE(dialog.mask(), std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf"));
+    QCOMPARE(child<gui::FilterComboBox>(dialog, "FilterComboBox1")->count(), 4);
+    child<QRadioButton>(dialog, "rbNameandSize")->setChecked(true);
+    QCOMPARE(dialog.scanMode(), 2);
+    child<gui::FilterComboBox>(dialog, "FilterComboBox1")->setCurrentIndex(3);
+    QCOMPARE(dialog.mask(), std::string("*.*"));
+    dialog.accept();
+    QCOMPARE(IniFile(AppIniFileName()).readString("TfScanOptions", "rbNameandSize_Checked", ""),
+             std::string("True"));
+
+    gui::ScanOptionsDialog reopened;
+    reopened.show();
+    QCOMPARE(reopened.scanMode(), 2);
+    QCOMPARE(child<gui::FilterComboBox>(reopened, "FilterComboBox1")->currentIndex(), 0);
+  }
+
+  void editedFilterOffersItsEntries() {
+    IniFile(AppIniFileName()).writeString("TfScanOptions", "FilterComboBox1_Filter", "Gif Pictures|*.gif");
+    gui::ScanOptionsDialog dialog;
+    dialog.show();
+    auto* box = child<gui::FilterComboBox>(dialog, "FilterComboBox1");
+    QCOMPARE(box->count(), 1);
+    QCOMPARE(box->itemText(0), QString("Gif Pictures"));
+    QCOMPARE(dialog.mask(), std::string("*.gif"));
+  }
+
+  void filterBoxMaskFallbacks() {
+    gui::FilterComboBox box;
+    box.setFilter("A|*.a|B|*.b|Dangling");
+    QCOMPARE(box.count(), 2);
+    box.setCurrentIndex(-1);
+    QCOMPARE(box.mask(), std::string("*.b"));
+    box.setFilter("");
+    QCOMPARE(box.mask(), std::string("*.*"));
+  }
+
+  void quotedStringsAndLinesSurvive() {
+    {
+      SampleForm form;
+      form.show();
+      form.text->setText("'x'");
+      form.memo->setPlainText("one\n\"two\"\n");
+      form.flag->setChecked(true);
+      form.close();
+    }
+    SampleForm again;
+    again.show();
+    QCOMPARE(again.text->text(), QString("'x'"));
+    QCOMPARE(again.memo->toPlainText(), QString("one\n\"two\"\n"));
+    QVERIFY(again.flag->isChecked());
+    again.memo->clear();
+    again.close();
+    QVERIFY(!IniFile(AppIniFileName()).sectionExists("TSample.mMemo_Lines"));
+  }
+
+  void damagedStoredValuesAreBounded() {
+    // A Boolean other than True/False keeps the control; a negative line count reads as no lines.
+    IniFile ini(AppIniFileName());
+    ini.writeString("TSample", "cbFlag_Checked", "1");
+    ini.writeString("TSample.mMemo_Lines", "Count", "-7");
+    SampleForm form;
+    form.flag->setChecked(true);
+    form.memo->setPlainText("kept");
+    form.show();
+    QVERIFY(form.flag->isChecked());
+    QCOMPARE(form.memo->toPlainText(), QString());
+  }
+
+  void neverShownFormWritesNothing() {
+    { SampleForm form; }
+    QVERIFY(!std::filesystem::exists(AppIniFileName()));
+  }
+
+  void destroyedWhileOpenSavesVisible() {
+    {
+      SampleForm form;
+      form.show();
+      form.text->setText("open");
+    }
+    const IniFile ini(AppIniFileName());
+    QCOMPARE(ini.readString("TSample", "Visible", ""), std::string("1"));
+    QCOMPARE(ini.readString("TSample", "eText_Text", ""), std::string("open"));
+  }
+
+  void placementFollowsPixelsPerInch() {
+    QRect saved;
+    {
+      SampleForm form;
+      form.setGeometry(120, 130, 300, 200);
+      form.show();
+      saved = form.normalGeometry();
+      form.close();
+    }
+    const IniFile ini(AppIniFileName());
+    QCOMPARE(ini.readString("TSample", "NormPos", ""),
+             QString("%1,%2,%3,%4").arg(saved.left()).arg(saved.top()).arg(saved.left() + saved.width())
+                 .arg(saved.top() + saved.height()).toStdString());
+    QCOMPARE(ini.readString("TSample", "ShowCmd", ""), std::string("1"));
+    {
+      SampleForm form;
+      form.setGeometry(10, 10, 100, 100);
+      form.show();
+      QCOMPARE(form.geometry(), saved);
+      form.close();
+    }
+    IniFile writable(AppIniFileName());
+    writable.writeString("TSample", "PixelsPerInch", "1");
+    SampleForm form;
+    form.setGeometry(10, 10, 100, 100);
+    form.show();
+    QCOMPARE(form.geometry(), QRect(10, 10, 100, 100));
+  }
+
+  void failedWriteShowsOneErrorAndCloses() {
+    std::filesystem::create_directories(AppIniFileName());
+    SampleForm form;
+    form.show();
+    form.close();
+    QVERIFY(form.isHidden());
+    QCOMPARE(dialogs_->errors.size(), size_t(1));
+    QVERIFY(QString::fromStdString(dialogs_->errors[0]).startsWith("Unable to write to"));
+  }
+
+ private:
+  std::unique_ptr<FreshAppDir> appDir_;
+  std::unique_ptr<ScriptedDialogs> dialogs_;
+};
+
+}  // namespace vl::test
+
+QTEST_MAIN(vl::test::SettingsDialogsTest)
+#include "test_settings_dialogs.moc"

@@ -54,6 +54,7 @@ class TDirectoryThread {
   // Wakes a waiting thread.
   void Wake();
 
+  // What the owner and the thread share; the thread keeps it alive after the owner is gone.
   struct State;
 
  private:

@@ -36,12 +36,11 @@ struct Mount {
 enum class DeviceKind { None, Fixed, Removable, Optical };
 
 constexpr std::array<std::string_view, 23> PseudoFileSystems = {
-    "proc",      "sysfs",       "cgroup",    "cgroup2",  "devpts",     "devtmpfs",  "mqueue",
-    "debugfs",   "tracefs",     "securityfs", "pstore",  "bpf",        "configfs",  "fusectl",
-    "binfmt_misc", "hugetlbfs", "autofs",    "efivarfs", "nsfs",       "rpc_pipefs", "selinuxfs",
-    "fuse.gvfsd-fuse", "fuse.portal"};
+    "proc",    "sysfs",      "cgroup", "cgroup2",    "devpts",    "devtmpfs",        "mqueue",      "debugfs",
+    "tracefs", "securityfs", "pstore", "bpf",        "configfs",  "fusectl",         "binfmt_misc", "hugetlbfs",
+    "autofs",  "efivarfs",   "nsfs",   "rpc_pipefs", "selinuxfs", "fuse.gvfsd-fuse", "fuse.portal"};
 constexpr std::array<std::string_view, 7> RemoteFileSystems = {"nfs",   "nfs4", "cifs",      "smb3",
-                                                                "smbfs", "9p",   "fuse.sshfs"};
+                                                               "smbfs", "9p",   "fuse.sshfs"};
 constexpr std::array<std::string_view, 3> SystemTrees = {"/proc", "/sys", "/dev"};
 
 template <size_t N>
@@ -164,10 +163,14 @@ std::string driveTypeTextOf(const Mount& mount) {
   if (mount.fileSystem == "iso9660" || mount.fileSystem == "udf") return "CDROM";
   if (mount.fileSystem == "tmpfs" || mount.fileSystem == "ramfs") return "RamDisk";
   switch (deviceKindOf(mount)) {
-    case DeviceKind::Optical: return "CDROM";
-    case DeviceKind::Removable: return "Removable";
-    case DeviceKind::Fixed: return "Fixed";
-    case DeviceKind::None: break;
+    case DeviceKind::Optical:
+      return "CDROM";
+    case DeviceKind::Removable:
+      return "Removable";
+    case DeviceKind::Fixed:
+      return "Fixed";
+    case DeviceKind::None:
+      break;
   }
   return "No Type Information";
 }
@@ -297,8 +300,8 @@ std::string DriveRootOf(const std::string& path, const std::vector<DriveRoot>& r
   return best;
 }
 
-bool GetDriveDetails(const std::string& root, std::string& volumeLabel, std::string& fileSystemName,
-                     uint32_t& serial, std::string& driveTypeText) {
+bool GetDriveDetails(const std::string& root, std::string& volumeLabel, std::string& fileSystemName, uint32_t& serial,
+                     std::string& driveTypeText) {
   volumeLabel.clear();
   fileSystemName.clear();
   serial = 0;

@@ -85,8 +85,7 @@ bool CompareFileContents(const std::string& fileA, const std::string& fileB) {
   const FileDescriptor b(fileB);
   off_t sizeA = 0;
   off_t sizeB = 0;
-  if (!a.isOpen() || !b.isOpen() || !sizeOf(a.get(), sizeA) || !sizeOf(b.get(), sizeB) || sizeA != sizeB)
-    return false;
+  if (!a.isOpen() || !b.isOpen() || !sizeOf(a.get(), sizeA) || !sizeOf(b.get(), sizeB) || sizeA != sizeB) return false;
   std::vector<unsigned char> bufferA(CompareBlockSize);
   std::vector<unsigned char> bufferB(CompareBlockSize);
   for (;;) {

@@ -175,6 +175,8 @@ bool RecycleOrDeleteFiles(const std::vector<std::string>& files, bool recycle) {
   return allGone;
 }
 
-bool RecycleOrDeleteFile(const std::string& fileName, bool recycle) { return RecycleOrDeleteFiles({fileName}, recycle); }
+bool RecycleOrDeleteFile(const std::string& fileName, bool recycle) {
+  return RecycleOrDeleteFiles({fileName}, recycle);
+}
 
 }  // namespace vl

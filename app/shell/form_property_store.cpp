@@ -16,12 +16,12 @@
 
 #include "app/dialogs/dialog_provider.h"
 #include "core/settings/ini_file.h"
+#include "core/settings/property_store.h"
 #include "core/settings/settings.h"
 
 namespace vl::gui {
 namespace {
 
-constexpr int maxStoredLines = 100000;
 constexpr int maxWindowExtent = 32767;
 
 std::string str(const QString& text) { return text.toStdString(); }
@@ -29,53 +29,42 @@ QString qstr(const std::string& text) { return QString::fromStdString(text); }
 
 // --- value forms -------------------------------------------------------------
 
-QString boolText(bool value) { return value ? "True" : "False"; }
-
-std::optional<bool> parseBool(const QString& text) {
-  if (text.compare("True", Qt::CaseInsensitive) == 0) return true;
-  if (text.compare("False", Qt::CaseInsensitive) == 0) return false;
-  return std::nullopt;
-}
-
-// A text that the reader's quote stripping would change gets one more pair of quotes.
-QString quotedForIni(const QString& text) {
-  const bool wrapped = text.size() >= 1 && ((text.startsWith('"') && text.endsWith('"')) ||
-                                            (text.startsWith('\'') && text.endsWith('\'')));
-  return wrapped ? '"' + text + '"' : text;
-}
-
-QString variantText(const QVariant& value) {
+// The property's value in its stored text form.
+std::string variantText(const QVariant& value) {
   switch (value.typeId()) {
     case QMetaType::Bool:
-      return boolText(value.toBool());
+      return PropertyStore::BooleanText(value.toBool());
+    case QMetaType::Int:
+      return PropertyStore::IntegerText(value.toInt());
     case QMetaType::Double:
     case QMetaType::Float:
-      return QString::number(value.toDouble(), 'g', 15);
+      return PropertyStore::FloatText(value.toDouble());
     default:
-      return value.toString();
+      return PropertyStore::StringText(str(value.toString()));
   }
 }
 
-// The variant of the same type as `current` read from text; none when the text is not one.
-std::optional<QVariant> variantFromText(const QVariant& current, const QString& text) {
-  bool ok = true;
+template <typename T>
+std::optional<QVariant> asVariant(const std::optional<T>& value) {
+  if (!value) return std::nullopt;
+  return QVariant::fromValue(*value);
+}
+
+// The variant of the same type as `current` read from stored text; none when the
+// text is not a valid value of that type.
+std::optional<QVariant> variantFromText(const QVariant& current, const std::string& text) {
   switch (current.typeId()) {
     case QMetaType::Bool:
-      if (auto b = parseBool(text)) return QVariant(*b);
-      return std::nullopt;
-    case QMetaType::Int: {
-      const int value = text.trimmed().toInt(&ok);
-      return ok ? std::optional<QVariant>(value) : std::nullopt;
-    }
+      return asVariant(PropertyStore::BooleanFromText(text));
+    case QMetaType::Int:
+      return asVariant(PropertyStore::IntegerFromText(text));
     case QMetaType::Double:
-    case QMetaType::Float: {
-      const double value = text.trimmed().toDouble(&ok);
-      return ok && std::isfinite(value) ? std::optional<QVariant>(value) : std::nullopt;
-    }
+    case QMetaType::Float:
+      return asVariant(PropertyStore::FloatFromText(text));
     case QMetaType::QString:
-      return QVariant(text);
+      return QVariant(qstr(text));
     default: {
-      QVariant converted(text);
+      QVariant converted(qstr(text));
       if (!converted.convert(current.metaType())) return std::nullopt;
       return converted;
     }
@@ -137,26 +126,28 @@ QString qtPropertyName(const QString& property) {
   return property.left(1).toLower() + property.mid(1);
 }
 
-// The control's property as the text of its value form; none when it has no such property.
-std::optional<QString> controlText(QObject* control, const QString& property) {
+// The control's property in its stored text form; none when it has no such property.
+std::optional<std::string> controlText(QObject* control, const QString& property) {
   auto* widget = qobject_cast<QWidget*>(control);
-  if (isSizeProperty(property) && widget) return QString::number(paneSize(widget, sizeOrientation(property)));
-  if (auto* memo = qobject_cast<QPlainTextEdit*>(control); memo && property == "Text") return memo->toPlainText();
+  if (isSizeProperty(property) && widget)
+    return PropertyStore::IntegerText(paneSize(widget, sizeOrientation(property)));
+  if (auto* memo = qobject_cast<QPlainTextEdit*>(control); memo && property == "Text")
+    return PropertyStore::StringText(str(memo->toPlainText()));
   const QVariant value = control->property(qtPropertyName(property).toLatin1().constData());
   if (!value.isValid()) return std::nullopt;
   return variantText(value);
 }
 
-void setControlText(QObject* control, const QString& property, const QString& text) {
+// Sets the control's property from stored text; an invalid text leaves it unchanged.
+void setControlText(QObject* control, const QString& property, const std::string& text) {
   auto* widget = qobject_cast<QWidget*>(control);
   if (isSizeProperty(property) && widget) {
-    bool ok = false;
-    const int size = text.trimmed().toInt(&ok);
-    if (ok) setPaneSize(widget, sizeOrientation(property), size);
+    if (const std::optional<int> size = PropertyStore::IntegerFromText(text))
+      setPaneSize(widget, sizeOrientation(property), *size);
     return;
   }
   if (auto* memo = qobject_cast<QPlainTextEdit*>(control); memo && property == "Text") {
-    memo->setPlainText(text);
+    memo->setPlainText(qstr(text));
     return;
   }
   const QByteArray name = qtPropertyName(property).toLatin1();
@@ -165,12 +156,28 @@ void setControlText(QObject* control, const QString& property, const QString& te
   if (std::optional<QVariant> value = variantFromText(current, text)) control->setProperty(name.constData(), *value);
 }
 
+QStringList memoLines(const QPlainTextEdit* memo) {
+  const QString text = memo->toPlainText();
+  return text.isEmpty() ? QStringList() : text.split('\n');
+}
+
+std::vector<std::string> toStrings(const QStringList& lines) {
+  std::vector<std::string> result;
+  for (const QString& line : lines) result.push_back(str(line));
+  return result;
+}
+
+QStringList toQStrings(const std::vector<std::string>& lines) {
+  QStringList result;
+  for (const std::string& line : lines) result << qstr(line);
+  return result;
+}
+
 // --- placement -----------------------------------------------------------------
 
-QString screenSizeSuffix() {
+QSize primaryScreenSize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const QSize size = screen ? screen->size() : QSize();
-  return QString("(%1x%2)").arg(size.width()).arg(size.height());
+  return screen ? screen->size() : QSize();
 }
 
 int currentPixelsPerInch(const QWidget* form) {
@@ -178,26 +185,10 @@ int currentPixelsPerInch(const QWidget* form) {
   return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
 }
 
-// The value under the screen-size key, else under the plain key ("" when neither).
-QString readSizedKey(const IniFile& ini, const std::string& section, const QString& key) {
-  const std::string sized = ini.readString(section, str(key + screenSizeSuffix()), "");
-  return qstr(sized.empty() ? ini.readString(section, str(key), "") : sized);
-}
-
-// Four comma-separated whole numbers; a missing or invalid one takes its fallback.
-std::array<int, 4> splitFour(const QString& text, const std::array<int, 4>& fallback) {
-  const QStringList parts = text.split(',');
-  std::array<int, 4> result = fallback;
-  for (int i = 0; i < 4 && i < parts.size(); ++i) {
-    bool ok = false;
-    const int value = parts[i].trimmed().toInt(&ok);
-    if (ok) result[i] = value;
-  }
-  return result;
-}
-
-QString joinFour(const std::array<int, 4>& values) {
-  return QString("%1,%2,%3,%4").arg(values[0]).arg(values[1]).arg(values[2]).arg(values[3]);
+// Left, top, right, bottom of the form's normal rectangle (right and bottom exclusive).
+std::array<int, 4> normalEdges(const QWidget* form) {
+  const QRect normal = form->normalGeometry().isValid() ? form->normalGeometry() : form->geometry();
+  return {normal.left(), normal.top(), normal.left() + normal.width(), normal.top() + normal.height()};
 }
 
 bool platformPlacesWindows() { return QGuiApplication::platformName().startsWith("wayland"); }
@@ -214,6 +205,23 @@ int showCmdOf(const QWidget* form) {
   if (form->isMinimized()) return 2;
   if (form->isMaximized()) return 3;
   return 1;
+}
+
+void applyShowState(QWidget* form, ShowState state) {
+  const Qt::WindowStates plain = form->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+  switch (state) {
+    case ShowState::Normal:
+      form->setWindowState(plain);
+      break;
+    case ShowState::Minimised:
+      form->setWindowState(form->windowState() | Qt::WindowMinimized);
+      break;
+    case ShowState::Maximised:
+      form->setWindowState(plain | Qt::WindowMaximized);
+      break;
+    case ShowState::Unchanged:
+      break;
+  }
 }
 
 }  // namespace
@@ -241,33 +249,41 @@ bool FormPropertyStore::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FormPropertyStore::restore() {
-  const IniFile ini(AppIniFileName());
-  restorePlacement(ini);
-  for (const QString& stored : storedProperties_) restoreProperty(ini, stored);
+  const PropertyStore store(AppIniFileName(), str(section_));
+  restorePlacement(store);
+  for (const QString& stored : storedProperties_) restoreProperty(store, stored);
   restored_ = true;
 }
 
 void FormPropertyStore::save() { writeAll(false); }
 
-void FormPropertyStore::restorePlacement(const IniFile& ini) {
-  const std::string section = str(section_);
-  flags_ = ini.readInteger(section, "Flags", flags_);
-  minMaxPos_ = splitFour(readSizedKey(ini, section, "MinMaxPos"), {0, 0, 0, 0});
-  const QString normPos = readSizedKey(ini, section, "NormPos");
-  const int pixelsPerInch = currentPixelsPerInch(form_);
-  if (!normPos.isEmpty() && ini.readInteger(section, "PixelsPerInch", pixelsPerInch) == pixelsPerInch) {
-    const QRect current = form_->normalGeometry().isValid() ? form_->normalGeometry() : form_->geometry();
-    const std::array<int, 4> edges = splitFour(
-        normPos, {current.left(), current.top(), current.left() + current.width(), current.top() + current.height()});
-    applyNormalPosition(QRect(QPoint(edges[0], edges[1]), QPoint(edges[2] - 1, edges[3] - 1)));
+WindowPlacement FormPropertyStore::currentPlacement() const {
+  WindowPlacement placement;
+  placement.flags = flags_;
+  placement.showCmd = showCmdOf(form_);
+  placement.pixelsPerInch = currentPixelsPerInch(form_);
+  placement.minMaxPos = minMaxPos_;
+  placement.normPos = normalEdges(form_);
+  return placement;
+}
+
+void FormPropertyStore::restorePlacement(const PropertyStore& store) {
+  const QSize screen = primaryScreenSize();
+  const WindowPlacement current = currentPlacement();
+  const WindowPlacementRead read = store.restorePlacement(current, screen.width(), screen.height(), restoreState_);
+  flags_ = read.flags;
+  minMaxPos_ = read.minMaxPos;
+  if (read.positionsApply && read.normPos != current.normPos) {
+    const std::array<int, 4>& edges = read.normPos;
+    applyNormalPosition(QRect(edges[0], edges[1], edges[2] - edges[0], edges[3] - edges[1]));
   }
-  if (restoreState_) restoreShowState(ini);
+  applyShowState(form_, read.showState);
 }
 
 // Moves the form (and resizes it when it is resizable) unless the platform places
 // windows itself or the stored rectangle lies on no screen.
 void FormPropertyStore::applyNormalPosition(const QRect& rect) {
-  if (platformPlacesWindows() || !onSomeScreen(rect)) return;
+  if (platformPlacesWindows() || !onSomeScreen(QRect(rect.topLeft(), QSize(1, 1)))) return;
   if (isResizable(form_) && rect.width() > 0 && rect.height() > 0 && rect.width() <= maxWindowExtent &&
       rect.height() <= maxWindowExtent) {
     form_->setGeometry(rect);
@@ -276,91 +292,43 @@ void FormPropertyStore::applyNormalPosition(const QRect& rect) {
   }
 }
 
-void FormPropertyStore::restoreShowState(const IniFile& ini) {
-  switch (ini.readInteger(str(section_), "ShowCmd", 0)) {
-    case 1: case 5: case 9:
-      form_->setWindowState(form_->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-      break;
-    case 2: case 6: case 7:
-      form_->setWindowState(form_->windowState() | Qt::WindowMinimized);
-      break;
-    case 3:
-      form_->setWindowState((form_->windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-      break;
-    default:
-      break;
-  }
-}
-
-void FormPropertyStore::restoreProperty(const IniFile& ini, const QString& stored) {
+void FormPropertyStore::restoreProperty(const PropertyStore& store, const QString& stored) {
   const StoredProperty property = splitStored(stored);
   QObject* control = findControl(form_, property.objectName);
   if (!control) return;
-  const std::string section = str(section_);
+  const std::string key = str(property.key());
   if (property.property == "Lines") {
-    auto* memo = qobject_cast<QPlainTextEdit*>(control);
-    const std::string listSection = section + "." + str(property.key());
-    if (!memo || !ini.sectionExists(listSection)) return;
-    const int count = std::clamp(ini.readInteger(listSection, "Count", 0), 0, maxStoredLines);
-    QStringList lines;
-    for (int i = 0; i < count; ++i) lines << qstr(ini.readString(listSection, "Item" + std::to_string(i), ""));
-    memo->setPlainText(lines.join('\n'));
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(control))
+      memo->setPlainText(toQStrings(store.readStringList(key, toStrings(memoLines(memo)))).join('\n'));
     return;
   }
-  if (!ini.keyExists(section, str(property.key()))) return;
-  const std::optional<QString> current = controlText(control, property.property);
-  if (!current) return;
-  setControlText(control, property.property, qstr(ini.readString(section, str(property.key()), str(*current))));
+  if (!store.iniFile().keyExists(store.section(), key)) return;
+  if (const std::optional<std::string> current = controlText(control, property.property))
+    setControlText(control, property.property, store.readValue(key, *current));
 }
 
 void FormPropertyStore::writeAll(bool destroying) {
   saved_ = true;
   try {
-    IniFile ini(AppIniFileName());
-    writePlacement(ini, destroying);
-    for (const QString& stored : storedProperties_) writeProperty(ini, stored);
+    PropertyStore store(AppIniFileName(), str(section_));
+    const QSize screen = primaryScreenSize();
+    store.savePlacement(currentPlacement(), screen.width(), screen.height(), destroying);
+    for (const QString& stored : storedProperties_) writeProperty(store, stored);
   } catch (const IniWriteError& error) {
     CurrentDialogProvider().showError(form_, error.what());
   }
 }
 
-void FormPropertyStore::writePlacement(IniFile& ini, bool destroying) {
-  const std::string section = str(section_);
-  const QRect normal = form_->normalGeometry().isValid() ? form_->normalGeometry() : form_->geometry();
-  const QString normPos = joinFour({normal.left(), normal.top(), normal.left() + normal.width(),
-                                    normal.top() + normal.height()});
-  const QString minMaxPos = joinFour(minMaxPos_);
-  const QString suffix = screenSizeSuffix();
-  ini.writeString(section, "Flags", std::to_string(flags_));
-  ini.writeString(section, "ShowCmd", std::to_string(showCmdOf(form_)));
-  ini.writeString(section, "PixelsPerInch", std::to_string(currentPixelsPerInch(form_)));
-  ini.writeString(section, "MinMaxPos", str(minMaxPos));
-  ini.writeString(section, str("MinMaxPos" + suffix), str(minMaxPos));
-  ini.writeString(section, "NormPos", str(normPos));
-  ini.writeString(section, str("NormPos" + suffix), str(normPos));
-  ini.writeString(section, "Visible", destroying ? "1" : "0");
-}
-
-void FormPropertyStore::writeProperty(IniFile& ini, const QString& stored) {
+void FormPropertyStore::writeProperty(PropertyStore& store, const QString& stored) {
   const StoredProperty property = splitStored(stored);
   QObject* control = findControl(form_, property.objectName);
   if (!control) return;
-  const std::string section = str(section_);
+  const std::string key = str(property.key());
   if (property.property == "Lines") {
-    auto* memo = qobject_cast<QPlainTextEdit*>(control);
-    if (!memo) return;
-    const std::string listSection = section + "." + str(property.key());
-    ini.eraseSection(listSection);
-    const QString text = memo->toPlainText();
-    if (text.isEmpty()) return;
-    const QStringList lines = text.split('\n');
-    ini.writeString(listSection, "Count", std::to_string(lines.size()));
-    for (qsizetype i = 0; i < lines.size(); ++i)
-      ini.writeString(listSection, "Item" + std::to_string(i), str(quotedForIni(lines[i])));
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) store.writeStringList(key, toStrings(memoLines(memo)));
     return;
   }
-  if (const std::optional<QString> text = controlText(control, property.property))
-    ini.writeString(section, str(property.key()), str(quotedForIni(*text)));
+  if (const std::optional<std::string> text = controlText(control, property.property)) store.writeValue(key, *text);
 }
 
 }  // namespace vl::gui

@@ -11,9 +11,7 @@
 
 class QWidget;
 
-namespace vl {
-class IniFile;
-}
+#include "core/settings/property_store.h"
 
 namespace vl::gui {
 
@@ -52,12 +50,11 @@ class FormPropertyStore : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void restorePlacement(const IniFile& ini);
+  WindowPlacement currentPlacement() const;
+  void restorePlacement(const PropertyStore& store);
   void applyNormalPosition(const QRect& rect);
-  void restoreShowState(const IniFile& ini);
-  void restoreProperty(const IniFile& ini, const QString& stored);
-  void writePlacement(IniFile& ini, bool destroying);
-  void writeProperty(IniFile& ini, const QString& stored);
+  void restoreProperty(const PropertyStore& store, const QString& stored);
+  void writeProperty(PropertyStore& store, const QString& stored);
   void writeAll(bool destroying);
 
   QPointer<QWidget> form_;

@@ -98,8 +98,8 @@ ScanWizard::ScanWizard(FoldersDialog& folders, QWidget* parent) : QDialog(parent
   baseList_->setEntries(folders_.baseList());
   compareList_->setEntries(folders_.compareList());
 
-  const QSize hint = sizeHint();
-  setFixedSize(std::max(clientWidth, hint.width()), std::max(clientHeight, hint.height()));
+  const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(clientWidth) : sizeHint().height();
+  setFixedSize(clientWidth, std::max(clientHeight, height));
   store_ = std::make_unique<FormPropertyStore>(this, section, true, QStringList());
 }
 
@@ -111,7 +111,7 @@ QWidget* ScanWizard::makeWelcomePanel() {
   auto* picture = new QLabel(panel);
   picture->setObjectName("imgWelcome");
   const QIcon icon = QIcon::fromTheme("image-x-generic", style()->standardIcon(QStyle::SP_DesktopIcon));
-  picture->setPixmap(icon.pixmap(96, 96));
+  picture->setPixmap(icon.pixmap(96, 96).scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
   picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
   auto* title = titleLabel("Welcome to Velloran", panel);
   title->setAlignment(Qt::AlignCenter);
@@ -125,7 +125,8 @@ QWidget* ScanWizard::makeWelcomePanel() {
 
   auto* text = new QVBoxLayout;
   text->addWidget(title);
-  text->addWidget(wrappedLabel(welcomeText, panel), 1);
+  text->addWidget(wrappedLabel(welcomeText, panel));
+  text->addStretch();
   auto* body = new QHBoxLayout;
   body->addWidget(picture);
   body->addLayout(text, 1);

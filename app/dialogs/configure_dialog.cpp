@@ -60,8 +60,7 @@ ConfigureDialog::ConfigureDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(pages_);
   layout->addLayout(buttons);
 
-  const QSize hint = sizeHint();
-  setFixedSize(std::max(clientWidth, hint.width()), std::max(clientHeight, hint.height()));
+  FixDialogSize(this, clientWidth, clientHeight);
   store_ = std::make_unique<FormPropertyStore>(this, "Tfconfigure", false, storedProperties);
 }
 

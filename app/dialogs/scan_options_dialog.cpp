@@ -48,8 +48,7 @@ ScanOptionsDialog::ScanOptionsDialog(QWidget* parent) : QDialog(parent) {
   buttons->addWidget(cancel);
   layout->addLayout(buttons);
 
-  const QSize hint = sizeHint();
-  setFixedSize(std::max(clientWidth, hint.width()), std::max(clientHeight, hint.height()));
+  FixDialogSize(this, clientWidth, clientHeight);
   store_ = std::make_unique<FormPropertyStore>(this, "TfScanOptions", true, storedProperties);
 }
 

@@ -98,8 +98,7 @@ ScanWizard::ScanWizard(FoldersDialog& folders, QWidget* parent) : QDialog(parent
   baseList_->setEntries(folders_.baseList());
   compareList_->setEntries(folders_.compareList());
 
-  const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(clientWidth) : sizeHint().height();
-  setFixedSize(clientWidth, std::max(clientHeight, height));
+  FixDialogSize(this, clientWidth, clientHeight);
   store_ = std::make_unique<FormPropertyStore>(this, section, true, QStringList());
 }
 

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QFontMetrics>
+#include <QLayout>
 #include <QWidget>
 
 #include <cmath>
@@ -39,6 +40,14 @@ int ScaledBarHeight(const QWidget* widget, int pixelsAt8Points) {
   constexpr double lineHeightAt8Points = 13.0;
   const double scale = std::max(1.0, widget->fontMetrics().height() / lineHeightAt8Points);
   return static_cast<int>(std::lround(pixelsAt8Points * scale));
+}
+
+void FixDialogSize(QWidget* dialog, int width, int height) {
+  QLayout* layout = dialog->layout();
+  const int fittedWidth = std::max(width, dialog->minimumSizeHint().width());
+  const int neededHeight = layout && layout->hasHeightForWidth() ? layout->totalHeightForWidth(fittedWidth)
+                                                                 : dialog->sizeHint().height();
+  dialog->setFixedSize(fittedWidth, std::max(height, neededHeight));
 }
 
 int WholeNumberOr(const QString& text, int fallback) {

@@ -17,6 +17,10 @@ void SetHint(QAction* action, const QString& hint);
 // proportion to the widget's font line height (13 pixels at 8 points).
 int ScaledBarHeight(const QWidget* widget, int pixelsAt8Points);
 
+// Fixes a dialog's size at the given client size, grown only where its controls at
+// the system font need more room (height following the width for wrapped texts).
+void FixDialogSize(QWidget* dialog, int width, int height);
+
 // The text as a whole decimal number (surrounding blanks allowed) that fits in
 // 32 bits, else `fallback`.
 int WholeNumberOr(const QString& text, int fallback);

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <filesystem>
 #include <memory>
 
 #include "app/dialogs/dialog_provider.h"
@@ -142,6 +143,29 @@ class FolderDialogsTest : public QObject {
     }
     QCOMPARE(ReadFileBytes(AppDir() + "orglist.txt"), std::string("/new\r\n"));
     QVERIFY(IniFile(AppIniFileName()).keyExists("Tffolders", "NormPos"));
+  }
+
+  void failedListWriteReportsAndStillCloses() {
+    std::filesystem::create_directories(AppDir() + "orglist.txt");
+    gui::FoldersDialog dialog;
+    dialog.setLists({"/b"}, {"/c"});
+    dialog.show();
+    dialog.accept();
+    QVERIFY(dialog.isHidden());
+    QCOMPARE(dialogs_->errors.size(), size_t(1));
+    QCOMPARE(ReadFileBytes(AppDir() + "newlist.txt"), std::string("/b\r\n"));
+  }
+
+  void wizardShowWizDefaultsToOnUnlessZero() {
+    gui::FoldersDialog folders;
+    IniFile(AppIniFileName()).writeString("TfWizard", "ShowWiz", "often");
+    {
+      gui::ScanWizard wizard(folders);
+      QVERIFY(child<QCheckBox>(wizard, "cbShowWiz")->isChecked());
+    }
+    IniFile(AppIniFileName()).writeString("TfWizard", "ShowWiz", "0");
+    gui::ScanWizard wizard(folders);
+    QVERIFY(!child<QCheckBox>(wizard, "cbShowWiz")->isChecked());
   }
 
   void wizardBackAndNextFollowThePage() {

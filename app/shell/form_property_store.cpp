@@ -1,10 +1,8 @@
 // Restoring and saving a form's placement and stored properties through the settings file.
 #include "app/shell/form_property_store.h"
 
-#include <QAction>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QMetaProperty>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSplitter>

@@ -39,7 +39,6 @@ class FormPropertyStore : public QObject {
   ~FormPropertyStore() override;
 
   const QString& section() const { return section_; }
-  bool restored() const { return restored_; }
 
   // Reads the placement and the stored properties from AppIniFileName().
   void restore();

@@ -11,7 +11,11 @@ namespace {
 
 // libjpeg may use this much memory for whole-image buffers (progressive pictures);
 // beyond it decoding fails instead of allocating without bound.
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+constexpr long MaxDecoderMemory = 64L << 20;
+#else
 constexpr long MaxDecoderMemory = 512L << 20;
+#endif
 // No real picture has this many scans; damaged progressive files may claim thousands.
 constexpr int MaxScans = 500;
 

@@ -6,8 +6,13 @@
 
 namespace vl {
 
-// The largest working bitmap a decoder accepts (pixels); larger pictures fail.
+// The largest working bitmap a decoder accepts (pixels); larger pictures fail. Fuzz
+// builds lower it, so that fuzzing explores the decoders rather than huge allocations.
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+constexpr uint64_t MaxWorkPixels = uint64_t(1) << 22;
+#else
 constexpr uint64_t MaxWorkPixels = uint64_t(1) << 28;
+#endif
 
 // A decoded picture, row by row from the top-left pixel. Each pixel is 0x00RRGGBB,
 // or, when `luminance` is set (a greyscale JPEG), the luminance Y alone. Colours are

@@ -1,0 +1,42 @@
+// make_seeds OUT_DIR: writes the seed corpus of every fuzz target into OUT_DIR/<target>/.
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include "fuzz/seeds.h"
+
+namespace vl::fuzz {
+
+void SeedFolder::add(const std::string& name, const std::vector<uint8_t>& bytes) const {
+  std::ofstream file(path_ + "/" + name, std::ios::binary | std::ios::trunc);
+  file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  if (!file.good()) throw std::runtime_error("cannot write seed " + path_ + "/" + name);
+}
+
+std::vector<SeedRegistration>& SeedRegistry() {
+  static std::vector<SeedRegistration> registry;
+  return registry;
+}
+
+}  // namespace vl::fuzz
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fputs("usage: make_seeds OUT_DIR\n", stderr);
+    return 2;
+  }
+  try {
+    for (const auto& seeds : vl::fuzz::SeedRegistry()) {
+      const std::filesystem::path folder = std::filesystem::path(argv[1]) / seeds.target;
+      std::filesystem::create_directories(folder);
+      seeds.write(vl::fuzz::SeedFolder(folder.string()));
+      std::printf("%s\n", folder.c_str());
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "make_seeds: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}

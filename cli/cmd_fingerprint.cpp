@@ -18,13 +18,19 @@ const char* const usage =
     "the path when the file cannot be read as a picture. The picture type follows the\n"
     "extension (.jpg, .jpeg, .bmp, .gif). Exit status 1 when any file failed.\n";
 
-std::string fingerprintLine(const std::string& path) {
+// Prints the line of one file; false when it could not be fingerprinted.
+bool printFingerprint(const std::string& path) {
   TFingerprint fingerprint{};
   int32_t width = 0, height = 0;
-  if (!MakeFingerprint(path, fingerprint, width, height)) return "FAIL\t" + path + '\n';
-  std::string line = std::to_string(width) + '\t' + std::to_string(height) + '\t';
-  for (const uint8_t code : fingerprint) line += char('0' + code);
-  return line + '\t' + path + '\n';
+  const bool ok = MakeFingerprint(path, fingerprint, width, height);
+  std::string line = "FAIL";
+  if (ok) {
+    line = std::to_string(width) + '\t' + std::to_string(height) + '\t';
+    for (const uint8_t code : fingerprint) line += char('0' + code);
+  }
+  line += '\t' + path + '\n';
+  std::fputs(line.c_str(), stdout);
+  return ok;
 }
 
 }  // namespace
@@ -33,11 +39,7 @@ int RunFingerprint(const Args& args) {
   if (WantsHelp(args, usage)) return ExitOk;
   if (args.empty()) return UsageFailure("fingerprint: needs at least one file", usage);
   bool allRead = true;
-  for (const std::string& path : args) {
-    const std::string line = fingerprintLine(path);
-    allRead = allRead && line.rfind("FAIL\t", 0) != 0;
-    std::fputs(line.c_str(), stdout);
-  }
+  for (const std::string& path : args) allRead = printFingerprint(path) && allRead;
   return allRead ? ExitOk : ExitFailure;
 }
 

@@ -1,0 +1,78 @@
+// The lines of the duplicate list: their text, their fields and their order.
+#include <cmath>
+#include <ctime>
+#include <locale.h>
+
+#include "core/results/results_model.h"
+
+namespace vl {
+
+namespace {
+
+constexpr char kFieldEnd = '\xBB';
+// 0001-01-01 and 9999-12-31 as days since 1899-12-30.
+constexpr double kFirstDay = -693593;
+constexpr double kLastDay = 2958465;
+
+// The locale of the environment (LANG, LC_*), made once; the "C" locale when it is unusable.
+locale_t environmentLocale() {
+  static const locale_t locale = [] {
+    locale_t made = newlocale(LC_ALL_MASK, "", static_cast<locale_t>(0));
+    return made != static_cast<locale_t>(0) ? made : newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  }();
+  return locale;
+}
+
+// A field as written into a line: quoted, with inner quotes doubled, when it holds
+// the separator or a quote, so that splitting the line gives it back unchanged.
+void appendField(std::string& line, const std::string& field) {
+  if (field.find_first_of("\"\xBB") == std::string::npos) {
+    line += field;
+  } else {
+    line += '"';
+    for (char c : field) {
+      if (c == '"') line += '"';
+      line += c;
+    }
+    line += '"';
+  }
+  line += kFieldEnd;
+}
+
+}  // namespace
+
+std::string DefaultDateText(double dateTime) {
+  if (!(dateTime >= kFirstDay && dateTime < kLastDay + 1)) return "";
+  // The whole part counts days; the fraction is the time of day even before 1899-12-30.
+  const double days = std::trunc(dateTime);
+  const long seconds = std::lround(std::fabs(dateTime - days) * 86400.0);
+  std::tm moment{};
+  moment.tm_year = 1899 - 1900;
+  moment.tm_mon = 11;
+  moment.tm_mday = 30 + static_cast<int>(days);
+  moment.tm_sec = static_cast<int>(seconds);
+  moment.tm_isdst = -1;
+  std::mktime(&moment);  // normalises day and second counts into a calendar date
+  char text[128];
+  const size_t length = strftime_l(text, sizeof text, "%x %X", &moment, environmentLocale());
+  return std::string(text, length);
+}
+
+std::string DupeLineText(const TResultEntry& entry, const DateFormatter& formatDate) {
+  std::string line;
+  appendField(line, entry.Marked != 0 ? "*" : "");
+  appendField(line, entry.Base == nullptr ? "*" : std::to_string(entry.Errors));
+  if (entry.Base == nullptr && entry.Gone != 0) {
+    for (const char* field : {"Deleted or Moved", "0", "", ""}) appendField(line, field);
+    return line;
+  }
+  appendField(line, entry.Path);
+  appendField(line, std::to_string(entry.Size));
+  appendField(line, std::to_string(entry.Width));
+  appendField(line, std::to_string(entry.Height));
+  appendField(line, formatDate(entry.FileDate));
+  appendField(line, entry.Volume);
+  return line;
+}
+
+}  // namespace vl

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace vl {
@@ -39,12 +40,17 @@ struct DupeLine {
   TResultEntry* Entry = nullptr;
 };
 
+// The FBaseGroups caption of a group after a scan: the base's file name and " (n)".
+std::string GroupCaption(const TResultEntry& base, int duplicates);
+
 // The view tabs under the base list.
 enum class BaseView { AllDupes, Marked };
 
 // Formats a date-time double for the Date column (the GUI passes the locale's short
-// date and long time; the default uses the C library's locale, "%x %X").
+// date and long time).
 using DateFormatter = std::function<std::string(double)>;
+// The date-time double (days since 1899-12-30, local time) as strftime "%x %X" under
+// the environment's locale; empty for a value outside the years 100 to 9999.
 std::string DefaultDateText(double dateTime);
 
 // Owns every result entry (FResultEntries, in creation order: group by group, the
@@ -76,13 +82,15 @@ class ResultsModel {
   // Every entry at path moves to newPath (cut to 255 bytes) or, without one, is
   // Gone; then PruneGroups(-1). O(entries + groups).
   void UpdateEntriesForPath(const std::string& path, const std::optional<std::string>& newPath);
-  // Removes the group at shown position index (-1: every position, last to first)
-  // when fewer than two of its files remain and pruning is on.
+  // When pruning is on, removes the group at shown position index if fewer than two
+  // of its files remain; index -1 checks every group of FBaseGroups, shown or not.
+  // O(entries + groups).
   void PruneGroups(int index);
   // Removes the group at shown position index: its entries, its FBaseGroups item
   // and its shown item. O(entries).
   void RemoveGroup(int index);
-  // Fills the shown list for a view tab.
+  // Fills the shown list for a view tab: a copy of FBaseGroups, or the bare names of
+  // the groups holding a marked duplicate that is not Gone, each once. O(entries).
   void showView(BaseView view);
   // Sorts the shown list by caption, case-insensitively by the locale (TSorter stWinNoCase).
   void sortShownAlphabetically();
@@ -97,6 +105,9 @@ class ResultsModel {
   std::function<void()> onShownChanged;
 
  private:
+  void removeGroups(const std::unordered_set<const TResultEntry*>& bases);
+  void notifyShownChanged() const;
+
   std::vector<std::unique_ptr<TResultEntry>> entries_;
   std::vector<BaseGroupItem> groups_;
   std::vector<BaseGroupItem> shown_;

@@ -1,0 +1,272 @@
+// Settings file: profile semantics, the setting globals and the property store's keys.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include "core/settings/ini_file.h"
+#include "core/settings/property_store.h"
+#include "core/settings/settings.h"
+#include "tests/support/temp_dir.h"
+
+namespace vl {
+
+namespace {
+
+using test::ReadFileBytes;
+using test::TempDir;
+
+class SettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("VELLORAN_APPDIR", dir.path().c_str(), 1);
+    ResetAppPaths();
+  }
+  void TearDown() override {
+    unsetenv("VELLORAN_APPDIR");
+    ResetAppPaths();
+  }
+  std::string iniPath() const { return dir.file("velloran.ini"); }
+
+  TempDir dir;
+};
+
+}  // namespace
+
+TEST_F(SettingsTest, AppPathsFollowTheOverrideWithoutLowerCasing) {
+  const std::string mixed = dir.makeDir("Mixed Case");
+  setenv("VELLORAN_APPDIR", mixed.c_str(), 1);
+  ResetAppPaths();
+  EXPECT_EQ(AppDir(), mixed + "/");
+  EXPECT_EQ(AppBaseName(), "velloran");
+  EXPECT_EQ(AppIniFileName(), mixed + "/velloran.ini");
+}
+
+TEST_F(SettingsTest, AppDirFallsBackToTheUserConfigFolder) {
+  unsetenv("VELLORAN_APPDIR");
+  ResetAppPaths();
+  // The test program's own folder is writable here, so that is the portable choice.
+  ASSERT_FALSE(AppDir().empty());
+  EXPECT_EQ(AppDir().back(), '/');
+  EXPECT_EQ(AppIniFileName(), AppDir() + "velloran.ini");
+}
+
+TEST_F(SettingsTest, ProfileReadsIgnoreCaseBlanksAndOneQuotePair) {
+  dir.write("velloran.ini",
+            "top=ignored\n[First]\r\nName = \"quoted value\" \r\nSingle='x'\nMixed=\"x'\nOnly=\"\n"
+            "  [ second ]\nkey=2\n");
+  const IniFile ini(iniPath());
+  EXPECT_EQ(ini.readString("FIRST", "name", "d"), "quoted value");
+  EXPECT_EQ(ini.readString("first", "SINGLE", "d"), "x");
+  EXPECT_EQ(ini.readString("First", "Mixed", "d"), "\"x'");
+  EXPECT_EQ(ini.readString("First", "Only", "d"), "\"");
+  EXPECT_EQ(ini.readString("Second", "KEY", "d"), "2");
+  EXPECT_EQ(ini.readString("First", "top", "d"), "d");
+  EXPECT_EQ(ini.readString("First", "key", "d"), "d");
+  EXPECT_EQ(ini.readString("Absent", "key", "d"), "d");
+  EXPECT_TRUE(ini.sectionExists("SECOND"));
+  EXPECT_FALSE(ini.keyExists("Second", "Name"));
+}
+
+TEST_F(SettingsTest, ProfileValuesAreCutAt2048Characters) {
+  dir.write("velloran.ini", "[S]\nlong=" + std::string(5000, 'v') + "\n");
+  EXPECT_EQ(IniFile(iniPath()).readString("S", "long", "").size(), 2048u);
+}
+
+TEST_F(SettingsTest, ProfileIntegersMustBeWholeNumbers) {
+  dir.write("velloran.ini", "[S]\na=42\nb=-7\nc=12abc\nd=\ne=99999999999\nf=+3\ng= 8 \n");
+  const IniFile ini(iniPath());
+  EXPECT_EQ(ini.readInteger("S", "a", 1), 42);
+  EXPECT_EQ(ini.readInteger("S", "b", 1), -7);
+  EXPECT_EQ(ini.readInteger("S", "c", 1), 1);
+  EXPECT_EQ(ini.readInteger("S", "d", 1), 1);
+  EXPECT_EQ(ini.readInteger("S", "e", 1), 1);
+  EXPECT_EQ(ini.readInteger("S", "f", 1), 3);
+  EXPECT_EQ(ini.readInteger("S", "g", 1), 8);
+  EXPECT_EQ(ini.readInteger("S", "missing", 1), 1);
+}
+
+TEST_F(SettingsTest, ProfileWritesReplaceAppendAndCreate) {
+  IniFile ini(iniPath());
+  EXPECT_EQ(ini.readString("A", "k", "missing file"), "missing file");
+  ini.writeString("A", "one", "1");
+  ini.writeString("B", "two", "2");
+  ini.writeString("a", "THREE", "3");
+  ini.writeString("A", "ONE", "uno");
+  ini.writeString("B", "evil", "x\n[A]\none=injected");
+  EXPECT_EQ(ReadFileBytes(iniPath()), "[A]\nONE=uno\nTHREE=3\n\n[B]\ntwo=2\nevil=x [A] one=injected\n");
+  EXPECT_EQ(ini.readString("A", "one", ""), "uno");
+}
+
+TEST_F(SettingsTest, ProfileEraseSectionKeepsTheOthers) {
+  dir.write("velloran.ini", "[Keep]\na=1\n[Drop]\nb=2\n[keep2]\nc=3\n[DROP]\nd=4\n");
+  IniFile ini(iniPath());
+  ini.eraseSection("drop");
+  EXPECT_EQ(ReadFileBytes(iniPath()), "[Keep]\na=1\n[keep2]\nc=3\n");
+  ini.eraseSection("Absent");
+  EXPECT_EQ(ini.readString("keep2", "c", ""), "3");
+}
+
+TEST_F(SettingsTest, ProfileWriteFailureNamesTheFile) {
+  const std::string blocker = dir.write("not-a-folder", "x");
+  IniFile ini(blocker + "/velloran.ini");
+  try {
+    ini.writeString("S", "k", "v");
+    FAIL() << "the write should have failed";
+  } catch (const IniWriteError& error) {
+    EXPECT_EQ(std::string(error.what()), "Unable to write to " + blocker + "/velloran.ini");
+  }
+  IniFile missingFolder(dir.file("no/such/velloran.ini"));
+  EXPECT_THROW(missingFolder.writeString("S", "k", "v"), IniWriteError);
+  EXPECT_NO_THROW(missingFolder.eraseSection("S"));
+  EXPECT_EQ(missingFolder.readString("S", "k", "d"), "d");
+}
+
+TEST_F(SettingsTest, LoadSettingsDefaultsWithoutAFile) {
+  FuzzFactor = 0;
+  BeepOnDelete = CheckABDrives = false;
+  MarkSize = 0;
+  LoadSettings();
+  EXPECT_TRUE(BeepOnDelete && DeleteToRecycleBin && ConfirmDeletes && NavigateWithArrows && AutoMarkDelete &&
+              UseDeletedList);
+  EXPECT_FALSE(CheckABDrives);
+  EXPECT_EQ(FuzzFactor, 30);
+  EXPECT_EQ(MarkErrors, 0);
+  EXPECT_EQ(MarkWidth, 0);
+  EXPECT_EQ(MarkHeight, 0);
+  EXPECT_EQ(MarkSize, 5);
+}
+
+TEST_F(SettingsTest, LoadSettingsReadsTrueOnlyAsTrueAndWholeNumbersOnly) {
+  dir.write("velloran.ini",
+            "[tfconfigure]\ncbBeep_Checked=1\ncbRecycle_Checked=false\ncbCheckabDrives_Checked=tRuE\n"
+            "rxerrors_Value=45\neMarkSize_text=abc\neMarkWidth_text=12\neMarkErrors_text=3.5\n");
+  LoadSettings();
+  EXPECT_FALSE(BeepOnDelete);
+  EXPECT_FALSE(DeleteToRecycleBin);
+  EXPECT_TRUE(CheckABDrives);
+  EXPECT_TRUE(ConfirmDeletes);
+  EXPECT_EQ(FuzzFactor, 45);
+  EXPECT_EQ(MarkSize, 5);
+  EXPECT_EQ(MarkWidth, 12);
+  EXPECT_EQ(MarkErrors, 0);
+}
+
+TEST(PropertyStoreForms, ValueFormsRoundTrip) {
+  EXPECT_EQ(PropertyStore::FloatText(30.0), "30");
+  EXPECT_EQ(PropertyStore::FloatText(2.5), "2.5");
+  EXPECT_EQ(PropertyStore::FloatFromText("2.5"), 2.5);
+  EXPECT_FALSE(PropertyStore::FloatFromText("2,5"));
+  EXPECT_EQ(PropertyStore::BooleanFromText("fALSE"), false);
+  EXPECT_EQ(PropertyStore::BooleanFromText("TRUE"), true);
+  EXPECT_FALSE(PropertyStore::BooleanFromText("1"));
+  EXPECT_EQ(PropertyStore::StringText("'x'"), "\"'x'\"");
+  EXPECT_EQ(PropertyStore::StringText("\"q\""), "\"\"q\"\"");
+  EXPECT_EQ(PropertyStore::StringText("'x"), "'x");
+  EXPECT_EQ(PropertyStore::PositionFromText("1,,x,4", {9, 8, 7, 6}), (std::array<int, 4>{1, 8, 7, 4}));
+  EXPECT_EQ(PropertyStore::PositionFromText("5", {9, 8, 7, 6}), (std::array<int, 4>{5, 8, 7, 6}));
+}
+
+TEST(PropertyStoreForms, ShowCmdDecoding) {
+  for (int cmd : {1, 5, 9}) EXPECT_EQ(PropertyStore::DecodeShowCmd(cmd), ShowState::Normal);
+  for (int cmd : {2, 6, 7}) EXPECT_EQ(PropertyStore::DecodeShowCmd(cmd), ShowState::Minimised);
+  EXPECT_EQ(PropertyStore::DecodeShowCmd(3), ShowState::Maximised);
+  for (int cmd : {0, 4, 8, 10, -1}) EXPECT_EQ(PropertyStore::DecodeShowCmd(cmd), ShowState::Unchanged);
+}
+
+TEST_F(SettingsTest, StoredValuesSurviveSaveAndRestore) {
+  PropertyStore store(iniPath(), "Tfconfigure");
+  store.writeString("eFind_Text", "'x'");
+  store.writeString("eQuote_Text", "\"y\"");
+  store.writeBoolean("cbBeep_Checked", false);
+  store.writeInteger("rxerrors_Value", 35);
+  store.writeFloat("Ratio_Value", 30.0);
+  store.writeValue("eMarkSize_text", "abc");
+  const PropertyStore reread(iniPath(), "TFCONFIGURE");
+  EXPECT_EQ(reread.readString("eFind_Text", ""), "'x'");
+  EXPECT_EQ(reread.readString("eQuote_Text", ""), "\"y\"");
+  EXPECT_FALSE(reread.readBoolean("cbBeep_Checked", true));
+  EXPECT_EQ(reread.readInteger("rxerrors_Value", 0), 35);
+  EXPECT_EQ(reread.readFloat("Ratio_Value", 0), 30.0);
+  EXPECT_EQ(reread.readValue("eMarkSize_text", ""), "abc");
+  EXPECT_EQ(reread.readInteger("eMarkSize_text", 5), 5);
+  EXPECT_EQ(reread.readString("Missing_Text", "current"), "current");
+  EXPECT_EQ(IniFile(iniPath()).readString("Tfconfigure", "Ratio_Value", ""), "30");
+}
+
+TEST_F(SettingsTest, StringListsLiveInTheirOwnSection) {
+  PropertyStore store(iniPath(), "Tfconfigure");
+  store.writeInteger("rxerrors_Value", 30);
+  store.writeStringList("mIgnoreFilenames_Lines", {"thumbs", "'q'", "x=y"});
+  const IniFile ini(iniPath());
+  EXPECT_EQ(ini.readString("Tfconfigure.mIgnoreFilenames_Lines", "Count", ""), "3");
+  EXPECT_EQ(ini.readString("Tfconfigure.mIgnoreFilenames_Lines", "Item2", ""), "x=y");
+  EXPECT_EQ(store.readStringList("mIgnoreFilenames_Lines", {}), (std::vector<std::string>{"thumbs", "'q'", "x=y"}));
+  store.writeStringList("mIgnoreFilenames_Lines", {"one"});
+  EXPECT_FALSE(ini.keyExists("Tfconfigure.mIgnoreFilenames_Lines", "Item1"));
+  store.writeStringList("mIgnoreFilenames_Lines", {});
+  EXPECT_FALSE(ini.sectionExists("Tfconfigure.mIgnoreFilenames_Lines"));
+  EXPECT_EQ(store.readStringList("mIgnoreFilenames_Lines", {"kept"}), std::vector<std::string>{"kept"});
+  EXPECT_EQ(ini.readInteger("Tfconfigure", "rxerrors_Value", 0), 30);
+}
+
+TEST_F(SettingsTest, DamagedStringListCountIsBounded) {
+  dir.write("velloran.ini", "[F.L]\nCount=2000000000\nItem1=b\n");
+  const std::vector<std::string> lines = PropertyStore(iniPath(), "F").readStringList("L", {});
+  ASSERT_EQ(lines.size(), static_cast<size_t>(PropertyStore::kMaxListItems));
+  EXPECT_EQ(lines[0], "");
+  EXPECT_EQ(lines[1], "b");
+}
+
+TEST_F(SettingsTest, PlacementKeysAndScreenSizeVariants) {
+  PropertyStore store(iniPath(), "Tfmain");
+  WindowPlacement saved;
+  saved.flags = 2;
+  saved.showCmd = 3;
+  saved.pixelsPerInch = 96;
+  saved.minMaxPos = {-1, -1, -4, -23};
+  saved.normPos = {10, 20, 810, 620};
+  store.savePlacement(saved, 1024, 768, true);
+  const IniFile ini(iniPath());
+  EXPECT_EQ(ini.readString("Tfmain", "NormPos(1024x768)", ""), "10,20,810,620");
+  EXPECT_EQ(ini.readString("Tfmain", "MinMaxPos", ""), "-1,-1,-4,-23");
+  EXPECT_EQ(ini.readString("Tfmain", "Visible", ""), "1");
+
+  WindowPlacement current;
+  current.normPos = {1, 2, 3, 4};
+  WindowPlacementRead read = store.restorePlacement(current, 1024, 768, true);
+  EXPECT_TRUE(read.positionsApply);
+  EXPECT_EQ(read.flags, 2);
+  EXPECT_EQ(read.normPos, saved.normPos);
+  EXPECT_EQ(read.minMaxPos, saved.minMaxPos);
+  EXPECT_EQ(read.showState, ShowState::Maximised);
+
+  IniFile(iniPath()).writeString("Tfmain", "NormPos", "5,6,x");
+  read = store.restorePlacement(current, 1280, 1024, false);
+  EXPECT_EQ(read.normPos, (std::array<int, 4>{5, 6, 3, 4}));
+  EXPECT_EQ(read.showState, ShowState::Unchanged);
+
+  IniFile(iniPath()).writeString("Tfmain", "NormPos(1024x768)", "");
+  EXPECT_EQ(store.restorePlacement(current, 1024, 768, true).normPos, (std::array<int, 4>{5, 6, 3, 4}));
+
+  current.pixelsPerInch = 120;
+  EXPECT_FALSE(store.restorePlacement(current, 1024, 768, true).positionsApply);
+}
+
+TEST_F(SettingsTest, PlacementWithoutStoredKeysKeepsTheForm) {
+  WindowPlacement current;
+  current.flags = 7;
+  current.normPos = {1, 2, 3, 4};
+  const WindowPlacementRead read = PropertyStore(iniPath(), "Tffolders").restorePlacement(current, 800, 600, true);
+  EXPECT_FALSE(read.positionsApply);
+  EXPECT_EQ(read.flags, 7);
+  EXPECT_EQ(read.normPos, current.normPos);
+  EXPECT_EQ(read.minMaxPos, (std::array<int, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(read.showState, ShowState::Unchanged);
+}
+
+TEST_F(SettingsTest, FailedSaveStopsAtTheFirstKey) {
+  const std::string blocker = dir.write("file", "x");
+  PropertyStore store(blocker + "/velloran.ini", "Tfmain");
+  EXPECT_THROW(store.savePlacement(WindowPlacement(), 800, 600, false), IniWriteError);
+}
+
+}  // namespace vl

@@ -69,6 +69,7 @@ ZlibReader::~ZlibReader() { inflateEnd(&stream_); }
 bool ZlibReader::refill() {
   outputPos_ = 0;
   outputEnd_ = 0;
+  if (!pendingError_.empty()) throw ZlibDataError(pendingError_);
   while (!complete_ && outputEnd_ == 0) {
     if (stream_.avail_in == 0 && !sourceDone_) {
       const unsigned char* data = nullptr;
@@ -85,7 +86,10 @@ bool ZlibReader::refill() {
     if (code == Z_STREAM_END) {
       complete_ = true;
     } else if (code == Z_DATA_ERROR || code == Z_NEED_DICT || code == Z_MEM_ERROR || code == Z_STREAM_ERROR) {
-      throw ZlibDataError(zlibMessage(stream_, code, code == Z_NEED_DICT ? "need dictionary" : "stream error"));
+      // Hand over what was decompressed before the damage; the error comes with the next refill.
+      pendingError_ = zlibMessage(stream_, code, code == Z_NEED_DICT ? "need dictionary" : "stream error");
+      if (outputEnd_ == 0) throw ZlibDataError(pendingError_);
+      break;
     }
   }
   return outputEnd_ > 0;

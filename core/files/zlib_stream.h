@@ -52,7 +52,8 @@ class ZlibFileWriter {
 // end of the data: either the stream's verified end (complete() is then true) or a
 // source that ran out before the stream's end (truncated data, an empty source;
 // complete() stays false). Data that is not a zlib stream, or damaged data
-// (including a wrong Adler-32 checksum), throws ZlibDataError instead. Bytes after
+// (including a wrong Adler-32 checksum), throws ZlibDataError instead, once every
+// byte decompressed before the damage has been handed over. Bytes after
 // the stream's end are ignored. Cost: O(data) with one 64 KiB output buffer.
 class ZlibReader {
  public:
@@ -81,6 +82,7 @@ class ZlibReader {
   size_t outputEnd_ = 0;
   bool sourceDone_ = false;
   bool complete_ = false;
+  std::string pendingError_;  // damage met after the output now buffered
 };
 
 // A ZlibReader over a file, read in 256 KiB blocks. The constructor throws

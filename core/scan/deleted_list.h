@@ -16,6 +16,7 @@ constexpr int32_t DeletedListVersion = 1000;
 struct TDeletedEntry {
   uint32_t Size = 0;  // low 32 bits of the file size
   uint32_t CRC = 0;   // FileCRC32 of the whole file
+  bool operator==(const TDeletedEntry&) const = default;
 };
 
 enum class DeletedListParse { Invalid, WrongVersion, Ok };

@@ -1,0 +1,316 @@
+// Tests of the image database format: record layout, writer, reader and loading into a scan list.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "core/database/database_file.h"
+#include "core/database/volume_table.h"
+#include "core/files/little_endian.h"
+#include "core/files/paths.h"
+#include "core/scan/deleted_list.h"
+#include "core/settings/settings.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/temp_dir.h"
+
+namespace vl {
+namespace {
+
+std::unique_ptr<TScanEntry> makeEntry(const std::string& path, const std::string& volume, int seed) {
+  auto entry = std::make_unique<TScanEntry>();
+  entry->Path = path;
+  entry->Volume = volume;
+  entry->Size = 1000 + seed;
+  entry->FileDate = 45000.5 + seed / 7.0;
+  entry->Width = 640 + seed;
+  entry->Height = 480 - seed;
+  entry->Fingerprint = std::make_unique<TFingerprint>();
+  for (size_t i = 0; i < FingerprintSize; ++i) (*entry->Fingerprint)[i] = static_cast<uint8_t>((i + seed) % 4);
+  return entry;
+}
+
+std::vector<uint8_t> versionBytes(int32_t version) {
+  std::vector<uint8_t> bytes(4);
+  PutLE32(bytes.data(), static_cast<uint32_t>(version));
+  return bytes;
+}
+
+// Version 1000 followed by the records of the entries, uncompressed.
+std::vector<uint8_t> databaseData(const ScanList& entries) {
+  std::vector<uint8_t> data = versionBytes(DatabaseVersion);
+  for (const auto& entry : entries) {
+    uint8_t record[DatabaseRecordSize];
+    EncodeDatabaseRecord(*entry, record);
+    data.insert(data.end(), record, record + DatabaseRecordSize);
+  }
+  return data;
+}
+
+std::string compressed(const std::vector<uint8_t>& data) {
+  const std::vector<uint8_t> packed = ZlibCompress(data.data(), data.size());
+  return std::string(packed.begin(), packed.end());
+}
+
+std::vector<uint8_t> inflateFile(const std::string& path) {
+  ZlibFileReader reader(path);
+  std::vector<uint8_t> out;
+  uint8_t buffer[4096];
+  size_t got = 0;
+  while ((got = reader.read(buffer, sizeof buffer)) > 0) out.insert(out.end(), buffer, buffer + got);
+  return out;
+}
+
+ScanList readAll(const std::string& path, DatabaseOutcome& outcome) {
+  ScanList records;
+  outcome = ReadDatabaseRecords(path, [&](std::unique_ptr<TScanEntry> e) { records.push_back(std::move(e)); });
+  return records;
+}
+
+void expectSameEntry(const TScanEntry& got, const TScanEntry& want) {
+  EXPECT_EQ(got.Path, want.Path);
+  EXPECT_EQ(got.Volume, want.Volume);
+  EXPECT_EQ(got.Size, want.Size);
+  EXPECT_EQ(got.FileDate, want.FileDate);
+  EXPECT_EQ(got.Width, want.Width);
+  EXPECT_EQ(got.Height, want.Height);
+  ASSERT_TRUE(got.Fingerprint);
+  EXPECT_EQ(*got.Fingerprint, *want.Fingerprint);
+}
+
+class DatabaseTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ::setenv("VELLORAN_APPDIR", (dir.path() + "/").c_str(), 1);
+    ResetAppPaths();
+    ScanCancelled = false;
+  }
+
+  LoadAnswer load(const std::string& fileName, bool checkDeleted = false) {
+    return LoadDatabaseIntoList(fileName, checkDeleted, autoDeleted, list, deletedList, host);
+  }
+
+  test::TempDir dir;
+  test::RecordingHost host;
+  DeletedList deletedList;
+  ScanList list;
+  int autoDeleted = 0;
+};
+
+TEST(DatabaseRecord, FieldsAtTheirOffsetsLittleEndianSpaceFilled) {
+  auto entry = makeEntry("/pics/a.jpg", "ARCHIVE", 1);
+  entry->Size = -2;
+  entry->FileDate = 1.5;
+  uint8_t record[DatabaseRecordSize];
+  std::memset(record, 0xAA, sizeof record);
+  EncodeDatabaseRecord(*entry, record);
+
+  EXPECT_EQ(record[0], 0);
+  EXPECT_EQ(record[1], 11);
+  EXPECT_EQ(std::memcmp(record + 2, "/pics/a.jpg", 11), 0);
+  for (size_t i = 13; i < 257; ++i) ASSERT_EQ(record[i], ' ') << i;
+  EXPECT_EQ(record[257], 7);
+  EXPECT_EQ(std::memcmp(record + 258, "ARCHIVE", 7), 0);
+  for (size_t i = 265; i < 271; ++i) ASSERT_EQ(record[i], ' ') << i;
+  EXPECT_EQ(record[271], 0);
+  const uint8_t size[] = {0xFE, 0xFF, 0xFF, 0xFF};
+  EXPECT_EQ(std::memcmp(record + 272, size, 4), 0);
+  const uint8_t date[] = {0, 0, 0, 0, 0, 0, 0xF8, 0x3F};  // 1.5 as an IEEE-754 double
+  EXPECT_EQ(std::memcmp(record + 276, date, 8), 0);
+  const uint8_t width[] = {0x81, 0x02, 0, 0};  // 641
+  EXPECT_EQ(std::memcmp(record + 284, width, 4), 0);
+  const uint8_t height[] = {0xDF, 0x01, 0, 0};  // 479
+  EXPECT_EQ(std::memcmp(record + 288, height, 4), 0);
+  EXPECT_EQ(std::memcmp(record + 292, entry->Fingerprint->data(), FingerprintSize), 0);
+}
+
+TEST(DatabaseRecord, LongTextsCutAndOversizedLengthBytesClamped) {
+  const std::string path(300, 'p');
+  auto entry = makeEntry(path, "A-VERY-LONG-VOLUME-LABEL", 2);
+  uint8_t record[DatabaseRecordSize];
+  EncodeDatabaseRecord(*entry, record);
+  EXPECT_EQ(record[1], 255);
+  EXPECT_EQ(record[257], 13);
+  auto decoded = DecodeDatabaseRecord(record);
+  EXPECT_EQ(decoded->Path, path.substr(0, 255));
+  EXPECT_EQ(decoded->Volume, "A-VERY-LONG-V");
+
+  entry->Volume = "AB";
+  EncodeDatabaseRecord(*entry, record);
+  record[257] = 200;  // beyond the label's 13 characters: clamped, never reads past the field
+  EXPECT_EQ(DecodeDatabaseRecord(record)->Volume, "AB" + std::string(11, ' '));
+  record[257] = 0;
+  record[1] = 0;
+  record[0] = 1;
+  decoded = DecodeDatabaseRecord(record);
+  EXPECT_EQ(decoded->Path, "");
+  EXPECT_EQ(decoded->Volume, "");
+  EXPECT_EQ(decoded->Excluded, 1);
+}
+
+TEST_F(DatabaseTest, WriteAndReadBackKeepsFingerprintedIncludedEntriesInOrder) {
+  ScanList entries;
+  entries.push_back(makeEntry("/m/" + std::string(252, 'x'), "ARCHIVE", 1));  // exactly 255 characters
+  entries.push_back(makeEntry("/m/skipped-no-fingerprint.jpg", "ARCHIVE", 2));
+  entries.back()->Fingerprint.reset();
+  entries.push_back(makeEntry("/m/skipped-excluded.jpg", "ARCHIVE", 3));
+  entries.back()->Excluded = 1;
+  entries.push_back(makeEntry("/m/b.jpg", "LABEL-LONGER-THAN-13", 4));
+  const std::string file = dir.file("pics.VDB");
+  WriteDatabase(file, entries);
+
+  const std::vector<uint8_t> data = inflateFile(file);
+  ASSERT_EQ(data.size(), 4 + 2 * DatabaseRecordSize);
+  EXPECT_EQ(std::vector<uint8_t>(data.begin(), data.begin() + 4), (std::vector<uint8_t>{0xE8, 0x03, 0x00, 0x00}));
+
+  DatabaseOutcome outcome{};
+  const ScanList records = readAll(file, outcome);
+  ASSERT_EQ(outcome, DatabaseOutcome::Readable);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0]->Path.size(), 255u);
+  expectSameEntry(*records[0], *entries[0]);
+  entries[3]->Volume = "LABEL-LONGER-";
+  expectSameEntry(*records[1], *entries[3]);
+  EXPECT_EQ(records[1]->Excluded, 0);
+}
+
+TEST_F(DatabaseTest, VersionOnlyDatabaseLoadsNothingWithoutMessage) {
+  const std::string file = dir.file("empty.VDB");
+  WriteDatabase(file, ScanList{});
+  EXPECT_EQ(inflateFile(file), versionBytes(DatabaseVersion));
+  EXPECT_EQ(load(file), LoadAnswer::Continue);
+  EXPECT_TRUE(list.empty());
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(DatabaseTest, DataEndingInsideTheFifthRecordGivesFourRecords) {
+  ScanList entries;
+  for (int i = 0; i < 5; ++i) entries.push_back(makeEntry("/absent/" + std::to_string(i), "NOSUCHVOL", i));
+  std::vector<uint8_t> data = databaseData(entries);
+  data.resize(4 + 4 * DatabaseRecordSize + 100);
+  const std::string file = dir.write("cut.VDB", compressed(data));
+  EXPECT_EQ(load(file), LoadAnswer::Continue);
+  ASSERT_EQ(list.size(), 4u);
+  for (int i = 0; i < 4; ++i) expectSameEntry(*list[i], *entries[i]);
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(DatabaseTest, EmptyAndNonZlibFilesAreInvalidAndGatheringGoesOn) {
+  for (const std::string& content : {std::string(), std::string("plain text, not compressed"),
+                                     compressed({0xE8, 0x03})}) {
+    host.messages.clear();
+    const std::string file = dir.write("bad.VDB", content);
+    EXPECT_EQ(load(file), LoadAnswer::Continue);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(host.messages[0].text, file + "\n\ndoes not appear to be a valid database.");
+  }
+  EXPECT_TRUE(list.empty());
+  EXPECT_FALSE(ScanCancelled);
+}
+
+TEST_F(DatabaseTest, OtherVersionIsRefusedWithItsMessage) {
+  ScanList entries;
+  entries.push_back(makeEntry("/absent/a", "NOSUCHVOL", 1));
+  std::vector<uint8_t> data = databaseData(entries);
+  PutLE32(data.data(), 999);
+  const std::string file = dir.write("old.VDB", compressed(data));
+  EXPECT_EQ(load(file), LoadAnswer::Continue);
+  EXPECT_TRUE(list.empty());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Database: \n\n" + file + "\n\nis a different version, can not open.");
+}
+
+TEST_F(DatabaseTest, DamagedDataAfterTheVersionRaisesZlibsMessageAfterEarlierRecords) {
+  ScanList entries;
+  for (int i = 0; i < 3; ++i) entries.push_back(makeEntry("/absent/" + std::to_string(i), "NOSUCHVOL", i));
+  const std::vector<uint8_t> data = databaseData(entries);
+  // A valid start flushed to a byte boundary, then a final block of the reserved type 3.
+  z_stream stream{};
+  ASSERT_EQ(deflateInit(&stream, 1), Z_OK);
+  std::vector<uint8_t> packed(data.size() + 1024);
+  stream.next_in = const_cast<uint8_t*>(data.data());
+  stream.avail_in = static_cast<uInt>(4 + 2 * DatabaseRecordSize);
+  stream.next_out = packed.data();
+  stream.avail_out = static_cast<uInt>(packed.size());
+  ASSERT_EQ(deflate(&stream, Z_FULL_FLUSH), Z_OK);
+  packed.resize(packed.size() - stream.avail_out);
+  deflateEnd(&stream);
+  packed.insert(packed.end(), {0x07, 0x00, 0x00, 0x00});
+  const std::string file = dir.write("damaged.VDB", std::string(packed.begin(), packed.end()));
+
+  try {
+    load(file);
+    FAIL() << "no error";
+  } catch (const DatabaseDataError& e) {
+    EXPECT_STREQ(e.what(), "invalid block type");
+  }
+  ASSERT_EQ(list.size(), 2u);
+  expectSameEntry(*list[1], *entries[1]);
+}
+
+TEST_F(DatabaseTest, MissingDatabaseStopsGatheringAndCancels) {
+  const std::string file = dir.file("gone.VDB");
+  EXPECT_EQ(load(file), LoadAnswer::Stop);
+  EXPECT_TRUE(ScanCancelled);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Unable to locate database file \n\n" + file);
+  EXPECT_EQ(load(dir.makeDir("folder.VDB")), LoadAnswer::Stop);  // a folder is not a database file
+}
+
+TEST_F(DatabaseTest, RecordsOfPresentVolumeWithGoneFilesDroppedAbsentVolumesKept) {
+  const std::string present = dir.write("here.jpg", std::string("picture"));
+  const std::string gone = dir.file("gone.jpg");
+  const std::string label = VolumeLabelOfPath(present);
+  ASSERT_TRUE(IsVolumeMounted(present, label)) << "the temporary folder's volume is present";
+  ScanList entries;
+  entries.push_back(makeEntry(present, label, 1));
+  entries.push_back(makeEntry(gone, label, 2));
+  entries.push_back(makeEntry(gone, "NOSUCHVOL", 3));
+  entries.push_back(makeEntry("/nowhere/at/all.jpg", "NOSUCHVOL", 4));
+  const std::string file = dir.file("mixed.VDB");
+  WriteDatabase(file, entries);
+
+  EXPECT_EQ(load(file), LoadAnswer::Continue);
+  ASSERT_EQ(list.size(), 3u);
+  expectSameEntry(*list[0], *entries[0]);
+  expectSameEntry(*list[1], *entries[2]);
+  expectSameEntry(*list[2], *entries[3]);
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(DatabaseTest, DeletedListCheckDeletesAndCountsOnlyWhenAsked) {
+  const std::string copy = dir.write("copy.jpg", std::string("deleted picture"));
+  deletedList.AddToDeletedList(copy, host);
+  ScanList entries;
+  entries.push_back(makeEntry(copy, "NOSUCHVOL", 1));
+  entries.back()->Size = 15;
+  const std::string file = dir.file("del.VDB");
+  WriteDatabase(file, entries);
+
+  EXPECT_EQ(load(file, false), LoadAnswer::Continue);
+  EXPECT_EQ(list.size(), 1u);
+  EXPECT_EQ(autoDeleted, 0);
+  EXPECT_TRUE(FileExists(copy));
+
+  list.clear();
+  EXPECT_EQ(load(file, true), LoadAnswer::Continue);
+  EXPECT_TRUE(list.empty());
+  EXPECT_EQ(autoDeleted, 1);
+  EXPECT_FALSE(FileExists(copy));
+}
+
+TEST(DatabaseMemory, ReaderOverBytesMatchesTheFileReader) {
+  ScanList entries;
+  entries.push_back(makeEntry("/a", "V", 1));
+  entries.push_back(makeEntry("/b", "V", 2));
+  const std::string bytes = compressed(databaseData(entries));
+  ZlibMemoryReader reader(bytes.data(), bytes.size());
+  ScanList records;
+  EXPECT_EQ(ReadDatabaseRecords(reader, [&](std::unique_ptr<TScanEntry> e) { records.push_back(std::move(e)); }),
+            DatabaseOutcome::Readable);
+  ASSERT_EQ(records.size(), 2u);
+  expectSameEntry(*records[1], *entries[1]);
+}
+
+}  // namespace
+}  // namespace vl

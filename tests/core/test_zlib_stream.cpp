@@ -1,0 +1,114 @@
+// Tests of the streaming zlib writer and readers: round trips, truncation, damage.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/files/zlib_stream.h"
+#include "tests/support/temp_dir.h"
+
+namespace vl {
+namespace {
+
+std::string sampleText(size_t size) {
+  std::string text;
+  text.reserve(size);
+  uint32_t state = 12345;
+  while (text.size() < size) {
+    state = state * 1103515245u + 12345u;
+    text += static_cast<char>('a' + (state >> 16) % 7);  // compressible but not trivial
+  }
+  return text;
+}
+
+std::string readAll(ZlibReader& reader, size_t piece) {
+  std::string out;
+  std::string buffer(piece, '\0');
+  size_t got = 0;
+  while ((got = reader.read(buffer.data(), piece)) == piece) out.append(buffer, 0, got);
+  out.append(buffer, 0, got);
+  return out;
+}
+
+TEST(ZlibStream, FileRoundTripInAnyPieceSize) {
+  test::TempDir dir;
+  const std::string target = dir.file("data.z");
+  const std::string text = sampleText(700 * 1000);
+  {
+    ZlibFileWriter writer(target);
+    writer.write(text.data(), 1);
+    writer.write(text.data() + 1, text.size() - 1);
+    writer.commit();
+  }
+  for (const size_t piece : {size_t{1}, size_t{392}, size_t{65536}, size_t{1} << 20}) {
+    ZlibFileReader reader(target);
+    EXPECT_EQ(readAll(reader, piece), text) << piece;
+    EXPECT_TRUE(reader.complete());
+  }
+  const std::string bytes = test::ReadFileBytes(target);
+  ASSERT_GE(bytes.size(), 2u);
+  EXPECT_EQ(static_cast<uint8_t>(bytes[0]), 0x78);  // zlib header, deflate with 32 KiB window
+  EXPECT_EQ(static_cast<uint8_t>(bytes[1]), 0x01);  // level 1
+}
+
+TEST(ZlibStream, TargetReplacedOnlyOnCommit) {
+  test::TempDir dir;
+  const std::string target = dir.write("data.z", std::string("old"));
+  {
+    ZlibFileWriter writer(target);
+    writer.write("new", 3);
+  }
+  EXPECT_EQ(test::ReadFileBytes(target), "old");
+  EXPECT_THROW(ZlibFileWriter(dir.file("no/such/folder/data.z")), std::runtime_error);
+}
+
+TEST(ZlibStream, TruncatedDataEndsWithoutError) {
+  const std::string text = sampleText(100 * 1000);
+  const std::vector<uint8_t> packed = ZlibCompress(text.data(), text.size());
+  ZlibMemoryReader cut(packed.data(), packed.size() / 2);
+  const std::string got = readAll(cut, 4096);
+  EXPECT_LT(got.size(), text.size());
+  EXPECT_EQ(got, text.substr(0, got.size()));
+  EXPECT_FALSE(cut.complete());
+
+  ZlibMemoryReader empty(packed.data(), 0);
+  char byte = 0;
+  EXPECT_EQ(empty.read(&byte, 1), 0u);
+  EXPECT_FALSE(empty.complete());
+}
+
+TEST(ZlibStream, NotZlibAndDamagedDataThrowZlibsMessage) {
+  const std::string plain = "this is not a zlib stream";
+  ZlibMemoryReader notZlib(plain.data(), plain.size());
+  char buffer[16];
+  try {
+    notZlib.read(buffer, sizeof buffer);
+    FAIL() << "no error";
+  } catch (const ZlibDataError& e) {
+    EXPECT_STREQ(e.what(), "incorrect header check");
+  }
+
+  const std::string text = sampleText(5000);
+  std::vector<uint8_t> packed = ZlibCompress(text.data(), text.size());
+  packed.back() ^= 0xFF;  // the Adler-32 trailer
+  ZlibMemoryReader damaged(packed.data(), packed.size());
+  std::string out(text.size(), '\0');
+  try {
+    damaged.read(out.data(), out.size() + 1);
+    FAIL() << "no error";
+  } catch (const ZlibDataError& e) {
+    EXPECT_STREQ(e.what(), "incorrect data check");
+  }
+}
+
+TEST(ZlibStream, BytesAfterTheStreamAreIgnored) {
+  const std::string text = "hello";
+  std::vector<uint8_t> packed = ZlibCompress(text.data(), text.size());
+  packed.insert(packed.end(), {'j', 'u', 'n', 'k'});
+  ZlibMemoryReader reader(packed.data(), packed.size());
+  EXPECT_EQ(readAll(reader, 100), text);
+  EXPECT_TRUE(reader.complete());
+}
+
+}  // namespace
+}  // namespace vl

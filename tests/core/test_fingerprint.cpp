@@ -409,17 +409,20 @@ TEST_F(FingerprintTest, GreyscaleAndCmykJpegsMatchTheirPixels) {
   EXPECT_EQ(ofJpeg(grey, {.colour = test::JpegColour::Grey}).fingerprint, ofJpeg(grey).fingerprint);
 }
 
-TEST(JpegDecoder, CmykPixelsAreDeliveredAsColours) {
-  const auto jpeg = test::EncodeJpeg(test::UniformPicture(16, 16, Rgb(200, 100, 40)),
-                                     {.quality = 100, .subsample420 = false, .colour = test::JpegColour::Cmyk});
-  WorkBitmap b;
-  int32_t w, h;
-  ASSERT_TRUE(DecodeJpeg(jpeg.data(), jpeg.size(), b, w, h));
-  EXPECT_FALSE(b.luminance);
-  const uint32_t c = b.at(8, 8);
-  EXPECT_NEAR(int(c >> 16), 200, 2);
-  EXPECT_NEAR(int(c >> 8 & 0xFF), 100, 2);
-  EXPECT_NEAR(int(c & 0xFF), 40, 2);
+TEST(JpegDecoder, CmykPixelsAreScaledByBlack) {
+  for (auto colour : {test::JpegColour::Cmyk, test::JpegColour::Ycck}) {
+    // K = 128: C = 100 * 255 / 128 = 199 and R = 199 * 128 / 255 = 99.
+    const auto jpeg = test::EncodeJpeg(test::UniformPicture(16, 16, Rgb(100, 50, 20)),
+                                       {.quality = 100, .subsample420 = false, .colour = colour, .cmykBlack = 128});
+    WorkBitmap b;
+    int32_t w, h;
+    ASSERT_TRUE(DecodeJpeg(jpeg.data(), jpeg.size(), b, w, h));
+    EXPECT_FALSE(b.luminance);
+    const uint32_t c = b.at(8, 8);
+    EXPECT_NEAR(int(c >> 16), 99, 2);
+    EXPECT_NEAR(int(c >> 8 & 0xFF), 49, 2);
+    EXPECT_NEAR(int(c & 0xFF), 19, 2);
+  }
 }
 
 TEST_F(FingerprintTest, TruncatedJpegIsStillFingerprinted) {

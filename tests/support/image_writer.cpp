@@ -73,15 +73,20 @@ J_COLOR_SPACE fileSpace(JpegColour colour) {
   return JCS_YCbCr;
 }
 
-void jpegRow(const Picture& picture, int y, JpegColour colour, std::vector<uint8_t>& row) {
+uint8_t undoBlack(int v, int k) { return uint8_t(std::min(255, v * 255 / std::max(1, k))); }
+
+void jpegRow(const Picture& picture, int y, const JpegOptions& options, std::vector<uint8_t>& row) {
   row.clear();
+  const int k = options.cmykBlack;
   for (int x = 0; x < picture.width; ++x) {
     uint32_t c = picture.at(x, y);
-    switch (colour) {
+    switch (options.colour) {
       case JpegColour::Grey: row.push_back(uint8_t((red(c) + green(c) + blue(c) + 1) / 3)); break;
       case JpegColour::Rgb: row.insert(row.end(), {uint8_t(red(c)), uint8_t(green(c)), uint8_t(blue(c))}); break;
       case JpegColour::Cmyk:
-      case JpegColour::Ycck: row.insert(row.end(), {uint8_t(red(c)), uint8_t(green(c)), uint8_t(blue(c)), 255}); break;
+      case JpegColour::Ycck:
+        row.insert(row.end(), {undoBlack(red(c), k), undoBlack(green(c), k), undoBlack(blue(c), k), uint8_t(k)});
+        break;
     }
   }
 }
@@ -329,7 +334,7 @@ std::vector<uint8_t> EncodeJpeg(const Picture& picture, const JpegOptions& optio
   jpeg_start_compress(&cinfo, TRUE);
   std::vector<uint8_t> row;
   for (int y = 0; y < picture.height; ++y) {
-    jpegRow(picture, y, options.colour, row);
+    jpegRow(picture, y, options, row);
     JSAMPROW rows[1] = {row.data()};
     jpeg_write_scanlines(&cinfo, rows, 1);
   }

@@ -52,9 +52,11 @@ struct JpegOptions {
   bool progressive = false;
   bool arithmetic = false;
   bool subsample420 = true;  // 4:2:0 chroma; false gives 4:4:4
-  // Grey stores round((R + G + B) / 3); Cmyk and Ycck store C = R, M = G, Y = B,
-  // K = 255, so that a decoder computing R = C * K / 255 gets the picture back.
+  // Grey stores round((R + G + B) / 3); Cmyk and Ycck store K = cmykBlack and
+  // C = R * 255 / K (at most 255), M and Y likewise, so that a decoder computing
+  // R = C * K / 255 gets the picture back (exactly for K = 255).
   JpegColour colour = JpegColour::Rgb;
+  int cmykBlack = 255;
 };
 
 std::vector<uint8_t> EncodeJpeg(const Picture& picture, const JpegOptions& options = {});

@@ -30,10 +30,12 @@ QListWidgetItem* makeBaseItem(const BaseGroupItem& group) {
 }  // namespace
 
 std::string LocaleDateText(double dateTime) {
-  if (!std::isfinite(dateTime) || std::fabs(dateTime) > 3.0e6) return {};
-  const double days = std::floor(dateTime);
+  // 0001-01-01 to 9999-12-31; the fraction is the time of day on either side of day 0.
+  if (!(dateTime >= -693593.0 && dateTime < 2958466.0)) return {};
+  const double days = std::trunc(dateTime);
   const QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(days));
-  const QTime time = QTime(0, 0).addMSecs(static_cast<int>(std::lround((dateTime - days) * 86400000.0) % 86400000));
+  const long milliseconds = std::lround(std::fabs(dateTime - days) * 86400000.0);
+  const QTime time = QTime(0, 0).addMSecs(static_cast<int>(std::min(milliseconds, 86399999L)));
   const QLocale locale;
   const QString timeFormat = locale.timeFormat(QLocale::LongFormat).remove(QLatin1Char('t')).trimmed();
   return (locale.toString(date, QLocale::ShortFormat) + QLatin1Char(' ') + locale.toString(time, timeFormat))

@@ -1,0 +1,83 @@
+#include "tests/gui/main_window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTest>
+#include <cstdlib>
+
+#include "app/dialogs/folders_dialog.h"
+#include "app/shell/main_window.h"
+#include "core/settings/settings.h"
+
+namespace vl::test {
+
+AppDirScope::AppDirScope() {
+  setenv("VELLORAN_APPDIR", dir_.path().c_str(), 1);
+  ResetAppPaths();
+  LoadSettings();
+  AutoMarkDelete = false;
+  UseDeletedList = false;
+}
+
+AppDirScope::~AppDirScope() {
+  unsetenv("VELLORAN_APPDIR");
+  ResetAppPaths();
+}
+
+std::string AppDirScope::iniFile() const { return AppIniFileName(); }
+
+ModalAnswerer::ModalAnswerer() {
+  connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::poll);
+  timer_.start(5);
+}
+
+void ModalAnswerer::poll() {
+  if (onTick) onTick();
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr || !modal->isVisible()) return;
+  if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+    messages << box->text();
+    QAbstractButton* answer = box->defaultButton() != nullptr ? box->defaultButton() : box->buttons().value(0);
+    if (answer != nullptr) answer->click();
+    return;
+  }
+  if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+    dialogsSeen << QString::fromLatin1(dialog->metaObject()->className());
+    if (onDialog)
+      onDialog(dialog);
+    else
+      dialog->reject();
+  }
+}
+
+WindowUnderTest::WindowUnderTest() : window(std::make_unique<gui::MainWindow>()) {
+  folders = new gui::FoldersDialog(window.get());
+  window->setFoldersDialog(folders);
+}
+
+WindowUnderTest::~WindowUnderTest() = default;
+
+void WindowUnderTest::show() {
+  window->show();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+  QCoreApplication::processEvents();
+}
+
+void WindowUnderTest::setLists(const std::vector<std::string>& base, const std::vector<std::string>& compare) {
+  folders->setLists(base, compare);
+}
+
+void WindowUnderTest::scanWithOptions(ModalAnswerer& answerer, int scanMode) {
+  static const char* const buttons[4] = {"rbFuzz", "rbFilename", "rbNameandSize", "rbContents"};
+  answerer.onDialog = [scanMode](QDialog* dialog) {
+    if (auto* button = dialog->findChild<QRadioButton*>(QLatin1String(buttons[scanMode]))) button->setChecked(true);
+    dialog->accept();
+  };
+  window->findChild<QAction*>(QStringLiteral("aScan"))->trigger();
+  answerer.onDialog = nullptr;
+}
+
+}  // namespace vl::test

@@ -1,0 +1,69 @@
+// Fixtures for the main-window tests: a fresh AppDir, folders of files, modal dialogs answered from a timer.
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_dir.h"
+
+class QDialog;
+
+namespace vl::gui {
+class FoldersDialog;
+class MainWindow;
+}  // namespace vl::gui
+
+namespace vl::test {
+
+// A temporary VELLORAN_APPDIR with the settings loaded from it (no settings file
+// at first), auto-marking and the deleted-file list off so that scans only group.
+class AppDirScope {
+ public:
+  AppDirScope();
+  ~AppDirScope();
+  const TempDir& dir() const { return dir_; }
+  std::string iniFile() const;
+
+ private:
+  TempDir dir_;
+};
+
+// Answers every modal dialog as it appears: message boxes are recorded and closed
+// with their default button, other dialogs go to onDialog (rejected without one).
+// onTick runs on every poll, also while no dialog is open.
+class ModalAnswerer : public QObject {
+  Q_OBJECT
+ public:
+  ModalAnswerer();
+
+  std::function<void(QDialog*)> onDialog;
+  std::function<void()> onTick;
+  QStringList messages;      // texts of the message boxes, in order
+  QStringList dialogsSeen;   // class names of the other dialogs, in order
+
+ private:
+  void poll();
+  QTimer timer_;
+};
+
+// The main window and its hidden folders dialog, created in start-up order.
+struct WindowUnderTest {
+  WindowUnderTest();
+  ~WindowUnderTest();
+  // Shows the window and lets the first show and activation run.
+  void show();
+  // Sets the folders dialog's lists.
+  void setLists(const std::vector<std::string>& base, const std::vector<std::string>& compare);
+  // Triggers aScan and answers the scan-options dialog with the mode's button.
+  void scanWithOptions(ModalAnswerer& answerer, int scanMode);
+
+  std::unique_ptr<gui::MainWindow> window;
+  gui::FoldersDialog* folders = nullptr;
+};
+
+}  // namespace vl::test

@@ -1,0 +1,376 @@
+// The main window driven as a user would: start-up, scans, marking, tabs, sorting, removing groups, restart.
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTest>
+
+#include "app/results/dupe_list_model.h"
+#include "app/results/result_lists.h"
+#include "app/shell/main_window.h"
+#include "core/scan/scan_driver.h"
+#include "core/settings/ini_file.h"
+#include "tests/gui/main_window_fixture.h"
+#include "tests/support/image_writer.h"
+
+using vl::test::AppDirScope;
+using vl::test::ModalAnswerer;
+using vl::test::WindowUnderTest;
+
+namespace {
+
+template <typename T>
+T* child(const WindowUnderTest& w, const char* name) {
+  T* found = w.window->findChild<T*>(QLatin1String(name));
+  if (found == nullptr) qFatal("no control named %s", name);
+  return found;
+}
+
+QStringList dupeFields(const WindowUnderTest& w, int row) {
+  auto* list = child<QListView>(w, "lbDupes");
+  return list->model()->index(row, 0).data(vl::gui::DupeListModel::FieldsRole).toStringList();
+}
+
+int markedEntriesAt(vl::ResultsModel& results, const std::string& path) {
+  int marked = 0;
+  for (const auto& entry : results.FResultEntries())
+    if (entry->Path == path && entry->Marked != 0) ++marked;
+  return marked;
+}
+
+// Folders for the name, size and content modes: p1 has equal names but sizes
+// 4 and 5, p2 is the same file twice, q and r differ in name only.
+std::vector<std::string> modeFolders(const vl::test::TempDir& dir) {
+  dir.write("a/p1.jpg", std::string("xxxx"));
+  dir.write("b/p1.jpg", std::string("yyyyy"));
+  dir.write("a/p2.jpg", std::string("12345678"));
+  dir.write("b/p2.jpg", std::string("12345678"));
+  dir.write("a/q.jpg", std::string("zzzzzzzzzzzz"));
+  dir.write("b/r.jpg", std::string("zzzzzzzzzzzz"));
+  return {dir.file("a"), dir.file("b")};
+}
+
+bool anyEntryNamed(vl::ResultsModel& results, const std::string& name) {
+  for (const auto& entry : results.FResultEntries())
+    if (entry->Path.size() >= name.size() && entry->Path.compare(entry->Path.size() - name.size(), name.size(), name) == 0)
+      return true;
+  return false;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void firstStartOpensTheWizardWithDefaults();
+  void scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup_data();
+  void scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup();
+  void wizardScanFindsCopiedPictures();
+  void closingDuringAScanCancelsAndKeepsTheWindow();
+  void spaceMarksTheSameFileInEveryGroupAndTheMarkedTabListsThem();
+  void headerClicksSortWithTheBaseLineFirst();
+  void removingGroupsShowsTheNextAndEmptiesAtTheEnd();
+  void placementAndStoredPropertiesSurviveARestart();
+};
+
+void MainWindowTest::firstStartOpensTheWizardWithDefaults() {
+  AppDirScope app;
+  ModalAnswerer answerer;
+  {
+    WindowUnderTest w;
+    w.show();
+    QTRY_VERIFY(answerer.dialogsSeen.contains(QStringLiteral("vl::gui::ScanWizard")));
+    auto* header = child<QHeaderView>(w, "lbDupesHead");
+    for (int column = 0; column < 8; ++column)
+      QCOMPARE(header->sectionSize(column), vl::gui::MainWindow::DefaultColumnWidths[column]);
+    for (const char* toggle : {"tbFullSize", "tbSideBySide", "tbScrollInUnison", "tbShowFiles", "tbDellist"})
+      QVERIFY2(child<QAction>(w, toggle)->isChecked() || std::string(toggle) == "tbDellist", toggle);
+    QVERIFY(!child<QAction>(w, "tbFullSize")->isVisible());
+    QCOMPARE(child<QLabel>(w, "StatusPanel1")->text(), QStringLiteral("Ready To Scan"));
+    QVERIFY(!child<QAction>(w, "aCancel")->isEnabled());
+    QCOMPARE(child<QTabBar>(w, "TabSet1")->tabText(1), QStringLiteral("Marked"));
+    QVERIFY(w.window->close());
+  }
+  const vl::IniFile ini(app.iniFile());
+  QCOMPARE(ini.readInteger("ColWidths", "Col2", 0), 250);
+  QCOMPARE(ini.readInteger("ColWidths", "Col7", 0), 120);
+  QVERIFY(ini.keyExists("Tfmain", "tbShowFiles_Down"));
+}
+
+void MainWindowTest::scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup_data() {
+  QTest::addColumn<int>("mode");
+  QTest::addColumn<bool>("findsP1");
+  QTest::addColumn<bool>("findsQ");
+  QTest::newRow("names") << int(vl::ScanNames) << true << false;
+  QTest::newRow("names and size") << int(vl::ScanNamesAndSize) << false << false;
+  QTest::newRow("contents") << int(vl::ScanContents) << false << true;
+}
+
+void MainWindowTest::scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup() {
+  QFETCH(int, mode);
+  QFETCH(bool, findsP1);
+  QFETCH(bool, findsQ);
+  AppDirScope app;
+  vl::test::TempDir files;
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  w.setLists({}, modeFolders(files));
+  w.show();
+  QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());  // the start-up wizard, rejected
+  w.scanWithOptions(answerer, mode);
+  QVERIFY(!answerer.messages.isEmpty());
+  QVERIFY2(answerer.messages.last().startsWith(QStringLiteral("Finished Scanning for Duplicates.")),
+           qPrintable(answerer.messages.last()));
+  auto* baseList = child<QListWidget>(w, "lbBaseFiles");
+  QVERIFY(baseList->count() > 0);
+  QCOMPARE(baseList->count(), int(w.window->results().FBaseGroups().size()));
+  QCOMPARE(baseList->currentRow(), 0);
+  auto* dupes = child<QListView>(w, "lbDupes");
+  QVERIFY(dupes->model()->rowCount() >= 2);
+  QCOMPARE(dupes->currentIndex().row(), 1);
+  QCOMPARE(dupeFields(w, 0).value(1), QStringLiteral("*"));
+  QCOMPARE(anyEntryNamed(w.window->results(), "/p1.jpg"), findsP1);
+  QCOMPARE(anyEntryNamed(w.window->results(), "/q.jpg"), findsQ);
+  QVERIFY(anyEntryNamed(w.window->results(), "/p2.jpg"));
+  QVERIFY(child<QAction>(w, "aScan")->isEnabled());
+  QVERIFY(!child<QAction>(w, "aCancel")->isEnabled());
+  QVERIFY(child<QTabBar>(w, "TabSet1")->isEnabled());
+  QCOMPARE(child<QLabel>(w, "StatusPanel1")->text(), QStringLiteral("Ready To Scan"));
+}
+
+void MainWindowTest::wizardScanFindsCopiedPictures() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  const vl::test::Picture picture = vl::test::GradientPicture(120, 90);
+  vl::test::WriteJpeg(files.file("a/photo.jpg"), picture);
+  vl::test::WriteJpeg(files.file("b/photo copy.jpg"), picture);
+  vl::test::WriteJpeg(files.file("b/other.jpg"),
+                      vl::test::BlockPicture(120, 90, 15, {vl::test::Rgb(250, 0, 0), vl::test::Rgb(0, 0, 40)}, 7));
+  ModalAnswerer answerer;
+  answerer.onDialog = [](QDialog* dialog) { dialog->accept(); };  // the wizard's "Scan"
+  WindowUnderTest w;
+  w.setLists({}, {files.file("a"), files.file("b")});
+  w.show();
+  QTRY_VERIFY(answerer.messages.size() == 1);
+  QVERIFY2(answerer.messages[0].startsWith(QStringLiteral("Finished Scanning")), qPrintable(answerer.messages[0]));
+  QCOMPARE(child<QListWidget>(w, "lbBaseFiles")->count(), 1);
+  QCOMPARE(child<QListView>(w, "lbDupes")->model()->rowCount(), 2);
+  QVERIFY(!anyEntryNamed(w.window->results(), "/other.jpg"));
+}
+
+void MainWindowTest::closingDuringAScanCancelsAndKeepsTheWindow() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  std::vector<std::string> folders;
+  for (int folder = 0; folder < 60; ++folder) {
+    for (int file = 0; file < 5; ++file)
+      files.write("f" + std::to_string(folder) + "/same" + std::to_string(file) + ".jpg", std::string(100, 'x'));
+    folders.push_back(files.file("f" + std::to_string(folder)));
+  }
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  w.setLists({}, folders);
+  w.show();
+  QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
+  bool closeRefused = false;
+  QTimer closer;
+  closer.setInterval(0);
+  connect(&closer, &QTimer::timeout, this, [&] {
+    if (!w.window->isScanning() || closeRefused) return;
+    closeRefused = !w.window->close();
+  });
+  closer.start();
+  w.scanWithOptions(answerer, vl::ScanContents);
+  closer.stop();
+  QVERIFY(closeRefused);
+  QVERIFY(w.window->isVisible());
+  QVERIFY(vl::ScanCancelled);
+  QVERIFY(answerer.messages.contains(QStringLiteral("Scan Canceled.")));
+  QVERIFY(child<QAction>(w, "aScan")->isEnabled());
+  QCOMPARE(child<QLabel>(w, "StatusPanel1")->text(), QStringLiteral("Ready To Scan"));
+  QVERIFY(w.window->close());
+}
+
+void MainWindowTest::spaceMarksTheSameFileInEveryGroupAndTheMarkedTabListsThem() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  files.write("base1/x.jpg", std::string("one"));
+  files.write("base2/x.jpg", std::string("two"));
+  const std::string shared = files.write("new/x.jpg", std::string("three"));
+  files.write("base1/alone.jpg", std::string("four"));
+  files.write("new/y.jpg", std::string("five"));
+  files.write("base2/y.jpg", std::string("six"));
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  w.setLists({files.file("base1"), files.file("base2")}, {files.file("new")});
+  w.show();
+  QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
+  w.scanWithOptions(answerer, vl::ScanNames);
+  auto* baseList = child<QListWidget>(w, "lbBaseFiles");
+  auto* dupes = child<QListView>(w, "lbDupes");
+  QCOMPARE(baseList->count(), 3);
+  // Find the group of base1/x.jpg and mark new/x.jpg there with Space.
+  const int row = [&] {
+    for (int i = 0; i < baseList->count(); ++i) {
+      baseList->setCurrentRow(i);
+      if (dupeFields(w, 0).value(2).endsWith(QStringLiteral("base1/x.jpg"))) return i;
+    }
+    return -1;
+  }();
+  QVERIFY(row >= 0);
+  QCOMPARE(dupeFields(w, 1).value(2), QString::fromStdString(shared));
+  dupes->setFocus();
+  QTest::keyClick(dupes, Qt::Key_Space);
+  QCOMPARE(dupeFields(w, 1).value(0), QStringLiteral("*"));
+  QCOMPARE(markedEntriesAt(w.window->results(), shared), 2);
+  // The other group holding new/x.jpg shows the mark too.
+  int marksShown = 0;
+  for (int i = 0; i < baseList->count(); ++i) {
+    baseList->setCurrentRow(i);
+    for (int line = 0; line < dupes->model()->rowCount(); ++line)
+      if (dupeFields(w, line).value(2) == QString::fromStdString(shared) && dupeFields(w, line).value(0) == "*")
+        ++marksShown;
+  }
+  QCOMPARE(marksShown, 2);
+
+  auto* tabs = child<QTabBar>(w, "TabSet1");
+  tabs->setCurrentIndex(1);
+  QCOMPARE(baseList->count(), 2);
+  QCOMPARE(baseList->item(0)->text(), QStringLiteral("x.jpg"));
+  QCOMPARE(baseList->currentRow(), 0);
+  tabs->setCurrentIndex(0);
+  QCOMPARE(baseList->count(), 3);
+  QCOMPARE(baseList->currentRow(), 0);
+
+  // Space again unmarks it everywhere.
+  baseList->setCurrentRow(row);
+  QTest::keyClick(dupes, Qt::Key_Space);
+  QCOMPARE(markedEntriesAt(w.window->results(), shared), 0);
+  tabs->setCurrentIndex(1);
+  QCOMPARE(baseList->count(), 0);
+  tabs->setCurrentIndex(0);
+}
+
+void MainWindowTest::headerClicksSortWithTheBaseLineFirst() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  files.write("base/x.jpg", std::string(50, 'b'));
+  files.write("c1/x.jpg", std::string(10, 'c'));
+  files.write("c2/x.jpg", std::string(9, 'c'));
+  files.write("c3/x.jpg", std::string(100, 'c'));
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  w.setLists({files.file("base")}, {files.file("c1"), files.file("c2"), files.file("c3")});
+  w.show();
+  QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
+  w.scanWithOptions(answerer, vl::ScanNames);
+  auto* header = child<QHeaderView>(w, "lbDupesHead");
+  const auto clickSection = [&](int section) {
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
+                             header->height() / 2));
+  };
+  const auto column = [&](int field) {
+    QStringList values;
+    for (int line = 0; line < 4; ++line) values << dupeFields(w, line).value(field);
+    return values;
+  };
+  QCOMPARE(child<QListView>(w, "lbDupes")->model()->rowCount(), 4);
+  clickSection(3);
+  QCOMPARE(w.window->lists().sortColumn(), 3);
+  QCOMPARE(column(3), (QStringList{"50", "9", "10", "100"}));
+  clickSection(0);  // Del does not sort
+  clickSection(6);  // nor does Date
+  QCOMPARE(w.window->lists().sortColumn(), 3);
+  QCOMPARE(column(3), (QStringList{"50", "9", "10", "100"}));
+  clickSection(2);
+  QCOMPARE(column(3), (QStringList{"50", "10", "9", "100"}));
+  QVERIFY(column(2)[0].endsWith(QStringLiteral("base/x.jpg")));
+}
+
+void MainWindowTest::removingGroupsShowsTheNextAndEmptiesAtTheEnd() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) {
+    files.write(std::string("one/") + name, std::string("1"));
+    files.write(std::string("two/") + name, std::string("2"));
+  }
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  w.setLists({}, {files.file("one"), files.file("two")});
+  w.show();
+  QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
+  w.scanWithOptions(answerer, vl::ScanNames);
+  auto* baseList = child<QListWidget>(w, "lbBaseFiles");
+  auto* dupes = child<QListView>(w, "lbDupes");
+  QCOMPARE(baseList->count(), 3);
+  baseList->setCurrentRow(1);
+  const QString removed = baseList->item(1)->text();
+  const QString following = baseList->item(2)->text();
+  child<QAction>(w, "RemoveFromList1")->trigger();
+  QCOMPARE(baseList->count(), 2);
+  QCOMPARE(int(w.window->results().FBaseGroups().size()), 2);
+  QCOMPARE(baseList->currentRow(), 1);
+  QCOMPARE(baseList->item(1)->text(), following);
+  QVERIFY(dupeFields(w, 0).value(2).endsWith(following.section(' ', 0, 0)));
+  QVERIFY(removed != following);
+  child<QAction>(w, "RemoveFromList1")->trigger();  // the last one: the new last is shown
+  QCOMPARE(baseList->currentRow(), 0);
+  QCOMPARE(dupes->model()->rowCount(), 2);
+  child<QAction>(w, "RemoveBaseGroup1")->trigger();
+  QCOMPARE(baseList->count(), 0);
+  QCOMPARE(dupes->model()->rowCount(), 0);
+  QVERIFY(w.window->results().FResultEntries().empty());
+}
+
+void MainWindowTest::placementAndStoredPropertiesSurviveARestart() {
+  AppDirScope app;
+  vl::IniFile(app.iniFile()).writeString("TfWizard", "ShowWiz", "0");
+  const QRect placed(140, 120, 720, 520);
+  {
+    ModalAnswerer answerer;
+    WindowUnderTest w;
+    w.show();
+    w.window->setGeometry(placed);
+    auto* outer = child<QSplitter>(w, "RxSplitter1");
+    outer->setSizes({230, outer->width() - 230});
+    child<QAction>(w, "tbShowFiles")->setChecked(false);
+    child<QAction>(w, "tbSideBySide")->setChecked(false);
+    child<QAction>(w, "Removewhennoduplicates2")->setChecked(false);
+    child<QAction>(w, "N143")->setChecked(true);
+    child<QAction>(w, "BestSpeed3")->setChecked(true);
+    child<QHeaderView>(w, "lbDupesHead")->resizeSection(2, 310);
+    QCoreApplication::processEvents();
+    QVERIFY(w.window->close());
+    QVERIFY(answerer.dialogsSeen.isEmpty());  // ShowWiz 0: no wizard
+  }
+  const vl::IniFile ini(app.iniFile());
+  QCOMPARE(ini.readString("Tfmain", "Panel2_Width", ""), std::string("230"));
+  QCOMPARE(ini.readString("Tfmain", "tbShowFiles_Down", ""), std::string("False"));
+  QCOMPARE(ini.readInteger("ColWidths", "Col2", 0), 310);
+  QVERIFY(ini.keyExists("Tfmain", "NormPos"));
+
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  w.show();
+  QTRY_COMPARE(child<QWidget>(w, "Panel2")->width(), 230);
+  QVERIFY(!child<QAction>(w, "tbShowFiles")->isChecked());
+  QVERIFY(!child<QWidget>(w, "pFiles")->isVisible());
+  QVERIFY(!child<QAction>(w, "tbSideBySide")->isChecked());
+  QVERIFY(!child<QWidget>(w, "sbBase")->isVisible());
+  QVERIFY(child<QAction>(w, "tbScrollInUnison")->isChecked());
+  QVERIFY(!child<QAction>(w, "Removewhennoduplicates2")->isChecked());
+  QVERIFY(!w.window->results().removeWhenNoDuplicates);
+  QVERIFY(child<QAction>(w, "N143")->isChecked());
+  QVERIFY(!child<QAction>(w, "N113")->isChecked());
+  QVERIFY(child<QAction>(w, "BestSpeed3")->isChecked());
+  QCOMPARE(child<QHeaderView>(w, "lbDupesHead")->sectionSize(2), 310);
+  QCOMPARE(w.window->size(), placed.size());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"

@@ -1,0 +1,204 @@
+// The main window's building blocks: key tables, command line, About box facts, dates, drawing, the host.
+#include <QApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QListView>
+#include <QLocale>
+#include <QPainter>
+#include <QStandardItemModel>
+#include <QRegularExpression>
+#include <QTest>
+#include <cmath>
+
+#include "app/results/dupe_list_delegate.h"
+#include "app/results/dupe_list_model.h"
+#include "app/results/key_navigation.h"
+#include "app/results/result_lists.h"
+#include "app/shell/about_box.h"
+#include "app/shell/command_line.h"
+#include "app/shell/gui_host.h"
+
+using vl::gui::ListKeyCommand;
+using vl::gui::ListKeyCommandFor;
+
+namespace {
+
+// A ScanWindow that records what the host hands it.
+class RecordingWindow : public vl::gui::ScanWindow {
+ public:
+  void setPanelText(int panel, const QString& text) override { texts << QStringLiteral("%1:%2").arg(panel).arg(text); }
+  void openFoldersDialog() override { ++foldersOpened; }
+  void resultsCleared() override {}
+  void scanRunning(bool running) override { runs << running; }
+  void showFirstGroup() override { ++firstGroupShown; }
+  QStringList texts;
+  QList<bool> runs;
+  int foldersOpened = 0;
+  int firstGroupShown = 0;
+};
+
+}  // namespace
+
+class MainWindowPartsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void keyTablesFollowTheNavigationSetting();
+  void movesAreRefusedAtTheEndsOfAList();
+  void commandLineKnowsOnlyHelpAndVersion();
+  void kernelReleaseGivesMajorAndMinor();
+  void aboutBoxShowsVersionKernelAndGroupedMemory();
+  void datesUseTheLocaleWithoutTimeZone();
+  void delegateDrawsTheRedDelCellAndTheBaseLineOnButtonFace();
+  void hostNestsCursorsAndForwardsToTheWindow();
+};
+
+void MainWindowPartsTest::keyTablesFollowTheNavigationSetting() {
+  QCOMPARE(ListKeyCommandFor(Qt::Key_Up, true), ListKeyCommand::PreviousLine);
+  QCOMPARE(ListKeyCommandFor(Qt::Key_Down, true), ListKeyCommand::NextLine);
+  QCOMPARE(ListKeyCommandFor(Qt::Key_Left, true), ListKeyCommand::PreviousGroup);
+  QCOMPARE(ListKeyCommandFor(Qt::Key_Right, true), ListKeyCommand::NextGroup);
+  for (int key : {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End})
+    QCOMPARE(ListKeyCommandFor(key, true), ListKeyCommand::None);
+  QCOMPARE(ListKeyCommandFor(Qt::Key_PageUp, false), ListKeyCommand::PreviousLine);
+  QCOMPARE(ListKeyCommandFor(Qt::Key_PageDown, false), ListKeyCommand::NextLine);
+  QCOMPARE(ListKeyCommandFor(Qt::Key_Home, false), ListKeyCommand::PreviousGroup);
+  QCOMPARE(ListKeyCommandFor(Qt::Key_End, false), ListKeyCommand::NextGroup);
+  for (int key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right})
+    QCOMPARE(ListKeyCommandFor(key, false), ListKeyCommand::None);
+  QCOMPARE(ListKeyCommandFor(Qt::Key_Space, true), ListKeyCommand::ToggleMark);
+  QCOMPARE(ListKeyCommandFor(Qt::Key_Space, false), ListKeyCommand::ToggleMark);
+  QCOMPARE(ListKeyCommandFor(Qt::Key_A, true), ListKeyCommand::None);
+}
+
+void MainWindowPartsTest::movesAreRefusedAtTheEndsOfAList() {
+  using vl::gui::MovedRow;
+  QCOMPARE(MovedRow(-1, 1, 3), 0);   // nothing selected: forward selects the first
+  QCOMPARE(MovedRow(-1, -1, 3), -1);
+  QCOMPARE(MovedRow(0, -1, 3), -1);
+  QCOMPARE(MovedRow(1, 1, 3), 2);
+  QCOMPARE(MovedRow(2, 1, 3), -1);
+  QCOMPARE(MovedRow(2, -1, 3), 1);
+  QCOMPARE(MovedRow(-1, 1, 0), -1);  // empty list
+}
+
+void MainWindowPartsTest::commandLineKnowsOnlyHelpAndVersion() {
+  std::string out;
+  std::string err;
+  QVERIFY(!vl::gui::HandleCommandLine({}, out, err).has_value());
+  QCOMPARE(vl::gui::HandleCommandLine({"--help"}, out, err), std::optional<int>(0));
+  QVERIFY(out.find("Usage: velloran") != std::string::npos);
+  QVERIFY(err.empty());
+  out.clear();
+  QCOMPARE(vl::gui::HandleCommandLine({"--version"}, out, err), std::optional<int>(0));
+  QCOMPARE(out, std::string("velloran ") + VELLORAN_VERSION + "\n");
+  out.clear();
+  QCOMPARE(vl::gui::HandleCommandLine({"--scan"}, out, err), std::optional<int>(2));
+  QVERIFY(out.empty());
+  QVERIFY(err.find("unknown argument '--scan'") != std::string::npos);
+  QVERIFY(err.find("Usage: velloran") != std::string::npos);
+  err.clear();
+  QCOMPARE(vl::gui::HandleCommandLine({"--help", "photos"}, out, err), std::optional<int>(2));
+  QVERIFY(err.find("'photos'") != std::string::npos);
+}
+
+void MainWindowPartsTest::kernelReleaseGivesMajorAndMinor() {
+  const vl::gui::KernelVersion debian = vl::gui::ParseKernelRelease(QStringLiteral("6.1.0-13-amd64"));
+  QCOMPARE(debian.major, 6);
+  QCOMPARE(debian.minor, 1);
+  const vl::gui::KernelVersion odd = vl::gui::ParseKernelRelease(QStringLiteral("weird"));
+  QCOMPARE(odd.major, 0);
+  QCOMPARE(odd.minor, 0);
+  QVERIFY(vl::gui::RunningKernelVersion().major >= 3);
+}
+
+void MainWindowPartsTest::aboutBoxShowsVersionKernelAndGroupedMemory() {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  vl::gui::AboutBox about(nullptr);
+  QCOMPARE(about.windowTitle(), QStringLiteral("About Velloran"));
+  QCOMPARE(about.findChild<QLabel*>("Version")->text(), QStringLiteral("Version " VELLORAN_VERSION "   "));
+  QVERIFY(about.findChild<QLabel*>("OSVersion")->text().startsWith(QStringLiteral("Linux:  ")));
+  const QString memory = about.findChild<QLabel*>("PhysMem")->text();
+  QVERIFY2(memory.contains(QRegularExpression(QStringLiteral("^Physical memory:  \\d{1,3}(,\\d{3})+ K$"))),
+           qPrintable(memory));
+  QVERIFY(about.findChild<QLabel*>("FileDate")->text().startsWith(QStringLiteral("File Date : ")));
+  QLocale::setDefault(QLocale::system());
+}
+
+void MainWindowPartsTest::datesUseTheLocaleWithoutTimeZone() {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  const QString evening = QString::fromStdString(vl::gui::LocaleDateText(45000.75));
+  QVERIFY2(evening.startsWith(QStringLiteral("3/15/23 6:00:00")) && evening.endsWith(QStringLiteral("PM")),
+           qPrintable(evening));
+  // Before 30 December 1899 the fraction is still the time of day.
+  const QString early = QString::fromStdString(vl::gui::LocaleDateText(-1.25));
+  QVERIFY2(early.startsWith(QStringLiteral("12/29/99 6:00:00")), qPrintable(early));
+  QCOMPARE(vl::gui::LocaleDateText(std::nan("")), std::string());
+  QCOMPARE(vl::gui::LocaleDateText(1e12), std::string());
+  QLocale::setDefault(QLocale::system());
+}
+
+void MainWindowPartsTest::delegateDrawsTheRedDelCellAndTheBaseLineOnButtonFace() {
+  QStandardItemModel columns(0, 8);
+  QHeaderView header(Qt::Horizontal);
+  header.setModel(&columns);
+  for (int section = 0; section < 8; ++section) header.resizeSection(section, 40);
+  vl::gui::DupeListDelegate delegate(&header, nullptr);
+  vl::gui::DupeListModel model;
+  vl::TResultEntry base;
+  base.Path = "/p/base.jpg";
+  vl::TResultEntry marked;
+  marked.Base = &base;
+  marked.Marked = 1;
+  marked.Path = "/p/copy.jpg";
+  model.setLines({{vl::DupeLineText(base), &base}, {vl::DupeLineText(marked), &marked}});
+
+  QStyleOptionViewItem option;
+  option.palette = QApplication::palette();
+  option.palette.setColor(QPalette::Button, QColor(1, 2, 3));
+  option.palette.setColor(QPalette::Base, QColor(250, 250, 250));
+  option.font = QApplication::font();
+  const QSize row = delegate.sizeHint(option, model.index(0));
+  QCOMPARE(row.width(), 8 * 40);
+  QCOMPARE(row.height(), QFontMetrics(option.font).height() + 2);
+  QImage image(row.width(), row.height() * 2, QImage::Format_RGB32);
+  QPainter painter(&image);
+  for (int line = 0; line < 2; ++line) {
+    option.rect = QRect(0, line * row.height(), row.width(), row.height());
+    delegate.paint(&painter, option, model.index(line));
+  }
+  painter.end();
+  const int lower = row.height();
+  QCOMPARE(image.pixelColor(20, 2), QColor(1, 2, 3));             // base line, Del cell empty
+  QCOMPARE(image.pixelColor(20, lower + 3), QColor(255, 0, 0));   // marked duplicate: red cell
+  QCOMPARE(image.pixelColor(0, lower + 3), QColor(250, 250, 250)); // the cell keeps a 1-pixel edge
+  QCOMPARE(image.pixelColor(300, lower + 3), QColor(250, 250, 250));
+}
+
+void MainWindowPartsTest::hostNestsCursorsAndForwardsToTheWindow() {
+  RecordingWindow window;
+  vl::gui::GuiHost host(nullptr, &window);
+  host.pushCursor(vl::BusyCursor::AppStarting);
+  QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+  host.pushCursor(vl::BusyCursor::Hourglass);
+  QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  host.popCursor();
+  QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+  host.popCursor();
+  QVERIFY(QApplication::overrideCursor() == nullptr);
+  host.popCursor();  // an unmatched pop changes nothing
+  QCOMPARE(host.cursorDepth(), 0);
+  host.setStatus(1, "Loading Base List.");
+  host.scanRunning(true);
+  host.scanRunning(false);
+  host.openFoldersDialog();
+  host.showFirstGroup();
+  QCOMPARE(window.texts, QStringList{QStringLiteral("1:Loading Base List.")});
+  QCOMPARE(window.runs, (QList<bool>{true, false}));
+  QCOMPARE(window.foldersOpened, 1);
+  QCOMPARE(window.firstGroupShown, 1);
+}
+
+QTEST_MAIN(MainWindowPartsTest)
+#include "test_main_window_parts.moc"

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/scan/bmp_decoder.h"
@@ -442,6 +443,35 @@ TEST_F(FingerprintTest, TruncatedJpegIsStillFingerprinted) {
   ASSERT_TRUE(DecodeJpeg(jpeg.data(), jpeg.size(), b, w, h));
   ASSERT_EQ(a.width, b.width);
   EXPECT_TRUE(std::equal(a.pixels.begin(), a.pixels.begin() + 8 * a.width, b.pixels.begin()));
+}
+
+TEST_F(FingerprintTest, ThreadsFingerprintingAtOnceGetTheSameResults) {
+  std::vector<std::string> paths;
+  for (int i = 0; i < 6; ++i) {
+    paths.push_back(dir.file("t" + std::to_string(i) + ".jpg"));
+    test::WriteJpeg(paths.back(), test::FramedPicture(test::GradientPicture(120 + 40 * i, 90 + 7 * i), i, i, 2, 3));
+    paths.push_back(dir.file("t" + std::to_string(i) + ".bmp"));
+    test::WriteBmp(paths.back(), test::GradientPicture(33 + 50 * i, 21 + i));
+  }
+  std::vector<Result> expected;
+  for (const auto& p : paths) expected.push_back(fingerprintOf(p));
+  std::vector<std::vector<Result>> got(4);
+  std::vector<std::thread> threads;
+  for (auto& results : got)
+    threads.emplace_back([&paths, &results] {
+      for (int round = 0; round < 3; ++round)
+        for (auto it = paths.rbegin(); it != paths.rend(); ++it) results.push_back(fingerprintOf(*it));
+    });
+  for (auto& t : threads) t.join();
+  for (const auto& results : got) {
+    ASSERT_EQ(results.size(), 3 * paths.size());
+    for (size_t i = 0; i < results.size(); ++i) {
+      const Result& e = expected[paths.size() - 1 - i % paths.size()];
+      EXPECT_TRUE(results[i].ok);
+      EXPECT_EQ(results[i].fingerprint, e.fingerprint);
+      EXPECT_EQ(results[i].width, e.width);
+    }
+  }
 }
 
 // ---- What is not a picture ----

@@ -1,7 +1,11 @@
 // The lines of the duplicate list: their text, their fields and their order.
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <locale.h>
+#include <strings.h>
 
 #include "core/results/results_model.h"
 
@@ -73,6 +77,53 @@ std::string DupeLineText(const TResultEntry& entry, const DateFormatter& formatD
   appendField(line, formatDate(entry.FileDate));
   appendField(line, entry.Volume);
   return line;
+}
+
+std::vector<std::string> SplitDupeLine(const std::string& line) {
+  const auto unquote = [](std::string field) {
+    if (!field.empty() && field.front() == '"' && field.back() == '"')
+      field = field.size() >= 2 ? field.substr(1, field.size() - 2) : "";
+    std::string text;
+    for (size_t i = 0; i < field.size(); ++i) {
+      text += field[i];
+      if (field[i] == '"' && i + 1 < field.size() && field[i + 1] == '"') ++i;
+    }
+    return text;
+  };
+  std::vector<std::string> fields;
+  std::string field;
+  bool quoted = false;
+  for (char c : line) {
+    if (c == '"') quoted = !quoted;
+    if (c == kFieldEnd && !quoted) {
+      fields.push_back(unquote(field));
+      field.clear();
+    } else {
+      field += c;
+    }
+  }
+  fields.push_back(unquote(field));
+  return fields;
+}
+
+void SortDupeLines(std::vector<DupeLine>& lines, int column) {
+  const bool numeric = column == 1 || (column >= 3 && column <= 6);
+  std::stable_sort(lines.begin(), lines.end(), [column, numeric](const DupeLine& a, const DupeLine& b) {
+    const std::vector<std::string> fa = SplitDupeLine(a.Text), fb = SplitDupeLine(b.Text);
+    if (fa[1] == "*") return fb[1] != "*";
+    if (fb[1] == "*") return false;
+    const std::string ka = column < static_cast<int>(fa.size()) ? fa[column] : "";
+    const std::string kb = column < static_cast<int>(fb.size()) ? fb[column] : "";
+    if (numeric) return std::atof(ka.c_str()) < std::atof(kb.c_str());
+    return std::strcoll(ka.c_str(), kb.c_str()) < 0;
+  });
+}
+
+void ResultsModel::sortShownAlphabetically() {
+  std::stable_sort(shown_.begin(), shown_.end(), [](const BaseGroupItem& a, const BaseGroupItem& b) {
+    return strcasecmp(a.Caption.c_str(), b.Caption.c_str()) < 0;
+  });
+  notifyShownChanged();
 }
 
 }  // namespace vl

@@ -1,0 +1,253 @@
+// Tests of the results file: round trips, damaged and foreign files, and safe saving.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "core/files/little_endian.h"
+#include "core/files/zlib_stream.h"
+#include "core/results/results_file.h"
+#include "tests/core/results_fixture.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/temp_dir.h"
+
+namespace vl {
+namespace {
+
+using test::AddGroup;
+using test::Captions;
+using test::ReadFileBytes;
+
+const char* const kMismatch = "Results list version mismatch.  Unable to load.";
+
+// The decompressed contents of a results file.
+std::string inflated(const std::string& fileName) {
+  ZlibFileReader reader(fileName);
+  std::string data;
+  char buffer[4096];
+  while (size_t got = reader.read(buffer, sizeof buffer)) data.append(buffer, got);
+  return data;
+}
+
+std::string compressed(const std::string& data) {
+  const std::vector<uint8_t> bytes = ZlibCompress(data.data(), data.size());
+  return std::string(bytes.begin(), bytes.end());
+}
+
+// "G marked path" and "D errors marked path" lines, as the CLI prints them.
+std::vector<std::string> describe(const ResultsModel& model) {
+  std::vector<std::string> lines;
+  for (const BaseGroupItem& group : model.FBaseGroups()) {
+    lines.push_back("G " + std::to_string(group.Base->Marked) + std::to_string(group.Base->Gone) + " " +
+                    group.Base->Path);
+    for (const TResultEntry* e = group.Base->Next; e != nullptr; e = e->Next)
+      lines.push_back("D " + std::to_string(e->Errors) + " " + std::to_string(e->Marked) + " " + e->Path);
+  }
+  return lines;
+}
+
+class ResultsFileTest : public ::testing::Test {
+ protected:
+  // Saves `model` to name inside the temporary folder and expects success.
+  std::string save(const std::string& name) {
+    const std::string fileName = dir.file(name);
+    const ResultsFileOutcome outcome = SaveResults(fileName, model, host);
+    EXPECT_EQ(outcome.status, ResultsFileStatus::Saved);
+    return fileName;
+  }
+  ResultsFileOutcome load(const std::string& fileName) { return LoadResults(fileName, loaded, host); }
+  void expectOnlyMessage(MessageKind kind, const std::string& text) {
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].kind, kind);
+    EXPECT_EQ(host.messages[0].text, text);
+  }
+
+  test::TempDir dir;
+  test::RecordingHost host;
+  ResultsModel model;
+  ResultsModel loaded;
+};
+
+TEST_F(ResultsFileTest, RoundTripKeepsMarksErrorsAndFields) {
+  AddGroup(model, {"/p/base.jpg", 1000}, {{"/p/shared.jpg", 900, 12}, {"/p/x.jpg", 800, 0}});
+  AddGroup(model, {"/q/b2.jpg", 70000}, {{"/p/shared.jpg", 900, 30}});
+  model.SetMarkForPath("/p/shared.jpg", true);
+  const std::string fileName = save("r.vlr");
+  expectOnlyMessage(MessageKind::Information, "Results List saved.");
+  host.messages.clear();
+
+  loaded.appendGroup("stale", nullptr);  // loading replaces whatever was there
+  ASSERT_TRUE(load(fileName).succeeded());
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(host.beeps, 1);
+  EXPECT_EQ(host.cursorDepth, 0);
+  EXPECT_EQ(describe(loaded), describe(model));
+  EXPECT_EQ(Captions(loaded.FBaseGroups()), (std::vector<std::string>{"base.jpg", "b2.jpg"}));
+  EXPECT_EQ(Captions(loaded.shownBases()), Captions(loaded.FBaseGroups()));
+  for (size_t i = 0; i < model.FResultEntries().size(); ++i) {
+    const TResultEntry& a = *model.FResultEntries()[i];
+    const TResultEntry& b = *loaded.FResultEntries()[i];
+    EXPECT_EQ(b.Size, a.Size);
+    EXPECT_EQ(b.Volume, a.Volume);
+    EXPECT_EQ(b.FileDate, a.FileDate);
+    EXPECT_EQ(b.Width, a.Width);
+    EXPECT_EQ(b.Height, a.Height);
+    EXPECT_EQ(b.Base == nullptr, a.Base == nullptr);
+  }
+}
+
+TEST_F(ResultsFileTest, BlocksAreLittleEndianFieldByField) {
+  AddGroup(model, {"/p/a.jpg", -2}, {{"/p/b.jpg", 0x01020304, 5}});
+  const std::string data = inflated(save("r.vlr"));
+  ASSERT_EQ(data.size(), 4 + 2 * kResultBlockSize);
+  EXPECT_EQ(data.substr(0, 4), std::string("\xE8\x03\x00\x00", 4));
+  const auto* base = reinterpret_cast<const uint8_t*>(data.data() + 4);
+  const uint8_t* dupe = base + kResultBlockSize;
+  EXPECT_EQ(GetLE32(base + 4), 0u);
+  EXPECT_NE(GetLE32(dupe + 4), 0u);
+  EXPECT_EQ(dupe[8], 5);
+  EXPECT_EQ(base[11], 8);
+  EXPECT_EQ(data.substr(4 + 12, 8), "/p/a.jpg");
+  EXPECT_EQ(base[20], ' ');
+  EXPECT_EQ(base[267], 4);
+  EXPECT_EQ(GetLE32(base + 284), 0xFFFFFFFEu);
+  EXPECT_EQ(GetLE32(dupe + 284), 0x01020304u);
+  EXPECT_EQ(GetLEDouble(base + 288), 45000.5);
+  EXPECT_EQ(GetLE32(dupe + 296), 640u);
+  EXPECT_EQ(GetLE32(dupe + 300), 480u);
+}
+
+TEST_F(ResultsFileTest, EmptyResultsSaveTheVersionAlone) {
+  const std::string fileName = save("empty.vlr");
+  EXPECT_EQ(inflated(fileName), std::string("\xE8\x03\x00\x00", 4));
+  ASSERT_TRUE(load(fileName).succeeded());
+  EXPECT_TRUE(loaded.FBaseGroups().empty());
+  EXPECT_EQ(host.beeps, 1);
+}
+
+TEST_F(ResultsFileTest, GoneDuplicatesAreLeftOutAndAGoneBaseKeepsItsGroupWhole) {
+  model.removeWhenNoDuplicates = false;
+  AddGroup(model, {"/p/first.jpg"}, {{"/p/a.jpg"}, {"/p/b.jpg"}});
+  AddGroup(model, {"/p/second.jpg"}, {{"/p/c.jpg", 100, 4}, {"/p/d.jpg"}});
+  AddGroup(model, {"/p/third.jpg"}, {{"/p/e.jpg"}});
+  model.UpdateEntriesForPath("/p/b.jpg", std::nullopt);
+  model.UpdateEntriesForPath("/p/second.jpg", std::nullopt);
+  model.UpdateEntriesForPath("/p/third.jpg", std::nullopt);
+  model.UpdateEntriesForPath("/p/e.jpg", std::nullopt);
+  ASSERT_TRUE(load(save("r.vlr")).succeeded());
+
+  EXPECT_EQ(describe(loaded), (std::vector<std::string>{"G 00 /p/first.jpg", "D 0 0 /p/a.jpg", "G 01 /p/second.jpg",
+                                                        "D 4 0 /p/c.jpg", "D 0 0 /p/d.jpg"}));
+  const std::vector<DupeLine> lines = loaded.dupeLines(1, 1);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(SplitDupeLine(lines[0].Text)[2], "Deleted or Moved");
+}
+
+// A file of raw blocks, for the reader's defences.
+std::string blockFile(const std::vector<std::pair<uint32_t, std::string>>& blocks, uint8_t gone = 0) {
+  std::string data("\xE8\x03\x00\x00", 4);
+  for (const auto& [base, path] : blocks) {
+    std::string block(kResultBlockSize, '\0');
+    auto* at = reinterpret_cast<uint8_t*>(block.data());
+    PutLE32(at + 4, base);
+    at[9] = gone;
+    at[11] = static_cast<uint8_t>(path.size());
+    block.replace(12, path.size(), path);
+    at[267] = 200;  // a volume length beyond its capacity
+    data += block;
+  }
+  return data;
+}
+
+TEST_F(ResultsFileTest, ReaderDropsLeadingDuplicatesAndGoneDuplicates) {
+  const std::string data = blockFile({{7, "/orphan"}, {0, "/base"}, {9, "/dupe"}}, 1);
+  ASSERT_TRUE(load(dir.write("r.vlr", compressed(data))).succeeded());
+  EXPECT_EQ(describe(loaded), (std::vector<std::string>{"G 01 /base", "D 0 0 /dupe"}));
+  EXPECT_EQ(loaded.FResultEntries().size(), 2u);
+  EXPECT_EQ(loaded.FResultEntries()[0]->Volume.size(), 13u);
+}
+
+TEST_F(ResultsFileTest, TruncatedDataLoadsTheCompleteBlocks) {
+  const std::string data = blockFile({{0, "/a"}, {1, "/b"}, {0, "/c"}});
+  ASSERT_TRUE(load(dir.write("r.vlr", compressed(data.substr(0, data.size() - 100)))).succeeded());
+  EXPECT_EQ(describe(loaded), (std::vector<std::string>{"G 00 /a", "D 0 0 /b"}));
+
+  const std::string packed = compressed(data);
+  ASSERT_TRUE(load(dir.write("cut.vlr", packed.substr(0, packed.size() / 2))).succeeded());
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(ResultsFileTest, ForeignFilesGiveTheMismatchMessage) {
+  AddGroup(loaded, {"/old"}, {{"/older"}});
+  const std::vector<std::string> files = {
+      dir.write("plain.vlr", blockFile({{0, "/a"}})),             // not zlib data
+      dir.write("version.vlr", compressed("\xE9\x03\x00\x00")),  // another version
+      dir.write("short.vlr", compressed("\xE8\x03")),            // too short
+      dir.write("empty.vlr", ""),
+  };
+  for (const std::string& fileName : files) {
+    host.messages.clear();
+    EXPECT_EQ(load(fileName).status, ResultsFileStatus::VersionMismatch) << fileName;
+    expectOnlyMessage(MessageKind::Error, kMismatch);
+    EXPECT_TRUE(loaded.FBaseGroups().empty());
+    EXPECT_TRUE(loaded.FResultEntries().empty());
+  }
+  EXPECT_EQ(host.beeps, 0);
+  EXPECT_EQ(host.cursorDepth, 0);
+}
+
+TEST_F(ResultsFileTest, DamagedDataShowsItsOwnMessageAndNothing) {
+  std::string packed = compressed(blockFile({{0, "/a"}, {1, "/b"}, {0, "/c"}, {1, "/d"}}));
+  packed[packed.size() - 2] ^= 0x55;  // the checksum no longer matches
+  EXPECT_EQ(load(dir.write("r.vlr", packed)).status, ResultsFileStatus::DamagedData);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
+  EXPECT_NE(host.messages[0].text, kMismatch);
+  EXPECT_FALSE(host.messages[0].text.empty());
+  EXPECT_TRUE(loaded.FResultEntries().empty());
+  EXPECT_TRUE(loaded.shownBases().empty());
+  EXPECT_EQ(host.beeps, 0);
+}
+
+TEST_F(ResultsFileTest, MissingFileShowsItsOwnMessage) {
+  EXPECT_EQ(load(dir.file("absent.vlr")).status, ResultsFileStatus::CannotOpen);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].text.find("absent.vlr"), std::string::npos);
+}
+
+TEST_F(ResultsFileTest, FailedSaveLeavesTheOldFileIntact) {
+  AddGroup(model, {"/p/a.jpg"}, {{"/p/b.jpg"}});
+  const std::string fileName = save("r.vlr");
+  const std::string before = ReadFileBytes(fileName);
+  AddGroup(model, {"/p/c.jpg"}, {{"/p/d.jpg"}});
+  host.messages.clear();
+
+  const ResultsFileOutcome missing = SaveResults(dir.file("absent/r.vlr"), model, host);
+  EXPECT_EQ(missing.status, ResultsFileStatus::CannotCreate);
+  EXPECT_EQ(missing.kind, MessageKind::Error);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("absent")));
+
+  if (::geteuid() != 0) {  // root writes into read-only folders anyway
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
+    EXPECT_FALSE(SaveResults(fileName, model, host).succeeded());
+    ::chmod(dir.path().c_str(), 0755);
+  }
+  EXPECT_EQ(ReadFileBytes(fileName), before);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  EXPECT_EQ(host.cursorDepth, 0);
+}
+
+TEST_F(ResultsFileTest, FailureAfterWritingGivesTheSaveErrorAndNoLeftovers) {
+  AddGroup(model, {"/p/a.jpg"}, {{"/p/b.jpg"}});
+  const std::string target = dir.makeDir("folder.vlr");  // the final rename cannot replace a folder
+  const ResultsFileOutcome outcome = SaveResults(target, model, host);
+  EXPECT_EQ(outcome.status, ResultsFileStatus::WriteFailed);
+  expectOnlyMessage(MessageKind::Error, "There was an error in saving your results list.");
+  EXPECT_TRUE(std::filesystem::is_directory(target));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+}  // namespace
+}  // namespace vl

@@ -1,12 +1,10 @@
 // The lines of the duplicate list: their text, their fields and their order.
-#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <locale.h>
-#include <strings.h>
 
+#include "core/components/sorter.h"
 #include "core/results/results_model.h"
 
 namespace vl {
@@ -41,6 +39,36 @@ void appendField(std::string& line, const std::string& field) {
     line += '"';
   }
   line += kFieldEnd;
+}
+
+// The sort column handed over in the sorter's hint; 1 when the hint is not a whole number.
+int sortColumn(const std::string& hint) {
+  int column = 1;
+  const auto [end, error] = std::from_chars(hint.data(), hint.data() + hint.size(), column);
+  return error == std::errc() && end == hint.data() + hint.size() ? column : 1;
+}
+
+std::string fieldOf(const std::vector<std::string>& fields, int column) {
+  return column >= 0 && column < static_cast<int>(fields.size()) ? fields[static_cast<size_t>(column)] : "";
+}
+
+// The duplicate list's order: the base line (Ers field "*") first, then the column's
+// field, numerically for the number columns and by locale collation otherwise.
+void compareDupeLines(TSorter& sorter, const std::string& s1, const std::string& s2, const std::string& hint,
+                      int& compare) {
+  const int column = sortColumn(hint);
+  const std::vector<std::string> first = SplitDupeLine(s1);
+  if (fieldOf(first, 1) == "*") {
+    compare = -1;
+    return;
+  }
+  const std::vector<std::string> second = SplitDupeLine(s2);
+  if (fieldOf(second, 1) == "*") {
+    compare = 1;
+    return;
+  }
+  const bool numeric = column == 1 || (column >= 3 && column <= 6);
+  compare = sorter.CompareStrings(fieldOf(first, column), fieldOf(second, column), numeric ? stNumeric : stWinCase);
 }
 
 }  // namespace
@@ -107,22 +135,21 @@ std::vector<std::string> SplitDupeLine(const std::string& line) {
 }
 
 void SortDupeLines(std::vector<DupeLine>& lines, int column) {
-  const bool numeric = column == 1 || (column >= 3 && column <= 6);
-  std::stable_sort(lines.begin(), lines.end(), [column, numeric](const DupeLine& a, const DupeLine& b) {
-    const std::vector<std::string> fa = SplitDupeLine(a.Text), fb = SplitDupeLine(b.Text);
-    if (fa[1] == "*") return fb[1] != "*";
-    if (fb[1] == "*") return false;
-    const std::string ka = column < static_cast<int>(fa.size()) ? fa[column] : "";
-    const std::string kb = column < static_cast<int>(fb.size()) ? fb[column] : "";
-    if (numeric) return std::atof(ka.c_str()) < std::atof(kb.c_str());
-    return std::strcoll(ka.c_str(), kb.c_str()) < 0;
-  });
+  TSorter sorter;
+  sorter.setHint(std::to_string(column));
+  sorter.setStringSortType(stCustom);
+  sorter.OnCompareStrings = compareDupeLines;
+  VectorStrings<DupeLine> items(lines, [](const DupeLine& line) { return line.Text; });
+  sorter.setStrings(&items);
+  sorter.SortStrings();
 }
 
 void ResultsModel::sortShownAlphabetically() {
-  std::stable_sort(shown_.begin(), shown_.end(), [](const BaseGroupItem& a, const BaseGroupItem& b) {
-    return strcasecmp(a.Caption.c_str(), b.Caption.c_str()) < 0;
-  });
+  TSorter sorter;
+  sorter.setStringSortType(stWinNoCase);
+  VectorStrings<BaseGroupItem> items(shown_, [](const BaseGroupItem& item) { return item.Caption; });
+  sorter.setStrings(&items);
+  sorter.SortStrings();
   notifyShownChanged();
 }
 

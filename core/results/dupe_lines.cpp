@@ -4,6 +4,7 @@
 #include <ctime>
 #include <locale.h>
 
+#include "core/components/comma_parse.h"
 #include "core/components/sorter.h"
 #include "core/results/results_model.h"
 
@@ -107,32 +108,7 @@ std::string DupeLineText(const TResultEntry& entry, const DateFormatter& formatD
   return line;
 }
 
-std::vector<std::string> SplitDupeLine(const std::string& line) {
-  const auto unquote = [](std::string field) {
-    if (!field.empty() && field.front() == '"' && field.back() == '"')
-      field = field.size() >= 2 ? field.substr(1, field.size() - 2) : "";
-    std::string text;
-    for (size_t i = 0; i < field.size(); ++i) {
-      text += field[i];
-      if (field[i] == '"' && i + 1 < field.size() && field[i + 1] == '"') ++i;
-    }
-    return text;
-  };
-  std::vector<std::string> fields;
-  std::string field;
-  bool quoted = false;
-  for (char c : line) {
-    if (c == '"') quoted = !quoted;
-    if (c == kFieldEnd && !quoted) {
-      fields.push_back(unquote(field));
-      field.clear();
-    } else {
-      field += c;
-    }
-  }
-  fields.push_back(unquote(field));
-  return fields;
-}
+std::vector<std::string> SplitDupeLine(const std::string& line) { return TCommaParse::SplitText(line, kFieldEnd); }
 
 void SortDupeLines(std::vector<DupeLine>& lines, int column) {
   TSorter sorter;

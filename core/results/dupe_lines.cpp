@@ -120,13 +120,4 @@ void SortDupeLines(std::vector<DupeLine>& lines, int column) {
   sorter.SortStrings();
 }
 
-void ResultsModel::sortShownAlphabetically() {
-  TSorter sorter;
-  sorter.setStringSortType(stWinNoCase);
-  VectorStrings<BaseGroupItem> items(shown_, [](const BaseGroupItem& item) { return item.Caption; });
-  sorter.setStrings(&items);
-  sorter.SortStrings();
-  notifyShownChanged();
-}
-
 }  // namespace vl

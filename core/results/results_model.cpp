@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "core/components/sorter.h"
 #include "core/files/paths.h"
 
 namespace vl {
@@ -109,6 +110,15 @@ void ResultsModel::showView(BaseView view) {
       shown_.push_back({FileNameOf(entry->Base->Path), entry->Base});
     }
   }
+  notifyShownChanged();
+}
+
+void ResultsModel::sortShownAlphabetically() {
+  TSorter sorter;
+  sorter.setStringSortType(stWinNoCase);
+  VectorStrings<BaseGroupItem> items(shown_, [](const BaseGroupItem& item) { return item.Caption; });
+  sorter.setStrings(&items);
+  sorter.SortStrings();
   notifyShownChanged();
 }
 

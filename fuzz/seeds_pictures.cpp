@@ -15,10 +15,11 @@ void jpegSeeds(const vl::fuzz::SeedFolder& folder) {
   int n = 0;
   for (auto colour : {JpegColour::Rgb, JpegColour::Grey, JpegColour::Cmyk, JpegColour::Ycck})
     for (bool progressive : {false, true})
-      for (bool arithmetic : {false, true})
-        folder.add("seed" + std::to_string(n++) + ".jpg",
-                   EncodeJpeg(p, {.quality = 75, .progressive = progressive, .arithmetic = arithmetic,
-                                  .subsample420 = n % 2 == 0, .colour = colour}));
+      for (bool arithmetic : {false, true}) {
+        const JpegOptions options{.quality = 75, .progressive = progressive, .arithmetic = arithmetic,
+                                  .subsample420 = n % 2 == 0, .colour = colour};
+        folder.add("seed" + std::to_string(n++) + ".jpg", EncodeJpeg(p, options));
+      }
   folder.add("large.jpg", EncodeJpeg(GradientPicture(420, 130), {.quality = 30}));
 }
 

@@ -32,7 +32,8 @@ void EncodeDatabaseRecord(const TScanEntry& entry, uint8_t* record);
 std::unique_ptr<TScanEntry> DecodeDatabaseRecord(const uint8_t* record);
 
 // Writes every entry that has a fingerprint and Excluded 0, in list order, at zlib
-// level 1. Throws std::runtime_error on any failure (the caller removes the file).
+// level 1. The file is replaced only once the whole database is written: on any
+// failure it throws std::runtime_error and leaves an old file as it was. O(entries).
 void WriteDatabase(const std::string& fileName, const ScanList& entries);
 
 enum class DatabaseOutcome { Invalid, WrongVersion, Readable };
@@ -43,7 +44,8 @@ using DatabaseRecordHandler = std::function<void(std::unique_ptr<TScanEntry>)>;
 // is dropped). Invalid when the version cannot be read (missing, unreadable, empty,
 // not zlib, damaged); WrongVersion when it is not 1000. Throws DatabaseDataError when
 // the data is damaged after the version, after handing over the records read before
-// it. O(file size), one record in memory.
+// it; a read error of the file throws std::runtime_error. O(file size), one record
+// in memory.
 DatabaseOutcome ReadDatabaseRecords(const std::string& fileName, const DatabaseRecordHandler& onRecord);
 // The same over any zlib source (e.g. file bytes in memory).
 DatabaseOutcome ReadDatabaseRecords(ZlibReader& reader, const DatabaseRecordHandler& onRecord);
@@ -58,7 +60,9 @@ enum class LoadAnswer { Continue, Stop };
 // Appends a database's records to List: drops records of a present volume whose file
 // is gone, and (with checkDeleted) files on the deleted list, counting them. A
 // missing file shows its message, sets ScanCancelled and answers Stop; an invalid or
-// other-version file shows its message and answers Continue.
+// other-version file shows its message and answers Continue. DatabaseDataError
+// propagates once the records before the damage are in List, and so does the
+// FileAccessError of a deleted-list check. O(records), plus one CRC per size match.
 LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, int& autoDeletedCount, ScanList& list,
                                 DeletedList& deletedList, Host& host);
 

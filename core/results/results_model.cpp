@@ -69,6 +69,13 @@ void ResultsModel::UpdateEntriesForPath(const std::string& path, const std::opti
   PruneGroups(-1);
 }
 
+void ResultsModel::SetGoneForPaths(const std::vector<std::string>& paths) {
+  const std::unordered_set<std::string> gone(paths.begin(), paths.end());
+  for (const auto& entry : entries_)
+    if (gone.contains(entry->Path)) entry->Gone = 1;
+  PruneGroups(-1);
+}
+
 void ResultsModel::PruneGroups(int index) {
   if (!removeWhenNoDuplicates) return;
   if (index >= 0) {

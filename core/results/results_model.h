@@ -82,6 +82,9 @@ class ResultsModel {
   // Every entry at path moves to newPath (cut to 255 bytes) or, without one, is
   // Gone; then PruneGroups(-1). O(entries + groups).
   void UpdateEntriesForPath(const std::string& path, const std::optional<std::string>& newPath);
+  // "Delete Marked" and "Delete All Marked": every entry at one of the paths is Gone,
+  // then PruneGroups(-1), in one pass. O(entries + groups + paths).
+  void SetGoneForPaths(const std::vector<std::string>& paths);
   // When pruning is on, removes the group at shown position index if fewer than two
   // of its files remain; index -1 checks every group of FBaseGroups, shown or not.
   // O(entries + groups).

@@ -64,6 +64,17 @@ TEST(ResultsModelPruning, PruningUnderTheMarkedViewReachesGroupsNotShown) {
   EXPECT_TRUE(model.FResultEntries().empty());
 }
 
+TEST(ResultsModelPruning, DeletingSeveralFilesAtOnceMarksEveryEntryGone) {
+  ResultsModel model;
+  AddGroup(model, {"/p/a.jpg"}, {{"/p/shared.jpg"}, {"/p/b.jpg"}});
+  AddGroup(model, {"/p/c.jpg"}, {{"/p/shared.jpg"}});
+  AddGroup(model, {"/p/d.jpg"}, {{"/p/e.jpg"}, {"/p/f.jpg"}});
+  model.SetGoneForPaths({"/p/shared.jpg", "/p/e.jpg"});
+  EXPECT_EQ(Captions(model.FBaseGroups()), (std::vector<std::string>{"a.jpg (2)", "d.jpg (2)"}));
+  EXPECT_EQ(linePaths(model.dupeLines(0, 2)), (std::vector<std::string>{"/p/a.jpg", "/p/b.jpg"}));
+  EXPECT_EQ(linePaths(model.dupeLines(1, 2)), (std::vector<std::string>{"/p/d.jpg", "/p/f.jpg"}));
+}
+
 TEST(ResultsModelPruning, RenameKeepsTheGroupAndCutsLongPaths) {
   ResultsModel model;
   AddGroup(model, {"/p/a.jpg"}, {{"/p/b.jpg"}});

@@ -100,6 +100,8 @@ ResultsFileOutcome outcome(ResultsFileStatus status, std::string message) {
   return {status, fine ? MessageKind::Information : MessageKind::Error, std::move(message)};
 }
 
+// True when the data begins with the version word; false when it is too short, not
+// zlib data or of another version. A read error of the file throws.
 bool readVersion(ZlibReader& reader) {
   uint8_t version[4];
   try {
@@ -139,10 +141,10 @@ ResultsFileOutcome loadInto(const std::string& fileName, ResultsModel& model) {
   std::unique_ptr<ZlibFileReader> reader;
   try {
     reader = std::make_unique<ZlibFileReader>(fileName);
+    if (!readVersion(*reader)) return outcome(ResultsFileStatus::VersionMismatch, kVersionMismatch);
   } catch (const std::exception& e) {
     return outcome(ResultsFileStatus::CannotOpen, e.what());
   }
-  if (!readVersion(*reader)) return outcome(ResultsFileStatus::VersionMismatch, kVersionMismatch);
   try {
     model.setGroups(readGroups(*reader, model));
   } catch (const std::exception& e) {

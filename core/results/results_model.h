@@ -50,7 +50,7 @@ enum class BaseView { AllDupes, Marked };
 // date and long time).
 using DateFormatter = std::function<std::string(double)>;
 // The date-time double (days since 1899-12-30, local time) as strftime "%x %X" under
-// the environment's locale; empty for a value outside the years 100 to 9999.
+// the environment's locale; empty for a value outside the years 1 to 9999.
 std::string DefaultDateText(double dateTime);
 
 // Owns every result entry (FResultEntries, in creation order: group by group, the

@@ -211,10 +211,14 @@ TEST_F(ResultsFileTest, DamagedDataShowsItsOwnMessageAndNothing) {
   EXPECT_EQ(host.beeps, 0);
 }
 
-TEST_F(ResultsFileTest, MissingFileShowsItsOwnMessage) {
-  EXPECT_EQ(load(dir.file("absent.vlr")).status, ResultsFileStatus::CannotOpen);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_NE(host.messages[0].text.find("absent.vlr"), std::string::npos);
+TEST_F(ResultsFileTest, UnreadableFilesShowTheirOwnMessage) {
+  for (const std::string& fileName : {dir.file("absent.vlr"), dir.makeDir("folder.vlr")}) {
+    host.messages.clear();
+    EXPECT_EQ(load(fileName).status, ResultsFileStatus::CannotOpen) << fileName;
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].text.find(fileName), std::string::npos);
+  }
+  EXPECT_EQ(host.cursorDepth, 0);
 }
 
 TEST_F(ResultsFileTest, FailedSaveLeavesTheOldFileIntact) {

@@ -1,6 +1,7 @@
 // Settings file: profile semantics, the setting globals and the property store's keys.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include "core/settings/ini_file.h"
 #include "core/settings/property_store.h"
@@ -40,12 +41,13 @@ TEST_F(SettingsTest, AppPathsFollowTheOverrideWithoutLowerCasing) {
   EXPECT_EQ(AppIniFileName(), mixed + "/velloran.ini");
 }
 
-TEST_F(SettingsTest, AppDirFallsBackToTheUserConfigFolder) {
+TEST_F(SettingsTest, AppDirWithoutOverrideIsAWritableFolder) {
   unsetenv("VELLORAN_APPDIR");
   ResetAppPaths();
-  // The test program's own folder is writable here, so that is the portable choice.
+  // The test program's own folder is writable here, so it is the portable choice.
   ASSERT_FALSE(AppDir().empty());
   EXPECT_EQ(AppDir().back(), '/');
+  EXPECT_EQ(access(AppDir().c_str(), W_OK), 0);
   EXPECT_EQ(AppIniFileName(), AppDir() + "velloran.ini");
 }
 

@@ -79,8 +79,7 @@ std::optional<double> wholeNumber(const std::string& text) {
   if (first == std::string::npos) return std::nullopt;
   const size_t last = text.find_last_not_of(' ');
   const std::string number = text.substr(first, last - first + 1);
-  const std::string separator = nl_langinfo_l(RADIXCHAR, userLocale());
-  const std::string allowed = "0123456789+-eE" + separator;
+  static const std::string allowed = std::string("0123456789+-eE") + nl_langinfo_l(RADIXCHAR, userLocale());
   if (number.find_first_not_of(allowed) != std::string::npos) return std::nullopt;
   char* end = nullptr;
   const double value = strtod_l(number.c_str(), &end, userLocale());

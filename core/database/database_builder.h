@@ -1,0 +1,43 @@
+// Building image databases from folders and extending and freshening existing ones.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/host.h"
+#include "core/scan/scan_entry.h"
+
+namespace vl {
+
+// How a database operation ended.
+enum class BuildOutcome {
+  Written,    // the database was written; "Database saved in ..." was shown
+  Cancelled,  // ScanCancelled stopped it (or a missing database); the file is untouched, no message
+  Refused,    // an error message was shown (nothing to add, not a readable database); untouched
+  Failed,     // writing failed: "Error in creating database."; an old file is untouched
+};
+
+// Drops records that are not pictures or whose file is gone, and fingerprints every
+// record without a fingerprint; a picture that cannot be read keeps none. Panel 1
+// shows "i / n", and events run and ScanCancelled is tested at each position (the
+// walk stops when it is set). O(records) plus one decode per fingerprinted picture.
+void FingerprintRecords(ScanList& list, Host& host);
+
+// Sorts records by path, case-insensitively by the locale. O(n log n) comparisons.
+void SortRecordsByPath(ScanList& list);
+
+// New Database: gathers the pictures directly inside the folder entries, fingerprints
+// them and writes them sorted by path to fileName, replacing an existing file only
+// once the new one is complete. ScanCancelled is cleared first. Status in panel 0,
+// progress in panel 1, a beep and the summary message at the end.
+BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::string>& folders, Host& host);
+
+// Add to Database: adds the pictures of the folder entries whose exact paths are not
+// recorded yet, with `freshen` re-reads recorded pictures on present volumes whose
+// size or date changed and drops those gone, and rewrites the database through
+// fileName + ".new". A name without the ".VDB" extension or a database that is not
+// readable is refused and left unchanged.
+BuildOutcome AddToDatabase(const std::string& fileName, const std::vector<std::string>& folders, bool freshen,
+                           Host& host);
+
+}  // namespace vl

@@ -1,19 +1,79 @@
-// velloran-cli db new / db add: placeholder until the commands are built.
+// velloran-cli db new / db add: build a database from folders or extend and freshen one.
+#include <string>
+#include <vector>
+
 #include "cli/arguments.h"
+#include "cli/cli_host.h"
 #include "cli/commands.h"
+#include "core/database/database_builder.h"
+#include "core/scan/folder_lists.h"
+#include "core/settings/settings.h"
 
 namespace vl::cli {
 
-int RunDbNew(const Args& args) {
-  static const char* usage = "usage: velloran-cli db new FILE.VDB [--subfolders] FOLDER...\n";
+namespace {
+
+// The folder entries of the operands after FILE.VDB, each expanded with its
+// subfolders (sorted, case-insensitive duplicates removed) when asked.
+std::vector<std::string> FolderEntries(const ParsedArgs& parsed) {
+  const auto& operands = parsed.operands();
+  std::vector<std::string> folders(operands.begin() + 1, operands.end());
+  if (!parsed.has("subfolders")) return folders;
+  std::vector<std::string> expanded;
+  for (const auto& folder : folders) AddFolderToList(expanded, folder, true, {});
+  return expanded;
+}
+
+int ExitFor(BuildOutcome outcome) {
+  switch (outcome) {
+    case BuildOutcome::Written:
+      return ExitOk;
+    case BuildOutcome::Cancelled:
+      return ExitCancelled;
+    default:
+      return ExitFailure;
+  }
+}
+
+// Parses, checks the operands and runs the operation with the CLI host.
+template <typename Operation>
+int RunBuild(const Args& args, const char* usage, const std::vector<std::string>& flags, Operation operation) {
   if (WantsHelp(args, usage)) return ExitOk;
-  return UsageFailure("db new: not built yet", usage);
+  const ParsedArgs parsed(args, {"jobs"}, flags);
+  parsed.intValue("jobs", 1);
+  if (parsed.operands().size() < 2) return UsageFailure("needs a database file and at least one folder", usage);
+  LoadSettings();
+  InstallCancelOnInterrupt();
+  CliHost host(1);
+  return ExitFor(operation(parsed.operands()[0], FolderEntries(parsed), parsed, host));
+}
+
+}  // namespace
+
+int RunDbNew(const Args& args) {
+  static const char* usage =
+      "usage: velloran-cli db new FILE.VDB [--subfolders] FOLDER...\n"
+      "\n"
+      "Writes a database of the pictures directly inside each FOLDER (with --subfolders\n"
+      "also of every folder below), replacing FILE.VDB once the new file is complete.\n"
+      "--jobs N and --no-cache are accepted and ignored. Exit status: 0 written,\n"
+      "1 after an error message, 2 bad usage, 130 cancelled.\n";
+  return RunBuild(args, usage, {"subfolders", "no-cache"},
+                  [](const std::string& file, const std::vector<std::string>& folders, const ParsedArgs&,
+                     CliHost& host) { return NewDatabase(file, folders, host); });
 }
 
 int RunDbAdd(const Args& args) {
-  static const char* usage = "usage: velloran-cli db add FILE.VDB [--no-freshen] [--subfolders] FOLDER...\n";
-  if (WantsHelp(args, usage)) return ExitOk;
-  return UsageFailure("db add: not built yet", usage);
+  static const char* usage =
+      "usage: velloran-cli db add FILE.VDB [--no-freshen] [--subfolders] FOLDER...\n"
+      "\n"
+      "Adds the pictures of each FOLDER not yet recorded under the same path and, unless\n"
+      "--no-freshen, re-reads recorded pictures that changed and drops those gone.\n"
+      "--jobs N and --no-cache are accepted and ignored. Exit status: 0 written,\n"
+      "1 after an error message, 2 bad usage, 130 cancelled.\n";
+  return RunBuild(args, usage, {"subfolders", "no-freshen", "no-cache"},
+                  [](const std::string& file, const std::vector<std::string>& folders, const ParsedArgs& parsed,
+                     CliHost& host) { return AddToDatabase(file, folders, !parsed.has("no-freshen"), host); });
 }
 
 }  // namespace vl::cli

@@ -40,7 +40,7 @@ template <typename Operation>
 int RunBuild(const Args& args, const char* usage, const std::vector<std::string>& flags, Operation operation) {
   if (WantsHelp(args, usage)) return ExitOk;
   const ParsedArgs parsed(args, {"jobs"}, flags);
-  parsed.intValue("jobs", 1);
+  parsed.intValue("jobs", 1);  // --jobs is not used yet, but its value must be a number
   if (parsed.operands().size() < 2) return UsageFailure("needs a database file and at least one folder", usage);
   LoadSettings();
   InstallCancelOnInterrupt();

@@ -117,16 +117,11 @@ bool IsReadableDatabase(const std::string& fileName) {
   }
 }
 
-// Loads the database into list; false (after the loader's or an error message) when
-// it is missing, invalid, of another version or damaged.
+// Loads the database into list; false (after the loader's message) when it is
+// missing, invalid or of another version. Damaged data throws.
 bool LoadExisting(const std::string& fileName, ScanList& list, Host& host) {
   const bool readable = IsReadableDatabase(fileName);
-  try {
-    Gather({fileName}, list, host);
-  } catch (const std::exception& e) {
-    host.showMessage(MessageKind::Error, e.what());
-    return false;
-  }
+  Gather({fileName}, list, host);
   return readable;
 }
 
@@ -194,6 +189,23 @@ BuildOutcome AddSteps(const std::string& fileName, const std::vector<std::string
   return Replace(fileName, database, host);
 }
 
+// Runs the steps of an operation inside its hourglass cursor and its end steps; a
+// failure while gathering (a damaged database among the entries) shows its text and
+// writes nothing.
+template <typename Steps>
+BuildOutcome RunOperation(Host& host, Steps steps) {
+  Clock::time_point start = Clock::now();
+  CursorGuard cursor(host, BusyCursor::Hourglass);
+  BuildOutcome outcome;
+  try {
+    outcome = steps(start);
+  } catch (const std::exception& e) {
+    host.showMessage(MessageKind::Error, e.what());
+    outcome = BuildOutcome::Refused;
+  }
+  return Finish(outcome, start, host);
+}
+
 }  // namespace
 
 void FingerprintRecords(ScanList& list, Host& host) {
@@ -224,9 +236,7 @@ void SortRecordsByPath(ScanList& list) {
 
 BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::string>& folders, Host& host) {
   ScanCancelled = false;
-  Clock::time_point start = Clock::now();
-  CursorGuard cursor(host, BusyCursor::Hourglass);
-  return Finish(NewDatabaseSteps(fileName, folders, host, start), start, host);
+  return RunOperation(host, [&](Clock::time_point& start) { return NewDatabaseSteps(fileName, folders, host, start); });
 }
 
 BuildOutcome AddToDatabase(const std::string& fileName, const std::vector<std::string>& folders, bool freshen,
@@ -236,9 +246,8 @@ BuildOutcome AddToDatabase(const std::string& fileName, const std::vector<std::s
     host.showMessage(MessageKind::Error, fileName + "\n\nis not a VL Database (*.VDB) file.");
     return BuildOutcome::Refused;
   }
-  Clock::time_point start = Clock::now();
-  CursorGuard cursor(host, BusyCursor::Hourglass);
-  return Finish(AddSteps(fileName, folders, freshen, host, start), start, host);
+  return RunOperation(host,
+                      [&](Clock::time_point& start) { return AddSteps(fileName, folders, freshen, host, start); });
 }
 
 }  // namespace vl

@@ -200,6 +200,19 @@ TEST_F(DatabaseBuilderTest, AddRefusesWhatIsNotAReadableDatabase) {
   EXPECT_EQ(test::ReadFileBytes(other), before);
 }
 
+TEST_F(DatabaseBuilderTest, AddOntoDamagedDataReportsAndKeepsTheDatabase) {
+  BuildNew();
+  std::string damaged = test::ReadFileBytes(db_);
+  ASSERT_GT(damaged.size(), 60u);
+  for (size_t i = 20; i < 60; ++i) damaged[i] = '\xff';
+  dir_.write("pics.vdb", damaged);
+  host_.messages.clear();
+  EXPECT_EQ(AddToDatabase(db_, {pics_}, true, host_), BuildOutcome::Refused);
+  EXPECT_EQ(host_.messages.size(), 1u);
+  EXPECT_EQ(test::ReadFileBytes(db_), damaged);
+  EXPECT_EQ(host_.cursorDepth, 0);
+}
+
 TEST_F(DatabaseBuilderTest, AddWriteFailureKeepsTheDatabase) {
   BuildNew();
   const std::string before = test::ReadFileBytes(db_);

@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cstdio>
 #include <exception>
-#include <string_view>
 #include <unordered_set>
 
 #include "core/components/sorter.h"

@@ -89,7 +89,7 @@ TEST_F(DatabaseBuilderTest, NewDatabaseWithoutPicturesWritesNothing) {
   EXPECT_FALSE(std::filesystem::exists(db_));
 }
 
-TEST_F(DatabaseBuilderTest, NewDatabaseWriteFailureReportsAndKeepsTheOldFile) {
+TEST_F(DatabaseBuilderTest, NewDatabaseWriteFailureIsReported) {
   EXPECT_EQ(NewDatabase(dir_.file("no/such/folder/x.vdb"), {pics_}, host_), BuildOutcome::Failed);
   ASSERT_EQ(host_.messages.size(), 1u);
   EXPECT_EQ(host_.messages[0].text, "Error in creating database.");

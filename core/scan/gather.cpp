@@ -1,0 +1,63 @@
+// Gathering: turning a folder list (folders and database files) into a scan list.
+#include "core/scan/gather.h"
+
+#include "core/database/database_file.h"
+#include "core/database/volume_table.h"
+#include "core/files/dir_listing.h"
+#include "core/files/paths.h"
+
+namespace vl {
+
+namespace {
+
+bool passesMask(const std::string& name, const std::string& upperMask) {
+  if (upperMask == "*.*") return true;
+  const std::string ext = UpperAscii(ExtensionOf(name));
+  return !ext.empty() && upperMask.find(ext) != std::string::npos;
+}
+
+std::unique_ptr<TScanEntry> entryOf(const std::string& path, const DirItem& item) {
+  auto entry = std::make_unique<TScanEntry>();
+  entry->Path = CutText(path, MaxPathLength);
+  entry->Volume = CutText(VolumeLabelOfPath(entry->Path), MaxVolumeLength);
+  entry->Size = item.Size;
+  entry->FileDate = item.FileDate;
+  return entry;
+}
+
+void gatherFolder(const std::string& folder, const std::string& upperMask, int& autoDeletedCount, bool checkDeleted,
+                  ScanList& target, DeletedList& deletedList) {
+  const std::string prefix = AddSlash(folder);
+  for (const DirItem& item : ListDirectory(prefix)) {
+    if (item.IsHidden || item.IsDirectory || !passesMask(item.Name, upperMask)) continue;
+    const std::string path = prefix + item.Name;
+    if (checkDeleted && deletedList.IsDeletedFile(path, item.Size)) {
+      ++autoDeletedCount;
+      continue;
+    }
+    target.push_back(entryOf(path, item));
+  }
+}
+
+}  // namespace
+
+bool IsDatabaseEntry(const std::string& entry) { return UpperAscii(ExtensionOf(entry)) == ".VDB"; }
+
+void LoadFileList(const std::vector<std::string>& folderList, const std::string& mask, int& autoDeletedCount,
+                  bool checkDeleted, ScanList& target, DeletedList& deletedList, Host& host) {
+  autoDeletedCount = 0;
+  const std::string upperMask = UpperAscii(mask);
+  for (const std::string& entry : folderList) {
+    host.processEvents();
+    if (ScanCancelled) return;
+    if (IsDatabaseEntry(entry)) {
+      if (LoadDatabaseIntoList(entry, checkDeleted, autoDeletedCount, target, deletedList, host) == LoadAnswer::Stop) {
+        return;
+      }
+      continue;
+    }
+    gatherFolder(entry, upperMask, autoDeletedCount, checkDeleted, target, deletedList);
+  }
+}
+
+}  // namespace vl

@@ -1,0 +1,243 @@
+// The scan driver: from the two folder lists to result groups, with status, cancel and summary.
+#include "core/scan/scan_driver.h"
+
+#include <chrono>
+#include <cmath>
+#include <exception>
+#include <optional>
+
+#include "core/database/volume_table.h"
+#include "core/files/paths.h"
+#include "core/scan/gather.h"
+#include "core/scan/marking.h"
+#include "core/scan/pairing.h"
+#include "core/scan/read_images.h"
+#include "core/settings/settings.h"
+
+namespace vl {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::unique_ptr<TResultEntry> resultOf(const TScanEntry& file, TResultEntry* base, int errors) {
+  auto entry = std::make_unique<TResultEntry>();
+  entry->Base = base;
+  entry->Errors = static_cast<uint8_t>(errors);
+  entry->Path = file.Path;
+  entry->Volume = file.Volume;
+  entry->Size = file.Size;
+  entry->FileDate = file.FileDate;
+  entry->Width = file.Width;
+  entry->Height = file.Height;
+  return entry;
+}
+
+std::string summaryText(int duplicates, double seconds, int marked, int autoDeleted) {
+  return "Finished Scanning for Duplicates.\n\nFound " + std::to_string(duplicates) + " possible duplicates in " +
+         ElapsedText(seconds) + ".\n\n" + std::to_string(marked) + " files marked for Delete.\n\n" +
+         std::to_string(autoDeleted) + " files automatically deleted.";
+}
+
+double secondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// One run of StartScan: the two scan lists and the counters live as long as it does.
+class ScanRun {
+ public:
+  ScanRun(ResultsModel& results, DeletedList& deletedList, ScanHost& host, int scanMode, const std::string& mask)
+      : results_(results), deletedList_(deletedList), host_(host), scanMode_(scanMode), mask_(mask) {}
+
+  // Gathers and pairs; true when the pairing ran to its end. May throw.
+  bool run(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders);
+
+  // The closing step: the scan lists are freed with every entry and fingerprint.
+  void freeLists() {
+    FreeScanList(base_);
+    FreeScanList(compare_);
+  }
+
+  int markedCount = 0;
+  int autoDeletedCount = 0;
+  bool compareListEmpty = false;
+
+ private:
+  bool status(const std::string& phase);
+  bool gather(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders);
+  bool pair();
+  bool readImages();
+  bool progress(size_t index, size_t count);
+  void addGroup(const PairedGroup& group);
+
+  ResultsModel& results_;
+  DeletedList& deletedList_;
+  ScanHost& host_;
+  int scanMode_;
+  std::string mask_;
+  ScanList base_;
+  ScanList compare_;
+};
+
+bool ScanRun::status(const std::string& phase) {
+  host_.setStatus(1, phase);
+  host_.processEvents();
+  return !ScanCancelled;
+}
+
+bool ScanRun::run(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders) {
+  if (!gather(baseFolders, compareFolders)) return false;
+  if (compare_.empty()) {
+    compareListEmpty = true;
+    host_.beep();
+    host_.showMessage(MessageKind::Error, "The Compare List contained no files.\n\n" +
+                                              std::to_string(autoDeletedCount) + " files were automatically deleted.");
+    return false;
+  }
+  return pair();
+}
+
+bool ScanRun::gather(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders) {
+  int baseDeleted = 0;
+  host_.setStatus(1, "Loading Base List.");
+  host_.processEvents();
+  LoadFileList(baseFolders, mask_, baseDeleted, false, base_, deletedList_, host_);
+  host_.processEvents();
+  if (ScanCancelled || !status("Loading Compare List.")) return false;
+  const bool checkDeleted = UseDeletedList && !base_.empty();
+  LoadFileList(compareFolders, mask_, autoDeletedCount, checkDeleted, compare_, deletedList_, host_);
+  host_.processEvents();
+  return !ScanCancelled;
+}
+
+bool ScanRun::readImages() {
+  host_.setStatus(1, "Reading Base Images");
+  ReadImages(base_, nullptr, host_);
+  if (ScanCancelled) return false;
+  host_.setStatus(1, "Reading Compare Images");
+  ReadImages(compare_, &base_, host_);
+  if (ScanCancelled) return false;
+  host_.setStatus(1, "Comparing Images");
+  host_.setStatus(2, "");
+  return true;
+}
+
+bool ScanRun::progress(size_t index, size_t count) {
+  host_.setStatus(2, std::to_string(index + 1) + " / " + std::to_string(count));
+  host_.processEvents();
+  return !ScanCancelled;
+}
+
+bool ScanRun::pair() {
+  const PairingProgress onProgress = [this](size_t index, size_t count) { return progress(index, count); };
+  const GroupSink onGroup = [this](const PairedGroup& group) { addGroup(group); };
+  const bool self = base_.empty();
+  const bool withSize = scanMode_ == ScanNamesAndSize;
+  switch (scanMode_) {
+    case ScanNames:
+    case ScanNamesAndSize:
+      return self ? PairNamesSelf(compare_, withSize, onProgress, onGroup)
+                  : PairNamesAgainstBase(base_, compare_, withSize, onProgress, onGroup);
+    case ScanContents:
+      return self ? PairContentsSelf(compare_, onProgress, onGroup)
+                  : PairContentsAgainstBase(base_, compare_, onProgress, onGroup);
+    default:
+      if (!readImages()) return false;
+      return self ? PairImagesSelf(compare_, FuzzFactor, onProgress, onGroup)
+                  : PairImagesAgainstBase(base_, compare_, FuzzFactor, onProgress, onGroup);
+  }
+}
+
+void ScanRun::addGroup(const PairedGroup& group) {
+  const TScanEntry& head = base_.empty() ? *compare_[group.head] : *base_[group.head];
+  TResultEntry* base = results_.appendEntry(resultOf(head, nullptr, 0));
+  TResultEntry* last = base;
+  for (const PairedDuplicate& found : group.duplicates) {
+    const TScanEntry& file = *compare_[found.index];
+    auto entry = resultOf(file, base, found.errors);
+    if (AutoMarkDuplicate(scanMode_, head, file, found.errors)) {
+      entry->Marked = 1;
+      ++markedCount;
+    }
+    last->Next = results_.appendEntry(std::move(entry));
+    last = last->Next;
+  }
+  results_.appendGroup(GroupCaption(*base, static_cast<int>(group.duplicates.size())), base);
+  host_.groupAdded();
+}
+
+}  // namespace
+
+std::string ElapsedText(double seconds) {
+  const long long total = seconds > 0 ? static_cast<long long>(std::floor(seconds)) : 0;
+  const long long secs = total % 60;
+  return std::to_string(total / 3600) + ":" + std::to_string(total / 60 % 60) + ":" + (secs < 10 ? "0" : "") +
+         std::to_string(secs);
+}
+
+ScanDriver::ScanDriver(ResultsModel& results, DeletedList& deletedList, ScanHost& host, ScanTuning tuning)
+    : results_(results), deletedList_(deletedList), host_(host), tuning_(tuning) {}
+
+ScanResult ScanDriver::StartScan(int scanMode, const std::string& mask, const std::vector<std::string>& baseFolders,
+                                 const std::vector<std::string>& compareFolders) {
+  ScanResult result;
+  results_.ClearResults();
+  host_.resultsCleared();
+  host_.processEvents();
+  if (compareFolders.empty()) {
+    host_.showMessage(MessageKind::Information, "You must first Add some folders to Scan.");
+    host_.openFoldersDialog();
+    result.end = ScanEnd::NoFolders;
+    return result;
+  }
+
+  const Clock::time_point scanStart = Clock::now();
+  host_.scanRunning(true);
+  std::optional<CursorGuard> cursor(std::in_place, host_, BusyCursor::AppStarting);
+  ScanCancelled = false;
+  host_.setStatus(1, "Getting Drive Information.");
+  host_.setStatus(2, "");
+  host_.processEvents();
+
+  std::optional<std::string> failure;
+  bool completed = false;
+  ScanRun run(results_, deletedList_, host_, scanMode, mask);
+  try {
+    RefreshVolumeTable();
+    if (UseDeletedList) deletedList_.LoadDeletedList(host_);
+    completed = run.run(baseFolders, compareFolders);
+  } catch (const std::exception& error) {
+    failure = error.what();
+  }
+  result.markedCount = run.markedCount;
+  result.autoDeletedCount = run.autoDeletedCount;
+
+  // Closing steps, on every way out.
+  run.freeLists();
+  cursor.reset();
+  host_.scanRunning(false);
+  host_.setStatus(1, "Ready To Scan");
+  host_.setStatus(2, "");
+  if (ScanCancelled) {
+    host_.beep();
+    host_.showMessage(MessageKind::Information, "Scan Canceled.");
+    result.end = ScanEnd::Cancelled;
+  } else if (failure) {
+    host_.showMessage(MessageKind::Error, *failure);
+    result.end = ScanEnd::Failed;
+  } else if (run.compareListEmpty) {
+    result.end = ScanEnd::EmptyCompareList;
+  }
+  result.duplicates = results_.duplicateCount();
+  if (!completed || result.end != ScanEnd::Completed) return result;
+
+  PropagateMarks(results_);
+  host_.showFirstGroup();
+  host_.beep();
+  host_.processEvents();
+  result.summary = summaryText(result.duplicates, secondsSince(scanStart), result.markedCount, result.autoDeletedCount);
+  host_.showMessage(MessageKind::Information, result.summary);
+  return result;
+}
+
+}  // namespace vl

@@ -1,0 +1,18 @@
+// The auto-mark rules applied while groups are built, and the propagation of marks.
+#pragma once
+
+#include "core/results/results_model.h"
+#include "core/scan/scan_entry.h"
+
+namespace vl {
+
+// Whether a new duplicate d of head h (with `errors`) is marked for deletion in
+// scanMode, by AutoMarkDelete and the Mark* thresholds. Differences are taken
+// without overflow and compared by absolute value.
+bool AutoMarkDuplicate(int scanMode, const TScanEntry& head, const TScanEntry& duplicate, int errors);
+
+// Marks every entry whose path is marked in any group, so that a file marked as a
+// duplicate somewhere is marked wherever it occurs. O(entries).
+void PropagateMarks(ResultsModel& results);
+
+}  // namespace vl

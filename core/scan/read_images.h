@@ -1,0 +1,18 @@
+// The fingerprinting pass of an image scan.
+#pragma once
+
+#include "core/host.h"
+#include "core/scan/scan_entry.h"
+
+namespace vl {
+
+// Gives every picture of the list its fingerprint, width and height: entries that
+// have one (from a database) are kept as they are; an entry whose path occurs in
+// `second` takes a copy of that entry's fingerprint; other pictures are decoded.
+// Entries without a picture extension, and files gone from a mounted volume, are
+// removed; pictures that cannot be decoded stay without a fingerprint. Every 10
+// positions the counter goes to panel 2, events run and ScanCancelled stops the
+// pass. Cost: one decode per new picture; O(n + m) for the path lookup.
+void ReadImages(ScanList& list, const ScanList* second, Host& host);
+
+}  // namespace vl

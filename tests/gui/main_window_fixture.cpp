@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <cstdlib>
@@ -39,7 +40,7 @@ void ModalAnswerer::poll() {
   if (modal == nullptr || !modal->isVisible()) return;
   if (auto* box = qobject_cast<QMessageBox*>(modal)) {
     messages << box->text();
-    QAbstractButton* answer = box->defaultButton() != nullptr ? box->defaultButton() : box->buttons().value(0);
+    QAbstractButton* answer = box->defaultButton() != nullptr ? static_cast<QAbstractButton*>(box->defaultButton()) : box->buttons().value(0);
     if (answer != nullptr) answer->click();
     return;
   }

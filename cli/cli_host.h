@@ -3,15 +3,15 @@
 
 #include <string>
 
-#include "core/host.h"
+#include "core/scan/scan_driver.h"
 
 namespace vl::cli {
 
 // Phase texts and messages go to standard error, one per line. While standard
 // error is a terminal, the progress counter is redrawn in place; otherwise it is
 // not printed. The scan shows progress in panel 2, the database operations in
-// panel 1. Questions are answered Yes.
-class CliHost : public Host {
+// panel 1. Questions are answered Yes. The scan's window calls do nothing here.
+class CliHost : public ScanHost {
  public:
   explicit CliHost(int progressPanel = 2);
   ~CliHost() override;

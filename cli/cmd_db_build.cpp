@@ -5,23 +5,18 @@
 #include "cli/arguments.h"
 #include "cli/cli_host.h"
 #include "cli/commands.h"
+#include "cli/folder_entries.h"
 #include "core/database/database_builder.h"
-#include "core/scan/folder_lists.h"
 #include "core/settings/settings.h"
 
 namespace vl::cli {
 
 namespace {
 
-// The folder entries of the operands after FILE.VDB, each expanded with its
-// subfolders (sorted, case-insensitive duplicates removed) when asked.
+// The folder operands after FILE.VDB.
 std::vector<std::string> FolderEntries(const ParsedArgs& parsed) {
   const auto& operands = parsed.operands();
-  std::vector<std::string> folders(operands.begin() + 1, operands.end());
-  if (!parsed.has("subfolders")) return folders;
-  std::vector<std::string> expanded;
-  for (const auto& folder : folders) AddFolderToList(expanded, folder, true, {});
-  return expanded;
+  return ExpandFolderEntries({operands.begin() + 1, operands.end()}, parsed.has("subfolders"));
 }
 
 int ExitFor(BuildOutcome outcome) {

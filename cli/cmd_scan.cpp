@@ -1,13 +1,130 @@
-// velloran-cli scan: placeholder until the command is built.
+// velloran-cli scan: a whole scan from two folder lists, the groups on standard output.
+#include <cstdio>
+#include <string>
+#include <vector>
+
 #include "cli/arguments.h"
+#include "cli/cli_host.h"
 #include "cli/commands.h"
+#include "cli/folder_entries.h"
+#include "cli/results_printer.h"
+#include "core/results/results_file.h"
+#include "core/results/results_model.h"
+#include "core/scan/deleted_list.h"
+#include "core/scan/folder_lists.h"
+#include "core/scan/scan_driver.h"
+#include "core/settings/settings.h"
 
 namespace vl::cli {
 
+namespace {
+
+const char* const Usage =
+    "usage: velloran-cli scan [--mode images|names|names-size|contents] [--mask TEXT]\n"
+    "         [--base ENTRY]... [--compare ENTRY]... [--base-list FILE] [--compare-list FILE]\n"
+    "         [--subfolders] [--fuzz N] [--use-deleted-list | --no-deleted-list]\n"
+    "         [--save-results FILE.vlr] [--jobs N] [--no-cache] [--reference]\n"
+    "\n"
+    "Scans the compare entries against themselves, or against the base entries when\n"
+    "there are any. An ENTRY is a folder or a database file; a list FILE holds one\n"
+    "entry per line. --subfolders adds every folder below each folder entry. The mask\n"
+    "defaults to the image files; the fuzz factor and the deleted-list use default to\n"
+    "the settings file. --jobs sets the worker threads (0: one per core), --no-cache\n"
+    "leaves the fingerprint cache alone, --reference runs the plain pairing loops.\n"
+    "\n"
+    "Output: per group \"G<TAB>marked<TAB>base path\", then per duplicate\n"
+    "\"D<TAB>errors<TAB>marked<TAB>path\". Messages go to standard error.\n"
+    "Exit status: 0 scanned to the end, 1 after an error message, 2 bad usage or\n"
+    "nothing to compare, 130 cancelled.\n";
+
+const char* const ImageFilesMask = "*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf";
+
+int ScanModeNamed(const std::string& name) {
+  static const char* const names[] = {"images", "names", "names-size", "contents"};
+  for (int mode = ScanImages; mode <= ScanContents; ++mode)
+    if (name == names[mode]) return mode;
+  throw UsageError{"unknown mode: " + name};
+}
+
+// The entries of the list file (when given) followed by the repeated option's values.
+std::vector<std::string> FolderEntries(const ParsedArgs& parsed, const std::string& listOption,
+                                       const std::string& entryOption) {
+  std::vector<std::string> entries;
+  if (auto listFile = parsed.value(listOption)) entries = LoadFolderListFile(*listFile);
+  for (const auto& entry : parsed.values(entryOption)) entries.push_back(entry);
+  return ExpandFolderEntries(entries, parsed.has("subfolders"));
+}
+
+// Applies the options that override the settings file's values.
+void ApplySettingOptions(const ParsedArgs& parsed) {
+  FuzzFactor = parsed.intValue("fuzz", FuzzFactor);
+  if (FuzzFactor < 0) throw UsageError{"--fuzz must not be negative"};
+  if (parsed.has("use-deleted-list") && parsed.has("no-deleted-list"))
+    throw UsageError{"--use-deleted-list and --no-deleted-list exclude each other"};
+  if (parsed.has("use-deleted-list")) UseDeletedList = true;
+  if (parsed.has("no-deleted-list")) UseDeletedList = false;
+}
+
+ScanTuning TuningOf(const ParsedArgs& parsed) {
+  ScanTuning tuning;
+  tuning.jobs = parsed.intValue("jobs", 0);
+  if (tuning.jobs < 0) throw UsageError{"--jobs must not be negative"};
+  tuning.useCache = !parsed.has("no-cache");
+  tuning.reference = parsed.has("reference");
+  return tuning;
+}
+
+int ExitFor(ScanEnd end) {
+  switch (end) {
+    case ScanEnd::Completed:
+      return ExitOk;
+    case ScanEnd::Cancelled:
+      return ExitCancelled;
+    case ScanEnd::NoFolders:
+    case ScanEnd::EmptyCompareList:
+      return ExitUsage;
+    default:
+      return ExitFailure;
+  }
+}
+
+// Saves the results when asked (messages through the host); false when saving failed.
+bool SaveResultsIfAsked(const ParsedArgs& parsed, const ResultsModel& results, CliHost& host) {
+  const auto file = parsed.value("save-results");
+  return !file || SaveResults(*file, results, host).succeeded();
+}
+
+int Scan(const ParsedArgs& parsed) {
+  LoadSettings();
+  ApplySettingOptions(parsed);
+  const int mode = ScanModeNamed(parsed.value("mode").value_or("images"));
+  const std::string mask = parsed.value("mask").value_or(ImageFilesMask);
+  const ScanTuning tuning = TuningOf(parsed);
+  const auto base = FolderEntries(parsed, "base-list", "base");
+  const auto compare = FolderEntries(parsed, "compare-list", "compare");
+  InstallCancelOnInterrupt();
+  CliHost host;
+  ResultsModel results;
+  DeletedList deletedList;
+  ScanDriver driver(results, deletedList, host, tuning);
+  const ScanResult result = driver.StartScan(mode, mask, base, compare);
+  if (result.end == ScanEnd::Completed || result.end == ScanEnd::Cancelled) {
+    PrintResults(results, stdout);
+    if (!SaveResultsIfAsked(parsed, results, host)) return ExitFailure;
+  }
+  // A missing database cancels the scan after its error message: that is a failure, not a Ctrl-C.
+  return host.errorCount() > 0 ? ExitFailure : ExitFor(result.end);
+}
+
+}  // namespace
+
 int RunScan(const Args& args) {
-  static const char* usage = "usage: velloran-cli scan\n";
-  if (WantsHelp(args, usage)) return ExitOk;
-  return UsageFailure("scan: not built yet", usage);
+  if (WantsHelp(args, Usage)) return ExitOk;
+  const ParsedArgs parsed(args, {"mode", "mask", "base", "compare", "base-list", "compare-list", "fuzz",
+                                 "save-results", "jobs"},
+                          {"subfolders", "use-deleted-list", "no-deleted-list", "no-cache", "reference"});
+  if (!parsed.operands().empty()) return UsageFailure("unexpected operand: " + parsed.operands()[0], Usage);
+  return Scan(parsed);
 }
 
 }  // namespace vl::cli

@@ -3,6 +3,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 namespace vl {
 
 namespace {
@@ -55,6 +57,16 @@ std::string UpperAscii(std::string_view text) {
 bool FileExists(const std::string& path) {
   struct stat st {};
   return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+std::string AbsolutePath(const std::string& path) {
+  if (path.empty() || path.front() == '/') return path;
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  if (error) return path;
+  std::string cleaned = absolute.lexically_normal().string();
+  if (cleaned.size() > 1 && cleaned.back() == '/') cleaned.pop_back();
+  return cleaned;
 }
 
 }  // namespace vl

@@ -21,6 +21,9 @@ std::string FileNameNoExt(std::string_view path);
 std::string ForceExtension(std::string_view path, std::string_view ext);
 // The letters a to z turned into A to Z; every other byte unchanged.
 std::string UpperAscii(std::string_view text);
+// A relative path joined to the current folder and cleaned of "." and ".." parts
+// (symbolic links are not resolved); an absolute or empty path is returned as it is.
+std::string AbsolutePath(const std::string& path);
 // True when a file (not a folder) exists at path, following symbolic links.
 bool FileExists(const std::string& path);
 

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
 
 #include "core/files/paths.h"
 
@@ -21,18 +20,11 @@ bool nameTaken(const std::string& path) {
   return ::lstat(path.c_str(), &st) == 0;  // a dangling link takes its name too
 }
 
-std::string absoluteTarget(const std::string& target) {
-  if (target.empty() || target.front() == '/') return target;
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(target, error);
-  return error ? target : absolute.string();
-}
-
 }  // namespace
 
 std::string CreateShortcut(const std::string& target, const std::string& linkName) {
   if (target.empty() || linkName.empty()) return {};
-  const std::string pointsTo = absoluteTarget(target);
+  const std::string pointsTo = AbsolutePath(target);
   std::string name = ForceExtension(linkName, ".lnk");
   const std::string base = name.substr(0, name.size() - 4);
   for (int n = 1; n <= MaxNumberedNames; ++n) {

@@ -1,6 +1,8 @@
 // Path helpers.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/files/paths.h"
 
 namespace vl {
@@ -33,6 +35,14 @@ TEST(Paths, ForceExtensionReplacesTheExtension) {
 TEST(Paths, UpperAsciiFoldsOnlyAtoZ) {
   EXPECT_EQ(UpperAscii("img_0001.jpg"), "IMG_0001.JPG");
   EXPECT_EQ(UpperAscii("caf\xc3\xa9"), "CAF\xc3\xa9");
+}
+
+TEST(Paths, AbsolutePathJoinsTheCurrentFolderAndDropsDotParts) {
+  const std::string here = std::filesystem::current_path().string();
+  EXPECT_EQ(AbsolutePath("a/./b/../c"), here + "/a/c");
+  EXPECT_EQ(AbsolutePath("a/"), here + "/a");
+  EXPECT_EQ(AbsolutePath("/x/../y"), "/x/../y");
+  EXPECT_EQ(AbsolutePath(""), "");
 }
 
 }  // namespace vl

@@ -1,0 +1,99 @@
+// velloran-cli run as a script would run it: scan output, exit statuses, results files and databases.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "tests/support/image_writer.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+};
+
+// Runs velloran-cli with a shell command line (stderr discarded) in its own settings folder.
+CliRun Cli(const vl::test::TempDir& home, const std::string& arguments) {
+  const std::string command = "cd '" + home.path() + "' && VELLORAN_APPDIR='" + home.path() +
+                              "' XDG_CACHE_HOME='" + home.path() + "/cache' '" VELLORAN_CLI "' " + arguments +
+                              " 2>/dev/null";
+  CliRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  std::array<char, 4096> buffer{};
+  size_t n = 0;
+  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+class CliScan : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir.makeDir("a");
+    dir.makeDir("b/deeper");
+    const vl::test::Picture photo = vl::test::GradientPicture(160, 120);
+    vl::test::WriteJpeg(dir.file("a/photo.jpg"), photo);
+    vl::test::WriteJpeg(dir.file("b/deeper/copy.jpg"), photo);
+    vl::test::WriteJpeg(dir.file("b/other.jpg"),
+                        vl::test::BlockPicture(160, 120, 20, {vl::test::Rgb(250, 0, 0), vl::test::Rgb(0, 0, 40)}, 3));
+    dir.write("a/notes.txt", std::string("same"));
+    dir.write("b/notes.txt", std::string("same"));
+  }
+  vl::test::TempDir dir;
+};
+
+TEST_F(CliScan, ImageScanPrintsGroupsWithAbsolutePathsAndLoadsBackFromItsResultsFile) {
+  const CliRun scan = Cli(dir, "scan --subfolders --compare a --compare b --save-results r.vlr");
+  ASSERT_EQ(scan.status, 0);
+  const std::string expectedGroup = "G\t0\t" + dir.file("a/photo.jpg") + "\n";
+  EXPECT_EQ(scan.out.substr(0, expectedGroup.size()), expectedGroup);
+  EXPECT_NE(scan.out.find(dir.file("b/deeper/copy.jpg")), std::string::npos);
+  EXPECT_EQ(scan.out.find("other.jpg"), std::string::npos);
+  const CliRun dump = Cli(dir, "results dump r.vlr");
+  EXPECT_EQ(dump.status, 0);
+  EXPECT_EQ(dump.out, scan.out);
+}
+
+TEST_F(CliScan, WithoutSubfoldersOnlyTheNamedFoldersAreScanned) {
+  const CliRun scan = Cli(dir, "scan --compare a --compare b");
+  EXPECT_EQ(scan.status, 0);
+  EXPECT_EQ(scan.out, "");
+}
+
+TEST_F(CliScan, ModesAndMaskSelectWhatIsCompared) {
+  const CliRun contents = Cli(dir, "scan --mode contents --mask '*.txt' --base a --compare b");
+  EXPECT_EQ(contents.status, 0);
+  EXPECT_EQ(contents.out, "G\t0\t" + dir.file("a/notes.txt") + "\nD\t0\t1\t" + dir.file("b/notes.txt") + "\n");
+  const CliRun names = Cli(dir, "scan --mode names --mask '*.jpg' --compare a --compare b");
+  EXPECT_EQ(names.status, 0);
+  EXPECT_EQ(names.out, "");
+}
+
+TEST_F(CliScan, ADatabaseTakesPartInPlaceOfItsFolder) {
+  ASSERT_EQ(Cli(dir, "db new pics.vdb a").status, 0);
+  const CliRun scan = Cli(dir, "scan --base pics.vdb --compare b/deeper --no-cache");
+  EXPECT_EQ(scan.status, 0);
+  EXPECT_EQ(scan.out.rfind("G\t0\t" + dir.file("a/photo.jpg") + "\nD\t", 0), 0u) << scan.out;
+}
+
+TEST_F(CliScan, BadUsageAndNothingToCompareExitWithTwo) {
+  EXPECT_EQ(Cli(dir, "scan").status, 2);
+  EXPECT_EQ(Cli(dir, "scan --mode pictures --compare a").status, 2);
+  EXPECT_EQ(Cli(dir, "scan --fuzz lots --compare a").status, 2);
+  EXPECT_EQ(Cli(dir, "scan --use-deleted-list --no-deleted-list --compare a").status, 2);
+  EXPECT_EQ(Cli(dir, "scan --compare a stray").status, 2);
+}
+
+TEST_F(CliScan, AMissingDatabaseIsAnErrorAndAnUnwritableResultsFileFails) {
+  EXPECT_EQ(Cli(dir, "scan --base missing.vdb --compare a").status, 1);
+  EXPECT_EQ(Cli(dir, "scan --subfolders --compare a --compare b --save-results no/such/folder/r.vlr").status, 1);
+}
+
+}  // namespace

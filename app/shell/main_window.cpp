@@ -168,6 +168,8 @@ QWidget* MainWindow::createBasePanel() {
   tabSet_->setShape(QTabBar::RoundedSouth);
   tabSet_->setExpanding(false);
   tabSet_->setDrawBase(false);
+  // Both tabs fit the base panel's default 142 pixels at the system font.
+  tabSet_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 2px 7px; }"));
   tabSet_->addTab(QStringLiteral("All Dupes"));
   tabSet_->addTab(QStringLiteral("Marked"));
   layout->addWidget(caption);
@@ -378,6 +380,12 @@ void MainWindow::aboutExecute() {
 
 void MainWindow::showError(const QString& text) { QMessageBox::critical(this, tr("Error"), text); }
 
+void MainWindow::openWizardOnce() {
+  if (wizardShown_) return;
+  wizardShown_ = true;
+  QTimer::singleShot(0, this, &MainWindow::openWizardAtStartup);
+}
+
 void MainWindow::openWizardAtStartup() {
   if (IniFile(AppIniFileName()).readInteger("TfWizard", "ShowWiz", 1) != 0) scanWizardExecute();
 }
@@ -388,10 +396,7 @@ bool MainWindow::event(QEvent* event) {
       panels_[0]->setText(static_cast<QStatusTipEvent*>(event)->tip());
       return true;
     case QEvent::WindowActivate:
-      if (!wizardShown_) {
-        wizardShown_ = true;
-        QTimer::singleShot(0, this, &MainWindow::openWizardAtStartup);
-      }
+      openWizardOnce();
       break;
     default:
       break;
@@ -412,6 +417,8 @@ void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (firstShowDone_) return;
   firstShowDone_ = true;
+  // Without a window manager (a bare X server) the window is never activated.
+  QTimer::singleShot(WizardFallbackMs, this, &MainWindow::openWizardOnce);
   applyViewToggles();
   ListsBusy = false;
 }

@@ -84,7 +84,11 @@ class MainWindow : public QMainWindow, public ScanWindow {
   void applyFullSize(bool fullSize);
   void applySideBySide(bool sideBySide);
   void applyShowFiles(bool showFiles);
+  // The first activation opens the wizard (when "ShowWiz" is on); so does the first
+  // show after WizardFallbackMs when no activation came (no window manager).
+  void openWizardOnce();
   void openWizardAtStartup();
+  static constexpr int WizardFallbackMs = 400;
 
   void aScanExecute();
   void scanWizardExecute();

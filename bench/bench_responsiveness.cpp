@@ -1,0 +1,96 @@
+// How long a scan keeps the window from handling events: the longest gap between two event pumps.
+//
+// bench_responsiveness [FOLDER [COUNT]]: fills FOLDER (default a temporary folder)
+// with COUNT (default 10,000) small generated JPEG pictures unless it already holds
+// them, then scans it in image mode and in content mode, once with one job and once
+// with every core, and prints the longest and the 99th-percentile gap between the
+// host's processEvents calls. A window is frozen for at most that long.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/results/results_model.h"
+#include "core/scan/deleted_list.h"
+#include "core/scan/scan_driver.h"
+#include "core/settings/settings.h"
+#include "tests/support/image_writer.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Records the time between event pumps; shows nothing.
+class TimingHost : public vl::ScanHost {
+ public:
+  void setStatus(int, const std::string&) override {}
+  void processEvents() override {
+    const auto now = Clock::now();
+    gapsMs.push_back(std::chrono::duration<double, std::milli>(now - last).count());
+    last = now;
+  }
+  void showMessage(vl::MessageKind, const std::string&) override {}
+  bool askYesNo(const std::string&) override { return true; }
+  void beep() override {}
+  void pushCursor(vl::BusyCursor) override {}
+  void popCursor() override {}
+
+  Clock::time_point last = Clock::now();
+  std::vector<double> gapsMs;
+};
+
+// Pictures in groups of four near-copies (the same blocks, one block recoloured), so pairing has work.
+void WritePictures(const std::string& folder, int count) {
+  std::filesystem::create_directories(folder);
+  for (int i = 0; i < count; ++i) {
+    const std::string path = folder + "/p" + std::to_string(i) + ".jpg";
+    if (std::filesystem::exists(path)) continue;
+    vl::test::Picture picture =
+        vl::test::BlockPicture(160, 120, 16, {vl::test::Rgb(230, 40, 20), vl::test::Rgb(10, 10, 60),
+                                              vl::test::Rgb(120, 200, 90), vl::test::White},
+                               static_cast<uint32_t>(i / 4));
+    picture.fill((i % 4) * 16, 0, (i % 4) * 16 + 16, 16, vl::test::Black);
+    vl::test::WriteJpeg(path, picture);
+  }
+}
+
+void Measure(const std::string& folder, int scanMode, const char* modeName, int jobs) {
+  vl::ResultsModel results;
+  vl::DeletedList deletedList;
+  TimingHost host;
+  vl::ScanTuning tuning;
+  tuning.jobs = jobs;
+  tuning.useCache = false;
+  vl::ScanDriver driver(results, deletedList, host, tuning);
+  const auto start = Clock::now();
+  const vl::ScanResult result = driver.StartScan(scanMode, "*.jpg", {}, {folder});
+  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  host.processEvents();
+  std::vector<double> gaps = host.gapsMs;
+  std::sort(gaps.begin(), gaps.end());
+  const double worst = gaps.empty() ? 0 : gaps.back();
+  const double p99 = gaps.empty() ? 0 : gaps[gaps.size() * 99 / 100];
+  std::printf("%-8s jobs %-2d  %6.2f s  %7zu pumps  longest gap %7.1f ms  99%% %6.1f ms  (target <= 100 ms)  %d dups\n",
+              modeName, jobs, seconds, gaps.size(), worst, p99, result.duplicates);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string folder =
+      argc > 1 ? argv[1] : (std::filesystem::temp_directory_path() / "velloran-bench-responsiveness").string();
+  const int count = argc > 2 ? std::atoi(argv[2]) : 10000;
+  std::printf("writing %d pictures to %s (existing ones are kept)\n", count, folder.c_str());
+  WritePictures(folder, count);
+  vl::LoadSettings();
+  vl::UseDeletedList = false;
+  vl::FuzzFactor = 30;
+  for (int jobs : {1, 0}) {
+    Measure(folder, vl::ScanImages, "images", jobs);
+    Measure(folder, vl::ScanContents, "contents", jobs);
+  }
+  return 0;
+}

@@ -6,6 +6,7 @@ namespace vl::test {
 void RecordingHost::setStatus(int panel, const std::string& text) {
   statusLog.push_back(std::to_string(panel) + ":" + text);
   if (panel >= 0 && panel < 3) panels[panel] = text;
+  if (onStatus) onStatus(panel, text);
 }
 
 void RecordingHost::processEvents() {

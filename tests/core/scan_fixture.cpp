@@ -1,0 +1,70 @@
+// A scan test's world: its own settings folder and cache, known setting values, folders of files and a scan runner.
+#include "tests/core/scan_fixture.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/settings/settings.h"
+#include "tests/support/image_writer.h"
+
+namespace vl::test {
+
+ScanFixture::ScanFixture() {
+  setenv("VELLORAN_APPDIR", dir.makeDir("app").c_str(), 1);
+  setenv("XDG_CACHE_HOME", dir.makeDir("cache").c_str(), 1);
+  ResetAppPaths();
+  LoadSettings();
+  UseDeletedList = false;
+  ScanCancelled = false;
+}
+
+ScanFixture::~ScanFixture() {
+  unsetenv("VELLORAN_APPDIR");
+  ResetAppPaths();
+  LoadSettings();
+  ScanCancelled = false;
+}
+
+std::string ScanFixture::writePhoto(const std::string& relative, int variant, int quality) const {
+  const std::string path = dir.file(relative);
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  const Picture picture =
+      variant == 0 ? GradientPicture(160, 120)
+                   : BlockPicture(160, 120, 20, {Rgb(250, 10, 10), Rgb(0, 0, 60), White}, static_cast<uint32_t>(variant));
+  JpegOptions options;
+  options.quality = quality;
+  WriteJpeg(path, picture, options);
+  return path;
+}
+
+std::string ScanFixture::copyFile(const std::string& from, const std::string& relative) const {
+  return dir.write(relative, ReadFileBytes(from));
+}
+
+ScanResult ScanFixture::scan(int mode, const std::vector<std::string>& base, const std::vector<std::string>& compare,
+                             const std::string& mask) {
+  ScanDriver driver(results, deletedList, host);
+  return driver.StartScan(mode, mask, base, compare);
+}
+
+std::vector<std::string> ScanFixture::groups() const {
+  const auto relative = [this](const std::string& path) {
+    return path.rfind(dir.path() + "/", 0) == 0 ? path.substr(dir.path().size() + 1) : path;
+  };
+  std::vector<std::string> lines;
+  for (const BaseGroupItem& group : results.FBaseGroups()) {
+    std::string line = relative(group.Base->Path) + (group.Base->Marked ? "*" : "") + ":";
+    for (const TResultEntry* entry = group.Base->Next; entry != nullptr; entry = entry->Next)
+      line += " " + relative(entry->Path) + "(" + std::to_string(entry->Errors) + (entry->Marked ? ",*" : "") + ")";
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::vector<std::string> ScanFixture::messageTexts() const {
+  std::vector<std::string> texts;
+  for (const auto& message : host.messages) texts.push_back(message.text);
+  return texts;
+}
+
+}  // namespace vl::test

@@ -1,0 +1,42 @@
+// A scan test's world: its own settings folder and cache, known setting values, folders of files and a scan runner.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/results/results_model.h"
+#include "core/scan/deleted_list.h"
+#include "core/scan/scan_driver.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/temp_dir.h"
+
+namespace vl::test {
+
+// An empty AppDir and cache folder of its own, every setting global at its default
+// with the deleted list off; afterwards the environment and settings are reloaded.
+class ScanFixture : public ::testing::Test {
+ protected:
+  ScanFixture();
+  ~ScanFixture() override;
+
+  // Writes a JPEG of the standard test photograph (variant 0) or of another picture.
+  std::string writePhoto(const std::string& relative, int variant = 0, int quality = 90) const;
+  // Copies a file byte for byte to `relative` below the temporary folder.
+  std::string copyFile(const std::string& from, const std::string& relative) const;
+
+  ScanResult scan(int mode, const std::vector<std::string>& base, const std::vector<std::string>& compare,
+                  const std::string& mask = "*.jpg;*.jpeg;*.gif;*.bmp");
+  // One line per group, "base: dup(errors) dup(errors,*) ...", paths relative to dir ("*": marked).
+  std::vector<std::string> groups() const;
+  // The texts of the messages shown, in order.
+  std::vector<std::string> messageTexts() const;
+
+  TempDir dir;
+  RecordingHost host;
+  ResultsModel results;
+  DeletedList deletedList;
+};
+
+}  // namespace vl::test

@@ -1,0 +1,272 @@
+// Whole scans through ScanDriver on folders the tests build: modes, arrangements, messages, cancel and summary.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <regex>
+
+#include "core/database/database_file.h"
+#include "core/database/volume_table.h"
+#include "core/scan/fingerprint.h"
+#include "core/settings/settings.h"
+#include "tests/core/scan_fixture.h"
+
+namespace vl::test {
+namespace {
+
+using Groups = std::vector<std::string>;
+
+class ScanDriverTest : public ScanFixture {
+ protected:
+  bool logged(const std::string& entry) const {
+    return std::find(host.statusLog.begin(), host.statusLog.end(), entry) != host.statusLog.end();
+  }
+  std::string lastMessage() const { return host.messages.empty() ? "" : host.messages.back().text; }
+};
+
+TEST_F(ScanDriverTest, ImageSelfCompareGroupsUnderTheFirstPictureWithPhasesMarksAndSummary) {
+  const std::string photo = writePhoto("a/photo.jpg");
+  copyFile(photo, "a/zcopy.jpg");
+  writePhoto("b/recompressed.jpg", 0, 60);
+  writePhoto("b/other.jpg", 7);
+  dir.write("b/notes.txt", std::string("not a picture"));
+
+  const ScanResult result = scan(ScanImages, {}, {dir.file("a"), dir.file("b")});
+
+  ASSERT_EQ(result.end, ScanEnd::Completed);
+  ASSERT_EQ(results.FBaseGroups().size(), 1u);
+  const std::string group = groups()[0];
+  EXPECT_EQ(group.rfind("a/photo.jpg: a/zcopy.jpg(0,*) b/recompressed.jpg(", 0), 0u) << group;
+  EXPECT_EQ(group.find("recompressed.jpg(0,*)"), std::string::npos) << "a recompressed copy differs in size";
+  EXPECT_EQ(results.FBaseGroups()[0].Caption, "photo.jpg (2)");
+  EXPECT_EQ(result.duplicates, 2);
+  EXPECT_EQ(result.markedCount, 1);
+
+  const std::vector<std::string> phases = {"1:Getting Drive Information.", "1:Loading Base List.",
+                                           "1:Loading Compare List.",      "1:Reading Base Images",
+                                           "1:Reading Compare Images",     "1:Comparing Images",
+                                           "1:Ready To Scan"};
+  auto at = host.statusLog.begin();
+  for (const auto& phase : phases) {
+    at = std::find(at, host.statusLog.end(), phase);
+    ASSERT_NE(at, host.statusLog.end()) << "missing or out of order: " << phase;
+  }
+  EXPECT_TRUE(logged("2:1 / 4")) << "the pairing counter counts the four pictures";
+  EXPECT_EQ(host.runningLog, (std::vector<bool>{true, false}));
+  EXPECT_EQ(host.cursorDepth, 0);
+  EXPECT_EQ(host.firstGroupShown, 1);
+  EXPECT_EQ(host.groupsAdded, 1);
+  EXPECT_EQ(host.beeps, 1);
+  EXPECT_TRUE(std::regex_match(lastMessage(), std::regex("Finished Scanning for Duplicates.\n\nFound 2 possible "
+                                                         "duplicates in 0:0:0[0-9].\n\n1 files marked for Delete."
+                                                         "\n\n0 files automatically deleted.")))
+      << lastMessage();
+}
+
+TEST_F(ScanDriverTest, AgainstABaseEveryBaseTakesEveryMatchingCompareFileExceptItself) {
+  const std::string photo = writePhoto("base/photo.jpg");
+  copyFile(photo, "base/photo2.jpg");
+  copyFile(photo, "new/copy.jpg");
+  writePhoto("new/other.jpg", 7);
+
+  ASSERT_EQ(scan(ScanImages, {dir.file("base")}, {dir.file("base"), dir.file("new")}).end, ScanEnd::Completed);
+
+  EXPECT_EQ(groups(), (Groups{"base/photo.jpg*: base/photo2.jpg(0,*) new/copy.jpg(0,*)",
+                              "base/photo2.jpg*: base/photo.jpg(0,*) new/copy.jpg(0,*)"}))
+      << "compare files are not consumed; each head is marked as a duplicate in the other group";
+}
+
+TEST_F(ScanDriverTest, FuzzFactorBoundsTheErrorsOfAMatch) {
+  writePhoto("a/photo.jpg");
+  writePhoto("b/recompressed.jpg", 0, 40);
+  ASSERT_EQ(scan(ScanImages, {}, {dir.file("a"), dir.file("b")}).end, ScanEnd::Completed);
+  ASSERT_EQ(results.FBaseGroups().size(), 1u);
+  const int errors = results.FBaseGroups()[0].Base->Next->Errors;
+  ASSERT_GT(errors, 0) << "the fixture needs a copy with some errors";
+
+  FuzzFactor = errors - 1;
+  scan(ScanImages, {}, {dir.file("a"), dir.file("b")});
+  EXPECT_TRUE(results.FBaseGroups().empty());
+  FuzzFactor = errors;
+  scan(ScanImages, {}, {dir.file("a"), dir.file("b")});
+  EXPECT_EQ(results.FBaseGroups().size(), 1u);
+}
+
+TEST_F(ScanDriverTest, NameModesFoldOnlyAToZAndTheSecondAlsoNeedsEqualSizes) {
+  dir.write("a/IMG_0001.JPG", std::string(1000, 'x'));
+  dir.write("b/img_0001.jpg", std::string(1003, 'y'));
+  dir.write("c/Img_0001.jpg", std::string(1000, 'z'));
+  dir.write("a/CAF\xc3\x89.JPG", std::string("1"));
+  dir.write("b/Caf\xc3\xa9.jpg", std::string("1"));
+  const std::vector<std::string> folders = {dir.file("a"), dir.file("b"), dir.file("c")};
+
+  scan(ScanNames, {}, folders, "*.jpg");
+  EXPECT_EQ(groups(), (Groups{"a/IMG_0001.JPG: b/img_0001.jpg(0,*) c/Img_0001.jpg(0,*)"}));
+  scan(ScanNamesAndSize, {}, folders, "*.jpg");
+  EXPECT_EQ(groups(), (Groups{"a/IMG_0001.JPG: c/Img_0001.jpg(0,*)"}));
+  EXPECT_FALSE(logged("1:Comparing Images")) << "name modes leave the gathering phase text";
+}
+
+TEST_F(ScanDriverTest, ContentModeGroupsEqualBytesOnlyAndNeverAFileWithItself) {
+  dir.write("a/one.dat", std::string("same contents"));
+  dir.write("b/two.dat", std::string("same contents"));
+  dir.write("b/last.dat", std::string("same contentz"));
+  dir.write("a/empty.dat", std::string());
+  dir.write("b/empty.dat", std::string());
+
+  scan(ScanContents, {}, {dir.file("a"), dir.file("b")}, "*.dat");
+  EXPECT_EQ(groups(), (Groups{"a/empty.dat: b/empty.dat(0,*)", "a/one.dat: b/two.dat(0,*)"}));
+  scan(ScanContents, {dir.file("a")}, {dir.file("a"), dir.file("b")}, "*.dat");
+  EXPECT_EQ(groups(), (Groups{"a/empty.dat: b/empty.dat(0,*)", "a/one.dat: b/two.dat(0,*)"}));
+}
+
+TEST_F(ScanDriverTest, TheMaskDecidesWhichFilesAreGathered) {
+  dir.write("a/x.txt", std::string("same"));
+  dir.write("b/x.txt", std::string("same"));
+  dir.write("b/x.log", std::string("same"));
+  scan(ScanContents, {}, {dir.file("a"), dir.file("b")}, "*.txt");
+  EXPECT_EQ(groups(), (Groups{"a/x.txt: b/x.txt(0,*)"}));
+  scan(ScanContents, {}, {dir.file("a"), dir.file("b")}, "*.*");
+  EXPECT_EQ(groups(), (Groups{"a/x.txt: b/x.log(0,*) b/x.txt(0,*)"}));
+}
+
+TEST_F(ScanDriverTest, MarksFollowTheThresholdsAndPropagateAcrossGroups) {
+  dir.write("x/a.jpg", std::string(100, '1'));
+  dir.write("y/a.jpg", std::string(200, '2'));
+  dir.write("z/a.jpg", std::string(103, '3'));
+  scan(ScanNames, {dir.file("x"), dir.file("y")}, {dir.file("z")}, "*.jpg");
+  EXPECT_EQ(groups(), (Groups{"x/a.jpg: z/a.jpg(0,*)", "y/a.jpg: z/a.jpg(0,*)"}))
+      << "marked by size within 5 bytes in x's group, by propagation in y's";
+  EXPECT_TRUE(std::regex_search(lastMessage(), std::regex("\n1 files marked for Delete.")));
+
+  AutoMarkDelete = false;
+  dir.write("w/a.jpg", std::string(100, '1'));
+  scan(ScanContents, {}, {dir.file("w"), dir.file("x")}, "*.jpg");
+  EXPECT_EQ(groups(), (Groups{"w/a.jpg: x/a.jpg(0)"}));
+}
+
+TEST_F(ScanDriverTest, ImageMarksNeedEqualDimensionsAndCloseSizes) {
+  const std::string photo = writePhoto("a/photo.jpg");
+  std::string bytes = ReadFileBytes(photo);
+  dir.write("b/padded4.jpg", bytes + std::string(4, '\0'));
+  dir.write("b/padded6.jpg", bytes + std::string(6, '\0'));
+  scan(ScanImages, {}, {dir.file("a"), dir.file("b")});
+  EXPECT_EQ(groups(), (Groups{"a/photo.jpg: b/padded4.jpg(0,*) b/padded6.jpg(0)"}));
+
+  MarkSize = 1000000;
+  MarkErrors = 30;
+  writePhoto("b/lowquality.jpg", 0, 40);
+  scan(ScanImages, {}, {dir.file("a"), dir.file("b")});
+  ASSERT_EQ(groups().size(), 1u);
+  EXPECT_TRUE(std::regex_search(groups()[0], std::regex(R"(b/small\.jpg\([0-9]+,\*\))"))) << groups()[0];
+}
+
+TEST_F(ScanDriverTest, EmptyListsAreReportedWithTheirMessages) {
+  EXPECT_EQ(scan(ScanImages, {dir.file("a")}, {}).end, ScanEnd::NoFolders);
+  EXPECT_EQ(messageTexts(), (std::vector<std::string>{"You must first Add some folders to Scan."}));
+  EXPECT_EQ(host.foldersDialogOpened, 1);
+  EXPECT_TRUE(host.runningLog.empty()) << "nothing else happens";
+
+  host.messages.clear();
+  dir.write("empty/readme.txt", std::string("x"));
+  EXPECT_EQ(scan(ScanImages, {}, {dir.file("empty")}).end, ScanEnd::EmptyCompareList);
+  EXPECT_EQ(messageTexts(),
+            (std::vector<std::string>{"The Compare List contained no files.\n\n0 files were automatically deleted."}));
+  EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
+  EXPECT_EQ(host.panels[1], "Ready To Scan");
+}
+
+TEST_F(ScanDriverTest, AMissingDatabaseCancelsTheScanAfterItsMessage) {
+  writePhoto("a/photo.jpg");
+  const std::string missing = dir.file("gone.vdb");
+  EXPECT_EQ(scan(ScanImages, {missing}, {dir.file("a")}).end, ScanEnd::Cancelled);
+  EXPECT_EQ(messageTexts(), (std::vector<std::string>{MissingDatabaseMessage(missing), "Scan Canceled."}));
+  EXPECT_TRUE(results.FBaseGroups().empty());
+}
+
+TEST_F(ScanDriverTest, DatabaseRecordsOfAPresentVolumeNeedTheirFileAndThoseOfAnAbsentOneDoNot) {
+  const std::string photo = writePhoto("pics/photo.jpg");
+  const std::string gone = copyFile(photo, "pics/gone.jpg");
+  copyFile(photo, "new/copy.jpg");
+  ScanList records;
+  for (const auto& [path, volume] : {std::pair{photo, VolumeLabelOfPath(photo)},
+                                     std::pair{gone, VolumeLabelOfPath(gone)},
+                                     std::pair{dir.file("archive/offline.jpg"), std::string("OLD-DISC")}}) {
+    auto entry = std::make_unique<TScanEntry>();
+    entry->Path = path;
+    entry->Volume = volume;
+    entry->Size = static_cast<int32_t>(ReadFileBytes(photo).size());
+    entry->Fingerprint = std::make_unique<TFingerprint>();
+    ASSERT_TRUE(MakeFingerprint(photo, *entry->Fingerprint, entry->Width, entry->Height));
+    records.push_back(std::move(entry));
+  }
+  const std::string database = dir.file("pics.vdb");
+  WriteDatabase(database, records);
+  std::filesystem::remove(gone);
+
+  ASSERT_EQ(scan(ScanImages, {database}, {dir.file("new")}).end, ScanEnd::Completed);
+  EXPECT_EQ(groups(), (Groups{"pics/photo.jpg: new/copy.jpg(0,*)", "archive/offline.jpg: new/copy.jpg(0,*)"}));
+}
+
+TEST_F(ScanDriverTest, ADeletedPictureCopiedBackUnderAnotherNameIsDeletedAndCounted) {
+  writePhoto("base/keep.jpg", 3);
+  const std::string unwanted = writePhoto("base/unwanted.jpg");
+  UseDeletedList = true;
+  deletedList.AddToDeletedList(unwanted, host);
+  const std::string back = copyFile(unwanted, "new/renamed.jpg");
+  writePhoto("new/fresh.jpg", 5);
+
+  const ScanResult result = scan(ScanImages, {dir.file("base")}, {dir.file("new")});
+  EXPECT_EQ(result.end, ScanEnd::Completed);
+  EXPECT_EQ(result.autoDeletedCount, 1);
+  EXPECT_FALSE(std::filesystem::exists(back));
+  EXPECT_TRUE(std::filesystem::exists(unwanted)) << "the base list is never checked";
+  EXPECT_TRUE(std::regex_search(lastMessage(), std::regex("\n1 files automatically deleted.$")));
+}
+
+// Cancelling when a status text appears ends the scan before the status text that would follow.
+struct CancelPoint {
+  const char* cancelAt;
+  const char* neverAfter;
+};
+
+class CancelDuringPhase : public ScanDriverTest, public ::testing::WithParamInterface<CancelPoint> {};
+
+TEST_P(CancelDuringPhase, EndsTheScanWithoutSummary) {
+  for (int i = 0; i < 12; ++i) {
+    const std::string photo = writePhoto("a/p" + std::to_string(i) + ".jpg", i % 3);
+    copyFile(photo, "b/p" + std::to_string(i) + ".jpg");
+  }
+  const std::string phase = GetParam().cancelAt;
+  host.onStatus = [&phase](int panel, const std::string& text) {
+    if (std::to_string(panel) + ":" + text == phase) ScanCancelled = true;
+  };
+  const ScanResult result = scan(ScanImages, {dir.file("a")}, {dir.file("b")});
+  EXPECT_EQ(result.end, ScanEnd::Cancelled);
+  EXPECT_EQ(messageTexts(), (std::vector<std::string>{"Scan Canceled."}));
+  EXPECT_EQ(host.panels[1], "Ready To Scan");
+  EXPECT_EQ(host.firstGroupShown, 0);
+  EXPECT_EQ(host.cursorDepth, 0);
+  const auto cancelled = std::find(host.statusLog.begin(), host.statusLog.end(), phase);
+  ASSERT_NE(cancelled, host.statusLog.end());
+  EXPECT_EQ(std::find(cancelled, host.statusLog.end(), GetParam().neverAfter), host.statusLog.end());
+}
+
+INSTANTIATE_TEST_SUITE_P(Phases, CancelDuringPhase,
+                         ::testing::Values(CancelPoint{"1:Getting Drive Information.", "1:Loading Compare List."},
+                                           CancelPoint{"1:Loading Base List.", "1:Loading Compare List."},
+                                           CancelPoint{"1:Loading Compare List.", "1:Reading Base Images"},
+                                           CancelPoint{"1:Reading Base Images", "1:Reading Compare Images"},
+                                           CancelPoint{"1:Reading Compare Images", "1:Comparing Images"},
+                                           CancelPoint{"1:Comparing Images", "2:6 / 12"},
+                                           CancelPoint{"2:6 / 12", "2:11 / 12"}));
+
+TEST(ElapsedText, HoursAndMinutesWithoutLeadingZerosSecondsWithTwoDigits) {
+  EXPECT_EQ(ElapsedText(0), "0:0:00");
+  EXPECT_EQ(ElapsedText(65.9), "0:1:05");
+  EXPECT_EQ(ElapsedText(3907), "1:5:07");
+  EXPECT_EQ(ElapsedText(36000 + 59 * 60 + 59), "10:59:59");
+}
+
+}  // namespace
+}  // namespace vl::test

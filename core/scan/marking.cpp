@@ -31,13 +31,13 @@ bool nameRule(const TScanEntry& h, const TScanEntry& d) {
 bool AutoMarkDuplicate(int scanMode, const TScanEntry& head, const TScanEntry& duplicate, int errors) {
   if (!AutoMarkDelete) return false;
   switch (scanMode) {
-    case ScanImages:
-      return imageRule(head, duplicate, errors);
     case ScanNames:
     case ScanNamesAndSize:
       return nameRule(head, duplicate);
-    default:
+    case ScanContents:
       return true;
+    default:
+      return imageRule(head, duplicate, errors);
   }
 }
 

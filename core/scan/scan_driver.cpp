@@ -142,8 +142,9 @@ bool ScanRun::pair() {
       return self ? PairContentsSelf(compare_, onProgress, onGroup)
                   : PairContentsAgainstBase(base_, compare_, onProgress, onGroup);
     default:
+      // Reading drops the base entries that are no pictures, so the arrangement is known only afterwards.
       if (!readImages()) return false;
-      return self ? PairImagesSelf(compare_, FuzzFactor, onProgress, onGroup)
+      return base_.empty() ? PairImagesSelf(compare_, FuzzFactor, onProgress, onGroup)
                   : PairImagesAgainstBase(base_, compare_, FuzzFactor, onProgress, onGroup);
   }
 }

@@ -76,6 +76,14 @@ TEST_F(ScanDriverTest, AgainstABaseEveryBaseTakesEveryMatchingCompareFileExceptI
       << "compare files are not consumed; each head is marked as a duplicate in the other group";
 }
 
+TEST_F(ScanDriverTest, ABaseListWithoutPicturesMakesAnImageScanASelfCompare) {
+  dir.write("base/readme.txt", std::string("no picture"));
+  const std::string photo = writePhoto("new/photo.jpg");
+  copyFile(photo, "new/copy.jpg");
+  ASSERT_EQ(scan(ScanImages, {dir.file("base")}, {dir.file("new")}, "*.*").end, ScanEnd::Completed);
+  EXPECT_EQ(groups(), (Groups{"new/copy.jpg: new/photo.jpg(0,*)"}));
+}
+
 TEST_F(ScanDriverTest, FuzzFactorBoundsTheErrorsOfAMatch) {
   writePhoto("a/photo.jpg");
   writePhoto("b/recompressed.jpg", 0, 40);

@@ -35,12 +35,12 @@ template <typename Operation>
 int RunBuild(const Args& args, const char* usage, const std::vector<std::string>& flags, Operation operation) {
   if (WantsHelp(args, usage)) return ExitOk;
   const ParsedArgs parsed(args, {"jobs"}, flags);
-  parsed.intValue("jobs", 1);  // --jobs is not used yet, but its value must be a number
+  const FingerprintOptions options{parsed.intValue("jobs", 0)};
   if (parsed.operands().size() < 2) return UsageFailure("needs a database file and at least one folder", usage);
   LoadSettings();
   InstallCancelOnInterrupt();
   CliHost host(1);
-  return ExitFor(operation(parsed.operands()[0], FolderEntries(parsed), parsed, host));
+  return ExitFor(operation(parsed.operands()[0], FolderEntries(parsed), parsed, options, host));
 }
 
 }  // namespace
@@ -51,11 +51,13 @@ int RunDbNew(const Args& args) {
       "\n"
       "Writes a database of the pictures directly inside each FOLDER (with --subfolders\n"
       "also of every folder below), replacing FILE.VDB once the new file is complete.\n"
-      "--jobs N and --no-cache are accepted and ignored. Exit status: 0 written,\n"
-      "1 after an error message, 2 bad usage, 130 cancelled.\n";
+      "--jobs N decodes on N threads (default: the hardware threads); --no-cache is\n"
+      "accepted and ignored. Exit status: 0 written, 1 after an error message,\n"
+      "2 bad usage, 130 cancelled.\n";
   return RunBuild(args, usage, {"subfolders", "no-cache"},
                   [](const std::string& file, const std::vector<std::string>& folders, const ParsedArgs&,
-                     CliHost& host) { return NewDatabase(file, folders, host); });
+                     const FingerprintOptions& options,
+                     CliHost& host) { return NewDatabase(file, folders, host, options); });
 }
 
 int RunDbAdd(const Args& args) {
@@ -64,11 +66,14 @@ int RunDbAdd(const Args& args) {
       "\n"
       "Adds the pictures of each FOLDER not yet recorded under the same path and, unless\n"
       "--no-freshen, re-reads recorded pictures that changed and drops those gone.\n"
-      "--jobs N and --no-cache are accepted and ignored. Exit status: 0 written,\n"
-      "1 after an error message, 2 bad usage, 130 cancelled.\n";
+      "--jobs N decodes on N threads (default: the hardware threads); --no-cache is\n"
+      "accepted and ignored. Exit status: 0 written, 1 after an error message,\n"
+      "2 bad usage, 130 cancelled.\n";
   return RunBuild(args, usage, {"subfolders", "no-freshen", "no-cache"},
                   [](const std::string& file, const std::vector<std::string>& folders, const ParsedArgs& parsed,
-                     CliHost& host) { return AddToDatabase(file, folders, !parsed.has("no-freshen"), host); });
+                     const FingerprintOptions& options, CliHost& host) {
+                    return AddToDatabase(file, folders, !parsed.has("no-freshen"), host, options);
+                  });
 }
 
 }  // namespace vl::cli

@@ -62,20 +62,6 @@ BuildOutcome Finish(BuildOutcome outcome, Clock::time_point start, Host& host) {
   return outcome;
 }
 
-void FingerprintOne(TScanEntry& entry) {
-  auto fingerprint = std::make_unique<TFingerprint>();
-  int32_t width = -1;
-  int32_t height = -1;
-  try {
-    if (!MakeFingerprint(entry.Path, *fingerprint, width, height)) return;
-  } catch (const std::exception&) {
-    return;
-  }
-  entry.Fingerprint = std::move(fingerprint);
-  entry.Width = width;
-  entry.Height = height;
-}
-
 // Empties the fingerprint of a record on a present volume whose file changed, and
 // excludes one whose file is gone; records of absent volumes stay as they are.
 void FreshenRecord(TScanEntry& entry) {
@@ -138,7 +124,7 @@ BuildOutcome Replace(const std::string& fileName, const ScanList& list, Host& ho
 }
 
 BuildOutcome NewDatabaseSteps(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
-                              Clock::time_point& start) {
+                              const FingerprintOptions& options, Clock::time_point& start) {
   ScanList list;
   host.setStatus(0, "Scanning Files");
   host.processEvents();
@@ -150,7 +136,7 @@ BuildOutcome NewDatabaseSteps(const std::string& fileName, const std::vector<std
     return BuildOutcome::Refused;
   }
   if (EnterPhase(host, "Reading Images")) return BuildOutcome::Cancelled;
-  FingerprintRecords(list, host);
+  FingerprintRecords(list, host, options);
   SortRecordsByPath(list);
   host.setStatus(1, "");
   if (EnterPhase(host, "Writing to Database")) return BuildOutcome::Cancelled;
@@ -158,7 +144,7 @@ BuildOutcome NewDatabaseSteps(const std::string& fileName, const std::vector<std
 }
 
 BuildOutcome AddSteps(const std::string& fileName, const std::vector<std::string>& folders, bool freshen,
-                      Host& host, Clock::time_point& start) {
+                      Host& host, const FingerprintOptions& options, Clock::time_point& start) {
   ScanList database;
   ScanList fresh;
   host.setStatus(0, "Scanning New Files");
@@ -182,7 +168,7 @@ BuildOutcome AddSteps(const std::string& fileName, const std::vector<std::string
   if (EnterPhase(host, "Adding New files to DB")) return BuildOutcome::Cancelled;
   AddNewRecords(database, fresh);
   if (EnterPhase(host, "Reading Images")) return BuildOutcome::Cancelled;
-  FingerprintRecords(database, host);
+  FingerprintRecords(database, host, options);
   SortRecordsByPath(database);
   if (EnterPhase(host, "Saving Database")) return BuildOutcome::Cancelled;
   return Replace(fileName, database, host);
@@ -207,21 +193,18 @@ BuildOutcome RunOperation(Host& host, Steps steps) {
 
 }  // namespace
 
-void FingerprintRecords(ScanList& list, Host& host) {
-  size_t position = 0;
-  while (position < list.size()) {
-    host.setStatus(1, std::to_string(position + 1) + " / " + std::to_string(list.size()));
-    if (CancelledAfterEvents(host)) return;
-    TScanEntry& entry = *list[position];
-    if (entry.Fingerprint) {
-      ++position;
-    } else if (!IsPictureName(entry.Path) || !FindFile(entry.Path)) {
-      list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
-    } else {
-      FingerprintOne(entry);
-      ++position;
-    }
-  }
+void FingerprintRecords(ScanList& list, Host& host, const FingerprintOptions& options) {
+  ListWalk walk;
+  walk.checkpoint = [&host](size_t kept, size_t count) {
+    host.setStatus(1, std::to_string(kept + 1) + " / " + std::to_string(count));
+    return !CancelledAfterEvents(host);
+  };
+  walk.mayDecode = [](const TScanEntry& entry) { return !entry.Fingerprint && IsPictureName(entry.Path); };
+  walk.classify = [](TScanEntry& entry) {
+    if (entry.Fingerprint) return EntryAction::Keep;
+    return !IsPictureName(entry.Path) || !FindFile(entry.Path) ? EntryAction::Drop : EntryAction::Decode;
+  };
+  FingerprintList(list, walk, options, host);
 }
 
 void SortRecordsByPath(ScanList& list) {
@@ -233,20 +216,22 @@ void SortRecordsByPath(ScanList& list) {
   sorter.SortList(&list);
 }
 
-BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::string>& folders, Host& host) {
+BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
+                         const FingerprintOptions& options) {
   ScanCancelled = false;
-  return RunOperation(host, [&](Clock::time_point& start) { return NewDatabaseSteps(fileName, folders, host, start); });
+  return RunOperation(
+      host, [&](Clock::time_point& start) { return NewDatabaseSteps(fileName, folders, host, options, start); });
 }
 
 BuildOutcome AddToDatabase(const std::string& fileName, const std::vector<std::string>& folders, bool freshen,
-                           Host& host) {
+                           Host& host, const FingerprintOptions& options) {
   ScanCancelled = false;
   if (!IsDatabaseEntry(fileName)) {
     host.showMessage(MessageKind::Error, fileName + "\n\nis not a VL Database (*.VDB) file.");
     return BuildOutcome::Refused;
   }
   return RunOperation(host,
-                      [&](Clock::time_point& start) { return AddSteps(fileName, folders, freshen, host, start); });
+                      [&](Clock::time_point& start) { return AddSteps(fileName, folders, freshen, host, options, start); });
 }
 
 }  // namespace vl

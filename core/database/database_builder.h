@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/host.h"
+#include "core/scan/fingerprint_pool.h"
 #include "core/scan/scan_entry.h"
 
 namespace vl {
@@ -21,7 +22,8 @@ enum class BuildOutcome {
 // record without a fingerprint; a picture that cannot be read keeps none. Panel 1
 // shows "i / n", and events run and ScanCancelled is tested at each position (the
 // walk stops when it is set). O(records) plus one decode per fingerprinted picture.
-void FingerprintRecords(ScanList& list, Host& host);
+// With more than one job the decodes run on a pool, results taken in order.
+void FingerprintRecords(ScanList& list, Host& host, const FingerprintOptions& options = {});
 
 // Sorts records by path, case-insensitively by the locale. O(n log n) comparisons.
 void SortRecordsByPath(ScanList& list);
@@ -30,7 +32,8 @@ void SortRecordsByPath(ScanList& list);
 // them and writes them sorted by path to fileName, replacing an existing file only
 // once the new one is complete. ScanCancelled is cleared first. Status in panel 0,
 // progress in panel 1, a beep and the summary message at the end.
-BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::string>& folders, Host& host);
+BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
+                         const FingerprintOptions& options = {});
 
 // Add to Database: adds the pictures of the folder entries whose exact paths are not
 // recorded yet, with `freshen` re-reads recorded pictures on present volumes whose
@@ -38,6 +41,6 @@ BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::str
 // fileName + ".new". A name without the ".VDB" extension or a database that is not
 // readable is refused and left unchanged.
 BuildOutcome AddToDatabase(const std::string& fileName, const std::vector<std::string>& folders, bool freshen,
-                           Host& host);
+                           Host& host, const FingerprintOptions& options = {});
 
 }  // namespace vl

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/host.h"
+#include "core/scan/fingerprint_pool.h"
 #include "core/scan/scan_entry.h"
 
 namespace vl {
@@ -12,7 +13,8 @@ namespace vl {
 // Entries without a picture extension, and files gone from a mounted volume, are
 // removed; pictures that cannot be decoded stay without a fingerprint. Every 10
 // positions the counter goes to panel 2, events run and ScanCancelled stops the
-// pass. Cost: one decode per new picture; O(n + m) for the path lookup.
-void ReadImages(ScanList& list, const ScanList* second, Host& host);
+// pass. Cost: one decode per new picture; O(n + m) for the path lookup. With more
+// than one job the decodes run on a pool and the results are taken in list order.
+void ReadImages(ScanList& list, const ScanList* second, Host& host, const FingerprintOptions& options = {});
 
 }  // namespace vl

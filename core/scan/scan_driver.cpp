@@ -46,8 +46,10 @@ double secondsSince(Clock::time_point start) {
 // One run of StartScan: the two scan lists and the counters live as long as it does.
 class ScanRun {
  public:
-  ScanRun(ResultsModel& results, DeletedList& deletedList, ScanHost& host, int scanMode, const std::string& mask)
-      : results_(results), deletedList_(deletedList), host_(host), scanMode_(scanMode), mask_(mask) {}
+  ScanRun(ResultsModel& results, DeletedList& deletedList, ScanHost& host, int scanMode, const std::string& mask,
+          const ScanTuning& tuning)
+      : results_(results), deletedList_(deletedList), host_(host), scanMode_(scanMode), mask_(mask),
+        fingerprinting_{tuning.jobs} {}
 
   // Gathers and pairs; true when the pairing ran to its end. May throw.
   bool run(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders);
@@ -75,6 +77,7 @@ class ScanRun {
   ScanHost& host_;
   int scanMode_;
   std::string mask_;
+  FingerprintOptions fingerprinting_;
   ScanList base_;
   ScanList compare_;
 };
@@ -112,10 +115,10 @@ bool ScanRun::gather(const std::vector<std::string>& baseFolders, const std::vec
 
 bool ScanRun::readImages() {
   host_.setStatus(1, "Reading Base Images");
-  ReadImages(base_, nullptr, host_);
+  ReadImages(base_, nullptr, host_, fingerprinting_);
   if (ScanCancelled) return false;
   host_.setStatus(1, "Reading Compare Images");
-  ReadImages(compare_, &base_, host_);
+  ReadImages(compare_, &base_, host_, fingerprinting_);
   if (ScanCancelled) return false;
   host_.setStatus(1, "Comparing Images");
   host_.setStatus(2, "");
@@ -202,7 +205,7 @@ ScanResult ScanDriver::StartScan(int scanMode, const std::string& mask, const st
 
   std::optional<std::string> failure;
   bool completed = false;
-  ScanRun run(results_, deletedList_, host_, scanMode, mask);
+  ScanRun run(results_, deletedList_, host_, scanMode, mask, tuning_);
   try {
     RefreshVolumeTable();
     if (UseDeletedList) deletedList_.LoadDeletedList(host_);

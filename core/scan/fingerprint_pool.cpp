@@ -1,0 +1,166 @@
+// Fingerprinting of scan lists on worker threads, with results taken in list order.
+#include "core/scan/fingerprint_pool.h"
+
+#include <algorithm>
+#include <chrono>
+#include <exception>
+#include <optional>
+
+#include "core/scan/fingerprint.h"
+
+namespace vl {
+
+namespace {
+
+constexpr int WaitSliceMs = 20;     // events run at least this often while a decode is awaited
+constexpr size_t SlotsPerThread = 8;
+
+void store(TScanEntry& entry, const FingerprintOutcome& outcome) {
+  if (!outcome.ok) return;
+  entry.Fingerprint = std::make_unique<TFingerprint>(outcome.fingerprint);
+  entry.Width = outcome.width;
+  entry.Height = outcome.height;
+}
+
+// Submits the pictures ahead of the walk that may need decoding while the pool has room.
+class LookAhead {
+ public:
+  LookAhead(const ScanList& list, const ListWalk& walk, FingerprintPool& pool)
+      : list_(list), walk_(walk), pool_(pool) {}
+  void fill(size_t from) {
+    ahead_ = std::max(ahead_, from);
+    for (; ahead_ < list_.size() && pool_.hasRoom(); ++ahead_) {
+      const TScanEntry& entry = *list_[ahead_];
+      if (walk_.mayDecode(entry)) pool_.submit(&entry, entry.Path);
+    }
+  }
+
+ private:
+  const ScanList& list_;
+  const ListWalk& walk_;
+  FingerprintPool& pool_;
+  size_t ahead_ = 0;
+};
+
+// The outcome for an entry from the pool (decoding it here when it was not looked
+// ahead); none when ScanCancelled was set while waiting.
+std::optional<FingerprintOutcome> awaitOutcome(FingerprintPool& pool, const TScanEntry& entry, Host& host) {
+  if (!pool.oldestIs(&entry)) return ComputeFingerprint(entry.Path);
+  while (!pool.waitOldest(WaitSliceMs)) {
+    host.processEvents();
+    if (ScanCancelled) return std::nullopt;
+  }
+  return pool.popOldest();
+}
+
+}  // namespace
+
+int ResolveJobs(int jobs) {
+  if (jobs > 0) return jobs;
+  return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
+FingerprintOutcome ComputeFingerprint(const std::string& path) {
+  FingerprintOutcome outcome;
+  try {
+    outcome.ok = MakeFingerprint(path, outcome.fingerprint, outcome.width, outcome.height);
+  } catch (const std::exception&) {
+    outcome.ok = false;
+  }
+  return outcome;
+}
+
+FingerprintPool::FingerprintPool(int threads, size_t window) : window_(std::max<size_t>(window, 1)) {
+  for (int i = 0; i < threads; ++i) threads_.emplace_back([this] { work(); });
+}
+
+FingerprintPool::~FingerprintPool() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_all();
+  for (auto& thread : threads_) thread.join();
+}
+
+void FingerprintPool::submit(const void* tag, const std::string& path) {
+  {
+    std::lock_guard lock(mutex_);
+    slots_.push_back(Slot{tag, path, false, {}});
+    todo_.push_back(&slots_.back());
+  }
+  wake_.notify_one();
+}
+
+bool FingerprintPool::waitOldest(int milliseconds) {
+  std::unique_lock lock(mutex_);
+  return finished_.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return slots_.front().done; });
+}
+
+FingerprintOutcome FingerprintPool::popOldest() {
+  std::lock_guard lock(mutex_);
+  FingerprintOutcome outcome = slots_.front().outcome;
+  slots_.pop_front();
+  return outcome;
+}
+
+void FingerprintPool::dropOldest() {
+  std::unique_lock lock(mutex_);
+  Slot* oldest = &slots_.front();
+  const auto queued = std::find(todo_.begin(), todo_.end(), oldest);
+  if (queued != todo_.end()) todo_.erase(queued);
+  else finished_.wait(lock, [oldest] { return oldest->done; });
+  slots_.pop_front();
+}
+
+void FingerprintPool::work() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    wake_.wait(lock, [this] { return stopping_ || !todo_.empty(); });
+    if (stopping_) return;
+    Slot* slot = todo_.front();
+    todo_.pop_front();
+    const std::string path = slot->path;
+    lock.unlock();
+    const FingerprintOutcome outcome = ComputeFingerprint(path);
+    lock.lock();
+    slot->outcome = outcome;
+    slot->done = true;
+    finished_.notify_all();
+  }
+}
+
+void FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host) {
+  const int jobs = ResolveJobs(options.jobs);
+  std::optional<FingerprintPool> pool;
+  std::optional<LookAhead> ahead;
+  if (jobs > 1) ahead.emplace(list, walk, pool.emplace(jobs, SlotsPerThread * size_t(jobs)));
+  // Entries are removed by compaction: kept entries move down to `kept`, so the
+  // list's current count is the kept entries plus those not yet visited, exactly
+  // as if each were erased in place.
+  const size_t total = list.size();
+  size_t kept = 0;
+  size_t next = 0;
+  for (; next < total; ++next) {
+    if (!walk.checkpoint(kept, kept + total - next)) break;
+    if (ahead) ahead->fill(next);
+    TScanEntry& entry = *list[next];
+    const EntryAction action = walk.classify(entry);
+    if (action == EntryAction::Decode) {
+      const auto outcome = pool ? awaitOutcome(*pool, entry, host) : ComputeFingerprint(entry.Path);
+      if (!outcome) break;
+      store(entry, *outcome);
+    } else if (pool && pool->oldestIs(&entry)) {
+      pool->dropOldest();
+    }
+    if (action == EntryAction::Drop) continue;
+    if (kept != next) list[kept] = std::move(list[next]);
+    ++kept;
+  }
+  for (; next < total; ++next, ++kept) {
+    if (kept != next) list[kept] = std::move(list[next]);
+  }
+  list.resize(kept);
+}
+
+}  // namespace vl

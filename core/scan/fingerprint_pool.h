@@ -1,0 +1,96 @@
+// Fingerprinting of scan lists on worker threads, with results taken in list order.
+#pragma once
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/host.h"
+#include "core/scan/scan_entry.h"
+
+namespace vl {
+
+// How a fingerprinting pass does its work; nothing here changes a result.
+struct FingerprintOptions {
+  int jobs = 1;  // worker threads; 1 decodes on the calling thread, 0 = hardware threads
+};
+
+// The number of worker threads `jobs` stands for (at least 1).
+int ResolveJobs(int jobs);
+
+// What MakeFingerprint gave for one picture.
+struct FingerprintOutcome {
+  bool ok = false;
+  TFingerprint fingerprint{};
+  int32_t width = -1;
+  int32_t height = -1;
+};
+
+// MakeFingerprint on one path; a thrown error counts as a failure.
+FingerprintOutcome ComputeFingerprint(const std::string& path);
+
+// A fixed set of worker threads decoding submitted pictures. At most `window`
+// pictures are in flight; results are taken oldest first, each identified by the
+// tag it was submitted with. All calls come from one consumer thread.
+class FingerprintPool {
+ public:
+  FingerprintPool(int threads, size_t window);
+  ~FingerprintPool();
+  FingerprintPool(const FingerprintPool&) = delete;
+  FingerprintPool& operator=(const FingerprintPool&) = delete;
+
+  bool hasRoom() const { return slots_.size() < window_; }
+  void submit(const void* tag, const std::string& path);
+  // True when the oldest picture has the tag (it may still be decoding).
+  bool oldestIs(const void* tag) const { return !slots_.empty() && slots_.front().tag == tag; }
+  // Waits at most `milliseconds` for the oldest picture; true when it is done.
+  bool waitOldest(int milliseconds);
+  // Removes the oldest picture, which must be done, and gives its outcome.
+  FingerprintOutcome popOldest();
+  // Removes the oldest picture, waiting for its worker when it is still decoding.
+  void dropOldest();
+
+ private:
+  struct Slot {
+    const void* tag;
+    std::string path;
+    bool done = false;
+    FingerprintOutcome outcome;
+  };
+  void work();
+
+  size_t window_;
+  std::deque<Slot> slots_;    // in submission order; the consumer pops done slots only
+  std::deque<Slot*> todo_;    // slots no worker has taken yet
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::condition_variable finished_;
+  bool stopping_ = false;
+  std::vector<std::thread> threads_;
+};
+
+// The rules of one fingerprinting walk over a list.
+enum class EntryAction { Keep, Drop, Decode };
+struct ListWalk {
+  // Runs before each position with the kept count and the list's current count;
+  // false stops the walk (status texts, events and the cancel test live here).
+  std::function<bool(size_t kept, size_t count)> checkpoint;
+  // Without side effects: true for every entry `classify` may answer Decode for.
+  std::function<bool(const TScanEntry&)> mayDecode;
+  // At the entry's turn: keep it as it is, drop it, or decode it (and keep it).
+  std::function<EntryAction(TScanEntry&)> classify;
+};
+
+// Walks the list in order by the rules, removing dropped entries by compaction and
+// storing each decoded fingerprint, width and height. With more than one job the
+// pictures ahead of the walk are decoded on a pool, a bounded window at a time;
+// while a result is awaited, events run every 20 ms and a set ScanCancelled stops
+// the walk at once. A stopped walk leaves the unvisited entries as they were.
+void FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host);
+
+}  // namespace vl

@@ -1,0 +1,74 @@
+// ReadImages on worker threads gives the lists, fingerprints and status texts of the one-job pass.
+#include <gtest/gtest.h>
+
+
+#include "core/scan/read_images.h"
+#include "tests/core/scan_fixture.h"
+
+namespace vl::test {
+namespace {
+
+class ReadImagesTest : public ScanFixture {
+ protected:
+  // Entries as gathering makes them: a path, no dimensions, no fingerprint.
+  ScanList listOf(const std::vector<std::string>& paths) const {
+    ScanList list;
+    for (const auto& path : paths) {
+      auto entry = std::make_unique<TScanEntry>();
+      entry->Path = path;
+      list.push_back(std::move(entry));
+    }
+    return list;
+  }
+  std::vector<std::string> describe(const ScanList& list) const {
+    std::vector<std::string> lines;
+    for (const auto& entry : list) {
+      std::string line = entry->Path + " " + std::to_string(entry->Width) + "x" + std::to_string(entry->Height);
+      if (entry->Fingerprint) line += " " + std::string(entry->Fingerprint->begin(), entry->Fingerprint->end());
+      lines.push_back(line);
+    }
+    return lines;
+  }
+};
+
+TEST_F(ReadImagesTest, ManyJobsGiveTheListsAndTextsOfOneJob) {
+  std::vector<std::string> paths;
+  for (int i = 0; i < 37; ++i) {
+    const std::string name = "f/p" + std::to_string(100 + i);
+    if (i % 9 == 4)
+      paths.push_back(dir.write(name + ".jpg", std::string("broken")));
+    else if (i % 11 == 5)
+      paths.push_back(dir.write(name + ".txt", std::string("text")));
+    else if (i % 13 == 7)
+      paths.push_back(dir.file(name + ".jpg"));  // gone before reading
+    else
+      paths.push_back(writePhoto(name + ".jpg", i % 5));
+  }
+  ScanList base = listOf({paths[0], paths[3]});
+  ReadImages(base, nullptr, host);
+  std::vector<std::string> seen[2];
+  std::vector<std::string> texts[2];
+  for (int jobs : {1, 4}) {
+    ScanList list = listOf(paths);
+    RecordingHost pass;
+    ReadImages(list, &base, pass, FingerprintOptions{jobs});
+    seen[jobs == 4] = describe(list);
+    texts[jobs == 4] = pass.statusLog;
+  }
+  EXPECT_EQ(seen[1], seen[0]);
+  EXPECT_EQ(texts[1], texts[0]);
+  EXPECT_LT(seen[0].size(), paths.size()) << "non-pictures and gone files are dropped";
+}
+
+TEST_F(ReadImagesTest, ACancelStopsThePassAtItsNextCheck) {
+  std::vector<std::string> paths;
+  for (int i = 0; i < 40; ++i) paths.push_back(writePhoto("f/p" + std::to_string(i) + ".jpg", i % 3));
+  ScanList list = listOf(paths);
+  host.onEvents = [](int) { ScanCancelled = true; };
+  ReadImages(list, nullptr, host, FingerprintOptions{4});
+  EXPECT_EQ(host.statusLog, (std::vector<std::string>{"2:1 / 40"}));
+  EXPECT_FALSE(list.back()->Fingerprint) << "pictures after the cancel are left unread";
+}
+
+}  // namespace
+}  // namespace vl::test

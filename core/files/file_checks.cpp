@@ -1,9 +1,10 @@
-// Whole-file checksums and byte-for-byte comparison.
+// Whole-file checksums, content digests and byte-for-byte comparison.
 #include "core/files/file_checks.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <xxhash.h>
 #include <zlib.h>
 
 #include <cerrno>
@@ -95,6 +96,37 @@ bool CompareFileContents(const std::string& fileA, const std::string& fileB) {
     if (gotA == 0) return true;
     if (std::memcmp(bufferA.data(), bufferB.data(), static_cast<size_t>(gotA)) != 0) return false;
   }
+}
+
+namespace {
+
+ContentDigest digestOf(XXH128_hash_t hash) { return {hash.low64, hash.high64}; }
+
+}  // namespace
+
+bool PrefixDigest(const std::string& fileName, ContentDigest& digest) {
+  const FileDescriptor file(fileName);
+  if (!file.isOpen()) return false;
+  unsigned char buffer[DigestPrefixLength];
+  const ssize_t got = readFully(file.get(), buffer, sizeof buffer);
+  if (got < 0) return false;
+  digest = digestOf(XXH3_128bits(buffer, size_t(got)));
+  return true;
+}
+
+bool RestDigest(const std::string& fileName, ContentDigest& digest) {
+  const FileDescriptor file(fileName);
+  if (!file.isOpen() || ::lseek(file.get(), off_t(DigestPrefixLength), SEEK_SET) < 0) return false;
+  ::posix_fadvise(file.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+  XXH3_state_t* state = XXH3_createState();
+  if (state == nullptr) return false;
+  XXH3_128bits_reset(state);
+  std::vector<unsigned char> buffer(CrcBlockSize);
+  ssize_t got = 0;
+  while ((got = readFully(file.get(), buffer.data(), buffer.size())) > 0) XXH3_128bits_update(state, buffer.data(), size_t(got));
+  if (got == 0) digest = digestOf(XXH3_128bits_digest(state));
+  XXH3_freeState(state);
+  return got == 0;
 }
 
 }  // namespace vl

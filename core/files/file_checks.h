@@ -24,4 +24,21 @@ uint32_t FileCRC32(const std::string& fileName);
 // that is missing or cannot be opened or read is equal to nothing (false).
 bool CompareFileContents(const std::string& fileA, const std::string& fileB);
 
+// A 128-bit XXH3 digest of file contents.
+struct ContentDigest {
+  uint64_t low = 0;
+  uint64_t high = 0;
+  bool operator==(const ContentDigest&) const = default;
+};
+
+// The bytes PrefixDigest covers: enough to tell most different files of one size apart.
+constexpr size_t DigestPrefixLength = 4096;
+
+// The digest of the file's first DigestPrefixLength bytes (all of a shorter file);
+// false when it cannot be opened or read. O(1) reads.
+bool PrefixDigest(const std::string& fileName, ContentDigest& digest);
+// The digest of everything after the first DigestPrefixLength bytes, in 1 MiB
+// sequential reads; false when it cannot be opened or read. O(size).
+bool RestDigest(const std::string& fileName, ContentDigest& digest);
+
 }  // namespace vl

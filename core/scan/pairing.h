@@ -44,6 +44,24 @@ bool PairImagesSelf(const ScanList& compare, int fuzzFactor, const PairingProgre
 bool PairImagesAgainstBase(const ScanList& base, const ScanList& compare, int fuzzFactor,
                            const PairingProgress& progress, const GroupSink& sink);
 
+// How the indexed and hashed pairings run; nothing here changes a result.
+struct PairingOptions {
+  int jobs = 0;                 // threads; 0 = hardware threads
+  std::function<bool()> idle;   // every 20 ms while threads work: events and the cancel test; false stops
+};
+
+// The image pairings with the plain loops' exact results (groups, order, error
+// counts, progress calls) but without comparing every pair: identical fingerprints
+// form one class, classes are found through a FingerprintIndex on several threads,
+// a block of heads at a time, and the groups are then built in list order. When a
+// fingerprint holds a code above 3 (a damaged database), the plain loops run.
+// About O(n log n) plus the matches for typical pictures.
+bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const PairingOptions& options,
+                           const PairingProgress& progress, const GroupSink& sink);
+bool PairImagesAgainstBaseIndexed(const ScanList& base, const ScanList& compare, int fuzzFactor,
+                                  const PairingOptions& options, const PairingProgress& progress,
+                                  const GroupSink& sink);
+
 // The name key: the file name (after the last "/") with a to z upper-cased.
 std::string NameKey(const std::string& path);
 
@@ -56,5 +74,21 @@ bool PairNamesAgainstBase(const ScanList& base, const ScanList& compare, bool wi
 bool PairContentsSelf(ScanList& compare, const PairingProgress& progress, const GroupSink& sink);
 bool PairContentsAgainstBase(const ScanList& base, const ScanList& compare, const PairingProgress& progress,
                              const GroupSink& sink);
+
+// The name and content pairings with the plain loops' exact results, by hashing.
+// Names: entries with equal name keys (and sizes) form classes, and a class's first
+// entry takes the rest. O(n). Contents: files sharing their size get a digest of the
+// first 4 KiB and, where that is shared too, of the rest (read on several threads,
+// every byte once); a head takes a later file of its digest class only when
+// CompareFileContents confirms it, so a digest collision never makes a wrong group.
+// A file that cannot be read is equal to nothing. O(n) plus one read of the files
+// that share their size, and the confirming reads.
+bool PairNamesSelfHashed(ScanList& compare, bool withSize, const PairingProgress& progress, const GroupSink& sink);
+bool PairNamesAgainstBaseHashed(const ScanList& base, const ScanList& compare, bool withSize,
+                                const PairingProgress& progress, const GroupSink& sink);
+bool PairContentsSelfHashed(ScanList& compare, const PairingOptions& options, const PairingProgress& progress,
+                            const GroupSink& sink);
+bool PairContentsAgainstBaseHashed(const ScanList& base, const ScanList& compare, const PairingOptions& options,
+                                   const PairingProgress& progress, const GroupSink& sink);
 
 }  // namespace vl

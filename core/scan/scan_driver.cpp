@@ -49,7 +49,8 @@ class ScanRun {
   ScanRun(ResultsModel& results, DeletedList& deletedList, ScanHost& host, int scanMode, const std::string& mask,
           const ScanTuning& tuning)
       : results_(results), deletedList_(deletedList), host_(host), scanMode_(scanMode), mask_(mask),
-        fingerprinting_{tuning.jobs} {}
+        fingerprinting_{tuning.jobs}, reference_(tuning.reference),
+        pairing_{tuning.jobs, [this] { return idle(); }} {}
 
   // Gathers and pairs; true when the pairing ran to its end. May throw.
   bool run(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders);
@@ -70,6 +71,8 @@ class ScanRun {
   bool pair();
   bool readImages();
   bool progress(size_t index, size_t count);
+  bool idle();
+  bool pairImages(const PairingProgress& onProgress, const GroupSink& onGroup);
   void addGroup(const PairedGroup& group);
 
   ResultsModel& results_;
@@ -78,6 +81,8 @@ class ScanRun {
   int scanMode_;
   std::string mask_;
   FingerprintOptions fingerprinting_;
+  bool reference_;
+  PairingOptions pairing_;
   ScanList base_;
   ScanList compare_;
 };
@@ -131,6 +136,12 @@ bool ScanRun::progress(size_t index, size_t count) {
   return !ScanCancelled;
 }
 
+// While pairing threads work: pending events run and a cancel stops them; the status texts stay.
+bool ScanRun::idle() {
+  host_.processEvents();
+  return !ScanCancelled;
+}
+
 bool ScanRun::pair() {
   const PairingProgress onProgress = [this](size_t index, size_t count) { return progress(index, count); };
   const GroupSink onGroup = [this](const PairedGroup& group) { addGroup(group); };
@@ -139,17 +150,29 @@ bool ScanRun::pair() {
   switch (scanMode_) {
     case ScanNames:
     case ScanNamesAndSize:
-      return self ? PairNamesSelf(compare_, withSize, onProgress, onGroup)
-                  : PairNamesAgainstBase(base_, compare_, withSize, onProgress, onGroup);
+      if (reference_)
+        return self ? PairNamesSelf(compare_, withSize, onProgress, onGroup)
+                    : PairNamesAgainstBase(base_, compare_, withSize, onProgress, onGroup);
+      return self ? PairNamesSelfHashed(compare_, withSize, onProgress, onGroup)
+                  : PairNamesAgainstBaseHashed(base_, compare_, withSize, onProgress, onGroup);
     case ScanContents:
-      return self ? PairContentsSelf(compare_, onProgress, onGroup)
-                  : PairContentsAgainstBase(base_, compare_, onProgress, onGroup);
+      if (reference_)
+        return self ? PairContentsSelf(compare_, onProgress, onGroup)
+                    : PairContentsAgainstBase(base_, compare_, onProgress, onGroup);
+      return self ? PairContentsSelfHashed(compare_, pairing_, onProgress, onGroup)
+                  : PairContentsAgainstBaseHashed(base_, compare_, pairing_, onProgress, onGroup);
     default:
       // Reading drops the base entries that are no pictures, so the arrangement is known only afterwards.
-      if (!readImages()) return false;
-      return base_.empty() ? PairImagesSelf(compare_, FuzzFactor, onProgress, onGroup)
-                  : PairImagesAgainstBase(base_, compare_, FuzzFactor, onProgress, onGroup);
+      return readImages() && pairImages(onProgress, onGroup);
   }
+}
+
+bool ScanRun::pairImages(const PairingProgress& onProgress, const GroupSink& onGroup) {
+  if (reference_)
+    return base_.empty() ? PairImagesSelf(compare_, FuzzFactor, onProgress, onGroup)
+                         : PairImagesAgainstBase(base_, compare_, FuzzFactor, onProgress, onGroup);
+  return base_.empty() ? PairImagesSelfIndexed(compare_, FuzzFactor, pairing_, onProgress, onGroup)
+                       : PairImagesAgainstBaseIndexed(base_, compare_, FuzzFactor, pairing_, onProgress, onGroup);
 }
 
 void ScanRun::addGroup(const PairedGroup& group) {

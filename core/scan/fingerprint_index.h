@@ -1,0 +1,109 @@
+// An exact neighbour index over fingerprints: which are within a fuzz factor of a query.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstdint>
+#include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "core/scan/packed_fingerprint.h"
+
+namespace vl {
+
+// The grid cut into 4 x 4 blocks (rows and columns of 3, 2, 2 and 3 cells) and each
+// block's sum of tone codes (at most 27). The L1 distance of two block-sum vectors
+// never exceeds the L1 distance of the grids, which never exceeds the error count
+// (a difference of 3 counts 4), so a block-sum distance above the fuzz factor
+// proves a non-match. Only for fingerprints whose codes are all 0 to 3.
+using BlockSums = std::array<uint8_t, 16>;
+BlockSums BlockSumsOf(const TFingerprint& fingerprint);
+
+// True when every code of the fingerprint is 0 to 3 (a damaged database may hold others).
+bool HasToneCodesOnly(const TFingerprint& fingerprint);
+
+// The L1 distance of two block-sum vectors. O(1).
+inline int BlockDistance(const BlockSums& a, const BlockSums& b) {
+#if defined(__SSE2__)
+  const __m128i sad = _mm_sad_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(a.data())),
+                                   _mm_loadu_si128(reinterpret_cast<const __m128i*>(b.data())));
+  return _mm_cvtsi128_si32(sad) + _mm_extract_epi16(sad, 4);
+#else
+  int sum = 0;
+  for (size_t k = 0; k < a.size(); ++k) sum += a[k] > b[k] ? a[k] - b[k] : b[k] - a[k];
+  return sum;
+#endif
+}
+
+// One fingerprint as the index holds it.
+struct IndexedFingerprint {
+  BlockSums sums{};
+  PackedFingerprint packed;
+};
+
+// Block-sum projections: weights of +1 and -1 on the 16 blocks, so that the change of
+// a projection never exceeds the block-sum distance. The index keeps the two with
+// the largest spread. O(1) each.
+int Projection(const BlockSums& sums, int which);
+constexpr int ProjectionCount = 5;
+
+// The fingerprints sorted into bands of the first projection, each band sorted by
+// the second: a query scans, in each band within the fuzz factor, the run within
+// the fuzz factor on the second projection, tests the first projection and the
+// block sums, and counts errors only for what passes. Building is O(n log n); a
+// query costs the runs it scans (a fraction of n that shrinks with the spread of
+// the projections). Immutable once built, so queries may run on several threads.
+class FingerprintIndex {
+ public:
+  // Items are known by their position in `items`.
+  FingerprintIndex(const std::vector<IndexedFingerprint>& items, int fuzzFactor);
+
+  // Calls visit(item, errors) for every item with at most fuzzFactor errors from
+  // the query, in no particular order.
+  template <class Visit>
+  void forEachWithin(const IndexedFingerprint& query, Visit&& visit) const;
+
+ private:
+  struct Point {
+    int16_t first;   // first projection
+    int16_t second;  // second projection
+    uint32_t item;
+  };
+  int bandOf(int first) const { return (first - lowest_) / bandWidth_; }
+
+  int fuzz_;
+  int projections_[2] = {0, 1};
+  int lowest_ = 0;     // the smallest first projection
+  int bandWidth_ = 1;
+  std::vector<uint32_t> bandStart_;        // band b: points bandStart_[b] .. bandStart_[b + 1] - 1
+  std::vector<Point> points_;              // by band, then by second projection
+  std::vector<BlockSums> sums_;            // in point order
+  std::vector<PackedFingerprint> packed_;  // in point order
+};
+
+template <class Visit>
+void FingerprintIndex::forEachWithin(const IndexedFingerprint& query, Visit&& visit) const {
+  if (points_.empty() || fuzz_ < 0) return;
+  const int first = Projection(query.sums, projections_[0]);
+  const int second = Projection(query.sums, projections_[1]);
+  const int lastBand = int(bandStart_.size()) - 2;
+  for (int band = std::max(0, bandOf(std::max(first - fuzz_, lowest_))); band <= lastBand; ++band) {
+    if (band > bandOf(first + fuzz_)) break;
+    const auto begin = points_.begin() + bandStart_[size_t(band)];
+    const auto end = points_.begin() + bandStart_[size_t(band) + 1];
+    auto p = std::lower_bound(begin, end, second - fuzz_, [](const Point& a, int v) { return a.second < v; });
+    for (; p != end && p->second <= second + fuzz_; ++p) {
+      if (std::abs(p->first - first) > fuzz_) continue;
+      const size_t at = size_t(p - points_.begin());
+      if (BlockDistance(query.sums, sums_[at]) > fuzz_) continue;
+      const int errors = PackedErrors(query.packed, packed_[at]);
+      if (errors <= fuzz_) visit(p->item, errors);
+    }
+  }
+}
+
+}  // namespace vl

@@ -1,0 +1,185 @@
+// The hashed name and content pairings: classes of equal keys, then the plain loops' rules.
+#include <optional>
+#include <unordered_map>
+
+#include "core/files/file_checks.h"
+#include "core/scan/pairing.h"
+#include "core/scan/parallel_run.h"
+
+namespace vl {
+
+namespace {
+
+using Key = std::optional<std::string>;  // none: equal to nothing
+
+// The positions of a list with equal keys, classes in order of their first position. O(n).
+class KeyClasses {
+ public:
+  explicit KeyClasses(const std::vector<Key>& keys) {
+    for (size_t i = 0; i < keys.size(); ++i) {
+      if (!keys[i]) continue;
+      const auto [found, added] = numbers_.try_emplace(*keys[i], members_.size());
+      if (added) members_.emplace_back();
+      members_[found->second].push_back(uint32_t(i));
+    }
+  }
+  // The positions whose key is `key`, ascending; empty for none.
+  const std::vector<uint32_t>& membersOf(const Key& key) const {
+    static const std::vector<uint32_t> none;
+    if (!key) return none;
+    const auto found = numbers_.find(*key);
+    return found == numbers_.end() ? none : members_[found->second];
+  }
+
+ private:
+  std::unordered_map<std::string, size_t> numbers_;
+  std::vector<std::vector<uint32_t>> members_;
+};
+
+// Self-compare over classes: a head takes every later entry of its class that is not
+// yet taken and that `confirm` accepts, as the plain loop does for a transitive match.
+template <class Confirm>
+bool PairClassesSelf(ScanList& compare, const std::vector<Key>& keys, const PairingProgress& progress,
+                     const GroupSink& sink, Confirm confirm) {
+  const KeyClasses classes(keys);
+  const size_t count = compare.size();
+  for (size_t i = 0; i < count; ++i) {
+    if (i % 5 == 0 && !progress(i, count)) return false;
+    const TScanEntry& head = *compare[i];
+    if (head.Excluded) continue;
+    PairedGroup group{i, {}};
+    for (const uint32_t j : classes.membersOf(keys[i])) {
+      TScanEntry& candidate = *compare[j];
+      if (j <= i || candidate.Excluded || !confirm(head, candidate)) continue;
+      group.duplicates.push_back({j, 0});
+      candidate.Excluded = 1;
+    }
+    if (!group.duplicates.empty()) sink(group);
+  }
+  return true;
+}
+
+// Against a base: every compare entry of the head's class, except the same path, that `confirm` accepts.
+template <class Confirm>
+bool PairClassesAgainstBase(const ScanList& base, const ScanList& compare, const std::vector<Key>& baseKeys,
+                            const std::vector<Key>& compareKeys, const PairingProgress& progress,
+                            const GroupSink& sink, Confirm confirm) {
+  const KeyClasses classes(compareKeys);
+  const size_t count = base.size();
+  for (size_t i = 0; i < count; ++i) {
+    if (i % 5 == 0 && !progress(i, count)) return false;
+    const TScanEntry& head = *base[i];
+    PairedGroup group{i, {}};
+    for (const uint32_t j : classes.membersOf(baseKeys[i]))
+      if (compare[j]->Path != head.Path && confirm(head, *compare[j])) group.duplicates.push_back({j, 0});
+    if (!group.duplicates.empty()) sink(group);
+  }
+  return true;
+}
+
+std::vector<Key> NameKeys(const ScanList& list, bool withSize) {
+  std::vector<Key> keys;
+  keys.reserve(list.size());
+  for (const auto& entry : list)
+    keys.emplace_back(withSize ? NameKey(entry->Path) + '\0' + std::to_string(entry->Size) : NameKey(entry->Path));
+  return keys;
+}
+
+bool AlwaysEqual(const TScanEntry&, const TScanEntry&) { return true; }
+bool SameBytes(const TScanEntry& a, const TScanEntry& b) { return CompareFileContents(a.Path, b.Path); }
+
+// Content keys for the entries of one or two lists. An entry starts with its size as
+// key; `refine` replaces the keys of every class it deems shared (`needed`) by the key
+// plus a digest of each file, on threads, or by none for a file that cannot be read.
+class ContentKeys {
+ public:
+  ContentKeys(std::vector<const TScanEntry*> entries, const PairingOptions& options)
+      : entries_(std::move(entries)), options_(options) {
+    for (const TScanEntry* entry : entries_)
+      keys_.emplace_back(std::string(reinterpret_cast<const char*>(&entry->Size), sizeof entry->Size));
+  }
+
+  // needed(members) tells whether the entries of one class (positions) need telling apart.
+  template <class Needed>
+  bool refine(bool prefix, Needed needed) {
+    std::unordered_map<std::string, std::vector<size_t>> classes;
+    for (size_t p = 0; p < keys_.size(); ++p)
+      if (keys_[p]) classes[*keys_[p]].push_back(p);
+    std::vector<size_t> chosen;
+    for (const auto& [key, members] : classes)
+      if (needed(members) && (prefix || !fitsInPrefix(*entries_[members.front()])))
+        chosen.insert(chosen.end(), members.begin(), members.end());
+    std::vector<Key> refined(chosen.size());
+    const bool finished = RunInParallel(
+        chosen.size(), options_.jobs,
+        [&](size_t k) {
+          ContentDigest digest;
+          const std::string& path = entries_[chosen[k]]->Path;
+          if (prefix ? PrefixDigest(path, digest) : RestDigest(path, digest))
+            refined[k] = *keys_[chosen[k]] + std::string(reinterpret_cast<const char*>(&digest), sizeof digest);
+        },
+        options_.idle);
+    for (size_t k = 0; k < chosen.size(); ++k) keys_[chosen[k]] = std::move(refined[k]);
+    return finished;
+  }
+
+  std::vector<Key> keys(size_t from, size_t to) const { return {keys_.begin() + long(from), keys_.begin() + long(to)}; }
+
+ private:
+  static bool fitsInPrefix(const TScanEntry& entry) {
+    return entry.Size >= 0 && size_t(entry.Size) <= DigestPrefixLength;
+  }
+
+  std::vector<const TScanEntry*> entries_;
+  const PairingOptions& options_;
+  std::vector<Key> keys_;
+};
+
+std::vector<const TScanEntry*> EntriesOf(const ScanList& list) {
+  std::vector<const TScanEntry*> entries;
+  for (const auto& entry : list) entries.push_back(entry.get());
+  return entries;
+}
+
+}  // namespace
+
+bool PairNamesSelfHashed(ScanList& compare, bool withSize, const PairingProgress& progress, const GroupSink& sink) {
+  return PairClassesSelf(compare, NameKeys(compare, withSize), progress, sink, AlwaysEqual);
+}
+
+bool PairNamesAgainstBaseHashed(const ScanList& base, const ScanList& compare, bool withSize,
+                                const PairingProgress& progress, const GroupSink& sink) {
+  return PairClassesAgainstBase(base, compare, NameKeys(base, withSize), NameKeys(compare, withSize), progress, sink,
+                                AlwaysEqual);
+}
+
+bool PairContentsSelfHashed(ScanList& compare, const PairingOptions& options, const PairingProgress& progress,
+                            const GroupSink& sink) {
+  ContentKeys keys(EntriesOf(compare), options);
+  const auto shared = [&](const std::vector<size_t>& members) {
+    size_t live = 0;
+    for (size_t p : members) live += compare[p]->Excluded ? 0 : 1;
+    return live > 1;
+  };
+  if (!keys.refine(true, shared) || !keys.refine(false, shared)) return false;
+  return PairClassesSelf(compare, keys.keys(0, compare.size()), progress, sink, SameBytes);
+}
+
+bool PairContentsAgainstBaseHashed(const ScanList& base, const ScanList& compare, const PairingOptions& options,
+                                   const PairingProgress& progress, const GroupSink& sink) {
+  std::vector<const TScanEntry*> entries = EntriesOf(base);
+  const std::vector<const TScanEntry*> compared = EntriesOf(compare);
+  entries.insert(entries.end(), compared.begin(), compared.end());
+  ContentKeys keys(std::move(entries), options);
+  const auto shared = [&](const std::vector<size_t>& members) {
+    bool inBase = false, inCompare = false;
+    for (size_t p : members) (p < base.size() ? inBase : inCompare) = true;
+    return inBase && inCompare;
+  };
+  if (!keys.refine(true, shared) || !keys.refine(false, shared)) return false;
+  const size_t total = base.size() + compare.size();
+  return PairClassesAgainstBase(base, compare, keys.keys(0, base.size()), keys.keys(base.size(), total), progress,
+                                sink, SameBytes);
+}
+
+}  // namespace vl

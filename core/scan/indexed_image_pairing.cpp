@@ -1,0 +1,203 @@
+// The indexed image pairings: classes of identical fingerprints, an index, then the greedy pass.
+#include <algorithm>
+#include <cstring>
+#include <unordered_map>
+#include <utility>
+
+#include "core/scan/fingerprint_index.h"
+#include "core/scan/pairing.h"
+#include "core/scan/parallel_run.h"
+
+namespace vl {
+
+namespace {
+
+constexpr uint32_t NoClass = UINT32_MAX;
+// Heads whose neighbours are found together: enough work for every thread, little
+// wasted on heads that an earlier head of the block takes, and the neighbour lists
+// of a block kept near NeighbourBudget entries however large the fuzz factor.
+constexpr size_t MinBlockSize = 16;
+constexpr size_t MaxBlockSize = 4096;
+constexpr size_t NeighbourBudget = size_t(1) << 20;
+
+struct PackedHash {
+  size_t operator()(const PackedFingerprint& p) const {
+    uint64_t h = p.low[0] * 0x9E3779B97F4A7C15ull;
+    h = (h ^ (h >> 29) ^ p.low[1]) * 0xBF58476D1CE4E5B9ull;
+    h = (h ^ (h >> 31) ^ p.high[0]) * 0x94D049BB133111EBull;
+    return size_t((h ^ (h >> 30) ^ p.high[1]) * 0x9E3779B97F4A7C15ull);
+  }
+};
+
+// The entries of a list with identical fingerprints, classes numbered in order of
+// their first entry. O(n).
+struct FingerprintClasses {
+  std::vector<uint32_t> classOf;            // per list position; NoClass without a fingerprint
+  std::vector<uint32_t> start;              // class c's entries: members[start[c]] .. members[start[c + 1] - 1]
+  std::vector<uint32_t> members;            // list positions, ascending within each class
+  std::vector<IndexedFingerprint> points;   // per class
+
+  explicit FingerprintClasses(const ScanList& list) {
+    classOf.assign(list.size(), NoClass);
+    std::unordered_map<PackedFingerprint, uint32_t, PackedHash> known;
+    std::vector<uint32_t> sizes;
+    for (size_t i = 0; i < list.size(); ++i) {
+      const TFingerprint* fingerprint = list[i]->Fingerprint.get();
+      if (fingerprint == nullptr) continue;
+      const PackedFingerprint packed = PackFingerprint(*fingerprint);
+      const auto [found, added] = known.try_emplace(packed, uint32_t(points.size()));
+      if (added) {
+        points.push_back({BlockSumsOf(*fingerprint), packed});
+        sizes.push_back(0);
+      }
+      classOf[i] = found->second;
+      ++sizes[found->second];
+    }
+    start.assign(points.size() + 1, 0);
+    for (size_t c = 0; c < points.size(); ++c) start[c + 1] = start[c] + sizes[c];
+    members.resize(start.back());
+    std::vector<uint32_t> filled(start.begin(), start.end() - 1);
+    for (size_t i = 0; i < list.size(); ++i)
+      if (classOf[i] != NoClass) members[filled[classOf[i]]++] = uint32_t(i);
+  }
+};
+
+bool ToneCodesOnly(const ScanList& list) {
+  return std::all_of(list.begin(), list.end(), [](const std::unique_ptr<TScanEntry>& entry) {
+    return !entry->Fingerprint || HasToneCodesOnly(*entry->Fingerprint);
+  });
+}
+
+struct Neighbour {
+  uint32_t cls;
+  int errors;
+};
+using Neighbours = std::vector<Neighbour>;
+
+// The neighbour lists of a run of consecutive queries (head classes or base
+// positions), found on threads: lists[q - first] for query q.
+struct NeighbourBlock {
+  size_t first = 0;
+  size_t end = 0;  // empty until the first fill
+  std::vector<Neighbours> lists;
+  size_t nextSize = MinBlockSize;  // queries for the next fill
+
+  bool holds(size_t query) const { return query >= first && query < end; }
+
+  // Sizes the next block from the neighbours per query that this one found.
+  void plan() {
+    size_t found = 0, queries = 0;
+    for (const Neighbours& list : lists) found += list.size();
+    queries = std::max<size_t>(lists.size(), 1);
+    nextSize = std::clamp(NeighbourBudget * queries / (found + queries), MinBlockSize, MaxBlockSize);
+  }
+
+  // Finds the neighbours of the queries [from, to) for which wanted(q) holds, keeping
+  // the classes that keep(q, class) accepts. False when the idle callback stopped it.
+  template <class Wanted, class QueryOf, class Keep>
+  bool fill(size_t from, size_t to, const FingerprintIndex& index, const PairingOptions& options,
+            Wanted wanted, QueryOf queryOf, Keep keep) {
+    first = from;
+    end = to;
+    lists.assign(to - from, {});
+    const bool finished = RunInParallel(
+        to - from, options.jobs,
+        [&](size_t slot) {
+          const size_t query = from + slot;
+          if (!wanted(query)) return;
+          Neighbours& found = lists[slot];
+          index.forEachWithin(queryOf(query), [&](uint32_t cls, int errors) {
+            if (keep(query, cls)) found.push_back({cls, errors});
+          });
+        },
+        options.idle);
+    plan();
+    return finished;
+  }
+};
+
+void SortByPosition(PairedGroup& group) {
+  std::sort(group.duplicates.begin(), group.duplicates.end(),
+            [](const PairedDuplicate& a, const PairedDuplicate& b) { return a.index < b.index; });
+}
+
+// The end of the block of class numbers from `from` holding `size` classes not yet taken.
+size_t BlockEnd(const std::vector<uint8_t>& taken, size_t from, size_t size) {
+  size_t wanted = 0, end = from;
+  while (end < taken.size() && wanted < size) wanted += taken[end++] ? 0 : 1;
+  return end;
+}
+
+}  // namespace
+
+// A head is the first entry of a class not yet taken: every entry before it was a
+// head or taken, so its own class and every untaken class within the fuzz factor lie
+// wholly after it, and the plain loop's head takes exactly their entries.
+bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const PairingOptions& options,
+                           const PairingProgress& progress, const GroupSink& sink) {
+  if (!ToneCodesOnly(compare)) return PairImagesSelf(compare, fuzzFactor, progress, sink);
+  const FingerprintClasses classes(compare);
+  const FingerprintIndex index(classes.points, fuzzFactor);
+  std::vector<uint8_t> taken(classes.points.size(), 0);
+  NeighbourBlock block;
+  const size_t count = compare.size();
+  for (size_t i = 0; i < count; ++i) {
+    if (i % 5 == 0 && !progress(i, count)) return false;
+    const uint32_t head = classes.classOf[i];
+    if (head == NoClass || taken[head]) continue;
+    if (!block.holds(head) &&
+        !block.fill(
+            head, BlockEnd(taken, head, block.nextSize), index, options, [&](size_t c) { return !taken[c]; },
+            [&](size_t c) -> const IndexedFingerprint& { return classes.points[c]; },
+            [&](size_t c, uint32_t other) { return other > c && !taken[other]; }))
+      return false;
+    taken[head] = 1;
+    PairedGroup group{i, {}};
+    if (fuzzFactor >= 0)
+      for (uint32_t m = classes.start[head] + 1; m < classes.start[head + 1]; ++m)
+        group.duplicates.push_back({classes.members[m], 0});
+    for (const Neighbour& near : block.lists[head - block.first]) {
+      if (taken[near.cls]) continue;
+      taken[near.cls] = 1;
+      for (uint32_t m = classes.start[near.cls]; m < classes.start[near.cls + 1]; ++m)
+        group.duplicates.push_back({classes.members[m], near.errors});
+    }
+    SortByPosition(group);
+    if (!group.duplicates.empty()) sink(group);
+  }
+  return true;
+}
+
+bool PairImagesAgainstBaseIndexed(const ScanList& base, const ScanList& compare, int fuzzFactor,
+                                  const PairingOptions& options, const PairingProgress& progress,
+                                  const GroupSink& sink) {
+  if (!ToneCodesOnly(base) || !ToneCodesOnly(compare))
+    return PairImagesAgainstBase(base, compare, fuzzFactor, progress, sink);
+  const FingerprintClasses classes(compare);
+  const FingerprintIndex index(classes.points, fuzzFactor);
+  std::vector<IndexedFingerprint> queries(base.size());
+  for (size_t i = 0; i < base.size(); ++i)
+    if (base[i]->Fingerprint) queries[i] = {BlockSumsOf(*base[i]->Fingerprint), PackFingerprint(*base[i]->Fingerprint)};
+  NeighbourBlock block;
+  const size_t count = base.size();
+  for (size_t i = 0; i < count; ++i) {
+    if (i % 5 == 0 && !progress(i, count)) return false;
+    const TScanEntry& head = *base[i];
+    if (!head.Fingerprint) continue;
+    if (!block.holds(i) &&
+        !block.fill(
+            i, std::min(count, i + block.nextSize), index, options,
+            [&](size_t q) { return base[q]->Fingerprint != nullptr; },
+            [&](size_t q) -> const IndexedFingerprint& { return queries[q]; }, [](size_t, uint32_t) { return true; }))
+      return false;
+    PairedGroup group{i, {}};
+    for (const Neighbour& near : block.lists[i - block.first])
+      for (uint32_t m = classes.start[near.cls]; m < classes.start[near.cls + 1]; ++m)
+        if (compare[classes.members[m]]->Path != head.Path) group.duplicates.push_back({classes.members[m], near.errors});
+    SortByPosition(group);
+    if (!group.duplicates.empty()) sink(group);
+  }
+  return true;
+}
+
+}  // namespace vl

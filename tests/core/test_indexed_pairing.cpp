@@ -1,0 +1,162 @@
+// The indexed image pairings give exactly the plain loops' groups, errors and progress calls.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <random>
+#include <thread>
+
+#include "core/scan/packed_fingerprint.h"
+#include "core/scan/pairing.h"
+#include "core/scan/parallel_run.h"
+#include "tests/core/pairing_recorder.h"
+
+namespace vl::test {
+namespace {
+
+// Fingerprint sets as photo collections hold them: distinct pictures, near copies
+// (a few cells one to three tones off), chains of near copies, identical clusters
+// and files without a fingerprint.
+class FingerprintSet {
+ public:
+  explicit FingerprintSet(uint32_t seed) : random_(seed) {}
+
+  TFingerprint distinct() {
+    TFingerprint f;
+    for (uint8_t& code : f) code = uint8_t(random_() % 4);
+    return f;
+  }
+  TFingerprint nearCopy(TFingerprint f, int changes) {
+    for (int c = 0; c < changes; ++c) {
+      uint8_t& code = f[random_() % FingerprintSize];
+      code = uint8_t((code + 1 + random_() % 3) % 4);
+    }
+    return f;
+  }
+  void add(ScanList& list, const TFingerprint* f, const std::string& path) {
+    auto entry = std::make_unique<TScanEntry>();
+    entry->Path = path;
+    if (f != nullptr) entry->Fingerprint = std::make_unique<TFingerprint>(*f);
+    list.push_back(std::move(entry));
+  }
+  ScanList make(size_t families, const std::string& prefix) {
+    std::vector<std::pair<TFingerprint, bool>> items;  // fingerprint, has one
+    for (size_t i = 0; i < families; ++i) {
+      TFingerprint f = distinct();
+      items.push_back({f, true});
+      switch (random_() % 6) {
+        case 0:
+          for (int k = 0; k < 3; ++k) items.push_back({nearCopy(f, 1 + int(random_() % 12)), true});
+          break;
+        case 1:
+          for (int k = 0; k < 4; ++k) items.push_back({f = nearCopy(f, 4 + int(random_() % 6)), true});
+          break;
+        case 2:
+          for (int k = 0; k < 5; ++k) items.push_back({f, true});
+          break;
+        case 3: items.push_back({f, false}); break;
+        default: break;
+      }
+    }
+    std::shuffle(items.begin(), items.end(), random_);
+    ScanList list;
+    for (size_t i = 0; i < items.size(); ++i) add(list, items[i].second ? &items[i].first : nullptr, prefix + std::to_string(i));
+    return list;
+  }
+  std::mt19937& random() { return random_; }
+
+ private:
+  std::mt19937 random_;
+};
+
+TEST(PackedFingerprint, ErrorsEqualThePlainCountForEveryToneDifference) {
+  FingerprintSet set(7);
+  for (int round = 0; round < 2000; ++round) {
+    const TFingerprint a = set.distinct();
+    const TFingerprint b = round % 2 ? set.nearCopy(a, round % 40) : set.distinct();
+    EXPECT_EQ(PackedErrors(PackFingerprint(a), PackFingerprint(b)), FingerprintErrors(a, b, 400));
+  }
+}
+
+TEST(IndexedPairing, SelfCompareEqualsThePlainLoop) {
+  for (const uint32_t seed : {1u, 2u, 3u}) {
+    FingerprintSet set(seed);
+    const ScanList list = set.make(300, "/c/");
+    for (const int fuzz : {-1, 0, 5, 12, 20, 30, 60, 100}) {
+      for (const int jobs : {1, 3}) {
+        SCOPED_TRACE("seed " + std::to_string(seed) + " fuzz " + std::to_string(fuzz) + " jobs " + std::to_string(jobs));
+        const Outcome plain = Record([&](auto& p, auto s) { return PairImagesSelf(list, fuzz, p, s); });
+        const Outcome fast = Record([&](auto& p, auto s) { return PairImagesSelfIndexed(list, fuzz, {jobs, {}}, p, s); });
+        EXPECT_EQ(fast, plain);
+      }
+    }
+  }
+}
+
+TEST(IndexedPairing, AgainstBaseEqualsThePlainLoop) {
+  for (const uint32_t seed : {4u, 5u}) {
+    FingerprintSet set(seed);
+    ScanList base = set.make(150, "/b/");
+    ScanList compare = set.make(150, "/c/");
+    // Copies of base pictures in the compare list, and one base file listed again.
+    for (size_t i = 0; i < base.size(); i += 7)
+      if (base[i]->Fingerprint) set.add(compare, base[i]->Fingerprint.get(), "/c/copy" + std::to_string(i));
+    set.add(compare, base[0]->Fingerprint.get(), base[0]->Path);
+    for (const int fuzz : {0, 10, 30, 100}) {
+      SCOPED_TRACE("seed " + std::to_string(seed) + " fuzz " + std::to_string(fuzz));
+      const Outcome plain = Record([&](auto& p, auto s) { return PairImagesAgainstBase(base, compare, fuzz, p, s); });
+      const Outcome fast =
+          Record([&](auto& p, auto s) { return PairImagesAgainstBaseIndexed(base, compare, fuzz, {2, {}}, p, s); });
+      EXPECT_EQ(fast, plain);
+    }
+  }
+}
+
+TEST(IndexedPairing, ChainsAndIdenticalClustersKeepTheGreedyRule) {
+  FingerprintSet set(9);
+  const TFingerprint a = set.distinct();
+  TFingerprint b = a, c = a;
+  for (size_t k = 0; k < 8; ++k) b[k] = uint8_t(a[k] == 3 ? 2 : a[k] + 1);
+  c = b;
+  for (size_t k = 50; k < 58; ++k) c[k] = uint8_t(c[k] == 0 ? 2 : 0);
+  ScanList list;
+  // C first: C takes B, A is left to head alone; then identical copies of A follow it.
+  for (const TFingerprint* f : std::initializer_list<const TFingerprint*>{&c, &a, &b, &a, &a}) set.add(list, f, "/x" + std::to_string(list.size()));
+  const int fuzz = std::max(FingerprintErrors(a, b, 400), FingerprintErrors(b, c, 400));
+  ASSERT_GT(FingerprintErrors(a, c, 400), fuzz);
+  const Outcome plain = Record([&](auto& p, auto s) { return PairImagesSelf(list, fuzz, p, s); });
+  EXPECT_EQ(Record([&](auto& p, auto s) { return PairImagesSelfIndexed(list, fuzz, {2, {}}, p, s); }), plain);
+  EXPECT_EQ(plain.lines.size(), 3u);  // one progress call and two groups
+}
+
+TEST(IndexedPairing, DamagedCodesAndAStoppedPairingMatchThePlainLoop) {
+  FingerprintSet set(11);
+  ScanList list = set.make(200, "/c/");
+  for (const size_t stopAt : {size_t(0), size_t(45), size_t(250)}) {
+    const Outcome plain = Record([&](auto& p, auto s) { return PairImagesSelf(list, 30, p, s); }, stopAt);
+    EXPECT_EQ(Record([&](auto& p, auto s) { return PairImagesSelfIndexed(list, 30, {2, {}}, p, s); }, stopAt), plain);
+  }
+  // A code of 200 from a damaged database: the difference counts as it is.
+  (*list[3]->Fingerprint)[0] = 200;
+  (*list[5]->Fingerprint) = *list[3]->Fingerprint;
+  (*list[5]->Fingerprint)[0] = 3;
+  const Outcome plain = Record([&](auto& p, auto s) { return PairImagesSelf(list, 250, p, s); });
+  EXPECT_EQ(Record([&](auto& p, auto s) { return PairImagesSelfIndexed(list, 250, {2, {}}, p, s); }), plain);
+}
+
+TEST(RunInParallel, RunsEveryPieceOnceOrStopsWhenIdleSaysSo) {
+  std::vector<std::atomic<int>> runs(500);
+  EXPECT_TRUE(RunInParallel(runs.size(), 3, [&](size_t i) { ++runs[i]; }, {}));
+  for (const auto& r : runs) EXPECT_EQ(r.load(), 1);
+  std::atomic<int> ran{0};
+  int idleCalls = 0;
+  const bool finished = RunInParallel(
+      200, 2, [&](size_t) { ++ran; std::this_thread::sleep_for(std::chrono::milliseconds(5)); },
+      [&] { return ++idleCalls < 2; });
+  EXPECT_FALSE(finished);
+  EXPECT_EQ(idleCalls, 2);
+  EXPECT_LT(ran.load(), 100);
+}
+
+}  // namespace
+}  // namespace vl::test

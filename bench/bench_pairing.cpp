@@ -1,0 +1,174 @@
+// bench_pairing [COUNT...]: the indexed image pairing against the plain loop on fingerprints
+// made from random crops of Debian's wallpaper photographs, with families of near copies.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/scan/fingerprint.h"
+#include "core/scan/jpeg_decoder.h"
+#include "core/scan/pairing.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int Fuzz = 30;
+
+double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+std::vector<vl::WorkBitmap> loadPhotos() {
+  std::vector<vl::WorkBitmap> photos;
+  for (const char* root : {"/usr/share/backgrounds", "/usr/share/wallpapers"}) {
+    std::error_code ec;
+    for (auto it = std::filesystem::recursive_directory_iterator(root, ec);
+         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+      if (!it->is_regular_file() || vl::PictureTypeOf(it->path().string()) != vl::PictureType::Jpeg) continue;
+      std::ifstream file(it->path(), std::ios::binary);
+      const std::vector<uint8_t> data{std::istreambuf_iterator<char>(file), {}};
+      vl::WorkBitmap bitmap;
+      int32_t width = 0, height = 0;
+      if (vl::DecodeJpeg(data.data(), data.size(), bitmap, width, height)) photos.push_back(std::move(bitmap));
+    }
+  }
+  return photos;
+}
+
+// A crop of a photo scaled to width x height by nearest sampling.
+struct Crop {
+  size_t photo;
+  double left, top, width, height;  // as fractions of the photo
+};
+
+vl::TFingerprint fingerprintOf(const vl::WorkBitmap& photo, const Crop& crop, int width, int height, bool grey) {
+  vl::WorkBitmap bitmap;
+  bitmap.reset(width, height, 0, grey);
+  for (int y = 0; y < height; ++y) {
+    const int sy = std::min(photo.height - 1, int((crop.top + crop.height * (y + 0.5) / height) * photo.height));
+    for (int x = 0; x < width; ++x) {
+      const int sx = std::min(photo.width - 1, int((crop.left + crop.width * (x + 0.5) / width) * photo.width));
+      const uint32_t p = photo.at(sx, sy);
+      bitmap.row(y)[x] = grey && !photo.luminance ? (299 * (p >> 16 & 255) + 587 * (p >> 8 & 255) + 114 * (p & 255)) / 1000
+                                                   : p;
+    }
+  }
+  return vl::FingerprintOfBitmap(bitmap);
+}
+
+// `count` fingerprints: distinct crops, one in ten with a family of copies (resized, greyscale, slightly shifted).
+vl::ScanList syntheticList(const std::vector<vl::WorkBitmap>& photos, size_t count, uint32_t seed) {
+  std::mt19937 random(seed);
+  std::uniform_real_distribution<double> unit(0, 1);
+  vl::ScanList list;
+  auto add = [&](const vl::TFingerprint& f) {
+    auto entry = std::make_unique<vl::TScanEntry>();
+    entry->Path = "/corpus/" + std::to_string(list.size()) + ".jpg";
+    entry->Fingerprint = std::make_unique<vl::TFingerprint>(f);
+    list.push_back(std::move(entry));
+  };
+  while (list.size() < count) {
+    Crop crop{random() % photos.size(), 0, 0, 0.2 + 0.8 * unit(random), 0.2 + 0.8 * unit(random)};
+    crop.left = (1 - crop.width) * unit(random);
+    crop.top = (1 - crop.height) * unit(random);
+    const vl::WorkBitmap& photo = photos[crop.photo];
+    add(fingerprintOf(photo, crop, 64, 48, false));
+    if (random() % 10 != 0) continue;
+    add(fingerprintOf(photo, crop, 40, 30, false));
+    add(fingerprintOf(photo, crop, 64, 48, true));
+    crop.left = std::min(1 - crop.width, crop.left + 0.01);
+    add(fingerprintOf(photo, crop, 64, 48, false));
+  }
+  list.resize(count);
+  std::shuffle(list.begin(), list.end(), random);
+  return list;
+}
+
+struct Run {
+  double seconds = 0;
+  size_t groups = 0, duplicates = 0;
+  std::vector<size_t> signature;  // heads, positions and errors, to check the two agree
+};
+
+template <class Pairing>
+Run timed(Pairing pairing, size_t stopAt = SIZE_MAX) {
+  Run run;
+  const auto start = Clock::now();
+  pairing([&](size_t index, size_t) { return index < stopAt; },
+          [&](const vl::PairedGroup& group) {
+            ++run.groups;
+            run.duplicates += group.duplicates.size();
+            run.signature.push_back(group.head);
+            for (const auto& d : group.duplicates) run.signature.insert(run.signature.end(), {d.index, size_t(d.errors)});
+          });
+  run.seconds = secondsSince(start);
+  return run;
+}
+
+// The plain self-compare over the first `heads` heads, scaled up by the share of comparisons they make.
+double plainSelfEstimate(const vl::ScanList& list, size_t heads) {
+  const Run sample = timed([&](auto p, auto s) { return vl::PairImagesSelf(list, Fuzz, p, s); }, heads);
+  const double n = double(list.size()), h = double(heads);
+  return sample.seconds * (n * n / 2) / (h * n - h * h / 2);
+}
+
+void benchSelf(const vl::ScanList& list, bool fullPlain) {
+  const Run fast = timed([&](auto p, auto s) { return vl::PairImagesSelfIndexed(list, Fuzz, {}, p, s); });
+  std::printf("self-compare %zu: indexed %.3f s (%zu groups, %zu duplicates)", list.size(), fast.seconds, fast.groups,
+              fast.duplicates);
+  if (fullPlain) {
+    const Run plain = timed([&](auto p, auto s) { return vl::PairImagesSelf(list, Fuzz, p, s); });
+    std::printf(", plain %.3f s, ratio %.1f, identical: %s\n", plain.seconds, plain.seconds / fast.seconds,
+                plain.signature == fast.signature ? "yes" : "NO");
+  } else if (list.size() <= 200000) {
+    const double plain = plainSelfEstimate(list, 2000);
+    std::printf(", plain %.1f s (extrapolated from its first 2,000 heads), ratio %.0f\n", plain, plain / fast.seconds);
+  } else {
+    std::printf("\n");
+  }
+}
+
+void benchAgainstBase(const vl::ScanList& base, const vl::ScanList& compare, bool fullPlain) {
+  const Run fast = timed([&](auto p, auto s) { return vl::PairImagesAgainstBaseIndexed(base, compare, Fuzz, {}, p, s); });
+  std::printf("against a base %zu x %zu: indexed %.3f s (%zu groups)", base.size(), compare.size(), fast.seconds,
+              fast.groups);
+  const size_t heads = fullPlain ? base.size() : 200;
+  const Run plain = timed([&](auto p, auto s) { return vl::PairImagesAgainstBase(base, compare, Fuzz, p, s); }, heads);
+  if (fullPlain) {
+    std::printf(", plain %.3f s, ratio %.1f, identical: %s\n", plain.seconds, plain.seconds / fast.seconds,
+                plain.signature == fast.signature ? "yes" : "NO");
+  } else {
+    const double estimate = plain.seconds * double(base.size()) / double(heads);
+    std::printf(", plain %.1f s (extrapolated from its first %zu heads), ratio %.0f\n", estimate, heads,
+                estimate / fast.seconds);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<size_t> counts;
+  for (int i = 1; i < argc; ++i) counts.push_back(std::strtoul(argv[i], nullptr, 10));
+  if (counts.empty()) counts = {10000, 100000, 1000000};
+  const auto photos = loadPhotos();
+  if (photos.empty()) {
+    std::fprintf(stderr, "bench_pairing: no JPEG photographs under /usr/share/backgrounds or /usr/share/wallpapers\n");
+    return 2;
+  }
+  std::printf("fuzz factor %d, %zu source photographs, %u hardware threads\n", Fuzz, photos.size(),
+              std::thread::hardware_concurrency());
+  for (const size_t count : counts) {
+    const auto start = Clock::now();
+    const vl::ScanList list = syntheticList(photos, count, 1);
+    std::printf("%zu fingerprints made in %.1f s\n", count, secondsSince(start));
+    benchSelf(list, count <= 20000);
+    if (count > 200000) continue;
+    const vl::ScanList base = syntheticList(photos, count / 2, 2);
+    benchAgainstBase(base, list, count <= 20000);
+  }
+  return 0;
+}

@@ -76,6 +76,21 @@ TEST_F(CliScan, ModesAndMaskSelectWhatIsCompared) {
   EXPECT_EQ(names.out, "");
 }
 
+TEST_F(CliScan, ThePlainLoopsGiveTheSameOutputInEveryModeAndArrangement) {
+  dir.write("b/deeper/notes.txt", std::string("same"));
+  dir.write("b/deeper/photo.jpg", std::string("not a picture"));
+  for (const char* mode : {"images", "names", "names-size", "contents"}) {
+    for (const char* folders : {"--compare a --compare b", "--base a --compare b"}) {
+      const std::string arguments = std::string("scan --subfolders --mask '*.*' --mode ") + mode + " " + folders;
+      const CliRun fast = Cli(dir, arguments);
+      const CliRun plain = Cli(dir, arguments + " --reference");
+      EXPECT_EQ(fast.status, 0);
+      EXPECT_NE(fast.out, "") << arguments;
+      EXPECT_EQ(fast.out, plain.out) << arguments;
+    }
+  }
+}
+
 TEST_F(CliScan, ADatabaseTakesPartInPlaceOfItsFolder) {
   ASSERT_EQ(Cli(dir, "db new pics.vdb a").status, 0);
   const CliRun scan = Cli(dir, "scan --base pics.vdb --compare b/deeper --no-cache");

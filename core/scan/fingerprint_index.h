@@ -53,8 +53,8 @@ constexpr int ProjectionCount = 5;
 
 // The fingerprints sorted into bands of the first projection, each band sorted by
 // the second: a query scans, in each band within the fuzz factor, the run within
-// the fuzz factor on the second projection, tests the first projection and the
-// block sums, and counts errors only for what passes. Building is O(n log n); a
+// the fuzz factor on the second projection, tests the block sums (which bound the
+// first projection too), and counts errors only for what passes. Building is O(n log n); a
 // query costs the runs it scans (a fraction of n that shrinks with the spread of
 // the projections). Immutable once built, so queries may run on several threads.
 class FingerprintIndex {
@@ -95,13 +95,12 @@ void FingerprintIndex::forEachWithin(const IndexedFingerprint& query, Visit&& vi
     if (band > bandOf(first + fuzz_)) break;
     const auto begin = points_.begin() + bandStart_[size_t(band)];
     const auto end = points_.begin() + bandStart_[size_t(band) + 1];
-    auto p = std::lower_bound(begin, end, second - fuzz_, [](const Point& a, int v) { return a.second < v; });
-    for (; p != end && p->second <= second + fuzz_; ++p) {
-      if (std::abs(p->first - first) > fuzz_) continue;
-      const size_t at = size_t(p - points_.begin());
+    const auto from = std::lower_bound(begin, end, second - fuzz_, [](const Point& a, int v) { return a.second < v; });
+    const auto to = std::upper_bound(from, end, second + fuzz_, [](int v, const Point& a) { return v < a.second; });
+    for (size_t at = size_t(from - points_.begin()), stop = size_t(to - points_.begin()); at < stop; ++at) {
       if (BlockDistance(query.sums, sums_[at]) > fuzz_) continue;
       const int errors = PackedErrors(query.packed, packed_[at]);
-      if (errors <= fuzz_) visit(p->item, errors);
+      if (errors <= fuzz_) visit(points_[at].item, errors);
     }
   }
 }

@@ -17,7 +17,7 @@ constexpr uint32_t NoClass = UINT32_MAX;
 // wasted on heads that an earlier head of the block takes, and the neighbour lists
 // of a block kept near NeighbourBudget entries however large the fuzz factor.
 constexpr size_t MinBlockSize = 16;
-constexpr size_t MaxBlockSize = 4096;
+constexpr size_t MaxBlockSize = 256;
 constexpr size_t NeighbourBudget = size_t(1) << 20;
 
 struct PackedHash {

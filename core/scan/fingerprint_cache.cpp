@@ -119,6 +119,9 @@ void FingerprintCache::open() {
     turnOffWithError("unexpected contents");
 }
 
+// Creates the table of a new file inside one write transaction, as two processes
+// may create the file at once; a file of another schema version is not touched.
+// Closing the connection on a failure rolls the transaction back.
 bool FingerprintCache::ensureSchema() {
   if (!execute("BEGIN IMMEDIATE")) {
     turnOffWithError("cannot lock");
@@ -126,16 +129,14 @@ bool FingerprintCache::ensureSchema() {
   }
   const std::string current = std::to_string(SchemaVersion);
   const auto version = queryText("PRAGMA user_version");
-  if (version == "0" && execute(CreateTable) && execute(("PRAGMA user_version=" + current).c_str()) &&
-      execute("COMMIT"))
-    return true;
-  if (version == current && execute("COMMIT")) return true;
-  if (version && version != "0" && version != current) {
-    execute("ROLLBACK");
+  if (version && *version != "0" && *version != current) {
     turnOff(path_ + " was made by another version");
-  } else {
-    turnOffWithError("cannot set up the table");
+    return false;
   }
+  const bool ready = version && (*version == current || (execute(CreateTable) &&
+                                                          execute(("PRAGMA user_version=" + current).c_str())));
+  if (ready && execute("COMMIT")) return true;
+  turnOffWithError("cannot set up the table");
   return false;
 }
 
@@ -248,11 +249,6 @@ bool FingerprintCache::writeRow(const std::string& path, const Row& row) {
 std::optional<std::string> FingerprintCache::takeWarning() {
   std::lock_guard lock(mutex_);
   return std::exchange(warning_, std::nullopt);
-}
-
-bool FingerprintCache::enabled() {
-  std::lock_guard lock(mutex_);
-  return db_ != nullptr;
 }
 
 FingerprintCacheStats FingerprintCache::stats() {

@@ -58,7 +58,6 @@ class FingerprintCache {
   void flush();
   // The warning of a cache that turned itself off, given once; none otherwise.
   std::optional<std::string> takeWarning();
-  bool enabled();
 
   // Entries and size after a flush; zeros when the cache is off.
   FingerprintCacheStats stats();

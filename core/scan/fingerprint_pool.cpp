@@ -147,7 +147,10 @@ void FingerprintPool::work() {
   }
 }
 
-void FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host) {
+namespace {
+
+// The walk of FingerprintList; its pool's workers have finished when it returns.
+void walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host) {
   const int jobs = ResolveJobs(options.jobs);
   std::optional<FingerprintPool> pool;
   std::optional<LookAhead> ahead;
@@ -180,8 +183,12 @@ void FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOpti
     if (kept != next) list[kept] = std::move(list[next]);
   }
   list.resize(kept);
-  ahead.reset();
-  pool.reset();
+}
+
+}  // namespace
+
+void FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host) {
+  walkList(list, walk, options, host);
   if (options.cache == nullptr) return;
   options.cache->flush();
   reportCacheWarning(options.cache, host);

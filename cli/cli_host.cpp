@@ -53,6 +53,11 @@ void CliHost::showMessage(MessageKind kind, const std::string& text) {
   std::fprintf(stderr, "%s\n", text.c_str());
 }
 
+void CliHost::warning(const std::string& text) {
+  clearProgress();
+  std::fprintf(stderr, "velloran-cli: warning: %s\n", text.c_str());
+}
+
 bool CliHost::askYesNo(const std::string& text) {
   clearProgress();
   std::fprintf(stderr, "%s Yes\n", text.c_str());

@@ -23,6 +23,8 @@ class CliHost : public ScanHost {
   void beep() override {}
   void pushCursor(BusyCursor) override {}
   void popCursor() override {}
+  // "velloran-cli: warning: <text>" on standard error.
+  void warning(const std::string& text) override;
 
   // How many error messages were shown.
   int errorCount() const { return errors_; }

@@ -31,5 +31,6 @@ int RunDb(const Args& args);
 int RunDbNew(const Args& args);
 int RunDbAdd(const Args& args);
 int RunResults(const Args& args);
+int RunCache(const Args& args);
 
 }  // namespace vl::cli

@@ -18,6 +18,7 @@ const std::vector<Command>& AllCommands() {
       {"scan", "scan folder lists for duplicates", RunScan},
       {"db", "create, extend or dump image databases", RunDb},
       {"results", "print the groups of a results file", RunResults},
+      {"cache", "show the fingerprint cache's size or empty it", RunCache},
   };
   return commands;
 }

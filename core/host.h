@@ -37,6 +37,9 @@ class Host {
   // Busy cursors nest: only the outermost pop restores the normal cursor.
   virtual void pushCursor(BusyCursor cursor) = 0;
   virtual void popCursor() = 0;
+  // A problem the operation works around (a fingerprint cache that turned itself
+  // off); shown as the phase text unless the host has a better place for it.
+  virtual void warning(const std::string& text) { setStatus(1, text); }
 };
 
 // Shows a busy cursor for the lifetime of the guard.

@@ -331,7 +331,7 @@ void MainWindow::showFirstGroup() { lists_->showFirstGroup(); }
 void MainWindow::startScan(int scanMode, const std::string& mask) {
   if (scanning_ || folders_ == nullptr) return;
   try {
-    ScanDriver driver(results_, deletedList_, host_);
+    ScanDriver driver(results_, deletedList_, host_, ScanTuning{FingerprintJobs, UseFingerprintCache});
     driver.StartScan(scanMode, mask, folders_->baseList(), folders_->compareList());
   } catch (const std::exception& error) {
     showError(QString::fromStdString(error.what()));

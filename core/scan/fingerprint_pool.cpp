@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/scan/fingerprint.h"
+#include "core/scan/fingerprint_cache.h"
 
 namespace vl {
 
@@ -44,8 +45,9 @@ class LookAhead {
 
 // The outcome for an entry from the pool (decoding it here when it was not looked
 // ahead); none when ScanCancelled was set while waiting.
-std::optional<FingerprintOutcome> awaitOutcome(FingerprintPool& pool, const TScanEntry& entry, Host& host) {
-  if (!pool.oldestIs(&entry)) return ComputeFingerprint(entry.Path);
+std::optional<FingerprintOutcome> awaitOutcome(FingerprintPool& pool, const TScanEntry& entry,
+                                               FingerprintCache* cache, Host& host) {
+  if (!pool.oldestIs(&entry)) return ComputeFingerprint(entry.Path, cache);
   while (!pool.waitOldest(WaitSliceMs)) {
     host.processEvents();
     if (ScanCancelled) return std::nullopt;
@@ -53,14 +55,7 @@ std::optional<FingerprintOutcome> awaitOutcome(FingerprintPool& pool, const TSca
   return pool.popOldest();
 }
 
-}  // namespace
-
-int ResolveJobs(int jobs) {
-  if (jobs > 0) return jobs;
-  return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-}
-
-FingerprintOutcome ComputeFingerprint(const std::string& path) {
+FingerprintOutcome decode(const std::string& path) {
   FingerprintOutcome outcome;
   try {
     outcome.ok = MakeFingerprint(path, outcome.fingerprint, outcome.width, outcome.height);
@@ -70,7 +65,29 @@ FingerprintOutcome ComputeFingerprint(const std::string& path) {
   return outcome;
 }
 
-FingerprintPool::FingerprintPool(int threads, size_t window) : window_(std::max<size_t>(window, 1)) {
+void reportCacheWarning(FingerprintCache* cache, Host& host) {
+  if (cache == nullptr) return;
+  if (const auto warning = cache->takeWarning()) host.warning(*warning);
+}
+
+}  // namespace
+
+int ResolveJobs(int jobs) {
+  if (jobs > 0) return jobs;
+  return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
+FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache) {
+  const auto key = cache != nullptr ? StatFileKey(path) : std::nullopt;
+  if (!key) return decode(path);
+  if (auto stored = cache->lookup(path, *key)) return *stored;
+  const FingerprintOutcome outcome = decode(path);
+  cache->store(path, *key, outcome);
+  return outcome;
+}
+
+FingerprintPool::FingerprintPool(int threads, size_t window, FingerprintCache* cache)
+    : window_(std::max<size_t>(window, 1)), cache_(cache) {
   for (int i = 0; i < threads; ++i) threads_.emplace_back([this] { work(); });
 }
 
@@ -122,7 +139,7 @@ void FingerprintPool::work() {
     todo_.pop_front();
     const std::string path = slot->path;
     lock.unlock();
-    const FingerprintOutcome outcome = ComputeFingerprint(path);
+    const FingerprintOutcome outcome = ComputeFingerprint(path, cache_);
     lock.lock();
     slot->outcome = outcome;
     slot->done = true;
@@ -130,11 +147,14 @@ void FingerprintPool::work() {
   }
 }
 
-void FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host) {
+namespace {
+
+// The walk of FingerprintList; its pool's workers have finished when it returns.
+void walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host) {
   const int jobs = ResolveJobs(options.jobs);
   std::optional<FingerprintPool> pool;
   std::optional<LookAhead> ahead;
-  if (jobs > 1) ahead.emplace(list, walk, pool.emplace(jobs, SlotsPerThread * size_t(jobs)));
+  if (jobs > 1) ahead.emplace(list, walk, pool.emplace(jobs, SlotsPerThread * size_t(jobs), options.cache));
   // Entries are removed by compaction: kept entries move down to `kept`, so the
   // list's current count is the kept entries plus those not yet visited, exactly
   // as if each were erased in place.
@@ -147,9 +167,11 @@ void FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOpti
     TScanEntry& entry = *list[next];
     const EntryAction action = walk.classify(entry);
     if (action == EntryAction::Decode) {
-      const auto outcome = pool ? awaitOutcome(*pool, entry, host) : ComputeFingerprint(entry.Path);
+      const auto outcome =
+          pool ? awaitOutcome(*pool, entry, options.cache, host) : ComputeFingerprint(entry.Path, options.cache);
       if (!outcome) break;
       store(entry, *outcome);
+      reportCacheWarning(options.cache, host);
     } else if (pool && pool->oldestIs(&entry)) {
       pool->dropOldest();
     }
@@ -161,6 +183,15 @@ void FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOpti
     if (kept != next) list[kept] = std::move(list[next]);
   }
   list.resize(kept);
+}
+
+}  // namespace
+
+void FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host) {
+  walkList(list, walk, options, host);
+  if (options.cache == nullptr) return;
+  options.cache->flush();
+  reportCacheWarning(options.cache, host);
 }
 
 }  // namespace vl

@@ -15,9 +15,12 @@
 
 namespace vl {
 
+class FingerprintCache;
+
 // How a fingerprinting pass does its work; nothing here changes a result.
 struct FingerprintOptions {
   int jobs = 1;  // worker threads; 1 decodes on the calling thread, 0 = hardware threads
+  FingerprintCache* cache = nullptr;  // results of earlier runs; none: decode every picture
 };
 
 // The number of worker threads `jobs` stands for (at least 1).
@@ -31,15 +34,18 @@ struct FingerprintOutcome {
   int32_t height = -1;
 };
 
-// MakeFingerprint on one path; a thrown error counts as a failure.
-FingerprintOutcome ComputeFingerprint(const std::string& path);
+// MakeFingerprint on one path; a thrown error counts as a failure. With a cache the
+// file is stat()ed first (before it is read, so a file changed meanwhile gets a new
+// key), a matching stored result is given without decoding, and a decoded result
+// is stored. Thread-safe.
+FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache = nullptr);
 
 // A fixed set of worker threads decoding submitted pictures. At most `window`
 // pictures are in flight; results are taken oldest first, each identified by the
 // tag it was submitted with. All calls come from one consumer thread.
 class FingerprintPool {
  public:
-  FingerprintPool(int threads, size_t window);
+  FingerprintPool(int threads, size_t window, FingerprintCache* cache = nullptr);
   ~FingerprintPool();
   FingerprintPool(const FingerprintPool&) = delete;
   FingerprintPool& operator=(const FingerprintPool&) = delete;
@@ -65,6 +71,7 @@ class FingerprintPool {
   void work();
 
   size_t window_;
+  FingerprintCache* cache_;
   std::deque<Slot> slots_;    // in submission order; the consumer pops done slots only
   std::deque<Slot*> todo_;    // slots no worker has taken yet
   std::mutex mutex_;
@@ -90,7 +97,9 @@ struct ListWalk {
 // storing each decoded fingerprint, width and height. With more than one job the
 // pictures ahead of the walk are decoded on a pool, a bounded window at a time;
 // while a result is awaited, events run every 20 ms and a set ScanCancelled stops
-// the walk at once. A stopped walk leaves the unvisited entries as they were.
+// the walk at once. A stopped walk leaves the unvisited entries as they were. With a
+// cache, its queued results are written at the end and its warning, if it turned
+// itself off, goes to host.warning on this thread.
 void FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host);
 
 }  // namespace vl

@@ -8,6 +8,7 @@
 
 #include "core/database/volume_table.h"
 #include "core/files/paths.h"
+#include "core/scan/fingerprint_cache.h"
 #include "core/scan/gather.h"
 #include "core/scan/marking.h"
 #include "core/scan/pairing.h"
@@ -49,7 +50,7 @@ class ScanRun {
   ScanRun(ResultsModel& results, DeletedList& deletedList, ScanHost& host, int scanMode, const std::string& mask,
           const ScanTuning& tuning)
       : results_(results), deletedList_(deletedList), host_(host), scanMode_(scanMode), mask_(mask),
-        fingerprinting_{tuning.jobs}, reference_(tuning.reference),
+        fingerprinting_{tuning.jobs}, useCache_(tuning.useCache), reference_(tuning.reference),
         pairing_{tuning.jobs, [this] { return idle(); }} {}
 
   // Gathers and pairs; true when the pairing ran to its end. May throw.
@@ -81,6 +82,7 @@ class ScanRun {
   int scanMode_;
   std::string mask_;
   FingerprintOptions fingerprinting_;
+  bool useCache_;
   bool reference_;
   PairingOptions pairing_;
   ScanList base_;
@@ -119,11 +121,14 @@ bool ScanRun::gather(const std::vector<std::string>& baseFolders, const std::vec
 }
 
 bool ScanRun::readImages() {
+  std::optional<FingerprintCache> cache;
+  FingerprintOptions options = fingerprinting_;
+  if (useCache_) options.cache = &cache.emplace();
   host_.setStatus(1, "Reading Base Images");
-  ReadImages(base_, nullptr, host_, fingerprinting_);
+  ReadImages(base_, nullptr, host_, options);
   if (ScanCancelled) return false;
   host_.setStatus(1, "Reading Compare Images");
-  ReadImages(compare_, &base_, host_, fingerprinting_);
+  ReadImages(compare_, &base_, host_, options);
   if (ScanCancelled) return false;
   host_.setStatus(1, "Comparing Images");
   host_.setStatus(2, "");

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -24,8 +25,12 @@ int MarkErrors = 0;
 int MarkWidth = 0;
 int MarkHeight = 0;
 int MarkSize = 5;
+int FingerprintJobs = 0;
+bool UseFingerprintCache = true;
 
 namespace {
+
+constexpr int MaxFingerprintJobs = 256;  // a damaged settings file must not start a million threads
 
 struct AppPaths {
   std::string dir;
@@ -104,6 +109,8 @@ void LoadSettings() {
   MarkWidth = readInteger(ini, "eMarkWidth_text", 0);
   MarkHeight = readInteger(ini, "eMarkHeight_text", 0);
   MarkSize = readInteger(ini, "eMarkSize_text", 5);
+  FingerprintJobs = std::clamp(readInteger(ini, "FingerprintJobs", 0), 0, MaxFingerprintJobs);
+  UseFingerprintCache = readInteger(ini, "UseFingerprintCache", 1) != 0;
 }
 
 }  // namespace vl

@@ -29,6 +29,8 @@ extern int MarkErrors;
 extern int MarkWidth;
 extern int MarkHeight;
 extern int MarkSize;
+extern int FingerprintJobs;       // fingerprinting threads; 0 = hardware threads
+extern bool UseFingerprintCache;  // keep fingerprints between scans
 
 // Fills the setting globals from the settings file (defaults for missing keys).
 void LoadSettings();

@@ -98,6 +98,32 @@ TEST_F(CliScan, ADatabaseTakesPartInPlaceOfItsFolder) {
   EXPECT_EQ(scan.out.rfind("G\t0\t" + dir.file("a/photo.jpg") + "\nD\t", 0), 0u) << scan.out;
 }
 
+// The entry count that "cache stats" prints, or -1 when its output is not the two lines.
+long CachedEntries(const vl::test::TempDir& home) {
+  const CliRun stats = Cli(home, "cache stats");
+  long entries = -1;
+  long long bytes = -1;
+  if (stats.status != 0 || std::sscanf(stats.out.c_str(), "entries: %ld\nsize: %lld\n", &entries, &bytes) != 2)
+    return -1;
+  return entries == 0 || bytes > 0 ? entries : -1;
+}
+
+TEST_F(CliScan, ScansAndDatabasesFillTheCacheUnlessNoCacheAndClearEmptiesIt) {
+  EXPECT_EQ(Cli(dir, "cache stats").out, "entries: 0\nsize: 0\n");
+  ASSERT_EQ(Cli(dir, "scan --subfolders --compare a --compare b --no-cache").status, 0);
+  EXPECT_EQ(Cli(dir, "cache stats").out, "entries: 0\nsize: 0\n") << "no cache file was made";
+  ASSERT_EQ(Cli(dir, "scan --subfolders --compare a --compare b").status, 0);
+  EXPECT_EQ(CachedEntries(dir), 3);
+  EXPECT_EQ(Cli(dir, "cache clear").status, 0);
+  EXPECT_EQ(CachedEntries(dir), 0);
+  ASSERT_EQ(Cli(dir, "scan --subfolders --compare a --compare b --no-cache").status, 0);
+  ASSERT_EQ(Cli(dir, "db new pics.vdb --no-cache a").status, 0);
+  EXPECT_EQ(CachedEntries(dir), 0) << "--no-cache leaves an existing cache alone";
+  ASSERT_EQ(Cli(dir, "db new pics.vdb a").status, 0);
+  EXPECT_EQ(CachedEntries(dir), 1);
+  EXPECT_EQ(Cli(dir, "cache drop").status, 2);
+}
+
 TEST_F(CliScan, BadUsageAndNothingToCompareExitWithTwo) {
   EXPECT_EQ(Cli(dir, "scan").status, 2);
   EXPECT_EQ(Cli(dir, "scan --mode pictures --compare a").status, 2);

@@ -67,4 +67,24 @@ std::vector<std::string> ScanFixture::messageTexts() const {
   return texts;
 }
 
+ScanList ScanFixture::listOf(const std::vector<std::string>& paths) {
+  ScanList list;
+  for (const auto& path : paths) {
+    auto entry = std::make_unique<TScanEntry>();
+    entry->Path = path;
+    list.push_back(std::move(entry));
+  }
+  return list;
+}
+
+std::vector<std::string> ScanFixture::describe(const ScanList& list) {
+  std::vector<std::string> lines;
+  for (const auto& entry : list) {
+    std::string line = entry->Path + " " + std::to_string(entry->Width) + "x" + std::to_string(entry->Height);
+    if (entry->Fingerprint) line += " " + std::string(entry->Fingerprint->begin(), entry->Fingerprint->end());
+    lines.push_back(line);
+  }
+  return lines;
+}
+
 }  // namespace vl::test

@@ -9,6 +9,7 @@
 #include "core/results/results_model.h"
 #include "core/scan/deleted_list.h"
 #include "core/scan/scan_driver.h"
+#include "core/scan/scan_entry.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
 
@@ -32,6 +33,10 @@ class ScanFixture : public ::testing::Test {
   std::vector<std::string> groups() const;
   // The texts of the messages shown, in order.
   std::vector<std::string> messageTexts() const;
+  // Entries as gathering makes them: a path, no dimensions, no fingerprint.
+  static ScanList listOf(const std::vector<std::string>& paths);
+  // One line per entry: path, dimensions and the fingerprint's bytes when it has one.
+  static std::vector<std::string> describe(const ScanList& list);
 
   TempDir dir;
   RecordingHost host;

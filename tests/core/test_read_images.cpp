@@ -8,28 +8,7 @@
 namespace vl::test {
 namespace {
 
-class ReadImagesTest : public ScanFixture {
- protected:
-  // Entries as gathering makes them: a path, no dimensions, no fingerprint.
-  ScanList listOf(const std::vector<std::string>& paths) const {
-    ScanList list;
-    for (const auto& path : paths) {
-      auto entry = std::make_unique<TScanEntry>();
-      entry->Path = path;
-      list.push_back(std::move(entry));
-    }
-    return list;
-  }
-  std::vector<std::string> describe(const ScanList& list) const {
-    std::vector<std::string> lines;
-    for (const auto& entry : list) {
-      std::string line = entry->Path + " " + std::to_string(entry->Width) + "x" + std::to_string(entry->Height);
-      if (entry->Fingerprint) line += " " + std::string(entry->Fingerprint->begin(), entry->Fingerprint->end());
-      lines.push_back(line);
-    }
-    return lines;
-  }
-};
+using ReadImagesTest = ScanFixture;
 
 TEST_F(ReadImagesTest, ManyJobsGiveTheListsAndTextsOfOneJob) {
   std::vector<std::string> paths;

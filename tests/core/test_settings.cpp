@@ -126,6 +126,8 @@ TEST_F(SettingsTest, LoadSettingsDefaultsWithoutAFile) {
   FuzzFactor = 0;
   BeepOnDelete = CheckABDrives = false;
   MarkSize = 0;
+  FingerprintJobs = 3;
+  UseFingerprintCache = false;
   LoadSettings();
   EXPECT_TRUE(BeepOnDelete && DeleteToRecycleBin && ConfirmDeletes && NavigateWithArrows && AutoMarkDelete &&
               UseDeletedList);
@@ -135,12 +137,15 @@ TEST_F(SettingsTest, LoadSettingsDefaultsWithoutAFile) {
   EXPECT_EQ(MarkWidth, 0);
   EXPECT_EQ(MarkHeight, 0);
   EXPECT_EQ(MarkSize, 5);
+  EXPECT_EQ(FingerprintJobs, 0);
+  EXPECT_TRUE(UseFingerprintCache);
 }
 
 TEST_F(SettingsTest, LoadSettingsReadsTrueOnlyAsTrueAndWholeNumbersOnly) {
   dir.write("velloran.ini",
             "[tfconfigure]\ncbBeep_Checked=1\ncbRecycle_Checked=false\ncbCheckabDrives_Checked=tRuE\n"
-            "rxerrors_Value=45\neMarkSize_text=abc\neMarkWidth_text=12\neMarkErrors_text=3.5\n");
+            "rxerrors_Value=45\neMarkSize_text=abc\neMarkWidth_text=12\neMarkErrors_text=3.5\n"
+            "FingerprintJobs=99999999\nUseFingerprintCache=0\n");
   LoadSettings();
   EXPECT_FALSE(BeepOnDelete);
   EXPECT_FALSE(DeleteToRecycleBin);
@@ -150,6 +155,8 @@ TEST_F(SettingsTest, LoadSettingsReadsTrueOnlyAsTrueAndWholeNumbersOnly) {
   EXPECT_EQ(MarkSize, 5);
   EXPECT_EQ(MarkWidth, 12);
   EXPECT_EQ(MarkErrors, 0);
+  EXPECT_EQ(FingerprintJobs, 256) << "bounded: a damaged file must not start millions of threads";
+  EXPECT_FALSE(UseFingerprintCache);
 }
 
 TEST(PropertyStoreForms, ValueFormsRoundTrip) {

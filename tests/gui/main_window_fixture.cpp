@@ -16,6 +16,7 @@ namespace vl::test {
 
 AppDirScope::AppDirScope() {
   setenv("VELLORAN_APPDIR", dir_.path().c_str(), 1);
+  setenv("XDG_CACHE_HOME", dir_.file("cache").c_str(), 1);
   ResetAppPaths();
   LoadSettings();
   AutoMarkDelete = false;
@@ -24,6 +25,7 @@ AppDirScope::AppDirScope() {
 
 AppDirScope::~AppDirScope() {
   unsetenv("VELLORAN_APPDIR");
+  unsetenv("XDG_CACHE_HOME");
   ResetAppPaths();
 }
 

@@ -21,7 +21,7 @@ class MainWindow;
 namespace vl::test {
 
 // A temporary VELLORAN_APPDIR with the settings loaded from it (no settings file
-// at first), auto-marking and the deleted-file list off so that scans only group.
+// at first) and the fingerprint cache below it, auto-marking and the deleted-file list off so that scans only group.
 class AppDirScope {
  public:
   AppDirScope();

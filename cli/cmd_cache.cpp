@@ -1,0 +1,46 @@
+// velloran-cli cache: the fingerprint cache's entry count and size, and emptying it.
+#include <cstdio>
+#include <string>
+
+#include "cli/arguments.h"
+#include "cli/cli_host.h"
+#include "cli/commands.h"
+#include "core/files/paths.h"
+#include "core/scan/fingerprint_cache.h"
+
+namespace vl::cli {
+
+namespace {
+
+const char* const Usage =
+    "usage: velloran-cli cache stats|clear\n"
+    "\n"
+    "stats prints \"entries: N\" and \"size: BYTES\" (the cache file with its write-ahead\n"
+    "log; both 0 when there is no cache yet); clear removes every entry. The cache is\n"
+    "$XDG_CACHE_HOME/velloran/fingerprints.sqlite (default ~/.cache/velloran/).\n"
+    "Exit status: 0 done, 1 the cache is unavailable, 2 bad usage.\n";
+
+int printStats(const FingerprintCacheStats& stats) {
+  std::printf("entries: %lld\nsize: %lld\n", static_cast<long long>(stats.entries),
+              static_cast<long long>(stats.bytes));
+  return std::fflush(stdout) == 0 ? ExitOk : ExitFailure;
+}
+
+}  // namespace
+
+int RunCache(const Args& args) {
+  if (WantsHelp(args, Usage)) return ExitOk;
+  const bool stats = args.size() == 1 && args[0] == "stats";
+  if (!stats && !(args.size() == 1 && args[0] == "clear")) return UsageFailure("cache: needs stats or clear", Usage);
+  const std::string path = DefaultFingerprintCachePath();
+  if (!FileExists(path)) return stats ? printStats({}) : ExitOk;
+  FingerprintCache cache(path);
+  int status = stats ? printStats(cache.stats()) : (cache.clear() ? ExitOk : ExitFailure);
+  if (const auto warning = cache.takeWarning()) {
+    CliHost().warning(*warning);
+    status = ExitFailure;
+  }
+  return status;
+}
+
+}  // namespace vl::cli

@@ -1,0 +1,277 @@
+// The persistent fingerprint cache: MakeFingerprint results kept in SQLite, keyed by path and file identity.
+#include "core/scan/fingerprint_cache.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <limits>
+#include <system_error>
+#include <utility>
+
+namespace vl {
+
+namespace {
+
+constexpr size_t BatchSize = 512;
+constexpr int BusyTimeoutMs = 2000;
+constexpr int SchemaVersion = 1;
+constexpr uint8_t HighestToneCode = 3;
+
+const char* const CreateTable =
+    "CREATE TABLE IF NOT EXISTS fingerprints(path BLOB PRIMARY KEY NOT NULL, device INTEGER NOT NULL,"
+    " inode INTEGER NOT NULL, size INTEGER NOT NULL, modified INTEGER NOT NULL, changed INTEGER NOT NULL,"
+    " ok INTEGER NOT NULL, fingerprint BLOB, width INTEGER NOT NULL, height INTEGER NOT NULL) WITHOUT ROWID";
+const char* const SelectRow =
+    "SELECT device, inode, size, modified, changed, ok, fingerprint, width, height FROM fingerprints WHERE path = ?";
+const char* const InsertRow = "INSERT OR REPLACE INTO fingerprints VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+
+int64_t nanoseconds(const struct timespec& time) { return int64_t(time.tv_sec) * 1'000'000'000 + time.tv_nsec; }
+
+int64_t fileSize(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? int64_t(st.st_size) : 0;
+}
+
+std::optional<int64_t> integerColumn(sqlite3_stmt* statement, int column) {
+  if (sqlite3_column_type(statement, column) != SQLITE_INTEGER) return std::nullopt;
+  return sqlite3_column_int64(statement, column);
+}
+
+std::optional<int32_t> dimensionColumn(sqlite3_stmt* statement, int column) {
+  const auto value = integerColumn(statement, column);
+  if (!value || *value < 1 || *value > std::numeric_limits<int32_t>::max()) return std::nullopt;
+  return static_cast<int32_t>(*value);
+}
+
+// The key columns 0 to 4 of a selected row; none when one is not an integer.
+std::optional<FileKey> keyColumns(sqlite3_stmt* statement) {
+  std::optional<int64_t> values[5];
+  for (int column = 0; column < 5; ++column) {
+    values[column] = integerColumn(statement, column);
+    if (!values[column]) return std::nullopt;
+  }
+  return FileKey{uint64_t(*values[0]), uint64_t(*values[1]), *values[2], *values[3], *values[4]};
+}
+
+// The outcome columns 5 to 8 of a selected row; none unless they hold a result
+// MakeFingerprint can give: a failure, or 100 tone codes with positive dimensions.
+std::optional<FingerprintOutcome> outcomeColumns(sqlite3_stmt* statement) {
+  const auto ok = integerColumn(statement, 5);
+  if (ok == 0) return FingerprintOutcome{};
+  if (ok != 1 || sqlite3_column_type(statement, 6) != SQLITE_BLOB) return std::nullopt;
+  const auto* bytes = static_cast<const uint8_t*>(sqlite3_column_blob(statement, 6));
+  const int length = sqlite3_column_bytes(statement, 6);
+  const auto width = dimensionColumn(statement, 7);
+  const auto height = dimensionColumn(statement, 8);
+  if (bytes == nullptr || length != int(FingerprintSize) || !width || !height) return std::nullopt;
+  if (std::any_of(bytes, bytes + FingerprintSize, [](uint8_t code) { return code > HighestToneCode; }))
+    return std::nullopt;
+  FingerprintOutcome outcome{true, {}, *width, *height};
+  std::copy(bytes, bytes + FingerprintSize, outcome.fingerprint.begin());
+  return outcome;
+}
+
+}  // namespace
+
+std::optional<FileKey> StatFileKey(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return FileKey{uint64_t(st.st_dev), uint64_t(st.st_ino), int64_t(st.st_size), nanoseconds(st.st_mtim),
+                 nanoseconds(st.st_ctim)};
+}
+
+std::string DefaultFingerprintCachePath() {
+  const char* xdg = std::getenv("XDG_CACHE_HOME");
+  std::string base = xdg != nullptr && xdg[0] == '/' ? xdg : "";
+  if (base.empty()) {
+    const char* home = std::getenv("HOME");
+    base = std::string(home != nullptr ? home : "") + "/.cache";
+  }
+  return base + "/velloran/fingerprints.sqlite";
+}
+
+FingerprintCache::FingerprintCache(const std::string& path) : path_(path) {
+  std::lock_guard lock(mutex_);
+  open();
+}
+
+FingerprintCache::~FingerprintCache() {
+  std::lock_guard lock(mutex_);
+  writePending();
+  close();
+}
+
+void FingerprintCache::open() {
+  std::error_code error;
+  std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), error);
+  if (error) return turnOff("cannot create the folder of " + path_ + " (" + error.message() + ")");
+  const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
+  if (sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr) != SQLITE_OK) return turnOffWithError("cannot open");
+  sqlite3_busy_timeout(db_, BusyTimeoutMs);
+  if (queryText("PRAGMA journal_mode=WAL") != "wal" || !execute("PRAGMA synchronous=NORMAL"))
+    return turnOffWithError("cannot set up the journal");
+  if (!ensureSchema()) return;
+  if (sqlite3_prepare_v2(db_, SelectRow, -1, &select_, nullptr) != SQLITE_OK ||
+      sqlite3_prepare_v2(db_, InsertRow, -1, &insert_, nullptr) != SQLITE_OK)
+    turnOffWithError("unexpected contents");
+}
+
+// Creates the table of a new file inside one write transaction, as two processes
+// may create the file at once; a file of another schema version is not touched.
+// Closing the connection on a failure rolls the transaction back.
+bool FingerprintCache::ensureSchema() {
+  if (!execute("BEGIN IMMEDIATE")) {
+    turnOffWithError("cannot lock");
+    return false;
+  }
+  const std::string current = std::to_string(SchemaVersion);
+  const auto version = queryText("PRAGMA user_version");
+  if (version && *version != "0" && *version != current) {
+    turnOff(path_ + " was made by another version");
+    return false;
+  }
+  const bool ready = version && (*version == current || (execute(CreateTable) &&
+                                                          execute(("PRAGMA user_version=" + current).c_str())));
+  if (ready && execute("COMMIT")) return true;
+  turnOffWithError("cannot set up the table");
+  return false;
+}
+
+bool FingerprintCache::execute(const char* sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+
+std::optional<std::string> FingerprintCache::queryText(const char* sql) {
+  sqlite3_stmt* statement = nullptr;
+  std::optional<std::string> text;
+  if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW) {
+    const auto* value = sqlite3_column_text(statement, 0);
+    text = value != nullptr ? reinterpret_cast<const char*>(value) : "";
+  }
+  sqlite3_finalize(statement);
+  return text;
+}
+
+void FingerprintCache::turnOff(const std::string& reason) {
+  if (!warned_) warning_ = "Fingerprint cache unavailable: " + reason + "; going on without it.";
+  warned_ = true;
+  pending_.clear();
+  close();
+}
+
+void FingerprintCache::turnOffWithError(const std::string& action) {
+  const std::string detail = db_ != nullptr ? sqlite3_errmsg(db_) : "out of memory";
+  turnOff(path_ + ": " + action + " (" + detail + ")");
+}
+
+void FingerprintCache::close() {
+  sqlite3_finalize(select_);
+  sqlite3_finalize(insert_);
+  sqlite3_close(db_);
+  select_ = insert_ = nullptr;
+  db_ = nullptr;
+}
+
+std::optional<FingerprintOutcome> FingerprintCache::lookup(const std::string& path, const FileKey& key) {
+  std::lock_guard lock(mutex_);
+  if (db_ == nullptr) return std::nullopt;
+  const auto queued = pending_.find(path);
+  if (queued != pending_.end()) {
+    if (queued->second.key == key) return queued->second.outcome;
+    return std::nullopt;
+  }
+  const auto row = readRow(path);
+  if (!row || row->key != key) return std::nullopt;
+  return row->outcome;
+}
+
+std::optional<FingerprintCache::Row> FingerprintCache::readRow(const std::string& path) {
+  sqlite3_reset(select_);
+  sqlite3_bind_blob(select_, 1, path.data(), int(path.size()), SQLITE_TRANSIENT);
+  const int step = sqlite3_step(select_);
+  std::optional<Row> row;
+  if (step == SQLITE_ROW) {
+    const auto key = keyColumns(select_);
+    const auto outcome = outcomeColumns(select_);
+    if (key && outcome) row = Row{*key, *outcome};
+  }
+  sqlite3_reset(select_);
+  if (step != SQLITE_ROW && step != SQLITE_DONE) turnOffWithError("cannot read");
+  return row;
+}
+
+void FingerprintCache::store(const std::string& path, const FileKey& key, const FingerprintOutcome& outcome) {
+  std::lock_guard lock(mutex_);
+  if (db_ == nullptr) return;
+  pending_.insert_or_assign(path, Row{key, outcome.ok ? outcome : FingerprintOutcome{}});
+  if (pending_.size() >= BatchSize) writePending();
+}
+
+void FingerprintCache::flush() {
+  std::lock_guard lock(mutex_);
+  writePending();
+}
+
+void FingerprintCache::writePending() {
+  if (db_ == nullptr || pending_.empty()) return;
+  bool written = execute("BEGIN IMMEDIATE");
+  for (auto it = pending_.begin(); written && it != pending_.end(); ++it) written = writeRow(it->first, it->second);
+  if (written && execute("COMMIT")) {
+    pending_.clear();
+    return;
+  }
+  const std::string detail = sqlite3_errmsg(db_);
+  execute("ROLLBACK");
+  turnOff(path_ + ": cannot write (" + detail + ")");
+}
+
+bool FingerprintCache::writeRow(const std::string& path, const Row& row) {
+  sqlite3_reset(insert_);
+  sqlite3_bind_blob(insert_, 1, path.data(), int(path.size()), SQLITE_TRANSIENT);
+  sqlite3_bind_int64(insert_, 2, int64_t(row.key.device));
+  sqlite3_bind_int64(insert_, 3, int64_t(row.key.inode));
+  sqlite3_bind_int64(insert_, 4, row.key.size);
+  sqlite3_bind_int64(insert_, 5, row.key.modified);
+  sqlite3_bind_int64(insert_, 6, row.key.changed);
+  sqlite3_bind_int(insert_, 7, row.outcome.ok ? 1 : 0);
+  if (row.outcome.ok)
+    sqlite3_bind_blob(insert_, 8, row.outcome.fingerprint.data(), int(FingerprintSize), SQLITE_TRANSIENT);
+  else
+    sqlite3_bind_null(insert_, 8);
+  sqlite3_bind_int(insert_, 9, row.outcome.width);
+  sqlite3_bind_int(insert_, 10, row.outcome.height);
+  const bool done = sqlite3_step(insert_) == SQLITE_DONE;
+  sqlite3_reset(insert_);
+  return done;
+}
+
+std::optional<std::string> FingerprintCache::takeWarning() {
+  std::lock_guard lock(mutex_);
+  return std::exchange(warning_, std::nullopt);
+}
+
+FingerprintCacheStats FingerprintCache::stats() {
+  std::lock_guard lock(mutex_);
+  writePending();
+  FingerprintCacheStats stats;
+  if (db_ != nullptr) {
+    const auto count = queryText("SELECT count(*) FROM fingerprints");
+    if (!count) turnOffWithError("cannot count");
+    else stats.entries = std::strtoll(count->c_str(), nullptr, 10);
+  }
+  stats.bytes = fileSize(path_) + fileSize(path_ + "-wal");
+  return stats;
+}
+
+bool FingerprintCache::clear() {
+  std::lock_guard lock(mutex_);
+  pending_.clear();
+  if (db_ == nullptr) return false;
+  if (execute("DELETE FROM fingerprints") && execute("VACUUM") && execute("PRAGMA wal_checkpoint(TRUNCATE)"))
+    return true;
+  turnOffWithError("cannot clear");
+  return false;
+}
+
+}  // namespace vl

@@ -16,6 +16,7 @@ namespace vl {
 namespace {
 
 constexpr size_t BatchSize = 512;
+constexpr int ReadBatchSize = 1024;
 constexpr int BusyTimeoutMs = 2000;
 constexpr int SchemaVersion = 1;
 constexpr uint8_t HighestToneCode = 3;
@@ -166,6 +167,7 @@ void FingerprintCache::turnOffWithError(const std::string& action) {
 }
 
 void FingerprintCache::close() {
+  endReading();
   sqlite3_finalize(select_);
   sqlite3_finalize(insert_);
   sqlite3_close(db_);
@@ -181,9 +183,20 @@ std::optional<FingerprintOutcome> FingerprintCache::lookup(const std::string& pa
     if (queued->second.key == key) return queued->second.outcome;
     return std::nullopt;
   }
+  if (readsInTransaction_ == 0) execute("BEGIN");
   const auto row = readRow(path);
+  if (++readsInTransaction_ >= ReadBatchSize) endReading();
   if (!row || row->key != key) return std::nullopt;
   return row->outcome;
+}
+
+// Lookups share one read transaction, ReadBatchSize at a time: a transaction of
+// its own would cost each lookup several times the query. Another process's
+// writes go on meanwhile (WAL); ours end the batch first.
+void FingerprintCache::endReading() {
+  if (readsInTransaction_ == 0 || db_ == nullptr) return;
+  readsInTransaction_ = 0;
+  execute("COMMIT");
 }
 
 std::optional<FingerprintCache::Row> FingerprintCache::readRow(const std::string& path) {
@@ -215,6 +228,7 @@ void FingerprintCache::flush() {
 
 void FingerprintCache::writePending() {
   if (db_ == nullptr || pending_.empty()) return;
+  endReading();
   bool written = execute("BEGIN IMMEDIATE");
   for (auto it = pending_.begin(); written && it != pending_.end(); ++it) written = writeRow(it->first, it->second);
   if (written && execute("COMMIT")) {
@@ -254,6 +268,7 @@ std::optional<std::string> FingerprintCache::takeWarning() {
 FingerprintCacheStats FingerprintCache::stats() {
   std::lock_guard lock(mutex_);
   writePending();
+  endReading();
   FingerprintCacheStats stats;
   if (db_ != nullptr) {
     const auto count = queryText("SELECT count(*) FROM fingerprints");
@@ -268,6 +283,7 @@ bool FingerprintCache::clear() {
   std::lock_guard lock(mutex_);
   pending_.clear();
   if (db_ == nullptr) return false;
+  endReading();
   if (execute("DELETE FROM fingerprints") && execute("VACUUM") && execute("PRAGMA wal_checkpoint(TRUNCATE)"))
     return true;
   turnOffWithError("cannot clear");

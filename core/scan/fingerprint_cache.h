@@ -77,6 +77,7 @@ class FingerprintCache {
   void turnOffWithError(const std::string& action);
   void close();
   void writePending();
+  void endReading();
   bool writeRow(const std::string& path, const Row& row);
   std::optional<Row> readRow(const std::string& path);
 
@@ -86,6 +87,7 @@ class FingerprintCache {
   sqlite3_stmt* select_ = nullptr;
   sqlite3_stmt* insert_ = nullptr;
   std::unordered_map<std::string, Row> pending_;
+  int readsInTransaction_ = 0;
   bool warned_ = false;
   std::optional<std::string> warning_;
 };

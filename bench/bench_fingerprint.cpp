@@ -1,5 +1,7 @@
-// bench_fingerprint FOLDER [ROUNDS]: fingerprints every picture of a folder and compares the
-// JPEG time with libjpeg's bare greyscale decode of the same files at the same scale.
+// bench_fingerprint FOLDER [ROUNDS [LIMIT]]: fingerprints the pictures below a folder (at most
+// LIMIT of them) and compares the JPEG time with libjpeg's bare greyscale decode of the same
+// files at the same scale; then reads them as a scan does with one job and with every core,
+// and from a fresh fingerprint cache, cold and again unchanged.
 #include <algorithm>
 #include <chrono>
 #include <csetjmp>
@@ -8,12 +10,15 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <jpeglib.h>
 
 #include "core/scan/fingerprint.h"
+#include "core/scan/fingerprint_cache.h"
 #include "core/scan/jpeg_decoder.h"
+#include "core/scan/read_images.h"
 
 namespace {
 
@@ -78,25 +83,73 @@ double bestTime(const std::vector<std::string>& paths, int rounds, Work work) {
   return best;
 }
 
+// A host that shows nothing.
+class QuietHost : public vl::Host {
+ public:
+  void setStatus(int, const std::string&) override {}
+  void processEvents() override {}
+  void showMessage(vl::MessageKind, const std::string&) override {}
+  bool askYesNo(const std::string&) override { return true; }
+  void beep() override {}
+  void pushCursor(vl::BusyCursor) override {}
+  void popCursor() override {}
+};
+
+// The time ReadImages takes over a fresh list of the paths.
+double readImagesTime(const std::vector<std::string>& paths, const vl::FingerprintOptions& options) {
+  vl::ScanList list;
+  for (const std::string& p : paths) {
+    list.push_back(std::make_unique<vl::TScanEntry>());
+    list.back()->Path = p;
+  }
+  QuietHost host;
+  const auto start = Clock::now();
+  vl::ReadImages(list, nullptr, host, options);
+  return seconds(Clock::now() - start);
+}
+
+void benchScanReading(const std::vector<std::string>& paths) {
+  const double one = readImagesTime(paths, {1});
+  const double all = readImagesTime(paths, {0});
+  std::printf("scan reading %zu pictures: one job %.2f s, %u threads %.2f s, speed-up %.2f (target >= 1.8 on 2 cores)\n",
+              paths.size(), one, std::thread::hardware_concurrency(), all, one / all);
+  const std::string cacheFile = std::filesystem::temp_directory_path() / "bench_fingerprint_cache.sqlite";
+  std::filesystem::remove(cacheFile);
+  double cold = 0, warm = 0;
+  {
+    vl::FingerprintCache cache(cacheFile);
+    cold = readImagesTime(paths, {0, &cache});
+  }
+  {
+    vl::FingerprintCache cache(cacheFile);
+    warm = readImagesTime(paths, {0, &cache});
+  }
+  std::filesystem::remove(cacheFile);
+  std::filesystem::remove(cacheFile + "-wal");
+  std::filesystem::remove(cacheFile + "-shm");
+  std::printf("with a new cache: cold %.2f s, unchanged rescan %.3f s, ratio %.1f (target >= 20)\n", cold, warm,
+              cold / warm);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3) {
-    std::fputs("usage: bench_fingerprint FOLDER [ROUNDS]\n", stderr);
+  if (argc < 2 || argc > 4) {
+    std::fputs("usage: bench_fingerprint FOLDER [ROUNDS [LIMIT]]\n", stderr);
     return 2;
   }
-  const int rounds = argc == 3 ? std::max(1, std::atoi(argv[2])) : 3;
+  const int rounds = argc >= 3 ? std::max(1, std::atoi(argv[2])) : 3;
+  const size_t limit = argc == 4 ? size_t(std::max(1, std::atoi(argv[3]))) : SIZE_MAX;
   std::vector<std::string> all, jpegs;
-  for (const auto& entry : std::filesystem::directory_iterator(argv[1])) {
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(argv[1])) {
     if (!entry.is_regular_file()) continue;
     const std::string path = entry.path().string();
-    const vl::PictureType type = vl::PictureTypeOf(path);
-    if (type == vl::PictureType::None) continue;
-    all.push_back(path);
-    if (type == vl::PictureType::Jpeg) jpegs.push_back(path);
+    if (vl::PictureTypeOf(path) != vl::PictureType::None) all.push_back(path);
   }
   std::sort(all.begin(), all.end());
-  std::sort(jpegs.begin(), jpegs.end());
+  if (all.size() > limit) all.resize(limit);
+  for (const std::string& p : all)
+    if (vl::PictureTypeOf(p) == vl::PictureType::Jpeg) jpegs.push_back(p);
   int failed = 0;
   vl::TFingerprint fingerprint;
   int32_t width, height;
@@ -120,5 +173,6 @@ int main(int argc, char** argv) {
   std::printf("bare libjpeg greyscale decode at the same scale, JPEG: %.3f s, %.1f pictures/s\n", bareTime,
               n / bareTime);
   std::printf("ratio MakeFingerprint / bare decode: %.3f (target <= 1.15)\n", fpTime / bareTime);
+  benchScanReading(all);
   return 0;
 }

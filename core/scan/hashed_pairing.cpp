@@ -1,4 +1,5 @@
 // The hashed name and content pairings: classes of equal keys, then the plain loops' rules.
+#include <algorithm>
 #include <optional>
 #include <unordered_map>
 
@@ -156,12 +157,15 @@ bool PairNamesAgainstBaseHashed(const ScanList& base, const ScanList& compare, b
 bool PairContentsSelfHashed(ScanList& compare, const PairingOptions& options, const PairingProgress& progress,
                             const GroupSink& sink) {
   ContentKeys keys(EntriesOf(compare), options);
-  const auto shared = [&](const std::vector<size_t>& members) {
+  const auto liveCount = [&](const std::vector<size_t>& members) {
     size_t live = 0;
     for (size_t p : members) live += compare[p]->Excluded ? 0 : 1;
-    return live > 1;
+    return live;
   };
-  if (!keys.refine(true, shared) || !keys.refine(false, shared)) return false;
+  // Up to three files are compared with each other at less cost than reading each to its end for a digest.
+  if (!keys.refine(true, [&](const auto& members) { return liveCount(members) > 1; }) ||
+      !keys.refine(false, [&](const auto& members) { return liveCount(members) > 3; }))
+    return false;
   return PairClassesSelf(compare, keys.keys(0, compare.size()), progress, sink, SameBytes);
 }
 
@@ -171,12 +175,21 @@ bool PairContentsAgainstBaseHashed(const ScanList& base, const ScanList& compare
   const std::vector<const TScanEntry*> compared = EntriesOf(compare);
   entries.insert(entries.end(), compared.begin(), compared.end());
   ContentKeys keys(std::move(entries), options);
-  const auto shared = [&](const std::vector<size_t>& members) {
-    bool inBase = false, inCompare = false;
-    for (size_t p : members) (p < base.size() ? inBase : inCompare) = true;
-    return inBase && inCompare;
+  // The comparisons a class costs: each of its base files with each of its compare files.
+  const auto sides = [&](const std::vector<size_t>& members) {
+    const size_t inBase = size_t(std::count_if(members.begin(), members.end(), [&](size_t p) { return p < base.size(); }));
+    return std::pair(inBase, members.size() - inBase);
   };
-  if (!keys.refine(true, shared) || !keys.refine(false, shared)) return false;
+  const auto shared = [&](const auto& members) {
+    const auto [inBase, inCompare] = sides(members);
+    return inBase > 0 && inCompare > 0;
+  };
+  // Digests of the rest where comparing every pair would read more than reading each file once.
+  const auto worthDigests = [&](const auto& members) {
+    const auto [inBase, inCompare] = sides(members);
+    return inBase * inCompare > inBase + inCompare;
+  };
+  if (!keys.refine(true, shared) || !keys.refine(false, worthDigests)) return false;
   const size_t total = base.size() + compare.size();
   return PairClassesAgainstBase(base, compare, keys.keys(0, base.size()), keys.keys(base.size(), total), progress,
                                 sink, SameBytes);

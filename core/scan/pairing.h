@@ -78,8 +78,9 @@ bool PairContentsAgainstBase(const ScanList& base, const ScanList& compare, cons
 // The name and content pairings with the plain loops' exact results, by hashing.
 // Names: entries with equal name keys (and sizes) form classes, and a class's first
 // entry takes the rest. O(n). Contents: files sharing their size get a digest of the
-// first 4 KiB and, where that is shared too, of the rest (read on several threads,
-// every byte once); a head takes a later file of its digest class only when
+// first 4 KiB and, where that is shared by more files than comparing them pairwise
+// reads cheaper, of the rest (read on several threads, every byte at most once for
+// digests); a head takes a later file of its digest class only when
 // CompareFileContents confirms it, so a digest collision never makes a wrong group.
 // A file that cannot be read is equal to nothing. O(n) plus one read of the files
 // that share their size, and the confirming reads.

@@ -134,8 +134,8 @@ void benchSelf(const vl::ScanList& list, bool fullPlain) {
 
 void benchAgainstBase(const vl::ScanList& base, const vl::ScanList& compare, bool fullPlain) {
   const Run fast = timed([&](auto p, auto s) { return vl::PairImagesAgainstBaseIndexed(base, compare, Fuzz, {}, p, s); });
-  std::printf("against a base %zu x %zu: indexed %.3f s (%zu groups)", base.size(), compare.size(), fast.seconds,
-              fast.groups);
+  std::printf("against a base %zu x %zu: indexed %.3f s (%zu groups, %zu duplicates)", base.size(), compare.size(),
+              fast.seconds, fast.groups, fast.duplicates);
   const size_t heads = fullPlain ? base.size() : 200;
   const Run plain = timed([&](auto p, auto s) { return vl::PairImagesAgainstBase(base, compare, Fuzz, p, s); }, heads);
   if (fullPlain) {

@@ -70,6 +70,7 @@ FingerprintIndex::FingerprintIndex(const std::vector<IndexedFingerprint>& items,
   projections_[1] = widest[1];
   // Bands half the fuzz factor wide: a query scans about 2.5 fuzz factors of the first projection.
   bandWidth_ = std::max(1, fuzzFactor / 2);
+  // Points hold their item's position until the order is made, then its id.
   points_.reserve(items.size());
   for (uint32_t i = 0; i < items.size(); ++i)
     points_.push_back({int16_t(Projection(items[i].sums, projections_[0])),
@@ -86,9 +87,10 @@ FingerprintIndex::FingerprintIndex(const std::vector<IndexedFingerprint>& items,
   for (size_t b = 1; b < bandStart_.size(); ++b) bandStart_[b] += bandStart_[b - 1];
   sums_.reserve(items.size());
   packed_.reserve(items.size());
-  for (const Point& point : points_) {
-    sums_.push_back(items[point.item].sums);
-    packed_.push_back(items[point.item].packed);
+  for (Point& point : points_) {
+    sums_.push_back(items[point.id].sums);
+    packed_.push_back(items[point.id].packed);
+    point.id = items[point.id].id;
   }
 }
 

@@ -43,6 +43,7 @@ inline int BlockDistance(const BlockSums& a, const BlockSums& b) {
 struct IndexedFingerprint {
   BlockSums sums{};
   PackedFingerprint packed;
+  uint32_t id = 0;  // what queries report it by
 };
 
 // Block-sum projections: weights of +1 and -1 on the 16 blocks, so that the change of
@@ -59,11 +60,10 @@ constexpr int ProjectionCount = 5;
 // the projections). Immutable once built, so queries may run on several threads.
 class FingerprintIndex {
  public:
-  // Items are known by their position in `items`.
   FingerprintIndex(const std::vector<IndexedFingerprint>& items, int fuzzFactor);
 
-  // Calls visit(item, errors) for every item with at most fuzzFactor errors from
-  // the query, in no particular order.
+  // Calls visit(id, errors) for every item with at most fuzzFactor errors from the
+  // query, in no particular order.
   template <class Visit>
   void forEachWithin(const IndexedFingerprint& query, Visit&& visit) const;
 
@@ -71,7 +71,7 @@ class FingerprintIndex {
   struct Point {
     int16_t first;   // first projection
     int16_t second;  // second projection
-    uint32_t item;
+    uint32_t id;
   };
   int bandOf(int first) const { return (first - lowest_) / bandWidth_; }
 
@@ -100,7 +100,7 @@ void FingerprintIndex::forEachWithin(const IndexedFingerprint& query, Visit&& vi
     for (size_t at = size_t(from - points_.begin()), stop = size_t(to - points_.begin()); at < stop; ++at) {
       if (BlockDistance(query.sums, sums_[at]) > fuzz_) continue;
       const int errors = PackedErrors(query.packed, packed_[at]);
-      if (errors <= fuzz_) visit(points_[at].item, errors);
+      if (errors <= fuzz_) visit(points_[at].id, errors);
     }
   }
 }

@@ -1,6 +1,7 @@
 // The indexed image pairings: classes of identical fingerprints, an index, then the greedy pass.
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 
@@ -47,7 +48,7 @@ struct FingerprintClasses {
       const PackedFingerprint packed = PackFingerprint(*fingerprint);
       const auto [found, added] = known.try_emplace(packed, uint32_t(points.size()));
       if (added) {
-        points.push_back({BlockSumsOf(*fingerprint), packed});
+        points.push_back({BlockSumsOf(*fingerprint), packed, uint32_t(points.size())});
         sizes.push_back(0);
       }
       classOf[i] = found->second;
@@ -121,6 +122,40 @@ void SortByPosition(PairedGroup& group) {
             [](const PairedDuplicate& a, const PairedDuplicate& b) { return a.index < b.index; });
 }
 
+// The index of a self-compare over the classes a later head may still take. Every
+// class before the current head is taken, so these are the classes not yet taken;
+// when fewer than three quarters of the indexed ones are left, the index is rebuilt
+// over them (on a thread, while events run). O(n log n) in all, as it shrinks
+// geometrically, and queries scan ever fewer fingerprints.
+class ShrinkingIndex {
+ public:
+  ShrinkingIndex(const std::vector<IndexedFingerprint>& points, int fuzzFactor)
+      : points_(points), fuzz_(fuzzFactor), index_(points, fuzzFactor), indexed_(points.size()) {}
+
+  const FingerprintIndex& index() const { return index_; }
+
+  // Rebuilds when enough classes were taken; false when the idle callback stopped it.
+  bool refresh(const std::vector<uint8_t>& taken, size_t takenCount, const PairingOptions& options) {
+    const size_t left = points_.size() - takenCount;
+    if (4 * left >= 3 * indexed_) return true;
+    std::vector<IndexedFingerprint> rest;
+    rest.reserve(left);
+    for (size_t c = 0; c < points_.size(); ++c)
+      if (!taken[c]) rest.push_back(points_[c]);
+    std::optional<FingerprintIndex> rebuilt;
+    if (!RunInParallel(1, 1, [&](size_t) { rebuilt.emplace(rest, fuzz_); }, options.idle)) return false;
+    index_ = std::move(*rebuilt);
+    indexed_ = left;
+    return true;
+  }
+
+ private:
+  const std::vector<IndexedFingerprint>& points_;
+  int fuzz_;
+  FingerprintIndex index_;
+  size_t indexed_;
+};
+
 // The end of the block of class numbers from `from` holding `size` classes not yet taken.
 size_t BlockEnd(const std::vector<uint8_t>& taken, size_t from, size_t size) {
   size_t wanted = 0, end = from;
@@ -137,8 +172,9 @@ bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const Pairin
                            const PairingProgress& progress, const GroupSink& sink) {
   if (!ToneCodesOnly(compare)) return PairImagesSelf(compare, fuzzFactor, progress, sink);
   const FingerprintClasses classes(compare);
-  const FingerprintIndex index(classes.points, fuzzFactor);
+  ShrinkingIndex index(classes.points, fuzzFactor);
   std::vector<uint8_t> taken(classes.points.size(), 0);
+  size_t takenCount = 0;
   NeighbourBlock block;
   const size_t count = compare.size();
   for (size_t i = 0; i < count; ++i) {
@@ -146,12 +182,14 @@ bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const Pairin
     const uint32_t head = classes.classOf[i];
     if (head == NoClass || taken[head]) continue;
     if (!block.holds(head) &&
-        !block.fill(
-            head, BlockEnd(taken, head, block.nextSize), index, options, [&](size_t c) { return !taken[c]; },
-            [&](size_t c) -> const IndexedFingerprint& { return classes.points[c]; },
-            [&](size_t c, uint32_t other) { return other > c && !taken[other]; }))
+        (!index.refresh(taken, takenCount, options) ||
+         !block.fill(
+             head, BlockEnd(taken, head, block.nextSize), index.index(), options, [&](size_t c) { return !taken[c]; },
+             [&](size_t c) -> const IndexedFingerprint& { return classes.points[c]; },
+             [&](size_t c, uint32_t other) { return other > c && !taken[other]; })))
       return false;
     taken[head] = 1;
+    ++takenCount;
     PairedGroup group{i, {}};
     if (fuzzFactor >= 0)
       for (uint32_t m = classes.start[head] + 1; m < classes.start[head + 1]; ++m)
@@ -159,6 +197,7 @@ bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const Pairin
     for (const Neighbour& near : block.lists[head - block.first]) {
       if (taken[near.cls]) continue;
       taken[near.cls] = 1;
+      ++takenCount;
       for (uint32_t m = classes.start[near.cls]; m < classes.start[near.cls + 1]; ++m)
         group.duplicates.push_back({classes.members[m], near.errors});
     }

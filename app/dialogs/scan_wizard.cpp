@@ -171,10 +171,10 @@ QWidget* ScanWizard::makeListPage(const QString& title, const QStringList& texts
   list = new FolderListBox(page);
   list->setObjectName("lbdirs" + suffix);
   auto* buttons = new QVBoxLayout;
-  for (const WizardListButton& spec : wizardListButtons) {
-    QPushButton* button = makeButton((spec.name + suffix).toLatin1().constData(), spec.caption, page);
-    SetHint(button, spec.caption);
-    connect(button, &QPushButton::clicked, list, spec.command);
+  for (const WizardListButton& listButton : wizardListButtons) {
+    QPushButton* button = makeButton((listButton.name + suffix).toLatin1().constData(), listButton.caption, page);
+    SetHint(button, listButton.caption);
+    connect(button, &QPushButton::clicked, list, listButton.command);
     buttons->addWidget(button);
   }
   buttons->addStretch();

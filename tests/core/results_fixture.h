@@ -18,11 +18,11 @@ struct FileSpec {
 
 // Appends a group (base, then duplicates in order) with the scan's caption; returns the base.
 inline TResultEntry* AddGroup(ResultsModel& model, const FileSpec& base, const std::vector<FileSpec>& duplicates) {
-  const auto make = [&model](const FileSpec& spec, TResultEntry* groupBase) {
+  const auto make = [&model](const FileSpec& file, TResultEntry* groupBase) {
     auto entry = std::make_unique<TResultEntry>();
-    entry->Path = spec.path;
-    entry->Size = spec.size;
-    entry->Errors = spec.errors;
+    entry->Path = file.path;
+    entry->Size = file.size;
+    entry->Errors = file.errors;
     entry->Base = groupBase;
     entry->Volume = "DATA";
     entry->FileDate = 45000.5;
@@ -32,8 +32,8 @@ inline TResultEntry* AddGroup(ResultsModel& model, const FileSpec& base, const s
   };
   TResultEntry* first = make(base, nullptr);
   TResultEntry* previous = first;
-  for (const FileSpec& spec : duplicates) {
-    TResultEntry* entry = make(spec, first);
+  for (const FileSpec& file : duplicates) {
+    TResultEntry* entry = make(file, first);
     previous->Next = entry;
     previous = entry;
   }

@@ -87,9 +87,9 @@ struct NeighbourBlock {
 
   // Sizes the next block from the neighbours per query that this one found.
   void plan() {
-    size_t found = 0, queries = 0;
+    size_t found = 0;
     for (const Neighbours& list : lists) found += list.size();
-    queries = std::max<size_t>(lists.size(), 1);
+    const size_t queries = std::max<size_t>(lists.size(), 1);
     nextSize = std::clamp(NeighbourBudget * queries / (found + queries), MinBlockSize, MaxBlockSize);
   }
 

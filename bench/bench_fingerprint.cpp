@@ -15,9 +15,9 @@
 
 #include <jpeglib.h>
 
-#include "core/scan/fingerprint.h"
-#include "core/scan/fingerprint_cache.h"
-#include "core/scan/jpeg_decoder.h"
+#include "core/fingerprint/fingerprint.h"
+#include "core/fingerprint/fingerprint_cache.h"
+#include "core/fingerprint/jpeg_decoder.h"
 #include "core/scan/read_images.h"
 
 namespace {

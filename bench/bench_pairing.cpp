@@ -11,8 +11,8 @@
 #include <thread>
 #include <vector>
 
-#include "core/scan/fingerprint.h"
-#include "core/scan/jpeg_decoder.h"
+#include "core/fingerprint/fingerprint.h"
+#include "core/fingerprint/jpeg_decoder.h"
 #include "core/scan/pairing.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/results/results_model.h"
-#include "core/scan/deleted_list.h"
+#include "core/results/deleted_list.h"
 #include "core/scan/scan_driver.h"
 #include "core/settings/settings.h"
 #include "tests/support/image_writer.h"
@@ -57,7 +57,7 @@ void WritePictures(const std::string& folder, int count) {
   }
 }
 
-void Measure(const std::string& folder, int scanMode, const char* modeName, int jobs) {
+void Measure(const std::string& folder, vl::ScanMode scanMode, const char* modeName, int jobs) {
   vl::ResultsModel results;
   vl::DeletedList deletedList;
   TimingHost host;
@@ -90,8 +90,8 @@ int main(int argc, char** argv) {
   vl::UseDeletedList = false;
   vl::FuzzFactor = 30;
   for (int jobs : {1, 0}) {
-    Measure(folder, vl::ScanImages, "images", jobs);
-    Measure(folder, vl::ScanContents, "contents", jobs);
+    Measure(folder, vl::ScanMode::Images, "images", jobs);
+    Measure(folder, vl::ScanMode::Contents, "contents", jobs);
   }
   return 0;
 }

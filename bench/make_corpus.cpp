@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "core/scan/fingerprint.h"
-#include "core/scan/jpeg_decoder.h"
+#include "core/fingerprint/fingerprint.h"
+#include "core/fingerprint/jpeg_decoder.h"
 #include "tests/support/image_writer.h"
 
 namespace {

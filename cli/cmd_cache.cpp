@@ -6,7 +6,7 @@
 #include "cli/cli_host.h"
 #include "cli/commands.h"
 #include "core/files/paths.h"
-#include "core/scan/fingerprint_cache.h"
+#include "core/fingerprint/fingerprint_cache.h"
 
 namespace vl::cli {
 

@@ -8,7 +8,7 @@
 #include "cli/commands.h"
 #include "cli/folder_entries.h"
 #include "core/database/database_builder.h"
-#include "core/scan/fingerprint_cache.h"
+#include "core/fingerprint/fingerprint_cache.h"
 #include "core/settings/settings.h"
 
 namespace vl::cli {

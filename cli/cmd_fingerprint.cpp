@@ -4,7 +4,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "core/scan/fingerprint.h"
+#include "core/fingerprint/fingerprint.h"
 
 namespace vl::cli {
 

@@ -10,8 +10,8 @@
 #include "cli/results_printer.h"
 #include "core/results/results_file.h"
 #include "core/results/results_model.h"
-#include "core/scan/deleted_list.h"
-#include "core/scan/folder_lists.h"
+#include "core/results/deleted_list.h"
+#include "core/settings/folder_lists.h"
 #include "core/scan/scan_driver.h"
 #include "core/settings/settings.h"
 
@@ -39,10 +39,10 @@ const char* const Usage =
 
 const char* const ImageFilesMask = "*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf";
 
-int ScanModeNamed(const std::string& name) {
+ScanMode ScanModeNamed(const std::string& name) {
   static const char* const names[] = {"images", "names", "names-size", "contents"};
-  for (int mode = ScanImages; mode <= ScanContents; ++mode)
-    if (name == names[mode]) return mode;
+  for (int mode = 0; mode < 4; ++mode)
+    if (name == names[mode]) return static_cast<ScanMode>(mode);
   throw UsageError{"unknown mode: " + name};
 }
 
@@ -97,7 +97,7 @@ bool SaveResultsIfAsked(const ParsedArgs& parsed, const ResultsModel& results, C
 int Scan(const ParsedArgs& parsed) {
   LoadSettings();
   ApplySettingOptions(parsed);
-  const int mode = ScanModeNamed(parsed.value("mode").value_or("images"));
+  const ScanMode mode = ScanModeNamed(parsed.value("mode").value_or("images"));
   const std::string mask = parsed.value("mask").value_or(ImageFilesMask);
   const ScanTuning tuning = TuningOf(parsed);
   const auto base = FolderEntries(parsed, "base-list", "base");

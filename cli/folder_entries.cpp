@@ -2,7 +2,7 @@
 #include "cli/folder_entries.h"
 
 #include "core/files/paths.h"
-#include "core/scan/folder_lists.h"
+#include "core/settings/folder_lists.h"
 #include "core/scan/gather.h"
 
 namespace vl::cli {

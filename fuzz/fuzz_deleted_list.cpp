@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/files/zlib_stream.h"
-#include "core/scan/deleted_list.h"
+#include "core/results/deleted_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<vl::TDeletedEntry> entries;

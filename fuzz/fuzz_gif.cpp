@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/scan/fingerprint.h"
+#include "core/fingerprint/fingerprint.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vl::TFingerprint fingerprint;

@@ -4,7 +4,7 @@
 #include "core/database/database_file.h"
 #include "core/files/little_endian.h"
 #include "core/files/zlib_stream.h"
-#include "core/scan/deleted_list.h"
+#include "core/results/deleted_list.h"
 #include "fuzz/seeds.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/dialogs/widget_helpers.h"
-#include "app/shell/form_property_store.h"
+#include "app/components/widget_helpers.h"
+#include "app/components/form_property_store.h"
 #include "core/settings/settings.h"
 
 namespace vl::gui {

@@ -12,12 +12,12 @@
 
 #include <exception>
 
-#include "app/dialogs/dialog_provider.h"
-#include "app/dialogs/folder_list_box.h"
-#include "app/dialogs/widget_helpers.h"
-#include "app/shell/form_property_store.h"
+#include "app/components/dialog_provider.h"
+#include "app/components/folder_list_box.h"
+#include "app/components/widget_helpers.h"
+#include "app/components/form_property_store.h"
 #include "core/files/paths.h"
-#include "core/scan/folder_lists.h"
+#include "core/settings/folder_lists.h"
 #include "core/settings/settings.h"
 
 namespace vl::gui {

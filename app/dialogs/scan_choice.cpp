@@ -3,7 +3,7 @@
 
 #include <QRadioButton>
 
-#include "app/dialogs/filter_combo_box.h"
+#include "app/components/filter_combo_box.h"
 
 namespace vl::gui {
 

@@ -6,9 +6,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/dialogs/filter_combo_box.h"
-#include "app/dialogs/widget_helpers.h"
-#include "app/shell/form_property_store.h"
+#include "app/components/filter_combo_box.h"
+#include "app/components/widget_helpers.h"
+#include "app/components/form_property_store.h"
 
 namespace vl::gui {
 namespace {

@@ -11,12 +11,12 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/dialogs/dialog_provider.h"
-#include "app/dialogs/filter_combo_box.h"
-#include "app/dialogs/folder_list_box.h"
+#include "app/components/dialog_provider.h"
+#include "app/components/filter_combo_box.h"
+#include "app/components/folder_list_box.h"
 #include "app/dialogs/folders_dialog.h"
-#include "app/dialogs/widget_helpers.h"
-#include "app/shell/form_property_store.h"
+#include "app/components/widget_helpers.h"
+#include "app/components/form_property_store.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
 

@@ -28,12 +28,12 @@
 #include "app/dialogs/folders_dialog.h"
 #include "app/dialogs/scan_options_dialog.h"
 #include "app/dialogs/scan_wizard.h"
-#include "app/dialogs/widget_helpers.h"
+#include "app/components/widget_helpers.h"
 #include "app/results/dupe_list_delegate.h"
 #include "app/results/lists_busy.h"
 #include "app/results/result_lists.h"
 #include "app/shell/about_box.h"
-#include "app/shell/form_property_store.h"
+#include "app/components/form_property_store.h"
 #include "app/shell/help.h"
 #include "core/scan/scan_driver.h"
 #include "core/settings/ini_file.h"
@@ -332,7 +332,7 @@ void MainWindow::startScan(int scanMode, const std::string& mask) {
   if (scanning_ || folders_ == nullptr) return;
   try {
     ScanDriver driver(results_, deletedList_, host_, ScanTuning{FingerprintJobs, UseFingerprintCache});
-    driver.StartScan(scanMode, mask, folders_->baseList(), folders_->compareList());
+    driver.StartScan(static_cast<ScanMode>(scanMode), mask, folders_->baseList(), folders_->compareList());
   } catch (const std::exception& error) {
     showError(QString::fromStdString(error.what()));
   }

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "app/shell/gui_host.h"
+#include "app/components/gui_host.h"
 #include "core/results/results_model.h"
-#include "core/scan/deleted_list.h"
+#include "core/results/deleted_list.h"
 
 class QHeaderView;
 class QLabel;

@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "app/dialogs/widget_helpers.h"
+#include "app/components/widget_helpers.h"
 #include "app/results/result_lists.h"
 #include "app/shell/action_icons.h"
 #include "app/shell/help.h"

@@ -10,10 +10,10 @@
 #include "core/database/database_file.h"
 #include "core/database/volume_table.h"
 #include "core/files/dir_listing.h"
-#include "core/scan/deleted_list.h"
-#include "core/scan/fingerprint.h"
+#include "core/results/deleted_list.h"
+#include "core/fingerprint/fingerprint.h"
 #include "core/scan/gather.h"
-#include "core/scan/scan_driver.h"
+#include "core/components/elapsed_time.h"
 
 namespace vl {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/host.h"
-#include "core/scan/fingerprint_pool.h"
-#include "core/scan/scan_entry.h"
+#include "core/fingerprint/fingerprint_pool.h"
+#include "core/fingerprint/scan_entry.h"
 
 namespace vl {
 

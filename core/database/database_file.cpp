@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/database/volume_table.h"
 #include "core/files/little_endian.h"
 #include "core/files/paths.h"
 
@@ -64,15 +63,6 @@ bool readRecord(ZlibReader& reader, uint8_t* record) {
 
 // A record is kept unless its volume is present and its file has gone, or (with
 // checkDeleted) the deleted-file list takes it, which deletes the file and counts it.
-bool keepRecord(const TScanEntry& entry, bool checkDeleted, int& autoDeletedCount, DeletedList& deletedList) {
-  if (IsVolumeMounted(entry.Path, entry.Volume) && !FileExists(entry.Path)) return false;
-  if (checkDeleted && deletedList.IsDeletedFile(entry.Path, entry.Size)) {
-    ++autoDeletedCount;
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 void EncodeDatabaseRecord(const TScanEntry& entry, uint8_t* record) {
@@ -148,26 +138,6 @@ std::string InvalidDatabaseMessage(const std::string& fileName) {
 
 std::string DatabaseVersionMessage(const std::string& fileName) {
   return "Database: \n\n" + fileName + "\n\n" + "is a different version, can not open.";
-}
-
-LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, int& autoDeletedCount, ScanList& list,
-                                DeletedList& deletedList, Host& host) {
-  if (!FileExists(fileName)) {
-    host.showMessage(MessageKind::Error, MissingDatabaseMessage(fileName));
-    ScanCancelled = true;
-    return LoadAnswer::Stop;
-  }
-  const DatabaseOutcome outcome = ReadDatabaseRecords(fileName, [&](std::unique_ptr<TScanEntry> entry) {
-    if (!keepRecord(*entry, checkDeleted, autoDeletedCount, deletedList)) return;
-    entry->Excluded = 0;
-    list.push_back(std::move(entry));
-  });
-  if (outcome == DatabaseOutcome::Invalid) {
-    host.showMessage(MessageKind::Error, InvalidDatabaseMessage(fileName));
-  } else if (outcome == DatabaseOutcome::WrongVersion) {
-    host.showMessage(MessageKind::Error, DatabaseVersionMessage(fileName));
-  }
-  return LoadAnswer::Continue;
 }
 
 }  // namespace vl

@@ -9,8 +9,7 @@
 
 #include "core/files/zlib_stream.h"
 #include "core/host.h"
-#include "core/scan/deleted_list.h"
-#include "core/scan/scan_entry.h"
+#include "core/fingerprint/scan_entry.h"
 
 namespace vl {
 
@@ -54,16 +53,5 @@ DatabaseOutcome ReadDatabaseRecords(ZlibReader& reader, const DatabaseRecordHand
 std::string MissingDatabaseMessage(const std::string& fileName);
 std::string InvalidDatabaseMessage(const std::string& fileName);
 std::string DatabaseVersionMessage(const std::string& fileName);
-
-enum class LoadAnswer { Continue, Stop };
-
-// Appends a database's records to List: drops records of a present volume whose file
-// is gone, and (with checkDeleted) files on the deleted list, counting them. A
-// missing file shows its message, sets ScanCancelled and answers Stop; an invalid or
-// other-version file shows its message and answers Continue. DatabaseDataError
-// propagates once the records before the damage are in List, and so does the
-// FileAccessError of a deleted-list check. O(records), plus one CRC per size match.
-LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, int& autoDeletedCount, ScanList& list,
-                                DeletedList& deletedList, Host& host);
 
 }  // namespace vl

@@ -39,9 +39,38 @@ void gatherFolder(const std::string& folder, const std::string& upperMask, int& 
   }
 }
 
+bool keepRecord(const TScanEntry& entry, bool checkDeleted, int& autoDeletedCount, DeletedList& deletedList) {
+  if (IsVolumeMounted(entry.Path, entry.Volume) && !FileExists(entry.Path)) return false;
+  if (checkDeleted && deletedList.IsDeletedFile(entry.Path, entry.Size)) {
+    ++autoDeletedCount;
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool IsDatabaseEntry(const std::string& entry) { return UpperAscii(ExtensionOf(entry)) == ".VDB"; }
+
+LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, int& autoDeletedCount, ScanList& list,
+                                DeletedList& deletedList, Host& host) {
+  if (!FileExists(fileName)) {
+    host.showMessage(MessageKind::Error, MissingDatabaseMessage(fileName));
+    ScanCancelled = true;
+    return LoadAnswer::Stop;
+  }
+  const DatabaseOutcome outcome = ReadDatabaseRecords(fileName, [&](std::unique_ptr<TScanEntry> entry) {
+    if (!keepRecord(*entry, checkDeleted, autoDeletedCount, deletedList)) return;
+    entry->Excluded = 0;
+    list.push_back(std::move(entry));
+  });
+  if (outcome == DatabaseOutcome::Invalid) {
+    host.showMessage(MessageKind::Error, InvalidDatabaseMessage(fileName));
+  } else if (outcome == DatabaseOutcome::WrongVersion) {
+    host.showMessage(MessageKind::Error, DatabaseVersionMessage(fileName));
+  }
+  return LoadAnswer::Continue;
+}
 
 void LoadFileList(const std::vector<std::string>& folderList, const std::string& mask, int& autoDeletedCount,
                   bool checkDeleted, ScanList& target, DeletedList& deletedList, Host& host) {

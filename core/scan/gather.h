@@ -5,13 +5,24 @@
 #include <vector>
 
 #include "core/host.h"
-#include "core/scan/deleted_list.h"
-#include "core/scan/scan_entry.h"
+#include "core/results/deleted_list.h"
+#include "core/fingerprint/scan_entry.h"
 
 namespace vl {
 
 // True when an entry names a database file: its extension, upper-cased, is ".VDB".
 bool IsDatabaseEntry(const std::string& entry);
+
+enum class LoadAnswer { Continue, Stop };
+
+// Appends a database's records to List: drops records of a present volume whose file
+// is gone, and (with checkDeleted) files on the deleted list, counting them. A
+// missing file shows its message, sets ScanCancelled and answers Stop; an invalid or
+// other-version file shows its message and answers Continue. DatabaseDataError
+// propagates once the records before the damage are in List, and so does the
+// FileAccessError of a deleted-list check. O(records), plus one CRC per size match.
+LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, int& autoDeletedCount, ScanList& list,
+                                DeletedList& deletedList, Host& host);
 
 // Appends to target the files directly inside each folder entry (no subfolders)
 // whose upper-cased extension occurs in the upper-cased mask ("*.*" admits every

@@ -5,7 +5,7 @@
 
 #include "core/files/file_checks.h"
 #include "core/scan/pairing.h"
-#include "core/scan/parallel_run.h"
+#include "core/components/parallel_run.h"
 
 namespace vl {
 

@@ -7,7 +7,7 @@
 
 #include "core/scan/fingerprint_index.h"
 #include "core/scan/pairing.h"
-#include "core/scan/parallel_run.h"
+#include "core/components/parallel_run.h"
 
 namespace vl {
 

@@ -6,7 +6,6 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "core/scan/scan_driver.h"
 #include "core/settings/settings.h"
 
 namespace vl {
@@ -28,13 +27,13 @@ bool nameRule(const TScanEntry& h, const TScanEntry& d) {
 
 }  // namespace
 
-bool AutoMarkDuplicate(int scanMode, const TScanEntry& head, const TScanEntry& duplicate, int errors) {
+bool AutoMarkDuplicate(ScanMode scanMode, const TScanEntry& head, const TScanEntry& duplicate, int errors) {
   if (!AutoMarkDelete) return false;
   switch (scanMode) {
-    case ScanNames:
-    case ScanNamesAndSize:
+    case ScanMode::Names:
+    case ScanMode::NamesAndSize:
       return nameRule(head, duplicate);
-    case ScanContents:
+    case ScanMode::Contents:
       return true;
     default:
       return imageRule(head, duplicate, errors);

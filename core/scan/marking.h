@@ -2,14 +2,15 @@
 #pragma once
 
 #include "core/results/results_model.h"
-#include "core/scan/scan_entry.h"
+#include "core/fingerprint/scan_entry.h"
+#include "core/scan/scan_mode.h"
 
 namespace vl {
 
 // Whether a new duplicate d of head h (with `errors`) is marked for deletion in
 // scanMode, by AutoMarkDelete and the Mark* thresholds. Differences are taken
 // without overflow and compared by absolute value.
-bool AutoMarkDuplicate(int scanMode, const TScanEntry& head, const TScanEntry& duplicate, int errors);
+bool AutoMarkDuplicate(ScanMode scanMode, const TScanEntry& head, const TScanEntry& duplicate, int errors);
 
 // Marks every entry whose path is marked in any group, so that a file marked as a
 // duplicate somewhere is marked wherever it occurs. O(entries).

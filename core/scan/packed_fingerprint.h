@@ -5,7 +5,7 @@
 #include <bit>
 #include <cstdint>
 
-#include "core/scan/scan_entry.h"
+#include "core/fingerprint/scan_entry.h"
 
 namespace vl {
 

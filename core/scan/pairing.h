@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/scan/scan_entry.h"
+#include "core/fingerprint/scan_entry.h"
 
 namespace vl {
 

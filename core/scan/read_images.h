@@ -2,8 +2,8 @@
 #pragma once
 
 #include "core/host.h"
-#include "core/scan/fingerprint_pool.h"
-#include "core/scan/scan_entry.h"
+#include "core/fingerprint/fingerprint_pool.h"
+#include "core/fingerprint/scan_entry.h"
 
 namespace vl {
 

@@ -2,13 +2,13 @@
 #include "core/scan/scan_driver.h"
 
 #include <chrono>
-#include <cmath>
 #include <exception>
 #include <optional>
 
+#include "core/components/elapsed_time.h"
 #include "core/database/volume_table.h"
 #include "core/files/paths.h"
-#include "core/scan/fingerprint_cache.h"
+#include "core/fingerprint/fingerprint_cache.h"
 #include "core/scan/gather.h"
 #include "core/scan/marking.h"
 #include "core/scan/pairing.h"
@@ -47,7 +47,7 @@ double secondsSince(Clock::time_point start) {
 // One run of StartScan: the two scan lists and the counters live as long as it does.
 class ScanRun {
  public:
-  ScanRun(ResultsModel& results, DeletedList& deletedList, ScanHost& host, int scanMode, const std::string& mask,
+  ScanRun(ResultsModel& results, DeletedList& deletedList, ScanHost& host, ScanMode scanMode, const std::string& mask,
           const ScanTuning& tuning)
       : results_(results), deletedList_(deletedList), host_(host), scanMode_(scanMode), mask_(mask),
         fingerprinting_{tuning.jobs}, useCache_(tuning.useCache), reference_(tuning.reference),
@@ -79,7 +79,7 @@ class ScanRun {
   ResultsModel& results_;
   DeletedList& deletedList_;
   ScanHost& host_;
-  int scanMode_;
+  ScanMode scanMode_;
   std::string mask_;
   FingerprintOptions fingerprinting_;
   bool useCache_;
@@ -151,16 +151,16 @@ bool ScanRun::pair() {
   const PairingProgress onProgress = [this](size_t index, size_t count) { return progress(index, count); };
   const GroupSink onGroup = [this](const PairedGroup& group) { addGroup(group); };
   const bool self = base_.empty();
-  const bool withSize = scanMode_ == ScanNamesAndSize;
+  const bool withSize = scanMode_ == ScanMode::NamesAndSize;
   switch (scanMode_) {
-    case ScanNames:
-    case ScanNamesAndSize:
+    case ScanMode::Names:
+    case ScanMode::NamesAndSize:
       if (reference_)
         return self ? PairNamesSelf(compare_, withSize, onProgress, onGroup)
                     : PairNamesAgainstBase(base_, compare_, withSize, onProgress, onGroup);
       return self ? PairNamesSelfHashed(compare_, withSize, onProgress, onGroup)
                   : PairNamesAgainstBaseHashed(base_, compare_, withSize, onProgress, onGroup);
-    case ScanContents:
+    case ScanMode::Contents:
       if (reference_)
         return self ? PairContentsSelf(compare_, onProgress, onGroup)
                     : PairContentsAgainstBase(base_, compare_, onProgress, onGroup);
@@ -200,17 +200,10 @@ void ScanRun::addGroup(const PairedGroup& group) {
 
 }  // namespace
 
-std::string ElapsedText(double seconds) {
-  const long long total = seconds > 0 ? static_cast<long long>(std::floor(seconds)) : 0;
-  const long long secs = total % 60;
-  return std::to_string(total / 3600) + ":" + std::to_string(total / 60 % 60) + ":" + (secs < 10 ? "0" : "") +
-         std::to_string(secs);
-}
-
 ScanDriver::ScanDriver(ResultsModel& results, DeletedList& deletedList, ScanHost& host, ScanTuning tuning)
     : results_(results), deletedList_(deletedList), host_(host), tuning_(tuning) {}
 
-ScanResult ScanDriver::StartScan(int scanMode, const std::string& mask, const std::vector<std::string>& baseFolders,
+ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, const std::vector<std::string>& baseFolders,
                                  const std::vector<std::string>& compareFolders) {
   ScanResult result;
   results_.ClearResults();

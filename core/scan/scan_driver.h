@@ -6,11 +6,10 @@
 
 #include "core/host.h"
 #include "core/results/results_model.h"
-#include "core/scan/deleted_list.h"
+#include "core/results/deleted_list.h"
+#include "core/scan/scan_mode.h"
 
 namespace vl {
-
-enum ScanModeValue { ScanImages = 0, ScanNames = 1, ScanNamesAndSize = 2, ScanContents = 3 };
 
 // The window side of a scan. Every call has a default that does nothing, so the CLI
 // and the tests only implement what they need.
@@ -52,7 +51,7 @@ class ScanDriver {
  public:
   ScanDriver(ResultsModel& results, DeletedList& deletedList, ScanHost& host, ScanTuning tuning = {});
 
-  ScanResult StartScan(int scanMode, const std::string& mask, const std::vector<std::string>& baseFolders,
+  ScanResult StartScan(ScanMode scanMode, const std::string& mask, const std::vector<std::string>& baseFolders,
                        const std::vector<std::string>& compareFolders);
 
  private:
@@ -61,8 +60,5 @@ class ScanDriver {
   ScanHost& host_;
   ScanTuning tuning_;
 };
-
-// "h:n:ss": hours and minutes without leading zeros, seconds with two digits.
-std::string ElapsedText(double seconds);
 
 }  // namespace vl

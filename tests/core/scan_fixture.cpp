@@ -41,7 +41,7 @@ std::string ScanFixture::copyFile(const std::string& from, const std::string& re
   return dir.write(relative, ReadFileBytes(from));
 }
 
-ScanResult ScanFixture::scan(int mode, const std::vector<std::string>& base, const std::vector<std::string>& compare,
+ScanResult ScanFixture::scan(ScanMode mode, const std::vector<std::string>& base, const std::vector<std::string>& compare,
                              const std::string& mask) {
   ScanDriver driver(results, deletedList, host);
   return driver.StartScan(mode, mask, base, compare);

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/results/results_model.h"
-#include "core/scan/deleted_list.h"
+#include "core/results/deleted_list.h"
 #include "core/scan/scan_driver.h"
-#include "core/scan/scan_entry.h"
+#include "core/fingerprint/scan_entry.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
 
@@ -27,7 +27,7 @@ class ScanFixture : public ::testing::Test {
   // Copies a file byte for byte to `relative` below the temporary folder.
   std::string copyFile(const std::string& from, const std::string& relative) const;
 
-  ScanResult scan(int mode, const std::vector<std::string>& base, const std::vector<std::string>& compare,
+  ScanResult scan(ScanMode mode, const std::vector<std::string>& base, const std::vector<std::string>& compare,
                   const std::string& mask = "*.jpg;*.jpeg;*.gif;*.bmp");
   // One line per group, "base: dup(errors) dup(errors,*) ...", paths relative to dir ("*": marked).
   std::vector<std::string> groups() const;

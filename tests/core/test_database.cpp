@@ -8,8 +8,9 @@
 #include "core/database/volume_table.h"
 #include "core/files/little_endian.h"
 #include "core/files/paths.h"
-#include "core/scan/deleted_list.h"
+#include "core/results/deleted_list.h"
 #include "core/settings/settings.h"
+#include "core/scan/gather.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
 

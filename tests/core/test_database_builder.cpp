@@ -9,7 +9,7 @@
 
 #include "core/database/database_builder.h"
 #include "core/database/database_file.h"
-#include "core/scan/fingerprint.h"
+#include "core/fingerprint/fingerprint.h"
 #include "core/settings/settings.h"
 #include "tests/support/image_writer.h"
 #include "tests/support/recording_host.h"

@@ -7,7 +7,7 @@
 #include "core/files/little_endian.h"
 #include "core/files/paths.h"
 #include "core/files/zlib_stream.h"
-#include "core/scan/deleted_list.h"
+#include "core/results/deleted_list.h"
 #include "core/settings/settings.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"

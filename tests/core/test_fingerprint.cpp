@@ -7,10 +7,10 @@
 #include <thread>
 #include <vector>
 
-#include "core/scan/bmp_decoder.h"
-#include "core/scan/fingerprint.h"
-#include "core/scan/gif_decoder.h"
-#include "core/scan/jpeg_decoder.h"
+#include "core/fingerprint/bmp_decoder.h"
+#include "core/fingerprint/fingerprint.h"
+#include "core/fingerprint/gif_decoder.h"
+#include "core/fingerprint/jpeg_decoder.h"
 #include "tests/support/image_writer.h"
 #include "tests/support/temp_dir.h"
 

@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "core/scan/fingerprint_cache.h"
+#include "core/fingerprint/fingerprint_cache.h"
 #include "core/scan/read_images.h"
 #include "tests/core/scan_fixture.h"
 #include "tests/support/image_writer.h"

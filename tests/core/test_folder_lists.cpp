@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "core/scan/folder_lists.h"
+#include "core/settings/folder_lists.h"
 #include "tests/support/temp_dir.h"
 
 namespace vl {

@@ -8,7 +8,7 @@
 
 #include "core/scan/packed_fingerprint.h"
 #include "core/scan/pairing.h"
-#include "core/scan/parallel_run.h"
+#include "core/components/parallel_run.h"
 #include "tests/core/pairing_recorder.h"
 
 namespace vl::test {

@@ -7,8 +7,9 @@
 
 #include "core/database/database_file.h"
 #include "core/database/volume_table.h"
-#include "core/scan/fingerprint.h"
+#include "core/fingerprint/fingerprint.h"
 #include "core/settings/settings.h"
+#include "core/components/elapsed_time.h"
 #include "tests/core/scan_fixture.h"
 
 namespace vl::test {
@@ -31,7 +32,7 @@ TEST_F(ScanDriverTest, ImageSelfCompareGroupsUnderTheFirstPictureWithPhasesMarks
   writePhoto("b/other.jpg", 7);
   dir.write("b/notes.txt", std::string("not a picture"));
 
-  const ScanResult result = scan(ScanImages, {}, {dir.file("a"), dir.file("b")});
+  const ScanResult result = scan(ScanMode::Images, {}, {dir.file("a"), dir.file("b")});
 
   ASSERT_EQ(result.end, ScanEnd::Completed);
   ASSERT_EQ(results.FBaseGroups().size(), 1u);
@@ -69,7 +70,7 @@ TEST_F(ScanDriverTest, AgainstABaseEveryBaseTakesEveryMatchingCompareFileExceptI
   copyFile(photo, "new/copy.jpg");
   writePhoto("new/other.jpg", 7);
 
-  ASSERT_EQ(scan(ScanImages, {dir.file("base")}, {dir.file("base"), dir.file("new")}).end, ScanEnd::Completed);
+  ASSERT_EQ(scan(ScanMode::Images, {dir.file("base")}, {dir.file("base"), dir.file("new")}).end, ScanEnd::Completed);
 
   EXPECT_EQ(groups(), (Groups{"base/photo.jpg*: base/photo2.jpg(0,*) new/copy.jpg(0,*)",
                               "base/photo2.jpg*: base/photo.jpg(0,*) new/copy.jpg(0,*)"}))
@@ -80,23 +81,23 @@ TEST_F(ScanDriverTest, ABaseListWithoutPicturesMakesAnImageScanASelfCompare) {
   dir.write("base/readme.txt", std::string("no picture"));
   const std::string photo = writePhoto("new/photo.jpg");
   copyFile(photo, "new/copy.jpg");
-  ASSERT_EQ(scan(ScanImages, {dir.file("base")}, {dir.file("new")}, "*.*").end, ScanEnd::Completed);
+  ASSERT_EQ(scan(ScanMode::Images, {dir.file("base")}, {dir.file("new")}, "*.*").end, ScanEnd::Completed);
   EXPECT_EQ(groups(), (Groups{"new/copy.jpg: new/photo.jpg(0,*)"}));
 }
 
 TEST_F(ScanDriverTest, FuzzFactorBoundsTheErrorsOfAMatch) {
   writePhoto("a/photo.jpg");
   writePhoto("b/recompressed.jpg", 0, 40);
-  ASSERT_EQ(scan(ScanImages, {}, {dir.file("a"), dir.file("b")}).end, ScanEnd::Completed);
+  ASSERT_EQ(scan(ScanMode::Images, {}, {dir.file("a"), dir.file("b")}).end, ScanEnd::Completed);
   ASSERT_EQ(results.FBaseGroups().size(), 1u);
   const int errors = results.FBaseGroups()[0].Base->Next->Errors;
   ASSERT_GT(errors, 0) << "the fixture needs a copy with some errors";
 
   FuzzFactor = errors - 1;
-  scan(ScanImages, {}, {dir.file("a"), dir.file("b")});
+  scan(ScanMode::Images, {}, {dir.file("a"), dir.file("b")});
   EXPECT_TRUE(results.FBaseGroups().empty());
   FuzzFactor = errors;
-  scan(ScanImages, {}, {dir.file("a"), dir.file("b")});
+  scan(ScanMode::Images, {}, {dir.file("a"), dir.file("b")});
   EXPECT_EQ(results.FBaseGroups().size(), 1u);
 }
 
@@ -108,9 +109,9 @@ TEST_F(ScanDriverTest, NameModesFoldOnlyAToZAndTheSecondAlsoNeedsEqualSizes) {
   dir.write("b/Caf\xc3\xa9.jpg", std::string("1"));
   const std::vector<std::string> folders = {dir.file("a"), dir.file("b"), dir.file("c")};
 
-  scan(ScanNames, {}, folders, "*.jpg");
+  scan(ScanMode::Names, {}, folders, "*.jpg");
   EXPECT_EQ(groups(), (Groups{"a/IMG_0001.JPG: b/img_0001.jpg(0,*) c/Img_0001.jpg(0,*)"}));
-  scan(ScanNamesAndSize, {}, folders, "*.jpg");
+  scan(ScanMode::NamesAndSize, {}, folders, "*.jpg");
   EXPECT_EQ(groups(), (Groups{"a/IMG_0001.JPG: c/Img_0001.jpg(0,*)"}));
   EXPECT_FALSE(logged("1:Comparing Images")) << "name modes leave the gathering phase text";
 }
@@ -122,9 +123,9 @@ TEST_F(ScanDriverTest, ContentModeGroupsEqualBytesOnlyAndNeverAFileWithItself) {
   dir.write("a/empty.dat", std::string());
   dir.write("b/empty.dat", std::string());
 
-  scan(ScanContents, {}, {dir.file("a"), dir.file("b")}, "*.dat");
+  scan(ScanMode::Contents, {}, {dir.file("a"), dir.file("b")}, "*.dat");
   EXPECT_EQ(groups(), (Groups{"a/empty.dat: b/empty.dat(0,*)", "a/one.dat: b/two.dat(0,*)"}));
-  scan(ScanContents, {dir.file("a")}, {dir.file("a"), dir.file("b")}, "*.dat");
+  scan(ScanMode::Contents, {dir.file("a")}, {dir.file("a"), dir.file("b")}, "*.dat");
   EXPECT_EQ(groups(), (Groups{"a/empty.dat: b/empty.dat(0,*)", "a/one.dat: b/two.dat(0,*)"}));
 }
 
@@ -132,9 +133,9 @@ TEST_F(ScanDriverTest, TheMaskDecidesWhichFilesAreGathered) {
   dir.write("a/x.txt", std::string("same"));
   dir.write("b/x.txt", std::string("same"));
   dir.write("b/x.log", std::string("same"));
-  scan(ScanContents, {}, {dir.file("a"), dir.file("b")}, "*.txt");
+  scan(ScanMode::Contents, {}, {dir.file("a"), dir.file("b")}, "*.txt");
   EXPECT_EQ(groups(), (Groups{"a/x.txt: b/x.txt(0,*)"}));
-  scan(ScanContents, {}, {dir.file("a"), dir.file("b")}, "*.*");
+  scan(ScanMode::Contents, {}, {dir.file("a"), dir.file("b")}, "*.*");
   EXPECT_EQ(groups(), (Groups{"a/x.txt: b/x.log(0,*) b/x.txt(0,*)"}));
 }
 
@@ -142,14 +143,14 @@ TEST_F(ScanDriverTest, MarksFollowTheThresholdsAndPropagateAcrossGroups) {
   dir.write("x/a.jpg", std::string(100, '1'));
   dir.write("y/a.jpg", std::string(200, '2'));
   dir.write("z/a.jpg", std::string(103, '3'));
-  scan(ScanNames, {dir.file("x"), dir.file("y")}, {dir.file("z")}, "*.jpg");
+  scan(ScanMode::Names, {dir.file("x"), dir.file("y")}, {dir.file("z")}, "*.jpg");
   EXPECT_EQ(groups(), (Groups{"x/a.jpg: z/a.jpg(0,*)", "y/a.jpg: z/a.jpg(0,*)"}))
       << "marked by size within 5 bytes in x's group, by propagation in y's";
   EXPECT_TRUE(std::regex_search(lastMessage(), std::regex("\n1 files marked for Delete.")));
 
   AutoMarkDelete = false;
   dir.write("w/a.jpg", std::string(100, '1'));
-  scan(ScanContents, {}, {dir.file("w"), dir.file("x")}, "*.jpg");
+  scan(ScanMode::Contents, {}, {dir.file("w"), dir.file("x")}, "*.jpg");
   EXPECT_EQ(groups(), (Groups{"w/a.jpg: x/a.jpg(0)"}));
 }
 
@@ -158,26 +159,26 @@ TEST_F(ScanDriverTest, ImageMarksNeedEqualDimensionsAndCloseSizes) {
   std::string bytes = ReadFileBytes(photo);
   dir.write("b/padded4.jpg", bytes + std::string(4, '\0'));
   dir.write("b/padded6.jpg", bytes + std::string(6, '\0'));
-  scan(ScanImages, {}, {dir.file("a"), dir.file("b")});
+  scan(ScanMode::Images, {}, {dir.file("a"), dir.file("b")});
   EXPECT_EQ(groups(), (Groups{"a/photo.jpg: b/padded4.jpg(0,*) b/padded6.jpg(0)"}));
 
   MarkSize = 1000000;
   MarkErrors = 30;
   writePhoto("b/lowquality.jpg", 0, 40);
-  scan(ScanImages, {}, {dir.file("a"), dir.file("b")});
+  scan(ScanMode::Images, {}, {dir.file("a"), dir.file("b")});
   ASSERT_EQ(groups().size(), 1u);
   EXPECT_TRUE(std::regex_search(groups()[0], std::regex(R"(b/lowquality\.jpg\([0-9]+,\*\))"))) << groups()[0];
 }
 
 TEST_F(ScanDriverTest, EmptyListsAreReportedWithTheirMessages) {
-  EXPECT_EQ(scan(ScanImages, {dir.file("a")}, {}).end, ScanEnd::NoFolders);
+  EXPECT_EQ(scan(ScanMode::Images, {dir.file("a")}, {}).end, ScanEnd::NoFolders);
   EXPECT_EQ(messageTexts(), (std::vector<std::string>{"You must first Add some folders to Scan."}));
   EXPECT_EQ(host.foldersDialogOpened, 1);
   EXPECT_TRUE(host.runningLog.empty()) << "nothing else happens";
 
   host.messages.clear();
   dir.write("empty/readme.txt", std::string("x"));
-  EXPECT_EQ(scan(ScanImages, {}, {dir.file("empty")}).end, ScanEnd::EmptyCompareList);
+  EXPECT_EQ(scan(ScanMode::Images, {}, {dir.file("empty")}).end, ScanEnd::EmptyCompareList);
   EXPECT_EQ(messageTexts(),
             (std::vector<std::string>{"The Compare List contained no files.\n\n0 files were automatically deleted."}));
   EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
@@ -187,7 +188,7 @@ TEST_F(ScanDriverTest, EmptyListsAreReportedWithTheirMessages) {
 TEST_F(ScanDriverTest, AMissingDatabaseCancelsTheScanAfterItsMessage) {
   writePhoto("a/photo.jpg");
   const std::string missing = dir.file("gone.vdb");
-  EXPECT_EQ(scan(ScanImages, {missing}, {dir.file("a")}).end, ScanEnd::Cancelled);
+  EXPECT_EQ(scan(ScanMode::Images, {missing}, {dir.file("a")}).end, ScanEnd::Cancelled);
   EXPECT_EQ(messageTexts(), (std::vector<std::string>{MissingDatabaseMessage(missing), "Scan Canceled."}));
   EXPECT_TRUE(results.FBaseGroups().empty());
 }
@@ -212,7 +213,7 @@ TEST_F(ScanDriverTest, DatabaseRecordsOfAPresentVolumeNeedTheirFileAndThoseOfAnA
   WriteDatabase(database, records);
   std::filesystem::remove(gone);
 
-  ASSERT_EQ(scan(ScanImages, {database}, {dir.file("new")}).end, ScanEnd::Completed);
+  ASSERT_EQ(scan(ScanMode::Images, {database}, {dir.file("new")}).end, ScanEnd::Completed);
   EXPECT_EQ(groups(), (Groups{"pics/photo.jpg: new/copy.jpg(0,*)", "archive/offline.jpg: new/copy.jpg(0,*)"}));
 }
 
@@ -224,7 +225,7 @@ TEST_F(ScanDriverTest, ADeletedPictureCopiedBackUnderAnotherNameIsDeletedAndCoun
   const std::string back = copyFile(unwanted, "new/renamed.jpg");
   writePhoto("new/fresh.jpg", 5);
 
-  const ScanResult result = scan(ScanImages, {dir.file("base")}, {dir.file("new")});
+  const ScanResult result = scan(ScanMode::Images, {dir.file("base")}, {dir.file("new")});
   EXPECT_EQ(result.end, ScanEnd::Completed);
   EXPECT_EQ(result.autoDeletedCount, 1);
   EXPECT_FALSE(std::filesystem::exists(back));
@@ -249,7 +250,7 @@ TEST_P(CancelDuringPhase, EndsTheScanWithoutSummary) {
   host.onStatus = [&phase](int panel, const std::string& text) {
     if (std::to_string(panel) + ":" + text == phase) ScanCancelled = true;
   };
-  const ScanResult result = scan(ScanImages, {dir.file("a")}, {dir.file("b")});
+  const ScanResult result = scan(ScanMode::Images, {dir.file("a")}, {dir.file("b")});
   EXPECT_EQ(result.end, ScanEnd::Cancelled);
   EXPECT_EQ(messageTexts(), (std::vector<std::string>{"Scan Canceled."}));
   EXPECT_EQ(host.panels[1], "Ready To Scan");

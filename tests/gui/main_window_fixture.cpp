@@ -73,10 +73,10 @@ void WindowUnderTest::setLists(const std::vector<std::string>& base, const std::
   folders->setLists(base, compare);
 }
 
-void WindowUnderTest::scanWithOptions(ModalAnswerer& answerer, int scanMode) {
+void WindowUnderTest::scanWithOptions(ModalAnswerer& answerer, vl::ScanMode scanMode) {
   static const char* const buttons[4] = {"rbFuzz", "rbFilename", "rbNameandSize", "rbContents"};
   answerer.onDialog = [scanMode](QDialog* dialog) {
-    if (auto* button = dialog->findChild<QRadioButton*>(QLatin1String(buttons[scanMode]))) button->setChecked(true);
+    if (auto* button = dialog->findChild<QRadioButton*>(QLatin1String(buttons[int(scanMode)]))) button->setChecked(true);
     dialog->accept();
   };
   window->findChild<QAction*>(QStringLiteral("aScan"))->trigger();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/scan/scan_mode.h"
 #include "tests/support/temp_dir.h"
 
 class QDialog;
@@ -60,7 +61,7 @@ struct WindowUnderTest {
   // Sets the folders dialog's lists.
   void setLists(const std::vector<std::string>& base, const std::vector<std::string>& compare);
   // Triggers aScan and answers the scan-options dialog with the mode's button.
-  void scanWithOptions(ModalAnswerer& answerer, int scanMode);
+  void scanWithOptions(ModalAnswerer& answerer, vl::ScanMode scanMode);
 
   std::unique_ptr<gui::MainWindow> window;
   gui::FoldersDialog* folders = nullptr;

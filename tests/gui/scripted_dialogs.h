@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dialogs/dialog_provider.h"
+#include "app/components/dialog_provider.h"
 #include "tests/support/temp_dir.h"
 
 namespace vl::test {

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/dialogs/dialog_provider.h"
-#include "app/dialogs/folder_list_box.h"
+#include "app/components/dialog_provider.h"
+#include "app/components/folder_list_box.h"
 #include "app/dialogs/folders_dialog.h"
 #include "app/dialogs/scan_wizard.h"
 #include "core/settings/ini_file.h"

@@ -108,9 +108,9 @@ void MainWindowTest::scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup_dat
   QTest::addColumn<int>("mode");
   QTest::addColumn<bool>("findsP1");
   QTest::addColumn<bool>("findsQ");
-  QTest::newRow("names") << int(vl::ScanNames) << true << false;
-  QTest::newRow("names and size") << int(vl::ScanNamesAndSize) << false << false;
-  QTest::newRow("contents") << int(vl::ScanContents) << false << true;
+  QTest::newRow("names") << int(vl::ScanMode::Names) << true << false;
+  QTest::newRow("names and size") << int(vl::ScanMode::NamesAndSize) << false << false;
+  QTest::newRow("contents") << int(vl::ScanMode::Contents) << false << true;
 }
 
 void MainWindowTest::scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup() {
@@ -124,7 +124,7 @@ void MainWindowTest::scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup() {
   w.setLists({}, modeFolders(files));
   w.show();
   QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());  // the start-up wizard, rejected
-  w.scanWithOptions(answerer, mode);
+  w.scanWithOptions(answerer, static_cast<vl::ScanMode>(mode));
   QVERIFY(!answerer.messages.isEmpty());
   QVERIFY2(answerer.messages.last().startsWith(QStringLiteral("Finished Scanning for Duplicates.")),
            qPrintable(answerer.messages.last()));
@@ -189,7 +189,7 @@ void MainWindowTest::closingDuringAScanCancelsAndKeepsTheWindow() {
     closeRefused = !w.window->close();
   });
   closer.start();
-  w.scanWithOptions(answerer, vl::ScanContents);
+  w.scanWithOptions(answerer, vl::ScanMode::Contents);
   closer.stop();
   QVERIFY(closeRefused);
   QVERIFY(w.window->isVisible());
@@ -214,7 +214,7 @@ void MainWindowTest::spaceMarksTheSameFileInEveryGroupAndTheMarkedTabListsThem()
   w.setLists({files.file("base1"), files.file("base2")}, {files.file("new")});
   w.show();
   QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
-  w.scanWithOptions(answerer, vl::ScanNames);
+  w.scanWithOptions(answerer, vl::ScanMode::Names);
   auto* baseList = child<QListWidget>(w, "lbBaseFiles");
   auto* dupes = child<QListView>(w, "lbDupes");
   QCOMPARE(baseList->count(), 3);
@@ -272,7 +272,7 @@ void MainWindowTest::headerClicksSortWithTheBaseLineFirst() {
   w.setLists({files.file("base")}, {files.file("c1"), files.file("c2"), files.file("c3")});
   w.show();
   QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
-  w.scanWithOptions(answerer, vl::ScanNames);
+  w.scanWithOptions(answerer, vl::ScanMode::Names);
   auto* header = child<QHeaderView>(w, "lbDupesHead");
   const auto clickSection = [&](int section) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
@@ -309,7 +309,7 @@ void MainWindowTest::removingGroupsShowsTheNextAndEmptiesAtTheEnd() {
   w.setLists({}, {files.file("one"), files.file("two")});
   w.show();
   QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
-  w.scanWithOptions(answerer, vl::ScanNames);
+  w.scanWithOptions(answerer, vl::ScanMode::Names);
   auto* baseList = child<QListWidget>(w, "lbBaseFiles");
   auto* dupes = child<QListView>(w, "lbDupes");
   QCOMPARE(baseList->count(), 3);

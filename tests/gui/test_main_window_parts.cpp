@@ -17,7 +17,7 @@
 #include "app/results/result_lists.h"
 #include "app/shell/about_box.h"
 #include "app/shell/command_line.h"
-#include "app/shell/gui_host.h"
+#include "app/components/gui_host.h"
 
 using vl::gui::ListKeyCommand;
 using vl::gui::ListKeyCommandFor;

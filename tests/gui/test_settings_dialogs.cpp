@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "app/dialogs/configure_dialog.h"
-#include "app/dialogs/filter_combo_box.h"
+#include "app/components/filter_combo_box.h"
 #include "app/dialogs/scan_options_dialog.h"
-#include "app/shell/form_property_store.h"
+#include "app/components/form_property_store.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
 #include "tests/gui/scripted_dialogs.h"

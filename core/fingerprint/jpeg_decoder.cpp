@@ -1,4 +1,4 @@
-#include "core/scan/jpeg_decoder.h"
+#include "core/fingerprint/jpeg_decoder.h"
 
 #include <csetjmp>
 #include <cstdio>

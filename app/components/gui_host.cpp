@@ -1,4 +1,4 @@
-#include "app/shell/gui_host.h"
+#include "app/components/gui_host.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -6,6 +6,9 @@
 
 namespace vl {
 
+// The number of worker threads `jobs` stands for (at least 1; 0 = hardware threads).
+int ResolveJobs(int jobs);
+
 // Runs work(i) for every i in [0, count) on up to `jobs` threads (0 = hardware
 // threads), each piece taken by the next free thread. Meanwhile the calling thread
 // calls idle() every 20 ms; when it returns false the threads stop after their

@@ -1,5 +1,5 @@
 // Thread fan-out with an idle callback on the calling thread.
-#include "core/scan/parallel_run.h"
+#include "core/components/parallel_run.h"
 
 #include <algorithm>
 #include <atomic>
@@ -9,9 +9,12 @@
 #include <thread>
 #include <vector>
 
-#include "core/scan/fingerprint_pool.h"
-
 namespace vl {
+
+int ResolveJobs(int jobs) {
+  if (jobs > 0) return jobs;
+  return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
 
 bool RunInParallel(size_t count, int jobs, const std::function<void(size_t)>& work,
                    const std::function<bool()>& idle) {

@@ -1,4 +1,4 @@
-#include "core/scan/fingerprint.h"
+#include "core/fingerprint/fingerprint.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,9 +9,9 @@
 #include <exception>
 
 #include "core/files/paths.h"
-#include "core/scan/bmp_decoder.h"
-#include "core/scan/gif_decoder.h"
-#include "core/scan/jpeg_decoder.h"
+#include "core/fingerprint/bmp_decoder.h"
+#include "core/fingerprint/gif_decoder.h"
+#include "core/fingerprint/jpeg_decoder.h"
 
 namespace vl {
 

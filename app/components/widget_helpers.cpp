@@ -1,5 +1,5 @@
 // Hints, bar heights and number parsing shared by the dialogs.
-#include "app/dialogs/widget_helpers.h"
+#include "app/components/widget_helpers.h"
 
 #include <QAction>
 #include <QFontMetrics>

@@ -1,5 +1,5 @@
 // The persistent fingerprint cache: MakeFingerprint results kept in SQLite, keyed by path and file identity.
-#include "core/scan/fingerprint_cache.h"
+#include "core/fingerprint/fingerprint_cache.h"
 
 #include <sqlite3.h>
 #include <sys/stat.h>

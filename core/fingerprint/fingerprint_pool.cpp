@@ -1,5 +1,5 @@
 // Fingerprinting of scan lists on worker threads, with results taken in list order.
-#include "core/scan/fingerprint_pool.h"
+#include "core/fingerprint/fingerprint_pool.h"
 
 #include <malloc.h>
 
@@ -9,8 +9,9 @@
 #include <mutex>
 #include <optional>
 
-#include "core/scan/fingerprint.h"
-#include "core/scan/fingerprint_cache.h"
+#include "core/fingerprint/fingerprint.h"
+#include "core/components/parallel_run.h"
+#include "core/fingerprint/fingerprint_cache.h"
 
 namespace vl {
 
@@ -74,11 +75,6 @@ void reportCacheWarning(FingerprintCache* cache, Host& host) {
 }
 
 }  // namespace
-
-int ResolveJobs(int jobs) {
-  if (jobs > 0) return jobs;
-  return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-}
 
 FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache) {
   const auto key = cache != nullptr ? StatFileKey(path) : std::nullopt;

@@ -7,7 +7,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "core/scan/fingerprint_pool.h"
+#include "core/fingerprint/fingerprint.h"
 
 struct sqlite3;
 struct sqlite3_stmt;

@@ -1,5 +1,5 @@
 // Folder lists: the folder-list text file and the rule for adding a folder to a list.
-#include "core/scan/folder_lists.h"
+#include "core/settings/folder_lists.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,5 +1,5 @@
 // The Qt implementation of the dialog provider and the filter-text conversion.
-#include "app/dialogs/dialog_provider.h"
+#include "app/components/dialog_provider.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/scan/work_bitmap.h"
+#include "core/fingerprint/work_bitmap.h"
 
 namespace vl {
 

@@ -1,5 +1,5 @@
 // The sorted folder list box and its add, remove, load, save and database commands.
-#include "app/dialogs/folder_list_box.h"
+#include "app/components/folder_list_box.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <exception>
 
-#include "app/dialogs/dialog_provider.h"
+#include "app/components/dialog_provider.h"
 #include "core/files/paths.h"
-#include "core/scan/folder_lists.h"
+#include "core/settings/folder_lists.h"
 
 namespace vl::gui {
 namespace {

@@ -5,14 +5,22 @@
 #include <cstdint>
 #include <string>
 
-#include "core/scan/scan_entry.h"
-#include "core/scan/work_bitmap.h"
+#include "core/fingerprint/scan_entry.h"
+#include "core/fingerprint/work_bitmap.h"
 
 namespace vl {
 
 // The picture type, chosen by the file extension alone (without regard to case).
 enum class PictureType { None, Bmp, Jpeg, Gif, Icon, Metafile };
 PictureType PictureTypeOf(const std::string& fileName);
+
+// What MakeFingerprint gave for one picture.
+struct FingerprintOutcome {
+  bool ok = false;
+  TFingerprint fingerprint{};
+  int32_t width = -1;
+  int32_t height = -1;
+};
 
 // Loads the picture at fileName (one read of the whole file) and computes its
 // fingerprint and full-size width and height. False when it cannot be read, decoded

@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "core/host.h"
-#include "core/scan/scan_entry.h"
+#include "core/fingerprint/fingerprint.h"
+#include "core/fingerprint/scan_entry.h"
 
 namespace vl {
 
@@ -21,17 +22,6 @@ class FingerprintCache;
 struct FingerprintOptions {
   int jobs = 1;  // worker threads; 1 decodes on the calling thread, 0 = hardware threads
   FingerprintCache* cache = nullptr;  // results of earlier runs; none: decode every picture
-};
-
-// The number of worker threads `jobs` stands for (at least 1).
-int ResolveJobs(int jobs);
-
-// What MakeFingerprint gave for one picture.
-struct FingerprintOutcome {
-  bool ok = false;
-  TFingerprint fingerprint{};
-  int32_t width = -1;
-  int32_t height = -1;
 };
 
 // MakeFingerprint on one path; a thrown error counts as a failure. With a cache the

@@ -1,4 +1,4 @@
-#include "core/scan/bmp_decoder.h"
+#include "core/fingerprint/bmp_decoder.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // Splitting the filter text into names and masks.
-#include "app/dialogs/filter_combo_box.h"
+#include "app/components/filter_combo_box.h"
 
 namespace vl::gui {
 

@@ -1,5 +1,5 @@
 // Scan-list helpers shared by the scan and the database operations.
-#include "core/scan/scan_entry.h"
+#include "core/fingerprint/scan_entry.h"
 
 #include "core/files/paths.h"
 

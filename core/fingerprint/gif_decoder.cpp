@@ -1,4 +1,4 @@
-#include "core/scan/gif_decoder.h"
+#include "core/fingerprint/gif_decoder.h"
 
 #include <algorithm>
 #include <array>

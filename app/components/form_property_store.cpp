@@ -1,5 +1,5 @@
 // Restoring and saving a form's placement and stored properties through the settings file.
-#include "app/shell/form_property_store.h"
+#include "app/components/form_property_store.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -12,7 +12,7 @@
 #include <cmath>
 #include <optional>
 
-#include "app/dialogs/dialog_provider.h"
+#include "app/components/dialog_provider.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/property_store.h"
 #include "core/settings/settings.h"

@@ -1,5 +1,5 @@
 // The deleted-file list: size and CRC-32 of every file the user deleted, kept in "dellist.ddb".
-#include "core/scan/deleted_list.h"
+#include "core/results/deleted_list.h"
 
 #include <memory>
 #include <stdexcept>

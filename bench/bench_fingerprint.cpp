@@ -86,7 +86,9 @@ double bestTime(const std::vector<std::string>& paths, int rounds, Work work) {
 // A host that shows nothing.
 class QuietHost : public vl::Host {
  public:
-  void setStatus(int, const std::string&) override {}
+  void phase(const std::string&) override {}
+  void progress(size_t, size_t) override {}
+  void clearProgress() override {}
   void processEvents() override {}
   void showMessage(vl::MessageKind, const std::string&) override {}
   bool askYesNo(const std::string&) override { return true; }

@@ -26,7 +26,9 @@ using Clock = std::chrono::steady_clock;
 // Records the time between event pumps; shows nothing.
 class TimingHost : public vl::ScanHost {
  public:
-  void setStatus(int, const std::string&) override {}
+  void phase(const std::string&) override {}
+  void progress(size_t, size_t) override {}
+  void clearProgress() override {}
   void processEvents() override {
     const auto now = Clock::now();
     gapsMs.push_back(std::chrono::duration<double, std::milli>(now - last).count());

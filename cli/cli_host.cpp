@@ -1,4 +1,4 @@
-// The command line's Host: status texts on standard error, Ctrl-C as Cancel.
+// The command line's Host: phases, progress and messages on standard error, Ctrl-C as Cancel.
 #include "cli/cli_host.h"
 
 #include <csignal>
@@ -20,46 +20,50 @@ void InstallCancelOnInterrupt() {
   sigaction(SIGINT, &action, nullptr);
 }
 
-CliHost::CliHost(int progressPanel) : progressPanel_(progressPanel), terminal_(::isatty(STDERR_FILENO) != 0) {}
+CliHost::CliHost() : terminal_(::isatty(STDERR_FILENO) != 0) {}
 
-CliHost::~CliHost() { clearProgress(); }
+CliHost::~CliHost() { eraseProgress(); }
 
-void CliHost::clearProgress() {
+void CliHost::eraseProgress() {
   if (!progressShown_) return;
   std::fputs("\r\033[K", stderr);
   progressShown_ = false;
 }
 
-void CliHost::setStatus(int panel, const std::string& text) {
-  if (panel == progressPanel_) {
-    if (!terminal_) return;
-    clearProgress();
-    if (!text.empty()) {
-      std::fprintf(stderr, "%s", text.c_str());
-      progressShown_ = true;
-    }
-    std::fflush(stderr);
-    return;
-  }
+void CliHost::phase(const std::string& text) {
   if (text.empty() || text == lastPhase_) return;
   lastPhase_ = text;
-  clearProgress();
+  eraseProgress();
   std::fprintf(stderr, "%s\n", text.c_str());
 }
 
+void CliHost::progress(size_t current, size_t total) {
+  if (!terminal_) return;
+  eraseProgress();
+  std::fputs(ProgressText(current, total).c_str(), stderr);
+  progressShown_ = true;
+  std::fflush(stderr);
+}
+
+void CliHost::clearProgress() {
+  if (!terminal_) return;
+  eraseProgress();
+  std::fflush(stderr);
+}
+
 void CliHost::showMessage(MessageKind kind, const std::string& text) {
-  clearProgress();
+  eraseProgress();
   if (kind == MessageKind::Error) ++errors_;
   std::fprintf(stderr, "%s\n", text.c_str());
 }
 
 void CliHost::warning(const std::string& text) {
-  clearProgress();
+  eraseProgress();
   std::fprintf(stderr, "velloran-cli: warning: %s\n", text.c_str());
 }
 
 bool CliHost::askYesNo(const std::string& text) {
-  clearProgress();
+  eraseProgress();
   std::fprintf(stderr, "%s Yes\n", text.c_str());
   return true;
 }

@@ -1,4 +1,4 @@
-// The command line's Host: status texts on standard error, Ctrl-C as Cancel.
+// The command line's Host: phases, progress and messages on standard error, Ctrl-C as Cancel.
 #pragma once
 
 #include <string>
@@ -7,16 +7,18 @@
 
 namespace vl::cli {
 
-// Phase texts and messages go to standard error, one per line. While standard
-// error is a terminal, the progress counter is redrawn in place; otherwise it is
-// not printed. The scan shows progress in panel 2, the database operations in
-// panel 1. Questions are answered Yes. The scan's window calls do nothing here.
+// Phase texts and messages go to standard error, one per line; an empty phase or
+// one repeating the last is not printed. While standard error is a terminal, the
+// progress count is redrawn in place; otherwise it is not printed. Questions are
+// answered Yes. The scan's window calls do nothing here.
 class CliHost : public ScanHost {
  public:
-  explicit CliHost(int progressPanel = 2);
+  CliHost();
   ~CliHost() override;
 
-  void setStatus(int panel, const std::string& text) override;
+  void phase(const std::string& text) override;
+  void progress(size_t current, size_t total) override;
+  void clearProgress() override;
   void processEvents() override {}
   void showMessage(MessageKind kind, const std::string& text) override;
   bool askYesNo(const std::string& text) override;
@@ -30,9 +32,9 @@ class CliHost : public ScanHost {
   int errorCount() const { return errors_; }
 
  private:
-  void clearProgress();
+  // Erases the progress line when one is shown.
+  void eraseProgress();
 
-  int progressPanel_;
   bool terminal_;
   bool progressShown_ = false;
   std::string lastPhase_;

@@ -42,7 +42,7 @@ int RunBuild(const Args& args, const char* usage, const std::vector<std::string>
   if (parsed.operands().size() < 2) return UsageFailure("needs a database file and at least one folder", usage);
   LoadSettings();
   InstallCancelOnInterrupt();
-  CliHost host(1);
+  CliHost host;
   std::optional<FingerprintCache> cache;
   if (!parsed.has("no-cache")) options.cache = &cache.emplace();
   return ExitFor(operation(parsed.operands()[0], FolderEntries(parsed), parsed, options, host));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <string>
 
 namespace vl {
@@ -24,9 +25,13 @@ class Host {
  public:
   virtual ~Host() = default;
 
-  // Status-bar panel texts: the scan writes its phase into panel 1 and its
-  // progress counter ("12 / 340") into panel 2; the database dialog uses 0 and 1.
-  virtual void setStatus(int panel, const std::string& text) = 0;
+  // The step the operation is in ("Reading Images"); an empty text shows none.
+  virtual void phase(const std::string& text) = 0;
+  // The position within the step's list: item `current` (counted from 1) of `total`,
+  // shown as ProgressText gives it.
+  virtual void progress(size_t current, size_t total) = 0;
+  // Takes the position away (a step without a count begins, or the operation ends).
+  virtual void clearProgress() = 0;
   // Lets pending user-interface events run; callers test ScanCancelled right after.
   virtual void processEvents() = 0;
   // A modal message with an OK button.
@@ -39,8 +44,11 @@ class Host {
   virtual void popCursor() = 0;
   // A problem the operation works around (a fingerprint cache that turned itself
   // off); shown as the phase text unless the host has a better place for it.
-  virtual void warning(const std::string& text) { setStatus(1, text); }
+  virtual void warning(const std::string& text) { phase(text); }
 };
+
+// A progress position as the user sees it: "12 / 340".
+std::string ProgressText(size_t current, size_t total);
 
 // Shows a busy cursor for the lifetime of the guard.
 class CursorGuard {

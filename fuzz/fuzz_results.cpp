@@ -14,7 +14,9 @@ namespace {
 // A host that answers nothing and shows nothing.
 class SilentHost : public vl::Host {
  public:
-  void setStatus(int, const std::string&) override {}
+  void phase(const std::string&) override {}
+  void progress(size_t, size_t) override {}
+  void clearProgress() override {}
   void processEvents() override {}
   void showMessage(vl::MessageKind, const std::string&) override {}
   bool askYesNo(const std::string&) override { return false; }

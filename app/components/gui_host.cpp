@@ -1,15 +1,32 @@
+// The desktop host: message boxes, beep, cursors, event pump and the status panels a window hands it.
 #include "app/components/gui_host.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace vl::gui {
 
 GuiHost::GuiHost(QWidget* dialogParent, ScanWindow* window) : dialogParent_(dialogParent), window_(window) {}
 
-void GuiHost::setStatus(int panel, const std::string& text) {
-  if (window_ != nullptr) window_->setPanelText(panel, QString::fromStdString(text));
+namespace {
+
+void ShowIn(QLabel* panel, const std::string& text) {
+  if (panel != nullptr) panel->setText(QString::fromStdString(text));
 }
+
+}  // namespace
+
+void GuiHost::showStatusIn(QLabel* phasePanel, QLabel* progressPanel) {
+  phasePanel_ = phasePanel;
+  progressPanel_ = progressPanel;
+}
+
+void GuiHost::phase(const std::string& text) { ShowIn(phasePanel_, text); }
+
+void GuiHost::progress(size_t current, size_t total) { ShowIn(progressPanel_, ProgressText(current, total)); }
+
+void GuiHost::clearProgress() { ShowIn(progressPanel_, ""); }
 
 void GuiHost::processEvents() { QCoreApplication::processEvents(); }
 

@@ -1,20 +1,18 @@
 // The host through which the scan and the dialogs talk to the desktop user.
 #pragma once
 
-#include <QString>
-
 #include "core/scan/scan_driver.h"
 
+class QLabel;
 class QWidget;
 
 namespace vl::gui {
 
-// What the scan changes in the window beyond messages and cursors; the main window
-// implements it.
+// What the scan changes in the window beyond messages, cursors and status panels;
+// the main window implements it.
 class ScanWindow {
  public:
   virtual ~ScanWindow() = default;
-  virtual void setPanelText(int panel, const QString& text) = 0;
   virtual void openFoldersDialog() = 0;
   virtual void resultsCleared() = 0;
   virtual void scanRunning(bool running) = 0;
@@ -24,12 +22,19 @@ class ScanWindow {
 // ScanHost for the desktop: message boxes owned by `dialogParent` (texts with "\n"
 // line breaks), the system beep, nested override cursors, pending events run
 // through QCoreApplication::processEvents, and the window hooks of `window` when
-// one is given (the dialogs use the host without a window).
+// one is given (the dialogs use the host without a window). The phase and the
+// progress show in the status panels given to showStatusIn, nowhere before.
 class GuiHost : public ScanHost {
  public:
   explicit GuiHost(QWidget* dialogParent, ScanWindow* window = nullptr);
 
-  void setStatus(int panel, const std::string& text) override;
+  // The labels that show the phase text and the progress count from now on; the
+  // labels must outlive the host.
+  void showStatusIn(QLabel* phasePanel, QLabel* progressPanel);
+
+  void phase(const std::string& text) override;
+  void progress(size_t current, size_t total) override;
+  void clearProgress() override;
   void processEvents() override;
   void showMessage(MessageKind kind, const std::string& text) override;
   bool askYesNo(const std::string& text) override;
@@ -48,6 +53,8 @@ class GuiHost : public ScanHost {
  private:
   QWidget* dialogParent_;
   ScanWindow* window_;
+  QLabel* phasePanel_ = nullptr;
+  QLabel* progressPanel_ = nullptr;
   int cursorDepth_ = 0;
 };
 

@@ -254,6 +254,7 @@ void MainWindow::createStatusBar() {
     panels_[panel]->setFixedWidth(PanelWidths[panel]);
     statusBar()->addPermanentWidget(panels_[panel]);
   }
+  host_.showStatusIn(panels_[1], panels_[2]);
 }
 
 void MainWindow::readColumnWidths() {
@@ -306,10 +307,6 @@ void MainWindow::applySideBySide(bool sideBySide) {
 }
 
 void MainWindow::applyShowFiles(bool showFiles) { pFiles_->setVisible(showFiles); }
-
-void MainWindow::setPanelText(int panel, const QString& text) {
-  if (panel >= 0 && panel < static_cast<int>(panels_.size())) panels_[panel]->setText(text);
-}
 
 void MainWindow::openFoldersDialog() {
   if (folders_ != nullptr) folders_->exec();

@@ -50,7 +50,6 @@ class MainWindow : public QMainWindow, public ScanWindow {
   void startScan(int scanMode, const std::string& mask);
 
   // ScanWindow
-  void setPanelText(int panel, const QString& text) override;
   void openFoldersDialog() override;
   void resultsCleared() override;
   void scanRunning(bool running) override;

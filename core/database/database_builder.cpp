@@ -29,7 +29,7 @@ bool CancelledAfterEvents(Host& host) {
 
 // Sets the phase text and answers whether the operation was cancelled meanwhile.
 bool EnterPhase(Host& host, const std::string& phase) {
-  host.setStatus(0, phase);
+  host.phase(phase);
   return CancelledAfterEvents(host);
 }
 
@@ -50,15 +50,15 @@ BuildOutcome Write(const std::string& fileName, const ScanList& list, Host& host
   }
 }
 
-// The end steps of both operations: beep, summary message after a write, panels emptied.
+// The end steps of both operations: beep, summary message after a write, phase and count taken away.
 BuildOutcome Finish(BuildOutcome outcome, Clock::time_point start, Host& host) {
   host.beep();
   if (outcome == BuildOutcome::Written) {
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     host.showMessage(MessageKind::Information, "Database saved in " + ElapsedText(seconds) + ".");
   }
-  host.setStatus(0, "");
-  host.setStatus(1, "");
+  host.phase("");
+  host.clearProgress();
   return outcome;
 }
 
@@ -126,7 +126,7 @@ BuildOutcome Replace(const std::string& fileName, const ScanList& list, Host& ho
 BuildOutcome NewDatabaseSteps(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
                               const FingerprintOptions& options, Clock::time_point& start) {
   ScanList list;
-  host.setStatus(0, "Scanning Files");
+  host.phase("Scanning Files");
   host.processEvents();
   start = Clock::now();
   RefreshVolumeTable();
@@ -138,7 +138,7 @@ BuildOutcome NewDatabaseSteps(const std::string& fileName, const std::vector<std
   if (EnterPhase(host, "Reading Images")) return BuildOutcome::Cancelled;
   FingerprintRecords(list, host, options);
   SortRecordsByPath(list);
-  host.setStatus(1, "");
+  host.clearProgress();
   if (EnterPhase(host, "Writing to Database")) return BuildOutcome::Cancelled;
   return Write(fileName, list, host);
 }
@@ -147,7 +147,7 @@ BuildOutcome AddSteps(const std::string& fileName, const std::vector<std::string
                       Host& host, const FingerprintOptions& options, Clock::time_point& start) {
   ScanList database;
   ScanList fresh;
-  host.setStatus(0, "Scanning New Files");
+  host.phase("Scanning New Files");
   host.processEvents();
   start = Clock::now();
   RefreshVolumeTable();
@@ -162,7 +162,7 @@ BuildOutcome AddSteps(const std::string& fileName, const std::vector<std::string
   if (!loaded) return BuildOutcome::Refused;
   RefreshVolumeTable();
   if (freshen) {
-    host.setStatus(0, "Freshening DB Files");
+    host.phase("Freshening DB Files");
     for (auto& entry : database) FreshenRecord(*entry);
   }
   if (EnterPhase(host, "Adding New files to DB")) return BuildOutcome::Cancelled;
@@ -196,7 +196,7 @@ BuildOutcome RunOperation(Host& host, Steps steps) {
 void FingerprintRecords(ScanList& list, Host& host, const FingerprintOptions& options) {
   ListWalk walk;
   walk.checkpoint = [&host](size_t kept, size_t count) {
-    host.setStatus(1, std::to_string(kept + 1) + " / " + std::to_string(count));
+    host.progress(kept + 1, count);
     return !CancelledAfterEvents(host);
   };
   walk.mayDecode = [](const TScanEntry& entry) { return !entry.Fingerprint && IsPictureName(entry.Path); };

@@ -30,8 +30,8 @@ void SortRecordsByPath(ScanList& list);
 
 // New Database: gathers the pictures directly inside the folder entries, fingerprints
 // them and writes them sorted by path to fileName, replacing an existing file only
-// once the new one is complete. ScanCancelled is cleared first. Status in panel 0,
-// progress in panel 1, a beep and the summary message at the end.
+// once the new one is complete. ScanCancelled is cleared first. Reports
+// its phases and the reading progress, a beep and the summary message at the end.
 BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
                          const FingerprintOptions& options = {});
 

@@ -75,7 +75,7 @@ class FingerprintPool {
 enum class EntryAction { Keep, Drop, Decode };
 struct ListWalk {
   // Runs before each position with the kept count and the list's current count;
-  // false stops the walk (status texts, events and the cancel test live here).
+  // false stops the walk (progress, events and the cancel test live here).
   std::function<bool(size_t kept, size_t count)> checkpoint;
   // Without side effects: true for every entry `classify` may answer Decode for.
   std::function<bool(const TScanEntry&)> mayDecode;

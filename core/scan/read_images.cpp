@@ -47,7 +47,7 @@ void ReadImages(ScanList& list, const ScanList* second, Host& host, const Finger
   ListWalk walk;
   walk.checkpoint = [&host](size_t kept, size_t count) {
     if (kept % 10 != 0) return true;
-    host.setStatus(2, std::to_string(kept + 1) + " / " + std::to_string(count));
+    host.progress(kept + 1, count);
     host.processEvents();
     return !ScanCancelled;
   };

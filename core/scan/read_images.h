@@ -12,7 +12,7 @@ namespace vl {
 // `second` takes a copy of that entry's fingerprint; other pictures are decoded.
 // Entries without a picture extension, and files gone from a mounted volume, are
 // removed; pictures that cannot be decoded stay without a fingerprint. Every 10
-// positions the counter goes to panel 2, events run and ScanCancelled stops the
+// positions the host gets the progress, events run and ScanCancelled stops the
 // pass. Cost: one decode per new picture; O(n + m) for the path lookup. With more
 // than one job the decodes run on a pool and the results are taken in list order.
 void ReadImages(ScanList& list, const ScanList* second, Host& host, const FingerprintOptions& options = {});

@@ -67,7 +67,7 @@ class ScanRun {
   bool compareListEmpty = false;
 
  private:
-  bool status(const std::string& phase);
+  bool enterPhase(const std::string& phase);
   bool gather(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders);
   bool pair();
   bool readImages();
@@ -89,8 +89,8 @@ class ScanRun {
   ScanList compare_;
 };
 
-bool ScanRun::status(const std::string& phase) {
-  host_.setStatus(1, phase);
+bool ScanRun::enterPhase(const std::string& phase) {
+  host_.phase(phase);
   host_.processEvents();
   return !ScanCancelled;
 }
@@ -109,11 +109,11 @@ bool ScanRun::run(const std::vector<std::string>& baseFolders, const std::vector
 
 bool ScanRun::gather(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders) {
   int baseDeleted = 0;
-  host_.setStatus(1, "Loading Base List.");
+  host_.phase("Loading Base List.");
   host_.processEvents();
   LoadFileList(baseFolders, mask_, baseDeleted, false, base_, deletedList_, host_);
   host_.processEvents();
-  if (ScanCancelled || !status("Loading Compare List.")) return false;
+  if (ScanCancelled || !enterPhase("Loading Compare List.")) return false;
   const bool checkDeleted = UseDeletedList && !base_.empty();
   LoadFileList(compareFolders, mask_, autoDeletedCount, checkDeleted, compare_, deletedList_, host_);
   host_.processEvents();
@@ -124,24 +124,24 @@ bool ScanRun::readImages() {
   std::optional<FingerprintCache> cache;
   FingerprintOptions options = fingerprinting_;
   if (useCache_) options.cache = &cache.emplace();
-  host_.setStatus(1, "Reading Base Images");
+  host_.phase("Reading Base Images");
   ReadImages(base_, nullptr, host_, options);
   if (ScanCancelled) return false;
-  host_.setStatus(1, "Reading Compare Images");
+  host_.phase("Reading Compare Images");
   ReadImages(compare_, &base_, host_, options);
   if (ScanCancelled) return false;
-  host_.setStatus(1, "Comparing Images");
-  host_.setStatus(2, "");
+  host_.phase("Comparing Images");
+  host_.clearProgress();
   return true;
 }
 
 bool ScanRun::progress(size_t index, size_t count) {
-  host_.setStatus(2, std::to_string(index + 1) + " / " + std::to_string(count));
+  host_.progress(index + 1, count);
   host_.processEvents();
   return !ScanCancelled;
 }
 
-// While pairing threads work: pending events run and a cancel stops them; the status texts stay.
+// While pairing threads work: pending events run and a cancel stops them; phase and progress stay.
 bool ScanRun::idle() {
   host_.processEvents();
   return !ScanCancelled;
@@ -220,8 +220,8 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   host_.scanRunning(true);
   std::optional<CursorGuard> cursor(std::in_place, host_, BusyCursor::AppStarting);
   ScanCancelled = false;
-  host_.setStatus(1, "Getting Drive Information.");
-  host_.setStatus(2, "");
+  host_.phase("Getting Drive Information.");
+  host_.clearProgress();
   host_.processEvents();
 
   std::optional<std::string> failure;
@@ -241,8 +241,8 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   run.freeLists();
   cursor.reset();
   host_.scanRunning(false);
-  host_.setStatus(1, "Ready To Scan");
-  host_.setStatus(2, "");
+  host_.phase("Ready To Scan");
+  host_.clearProgress();
   if (ScanCancelled) {
     host_.beep();
     host_.showMessage(MessageKind::Information, "Scan Canceled.");

@@ -43,10 +43,10 @@ class DatabaseBuilderTest : public ::testing::Test {
     return paths;
   }
   void BuildNew() { ASSERT_EQ(NewDatabase(db_, {pics_}, host_), BuildOutcome::Written); }
-  // Cancels the first time panel 0 shows `phase`.
+  // Cancels at the first event pump while `phase` is shown.
   void CancelAt(const std::string& phase) {
     host_.onEvents = [this, phase](int) {
-      if (host_.panels[0] == phase) ScanCancelled = true;
+      if (host_.phaseText == phase) ScanCancelled = true;
     };
   }
 
@@ -65,13 +65,14 @@ TEST_F(DatabaseBuilderTest, NewDatabaseHoldsThePicturesSortedWithoutRegardToCase
   ASSERT_EQ(host_.messages.size(), 1u);
   EXPECT_EQ(host_.messages[0].kind, MessageKind::Information);
   EXPECT_TRUE(std::regex_match(host_.messages[0].text, std::regex(R"(Database saved in \d+:\d+:\d\d\.)")));
-  for (const char* status : {"0:Scanning Files", "0:Reading Images", "1:3 / 3", "0:Writing to Database"}) {
+  for (const char* status :
+       {"phase:Scanning Files", "phase:Reading Images", "progress:3 / 3", "phase:Writing to Database"}) {
     EXPECT_NE(std::find(host_.statusLog.begin(), host_.statusLog.end(), status), host_.statusLog.end()) << status;
   }
   EXPECT_EQ(host_.beeps, 1);
   EXPECT_EQ(host_.cursorDepth, 0);
-  EXPECT_EQ(host_.panels[0], "");
-  EXPECT_EQ(host_.panels[1], "");
+  EXPECT_EQ(host_.phaseText, "");
+  EXPECT_EQ(host_.progressText, "");
 }
 
 TEST_F(DatabaseBuilderTest, NewDatabaseReplacesAnExistingFile) {
@@ -120,8 +121,8 @@ TEST_F(DatabaseBuilderTest, AddingRecordedPathsAddsNothingButOtherCaseAddsAgain)
   const ScanList records = Records(db_);
   ASSERT_EQ(records.size(), 4u);
   EXPECT_EQ(*records[0]->Fingerprint, *records[1]->Fingerprint);  // PICS/a.jpg and pics/a.jpg, same picture
-  for (const char* status : {"0:Scanning New Files", "0:Scanning Database", "0:Freshening DB Files",
-                             "0:Adding New files to DB", "0:Saving Database"}) {
+  for (const char* status : {"phase:Scanning New Files", "phase:Scanning Database", "phase:Freshening DB Files",
+                             "phase:Adding New files to DB", "phase:Saving Database"}) {
     EXPECT_NE(std::find(host_.statusLog.begin(), host_.statusLog.end(), status), host_.statusLog.end()) << status;
   }
   EXPECT_FALSE(std::filesystem::exists(db_ + ".new"));

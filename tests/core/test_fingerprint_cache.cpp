@@ -68,8 +68,8 @@ class FingerprintCacheTest : public ScanFixture {
         ReadImages(list, nullptr, pass, FingerprintOptions{jobs, &cache});
         EXPECT_EQ(describe(list), describe(plain)) << "jobs " << jobs << ", round " << round;
       }
-      counts.push_back(std::count_if(pass.statusLog.begin(), pass.statusLog.end(), [](const std::string& text) {
-        return text.rfind("1:Fingerprint cache unavailable: ", 0) == 0;
+      counts.push_back(std::count_if(pass.warnings.begin(), pass.warnings.end(), [](const std::string& text) {
+        return text.rfind("Fingerprint cache unavailable: ", 0) == 0;
       }));
     }
     return counts;

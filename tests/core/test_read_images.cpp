@@ -45,7 +45,7 @@ TEST_F(ReadImagesTest, ACancelStopsThePassAtItsNextCheck) {
   ScanList list = listOf(paths);
   host.onEvents = [](int) { ScanCancelled = true; };
   ReadImages(list, nullptr, host, FingerprintOptions{4});
-  EXPECT_EQ(host.statusLog, (std::vector<std::string>{"2:1 / 40"}));
+  EXPECT_EQ(host.statusLog, (std::vector<std::string>{"progress:1 / 40"}));
   EXPECT_FALSE(list.back()->Fingerprint) << "pictures after the cancel are left unread";
 }
 

@@ -43,16 +43,16 @@ TEST_F(ScanDriverTest, ImageSelfCompareGroupsUnderTheFirstPictureWithPhasesMarks
   EXPECT_EQ(result.duplicates, 2);
   EXPECT_EQ(result.markedCount, 1);
 
-  const std::vector<std::string> phases = {"1:Getting Drive Information.", "1:Loading Base List.",
-                                           "1:Loading Compare List.",      "1:Reading Base Images",
-                                           "1:Reading Compare Images",     "1:Comparing Images",
-                                           "1:Ready To Scan"};
+  const std::vector<std::string> phases = {"phase:Getting Drive Information.", "phase:Loading Base List.",
+                                           "phase:Loading Compare List.",      "phase:Reading Base Images",
+                                           "phase:Reading Compare Images",     "phase:Comparing Images",
+                                           "phase:Ready To Scan"};
   auto at = host.statusLog.begin();
   for (const auto& phase : phases) {
     at = std::find(at, host.statusLog.end(), phase);
     ASSERT_NE(at, host.statusLog.end()) << "missing or out of order: " << phase;
   }
-  EXPECT_TRUE(logged("2:1 / 4")) << "the pairing counter counts the four pictures";
+  EXPECT_TRUE(logged("progress:1 / 4")) << "the pairing counter counts the four pictures";
   EXPECT_EQ(host.runningLog, (std::vector<bool>{true, false}));
   EXPECT_EQ(host.cursorDepth, 0);
   EXPECT_EQ(host.firstGroupShown, 1);
@@ -113,7 +113,7 @@ TEST_F(ScanDriverTest, NameModesFoldOnlyAToZAndTheSecondAlsoNeedsEqualSizes) {
   EXPECT_EQ(groups(), (Groups{"a/IMG_0001.JPG: b/img_0001.jpg(0,*) c/Img_0001.jpg(0,*)"}));
   scan(ScanMode::NamesAndSize, {}, folders, "*.jpg");
   EXPECT_EQ(groups(), (Groups{"a/IMG_0001.JPG: c/Img_0001.jpg(0,*)"}));
-  EXPECT_FALSE(logged("1:Comparing Images")) << "name modes leave the gathering phase text";
+  EXPECT_FALSE(logged("phase:Comparing Images")) << "name modes leave the gathering phase text";
 }
 
 TEST_F(ScanDriverTest, ContentModeGroupsEqualBytesOnlyAndNeverAFileWithItself) {
@@ -182,7 +182,7 @@ TEST_F(ScanDriverTest, EmptyListsAreReportedWithTheirMessages) {
   EXPECT_EQ(messageTexts(),
             (std::vector<std::string>{"The Compare List contained no files.\n\n0 files were automatically deleted."}));
   EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
-  EXPECT_EQ(host.panels[1], "Ready To Scan");
+  EXPECT_EQ(host.phaseText, "Ready To Scan");
 }
 
 TEST_F(ScanDriverTest, AMissingDatabaseCancelsTheScanAfterItsMessage) {
@@ -247,13 +247,13 @@ TEST_P(CancelDuringPhase, EndsTheScanWithoutSummary) {
     copyFile(photo, "b/p" + std::to_string(i) + ".jpg");
   }
   const std::string phase = GetParam().cancelAt;
-  host.onStatus = [&phase](int panel, const std::string& text) {
-    if (std::to_string(panel) + ":" + text == phase) ScanCancelled = true;
+  host.onStatus = [&phase](const std::string& entry) {
+    if (entry == phase) ScanCancelled = true;
   };
   const ScanResult result = scan(ScanMode::Images, {dir.file("a")}, {dir.file("b")});
   EXPECT_EQ(result.end, ScanEnd::Cancelled);
   EXPECT_EQ(messageTexts(), (std::vector<std::string>{"Scan Canceled."}));
-  EXPECT_EQ(host.panels[1], "Ready To Scan");
+  EXPECT_EQ(host.phaseText, "Ready To Scan");
   EXPECT_EQ(host.firstGroupShown, 0);
   EXPECT_EQ(host.cursorDepth, 0);
   const auto cancelled = std::find(host.statusLog.begin(), host.statusLog.end(), phase);
@@ -262,13 +262,14 @@ TEST_P(CancelDuringPhase, EndsTheScanWithoutSummary) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Phases, CancelDuringPhase,
-                         ::testing::Values(CancelPoint{"1:Getting Drive Information.", "1:Loading Compare List."},
-                                           CancelPoint{"1:Loading Base List.", "1:Loading Compare List."},
-                                           CancelPoint{"1:Loading Compare List.", "1:Reading Base Images"},
-                                           CancelPoint{"1:Reading Base Images", "1:Reading Compare Images"},
-                                           CancelPoint{"1:Reading Compare Images", "1:Comparing Images"},
-                                           CancelPoint{"1:Comparing Images", "2:6 / 12"},
-                                           CancelPoint{"2:6 / 12", "2:11 / 12"}));
+                         ::testing::Values(
+                             CancelPoint{"phase:Getting Drive Information.", "phase:Loading Compare List."},
+                             CancelPoint{"phase:Loading Base List.", "phase:Loading Compare List."},
+                             CancelPoint{"phase:Loading Compare List.", "phase:Reading Base Images"},
+                             CancelPoint{"phase:Reading Base Images", "phase:Reading Compare Images"},
+                             CancelPoint{"phase:Reading Compare Images", "phase:Comparing Images"},
+                             CancelPoint{"phase:Comparing Images", "progress:6 / 12"},
+                             CancelPoint{"progress:6 / 12", "progress:11 / 12"}));
 
 TEST(ElapsedText, HoursAndMinutesWithoutLeadingZerosSecondsWithTwoDigits) {
   EXPECT_EQ(ElapsedText(0), "0:0:00");

@@ -27,12 +27,10 @@ namespace {
 // A ScanWindow that records what the host hands it.
 class RecordingWindow : public vl::gui::ScanWindow {
  public:
-  void setPanelText(int panel, const QString& text) override { texts << QStringLiteral("%1:%2").arg(panel).arg(text); }
   void openFoldersDialog() override { ++foldersOpened; }
   void resultsCleared() override {}
   void scanRunning(bool running) override { runs << running; }
   void showFirstGroup() override { ++firstGroupShown; }
-  QStringList texts;
   QList<bool> runs;
   int foldersOpened = 0;
   int firstGroupShown = 0;
@@ -51,7 +49,7 @@ class MainWindowPartsTest : public QObject {
   void aboutBoxShowsVersionKernelAndGroupedMemory();
   void datesUseTheLocaleWithoutTimeZone();
   void delegateDrawsTheRedDelCellAndTheBaseLineOnButtonFace();
-  void hostNestsCursorsAndForwardsToTheWindow();
+  void hostNestsCursorsFillsItsPanelsAndForwardsToTheWindow();
 };
 
 void MainWindowPartsTest::keyTablesFollowTheNavigationSetting() {
@@ -176,7 +174,7 @@ void MainWindowPartsTest::delegateDrawsTheRedDelCellAndTheBaseLineOnButtonFace()
   QCOMPARE(image.pixelColor(300, lower + 3), QColor(250, 250, 250));
 }
 
-void MainWindowPartsTest::hostNestsCursorsAndForwardsToTheWindow() {
+void MainWindowPartsTest::hostNestsCursorsFillsItsPanelsAndForwardsToTheWindow() {
   RecordingWindow window;
   vl::gui::GuiHost host(nullptr, &window);
   host.pushCursor(vl::BusyCursor::AppStarting);
@@ -189,12 +187,21 @@ void MainWindowPartsTest::hostNestsCursorsAndForwardsToTheWindow() {
   QVERIFY(QApplication::overrideCursor() == nullptr);
   host.popCursor();  // an unmatched pop changes nothing
   QCOMPARE(host.cursorDepth(), 0);
-  host.setStatus(1, "Loading Base List.");
+  host.phase("Loading Base List.");  // no panels yet: shown nowhere
+  QLabel phasePanel;
+  QLabel progressPanel;
+  host.showStatusIn(&phasePanel, &progressPanel);
+  host.progress(12, 340);
+  QCOMPARE(phasePanel.text(), QString());
+  QCOMPARE(progressPanel.text(), QStringLiteral("12 / 340"));
+  host.phase("Comparing Images");
+  host.clearProgress();
+  QCOMPARE(phasePanel.text(), QStringLiteral("Comparing Images"));
+  QCOMPARE(progressPanel.text(), QString());
   host.scanRunning(true);
   host.scanRunning(false);
   host.openFoldersDialog();
   host.showFirstGroup();
-  QCOMPARE(window.texts, QStringList{QStringLiteral("1:Loading Base List.")});
   QCOMPARE(window.runs, (QList<bool>{true, false}));
   QCOMPARE(window.foldersOpened, 1);
   QCOMPARE(window.firstGroupShown, 1);

@@ -3,10 +3,24 @@
 
 namespace vl::test {
 
-void RecordingHost::setStatus(int panel, const std::string& text) {
-  statusLog.push_back(std::to_string(panel) + ":" + text);
-  if (panel >= 0 && panel < 3) panels[panel] = text;
-  if (onStatus) onStatus(panel, text);
+void RecordingHost::record(const std::string& entry) {
+  statusLog.push_back(entry);
+  if (onStatus) onStatus(entry);
+}
+
+void RecordingHost::phase(const std::string& text) {
+  phaseText = text;
+  record("phase:" + text);
+}
+
+void RecordingHost::progress(size_t current, size_t total) {
+  progressText = ProgressText(current, total);
+  record("progress:" + progressText);
+}
+
+void RecordingHost::clearProgress() {
+  progressText.clear();
+  record("progress:");
 }
 
 void RecordingHost::processEvents() {

@@ -1,4 +1,4 @@
-// A host for tests that records every status text, message, beep, cursor change and window call of a scan.
+// A host for tests that records every phase, progress count, message, beep, cursor change and window call of a scan.
 #pragma once
 
 #include <functional>
@@ -16,7 +16,10 @@ class RecordingHost : public ScanHost {
     std::string text;
   };
 
-  void setStatus(int panel, const std::string& text) override;
+  void phase(const std::string& text) override;
+  void progress(size_t current, size_t total) override;
+  void clearProgress() override;
+  void warning(const std::string& text) override { warnings.push_back(text); }
   void processEvents() override;
   void showMessage(MessageKind kind, const std::string& text) override;
   bool askYesNo(const std::string& text) override;
@@ -29,9 +32,12 @@ class RecordingHost : public ScanHost {
   void groupAdded() override { ++groupsAdded; }
   void showFirstGroup() override { ++firstGroupShown; }
 
-  // Every setStatus call as "panel:text", in order.
+  // Every phase as "phase:text" and every progress count as "progress:12 / 340"
+  // ("progress:" when taken away), in order.
   std::vector<std::string> statusLog;
-  std::string panels[3];
+  std::string phaseText;     // the phase shown now
+  std::string progressText;  // the progress count shown now
+  std::vector<std::string> warnings;
   std::vector<Message> messages;
   std::vector<std::string> questions;
   bool answer = true;  // what askYesNo answers
@@ -44,10 +50,14 @@ class RecordingHost : public ScanHost {
   std::vector<bool> runningLog;
   int groupsAdded = 0;
   int firstGroupShown = 0;
-  // Runs after every setStatus: lets a test cancel when a phase begins.
-  std::function<void(int panel, const std::string& text)> onStatus;
+  // Runs after every phase and progress call with its statusLog entry: lets a test
+  // cancel when a phase or a count is reached.
+  std::function<void(const std::string& entry)> onStatus;
   // Runs at every processEvents (after counting it): lets a test cancel mid-operation.
   std::function<void(int eventNumber)> onEvents;
+
+ private:
+  void record(const std::string& entry);
 };
 
 }  // namespace vl::test

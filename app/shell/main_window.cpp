@@ -2,15 +2,14 @@
 #include "app/shell/main_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -26,11 +25,11 @@
 #include <algorithm>
 
 #include "app/components/action_set.h"
+#include "app/components/form_property_store.h"
 #include "app/components/widget_helpers.h"
 #include "app/results/dupe_list_delegate.h"
 #include "app/results/lists_busy.h"
 #include "app/results/result_lists.h"
-#include "app/components/form_property_store.h"
 #include "app/shell/action_table.h"
 #include "app/shell/help.h"
 #include "app/shell/scan_commands.h"
@@ -269,7 +268,7 @@ void MainWindow::writeColumnWidths() {
     for (int column = 0; column < 8; ++column)
       ini.writeString("ColWidths", "Col" + std::to_string(column), std::to_string(lbDupesHead_->sectionSize(column)));
   } catch (const std::exception& error) {
-    showError(QString::fromStdString(error.what()));
+    host_.showMessage(MessageKind::Error, error.what());
   }
 }
 
@@ -279,7 +278,7 @@ void MainWindow::saveDeletedList() {
   try {
     deletedList_.SaveDeletedList();
   } catch (const std::exception& error) {
-    showError(QString::fromStdString(error.what()));
+    host_.showMessage(MessageKind::Error, error.what());
   }
 }
 
@@ -324,8 +323,6 @@ void MainWindow::scanRunning(bool running) {
 }
 
 void MainWindow::showFirstGroup() { lists_->showFirstGroup(); }
-
-void MainWindow::showError(const QString& text) { QMessageBox::critical(this, tr("Error"), text); }
 
 bool MainWindow::event(QEvent* event) {
   switch (event->type()) {

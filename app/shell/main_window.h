@@ -78,7 +78,6 @@ class MainWindow : public QMainWindow, public ScanWindow {
   void applyFullSize(bool fullSize);
   void applySideBySide(bool sideBySide);
   void applyShowFiles(bool showFiles);
-  void showError(const QString& text);
 
   ResultsModel results_;
   DeletedList deletedList_;

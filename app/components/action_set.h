@@ -1,4 +1,4 @@
-// A window's commands built from a table: one QAction per row, found by name, placed in menus and toolbars, enabled by group.
+// A window's commands from a table: one QAction per row, found by name, placed by container, enabled by group.
 #pragma once
 
 #include <QKeyCombination>
@@ -43,9 +43,10 @@ struct ActionSpec {
   const char* places;
 };
 
-// The actions of one window, created from its table in table order. Each action is
-// a child of the window and added to it, so its shortcut works while the window is
-// active and the form property store finds it by name. Cheap to look up: O(rows).
+// The actions of one window, created from its table (which must outlive the set) in
+// table order. Each action is a child of the window and added to it, so its shortcut
+// works while the window is active and the form property store finds it by name.
+// A lookup by name is O(rows).
 class ActionSet {
  public:
   ActionSet(QWidget* window, std::span<const ActionSpec> table);

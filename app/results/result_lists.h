@@ -60,8 +60,6 @@ class ResultLists : public QObject {
   void showFirstGroup();
   // Empties lbDupes (before the entries it shows are freed).
   void clearDupeList();
-  // Carries out a key command; false for ListKeyCommand::None (the key is not consumed).
-  bool runKeyCommand(ListKeyCommand command);
   // During a scan the tabs show "All Dupes" and cannot be changed.
   void setScanRunning(bool running);
 
@@ -76,6 +74,8 @@ class ResultLists : public QObject {
 
  private:
   void connectCommands(const ActionSet& actions);
+  // Carries out a key command; false for ListKeyCommand::None (the key is not consumed).
+  bool runKeyCommand(ListKeyCommand command);
   void syncBaseList();
   void rebuildBaseList();
   void selectGroupRow(int row);

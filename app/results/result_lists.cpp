@@ -1,14 +1,21 @@
+// The base list and the duplicate list: filling, selecting, sorting, marking, removing and key moves.
 #include "app/results/result_lists.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDateTime>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QListView>
 #include <QListWidget>
 #include <QLocale>
+#include <QTabBar>
 #include <algorithm>
 #include <cmath>
 
+#include "app/components/action_set.h"
 #include "app/results/lists_busy.h"
+#include "core/settings/settings.h"
 
 namespace vl::gui {
 namespace {
@@ -42,15 +49,35 @@ std::string LocaleDateText(double dateTime) {
       .toStdString();
 }
 
-ResultLists::ResultLists(ResultsModel& model, QListWidget* baseList, QListView* dupeList, QHeaderView* header,
+ResultLists::ResultLists(ResultsModel& model, const ResultListWidgets& widgets, const ActionSet& actions,
                          QObject* parent)
-    : QObject(parent), model_(model), baseList_(baseList), dupeList_(dupeList), header_(header) {
+    : QObject(parent),
+      model_(model),
+      baseList_(widgets.baseList),
+      dupeList_(widgets.dupeList),
+      header_(widgets.header),
+      tabs_(widgets.tabs) {
   dupeList_->setModel(&dupeModel_);
   model_.onShownChanged = [this] { syncBaseList(); };
   connect(baseList_, &QListWidget::currentRowChanged, this, [this] { FillDupeList(); });
   connect(dupeList_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this] { onCurrentDupeChanged(); });
   connect(header_, &QHeaderView::sectionClicked, this, &ResultLists::SortDupeList);
+  connect(tabs_, &QTabBar::currentChanged, this,
+          [this](int tab) { showView(tab == 1 ? BaseView::Marked : BaseView::AllDupes); });
+  connectCommands(actions);
+  qApp->installEventFilter(this);
+}
+
+ResultLists::~ResultLists() { qApp->removeEventFilter(this); }
+
+void ResultLists::connectCommands(const ActionSet& actions) {
+  connect(actions.action("aMarkFile"), &QAction::triggered, this, &ResultLists::ToggleMark);
+  for (const char* remove : {"RemoveFromList1", "RemoveBaseGroup1"})
+    connect(actions.action(remove), &QAction::triggered, this, &ResultLists::removeSelectedGroup);
+  connect(actions.action("SortAlphabetically1"), &QAction::triggered, this, &ResultLists::sortAlphabetically);
+  connect(actions.action("Removewhennoduplicates2"), &QAction::toggled, this,
+          [this](bool on) { model_.removeWhenNoDuplicates = on; });
 }
 
 TResultEntry* ResultLists::selectedEntry() const {
@@ -150,6 +177,21 @@ bool ResultLists::runKeyCommand(ListKeyCommand command) {
       break;
   }
   return true;
+}
+
+void ResultLists::setScanRunning(bool running) {
+  if (running) tabs_->setCurrentIndex(0);
+  tabs_->setEnabled(!running);
+}
+
+bool ResultLists::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || QApplication::activeModalWidget() != nullptr) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || widget->window() != baseList_->window() || QApplication::activePopupWidget() != nullptr)
+    return false;
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+  return runKeyCommand(ListKeyCommandFor(key->key(), NavigateWithArrows));
 }
 
 void ResultLists::syncBaseList() {

@@ -10,21 +10,34 @@
 class QHeaderView;
 class QListView;
 class QListWidget;
+class QTabBar;
 
 namespace vl::gui {
 
+class ActionSet;
+
+// The controls the result lists drive.
+struct ResultListWidgets {
+  QListWidget* baseList;  // lbBaseFiles
+  QListView* dupeList;    // lbDupes
+  QHeaderView* header;    // lbDupesHead
+  QTabBar* tabs;          // TabSet1: "All Dupes" and "Marked"
+};
+
 // Keeps lbBaseFiles in step with the model's shown groups, fills lbDupes for the
 // selected group and carries out the list commands (marking, sorting by a header
-// click, removing a group, the view tabs and key moves). The model builds every
-// line; this class only places them. Handlers do nothing while ListsBusy is set.
+// click, removing a group, the view tabs and key moves). It connects the list
+// commands of the window's action set itself, and sees the keys of every control
+// in the lists' window before the focused one does. The model builds every line;
+// this class only places them. Handlers do nothing while ListsBusy is set.
 class ResultLists : public QObject {
   Q_OBJECT
  public:
   // The sort column the duplicate list starts with (Ers).
   static constexpr int InitialSortColumn = 1;
 
-  ResultLists(ResultsModel& model, QListWidget* baseList, QListView* dupeList, QHeaderView* header,
-              QObject* parent);
+  ResultLists(ResultsModel& model, const ResultListWidgets& widgets, const ActionSet& actions, QObject* parent);
+  ~ResultLists() override;
 
   DupeListModel& dupeModel() { return dupeModel_; }
   int sortColumn() const { return sortColumn_; }
@@ -47,8 +60,11 @@ class ResultLists : public QObject {
   void showFirstGroup();
   // Empties lbDupes (before the entries it shows are freed).
   void clearDupeList();
-  // Carries out a key command; false for ListKeyCommand::None (the key is not consumed).
-  bool runKeyCommand(ListKeyCommand command);
+  // During a scan the tabs show "All Dupes" and cannot be changed.
+  void setScanRunning(bool running);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  signals:
   // ShowDupe: the selected duplicate line changed (null: none), for the preview panes.
@@ -57,6 +73,9 @@ class ResultLists : public QObject {
   void groupShown(const vl::TResultEntry* base);
 
  private:
+  void connectCommands(const ActionSet& actions);
+  // Carries out a key command; false for ListKeyCommand::None (the key is not consumed).
+  bool runKeyCommand(ListKeyCommand command);
   void syncBaseList();
   void rebuildBaseList();
   void selectGroupRow(int row);
@@ -68,6 +87,7 @@ class ResultLists : public QObject {
   QListWidget* baseList_;
   QListView* dupeList_;
   QHeaderView* header_;
+  QTabBar* tabs_;
   DupeListModel dupeModel_;
   int sortColumn_ = InitialSortColumn;
   const TResultEntry* shownBase_ = nullptr;

@@ -11,7 +11,7 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
-#include "app/shell/action_icons.h"
+#include "app/components/action_icons.h"
 
 namespace vl::gui {
 namespace {

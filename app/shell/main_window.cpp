@@ -1,14 +1,15 @@
+// The main window's layout, status bar, stored column widths, view toggles, scan hooks and closing rules.
 #include "app/shell/main_window.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -22,26 +23,25 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <stdexcept>
 
-#include "app/dialogs/configure_dialog.h"
-#include "app/dialogs/folders_dialog.h"
-#include "app/dialogs/scan_options_dialog.h"
-#include "app/dialogs/scan_wizard.h"
+#include "app/components/action_set.h"
+#include "app/components/form_property_store.h"
 #include "app/components/widget_helpers.h"
 #include "app/results/dupe_list_delegate.h"
 #include "app/results/lists_busy.h"
 #include "app/results/result_lists.h"
-#include "app/shell/about_box.h"
-#include "app/components/form_property_store.h"
+#include "app/shell/action_table.h"
 #include "app/shell/help.h"
-#include "core/scan/scan_driver.h"
+#include "app/shell/scan_commands.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
 
 namespace vl::gui {
 namespace {
 
+// Without a window manager (a bare X server) the window is never activated: the
+// first show opens the start-up wizard after this long instead.
+constexpr int WizardFallbackMs = 400;
 constexpr int SplitterHandleWidth = 3;
 constexpr int BasePanelWidth = 142;
 constexpr int DupePanelHeight = 149;
@@ -98,18 +98,17 @@ MainWindow::MainWindow() : host_(this, this) {
   setWindowTitle(QStringLiteral("Velloran"));
   ListsBusy = true;
   createLayout();
-  createActions();
+  actions_ = std::make_unique<ActionSet>(this, MainWindowActions());
   createMenus();
   createToolBar();
   createPopupMenus();
   createStatusBar();
-  lists_ = new ResultLists(results_, lbBaseFiles_, lbDupes_, lbDupesHead_, this);
-  connect(tabSet_, &QTabBar::currentChanged, this,
-          [this](int tab) { lists_->showView(tab == 1 ? BaseView::Marked : BaseView::AllDupes); });
+  connectWindowCommands();
+  scan_ = new ScanCommands(*actions_, results_, deletedList_, host_, this);
+  lists_ = new ResultLists(results_, {lbBaseFiles_, lbDupes_, lbDupesHead_, tabSet_}, *actions_, this);
   readColumnWidths();
   auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
   connect(helpKey, &QShortcut::activated, this, [this] { ShowHelp(this, HelpMainWindow); });
-  qApp->installEventFilter(this);
 
   resize(574, 408 + menuBar()->sizeHint().height());
   if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -126,7 +125,6 @@ MainWindow::MainWindow() : host_(this, this) {
 }
 
 MainWindow::~MainWindow() {
-  qApp->removeEventFilter(this);
   lists_->clearDupeList();
   results_.ClearResults();
   saveDeletedList();
@@ -271,7 +269,7 @@ void MainWindow::writeColumnWidths() {
     for (int column = 0; column < 8; ++column)
       ini.writeString("ColWidths", "Col" + std::to_string(column), std::to_string(lbDupesHead_->sectionSize(column)));
   } catch (const std::exception& error) {
-    showError(QString::fromStdString(error.what()));
+    host_.showMessage(MessageKind::Error, error.what());
   }
 }
 
@@ -281,14 +279,14 @@ void MainWindow::saveDeletedList() {
   try {
     deletedList_.SaveDeletedList();
   } catch (const std::exception& error) {
-    showError(QString::fromStdString(error.what()));
+    host_.showMessage(MessageKind::Error, error.what());
   }
 }
 
 void MainWindow::applyViewToggles() {
-  applyFullSize(tbFullSize_->isChecked());
-  applySideBySide(tbSideBySide_->isChecked());
-  applyShowFiles(tbShowFiles_->isChecked());
+  applyFullSize(actions_->action("tbFullSize")->isChecked());
+  applySideBySide(actions_->action("tbSideBySide")->isChecked());
+  applyShowFiles(actions_->action("tbShowFiles")->isChecked());
 }
 
 void MainWindow::applyFullSize(bool fullSize) {
@@ -308,84 +306,20 @@ void MainWindow::applySideBySide(bool sideBySide) {
 
 void MainWindow::applyShowFiles(bool showFiles) { pFiles_->setVisible(showFiles); }
 
-void MainWindow::openFoldersDialog() {
-  if (folders_ != nullptr) folders_->exec();
-}
+void MainWindow::setFoldersDialog(FoldersDialog* folders) { scan_->setFoldersDialog(folders); }
+
+bool MainWindow::isScanning() const { return scan_->isRunning(); }
+
+void MainWindow::openFoldersDialog() { scan_->openFoldersDialog(); }
 
 void MainWindow::resultsCleared() { lists_->clearDupeList(); }
 
 void MainWindow::scanRunning(bool running) {
-  scanning_ = running;
-  aScan_->setEnabled(!running);
-  aScanWizard_->setEnabled(!running);
-  aCancel_->setEnabled(running);
-  if (running) tabSet_->setCurrentIndex(0);
-  tabSet_->setEnabled(!running);
+  scan_->setRunning(running);
+  lists_->setScanRunning(running);
 }
 
 void MainWindow::showFirstGroup() { lists_->showFirstGroup(); }
-
-void MainWindow::startScan(int scanMode, const std::string& mask) {
-  if (scanning_ || folders_ == nullptr) return;
-  try {
-    ScanDriver driver(results_, deletedList_, host_, ScanTuning{FingerprintJobs, UseFingerprintCache});
-    driver.StartScan(static_cast<ScanMode>(scanMode), mask, folders_->baseList(), folders_->compareList());
-  } catch (const std::exception& error) {
-    showError(QString::fromStdString(error.what()));
-  }
-  if (scanning_) scanRunning(false);
-  while (host_.cursorDepth() > 0) host_.popCursor();
-}
-
-void MainWindow::aScanExecute() {
-  int scanMode = 0;
-  std::string mask;
-  {
-    ScanOptionsDialog options(this);
-    if (options.exec() != QDialog::Accepted) return;
-    scanMode = options.scanMode();
-    mask = options.mask();
-  }
-  startScan(scanMode, mask);
-}
-
-void MainWindow::scanWizardExecute() {
-  if (folders_ == nullptr) return;
-  int scanMode = 0;
-  std::string mask;
-  {
-    ScanWizard wizard(*folders_, this);
-    if (wizard.exec() != QDialog::Accepted) return;
-    scanMode = wizard.scanMode();
-    mask = wizard.mask();
-  }
-  startScan(scanMode, mask);
-}
-
-void MainWindow::aConfigureExecute() {
-  {
-    ConfigureDialog configure(this);
-    configure.exec();
-  }
-  tbDellist_->setChecked(UseDeletedList);
-}
-
-void MainWindow::aboutExecute() {
-  AboutBox about(this);
-  about.exec();
-}
-
-void MainWindow::showError(const QString& text) { QMessageBox::critical(this, tr("Error"), text); }
-
-void MainWindow::openWizardOnce() {
-  if (wizardShown_) return;
-  wizardShown_ = true;
-  QTimer::singleShot(0, this, &MainWindow::openWizardAtStartup);
-}
-
-void MainWindow::openWizardAtStartup() {
-  if (IniFile(AppIniFileName()).readInteger("TfWizard", "ShowWiz", 1) != 0) scanWizardExecute();
-}
 
 bool MainWindow::event(QEvent* event) {
   switch (event->type()) {
@@ -393,7 +327,7 @@ bool MainWindow::event(QEvent* event) {
       panels_[0]->setText(static_cast<QStatusTipEvent*>(event)->tip());
       return true;
     case QEvent::WindowActivate:
-      openWizardOnce();
+      scan_->openWizardOnce();
       break;
     default:
       break;
@@ -401,27 +335,17 @@ bool MainWindow::event(QEvent* event) {
   return QMainWindow::event(event);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress || QApplication::activeModalWidget() != nullptr) return false;
-  auto* widget = qobject_cast<QWidget*>(watched);
-  if (widget == nullptr || widget->window() != this || QApplication::activePopupWidget() != nullptr) return false;
-  const auto* key = static_cast<QKeyEvent*>(event);
-  if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-  return lists_->runKeyCommand(ListKeyCommandFor(key->key(), NavigateWithArrows));
-}
-
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (firstShowDone_) return;
   firstShowDone_ = true;
-  // Without a window manager (a bare X server) the window is never activated.
-  QTimer::singleShot(WizardFallbackMs, this, &MainWindow::openWizardOnce);
+  QTimer::singleShot(WizardFallbackMs, scan_, &ScanCommands::openWizardOnce);
   applyViewToggles();
   ListsBusy = false;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (scanning_) {
+  if (scan_->isRunning()) {
     ScanCancelled = true;
     event->ignore();
     return;

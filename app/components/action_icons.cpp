@@ -1,4 +1,5 @@
-#include "app/shell/action_icons.h"
+// The icons of the main window's actions: theme icons where the desktop has them, else glyphs drawn here.
+#include "app/components/action_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

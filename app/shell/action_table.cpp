@@ -1,0 +1,59 @@
+// The main window's commands: name, caption, hint, shortcut, icon, kind, group and where each appears.
+#include "app/shell/action_table.h"
+
+namespace vl::gui {
+namespace {
+
+using enum ActionKind;
+using enum CommandGroup;
+using enum ActionGlyph;
+
+// clang-format off
+constexpr ActionSpec Table[] = {
+  {"aScanWizard", "Scan Wizard...", "Scan Wizard", {}, ScanWizard, Command, false, ScanIdle, "File1 Toolbar971"},
+  {"aEditFolders", "Edit Folders...", "Select Folders to Scan.", {}, EditFolders, Command, false, Always, "File1 Toolbar971"},
+  {"aDatabaseManagement", "Database Management...", "Create and managed your VL Databases.", {}, Database, Command, false, Unavailable, "File1 Toolbar971"},
+  {"aConfigure", "Configure...", "Configure Velloran.", {}, Configure, Command, false, Always, "File1 Toolbar971"},
+  {"aScan", "Scan", "Start the Scan.", {}, Scan, Command, false, ScanIdle, "|File1 |Toolbar971"},
+  {"aCancel", "Cancel", "Cancel Scanning.", {}, Cancel, Command, false, ScanRunning, "File1 Toolbar971"},
+  {"tbDellist", "Use Deleted List.", "Use Deleted List.", {}, DeletedList, Toggle, false, Always, "Toolbar971"},
+  {"aDelFile", "Delete File", "Delete Selected File.", Qt::Key_Delete, DeleteFile, Command, false, Unavailable, "FileManagement1 |Toolbar971"},
+  {"aMarkFile", "Mark Selected File", "Mark / UnMark Selected File for Deletion. (Space)", {}, MarkFile, Command, false, Always, "|FileManagement1 |Toolbar971"},
+  {"aDelMarked", "Delete Marked", "Delete Visible Marked Files.", Qt::SHIFT | Qt::Key_Delete, DeleteMarked, Command, false, Unavailable, "FileManagement1 Toolbar971"},
+  {"aDelAllMarked", "Delete All Marked", "Delete ALL Marked Files.", Qt::CTRL | Qt::Key_Delete, DeleteAllMarked, Command, false, Unavailable, "FileManagement1 Toolbar971"},
+  {"tbFullSize", "Show Image Full Sized, or Streched.", "Show Image Full Sized, or Streched.", {}, FullSize, Toggle, true, Hidden, "|Toolbar971"},
+  {"tbSideBySide", "Show Base AND Selected, or just selected.", "Show Base AND Selected, or just selected.", {}, SideBySide, Toggle, true, Always, "Toolbar971"},
+  {"tbScrollInUnison", "Scroll Images in Unison.", "Scroll Images in Unison.", {}, ScrollInUnison, Toggle, true, Always, "Toolbar971"},
+  {"tbShowFiles", "Show File Pane.", "Show File Pane.", {}, ShowFiles, Toggle, true, Always, "Toolbar971"},
+  {"LoadResults1", "Load Results...", "", {}, LoadResults, Command, false, Unavailable, "|File1"},
+  {"SaveResults1", "Save Results...", "", {}, SaveResults, Command, false, Unavailable, "File1"},
+  {"AddFilestoDeletedList1", "Add Files to Deleted List...", "", {}, DeletedList, Command, false, Unavailable, "File1"},
+  {"Exit1", "Exit", "", {}, Exit, Command, false, Always, "|File1"},
+  {"N113", "1 : 1", "", {}, {}, Choice, true, Always, "Scale1"},
+  {"N123", "1 : 2", "", {}, {}, Choice, false, Always, "Scale1"},
+  {"N143", "1 : 4", "", {}, {}, Choice, false, Always, "Scale1"},
+  {"N183", "1 : 8", "", {}, {}, Choice, false, Always, "Scale1"},
+  {"BestQuality3", "Best Quality", "", {}, {}, Choice, true, Always, "Performance1"},
+  {"BestSpeed3", "Best Speed", "", {}, {}, Choice, false, Always, "Performance1"},
+  {"Removewhennoduplicates2", "Remove when no duplicates", "", {}, {}, Toggle, true, Always, "|View1"},
+  {"Execute1", "Execute...", "", {}, {}, Command, false, Unavailable, "pmDupes"},
+  {"Exploreto1", "Explore to...", "", {}, {}, Command, false, Unavailable, "pmDupes"},
+  {"CopyFileto1", "Copy File to...", "", {}, {}, Command, false, Unavailable, "|FileManagement1 |pmDupes"},
+  {"MoveRenameFile1", "Move / Rename File...", "", {}, {}, Command, false, Unavailable, "FileManagement1 pmDupes"},
+  {"RemoveFromList1", "Remove Base Group", "Remove Dupe Group.", Qt::Key_Insert, {}, Command, false, Always, "FileManagement1"},
+  {"ChangeDriveLetter1", "Change Drive Letter...", "", {}, {}, Command, false, Unavailable, "|pmDupes"},
+  {"RemoveBaseGroup1", "Remove Base Group", "Remove Dupe Group.", {}, {}, Command, false, Always, "pmBase"},
+  {"SortAlphabetically1", "Sort Alphabetically", "", {}, {}, Command, false, Always, "pmBase"},
+  {"Execute2", "Execute...", "", {}, {}, Command, false, Unavailable, "pmFiles"},
+  {"Exploreto2", "Explore to...", "", {}, {}, Command, false, Unavailable, "pmFiles"},
+  {"Refresh1", "Refresh", "", {}, {}, Command, false, Unavailable, "|pmFiles"},
+  {"HelpContents1", "Help Contents...", "", {}, Help, Command, false, Always, "Help1"},
+  {"About1", "About...", "", {}, About, Command, false, Always, "Help1"},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const ActionSpec> MainWindowActions() { return Table; }
+
+}  // namespace vl::gui

@@ -1,3 +1,4 @@
+// Passing the scan's status, messages, questions, cursors and window calls on to the desktop.
 #include "app/components/gui_host.h"
 
 #include <QApplication>

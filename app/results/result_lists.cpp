@@ -1,3 +1,4 @@
+// Filling, sorting, selecting and marking in the base list and the duplicate list.
 #include "app/results/result_lists.h"
 
 #include <QDateTime>

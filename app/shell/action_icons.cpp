@@ -1,3 +1,4 @@
+// Finding the actions' icons in the desktop's theme, and drawing the built-in glyphs when it has none.
 #include "app/shell/action_icons.h"
 
 #include <QPainter>

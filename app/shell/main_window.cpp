@@ -1,3 +1,4 @@
+// Building and laying out the main window, and running scans, dialogs and window events from it.
 #include "app/shell/main_window.h"
 
 #include <QApplication>

@@ -45,7 +45,7 @@ class TimingHost : public vl::ScanHost {
 };
 
 // Pictures in groups of four near-copies (the same blocks, one block recoloured), so pairing has work.
-void WritePictures(const std::string& folder, int count) {
+void writePictures(const std::string& folder, int count) {
   std::filesystem::create_directories(folder);
   for (int i = 0; i < count; ++i) {
     const std::string path = folder + "/p" + std::to_string(i) + ".jpg";
@@ -59,7 +59,7 @@ void WritePictures(const std::string& folder, int count) {
   }
 }
 
-void Measure(const std::string& folder, vl::ScanMode scanMode, const char* modeName, int jobs) {
+void measure(const std::string& folder, vl::ScanMode scanMode, const char* modeName, int jobs) {
   vl::ResultsModel results;
   vl::DeletedList deletedList;
   TimingHost host;
@@ -87,13 +87,13 @@ int main(int argc, char** argv) {
       argc > 1 ? argv[1] : (std::filesystem::temp_directory_path() / "velloran-bench-responsiveness").string();
   const int count = argc > 2 ? std::atoi(argv[2]) : 10000;
   std::printf("writing %d pictures to %s (existing ones are kept)\n", count, folder.c_str());
-  WritePictures(folder, count);
+  writePictures(folder, count);
   vl::LoadSettings();
   vl::UseDeletedList = false;
   vl::FuzzFactor = 30;
   for (int jobs : {1, 0}) {
-    Measure(folder, vl::ScanMode::Images, "images", jobs);
-    Measure(folder, vl::ScanMode::Contents, "contents", jobs);
+    measure(folder, vl::ScanMode::Images, "images", jobs);
+    measure(folder, vl::ScanMode::Contents, "contents", jobs);
   }
   return 0;
 }

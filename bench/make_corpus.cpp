@@ -23,7 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 using vl::test::Picture;
 
-std::vector<vl::WorkBitmap> LoadPhotos() {
+std::vector<vl::WorkBitmap> loadPhotos() {
   std::vector<vl::WorkBitmap> photos;
   for (const char* root : {"/usr/share/backgrounds", "/usr/share/wallpapers"}) {
     std::error_code ec;
@@ -42,13 +42,13 @@ std::vector<vl::WorkBitmap> LoadPhotos() {
 }
 
 // The pixel as a colour; the fingerprint decoder keeps JPEGs as luminance.
-uint32_t ColourAt(const vl::WorkBitmap& photo, int x, int y) {
+uint32_t colourAt(const vl::WorkBitmap& photo, int x, int y) {
   const uint32_t p = photo.at(x, y);
   return photo.luminance ? vl::test::Rgb(int(p), int(p), int(p)) : p;
 }
 
 // A random crop of the photo (a fifth to all of each side) scaled to a width of 160 to 480 pixels.
-Picture RandomCrop(const vl::WorkBitmap& photo, std::mt19937& random) {
+Picture randomCrop(const vl::WorkBitmap& photo, std::mt19937& random) {
   std::uniform_real_distribution<double> unit(0, 1);
   const double cropWidth = (0.2 + 0.8 * unit(random)) * photo.width;
   const double cropHeight = (0.2 + 0.8 * unit(random)) * photo.height;
@@ -58,12 +58,12 @@ Picture RandomCrop(const vl::WorkBitmap& photo, std::mt19937& random) {
   Picture picture(width, height);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
-      picture.set(x, y, ColourAt(photo, std::min(photo.width - 1, int(left + (x + 0.5) * cropWidth / width)),
+      picture.set(x, y, colourAt(photo, std::min(photo.width - 1, int(left + (x + 0.5) * cropWidth / width)),
                                  std::min(photo.height - 1, int(top + (y + 0.5) * cropHeight / height))));
   return picture;
 }
 
-Picture Resized(const Picture& picture, int width) {
+Picture resized(const Picture& picture, int width) {
   const int height = std::max(1, picture.height * width / picture.width);
   Picture result(width, height);
   for (int y = 0; y < height; ++y)
@@ -72,7 +72,7 @@ Picture Resized(const Picture& picture, int width) {
 }
 
 // The picture in 64 grey levels, few enough colours for a GIF palette.
-Picture GreyLevels(const Picture& picture) {
+Picture greyLevels(const Picture& picture) {
   Picture result = picture;
   for (uint32_t& p : result.rgb) {
     const uint32_t grey = ((p >> 16 & 255) + (p >> 8 & 255) + (p & 255)) / 3 & 0xFC;
@@ -81,12 +81,12 @@ Picture GreyLevels(const Picture& picture) {
   return result;
 }
 
-void WriteFamily(const Picture& picture, const std::string& stem) {
-  vl::test::WriteJpeg(stem + "_resized.jpg", Resized(picture, std::max(16, picture.width / 2)));
+void writeFamily(const Picture& picture, const std::string& stem) {
+  vl::test::WriteJpeg(stem + "_resized.jpg", resized(picture, std::max(16, picture.width / 2)));
   vl::test::WriteJpeg(stem + "_low.jpg", picture, {.quality = 30});
   vl::test::WriteJpeg(stem + "_grey.jpg", picture, {.colour = vl::test::JpegColour::Grey});
   vl::test::WriteBmp(stem + ".bmp", picture);
-  vl::test::WriteGif(stem + ".gif", GreyLevels(picture));
+  vl::test::WriteGif(stem + ".gif", greyLevels(picture));
 }
 
 }  // namespace
@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
   }
   const fs::path folder = argv[1];
   const long count = argc > 2 ? std::strtol(argv[2], nullptr, 10) : 100000;
-  const auto photos = LoadPhotos();
+  const auto photos = loadPhotos();
   if (photos.empty()) {
     std::fprintf(stderr, "make_corpus: no JPEG photographs under /usr/share/backgrounds or /usr/share/wallpapers\n");
     return 2;
@@ -107,14 +107,14 @@ int main(int argc, char** argv) {
   for (long i = 0; i < count; ++i) {
     // Every picture draws its numbers in the same order, so a continued run writes the same corpus.
     const vl::WorkBitmap& photo = photos[random() % photos.size()];
-    const Picture picture = RandomCrop(photo, random);
+    const Picture picture = randomCrop(photo, random);
     const bool family = random() % 10 == 0;
     const fs::path sub = folder / std::to_string(i / 1000);
     const std::string stem = (sub / ("p" + std::to_string(i))).string();
     if (fs::exists(stem + ".jpg")) continue;
     fs::create_directories(sub);
     vl::test::WriteJpeg(stem + ".jpg", picture, {.quality = 85});
-    if (family) WriteFamily(picture, stem);
+    if (family) writeFamily(picture, stem);
     if (i % 10000 == 0) std::printf("%ld pictures\n", i);
   }
   std::printf("corpus of %ld pictures (plus families) in %s\n", count, folder.c_str());

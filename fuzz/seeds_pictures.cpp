@@ -8,7 +8,7 @@ namespace {
 
 using namespace vl::test;
 
-const std::vector<uint32_t> fourColours = {Black, White, Rgb(200, 30, 30), Rgb(30, 30, 200)};
+const std::vector<uint32_t> FourColours = {Black, White, Rgb(200, 30, 30), Rgb(30, 30, 200)};
 
 void jpegSeeds(const vl::fuzz::SeedFolder& folder) {
   const Picture p = FramedPicture(GradientPicture(60, 40), 4, 3, 5, 6);
@@ -25,7 +25,7 @@ void jpegSeeds(const vl::fuzz::SeedFolder& folder) {
 
 void bmpSeeds(const vl::fuzz::SeedFolder& folder) {
   const Picture two = BlockPicture(13, 7, 2, {Black, White}, 1);
-  const Picture four = BlockPicture(13, 7, 2, fourColours, 2);
+  const Picture four = BlockPicture(13, 7, 2, FourColours, 2);
   const Picture photo = GradientPicture(13, 7);
   int n = 0;
   auto add = [&](const Picture& p, const BmpVariant& v) { folder.add("seed" + std::to_string(n++) + ".bmp", EncodeBmp(p, v)); };
@@ -45,7 +45,7 @@ void bmpSeeds(const vl::fuzz::SeedFolder& folder) {
 }
 
 void gifSeeds(const vl::fuzz::SeedFolder& folder) {
-  const Picture p = BlockPicture(17, 11, 3, fourColours, 3);
+  const Picture p = BlockPicture(17, 11, 3, FourColours, 3);
   folder.add("plain.gif", EncodeGif(p));
   folder.add("interlaced.gif", EncodeGif(p, {.interlaced = true}));
   folder.add("offset.gif", EncodeGif(p, {.screenWidth = 25, .screenHeight = 20, .left = 3, .top = 4,

@@ -11,7 +11,7 @@
 
 namespace {
 
-std::unique_ptr<vl::TResultEntry> Entry(const std::string& path, uint8_t errors, uint8_t marked, uint8_t gone) {
+std::unique_ptr<vl::TResultEntry> makeEntry(const std::string& path, uint8_t errors, uint8_t marked, uint8_t gone) {
   auto entry = std::make_unique<vl::TResultEntry>();
   entry->Path = path;
   entry->Volume = "photos";
@@ -26,13 +26,13 @@ std::unique_ptr<vl::TResultEntry> Entry(const std::string& path, uint8_t errors,
 }
 
 // Two groups (a base has no Base; its duplicates point to it), the second with a gone base, saved through the real writer.
-std::vector<uint8_t> SavedModel(const std::string& scratch) {
+std::vector<uint8_t> savedModel(const std::string& scratch) {
   vl::ResultsModel model;
   for (int group = 0; group < 2; ++group) {
-    vl::TResultEntry* base = model.appendEntry(Entry("/pics/base" + std::to_string(group) + ".jpg", 0, 0, group));
+    vl::TResultEntry* base = model.appendEntry(makeEntry("/pics/base" + std::to_string(group) + ".jpg", 0, 0, group));
     vl::TResultEntry* last = base;
     for (int dupe = 0; dupe < 2; ++dupe) {
-      vl::TResultEntry* entry = model.appendEntry(Entry("/pics/copy" + std::to_string(dupe) + ".jpg", 7, dupe, 0));
+      vl::TResultEntry* entry = model.appendEntry(makeEntry("/pics/copy" + std::to_string(dupe) + ".jpg", 7, dupe, 0));
       entry->Base = base;
       last->Next = entry;
       last = entry;
@@ -50,7 +50,7 @@ std::vector<uint8_t> SavedModel(const std::string& scratch) {
 }
 
 void resultsSeeds(const vl::fuzz::SeedFolder& folder) {
-  const std::vector<uint8_t> saved = SavedModel(folder.path() + "/.scratch.vlr");
+  const std::vector<uint8_t> saved = savedModel(folder.path() + "/.scratch.vlr");
   folder.add("two-groups.vlr", saved);
   folder.add("cut.vlr", std::vector<uint8_t>(saved.begin(), saved.begin() + static_cast<long>(saved.size() / 2)));
   std::vector<uint8_t> flipped = saved;

@@ -9,7 +9,7 @@
 namespace vl::gui {
 namespace {
 
-DialogProvider* installedProvider = nullptr;
+DialogProvider* InstalledProvider = nullptr;
 
 // One pattern with every letter as a two-case class; "*.*" becomes "*".
 QString caseFreePattern(const QString& pattern) {
@@ -30,7 +30,7 @@ QString caseFreePatterns(const QString& patterns) {
   return parts.join(' ');
 }
 
-const QFileDialog::Options fileDialogOptions = QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite;
+const QFileDialog::Options FileDialogOptions = QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite;
 
 }  // namespace
 
@@ -53,9 +53,9 @@ std::optional<std::string> QtDialogProvider::chooseFolder(QWidget* parent, const
 std::vector<std::string> QtDialogProvider::openFiles(QWidget* parent, const std::string& filter, bool multiple) {
   QStringList chosen;
   if (multiple) {
-    chosen = QFileDialog::getOpenFileNames(parent, {}, {}, QtFileFilter(filter), nullptr, fileDialogOptions);
+    chosen = QFileDialog::getOpenFileNames(parent, {}, {}, QtFileFilter(filter), nullptr, FileDialogOptions);
   } else {
-    const QString one = QFileDialog::getOpenFileName(parent, {}, {}, QtFileFilter(filter), nullptr, fileDialogOptions);
+    const QString one = QFileDialog::getOpenFileName(parent, {}, {}, QtFileFilter(filter), nullptr, FileDialogOptions);
     if (!one.isEmpty()) chosen << one;
   }
   std::vector<std::string> files;
@@ -65,7 +65,7 @@ std::vector<std::string> QtDialogProvider::openFiles(QWidget* parent, const std:
 
 std::optional<std::string> QtDialogProvider::saveFile(QWidget* parent, const std::string& filter,
                                                       const std::string& defaultExtension) {
-  QString file = QFileDialog::getSaveFileName(parent, {}, {}, QtFileFilter(filter), nullptr, fileDialogOptions);
+  QString file = QFileDialog::getSaveFileName(parent, {}, {}, QtFileFilter(filter), nullptr, FileDialogOptions);
   if (file.isEmpty()) return std::nullopt;
   if (QFileInfo(file).suffix().isEmpty() && !defaultExtension.empty())
     file += "." + QString::fromStdString(defaultExtension);
@@ -83,9 +83,9 @@ void QtDialogProvider::showError(QWidget* parent, const std::string& text) {
 
 DialogProvider& CurrentDialogProvider() {
   static QtDialogProvider qtProvider;
-  return installedProvider ? *installedProvider : qtProvider;
+  return InstalledProvider ? *InstalledProvider : qtProvider;
 }
 
-void SetDialogProvider(DialogProvider* provider) { installedProvider = provider; }
+void SetDialogProvider(DialogProvider* provider) { InstalledProvider = provider; }
 
 }  // namespace vl::gui

@@ -14,11 +14,11 @@
 namespace vl::gui {
 namespace {
 
-const char* const folderBrowserTitle = "Select Folder to Scan.";
-const char* const subfolderQuestion = "Scan all subdirectories?";
-const char* const loadFilter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
-const char* const saveFilter = "Text Files (*.txt)|*.txt|All FIles (*.*)|*.*";
-const char* const databaseFilter = "VL Database (*.VDB)|*.VDB";
+const char* const FolderBrowserTitle = "Select Folder to Scan.";
+const char* const SubfolderQuestion = "Scan all subdirectories?";
+const char* const LoadFilter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
+const char* const SaveFilter = "Text Files (*.txt)|*.txt|All FIles (*.*)|*.*";
+const char* const DatabaseFilter = "VL Database (*.VDB)|*.VDB";
 
 bool caseBlindLess(const std::string& a, const std::string& b) {
   return QString::compare(QString::fromStdString(a), QString::fromStdString(b), Qt::CaseInsensitive) < 0;
@@ -56,10 +56,10 @@ void FolderListBox::setEntries(std::vector<std::string> entries) {
 void FolderListBox::addFolder() {
   DialogProvider& dialogs = CurrentDialogProvider();
   const std::string start = count() > 0 ? item(count() - 1)->text().toStdString() : std::string();
-  const std::optional<std::string> folder = dialogs.chooseFolder(window(), folderBrowserTitle, start);
+  const std::optional<std::string> folder = dialogs.chooseFolder(window(), FolderBrowserTitle, start);
   if (!folder) return;
   BusyCursorScope busy;
-  const bool withSubfolders = dialogs.askYesNo(window(), subfolderQuestion);
+  const bool withSubfolders = dialogs.askYesNo(window(), SubfolderQuestion);
   std::vector<std::string> working = entries();
   AddFolderToList(working, *folder, withSubfolders, [] { QCoreApplication::processEvents(); });
   setEntries(std::move(working));
@@ -75,7 +75,7 @@ void FolderListBox::removeSelected() {
 
 void FolderListBox::loadList() {
   DialogProvider& dialogs = CurrentDialogProvider();
-  const std::vector<std::string> files = dialogs.openFiles(window(), loadFilter, false);
+  const std::vector<std::string> files = dialogs.openFiles(window(), LoadFilter, false);
   if (files.empty()) return;
   try {
     setEntries(LoadFolderListFile(files.front()));
@@ -86,7 +86,7 @@ void FolderListBox::loadList() {
 
 void FolderListBox::saveList() {
   DialogProvider& dialogs = CurrentDialogProvider();
-  const std::optional<std::string> file = dialogs.saveFile(window(), saveFilter, "txt");
+  const std::optional<std::string> file = dialogs.saveFile(window(), SaveFilter, "txt");
   if (!file) return;
   try {
     SaveFolderListFile(*file, entries());
@@ -96,7 +96,7 @@ void FolderListBox::saveList() {
 }
 
 void FolderListBox::addDatabases() {
-  const std::vector<std::string> files = CurrentDialogProvider().openFiles(window(), databaseFilter, true);
+  const std::vector<std::string> files = CurrentDialogProvider().openFiles(window(), DatabaseFilter, true);
   if (files.empty()) return;
   std::vector<std::string> working = entries();
   for (const std::string& file : files)

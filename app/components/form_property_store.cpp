@@ -20,7 +20,7 @@
 namespace vl::gui {
 namespace {
 
-constexpr int maxWindowExtent = 32767;
+constexpr int MaxWindowExtent = 32767;
 
 std::string str(const QString& text) { return text.toStdString(); }
 QString qstr(const std::string& text) { return QString::fromStdString(text); }
@@ -104,7 +104,7 @@ int paneSize(QWidget* widget, Qt::Orientation orientation) {
 
 // Gives the pane `size` pixels, taking the difference from its neighbour in a splitter.
 void setPaneSize(QWidget* widget, Qt::Orientation orientation, int size) {
-  size = std::clamp(size, 0, maxWindowExtent);
+  size = std::clamp(size, 0, MaxWindowExtent);
   if (QSplitter* splitter = splitterAlong(widget, orientation)) {
     QList<int> sizes = splitter->sizes();
     const qsizetype index = splitter->indexOf(widget);
@@ -282,8 +282,8 @@ void FormPropertyStore::restorePlacement(const PropertyStore& store) {
 // windows itself or the stored rectangle lies on no screen.
 void FormPropertyStore::applyNormalPosition(const QRect& rect) {
   if (platformPlacesWindows() || !onSomeScreen(QRect(rect.topLeft(), QSize(1, 1)))) return;
-  if (isResizable(form_) && rect.width() > 0 && rect.height() > 0 && rect.width() <= maxWindowExtent &&
-      rect.height() <= maxWindowExtent) {
+  if (isResizable(form_) && rect.width() > 0 && rect.height() > 0 && rect.width() <= MaxWindowExtent &&
+      rect.height() <= MaxWindowExtent) {
     form_->setGeometry(rect);
   } else {
     form_->move(rect.topLeft());

@@ -19,21 +19,21 @@
 namespace vl::gui {
 namespace {
 
-const QStringList storedProperties = {
+const QStringList StoredProperties = {
     "cmIgnoreNumbers.Checked", "mIgnoreFilenames.Lines", "rxerrors.Value",   "useignorelist.Checked",
     "cbBeep.Checked",          "cbConfirmDelete.Checked", "cbRecycle.Checked", "cbNavArrows.Checked",
     "eMarkErrors.Text",        "eMarkHeight.Text",       "eMarkSize.Text",    "eMarkWidth.Text",
     "cbAutoMarkDelete.Checked", "cbCheckabDrives.Checked", "cbUseDeletedList.Checked"};
 
-const char* const patternHelp =
+const char* const PatternHelp =
     "* = match any substring (including null)\n"
     "? = match any single character\n"
     "# = match any numeric character (0..9)\n"
     "@ = match any alpha character (A..Z, a..z)\n"
     "else = match given character";
 
-constexpr int clientWidth = 467;
-constexpr int clientHeight = 293;
+constexpr int ClientWidth = 467;
+constexpr int ClientHeight = 293;
 
 }  // namespace
 
@@ -60,8 +60,8 @@ ConfigureDialog::ConfigureDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(pages_);
   layout->addLayout(buttons);
 
-  FixDialogSize(this, clientWidth, clientHeight);
-  store_ = std::make_unique<FormPropertyStore>(this, "Tfconfigure", false, storedProperties);
+  FixDialogSize(this, ClientWidth, ClientHeight);
+  store_ = std::make_unique<FormPropertyStore>(this, "Tfconfigure", false, StoredProperties);
 }
 
 ConfigureDialog::~ConfigureDialog() = default;
@@ -76,7 +76,7 @@ QWidget* ConfigureDialog::makeFilenamePage() {
   QCheckBox* useIgnoreList = makeCheckBox("useignorelist", "Use Ignore List", false);
   ignoreNumbers->setEnabled(false);
   useIgnoreList->setEnabled(false);
-  auto* help = new QLabel(patternHelp, page);
+  auto* help = new QLabel(PatternHelp, page);
   help->setObjectName("lPatternHelp");
 
   auto* right = new QVBoxLayout;

@@ -23,8 +23,8 @@
 namespace vl::gui {
 namespace {
 
-const char* const baseListFile = "newlist.txt";
-const char* const compareListFile = "orglist.txt";
+const char* const BaseListFile = "newlist.txt";
+const char* const CompareListFile = "orglist.txt";
 
 struct ListButton {
   const char* name;
@@ -34,7 +34,7 @@ struct ListButton {
   void (FolderListBox::*command)();
 };
 
-const ListButton listButtons[] = {
+const ListButton ListButtons[] = {
     {"tbAddFolder", "folder-new", QStyle::SP_FileDialogNewFolder, "Add Folders to Scan.", &FolderListBox::addFolder},
     {"tbRemFolder", "list-remove", QStyle::SP_TrashIcon, "Remove the Selected Folder.", &FolderListBox::removeSelected},
     {"tbClearFolders", "edit-clear", QStyle::SP_DialogResetButton, "Clear the Folder list.", &FolderListBox::clear},
@@ -93,7 +93,7 @@ QWidget* FoldersDialog::makeHalf(const QString& caption, const QString& suffix, 
 QToolBar* FoldersDialog::makeToolBar(const QString& suffix, FolderListBox* list) {
   auto* bar = new QToolBar(this);
   bar->setObjectName("ToolBar" + (suffix.isEmpty() ? QString("1") : suffix));
-  for (const ListButton& button : listButtons) {
+  for (const ListButton& button : ListButtons) {
     auto* tool = new QToolButton(bar);
     tool->setObjectName(button.name + suffix);
     const QIcon icon = buttonIcon(this, button);
@@ -139,7 +139,7 @@ void FoldersDialog::setLists(std::vector<std::string> base, std::vector<std::str
 }
 
 void FoldersDialog::loadListFiles() {
-  const std::pair<const char*, FolderListBox*> files[] = {{baseListFile, baseList_}, {compareListFile, compareList_}};
+  const std::pair<const char*, FolderListBox*> files[] = {{BaseListFile, baseList_}, {CompareListFile, compareList_}};
   for (const auto& [name, list] : files) {
     const std::string path = AppDir() + name;
     if (!FileExists(path)) continue;
@@ -153,8 +153,8 @@ void FoldersDialog::loadListFiles() {
 
 void FoldersDialog::saveListFiles() {
   try {
-    SaveFolderListFile(AppDir() + baseListFile, baseList());
-    SaveFolderListFile(AppDir() + compareListFile, compareList());
+    SaveFolderListFile(AppDir() + BaseListFile, baseList());
+    SaveFolderListFile(AppDir() + CompareListFile, compareList());
   } catch (const std::exception& error) {
     CurrentDialogProvider().showError(this, error.what());
   }

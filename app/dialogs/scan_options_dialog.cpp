@@ -13,11 +13,11 @@
 namespace vl::gui {
 namespace {
 
-const QStringList storedProperties = {"rbContents.Checked", "rbFilename.Checked", "rbFuzz.Checked",
+const QStringList StoredProperties = {"rbContents.Checked", "rbFilename.Checked", "rbFuzz.Checked",
                                       "rbNameandSize.Checked", "FilterComboBox1.Filter"};
 
-constexpr int clientWidth = 222;
-constexpr int clientHeight = 157;
+constexpr int ClientWidth = 222;
+constexpr int ClientHeight = 157;
 
 }  // namespace
 
@@ -48,8 +48,8 @@ ScanOptionsDialog::ScanOptionsDialog(QWidget* parent) : QDialog(parent) {
   buttons->addWidget(cancel);
   layout->addLayout(buttons);
 
-  FixDialogSize(this, clientWidth, clientHeight);
-  store_ = std::make_unique<FormPropertyStore>(this, "TfScanOptions", true, storedProperties);
+  FixDialogSize(this, ClientWidth, ClientHeight);
+  store_ = std::make_unique<FormPropertyStore>(this, "TfScanOptions", true, StoredProperties);
 }
 
 ScanOptionsDialog::~ScanOptionsDialog() = default;

@@ -23,19 +23,19 @@
 namespace vl::gui {
 namespace {
 
-const char* const section = "TfWizard";
-const char* const showWizardKey = "ShowWiz";
-constexpr int clientWidth = 506;
-constexpr int clientHeight = 389;
+const char* const WizardSection = "TfWizard";
+const char* const ShowWizardKey = "ShowWiz";
+constexpr int ClientWidth = 506;
+constexpr int ClientHeight = 389;
 
-const char* const welcomeText =
+const char* const WelcomeText =
     "Velloran is an amazingly powerful tool for Locating and Removing Duplicate images from your computer.\n \n"
     "Velloran has a number of features designed for serious collectors, but like anything else, these features "
     "may be a bit confusing for novice users.\n \n"
     "If you are New to Velloran, we recommend that you use this Wizard for your first few scans.  Once you have a "
     "better understanding of the program, you may find the Classic interface more efficient.";
 
-const char* const modeDescriptions[] = {
+const char* const ModeDescriptions[] = {
     "Actually look at the images, and do a \"Visual\" Comparison.  This will find Resized, Resampled, Scaled, "
     "Cropped, Color Corrected, and otherwise altered images.  It does however find erronious matches.  THis is the "
     "Slowest Scan Method, but can be sped up darmatically by using Databases (See Help File).",
@@ -50,7 +50,7 @@ struct WizardListButton {
   void (FolderListBox::*command)();
 };
 
-const WizardListButton wizardListButtons[] = {
+const WizardListButton WizardListButtons[] = {
     {"bbAddFolder", "Add Folder", &FolderListBox::addFolder},
     {"bbClearList", "Clear List", &FolderListBox::clear},
     {"bbAddDatabase", "Add Database", &FolderListBox::addDatabases},
@@ -92,14 +92,14 @@ ScanWizard::ScanWizard(FoldersDialog& folders, QWidget* parent) : QDialog(parent
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(panels_);
 
-  showAtStartup_->setChecked(IniFile(AppIniFileName()).readInteger(section, showWizardKey, 1) != 0);
+  showAtStartup_->setChecked(IniFile(AppIniFileName()).readInteger(WizardSection, ShowWizardKey, 1) != 0);
   notebook_->setCurrentIndex(0);
   UpdateButtons();
   baseList_->setEntries(folders_.baseList());
   compareList_->setEntries(folders_.compareList());
 
-  FixDialogSize(this, clientWidth, clientHeight);
-  store_ = std::make_unique<FormPropertyStore>(this, section, true, QStringList());
+  FixDialogSize(this, ClientWidth, ClientHeight);
+  store_ = std::make_unique<FormPropertyStore>(this, WizardSection, true, QStringList());
 }
 
 ScanWizard::~ScanWizard() = default;
@@ -124,7 +124,7 @@ QWidget* ScanWizard::makeWelcomePanel() {
 
   auto* text = new QVBoxLayout;
   text->addWidget(title);
-  text->addWidget(wrappedLabel(welcomeText, panel));
+  text->addWidget(wrappedLabel(WelcomeText, panel));
   text->addStretch();
   auto* body = new QHBoxLayout;
   body->addWidget(picture);
@@ -171,7 +171,7 @@ QWidget* ScanWizard::makeListPage(const QString& title, const QStringList& texts
   list = new FolderListBox(page);
   list->setObjectName("lbdirs" + suffix);
   auto* buttons = new QVBoxLayout;
-  for (const WizardListButton& listButton : wizardListButtons) {
+  for (const WizardListButton& listButton : WizardListButtons) {
     QPushButton* button = makeButton((listButton.name + suffix).toLatin1().constData(), listButton.caption, page);
     SetHint(button, listButton.caption);
     connect(button, &QPushButton::clicked, list, listButton.command);
@@ -196,7 +196,7 @@ QWidget* ScanWizard::makeScanTypePage() {
   for (size_t i = 0; i < modeButtons_.size(); ++i) {
     SetHint(modeButtons_[i], i == 0 ? "Fuzz Compare." : "Look for Matching Filenames.");
     modes->addWidget(modeButtons_[i], static_cast<int>(i), 0, Qt::AlignTop);
-    modes->addWidget(wrappedLabel(modeDescriptions[i], page), static_cast<int>(i), 1);
+    modes->addWidget(wrappedLabel(ModeDescriptions[i], page), static_cast<int>(i), 1);
   }
   modes->setColumnStretch(1, 1);
   filterBox_ = MakeFileFilterBox(page);
@@ -259,7 +259,7 @@ void ScanWizard::done(int result) {
 void ScanWizard::saveShowWizard() {
   try {
     IniFile ini(AppIniFileName());
-    ini.writeString(section, showWizardKey, showAtStartup_->isChecked() ? "1" : "0");
+    ini.writeString(WizardSection, ShowWizardKey, showAtStartup_->isChecked() ? "1" : "0");
   } catch (const IniWriteError& error) {
     CurrentDialogProvider().showError(this, error.what());
   }

@@ -1,3 +1,4 @@
+// Painting a duplicate line field by field in the header's sections: base lines shaded, marked lines flagged red.
 #include "app/results/dupe_list_delegate.h"
 
 #include <QHeaderView>

@@ -1,3 +1,4 @@
+// The duplicate list's rows: a line's fields for display, and finding the row of an entry.
 #include "app/results/dupe_list_model.h"
 
 namespace vl::gui {

@@ -1,3 +1,4 @@
+// Which list command a key stands for, and where a move lands in a list.
 #include "app/results/key_navigation.h"
 
 #include <Qt>

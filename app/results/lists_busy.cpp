@@ -1,3 +1,4 @@
+// The ListsBusy flag itself.
 #include "app/results/lists_busy.h"
 
 namespace vl::gui {

@@ -1,3 +1,4 @@
+// Building the About box and finding the kernel version and the physical memory it shows.
 #include "app/shell/about_box.h"
 
 #include <sys/sysinfo.h>

@@ -1,3 +1,4 @@
+// Answering --help and --version before any window is made.
 #include "app/shell/command_line.h"
 
 namespace vl::gui {

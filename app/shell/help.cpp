@@ -1,3 +1,4 @@
+// Finding the help folder and opening its index at a context, or saying where it was looked for.
 #include "app/shell/help.h"
 
 #include <QCoreApplication>

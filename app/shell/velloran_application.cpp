@@ -1,3 +1,4 @@
+// The desktop program's name and version, and an error box for failures no command caught.
 #include "app/shell/velloran_application.h"
 
 #include <QMessageBox>

@@ -65,7 +65,7 @@ void TCommaParse::parseFile() {
   file_.reset(std::fopen(data_.c_str(), "rb"));
   std::string field;
   bool quoted = false;
-  for (size_t read = 0; file_ != nullptr && read < kMaxRecordBytes; ++read) {
+  for (size_t read = 0; file_ != nullptr && read < MaxRecordBytes; ++read) {
     const int byte = std::fgetc(file_.get());
     if (byte == EOF) break;
     const char c = static_cast<char>(byte);

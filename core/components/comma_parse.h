@@ -16,11 +16,11 @@ namespace vl {
 // closes the file, clears Fields and empties Data. O(record length).
 class TCommaParse {
  public:
-  static constexpr char kDefaultFieldDelimiter = ',';
-  static constexpr char kDefaultRecordDelimiter = '\r';
+  static constexpr char DefaultFieldDelimiter = ',';
+  static constexpr char DefaultRecordDelimiter = '\r';
   // A file record is cut here, so a damaged file without delimiters cannot take
   // all memory.
-  static constexpr size_t kMaxRecordBytes = 16 * 1024 * 1024;
+  static constexpr size_t MaxRecordBytes = 16 * 1024 * 1024;
 
   const std::string& data() const { return data_; }
   void setData(const std::string& data);
@@ -48,8 +48,8 @@ class TCommaParse {
   };
 
   std::string data_;
-  char fieldDelimiter_ = kDefaultFieldDelimiter;
-  char recordDelimiter_ = kDefaultRecordDelimiter;
+  char fieldDelimiter_ = DefaultFieldDelimiter;
+  char recordDelimiter_ = DefaultRecordDelimiter;
   std::vector<std::string> fields_;
   std::unique_ptr<std::FILE, FileCloser> file_;
 };

@@ -58,11 +58,11 @@ class TSorter {
   using TListCompareEvent =
       std::function<void(TSorter& sender, const void* p1, const void* p2, const std::string& hint, int& compare)>;
 
-  static constexpr size_t kMaxHintLength = 255;
+  static constexpr size_t MaxHintLength = 255;
 
   const std::string& hint() const { return hint_; }
-  // Free text handed to both compare events; cut at kMaxHintLength characters.
-  void setHint(const std::string& hint) { hint_ = hint.substr(0, kMaxHintLength); }
+  // Free text handed to both compare events; cut at MaxHintLength characters.
+  void setHint(const std::string& hint) { hint_ = hint.substr(0, MaxHintLength); }
   bool inverted() const { return inverted_; }
   void setInverted(bool inverted) { inverted_ = inverted; }
   TStringSortType stringSortType() const { return stringSortType_; }

@@ -1,3 +1,4 @@
+// Reading BMP headers, palettes and pixel rows (plain, bit fields, RLE8, RLE4) with every size checked.
 #include "core/fingerprint/bmp_decoder.h"
 
 #include <algorithm>

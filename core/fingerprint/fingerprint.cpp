@@ -1,3 +1,4 @@
+// Reading a picture file, decoding it, cutting a uniform border and measuring the tone grid.
 #include "core/fingerprint/fingerprint.h"
 
 #include <fcntl.h>

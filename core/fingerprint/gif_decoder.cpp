@@ -1,3 +1,4 @@
+// Drawing a GIF's first image onto its logical screen, read from memory through giflib.
 #include "core/fingerprint/gif_decoder.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Decoding JPEG data at a reduced scale through libjpeg, with bounded memory and scan counts.
 #include "core/fingerprint/jpeg_decoder.h"
 
 #include <csetjmp>

@@ -13,18 +13,18 @@ namespace vl {
 
 namespace {
 
-int CompareNoCase(TSorter& sorter, const std::string& a, const std::string& b) {
+int compareNoCase(TSorter& sorter, const std::string& a, const std::string& b) {
   return sorter.CompareStrings(a, b, stWinNoCase);
 }
 
 // Sorts without regard to case and drops entries equal to their predecessor.
-void SortUnique(std::vector<std::string>& entries) {
+void sortUnique(std::vector<std::string>& entries) {
   SortFolderList(entries);
   TSorter sorter;
   std::vector<std::string> kept;
   kept.reserve(entries.size());
   for (auto& entry : entries) {
-    if (kept.empty() || CompareNoCase(sorter, kept.back(), entry) != 0) kept.push_back(std::move(entry));
+    if (kept.empty() || compareNoCase(sorter, kept.back(), entry) != 0) kept.push_back(std::move(entry));
   }
   entries = std::move(kept);
 }
@@ -71,14 +71,14 @@ void AddFolderToList(std::vector<std::string>& entries, const std::string& folde
   if (!withSubfolders) {
     TSorter sorter;
     bool listed = false;
-    for (const auto& entry : entries) listed = listed || CompareNoCase(sorter, entry, folder) == 0;
+    for (const auto& entry : entries) listed = listed || compareNoCase(sorter, entry, folder) == 0;
     if (!listed) entries.push_back(folder);
     SortFolderList(entries);
     return;
   }
   entries.push_back(folder);
   ListSubFolders(folder, "", entries, pump);
-  SortUnique(entries);
+  sortUnique(entries);
 }
 
 }  // namespace vl

@@ -14,12 +14,12 @@ namespace vl {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r";
+constexpr std::string_view Blanks = " \t\r";
 
 std::string_view trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(kBlanks);
+  const size_t first = text.find_first_not_of(Blanks);
   if (first == std::string_view::npos) return {};
-  const size_t last = text.find_last_not_of(kBlanks);
+  const size_t last = text.find_last_not_of(Blanks);
   return text.substr(first, last - first + 1);
 }
 
@@ -77,7 +77,7 @@ std::string unquoted(std::string_view value) {
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
     value = value.substr(1, value.size() - 2);
   }
-  return std::string(value.substr(0, IniFile::kMaxValueLength));
+  return std::string(value.substr(0, IniFile::MaxValueLength));
 }
 
 std::string singleLine(std::string text) {
@@ -110,7 +110,7 @@ std::optional<std::vector<std::string>> IniFile::loadLines() const {
   }
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
-  if (size < 0 || static_cast<size_t>(size) > kMaxFileSize) return std::nullopt;
+  if (size < 0 || static_cast<size_t>(size) > MaxFileSize) return std::nullopt;
   in.seekg(0);
   std::string line;
   while (std::getline(in, line)) lines.push_back(line);

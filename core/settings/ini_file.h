@@ -23,13 +23,13 @@ class IniWriteError : public std::runtime_error {
 // surrounding blanks. There is no cache: each call reads the file (O(file size)), and
 // each write rewrites it through a temporary file and a rename. A value in one pair of
 // matching quotes (double or single) comes back without them; values are cut at
-// kMaxValueLength characters. A missing or unreadable file or key reads as the default;
-// so does a file larger than kMaxFileSize. A file that exists but cannot be read in
+// MaxValueLength characters. A missing or unreadable file or key reads as the default;
+// so does a file larger than MaxFileSize. A file that exists but cannot be read in
 // full is never rewritten (the write fails instead of dropping its other keys).
 class IniFile {
  public:
-  static constexpr size_t kMaxValueLength = 2048;
-  static constexpr size_t kMaxFileSize = 16 * 1024 * 1024;
+  static constexpr size_t MaxValueLength = 2048;
+  static constexpr size_t MaxFileSize = 16 * 1024 * 1024;
 
   struct KeyValue {
     std::string key;

@@ -12,12 +12,12 @@ namespace vl {
 
 namespace {
 
-constexpr const char* kFlags = "Flags";
-constexpr const char* kShowCmd = "ShowCmd";
-constexpr const char* kPixelsPerInch = "PixelsPerInch";
-constexpr const char* kMinMaxPos = "MinMaxPos";
-constexpr const char* kNormPos = "NormPos";
-constexpr const char* kVisible = "Visible";
+constexpr const char* FlagsKey = "Flags";
+constexpr const char* ShowCmdKey = "ShowCmd";
+constexpr const char* PixelsPerInchKey = "PixelsPerInch";
+constexpr const char* MinMaxPosKey = "MinMaxPos";
+constexpr const char* NormPosKey = "NormPos";
+constexpr const char* VisibleKey = "Visible";
 
 bool quotedBy(const std::string& text, char quote) {
   return text.size() >= 2 && text.front() == quote && text.back() == quote;
@@ -107,15 +107,15 @@ std::string PropertyStore::sizedKey(const std::string& key, int screenWidth, int
 }
 
 void PropertyStore::savePlacement(const WindowPlacement& placement, int screenWidth, int screenHeight, bool visible) {
-  writeInteger(kFlags, placement.flags);
-  writeInteger(kShowCmd, placement.showCmd);
-  writeInteger(kPixelsPerInch, placement.pixelsPerInch);
-  for (const auto& [key, position] : {std::pair{kMinMaxPos, placement.minMaxPos}, std::pair{kNormPos, placement.normPos}}) {
+  writeInteger(FlagsKey, placement.flags);
+  writeInteger(ShowCmdKey, placement.showCmd);
+  writeInteger(PixelsPerInchKey, placement.pixelsPerInch);
+  for (const auto& [key, position] : {std::pair{MinMaxPosKey, placement.minMaxPos}, std::pair{NormPosKey, placement.normPos}}) {
     const std::string text = PositionText(position);
     writeValue(key, text);
     writeValue(sizedKey(key, screenWidth, screenHeight), text);
   }
-  writeValue(kVisible, visible ? "1" : "0");
+  writeValue(VisibleKey, visible ? "1" : "0");
 }
 
 std::string PropertyStore::readPosition(const std::string& key, int screenWidth, int screenHeight) const {
@@ -126,12 +126,12 @@ std::string PropertyStore::readPosition(const std::string& key, int screenWidth,
 WindowPlacementRead PropertyStore::restorePlacement(const WindowPlacement& current, int screenWidth, int screenHeight,
                                                     bool restoreState) const {
   WindowPlacementRead read;
-  read.flags = readInteger(kFlags, current.flags);
-  read.minMaxPos = PositionFromText(readPosition(kMinMaxPos, screenWidth, screenHeight), {0, 0, 0, 0});
-  read.normPos = PositionFromText(readPosition(kNormPos, screenWidth, screenHeight), current.normPos);
-  const std::optional<int> storedPixels = IntegerFromText(ini_.readString(section_, kPixelsPerInch, std::string()));
+  read.flags = readInteger(FlagsKey, current.flags);
+  read.minMaxPos = PositionFromText(readPosition(MinMaxPosKey, screenWidth, screenHeight), {0, 0, 0, 0});
+  read.normPos = PositionFromText(readPosition(NormPosKey, screenWidth, screenHeight), current.normPos);
+  const std::optional<int> storedPixels = IntegerFromText(ini_.readString(section_, PixelsPerInchKey, std::string()));
   read.positionsApply = storedPixels == current.pixelsPerInch;
-  if (restoreState) read.showState = DecodeShowCmd(ini_.readInteger(section_, kShowCmd, 0));
+  if (restoreState) read.showState = DecodeShowCmd(ini_.readInteger(section_, ShowCmdKey, 0));
   return read;
 }
 
@@ -195,7 +195,7 @@ std::vector<std::string> PropertyStore::readStringList(const std::string& key,
   };
   const int count = IntegerFromText(valueOf("Count")).value_or(0);
   std::vector<std::string> lines;
-  for (int i = 0; i < count && i < kMaxListItems; ++i) lines.push_back(valueOf("Item" + std::to_string(i)));
+  for (int i = 0; i < count && i < MaxListItems; ++i) lines.push_back(valueOf("Item" + std::to_string(i)));
   return lines;
 }
 

@@ -76,10 +76,10 @@ class PropertyStore {
   // One rewrite of the file for the whole list.
   void writeStringList(const std::string& key, const std::vector<std::string>& lines);
   // The stored list ("Count" items, a missing item read as empty; at most
-  // kMaxListItems), or current when the list's section is missing. One read.
+  // MaxListItems), or current when the list's section is missing. One read.
   std::vector<std::string> readStringList(const std::string& key, const std::vector<std::string>& current) const;
 
-  static constexpr int kMaxListItems = 100000;
+  static constexpr int MaxListItems = 100000;
 
   // Value forms: decimal text; "True"/"False"; general format with "." and no point
   // for whole numbers (at most 15 significant digits, exponents as "e+20"); a string that begins and ends

@@ -220,7 +220,7 @@ TEST_F(SettingsTest, StringListsLiveInTheirOwnSection) {
 TEST_F(SettingsTest, DamagedStringListCountIsBounded) {
   dir.write("velloran.ini", "[F.L]\nCount=2000000000\nItem1=b\n");
   const std::vector<std::string> lines = PropertyStore(iniPath(), "F").readStringList("L", {});
-  ASSERT_EQ(lines.size(), static_cast<size_t>(PropertyStore::kMaxListItems));
+  ASSERT_EQ(lines.size(), static_cast<size_t>(PropertyStore::MaxListItems));
   EXPECT_EQ(lines[0], "");
   EXPECT_EQ(lines[1], "b");
 }

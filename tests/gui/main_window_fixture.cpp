@@ -1,3 +1,4 @@
+// The main-window fixtures: a fresh AppDir, a timer that answers modal dialogs, and a window driven through scans.
 #include "tests/gui/main_window_fixture.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// Encoding test pictures as JPEG, BMP (every depth and compression) and GIF files, and the picture generators.
 #include "tests/support/image_writer.h"
 
 #include <algorithm>

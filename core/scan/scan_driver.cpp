@@ -1,6 +1,7 @@
 // The scan driver: from the two folder lists to result groups, with status, cancel and summary.
 #include "core/scan/scan_driver.h"
 
+#include <algorithm>
 #include <chrono>
 #include <exception>
 #include <optional>
@@ -173,11 +174,12 @@ bool ScanRun::pair() {
 }
 
 bool ScanRun::pairImages(const PairingProgress& onProgress, const GroupSink& onGroup) {
+  const int fuzz = std::min(FuzzFactor, MaxFuzzFactor);
   if (reference_)
-    return base_.empty() ? PairImagesSelf(compare_, FuzzFactor, onProgress, onGroup)
-                         : PairImagesAgainstBase(base_, compare_, FuzzFactor, onProgress, onGroup);
-  return base_.empty() ? PairImagesSelfIndexed(compare_, FuzzFactor, pairing_, onProgress, onGroup)
-                       : PairImagesAgainstBaseIndexed(base_, compare_, FuzzFactor, pairing_, onProgress, onGroup);
+    return base_.empty() ? PairImagesSelf(compare_, fuzz, onProgress, onGroup)
+                         : PairImagesAgainstBase(base_, compare_, fuzz, onProgress, onGroup);
+  return base_.empty() ? PairImagesSelfIndexed(compare_, fuzz, pairing_, onProgress, onGroup)
+                       : PairImagesAgainstBaseIndexed(base_, compare_, fuzz, pairing_, onProgress, onGroup);
 }
 
 void ScanRun::addGroup(const PairedGroup& group) {

@@ -59,7 +59,7 @@ class Gatherer {
 void Gatherer::addFolder(const std::string& folder) {
   const std::string prefix = AddSlash(folder);
   std::vector<std::string> unexamined;
-  for (const DirItem& item : ListDirectory(prefix, {}, &unexamined)) {
+  for (const DirItem& item : ListDirectory(prefix, [] { return ScanCancelled.load(); }, &unexamined)) {
     if (!item.IsRegular || !wanted(item.Name)) continue;
     const std::string path = prefix + item.Name;
     if (deletedFile(path, item)) continue;

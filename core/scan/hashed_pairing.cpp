@@ -88,7 +88,9 @@ std::vector<Key> NameKeys(const ScanList& list, bool withSize) {
 }
 
 bool AlwaysEqual(const TScanEntry&, const TScanEntry&) { return true; }
-bool SameBytes(const TScanEntry& a, const TScanEntry& b) { return CompareFileContents(a.Path, b.Path); }
+bool SameBytes(const TScanEntry& a, const TScanEntry& b) {
+  return CompareFileContents(a.Path, b.Path, ScanStopRequested);
+}
 
 // Content keys for the entries of one or two lists. An entry starts with its size as
 // key; `refine` replaces the keys of every class it deems shared (`needed`) by the key
@@ -119,7 +121,7 @@ class ContentKeys {
         [&](size_t k) {
           ContentDigest digest;
           const std::string& path = entries_[chosen[k]]->Path;
-          if (prefix ? PrefixDigest(path, digest) : RestDigest(path, digest))
+          if (prefix ? PrefixDigest(path, digest) : RestDigest(path, digest, ScanStopRequested))
             refined[k] = *keys_[chosen[k]] + std::string(reinterpret_cast<const char*>(&digest), sizeof digest);
         },
         options_.idle);

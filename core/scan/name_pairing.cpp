@@ -17,7 +17,7 @@ MatchRule nameRule(bool withSize) {
 }
 
 bool contentsMatch(const TScanEntry& h, const std::string&, const TScanEntry& d) {
-  return h.ComparedSize() == d.ComparedSize() && CompareFileContents(h.Path, d.Path);
+  return h.ComparedSize() == d.ComparedSize() && CompareFileContents(h.Path, d.Path, ScanStopRequested);
 }
 
 bool pairSelf(ScanList& compare, bool needsKey, const MatchRule& matches, const PairingProgress& progress,
@@ -58,6 +58,8 @@ bool pairAgainstBase(const ScanList& base, const ScanList& compare, bool needsKe
 }
 
 }  // namespace
+
+bool ScanStopRequested() { return ScanCancelled; }
 
 std::string NameKey(const std::string& path) { return UpperAscii(FileNameOf(path)); }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/fingerprint/scan_entry.h"
+#include "core/host.h"
 
 namespace vl {
 
@@ -27,6 +28,10 @@ struct PairedGroup {
 using PairingProgress = std::function<bool(size_t index, size_t count)>;
 // Receives each group with at least one duplicate, in head order.
 using GroupSink = std::function<void(const PairedGroup& group)>;
+
+// Ends the long file reads of the content pairings when the scan is cancelled
+// (ScanCancelled), so that a cancel takes effect within a block's read.
+bool ScanStopRequested();
 
 // The error count of two fingerprints, cells taken row by row (y outer, x inner,
 // k = x * 10 + y); a difference of 3 counts 4. Returns the running count as soon

@@ -42,7 +42,7 @@ bool isReadablePicture(const TScanEntry& entry) {
 
 }  // namespace
 
-void ReadImages(ScanList& list, const ScanList* second, Host& host, const FingerprintOptions& options) {
+size_t ReadImages(ScanList& list, const ScanList* second, Host& host, const FingerprintOptions& options) {
   const PathIndex index = indexByPath(second);
   ListWalk walk;
   walk.checkpoint = [&host](size_t kept, size_t count) {
@@ -58,7 +58,7 @@ void ReadImages(ScanList& list, const ScanList* second, Host& host, const Finger
     if (entry.Fingerprint || reuseFingerprint(entry, index)) return EntryAction::Keep;
     return isReadablePicture(entry) ? EntryAction::Decode : EntryAction::Drop;
   };
-  FingerprintList(list, walk, options, host);
+  return FingerprintList(list, walk, options, host);
 }
 
 }  // namespace vl

@@ -35,9 +35,8 @@ bool reuseFingerprint(TScanEntry& entry, const PathIndex& index) {
   return true;
 }
 
-bool isReadablePicture(const TScanEntry& entry) {
-  if (!IsPictureName(entry.Path)) return false;
-  return !IsVolumeMounted(entry.Path, entry.Volume) || FileExists(entry.Path);
+bool isGone(const TScanEntry& entry) {
+  return IsVolumeMounted(entry.Path, entry.Volume) && !FileExists(entry.Path);
 }
 
 }  // namespace
@@ -54,11 +53,16 @@ size_t ReadImages(ScanList& list, const ScanList* second, Host& host, const Fing
   walk.mayDecode = [&index](const TScanEntry& entry) {
     return !entry.Fingerprint && !canReuse(entry, index) && IsPictureName(entry.Path);
   };
-  walk.classify = [&index](TScanEntry& entry) {
+  size_t gone = 0;
+  walk.classify = [&index, &gone](TScanEntry& entry) {
     if (entry.Fingerprint || reuseFingerprint(entry, index)) return EntryAction::Keep;
-    return isReadablePicture(entry) ? EntryAction::Decode : EntryAction::Drop;
+    if (!IsPictureName(entry.Path)) return EntryAction::Drop;
+    if (!isGone(entry)) return EntryAction::Decode;
+    ++gone;
+    return EntryAction::Drop;
   };
-  return FingerprintList(list, walk, options, host);
+  const size_t unreadable = FingerprintList(list, walk, options, host);
+  return unreadable + gone;
 }
 
 }  // namespace vl

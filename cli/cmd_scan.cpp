@@ -1,4 +1,5 @@
 // velloran-cli scan: a whole scan from two folder lists, the groups on standard output.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -57,7 +58,7 @@ std::vector<std::string> FolderEntries(const ParsedArgs& parsed, const std::stri
 
 // Applies the options that override the settings file's values.
 void ApplySettingOptions(const ParsedArgs& parsed) {
-  FuzzFactor = parsed.intValue("fuzz", FuzzFactor);
+  FuzzFactor = std::min(parsed.intValue("fuzz", FuzzFactor), MaxFuzzFactor);
   if (FuzzFactor < 0) throw UsageError{"--fuzz must not be negative"};
   if (parsed.has("use-deleted-list") && parsed.has("no-deleted-list"))
     throw UsageError{"--use-deleted-list and --no-deleted-list exclude each other"};

@@ -32,6 +32,8 @@ DirItem itemOf(std::string name, const struct stat& st) {
   DirItem item;
   item.Name = std::move(name);
   item.IsDirectory = S_ISDIR(st.st_mode);
+  item.IsRegular = S_ISREG(st.st_mode);
+  item.Identity = {uint64_t(st.st_dev), uint64_t(st.st_ino)};
   item.IsHidden = !item.Name.empty() && item.Name.front() == '.';
   item.FullSize = st.st_size;
   item.Size = static_cast<int32_t>(static_cast<uint32_t>(st.st_size));
@@ -39,9 +41,16 @@ DirItem itemOf(std::string name, const struct stat& st) {
   return item;
 }
 
+bool isLink(int dirFd, const dirent& entry) {
+  if (entry.d_type != DT_UNKNOWN) return entry.d_type == DT_LNK;
+  struct stat st {};
+  return ::fstatat(dirFd, entry.d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
+}
+
 }  // namespace
 
-std::vector<DirItem> ListDirectory(const std::string& folder, const std::function<bool()>& stop) {
+std::vector<DirItem> ListDirectory(const std::string& folder, const std::function<bool()>& stop,
+                                   std::vector<std::string>* unexamined) {
   std::vector<DirItem> items;
   DIR* dir = folder.empty() ? nullptr : ::opendir(folder.c_str());
   if (dir == nullptr) return items;
@@ -50,8 +59,12 @@ std::vector<DirItem> ListDirectory(const std::string& folder, const std::functio
     if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;
     if (stop && stop()) break;
     struct stat st {};
-    if (::fstatat(dirFd, entry->d_name, &st, 0) != 0) continue;
+    if (::fstatat(dirFd, entry->d_name, &st, 0) != 0) {
+      if (unexamined != nullptr) unexamined->push_back(entry->d_name);
+      continue;
+    }
     items.push_back(itemOf(entry->d_name, st));
+    items.back().IsLink = isLink(dirFd, *entry);
   }
   ::closedir(dir);
   std::sort(items.begin(), items.end(),

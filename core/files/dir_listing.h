@@ -10,10 +10,21 @@
 
 namespace vl {
 
+// Which file a path reaches: device and inode after following links; inode 0 while unknown.
+struct FileIdentity {
+  uint64_t Device = 0;
+  uint64_t Inode = 0;
+  bool known() const { return Inode != 0; }
+  bool operator==(const FileIdentity&) const = default;
+};
+
 // One item of a folder listing.
 struct DirItem {
   std::string Name;
   bool IsDirectory = false;
+  bool IsRegular = false;  // a regular file (after following a link)
+  bool IsLink = false;     // the name itself is a symbolic link
+  FileIdentity Identity;
   bool IsHidden = false;   // the name begins with "."
   int32_t Size = 0;        // low 32 bits of the size, as a signed 32-bit value
   int64_t FullSize = 0;    // the whole size
@@ -22,11 +33,13 @@ struct DirItem {
 
 // Every item of a folder except "." and "..", sorted by name in byte order
 // (strcmp), so that the order never depends on the file system. Symbolic links are
-// followed; an item whose target cannot be examined is left out. A folder that
-// cannot be read lists nothing. `stop`, when given, is asked before each item and
-// ends the listing early (the items read so far are returned). Cost: one readdir
-// pass, one stat per item and the sort.
-std::vector<DirItem> ListDirectory(const std::string& folder, const std::function<bool()>& stop = {});
+// followed; an item whose target cannot be examined (vanished, a dangling link, no
+// permission) is left out, and its name goes to `unexamined` when given. A folder
+// that cannot be read lists nothing. `stop`, when given, is asked before each item
+// and ends the listing early (the items read so far are returned). Cost: one readdir
+// pass, one stat per item (two for a link) and the sort.
+std::vector<DirItem> ListDirectory(const std::string& folder, const std::function<bool()>& stop = {},
+                                   std::vector<std::string>* unexamined = nullptr);
 
 // The listing item of one path (following symbolic links); none when it does not exist.
 std::optional<DirItem> FindFile(const std::string& path);

@@ -18,10 +18,23 @@ namespace {
 constexpr size_t CrcBlockSize = 1 << 20;
 constexpr size_t CompareBlockSize = 64 << 10;
 
-// Closes a descriptor when it goes out of scope.
+// A regular file opened for reading, closed when it goes out of scope. The open never
+// blocks (a FIFO or a device is opened without waiting and then refused by its
+// type, checked on the open descriptor); reason() tells why it is not open.
 class FileDescriptor {
  public:
-  explicit FileDescriptor(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+  explicit FileDescriptor(const std::string& path)
+      : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)) {
+    if (fd_ < 0) {
+      reason_ = std::strerror(errno);
+      return;
+    }
+    struct stat st {};
+    if (::fstat(fd_, &st) == 0 && S_ISREG(st.st_mode)) return;
+    reason_ = "not a regular file";
+    ::close(fd_);
+    fd_ = -1;
+  }
   ~FileDescriptor() {
     if (fd_ >= 0) ::close(fd_);
   }
@@ -29,9 +42,11 @@ class FileDescriptor {
   FileDescriptor& operator=(const FileDescriptor&) = delete;
   int get() const { return fd_; }
   bool isOpen() const { return fd_ >= 0; }
+  const std::string& reason() const { return reason_; }
 
  private:
   int fd_;
+  std::string reason_;
 };
 
 // Reads up to size bytes, retrying short reads; the count read, or -1 on an error.
@@ -52,8 +67,8 @@ bool isExistingFile(const std::string& path) {
   return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-[[noreturn]] void raiseAccessError(const std::string& path) {
-  throw FileAccessError("cannot read \"" + path + "\": " + std::strerror(errno));
+[[noreturn]] void raiseAccessError(const std::string& path, const std::string& reason) {
+  throw FileAccessError("cannot read \"" + path + "\": " + reason);
 }
 
 bool sizeOf(int fd, off_t& size) {
@@ -68,19 +83,19 @@ bool sizeOf(int fd, off_t& size) {
 uint32_t FileCRC32(const std::string& fileName) {
   if (!isExistingFile(fileName)) return MissingFileCRC;
   const FileDescriptor file(fileName);
-  if (!file.isOpen()) raiseAccessError(fileName);
+  if (!file.isOpen()) raiseAccessError(fileName, file.reason());
   std::vector<unsigned char> buffer(CrcBlockSize);
   uLong crc = crc32(0L, Z_NULL, 0);
   for (;;) {
     const ssize_t got = readFully(file.get(), buffer.data(), buffer.size());
-    if (got < 0) raiseAccessError(fileName);
+    if (got < 0) raiseAccessError(fileName, std::strerror(errno));
     if (got == 0) break;
     crc = crc32(crc, buffer.data(), static_cast<uInt>(got));
   }
   return static_cast<uint32_t>(crc);
 }
 
-bool CompareFileContents(const std::string& fileA, const std::string& fileB) {
+bool CompareFileContents(const std::string& fileA, const std::string& fileB, const StopRequest& stop) {
   if (!isExistingFile(fileA) || !isExistingFile(fileB)) return false;
   const FileDescriptor a(fileA);
   const FileDescriptor b(fileB);
@@ -94,7 +109,7 @@ bool CompareFileContents(const std::string& fileA, const std::string& fileB) {
     const ssize_t gotB = readFully(b.get(), bufferB.data(), bufferB.size());
     if (gotA < 0 || gotB < 0 || gotA != gotB) return false;
     if (gotA == 0) return true;
-    if (std::memcmp(bufferA.data(), bufferB.data(), static_cast<size_t>(gotA)) != 0) return false;
+    if (std::memcmp(bufferA.data(), bufferB.data(), static_cast<size_t>(gotA)) != 0 || (stop && stop())) return false;
   }
 }
 
@@ -114,7 +129,7 @@ bool PrefixDigest(const std::string& fileName, ContentDigest& digest) {
   return true;
 }
 
-bool RestDigest(const std::string& fileName, ContentDigest& digest) {
+bool RestDigest(const std::string& fileName, ContentDigest& digest, const StopRequest& stop) {
   const FileDescriptor file(fileName);
   if (!file.isOpen() || ::lseek(file.get(), off_t(DigestPrefixLength), SEEK_SET) < 0) return false;
   ::posix_fadvise(file.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
@@ -123,7 +138,10 @@ bool RestDigest(const std::string& fileName, ContentDigest& digest) {
   XXH3_128bits_reset(state);
   std::vector<unsigned char> buffer(CrcBlockSize);
   ssize_t got = 0;
-  while ((got = readFully(file.get(), buffer.data(), buffer.size())) > 0) XXH3_128bits_update(state, buffer.data(), size_t(got));
+  while ((got = readFully(file.get(), buffer.data(), buffer.size())) > 0) {
+    XXH3_128bits_update(state, buffer.data(), size_t(got));
+    if (stop && stop()) got = -1;
+  }
   if (got == 0) digest = digestOf(XXH3_128bits_digest(state));
   XXH3_freeState(state);
   return got == 0;

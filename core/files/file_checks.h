@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -15,14 +16,21 @@ class FileAccessError : public std::runtime_error {
 
 constexpr uint32_t MissingFileCRC = 0xFFFFFFFFu;
 
+// Every open here is of a regular file only, and never waits: a FIFO, a device or a
+// socket counts as a file that cannot be read.
+
 // The standard CRC-32 (zlib's) of the whole file; MissingFileCRC when it does not
 // exist. Throws FileAccessError when it exists but cannot be read. O(size), 1 MiB reads.
 uint32_t FileCRC32(const std::string& fileName);
 
+// Asked between blocks by the long reads below; true ends the read as a failure.
+using StopRequest = std::function<bool()>;
+
 // True when both files exist, have the same size and the same bytes. Files of
 // different sizes are never read; reading stops at the first differing block. A file
-// that is missing or cannot be opened or read is equal to nothing (false).
-bool CompareFileContents(const std::string& fileA, const std::string& fileB);
+// that is missing or cannot be opened or read is equal to nothing (false), and so is
+// a comparison that `stop` ended.
+bool CompareFileContents(const std::string& fileA, const std::string& fileB, const StopRequest& stop = {});
 
 // A 128-bit XXH3 digest of file contents.
 struct ContentDigest {
@@ -38,7 +46,7 @@ constexpr size_t DigestPrefixLength = 4096;
 // false when it cannot be opened or read. O(1) reads.
 bool PrefixDigest(const std::string& fileName, ContentDigest& digest);
 // The digest of everything after the first DigestPrefixLength bytes, in 1 MiB
-// sequential reads; false when it cannot be opened or read. O(size).
-bool RestDigest(const std::string& fileName, ContentDigest& digest);
+// sequential reads; false when it cannot be opened or read, or `stop` ended it. O(size).
+bool RestDigest(const std::string& fileName, ContentDigest& digest, const StopRequest& stop = {});
 
 }  // namespace vl

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace vl {
@@ -52,6 +53,15 @@ std::string UpperAscii(std::string_view text) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
   return result;
+}
+
+std::string NormalPath(const std::string& path) {
+  if (path.empty()) return path;
+  std::string cleaned = std::filesystem::path(path).lexically_normal().string();
+  const size_t leading = cleaned.find_first_not_of('/');
+  if (leading > 1) cleaned.erase(0, std::min(leading, cleaned.size()) - 1);
+  if (cleaned.size() > 1 && cleaned.back() == '/') cleaned.pop_back();
+  return cleaned;
 }
 
 bool FileExists(const std::string& path) {

@@ -24,6 +24,10 @@ std::string UpperAscii(std::string_view text);
 // A relative path joined to the current folder and cleaned of "." and ".." parts
 // (symbolic links are not resolved); an absolute or empty path is returned as it is.
 std::string AbsolutePath(const std::string& path);
+// The path cleaned of "." parts, ".." parts (lexically, as AbsolutePath does),
+// repeated slashes and a trailing slash, so that one folder named two ways reads
+// the same; an empty path stays empty. O(length).
+std::string NormalPath(const std::string& path);
 // True when a file (not a folder) exists at path, following symbolic links.
 bool FileExists(const std::string& path);
 

@@ -28,18 +28,22 @@ struct Rect {
   int left, top, width, height;
 };
 
-// Reads a whole regular file into `buffer`; false when it cannot be read or is too large.
-bool readWholeFile(const std::string& fileName, std::vector<uint8_t>& buffer) {
-  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+// Reads a whole regular file into `buffer`; false when it cannot be read (then
+// `unreadable` is set), is too large or is no regular file. The open never waits on a
+// FIFO or device: the type is checked on the open descriptor.
+bool readWholeFile(const std::string& fileName, std::vector<uint8_t>& buffer, bool& unreadable) {
+  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  unreadable = fd < 0;
   if (fd < 0) return false;
   struct stat st {};
-  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && uint64_t(st.st_size) <= MaxPictureFileBytes;
+  unreadable = ::fstat(fd, &st) != 0;
+  bool ok = !unreadable && S_ISREG(st.st_mode) && uint64_t(st.st_size) <= MaxPictureFileBytes;
   if (ok) buffer.resize(size_t(st.st_size));
   size_t done = 0;
   while (ok && done < buffer.size()) {
     const ssize_t n = ::read(fd, buffer.data() + done, buffer.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ok = false;
+    if (n <= 0) ok = false, unreadable = true;
     else done += size_t(n);
   }
   ::close(fd);
@@ -166,18 +170,21 @@ bool MakeFingerprintFromMemory(const uint8_t* data, size_t size, PictureType typ
   return ok;
 }
 
-bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int32_t& width, int32_t& height) {
+bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int32_t& width, int32_t& height,
+                     bool* unreadable) {
   const PictureType type = PictureTypeOf(fileName);
   if (type != PictureType::Bmp && type != PictureType::Jpeg && type != PictureType::Gif) return false;
   thread_local std::vector<uint8_t> file;
   bool ok = false;
+  bool failedRead = false;
   try {
-    ok = readWholeFile(fileName, file) &&
+    ok = readWholeFile(fileName, file, failedRead) &&
          MakeFingerprintFromMemory(file.data(), file.size(), type, fingerprint, width, height);
   } catch (const std::exception&) {
     ok = false;
   }
   releaseIfLarge(file);
+  if (unreadable != nullptr) *unreadable = failedRead;
   return ok;
 }
 

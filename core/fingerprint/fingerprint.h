@@ -20,14 +20,17 @@ struct FingerprintOutcome {
   TFingerprint fingerprint{};
   int32_t width = -1;
   int32_t height = -1;
+  bool unreadable = false;  // the file could not be opened or read (not: no picture)
 };
 
 // Loads the picture at fileName (one read of the whole file) and computes its
 // fingerprint and full-size width and height. False when it cannot be read, decoded
-// or converted, and for icons and metafiles (the outputs are then not valid).
+// or converted, and for icons and metafiles (the outputs are then not valid);
+// `unreadable`, when given, tells whether the file could not be opened or read.
 // Deterministic bit for bit on every machine; thread-safe (each thread reuses its
 // own file and bitmap buffers). O(file size + decoded pixels).
-bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int32_t& width, int32_t& height);
+bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int32_t& width, int32_t& height,
+                     bool* unreadable = nullptr);
 
 // The same on picture data already in memory, of the given type. Never throws.
 bool MakeFingerprintFromMemory(const uint8_t* data, size_t size, PictureType type, TFingerprint& fingerprint,

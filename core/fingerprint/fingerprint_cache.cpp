@@ -79,7 +79,7 @@ std::optional<FingerprintOutcome> outcomeColumns(sqlite3_stmt* statement) {
 
 std::optional<FileKey> StatFileKey(const std::string& path) {
   struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
   return FileKey{uint64_t(st.st_dev), uint64_t(st.st_ino), int64_t(st.st_size), nanoseconds(st.st_mtim),
                  nanoseconds(st.st_ctim)};
 }

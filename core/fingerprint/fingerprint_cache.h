@@ -24,7 +24,8 @@ struct FileKey {
   bool operator==(const FileKey&) const = default;
 };
 
-// The key of the file at path (symbolic links followed); none when stat() fails.
+// The key of the file at path (symbolic links followed); none when stat() fails or
+// it is no regular file.
 std::optional<FileKey> StatFileKey(const std::string& path);
 
 // $XDG_CACHE_HOME/velloran/fingerprints.sqlite (default ~/.cache/velloran/...).

@@ -62,7 +62,7 @@ std::optional<FingerprintOutcome> awaitOutcome(FingerprintPool& pool, const TSca
 FingerprintOutcome decode(const std::string& path) {
   FingerprintOutcome outcome;
   try {
-    outcome.ok = MakeFingerprint(path, outcome.fingerprint, outcome.width, outcome.height);
+    outcome.ok = MakeFingerprint(path, outcome.fingerprint, outcome.width, outcome.height, &outcome.unreadable);
   } catch (const std::exception&) {
     outcome.ok = false;
   }
@@ -81,7 +81,7 @@ FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache*
   if (!key) return decode(path);
   if (auto stored = cache->lookup(path, *key)) return *stored;
   const FingerprintOutcome outcome = decode(path);
-  cache->store(path, *key, outcome);
+  if (!outcome.unreadable) cache->store(path, *key, outcome);
   return outcome;
 }
 
@@ -157,7 +157,8 @@ void FingerprintPool::work() {
 namespace {
 
 // The walk of FingerprintList; its pool's workers have finished when it returns.
-void walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host) {
+// Gives the count of files that could not be read.
+size_t walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host) {
   const int jobs = ResolveJobs(options.jobs);
   std::optional<FingerprintPool> pool;
   std::optional<LookAhead> ahead;
@@ -168,6 +169,7 @@ void walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& op
   const size_t total = list.size();
   size_t kept = 0;
   size_t next = 0;
+  size_t unreadable = 0;
   for (; next < total; ++next) {
     if (!walk.checkpoint(kept, kept + total - next)) break;
     if (ahead) ahead->fill(next);
@@ -178,6 +180,7 @@ void walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& op
           pool ? awaitOutcome(*pool, entry, options.cache, host) : ComputeFingerprint(entry.Path, options.cache);
       if (!outcome) break;
       store(entry, *outcome);
+      unreadable += outcome->unreadable ? 1 : 0;
       reportCacheWarning(options.cache, host);
     } else if (pool && pool->oldestIs(&entry)) {
       pool->dropOldest();
@@ -190,6 +193,7 @@ void walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& op
     if (kept != next) list[kept] = std::move(list[next]);
   }
   list.resize(kept);
+  return unreadable;
 }
 
 }  // namespace
@@ -205,12 +209,13 @@ void KeepLargeBuffersInHeap() {
   });
 }
 
-void FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host) {
+size_t FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host) {
   KeepLargeBuffersInHeap();
-  walkList(list, walk, options, host);
-  if (options.cache == nullptr) return;
+  const size_t unreadable = walkList(list, walk, options, host);
+  if (options.cache == nullptr) return unreadable;
   options.cache->flush();
   reportCacheWarning(options.cache, host);
+  return unreadable;
 }
 
 }  // namespace vl

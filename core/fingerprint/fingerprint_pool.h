@@ -27,7 +27,7 @@ struct FingerprintOptions {
 // MakeFingerprint on one path; a thrown error counts as a failure. With a cache the
 // file is stat()ed first (before it is read, so a file changed meanwhile gets a new
 // key), a matching stored result is given without decoding, and a decoded result
-// is stored. Thread-safe.
+// is stored unless the file could not be read. Thread-safe.
 FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache = nullptr);
 
 // A fixed set of worker threads decoding submitted pictures. At most `window`
@@ -89,7 +89,8 @@ struct ListWalk {
 // while a result is awaited, events run every 20 ms and a set ScanCancelled stops
 // the walk at once. A stopped walk leaves the unvisited entries as they were. With a
 // cache, its queued results are written at the end and its warning, if it turned
-// itself off, goes to host.warning on this thread.
-void FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host);
+// itself off, goes to host.warning on this thread. Gives the count of decoded files
+// that could not be opened or read (they stay without a fingerprint).
+size_t FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host);
 
 }  // namespace vl

@@ -7,6 +7,10 @@ namespace vl {
 
 void FreeScanList(ScanList& list) { list.clear(); }
 
+bool SameFile(const TScanEntry& a, const TScanEntry& b) {
+  return a.Path == b.Path || (a.Identity.known() && a.Identity == b.Identity);
+}
+
 bool IsPictureName(std::string_view path) {
   const std::string ext = UpperAscii(ExtensionOf(path));
   return !ext.empty() && ImageMasks.find(ext) != std::string_view::npos;

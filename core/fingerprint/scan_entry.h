@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/files/dir_listing.h"
+
 namespace vl {
 
 constexpr int GridWidth = 10;
@@ -31,7 +33,17 @@ struct TScanEntry {
   int32_t Width = -1;
   int32_t Height = -1;
   std::unique_ptr<TFingerprint> Fingerprint;
+  int64_t FullSize = -1;  // the whole size of a file read from disk; -1 for a record
+  FileIdentity Identity;  // the file reached, when known (not for records of absent volumes)
+
+  // The size pairings compare: the whole size of a file read from disk, the stored
+  // 32-bit value (taken as unsigned) of a record.
+  int64_t ComparedSize() const { return FullSize >= 0 ? FullSize : int64_t(uint32_t(Size)); }
 };
+
+// True when two entries reach the same file: the same path, or the same known
+// identity (hard links, a folder reached twice). Such entries are never duplicates.
+bool SameFile(const TScanEntry& a, const TScanEntry& b);
 
 // An ordered list that owns its entries (and so their fingerprints).
 using ScanList = std::vector<std::unique_ptr<TScanEntry>>;

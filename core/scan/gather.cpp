@@ -1,9 +1,13 @@
 // Gathering: turning a folder list (folders and database files) into a scan list.
 #include "core/scan/gather.h"
 
+#include <set>
+#include <utility>
+
 #include "core/database/database_file.h"
 #include "core/database/volume_table.h"
 #include "core/files/dir_listing.h"
+#include "core/files/file_checks.h"
 #include "core/files/paths.h"
 
 namespace vl {
@@ -21,31 +25,103 @@ std::unique_ptr<TScanEntry> entryOf(const std::string& path, const DirItem& item
   entry->Path = CutText(path, MaxPathLength);
   entry->Volume = CutText(VolumeLabelOfPath(entry->Path), MaxVolumeLength);
   entry->Size = item.Size;
+  entry->FullSize = item.FullSize;
+  entry->Identity = item.Identity;
   entry->FileDate = item.FileDate;
   return entry;
 }
 
-void gatherFolder(const std::string& folder, const std::string& upperMask, int& autoDeletedCount, bool checkDeleted,
-                  ScanList& target, DeletedList& deletedList) {
+// The gathering of one folder list into a scan list: regular files only, and no
+// symbolic link to a file that the list also holds under another name.
+class Gatherer {
+ public:
+  Gatherer(const std::string& mask, bool checkDeleted, ScanList& target, DeletedList& deletedList)
+      : upperMask_(UpperAscii(mask)), checkDeleted_(checkDeleted), target_(target), deletedList_(deletedList) {}
+
+  void addFolder(const std::string& folder);
+  // Drops the links whose target the list holds as a file of its own. O(n).
+  void dropLinkedTwins();
+
+  int autoDeleted = 0;
+  int unreadable = 0;
+
+ private:
+  bool wanted(const std::string& name) const { return name.front() != '.' && passesMask(name, upperMask_); }
+  bool deletedFile(const std::string& path, const DirItem& item);
+
+  std::string upperMask_;
+  bool checkDeleted_;
+  ScanList& target_;
+  DeletedList& deletedList_;
+  std::vector<size_t> links_;  // positions in target_ reached through a symbolic link
+};
+
+void Gatherer::addFolder(const std::string& folder) {
   const std::string prefix = AddSlash(folder);
-  for (const DirItem& item : ListDirectory(prefix)) {
-    if (item.IsHidden || item.IsDirectory || !passesMask(item.Name, upperMask)) continue;
+  std::vector<std::string> unexamined;
+  for (const DirItem& item : ListDirectory(prefix, [] { return ScanCancelled.load(); }, &unexamined)) {
+    if (!item.IsRegular || !wanted(item.Name)) continue;
     const std::string path = prefix + item.Name;
-    if (checkDeleted && deletedList.IsDeletedFile(path, item.Size)) {
-      ++autoDeletedCount;
-      continue;
-    }
-    target.push_back(entryOf(path, item));
+    if (deletedFile(path, item)) continue;
+    if (item.IsLink) links_.push_back(target_.size());
+    target_.push_back(entryOf(path, item));
   }
+  for (const std::string& name : unexamined) unreadable += wanted(name) ? 1 : 0;
 }
 
-bool keepRecord(const TScanEntry& entry, bool checkDeleted, int& autoDeletedCount, DeletedList& deletedList) {
-  if (IsVolumeMounted(entry.Path, entry.Volume) && !FileExists(entry.Path)) return false;
+// A file that cannot be read for the deleted-list check is counted and left out.
+bool Gatherer::deletedFile(const std::string& path, const DirItem& item) {
+  if (!checkDeleted_) return false;
+  try {
+    if (!deletedList_.IsDeletedFile(path, item.Size)) return false;
+    ++autoDeleted;
+  } catch (const FileAccessError&) {
+    ++unreadable;
+  }
+  return true;
+}
+
+void Gatherer::dropLinkedTwins() {
+  if (links_.empty()) return;
+  std::vector<uint8_t> isLink(target_.size(), 0);
+  for (const size_t at : links_) isLink[at] = 1;
+  std::set<std::pair<uint64_t, uint64_t>> files;
+  for (size_t i = 0; i < target_.size(); ++i)
+    if (!isLink[i] && target_[i]->Identity.known()) files.emplace(target_[i]->Identity.Device, target_[i]->Identity.Inode);
+  size_t kept = 0;
+  for (size_t i = 0; i < target_.size(); ++i) {
+    const FileIdentity& id = target_[i]->Identity;
+    if (isLink[i] && files.count({id.Device, id.Inode}) != 0) continue;
+    target_[kept++] = std::move(target_[i]);
+  }
+  target_.resize(kept);
+}
+
+// Records of a present volume whose file is gone or no regular file are dropped; the
+// others take the identity of the file at their path, so that a folder scanned
+// beside its own database never pairs a file with its record.
+bool keepRecord(TScanEntry& entry, bool checkDeleted, int& autoDeletedCount, DeletedList& deletedList) {
+  if (IsVolumeMounted(entry.Path, entry.Volume)) {
+    const auto item = FindFile(entry.Path);
+    if (!item || !item->IsRegular) return false;
+    entry.Identity = item->Identity;
+  }
   if (checkDeleted && deletedList.IsDeletedFile(entry.Path, entry.Size)) {
     ++autoDeletedCount;
     return false;
   }
   return true;
+}
+
+// The entries cleaned (NormalPath), each named once, in their first order.
+std::vector<std::string> distinctEntries(const std::vector<std::string>& folderList) {
+  std::vector<std::string> entries;
+  std::set<std::string> seen;
+  for (const std::string& entry : folderList) {
+    std::string cleaned = NormalPath(entry);
+    if (seen.insert(cleaned).second) entries.push_back(std::move(cleaned));
+  }
+  return entries;
 }
 
 }  // namespace
@@ -73,20 +149,22 @@ LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, 
 }
 
 void LoadFileList(const std::vector<std::string>& folderList, const std::string& mask, int& autoDeletedCount,
-                  bool checkDeleted, ScanList& target, DeletedList& deletedList, Host& host) {
+                  bool checkDeleted, ScanList& target, DeletedList& deletedList, Host& host, int* unreadableCount) {
   autoDeletedCount = 0;
-  const std::string upperMask = UpperAscii(mask);
-  for (const std::string& entry : folderList) {
+  Gatherer gatherer(mask, checkDeleted, target, deletedList);
+  for (const std::string& entry : distinctEntries(folderList)) {
     host.processEvents();
-    if (ScanCancelled) return;
-    if (IsDatabaseEntry(entry)) {
-      if (LoadDatabaseIntoList(entry, checkDeleted, autoDeletedCount, target, deletedList, host) == LoadAnswer::Stop) {
-        return;
-      }
-      continue;
+    if (ScanCancelled) break;
+    if (!IsDatabaseEntry(entry)) {
+      gatherer.addFolder(entry);
+    } else if (LoadDatabaseIntoList(entry, checkDeleted, autoDeletedCount, target, deletedList, host) ==
+               LoadAnswer::Stop) {
+      break;
     }
-    gatherFolder(entry, upperMask, autoDeletedCount, checkDeleted, target, deletedList);
   }
+  gatherer.dropLinkedTwins();
+  autoDeletedCount += gatherer.autoDeleted;
+  if (unreadableCount != nullptr) *unreadableCount = gatherer.unreadable;
 }
 
 }  // namespace vl

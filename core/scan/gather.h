@@ -24,13 +24,17 @@ enum class LoadAnswer { Continue, Stop };
 LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, int& autoDeletedCount, ScanList& list,
                                 DeletedList& deletedList, Host& host);
 
-// Appends to target the files directly inside each folder entry (no subfolders)
-// whose upper-cased extension occurs in the upper-cased mask ("*.*" admits every
-// file), and the records of each database entry. autoDeletedCount starts at 0 and
-// counts the files that the deleted-file list removed (only with checkDeleted).
+// Appends to target the regular files directly inside each folder entry (no
+// subfolders; links followed) whose upper-cased extension occurs in the upper-cased
+// mask ("*.*" admits every file), and the records of each database entry. Entries
+// are cleaned (NormalPath) and each is gathered once; a symbolic link to a file that
+// the list also holds is left out. autoDeletedCount starts at 0 and counts the files
+// that the deleted-file list removed (only with checkDeleted); unreadableCount, when
+// given, is set to the files that could not be examined or read for that check.
 // Pending events run and ScanCancelled is tested once per entry; a missing database
 // stops the gathering. Cost: one folder listing per entry.
 void LoadFileList(const std::vector<std::string>& folderList, const std::string& mask, int& autoDeletedCount,
-                  bool checkDeleted, ScanList& target, DeletedList& deletedList, Host& host);
+                  bool checkDeleted, ScanList& target, DeletedList& deletedList, Host& host,
+                  int* unreadableCount = nullptr);
 
 }  // namespace vl

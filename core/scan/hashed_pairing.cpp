@@ -38,7 +38,8 @@ class KeyClasses {
 };
 
 // Self-compare over classes: a head takes every later entry of its class that is not
-// yet taken and that `confirm` accepts, as the plain loop does for a transitive match.
+// yet taken, not the same file as the head, and that `confirm` accepts, as the plain
+// loop does for a transitive match.
 template <class Confirm>
 bool PairClassesSelf(ScanList& compare, const std::vector<Key>& keys, const PairingProgress& progress,
                      const GroupSink& sink, Confirm confirm) {
@@ -51,7 +52,7 @@ bool PairClassesSelf(ScanList& compare, const std::vector<Key>& keys, const Pair
     PairedGroup group{i, {}};
     for (const uint32_t j : classes.membersOf(keys[i])) {
       TScanEntry& candidate = *compare[j];
-      if (j <= i || candidate.Excluded || !confirm(head, candidate)) continue;
+      if (j <= i || candidate.Excluded || SameFile(head, candidate) || !confirm(head, candidate)) continue;
       group.duplicates.push_back({j, 0});
       candidate.Excluded = 1;
     }
@@ -60,7 +61,7 @@ bool PairClassesSelf(ScanList& compare, const std::vector<Key>& keys, const Pair
   return true;
 }
 
-// Against a base: every compare entry of the head's class, except the same path, that `confirm` accepts.
+// Against a base: every compare entry of the head's class, except the same file, that `confirm` accepts.
 template <class Confirm>
 bool PairClassesAgainstBase(const ScanList& base, const ScanList& compare, const std::vector<Key>& baseKeys,
                             const std::vector<Key>& compareKeys, const PairingProgress& progress,
@@ -72,7 +73,7 @@ bool PairClassesAgainstBase(const ScanList& base, const ScanList& compare, const
     const TScanEntry& head = *base[i];
     PairedGroup group{i, {}};
     for (const uint32_t j : classes.membersOf(baseKeys[i]))
-      if (compare[j]->Path != head.Path && confirm(head, *compare[j])) group.duplicates.push_back({j, 0});
+      if (!SameFile(head, *compare[j]) && confirm(head, *compare[j])) group.duplicates.push_back({j, 0});
     if (!group.duplicates.empty()) sink(group);
   }
   return true;
@@ -82,12 +83,14 @@ std::vector<Key> NameKeys(const ScanList& list, bool withSize) {
   std::vector<Key> keys;
   keys.reserve(list.size());
   for (const auto& entry : list)
-    keys.emplace_back(withSize ? NameKey(entry->Path) + '\0' + std::to_string(entry->Size) : NameKey(entry->Path));
+    keys.emplace_back(withSize ? NameKey(entry->Path) + '\0' + std::to_string(entry->ComparedSize()) : NameKey(entry->Path));
   return keys;
 }
 
 bool AlwaysEqual(const TScanEntry&, const TScanEntry&) { return true; }
-bool SameBytes(const TScanEntry& a, const TScanEntry& b) { return CompareFileContents(a.Path, b.Path); }
+bool SameBytes(const TScanEntry& a, const TScanEntry& b) {
+  return CompareFileContents(a.Path, b.Path, ScanStopRequested);
+}
 
 // Content keys for the entries of one or two lists. An entry starts with its size as
 // key; `refine` replaces the keys of every class it deems shared (`needed`) by the key
@@ -96,8 +99,10 @@ class ContentKeys {
  public:
   ContentKeys(std::vector<const TScanEntry*> entries, const PairingOptions& options)
       : entries_(std::move(entries)), options_(options) {
-    for (const TScanEntry* entry : entries_)
-      keys_.emplace_back(std::string(reinterpret_cast<const char*>(&entry->Size), sizeof entry->Size));
+    for (const TScanEntry* entry : entries_) {
+      const int64_t size = entry->ComparedSize();
+      keys_.emplace_back(std::string(reinterpret_cast<const char*>(&size), sizeof size));
+    }
   }
 
   // needed(members) tells whether the entries of one class (positions) need telling apart.
@@ -116,7 +121,7 @@ class ContentKeys {
         [&](size_t k) {
           ContentDigest digest;
           const std::string& path = entries_[chosen[k]]->Path;
-          if (prefix ? PrefixDigest(path, digest) : RestDigest(path, digest))
+          if (prefix ? PrefixDigest(path, digest) : RestDigest(path, digest, ScanStopRequested))
             refined[k] = *keys_[chosen[k]] + std::string(reinterpret_cast<const char*>(&digest), sizeof digest);
         },
         options_.idle);
@@ -128,7 +133,7 @@ class ContentKeys {
 
  private:
   static bool fitsInPrefix(const TScanEntry& entry) {
-    return entry.Size >= 0 && size_t(entry.Size) <= DigestPrefixLength;
+    return entry.ComparedSize() <= int64_t(DigestPrefixLength);
   }
 
   std::vector<const TScanEntry*> entries_;

@@ -30,7 +30,7 @@ bool PairImagesSelf(const ScanList& compare, int fuzzFactor, const PairingProgre
     for (size_t j = i + 1; j < count; ++j) {
       if (live[j] == nullptr) continue;
       const int errors = FingerprintErrors(*live[i], *live[j], fuzzFactor);
-      if (errors > fuzzFactor) continue;
+      if (errors > fuzzFactor || SameFile(*compare[i], *compare[j])) continue;
       group.duplicates.push_back({j, errors});
       live[j] = nullptr;
     }
@@ -49,7 +49,7 @@ bool PairImagesAgainstBase(const ScanList& base, const ScanList& compare, int fu
     PairedGroup group{i, {}};
     for (size_t j = 0; j < compare.size(); ++j) {
       const TScanEntry& candidate = *compare[j];
-      if (!candidate.Fingerprint || candidate.Path == head.Path) continue;
+      if (!candidate.Fingerprint || SameFile(head, candidate)) continue;
       const int errors = FingerprintErrors(*head.Fingerprint, *candidate.Fingerprint, fuzzFactor);
       if (errors <= fuzzFactor) group.duplicates.push_back({j, errors});
     }

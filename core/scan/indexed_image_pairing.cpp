@@ -1,13 +1,16 @@
 // The indexed image pairings: classes of identical fingerprints, an index, then the greedy pass.
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 
 #include "core/scan/fingerprint_index.h"
 #include "core/scan/pairing.h"
 #include "core/components/parallel_run.h"
+#include "core/settings/settings.h"
 
 namespace vl {
 
@@ -163,43 +166,96 @@ size_t BlockEnd(const std::vector<uint8_t>& taken, size_t from, size_t size) {
   return end;
 }
 
+// Per class: whether it holds an entry that is the same file as another entry of the
+// list (the same path or identity). Only such a class can keep a free entry after
+// one of its entries was handled, as a head never takes the same file as itself.
+// O(n log n).
+std::vector<uint8_t> ClassesWithTwins(const ScanList& list, const FingerprintClasses& classes) {
+  std::unordered_map<std::string_view, uint32_t> byPath;
+  std::map<std::pair<uint64_t, uint64_t>, uint32_t> byIdentity;
+  std::vector<uint8_t> lingers(classes.points.size(), 0);
+  const auto mark = [&](size_t a, size_t b) {
+    for (const size_t i : {a, b})
+      if (classes.classOf[i] != NoClass) lingers[classes.classOf[i]] = 1;
+  };
+  for (size_t i = 0; i < list.size(); ++i) {
+    const TScanEntry& entry = *list[i];
+    const auto [samePath, newPath] = byPath.try_emplace(entry.Path, uint32_t(i));
+    if (!newPath) mark(samePath->second, i);
+    if (!entry.Identity.known()) continue;
+    const auto [sameFile, newFile] = byIdentity.try_emplace({entry.Identity.Device, entry.Identity.Inode}, uint32_t(i));
+    if (!newFile) mark(sameFile->second, i);
+  }
+  return lingers;
+}
+
+// The free entries of a self-compare: an entry is free until it heads a group or is
+// taken; a class is taken when none of its entries is free.
+class FreeEntries {
+ public:
+  explicit FreeEntries(const FingerprintClasses& classes)
+      : taken(classes.points.size(), 0), classes_(classes), free_(classes.classOf.size(), 1),
+        freeIn_(classes.points.size()) {
+    for (size_t c = 0; c < freeIn_.size(); ++c) freeIn_[c] = classes.start[c + 1] - classes.start[c];
+  }
+  bool isFree(size_t entry) const { return free_[entry] != 0; }
+  void take(size_t entry) {
+    free_[entry] = 0;
+    const uint32_t cls = classes_.classOf[entry];
+    if (--freeIn_[cls] == 0) {
+      taken[cls] = 1;
+      ++takenCount;
+    }
+  }
+
+  std::vector<uint8_t> taken;  // per class
+  size_t takenCount = 0;
+
+ private:
+  const FingerprintClasses& classes_;
+  std::vector<uint8_t> free_;
+  std::vector<uint32_t> freeIn_;
+};
+
 }  // namespace
 
-// A head is the first entry of a class not yet taken: every entry before it was a
-// head or taken, so its own class and every untaken class within the fuzz factor lie
-// wholly after it, and the plain loop's head takes exactly their entries.
+// A head is the first free entry: every entry before it headed a group or was taken,
+// so every free entry lies after it and the plain loop's head takes exactly the free
+// entries of the classes within the fuzz factor (its own class at 0 errors), except
+// those that are the same file as itself. A class before the head's holds no free
+// entry unless it holds such a twin, so neighbour lists keep only those and later classes.
 bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const PairingOptions& options,
                            const PairingProgress& progress, const GroupSink& sink) {
   if (!ToneCodesOnly(compare)) return PairImagesSelf(compare, fuzzFactor, progress, sink);
+  fuzzFactor = std::min(fuzzFactor, MaxFuzzFactor);
   const FingerprintClasses classes(compare);
+  const std::vector<uint8_t> lingers = ClassesWithTwins(compare, classes);
   ShrinkingIndex index(classes.points, fuzzFactor);
-  std::vector<uint8_t> taken(classes.points.size(), 0);
-  size_t takenCount = 0;
+  FreeEntries entries(classes);
+  const std::vector<uint8_t>& taken = entries.taken;
   NeighbourBlock block;
   const size_t count = compare.size();
   for (size_t i = 0; i < count; ++i) {
     if (i % 5 == 0 && !progress(i, count)) return false;
     const uint32_t head = classes.classOf[i];
-    if (head == NoClass || taken[head]) continue;
+    if (head == NoClass || !entries.isFree(i)) continue;
     if (!block.holds(head) &&
-        (!index.refresh(taken, takenCount, options) ||
+        (!index.refresh(taken, entries.takenCount, options) ||
          !block.fill(
              head, BlockEnd(taken, head, block.nextSize), index.index(), options, [&](size_t c) { return !taken[c]; },
              [&](size_t c) -> const IndexedFingerprint& { return classes.points[c]; },
-             [&](size_t c, uint32_t other) { return other > c && !taken[other]; })))
+             [&](size_t c, uint32_t other) { return !taken[other] && (other >= c || lingers[other]); })))
       return false;
-    taken[head] = 1;
-    ++takenCount;
+    entries.take(i);
     PairedGroup group{i, {}};
-    if (fuzzFactor >= 0)
-      for (uint32_t m = classes.start[head] + 1; m < classes.start[head + 1]; ++m)
-        group.duplicates.push_back({classes.members[m], 0});
     for (const Neighbour& near : block.lists[head - block.first]) {
       if (taken[near.cls]) continue;
-      taken[near.cls] = 1;
-      ++takenCount;
-      for (uint32_t m = classes.start[near.cls]; m < classes.start[near.cls + 1]; ++m)
-        group.duplicates.push_back({classes.members[m], near.errors});
+      for (uint32_t m = classes.start[near.cls]; m < classes.start[near.cls + 1]; ++m) {
+        const uint32_t member = classes.members[m];
+        if (!entries.isFree(member) || SameFile(*compare[i], *compare[member])) continue;
+        entries.take(member);
+        group.duplicates.push_back({member, near.errors});
+      }
     }
     SortByPosition(group);
     if (!group.duplicates.empty()) sink(group);
@@ -212,6 +268,7 @@ bool PairImagesAgainstBaseIndexed(const ScanList& base, const ScanList& compare,
                                   const GroupSink& sink) {
   if (!ToneCodesOnly(base) || !ToneCodesOnly(compare))
     return PairImagesAgainstBase(base, compare, fuzzFactor, progress, sink);
+  fuzzFactor = std::min(fuzzFactor, MaxFuzzFactor);
   const FingerprintClasses classes(compare);
   const FingerprintIndex index(classes.points, fuzzFactor);
   std::vector<IndexedFingerprint> queries(base.size());
@@ -232,7 +289,7 @@ bool PairImagesAgainstBaseIndexed(const ScanList& base, const ScanList& compare,
     PairedGroup group{i, {}};
     for (const Neighbour& near : block.lists[i - block.first])
       for (uint32_t m = classes.start[near.cls]; m < classes.start[near.cls + 1]; ++m)
-        if (compare[classes.members[m]]->Path != head.Path) group.duplicates.push_back({classes.members[m], near.errors});
+        if (!SameFile(head, *compare[classes.members[m]])) group.duplicates.push_back({classes.members[m], near.errors});
     SortByPosition(group);
     if (!group.duplicates.empty()) sink(group);
   }

@@ -12,12 +12,12 @@ using MatchRule = std::function<bool(const TScanEntry& h, const std::string& hea
 
 MatchRule nameRule(bool withSize) {
   return [withSize](const TScanEntry& h, const std::string& headKey, const TScanEntry& d) {
-    return (!withSize || h.Size == d.Size) && NameKey(d.Path) == headKey;
+    return (!withSize || h.ComparedSize() == d.ComparedSize()) && NameKey(d.Path) == headKey;
   };
 }
 
 bool contentsMatch(const TScanEntry& h, const std::string&, const TScanEntry& d) {
-  return h.Size == d.Size && CompareFileContents(h.Path, d.Path);
+  return h.ComparedSize() == d.ComparedSize() && CompareFileContents(h.Path, d.Path, ScanStopRequested);
 }
 
 bool pairSelf(ScanList& compare, bool needsKey, const MatchRule& matches, const PairingProgress& progress,
@@ -31,7 +31,7 @@ bool pairSelf(ScanList& compare, bool needsKey, const MatchRule& matches, const 
     PairedGroup group{i, {}};
     for (size_t j = i + 1; j < count; ++j) {
       TScanEntry& candidate = *compare[j];
-      if (candidate.Excluded || !matches(head, headKey, candidate)) continue;
+      if (candidate.Excluded || SameFile(head, candidate) || !matches(head, headKey, candidate)) continue;
       group.duplicates.push_back({j, 0});
       candidate.Excluded = 1;
     }
@@ -50,7 +50,7 @@ bool pairAgainstBase(const ScanList& base, const ScanList& compare, bool needsKe
     PairedGroup group{i, {}};
     for (size_t j = 0; j < compare.size(); ++j) {
       const TScanEntry& candidate = *compare[j];
-      if (candidate.Path != head.Path && matches(head, headKey, candidate)) group.duplicates.push_back({j, 0});
+      if (!SameFile(head, candidate) && matches(head, headKey, candidate)) group.duplicates.push_back({j, 0});
     }
     if (!group.duplicates.empty()) sink(group);
   }
@@ -58,6 +58,8 @@ bool pairAgainstBase(const ScanList& base, const ScanList& compare, bool needsKe
 }
 
 }  // namespace
+
+bool ScanStopRequested() { return ScanCancelled; }
 
 std::string NameKey(const std::string& path) { return UpperAscii(FileNameOf(path)); }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/fingerprint/scan_entry.h"
+#include "core/host.h"
 
 namespace vl {
 
@@ -28,18 +29,22 @@ using PairingProgress = std::function<bool(size_t index, size_t count)>;
 // Receives each group with at least one duplicate, in head order.
 using GroupSink = std::function<void(const PairedGroup& group)>;
 
+// Ends the long file reads of the content pairings when the scan is cancelled
+// (ScanCancelled), so that a cancel takes effect within a block's read.
+bool ScanStopRequested();
+
 // The error count of two fingerprints, cells taken row by row (y outer, x inner,
 // k = x * 10 + y); a difference of 3 counts 4. Returns the running count as soon
 // as it exceeds limit. O(100).
 int FingerprintErrors(const TFingerprint& a, const TFingerprint& b, int limit);
 
 // The plain pairing loops. Each returns false when progress stopped it (the groups
-// sunk so far stand). Self-compare: heads in list order, each taking every later
-// entry not yet taken that matches; a taken entry is never compared again.
-// Against a base: for each base entry, every compare entry in order that matches,
-// except the same path; nothing is consumed.
-// Image mode: entries without a fingerprint take no part; a match has at most
-// fuzzFactor errors. O(n^2) / O(n m) comparisons.
+// sunk so far stand). Two entries that are the same file (SameFile) never match,
+// in any mode and arrangement. Self-compare: heads in list order, each taking every
+// later entry not yet taken that matches; a taken entry is never compared again.
+// Against a base: for each base entry, every compare entry in order that matches;
+// nothing is consumed. Image mode: entries without a fingerprint take no part; a
+// match has at most fuzzFactor errors. O(n^2) / O(n m) comparisons.
 bool PairImagesSelf(const ScanList& compare, int fuzzFactor, const PairingProgress& progress, const GroupSink& sink);
 bool PairImagesAgainstBase(const ScanList& base, const ScanList& compare, int fuzzFactor,
                            const PairingProgress& progress, const GroupSink& sink);
@@ -65,12 +70,12 @@ bool PairImagesAgainstBaseIndexed(const ScanList& base, const ScanList& compare,
 // The name key: the file name (after the last "/") with a to z upper-cased.
 std::string NameKey(const std::string& path);
 
-// Names (withSize: names and sizes). Self-compare sets Excluded on every entry taken.
+// Names (withSize: names and ComparedSize). Self-compare sets Excluded on every entry taken.
 bool PairNamesSelf(ScanList& compare, bool withSize, const PairingProgress& progress, const GroupSink& sink);
 bool PairNamesAgainstBase(const ScanList& base, const ScanList& compare, bool withSize,
                           const PairingProgress& progress, const GroupSink& sink);
 
-// Sizes and contents (CompareFileContents). Self-compare sets Excluded on every entry taken.
+// ComparedSize and contents (CompareFileContents). Self-compare sets Excluded on every entry taken.
 bool PairContentsSelf(ScanList& compare, const PairingProgress& progress, const GroupSink& sink);
 bool PairContentsAgainstBase(const ScanList& base, const ScanList& compare, const PairingProgress& progress,
                              const GroupSink& sink);

@@ -35,14 +35,13 @@ bool reuseFingerprint(TScanEntry& entry, const PathIndex& index) {
   return true;
 }
 
-bool isReadablePicture(const TScanEntry& entry) {
-  if (!IsPictureName(entry.Path)) return false;
-  return !IsVolumeMounted(entry.Path, entry.Volume) || FileExists(entry.Path);
+bool isGone(const TScanEntry& entry) {
+  return IsVolumeMounted(entry.Path, entry.Volume) && !FileExists(entry.Path);
 }
 
 }  // namespace
 
-void ReadImages(ScanList& list, const ScanList* second, Host& host, const FingerprintOptions& options) {
+size_t ReadImages(ScanList& list, const ScanList* second, Host& host, const FingerprintOptions& options) {
   const PathIndex index = indexByPath(second);
   ListWalk walk;
   walk.checkpoint = [&host](size_t kept, size_t count) {
@@ -54,11 +53,16 @@ void ReadImages(ScanList& list, const ScanList* second, Host& host, const Finger
   walk.mayDecode = [&index](const TScanEntry& entry) {
     return !entry.Fingerprint && !canReuse(entry, index) && IsPictureName(entry.Path);
   };
-  walk.classify = [&index](TScanEntry& entry) {
+  size_t gone = 0;
+  walk.classify = [&index, &gone](TScanEntry& entry) {
     if (entry.Fingerprint || reuseFingerprint(entry, index)) return EntryAction::Keep;
-    return isReadablePicture(entry) ? EntryAction::Decode : EntryAction::Drop;
+    if (!IsPictureName(entry.Path)) return EntryAction::Drop;
+    if (!isGone(entry)) return EntryAction::Decode;
+    ++gone;
+    return EntryAction::Drop;
   };
-  FingerprintList(list, walk, options, host);
+  const size_t unreadable = FingerprintList(list, walk, options, host);
+  return unreadable + gone;
 }
 
 }  // namespace vl

@@ -15,6 +15,7 @@ namespace vl {
 // positions the host gets the progress, events run and ScanCancelled stops the
 // pass. Cost: one decode per new picture; O(n + m) for the path lookup. With more
 // than one job the decodes run on a pool and the results are taken in list order.
-void ReadImages(ScanList& list, const ScanList* second, Host& host, const FingerprintOptions& options = {});
+// Gives the count of pictures that could not be opened or read, gone ones included.
+size_t ReadImages(ScanList& list, const ScanList* second, Host& host, const FingerprintOptions& options = {});
 
 }  // namespace vl

@@ -1,6 +1,7 @@
 // The scan driver: from the two folder lists to result groups, with status, cancel and summary.
 #include "core/scan/scan_driver.h"
 
+#include <algorithm>
 #include <chrono>
 #include <exception>
 #include <optional>
@@ -34,10 +35,14 @@ std::unique_ptr<TResultEntry> resultOf(const TScanEntry& file, TResultEntry* bas
   return entry;
 }
 
-std::string summaryText(int duplicates, double seconds, int marked, int autoDeleted) {
-  return "Finished Scanning for Duplicates.\n\nFound " + std::to_string(duplicates) + " possible duplicates in " +
-         ElapsedText(seconds) + ".\n\n" + std::to_string(marked) + " files marked for Delete.\n\n" +
-         std::to_string(autoDeleted) + " files automatically deleted.";
+// The summary of a completed scan; the files that could not be read, when there were any, close it.
+std::string summaryText(const ScanResult& result, double seconds) {
+  std::string text = "Finished Scanning for Duplicates.\n\nFound " + std::to_string(result.duplicates) +
+                     " possible duplicates in " + ElapsedText(seconds) + ".\n\n" +
+                     std::to_string(result.markedCount) + " files marked for Delete.\n\n" +
+                     std::to_string(result.autoDeletedCount) + " files automatically deleted.";
+  if (result.unreadableCount > 0) text += "\n\n" + std::to_string(result.unreadableCount) + " files could not be read.";
+  return text;
 }
 
 double secondsSince(Clock::time_point start) {
@@ -64,6 +69,7 @@ class ScanRun {
 
   int markedCount = 0;
   int autoDeletedCount = 0;
+  int unreadableCount = 0;
   bool compareListEmpty = false;
 
  private:
@@ -109,13 +115,18 @@ bool ScanRun::run(const std::vector<std::string>& baseFolders, const std::vector
 
 bool ScanRun::gather(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders) {
   int baseDeleted = 0;
+  int baseUnreadable = 0;
+  int compareUnreadable = 0;
   host_.phase("Loading Base List.");
   host_.processEvents();
-  LoadFileList(baseFolders, mask_, baseDeleted, false, base_, deletedList_, host_);
+  LoadFileList(baseFolders, mask_, baseDeleted, false, base_, deletedList_, host_, &baseUnreadable);
   host_.processEvents();
+  unreadableCount += baseUnreadable;
   if (ScanCancelled || !enterPhase("Loading Compare List.")) return false;
   const bool checkDeleted = UseDeletedList && !base_.empty();
-  LoadFileList(compareFolders, mask_, autoDeletedCount, checkDeleted, compare_, deletedList_, host_);
+  LoadFileList(compareFolders, mask_, autoDeletedCount, checkDeleted, compare_, deletedList_, host_,
+               &compareUnreadable);
+  unreadableCount += compareUnreadable;
   host_.processEvents();
   return !ScanCancelled;
 }
@@ -125,10 +136,10 @@ bool ScanRun::readImages() {
   FingerprintOptions options = fingerprinting_;
   if (useCache_) options.cache = &cache.emplace();
   host_.phase("Reading Base Images");
-  ReadImages(base_, nullptr, host_, options);
+  unreadableCount += int(ReadImages(base_, nullptr, host_, options));
   if (ScanCancelled) return false;
   host_.phase("Reading Compare Images");
-  ReadImages(compare_, &base_, host_, options);
+  unreadableCount += int(ReadImages(compare_, &base_, host_, options));
   if (ScanCancelled) return false;
   host_.phase("Comparing Images");
   host_.clearProgress();
@@ -173,11 +184,12 @@ bool ScanRun::pair() {
 }
 
 bool ScanRun::pairImages(const PairingProgress& onProgress, const GroupSink& onGroup) {
+  const int fuzz = std::min(FuzzFactor, MaxFuzzFactor);
   if (reference_)
-    return base_.empty() ? PairImagesSelf(compare_, FuzzFactor, onProgress, onGroup)
-                         : PairImagesAgainstBase(base_, compare_, FuzzFactor, onProgress, onGroup);
-  return base_.empty() ? PairImagesSelfIndexed(compare_, FuzzFactor, pairing_, onProgress, onGroup)
-                       : PairImagesAgainstBaseIndexed(base_, compare_, FuzzFactor, pairing_, onProgress, onGroup);
+    return base_.empty() ? PairImagesSelf(compare_, fuzz, onProgress, onGroup)
+                         : PairImagesAgainstBase(base_, compare_, fuzz, onProgress, onGroup);
+  return base_.empty() ? PairImagesSelfIndexed(compare_, fuzz, pairing_, onProgress, onGroup)
+                       : PairImagesAgainstBaseIndexed(base_, compare_, fuzz, pairing_, onProgress, onGroup);
 }
 
 void ScanRun::addGroup(const PairedGroup& group) {
@@ -236,6 +248,7 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   }
   result.markedCount = run.markedCount;
   result.autoDeletedCount = run.autoDeletedCount;
+  result.unreadableCount = run.unreadableCount;
 
   // Closing steps, on every way out.
   run.freeLists();
@@ -260,7 +273,7 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   host_.showFirstGroup();
   host_.beep();
   host_.processEvents();
-  result.summary = summaryText(result.duplicates, secondsSince(scanStart), result.markedCount, result.autoDeletedCount);
+  result.summary = summaryText(result, secondsSince(scanStart));
   host_.showMessage(MessageKind::Information, result.summary);
   return result;
 }

@@ -42,6 +42,7 @@ struct ScanResult {
   int duplicates = 0;      // duplicate records found
   int markedCount = 0;     // MarkedCount
   int autoDeletedCount = 0;
+  int unreadableCount = 0; // files listed or read that could not be examined or read
   std::string summary;     // the summary message, when completed
 };
 

@@ -3,6 +3,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <stdexcept>
 
 #include "core/components/sorter.h"
@@ -13,20 +14,17 @@ namespace vl {
 
 namespace {
 
-int compareNoCase(TSorter& sorter, const std::string& a, const std::string& b) {
-  return sorter.CompareStrings(a, b, stWinNoCase);
-}
-
-// Sorts without regard to case and drops entries equal to their predecessor.
+// Drops entries equal byte for byte to an earlier one (on Linux "Photos" and
+// "photos" are two folders), then sorts without regard to case.
 void sortUnique(std::vector<std::string>& entries) {
-  SortFolderList(entries);
-  TSorter sorter;
+  std::set<std::string> seen;
   std::vector<std::string> kept;
   kept.reserve(entries.size());
   for (auto& entry : entries) {
-    if (kept.empty() || compareNoCase(sorter, kept.back(), entry) != 0) kept.push_back(std::move(entry));
+    if (seen.insert(entry).second) kept.push_back(std::move(entry));
   }
   entries = std::move(kept);
+  SortFolderList(entries);
 }
 
 }  // namespace
@@ -68,16 +66,8 @@ void SortFolderList(std::vector<std::string>& entries) {
 
 void AddFolderToList(std::vector<std::string>& entries, const std::string& folder, bool withSubfolders,
                      const std::function<void()>& pump) {
-  if (!withSubfolders) {
-    TSorter sorter;
-    bool listed = false;
-    for (const auto& entry : entries) listed = listed || compareNoCase(sorter, entry, folder) == 0;
-    if (!listed) entries.push_back(folder);
-    SortFolderList(entries);
-    return;
-  }
   entries.push_back(folder);
-  ListSubFolders(folder, "", entries, pump);
+  if (withSubfolders) ListSubFolders(folder, "", entries, pump);
   sortUnique(entries);
 }
 

@@ -19,10 +19,10 @@ void SaveFolderListFile(const std::string& fileName, const std::vector<std::stri
 // Sorts entries by the locale's case-insensitive collation. O(n log n) comparisons.
 void SortFolderList(std::vector<std::string>& entries);
 
-// Without subfolders appends the folder unless an entry equals it without regard to
-// case; with subfolders merges the folder and every folder below it (ListSubFolders,
-// `pump` after each) into the entries, dropping case-insensitive duplicates. The list
-// ends sorted without regard to case. O(n log n) plus one listing per subfolder.
+// Merges the folder (with subfolders: and every folder below it, ListSubFolders,
+// `pump` after each) into the entries, dropping entries equal byte for byte to an
+// earlier one: names differing in case are different folders. The list ends sorted
+// without regard to case. O(n log n) plus one listing per subfolder.
 void AddFolderToList(std::vector<std::string>& entries, const std::string& folder, bool withSubfolders,
                      const std::function<void()>& pump);
 

@@ -100,7 +100,7 @@ void LoadSettings() {
   BeepOnDelete = readBoolean(ini, "cbBeep_Checked", true);
   DeleteToRecycleBin = readBoolean(ini, "cbRecycle_Checked", true);
   ConfirmDeletes = readBoolean(ini, "cbConfirmDelete_Checked", true);
-  FuzzFactor = readInteger(ini, "rxerrors_Value", 30);
+  FuzzFactor = std::min(readInteger(ini, "rxerrors_Value", 30), MaxFuzzFactor);
   NavigateWithArrows = readBoolean(ini, "cbNavArrows_Checked", true);
   AutoMarkDelete = readBoolean(ini, "cbAutoMarkDelete_Checked", true);
   CheckABDrives = readBoolean(ini, "cbCheckabDrives_Checked", false);

@@ -21,6 +21,9 @@ extern bool BeepOnDelete;
 extern bool DeleteToRecycleBin;
 extern bool ConfirmDeletes;
 extern int FuzzFactor;
+// The largest fuzz factor that means anything: an error count never exceeds 400
+// (100 cells, a difference of 3 counting 4); larger values are cut to it.
+constexpr int MaxFuzzFactor = 400;
 extern bool NavigateWithArrows;
 extern bool AutoMarkDelete;
 extern bool CheckABDrives;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <random>
 
+#include "core/files/dir_listing.h"
 #include "tests/core/pairing_recorder.h"
 #include "tests/support/temp_dir.h"
 
@@ -17,8 +18,9 @@ struct FileSpec {
 
 // A tree where sizes are shared by files that differ in one byte at the start, in
 // the middle or at the end, by identical copies (small and past the 4 KiB prefix),
-// empty files and names that differ in case or size; one file is removed after
-// "gathering" and one listed file cannot be read.
+// empty files and names that differ in case or size, a hard link and a file listed
+// twice (never their own duplicates); one file is removed after "gathering" and one
+// listed file cannot be read.
 class HashedPairingTest : public ::testing::Test {
  protected:
   HashedPairingTest() {
@@ -38,6 +40,10 @@ class HashedPairingTest : public ::testing::Test {
     add("names/Photo.jpg", "abc");
     add("names/x/PHOTO.JPG", "abcd");
     add("names/y/photo.jpg", "xyz");
+    std::filesystem::create_directories(dir.file("links"));
+    std::filesystem::create_hard_link(dir.file("same/5000_0.dat"), dir.file("links/5000_0.dat"));
+    files.push_back({dir.file("links/5000_0.dat"), 5000});
+    files.push_back(files.front());
     add("gone/1000_copy.dat", "soon gone");
     files.push_back({dir.file("gone/1000_copy.dat"), 9});
     std::filesystem::remove(dir.file("gone/1000_copy.dat"));
@@ -54,6 +60,10 @@ class HashedPairingTest : public ::testing::Test {
       auto entry = std::make_unique<TScanEntry>();
       entry->Path = files[i].path;
       entry->Size = files[i].size;
+      if (const auto item = FindFile(files[i].path)) {
+        entry->FullSize = item->FullSize;
+        entry->Identity = item->Identity;
+      }
       list.push_back(std::move(entry));
     }
     return list;

@@ -60,8 +60,25 @@ class FingerprintSet {
     }
     std::shuffle(items.begin(), items.end(), random_);
     ScanList list;
-    for (size_t i = 0; i < items.size(); ++i) add(list, items[i].second ? &items[i].first : nullptr, prefix + std::to_string(i));
+    for (size_t i = 0; i < items.size(); ++i) {
+      add(list, items[i].second ? &items[i].first : nullptr, prefix + std::to_string(i));
+      list.back()->Identity = {std::hash<std::string>()(prefix), i + 1};
+    }
     return list;
+  }
+  // Adds, at random places, the same files reached again: under another name (a hard
+  // link or a folder reached twice: the same identity) and as a record of the same
+  // path whose fingerprint may be a near copy (taken before the file changed).
+  void addTwins(ScanList& list, size_t count) {
+    for (size_t k = 0; k < count; ++k) {
+      const TScanEntry& original = *list[random_() % list.size()];
+      auto twin = std::make_unique<TScanEntry>();
+      twin->Path = k % 2 ? original.Path : original.Path + "-link";
+      if (k % 2 == 0) twin->Identity = original.Identity;
+      if (original.Fingerprint)
+        twin->Fingerprint = std::make_unique<TFingerprint>(nearCopy(*original.Fingerprint, int(k % 4) * 3));
+      list.insert(list.begin() + long(random_() % list.size()), std::move(twin));
+    }
   }
   std::mt19937& random() { return random_; }
 
@@ -81,8 +98,9 @@ TEST(PackedFingerprint, ErrorsEqualThePlainCountForEveryToneDifference) {
 TEST(IndexedPairing, SelfCompareEqualsThePlainLoop) {
   for (const uint32_t seed : {1u, 2u, 3u}) {
     FingerprintSet set(seed);
-    const ScanList list = set.make(300, "/c/");
-    for (const int fuzz : {-1, 0, 5, 12, 20, 30, 60, 100}) {
+    ScanList list = set.make(300, "/c/");
+    set.addTwins(list, 60);
+    for (const int fuzz : {-1, 0, 5, 12, 20, 30, 60, 100, 1 << 30, INT32_MAX}) {
       for (const int jobs : {1, 3}) {
         SCOPED_TRACE("seed " + std::to_string(seed) + " fuzz " + std::to_string(fuzz) + " jobs " + std::to_string(jobs));
         const Outcome plain = Record([&](auto& p, auto s) { return PairImagesSelf(list, fuzz, p, s); });
@@ -98,11 +116,16 @@ TEST(IndexedPairing, AgainstBaseEqualsThePlainLoop) {
     FingerprintSet set(seed);
     ScanList base = set.make(150, "/b/");
     ScanList compare = set.make(150, "/c/");
-    // Copies of base pictures in the compare list, and one base file listed again.
+    // Copies of base pictures in the compare list, one base file listed again and
+    // others reached again under another name.
     for (size_t i = 0; i < base.size(); i += 7)
       if (base[i]->Fingerprint) set.add(compare, base[i]->Fingerprint.get(), "/c/copy" + std::to_string(i));
     set.add(compare, base[0]->Fingerprint.get(), base[0]->Path);
-    for (const int fuzz : {0, 10, 30, 100}) {
+    for (size_t i = 1; i < base.size(); i += 9) {
+      set.add(compare, base[i]->Fingerprint.get(), "/c/link" + std::to_string(i));
+      compare.back()->Identity = base[i]->Identity;
+    }
+    for (const int fuzz : {0, 10, 30, 100, INT32_MAX}) {
       SCOPED_TRACE("seed " + std::to_string(seed) + " fuzz " + std::to_string(fuzz));
       const Outcome plain = Record([&](auto& p, auto s) { return PairImagesAgainstBase(base, compare, fuzz, p, s); });
       const Outcome fast =

@@ -46,8 +46,8 @@ class FolderDialogsTest : public QObject {
   void addFolderWithoutSubfoldersKeepsOneEntry() {
     const std::string folder = appDir_->dir().makeDir("Photos");
     gui::FoldersDialog dialog;
-    dialogs_->folders = {folder, folder, appDir_->dir().path() + "/PHOTOS"};
-    for (int i = 0; i < 3; ++i) child<QToolButton>(dialog, "tbAddFolder")->click();
+    dialogs_->folders = {folder, folder};
+    for (int i = 0; i < 2; ++i) child<QToolButton>(dialog, "tbAddFolder")->click();
     QCOMPARE(dialog.baseList(), Entries{folder});
     QVERIFY(dialog.compareList().empty());
     QCOMPARE(dialogs_->titles.front(), std::string("Select Folder to Scan."));

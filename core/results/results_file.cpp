@@ -168,9 +168,24 @@ ResultsFileOutcome loadInto(const std::string& fileName, ResultsModel& model) {
   return outcome(ResultsFileStatus::Loaded, "");
 }
 
+// True when a save may replace whatever is at fileName: nothing, a file with the
+// .vlr extension, or a file that begins as a results file does.
+bool mayReplace(const std::string& fileName) {
+  if (!FileExists(fileName) || UpperAscii(ExtensionOf(fileName)) == ".VLR") return true;
+  try {
+    ZlibFileReader reader(fileName);
+    return readVersion(reader);
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
 }  // namespace
 
 ResultsFileOutcome SaveResults(const std::string& fileName, const ResultsModel& model) {
+  if (!mayReplace(fileName))
+    return outcome(ResultsFileStatus::CannotCreate,
+                   fileName + "\n\nis not a results list (*.vlr) file; it was left unchanged.");
   std::unique_ptr<ZlibFileWriter> writer;
   try {
     writer = std::make_unique<ZlibFileWriter>(fileName, 1);

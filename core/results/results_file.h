@@ -20,7 +20,7 @@ constexpr size_t kMaxResultEntries = 2'000'000;
 
 enum class ResultsFileStatus {
   Saved,            // "Results List saved."
-  CannotCreate,     // the target could not be created; the error's own message
+  CannotCreate,     // the target could not be created, or is a file of another kind; the error's own message
   WriteFailed,      // "There was an error in saving your results list."
   Loaded,           // no message; the load beeps
   CannotOpen,       // the file could not be opened; the error's own message
@@ -45,7 +45,9 @@ struct ResultsFileOutcome {
 // as "Deleted or Moved". An entry whose path is longer than 255 bytes is left out
 // (with a base, its whole group) and counted in leftOut. The file is written beside
 // the target and renamed over it only when everything was written, so a failed save
-// leaves an old file intact; its message ends with the system's reason.
+// leaves an old file intact; its message ends with the system's reason. An existing
+// file that neither has the .vlr extension nor begins as a results file is refused
+// (CannotCreate) and left unchanged.
 // Cost: O(entries).
 ResultsFileOutcome SaveResults(const std::string& fileName, const ResultsModel& model);
 // The same with the wait cursor, showing the outcome's message through the host,

@@ -1,9 +1,11 @@
 // Tests of the streaming zlib writer and readers: round trips, truncation, damage.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "core/files/safe_file_writer.h"
 #include "core/files/zlib_stream.h"
 #include "tests/support/temp_dir.h"
 
@@ -49,6 +51,23 @@ TEST(ZlibStream, FileRoundTripInAnyPieceSize) {
   ASSERT_GE(bytes.size(), 2u);
   EXPECT_EQ(static_cast<uint8_t>(bytes[0]), 0x78);  // zlib header, deflate with 32 KiB window
   EXPECT_EQ(static_cast<uint8_t>(bytes[1]), 0x01);  // level 1
+}
+
+TEST(SafeFileWriter, ACommitRemovesLeftoversButNotATemporaryStillBeingWritten) {
+  test::TempDir dir;
+  const std::string target = dir.file("settings.ini");
+  const std::string leftover = dir.write("settings.ini.tmp-k1LLed", std::string("half"));
+  const std::string unrelated = dir.write("settings.ini.tmp-other-name", std::string("kept"));
+  SafeFileWriter live(target);
+  live.write("live", 4);
+  WriteFileSafely(target, "first");
+  EXPECT_FALSE(std::filesystem::exists(leftover));
+  EXPECT_TRUE(std::filesystem::exists(unrelated));
+  live.commit();  // its temporary survived the other commit
+  EXPECT_EQ(test::ReadFileBytes(target), "live");
+  size_t files = 0;
+  for ([[maybe_unused]] const auto& item : std::filesystem::directory_iterator(dir.path())) ++files;
+  EXPECT_EQ(files, 2u);
 }
 
 TEST(ZlibStream, TargetReplacedOnlyOnCommit) {

@@ -25,8 +25,8 @@ struct CliRun {
 CliRun Cli(const vl::test::TempDir& home, std::string arguments) {
   for (size_t at = 0; (at = arguments.find("CLI", at)) != std::string::npos;) arguments.replace(at, 3, VELLORAN_CLI);
   const std::string command = "cd '" + home.path() + "' && export VELLORAN_APPDIR='" + home.path() +
-                              "' XDG_CACHE_HOME='" + home.path() + "/cache' && '" VELLORAN_CLI "' " + arguments +
-                              " 2>stderr.txt";
+                              "' XDG_CACHE_HOME='" + home.path() + "/cache' && { '" VELLORAN_CLI "' " + arguments +
+                              "; } 2>stderr.txt";
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
@@ -206,7 +206,7 @@ TEST_F(CliScan, ConcurrentAddsKeepEveryRecord) {
       const std::string folder = dir.makeDir("more" + std::to_string(round) + std::to_string(i));
       for (int j = 0; j < 8; ++j)
         vl::test::WriteJpeg(folder + "/p" + std::to_string(j) + ".jpg", vl::test::GradientPicture(80 + j, 60));
-      runs += " & CLI db add " + dir.file("pics.vdb") + " " + folder;  // the first & leaves the folder
+      runs += " & CLI db add pics.vdb " + folder;
     }
     ASSERT_EQ(Cli(dir, runs + "; wait").status, 0);
   }

@@ -99,11 +99,15 @@ size_t writeGroups(ZlibFileWriter& writer, const ResultsModel& model) {
     if (base->Base != nullptr) continue;
     if (base->Gone != 0 && !hasPresentDuplicate(*base)) continue;
     const bool baseFits = fits(*base);
-    if (baseFits) put(*base); else ++leftOut;
-    for (const TResultEntry* entry = base->Next; entry != nullptr; entry = entry->Next) {
-      if (entry->Gone != 0) continue;
-      if (baseFits && fits(*entry)) put(*entry); else ++leftOut;
-    }
+    const auto keep = [&](const TResultEntry& entry) {
+      if (baseFits && fits(entry))
+        put(entry);
+      else
+        ++leftOut;
+    };
+    keep(*base);
+    for (const TResultEntry* entry = base->Next; entry != nullptr; entry = entry->Next)
+      if (entry->Gone == 0) keep(*entry);
   }
   return leftOut;
 }

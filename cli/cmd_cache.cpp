@@ -34,8 +34,13 @@ int RunCache(const Args& args) {
   if (!stats && !(args.size() == 1 && args[0] == "clear")) return UsageFailure("cache: needs stats or clear", Usage);
   const std::string path = DefaultFingerprintCachePath();
   if (!FileExists(path)) return stats ? printStats({}) : ExitOk;
+  if (!stats) {
+    const auto failure = ClearFingerprintCache(path);
+    if (failure) CliHost().warning(*failure);
+    return failure ? ExitFailure : ExitOk;
+  }
   FingerprintCache cache(path);
-  int status = stats ? printStats(cache.stats()) : (cache.clear() ? ExitOk : ExitFailure);
+  int status = printStats(cache.stats());
   if (const auto warning = cache.takeWarning()) {
     CliHost().warning(*warning);
     status = ExitFailure;

@@ -62,10 +62,17 @@ int runDump(const Args& args) {
     std::fprintf(stderr, "%s\n", MissingDatabaseMessage(fileName).c_str());
     return ExitFailure;
   }
-  const DatabaseOutcome outcome = ReadDatabaseRecords(fileName, [](std::unique_ptr<TScanEntry> entry) {
-    const std::string line = recordLine(*entry);
-    std::fwrite(line.data(), 1, line.size(), stdout);
-  });
+  DatabaseOutcome outcome = DatabaseOutcome::Invalid;
+  try {
+    outcome = ReadDatabaseRecords(fileName, [](std::unique_ptr<TScanEntry> entry) {
+      const std::string line = recordLine(*entry);
+      std::fwrite(line.data(), 1, line.size(), stdout);
+    });
+  } catch (const DatabaseDataError& e) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s\n", DamagedDatabaseMessage(fileName, e.what()).c_str());
+    return ExitFailure;
+  }
   if (outcome == DatabaseOutcome::Readable) return std::fflush(stdout) == 0 ? ExitOk : ExitFailure;
   const std::string message =
       outcome == DatabaseOutcome::Invalid ? InvalidDatabaseMessage(fileName) : DatabaseVersionMessage(fileName);

@@ -45,7 +45,9 @@ int RunBuild(const Args& args, const char* usage, const std::vector<std::string>
   CliHost host;
   std::optional<FingerprintCache> cache;
   if (!parsed.has("no-cache")) options.cache = &cache.emplace();
-  return ExitFor(operation(parsed.operands()[0], FolderEntries(parsed), parsed, options, host));
+  const int status = ExitFor(operation(parsed.operands()[0], FolderEntries(parsed), parsed, options, host));
+  // A damaged database among the folder entries is left out after its message: a failure.
+  return status == ExitOk && host.errorCount() > 0 ? ExitFailure : status;
 }
 
 }  // namespace

@@ -2,14 +2,18 @@
 #include "core/database/database_builder.h"
 
 #include <chrono>
-#include <cstdio>
 #include <exception>
+#include <optional>
+#include <thread>
 #include <unordered_set>
 
 #include "core/components/sorter.h"
 #include "core/database/database_file.h"
 #include "core/database/volume_table.h"
 #include "core/files/dir_listing.h"
+#include "core/files/file_lock.h"
+#include "core/files/paths.h"
+#include "core/files/safe_file_writer.h"
 #include "core/results/deleted_list.h"
 #include "core/fingerprint/fingerprint.h"
 #include "core/scan/gather.h"
@@ -39,15 +43,45 @@ void Gather(const std::vector<std::string>& entries, ScanList& target, Host& hos
   LoadFileList(entries, std::string(ImageMasks), autoDeletedCount, false, target, unusedDeletedList, host);
 }
 
-// Writes through a temporary file; a failure shows the error message.
+// Writes through a temporary file; records left out for their long paths are
+// reported as a warning, a failure shows the error message with its reason.
 BuildOutcome Write(const std::string& fileName, const ScanList& list, Host& host) {
   try {
-    WriteDatabase(fileName, list);
+    const size_t leftOut = WriteDatabase(fileName, list);
+    if (leftOut > 0)
+      host.warning(std::to_string(leftOut) + " files were left out of " + fileName + ": their paths are longer than " +
+                   std::to_string(MaxPathLength) + " bytes.");
     return BuildOutcome::Written;
-  } catch (const std::exception&) {
-    host.showMessage(MessageKind::Error, "Error in creating database.");
+  } catch (const std::exception& e) {
+    host.showMessage(MessageKind::Error, std::string("Error in creating database.\n\n") + e.what());
     return BuildOutcome::Failed;
   }
+}
+
+// Takes the database's lock, waiting while another process holds it (events run and
+// the phase says so). Nothing once held; Cancelled when cancelled meanwhile, Failed
+// (with the message and its reason) when the lock file cannot be made. Polls ten
+// times a second.
+std::optional<BuildOutcome> LockDatabase(FileLock& lock, const std::string& fileName, Host& host) {
+  try {
+    if (!lock.tryLock()) host.phase("Waiting for another program to finish with " + fileName);
+    while (!lock.tryLock()) {
+      if (CancelledAfterEvents(host)) return BuildOutcome::Cancelled;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return std::nullopt;
+  } catch (const std::exception& e) {
+    host.showMessage(MessageKind::Error, std::string("Error in creating database.\n\n") + e.what());
+    return BuildOutcome::Failed;
+  }
+}
+
+// True when a file at fileName may be replaced by a new database: there is none, it
+// has the .VDB extension, or it begins as a database does.
+bool MayReplace(const std::string& fileName) {
+  if (!FileExists(fileName) || IsDatabaseEntry(fileName)) return true;
+  std::string damage;
+  return CheckDatabase(fileName, damage) != DatabaseOutcome::Invalid || !damage.empty();
 }
 
 // The end steps of both operations: beep, summary message after a write, phase and count taken away.
@@ -89,38 +123,17 @@ void AddNewRecords(ScanList& database, ScanList& fresh) {
   fresh.clear();
 }
 
-// Reads the version only: true when the file is a database of this version.
-bool IsReadableDatabase(const std::string& fileName) {
-  struct FirstRecord {};
-  try {
-    return ReadDatabaseRecords(fileName, [](std::unique_ptr<TScanEntry>) { throw FirstRecord{}; }) ==
-           DatabaseOutcome::Readable;
-  } catch (const FirstRecord&) {
-    return true;
-  } catch (const std::exception&) {
+// Loads the database into list; false after its message when it is missing, not a
+// database, of another version or damaged anywhere: such a file is never rewritten.
+bool LoadExisting(const std::string& fileName, ScanList& list, Host& host) {
+  std::string damage;
+  const DatabaseOutcome outcome = CheckDatabase(fileName, damage);
+  if (outcome != DatabaseOutcome::Readable) {
+    host.showMessage(MessageKind::Error, DatabaseProblemMessage(fileName, outcome, damage));
     return false;
   }
-}
-
-// Loads the database into list; false (after the loader's message) when it is
-// missing, invalid or of another version. Damaged data throws.
-bool LoadExisting(const std::string& fileName, ScanList& list, Host& host) {
-  const bool readable = IsReadableDatabase(fileName);
   Gather({fileName}, list, host);
-  return readable;
-}
-
-// Writes fileName + ".new" and puts it in place of the database.
-BuildOutcome Replace(const std::string& fileName, const ScanList& list, Host& host) {
-  const std::string newName = fileName + ".new";
-  BuildOutcome outcome = Write(newName, list, host);
-  if (outcome != BuildOutcome::Written) return outcome;
-  if (std::rename(newName.c_str(), fileName.c_str()) != 0) {
-    std::remove(newName.c_str());
-    host.showMessage(MessageKind::Error, "Error in creating database.");
-    return BuildOutcome::Failed;
-  }
-  return outcome;
+  return true;
 }
 
 BuildOutcome NewDatabaseSteps(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
@@ -171,23 +184,27 @@ BuildOutcome AddSteps(const std::string& fileName, const std::vector<std::string
   FingerprintRecords(database, host, options);
   SortRecordsByPath(database);
   if (EnterPhase(host, "Saving Database")) return BuildOutcome::Cancelled;
-  return Replace(fileName, database, host);
+  return Write(fileName, database, host);
 }
 
-// Runs the steps of an operation inside its hourglass cursor and its end steps; a
-// failure while gathering (a damaged database among the entries) shows its text and
-// writes nothing.
+// Runs the steps of an operation on the file a link at fileName leads to, inside its
+// hourglass cursor and under the database's lock, then its end steps; a failure (the
+// lock, a read error) shows its text and writes nothing.
 template <typename Steps>
-BuildOutcome RunOperation(Host& host, Steps steps) {
+BuildOutcome RunOperation(const std::string& fileName, Host& host, Steps steps) {
   Clock::time_point start = Clock::now();
   CursorGuard cursor(host, BusyCursor::Hourglass);
-  BuildOutcome outcome;
-  try {
-    outcome = steps(start);
-  } catch (const std::exception& e) {
-    host.showMessage(MessageKind::Error, e.what());
-    outcome = BuildOutcome::Refused;
-  }
+  const auto outcome = [&] {
+    const std::string target = LinkTargetOf(fileName);
+    FileLock lock(target);
+    try {
+      if (const auto unlocked = LockDatabase(lock, fileName, host)) return *unlocked;
+      return steps(target, start);
+    } catch (const std::exception& e) {
+      host.showMessage(MessageKind::Error, e.what());
+      return BuildOutcome::Refused;
+    }
+  }();
   return Finish(outcome, start, host);
 }
 
@@ -219,8 +236,13 @@ void SortRecordsByPath(ScanList& list) {
 BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
                          const FingerprintOptions& options) {
   ScanCancelled = false;
-  return RunOperation(
-      host, [&](Clock::time_point& start) { return NewDatabaseSteps(fileName, folders, host, options, start); });
+  if (!MayReplace(fileName)) {
+    host.showMessage(MessageKind::Error, fileName + "\n\nis not a VL Database (*.VDB) file; it was left unchanged.");
+    return BuildOutcome::Refused;
+  }
+  return RunOperation(fileName, host, [&](const std::string& target, Clock::time_point& start) {
+    return NewDatabaseSteps(target, folders, host, options, start);
+  });
 }
 
 BuildOutcome AddToDatabase(const std::string& fileName, const std::vector<std::string>& folders, bool freshen,
@@ -230,8 +252,9 @@ BuildOutcome AddToDatabase(const std::string& fileName, const std::vector<std::s
     host.showMessage(MessageKind::Error, fileName + "\n\nis not a VL Database (*.VDB) file.");
     return BuildOutcome::Refused;
   }
-  return RunOperation(host,
-                      [&](Clock::time_point& start) { return AddSteps(fileName, folders, freshen, host, options, start); });
+  return RunOperation(fileName, host, [&](const std::string& target, Clock::time_point& start) {
+    return AddSteps(target, folders, freshen, host, options, start);
+  });
 }
 
 }  // namespace vl

@@ -30,16 +30,20 @@ void SortRecordsByPath(ScanList& list);
 
 // New Database: gathers the pictures directly inside the folder entries, fingerprints
 // them and writes them sorted by path to fileName, replacing an existing file only
-// once the new one is complete. ScanCancelled is cleared first. Reports
-// its phases and the reading progress, a beep and the summary message at the end.
+// once the new one is complete; pictures whose path does not fit a record are left
+// out with a warning that counts them. An existing file that neither has the .VDB
+// extension nor begins as a database is refused and left unchanged. Both operations
+// hold the database's FileLock throughout (waiting while another process holds it)
+// and write through a symbolic link to its target. ScanCancelled is cleared first.
+// Reports its phases and the reading progress, a beep and the summary message at the end.
 BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
                          const FingerprintOptions& options = {});
 
 // Add to Database: adds the pictures of the folder entries whose exact paths are not
 // recorded yet, with `freshen` re-reads recorded pictures on present volumes whose
-// size or date changed and drops those gone, and rewrites the database through
-// fileName + ".new". A name without the ".VDB" extension or a database that is not
-// readable is refused and left unchanged.
+// size or date changed and drops those gone, and rewrites the database. A name
+// without the ".VDB" extension, or a database that is missing, of another version or
+// damaged anywhere (data that ends early included), is refused and left unchanged.
 BuildOutcome AddToDatabase(const std::string& fileName, const std::vector<std::string>& folders, bool freshen,
                            Host& host, const FingerprintOptions& options = {});
 

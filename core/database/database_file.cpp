@@ -52,17 +52,14 @@ bool readVersion(ZlibReader& reader, int32_t& version) {
   return true;
 }
 
-// Reads one whole record; false at the end of the data (a partial record is dropped).
+// Reads one whole record; false at the stream's end. A partial record is damage.
 bool readRecord(ZlibReader& reader, uint8_t* record) {
   try {
-    return reader.read(record, DatabaseRecordSize) == DatabaseRecordSize;
+    return reader.readRecord(record, DatabaseRecordSize);
   } catch (const ZlibDataError& e) {
-    throw DatabaseDataError(e.what());
+    throw DatabaseDataError(e.reason());
   }
 }
-
-// A record is kept unless its volume is present and its file has gone, or (with
-// checkDeleted) the deleted-file list takes it, which deletes the file and counts it.
 }  // namespace
 
 void EncodeDatabaseRecord(const TScanEntry& entry, uint8_t* record) {
@@ -95,18 +92,24 @@ std::unique_ptr<TScanEntry> DecodeDatabaseRecord(const uint8_t* record) {
   return entry;
 }
 
-void WriteDatabase(const std::string& fileName, const ScanList& entries) {
+size_t WriteDatabase(const std::string& fileName, const ScanList& entries) {
   ZlibFileWriter writer(fileName);
   uint8_t version[4];
   PutLE32(version, static_cast<uint32_t>(DatabaseVersion));
   writer.write(version, sizeof version);
   uint8_t record[DatabaseRecordSize];
+  size_t leftOut = 0;
   for (const auto& entry : entries) {
     if (!entry->Fingerprint || entry->Excluded != 0) continue;
+    if (entry->Path.size() > MaxPathLength) {
+      ++leftOut;
+      continue;
+    }
     EncodeDatabaseRecord(*entry, record);
     writer.write(record, sizeof record);
   }
   writer.commit();
+  return leftOut;
 }
 
 DatabaseOutcome ReadDatabaseRecords(ZlibReader& reader, const DatabaseRecordHandler& onRecord) {
@@ -128,12 +131,32 @@ DatabaseOutcome ReadDatabaseRecords(const std::string& fileName, const DatabaseR
   return ReadDatabaseRecords(*reader, onRecord);
 }
 
+DatabaseOutcome CheckDatabase(const std::string& fileName, std::string& damage) {
+  damage.clear();
+  try {
+    return ReadDatabaseRecords(fileName, [](std::unique_ptr<TScanEntry>) {});
+  } catch (const std::exception& e) {
+    damage = e.what();
+    return DatabaseOutcome::Invalid;
+  }
+}
+
+std::string DatabaseProblemMessage(const std::string& fileName, DatabaseOutcome outcome, const std::string& damage) {
+  if (outcome == DatabaseOutcome::WrongVersion) return DatabaseVersionMessage(fileName);
+  if (!FileExists(fileName)) return MissingDatabaseMessage(fileName);
+  return DamagedDatabaseMessage(fileName, damage);
+}
+
 std::string MissingDatabaseMessage(const std::string& fileName) {
   return "Unable to locate database file \n\n" + fileName;
 }
 
 std::string InvalidDatabaseMessage(const std::string& fileName) {
   return fileName + "\n\n" + "does not appear to be a valid database.";
+}
+
+std::string DamagedDatabaseMessage(const std::string& fileName, const std::string& damage) {
+  return damage.empty() ? InvalidDatabaseMessage(fileName) : InvalidDatabaseMessage(fileName) + "\n\n" + damage;
 }
 
 std::string DatabaseVersionMessage(const std::string& fileName) {

@@ -1,18 +1,52 @@
 // Writing a file through a temporary file beside it, renamed over the target on success.
 #include "core/files/safe_file_writer.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
+
+#include "core/files/paths.h"
 
 namespace vl {
 
-SafeFileWriter::SafeFileWriter(std::string target) : target_(std::move(target)) {
-  temporary_ = target_ + ".tmp-XXXXXX";
-  const int fd = ::mkstemp(temporary_.data());
+namespace {
+
+constexpr std::string_view TemporaryInfix = ".tmp-";
+constexpr size_t UniquePartLength = 6;  // the XXXXXX that mkstemp fills
+
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// True when name is "<base>.tmp-" followed by six letters or digits, as mkstemp makes them.
+bool IsTemporaryOf(const std::string& name, const std::string& base) {
+  const std::string prefix = base + std::string(TemporaryInfix);
+  if (name.size() != prefix.size() + UniquePartLength || name.compare(0, prefix.size(), prefix) != 0) return false;
+  for (size_t i = prefix.size(); i < name.size(); ++i)
+    if (std::isalnum(static_cast<unsigned char>(name[i])) == 0) return false;
+  return true;
+}
+
+// Unlinks the regular file `name` in the folder when no writer holds its lock.
+void RemoveIfUnheld(int folderFd, const char* name) {
+  const int fd = ::openat(folderFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return;
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+    ::unlinkat(folderFd, name, 0);
+  ::close(fd);
+}
+
+}  // namespace
+
+SafeFileWriter::SafeFileWriter(std::string target) : target_(LinkTargetOf(target)) {
+  const int fd = createTemporary();
   if (fd < 0) {
     temporary_.clear();
     fail("cannot create a temporary file for");
@@ -33,9 +67,23 @@ SafeFileWriter::SafeFileWriter(std::string target) : target_(std::move(target)) 
   }
 }
 
+int SafeFileWriter::createTemporary() {
+  // A cleaner may take a new file for a leftover between mkstemp and flock: then try again.
+  for (;;) {
+    temporary_ = target_ + std::string(TemporaryInfix) + std::string(UniquePartLength, 'X');
+    const int fd = ::mkostemp(temporary_.data(), O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat held {}, named {};
+    if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &held) == 0 && ::stat(temporary_.c_str(), &named) == 0 &&
+        SameFile(held, named))
+      return fd;
+    ::close(fd);
+  }
+}
+
 SafeFileWriter::~SafeFileWriter() {
-  if (file_ != nullptr) std::fclose(file_);
   if (!temporary_.empty()) ::unlink(temporary_.c_str());
+  if (file_ != nullptr) std::fclose(file_);
 }
 
 void SafeFileWriter::fail(const char* what) {
@@ -49,17 +97,39 @@ void SafeFileWriter::write(const void* data, size_t size) {
 
 void SafeFileWriter::commit() {
   if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) fail("cannot write");
+  // Renamed while still open and locked, so no cleaner takes it for a leftover first.
+  if (::rename(temporary_.c_str(), target_.c_str()) != 0) fail("cannot replace");
+  temporary_.clear();
   const int closed = std::fclose(file_);
   file_ = nullptr;
   if (closed != 0) fail("cannot write");
-  if (::rename(temporary_.c_str(), target_.c_str()) != 0) fail("cannot replace");
-  temporary_.clear();
+  RemoveStaleTemporaries(target_);
 }
 
 void WriteFileSafely(const std::string& target, const std::string& bytes) {
   SafeFileWriter writer(target);
   writer.write(bytes.data(), bytes.size());
   writer.commit();
+}
+
+std::string LinkTargetOf(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+  char* resolved = ::realpath(path.c_str(), nullptr);
+  if (resolved == nullptr) return path;
+  std::string target(resolved);
+  std::free(resolved);
+  return target;
+}
+
+void RemoveStaleTemporaries(const std::string& target) {
+  const std::string folder = FolderOf(target);
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (dir == nullptr) return;
+  const std::string base = FileNameOf(target);
+  while (const dirent* entry = ::readdir(dir))
+    if (IsTemporaryOf(entry->d_name, base)) RemoveIfUnheld(::dirfd(dir), entry->d_name);
+  ::closedir(dir);
 }
 
 }  // namespace vl

@@ -7,10 +7,14 @@
 
 namespace vl {
 
-// Streams bytes into "<target>.tmp-XXXXXX" and, on commit(), flushes, syncs and
-// renames it over the target, so that a crash, a full disk or a failed write never
-// leaves a truncated or half-old file. Without commit() the temporary file is removed.
-// Every failure throws std::runtime_error naming the target.
+// Writes through a symbolic link at the target to the file it leads to, so the link
+// stays. Streams bytes into "<target>.tmp-XXXXXX" (a unique name, held under flock while
+// it is written) and, on commit(), flushes, syncs and renames it over the target, so
+// that a crash, a full disk or a failed write never leaves a truncated or half-old
+// file. Without commit() the temporary file is removed. A commit also removes the
+// temporary files of the same target that an earlier, killed writer left behind
+// (those no live writer holds). Every failure throws std::runtime_error naming the
+// target and giving the system's reason.
 class SafeFileWriter {
  public:
   explicit SafeFileWriter(std::string target);
@@ -24,6 +28,8 @@ class SafeFileWriter {
 
  private:
   [[noreturn]] void fail(const char* what);
+  // Creates and locks a fresh temporary file; -1 (errno set) when it cannot.
+  int createTemporary();
 
   std::string target_;
   std::string temporary_;
@@ -32,5 +38,13 @@ class SafeFileWriter {
 
 // Writes the whole file at once through a SafeFileWriter.
 void WriteFileSafely(const std::string& target, const std::string& bytes);
+
+// The file that a symbolic link at path finally leads to; path itself when it is no
+// link or a link that leads nowhere.
+std::string LinkTargetOf(const std::string& path);
+
+// Removes the files "<target>.tmp-XXXXXX" beside target that no writer holds: the
+// leftovers of writers killed before their rename. Cost: one listing of the folder.
+void RemoveStaleTemporaries(const std::string& target);
 
 }  // namespace vl

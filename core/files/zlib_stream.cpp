@@ -12,6 +12,8 @@ namespace {
 constexpr size_t OutputBlock = 64 * 1024;
 constexpr size_t FileInputBlock = 256 * 1024;
 constexpr size_t MemoryInputBlock = 1024 * 1024;  // keeps avail_in well inside uInt
+const char* const TruncatedMessage = "unexpected end of file";
+constexpr uLong ExpansionAllowance = OutputBlock;
 
 std::string zlibMessage(const z_stream& stream, int code, const char* fallback) {
   if (stream.msg != nullptr) return stream.msg;
@@ -69,7 +71,7 @@ ZlibReader::~ZlibReader() { inflateEnd(&stream_); }
 bool ZlibReader::refill() {
   outputPos_ = 0;
   outputEnd_ = 0;
-  if (!pendingError_.empty()) throw ZlibDataError(pendingError_);
+  if (!pendingError_.empty()) throw ZlibDataError(pendingError_, sourceName());
   while (!complete_ && outputEnd_ == 0) {
     if (stream_.avail_in == 0 && !sourceDone_) {
       const unsigned char* data = nullptr;
@@ -78,17 +80,20 @@ bool ZlibReader::refill() {
       stream_.next_in = const_cast<unsigned char*>(data);
       stream_.avail_in = static_cast<uInt>(count);
     }
-    if (stream_.avail_in == 0 && sourceDone_) return false;  // truncated or empty source
+    if (stream_.avail_in == 0 && sourceDone_) throw ZlibDataError(TruncatedMessage, sourceName());
     stream_.next_out = output_.data();
     stream_.avail_out = static_cast<uInt>(output_.size());
     const int code = inflate(&stream_, Z_NO_FLUSH);
     outputEnd_ = output_.size() - stream_.avail_out;
+    if (expansionLimit_ != 0 && stream_.total_out > ExpansionAllowance &&
+        stream_.total_out / expansionLimit_ > stream_.total_in)
+      throw ZlibDataError("the data expands beyond what such a file holds", sourceName());
     if (code == Z_STREAM_END) {
       complete_ = true;
     } else if (code == Z_DATA_ERROR || code == Z_NEED_DICT || code == Z_MEM_ERROR || code == Z_STREAM_ERROR) {
       // Hand over what was decompressed before the damage; the error comes with the next refill.
       pendingError_ = zlibMessage(stream_, code, code == Z_NEED_DICT ? "need dictionary" : "stream error");
-      if (outputEnd_ == 0) throw ZlibDataError(pendingError_);
+      if (outputEnd_ == 0) throw ZlibDataError(pendingError_, sourceName());
       break;
     }
   }
@@ -106,6 +111,13 @@ size_t ZlibReader::read(void* buffer, size_t n) {
     done += chunk;
   }
   return done;
+}
+
+bool ZlibReader::readRecord(void* record, size_t n) {
+  const size_t got = read(record, n);
+  if (got == n) return true;
+  if (got == 0) return false;
+  throw ZlibDataError(std::string(TruncatedMessage) + " inside a record", sourceName());
 }
 
 ZlibFileReader::ZlibFileReader(const std::string& fileName) : fileName_(fileName), input_(FileInputBlock) {

@@ -14,11 +14,17 @@
 
 namespace vl {
 
-// Raised when compressed data is not a zlib stream or is damaged; what() is zlib's
-// own message (e.g. "incorrect header check", "invalid distance too far back").
+// Raised when compressed data is not a zlib stream or is damaged. reason() is zlib's
+// own message (e.g. "incorrect header check", "invalid distance too far back") or
+// "unexpected end of file"; what() puts the file's name in front when it has one.
 class ZlibDataError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit ZlibDataError(const std::string& reason, const std::string& fileName = "")
+      : std::runtime_error(fileName.empty() ? reason : fileName + ": " + reason), reason_(reason) {}
+  const std::string& reason() const { return reason_; }
+
+ private:
+  std::string reason_;
 };
 
 // Compresses everything written to it into one zlib stream (default level 1) and
@@ -48,13 +54,12 @@ class ZlibFileWriter {
 };
 
 // Decompresses one zlib stream from some source of compressed bytes. read() fills
-// the whole buffer unless the data ends first, so a short count always means the
-// end of the data: either the stream's verified end (complete() is then true) or a
-// source that ran out before the stream's end (truncated data, an empty source;
-// complete() stays false). Data that is not a zlib stream, or damaged data
-// (including a wrong Adler-32 checksum), throws ZlibDataError instead, once every
-// byte decompressed before the damage has been handed over. Bytes after
-// the stream's end are ignored. Cost: O(data) with one 64 KiB output buffer.
+// the whole buffer unless the stream's verified end (Adler-32 trailer checked) comes
+// first, so a short count always means that end. Data that is not a zlib stream, or
+// damaged data (a wrong checksum, a source that runs out before the stream's end),
+// throws ZlibDataError instead, once every byte decompressed before the damage has
+// been handed over. Bytes after the stream's end are ignored.
+// Cost: O(data) with one 64 KiB output buffer.
 class ZlibReader {
  public:
   ZlibReader();
@@ -64,13 +69,22 @@ class ZlibReader {
 
   // Copies up to n decompressed bytes into buffer; returns how many.
   size_t read(void* buffer, size_t n);
+  // Reads one record of n bytes: true when it was read whole, false at the stream's
+  // end; a stream that ends inside the record is damaged and throws ZlibDataError.
+  bool readRecord(void* record, size_t n);
   // True when the stream ended with its trailer checked.
   bool complete() const { return complete_; }
+  // Bounds the output by what the input can genuinely hold: once more than 64 KiB
+  // have come out, more than `ratio` output bytes per input byte is damage (a
+  // crafted stream expands up to about 1000 times). 0, the default, sets no bound.
+  void limitExpansion(size_t ratio) { expansionLimit_ = ratio; }
 
  protected:
   // Points `data` at the next compressed bytes and returns their count; 0 at the end
   // of the source. The bytes must stay valid until the next call.
   virtual size_t fetch(const unsigned char*& data) = 0;
+  // The name that damage reports carry; empty for a source without one.
+  virtual std::string sourceName() const { return {}; }
 
  private:
   // Inflates more output into output_; false when no more data will come.
@@ -82,6 +96,7 @@ class ZlibReader {
   size_t outputEnd_ = 0;
   bool sourceDone_ = false;
   bool complete_ = false;
+  size_t expansionLimit_ = 0;
   std::string pendingError_;  // damage met after the output now buffered
 };
 
@@ -95,6 +110,7 @@ class ZlibFileReader : public ZlibReader {
 
  protected:
   size_t fetch(const unsigned char*& data) override;
+  std::string sourceName() const override { return fileName_; }
 
  private:
   std::string fileName_;

@@ -4,8 +4,12 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <system_error>
@@ -288,6 +292,15 @@ bool FingerprintCache::clear() {
     return true;
   turnOffWithError("cannot clear");
   return false;
+}
+
+std::optional<std::string> ClearFingerprintCache(const std::string& path) {
+  if (FingerprintCache(path).clear()) return std::nullopt;
+  for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+    const std::string file = path + suffix;
+    if (::unlink(file.c_str()) != 0 && errno != ENOENT) return "cannot remove " + file + ": " + std::strerror(errno);
+  }
+  return FingerprintCache(path).takeWarning();
 }
 
 }  // namespace vl

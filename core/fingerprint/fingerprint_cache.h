@@ -31,6 +31,13 @@ std::optional<FileKey> StatFileKey(const std::string& path);
 // $XDG_CACHE_HOME/velloran/fingerprints.sqlite (default ~/.cache/velloran/...).
 std::string DefaultFingerprintCachePath();
 
+// Empties the cache file at path: every entry removed in place or, when the file
+// cannot be used as a cache (damaged, of another version), the file and its journal
+// removed and made anew, so that later runs find a sound, empty cache. The warning
+// text when even that fails (naming the file, with the system's reason); none when
+// the cache is empty and usable. Cost: one clear or one removal and creation.
+std::optional<std::string> ClearFingerprintCache(const std::string& path);
+
 struct FingerprintCacheStats {
   int64_t entries = 0;
   int64_t bytes = 0;  // the database file and its write-ahead log

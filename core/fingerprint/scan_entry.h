@@ -15,7 +15,7 @@ namespace vl {
 constexpr int GridWidth = 10;
 constexpr int GridHeight = 10;
 constexpr size_t FingerprintSize = GridWidth * GridHeight;
-constexpr size_t MaxPathLength = 255;
+constexpr size_t MaxPathLength = 255;   // the path bytes a database or results record holds
 constexpr size_t MaxVolumeLength = 13;
 
 // A 10 x 10 grid of tone codes 0 (lightest quarter) to 3 (darkest), column-major:
@@ -26,7 +26,7 @@ using TFingerprint = std::array<uint8_t, FingerprintSize>;
 // read from a database (with dimensions and a fingerprint copy).
 struct TScanEntry {
   uint8_t Excluded = 0;
-  std::string Path;    // at most MaxPathLength bytes
+  std::string Path;    // the full path (a database record holds at most MaxPathLength bytes)
   std::string Volume;  // at most MaxVolumeLength bytes
   int32_t Size = 0;    // low 32 bits of the file size
   double FileDate = 0; // local date-time: days since 30 December 1899

@@ -20,8 +20,12 @@ namespace {
 constexpr size_t EntryBytes = 8;
 // 2^26 entries (512 MiB in memory) is far beyond any real list; a larger one is hostile.
 constexpr size_t MaxEntries = size_t{1} << 26;
+// Real lists hold CRCs, which do not compress: even long runs of one repeated entry
+// stay far below this ratio, while a crafted list expands about 1000 times.
+constexpr size_t MaxExpansion = 64;
 
 DeletedListParse parseStream(ZlibReader& reader, std::vector<TDeletedEntry>& out) {
+  reader.limitExpansion(MaxExpansion);
   uint8_t version[4];
   try {
     if (reader.read(version, sizeof version) != sizeof version) return DeletedListParse::Invalid;
@@ -32,7 +36,7 @@ DeletedListParse parseStream(ZlibReader& reader, std::vector<TDeletedEntry>& out
 
   std::vector<TDeletedEntry> entries;
   uint8_t bytes[EntryBytes];
-  while (reader.read(bytes, EntryBytes) == EntryBytes) {
+  while (reader.readRecord(bytes, EntryBytes)) {
     if (entries.size() == MaxEntries) throw std::runtime_error("the deleted-file list holds too many entries");
     entries.push_back({GetLE32(bytes), GetLE32(bytes + 4)});
   }

@@ -56,9 +56,10 @@ class DeletedList {
 
   // The decompressed file contents: version, then 8 bytes per entry.
   static std::vector<uint8_t> Encode(const std::vector<TDeletedEntry>& entries);
-  // Reads zlib-compressed file bytes; a partial last entry is dropped. Invalid when
-  // the version cannot be read (empty, not zlib, damaged); damaged data after the
-  // version throws ZlibDataError, a list of more than 2^26 entries std::runtime_error.
+  // Reads zlib-compressed file bytes. Invalid when the version cannot be read (empty,
+  // not zlib, damaged); damaged data after the version (data that ends early or
+  // inside an entry included, or data expanding more than 64 times) throws
+  // ZlibDataError, a list of more than 2^26 entries std::runtime_error.
   // `out` is filled only when the answer is Ok.
   static DeletedListParse Parse(const std::vector<uint8_t>& fileBytes, std::vector<TDeletedEntry>& out);
 

@@ -22,6 +22,11 @@ constexpr size_t kNextAt = 0, kBaseAt = 4, kErrorsAt = 8, kGoneAt = 9, kMarkedAt
 constexpr size_t kPathAt = 11, kVolumeAt = 267, kSizeAt = 284, kDateAt = 288, kWidthAt = 296, kHeightAt = 300;
 constexpr size_t kPathCapacity = 255, kVolumeCapacity = 13;
 
+// Real blocks differ from one another in path, size or date: even thousands of copies
+// of one file in one folder stay below 90 times, while crafted data expands about
+// 1000 times and would take a hundred times its size in memory.
+constexpr size_t kMaxExpansion = 128;
+
 const char* const kSaveError = "There was an error in saving your results list.";
 const char* const kSaved = "Results List saved.";
 const char* const kVersionMismatch = "Results list version mismatch.  Unable to load.";
@@ -80,24 +85,36 @@ bool hasPresentDuplicate(const TResultEntry& base) {
 }
 
 // Every group in FResultEntries order: its base (when present, or gone with
-// duplicates left), then its duplicates that are not Gone.
-void writeGroups(ZlibFileWriter& writer, const ResultsModel& model) {
+// duplicates left), then its duplicates that are not Gone. An entry whose path does
+// not fit a block is left out, and with a base its whole group; returns how many
+// entries were left out.
+size_t writeGroups(ZlibFileWriter& writer, const ResultsModel& model) {
   const auto put = [&writer](const TResultEntry& entry) {
     const Block block = encodeEntry(entry);
     writer.write(block.data(), block.size());
   };
+  const auto fits = [](const TResultEntry& entry) { return entry.Path.size() <= kPathCapacity; };
+  size_t leftOut = 0;
   for (const auto& base : model.FResultEntries()) {
     if (base->Base != nullptr) continue;
     if (base->Gone != 0 && !hasPresentDuplicate(*base)) continue;
-    put(*base);
+    const bool baseFits = fits(*base);
+    const auto keep = [&](const TResultEntry& entry) {
+      if (baseFits && fits(entry))
+        put(entry);
+      else
+        ++leftOut;
+    };
+    keep(*base);
     for (const TResultEntry* entry = base->Next; entry != nullptr; entry = entry->Next)
-      if (entry->Gone == 0) put(*entry);
+      if (entry->Gone == 0) keep(*entry);
   }
+  return leftOut;
 }
 
 ResultsFileOutcome outcome(ResultsFileStatus status, std::string message) {
   const bool fine = status == ResultsFileStatus::Saved || status == ResultsFileStatus::Loaded;
-  return {status, fine ? MessageKind::Information : MessageKind::Error, std::move(message)};
+  return {status, fine ? MessageKind::Information : MessageKind::Error, std::move(message), 0};
 }
 
 // True when the data begins with the version word; false when it is too short, not
@@ -118,7 +135,7 @@ std::vector<BaseGroupItem> readGroups(ZlibReader& reader, ResultsModel& model) {
   TResultEntry* previous = nullptr;
   size_t count = 0;
   Block block;
-  while (reader.read(block.data(), block.size()) == block.size()) {
+  while (reader.readRecord(block.data(), block.size())) {
     if (++count > kMaxResultEntries)
       throw std::runtime_error("The results list holds more than " + std::to_string(kMaxResultEntries) +
                                " entries.");
@@ -141,6 +158,7 @@ ResultsFileOutcome loadInto(const std::string& fileName, ResultsModel& model) {
   std::unique_ptr<ZlibFileReader> reader;
   try {
     reader = std::make_unique<ZlibFileReader>(fileName);
+    reader->limitExpansion(kMaxExpansion);
     if (!readVersion(*reader)) return outcome(ResultsFileStatus::VersionMismatch, kVersionMismatch);
   } catch (const std::exception& e) {
     return outcome(ResultsFileStatus::CannotOpen, e.what());
@@ -154,25 +172,43 @@ ResultsFileOutcome loadInto(const std::string& fileName, ResultsModel& model) {
   return outcome(ResultsFileStatus::Loaded, "");
 }
 
+// True when a save may replace whatever is at fileName: nothing, a file with the
+// .vlr extension, or a file that begins as a results file does.
+bool mayReplace(const std::string& fileName) {
+  if (!FileExists(fileName) || UpperAscii(ExtensionOf(fileName)) == ".VLR") return true;
+  try {
+    ZlibFileReader reader(fileName);
+    return readVersion(reader);
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
 }  // namespace
 
 ResultsFileOutcome SaveResults(const std::string& fileName, const ResultsModel& model) {
+  if (!mayReplace(fileName))
+    return outcome(ResultsFileStatus::CannotCreate,
+                   fileName + "\n\nis not a results list (*.vlr) file; it was left unchanged.");
   std::unique_ptr<ZlibFileWriter> writer;
   try {
     writer = std::make_unique<ZlibFileWriter>(fileName, 1);
   } catch (const std::exception& e) {
     return outcome(ResultsFileStatus::CannotCreate, e.what());
   }
+  size_t leftOut = 0;
   try {
     uint8_t version[4];
     PutLE32(version, kResultsFileVersion);
     writer->write(version, sizeof version);
-    writeGroups(*writer, model);
+    leftOut = writeGroups(*writer, model);
     writer->commit();
-  } catch (const std::exception&) {
-    return outcome(ResultsFileStatus::WriteFailed, kSaveError);
+  } catch (const std::exception& e) {
+    return outcome(ResultsFileStatus::WriteFailed, std::string(kSaveError) + "\n\n" + e.what());
   }
-  return outcome(ResultsFileStatus::Saved, kSaved);
+  ResultsFileOutcome saved = outcome(ResultsFileStatus::Saved, kSaved);
+  saved.leftOut = leftOut;
+  return saved;
 }
 
 ResultsFileOutcome SaveResults(const std::string& fileName, const ResultsModel& model, Host& host) {
@@ -180,6 +216,9 @@ ResultsFileOutcome SaveResults(const std::string& fileName, const ResultsModel& 
     CursorGuard cursor(host, BusyCursor::Hourglass);
     return SaveResults(fileName, model);
   }();
+  if (result.leftOut > 0)
+    host.warning(std::to_string(result.leftOut) + " entries were left out of " + fileName +
+                 ": their paths are longer than " + std::to_string(kPathCapacity) + " bytes.");
   host.showMessage(result.kind, result.message);
   return result;
 }

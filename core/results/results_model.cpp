@@ -11,8 +11,6 @@ namespace vl {
 
 namespace {
 
-constexpr size_t kMaxPathBytes = 255;
-
 // How many entries of the chain from base are not Gone, counting no further than `limit`.
 int presentFiles(const TResultEntry* base, int limit) {
   int present = 0;
@@ -62,7 +60,7 @@ void ResultsModel::UpdateEntriesForPath(const std::string& path, const std::opti
   for (const auto& entry : entries_) {
     if (entry->Path != path) continue;
     if (newPath)
-      entry->Path = newPath->substr(0, kMaxPathBytes);
+      entry->Path = *newPath;
     else
       entry->Gone = 1;
   }

@@ -20,7 +20,7 @@ struct TResultEntry {
   uint8_t Errors = 0;  // error count against the base; 0 for the base
   uint8_t Gone = 0;    // set once the file was deleted or moved away
   uint8_t Marked = 0;  // 1 when marked for deletion
-  std::string Path;    // at most 255 bytes
+  std::string Path;    // the full path (a results file holds at most 255 bytes)
   std::string Volume;  // at most 13 bytes
   int32_t Size = 0;
   double FileDate = 0;
@@ -79,7 +79,7 @@ class ResultsModel {
 
   // Sets Marked of every entry whose Path equals path (case-sensitive). O(entries).
   void SetMarkForPath(const std::string& path, bool mark);
-  // Every entry at path moves to newPath (cut to 255 bytes) or, without one, is
+  // Every entry at path moves to newPath or, without one, is
   // Gone; then PruneGroups(-1). O(entries + groups).
   void UpdateEntriesForPath(const std::string& path, const std::optional<std::string>& newPath);
   // "Delete Marked" and "Delete All Marked": every entry at one of the paths is Gone,

@@ -22,8 +22,8 @@ bool passesMask(const std::string& name, const std::string& upperMask) {
 
 std::unique_ptr<TScanEntry> entryOf(const std::string& path, const DirItem& item) {
   auto entry = std::make_unique<TScanEntry>();
-  entry->Path = CutText(path, MaxPathLength);
-  entry->Volume = CutText(VolumeLabelOfPath(entry->Path), MaxVolumeLength);
+  entry->Path = path;
+  entry->Volume = CutText(VolumeLabelOfPath(path), MaxVolumeLength);
   entry->Size = item.Size;
   entry->FullSize = item.FullSize;
   entry->Identity = item.Identity;
@@ -135,11 +135,19 @@ LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, 
     ScanCancelled = true;
     return LoadAnswer::Stop;
   }
-  const DatabaseOutcome outcome = ReadDatabaseRecords(fileName, [&](std::unique_ptr<TScanEntry> entry) {
-    if (!keepRecord(*entry, checkDeleted, autoDeletedCount, deletedList)) return;
-    entry->Excluded = 0;
-    list.push_back(std::move(entry));
-  });
+  const size_t before = list.size();
+  DatabaseOutcome outcome = DatabaseOutcome::Invalid;
+  try {
+    outcome = ReadDatabaseRecords(fileName, [&](std::unique_ptr<TScanEntry> entry) {
+      if (!keepRecord(*entry, checkDeleted, autoDeletedCount, deletedList)) return;
+      entry->Excluded = 0;
+      list.push_back(std::move(entry));
+    });
+  } catch (const DatabaseDataError& e) {
+    list.resize(before);  // a damaged database is left out whole
+    host.showMessage(MessageKind::Error, DamagedDatabaseMessage(fileName, e.what()));
+    return LoadAnswer::Continue;
+  }
   if (outcome == DatabaseOutcome::Invalid) {
     host.showMessage(MessageKind::Error, InvalidDatabaseMessage(fileName));
   } else if (outcome == DatabaseOutcome::WrongVersion) {

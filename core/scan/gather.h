@@ -18,9 +18,10 @@ enum class LoadAnswer { Continue, Stop };
 // Appends a database's records to List: drops records of a present volume whose file
 // is gone, and (with checkDeleted) files on the deleted list, counting them. A
 // missing file shows its message, sets ScanCancelled and answers Stop; an invalid or
-// other-version file shows its message and answers Continue. DatabaseDataError
-// propagates once the records before the damage are in List, and so does the
-// FileAccessError of a deleted-list check. O(records), plus one CRC per size match.
+// other-version file shows its message and answers Continue, and so does a database
+// damaged after its version (data that ends early included): its records are left
+// out whole. The FileAccessError of a deleted-list check propagates. O(records),
+// plus one CRC per size match.
 LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, int& autoDeletedCount, ScanList& list,
                                 DeletedList& deletedList, Host& host);
 

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "tests/support/image_writer.h"
@@ -15,13 +17,16 @@ namespace {
 struct CliRun {
   int status = -1;
   std::string out;
+  std::string err;
 };
 
-// Runs velloran-cli with a shell command line (stderr discarded) in its own settings folder.
-CliRun Cli(const vl::test::TempDir& home, const std::string& arguments) {
-  const std::string command = "cd '" + home.path() + "' && VELLORAN_APPDIR='" + home.path() +
-                              "' XDG_CACHE_HOME='" + home.path() + "/cache' '" VELLORAN_CLI "' " + arguments +
-                              " 2>/dev/null";
+// Runs velloran-cli with a shell command line in its own settings folder; its standard
+// error goes to "stderr.txt" there. "CLI" in the arguments names the program again.
+CliRun Cli(const vl::test::TempDir& home, std::string arguments) {
+  for (size_t at = 0; (at = arguments.find("CLI", at)) != std::string::npos;) arguments.replace(at, 3, VELLORAN_CLI);
+  const std::string command = "cd '" + home.path() + "' && export VELLORAN_APPDIR='" + home.path() +
+                              "' XDG_CACHE_HOME='" + home.path() + "/cache' && { '" VELLORAN_CLI "' " + arguments +
+                              "; } 2>stderr.txt";
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
@@ -30,8 +35,11 @@ CliRun Cli(const vl::test::TempDir& home, const std::string& arguments) {
   while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
   const int status = pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.err = vl::test::ReadFileBytes(home.file("stderr.txt"));
   return run;
 }
+
+long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
 
 class CliScan : public ::testing::Test {
  protected:
@@ -135,6 +143,97 @@ TEST_F(CliScan, BadUsageAndNothingToCompareExitWithTwo) {
 TEST_F(CliScan, AMissingDatabaseIsAnErrorAndAnUnwritableResultsFileFails) {
   EXPECT_EQ(Cli(dir, "scan --base missing.vdb --compare a").status, 1);
   EXPECT_EQ(Cli(dir, "scan --subfolders --compare a --compare b --save-results no/such/folder/r.vlr").status, 1);
+}
+
+TEST_F(CliScan, LongPathsAreComparedWholeAndLeftOutOfDatabasesWithAWarning) {
+  std::string deep = "b";
+  while (deep.size() < 270) deep += "/" + std::string(50, 'd');
+  std::filesystem::create_directories(dir.file(deep));
+  std::filesystem::copy_file(dir.file("a/photo.jpg"), dir.file(deep + "/photo.jpg"));
+  // Two files whose paths agree in their first 255 bytes.
+  std::string near = dir.file("c/");
+  near += std::string(255 - near.size() - 4, 'n');
+  std::filesystem::create_directories(near);
+  vl::test::WriteJpeg(near + "/x.jpg", vl::test::GradientPicture(100, 100));
+  vl::test::WriteJpeg(near + "/" + std::string(40, 'x') + ".jpg", vl::test::UniformPicture(60, 60, vl::test::Black));
+  const CliRun scan = Cli(dir, "scan --mode names-size --compare a --compare " + deep);
+  EXPECT_EQ(scan.out, "G\t0\t" + dir.file("a/photo.jpg") + "\nD\t0\t1\t" + dir.file(deep + "/photo.jpg") + "\n");
+  const CliRun fingerprints = Cli(dir, "scan --compare '" + near + "'");
+  EXPECT_EQ(fingerprints.out, "") << "two different pictures, not one file read twice";
+
+  const CliRun made = Cli(dir, "db new pics.vdb a " + deep);
+  EXPECT_EQ(made.status, 0);
+  EXPECT_NE(made.err.find("warning: 1 files were left out of pics.vdb: their paths are longer than 255 bytes."),
+            std::string::npos)
+      << made.err;
+  EXPECT_EQ(Lines(Cli(dir, "db dump pics.vdb").out), 1);
+  const CliRun saved = Cli(dir, "scan --mode names-size --compare a --compare " + deep + " --save-results r.vlr");
+  EXPECT_NE(saved.err.find("warning: 1 entries were left out of r.vlr: their paths are longer than 255 bytes."),
+            std::string::npos)
+      << saved.err;
+}
+
+TEST_F(CliScan, TruncatedFilesAreReportedByNameAndNeverRewritten) {
+  ASSERT_EQ(Cli(dir, "db new pics.vdb --subfolders a b").status, 0);
+  ASSERT_EQ(Cli(dir, "scan --subfolders --compare a --compare b --save-results r.vlr").status, 0);
+  for (const char* name : {"pics.vdb", "r.vlr"}) {
+    const std::string whole = vl::test::ReadFileBytes(dir.file(name));
+    dir.write(name, whole.substr(0, whole.size() - 2));
+  }
+  const std::string cut = vl::test::ReadFileBytes(dir.file("pics.vdb"));
+  const CliRun dump = Cli(dir, "db dump pics.vdb");
+  EXPECT_EQ(dump.status, 1);
+  EXPECT_EQ(dump.err, "pics.vdb\n\ndoes not appear to be a valid database.\n\nunexpected end of file\n");
+  const CliRun add = Cli(dir, "db add pics.vdb a");
+  EXPECT_EQ(add.status, 1);
+  EXPECT_NE(add.err.find("pics.vdb\n\ndoes not appear to be a valid database."), std::string::npos) << add.err;
+  EXPECT_EQ(vl::test::ReadFileBytes(dir.file("pics.vdb")), cut);
+  const CliRun scan = Cli(dir, "scan --base pics.vdb --subfolders --compare b");
+  EXPECT_EQ(scan.status, 1);
+  EXPECT_EQ(scan.out, "") << "the database is left out";
+  EXPECT_NE(scan.err.find("pics.vdb\n\ndoes not appear to be a valid database."), std::string::npos);
+  const CliRun results = Cli(dir, "results dump r.vlr");
+  EXPECT_EQ(results.status, 1);
+  EXPECT_EQ(results.err, "r.vlr: unexpected end of file\n");
+  EXPECT_EQ(Cli(dir, "db add missing.vdb a").status, 1);
+}
+
+TEST_F(CliScan, ConcurrentAddsKeepEveryRecord) {
+  ASSERT_EQ(Cli(dir, "db new pics.vdb a").status, 0);
+  for (int round = 0; round < 3; ++round) {
+    std::string runs = "--version >/dev/null";
+    for (int i = 0; i < 2; ++i) {
+      const std::string folder = dir.makeDir("more" + std::to_string(round) + std::to_string(i));
+      for (int j = 0; j < 8; ++j)
+        vl::test::WriteJpeg(folder + "/p" + std::to_string(j) + ".jpg", vl::test::GradientPicture(80 + j, 60));
+      runs += " & CLI db add pics.vdb " + folder;
+    }
+    ASSERT_EQ(Cli(dir, runs + "; wait").status, 0);
+  }
+  EXPECT_EQ(Lines(Cli(dir, "db dump pics.vdb").out), 1 + 3 * 2 * 8);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("pics.vdb.lock")));
+}
+
+TEST_F(CliScan, WritesKeepLinksRefuseForeignFilesAndRemoveStaleTemporaries) {
+  ASSERT_EQ(Cli(dir, "db new real.vdb a").status, 0);
+  std::filesystem::create_symlink("real.vdb", dir.file("link.vdb"));
+  dir.write("real.vdb.tmp-AbC123", "left by a killed run");
+  dir.write("r.vlr.tmp-Zz9Zz9", "left by a killed run");
+  ASSERT_EQ(Cli(dir, "db add link.vdb b/deeper").status, 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.vdb")));
+  EXPECT_EQ(Lines(Cli(dir, "db dump real.vdb").out), 2);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("real.vdb.tmp-AbC123")));
+
+  dir.write("notes.txt", std::string("my notes"));
+  const CliRun db = Cli(dir, "db new notes.txt a");
+  EXPECT_EQ(db.status, 1);
+  EXPECT_EQ(db.err, "notes.txt\n\nis not a VL Database (*.VDB) file; it was left unchanged.\n");
+  const CliRun scan = Cli(dir, "scan --subfolders --compare a --compare b --save-results notes.txt");
+  EXPECT_EQ(scan.status, 1);
+  EXPECT_NE(scan.err.find("notes.txt\n\nis not a results list (*.vlr) file; it was left unchanged."), std::string::npos);
+  EXPECT_EQ(vl::test::ReadFileBytes(dir.file("notes.txt")), "my notes");
+  ASSERT_EQ(Cli(dir, "scan --subfolders --compare a --compare b --save-results r.vlr").status, 0);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("r.vlr.tmp-Zz9Zz9")));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Tests of New Database and Add to Database on real picture folders.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <csignal>
 #include <utime.h>
 
 #include <cstdlib>
@@ -90,10 +92,36 @@ TEST_F(DatabaseBuilderTest, NewDatabaseWithoutPicturesWritesNothing) {
   EXPECT_FALSE(std::filesystem::exists(db_));
 }
 
-TEST_F(DatabaseBuilderTest, NewDatabaseWriteFailureIsReported) {
-  EXPECT_EQ(NewDatabase(dir_.file("no/such/folder/x.vdb"), {pics_}, host_), BuildOutcome::Failed);
+TEST_F(DatabaseBuilderTest, NewDatabaseFailuresAreReportedWithTheirReason) {
+  const std::string nowhere = dir_.file("no/such/folder/x.vdb");
+  EXPECT_EQ(NewDatabase(nowhere, {pics_}, host_), BuildOutcome::Failed);
   ASSERT_EQ(host_.messages.size(), 1u);
-  EXPECT_EQ(host_.messages[0].text, "Error in creating database.");
+  EXPECT_EQ(host_.messages[0].text,
+            "Error in creating database.\n\ncannot lock " + nowhere + ".lock: No such file or directory");
+
+  // A file of another kind is not overwritten unless its name says it is a database.
+  const std::string notes = dir_.write("notes.txt", "my notes");
+  host_.messages.clear();
+  EXPECT_EQ(NewDatabase(notes, {pics_}, host_), BuildOutcome::Refused);
+  EXPECT_EQ(test::ReadFileBytes(notes), "my notes");
+  ASSERT_EQ(host_.messages.size(), 1u);
+  EXPECT_EQ(host_.messages[0].text, notes + "\n\nis not a VL Database (*.VDB) file; it was left unchanged.");
+  EXPECT_EQ(NewDatabase(dir_.write("x.VDB", "garbage"), {pics_}, host_), BuildOutcome::Written);
+  const std::string old = dir_.file("old.db");
+  std::filesystem::copy_file(dir_.file("x.VDB"), old);
+  EXPECT_EQ(NewDatabase(old, {pics_}, host_), BuildOutcome::Written);
+}
+
+TEST_F(DatabaseBuilderTest, LongPathsAreLeftOutOfTheFileAndCounted) {
+  // A folder path over 255 bytes lists its real files; the record cannot hold their paths.
+  std::string deep = pics_;
+  while (deep.size() < 300) deep += "/" + std::string(40, 'd');
+  std::filesystem::create_directories(deep);
+  std::filesystem::copy_file(pics_ + "/a.jpg", deep + "/a.jpg");
+  ASSERT_EQ(NewDatabase(db_, {pics_, deep}, host_), BuildOutcome::Written);
+  EXPECT_EQ(Records(db_).size(), 3u);
+  const std::string warning = "1 files were left out of " + db_ + ": their paths are longer than 255 bytes.";
+  EXPECT_NE(std::find(host_.warnings.begin(), host_.warnings.end(), warning), host_.warnings.end());
 }
 
 TEST_F(DatabaseBuilderTest, CancelWhileReadingImagesLeavesTheFileUntouched) {
@@ -214,16 +242,27 @@ TEST_F(DatabaseBuilderTest, AddOntoDamagedDataReportsAndKeepsTheDatabase) {
   EXPECT_EQ(host_.cursorDepth, 0);
 }
 
-TEST_F(DatabaseBuilderTest, AddWriteFailureKeepsTheDatabase) {
+TEST_F(DatabaseBuilderTest, AddWriteFailureKeepsTheDatabaseAndGivesTheReason) {
   BuildNew();
   const std::string before = test::ReadFileBytes(db_);
-  std::filesystem::create_directory(db_ + ".new");  // the ".new" file cannot take its place
   test::WriteJpeg(pics_ + "/d.jpg", test::GradientPicture(20, 20));
   host_.messages.clear();
-  EXPECT_EQ(AddToDatabase(db_, {pics_}, true, host_), BuildOutcome::Failed);
+  // Files may grow to 100 bytes only (root is bound by this limit too).
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previous = signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 100;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const BuildOutcome outcome = AddToDatabase(db_, {pics_}, true, host_);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, previous);
+  EXPECT_EQ(outcome, BuildOutcome::Failed);
   ASSERT_EQ(host_.messages.size(), 1u);
-  EXPECT_EQ(host_.messages[0].text, "Error in creating database.");
+  EXPECT_EQ(host_.messages[0].text, "Error in creating database.\n\ncannot write " + db_ + ": File too large");
   EXPECT_EQ(test::ReadFileBytes(db_), before);
+  for (const auto& item : std::filesystem::directory_iterator(dir_.path()))
+    EXPECT_EQ(item.path().string().find(".tmp-"), std::string::npos) << item.path();
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ class DeletedListTest : public ::testing::Test {
   DeletedList list;
 };
 
-TEST(DeletedListFormat, EncodeAndParseRoundTripDroppingAPartialEntry) {
+TEST(DeletedListFormat, EncodeAndParseRoundTripAndAPartialEntryIsDamage) {
   const std::vector<TDeletedEntry> entries = {{0, 0}, {0xFFFFFFFFu, 0x12345678u}, {7, 7}, {7, 7}};
   std::vector<uint8_t> data = DeletedList::Encode(entries);
   ASSERT_EQ(data.size(), 4u + 8 * entries.size());
@@ -46,11 +46,15 @@ TEST(DeletedListFormat, EncodeAndParseRoundTripDroppingAPartialEntry) {
   EXPECT_EQ(std::vector<uint8_t>(data.begin() + 12, data.begin() + 20),
             (std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF, 0x78, 0x56, 0x34, 0x12}));
 
-  data.resize(data.size() - 3);
-  const std::vector<uint8_t> packed = ZlibCompress(data.data(), data.size());
+  std::vector<uint8_t> packed = ZlibCompress(data.data(), data.size());
   std::vector<TDeletedEntry> out;
   ASSERT_EQ(DeletedList::Parse(packed, out), DeletedListParse::Ok);
-  EXPECT_EQ(out, std::vector<TDeletedEntry>(entries.begin(), entries.begin() + 3));
+  EXPECT_EQ(out, entries);
+  packed.resize(packed.size() - 2);  // no whole trailer
+  EXPECT_THROW(DeletedList::Parse(packed, out), ZlibDataError);
+  data.resize(data.size() - 3);
+  EXPECT_THROW(DeletedList::Parse(ZlibCompress(data.data(), data.size()), out), ZlibDataError);
+  EXPECT_EQ(out, entries);
 }
 
 TEST(DeletedListFormat, ParseOutcomes) {
@@ -66,6 +70,12 @@ TEST(DeletedListFormat, ParseOutcomes) {
   std::vector<uint8_t> damaged = ZlibCompress(data.data(), data.size());
   damaged.back() ^= 0x55;
   EXPECT_THROW(DeletedList::Parse(damaged, out), ZlibDataError);
+
+  // A few kilobytes claiming millions of entries are damage, not a list to hold in memory.
+  data = DeletedList::Encode(std::vector<TDeletedEntry>(1 << 20, {5, 5}));
+  const std::vector<uint8_t> flood = ZlibCompress(data.data(), data.size(), 9);
+  ASSERT_LT(flood.size(), 16u * 1024);
+  EXPECT_THROW(DeletedList::Parse(flood, out), ZlibDataError);
 }
 
 TEST_F(DeletedListTest, VersionOnlyFileLoadsEmptyWithoutMessage) {

@@ -147,11 +147,13 @@ TEST_F(FingerprintCacheTest, ScanReadsThroughTheCacheGivePlainResults) {
   EXPECT_EQ(FingerprintCache().stats().entries, 12);
 }
 
-TEST_F(FingerprintCacheTest, ADamagedCacheFileGivesOneWarningAndPlainResults) {
+TEST_F(FingerprintCacheTest, ADamagedCacheFileGivesOneWarningAndPlainResultsUntilCleared) {
   const std::string path = DefaultFingerprintCachePath();
   dir.write("cache/velloran/fingerprints.sqlite", std::string(5000, 'x'));
   EXPECT_EQ(warningsReadingThroughCache(), (std::vector<long>{1, 1}));
   EXPECT_EQ(ReadFileBytes(path), std::string(5000, 'x')) << "a damaged file is left alone";
+  EXPECT_EQ(ClearFingerprintCache(path), std::nullopt);
+  EXPECT_EQ(warningsReadingThroughCache(), (std::vector<long>{0, 0}));
 }
 
 TEST_F(FingerprintCacheTest, AFileOfAnotherVersionIsLeftAlone) {

@@ -169,14 +169,36 @@ TEST_F(ResultsFileTest, ReaderDropsLeadingDuplicatesAndGoneDuplicates) {
   EXPECT_EQ(loaded.FResultEntries()[0]->Volume.size(), 13u);
 }
 
-TEST_F(ResultsFileTest, TruncatedDataLoadsTheCompleteBlocks) {
+TEST_F(ResultsFileTest, DataEndingEarlyOrExpandingTooMuchIsDamageNamingTheFile) {
   const std::string data = blockFile({{0, "/a"}, {1, "/b"}, {0, "/c"}});
-  ASSERT_TRUE(load(dir.write("r.vlr", compressed(data.substr(0, data.size() - 100)))).succeeded());
-  EXPECT_EQ(describe(loaded), (std::vector<std::string>{"G 00 /a", "D 0 0 /b"}));
-
   const std::string packed = compressed(data);
-  ASSERT_TRUE(load(dir.write("cut.vlr", packed.substr(0, packed.size() / 2))).succeeded());
-  EXPECT_TRUE(host.messages.empty());
+  const std::string flood = data.substr(0, 4) + std::string(4000 * kResultBlockSize, '\0');  // 4000 empty bases
+  const std::vector<uint8_t> floodPacked = ZlibCompress(flood.data(), flood.size(), 9);
+  const std::vector<std::pair<std::string, std::string>> damaged = {
+      {dir.write("partial.vlr", compressed(data.substr(0, data.size() - 100))), "unexpected end of file inside a record"},
+      {dir.write("cut.vlr", packed.substr(0, packed.size() - 3)), "unexpected end of file"},
+      {dir.write("flood.vlr", floodPacked), "the data expands beyond what such a file holds"},
+  };
+  for (const auto& [fileName, reason] : damaged) {
+    host.messages.clear();
+    EXPECT_EQ(load(fileName).status, ResultsFileStatus::DamagedData);
+    expectOnlyMessage(MessageKind::Error, fileName + ": " + reason);
+    EXPECT_TRUE(loaded.FResultEntries().empty());
+  }
+  EXPECT_TRUE(load(dir.write("whole.vlr", packed)).succeeded());
+}
+
+TEST_F(ResultsFileTest, EntriesWhosePathsDoNotFitAreLeftOutAndCounted) {
+  const std::string longPath = "/p/" + std::string(300, 'l');
+  AddGroup(model, {"/p/a.jpg"}, {{longPath}, {"/p/b.jpg"}});
+  AddGroup(model, {longPath}, {{"/p/c.jpg"}});
+  const ResultsFileOutcome outcome = SaveResults(dir.file("r.vlr"), model, host);
+  EXPECT_EQ(outcome.status, ResultsFileStatus::Saved);
+  EXPECT_EQ(outcome.leftOut, 3u);
+  const std::string warning = "3 entries were left out of " + dir.file("r.vlr") + ": their paths are longer than 255 bytes.";
+  EXPECT_NE(std::find(host.warnings.begin(), host.warnings.end(), warning), host.warnings.end());
+  ASSERT_TRUE(load(dir.file("r.vlr")).succeeded());
+  EXPECT_EQ(describe(loaded), (std::vector<std::string>{"G 00 /p/a.jpg", "D 0 0 /p/b.jpg"}));
 }
 
 TEST_F(ResultsFileTest, ForeignFilesGiveTheMismatchMessage) {
@@ -248,7 +270,8 @@ TEST_F(ResultsFileTest, FailureAfterWritingGivesTheSaveErrorAndNoLeftovers) {
   const std::string target = dir.makeDir("folder.vlr");  // the final rename cannot replace a folder
   const ResultsFileOutcome outcome = SaveResults(target, model, host);
   EXPECT_EQ(outcome.status, ResultsFileStatus::WriteFailed);
-  expectOnlyMessage(MessageKind::Error, "There was an error in saving your results list.");
+  expectOnlyMessage(MessageKind::Error,
+                    "There was an error in saving your results list.\n\ncannot replace " + target + ": Is a directory");
   EXPECT_TRUE(std::filesystem::is_directory(target));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }

@@ -75,12 +75,12 @@ TEST(ResultsModelPruning, DeletingSeveralFilesAtOnceMarksEveryEntryGone) {
   EXPECT_EQ(linePaths(model.dupeLines(1, 2)), (std::vector<std::string>{"/p/d.jpg", "/p/f.jpg"}));
 }
 
-TEST(ResultsModelPruning, RenameKeepsTheGroupAndCutsLongPaths) {
+TEST(ResultsModelPruning, RenameKeepsTheGroupAndTheWholeLongPath) {
   ResultsModel model;
   AddGroup(model, {"/p/a.jpg"}, {{"/p/b.jpg"}});
   model.UpdateEntriesForPath("/p/b.jpg", std::string(300, 'n'));
   ASSERT_EQ(model.FBaseGroups().size(), 1u);
-  EXPECT_EQ(model.FResultEntries()[1]->Path, std::string(255, 'n'));
+  EXPECT_EQ(model.FResultEntries()[1]->Path, std::string(300, 'n'));
 }
 
 TEST(ResultsModelGroups, RemovingTheLastGroupEmptiesBothLists) {

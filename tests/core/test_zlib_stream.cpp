@@ -1,9 +1,11 @@
 // Tests of the streaming zlib writer and readers: round trips, truncation, damage.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "core/files/safe_file_writer.h"
 #include "core/files/zlib_stream.h"
 #include "tests/support/temp_dir.h"
 
@@ -51,6 +53,23 @@ TEST(ZlibStream, FileRoundTripInAnyPieceSize) {
   EXPECT_EQ(static_cast<uint8_t>(bytes[1]), 0x01);  // level 1
 }
 
+TEST(SafeFileWriter, ACommitRemovesLeftoversButNotATemporaryStillBeingWritten) {
+  test::TempDir dir;
+  const std::string target = dir.file("settings.ini");
+  const std::string leftover = dir.write("settings.ini.tmp-k1LLed", std::string("half"));
+  const std::string unrelated = dir.write("settings.ini.tmp-other-name", std::string("kept"));
+  SafeFileWriter live(target);
+  live.write("live", 4);
+  WriteFileSafely(target, "first");
+  EXPECT_FALSE(std::filesystem::exists(leftover));
+  EXPECT_TRUE(std::filesystem::exists(unrelated));
+  live.commit();  // its temporary survived the other commit
+  EXPECT_EQ(test::ReadFileBytes(target), "live");
+  size_t files = 0;
+  for ([[maybe_unused]] const auto& item : std::filesystem::directory_iterator(dir.path())) ++files;
+  EXPECT_EQ(files, 2u);
+}
+
 TEST(ZlibStream, TargetReplacedOnlyOnCommit) {
   test::TempDir dir;
   const std::string target = dir.write("data.z", std::string("old"));
@@ -62,19 +81,35 @@ TEST(ZlibStream, TargetReplacedOnlyOnCommit) {
   EXPECT_THROW(ZlibFileWriter(dir.file("no/such/folder/data.z")), std::runtime_error);
 }
 
-TEST(ZlibStream, TruncatedDataEndsWithoutError) {
+TEST(ZlibStream, DataEndingBeforeTheTrailerIsDamageAfterTheBytesBeforeIt) {
   const std::string text = sampleText(100 * 1000);
   const std::vector<uint8_t> packed = ZlibCompress(text.data(), text.size());
-  ZlibMemoryReader cut(packed.data(), packed.size() / 2);
-  const std::string got = readAll(cut, 4096);
-  EXPECT_LT(got.size(), text.size());
-  EXPECT_EQ(got, text.substr(0, got.size()));
-  EXPECT_FALSE(cut.complete());
+  for (const size_t kept : {packed.size() / 2, packed.size() - 1, size_t{0}}) {
+    ZlibMemoryReader cut(packed.data(), kept);
+    std::string got;
+    char buffer[1000];
+    try {
+      for (size_t n = 0; (n = cut.read(buffer, sizeof buffer)) > 0;) got.append(buffer, n);
+      FAIL() << "no error for " << kept << " bytes";
+    } catch (const ZlibDataError& e) {
+      EXPECT_STREQ(e.what(), "unexpected end of file");
+    }
+    EXPECT_EQ(got, text.substr(0, got.size()));
+    EXPECT_FALSE(cut.complete());
+  }
 
-  ZlibMemoryReader empty(packed.data(), 0);
-  char byte = 0;
-  EXPECT_EQ(empty.read(&byte, 1), 0u);
-  EXPECT_FALSE(empty.complete());
+  // A whole stream whose data ends inside a record is damaged too.
+  const std::vector<uint8_t> records = ZlibCompress(text.data(), 1000);
+  ZlibMemoryReader reader(records.data(), records.size());
+  char record[400];
+  EXPECT_TRUE(reader.readRecord(record, sizeof record));
+  EXPECT_TRUE(reader.readRecord(record, sizeof record));
+  EXPECT_THROW(reader.readRecord(record, sizeof record), ZlibDataError);
+  ZlibMemoryReader exact(records.data(), records.size());
+  EXPECT_TRUE(exact.readRecord(record, 500));
+  EXPECT_TRUE(exact.readRecord(record, 500));
+  EXPECT_FALSE(exact.readRecord(record, 500));
+  EXPECT_TRUE(exact.complete());
 }
 
 TEST(ZlibStream, NotZlibAndDamagedDataThrowZlibsMessage) {

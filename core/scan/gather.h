@@ -15,19 +15,19 @@ bool IsDatabaseEntry(const std::string& entry);
 
 enum class LoadAnswer { Continue, Stop };
 
-// Appends a database's records to List: drops records of a present volume whose file
-// is gone, and (with checkDeleted) files on the deleted list, counting them. A
-// missing file shows its message, sets ScanCancelled and answers Stop; an invalid or
-// other-version file shows its message and answers Continue. DatabaseDataError
-// propagates once the records before the damage are in List, and so does the
-// FileAccessError of a deleted-list check. O(records), plus one CRC per size match.
-LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, int& autoDeletedCount, ScanList& list,
-                                DeletedList& deletedList, Host& host);
+// Appends a database's records to List, dropping records of a present volume whose
+// file is gone; no file a record names is ever opened. A missing file shows its
+// message, sets ScanCancelled and answers Stop; an invalid or other-version file
+// shows its message and answers Continue. DatabaseDataError propagates once the
+// records before the damage are in List. O(records), one stat per record.
+LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, Host& host);
 
 // Appends to target the files directly inside each folder entry (no subfolders)
 // whose upper-cased extension occurs in the upper-cased mask ("*.*" admits every
-// file), and the records of each database entry. autoDeletedCount starts at 0 and
-// counts the files that the deleted-file list removed (only with checkDeleted).
+// file), and the records of each database entry. With checkDeleted, every listed
+// file (never a database record) goes through the deleted-file list, which removes
+// and logs the matches; autoDeletedCount starts at 0 and counts them, and records
+// naming a removed file are left out too.
 // Pending events run and ScanCancelled is tested once per entry; a missing database
 // stops the gathering. Cost: one folder listing per entry.
 void LoadFileList(const std::vector<std::string>& folderList, const std::string& mask, int& autoDeletedCount,

@@ -1,6 +1,7 @@
 // The scan driver: from the two folder lists to result groups, with status, cancel and summary.
 #include "core/scan/scan_driver.h"
 
+#include <algorithm>
 #include <chrono>
 #include <exception>
 #include <optional>
@@ -34,10 +35,29 @@ std::unique_ptr<TResultEntry> resultOf(const TScanEntry& file, TResultEntry* bas
   return entry;
 }
 
-std::string summaryText(int duplicates, double seconds, int marked, int autoDeleted) {
+// How many automatic deletions rested on size and CRC-32 alone; nothing when none did.
+std::string classicNote(int classicDeleted) {
+  if (classicDeleted == 0) return std::string();
+  return "\n\n" + std::to_string(classicDeleted) +
+         " of them matched only by size and CRC-32 (entries of an older deleted-file list).";
+}
+
+std::string summaryText(int duplicates, double seconds, int marked, int autoDeleted, int classicDeleted) {
   return "Finished Scanning for Duplicates.\n\nFound " + std::to_string(duplicates) + " possible duplicates in " +
          ElapsedText(seconds) + ".\n\n" + std::to_string(marked) + " files marked for Delete.\n\n" +
-         std::to_string(autoDeleted) + " files automatically deleted.";
+         std::to_string(autoDeleted) + " files automatically deleted." + classicNote(classicDeleted);
+}
+
+int classicCount(const std::vector<TAutoDeletion>& deletions) {
+  return static_cast<int>(std::count_if(deletions.begin(), deletions.end(), [](const auto& d) { return d.Classic; }));
+}
+
+// The details of a message after gathering: every automatically deleted path, one a line.
+std::string deletionDetails(const std::vector<TAutoDeletion>& deletions) {
+  if (deletions.empty()) return std::string();
+  std::string details = "Automatically deleted:";
+  for (const TAutoDeletion& deletion : deletions) details += "\n" + deletion.Path;
+  return details;
 }
 
 double secondsSince(Clock::time_point start) {
@@ -100,8 +120,11 @@ bool ScanRun::run(const std::vector<std::string>& baseFolders, const std::vector
   if (compare_.empty()) {
     compareListEmpty = true;
     host_.beep();
-    host_.showMessage(MessageKind::Error, "The Compare List contained no files.\n\n" +
-                                              std::to_string(autoDeletedCount) + " files were automatically deleted.");
+    const auto& deletions = deletedList_.autoDeletions();
+    host_.showDetailedMessage(MessageKind::Error,
+                              "The Compare List contained no files.\n\n" + std::to_string(autoDeletedCount) +
+                                  " files were automatically deleted." + classicNote(classicCount(deletions)),
+                              deletionDetails(deletions));
     return false;
   }
   return pair();
@@ -227,6 +250,7 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   std::optional<std::string> failure;
   bool completed = false;
   ScanRun run(results_, deletedList_, host_, scanMode, mask, tuning_);
+  deletedList_.clearAutoDeletions();
   try {
     RefreshVolumeTable();
     if (UseDeletedList) deletedList_.LoadDeletedList(host_);
@@ -236,6 +260,10 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   }
   result.markedCount = run.markedCount;
   result.autoDeletedCount = run.autoDeletedCount;
+  const auto& deletions = deletedList_.autoDeletions();
+  result.classicAutoDeletedCount = classicCount(deletions);
+  for (const TAutoDeletion& deletion : deletions) result.autoDeletedPaths.push_back(deletion.Path);
+  const std::string details = deletionDetails(deletions);
 
   // Closing steps, on every way out.
   run.freeLists();
@@ -245,10 +273,10 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   host_.setStatus(2, "");
   if (ScanCancelled) {
     host_.beep();
-    host_.showMessage(MessageKind::Information, "Scan Canceled.");
+    host_.showDetailedMessage(MessageKind::Information, "Scan Canceled.", details);
     result.end = ScanEnd::Cancelled;
   } else if (failure) {
-    host_.showMessage(MessageKind::Error, *failure);
+    host_.showDetailedMessage(MessageKind::Error, *failure, details);
     result.end = ScanEnd::Failed;
   } else if (run.compareListEmpty) {
     result.end = ScanEnd::EmptyCompareList;
@@ -260,8 +288,9 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   host_.showFirstGroup();
   host_.beep();
   host_.processEvents();
-  result.summary = summaryText(result.duplicates, secondsSince(scanStart), result.markedCount, result.autoDeletedCount);
-  host_.showMessage(MessageKind::Information, result.summary);
+  result.summary = summaryText(result.duplicates, secondsSince(scanStart), result.markedCount, result.autoDeletedCount,
+                               result.classicAutoDeletedCount);
+  host_.showDetailedMessage(MessageKind::Information, result.summary, details);
   return result;
 }
 

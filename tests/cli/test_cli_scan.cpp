@@ -7,7 +7,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/results/deleted_list.h"
+#include "core/settings/settings.h"
 #include "tests/support/image_writer.h"
+#include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -17,11 +20,12 @@ struct CliRun {
   std::string out;
 };
 
-// Runs velloran-cli with a shell command line (stderr discarded) in its own settings folder.
-CliRun Cli(const vl::test::TempDir& home, const std::string& arguments) {
-  const std::string command = "cd '" + home.path() + "' && VELLORAN_APPDIR='" + home.path() +
-                              "' XDG_CACHE_HOME='" + home.path() + "/cache' '" VELLORAN_CLI "' " + arguments +
-                              " 2>/dev/null";
+// Runs velloran-cli with a shell command line in its own settings, cache and trash
+// folders; standard error goes to the file errors (discarded when empty).
+CliRun Cli(const vl::test::TempDir& home, const std::string& arguments, const std::string& errors = "") {
+  const std::string command = "cd '" + home.path() + "' && VELLORAN_APPDIR='" + home.path() + "' XDG_CACHE_HOME='" +
+                              home.path() + "/cache' XDG_DATA_HOME='" + home.path() + "/data' '" VELLORAN_CLI "' " +
+                              arguments + " 2>'" + (errors.empty() ? "/dev/null" : errors) + "'";
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
@@ -59,6 +63,24 @@ TEST_F(CliScan, ImageScanPrintsGroupsWithAbsolutePathsAndLoadsBackFromItsResults
   const CliRun dump = Cli(dir, "results dump r.vlr");
   EXPECT_EQ(dump.status, 0);
   EXPECT_EQ(dump.out, scan.out);
+}
+
+TEST_F(CliScan, EveryAutoDeletedFileIsNamedOnStandardError) {
+  ::setenv("VELLORAN_APPDIR", (dir.path() + "/").c_str(), 1);
+  vl::ResetAppPaths();
+  vl::test::RecordingHost host;
+  vl::DeletedList list;
+  list.AddToDeletedList(dir.file("a/notes.txt"), host);
+  list.SaveDeletedList();
+  ::unsetenv("VELLORAN_APPDIR");
+  vl::ResetAppPaths();
+
+  const CliRun scan = Cli(dir, "scan --use-deleted-list --mode contents --mask '*.txt' --base a --compare b", "err");
+  EXPECT_NE(scan.status, 0) << "nothing left to compare";
+  const std::string errors = vl::test::ReadFileBytes(dir.file("err"));
+  EXPECT_NE(errors.find("\nvelloran-cli: auto-deleted: " + dir.file("b/notes.txt") + "\n"), std::string::npos) << errors;
+  EXPECT_EQ(vl::test::ReadFileBytes(dir.file("data/Trash/files/notes.txt")), "same");
+  EXPECT_EQ(vl::test::ReadFileBytes(dir.file("a/notes.txt")), "same");
 }
 
 TEST_F(CliScan, WithoutSubfoldersOnlyTheNamedFoldersAreScanned) {

@@ -14,11 +14,13 @@ class RecordingHost : public ScanHost {
   struct Message {
     MessageKind kind;
     std::string text;
+    std::string details;
   };
 
   void setStatus(int panel, const std::string& text) override;
   void processEvents() override;
   void showMessage(MessageKind kind, const std::string& text) override;
+  void showDetailedMessage(MessageKind kind, const std::string& text, const std::string& details) override;
   bool askYesNo(const std::string& text) override;
   void beep() override { ++beeps; }
   void pushCursor(BusyCursor cursor) override { cursors.push_back(cursor); ++cursorDepth; }

@@ -78,7 +78,8 @@ TEST_F(CliScan, EveryAutoDeletedFileIsNamedOnStandardError) {
   const CliRun scan = Cli(dir, "scan --use-deleted-list --mode contents --mask '*.txt' --base a --compare b", "err");
   EXPECT_NE(scan.status, 0) << "nothing left to compare";
   const std::string errors = vl::test::ReadFileBytes(dir.file("err"));
-  EXPECT_NE(errors.find("\nvelloran-cli: auto-deleted: " + dir.file("b/notes.txt") + "\n"), std::string::npos) << errors;
+  const std::string line = "\nvelloran-cli: auto-deleted: " + dir.file("b/notes.txt") + "\n";
+  EXPECT_NE(errors.find(line), std::string::npos) << errors;
   EXPECT_EQ(vl::test::ReadFileBytes(dir.file("data/Trash/files/notes.txt")), "same");
   EXPECT_EQ(vl::test::ReadFileBytes(dir.file("a/notes.txt")), "same");
 }

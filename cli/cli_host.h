@@ -21,6 +21,10 @@ class CliHost : public ScanHost {
   void clearProgress() override;
   void processEvents() override {}
   void showMessage(MessageKind kind, const std::string& text) override;
+  // The text alone: the command prints what the details hold in its own form.
+  void showDetailedMessage(MessageKind kind, const std::string& text, const std::string&) override {
+    showMessage(kind, text);
+  }
   bool askYesNo(const std::string& text) override;
   void beep() override {}
   void pushCursor(BusyCursor) override {}

@@ -34,7 +34,9 @@ const char* const Usage =
     "leaves the fingerprint cache alone, --reference runs the plain pairing loops.\n"
     "\n"
     "Output: per group \"G<TAB>marked<TAB>base path\", then per duplicate\n"
-    "\"D<TAB>errors<TAB>marked<TAB>path\". Messages go to standard error.\n"
+    "\"D<TAB>errors<TAB>marked<TAB>path\". Messages go to standard error; so does a line\n"
+    "\"velloran-cli: auto-deleted: PATH\" for every file the deleted-file list removed\n"
+    "(moved to the trash while the setting Delete to Recycle Bin is on).\n"
     "Exit status: 0 scanned to the end, 1 after an error message, 2 bad usage or\n"
     "nothing to compare, 130 cancelled.\n";
 
@@ -109,6 +111,8 @@ int Scan(const ParsedArgs& parsed) {
   DeletedList deletedList;
   ScanDriver driver(results, deletedList, host, tuning);
   const ScanResult result = driver.StartScan(mode, mask, base, compare);
+  for (const std::string& path : result.autoDeletedPaths)
+    std::fprintf(stderr, "velloran-cli: auto-deleted: %s\n", path.c_str());
   if (result.end == ScanEnd::Completed || result.end == ScanEnd::Cancelled) {
     PrintResults(results, stdout);
     if (!SaveResultsIfAsked(parsed, results, host)) return ExitFailure;

@@ -36,6 +36,11 @@ class Host {
   virtual void processEvents() = 0;
   // A modal message with an OK button.
   virtual void showMessage(MessageKind kind, const std::string& text) = 0;
+  // A message with details the user can unfold (a "Details" section); hosts without
+  // such a place show the details after the text. Empty details: showMessage.
+  virtual void showDetailedMessage(MessageKind kind, const std::string& text, const std::string& details) {
+    showMessage(kind, details.empty() ? text : text + "\n\n" + details);
+  }
   // A confirmation with Yes and No; true for Yes.
   virtual bool askYesNo(const std::string& text) = 0;
   virtual void beep() = 0;

@@ -51,7 +51,8 @@ void databaseSeeds(const vl::fuzz::SeedFolder& folder) {
 
 void deletedListSeeds(const vl::fuzz::SeedFolder& folder) {
   folder.add("version-only.ddb", compressed(vl::DeletedList::Encode({})));
-  const std::vector<vl::TDeletedEntry> entries = {{0, 0}, {123456, 0xCAFEBABEu}, {0xFFFFFFFFu, 0xFFFFFFFFu}};
+  const std::vector<vl::TDeletedEntry> entries = {
+      {0, 0}, {123456, 0xCAFEBABEu}, vl::TDeletedEntry(uint64_t{0x1FFFFFFFF}, 0xFFFFFFFFu, {0x0123456789ABCDEF, 42})};
   folder.add("three.ddb", compressed(vl::DeletedList::Encode(entries)));
   std::vector<uint8_t> partial = vl::DeletedList::Encode(entries);
   partial.resize(partial.size() - 5);
@@ -59,6 +60,15 @@ void deletedListSeeds(const vl::fuzz::SeedFolder& folder) {
   std::vector<uint8_t> old = vl::DeletedList::Encode(entries);
   vl::PutLE32(old.data(), 1001);
   folder.add("version-1001.ddb", compressed(old));
+  std::vector<uint8_t> classic(4 + 8 * entries.size());
+  vl::PutLE32(classic.data(), static_cast<uint32_t>(vl::DeletedListVersion));
+  for (size_t i = 0; i < entries.size(); ++i) {
+    vl::PutLE32(classic.data() + 4 + 8 * i, entries[i].Size);
+    vl::PutLE32(classic.data() + 8 + 8 * i, entries[i].CRC);
+  }
+  folder.add("classic-three.ddb", compressed(classic));
+  classic.resize(classic.size() - 5);
+  folder.add("classic-partial-entry.ddb", compressed(classic));
 }
 
 }  // namespace

@@ -38,6 +38,19 @@ void GuiHost::showMessage(MessageKind kind, const std::string& text) {
     QMessageBox::information(dialogParent_, QObject::tr("Information"), message);
 }
 
+void GuiHost::showDetailedMessage(MessageKind kind, const std::string& text, const std::string& details) {
+  if (details.empty()) {
+    showMessage(kind, text);
+    return;
+  }
+  const bool error = kind == MessageKind::Error;
+  QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Information,
+                  error ? QObject::tr("Error") : QObject::tr("Information"), QString::fromStdString(text),
+                  QMessageBox::Ok, dialogParent_);
+  box.setDetailedText(QString::fromStdString(details));
+  box.exec();
+}
+
 bool GuiHost::askYesNo(const std::string& text) {
   return QMessageBox::question(dialogParent_, QObject::tr("Confirm"), QString::fromStdString(text),
                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;

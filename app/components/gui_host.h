@@ -37,6 +37,8 @@ class GuiHost : public ScanHost {
   void clearProgress() override;
   void processEvents() override;
   void showMessage(MessageKind kind, const std::string& text) override;
+  // The details go into the message box's "Show Details..." section.
+  void showDetailedMessage(MessageKind kind, const std::string& text, const std::string& details) override;
   bool askYesNo(const std::string& text) override;
   void beep() override;
   void pushCursor(BusyCursor cursor) override;

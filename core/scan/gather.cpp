@@ -1,7 +1,9 @@
 // Gathering: turning a folder list (folders and database files) into a scan list.
 #include "core/scan/gather.h"
 
+#include <algorithm>
 #include <set>
+#include <unordered_set>
 #include <utility>
 
 #include "core/database/database_file.h"
@@ -69,15 +71,11 @@ void Gatherer::addFolder(const std::string& folder) {
   for (const std::string& name : unexamined) unreadable += wanted(name) ? 1 : 0;
 }
 
-// A file that cannot be read for the deleted-list check is counted and left out.
+// With the deleted-list check on, a listed file that matches an entry is removed
+// (by the list) and left out.
 bool Gatherer::deletedFile(const std::string& path, const DirItem& item) {
-  if (!checkDeleted_) return false;
-  try {
-    if (!deletedList_.IsDeletedFile(path, item.Size)) return false;
-    ++autoDeleted;
-  } catch (const FileAccessError&) {
-    ++unreadable;
-  }
+  if (!checkDeleted_ || !deletedList_.IsDeletedFile(path, static_cast<uint64_t>(item.FullSize))) return false;
+  ++autoDeleted;
   return true;
 }
 
@@ -99,18 +97,26 @@ void Gatherer::dropLinkedTwins() {
 
 // Records of a present volume whose file is gone or no regular file are dropped; the
 // others take the identity of the file at their path, so that a folder scanned
-// beside its own database never pairs a file with its record.
-bool keepRecord(TScanEntry& entry, bool checkDeleted, int& autoDeletedCount, DeletedList& deletedList) {
-  if (IsVolumeMounted(entry.Path, entry.Volume)) {
-    const auto item = FindFile(entry.Path);
-    if (!item || !item->IsRegular) return false;
-    entry.Identity = item->Identity;
-  }
-  if (checkDeleted && deletedList.IsDeletedFile(entry.Path, entry.Size)) {
-    ++autoDeletedCount;
-    return false;
-  }
+// beside its own database never pairs a file with its record. The file itself is
+// never opened.
+bool keepRecord(TScanEntry& entry) {
+  if (!IsVolumeMounted(entry.Path, entry.Volume)) return true;
+  const auto item = FindFile(entry.Path);
+  if (!item || !item->IsRegular) return false;
+  entry.Identity = item->Identity;
   return true;
+}
+
+// Leaves out the entries from index `from` on that name a file removed by the
+// deletions from index `firstDeletion` on: database records of such files, whichever
+// came first in the folder list. O(entries) expected.
+void dropDeletedPaths(ScanList& target, size_t from, const DeletedList& deletedList, size_t firstDeletion) {
+  const auto& deletions = deletedList.autoDeletions();
+  if (deletions.size() == firstDeletion) return;
+  std::unordered_set<std::string> gone;
+  for (size_t i = firstDeletion; i < deletions.size(); ++i) gone.insert(deletions[i].Path);
+  const auto named = [&gone](const std::unique_ptr<TScanEntry>& entry) { return gone.count(entry->Path) != 0; };
+  target.erase(std::remove_if(target.begin() + static_cast<std::ptrdiff_t>(from), target.end(), named), target.end());
 }
 
 // The entries cleaned (NormalPath), each named once, in their first order.
@@ -128,8 +134,7 @@ std::vector<std::string> distinctEntries(const std::vector<std::string>& folderL
 
 bool IsDatabaseEntry(const std::string& entry) { return UpperAscii(ExtensionOf(entry)) == ".VDB"; }
 
-LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, int& autoDeletedCount, ScanList& list,
-                                DeletedList& deletedList, Host& host) {
+LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, Host& host) {
   if (!FileExists(fileName)) {
     host.showMessage(MessageKind::Error, MissingDatabaseMessage(fileName));
     ScanCancelled = true;
@@ -139,7 +144,7 @@ LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, 
   DatabaseOutcome outcome = DatabaseOutcome::Invalid;
   try {
     outcome = ReadDatabaseRecords(fileName, [&](std::unique_ptr<TScanEntry> entry) {
-      if (!keepRecord(*entry, checkDeleted, autoDeletedCount, deletedList)) return;
+      if (!keepRecord(*entry)) return;
       entry->Excluded = 0;
       list.push_back(std::move(entry));
     });
@@ -159,18 +164,20 @@ LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, 
 void LoadFileList(const std::vector<std::string>& folderList, const std::string& mask, int& autoDeletedCount,
                   bool checkDeleted, ScanList& target, DeletedList& deletedList, Host& host, int* unreadableCount) {
   autoDeletedCount = 0;
+  const size_t firstEntry = target.size();
+  const size_t firstDeletion = deletedList.autoDeletions().size();
   Gatherer gatherer(mask, checkDeleted, target, deletedList);
   for (const std::string& entry : distinctEntries(folderList)) {
     host.processEvents();
     if (ScanCancelled) break;
     if (!IsDatabaseEntry(entry)) {
       gatherer.addFolder(entry);
-    } else if (LoadDatabaseIntoList(entry, checkDeleted, autoDeletedCount, target, deletedList, host) ==
-               LoadAnswer::Stop) {
+    } else if (LoadDatabaseIntoList(entry, target, host) == LoadAnswer::Stop) {
       break;
     }
   }
   gatherer.dropLinkedTwins();
+  dropDeletedPaths(target, firstEntry, deletedList, firstDeletion);
   autoDeletedCount += gatherer.autoDeleted;
   if (unreadableCount != nullptr) *unreadableCount = gatherer.unreadable;
 }

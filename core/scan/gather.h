@@ -15,23 +15,23 @@ bool IsDatabaseEntry(const std::string& entry);
 
 enum class LoadAnswer { Continue, Stop };
 
-// Appends a database's records to List: drops records of a present volume whose file
-// is gone, and (with checkDeleted) files on the deleted list, counting them. A
+// Appends a database's records to List, dropping records of a present volume whose
+// file is gone or is no regular file; no file a record names is ever opened. A
 // missing file shows its message, sets ScanCancelled and answers Stop; an invalid or
 // other-version file shows its message and answers Continue, and so does a database
 // damaged after its version (data that ends early included): its records are left
-// out whole. The FileAccessError of a deleted-list check propagates. O(records),
-// plus one CRC per size match.
-LoadAnswer LoadDatabaseIntoList(const std::string& fileName, bool checkDeleted, int& autoDeletedCount, ScanList& list,
-                                DeletedList& deletedList, Host& host);
+// out whole. O(records), one stat per record.
+LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, Host& host);
 
 // Appends to target the regular files directly inside each folder entry (no
 // subfolders; links followed) whose upper-cased extension occurs in the upper-cased
 // mask ("*.*" admits every file), and the records of each database entry. Entries
 // are cleaned (NormalPath) and each is gathered once; a symbolic link to a file that
-// the list also holds is left out. autoDeletedCount starts at 0 and counts the files
-// that the deleted-file list removed (only with checkDeleted); unreadableCount, when
-// given, is set to the files that could not be examined or read for that check.
+// the list also holds is left out. With checkDeleted, every listed file (never a
+// database record) goes through the deleted-file list, which removes and logs the
+// matches; autoDeletedCount starts at 0 and counts them, and records naming a
+// removed file are left out too. unreadableCount, when given, is set to the files
+// that could not be examined.
 // Pending events run and ScanCancelled is tested once per entry; a missing database
 // stops the gathering. Cost: one folder listing per entry.
 void LoadFileList(const std::vector<std::string>& folderList, const std::string& mask, int& autoDeletedCount,

@@ -35,14 +35,35 @@ std::unique_ptr<TResultEntry> resultOf(const TScanEntry& file, TResultEntry* bas
   return entry;
 }
 
-// The summary of a completed scan; the files that could not be read, when there were any, close it.
+// How many automatic deletions rested on size and CRC-32 alone; nothing when none did.
+std::string classicNote(int classicDeleted) {
+  if (classicDeleted == 0) return std::string();
+  return "\n\n" + std::to_string(classicDeleted) +
+         " of them matched only by size and CRC-32 (entries of an older deleted-file list).";
+}
+
+// The summary of a completed scan; the classic-entry note and the files that could
+// not be read, when there were any, close it.
 std::string summaryText(const ScanResult& result, double seconds) {
   std::string text = "Finished Scanning for Duplicates.\n\nFound " + std::to_string(result.duplicates) +
                      " possible duplicates in " + ElapsedText(seconds) + ".\n\n" +
                      std::to_string(result.markedCount) + " files marked for Delete.\n\n" +
-                     std::to_string(result.autoDeletedCount) + " files automatically deleted.";
+                     std::to_string(result.autoDeletedCount) + " files automatically deleted." +
+                     classicNote(result.classicAutoDeletedCount);
   if (result.unreadableCount > 0) text += "\n\n" + std::to_string(result.unreadableCount) + " files could not be read.";
   return text;
+}
+
+int classicCount(const std::vector<TAutoDeletion>& deletions) {
+  return static_cast<int>(std::count_if(deletions.begin(), deletions.end(), [](const auto& d) { return d.Classic; }));
+}
+
+// The details of a message after gathering: every automatically deleted path, one a line.
+std::string deletionDetails(const std::vector<TAutoDeletion>& deletions) {
+  if (deletions.empty()) return std::string();
+  std::string details = "Automatically deleted:";
+  for (const TAutoDeletion& deletion : deletions) details += "\n" + deletion.Path;
+  return details;
 }
 
 double secondsSince(Clock::time_point start) {
@@ -106,8 +127,11 @@ bool ScanRun::run(const std::vector<std::string>& baseFolders, const std::vector
   if (compare_.empty()) {
     compareListEmpty = true;
     host_.beep();
-    host_.showMessage(MessageKind::Error, "The Compare List contained no files.\n\n" +
-                                              std::to_string(autoDeletedCount) + " files were automatically deleted.");
+    const auto& deletions = deletedList_.autoDeletions();
+    host_.showDetailedMessage(MessageKind::Error,
+                              "The Compare List contained no files.\n\n" + std::to_string(autoDeletedCount) +
+                                  " files were automatically deleted." + classicNote(classicCount(deletions)),
+                              deletionDetails(deletions));
     return false;
   }
   return pair();
@@ -239,6 +263,7 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   std::optional<std::string> failure;
   bool completed = false;
   ScanRun run(results_, deletedList_, host_, scanMode, mask, tuning_);
+  deletedList_.clearAutoDeletions();
   try {
     RefreshVolumeTable();
     if (UseDeletedList) deletedList_.LoadDeletedList(host_);
@@ -249,6 +274,10 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   result.markedCount = run.markedCount;
   result.autoDeletedCount = run.autoDeletedCount;
   result.unreadableCount = run.unreadableCount;
+  const auto& deletions = deletedList_.autoDeletions();
+  result.classicAutoDeletedCount = classicCount(deletions);
+  for (const TAutoDeletion& deletion : deletions) result.autoDeletedPaths.push_back(deletion.Path);
+  const std::string details = deletionDetails(deletions);
 
   // Closing steps, on every way out.
   run.freeLists();
@@ -258,10 +287,10 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   host_.clearProgress();
   if (ScanCancelled) {
     host_.beep();
-    host_.showMessage(MessageKind::Information, "Scan Canceled.");
+    host_.showDetailedMessage(MessageKind::Information, "Scan Canceled.", details);
     result.end = ScanEnd::Cancelled;
   } else if (failure) {
-    host_.showMessage(MessageKind::Error, *failure);
+    host_.showDetailedMessage(MessageKind::Error, *failure, details);
     result.end = ScanEnd::Failed;
   } else if (run.compareListEmpty) {
     result.end = ScanEnd::EmptyCompareList;
@@ -274,7 +303,7 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   host_.beep();
   host_.processEvents();
   result.summary = summaryText(result, secondsSince(scanStart));
-  host_.showMessage(MessageKind::Information, result.summary);
+  host_.showDetailedMessage(MessageKind::Information, result.summary, details);
   return result;
 }
 

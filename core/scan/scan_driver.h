@@ -42,12 +42,15 @@ struct ScanResult {
   int duplicates = 0;      // duplicate records found
   int markedCount = 0;     // MarkedCount
   int autoDeletedCount = 0;
-  int unreadableCount = 0; // files listed or read that could not be examined or read
+  int unreadableCount = 0;  // files listed or read that could not be examined or read
+  int classicAutoDeletedCount = 0;            // of those, matched by a classic (size and CRC) entry
+  std::vector<std::string> autoDeletedPaths;  // every automatically deleted file, in order
   std::string summary;     // the summary message, when completed
 };
 
 // Runs StartScan over the folder lists (each entry a folder or a database file)
-// into the results model, reporting through the host. Uses the setting globals.
+// into the results model, reporting through the host. Every message after gathering
+// carries the automatically deleted paths as its details. Uses the setting globals.
 class ScanDriver {
  public:
   ScanDriver(ResultsModel& results, DeletedList& deletedList, ScanHost& host, ScanTuning tuning = {});

@@ -9,7 +9,10 @@
 #include <filesystem>
 #include <string>
 
+#include "core/results/deleted_list.h"
+#include "core/settings/settings.h"
 #include "tests/support/image_writer.h"
+#include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -20,12 +23,12 @@ struct CliRun {
   std::string err;
 };
 
-// Runs velloran-cli with a shell command line in its own settings folder; its standard
+// Runs velloran-cli with a shell command line in its own settings, cache and trash folders; its standard
 // error goes to "stderr.txt" there. "CLI" in the arguments names the program again.
 CliRun Cli(const vl::test::TempDir& home, std::string arguments) {
   for (size_t at = 0; (at = arguments.find("CLI", at)) != std::string::npos;) arguments.replace(at, 3, VELLORAN_CLI);
   const std::string command = "cd '" + home.path() + "' && export VELLORAN_APPDIR='" + home.path() +
-                              "' XDG_CACHE_HOME='" + home.path() + "/cache' && { '" VELLORAN_CLI "' " + arguments +
+                              "' XDG_CACHE_HOME='" + home.path() + "/cache' XDG_DATA_HOME='" + home.path() + "/data' && { '" VELLORAN_CLI "' " + arguments +
                               "; } 2>stderr.txt";
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
@@ -67,6 +70,25 @@ TEST_F(CliScan, ImageScanPrintsGroupsWithAbsolutePathsAndLoadsBackFromItsResults
   const CliRun dump = Cli(dir, "results dump r.vlr");
   EXPECT_EQ(dump.status, 0);
   EXPECT_EQ(dump.out, scan.out);
+}
+
+TEST_F(CliScan, EveryAutoDeletedFileIsNamedOnStandardError) {
+  ::setenv("VELLORAN_APPDIR", (dir.path() + "/").c_str(), 1);
+  vl::ResetAppPaths();
+  vl::test::RecordingHost host;
+  vl::DeletedList list;
+  list.AddToDeletedList(dir.file("a/notes.txt"), host);
+  list.SaveDeletedList();
+  ::unsetenv("VELLORAN_APPDIR");
+  vl::ResetAppPaths();
+
+  const CliRun scan = Cli(dir, "scan --use-deleted-list --mode contents --mask '*.txt' --base a --compare b");
+  EXPECT_NE(scan.status, 0) << "nothing left to compare";
+  const std::string& errors = scan.err;
+  const std::string line = "\nvelloran-cli: auto-deleted: " + dir.file("b/notes.txt") + "\n";
+  EXPECT_NE(errors.find(line), std::string::npos) << errors;
+  EXPECT_EQ(vl::test::ReadFileBytes(dir.file("data/Trash/files/notes.txt")), "same");
+  EXPECT_EQ(vl::test::ReadFileBytes(dir.file("a/notes.txt")), "same");
 }
 
 TEST_F(CliScan, WithoutSubfoldersOnlyTheNamedFoldersAreScanned) {

@@ -8,7 +8,6 @@
 #include "core/database/volume_table.h"
 #include "core/files/little_endian.h"
 #include "core/files/paths.h"
-#include "core/results/deleted_list.h"
 #include "core/settings/settings.h"
 #include "core/scan/gather.h"
 #include "tests/support/recording_host.h"
@@ -86,15 +85,13 @@ class DatabaseTest : public ::testing::Test {
     ScanCancelled = false;
   }
 
-  LoadAnswer load(const std::string& fileName, bool checkDeleted = false) {
-    return LoadDatabaseIntoList(fileName, checkDeleted, autoDeleted, list, deletedList, host);
+  LoadAnswer load(const std::string& fileName) {
+    return LoadDatabaseIntoList(fileName, list, host);
   }
 
   test::TempDir dir;
   test::RecordingHost host;
-  DeletedList deletedList;
   ScanList list;
-  int autoDeleted = 0;
 };
 
 TEST(DatabaseRecord, FieldsAtTheirOffsetsLittleEndianSpaceFilled) {
@@ -279,27 +276,6 @@ TEST_F(DatabaseTest, RecordsOfPresentVolumeWithGoneFilesDroppedAbsentVolumesKept
   expectSameEntry(*list[1], *entries[2]);
   expectSameEntry(*list[2], *entries[3]);
   EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(DatabaseTest, DeletedListCheckDeletesAndCountsOnlyWhenAsked) {
-  const std::string copy = dir.write("copy.jpg", std::string("deleted picture"));
-  deletedList.AddToDeletedList(copy, host);
-  ScanList entries;
-  entries.push_back(makeEntry(copy, "NOSUCHVOL", 1));
-  entries.back()->Size = 15;
-  const std::string file = dir.file("del.VDB");
-  WriteDatabase(file, entries);
-
-  EXPECT_EQ(load(file, false), LoadAnswer::Continue);
-  EXPECT_EQ(list.size(), 1u);
-  EXPECT_EQ(autoDeleted, 0);
-  EXPECT_TRUE(FileExists(copy));
-
-  list.clear();
-  EXPECT_EQ(load(file, true), LoadAnswer::Continue);
-  EXPECT_TRUE(list.empty());
-  EXPECT_EQ(autoDeleted, 1);
-  EXPECT_FALSE(FileExists(copy));
 }
 
 TEST(DatabaseMemory, ReaderOverBytesMatchesTheFileReader) {

@@ -1,8 +1,10 @@
-// Tests of the deleted-file list: its file, loading, saving, adding and the deleting match.
+// Tests of the deleted-file list: both file versions, loading, saving, adding and the deleting match.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <xxhash.h>
 #include <zlib.h>
+
+#include <cstdlib>
 
 #include "core/files/little_endian.h"
 #include "core/files/paths.h"
@@ -19,16 +21,44 @@ uint32_t crcOf(const std::string& bytes) {
   return static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size())));
 }
 
+ContentDigest digestOf(const std::string& bytes) {
+  const XXH128_hash_t hash = XXH3_128bits(bytes.data(), bytes.size());
+  return {hash.low64, hash.high64};
+}
+
+TDeletedEntry strongOf(const std::string& bytes) { return TDeletedEntry(bytes.size(), crcOf(bytes), digestOf(bytes)); }
+
 std::string compressed(const std::vector<uint8_t>& data) {
   const std::vector<uint8_t> packed = ZlibCompress(data.data(), data.size());
   return std::string(packed.begin(), packed.end());
+}
+
+// A classic list as older versions wrote it: 1000, then 8 bytes per entry.
+std::vector<uint8_t> classicList(const std::vector<TDeletedEntry>& entries) {
+  std::vector<uint8_t> data(4 + 8 * entries.size());
+  PutLE32(data.data(), 1000);
+  for (size_t i = 0; i < entries.size(); ++i) {
+    PutLE32(data.data() + 4 + 8 * i, entries[i].Size);
+    PutLE32(data.data() + 8 + 8 * i, entries[i].CRC);
+  }
+  return data;
+}
+
+DeletedListParse parsePlain(const std::vector<uint8_t>& data, std::vector<TDeletedEntry>& out) {
+  return DeletedList::Parse(ZlibCompress(data.data(), data.size()), out);
 }
 
 class DeletedListTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ::setenv("VELLORAN_APPDIR", (dir.path() + "/").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", dir.makeDir("data").c_str(), 1);
     ResetAppPaths();
+    DeleteToRecycleBin = false;
+  }
+  void TearDown() override {
+    ::unsetenv("XDG_DATA_HOME");
+    DeleteToRecycleBin = true;
   }
 
   void writeListFile(const std::string& bytes) { dir.write("dellist.ddb", bytes); }
@@ -38,55 +68,59 @@ class DeletedListTest : public ::testing::Test {
   DeletedList list;
 };
 
-TEST(DeletedListFormat, EncodeAndParseRoundTripAndAPartialEntryIsDamage) {
-  const std::vector<TDeletedEntry> entries = {{0, 0}, {0xFFFFFFFFu, 0x12345678u}, {7, 7}, {7, 7}};
-  std::vector<uint8_t> data = DeletedList::Encode(entries);
-  ASSERT_EQ(data.size(), 4u + 8 * entries.size());
-  EXPECT_EQ(std::vector<uint8_t>(data.begin(), data.begin() + 4), (std::vector<uint8_t>{0xE8, 0x03, 0x00, 0x00}));
-  EXPECT_EQ(std::vector<uint8_t>(data.begin() + 12, data.begin() + 20),
-            (std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF, 0x78, 0x56, 0x34, 0x12}));
-
-  std::vector<uint8_t> packed = ZlibCompress(data.data(), data.size());
+TEST(DeletedListFormat, CurrentVersionRoundTripsAndTheClassicVersionStillReads) {
+  const std::vector<TDeletedEntry> entries = {{7, 7}, TDeletedEntry((uint64_t{5} << 32) + 9, 0xCAFEu, {1, 2}), {7, 7}};
+  const std::vector<uint8_t> data = DeletedList::Encode(entries);
+  EXPECT_EQ(std::vector<uint8_t>(data.begin(), data.begin() + 13),
+            (std::vector<uint8_t>{0xD0, 0x07, 0, 0, 3, 0, 0, 0, 0, 7, 0, 0, 0}));
+  EXPECT_EQ(data.size(), 8u + 9 + 33 + 9);
   std::vector<TDeletedEntry> out;
-  ASSERT_EQ(DeletedList::Parse(packed, out), DeletedListParse::Ok);
+  ASSERT_EQ(parsePlain(data, out), DeletedListParse::Ok);
   EXPECT_EQ(out, entries);
-  packed.resize(packed.size() - 2);  // no whole trailer
-  EXPECT_THROW(DeletedList::Parse(packed, out), ZlibDataError);
-  data.resize(data.size() - 3);
-  EXPECT_THROW(DeletedList::Parse(ZlibCompress(data.data(), data.size()), out), ZlibDataError);
-  EXPECT_EQ(out, entries);
+  EXPECT_EQ(out[1].Size, 9u) << "the low 32 bits of the whole size";
+
+  std::vector<uint8_t> classic = classicList({{0xFFFFFFFFu, 0x12345678u}, {3, 4}});
+  ASSERT_EQ(parsePlain(classic, out), DeletedListParse::Ok);
+  EXPECT_EQ(out, (std::vector<TDeletedEntry>{{0xFFFFFFFFu, 0x12345678u}, {3, 4}}));
+  EXPECT_FALSE(out[0].Strong);
+  classic.resize(classic.size() - 3);
+  EXPECT_THROW(parsePlain(classic, out), ZlibDataError) << "a partial last classic entry is damage";
 }
 
-TEST(DeletedListFormat, ParseOutcomes) {
+TEST(DeletedListFormat, DamagedOrLyingListsAreRejectedNotReadShorter) {
   std::vector<TDeletedEntry> out = {{1, 1}};
   EXPECT_EQ(DeletedList::Parse({}, out), DeletedListParse::Invalid);
   EXPECT_EQ(DeletedList::Parse({'n', 'o', 't', ' ', 'z', 'l', 'i', 'b'}, out), DeletedListParse::Invalid);
   std::vector<uint8_t> data = DeletedList::Encode({{1, 2}});
   PutLE32(data.data(), 1001);
-  EXPECT_EQ(DeletedList::Parse(ZlibCompress(data.data(), data.size()), out), DeletedListParse::WrongVersion);
-  EXPECT_EQ(out, (std::vector<TDeletedEntry>{{1, 1}}));  // untouched unless Ok
+  EXPECT_EQ(parsePlain(data, out), DeletedListParse::WrongVersion);
+  EXPECT_EQ(out, (std::vector<TDeletedEntry>{{1, 1}})) << "untouched unless Ok";
 
-  data = DeletedList::Encode({{1, 2}, {3, 4}});
-  std::vector<uint8_t> damaged = ZlibCompress(data.data(), data.size());
+  std::vector<uint8_t> damaged = ZlibCompress(classicList({{1, 2}, {3, 4}}).data(), 20);
   damaged.back() ^= 0x55;
   EXPECT_THROW(DeletedList::Parse(damaged, out), ZlibDataError);
+
+  data = DeletedList::Encode({strongOf("abc"), {3, 4}});
+  EXPECT_THROW(parsePlain(std::vector<uint8_t>(data.begin(), data.end() - 1), out), ZlibDataError) << "cut short";
+  PutLE32(data.data() + 4, 0xFFFFFFFFu);
+  EXPECT_THROW(parsePlain(data, out), ZlibDataError) << "a claimed count beyond the data";
+  data = DeletedList::Encode({{3, 4}});
+  data[8] = 7;
+  EXPECT_THROW(parsePlain(data, out), ZlibDataError) << "an unknown entry kind";
 
   // A few kilobytes claiming millions of entries are damage, not a list to hold in memory.
   data = DeletedList::Encode(std::vector<TDeletedEntry>(1 << 20, {5, 5}));
   const std::vector<uint8_t> flood = ZlibCompress(data.data(), data.size(), 9);
-  ASSERT_LT(flood.size(), 16u * 1024);
+  ASSERT_LT(flood.size(), 32u * 1024);
   EXPECT_THROW(DeletedList::Parse(flood, out), ZlibDataError);
+  EXPECT_EQ(out, (std::vector<TDeletedEntry>{{1, 1}}));
 }
 
-TEST_F(DeletedListTest, VersionOnlyFileLoadsEmptyWithoutMessage) {
-  writeListFile(compressed(DeletedList::Encode({})));
+TEST_F(DeletedListTest, LoadReportsInvalidAndOtherVersionFilesAndAVersionOnlyFileIsEmpty) {
+  list.LoadDeletedList(host);
+  writeListFile(compressed(classicList({})));
   list.LoadDeletedList(host);
   EXPECT_TRUE(list.entries().empty());
-  EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(DeletedListTest, MissingFileLoadsNothingAndInvalidOrOtherVersionFilesAreReported) {
-  list.LoadDeletedList(host);
   EXPECT_TRUE(host.messages.empty());
 
   const std::string name = AppDir() + "dellist.ddb";
@@ -96,7 +130,7 @@ TEST_F(DeletedListTest, MissingFileLoadsNothingAndInvalidOrOtherVersionFilesAreR
   EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
   EXPECT_EQ(host.messages[0].text, name + "\n\ndoes not appear to be a valid Deleted File list.");
 
-  std::vector<uint8_t> data = DeletedList::Encode({{5, 6}});
+  std::vector<uint8_t> data = classicList({{5, 6}});
   PutLE32(data.data(), 999);
   writeListFile(compressed(data));
   list.LoadDeletedList(host);
@@ -105,16 +139,18 @@ TEST_F(DeletedListTest, MissingFileLoadsNothingAndInvalidOrOtherVersionFilesAreR
   EXPECT_TRUE(list.entries().empty());
 }
 
-TEST_F(DeletedListTest, SaveThenLoadRestoresTheListAndLoadSkipsANonEmptyList) {
-  list.entries() = {{10, 20}, {30, 40}, {10, 20}};
+TEST_F(DeletedListTest, AClassicListLoadsAndIsSavedInTheCurrentVersionKeepingItsEntries) {
+  writeListFile(compressed(classicList({{10, 20}, {30, 40}})));
+  list.LoadDeletedList(host);
+  list.AddToDeletedList(dir.write("a.txt", std::string("some contents")), host);
   list.SaveDeletedList();
+
   DeletedList again;
   again.LoadDeletedList(host);
-  EXPECT_EQ(again.entries(), list.entries());
-
+  EXPECT_EQ(again.entries(), (std::vector<TDeletedEntry>{{10, 20}, {30, 40}, strongOf("some contents")}));
   again.entries() = {{1, 1}};
   again.LoadDeletedList(host);
-  EXPECT_EQ(again.entries(), (std::vector<TDeletedEntry>{{1, 1}}));
+  EXPECT_EQ(again.entries(), (std::vector<TDeletedEntry>{{1, 1}})) << "a list in memory is not reloaded";
   EXPECT_TRUE(host.messages.empty());
 }
 
@@ -130,68 +166,73 @@ TEST_F(DeletedListTest, SaveFailureThrowsAndKeepsTheOldFile) {
   EXPECT_EQ(test::ReadFileBytes(DeletedList::fileName()), before);
 }
 
-TEST_F(DeletedListTest, AddRecordsSizeAndCrcAndMissingFilesGetAllBitsSet) {
-  const std::string content = "some file contents";
-  list.AddToDeletedList(dir.write("a.txt", content), host);
-  list.AddToDeletedList(dir.write("empty.txt", std::string()), host);
-  list.AddToDeletedList(dir.file("missing.txt"), host);
-  EXPECT_EQ(list.entries(), (std::vector<TDeletedEntry>{{static_cast<uint32_t>(content.size()), crcOf(content)},
-                                                        {0, 0},
-                                                        {0xFFFFFFFFu, 0xFFFFFFFFu}}));
-}
-
-TEST_F(DeletedListTest, AddingFilesLoadsFirstAndRemovesRepeatsKeepingTheFirst) {
+TEST_F(DeletedListTest, AddingRecordsStrongEntriesSkipsEmptyMissingOrSpecialFilesAndRepeats) {
   const std::string a = dir.write("a.txt", std::string("aaa"));
   const std::string b = dir.write("b.txt", std::string("bbbb"));
   const std::string aCopy = dir.write("sub/a-copy.txt", std::string("aaa"));
-  const TDeletedEntry stored{4, crcOf("bbbb")};
-  writeListFile(compressed(DeletedList::Encode({stored, {99, 99}})));
+  writeListFile(compressed(DeletedList::Encode({strongOf("bbbb"), {99, 99}})));
 
-  list.AddFilesToDeletedList({a, b, a, aCopy}, host);
-  EXPECT_EQ(list.entries(), (std::vector<TDeletedEntry>{stored, {99, 99}, {3, crcOf("aaa")}}));
+  list.AddFilesToDeletedList({a, dir.write("empty", std::string()), b, dir.file("missing"), a, aCopy, "/dev/null"},
+                             host);
+  EXPECT_EQ(list.entries(), (std::vector<TDeletedEntry>{strongOf("bbbb"), {99, 99}, strongOf("aaa")}));
   EXPECT_EQ(host.beeps, 1);
   EXPECT_EQ(host.cursorDepth, 0);
-  EXPECT_EQ(host.cursors.size(), 1u);
 }
 
-TEST_F(DeletedListTest, MatchingFileIsDeletedOthersAreLeftAlone) {
-  const std::string content = "the deleted picture";
-  list.entries() = {{static_cast<uint32_t>(content.size()), crcOf("other bytes, same size")},
-                    {static_cast<uint32_t>(content.size()), crcOf(content)}};
-  const std::string match = dir.write("back/again.jpg", content);
-  const std::string sameSize = dir.write("same-size.jpg", std::string(content.size(), 'x'));
-  const int32_t size = static_cast<int32_t>(content.size());
+TEST_F(DeletedListTest, StrongEntriesMatchOnlyTheWholeSizeAndDigestClassicOnesOnSizeAndCrc) {
+  const std::string original = "the deleted picture";
+  const std::string forged = "a forged lookalike!";  // same size; the entries below give it the same CRC
+  ASSERT_EQ(forged.size(), original.size());
+  const uint64_t size = original.size();
+  const std::string forgery = dir.write("forged.jpg", forged);
+  list.entries() = {TDeletedEntry(size, crcOf(forged), digestOf(original))};
+  EXPECT_FALSE(list.IsDeletedFile(forgery, size)) << "same size and CRC, other contents";
 
-  EXPECT_FALSE(list.IsDeletedFile(sameSize, size));
-  EXPECT_TRUE(FileExists(sameSize));
-  EXPECT_FALSE(list.IsDeletedFile(match, size + 1));  // sizes differ: not even read
-  EXPECT_TRUE(FileExists(match));
-  EXPECT_TRUE(list.IsDeletedFile(match, size));
-  EXPECT_FALSE(FileExists(match));
-  EXPECT_FALSE(list.IsDeletedFile(match, size));  // now missing: no
+  const std::string copy = dir.write("back/again.jpg", original);
+  EXPECT_FALSE(list.IsDeletedFile(copy, size + (uint64_t{1} << 32))) << "the low 32 bits alone are not the size";
+  EXPECT_TRUE(list.IsDeletedFile(copy, size));
+  EXPECT_FALSE(FileExists(copy));
+  EXPECT_FALSE(list.IsDeletedFile(copy, size)) << "gone now";
+
+  list.entries().push_back({static_cast<uint32_t>(size), crcOf(forged)});
+  EXPECT_TRUE(list.IsDeletedFile(forgery, size)) << "a classic entry still matches on size and CRC";
+  EXPECT_EQ(list.autoDeletions(), (std::vector<TAutoDeletion>{{copy, false}, {forgery, true}}));
+  list.clearAutoDeletions();
+  EXPECT_TRUE(list.autoDeletions().empty());
 }
 
-TEST_F(DeletedListTest, FileThatCannotBeDeletedIsNotReportedDeleted) {
-  const std::string content = "undeletable";
-  list.entries() = {{static_cast<uint32_t>(content.size()), crcOf(content)}};
-  const std::string path = dir.write("locked.jpg", content);
+TEST_F(DeletedListTest, AnEmptyFileIsNeverMatchedAndAFailedRemovalIsNotADeletion) {
+  list.entries() = {{0, 0}, strongOf("undeletable")};
+  const std::string empty = dir.write("elsewhere/empty.txt", std::string());
+  EXPECT_FALSE(list.IsDeletedFile(empty, 0));
+  EXPECT_TRUE(FileExists(empty));
+
+  const std::string locked = dir.write("locked.jpg", std::string("undeletable"));
   std::vector<std::string> attempts;
-  list.setRemover([&](const std::string& p) {
-    attempts.push_back(p);
+  list.setRemover([&](const std::string& path) {
+    attempts.push_back(path);
     return false;
   });
-  EXPECT_FALSE(list.IsDeletedFile(path, static_cast<int32_t>(content.size())));
-  EXPECT_EQ(attempts, std::vector<std::string>{path});
-  EXPECT_TRUE(FileExists(path));
+  EXPECT_FALSE(list.IsDeletedFile(locked, 11));
+  EXPECT_EQ(attempts, std::vector<std::string>{locked});
+  EXPECT_TRUE(list.autoDeletions().empty());
 }
 
-TEST_F(DeletedListTest, EmptyFileEntryDeletesEveryLaterEmptyFile) {
-  const std::string first = dir.write("first-empty", std::string());
-  list.AddToDeletedList(first, host);
-  ASSERT_EQ(list.entries(), (std::vector<TDeletedEntry>{{0, 0}}));
-  const std::string later = dir.write("elsewhere/another-empty.txt", std::string());
-  EXPECT_TRUE(list.IsDeletedFile(later, 0));
-  EXPECT_FALSE(FileExists(later));
+TEST_F(DeletedListTest, AutoDeletionGoesToTheTrashWhileDeleteToRecycleBinIsOn) {
+  list.entries() = {strongOf("unwanted")};
+  const std::string first = dir.write("photos/first.jpg", std::string("unwanted"));
+  DeleteToRecycleBin = true;
+  ASSERT_TRUE(list.IsDeletedFile(first, 8));
+  EXPECT_FALSE(FileExists(first));
+  EXPECT_EQ(test::ReadFileBytes(dir.file("data/Trash/files/first.jpg")), "unwanted");
+  EXPECT_NE(test::ReadFileBytes(dir.file("data/Trash/info/first.jpg.trashinfo")).find("Path=" + first + "\n"),
+            std::string::npos);
+
+  const std::string second = dir.write("photos/second.jpg", std::string("unwanted"));
+  DeleteToRecycleBin = false;
+  ASSERT_TRUE(list.IsDeletedFile(second, 8));
+  EXPECT_FALSE(FileExists(second));
+  EXPECT_FALSE(FileExists(dir.file("data/Trash/files/second.jpg")));
 }
 
 }  // namespace

@@ -5,8 +5,11 @@
 #include <filesystem>
 #include <regex>
 
+#include <sys/stat.h>
+
 #include "core/database/database_file.h"
 #include "core/database/volume_table.h"
+#include "core/files/file_checks.h"
 #include "core/fingerprint/fingerprint.h"
 #include "core/settings/settings.h"
 #include "core/components/elapsed_time.h"
@@ -217,7 +220,9 @@ TEST_F(ScanDriverTest, DatabaseRecordsOfAPresentVolumeNeedTheirFileAndThoseOfAnA
   EXPECT_EQ(groups(), (Groups{"pics/photo.jpg: new/copy.jpg(0,*)", "archive/offline.jpg: new/copy.jpg(0,*)"}));
 }
 
-TEST_F(ScanDriverTest, ADeletedPictureCopiedBackUnderAnotherNameIsDeletedAndCounted) {
+TEST_F(ScanDriverTest, ADeletedPictureCopiedBackGoesToTheTrashAndEveryMessageNamesIt) {
+  ::setenv("XDG_DATA_HOME", dir.makeDir("data").c_str(), 1);
+  DeleteToRecycleBin = true;
   writePhoto("base/keep.jpg", 3);
   const std::string unwanted = writePhoto("base/unwanted.jpg");
   UseDeletedList = true;
@@ -228,9 +233,58 @@ TEST_F(ScanDriverTest, ADeletedPictureCopiedBackUnderAnotherNameIsDeletedAndCoun
   const ScanResult result = scan(ScanMode::Images, {dir.file("base")}, {dir.file("new")});
   EXPECT_EQ(result.end, ScanEnd::Completed);
   EXPECT_EQ(result.autoDeletedCount, 1);
+  EXPECT_EQ(result.autoDeletedPaths, std::vector<std::string>{back});
   EXPECT_FALSE(std::filesystem::exists(back));
+  EXPECT_EQ(ReadFileBytes(dir.file("data/Trash/files/renamed.jpg")), ReadFileBytes(unwanted));
   EXPECT_TRUE(std::filesystem::exists(unwanted)) << "the base list is never checked";
-  EXPECT_TRUE(std::regex_search(lastMessage(), std::regex("\n1 files automatically deleted.$")));
+  EXPECT_TRUE(std::regex_search(lastMessage(), std::regex("\n1 files automatically deleted.$"))) << lastMessage();
+  EXPECT_EQ(host.messages.back().details, "Automatically deleted:\n" + back);
+
+  copyFile(unwanted, "new/again.jpg");
+  host.onStatus = [](const std::string& entry) { ScanCancelled = ScanCancelled || entry == "phase:Reading Base Images"; };
+  EXPECT_EQ(scan(ScanMode::Images, {dir.file("base")}, {dir.file("new")}).end, ScanEnd::Cancelled);
+  EXPECT_EQ(host.messages.back().text, "Scan Canceled.");
+  EXPECT_EQ(host.messages.back().details, "Automatically deleted:\n" + dir.file("new/again.jpg"));
+  ::unsetenv("XDG_DATA_HOME");
+}
+
+TEST_F(ScanDriverTest, DatabaseRecordsAreNeverOpenedOrDeletedAndClassicMatchesAreCounted) {
+  writePhoto("base/keep.jpg", 3);
+  const std::string unwanted = writePhoto("base/unwanted.jpg");
+  const std::string lookalike = copyFile(unwanted, "elsewhere/lookalike.jpg");
+  const std::string pipe = dir.file("elsewhere/pipe.jpg");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const std::string renamed = copyFile(unwanted, "new/renamed.jpg");
+  const std::string old = writePhoto("new/old.jpg", 5);
+  UseDeletedList = true;
+  DeleteToRecycleBin = false;
+  deletedList.AddToDeletedList(unwanted, host);
+  deletedList.entries().push_back({static_cast<uint32_t>(ReadFileBytes(old).size()), FileCRC32(old)});
+
+  ScanList records;
+  for (const std::string& path : {lookalike, pipe, renamed}) {
+    auto entry = std::make_unique<TScanEntry>();
+    entry->Path = path;
+    entry->Volume = VolumeLabelOfPath(path);
+    entry->Size = static_cast<int32_t>(ReadFileBytes(unwanted).size());
+    entry->Fingerprint = std::make_unique<TFingerprint>();
+    ASSERT_TRUE(MakeFingerprint(unwanted, *entry->Fingerprint, entry->Width, entry->Height));
+    records.push_back(std::move(entry));
+  }
+  const std::string database = dir.file("pics.vdb");
+  WriteDatabase(database, records);
+
+  const ScanResult result = scan(ScanMode::Images, {dir.file("base")}, {database, dir.file("new")});
+  ASSERT_EQ(result.end, ScanEnd::Completed);
+  EXPECT_EQ(result.autoDeletedPaths, (std::vector<std::string>{old, renamed}));
+  EXPECT_EQ(result.classicAutoDeletedCount, 1);
+  EXPECT_TRUE(std::filesystem::exists(lookalike) && std::filesystem::exists(pipe));
+  EXPECT_EQ(groups(), (Groups{"base/unwanted.jpg: elsewhere/lookalike.jpg(0,*)"}))
+      << "records naming an auto-deleted file or no regular file are left out; the others stay";
+  EXPECT_TRUE(std::regex_search(lastMessage(), std::regex("\n2 files automatically deleted.\n\n1 of them matched only "
+                                                          "by size and CRC-32 \\(entries of an older deleted-file "
+                                                          "list\\).$")))
+      << lastMessage();
 }
 
 // Cancelling when a status text appears ends the scan before the status text that would follow.

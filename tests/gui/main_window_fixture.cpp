@@ -43,6 +43,7 @@ void ModalAnswerer::poll() {
   if (modal == nullptr || !modal->isVisible()) return;
   if (auto* box = qobject_cast<QMessageBox*>(modal)) {
     messages << box->text();
+    details << box->detailedText();
     QAbstractButton* answer = box->defaultButton() != nullptr ? static_cast<QAbstractButton*>(box->defaultButton()) : box->buttons().value(0);
     if (answer != nullptr) answer->click();
     return;

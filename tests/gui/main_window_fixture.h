@@ -45,6 +45,7 @@ class ModalAnswerer : public QObject {
   std::function<void(QDialog*)> onDialog;
   std::function<void()> onTick;
   QStringList messages;      // texts of the message boxes, in order
+  QStringList details;       // their "Show Details..." texts, in the same order
   QStringList dialogsSeen;   // class names of the other dialogs, in order
 
  private:

@@ -13,11 +13,14 @@
 #include "app/results/result_lists.h"
 #include "app/shell/action_table.h"
 #include "app/shell/main_window.h"
+#include "core/files/paths.h"
+#include "core/results/deleted_list.h"
 #include "core/scan/scan_driver.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
 #include "tests/gui/main_window_fixture.h"
 #include "tests/support/image_writer.h"
+#include "tests/support/recording_host.h"
 
 using vl::test::AppDirScope;
 using vl::test::ModalAnswerer;
@@ -88,6 +91,7 @@ class MainWindowTest : public QObject {
   void scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup_data();
   void scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup();
   void wizardScanFindsCopiedPictures();
+  void theSummaryNamesEveryAutoDeletedFileInItsDetails();
   void closingDuringAScanCancelsAndKeepsTheWindow();
   void spaceMarksTheSameFileInEveryGroupAndTheMarkedTabListsThem();
   void headerClicksSortWithTheBaseLineFirst();
@@ -118,6 +122,28 @@ void MainWindowTest::firstStartOpensTheWizardWithDefaults() {
   QCOMPARE(ini.readInteger("ColWidths", "Col2", 0), 250);
   QCOMPARE(ini.readInteger("ColWidths", "Col7", 0), 120);
   QVERIFY(ini.keyExists("Tfmain", "tbShowFiles_Down"));
+}
+
+void MainWindowTest::theSummaryNamesEveryAutoDeletedFileInItsDetails() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  const std::vector<std::string> folders = modeFolders(files);
+  vl::test::RecordingHost host;
+  vl::DeletedList list;
+  list.AddToDeletedList(files.file("a/q.jpg"), host);
+  list.SaveDeletedList();
+  vl::UseDeletedList = true;
+  vl::DeleteToRecycleBin = false;
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  w.setLists({folders[0]}, {folders[1]});
+  w.show();
+  QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
+  w.scanWithOptions(answerer, vl::ScanMode::Names);
+  QVERIFY2(answerer.messages.last().endsWith(QStringLiteral("\n\n1 files automatically deleted.")),
+           qPrintable(answerer.messages.last()));
+  QCOMPARE(answerer.details.last(), QString::fromStdString("Automatically deleted:\n" + files.file("b/r.jpg")));
+  QVERIFY(!vl::FileExists(files.file("b/r.jpg")));
 }
 
 void MainWindowTest::scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup_data() {

@@ -28,7 +28,11 @@ void RecordingHost::processEvents() {
   if (onEvents) onEvents(events);
 }
 
-void RecordingHost::showMessage(MessageKind kind, const std::string& text) { messages.push_back({kind, text}); }
+void RecordingHost::showMessage(MessageKind kind, const std::string& text) { messages.push_back({kind, text, {}}); }
+
+void RecordingHost::showDetailedMessage(MessageKind kind, const std::string& text, const std::string& details) {
+  messages.push_back({kind, text, details});
+}
 
 bool RecordingHost::askYesNo(const std::string& text) {
   questions.push_back(text);

@@ -14,6 +14,7 @@ class RecordingHost : public ScanHost {
   struct Message {
     MessageKind kind;
     std::string text;
+    std::string details;
   };
 
   void phase(const std::string& text) override;
@@ -22,6 +23,7 @@ class RecordingHost : public ScanHost {
   void warning(const std::string& text) override { warnings.push_back(text); }
   void processEvents() override;
   void showMessage(MessageKind kind, const std::string& text) override;
+  void showDetailedMessage(MessageKind kind, const std::string& text, const std::string& details) override;
   bool askYesNo(const std::string& text) override;
   void beep() override { ++beeps; }
   void pushCursor(BusyCursor cursor) override { cursors.push_back(cursor); ++cursorDepth; }

@@ -169,8 +169,8 @@ ResultsFileOutcome SaveResults(const std::string& fileName, const ResultsModel& 
     writer->write(version, sizeof version);
     writeGroups(*writer, model);
     writer->commit();
-  } catch (const std::exception&) {
-    return outcome(ResultsFileStatus::WriteFailed, kSaveError);
+  } catch (const std::exception& e) {
+    return outcome(ResultsFileStatus::WriteFailed, std::string(kSaveError) + "\n\n" + e.what());
   }
   return outcome(ResultsFileStatus::Saved, kSaved);
 }

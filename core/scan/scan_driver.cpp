@@ -1,7 +1,9 @@
 // The scan driver: from the two folder lists to result groups, with status, cancel and summary.
 #include "core/scan/scan_driver.h"
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <exception>
 #include <optional>
 
@@ -40,6 +42,24 @@ std::string summaryText(int duplicates, double seconds, int marked, int autoDele
          std::to_string(autoDeleted) + " files automatically deleted.";
 }
 
+// Adds the folder entries that are no folders (a typo, a drive taken away) to missing, each once.
+// One stat per entry.
+void addMissingFolders(const std::vector<std::string>& entries, std::vector<std::string>& missing) {
+  for (const std::string& entry : entries) {
+    std::error_code error;
+    if (IsDatabaseEntry(entry) || std::filesystem::is_directory(entry, error)) continue;
+    if (std::find(missing.begin(), missing.end(), entry) == missing.end()) missing.push_back(entry);
+  }
+}
+
+// The warning lines for a message, or "" when every folder was found.
+std::string missingFoldersText(const std::vector<std::string>& missing) {
+  if (missing.empty()) return "";
+  std::string text = "\n\nThese folders were not found and were left out:";
+  for (const std::string& folder : missing) text += "\n" + folder;
+  return text;
+}
+
 double secondsSince(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
@@ -65,6 +85,7 @@ class ScanRun {
   int markedCount = 0;
   int autoDeletedCount = 0;
   bool compareListEmpty = false;
+  std::vector<std::string> missingFolders;
 
  private:
   bool status(const std::string& phase);
@@ -101,7 +122,8 @@ bool ScanRun::run(const std::vector<std::string>& baseFolders, const std::vector
     compareListEmpty = true;
     host_.beep();
     host_.showMessage(MessageKind::Error, "The Compare List contained no files.\n\n" +
-                                              std::to_string(autoDeletedCount) + " files were automatically deleted.");
+                                              std::to_string(autoDeletedCount) + " files were automatically deleted." +
+                                              missingFoldersText(missingFolders));
     return false;
   }
   return pair();
@@ -109,6 +131,8 @@ bool ScanRun::run(const std::vector<std::string>& baseFolders, const std::vector
 
 bool ScanRun::gather(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders) {
   int baseDeleted = 0;
+  addMissingFolders(baseFolders, missingFolders);
+  addMissingFolders(compareFolders, missingFolders);
   host_.setStatus(1, "Loading Base List.");
   host_.processEvents();
   LoadFileList(baseFolders, mask_, baseDeleted, false, base_, deletedList_, host_);
@@ -236,6 +260,7 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   }
   result.markedCount = run.markedCount;
   result.autoDeletedCount = run.autoDeletedCount;
+  result.missingFolders = run.missingFolders;
 
   // Closing steps, on every way out.
   run.freeLists();
@@ -260,7 +285,8 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   host_.showFirstGroup();
   host_.beep();
   host_.processEvents();
-  result.summary = summaryText(result.duplicates, secondsSince(scanStart), result.markedCount, result.autoDeletedCount);
+  result.summary = summaryText(result.duplicates, secondsSince(scanStart), result.markedCount, result.autoDeletedCount) +
+                   missingFoldersText(result.missingFolders);
   host_.showMessage(MessageKind::Information, result.summary);
   return result;
 }

@@ -42,11 +42,14 @@ struct ScanResult {
   int duplicates = 0;      // duplicate records found
   int markedCount = 0;     // MarkedCount
   int autoDeletedCount = 0;
+  std::vector<std::string> missingFolders;  // folder entries that were not folders, left out
   std::string summary;     // the summary message, when completed
 };
 
 // Runs StartScan over the folder lists (each entry a folder or a database file)
-// into the results model, reporting through the host. Uses the setting globals.
+// into the results model, reporting through the host. Uses the setting globals. A
+// folder entry that is not a folder is left out, and the summary (or the message
+// about an empty compare list) names it.
 class ScanDriver {
  public:
   ScanDriver(ResultsModel& results, DeletedList& deletedList, ScanHost& host, ScanTuning tuning = {});

@@ -20,31 +20,46 @@ ParsedArgs::ParsedArgs(const Args& args, const std::vector<std::string>& valueOp
   bool onlyOperands = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (onlyOperands || arg.size() < 3 || arg.compare(0, 2, "--") != 0) {
+    if (onlyOperands || arg.size() < 2 || arg[0] != '-') {
       operands_.push_back(arg);
-      continue;
-    }
-    if (arg == "--") {
+    } else if (arg == "--") {
       onlyOperands = true;
-      continue;
-    }
-    std::string name = arg.substr(2);
-    std::optional<std::string> inlineValue;
-    if (const size_t eq = name.find('='); eq != std::string::npos) {
-      inlineValue = name.substr(eq + 1);
-      name.resize(eq);
-    }
-    if (contains(valueOptions, name)) {
-      if (!inlineValue) {
-        if (i + 1 >= args.size()) throw UsageError{"option --" + name + " needs a value"};
-        inlineValue = args[++i];
-      }
-      values_[name].push_back(*inlineValue);
-    } else if (contains(flagOptions, name) && !inlineValue) {
-      flags_.push_back(name);
+    } else if (arg[1] != '-') {
+      addShortOption(arg, flagOptions);
     } else {
-      throw UsageError{"unknown option --" + name};
+      addLongOption(args, i, valueOptions, flagOptions);
     }
+  }
+}
+
+void ParsedArgs::addShortOption(const std::string& arg, const std::vector<std::string>& flagOptions) {
+  if (arg == "-h") {
+    flags_.push_back("help");
+  } else if (arg == "-0" && contains(flagOptions, "0")) {
+    flags_.push_back("0");
+  } else {
+    throw UsageError{"unknown option " + arg + " (an operand beginning with \"-\" goes after \"--\")"};
+  }
+}
+
+void ParsedArgs::addLongOption(const Args& args, size_t& i, const std::vector<std::string>& valueOptions,
+                               const std::vector<std::string>& flagOptions) {
+  std::string name = args[i].substr(2);
+  std::optional<std::string> inlineValue;
+  if (const size_t eq = name.find('='); eq != std::string::npos) {
+    inlineValue = name.substr(eq + 1);
+    name.resize(eq);
+  }
+  if (contains(valueOptions, name)) {
+    if (!inlineValue) {
+      if (i + 1 >= args.size()) throw UsageError{"option --" + name + " needs a value"};
+      inlineValue = args[++i];
+    }
+    values_[name].push_back(*inlineValue);
+  } else if ((name == "help" || contains(flagOptions, name)) && !inlineValue) {
+    flags_.push_back(name);
+  } else {
+    throw UsageError{"unknown option --" + name};
   }
 }
 
@@ -73,10 +88,9 @@ int ParsedArgs::intValue(const std::string& name, int fallback) const {
   return result;
 }
 
-bool WantsHelp(const Args& args, const char* usage) {
-  const bool help = std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; });
-  if (help) std::fputs(usage, stdout);
-  return help;
+bool WantsHelp(const ParsedArgs& parsed, const char* usage) {
+  if (parsed.wantsHelp()) std::fputs(usage, stdout);
+  return parsed.wantsHelp();
 }
 
 int UsageFailure(const std::string& text, const char* usage) {

@@ -11,7 +11,10 @@
 namespace vl::cli {
 
 // Options are "--name" flags or "--name VALUE" (also "--name=VALUE"); values of an
-// option given more than once are kept in order. Everything else is an operand.
+// option given more than once are kept in order. "--help" and "-h" are the flag
+// "help" of every command, "-0" is the flag "0" where flagOptions hold it. Any other
+// argument beginning with "-" (but "-" itself) is an unknown option; everything else,
+// and every argument after "--", is an operand.
 class ParsedArgs {
  public:
   // valueOptions: the options that take a value; flagOptions: those that do not.
@@ -20,6 +23,7 @@ class ParsedArgs {
              const std::vector<std::string>& flagOptions);
 
   bool has(const std::string& name) const;
+  bool wantsHelp() const { return has("help"); }
   std::optional<std::string> value(const std::string& name) const;
   const std::vector<std::string>& values(const std::string& name) const;
   const std::vector<std::string>& operands() const { return operands_; }
@@ -27,17 +31,23 @@ class ParsedArgs {
   int intValue(const std::string& name, int fallback) const;
 
  private:
+  void addShortOption(const std::string& arg, const std::vector<std::string>& flagOptions);
+  void addLongOption(const Args& args, size_t& i, const std::vector<std::string>& valueOptions,
+                     const std::vector<std::string>& flagOptions);
+
   std::map<std::string, std::vector<std::string>> values_;
   std::vector<std::string> flags_;
   std::vector<std::string> operands_;
 };
 
+// Bad usage: exit status 2 with the text; withHint adds the pointer to the command's --help.
 struct UsageError {
   std::string text;
+  bool withHint = true;
 };
 
-// True when args ask for help ("--help" or "-h"); prints usage to standard output then.
-bool WantsHelp(const Args& args, const char* usage);
+// True when the parsed arguments ask for help; prints usage to standard output then.
+bool WantsHelp(const ParsedArgs& parsed, const char* usage);
 // Prints "velloran-cli: <text>" and the usage to standard error; returns ExitUsage.
 int UsageFailure(const std::string& text, const char* usage);
 

@@ -5,6 +5,7 @@
 #include "cli/arguments.h"
 #include "cli/cli_host.h"
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "core/files/paths.h"
 #include "core/fingerprint/fingerprint_cache.h"
 
@@ -23,15 +24,17 @@ const char* const Usage =
 int printStats(const FingerprintCacheStats& stats) {
   std::printf("entries: %lld\nsize: %lld\n", static_cast<long long>(stats.entries),
               static_cast<long long>(stats.bytes));
-  return std::fflush(stdout) == 0 ? ExitOk : ExitFailure;
+  return FinishOutput(ExitOk);
 }
 
 }  // namespace
 
 int RunCache(const Args& args) {
-  if (WantsHelp(args, Usage)) return ExitOk;
-  const bool stats = args.size() == 1 && args[0] == "stats";
-  if (!stats && !(args.size() == 1 && args[0] == "clear")) return UsageFailure("cache: needs stats or clear", Usage);
+  const ParsedArgs parsed(args, {}, {});
+  if (WantsHelp(parsed, Usage)) return ExitOk;
+  const Args& operands = parsed.operands();
+  const bool stats = operands.size() == 1 && operands[0] == "stats";
+  if (!stats && !(operands.size() == 1 && operands[0] == "clear")) return UsageFailure("cache: needs stats or clear", Usage);
   const std::string path = DefaultFingerprintCachePath();
   if (!FileExists(path)) return stats ? printStats({}) : ExitOk;
   if (!stats) {

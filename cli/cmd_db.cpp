@@ -5,6 +5,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "core/database/database_file.h"
 #include "core/files/paths.h"
 
@@ -28,8 +29,10 @@ const char* const dumpUsage =
     "\n"
     "Prints one line per record, tab-separated: flag, path, volume label, size, date\n"
     "(days since 30 December 1899, shortest exact form), width, height and the 100\n"
-    "fingerprint codes as digits (\"?\" for a byte above 9). Exit status 1 when the\n"
-    "file is missing, not a database, of another version or damaged.\n";
+    "fingerprint codes as digits (\"?\" for a byte above 9). The path and the label\n"
+    "are escaped: a backslash is written \\\\, a tab \\t, a line feed \\n and any other\n"
+    "control byte \\xHH. Exit status 1 when the file is missing, not a database, of\n"
+    "another version or damaged.\n";
 
 void appendNumber(std::string& line, auto value) {
   char text[32];
@@ -40,7 +43,7 @@ void appendNumber(std::string& line, auto value) {
 std::string recordLine(const TScanEntry& entry) {
   std::string line;
   appendNumber(line, int{entry.Excluded});
-  line += '\t' + entry.Path + '\t' + entry.Volume + '\t';
+  line += '\t' + EscapedField(entry.Path) + '\t' + EscapedField(entry.Volume) + '\t';
   appendNumber(line, entry.Size);
   line += '\t';
   appendNumber(line, entry.FileDate);
@@ -55,9 +58,10 @@ std::string recordLine(const TScanEntry& entry) {
 }
 
 int runDump(const Args& args) {
-  if (WantsHelp(args, dumpUsage)) return ExitOk;
-  if (args.size() != 1) return UsageFailure("db dump: needs exactly one database file", dumpUsage);
-  const std::string& fileName = args[0];
+  const ParsedArgs parsed(args, {}, {});
+  if (WantsHelp(parsed, dumpUsage)) return ExitOk;
+  if (parsed.operands().size() != 1) return UsageFailure("db dump: needs exactly one database file", dumpUsage);
+  const std::string& fileName = parsed.operands()[0];
   if (!FileExists(fileName)) {
     std::fprintf(stderr, "%s\n", MissingDatabaseMessage(fileName).c_str());
     return ExitFailure;
@@ -73,7 +77,7 @@ int runDump(const Args& args) {
     std::fprintf(stderr, "%s\n", DamagedDatabaseMessage(fileName, e.what()).c_str());
     return ExitFailure;
   }
-  if (outcome == DatabaseOutcome::Readable) return std::fflush(stdout) == 0 ? ExitOk : ExitFailure;
+  if (outcome == DatabaseOutcome::Readable) return FinishOutput(ExitOk);
   const std::string message =
       outcome == DatabaseOutcome::Invalid ? InvalidDatabaseMessage(fileName) : DatabaseVersionMessage(fileName);
   std::fprintf(stderr, "%s\n", message.c_str());

@@ -15,37 +15,34 @@ namespace vl::cli {
 
 namespace {
 
-// The folder operands after FILE.VDB.
+// The folder operands after FILE.VDB; throws UsageError for one that is not a folder.
 std::vector<std::string> FolderEntries(const ParsedArgs& parsed) {
-  const auto& operands = parsed.operands();
-  return ExpandFolderEntries({operands.begin() + 1, operands.end()}, parsed.has("subfolders"));
+  const std::vector<std::string> folders(parsed.operands().begin() + 1, parsed.operands().end());
+  CheckFolderEntries(folders, "folder");
+  return ExpandFolderEntries(folders, parsed.has("subfolders"));
 }
 
-int ExitFor(BuildOutcome outcome) {
-  switch (outcome) {
-    case BuildOutcome::Written:
-      return ExitOk;
-    case BuildOutcome::Cancelled:
-      return ExitCancelled;
-    default:
-      return ExitFailure;
-  }
+// A missing database cancels the operation after its error message: a failure, not a Ctrl-C.
+int ExitFor(BuildOutcome outcome, const CliHost& host) {
+  if (outcome == BuildOutcome::Written) return ExitOk;
+  return outcome == BuildOutcome::Cancelled && host.errorCount() == 0 ? ExitCancelled : ExitFailure;
 }
 
 // Parses, checks the operands and runs the operation with the CLI host and, unless
 // --no-cache, the fingerprint cache.
 template <typename Operation>
 int RunBuild(const Args& args, const char* usage, const std::vector<std::string>& flags, Operation operation) {
-  if (WantsHelp(args, usage)) return ExitOk;
   const ParsedArgs parsed(args, {"jobs"}, flags);
+  if (WantsHelp(parsed, usage)) return ExitOk;
   FingerprintOptions options{parsed.intValue("jobs", 0)};
   if (parsed.operands().size() < 2) return UsageFailure("needs a database file and at least one folder", usage);
+  const std::vector<std::string> folders = FolderEntries(parsed);
   LoadSettings();
   InstallCancelOnInterrupt();
   CliHost host;
   std::optional<FingerprintCache> cache;
   if (!parsed.has("no-cache")) options.cache = &cache.emplace();
-  const int status = ExitFor(operation(parsed.operands()[0], FolderEntries(parsed), parsed, options, host));
+  const int status = ExitFor(operation(parsed.operands()[0], folders, parsed, options, host), host);
   // A damaged database among the folder entries is left out after its message: a failure.
   return status == ExitOk && host.errorCount() > 0 ? ExitFailure : status;
 }
@@ -60,7 +57,8 @@ int RunDbNew(const Args& args) {
       "also of every folder below), replacing FILE.VDB once the new file is complete.\n"
       "--jobs N decodes on N threads (default: the hardware threads); --no-cache\n"
       "decodes every picture and leaves the fingerprint cache alone. Exit status:\n"
-      "0 written, 1 after an error message, 2 bad usage, 130 cancelled.\n";
+      "0 written, 1 after an error message, 2 bad usage (also a FOLDER that does not\n"
+      "exist), 130 cancelled.\n";
   return RunBuild(args, usage, {"subfolders", "no-cache"},
                   [](const std::string& file, const std::vector<std::string>& folders, const ParsedArgs&,
                      const FingerprintOptions& options,
@@ -75,7 +73,8 @@ int RunDbAdd(const Args& args) {
       "--no-freshen, re-reads recorded pictures that changed and drops those gone.\n"
       "--jobs N decodes on N threads (default: the hardware threads); --no-cache\n"
       "decodes every picture and leaves the fingerprint cache alone. Exit status:\n"
-      "0 written, 1 after an error message, 2 bad usage, 130 cancelled.\n";
+      "0 written, 1 after an error message (also a missing FILE.VDB), 2 bad usage\n"
+      "(also a FOLDER that does not exist), 130 cancelled.\n";
   return RunBuild(args, usage, {"subfolders", "no-freshen", "no-cache"},
                   [](const std::string& file, const std::vector<std::string>& folders, const ParsedArgs& parsed,
                      const FingerprintOptions& options, CliHost& host) {

@@ -4,6 +4,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "core/fingerprint/fingerprint.h"
 
 namespace vl::cli {
@@ -11,15 +12,16 @@ namespace vl::cli {
 namespace {
 
 const char* const usage =
-    "usage: velloran-cli fingerprint FILE...\n"
+    "usage: velloran-cli fingerprint [-0] FILE...\n"
     "\n"
     "Prints one line per file, tab-separated: width, height, the 100 fingerprint codes\n"
     "as digits 0 to 3 (byte x * 10 + y holds column x, row y) and the path; or FAIL and\n"
     "the path when the file cannot be read as a picture. The picture type follows the\n"
-    "extension (.jpg, .jpeg, .bmp, .gif). Exit status 1 when any file failed.\n";
+    "extension (.jpg, .jpeg, .bmp, .gif). Exit status 1 when any file failed.\n"
+    "\n" VELLORAN_ESCAPE_HELP;
 
 // Prints the line of one file; false when it could not be fingerprinted.
-bool printFingerprint(const std::string& path) {
+bool printFingerprint(const std::string& path, const LineOutput& output) {
   TFingerprint fingerprint{};
   int32_t width = 0, height = 0;
   const bool ok = MakeFingerprint(path, fingerprint, width, height);
@@ -28,19 +30,20 @@ bool printFingerprint(const std::string& path) {
     line = std::to_string(width) + '\t' + std::to_string(height) + '\t';
     for (const uint8_t code : fingerprint) line += char('0' + code);
   }
-  line += '\t' + path + '\n';
-  std::fputs(line.c_str(), stdout);
+  output.write(line + '\t' + output.name(path));
   return ok;
 }
 
 }  // namespace
 
 int RunFingerprint(const Args& args) {
-  if (WantsHelp(args, usage)) return ExitOk;
-  if (args.empty()) return UsageFailure("fingerprint: needs at least one file", usage);
+  const ParsedArgs parsed(args, {}, {"0"});
+  if (WantsHelp(parsed, usage)) return ExitOk;
+  if (parsed.operands().empty()) return UsageFailure("fingerprint: needs at least one file", usage);
+  const LineOutput output(parsed.has("0"));
   bool allRead = true;
-  for (const std::string& path : args) allRead = printFingerprint(path) && allRead;
-  return allRead ? ExitOk : ExitFailure;
+  for (const std::string& path : parsed.operands()) allRead = printFingerprint(path, output) && allRead;
+  return FinishOutput(allRead ? ExitOk : ExitFailure);
 }
 
 }  // namespace vl::cli

@@ -3,6 +3,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "core/files/wildcard.h"
 
 namespace vl::cli {
@@ -15,12 +16,12 @@ int RunMatch(const Args& args) {
       "any run of characters, \"?\" any character, \"#\" a digit, \"@\" a letter A..Z or\n"
       "a..z; text left over after the pattern is accepted. --ignore-case folds the\n"
       "letters a..z only.\n";
-  if (WantsHelp(args, usage)) return ExitOk;
   const ParsedArgs parsed(args, {}, {"ignore-case"});
+  if (WantsHelp(parsed, usage)) return ExitOk;
   if (parsed.operands().size() != 2) return UsageFailure("match: needs a pattern and a text", usage);
   const bool matches = WildcardMatch(parsed.operands()[1], parsed.operands()[0], parsed.has("ignore-case"));
   std::puts(matches ? "true" : "false");
-  return std::fflush(stdout) == 0 ? ExitOk : ExitFailure;
+  return FinishOutput(ExitOk);
 }
 
 }  // namespace vl::cli

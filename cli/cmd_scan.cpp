@@ -8,6 +8,7 @@
 #include "cli/cli_host.h"
 #include "cli/commands.h"
 #include "cli/folder_entries.h"
+#include "cli/output.h"
 #include "cli/results_printer.h"
 #include "core/results/results_file.h"
 #include "core/results/results_model.h"
@@ -24,21 +25,25 @@ const char* const Usage =
     "usage: velloran-cli scan [--mode images|names|names-size|contents] [--mask TEXT]\n"
     "         [--base ENTRY]... [--compare ENTRY]... [--base-list FILE] [--compare-list FILE]\n"
     "         [--subfolders] [--fuzz N] [--use-deleted-list | --no-deleted-list]\n"
-    "         [--save-results FILE.vlr] [--jobs N] [--no-cache] [--reference]\n"
+    "         [--save-results FILE.vlr] [--jobs N] [--no-cache] [--reference] [-0]\n"
     "\n"
     "Scans the compare entries against themselves, or against the base entries when\n"
     "there are any. An ENTRY is a folder or a database file; a list FILE holds one\n"
-    "entry per line. --subfolders adds every folder below each folder entry. The mask\n"
-    "defaults to the image files; the fuzz factor and the deleted-list use default to\n"
-    "the settings file. --jobs sets the worker threads (0: one per core), --no-cache\n"
-    "leaves the fingerprint cache alone, --reference runs the plain pairing loops.\n"
+    "entry per line. A folder entry that does not exist is bad usage. --subfolders\n"
+    "adds every folder below each folder entry. The mask defaults to the image files;\n"
+    "the fuzz factor and the deleted-list use default to the settings file. --jobs\n"
+    "sets the worker threads (0: one per core), --no-cache leaves the fingerprint\n"
+    "cache alone, --reference runs the plain pairing loops.\n"
     "\n"
     "Output: per group \"G<TAB>marked<TAB>base path\", then per duplicate\n"
     "\"D<TAB>errors<TAB>marked<TAB>path\". Messages go to standard error; so does a line\n"
     "\"velloran-cli: auto-deleted: PATH\" for every file the deleted-file list removed\n"
     "(moved to the trash while the setting Delete to Recycle Bin is on).\n"
-    "Exit status: 0 scanned to the end, 1 after an error message, 2 bad usage or\n"
-    "nothing to compare, 130 cancelled.\n";
+    VELLORAN_ESCAPE_HELP
+    "\n"
+    "Exit status: 0 scanned to the end, 1 after an error message (a missing or\n"
+    "damaged database, a results file not saved), 2 bad usage or nothing to compare\n"
+    "(no entries, or no files in the compare entries), 130 cancelled.\n";
 
 const char* const ImageFilesMask = "*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf";
 
@@ -49,11 +54,16 @@ ScanMode ScanModeNamed(const std::string& name) {
   throw UsageError{"unknown mode: " + name};
 }
 
-// The entries of the list file (when given) followed by the repeated option's values.
+// The entries of the list file (when given) followed by the repeated option's values;
+// throws UsageError for a folder entry that does not exist.
 std::vector<std::string> FolderEntries(const ParsedArgs& parsed, const std::string& listOption,
                                        const std::string& entryOption) {
   std::vector<std::string> entries;
-  if (auto listFile = parsed.value(listOption)) entries = LoadFolderListFile(*listFile);
+  if (auto listFile = parsed.value(listOption)) {
+    entries = LoadFolderListFile(*listFile);
+    CheckFolderEntries(entries, "--" + listOption + " " + *listFile);
+  }
+  CheckFolderEntries(parsed.values(entryOption), "--" + entryOption);
   for (const auto& entry : parsed.values(entryOption)) entries.push_back(entry);
   return ExpandFolderEntries(entries, parsed.has("subfolders"));
 }
@@ -77,18 +87,12 @@ ScanTuning TuningOf(const ParsedArgs& parsed) {
   return tuning;
 }
 
-int ExitFor(ScanEnd end) {
-  switch (end) {
-    case ScanEnd::Completed:
-      return ExitOk;
-    case ScanEnd::Cancelled:
-      return ExitCancelled;
-    case ScanEnd::NoFolders:
-    case ScanEnd::EmptyCompareList:
-      return ExitUsage;
-    default:
-      return ExitFailure;
-  }
+// Nothing to compare is bad usage even though its message is an error; otherwise
+// any error message (a missing database cancels the scan after one) is a failure, not a Ctrl-C.
+int ExitFor(ScanEnd end, const CliHost& host) {
+  if (end == ScanEnd::NoFolders || end == ScanEnd::EmptyCompareList) return ExitUsage;
+  if (host.errorCount() > 0 || end == ScanEnd::Failed) return ExitFailure;
+  return end == ScanEnd::Cancelled ? ExitCancelled : ExitOk;
 }
 
 // Saves the results when asked (messages through the host); false when saving failed.
@@ -114,20 +118,19 @@ int Scan(const ParsedArgs& parsed) {
   for (const std::string& path : result.autoDeletedPaths)
     std::fprintf(stderr, "velloran-cli: auto-deleted: %s\n", path.c_str());
   if (result.end == ScanEnd::Completed || result.end == ScanEnd::Cancelled) {
-    PrintResults(results, stdout);
-    if (!SaveResultsIfAsked(parsed, results, host)) return ExitFailure;
+    PrintResults(results, LineOutput(parsed.has("0")), stdout);
+    if (!SaveResultsIfAsked(parsed, results, host)) return FinishOutput(ExitFailure);
   }
-  // A missing database cancels the scan after its error message: that is a failure, not a Ctrl-C.
-  return host.errorCount() > 0 ? ExitFailure : ExitFor(result.end);
+  return FinishOutput(ExitFor(result.end, host));
 }
 
 }  // namespace
 
 int RunScan(const Args& args) {
-  if (WantsHelp(args, Usage)) return ExitOk;
   const ParsedArgs parsed(args, {"mode", "mask", "base", "compare", "base-list", "compare-list", "fuzz",
                                  "save-results", "jobs"},
-                          {"subfolders", "use-deleted-list", "no-deleted-list", "no-cache", "reference"});
+                          {"subfolders", "use-deleted-list", "no-deleted-list", "no-cache", "reference", "0"});
+  if (WantsHelp(parsed, Usage)) return ExitOk;
   if (!parsed.operands().empty()) return UsageFailure("unexpected operand: " + parsed.operands()[0], Usage);
   return Scan(parsed);
 }

@@ -4,6 +4,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "core/database/volume_table.h"
 #include "core/settings/settings.h"
 
@@ -17,15 +18,17 @@ int RunVolumes(const Args& args) {
       "point), type (\"Fixed\", \"Removable\", \"Remote\", \"CDROM\", \"RamDisk\") and the\n"
       "label that files on it are recorded with (the serial number in decimal when\n"
       "the volume has no label). Floppy drives appear only when the setting\n"
-      "\"Check A / B Drives.\" is on.\n";
-  if (WantsHelp(args, usage)) return ExitOk;
-  if (!args.empty()) return UsageFailure("volumes: takes no arguments", usage);
+      "\"Check A / B Drives.\" is on. The root and the label are escaped: a backslash is\n"
+      "written \\\\, a tab \\t, a line feed \\n and any other control byte \\xHH.\n";
+  const ParsedArgs parsed(args, {}, {});
+  if (WantsHelp(parsed, usage)) return ExitOk;
+  if (!parsed.operands().empty()) return UsageFailure("volumes: takes no arguments", usage);
   LoadSettings();
   RefreshVolumeTable();
-  for (const VolumeEntry& entry : VolumeTable()) {
-    std::printf("%s\t%s\t%s\n", entry.Root.c_str(), entry.DriveTypeText.c_str(), entry.VolumeLabel.c_str());
-  }
-  return std::fflush(stdout) == 0 ? ExitOk : ExitFailure;
+  const LineOutput output;
+  for (const VolumeEntry& entry : VolumeTable())
+    output.write(output.name(entry.Root) + '\t' + entry.DriveTypeText + '\t' + output.name(entry.VolumeLabel));
+  return FinishOutput(ExitOk);
 }
 
 }  // namespace vl::cli

@@ -12,4 +12,9 @@ namespace vl::cli {
 // O(n log n) plus one listing per subfolder.
 std::vector<std::string> ExpandFolderEntries(const std::vector<std::string>& entries, bool withSubfolders);
 
+// Throws UsageError naming `source` (the option or list that gave them) and the entry
+// for the first entry that is not a database file and not a folder, with the
+// system's reason when it cannot be reached. One stat per entry.
+void CheckFolderEntries(const std::vector<std::string>& entries, const std::string& source);
+
 }  // namespace vl::cli

@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
     try {
       return command.run(Args(argv + 2, argv + argc));
     } catch (const UsageError& e) {
-      std::fprintf(stderr, "velloran-cli: %s\n(see velloran-cli %s --help)\n", e.text.c_str(), command.name);
+      std::fprintf(stderr, "velloran-cli: %s\n", e.text.c_str());
+      if (e.withHint) std::fprintf(stderr, "(see velloran-cli %s --help)\n", command.name);
       return ExitUsage;
     } catch (const std::exception& e) {
       std::fprintf(stderr, "velloran-cli: %s\n", e.what());

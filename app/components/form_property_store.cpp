@@ -310,8 +310,10 @@ void FormPropertyStore::writeAll(bool destroying) {
   try {
     PropertyStore store(AppIniFileName(), str(section_));
     const QSize screen = primaryScreenSize();
+    store.beginBatch();
     store.savePlacement(currentPlacement(), screen.width(), screen.height(), destroying);
     for (const QString& stored : storedProperties_) writeProperty(store, stored);
+    store.commitBatch();
   } catch (const IniWriteError& error) {
     CurrentDialogProvider().showError(form_, error.what());
   }

@@ -28,7 +28,8 @@ namespace vl::gui {
 // sizes), Lines onto a QPlainTextEdit's lines (kept in a section of its own), and
 // any other name onto the Qt property of that name with a lower-case first letter
 // (Value → value, Text → text, Filter → filter). A missing key keeps the control's
-// built-in value. Each key is one write of the settings file: O(file size) per key.
+// built-in value. A save rewrites the settings file once: O(file size) per key in
+// memory plus one write.
 //
 // Own it as a member of the form so that it is destroyed before the form's controls.
 class FormPropertyStore : public QObject {
@@ -42,7 +43,8 @@ class FormPropertyStore : public QObject {
 
   // Reads the placement and the stored properties from AppIniFileName().
   void restore();
-  // Writes them; a failed write shows an error box and skips the rest of this save.
+  // Writes them in one rewrite of the file; a failed write shows an error box and
+  // leaves the file as it was.
   void save();
 
  protected:

@@ -176,7 +176,7 @@ std::string driveTypeTextOf(const Mount& mount) {
 }
 
 // The LABEL and UUID of a block device: probed when the device can be opened,
-// else taken from the blkid cache.
+// else taken from the blkid cache without changing it.
 struct DeviceTags {
   std::string label;
   std::string uuid;
@@ -198,22 +198,30 @@ std::optional<DeviceTags> probeDevice(const std::string& device) {
   return tags;
 }
 
-std::string cachedTag(blkid_cache cache, const char* tag, const std::string& device) {
-  char* value = blkid_get_tag_value(cache, tag, device.c_str());
-  std::string result = value ? value : "";
-  std::free(value);
-  return result;
+// The LABEL and UUID that the blkid cache holds for a device. The entry is only
+// looked up, never created or verified: either would change the cache, and
+// blkid_put_cache would then rewrite the system's cache file when run as root.
+DeviceTags cachedTags(const std::string& device) {
+  DeviceTags tags;
+  blkid_cache cache = nullptr;
+  if (blkid_get_cache(&cache, nullptr) != 0) return tags;
+  if (blkid_dev entry = blkid_get_dev(cache, device.c_str(), BLKID_DEV_FIND)) {
+    blkid_tag_iterate tag = blkid_tag_iterate_begin(entry);
+    const char* type = nullptr;
+    const char* value = nullptr;
+    while (tag != nullptr && blkid_tag_next(tag, &type, &value) == 0) {
+      if (std::string_view(type) == "LABEL") tags.label = value;
+      if (std::string_view(type) == "UUID") tags.uuid = value;
+    }
+    blkid_tag_iterate_end(tag);
+  }
+  blkid_put_cache(cache);
+  return tags;
 }
 
 DeviceTags deviceTagsOf(const std::string& device) {
   if (std::optional<DeviceTags> probed = probeDevice(device)) return *probed;
-  DeviceTags tags;
-  blkid_cache cache = nullptr;
-  if (blkid_get_cache(&cache, nullptr) != 0) return tags;
-  tags.label = cachedTag(cache, "LABEL", device);
-  tags.uuid = cachedTag(cache, "UUID", device);
-  blkid_put_cache(cache);
-  return tags;
+  return cachedTags(device);
 }
 
 // FAT, exFAT and NTFS carry a volume serial, which blkid shows as their UUID

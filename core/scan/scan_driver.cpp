@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <exception>
 #include <optional>
 
@@ -66,6 +67,24 @@ std::string deletionDetails(const std::vector<TAutoDeletion>& deletions) {
   return details;
 }
 
+// Adds the folder entries that are no folders (a typo, a drive taken away) to missing, each once.
+// One stat per entry.
+void addMissingFolders(const std::vector<std::string>& entries, std::vector<std::string>& missing) {
+  for (const std::string& entry : entries) {
+    std::error_code error;
+    if (IsDatabaseEntry(entry) || std::filesystem::is_directory(entry, error)) continue;
+    if (std::find(missing.begin(), missing.end(), entry) == missing.end()) missing.push_back(entry);
+  }
+}
+
+// The warning lines for a message, or "" when every folder was found.
+std::string missingFoldersText(const std::vector<std::string>& missing) {
+  if (missing.empty()) return "";
+  std::string text = "\n\nThese folders were not found and were left out:";
+  for (const std::string& folder : missing) text += "\n" + folder;
+  return text;
+}
+
 double secondsSince(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
@@ -92,6 +111,7 @@ class ScanRun {
   int autoDeletedCount = 0;
   int unreadableCount = 0;
   bool compareListEmpty = false;
+  std::vector<std::string> missingFolders;
 
  private:
   bool enterPhase(const std::string& phase);
@@ -130,7 +150,8 @@ bool ScanRun::run(const std::vector<std::string>& baseFolders, const std::vector
     const auto& deletions = deletedList_.autoDeletions();
     host_.showDetailedMessage(MessageKind::Error,
                               "The Compare List contained no files.\n\n" + std::to_string(autoDeletedCount) +
-                                  " files were automatically deleted." + classicNote(classicCount(deletions)),
+                                  " files were automatically deleted." + classicNote(classicCount(deletions)) +
+                                  missingFoldersText(missingFolders),
                               deletionDetails(deletions));
     return false;
   }
@@ -141,6 +162,8 @@ bool ScanRun::gather(const std::vector<std::string>& baseFolders, const std::vec
   int baseDeleted = 0;
   int baseUnreadable = 0;
   int compareUnreadable = 0;
+  addMissingFolders(baseFolders, missingFolders);
+  addMissingFolders(compareFolders, missingFolders);
   host_.phase("Loading Base List.");
   host_.processEvents();
   LoadFileList(baseFolders, mask_, baseDeleted, false, base_, deletedList_, host_, &baseUnreadable);
@@ -278,6 +301,7 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   result.classicAutoDeletedCount = classicCount(deletions);
   for (const TAutoDeletion& deletion : deletions) result.autoDeletedPaths.push_back(deletion.Path);
   const std::string details = deletionDetails(deletions);
+  result.missingFolders = run.missingFolders;
 
   // Closing steps, on every way out.
   run.freeLists();
@@ -302,7 +326,7 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   host_.showFirstGroup();
   host_.beep();
   host_.processEvents();
-  result.summary = summaryText(result, secondsSince(scanStart));
+  result.summary = summaryText(result, secondsSince(scanStart)) + missingFoldersText(result.missingFolders);
   host_.showDetailedMessage(MessageKind::Information, result.summary, details);
   return result;
 }

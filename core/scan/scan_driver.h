@@ -45,12 +45,15 @@ struct ScanResult {
   int unreadableCount = 0;  // files listed or read that could not be examined or read
   int classicAutoDeletedCount = 0;            // of those, matched by a classic (size and CRC) entry
   std::vector<std::string> autoDeletedPaths;  // every automatically deleted file, in order
+  std::vector<std::string> missingFolders;  // folder entries that were not folders, left out
   std::string summary;     // the summary message, when completed
 };
 
 // Runs StartScan over the folder lists (each entry a folder or a database file)
-// into the results model, reporting through the host. Every message after gathering
-// carries the automatically deleted paths as its details. Uses the setting globals.
+// into the results model, reporting through the host. Uses the setting globals.
+// Every message after gathering carries the automatically deleted paths as its
+// details. A folder entry that is not a folder is left out, and the summary (or the
+// message about an empty compare list) names it.
 class ScanDriver {
  public:
   ScanDriver(ResultsModel& results, DeletedList& deletedList, ScanHost& host, ScanTuning tuning = {});

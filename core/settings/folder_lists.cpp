@@ -1,6 +1,8 @@
 // Folder lists: the folder-list text file and the rule for adding a folder to a list.
 #include "core/settings/folder_lists.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -31,9 +33,9 @@ void sortUnique(std::vector<std::string>& entries) {
 
 std::vector<std::string> LoadFolderListFile(const std::string& fileName) {
   std::ifstream in(fileName, std::ios::binary);
-  if (!in) throw std::runtime_error("Cannot read the folder list " + fileName + ".");
+  if (!in) throw std::runtime_error("Cannot read the folder list " + fileName + ": " + std::strerror(errno) + ".");
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw std::runtime_error("Cannot read the folder list " + fileName + ".");
+  if (in.bad()) throw std::runtime_error("Cannot read the folder list " + fileName + ": " + std::strerror(errno) + ".");
   std::vector<std::string> entries;
   std::string line;
   for (size_t i = 0; i < bytes.size(); ++i) {

@@ -9,7 +9,7 @@ namespace vl {
 
 // Reads a folder-list file: lines end in CR, LF or CR LF; every line is an entry,
 // empty ones included, and a final line break adds none. Throws std::runtime_error
-// naming the file when it cannot be read. O(file size).
+// naming the file and the reason when it cannot be read. O(file size).
 std::vector<std::string> LoadFolderListFile(const std::string& fileName);
 
 // Writes the entries with CR LF after every line through WriteFileSafely, so a failed

@@ -101,6 +101,7 @@ std::optional<int> ParseWholeNumber(std::string_view text) {
 IniFile::IniFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
 std::optional<std::vector<std::string>> IniFile::loadLines() const {
+  if (batch_) return batch_;
   std::vector<std::string> lines;
   errno = 0;
   std::ifstream in(fileName_, std::ios::binary);
@@ -128,7 +129,12 @@ std::vector<std::string> IniFile::linesToRewrite() const {
 
 void IniFile::failWrite() const { throw IniWriteError("Unable to write to " + fileName_); }
 
-void IniFile::writeLines(const std::vector<std::string>& lines) const {
+void IniFile::writeLines(std::vector<std::string> lines) {
+  if (batch_) {
+    batch_ = std::move(lines);
+    batchChanged_ = true;
+    return;
+  }
   std::string bytes;
   for (const std::string& line : lines) bytes += line + "\n";
   try {
@@ -188,7 +194,7 @@ void IniFile::writeString(const std::string& section, const std::string& key, co
     while (after > range.header + 1 && trimmed(lines[after - 1]).empty()) --after;
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(after), keyLine);
   }
-  writeLines(lines);
+  writeLines(std::move(lines));
 }
 
 namespace {
@@ -209,7 +215,7 @@ bool eraseSectionLines(std::vector<std::string>& lines, const std::string& secti
 
 void IniFile::eraseSection(const std::string& section) {
   std::vector<std::string> lines = linesToRewrite();
-  if (eraseSectionLines(lines, section)) writeLines(lines);
+  if (eraseSectionLines(lines, section)) writeLines(std::move(lines));
 }
 
 void IniFile::writeSection(const std::string& section, const std::vector<KeyValue>& pairs) {
@@ -218,7 +224,19 @@ void IniFile::writeSection(const std::string& section, const std::vector<KeyValu
   if (!lines.empty() && !trimmed(lines.back()).empty()) lines.emplace_back();
   lines.push_back("[" + section + "]");
   for (const KeyValue& pair : pairs) lines.push_back(pair.key + "=" + singleLine(pair.value));
-  writeLines(lines);
+  writeLines(std::move(lines));
+}
+
+void IniFile::beginBatch() {
+  batch_ = linesToRewrite();
+  batchChanged_ = false;
+}
+
+void IniFile::commitBatch() {
+  if (!batch_) return;
+  std::vector<std::string> lines = std::move(*batch_);
+  batch_.reset();
+  if (batchChanged_) writeLines(std::move(lines));
 }
 
 }  // namespace vl

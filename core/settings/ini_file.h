@@ -20,8 +20,8 @@ class IniWriteError : public std::runtime_error {
 };
 
 // Section and key names compare without regard to case (a to z) and without their
-// surrounding blanks. There is no cache: each call reads the file (O(file size)), and
-// each write rewrites it through a temporary file and a rename. A value in one pair of
+// surrounding blanks. Outside a batch there is no cache: each call reads the file
+// (O(file size)), and each write rewrites it through a temporary file and a rename. A value in one pair of
 // matching quotes (double or single) comes back without them; values are cut at
 // MaxValueLength characters. A missing or unreadable file or key reads as the default;
 // so does a file larger than MaxFileSize. A file that exists but cannot be read in
@@ -63,16 +63,26 @@ class IniFile {
   // `pairs`, in one rewrite. Throws IniWriteError when the file cannot be written.
   void writeSection(const std::string& section, const std::vector<KeyValue>& pairs);
 
+  // A batch of writes: after beginBatch() the writes change the file's lines in
+  // memory only (reads see them), and commitBatch() writes the file once when any
+  // changed, ending the batch. Without a commit the file stays as it was. Throws
+  // IniWriteError when the file cannot be read in full or written.
+  void beginBatch();
+  void commitBatch();
+
  private:
   // The file's lines; empty when it does not exist, nothing when it cannot be read.
   std::optional<std::vector<std::string>> loadLines() const;
   std::vector<std::string> readLines() const;
   // The lines of the file about to be rewritten; throws IniWriteError when unreadable.
   std::vector<std::string> linesToRewrite() const;
-  void writeLines(const std::vector<std::string>& lines) const;
+  // Writes the lines to the file, or into the batch while one is open.
+  void writeLines(std::vector<std::string> lines);
   [[noreturn]] void failWrite() const;
 
   std::string fileName_;
+  std::optional<std::vector<std::string>> batch_;
+  bool batchChanged_ = false;
 };
 
 }  // namespace vl

@@ -41,6 +41,9 @@ class PropertyStore {
 
   const std::string& section() const { return section_; }
   const IniFile& iniFile() const { return ini_; }
+  // The writes between these go to the file in one rewrite (see IniFile::beginBatch).
+  void beginBatch() { ini_.beginBatch(); }
+  void commitBatch() { ini_.commitBatch(); }
 
   // Writes "Flags", "ShowCmd", "PixelsPerInch", then "MinMaxPos" and "NormPos" as
   // "%d,%d,%d,%d", each under the plain key and under the key followed by

@@ -164,7 +164,50 @@ TEST_F(CliScan, BadUsageAndNothingToCompareExitWithTwo) {
 
 TEST_F(CliScan, AMissingDatabaseIsAnErrorAndAnUnwritableResultsFileFails) {
   EXPECT_EQ(Cli(dir, "scan --base missing.vdb --compare a").status, 1);
-  EXPECT_EQ(Cli(dir, "scan --subfolders --compare a --compare b --save-results no/such/folder/r.vlr").status, 1);
+  EXPECT_EQ(Cli(dir, "db add missing.vdb a").status, 1) << "a missing database is no Ctrl-C";
+  const CliRun unsaved = Cli(dir, "scan --subfolders --compare a --compare b --save-results no/such/folder/r.vlr");
+  EXPECT_EQ(unsaved.status, 1);
+  EXPECT_NE(unsaved.err.find("No such file or directory"), std::string::npos) << unsaved.err;
+}
+
+TEST_F(CliScan, AFolderEntryThatDoesNotExistIsBadUsageNamingIt) {
+  const CliRun typo = Cli(dir, "scan --base a/photoz --compare b --subfolders");
+  EXPECT_EQ(typo.status, 2);
+  EXPECT_EQ(typo.out, "") << "no self-compare of b";
+  EXPECT_NE(typo.err.find("--base: \"a/photoz\": No such file or directory"), std::string::npos) << typo.err;
+  dir.write("list.txt", std::string("a\r\nb/deepr\r\n"));
+  const CliRun listed = Cli(dir, "scan --compare-list list.txt");
+  EXPECT_EQ(listed.status, 2);
+  EXPECT_NE(listed.err.find("\"b/deepr\""), std::string::npos) << listed.err;
+  EXPECT_EQ(Cli(dir, "scan --compare a/photo.jpg").status, 2) << "a file is no folder";
+  EXPECT_EQ(Cli(dir, "db new new.vdb a missing").status, 2);
+  EXPECT_EQ(Cli(dir, "scan --mask '*.png' --compare a").status, 2) << "nothing to compare";
+}
+
+TEST_F(CliScan, OnlyOptionsAreOptionsAndDoubleDashEndsThem) {
+  dir.write("-h", std::string("same"));
+  const CliRun operand = Cli(dir, "crc -- -h");
+  EXPECT_EQ(operand.status, 0);
+  EXPECT_EQ(operand.out, "fc50f144\t-h\n");
+  EXPECT_EQ(Cli(dir, "crc -h").out.rfind("usage: velloran-cli crc", 0), 0u);
+  EXPECT_EQ(Cli(dir, "crc -x").status, 2);
+  EXPECT_EQ(Cli(dir, "scan --compare a --mask -h").status, 2) << "a value is no help request";
+}
+
+TEST_F(CliScan, NamesWithTabsAndLineBreaksAreEscapedOrEndInNul) {
+  const std::string forged = "b/x\nG\t1\t\\etc";
+  dir.makeDir(forged);
+  vl::test::WriteJpeg(dir.file(forged + "/copy.jpg"), vl::test::GradientPicture(160, 120));
+  const std::string escapedFolder = dir.file("b/x\\nG\\t1\\t\\\\etc");
+  const CliRun scan = Cli(dir, "scan --subfolders --compare a --compare b --save-results r.vlr");
+  ASSERT_EQ(scan.status, 0);
+  EXPECT_NE(scan.out.find("D\t0\t1\t" + escapedFolder + "/copy.jpg\n"), std::string::npos) << scan.out;
+  EXPECT_EQ(scan.out.find("\nG\t1"), std::string::npos);
+  const std::string raw = "D\t0\t1\t" + dir.file(forged) + "/copy.jpg" + std::string(1, '\0');
+  EXPECT_NE(Cli(dir, "results dump -0 r.vlr").out.find(raw), std::string::npos);
+  EXPECT_EQ(Cli(dir, "subfolders " + dir.file("b")).out, dir.file("b/deeper") + "\n" + escapedFolder + "\n");
+  const CliRun nul = Cli(dir, "subfolders -0 " + dir.file("b"));
+  EXPECT_EQ(nul.out, dir.file("b/deeper") + std::string(1, '\0') + dir.file(forged) + std::string(1, '\0'));
 }
 
 TEST_F(CliScan, LongPathsAreComparedWholeAndLeftOutOfDatabasesWithAWarning) {

@@ -1,7 +1,11 @@
 // Drive roots and drive details.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 
 #include "core/files/drives.h"
 #include "tests/support/temp_dir.h"
@@ -88,6 +92,26 @@ TEST(GetDriveDetails, TheRootFileSystemHasATypeAndAFileSystemName) {
   ASSERT_TRUE(GetVolumeDetails("/", label2, fileSystem2, serial2));
   EXPECT_EQ(label2, label);
   EXPECT_EQ(serial2, serial);
+}
+
+TEST(GetDriveDetails, ReadingLabelsLeavesTheBlkidCacheFileAsItWas) {
+  test::TempDir dir;
+  const std::string cacheFile = dir.write(
+      "blkid.tab", std::string("<device DEVNO=\"0xfe01\" TIME=\"1.1\" LABEL=\"old\" TYPE=\"ext4\">/dev/vl-gone</device>\n"));
+  struct stat before {};
+  ASSERT_EQ(::stat(cacheFile.c_str(), &before), 0);
+  ASSERT_EQ(::setenv("BLKID_FILE", cacheFile.c_str(), 1), 0);
+  for (const DriveRoot& root : GetDriveLetters()) {
+    std::string label, fileSystem, type;
+    uint32_t serial = 0;
+    GetDriveDetails(root.Root, label, fileSystem, serial, type);
+  }
+  ::unsetenv("BLKID_FILE");
+  struct stat after {};
+  ASSERT_EQ(::stat(cacheFile.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino) << "the cache file was replaced";
+  EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 }  // namespace vl

@@ -188,6 +188,22 @@ TEST_F(ScanDriverTest, EmptyListsAreReportedWithTheirMessages) {
   EXPECT_EQ(host.phaseText, "Ready To Scan");
 }
 
+TEST_F(ScanDriverTest, AFolderEntryThatIsNoFolderIsLeftOutAndNamedInTheMessages) {
+  const std::string photo = writePhoto("a/photo.jpg");
+  copyFile(photo, "a/copy.jpg");
+  const std::string typo = dir.file("b4se");
+  const ScanResult result = scan(ScanMode::Images, {typo, photo}, {dir.file("a"), typo});
+  ASSERT_EQ(result.end, ScanEnd::Completed);
+  EXPECT_EQ(result.missingFolders, (std::vector<std::string>{typo, photo}));
+  EXPECT_NE(lastMessage().find("\n\nThese folders were not found and were left out:\n" + typo + "\n" + photo),
+            std::string::npos)
+      << lastMessage();
+
+  EXPECT_EQ(scan(ScanMode::Images, {}, {typo}).end, ScanEnd::EmptyCompareList);
+  EXPECT_EQ(lastMessage(), "The Compare List contained no files.\n\n0 files were automatically deleted.\n\n"
+                           "These folders were not found and were left out:\n" + typo);
+}
+
 TEST_F(ScanDriverTest, AMissingDatabaseCancelsTheScanAfterItsMessage) {
   writePhoto("a/photo.jpg");
   const std::string missing = dir.file("gone.vdb");

@@ -107,6 +107,25 @@ TEST_F(SettingsTest, ProfileEraseSectionKeepsTheOthers) {
   EXPECT_EQ(ini.readString("keep2", "c", ""), "3");
 }
 
+TEST_F(SettingsTest, ABatchOfWritesReachesTheFileOnlyAtItsCommit) {
+  dir.write("velloran.ini", "[Keep]\na=1\n");
+  IniFile ini(iniPath());
+  ini.beginBatch();
+  ini.writeString("S", "k", "v");
+  ini.eraseSection("Keep");
+  ini.writeSection("L", {{"Count", "1"}});
+  EXPECT_EQ(ini.readString("S", "k", ""), "v") << "reads see the batch";
+  EXPECT_EQ(ReadFileBytes(iniPath()), "[Keep]\na=1\n");
+  ini.commitBatch();
+  EXPECT_EQ(ReadFileBytes(iniPath()), "[S]\nk=v\n\n[L]\nCount=1\n");
+  {
+    IniFile abandoned(iniPath());
+    abandoned.beginBatch();
+    abandoned.writeString("S", "k", "lost");
+  }
+  EXPECT_EQ(ini.readString("S", "k", ""), "v");
+}
+
 TEST_F(SettingsTest, ProfileWriteFailureNamesTheFile) {
   const std::string blocker = dir.write("not-a-folder", "x");
   IniFile ini(blocker + "/velloran.ini");

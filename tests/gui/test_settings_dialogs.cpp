@@ -7,6 +7,9 @@
 #include <QSplitter>
 #include <QTest>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <memory>
 
@@ -224,6 +227,28 @@ class SettingsDialogsTest : public QObject {
     splitter->setSizes({200, splitter->sizes().value(0) + splitter->sizes().value(1) - 200});
     form.close();
     QCOMPARE(IniFile(AppIniFileName()).readString("TSplit", "Panel2_Width", ""), std::string("200"));
+  }
+
+  void closingAFormWritesTheSettingsFileOnce() {
+    const std::filesystem::path ini(AppIniFileName());
+    const int watch = inotify_init1(IN_NONBLOCK);
+    QVERIFY(watch >= 0);
+    QVERIFY(inotify_add_watch(watch, ini.parent_path().c_str(), IN_MOVED_TO | IN_CLOSE_WRITE) >= 0);
+    openEditClose<gui::ConfigureDialog>([](gui::ConfigureDialog& dialog) {
+      child<QSpinBox>(dialog, "rxerrors")->setValue(12);
+    });
+    int replacements = 0;
+    alignas(inotify_event) char buffer[8192];
+    for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;) {
+      for (char* at = buffer; at < buffer + n;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(at);
+        if ((event->mask & IN_MOVED_TO) && event->len > 0 && ini.filename() == event->name) ++replacements;
+        at += sizeof(inotify_event) + event->len;
+      }
+    }
+    ::close(watch);
+    QCOMPARE(replacements, 1);
+    QCOMPARE(IniFile(AppIniFileName()).readString("Tfconfigure", "rxerrors_Value", ""), std::string("12"));
   }
 
   void neverShownFormWritesNothing() {

@@ -29,6 +29,8 @@
 #include "app/dialogs/scan_options_dialog.h"
 #include "app/dialogs/scan_wizard.h"
 #include "app/components/widget_helpers.h"
+#include "app/preview/preview_controller.h"
+#include "app/preview/preview_image.h"
 #include "app/results/dupe_list_delegate.h"
 #include "app/results/lists_busy.h"
 #include "app/results/result_lists.h"
@@ -72,9 +74,8 @@ QScrollArea* makePreviewArea(const char* objectName, const char* imageName) {
   auto* area = new QScrollArea;
   area->setObjectName(QLatin1String(objectName));
   area->setBackgroundRole(QPalette::Base);
-  auto* image = new QLabel;
+  auto* image = new PreviewImage;
   image->setObjectName(QLatin1String(imageName));
-  image->resize(1, 1);
   area->setWidget(image);
   return area;
 }
@@ -104,6 +105,7 @@ MainWindow::MainWindow() : host_(this, this) {
   createPopupMenus();
   createStatusBar();
   lists_ = new ResultLists(results_, lbBaseFiles_, lbDupes_, lbDupesHead_, this);
+  previews_ = new PreviewController(this, *lists_);
   connect(tabSet_, &QTabBar::currentChanged, this,
           [this](int tab) { lists_->showView(tab == 1 ? BaseView::Marked : BaseView::AllDupes); });
   readColumnWidths();
@@ -284,29 +286,6 @@ void MainWindow::saveDeletedList() {
   }
 }
 
-void MainWindow::applyViewToggles() {
-  applyFullSize(tbFullSize_->isChecked());
-  applySideBySide(tbSideBySide_->isChecked());
-  applyShowFiles(tbShowFiles_->isChecked());
-}
-
-void MainWindow::applyFullSize(bool fullSize) {
-  for (QScrollArea* area : {sbBase_, sbThumbs_}) {
-    const Qt::ScrollBarPolicy policy = fullSize ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
-    area->setHorizontalScrollBarPolicy(policy);
-    area->setVerticalScrollBarPolicy(policy);
-    area->setWidgetResizable(!fullSize);
-    if (auto* image = qobject_cast<QLabel*>(area->widget())) image->setScaledContents(!fullSize);
-  }
-}
-
-void MainWindow::applySideBySide(bool sideBySide) {
-  sbBase_->setVisible(sideBySide);
-  lvBase_->setVisible(sideBySide);
-}
-
-void MainWindow::applyShowFiles(bool showFiles) { pFiles_->setVisible(showFiles); }
-
 void MainWindow::setPanelText(int panel, const QString& text) {
   if (panel >= 0 && panel < static_cast<int>(panels_.size())) panels_[panel]->setText(text);
 }
@@ -419,7 +398,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   firstShowDone_ = true;
   // Without a window manager (a bare X server) the window is never activated.
   QTimer::singleShot(WizardFallbackMs, this, &MainWindow::openWizardOnce);
-  applyViewToggles();
+  previews_->applyViewToggles();
   ListsBusy = false;
 }
 

@@ -23,6 +23,7 @@ namespace vl::gui {
 
 class FoldersDialog;
 class FormPropertyStore;
+class PreviewController;
 class ResultLists;
 
 // The program's main form "fmain". It owns the results (FResultEntries and
@@ -44,6 +45,7 @@ class MainWindow : public QMainWindow, public ScanWindow {
 
   ResultsModel& results() { return results_; }
   ResultLists& lists() { return *lists_; }
+  PreviewController& previews() { return *previews_; }
   bool isScanning() const { return scanning_; }
 
   // StartScan over the folders dialog's lists; ignored while a scan runs.
@@ -80,10 +82,6 @@ class MainWindow : public QMainWindow, public ScanWindow {
   void readColumnWidths();
   void writeColumnWidths();
   void saveDeletedList();
-  void applyViewToggles();
-  void applyFullSize(bool fullSize);
-  void applySideBySide(bool sideBySide);
-  void applyShowFiles(bool showFiles);
   // The first activation opens the wizard (when "ShowWiz" is on); so does the first
   // show after WizardFallbackMs when no activation came (no window manager).
   void openWizardOnce();
@@ -101,6 +99,7 @@ class MainWindow : public QMainWindow, public ScanWindow {
   GuiHost host_;
   FoldersDialog* folders_ = nullptr;
   ResultLists* lists_ = nullptr;
+  PreviewController* previews_ = nullptr;
   std::unique_ptr<FormPropertyStore> store_;
   bool scanning_ = false;
   bool wizardShown_ = false;

@@ -130,9 +130,6 @@ void MainWindow::createActions() {
   connect(aCancel_, &QAction::triggered, this, [] { ScanCancelled = true; });
   connect(tbDellist_, &QAction::toggled, this, [](bool down) { UseDeletedList = down; });
   connect(aMarkFile_, &QAction::triggered, this, [this] { lists_->ToggleMark(); });
-  connect(tbFullSize_, &QAction::toggled, this, &MainWindow::applyFullSize);
-  connect(tbSideBySide_, &QAction::toggled, this, &MainWindow::applySideBySide);
-  connect(tbShowFiles_, &QAction::toggled, this, &MainWindow::applyShowFiles);
   connect(exit_, &QAction::triggered, this, &QWidget::close);
   connect(removeWhenNoDuplicates_, &QAction::toggled, this,
           [this](bool on) { results_.removeWhenNoDuplicates = on; });

@@ -92,7 +92,7 @@ void MainWindowTest::firstStartOpensTheWizardWithDefaults() {
     for (const char* toggle : {"tbFullSize", "tbSideBySide", "tbScrollInUnison", "tbShowFiles"})
       QVERIFY2(child<QAction>(w, toggle)->isChecked(), toggle);
     QCOMPARE(child<QAction>(w, "tbDellist")->isChecked(), vl::UseDeletedList);
-    QVERIFY(!child<QAction>(w, "tbFullSize")->isVisible());
+    QVERIFY(child<QAction>(w, "tbFullSize")->isVisible());
     QCOMPARE(child<QLabel>(w, "StatusPanel1")->text(), QStringLiteral("Ready To Scan"));
     QVERIFY(!child<QAction>(w, "aCancel")->isEnabled());
     QCOMPARE(child<QTabBar>(w, "TabSet1")->tabText(1), QStringLiteral("Marked"));

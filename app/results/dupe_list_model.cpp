@@ -1,3 +1,4 @@
+// The duplicate list's rows: a line's fields for display, and finding the row of an entry.
 #include "app/results/dupe_list_model.h"
 
 namespace vl::gui {
@@ -20,6 +21,8 @@ QVariant DupeListModel::data(const QModelIndex& index, int role) const {
       return DupeLineFields(line.Text).join(QStringLiteral("  "));
     case FieldsRole:
       return DupeLineFields(line.Text);
+    case Qt::ToolTipRole:
+      return line.Entry != nullptr ? QString::fromStdString(line.Entry->Path) : QVariant();
     case IsBaseRole:
       return line.Entry != nullptr && line.Entry->Base == nullptr;
     default:

@@ -1,6 +1,7 @@
 #include "app/results/result_lists.h"
 
 #include <QDateTime>
+#include <QEvent>
 #include <QHeaderView>
 #include <QListView>
 #include <QListWidget>
@@ -14,6 +15,7 @@ namespace vl::gui {
 namespace {
 
 constexpr int DelColumn = 0;
+constexpr int PathColumn = 2;
 constexpr int DateColumn = 6;
 constexpr int BaseRole = Qt::UserRole + 1;
 
@@ -24,6 +26,7 @@ const TResultEntry* baseOfItem(const QListWidgetItem* item) {
 QListWidgetItem* makeBaseItem(const BaseGroupItem& group) {
   auto* item = new QListWidgetItem(QString::fromStdString(group.Caption));
   item->setData(BaseRole, QVariant::fromValue(static_cast<void*>(group.Base)));
+  if (group.Base != nullptr) item->setToolTip(QString::fromStdString(group.Base->Path));
   return item;
 }
 
@@ -51,6 +54,32 @@ ResultLists::ResultLists(ResultsModel& model, QListWidget* baseList, QListView* 
   connect(dupeList_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this] { onCurrentDupeChanged(); });
   connect(header_, &QHeaderView::sectionClicked, this, &ResultLists::SortDupeList);
+  connect(header_, &QHeaderView::sectionResized, this,
+          [this](int section, int, int newSize) { onSectionResized(section, newSize); });
+  dupeList_->viewport()->installEventFilter(this);
+}
+
+bool ResultLists::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == dupeList_->viewport() && event->type() == QEvent::Resize) fitPathColumn();
+  return QObject::eventFilter(watched, event);
+}
+
+void ResultLists::onSectionResized(int section, int newSize) {
+  if (fittingPath_) return;
+  if (section == PathColumn)
+    pathWidth_ = newSize;
+  else
+    fitPathColumn();
+}
+
+// The Path column is as set, or wider when the list has room to spare.
+void ResultLists::fitPathColumn() {
+  const int others = header_->length() - header_->sectionSize(PathColumn);
+  const int wanted = std::max(pathWidth_, dupeList_->viewport()->width() - others);
+  if (wanted == header_->sectionSize(PathColumn)) return;
+  fittingPath_ = true;
+  header_->resizeSection(PathColumn, wanted);
+  fittingPath_ = false;
 }
 
 TResultEntry* ResultLists::selectedEntry() const {

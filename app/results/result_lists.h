@@ -50,6 +50,10 @@ class ResultLists : public QObject {
   // Carries out a key command; false for ListKeyCommand::None (the key is not consumed).
   bool runKeyCommand(ListKeyCommand command);
 
+ protected:
+  // The Path column takes the room the list gains when it grows.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  signals:
   // ShowDupe: the selected duplicate line changed (null: none), for the preview panes.
   void dupeShown(const vl::TResultEntry* entry);
@@ -63,6 +67,8 @@ class ResultLists : public QObject {
   void selectDupeRow(int row);
   void onCurrentDupeChanged();
   bool shownGroupStillExists() const;
+  void onSectionResized(int section, int newSize);
+  void fitPathColumn();
 
   ResultsModel& model_;
   QListWidget* baseList_;
@@ -71,6 +77,8 @@ class ResultLists : public QObject {
   DupeListModel dupeModel_;
   int sortColumn_ = InitialSortColumn;
   const TResultEntry* shownBase_ = nullptr;
+  int pathWidth_ = 0;  // the Path column's width as set, before it grows with the list
+  bool fittingPath_ = false;
 };
 
 // A date-time double (days since 30 December 1899, local time) in the locale's

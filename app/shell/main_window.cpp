@@ -1,6 +1,7 @@
 #include "app/shell/main_window.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -258,10 +259,16 @@ void MainWindow::createStatusBar() {
   }
 }
 
+QString MainWindow::sampleDateText() {
+  const double day = double(QDate(1899, 12, 30).daysTo(QDate(2026, 12, 28)));
+  return QString::fromStdString(LocaleDateText(day + (23 * 3600 + 58 * 60 + 58) / 86400.0));
+}
+
 void MainWindow::readColumnWidths() {
   const IniFile ini(AppIniFileName());
+  const std::array<int, 8> defaults = DefaultDupeColumnWidths(lbDupes_->fontMetrics(), sampleDateText());
   for (int column = 0; column < 8; ++column) {
-    const int width = ini.readInteger("ColWidths", "Col" + std::to_string(column), DefaultColumnWidths[column]);
+    const int width = ini.readInteger("ColWidths", "Col" + std::to_string(column), defaults[column]);
     lbDupesHead_->resizeSection(column, std::clamp(width, 0, MaxColumnWidth));
   }
 }

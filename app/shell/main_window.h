@@ -34,9 +34,6 @@ class ResultLists;
 class MainWindow : public QMainWindow, public ScanWindow {
   Q_OBJECT
  public:
-  // The duplicate list's column widths when "ColWidths" holds none.
-  static constexpr std::array<int, 8> DefaultColumnWidths{30, 30, 250, 50, 50, 50, 120, 120};
-
   MainWindow();
   ~MainWindow() override;
 
@@ -80,6 +77,8 @@ class MainWindow : public QMainWindow, public ScanWindow {
   QWidget* createImagePanel();
   void createStatusBar();
   void readColumnWidths();
+  // A date and time with the widest fields, in the locale's format, for the Date column's width.
+  static QString sampleDateText();
   void writeColumnWidths();
   void saveDeletedList();
   // The first activation opens the wizard (when "ShowWiz" is on); so does the first

@@ -81,6 +81,7 @@ void MainWindow::createActions() {
   addToDeletedList_->setIcon(ActionIcon(ActionGlyph::DeletedList));
   exit_ = addCommand("Exit1", QStringLiteral("Exit"));
   exit_->setIcon(ActionIcon(ActionGlyph::Exit));
+  exit_->setShortcut(QKeySequence::Quit);
 
   auto* scaleGroup = new QActionGroup(this);
   const char* const scaleNames[4] = {"N113", "N123", "N143", "N183"};
@@ -141,7 +142,7 @@ void MainWindow::createActions() {
 }
 
 void MainWindow::createMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("File1"));
   file->addActions({aScanWizard_, aEditFolders_, aDatabaseManagement_, aConfigure_});
   file->addSeparator();
@@ -151,7 +152,7 @@ void MainWindow::createMenus() {
   file->addSeparator();
   file->addAction(exit_);
 
-  QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   view->setObjectName(QStringLiteral("View1"));
   QMenu* jpegOptions = view->addMenu(QStringLiteral("JPEG Options"));
   QMenu* preview = jpegOptions->addMenu(QStringLiteral("Preview"));
@@ -162,7 +163,7 @@ void MainWindow::createMenus() {
   view->addSeparator();
   view->addAction(removeWhenNoDuplicates_);
 
-  QMenu* fileManagement = menuBar()->addMenu(QStringLiteral("File Management"));
+  QMenu* fileManagement = menuBar()->addMenu(QStringLiteral("File &Management"));
   fileManagement->setObjectName(QStringLiteral("FileManagement1"));
   fileManagement->addAction(aDelFile_);
   fileManagement->addSeparator();
@@ -170,7 +171,7 @@ void MainWindow::createMenus() {
   fileManagement->addSeparator();
   fileManagement->addActions({copyFile_, moveFile_, removeFromList_});
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));
   help->addActions({helpContents_, about_});
 }

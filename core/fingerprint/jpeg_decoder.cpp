@@ -1,4 +1,4 @@
-// JPEG decoding through libjpeg, from memory, for fingerprints and previews.
+// Decoding JPEG data at a reduced scale through libjpeg, with bounded memory and scan counts.
 #include "core/fingerprint/jpeg_decoder.h"
 
 #include <algorithm>

@@ -23,7 +23,8 @@ PreviewJob MakePreviewJob(const QString& path, const JpegPreviewOptions& options
 
 PreviewLoader::PreviewLoader(QObject* parent) : QObject(parent) {
   qRegisterMetaType<DecodedPreview>();
-  worker_ = std::thread([this] { run(); });
+  paneWorker_ = std::thread([this] { runPanes(); });
+  prefetchWorker_ = std::thread([this] { runPrefetches(); });
 }
 
 PreviewLoader::~PreviewLoader() {
@@ -32,7 +33,8 @@ PreviewLoader::~PreviewLoader() {
     stopping_ = true;
   }
   wake_.notify_all();
-  worker_.join();
+  paneWorker_.join();
+  prefetchWorker_.join();
 }
 
 std::optional<DecodedPreview> PreviewLoader::cached(const PreviewJob& job) {
@@ -73,42 +75,40 @@ void PreviewLoader::prefetch(std::vector<PreviewJob> jobs) {
   wake_.notify_all();
 }
 
-void PreviewLoader::run() {
+// Serves the newest pane request first: it is the one the user looks at. A
+// request stays wanted until served, so that a cancel or a newer one is seen.
+void PreviewLoader::runPanes() {
   std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
-    int slot = -1;
-    Wanted wanted;
-    PreviewJob prefetchJob;
-    if (!takeWork(lock, slot, wanted, prefetchJob)) return;
+    const auto newest = std::max_element(std::begin(wanted_), std::end(wanted_), [](const auto& a, const auto& b) {
+      return (a ? a->ticket : 0) < (b ? b->ticket : 0);
+    });
+    if (stopping_) return;
+    if (!*newest) {
+      wake_.wait(lock);
+      continue;
+    }
+    const int slot = int(newest - std::begin(wanted_));
+    Wanted wanted = **newest;
     lock.unlock();
-    if (slot >= 0)
-      serveSlot(slot, std::move(wanted));
-    else
-      servePrefetch(prefetchJob);
+    serveSlot(slot, std::move(wanted));
     lock.lock();
   }
 }
 
-// Waits for work; a waiting pane comes before prefetching. False when stopping.
-bool PreviewLoader::takeWork(std::unique_lock<std::mutex>& lock, int& slot, Wanted& wanted, PreviewJob& prefetchJob) {
+void PreviewLoader::runPrefetches() {
+  std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
-    if (stopping_) return false;
-    // The newest request first: it is the one the user looks at.
-    const auto newest = std::max_element(std::begin(wanted_), std::end(wanted_), [](const auto& a, const auto& b) {
-      return (a ? a->ticket : 0) < (b ? b->ticket : 0);
-    });
-    if (*newest) {
-      slot = int(newest - std::begin(wanted_));
-      wanted = **newest;
-      // Stays wanted until served, so a cancel or a newer request is seen.
-      return true;
+    if (stopping_) return;
+    if (prefetches_.empty()) {
+      wake_.wait(lock);
+      continue;
     }
-    if (!prefetches_.empty()) {
-      prefetchJob = std::move(prefetches_.front());
-      prefetches_.pop_front();
-      return true;
-    }
-    wake_.wait(lock);
+    const PreviewJob job = std::move(prefetches_.front());
+    prefetches_.pop_front();
+    lock.unlock();
+    servePrefetch(job);
+    lock.lock();
   }
 }
 

@@ -26,11 +26,12 @@ struct PreviewJob {
 // The job for a file as it is on disk now.
 PreviewJob MakePreviewJob(const QString& path, const JpegPreviewOptions& options);
 
-// Decodes on one worker thread. Each of the panes (slots) has at most one wanted
-// picture: a new request replaces the slot's earlier one, and only the newest
-// request's results are delivered (on the owner's thread, through `ready`). Large
-// JPEGs arrive twice: a 1/8 stand-in first, then the picture itself. Prefetches
-// run when no pane waits and only fill the cache. The cache keeps the last
+// Decodes on two worker threads: one for the panes, one for prefetching, so that
+// a pane never waits behind a prefetch. Each of the panes (slots) has at most one
+// wanted picture: a new request replaces the slot's earlier one, and only the
+// newest request's results are delivered (on the owner's thread, through `ready`).
+// Large JPEGs arrive twice: a 1/8 stand-in first, then the picture itself.
+// Prefetches only fill the cache. The cache keeps the last
 // CacheEntries decoded pictures (at most CacheBytes). Destroying the loader waits
 // for the decode in progress.
 class PreviewLoader : public QObject {
@@ -66,8 +67,8 @@ class PreviewLoader : public QObject {
     DecodedPreview preview;
   };
 
-  void run();
-  bool takeWork(std::unique_lock<std::mutex>& lock, int& slot, Wanted& wanted, PreviewJob& prefetchJob);
+  void runPanes();
+  void runPrefetches();
   void serveSlot(int slot, Wanted wanted);
   void servePrefetch(const PreviewJob& job);
   std::optional<DecodedPreview> cachedLocked(const PreviewJob& job);
@@ -81,7 +82,8 @@ class PreviewLoader : public QObject {
   std::optional<Wanted> wanted_[Slots];
   std::deque<PreviewJob> prefetches_;
   std::list<CacheEntry> cache_;  // most recently used first
-  std::thread worker_;
+  std::thread paneWorker_;
+  std::thread prefetchWorker_;
 };
 
 }  // namespace vl::gui

@@ -1,5 +1,6 @@
 // The preview and file panes of the main window, driven after real scans of generated pictures.
 #include <QAction>
+#include <QImageWriter>
 #include <QListView>
 #include <QListWidget>
 #include <QScrollArea>
@@ -195,6 +196,14 @@ void PreviewsTest::missingAndUnreadableFilesAndANewScan() {
   vl::ResetDriveQueries();
   QCOMPARE(dupe->picture(), notice("Image : " + copy + " not found.",
                                    "Insert disk \"" + volume + "\" into your " + files.path() + " drive and try again."));
+
+  // A phone's photograph taken upright is shown upright (its EXIF orientation).
+  const std::string upright = files.file("a/phone.jpg");
+  QImageWriter writer(QString::fromStdString(upright), "jpeg");
+  writer.setTransformation(QImageIOHandler::TransformationRotate90);
+  QVERIFY(writer.write(QImage(240, 120, QImage::Format_RGB32)));
+  QVERIFY(previews(w).LoadPreview(upright, volume, PreviewController::DupePane, 0, 0));
+  QTRY_COMPARE(dupe->size(), QSize(120, 240));
 
   // ".j" passes the picture test but names no format: an error and an empty pane.
   const std::string dotJ = files.file("a/photo.j");

@@ -5,12 +5,19 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTransform>
+#include <sys/stat.h>
 
 namespace vl::gui {
 namespace {
 
 // Files larger than this are not read for a preview.
 constexpr qint64 MaxPreviewFileBytes = qint64(1) << 30;
+
+// Only regular files are read: opening a FIFO named like a picture would wait forever.
+bool isRegularFile(const QString& path) {
+  struct stat st {};
+  return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
 
 QImage oriented(QImage image, QImageIOHandler::Transformations transformation) {
   if (transformation == QImageIOHandler::TransformationNone) return image;
@@ -90,7 +97,7 @@ QByteArray PictureFormatOf(const QString& path) {
 
 DecodedPreview DecodePreviewFile(const QString& path, const JpegPreviewOptions& options, bool standIn) {
   const QByteArray format = PictureFormatOf(path);
-  if (format.isEmpty()) return {};
+  if (format.isEmpty() || !isRegularFile(path)) return {};
   if (format == "jpeg") return decodeJpeg(path, options, standIn);
   return decodeWithQt(path, format);
 }
@@ -103,7 +110,7 @@ bool PreviewServes(const DecodedPreview& preview, const JpegPreviewOptions& opti
 }
 
 bool WantsStandIn(const QString& path, const JpegPreviewOptions& options) {
-  if (PictureFormatOf(path) != "jpeg") return false;
+  if (PictureFormatOf(path) != "jpeg" || !isRegularFile(path)) return false;
   QImageReader header(path, "jpeg");
   const QSize full = header.size();
   if (!full.isValid()) return false;

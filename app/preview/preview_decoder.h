@@ -32,8 +32,8 @@ QByteArray PictureFormatOf(const QString& path);
 
 // Decodes the file as its extension's format. JPEGs honour the options (scale,
 // DCT choice, fit box, given for the upright picture); other formats ignore them.
-// With standIn, a JPEG is decoded at 1/8 only (a quick first view). Any failure
-// gives ok false. Runs on any thread; O(file size + decoded pixels).
+// With standIn, a JPEG is decoded at 1/8 only (a quick first view). Anything but
+// a regular file, and any failure, gives ok false. Runs on any thread; O(file size + decoded pixels).
 DecodedPreview DecodePreviewFile(const QString& path, const JpegPreviewOptions& options, bool standIn = false);
 
 // True when a JPEG decode for these options is worth a 1/8 stand-in first: the

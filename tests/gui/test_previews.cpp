@@ -8,6 +8,7 @@
 #include <QTest>
 #include <cmath>
 #include <cstdio>
+#include <sys/stat.h>
 
 #include "app/preview/preview_controller.h"
 #include "app/preview/preview_image.h"
@@ -211,6 +212,12 @@ void PreviewsTest::missingAndUnreadableFilesAndANewScan() {
   QVERIFY(previews(w).LoadPreview(dotJ, volume, PreviewController::DupePane, 0, 0));
   QTRY_VERIFY(answerer.messages.contains(QStringLiteral("Error in reading image file.")));
   QVERIFY(isEmptyPane(dupe));
+  // A FIFO named like a picture is refused, not waited on.
+  answerer.messages.clear();
+  const std::string fifo = files.file("a/pipe.jpg");
+  QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+  QVERIFY(previews(w).LoadPreview(fifo, volume, PreviewController::DupePane, 0, 0));
+  QTRY_VERIFY(answerer.messages.contains(QStringLiteral("Error in reading image file.")));
   const qsizetype messages = answerer.messages.size();
   QVERIFY(!previews(w).LoadPreview(files.write("a/README", std::string("text")), volume,
                                    PreviewController::DupePane, 0, 0));

@@ -319,18 +319,18 @@ bool PreviewController::eventFilter(QObject* watched, QEvent* event) {
 
 // Dragging a picture in full-size mode scrolls it with the mouse.
 bool PreviewController::pan(Pane pane, QEvent* event) {
-  const auto* mouse = static_cast<QMouseEvent*>(event);
+  const auto at = [event] { return static_cast<QMouseEvent*>(event)->position().toPoint(); };
   switch (event->type()) {
     case QEvent::MouseButtonPress:
       if (!tbFullSize_->isChecked()) return false;
       panning_[pane] = true;
-      panStart_[pane] = mouse->position().toPoint();
+      panStart_[pane] = at();
       savedCursor_ = images_[pane]->cursor();
       images_[pane]->setCursor(Qt::PointingHandCursor);
       return true;
     case QEvent::MouseMove: {
       if (!panning_[pane]) return false;
-      const QPoint moved = mouse->position().toPoint() - panStart_[pane];
+      const QPoint moved = at() - panStart_[pane];
       QScrollBar* horizontal = areas_[pane]->horizontalScrollBar();
       QScrollBar* vertical = areas_[pane]->verticalScrollBar();
       horizontal->setValue(horizontal->value() - moved.x());

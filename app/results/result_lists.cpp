@@ -56,11 +56,12 @@ ResultLists::ResultLists(ResultsModel& model, QListWidget* baseList, QListView* 
   connect(header_, &QHeaderView::sectionClicked, this, &ResultLists::SortDupeList);
   connect(header_, &QHeaderView::sectionResized, this,
           [this](int section, int, int newSize) { onSectionResized(section, newSize); });
-  dupeList_->viewport()->installEventFilter(this);
+  listViewport_ = dupeList_->viewport();
+  listViewport_->installEventFilter(this);
 }
 
 bool ResultLists::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == dupeList_->viewport() && event->type() == QEvent::Resize) fitPathColumn();
+  if (watched == listViewport_ && event->type() == QEvent::Resize) fitPathColumn();
   return QObject::eventFilter(watched, event);
 }
 
@@ -75,7 +76,7 @@ void ResultLists::onSectionResized(int section, int newSize) {
 // The Path column is as set, or wider when the list has room to spare.
 void ResultLists::fitPathColumn() {
   const int others = header_->length() - header_->sectionSize(PathColumn);
-  const int wanted = std::max(pathWidth_, dupeList_->viewport()->width() - others);
+  const int wanted = std::max(pathWidth_, listViewport_->width() - others);
   if (wanted == header_->sectionSize(PathColumn)) return;
   fittingPath_ = true;
   header_->resizeSection(PathColumn, wanted);

@@ -77,6 +77,7 @@ class ResultLists : public QObject {
   DupeListModel dupeModel_;
   int sortColumn_ = InitialSortColumn;
   const TResultEntry* shownBase_ = nullptr;
+  QWidget* listViewport_ = nullptr;  // compared by address: it may be half destroyed
   int pathWidth_ = 0;  // the Path column's width as set, before it grows with the list
   bool fittingPath_ = false;
 };

@@ -1,8 +1,9 @@
-// Fuzz target: MakeFingerprint on JPEG data.
+// Fuzz target: MakeFingerprint and the preview decoder on JPEG data.
 #include <cstddef>
 #include <cstdint>
 
 #include "core/fingerprint/fingerprint.h"
+#include "core/fingerprint/jpeg_decoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vl::TFingerprint fingerprint;
@@ -10,6 +11,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (vl::MakeFingerprintFromMemory(data, size, vl::PictureType::Jpeg, fingerprint, width, height)) {
     for (uint8_t code : fingerprint)
       if (code > 3) __builtin_trap();
+  }
+  vl::JpegPreviewOptions options;
+  options.ScaleDenominator = 8;
+  options.Fast = size % 2 == 1;
+  vl::PreviewPicture picture;
+  if (vl::DecodeJpegPreview(data, size, options, picture)) {
+    if (picture.Width <= 0 || picture.Height <= 0 || !picture.Pixels) __builtin_trap();
+    // Every pixel was written: reading the last one must be defined.
+    if ((picture.Pixels[size_t(picture.Width) * size_t(picture.Height) - 1] >> 24) != 0xFF) __builtin_trap();
   }
   return 0;
 }

@@ -191,10 +191,18 @@ std::array<int, 4> normalEdges(const QWidget* form) {
 
 bool platformPlacesWindows() { return QGuiApplication::platformName().startsWith("wayland"); }
 
-bool onSomeScreen(const QRect& rect) {
-  const QList<QScreen*> screens = QGuiApplication::screens();
-  return std::any_of(screens.begin(), screens.end(),
-                     [&](const QScreen* screen) { return screen->availableGeometry().intersects(rect); });
+// The rectangle moved (and, for a resizable form, shrunk) into the available area
+// of the screen it mostly lies on, or of the primary screen when it lies on none.
+QRect broughtOntoScreen(QRect rect, bool resizable) {
+  const QScreen* screen = QGuiApplication::screenAt(rect.center());
+  if (screen == nullptr) screen = QGuiApplication::screenAt(rect.topLeft());
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return rect;
+  const QRect area = screen->availableGeometry();
+  if (resizable) rect.setSize(rect.size().boundedTo(area.size()));
+  rect.moveLeft(std::max(area.left(), std::min(rect.left(), area.left() + area.width() - rect.width())));
+  rect.moveTop(std::max(area.top(), std::min(rect.top(), area.top() + area.height() - rect.height())));
+  return rect;
 }
 
 bool isResizable(const QWidget* form) { return form->minimumSize() != form->maximumSize(); }
@@ -279,15 +287,17 @@ void FormPropertyStore::restorePlacement(const PropertyStore& store) {
 }
 
 // Moves the form (and resizes it when it is resizable) unless the platform places
-// windows itself or the stored rectangle lies on no screen.
+// windows itself. A rectangle that does not fit the screen it opens on (another
+// monitor, another scale factor) is brought onto that screen.
 void FormPropertyStore::applyNormalPosition(const QRect& rect) {
-  if (platformPlacesWindows() || !onSomeScreen(QRect(rect.topLeft(), QSize(1, 1)))) return;
-  if (isResizable(form_) && rect.width() > 0 && rect.height() > 0 && rect.width() <= MaxWindowExtent &&
-      rect.height() <= MaxWindowExtent) {
-    form_->setGeometry(rect);
-  } else {
-    form_->move(rect.topLeft());
-  }
+  if (platformPlacesWindows()) return;
+  const bool resizable = isResizable(form_) && rect.width() > 0 && rect.height() > 0 &&
+                         rect.width() <= MaxWindowExtent && rect.height() <= MaxWindowExtent;
+  const QRect placed = broughtOntoScreen(resizable ? rect : QRect(rect.topLeft(), form_->size()), resizable);
+  if (resizable)
+    form_->setGeometry(placed);
+  else
+    form_->move(placed.topLeft());
 }
 
 void FormPropertyStore::restoreProperty(const PropertyStore& store, const QString& stored) {

@@ -21,6 +21,8 @@ QVariant DupeListModel::data(const QModelIndex& index, int role) const {
       return DupeLineFields(line.Text).join(QStringLiteral("  "));
     case FieldsRole:
       return DupeLineFields(line.Text);
+    case Qt::ToolTipRole:
+      return line.Entry != nullptr ? QString::fromStdString(line.Entry->Path) : QVariant();
     case IsBaseRole:
       return line.Entry != nullptr && line.Entry->Base == nullptr;
     default:

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QListView>
@@ -21,6 +22,7 @@ namespace vl::gui {
 namespace {
 
 constexpr int DelColumn = 0;
+constexpr int PathColumn = 2;
 constexpr int DateColumn = 6;
 constexpr int BaseRole = Qt::UserRole + 1;
 
@@ -31,6 +33,7 @@ const TResultEntry* baseOfItem(const QListWidgetItem* item) {
 QListWidgetItem* makeBaseItem(const BaseGroupItem& group) {
   auto* item = new QListWidgetItem(QString::fromStdString(group.Caption));
   item->setData(BaseRole, QVariant::fromValue(static_cast<void*>(group.Base)));
+  if (group.Base != nullptr) item->setToolTip(QString::fromStdString(group.Base->Path));
   return item;
 }
 
@@ -66,6 +69,9 @@ ResultLists::ResultLists(ResultsModel& model, const ResultListWidgets& widgets, 
   connect(tabs_, &QTabBar::currentChanged, this,
           [this](int tab) { showView(tab == 1 ? BaseView::Marked : BaseView::AllDupes); });
   connectCommands(actions);
+  connect(header_, &QHeaderView::sectionResized, this,
+          [this](int section, int, int newSize) { onSectionResized(section, newSize); });
+  listViewport_ = dupeList_->viewport();
   qApp->installEventFilter(this);
 }
 
@@ -78,6 +84,24 @@ void ResultLists::connectCommands(const ActionSet& actions) {
   connect(actions.action("SortAlphabetically1"), &QAction::triggered, this, &ResultLists::sortAlphabetically);
   connect(actions.action("Removewhennoduplicates2"), &QAction::toggled, this,
           [this](bool on) { model_.removeWhenNoDuplicates = on; });
+}
+
+void ResultLists::onSectionResized(int section, int newSize) {
+  if (fittingPath_) return;
+  if (section == PathColumn)
+    pathWidth_ = newSize;
+  else
+    fitPathColumn();
+}
+
+// The Path column is as set, or wider when the list has room to spare.
+void ResultLists::fitPathColumn() {
+  const int others = header_->length() - header_->sectionSize(PathColumn);
+  const int wanted = std::max(pathWidth_, listViewport_->width() - others);
+  if (wanted == header_->sectionSize(PathColumn)) return;
+  fittingPath_ = true;
+  header_->resizeSection(PathColumn, wanted);
+  fittingPath_ = false;
 }
 
 TResultEntry* ResultLists::selectedEntry() const {
@@ -185,6 +209,7 @@ void ResultLists::setScanRunning(bool running) {
 }
 
 bool ResultLists::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == listViewport_ && event->type() == QEvent::Resize) fitPathColumn();
   if (event->type() != QEvent::KeyPress || QApplication::activeModalWidget() != nullptr) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr || widget->window() != baseList_->window() || QApplication::activePopupWidget() != nullptr)

@@ -64,6 +64,8 @@ class ResultLists : public QObject {
   void setScanRunning(bool running);
 
  protected:
+  // Key presses of the window's controls run the list commands; the Path column takes
+  // the room the list gains when it grows.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  signals:
@@ -82,6 +84,8 @@ class ResultLists : public QObject {
   void selectDupeRow(int row);
   void onCurrentDupeChanged();
   bool shownGroupStillExists() const;
+  void onSectionResized(int section, int newSize);
+  void fitPathColumn();
 
   ResultsModel& model_;
   QListWidget* baseList_;
@@ -91,6 +95,9 @@ class ResultLists : public QObject {
   DupeListModel dupeModel_;
   int sortColumn_ = InitialSortColumn;
   const TResultEntry* shownBase_ = nullptr;
+  QWidget* listViewport_ = nullptr;  // compared by address: it may be half destroyed
+  int pathWidth_ = 0;  // the Path column's width as set, before it grows with the list
+  bool fittingPath_ = false;
 };
 
 // A date-time double (days since 30 December 1899, local time) in the locale's

@@ -11,9 +11,16 @@ const char* const Usage =
     "  -h, --help     show this help and exit\n"
     "  -v, --version  show the version and exit\n"
     "\n"
+    "Qt's standard options (-style, -platform, -reverse, ...) are accepted.\n"
     "For scripting, use velloran-cli.\n";
 
 }  // namespace
+
+bool IsInformationRequest(const std::vector<std::string>& arguments) {
+  if (arguments.size() != 1) return false;
+  const std::string& only = arguments.front();
+  return only == "--help" || only == "-h" || only == "--version" || only == "-v";
+}
 
 std::optional<int> HandleCommandLine(const std::vector<std::string>& arguments, std::string& out, std::string& err) {
   if (arguments.empty()) return std::nullopt;

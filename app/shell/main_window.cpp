@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDate>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -27,6 +28,8 @@
 #include "app/components/action_set.h"
 #include "app/components/form_property_store.h"
 #include "app/components/widget_helpers.h"
+#include "app/preview/preview_controller.h"
+#include "app/preview/preview_image.h"
 #include "app/results/dupe_list_delegate.h"
 #include "app/results/lists_busy.h"
 #include "app/results/result_lists.h"
@@ -72,9 +75,8 @@ QScrollArea* makePreviewArea(const char* objectName, const char* imageName) {
   auto* area = new QScrollArea;
   area->setObjectName(QLatin1String(objectName));
   area->setBackgroundRole(QPalette::Base);
-  auto* image = new QLabel;
+  auto* image = new PreviewImage;
   image->setObjectName(QLatin1String(imageName));
-  image->resize(1, 1);
   area->setWidget(image);
   return area;
 }
@@ -106,6 +108,7 @@ MainWindow::MainWindow() : host_(this, this) {
   connectWindowCommands();
   scan_ = new ScanCommands(*actions_, results_, deletedList_, host_, this);
   lists_ = new ResultLists(results_, {lbBaseFiles_, lbDupes_, lbDupesHead_, tabSet_}, *actions_, this);
+  previews_ = new PreviewController(this, *lists_);
   readColumnWidths();
   auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
   connect(helpKey, &QShortcut::activated, this, [this] { ShowHelp(this, HelpMainWindow); });
@@ -255,10 +258,16 @@ void MainWindow::createStatusBar() {
   host_.showStatusIn(panels_[1], panels_[2]);
 }
 
+QString MainWindow::sampleDateText() {
+  const double day = double(QDate(1899, 12, 30).daysTo(QDate(2026, 12, 28)));
+  return QString::fromStdString(LocaleDateText(day + (23 * 3600 + 58 * 60 + 58) / 86400.0));
+}
+
 void MainWindow::readColumnWidths() {
   const IniFile ini(AppIniFileName());
+  const std::array<int, 8> defaults = DefaultDupeColumnWidths(lbDupes_->fontMetrics(), sampleDateText());
   for (int column = 0; column < 8; ++column) {
-    const int width = ini.readInteger("ColWidths", "Col" + std::to_string(column), DefaultColumnWidths[column]);
+    const int width = ini.readInteger("ColWidths", "Col" + std::to_string(column), defaults[column]);
     lbDupesHead_->resizeSection(column, std::clamp(width, 0, MaxColumnWidth));
   }
 }
@@ -282,29 +291,6 @@ void MainWindow::saveDeletedList() {
     host_.showMessage(MessageKind::Error, error.what());
   }
 }
-
-void MainWindow::applyViewToggles() {
-  applyFullSize(actions_->action("tbFullSize")->isChecked());
-  applySideBySide(actions_->action("tbSideBySide")->isChecked());
-  applyShowFiles(actions_->action("tbShowFiles")->isChecked());
-}
-
-void MainWindow::applyFullSize(bool fullSize) {
-  for (QScrollArea* area : {sbBase_, sbThumbs_}) {
-    const Qt::ScrollBarPolicy policy = fullSize ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
-    area->setHorizontalScrollBarPolicy(policy);
-    area->setVerticalScrollBarPolicy(policy);
-    area->setWidgetResizable(!fullSize);
-    if (auto* image = qobject_cast<QLabel*>(area->widget())) image->setScaledContents(!fullSize);
-  }
-}
-
-void MainWindow::applySideBySide(bool sideBySide) {
-  sbBase_->setVisible(sideBySide);
-  lvBase_->setVisible(sideBySide);
-}
-
-void MainWindow::applyShowFiles(bool showFiles) { pFiles_->setVisible(showFiles); }
 
 void MainWindow::setFoldersDialog(FoldersDialog* folders) { scan_->setFoldersDialog(folders); }
 
@@ -340,7 +326,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (firstShowDone_) return;
   firstShowDone_ = true;
   QTimer::singleShot(WizardFallbackMs, scan_, &ScanCommands::openWizardOnce);
-  applyViewToggles();
+  previews_->applyViewToggles();
   ListsBusy = false;
 }
 

@@ -21,6 +21,7 @@ namespace vl::gui {
 class ActionSet;
 class FoldersDialog;
 class FormPropertyStore;
+class PreviewController;
 class ResultLists;
 class ScanCommands;
 
@@ -33,9 +34,6 @@ class ScanCommands;
 class MainWindow : public QMainWindow, public ScanWindow {
   Q_OBJECT
  public:
-  // The duplicate list's column widths when "ColWidths" holds none.
-  static constexpr std::array<int, 8> DefaultColumnWidths{30, 30, 250, 50, 50, 50, 120, 120};
-
   MainWindow();
   ~MainWindow() override;
 
@@ -44,6 +42,7 @@ class MainWindow : public QMainWindow, public ScanWindow {
 
   ResultsModel& results() { return results_; }
   ResultLists& lists() { return *lists_; }
+  PreviewController& previews() { return *previews_; }
   bool isScanning() const;
 
   // ScanWindow
@@ -71,18 +70,17 @@ class MainWindow : public QMainWindow, public ScanWindow {
   QWidget* createImagePanel();
   void createStatusBar();
   void readColumnWidths();
+  // A date and time with the widest fields, in the locale's format, for the Date column's width.
+  static QString sampleDateText();
   void writeColumnWidths();
   void saveDeletedList();
-  void applyViewToggles();
-  void applyFullSize(bool fullSize);
-  void applySideBySide(bool sideBySide);
-  void applyShowFiles(bool showFiles);
 
   ResultsModel results_;
   DeletedList deletedList_;
   GuiHost host_;
   std::unique_ptr<ActionSet> actions_;
   ResultLists* lists_ = nullptr;
+  PreviewController* previews_ = nullptr;
   ScanCommands* scan_ = nullptr;
   std::unique_ptr<FormPropertyStore> store_;
   bool firstShowDone_ = false;

@@ -25,14 +25,14 @@ QMenu* addMenu(Parent* parent, const char* objectName, const char* caption) {
 }  // namespace
 
 void MainWindow::createMenus() {
-  actions_->fill(addMenu(menuBar(), "File1", "File"));
-  QMenu* view = addMenu(menuBar(), "View1", "View");
+  actions_->fill(addMenu(menuBar(), "File1", "&File"));
+  QMenu* view = addMenu(menuBar(), "View1", "&View");
   QMenu* preview = addMenu(addMenu(view, "JPEGOptions1", "JPEG Options"), "Preview1", "Preview");
   actions_->fill(addMenu(preview, "Scale1", "Scale"));
   actions_->fill(addMenu(preview, "Performance1", "Performance"));
   actions_->fill(view);
-  actions_->fill(addMenu(menuBar(), "FileManagement1", "File Management"));
-  actions_->fill(addMenu(menuBar(), "Help1", "Help"));
+  actions_->fill(addMenu(menuBar(), "FileManagement1", "File &Management"));
+  actions_->fill(addMenu(menuBar(), "Help1", "&Help"));
 }
 
 void MainWindow::createToolBar() {
@@ -69,9 +69,6 @@ void MainWindow::createPopupMenus() {
 }
 
 void MainWindow::connectWindowCommands() {
-  connect(actions_->action("tbFullSize"), &QAction::toggled, this, &MainWindow::applyFullSize);
-  connect(actions_->action("tbSideBySide"), &QAction::toggled, this, &MainWindow::applySideBySide);
-  connect(actions_->action("tbShowFiles"), &QAction::toggled, this, &MainWindow::applyShowFiles);
   connect(actions_->action("Exit1"), &QAction::triggered, this, &QWidget::close);
   connect(actions_->action("HelpContents1"), &QAction::triggered, this, [this] { ShowHelp(this, HelpContents); });
   connect(actions_->action("About1"), &QAction::triggered, this, [this] { AboutBox(this).exec(); });

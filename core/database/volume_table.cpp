@@ -26,6 +26,25 @@ Table& table() {
   return instance;
 }
 
+DriveQueries systemQueries() { return {GetDriveLetters, GetDriveDetails}; }
+
+DriveQueries& queries() {
+  static DriveQueries instance = systemQueries();
+  return instance;
+}
+
+// The label of the volume at root by the table's rules; false when it cannot be
+// queried or the root holds no usable volume.
+bool labelOf(const std::string& root, std::string& label, std::string& driveTypeText) {
+  std::string fileSystem;
+  uint32_t serial = 0;
+  if (!queries().driveDetails(root, label, fileSystem, serial, driveTypeText)) return false;
+  if (driveTypeText == "Root Directory does not exist" || driveTypeText == "No Type Information") return false;
+  if (label.empty()) label = std::to_string(serial);
+  label.resize(std::min(label.size(), MaxVolumeLabel));
+  return true;
+}
+
 void ensureFilled() {
   if (table().entries.empty()) RefreshVolumeTable();
 }
@@ -44,17 +63,11 @@ const VolumeEntry* entryOf(const std::string& path) {
 void RefreshVolumeTable() {
   ClearVolumeTable();
   Table& current = table();
-  current.roots = GetDriveLetters();
+  current.roots = queries().driveRoots();
   for (const DriveRoot& drive : current.roots) {
     if (drive.Floppy && !CheckABDrives) continue;
     VolumeEntry entry;
-    std::string fileSystem;
-    uint32_t serial = 0;
-    if (!GetDriveDetails(drive.Root, entry.VolumeLabel, fileSystem, serial, entry.DriveTypeText)) continue;
-    if (entry.DriveTypeText == "Root Directory does not exist" || entry.DriveTypeText == "No Type Information")
-      continue;
-    if (entry.VolumeLabel.empty()) entry.VolumeLabel = std::to_string(serial);
-    entry.VolumeLabel.resize(std::min(entry.VolumeLabel.size(), MaxVolumeLabel));
+    if (!labelOf(drive.Root, entry.VolumeLabel, entry.DriveTypeText)) continue;
     entry.Root = drive.Root;
     current.entries.push_back(std::move(entry));
   }
@@ -77,5 +90,19 @@ bool IsVolumeMounted(const std::string& path, const std::string& volumeLabel) {
   const VolumeEntry* entry = entryOf(path);
   return entry != nullptr && entry->VolumeLabel == volumeLabel;
 }
+
+std::string PresentDriveRoot(const std::string& path) { return DriveRootOf(path, queries().driveRoots()); }
+
+std::string PresentVolumeLabel(const std::string& path) {
+  const std::string root = PresentDriveRoot(path);
+  std::string label;
+  std::string driveTypeText;
+  if (root.empty() || !labelOf(root, label, driveTypeText)) return {};
+  return label;
+}
+
+void SetDriveQueries(DriveQueries replacement) { queries() = std::move(replacement); }
+
+void ResetDriveQueries() { queries() = systemQueries(); }
 
 }  // namespace vl

@@ -1,8 +1,12 @@
 // The volume table: which volumes are present now, keyed by drive root (mount point).
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "core/files/drives.h"
 
 namespace vl {
 
@@ -31,5 +35,24 @@ std::string VolumeLabelOfPath(const std::string& path);
 // True when VolumeLabel is not empty and the entry for the path's drive root has
 // exactly that label. Builds the table first when it is empty.
 bool IsVolumeMounted(const std::string& path, const std::string& volumeLabel);
+
+// The label the volume mounted at the path's drive root carries now, by the
+// table's rules (the label, else the serial in decimal, cut to 13 bytes); empty
+// when nothing can be queried there. Asks the system afresh: one mount-table read
+// and one volume query.
+std::string PresentVolumeLabel(const std::string& path);
+// The path's drive root among the drives present now (DriveRootOf). One mount-table read.
+std::string PresentDriveRoot(const std::string& path);
+
+// Where the table learns about drives. Tests put in their own to stand for
+// volumes that are absent or carry another label; Reset restores the system's.
+struct DriveQueries {
+  std::function<std::vector<DriveRoot>()> driveRoots;
+  std::function<bool(const std::string& root, std::string& volumeLabel, std::string& fileSystemName,
+                     uint32_t& serial, std::string& driveTypeText)>
+      driveDetails;
+};
+void SetDriveQueries(DriveQueries queries);
+void ResetDriveQueries();
 
 }  // namespace vl

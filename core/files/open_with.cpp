@@ -50,6 +50,8 @@ bool runXdgOpen(const std::string& document) {
 
 }  // namespace
 
+bool OpenDocument(const std::string& document) { return runXdgOpen(document); }
+
 bool OpenWithAssociation(const std::string& document, Host& host) {
   if (runXdgOpen(document)) return true;
   host.showMessage(MessageKind::Error, "No Application association for \"" + document + "\"");

@@ -13,4 +13,7 @@ class Host;
 // the host and returns false.
 bool OpenWithAssociation(const std::string& document, Host& host);
 
+// Runs `xdg-open Document` as above and says whether it succeeded, showing nothing.
+bool OpenDocument(const std::string& document);
+
 }  // namespace vl

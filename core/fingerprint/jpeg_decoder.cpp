@@ -1,6 +1,7 @@
 // Decoding JPEG data at a reduced scale through libjpeg, with bounded memory and scan counts.
 #include "core/fingerprint/jpeg_decoder.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 
@@ -61,14 +62,16 @@ void storeCmykRow(const JSAMPLE* in, uint32_t* out, JDIMENSION width) {
   }
 }
 
-// The decoding proper. No object with a destructor lives here, as libjpeg's errors
-// leave through longjmp.
-bool decode(Decompressor& d, const uint8_t* data, size_t size, WorkBitmap& bitmap, int32_t& width, int32_t& height) {
-  jpeg_decompress_struct& cinfo = d.cinfo;
-  cinfo.err = jpeg_std_error(&d.errors.mgr);
+void installErrorHandlers(Decompressor& d) {
+  d.cinfo.err = jpeg_std_error(&d.errors.mgr);
   d.errors.mgr.error_exit = onError;
   d.errors.mgr.emit_message = onMessage;
-  if (setjmp(d.errors.jump)) return false;
+}
+
+// Creates the decompressor over the data and reads the header. Called after the
+// caller's setjmp, which catches libjpeg's errors.
+void readHeader(Decompressor& d, const uint8_t* data, size_t size) {
+  jpeg_decompress_struct& cinfo = d.cinfo;
   jpeg_create_decompress(&cinfo);
   d.created = true;
   d.progress.progress_monitor = onProgress;
@@ -76,6 +79,15 @@ bool decode(Decompressor& d, const uint8_t* data, size_t size, WorkBitmap& bitma
   cinfo.mem->max_memory_to_use = MaxDecoderMemory;
   jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
   jpeg_read_header(&cinfo, TRUE);
+}
+
+// The decoding proper. No object with a destructor lives here, as libjpeg's errors
+// leave through longjmp.
+bool decode(Decompressor& d, const uint8_t* data, size_t size, WorkBitmap& bitmap, int32_t& width, int32_t& height) {
+  jpeg_decompress_struct& cinfo = d.cinfo;
+  installErrorHandlers(d);
+  if (setjmp(d.errors.jump)) return false;
+  readHeader(d, data, size);
   width = int32_t(cinfo.image_width);
   height = int32_t(cinfo.image_height);
   const bool cmyk = isCmyk(cinfo);
@@ -98,7 +110,70 @@ bool decode(Decompressor& d, const uint8_t* data, size_t size, WorkBitmap& bitma
   return true;
 }
 
+void setPreviewParameters(jpeg_decompress_struct& cinfo, const JpegPreviewOptions& options) {
+  cinfo.scale_num = 1;
+  cinfo.scale_denom = unsigned(JpegPreviewDenominator(cinfo.image_width, cinfo.image_height, options));
+  cinfo.out_color_space = isCmyk(cinfo) ? JCS_CMYK : JCS_EXT_BGRX;
+  cinfo.dct_method = options.Fast ? JDCT_IFAST : JDCT_ISLOW;
+  cinfo.do_fancy_upsampling = options.Fast ? FALSE : TRUE;
+}
+
+void cmykToRgb(uint32_t* row, JDIMENSION width) {
+  for (JDIMENSION x = 0; x < width; ++x) {
+    const auto* in = reinterpret_cast<const JSAMPLE*>(&row[x]);
+    const uint32_t k = in[3];
+    row[x] = 0xFF000000u | (in[0] * k / 255) << 16 | (in[1] * k / 255) << 8 | (in[2] * k / 255);
+  }
+}
+
+// The preview decoding proper; as decode(), nothing with a destructor lives here.
+bool decodePreview(Decompressor& d, const uint8_t* data, size_t size, const JpegPreviewOptions& options,
+                   PreviewPicture& picture) {
+  jpeg_decompress_struct& cinfo = d.cinfo;
+  installErrorHandlers(d);
+  if (setjmp(d.errors.jump)) return false;
+  readHeader(d, data, size);
+  setPreviewParameters(cinfo, options);
+  jpeg_calc_output_dimensions(&cinfo);
+  const int64_t pixels = int64_t(cinfo.output_width) * cinfo.output_height;
+  if (pixels <= 0 || pixels > MaxPreviewPixels) return false;
+  picture.FullWidth = int32_t(cinfo.image_width);
+  picture.FullHeight = int32_t(cinfo.image_height);
+  picture.Width = int32_t(cinfo.output_width);
+  picture.Height = int32_t(cinfo.output_height);
+  picture.ScaleDenominator = int(cinfo.scale_denom);
+  picture.Pixels.reset(new uint32_t[size_t(pixels)]);
+  jpeg_start_decompress(&cinfo);
+  const bool cmyk = cinfo.out_color_space == JCS_CMYK;
+  while (cinfo.output_scanline < cinfo.output_height) {
+    uint32_t* row = picture.Pixels.get() + size_t(cinfo.output_scanline) * cinfo.output_width;
+    JSAMPROW rows[1] = {reinterpret_cast<JSAMPROW>(row)};
+    if (jpeg_read_scanlines(&cinfo, rows, 1) != 1) return false;
+    if (cmyk) cmykToRgb(row, cinfo.output_width);
+  }
+  jpeg_finish_decompress(&cinfo);
+  return true;
+}
+
 }  // namespace
+
+int JpegCoveringDenominator(int64_t width, int64_t height, int fitWidth, int fitHeight) {
+  if (fitWidth <= 0 || fitHeight <= 0 || width <= 0 || height <= 0) return 1;
+  // The fitted size is the picture scaled by min(fitWidth / width, fitHeight / height).
+  const bool widthBinds = int64_t(fitWidth) * height <= int64_t(fitHeight) * width;
+  for (int denom : {8, 4, 2}) {
+    const int64_t reduced = ((widthBinds ? width : height) + denom - 1) / denom;
+    if (reduced >= (widthBinds ? fitWidth : fitHeight)) return denom;
+  }
+  return 1;
+}
+
+int JpegPreviewDenominator(int64_t width, int64_t height, const JpegPreviewOptions& options) {
+  const int covering = JpegCoveringDenominator(width, height, options.FitWidth, options.FitHeight);
+  for (int allowed : {8, 4, 2})
+    if (options.ScaleDenominator == allowed) return std::max(covering, allowed);
+  return covering;
+}
 
 int JpegScaleDenominator(int64_t width, int64_t height) {
   for (int denom : {8, 4, 2})
@@ -110,6 +185,15 @@ bool DecodeJpeg(const uint8_t* data, size_t size, WorkBitmap& bitmap, int32_t& w
   if (size == 0) return false;
   Decompressor d;
   return decode(d, data, size, bitmap, width, height);
+}
+
+bool DecodeJpegPreview(const uint8_t* data, size_t size, const JpegPreviewOptions& options, PreviewPicture& picture) {
+  picture = PreviewPicture{};
+  if (size == 0) return false;
+  Decompressor d;
+  if (decodePreview(d, data, size, options, picture)) return true;
+  picture = PreviewPicture{};
+  return false;
 }
 
 }  // namespace vl

@@ -1,8 +1,9 @@
-// JPEG decoding for fingerprints: greyscale (or CMYK) at the reduced scale, from memory, through libjpeg.
+// JPEG decoding through libjpeg, from memory: greyscale (or CMYK) at the reduced scale for fingerprints, colour at a chosen scale for previews.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "core/fingerprint/work_bitmap.h"
 
@@ -19,5 +20,44 @@ int JpegScaleDenominator(int64_t width, int64_t height);
 // errors, pictures above MaxWorkPixels at the reduced size and more than 500 scans
 // give false. O(file size + reduced pixels).
 bool DecodeJpeg(const uint8_t* data, size_t size, WorkBitmap& bitmap, int32_t& width, int32_t& height);
+
+// How a preview is decoded. ScaleDenominator 1, 2, 4 or 8 decodes at that
+// fraction of the full size through libjpeg's scaled DCT; Fast takes the fast
+// integer DCT without fancy upsampling instead of the accurate DCT with it. With a
+// fit box, a smaller scale is taken as long as the picture still covers the size it
+// is shown at when fitted into that box.
+struct JpegPreviewOptions {
+  int ScaleDenominator = 1;
+  bool Fast = false;
+  int FitWidth = 0;  // 0: no fit box
+  int FitHeight = 0;
+};
+
+// A decoded preview: Width x Height pixels 0xFFRRGGBB, row by row from the top.
+struct PreviewPicture {
+  int32_t Width = 0;
+  int32_t Height = 0;
+  int32_t FullWidth = 0;
+  int32_t FullHeight = 0;
+  int ScaleDenominator = 1;
+  std::unique_ptr<uint32_t[]> Pixels;
+};
+
+// Previews above this many decoded pixels are refused.
+inline constexpr int64_t MaxPreviewPixels = 100'000'000;
+
+// The largest denominator (of 8, 4, 2, 1) at which a width x height picture still
+// covers its size when fitted into fitWidth x fitHeight; 1 for an empty box.
+int JpegCoveringDenominator(int64_t width, int64_t height, int fitWidth, int fitHeight);
+
+// The denominator a preview of a width x height picture is decoded at: the
+// covering denominator, but never finer than the options' ScaleDenominator.
+int JpegPreviewDenominator(int64_t width, int64_t height, const JpegPreviewOptions& options);
+
+// Decodes JPEG data for a preview. Grey pictures come out grey, CMYK and YCCK ones
+// as R = C*K/255 and so on, as for fingerprints. libjpeg's warnings are ignored;
+// its errors, more than 500 scans and pictures above MaxPreviewPixels give false.
+// O(file size + decoded pixels).
+bool DecodeJpegPreview(const uint8_t* data, size_t size, const JpegPreviewOptions& options, PreviewPicture& picture);
 
 }  // namespace vl

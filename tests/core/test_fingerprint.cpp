@@ -506,4 +506,47 @@ TEST(PictureType, ChosenByExtensionWithoutRegardToCase) {
 }
 
 }  // namespace
+// The preview decoder: the View menu's scale, a stretched pane's covering scale,
+// accurate and fast decoding alike, CMYK pictures in colour, damaged data refused.
+TEST(JpegPreview, ScalesCoverTheFitBoxAndColoursSurvive) {
+  const Picture picture = test::FramedPicture(test::UniformPicture(1560, 1160, Rgb(200, 40, 30)), 20, 20, 20, 20,
+                                               Rgb(20, 60, 220));
+  const std::vector<uint8_t> rgb = test::EncodeJpeg(picture);
+  const auto decode = [](const std::vector<uint8_t>& data, JpegPreviewOptions options) {
+    PreviewPicture preview;
+    EXPECT_TRUE(DecodeJpegPreview(data.data(), data.size(), options, preview));
+    return preview;
+  };
+  const auto near = [](uint32_t pixel, uint32_t expected) {
+    for (int shift : {0, 8, 16})
+      if (std::abs(int(pixel >> shift & 0xFF) - int(expected >> shift & 0xFF)) > 12) return false;
+    return (pixel >> 24) == 0xFF;
+  };
+  PreviewPicture quarter = decode(rgb, {4, false, 0, 0});
+  EXPECT_EQ(quarter.Width, 400);
+  EXPECT_EQ(quarter.Height, 300);
+  EXPECT_EQ(quarter.FullWidth, 1600);
+  EXPECT_TRUE(near(quarter.Pixels[150 * 400 + 200], Rgb(200, 40, 30)));
+  EXPECT_TRUE(near(quarter.Pixels[1 * 400 + 1], Rgb(20, 60, 220)));
+
+  // Fitted into 300 x 300 the picture is 300 x 225: 1/4 (400 x 300) covers it, 1/8 does not.
+  EXPECT_EQ(JpegCoveringDenominator(1600, 1200, 300, 300), 4);
+  EXPECT_EQ(JpegCoveringDenominator(1600, 1200, 3000, 3000), 1);
+  EXPECT_EQ(JpegCoveringDenominator(1600, 1200, 0, 300), 1);
+  EXPECT_EQ(decode(rgb, {1, true, 300, 300}).Width, 400);
+  // The menu's scale is never exceeded: 1 : 8 stays at 1/8 in a large pane.
+  EXPECT_EQ(decode(rgb, {8, false, 3000, 3000}).Width, 200);
+
+  test::JpegOptions cmykOptions;
+  cmykOptions.colour = test::JpegColour::Cmyk;
+  PreviewPicture cmyk = decode(test::EncodeJpeg(picture, cmykOptions), {2, false, 0, 0});
+  EXPECT_EQ(cmyk.Width, 800);
+  EXPECT_TRUE(near(cmyk.Pixels[300 * 800 + 400], Rgb(200, 40, 30)));
+
+  PreviewPicture none;
+  std::vector<uint8_t> damaged(rgb.begin(), rgb.begin() + 200);
+  EXPECT_FALSE(DecodeJpegPreview(damaged.data(), damaged.size(), {}, none));
+  EXPECT_FALSE(none.Pixels);
+}
+
 }  // namespace vl

@@ -50,6 +50,7 @@ class MainWindowPartsTest : public QObject {
   void datesUseTheLocaleWithoutTimeZone();
   void delegateDrawsTheRedDelCellAndTheBaseLineOnButtonFace();
   void hostNestsCursorsFillsItsPanelsAndForwardsToTheWindow();
+  void narrowCellsElideTextButNeverCutNumbers();
 };
 
 void MainWindowPartsTest::keyTablesFollowTheNavigationSetting() {
@@ -205,6 +206,22 @@ void MainWindowPartsTest::hostNestsCursorsFillsItsPanelsAndForwardsToTheWindow()
   QCOMPARE(window.runs, (QList<bool>{true, false}));
   QCOMPARE(window.foldersOpened, 1);
   QCOMPARE(window.firstGroupShown, 1);
+}
+
+void MainWindowPartsTest::narrowCellsElideTextButNeverCutNumbers() {
+  using vl::gui::FittedCellText;
+  const QFontMetrics metrics(QApplication::font());
+  const QString path = QStringLiteral("/home/me/Pictures/Holidays/2024/IMG_2041.jpg");
+  QCOMPARE(FittedCellText(path, 2, metrics, 1000), path);
+  const QString elided = FittedCellText(path, 2, metrics, metrics.horizontalAdvance(path) / 2);
+  QVERIFY(elided.startsWith(QStringLiteral("/home")));
+  QVERIFY(elided.endsWith(QStringLiteral(".jpg")));
+  QVERIFY(elided.contains(QChar(0x2026)));
+  const QString size = FittedCellText(QStringLiteral("1028192"), 3, metrics, metrics.horizontalAdvance(QStringLiteral("1028")));
+  QVERIFY(!size.isEmpty());
+  QCOMPARE(size, QString(size.size(), QLatin1Char('#')));
+  QCOMPARE(FittedCellText(QStringLiteral("1028192"), 3, metrics, 1000), QStringLiteral("1028192"));
+  QVERIFY(FittedCellText(QStringLiteral("ARCHIVE-DISK-1"), 7, metrics, 30).endsWith(QChar(0x2026)));
 }
 
 QTEST_MAIN(MainWindowPartsTest)

@@ -1,0 +1,366 @@
+// The preview panes of the main window: which picture each pane shows, the view toggles, panning and the file panes' commands.
+#include "app/preview/preview_controller.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <cmath>
+
+#include "app/preview/preview_image.h"
+#include "app/results/lists_busy.h"
+#include "app/results/result_lists.h"
+#include "core/database/missing_notice.h"
+#include "core/fingerprint/scan_entry.h"
+
+namespace vl::gui {
+namespace {
+
+// A resize is served once the pane has kept its size this long.
+constexpr int ResizeSettleMs = 120;
+const char* const ScaleActions[4] = {"N113", "N123", "N143", "N183"};
+constexpr int ScaleDenominators[4] = {1, 2, 4, 8};
+
+QString fromPath(const std::string& path) { return QString::fromStdString(path); }
+
+// The other pane's position for this pane's position, in proportion to both ranges.
+int proportional(int position, int range, int otherRange) {
+  return static_cast<int>(std::nearbyint(double(position) / range * otherRange));
+}
+
+}  // namespace
+
+QImage NoticeImage(const QString& line1, const QString& line2, const QFont& font, const QColor& background) {
+  const QFontMetrics metrics(font);
+  const int lineHeight = metrics.height();
+  QImage notice(std::max(metrics.horizontalAdvance(line1), metrics.horizontalAdvance(line2)) + 20,
+                2 * lineHeight + 30, QImage::Format_RGB32);
+  notice.fill(background);
+  QPainter painter(&notice);
+  painter.setFont(font);
+  painter.drawText(QRect(10, 10, notice.width(), lineHeight), Qt::AlignLeft | Qt::AlignTop, line1);
+  painter.drawText(QRect(10, lineHeight + 20, notice.width(), lineHeight), Qt::AlignLeft | Qt::AlignTop, line2);
+  return notice;
+}
+
+PreviewController::PreviewController(QWidget* window, ResultLists& lists)
+    : QObject(window),
+      window_(window),
+      lists_(lists),
+      files_(window->findChild<QListWidget*>(QStringLiteral("lvBase")),
+             window->findChild<QListWidget*>(QStringLiteral("lvThumbs")), window) {
+  areas_[BasePane] = window->findChild<QScrollArea*>(QStringLiteral("sbBase"));
+  areas_[DupePane] = window->findChild<QScrollArea*>(QStringLiteral("sbThumbs"));
+  images_[BasePane] = window->findChild<PreviewImage*>(QStringLiteral("ImageBase"));
+  images_[DupePane] = window->findChild<PreviewImage*>(QStringLiteral("ImageThumbs"));
+  pImages_ = window->findChild<QWidget*>(QStringLiteral("pImages"));
+  pFiles_ = window->findChild<QWidget*>(QStringLiteral("pFiles"));
+  for (Pane pane : {BasePane, DupePane}) {
+    areas_[pane]->horizontalScrollBar()->setSingleStep(1);
+    areas_[pane]->verticalScrollBar()->setSingleStep(1);
+    images_[pane]->installEventFilter(this);
+  }
+  pImages_->installEventFilter(this);
+  resizeTimer_.setSingleShot(true);
+  resizeTimer_.setInterval(ResizeSettleMs);
+  connect(&resizeTimer_, &QTimer::timeout, this, &PreviewController::paneResized);
+  connect(&loader_, &PreviewLoader::ready, this, &PreviewController::onReady);
+  connect(&lists_, &ResultLists::groupShown, this, &PreviewController::showGroup);
+  connect(&lists_, &ResultLists::dupeShown, this, &PreviewController::showDupe);
+  connectActions();
+}
+
+PreviewController::~PreviewController() = default;
+
+QAction* PreviewController::action(const char* objectName) const {
+  return window_->findChild<QAction*>(QLatin1String(objectName));
+}
+
+void PreviewController::connectActions() {
+  tbFullSize_ = action("tbFullSize");
+  tbSideBySide_ = action("tbSideBySide");
+  tbScrollInUnison_ = action("tbScrollInUnison");
+  tbShowFiles_ = action("tbShowFiles");
+  // Full size is a toggle a user can see and use: toolbar button and View menu item.
+  tbFullSize_->setVisible(true);
+  tbFullSize_->setEnabled(true);
+  if (auto* view = window_->findChild<QMenu*>(QStringLiteral("View1"))) {
+    QAction* first = view->actions().value(0);
+    view->insertAction(first, tbFullSize_);
+    view->insertSeparator(first);
+  }
+  connect(tbFullSize_, &QAction::toggled, this, &PreviewController::applyFullSize);
+  connect(tbSideBySide_, &QAction::toggled, this, &PreviewController::applySideBySide);
+  connect(tbShowFiles_, &QAction::toggled, this, &PreviewController::applyShowFiles);
+  for (const char* name : {"N113", "N123", "N143", "N183", "BestQuality3", "BestSpeed3"})
+    connect(action(name), &QAction::triggered, this, &PreviewController::reloadBoth);
+  for (const char* name : {"Execute2", "Exploreto2", "Refresh1"}) action(name)->setEnabled(true);
+  connect(action("Execute2"), &QAction::triggered, this,
+          [this] { files_.execute(files_.menuPane()); });
+  connect(action("Exploreto2"), &QAction::triggered, this, [this] { files_.explore(files_.menuPane()); });
+  connect(action("Refresh1"), &QAction::triggered, this, &PreviewController::refreshFiles);
+}
+
+JpegPreviewOptions PreviewController::optionsFor(Pane pane) const {
+  JpegPreviewOptions options;
+  for (int i = 0; i < 4; ++i) {
+    if (action(ScaleActions[i])->isChecked()) {
+      options.ScaleDenominator = ScaleDenominators[i];
+      break;
+    }
+  }
+  options.Fast = !action("BestQuality3")->isChecked() && action("BestSpeed3")->isChecked();
+  if (!tbFullSize_->isChecked()) {
+    const QSize box = areas_[pane]->viewport()->size();
+    options.FitWidth = std::max(1, box.width());
+    options.FitHeight = std::max(1, box.height());
+  }
+  return options;
+}
+
+bool PreviewController::LoadPreview(const std::string& fileName, const std::string& volumeLabel, Pane pane,
+                                    int horzPos, int vertPos) {
+  scrollTo(pane, horzPos, vertPos);
+  shown_[pane] = {fileName, volumeLabel};
+  const QString path = fromPath(fileName);
+  if (!QFileInfo::exists(path)) {
+    showNotice(pane, fileName, volumeLabel);
+    return false;
+  }
+  const ListsBusyGuard busy;
+  if (!IsPictureName(fileName)) {
+    emptyPane(pane);
+    return false;
+  }
+  const PreviewJob job = MakePreviewJob(path, optionsFor(pane));
+  if (std::optional<DecodedPreview> cached = loader_.cached(job)) {
+    loader_.cancel(pane);
+    tickets_[pane] = 0;
+    showPicture(pane, *cached);
+    return true;
+  }
+  tickets_[pane] = loader_.request(pane, job);
+  return true;
+}
+
+void PreviewController::ShowFolderOf(const std::string& fileName, Pane pane) {
+  if (!tbShowFiles_->isChecked()) return;
+  files_.ShowFolderOf(fileName, pane == BasePane ? FilePanes::BasePane : FilePanes::DupePane, !hasDupeRows());
+}
+
+void PreviewController::clearPreviews() {
+  for (Pane pane : {BasePane, DupePane}) {
+    shown_[pane] = {};
+    emptyPane(pane);
+  }
+}
+
+void PreviewController::applyViewToggles() {
+  applyFullSize(tbFullSize_->isChecked());
+  applySideBySide(tbSideBySide_->isChecked());
+  applyShowFiles(tbShowFiles_->isChecked());
+}
+
+void PreviewController::showGroup(const TResultEntry* base) {
+  if (base == nullptr) {
+    shown_[BasePane] = {};
+    emptyPane(BasePane);
+    return;
+  }
+  LoadPreview(base->Path, base->Volume, BasePane, 0, 0);
+  ShowFolderOf(base->Path, BasePane);
+}
+
+void PreviewController::showDupe(const TResultEntry* entry) {
+  if (entry == nullptr) {
+    shown_[DupePane] = {};
+    emptyPane(DupePane);
+    return;
+  }
+  const QPoint at = basePosition();
+  LoadPreview(entry->Path, entry->Volume, DupePane, at.x(), at.y());
+  ShowFolderOf(entry->Path, DupePane);
+  prefetchNeighbours();
+}
+
+// The lines after the selected one first (the usual direction), then the one before.
+void PreviewController::prefetchNeighbours() {
+  const auto& lines = lists_.dupeModel().lines();
+  const TResultEntry* selected = lists_.selectedEntry();
+  const int row = lists_.dupeModel().rowOf(selected);
+  std::vector<PreviewJob> jobs;
+  for (int offset : {1, 2, -1}) {
+    const int neighbour = row + offset;
+    if (row < 0 || neighbour < 1 || neighbour >= int(lines.size())) continue;
+    const std::string& path = lines[size_t(neighbour)].Entry->Path;
+    if (IsPictureName(path)) jobs.push_back(MakePreviewJob(fromPath(path), optionsFor(DupePane)));
+  }
+  loader_.prefetch(std::move(jobs));
+}
+
+void PreviewController::onReady(int pane, quint64 ticket, const DecodedPreview& preview) {
+  if (ticket == 0 || ticket != tickets_[pane]) return;
+  const Pane which = Pane(pane);
+  if (!preview.standIn) tickets_[pane] = 0;
+  if (preview.ok) {
+    showPicture(which, preview);
+    return;
+  }
+  emptyPane(which);
+  const ListsBusyGuard busy;
+  QMessageBox::critical(window_, QStringLiteral("Error"), QStringLiteral("Error in reading image file."));
+}
+
+void PreviewController::showPicture(Pane pane, const DecodedPreview& preview) {
+  images_[pane]->setPicture(preview.image, preview.displaySize);
+  scrollTo(pane, wanted_[pane].x(), wanted_[pane].y());
+  emit pictureShown(pane);
+}
+
+void PreviewController::showNotice(Pane pane, const std::string& fileName, const std::string& volumeLabel) {
+  loader_.cancel(pane);
+  tickets_[pane] = 0;
+  const MissingFileNotice notice = MissingFileNoticeFor(fileName, volumeLabel);
+  images_[pane]->setNotice(NoticeImage(fromPath(notice.Line1), fromPath(notice.Line2), window_->font(),
+                                       areas_[pane]->palette().color(QPalette::Base)));
+}
+
+void PreviewController::emptyPane(Pane pane) {
+  loader_.cancel(pane);
+  tickets_[pane] = 0;
+  images_[pane]->clearPicture();
+}
+
+void PreviewController::scrollTo(Pane pane, int horzPos, int vertPos) {
+  wanted_[pane] = QPoint(horzPos, vertPos);
+  areas_[pane]->horizontalScrollBar()->setValue(horzPos);
+  areas_[pane]->verticalScrollBar()->setValue(vertPos);
+}
+
+// The base pane's scroll position, or the one it is about to take.
+QPoint PreviewController::basePosition() const {
+  if (isLoading(BasePane)) return wanted_[BasePane];
+  return {areas_[BasePane]->horizontalScrollBar()->value(), areas_[BasePane]->verticalScrollBar()->value()};
+}
+
+void PreviewController::reload(Pane pane) {
+  if (shown_[pane].path.empty()) return;
+  const Shown shown = shown_[pane];
+  const QPoint at = pane == DupePane ? basePosition()
+                                     : QPoint(areas_[pane]->horizontalScrollBar()->value(),
+                                              areas_[pane]->verticalScrollBar()->value());
+  LoadPreview(shown.path, shown.volume, pane, at.x(), at.y());
+}
+
+void PreviewController::reloadBoth() {
+  reload(BasePane);
+  reload(DupePane);
+}
+
+void PreviewController::applyFullSize(bool fullSize) {
+  for (Pane pane : {BasePane, DupePane}) {
+    const Qt::ScrollBarPolicy policy = fullSize ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+    areas_[pane]->setHorizontalScrollBarPolicy(policy);
+    areas_[pane]->setVerticalScrollBarPolicy(policy);
+    areas_[pane]->setWidgetResizable(!fullSize);
+    images_[pane]->setStretched(!fullSize);
+  }
+  reloadBoth();
+}
+
+void PreviewController::applySideBySide(bool sideBySide) {
+  areas_[BasePane]->setVisible(sideBySide);
+  files_.pane(FilePanes::BasePane)->setVisible(sideBySide);
+  if (!sideBySide) return;
+  if (!tbFullSize_->isChecked()) reload(BasePane);
+  reload(DupePane);
+  if (hasDupeRows()) ShowFolderOf(shown_[BasePane].path, BasePane);
+}
+
+// A settled resize re-runs side by side; a stretched picture is fitted anew.
+void PreviewController::paneResized() {
+  if (tbSideBySide_->isChecked())
+    applySideBySide(true);
+  else if (!tbFullSize_->isChecked())
+    reload(DupePane);
+}
+
+void PreviewController::applyShowFiles(bool showFiles) {
+  pFiles_->setVisible(showFiles);
+  if (!showFiles) return;
+  if (tbSideBySide_->isChecked() && hasDupeRows()) ShowFolderOf(shown_[BasePane].path, BasePane);
+  if (lists_.selectedEntry() != nullptr) ShowFolderOf(lists_.selectedEntry()->Path, DupePane);
+}
+
+void PreviewController::refreshFiles() {
+  if (files_.menuPane() == FilePanes::BasePane) {
+    if (hasDupeRows()) ShowFolderOf(shown_[BasePane].path, BasePane);
+  } else if (lists_.selectedEntry() != nullptr) {
+    ShowFolderOf(lists_.selectedEntry()->Path, DupePane);
+  }
+}
+
+bool PreviewController::hasDupeRows() const { return lists_.dupeModel().rowCount() > 0; }
+
+bool PreviewController::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == pImages_) {
+    if (event->type() == QEvent::Resize) resizeTimer_.start();
+    return false;
+  }
+  for (Pane pane : {BasePane, DupePane})
+    if (watched == images_[pane]) return pan(pane, event);
+  return false;
+}
+
+// Dragging a picture in full-size mode scrolls it with the mouse.
+bool PreviewController::pan(Pane pane, QEvent* event) {
+  const auto at = [event] { return static_cast<QMouseEvent*>(event)->position().toPoint(); };
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+      if (!tbFullSize_->isChecked()) return false;
+      panning_[pane] = true;
+      panStart_[pane] = at();
+      savedCursor_ = images_[pane]->cursor();
+      images_[pane]->setCursor(Qt::PointingHandCursor);
+      return true;
+    case QEvent::MouseMove: {
+      if (!panning_[pane]) return false;
+      const QPoint moved = at() - panStart_[pane];
+      QScrollBar* horizontal = areas_[pane]->horizontalScrollBar();
+      QScrollBar* vertical = areas_[pane]->verticalScrollBar();
+      horizontal->setValue(horizontal->value() - moved.x());
+      vertical->setValue(vertical->value() - moved.y());
+      if (tbScrollInUnison_->isChecked()) followPan(pane);
+      return true;
+    }
+    case QEvent::MouseButtonRelease:
+      if (!panning_[pane]) return false;
+      panning_[pane] = false;
+      images_[pane]->setCursor(savedCursor_);
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Moves the other pane to the same proportion of its ranges: horizontally first;
+// nothing follows when this pane cannot scroll sideways, only the horizontal
+// position when it cannot scroll up and down.
+void PreviewController::followPan(Pane pane) {
+  const Pane other = pane == BasePane ? DupePane : BasePane;
+  const QScrollBar* horizontal = areas_[pane]->horizontalScrollBar();
+  const QScrollBar* vertical = areas_[pane]->verticalScrollBar();
+  QScrollBar* otherHorizontal = areas_[other]->horizontalScrollBar();
+  QScrollBar* otherVertical = areas_[other]->verticalScrollBar();
+  if (horizontal->maximum() <= 0) return;
+  otherHorizontal->setValue(proportional(horizontal->value(), horizontal->maximum(), otherHorizontal->maximum()));
+  if (vertical->maximum() <= 0) return;
+  otherVertical->setValue(proportional(vertical->value(), vertical->maximum(), otherVertical->maximum()));
+}
+
+}  // namespace vl::gui

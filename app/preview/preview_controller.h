@@ -1,0 +1,121 @@
+// The preview panes of the main window: which picture each pane shows, the view toggles, panning and the file panes' commands.
+#pragma once
+
+#include <QCursor>
+#include <QObject>
+#include <QPoint>
+#include <QTimer>
+#include <string>
+
+#include "app/preview/file_panes.h"
+#include "app/preview/preview_loader.h"
+
+class QAction;
+class QScrollArea;
+
+namespace vl {
+struct TResultEntry;
+}
+
+namespace vl::gui {
+
+class PreviewImage;
+class ResultLists;
+
+// Shows the shown group's base in sbBase and the selected duplicate in sbThumbs
+// (LoadPreview), lists their folders in the file panes (ShowFolderOf), carries out
+// the view toggles tbFullSize, tbSideBySide, tbShowFiles and tbScrollInUnison, the
+// View menu's JPEG options, panning by dragging a picture, and the pmFiles
+// commands. Finds its widgets and actions in the window by their objectNames.
+// Pictures are decoded on a worker thread: a pane keeps its old picture until
+// the new one (or a quick stand-in) arrives; the neighbours of the selected
+// duplicate are decoded ahead.
+class PreviewController : public QObject {
+  Q_OBJECT
+ public:
+  enum Pane { BasePane = 0, DupePane = 1 };
+
+  PreviewController(QWidget* window, ResultLists& lists);
+  ~PreviewController() override;
+
+  // Shows fileName in the pane at the given scroll position. True when the file
+  // exists and is named as a picture (its picture is shown or on its way); a
+  // missing file shows a notice, an undecodable one an error and an empty pane.
+  bool LoadPreview(const std::string& fileName, const std::string& volumeLabel, Pane pane, int horzPos,
+                   int vertPos);
+  // Points the file pane at fileName's folder, while file panes are shown.
+  void ShowFolderOf(const std::string& fileName, Pane pane);
+  // Empties both previews (no picture, 1 x 1).
+  void clearPreviews();
+  // The first show: full size, side by side, file panes, in that order.
+  void applyViewToggles();
+
+  PreviewImage* image(Pane pane) const { return images_[pane]; }
+  QScrollArea* area(Pane pane) const { return areas_[pane]; }
+  FilePanes& filePanes() { return files_; }
+  PreviewLoader& loader() { return loader_; }
+  // True while a pane waits for its picture.
+  bool isLoading(Pane pane) const { return tickets_[pane] != 0; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ signals:
+  // A pane now shows a picture (a stand-in included), for measuring.
+  void pictureShown(int pane);
+
+ private:
+  struct Shown {
+    std::string path;
+    std::string volume;
+  };
+
+  QAction* action(const char* objectName) const;
+  void connectActions();
+  JpegPreviewOptions optionsFor(Pane pane) const;
+  void showGroup(const TResultEntry* base);
+  void showDupe(const TResultEntry* entry);
+  void prefetchNeighbours();
+  void onReady(int pane, quint64 ticket, const DecodedPreview& preview);
+  void showPicture(Pane pane, const DecodedPreview& preview);
+  void showNotice(Pane pane, const std::string& fileName, const std::string& volumeLabel);
+  void emptyPane(Pane pane);
+  void scrollTo(Pane pane, int horzPos, int vertPos);
+  QPoint basePosition() const;
+  void reload(Pane pane);
+  void reloadBoth();
+  void applyFullSize(bool fullSize);
+  void applySideBySide(bool sideBySide);
+  void applyShowFiles(bool showFiles);
+  void paneResized();
+  void refreshFiles();
+  bool pan(Pane pane, QEvent* event);
+  void followPan(Pane pane);
+  bool hasDupeRows() const;
+
+  QWidget* window_;
+  ResultLists& lists_;
+  FilePanes files_;
+  PreviewLoader loader_;
+  QScrollArea* areas_[2] = {};
+  PreviewImage* images_[2] = {};
+  QWidget* pImages_ = nullptr;
+  QWidget* pFiles_ = nullptr;
+  QAction* tbFullSize_ = nullptr;
+  QAction* tbSideBySide_ = nullptr;
+  QAction* tbScrollInUnison_ = nullptr;
+  QAction* tbShowFiles_ = nullptr;
+  Shown shown_[2];
+  quint64 tickets_[2] = {0, 0};
+  QPoint wanted_[2];
+  bool panning_[2] = {false, false};
+  QPoint panStart_[2];
+  QCursor savedCursor_;
+  QTimer resizeTimer_;
+};
+
+// The notice drawn for a missing file: two lines in the font, on the window
+// background, 10 pixels in from the edges.
+QImage NoticeImage(const QString& line1, const QString& line2, const QFont& font, const QColor& background);
+
+}  // namespace vl::gui

@@ -1,0 +1,123 @@
+// Decoding one picture file for a preview pane: JPEG through libjpeg at the View menu's scale, the other formats through Qt.
+#include "app/preview/preview_decoder.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QTransform>
+#include <sys/stat.h>
+
+namespace vl::gui {
+namespace {
+
+// Files larger than this are not read for a preview.
+constexpr qint64 MaxPreviewFileBytes = qint64(1) << 30;
+
+// Only regular files are read: opening a FIFO named like a picture would wait forever.
+bool isRegularFile(const QString& path) {
+  struct stat st {};
+  return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+QImage oriented(QImage image, QImageIOHandler::Transformations transformation) {
+  if (transformation == QImageIOHandler::TransformationNone) return image;
+  if (transformation == QImageIOHandler::TransformationRotate270)
+    return image.transformed(QTransform().rotate(270));
+  image = image.mirrored(transformation & QImageIOHandler::TransformationMirror,
+                         transformation & QImageIOHandler::TransformationFlip);
+  if (transformation & QImageIOHandler::TransformationRotate90) image = image.transformed(QTransform().rotate(90));
+  return image;
+}
+
+bool turnsSideways(QImageIOHandler::Transformations transformation) {
+  return transformation & QImageIOHandler::TransformationRotate90;
+}
+
+QImage wrap(PreviewPicture& picture) {
+  uint32_t* pixels = picture.Pixels.release();
+  return QImage(reinterpret_cast<uchar*>(pixels), picture.Width, picture.Height, picture.Width * 4,
+                QImage::Format_RGB32, [](void* data) { delete[] static_cast<uint32_t*>(data); }, pixels);
+}
+
+QSize reducedSize(int width, int height, int denominator) {
+  return {(width + denominator - 1) / denominator, (height + denominator - 1) / denominator};
+}
+
+DecodedPreview decodeJpeg(const QString& path, JpegPreviewOptions options, bool standIn) {
+  DecodedPreview result;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly) || file.size() > MaxPreviewFileBytes) return result;
+  const QByteArray data = file.readAll();
+  file.close();
+  QImageReader header(path, "jpeg");
+  const QImageIOHandler::Transformations transformation = header.transformation();
+  if (turnsSideways(transformation)) std::swap(options.FitWidth, options.FitHeight);
+  JpegPreviewOptions decodeOptions = options;
+  if (standIn) decodeOptions.ScaleDenominator = 8;
+  PreviewPicture picture;
+  if (!DecodeJpegPreview(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size()), decodeOptions,
+                         picture))
+    return result;
+  result.denominator = JpegPreviewDenominator(picture.FullWidth, picture.FullHeight, options);
+  result.displaySize = reducedSize(picture.FullWidth, picture.FullHeight, result.denominator);
+  result.fullSize = QSize(picture.FullWidth, picture.FullHeight);
+  if (turnsSideways(transformation)) {
+    result.displaySize.transpose();
+    result.fullSize.transpose();
+  }
+  result.scalable = true;
+  result.standIn = standIn && picture.ScaleDenominator != result.denominator;
+  result.image = oriented(wrap(picture), transformation);
+  result.ok = true;
+  return result;
+}
+
+DecodedPreview decodeWithQt(const QString& path, const QByteArray& format) {
+  DecodedPreview result;
+  if (QFileInfo(path).size() > MaxPreviewFileBytes) return result;
+  QImageReader reader(path, format);
+  reader.setDecideFormatFromContent(false);
+  reader.setAutoTransform(true);
+  if (!reader.read(&result.image) || result.image.isNull()) return result;
+  result.displaySize = result.image.size();
+  result.fullSize = result.image.size();
+  result.ok = true;
+  return result;
+}
+
+}  // namespace
+
+QByteArray PictureFormatOf(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) return "jpeg";
+  for (const char* format : {"gif", "bmp", "ico", "emf", "wmf"})
+    if (suffix == QLatin1String(format)) return format;
+  return {};
+}
+
+DecodedPreview DecodePreviewFile(const QString& path, const JpegPreviewOptions& options, bool standIn) {
+  const QByteArray format = PictureFormatOf(path);
+  if (format.isEmpty() || !isRegularFile(path)) return {};
+  if (format == "jpeg") return decodeJpeg(path, options, standIn);
+  return decodeWithQt(path, format);
+}
+
+bool PreviewServes(const DecodedPreview& preview, const JpegPreviewOptions& options) {
+  if (!preview.ok || preview.standIn) return false;
+  if (!preview.scalable) return true;
+  return preview.denominator ==
+         JpegPreviewDenominator(preview.fullSize.width(), preview.fullSize.height(), options);
+}
+
+bool WantsStandIn(const QString& path, const JpegPreviewOptions& options) {
+  if (PictureFormatOf(path) != "jpeg" || !isRegularFile(path)) return false;
+  QImageReader header(path, "jpeg");
+  const QSize full = header.size();
+  if (!full.isValid()) return false;
+  JpegPreviewOptions upright = options;
+  if (turnsSideways(header.transformation())) std::swap(upright.FitWidth, upright.FitHeight);
+  const int denominator = JpegPreviewDenominator(full.width(), full.height(), upright);
+  return denominator < 8 && qint64(full.width() / denominator) * (full.height() / denominator) > StandInPixels;
+}
+
+}  // namespace vl::gui

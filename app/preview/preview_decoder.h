@@ -1,0 +1,44 @@
+// Decoding one picture file for a preview pane: JPEG through libjpeg at the View menu's scale, the other formats through Qt.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "core/fingerprint/jpeg_decoder.h"
+
+namespace vl::gui {
+
+// A decoded preview, turned upright by its EXIF orientation.
+struct DecodedPreview {
+  bool ok = false;
+  QImage image;
+  // The size the picture is shown at full size (the JPEG scale applied); a stand-in
+  // decoded smaller than this is drawn enlarged until the real one arrives.
+  QSize displaySize;
+  // The upright full size; for a JPEG, the denominator of its full decode.
+  QSize fullSize;
+  int denominator = 1;
+  bool scalable = false;  // a JPEG: the options decide its decode
+  bool standIn = false;
+};
+
+// True when the preview is the full decode the options ask for.
+bool PreviewServes(const DecodedPreview& preview, const JpegPreviewOptions& options);
+
+// The picture format the file's extension names: "jpeg", "gif", "bmp", "ico",
+// "emf", "wmf", or empty when the extension names none (".j" passes the picture
+// test but names no format).
+QByteArray PictureFormatOf(const QString& path);
+
+// Decodes the file as its extension's format. JPEGs honour the options (scale,
+// DCT choice, fit box, given for the upright picture); other formats ignore them.
+// With standIn, a JPEG is decoded at 1/8 only (a quick first view). Anything but
+// a regular file, and any failure, gives ok false. Runs on any thread; O(file size + decoded pixels).
+DecodedPreview DecodePreviewFile(const QString& path, const JpegPreviewOptions& options, bool standIn = false);
+
+// True when a JPEG decode for these options is worth a 1/8 stand-in first: the
+// final decode holds more than StandInPixels pixels.
+bool WantsStandIn(const QString& path, const JpegPreviewOptions& options);
+inline constexpr qint64 StandInPixels = 3'000'000;
+
+}  // namespace vl::gui

@@ -1,0 +1,47 @@
+// The picture control of a preview pane: a picture shown unscaled (sizing itself to it) or fitted into its bounds.
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+namespace vl::gui {
+
+// Shows one picture. Unscaled, the control takes the picture's display size (its
+// scroll area scrolls it); stretched, the picture fills the control as far as its
+// aspect ratio allows, centred on the window background. A notice is always drawn
+// unscaled at the top left. Without a picture the control is 1 x 1 pixel.
+// Stretched drawing scales once per picture and size, not on every paint.
+class PreviewImage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PreviewImage(QWidget* parent = nullptr);
+
+  // The picture, standing for a picture of displaySize (a smaller stand-in is drawn enlarged).
+  void setPicture(const QImage& picture, QSize displaySize);
+  void setNotice(const QImage& notice);
+  void clearPicture();
+  void setStretched(bool stretched);
+
+  bool hasPicture() const { return !picture_.isNull(); }
+  bool isNotice() const { return notice_; }
+  const QImage& picture() const { return picture_; }
+  QSize displaySize() const { return displaySize_; }
+  // Where the picture is drawn in the control.
+  QRect pictureRect() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void fitToPicture();
+
+  QImage picture_;
+  QSize displaySize_;
+  bool notice_ = false;
+  bool stretched_ = false;
+  QPixmap fitted_;  // the picture scaled to pictureRect() while stretched
+};
+
+}  // namespace vl::gui

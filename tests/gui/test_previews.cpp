@@ -1,0 +1,276 @@
+// The preview and file panes of the main window, driven after real scans of generated pictures.
+#include <QAction>
+#include <QImageWriter>
+#include <QListView>
+#include <QListWidget>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <cmath>
+#include <cstdio>
+#include <sys/stat.h>
+
+#include "app/preview/preview_controller.h"
+#include "app/preview/preview_image.h"
+#include "app/results/result_lists.h"
+#include "app/shell/main_window.h"
+#include "core/database/volume_table.h"
+#include "tests/gui/main_window_fixture.h"
+#include "tests/support/image_writer.h"
+
+using vl::gui::PreviewController;
+using vl::test::AppDirScope;
+using vl::test::ModalAnswerer;
+using vl::test::WindowUnderTest;
+
+namespace {
+
+template <typename T>
+T* child(const WindowUnderTest& w, const char* name) {
+  T* found = w.window->findChild<T*>(QLatin1String(name));
+  if (found == nullptr) qFatal("no control named %s", name);
+  return found;
+}
+
+PreviewController& previews(const WindowUnderTest& w) { return w.window->previews(); }
+vl::gui::PreviewImage* image(const WindowUnderTest& w, PreviewController::Pane pane) {
+  return previews(w).image(pane);
+}
+QScrollBar* bar(const WindowUnderTest& w, PreviewController::Pane pane, Qt::Orientation orientation) {
+  QScrollArea* area = previews(w).area(pane);
+  return orientation == Qt::Horizontal ? area->horizontalScrollBar() : area->verticalScrollBar();
+}
+
+bool bothShown(const WindowUnderTest& w) {
+  return !previews(w).isLoading(PreviewController::BasePane) && !previews(w).isLoading(PreviewController::DupePane) &&
+         image(w, PreviewController::BasePane)->hasPicture() && image(w, PreviewController::DupePane)->hasPicture();
+}
+
+bool isEmptyPane(const vl::gui::PreviewImage* pane) { return !pane->hasPicture() && pane->size() == QSize(1, 1); }
+
+QStringList captions(const QListWidget* list) {
+  QStringList texts;
+  for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
+  return texts;
+}
+
+QString selectedCaption(const QListWidget* list) {
+  const auto selected = list->selectedItems();
+  return selected.size() == 1 ? selected.first()->text() : QString();
+}
+
+// Starts the window on `compare`, lets the start-up wizard go and scans for pictures.
+void scanPictures(WindowUnderTest& w, ModalAnswerer& answerer, const std::vector<std::string>& compare) {
+  w.setLists({}, compare);
+  w.window->resize(1000, 800);
+  w.show();
+  QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
+  w.scanWithOptions(answerer, vl::ScanMode::Images);
+}
+
+void drag(QWidget* widget, QPoint from, QPoint to) {
+  QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, from);
+  QTest::mouseMove(widget, to);
+  QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+int proportional(int position, int range, int otherRange) {
+  return int(std::nearbyint(double(position) / range * otherRange));
+}
+
+}  // namespace
+
+class PreviewsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void picturesShowScaleAndPanTogether();
+  void missingAndUnreadableFilesAndANewScan();
+  void filePanesFollowTheFoldersAndTheToggle();
+};
+
+// A small base beside a large duplicate: full size, scroll positions handed on,
+// the JPEG scale, panning with and without ranges, stretched pictures.
+void PreviewsTest::picturesShowScaleAndPanTogether() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  files.makeDir("a");
+  files.makeDir("b");
+  vl::test::WriteJpeg(files.file("a/photo.jpg"), vl::test::GradientPicture(640, 480));
+  vl::test::WriteJpeg(files.file("b/photo large.jpg"), vl::test::GradientPicture(1600, 1200));
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  scanPictures(w, answerer, {files.file("a"), files.file("b")});
+  QTRY_VERIFY(bothShown(w));
+  using Pane = PreviewController::Pane;
+  auto* base = image(w, Pane::BasePane);
+  auto* dupe = image(w, Pane::DupePane);
+  QCOMPARE(base->size(), QSize(640, 480));
+  QCOMPARE(dupe->size(), QSize(1600, 1200));
+
+  // Dragging the duplicate moves it with the mouse and the base in proportion.
+  QScrollBar* dupeH = bar(w, Pane::DupePane, Qt::Horizontal);
+  QScrollBar* dupeV = bar(w, Pane::DupePane, Qt::Vertical);
+  QScrollBar* baseH = bar(w, Pane::BasePane, Qt::Horizontal);
+  QScrollBar* baseV = bar(w, Pane::BasePane, Qt::Vertical);
+  QVERIFY(dupeH->maximum() > 200 && dupeV->maximum() > 200 && baseH->maximum() > 0);
+  drag(dupe, QPoint(300, 300), QPoint(210, 240));
+  QCOMPARE(dupeH->value(), 90);
+  QCOMPARE(dupeV->value(), 60);
+  QCOMPARE(baseH->value(), proportional(90, dupeH->maximum(), baseH->maximum()));
+  QCOMPARE(baseV->value(), baseV->maximum() > 0 ? proportional(60, dupeV->maximum(), baseV->maximum()) : 0);
+  QCOMPARE(dupe->cursor().shape(), Qt::ArrowCursor);
+
+  // Side by side again reloads the duplicate at the base's position.
+  baseH->setValue(baseH->maximum());
+  child<QAction>(w, "tbSideBySide")->trigger();
+  child<QAction>(w, "tbSideBySide")->trigger();
+  QTRY_VERIFY(bothShown(w));
+  QCOMPARE(dupeH->value(), baseH->maximum());
+
+  // "1 : 4" decodes at a quarter of the size.
+  child<QAction>(w, "N143")->trigger();
+  QTRY_VERIFY(bothShown(w) && base->size() == QSize(160, 120));
+  QCOMPARE(base->picture().size(), QSize(160, 120));
+  QCOMPARE(dupe->picture().size(), QSize(400, 300));
+
+  // At "1 : 2" the base fits its pane: dragging it moves nothing.
+  child<QAction>(w, "N123")->trigger();
+  QTRY_VERIFY(bothShown(w) && dupe->size() == QSize(800, 600));
+  QCOMPARE(baseH->maximum(), 0);
+  QVERIFY(dupeH->maximum() > 30);
+  dupeH->setValue(30);
+  drag(base, QPoint(100, 100), QPoint(40, 40));
+  QCOMPARE(dupeH->value(), 30);
+  QVERIFY(answerer.messages.size() == 1);  // the scan's summary alone
+
+  // Stretched: no panning, the picture fills its pane with its aspect kept.
+  child<QAction>(w, "tbFullSize")->trigger();
+  QTRY_VERIFY(bothShown(w));
+  const QRect shown = dupe->pictureRect();
+  QVERIFY(dupe->rect().contains(shown));
+  QVERIFY(shown.width() == dupe->width() || shown.height() == dupe->height());
+  QVERIFY(std::abs(shown.width() * 3 - shown.height() * 4) <= 4);
+  dupeH->setValue(0);
+  drag(dupe, QPoint(100, 100), QPoint(20, 20));
+  QCOMPARE(dupeH->value(), 0);
+}
+
+// A deleted file, a file on a volume that is not there, a name that only looks
+// like a picture, a name without extension, and a scan that empties the panes.
+void PreviewsTest::missingAndUnreadableFilesAndANewScan() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  files.makeDir("a");
+  files.makeDir("b");
+  const vl::test::Picture picture = vl::test::GradientPicture(200, 150);
+  vl::test::WriteJpeg(files.file("a/photo.jpg"), picture);
+  const std::string copy = files.file("b/photo copy.jpg");
+  vl::test::WriteJpeg(copy, picture);
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  scanPictures(w, answerer, {files.file("a"), files.file("b")});
+  QTRY_VERIFY(bothShown(w));
+  auto* dupe = image(w, PreviewController::DupePane);
+  const auto notice = [&](const std::string& line1, const std::string& line2) {
+    return vl::gui::NoticeImage(QString::fromStdString(line1), QString::fromStdString(line2), w.window->font(),
+                                previews(w).area(PreviewController::DupePane)->palette().color(QPalette::Base));
+  };
+  const std::string volume = w.window->lists().selectedEntry()->Volume;
+
+  std::remove(copy.c_str());
+  w.window->lists().FillDupeList();
+  QVERIFY(dupe->isNotice());
+  QCOMPARE(dupe->picture(), notice("Image has been moved or Deleted.", copy));
+
+  // The folder's volume now carries another label: the file's disk is not inserted.
+  vl::SetDriveQueries({[&] { return std::vector<vl::DriveRoot>{{files.path(), true, false, "/dev/sdz1", "vfat"}}; },
+                       [](const std::string&, std::string& label, std::string& fileSystem, uint32_t& serial,
+                          std::string& type) {
+                         label = "OTHER DISK";
+                         fileSystem = "vfat";
+                         serial = 7;
+                         type = "Removable";
+                         return true;
+                       }});
+  w.window->lists().FillDupeList();
+  vl::ResetDriveQueries();
+  QCOMPARE(dupe->picture(), notice("Image : " + copy + " not found.",
+                                   "Insert disk \"" + volume + "\" into your " + files.path() + " drive and try again."));
+
+  // A phone's photograph taken upright is shown upright (its EXIF orientation).
+  const std::string upright = files.file("a/phone.jpg");
+  QImageWriter writer(QString::fromStdString(upright), "jpeg");
+  writer.setTransformation(QImageIOHandler::TransformationRotate90);
+  QVERIFY(writer.write(QImage(240, 120, QImage::Format_RGB32)));
+  QVERIFY(previews(w).LoadPreview(upright, volume, PreviewController::DupePane, 0, 0));
+  QTRY_COMPARE(dupe->size(), QSize(120, 240));
+
+  // ".j" passes the picture test but names no format: an error and an empty pane.
+  const std::string dotJ = files.file("a/photo.j");
+  vl::test::WriteJpeg(dotJ, picture);
+  QVERIFY(previews(w).LoadPreview(dotJ, volume, PreviewController::DupePane, 0, 0));
+  QTRY_VERIFY(answerer.messages.contains(QStringLiteral("Error in reading image file.")));
+  QVERIFY(isEmptyPane(dupe));
+  // A FIFO named like a picture is refused, not waited on.
+  answerer.messages.clear();
+  const std::string fifo = files.file("a/pipe.jpg");
+  QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+  QVERIFY(previews(w).LoadPreview(fifo, volume, PreviewController::DupePane, 0, 0));
+  QTRY_VERIFY(answerer.messages.contains(QStringLiteral("Error in reading image file.")));
+  const qsizetype messages = answerer.messages.size();
+  QVERIFY(!previews(w).LoadPreview(files.write("a/README", std::string("text")), volume,
+                                   PreviewController::DupePane, 0, 0));
+  QVERIFY(isEmptyPane(dupe));
+  QTest::qWait(50);
+  QCOMPARE(answerer.messages.size(), messages);
+
+  // A scan empties both panes first (here it stops at the empty folder list).
+  w.setLists({}, {});
+  w.scanWithOptions(answerer, vl::ScanMode::Images);
+  QVERIFY(isEmptyPane(image(w, PreviewController::BasePane)));
+  QVERIFY(isEmptyPane(dupe));
+}
+
+// The file panes list each picture's folder with it selected, follow new files,
+// and are pointed at the current files again when shown after being hidden.
+void PreviewsTest::filePanesFollowTheFoldersAndTheToggle() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  for (const char* folder : {"a", "b", "c", "d"}) files.makeDir(folder);
+  const vl::test::Picture first = vl::test::GradientPicture(160, 120);
+  const vl::test::Picture second =
+      vl::test::BlockPicture(160, 120, 20, {vl::test::Rgb(250, 0, 0), vl::test::Rgb(0, 0, 40)}, 3);
+  vl::test::WriteJpeg(files.file("a/p.jpg"), first);
+  vl::test::WriteJpeg(files.file("b/p copy.jpg"), first);
+  files.write("b/notes.txt", std::string("x"));
+  vl::test::WriteJpeg(files.file("c/q.jpg"), second);
+  vl::test::WriteJpeg(files.file("d/q copy.jpg"), second);
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  scanPictures(w, answerer, {files.file("a"), files.file("b"), files.file("c"), files.file("d")});
+  auto* lvBase = child<QListWidget>(w, "lvBase");
+  auto* lvThumbs = child<QListWidget>(w, "lvThumbs");
+  QTRY_COMPARE(captions(lvBase), QStringList{QStringLiteral("p.jpg")});
+  QTRY_COMPARE(captions(lvThumbs), (QStringList{QStringLiteral("notes.txt"), QStringLiteral("p copy.jpg")}));
+  QCOMPARE(selectedCaption(lvThumbs), QStringLiteral("p copy.jpg"));
+
+  files.write("b/new.jpg", std::string("y"));
+  QTRY_COMPARE(captions(lvThumbs).size(), 3);
+  QCOMPARE(captions(lvThumbs).value(0), QStringLiteral("new.jpg"));
+
+  QAction* showFiles = child<QAction>(w, "tbShowFiles");
+  showFiles->trigger();
+  QVERIFY(!child<QWidget>(w, "pFiles")->isVisible());
+  child<QListWidget>(w, "lbBaseFiles")->setCurrentRow(1);
+  QTest::qWait(300);
+  QCOMPARE(captions(lvBase), QStringList{QStringLiteral("p.jpg")});
+  showFiles->trigger();
+  QVERIFY(child<QWidget>(w, "pFiles")->isVisible());
+  QTRY_COMPARE(captions(lvBase), QStringList{QStringLiteral("q.jpg")});
+  QTRY_COMPARE(captions(lvThumbs), QStringList{QStringLiteral("q copy.jpg")});
+  QCOMPARE(selectedCaption(lvThumbs), QStringLiteral("q copy.jpg"));
+}
+
+QTEST_MAIN(PreviewsTest)
+#include "test_previews.moc"

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/shell/action_icons.h"
+#include "core/settings/settings.h"
 
 namespace vl::gui {
 namespace {
@@ -70,6 +71,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   addLine(layout, QStringLiteral("OSVersion"), QStringLiteral("Linux:  %1.%2   ").arg(kernel.major).arg(kernel.minor));
   addLine(layout, QStringLiteral("PhysMem"),
           QStringLiteral("Physical memory:  %1 K").arg(locale.toString(PhysicalMemoryKilobytes())));
+  QLabel* settings = addLine(layout, QStringLiteral("SettingsFile"),
+                             QStringLiteral("Settings: %1").arg(QString::fromStdString(AppIniFileName())));
+  settings->setTextInteractionFlags(Qt::TextSelectableByMouse);
   QLabel* address = addLine(layout, QStringLiteral("WebAddress"),
                             QStringLiteral("<a href=\"%1\">%1</a>").arg(QLatin1String(WebAddress)));
   address->setOpenExternalLinks(true);

@@ -1,5 +1,7 @@
+// The desktop program's QApplication: its names, desktop entry, icon and default error display.
 #include "app/shell/velloran_application.h"
 
+#include <QIcon>
 #include <QMessageBox>
 #include <exception>
 
@@ -8,6 +10,15 @@ namespace vl::gui {
 VelloranApplication::VelloranApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Velloran"));
   setApplicationVersion(QStringLiteral(VELLORAN_VERSION));
+  setDesktopFileName(QStringLiteral(VELLORAN_APP_ID));
+  setWindowIcon(ApplicationIcon());
+}
+
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/%1x%1/apps/" VELLORAN_APP_ID ".png").arg(size), QSize(size, size));
+  return icon;
 }
 
 bool VelloranApplication::notify(QObject* receiver, QEvent* event) {

@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QStatusBar>
@@ -34,7 +33,7 @@
 #include "app/results/result_lists.h"
 #include "app/shell/about_box.h"
 #include "app/components/form_property_store.h"
-#include "app/shell/help.h"
+#include "app/components/help.h"
 #include "core/scan/scan_driver.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
@@ -107,8 +106,7 @@ MainWindow::MainWindow() : host_(this, this) {
   connect(tabSet_, &QTabBar::currentChanged, this,
           [this](int tab) { lists_->showView(tab == 1 ? BaseView::Marked : BaseView::AllDupes); });
   readColumnWidths();
-  auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
-  connect(helpKey, &QShortcut::activated, this, [this] { ShowHelp(this, HelpMainWindow); });
+  SetHelpContext(this, HelpMainWindow);
   qApp->installEventFilter(this);
 
   resize(574, 408 + menuBar()->sizeHint().height());

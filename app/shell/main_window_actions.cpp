@@ -9,7 +9,7 @@
 #include "app/components/widget_helpers.h"
 #include "app/results/result_lists.h"
 #include "app/shell/action_icons.h"
-#include "app/shell/help.h"
+#include "app/components/help.h"
 #include "app/shell/main_window.h"
 #include "core/settings/settings.h"
 
@@ -156,6 +156,7 @@ void MainWindow::createMenus() {
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
   view->setObjectName(QStringLiteral("View1"));
+  SetHelpContext(view, HelpViewMenu);
   QMenu* jpegOptions = view->addMenu(QStringLiteral("JPEG Options"));
   QMenu* preview = jpegOptions->addMenu(QStringLiteral("Preview"));
   QMenu* scale = preview->addMenu(QStringLiteral("Scale"));
@@ -167,6 +168,7 @@ void MainWindow::createMenus() {
 
   QMenu* fileManagement = menuBar()->addMenu(QStringLiteral("File Management"));
   fileManagement->setObjectName(QStringLiteral("FileManagement1"));
+  SetHelpContext(fileManagement, HelpFileManagementMenu);
   fileManagement->addAction(aDelFile_);
   fileManagement->addSeparator();
   fileManagement->addActions({aMarkFile_, aDelMarked_, aDelAllMarked_});

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "app/components/help.h"
+
 namespace vl::gui {
 
 VelloranApplication::VelloranApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -12,6 +14,7 @@ VelloranApplication::VelloranApplication(int& argc, char** argv) : QApplication(
   setApplicationVersion(QStringLiteral(VELLORAN_VERSION));
   setDesktopFileName(QStringLiteral(VELLORAN_APP_ID));
   setWindowIcon(ApplicationIcon());
+  InstallHelpKey(this);
 }
 
 QIcon ApplicationIcon() {

@@ -3,7 +3,7 @@
 #include <sys/sysinfo.h>
 #include <sys/utsname.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -55,7 +55,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   auto* picture = new QLabel;
   picture->setObjectName(QStringLiteral("ProgramIcon"));
-  picture->setPixmap(BuiltInActionIcon(ActionGlyph::Scan).pixmap(32));
+  const QIcon icon = QApplication::windowIcon().isNull() ? BuiltInActionIcon(ActionGlyph::Scan) : QApplication::windowIcon();
+  picture->setPixmap(icon.pixmap(QSize(48, 48), devicePixelRatioF()));
   layout->addWidget(picture);
   QLabel* name = addLine(layout, QStringLiteral("ProductName"), QLatin1String(ProgramName));
   QFont bold = name->font();

@@ -5,6 +5,8 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "core/fingerprint/fingerprint_cache.h"
+#include "core/settings/settings.h"
 
 namespace vl::cli {
 
@@ -45,7 +47,8 @@ int main(int argc, char** argv) {
     return ExitOk;
   }
   if (std::strcmp(argv[1], "--version") == 0) {
-    std::printf("velloran-cli %s\n", VELLORAN_VERSION);
+    std::printf("velloran-cli %s\nsettings: %s\ncache: %s\n", VELLORAN_VERSION, vl::AppIniFileName().c_str(),
+                vl::DefaultFingerprintCachePath().c_str());
     return ExitOk;
   }
   for (const Command& command : AllCommands()) {

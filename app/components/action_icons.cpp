@@ -221,7 +221,7 @@ QPixmap renderGlyph(ActionGlyph glyph, int size) {
 
 QIcon BuiltInActionIcon(ActionGlyph glyph) {
   QIcon icon;
-  for (const int size : {16, 24, 32}) icon.addPixmap(renderGlyph(glyph, size));
+  for (const int size : {16, 24, 32, 48, 64}) icon.addPixmap(renderGlyph(glyph, size));
   return icon;
 }
 

@@ -12,7 +12,8 @@ enum class ActionGlyph {
 };
 
 // The theme icon for the glyph when the icon theme has one, else a glyph drawn here,
-// so that no toolbar button is ever empty. Drawn once per call at 16 and 32 pixels.
+// so that no toolbar button is ever empty. Drawn once per call at 16 to 64 pixels, so
+// it stays sharp on screens scaled up to twice.
 QIcon ActionIcon(ActionGlyph glyph);
 // The built-in drawing alone.
 QIcon BuiltInActionIcon(ActionGlyph glyph);

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/components/help.h"
 #include "app/components/widget_helpers.h"
 #include "app/components/form_property_store.h"
 #include "core/settings/settings.h"
@@ -40,6 +41,7 @@ constexpr int ClientHeight = 293;
 ConfigureDialog::ConfigureDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("fconfigure");
   setWindowTitle("Configure");
+  SetHelpContext(this, HelpConfigureDialog);
   pages_ = new QTabWidget(this);
   pages_->setObjectName("PageControl1");
   pages_->setTabPosition(QTabWidget::South);

@@ -12,6 +12,7 @@
 
 #include <exception>
 
+#include "app/components/help.h"
 #include "app/components/dialog_provider.h"
 #include "app/components/folder_list_box.h"
 #include "app/components/widget_helpers.h"
@@ -56,6 +57,7 @@ FoldersDialog::FoldersDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName("ffolders");
   setWindowTitle("Folders to Scan");
+  SetHelpContext(this, HelpFoldersDialog);
   auto* halves = new QHBoxLayout;
   halves->setSpacing(0);
   halves->addWidget(makeHalf("Base Files", "", baseList_), 1);

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/components/help.h"
 #include "app/components/filter_combo_box.h"
 #include "app/components/widget_helpers.h"
 #include "app/components/form_property_store.h"
@@ -24,6 +25,7 @@ constexpr int ClientHeight = 157;
 ScanOptionsDialog::ScanOptionsDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("fScanOptions");
   setWindowTitle("Scan Options");
+  SetHelpContext(this, HelpFileManagementMenu);
   modeButtons_ = MakeScanModeButtons(this);
   const char* const hints[] = {"Fuzz Compare.", "Look for Matching Filenames.",
                                "Look for Matching Filenames, and Filesize.", "Compare contents of files."};

@@ -1,6 +1,7 @@
 // Building the scan wizard, moving between its pages, and handing its lists back on close.
 #include "app/dialogs/scan_wizard.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -109,8 +110,10 @@ QWidget* ScanWizard::makeWelcomePanel() {
   panel->setObjectName("pWelcome");
   auto* picture = new QLabel(panel);
   picture->setObjectName("imgWelcome");
-  const QIcon icon = QIcon::fromTheme("image-x-generic", style()->standardIcon(QStyle::SP_DesktopIcon));
-  picture->setPixmap(icon.pixmap(96, 96).scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  // The program's icon, drawn at the screen's pixel ratio so it stays sharp when scaled.
+  const QIcon icon = QApplication::windowIcon().isNull() ? style()->standardIcon(QStyle::SP_DesktopIcon)
+                                                         : QApplication::windowIcon();
+  picture->setPixmap(icon.pixmap(QSize(96, 96), devicePixelRatioF()));
   picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
   auto* title = titleLabel("Welcome to Velloran", panel);
   title->setAlignment(Qt::AlignCenter);

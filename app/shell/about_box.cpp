@@ -4,7 +4,7 @@
 #include <sys/sysinfo.h>
 #include <sys/utsname.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/components/action_icons.h"
+#include "core/settings/settings.h"
 
 namespace vl::gui {
 namespace {
@@ -55,7 +56,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   auto* picture = new QLabel;
   picture->setObjectName(QStringLiteral("ProgramIcon"));
-  picture->setPixmap(BuiltInActionIcon(ActionGlyph::Scan).pixmap(32));
+  const QIcon icon = QApplication::windowIcon().isNull() ? BuiltInActionIcon(ActionGlyph::Scan) : QApplication::windowIcon();
+  picture->setPixmap(icon.pixmap(QSize(48, 48), devicePixelRatioF()));
   layout->addWidget(picture);
   QLabel* name = addLine(layout, QStringLiteral("ProductName"), QLatin1String(ProgramName));
   QFont bold = name->font();
@@ -71,6 +73,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   addLine(layout, QStringLiteral("OSVersion"), QStringLiteral("Linux:  %1.%2   ").arg(kernel.major).arg(kernel.minor));
   addLine(layout, QStringLiteral("PhysMem"),
           QStringLiteral("Physical memory:  %1 K").arg(locale.toString(PhysicalMemoryKilobytes())));
+  QLabel* settings = addLine(layout, QStringLiteral("SettingsFile"),
+                             QStringLiteral("Settings: %1").arg(QString::fromStdString(AppIniFileName())));
+  settings->setTextInteractionFlags(Qt::TextSelectableByMouse);
   QLabel* address = addLine(layout, QStringLiteral("WebAddress"),
                             QStringLiteral("<a href=\"%1\">%1</a>").arg(QLatin1String(WebAddress)));
   address->setOpenExternalLinks(true);

@@ -14,7 +14,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QStatusBar>
@@ -34,7 +33,7 @@
 #include "app/results/lists_busy.h"
 #include "app/results/result_lists.h"
 #include "app/shell/action_table.h"
-#include "app/shell/help.h"
+#include "app/components/help.h"
 #include "app/shell/scan_commands.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
@@ -110,8 +109,7 @@ MainWindow::MainWindow() : host_(this, this) {
   lists_ = new ResultLists(results_, {lbBaseFiles_, lbDupes_, lbDupesHead_, tabSet_}, *actions_, this);
   previews_ = new PreviewController(this, *lists_);
   readColumnWidths();
-  auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
-  connect(helpKey, &QShortcut::activated, this, [this] { ShowHelp(this, HelpMainWindow); });
+  SetHelpContext(this, HelpMainWindow);
 
   resize(574, 408 + menuBar()->sizeHint().height());
   if (const QScreen* screen = QGuiApplication::primaryScreen())

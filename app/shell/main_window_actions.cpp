@@ -9,7 +9,7 @@
 #include "app/components/action_set.h"
 #include "app/components/widget_helpers.h"
 #include "app/shell/about_box.h"
-#include "app/shell/help.h"
+#include "app/components/help.h"
 #include "app/shell/main_window.h"
 
 namespace vl::gui {
@@ -27,11 +27,14 @@ QMenu* addMenu(Parent* parent, const char* objectName, const char* caption) {
 void MainWindow::createMenus() {
   actions_->fill(addMenu(menuBar(), "File1", "&File"));
   QMenu* view = addMenu(menuBar(), "View1", "&View");
+  SetHelpContext(view, HelpViewMenu);
   QMenu* preview = addMenu(addMenu(view, "JPEGOptions1", "JPEG Options"), "Preview1", "Preview");
   actions_->fill(addMenu(preview, "Scale1", "Scale"));
   actions_->fill(addMenu(preview, "Performance1", "Performance"));
   actions_->fill(view);
-  actions_->fill(addMenu(menuBar(), "FileManagement1", "File &Management"));
+  QMenu* fileManagement = addMenu(menuBar(), "FileManagement1", "File &Management");
+  SetHelpContext(fileManagement, HelpFileManagementMenu);
+  actions_->fill(fileManagement);
   actions_->fill(addMenu(menuBar(), "Help1", "&Help"));
 }
 

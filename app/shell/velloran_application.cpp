@@ -1,14 +1,27 @@
-// The desktop program's name and version, and an error box for failures no command caught.
+// The desktop program's QApplication: its names, desktop entry, icon and default error display.
 #include "app/shell/velloran_application.h"
 
+#include <QIcon>
 #include <QMessageBox>
 #include <exception>
+
+#include "app/components/help.h"
 
 namespace vl::gui {
 
 VelloranApplication::VelloranApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Velloran"));
   setApplicationVersion(QStringLiteral(VELLORAN_VERSION));
+  setDesktopFileName(QStringLiteral(VELLORAN_APP_ID));
+  setWindowIcon(ApplicationIcon());
+  InstallHelpKey(this);
+}
+
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/%1x%1/apps/" VELLORAN_APP_ID ".png").arg(size), QSize(size, size));
+  return icon;
 }
 
 bool VelloranApplication::notify(QObject* receiver, QEvent* event) {

@@ -1,12 +1,16 @@
-// The QApplication of the desktop program: shows failures no command caught.
+// The QApplication of the desktop program: names it, gives it its icon, shows failures no command caught.
 #pragma once
 
 #include <QApplication>
 
 namespace vl::gui {
 
-// A std::exception escaping an event handler is shown in an error box with its own
-// message; the program keeps running.
+// The program's icon at every drawn size (built into the program).
+QIcon ApplicationIcon();
+
+// Names the program and its desktop entry (so docks match its windows to the
+// installed .desktop file) and sets the window icon. A std::exception escaping an
+// event handler is shown in an error box with its own message; the program keeps running.
 class VelloranApplication : public QApplication {
   Q_OBJECT
  public:

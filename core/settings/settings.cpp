@@ -1,11 +1,10 @@
 // The program's own folder, its settings file, the setting globals and LoadSettings.
 #include "core/settings/settings.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 
 #include "core/files/paths.h"
@@ -62,12 +61,23 @@ std::string userConfigFolder() {
   return folder;
 }
 
-std::string computeAppDir() {
-  const std::string overridden = environmentText("VELLORAN_APPDIR");
+}  // namespace
+
+std::string ChooseAppDir(const std::string& overridden, const std::string& programFolder,
+                         const std::function<std::string()>& userFolder) {
   if (!overridden.empty()) return AddSlash(overridden);
-  const std::string own = programFolder();
-  if (!own.empty() && access(own.c_str(), W_OK) == 0) return own;
-  return userConfigFolder();
+  if (!programFolder.empty()) {
+    const std::string own = AddSlash(programFolder);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(own + "velloran.ini", error)) return own;
+  }
+  return userFolder();
+}
+
+namespace {
+
+std::string computeAppDir() {
+  return ChooseAppDir(environmentText("VELLORAN_APPDIR"), programFolder(), userConfigFolder);
 }
 
 AppPaths& appPaths() {

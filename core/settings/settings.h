@@ -1,14 +1,20 @@
 // The program's own folder, its settings file, and the setting globals.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace vl {
 
 // The folder for the program's own files, ending in "/": VELLORAN_APPDIR when set,
-// else the program file's folder when writable, else $XDG_CONFIG_HOME/velloran/
-// (default ~/.config/velloran/). Computed once.
+// else the program file's folder when a settings file already lies there (a portable
+// copy), else $XDG_CONFIG_HOME/velloran/ (default ~/.config/velloran/, created when
+// missing). Computed once.
 const std::string& AppDir();
+// The choice AppDir makes: `overridden` when not empty, else `programFolder` when it
+// holds velloran.ini, else what `userFolder` returns (called only then). One stat.
+std::string ChooseAppDir(const std::string& overridden, const std::string& programFolder,
+                         const std::function<std::string()>& userFolder);
 // "velloran" for both programs.
 const std::string& AppBaseName();
 // AppDir() + "velloran.ini".

@@ -41,14 +41,25 @@ TEST_F(SettingsTest, AppPathsFollowTheOverrideWithoutLowerCasing) {
   EXPECT_EQ(AppIniFileName(), mixed + "/velloran.ini");
 }
 
-TEST_F(SettingsTest, AppDirWithoutOverrideIsAWritableFolder) {
+TEST_F(SettingsTest, AppDirIsTheUserConfigFolderUnlessACopyIsPortable) {
   unsetenv("VELLORAN_APPDIR");
+  const std::string config = dir.makeDir("config");
+  setenv("XDG_CONFIG_HOME", config.c_str(), 1);
   ResetAppPaths();
-  // The test program's own folder is writable here, so it is the portable choice.
-  ASSERT_FALSE(AppDir().empty());
-  EXPECT_EQ(AppDir().back(), '/');
+  EXPECT_EQ(AppDir(), config + "/velloran/");
+  EXPECT_EQ(AppIniFileName(), config + "/velloran/velloran.ini");
   EXPECT_EQ(access(AppDir().c_str(), W_OK), 0);
-  EXPECT_EQ(AppIniFileName(), AppDir() + "velloran.ini");
+  unsetenv("XDG_CONFIG_HOME");
+
+  // A program folder is used only once a settings file lies in it; the override beats both.
+  const std::string program = dir.makeDir("program");
+  int userFolderCalls = 0;
+  const auto userFolder = [&] { ++userFolderCalls; return std::string("/user/"); };
+  EXPECT_EQ(ChooseAppDir("", program, userFolder), "/user/");
+  dir.write("program/velloran.ini", "[Tfconfigure]\n");
+  EXPECT_EQ(ChooseAppDir("", program, userFolder), program + "/");
+  EXPECT_EQ(ChooseAppDir("/override", program, userFolder), "/override/");
+  EXPECT_EQ(userFolderCalls, 1);
 }
 
 TEST_F(SettingsTest, ProfileReadsIgnoreCaseBlanksAndOneQuotePair) {

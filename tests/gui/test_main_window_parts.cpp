@@ -18,6 +18,8 @@
 #include "app/shell/about_box.h"
 #include "app/shell/command_line.h"
 #include "app/components/gui_host.h"
+#include "core/settings/settings.h"
+#include "tests/support/temp_dir.h"
 
 using vl::gui::ListKeyCommand;
 using vl::gui::ListKeyCommandFor;
@@ -114,7 +116,14 @@ void MainWindowPartsTest::kernelReleaseGivesMajorAndMinor() {
 
 void MainWindowPartsTest::aboutBoxShowsVersionKernelAndGroupedMemory() {
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  vl::test::TempDir dir;
+  ::setenv("VELLORAN_APPDIR", dir.path().c_str(), 1);
+  vl::ResetAppPaths();
   vl::gui::AboutBox about(nullptr);
+  QCOMPARE(about.findChild<QLabel*>("SettingsFile")->text(),
+           QString::fromStdString("Settings: " + dir.path() + "/velloran.ini"));
+  ::unsetenv("VELLORAN_APPDIR");
+  vl::ResetAppPaths();
   QCOMPARE(about.windowTitle(), QStringLiteral("About Velloran"));
   QCOMPARE(about.findChild<QLabel*>("Version")->text(), QStringLiteral("Version " VELLORAN_VERSION "   "));
   QVERIFY(about.findChild<QLabel*>("OSVersion")->text().startsWith(QStringLiteral("Linux:  ")));

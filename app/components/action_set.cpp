@@ -24,18 +24,18 @@ Placement placementIn(const char* places, const QString& container) {
   return Placement::Absent;
 }
 
-QAction* makeAction(QWidget* window, const ActionSpec& spec) {
-  auto* action = new QAction(QString::fromLatin1(spec.caption), window);
-  action->setObjectName(QLatin1String(spec.name));
-  if (*spec.hint != '\0') SetHint(action, QString::fromLatin1(spec.hint));
-  if (spec.shortcut.key() != Qt::Key_unknown) action->setShortcut(QKeySequence(spec.shortcut));
-  if (spec.icon) action->setIcon(ActionIcon(*spec.icon));
-  if (spec.kind != ActionKind::Command) {
+QAction* makeAction(QWidget* window, const ActionSpec& row) {
+  auto* action = new QAction(QString::fromLatin1(row.caption), window);
+  action->setObjectName(QLatin1String(row.name));
+  if (*row.hint != '\0') SetHint(action, QString::fromLatin1(row.hint));
+  if (row.shortcut.key() != Qt::Key_unknown) action->setShortcut(QKeySequence(row.shortcut));
+  if (row.icon) action->setIcon(ActionIcon(*row.icon));
+  if (row.kind != ActionKind::Command) {
     action->setCheckable(true);
-    action->setChecked(spec.checked);
+    action->setChecked(row.checked);
   }
-  action->setEnabled(spec.group == CommandGroup::Always || spec.group == CommandGroup::ScanIdle);
-  action->setVisible(spec.group != CommandGroup::Hidden);
+  action->setEnabled(row.group == CommandGroup::Always || row.group == CommandGroup::ScanIdle);
+  action->setVisible(row.group != CommandGroup::Hidden);
   window->addAction(action);
   return action;
 }
@@ -44,19 +44,19 @@ QAction* makeAction(QWidget* window, const ActionSpec& spec) {
 
 ActionSet::ActionSet(QWidget* window, std::span<const ActionSpec> table) {
   entries_.reserve(table.size());
-  for (const ActionSpec& spec : table) entries_.push_back({&spec, makeAction(window, spec)});
+  for (const ActionSpec& row : table) entries_.push_back({&row, makeAction(window, row)});
 }
 
 QAction* ActionSet::action(const char* name) const {
   for (const Entry& entry : entries_)
-    if (std::strcmp(entry.spec->name, name) == 0) return entry.action;
+    if (std::strcmp(entry.row->name, name) == 0) return entry.action;
   throw std::invalid_argument(std::string("no action named ") + name);
 }
 
 void ActionSet::fill(QWidget* container) const {
   QActionGroup* choices = nullptr;
   for (const Entry& entry : entries_) {
-    const Placement placement = placementIn(entry.spec->places, container->objectName());
+    const Placement placement = placementIn(entry.row->places, container->objectName());
     if (placement == Placement::Absent) continue;
     if (placement == Placement::AfterSeparator) {
       auto* separator = new QAction(container);
@@ -64,7 +64,7 @@ void ActionSet::fill(QWidget* container) const {
       container->addAction(separator);
     }
     container->addAction(entry.action);
-    if (entry.spec->kind != ActionKind::Choice) continue;
+    if (entry.row->kind != ActionKind::Choice) continue;
     if (choices == nullptr) choices = new QActionGroup(container);
     choices->addAction(entry.action);
   }
@@ -72,7 +72,7 @@ void ActionSet::fill(QWidget* container) const {
 
 void ActionSet::enableGroup(CommandGroup group, bool enabled) const {
   for (const Entry& entry : entries_)
-    if (entry.spec->group == group) entry.action->setEnabled(enabled);
+    if (entry.row->group == group) entry.action->setEnabled(enabled);
 }
 
 }  // namespace vl::gui

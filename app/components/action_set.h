@@ -61,7 +61,7 @@ class ActionSet {
 
  private:
   struct Entry {
-    const ActionSpec* spec;
+    const ActionSpec* row;
     QAction* action;
   };
   std::vector<Entry> entries_;

@@ -38,8 +38,8 @@ T* child(const WindowUnderTest& w, const char* name) {
 
 // Whether every command of `group` in the window's table is enabled (or, with enabled false, disabled).
 bool groupIs(const WindowUnderTest& w, vl::gui::CommandGroup group, bool enabled) {
-  for (const vl::gui::ActionSpec& spec : vl::gui::MainWindowActions())
-    if (spec.group == group && child<QAction>(w, spec.name)->isEnabled() != enabled) return false;
+  for (const vl::gui::ActionSpec& row : vl::gui::MainWindowActions())
+    if (row.group == group && child<QAction>(w, row.name)->isEnabled() != enabled) return false;
   return true;
 }
 

@@ -13,7 +13,7 @@ namespace vl::cli {
 
 namespace {
 
-const char* const dbUsage =
+const char* const DbUsage =
     "usage: velloran-cli db SUBCOMMAND [ARGS...]\n"
     "\n"
     "subcommands:\n"
@@ -24,7 +24,7 @@ const char* const dbUsage =
     "\n"
     "see velloran-cli db SUBCOMMAND --help\n";
 
-const char* const dumpUsage =
+const char* const DumpUsage =
     "usage: velloran-cli db dump FILE.VDB\n"
     "\n"
     "Prints one line per record, tab-separated: flag, path, volume label, size, date\n"
@@ -59,8 +59,8 @@ std::string recordLine(const TScanEntry& entry) {
 
 int runDump(const Args& args) {
   const ParsedArgs parsed(args, {}, {});
-  if (WantsHelp(parsed, dumpUsage)) return ExitOk;
-  if (parsed.operands().size() != 1) return UsageFailure("db dump: needs exactly one database file", dumpUsage);
+  if (WantsHelp(parsed, DumpUsage)) return ExitOk;
+  if (parsed.operands().size() != 1) return UsageFailure("db dump: needs exactly one database file", DumpUsage);
   const std::string& fileName = parsed.operands()[0];
   if (!FileExists(fileName)) {
     std::fprintf(stderr, "%s\n", MissingDatabaseMessage(fileName).c_str());
@@ -87,17 +87,17 @@ int runDump(const Args& args) {
 }  // namespace
 
 int RunDb(const Args& args) {
-  if (args.empty()) return UsageFailure("db: needs a subcommand", dbUsage);
+  if (args.empty()) return UsageFailure("db: needs a subcommand", DbUsage);
   const std::string& subcommand = args[0];
   const Args rest(args.begin() + 1, args.end());
   if (subcommand == "dump") return runDump(rest);
   if (subcommand == "new") return RunDbNew(rest);
   if (subcommand == "add") return RunDbAdd(rest);
   if (subcommand == "--help" || subcommand == "-h") {
-    std::fputs(dbUsage, stdout);
+    std::fputs(DbUsage, stdout);
     return ExitOk;
   }
-  return UsageFailure("db: unknown subcommand '" + subcommand + "'", dbUsage);
+  return UsageFailure("db: unknown subcommand '" + subcommand + "'", DbUsage);
 }
 
 }  // namespace vl::cli

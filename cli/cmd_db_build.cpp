@@ -23,7 +23,7 @@ std::vector<std::string> FolderEntries(const ParsedArgs& parsed) {
 }
 
 // A missing database cancels the operation after its error message: a failure, not a Ctrl-C.
-int ExitFor(BuildOutcome outcome, const CliHost& host) {
+int exitFor(BuildOutcome outcome, const CliHost& host) {
   if (outcome == BuildOutcome::Written) return ExitOk;
   return outcome == BuildOutcome::Cancelled && host.errorCount() == 0 ? ExitCancelled : ExitFailure;
 }
@@ -31,7 +31,7 @@ int ExitFor(BuildOutcome outcome, const CliHost& host) {
 // Parses, checks the operands and runs the operation with the CLI host and, unless
 // --no-cache, the fingerprint cache.
 template <typename Operation>
-int RunBuild(const Args& args, const char* usage, const std::vector<std::string>& flags, Operation operation) {
+int runBuild(const Args& args, const char* usage, const std::vector<std::string>& flags, Operation operation) {
   const ParsedArgs parsed(args, {"jobs"}, flags);
   if (WantsHelp(parsed, usage)) return ExitOk;
   FingerprintOptions options{parsed.intValue("jobs", 0)};
@@ -42,7 +42,7 @@ int RunBuild(const Args& args, const char* usage, const std::vector<std::string>
   CliHost host;
   std::optional<FingerprintCache> cache;
   if (!parsed.has("no-cache")) options.cache = &cache.emplace();
-  const int status = ExitFor(operation(parsed.operands()[0], folders, parsed, options, host), host);
+  const int status = exitFor(operation(parsed.operands()[0], folders, parsed, options, host), host);
   // A damaged database among the folder entries is left out after its message: a failure.
   return status == ExitOk && host.errorCount() > 0 ? ExitFailure : status;
 }
@@ -59,7 +59,7 @@ int RunDbNew(const Args& args) {
       "decodes every picture and leaves the fingerprint cache alone. Exit status:\n"
       "0 written, 1 after an error message, 2 bad usage (also a FOLDER that does not\n"
       "exist), 130 cancelled.\n";
-  return RunBuild(args, usage, {"subfolders", "no-cache"},
+  return runBuild(args, usage, {"subfolders", "no-cache"},
                   [](const std::string& file, const std::vector<std::string>& folders, const ParsedArgs&,
                      const FingerprintOptions& options,
                      CliHost& host) { return NewDatabase(file, folders, host, options); });
@@ -75,7 +75,7 @@ int RunDbAdd(const Args& args) {
       "decodes every picture and leaves the fingerprint cache alone. Exit status:\n"
       "0 written, 1 after an error message (also a missing FILE.VDB), 2 bad usage\n"
       "(also a FOLDER that does not exist), 130 cancelled.\n";
-  return RunBuild(args, usage, {"subfolders", "no-freshen", "no-cache"},
+  return runBuild(args, usage, {"subfolders", "no-freshen", "no-cache"},
                   [](const std::string& file, const std::vector<std::string>& folders, const ParsedArgs& parsed,
                      const FingerprintOptions& options, CliHost& host) {
                     return AddToDatabase(file, folders, !parsed.has("no-freshen"), host, options);

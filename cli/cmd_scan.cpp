@@ -47,7 +47,7 @@ const char* const Usage =
 
 const char* const ImageFilesMask = "*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf";
 
-ScanMode ScanModeNamed(const std::string& name) {
+ScanMode scanModeNamed(const std::string& name) {
   static const char* const names[] = {"images", "names", "names-size", "contents"};
   for (int mode = 0; mode < 4; ++mode)
     if (name == names[mode]) return static_cast<ScanMode>(mode);
@@ -69,7 +69,7 @@ std::vector<std::string> FolderEntries(const ParsedArgs& parsed, const std::stri
 }
 
 // Applies the options that override the settings file's values.
-void ApplySettingOptions(const ParsedArgs& parsed) {
+void applySettingOptions(const ParsedArgs& parsed) {
   FuzzFactor = std::min(parsed.intValue("fuzz", FuzzFactor), MaxFuzzFactor);
   if (FuzzFactor < 0) throw UsageError{"--fuzz must not be negative"};
   if (parsed.has("use-deleted-list") && parsed.has("no-deleted-list"))
@@ -78,7 +78,7 @@ void ApplySettingOptions(const ParsedArgs& parsed) {
   if (parsed.has("no-deleted-list")) UseDeletedList = false;
 }
 
-ScanTuning TuningOf(const ParsedArgs& parsed) {
+ScanTuning tuningOf(const ParsedArgs& parsed) {
   ScanTuning tuning;
   tuning.jobs = parsed.intValue("jobs", 0);
   if (tuning.jobs < 0) throw UsageError{"--jobs must not be negative"};
@@ -89,24 +89,24 @@ ScanTuning TuningOf(const ParsedArgs& parsed) {
 
 // Nothing to compare is bad usage even though its message is an error; otherwise
 // any error message (a missing database cancels the scan after one) is a failure, not a Ctrl-C.
-int ExitFor(ScanEnd end, const CliHost& host) {
+int exitFor(ScanEnd end, const CliHost& host) {
   if (end == ScanEnd::NoFolders || end == ScanEnd::EmptyCompareList) return ExitUsage;
   if (host.errorCount() > 0 || end == ScanEnd::Failed) return ExitFailure;
   return end == ScanEnd::Cancelled ? ExitCancelled : ExitOk;
 }
 
 // Saves the results when asked (messages through the host); false when saving failed.
-bool SaveResultsIfAsked(const ParsedArgs& parsed, const ResultsModel& results, CliHost& host) {
+bool saveResultsIfAsked(const ParsedArgs& parsed, const ResultsModel& results, CliHost& host) {
   const auto file = parsed.value("save-results");
   return !file || SaveResults(*file, results, host).succeeded();
 }
 
 int Scan(const ParsedArgs& parsed) {
   LoadSettings();
-  ApplySettingOptions(parsed);
-  const ScanMode mode = ScanModeNamed(parsed.value("mode").value_or("images"));
+  applySettingOptions(parsed);
+  const ScanMode mode = scanModeNamed(parsed.value("mode").value_or("images"));
   const std::string mask = parsed.value("mask").value_or(ImageFilesMask);
-  const ScanTuning tuning = TuningOf(parsed);
+  const ScanTuning tuning = tuningOf(parsed);
   const auto base = FolderEntries(parsed, "base-list", "base");
   const auto compare = FolderEntries(parsed, "compare-list", "compare");
   InstallCancelOnInterrupt();
@@ -119,9 +119,9 @@ int Scan(const ParsedArgs& parsed) {
     std::fprintf(stderr, "velloran-cli: auto-deleted: %s\n", path.c_str());
   if (result.end == ScanEnd::Completed || result.end == ScanEnd::Cancelled) {
     PrintResults(results, LineOutput(parsed.has("0")), stdout);
-    if (!SaveResultsIfAsked(parsed, results, host)) return FinishOutput(ExitFailure);
+    if (!saveResultsIfAsked(parsed, results, host)) return FinishOutput(ExitFailure);
   }
-  return FinishOutput(ExitFor(result.end, host));
+  return FinishOutput(exitFor(result.end, host));
 }
 
 }  // namespace

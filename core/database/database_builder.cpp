@@ -26,15 +26,15 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // True when ScanCancelled is set after pending events ran.
-bool CancelledAfterEvents(Host& host) {
+bool cancelledAfterEvents(Host& host) {
   host.processEvents();
   return ScanCancelled.load();
 }
 
 // Sets the phase text and answers whether the operation was cancelled meanwhile.
-bool EnterPhase(Host& host, const std::string& phase) {
+bool enterPhase(Host& host, const std::string& phase) {
   host.phase(phase);
-  return CancelledAfterEvents(host);
+  return cancelledAfterEvents(host);
 }
 
 void Gather(const std::vector<std::string>& entries, ScanList& target, Host& host) {
@@ -62,11 +62,11 @@ BuildOutcome Write(const std::string& fileName, const ScanList& list, Host& host
 // the phase says so). Nothing once held; Cancelled when cancelled meanwhile, Failed
 // (with the message and its reason) when the lock file cannot be made. Polls ten
 // times a second.
-std::optional<BuildOutcome> LockDatabase(FileLock& lock, const std::string& fileName, Host& host) {
+std::optional<BuildOutcome> lockDatabase(FileLock& lock, const std::string& fileName, Host& host) {
   try {
     if (!lock.tryLock()) host.phase("Waiting for another program to finish with " + fileName);
     while (!lock.tryLock()) {
-      if (CancelledAfterEvents(host)) return BuildOutcome::Cancelled;
+      if (cancelledAfterEvents(host)) return BuildOutcome::Cancelled;
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     return std::nullopt;
@@ -78,7 +78,7 @@ std::optional<BuildOutcome> LockDatabase(FileLock& lock, const std::string& file
 
 // True when a file at fileName may be replaced by a new database: there is none, it
 // has the .VDB extension, or it begins as a database does.
-bool MayReplace(const std::string& fileName) {
+bool mayReplace(const std::string& fileName) {
   if (!FileExists(fileName) || IsDatabaseEntry(fileName)) return true;
   std::string damage;
   return CheckDatabase(fileName, damage) != DatabaseOutcome::Invalid || !damage.empty();
@@ -98,7 +98,7 @@ BuildOutcome Finish(BuildOutcome outcome, Clock::time_point start, Host& host) {
 
 // Empties the fingerprint of a record on a present volume whose file changed, and
 // excludes one whose file is gone; records of absent volumes stay as they are.
-void FreshenRecord(TScanEntry& entry) {
+void freshenRecord(TScanEntry& entry) {
   if (!IsVolumeMounted(entry.Path, entry.Volume)) return;
   const auto item = FindFile(entry.Path);
   if (!item) {
@@ -114,7 +114,7 @@ void FreshenRecord(TScanEntry& entry) {
 }
 
 // Appends the records whose exact path (byte for byte) is not in the list yet.
-void AddNewRecords(ScanList& database, ScanList& fresh) {
+void addNewRecords(ScanList& database, ScanList& fresh) {
   std::unordered_set<std::string> paths;
   for (const auto& entry : database) paths.insert(entry->Path);
   for (auto& entry : fresh) {
@@ -125,7 +125,7 @@ void AddNewRecords(ScanList& database, ScanList& fresh) {
 
 // Loads the database into list; false after its message when it is missing, not a
 // database, of another version or damaged anywhere: such a file is never rewritten.
-bool LoadExisting(const std::string& fileName, ScanList& list, Host& host) {
+bool loadExisting(const std::string& fileName, ScanList& list, Host& host) {
   std::string damage;
   const DatabaseOutcome outcome = CheckDatabase(fileName, damage);
   if (outcome != DatabaseOutcome::Readable) {
@@ -136,7 +136,7 @@ bool LoadExisting(const std::string& fileName, ScanList& list, Host& host) {
   return true;
 }
 
-BuildOutcome NewDatabaseSteps(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
+BuildOutcome newDatabaseSteps(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
                               const FingerprintOptions& options, Clock::time_point& start) {
   ScanList list;
   host.phase("Scanning Files");
@@ -148,15 +148,15 @@ BuildOutcome NewDatabaseSteps(const std::string& fileName, const std::vector<std
     host.showMessage(MessageKind::Error, "You must select some folders to add to the new database.");
     return BuildOutcome::Refused;
   }
-  if (EnterPhase(host, "Reading Images")) return BuildOutcome::Cancelled;
+  if (enterPhase(host, "Reading Images")) return BuildOutcome::Cancelled;
   FingerprintRecords(list, host, options);
   SortRecordsByPath(list);
   host.clearProgress();
-  if (EnterPhase(host, "Writing to Database")) return BuildOutcome::Cancelled;
+  if (enterPhase(host, "Writing to Database")) return BuildOutcome::Cancelled;
   return Write(fileName, list, host);
 }
 
-BuildOutcome AddSteps(const std::string& fileName, const std::vector<std::string>& folders, bool freshen,
+BuildOutcome addSteps(const std::string& fileName, const std::vector<std::string>& folders, bool freshen,
                       Host& host, const FingerprintOptions& options, Clock::time_point& start) {
   ScanList database;
   ScanList fresh;
@@ -169,21 +169,21 @@ BuildOutcome AddSteps(const std::string& fileName, const std::vector<std::string
     host.showMessage(MessageKind::Error, "You must select some folders to add to the database.");
     return BuildOutcome::Refused;
   }
-  if (EnterPhase(host, "Scanning Database")) return BuildOutcome::Cancelled;
-  const bool loaded = LoadExisting(fileName, database, host);
-  if (CancelledAfterEvents(host)) return BuildOutcome::Cancelled;
+  if (enterPhase(host, "Scanning Database")) return BuildOutcome::Cancelled;
+  const bool loaded = loadExisting(fileName, database, host);
+  if (cancelledAfterEvents(host)) return BuildOutcome::Cancelled;
   if (!loaded) return BuildOutcome::Refused;
   RefreshVolumeTable();
   if (freshen) {
     host.phase("Freshening DB Files");
-    for (auto& entry : database) FreshenRecord(*entry);
+    for (auto& entry : database) freshenRecord(*entry);
   }
-  if (EnterPhase(host, "Adding New files to DB")) return BuildOutcome::Cancelled;
-  AddNewRecords(database, fresh);
-  if (EnterPhase(host, "Reading Images")) return BuildOutcome::Cancelled;
+  if (enterPhase(host, "Adding New files to DB")) return BuildOutcome::Cancelled;
+  addNewRecords(database, fresh);
+  if (enterPhase(host, "Reading Images")) return BuildOutcome::Cancelled;
   FingerprintRecords(database, host, options);
   SortRecordsByPath(database);
-  if (EnterPhase(host, "Saving Database")) return BuildOutcome::Cancelled;
+  if (enterPhase(host, "Saving Database")) return BuildOutcome::Cancelled;
   return Write(fileName, database, host);
 }
 
@@ -191,14 +191,14 @@ BuildOutcome AddSteps(const std::string& fileName, const std::vector<std::string
 // hourglass cursor and under the database's lock, then its end steps; a failure (the
 // lock, a read error) shows its text and writes nothing.
 template <typename Steps>
-BuildOutcome RunOperation(const std::string& fileName, Host& host, Steps steps) {
+BuildOutcome runOperation(const std::string& fileName, Host& host, Steps steps) {
   Clock::time_point start = Clock::now();
   CursorGuard cursor(host, BusyCursor::Hourglass);
   const auto outcome = [&] {
     const std::string target = LinkTargetOf(fileName);
     FileLock lock(target);
     try {
-      if (const auto unlocked = LockDatabase(lock, fileName, host)) return *unlocked;
+      if (const auto unlocked = lockDatabase(lock, fileName, host)) return *unlocked;
       return steps(target, start);
     } catch (const std::exception& e) {
       host.showMessage(MessageKind::Error, e.what());
@@ -214,7 +214,7 @@ void FingerprintRecords(ScanList& list, Host& host, const FingerprintOptions& op
   ListWalk walk;
   walk.checkpoint = [&host](size_t kept, size_t count) {
     host.progress(kept + 1, count);
-    return !CancelledAfterEvents(host);
+    return !cancelledAfterEvents(host);
   };
   walk.mayDecode = [](const TScanEntry& entry) { return !entry.Fingerprint && IsPictureName(entry.Path); };
   walk.classify = [](TScanEntry& entry) {
@@ -236,12 +236,12 @@ void SortRecordsByPath(ScanList& list) {
 BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
                          const FingerprintOptions& options) {
   ScanCancelled = false;
-  if (!MayReplace(fileName)) {
+  if (!mayReplace(fileName)) {
     host.showMessage(MessageKind::Error, fileName + "\n\nis not a VL Database (*.VDB) file; it was left unchanged.");
     return BuildOutcome::Refused;
   }
-  return RunOperation(fileName, host, [&](const std::string& target, Clock::time_point& start) {
-    return NewDatabaseSteps(target, folders, host, options, start);
+  return runOperation(fileName, host, [&](const std::string& target, Clock::time_point& start) {
+    return newDatabaseSteps(target, folders, host, options, start);
   });
 }
 
@@ -252,8 +252,8 @@ BuildOutcome AddToDatabase(const std::string& fileName, const std::vector<std::s
     host.showMessage(MessageKind::Error, fileName + "\n\nis not a VL Database (*.VDB) file.");
     return BuildOutcome::Refused;
   }
-  return RunOperation(fileName, host, [&](const std::string& target, Clock::time_point& start) {
-    return AddSteps(target, folders, freshen, host, options, start);
+  return runOperation(fileName, host, [&](const std::string& target, Clock::time_point& start) {
+    return addSteps(target, folders, freshen, host, options, start);
   });
 }
 

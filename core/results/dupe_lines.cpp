@@ -12,10 +12,10 @@ namespace vl {
 
 namespace {
 
-constexpr char kFieldEnd = '\xBB';
+constexpr char FieldEnd = '\xBB';
 // 0001-01-01 and 9999-12-31 as days since 1899-12-30.
-constexpr double kFirstDay = -693593;
-constexpr double kLastDay = 2958465;
+constexpr double FirstDay = -693593;
+constexpr double LastDay = 2958465;
 
 // The locale of the environment (LANG, LC_*), made once; the "C" locale when it is unusable.
 locale_t environmentLocale() {
@@ -39,7 +39,7 @@ void appendField(std::string& line, const std::string& field) {
     }
     line += '"';
   }
-  line += kFieldEnd;
+  line += FieldEnd;
 }
 
 // The sort column handed over in the sorter's hint; 1 when the hint is not a whole number.
@@ -75,7 +75,7 @@ void compareDupeLines(TSorter& sorter, const std::string& s1, const std::string&
 }  // namespace
 
 std::string DefaultDateText(double dateTime) {
-  if (!(dateTime >= kFirstDay && dateTime < kLastDay + 1)) return "";
+  if (!(dateTime >= FirstDay && dateTime < LastDay + 1)) return "";
   // The whole part counts days; the fraction is the time of day even before 1899-12-30.
   const double days = std::trunc(dateTime);
   const long seconds = std::lround(std::fabs(dateTime - days) * 86400.0);
@@ -108,7 +108,7 @@ std::string DupeLineText(const TResultEntry& entry, const DateFormatter& formatD
   return line;
 }
 
-std::vector<std::string> SplitDupeLine(const std::string& line) { return TCommaParse::SplitText(line, kFieldEnd); }
+std::vector<std::string> SplitDupeLine(const std::string& line) { return TCommaParse::SplitText(line, FieldEnd); }
 
 void SortDupeLines(std::vector<DupeLine>& lines, int column) {
   TSorter sorter;

@@ -15,21 +15,21 @@ namespace vl {
 
 namespace {
 
-using Block = std::array<uint8_t, kResultBlockSize>;
+using Block = std::array<uint8_t, ResultBlockSize>;
 
 // Field offsets inside a block.
-constexpr size_t kNextAt = 0, kBaseAt = 4, kErrorsAt = 8, kGoneAt = 9, kMarkedAt = 10;
-constexpr size_t kPathAt = 11, kVolumeAt = 267, kSizeAt = 284, kDateAt = 288, kWidthAt = 296, kHeightAt = 300;
-constexpr size_t kPathCapacity = 255, kVolumeCapacity = 13;
+constexpr size_t NextAt = 0, BaseAt = 4, ErrorsAt = 8, GoneAt = 9, MarkedAt = 10;
+constexpr size_t PathAt = 11, VolumeAt = 267, SizeAt = 284, DateAt = 288, WidthAt = 296, HeightAt = 300;
+constexpr size_t PathCapacity = 255, VolumeCapacity = 13;
 
 // Real blocks differ from one another in path, size or date: even thousands of copies
 // of one file in one folder stay below 90 times, while crafted data expands about
 // 1000 times and would take a hundred times its size in memory.
 constexpr size_t kMaxExpansion = 128;
 
-const char* const kSaveError = "There was an error in saving your results list.";
-const char* const kSaved = "Results List saved.";
-const char* const kVersionMismatch = "Results list version mismatch.  Unable to load.";
+const char* const SaveErrorText = "There was an error in saving your results list.";
+const char* const SavedText = "Results List saved.";
+const char* const VersionMismatchText = "Results list version mismatch.  Unable to load.";
 
 // A length-prefixed text with a fixed capacity; the unused tail is spaces.
 void putText(uint8_t* at, const std::string& text, size_t capacity) {
@@ -47,17 +47,17 @@ std::string getText(const uint8_t* at, size_t capacity) {
 // The block of one entry. Next carries no meaning; Base is 0 exactly for a base.
 Block encodeEntry(const TResultEntry& entry) {
   Block block{};
-  PutLE32(&block[kNextAt], 0);
-  PutLE32(&block[kBaseAt], entry.Base == nullptr ? 0 : 1);
-  block[kErrorsAt] = entry.Errors;
-  block[kGoneAt] = entry.Base == nullptr && entry.Gone != 0 ? 1 : 0;
-  block[kMarkedAt] = entry.Marked != 0 ? 1 : 0;
-  putText(&block[kPathAt], entry.Path, kPathCapacity);
-  putText(&block[kVolumeAt], entry.Volume, kVolumeCapacity);
-  PutLE32(&block[kSizeAt], static_cast<uint32_t>(entry.Size));
-  PutLEDouble(&block[kDateAt], entry.FileDate);
-  PutLE32(&block[kWidthAt], static_cast<uint32_t>(entry.Width));
-  PutLE32(&block[kHeightAt], static_cast<uint32_t>(entry.Height));
+  PutLE32(&block[NextAt], 0);
+  PutLE32(&block[BaseAt], entry.Base == nullptr ? 0 : 1);
+  block[ErrorsAt] = entry.Errors;
+  block[GoneAt] = entry.Base == nullptr && entry.Gone != 0 ? 1 : 0;
+  block[MarkedAt] = entry.Marked != 0 ? 1 : 0;
+  putText(&block[PathAt], entry.Path, PathCapacity);
+  putText(&block[VolumeAt], entry.Volume, VolumeCapacity);
+  PutLE32(&block[SizeAt], static_cast<uint32_t>(entry.Size));
+  PutLEDouble(&block[DateAt], entry.FileDate);
+  PutLE32(&block[WidthAt], static_cast<uint32_t>(entry.Width));
+  PutLE32(&block[HeightAt], static_cast<uint32_t>(entry.Height));
   return block;
 }
 
@@ -65,16 +65,16 @@ Block encodeEntry(const TResultEntry& entry) {
 // base may come back Gone (a gone base saved with its remaining duplicates).
 std::unique_ptr<TResultEntry> decodeEntry(const Block& block, bool& isBase) {
   auto entry = std::make_unique<TResultEntry>();
-  isBase = GetLE32(&block[kBaseAt]) == 0;
-  entry->Errors = block[kErrorsAt];
-  entry->Gone = isBase && block[kGoneAt] == 1 ? 1 : 0;
-  entry->Marked = block[kMarkedAt] != 0 ? 1 : 0;
-  entry->Path = getText(&block[kPathAt], kPathCapacity);
-  entry->Volume = getText(&block[kVolumeAt], kVolumeCapacity);
-  entry->Size = static_cast<int32_t>(GetLE32(&block[kSizeAt]));
-  entry->FileDate = GetLEDouble(&block[kDateAt]);
-  entry->Width = static_cast<int32_t>(GetLE32(&block[kWidthAt]));
-  entry->Height = static_cast<int32_t>(GetLE32(&block[kHeightAt]));
+  isBase = GetLE32(&block[BaseAt]) == 0;
+  entry->Errors = block[ErrorsAt];
+  entry->Gone = isBase && block[GoneAt] == 1 ? 1 : 0;
+  entry->Marked = block[MarkedAt] != 0 ? 1 : 0;
+  entry->Path = getText(&block[PathAt], PathCapacity);
+  entry->Volume = getText(&block[VolumeAt], VolumeCapacity);
+  entry->Size = static_cast<int32_t>(GetLE32(&block[SizeAt]));
+  entry->FileDate = GetLEDouble(&block[DateAt]);
+  entry->Width = static_cast<int32_t>(GetLE32(&block[WidthAt]));
+  entry->Height = static_cast<int32_t>(GetLE32(&block[HeightAt]));
   return entry;
 }
 
@@ -93,7 +93,7 @@ size_t writeGroups(ZlibFileWriter& writer, const ResultsModel& model) {
     const Block block = encodeEntry(entry);
     writer.write(block.data(), block.size());
   };
-  const auto fits = [](const TResultEntry& entry) { return entry.Path.size() <= kPathCapacity; };
+  const auto fits = [](const TResultEntry& entry) { return entry.Path.size() <= PathCapacity; };
   size_t leftOut = 0;
   for (const auto& base : model.FResultEntries()) {
     if (base->Base != nullptr) continue;
@@ -122,7 +122,7 @@ ResultsFileOutcome outcome(ResultsFileStatus status, std::string message) {
 bool readVersion(ZlibReader& reader) {
   uint8_t version[4];
   try {
-    return reader.read(version, sizeof version) == sizeof version && GetLE32(version) == kResultsFileVersion;
+    return reader.read(version, sizeof version) == sizeof version && GetLE32(version) == ResultsFileVersion;
   } catch (const ZlibDataError&) {
     return false;
   }
@@ -136,8 +136,8 @@ std::vector<BaseGroupItem> readGroups(ZlibReader& reader, ResultsModel& model) {
   size_t count = 0;
   Block block;
   while (reader.readRecord(block.data(), block.size())) {
-    if (++count > kMaxResultEntries)
-      throw std::runtime_error("The results list holds more than " + std::to_string(kMaxResultEntries) +
+    if (++count > MaxResultEntries)
+      throw std::runtime_error("The results list holds more than " + std::to_string(MaxResultEntries) +
                                " entries.");
     bool isBase = false;
     std::unique_ptr<TResultEntry> decoded = decodeEntry(block, isBase);
@@ -159,7 +159,7 @@ ResultsFileOutcome loadInto(const std::string& fileName, ResultsModel& model) {
   try {
     reader = std::make_unique<ZlibFileReader>(fileName);
     reader->limitExpansion(kMaxExpansion);
-    if (!readVersion(*reader)) return outcome(ResultsFileStatus::VersionMismatch, kVersionMismatch);
+    if (!readVersion(*reader)) return outcome(ResultsFileStatus::VersionMismatch, VersionMismatchText);
   } catch (const std::exception& e) {
     return outcome(ResultsFileStatus::CannotOpen, e.what());
   }
@@ -199,14 +199,14 @@ ResultsFileOutcome SaveResults(const std::string& fileName, const ResultsModel& 
   size_t leftOut = 0;
   try {
     uint8_t version[4];
-    PutLE32(version, kResultsFileVersion);
+    PutLE32(version, ResultsFileVersion);
     writer->write(version, sizeof version);
     leftOut = writeGroups(*writer, model);
     writer->commit();
   } catch (const std::exception& e) {
-    return outcome(ResultsFileStatus::WriteFailed, std::string(kSaveError) + "\n\n" + e.what());
+    return outcome(ResultsFileStatus::WriteFailed, std::string(SaveErrorText) + "\n\n" + e.what());
   }
-  ResultsFileOutcome saved = outcome(ResultsFileStatus::Saved, kSaved);
+  ResultsFileOutcome saved = outcome(ResultsFileStatus::Saved, SavedText);
   saved.leftOut = leftOut;
   return saved;
 }
@@ -218,7 +218,7 @@ ResultsFileOutcome SaveResults(const std::string& fileName, const ResultsModel& 
   }();
   if (result.leftOut > 0)
     host.warning(std::to_string(result.leftOut) + " entries were left out of " + fileName +
-                 ": their paths are longer than " + std::to_string(kPathCapacity) + " bytes.");
+                 ": their paths are longer than " + std::to_string(PathCapacity) + " bytes.");
   host.showMessage(result.kind, result.message);
   return result;
 }

@@ -12,11 +12,11 @@ namespace vl {
 
 // The file is one zlib stream holding the version word, then one 304-byte block
 // per entry: each group's base (Base field 0), then its duplicates.
-constexpr uint32_t kResultsFileVersion = 1000;
-constexpr size_t kResultBlockSize = 304;
+constexpr uint32_t ResultsFileVersion = 1000;
+constexpr size_t ResultBlockSize = 304;
 // The most entries a results file may hold; bounds the memory a damaged or hostile
 // file can claim.
-constexpr size_t kMaxResultEntries = 2'000'000;
+constexpr size_t MaxResultEntries = 2'000'000;
 
 enum class ResultsFileStatus {
   Saved,            // "Results List saved."

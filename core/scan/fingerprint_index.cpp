@@ -44,7 +44,7 @@ int Projection(const BlockSums& sums, int which) {
 namespace {
 
 // The projections with the largest and second largest variance over the items. O(n).
-std::array<int, 2> WidestProjections(const std::vector<IndexedFingerprint>& items) {
+std::array<int, 2> widestProjections(const std::vector<IndexedFingerprint>& items) {
   std::array<double, ProjectionCount> sum{}, squares{};
   for (const IndexedFingerprint& item : items) {
     for (int p = 0; p < ProjectionCount; ++p) {
@@ -65,7 +65,7 @@ std::array<int, 2> WidestProjections(const std::vector<IndexedFingerprint>& item
 
 FingerprintIndex::FingerprintIndex(const std::vector<IndexedFingerprint>& items, int fuzzFactor) : fuzz_(fuzzFactor) {
   if (items.empty()) return;
-  const auto widest = WidestProjections(items);
+  const auto widest = widestProjections(items);
   projections_[0] = widest[0];
   projections_[1] = widest[1];
   // Bands half the fuzz factor wide: a query scans about 2.5 fuzz factors of the first projection.

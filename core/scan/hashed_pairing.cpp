@@ -41,7 +41,7 @@ class KeyClasses {
 // yet taken, not the same file as the head, and that `confirm` accepts, as the plain
 // loop does for a transitive match.
 template <class Confirm>
-bool PairClassesSelf(ScanList& compare, const std::vector<Key>& keys, const PairingProgress& progress,
+bool pairClassesSelf(ScanList& compare, const std::vector<Key>& keys, const PairingProgress& progress,
                      const GroupSink& sink, Confirm confirm) {
   const KeyClasses classes(keys);
   const size_t count = compare.size();
@@ -63,7 +63,7 @@ bool PairClassesSelf(ScanList& compare, const std::vector<Key>& keys, const Pair
 
 // Against a base: every compare entry of the head's class, except the same file, that `confirm` accepts.
 template <class Confirm>
-bool PairClassesAgainstBase(const ScanList& base, const ScanList& compare, const std::vector<Key>& baseKeys,
+bool pairClassesAgainstBase(const ScanList& base, const ScanList& compare, const std::vector<Key>& baseKeys,
                             const std::vector<Key>& compareKeys, const PairingProgress& progress,
                             const GroupSink& sink, Confirm confirm) {
   const KeyClasses classes(compareKeys);
@@ -79,7 +79,7 @@ bool PairClassesAgainstBase(const ScanList& base, const ScanList& compare, const
   return true;
 }
 
-std::vector<Key> NameKeys(const ScanList& list, bool withSize) {
+std::vector<Key> nameKeys(const ScanList& list, bool withSize) {
   std::vector<Key> keys;
   keys.reserve(list.size());
   for (const auto& entry : list)
@@ -87,8 +87,8 @@ std::vector<Key> NameKeys(const ScanList& list, bool withSize) {
   return keys;
 }
 
-bool AlwaysEqual(const TScanEntry&, const TScanEntry&) { return true; }
-bool SameBytes(const TScanEntry& a, const TScanEntry& b) {
+bool alwaysEqual(const TScanEntry&, const TScanEntry&) { return true; }
+bool sameBytes(const TScanEntry& a, const TScanEntry& b) {
   return CompareFileContents(a.Path, b.Path, ScanStopRequested);
 }
 
@@ -141,7 +141,7 @@ class ContentKeys {
   std::vector<Key> keys_;
 };
 
-std::vector<const TScanEntry*> EntriesOf(const ScanList& list) {
+std::vector<const TScanEntry*> entriesOf(const ScanList& list) {
   std::vector<const TScanEntry*> entries;
   for (const auto& entry : list) entries.push_back(entry.get());
   return entries;
@@ -150,18 +150,18 @@ std::vector<const TScanEntry*> EntriesOf(const ScanList& list) {
 }  // namespace
 
 bool PairNamesSelfHashed(ScanList& compare, bool withSize, const PairingProgress& progress, const GroupSink& sink) {
-  return PairClassesSelf(compare, NameKeys(compare, withSize), progress, sink, AlwaysEqual);
+  return pairClassesSelf(compare, nameKeys(compare, withSize), progress, sink, alwaysEqual);
 }
 
 bool PairNamesAgainstBaseHashed(const ScanList& base, const ScanList& compare, bool withSize,
                                 const PairingProgress& progress, const GroupSink& sink) {
-  return PairClassesAgainstBase(base, compare, NameKeys(base, withSize), NameKeys(compare, withSize), progress, sink,
-                                AlwaysEqual);
+  return pairClassesAgainstBase(base, compare, nameKeys(base, withSize), nameKeys(compare, withSize), progress, sink,
+                                alwaysEqual);
 }
 
 bool PairContentsSelfHashed(ScanList& compare, const PairingOptions& options, const PairingProgress& progress,
                             const GroupSink& sink) {
-  ContentKeys keys(EntriesOf(compare), options);
+  ContentKeys keys(entriesOf(compare), options);
   const auto liveCount = [&](const std::vector<size_t>& members) {
     size_t live = 0;
     for (size_t p : members) live += compare[p]->Excluded ? 0 : 1;
@@ -171,13 +171,13 @@ bool PairContentsSelfHashed(ScanList& compare, const PairingOptions& options, co
   if (!keys.refine(true, [&](const auto& members) { return liveCount(members) > 1; }) ||
       !keys.refine(false, [&](const auto& members) { return liveCount(members) > 3; }))
     return false;
-  return PairClassesSelf(compare, keys.keys(0, compare.size()), progress, sink, SameBytes);
+  return pairClassesSelf(compare, keys.keys(0, compare.size()), progress, sink, sameBytes);
 }
 
 bool PairContentsAgainstBaseHashed(const ScanList& base, const ScanList& compare, const PairingOptions& options,
                                    const PairingProgress& progress, const GroupSink& sink) {
-  std::vector<const TScanEntry*> entries = EntriesOf(base);
-  const std::vector<const TScanEntry*> compared = EntriesOf(compare);
+  std::vector<const TScanEntry*> entries = entriesOf(base);
+  const std::vector<const TScanEntry*> compared = entriesOf(compare);
   entries.insert(entries.end(), compared.begin(), compared.end());
   ContentKeys keys(std::move(entries), options);
   // The comparisons a class costs: each of its base files with each of its compare files.
@@ -196,8 +196,8 @@ bool PairContentsAgainstBaseHashed(const ScanList& base, const ScanList& compare
   };
   if (!keys.refine(true, shared) || !keys.refine(false, worthDigests)) return false;
   const size_t total = base.size() + compare.size();
-  return PairClassesAgainstBase(base, compare, keys.keys(0, base.size()), keys.keys(base.size(), total), progress,
-                                sink, SameBytes);
+  return pairClassesAgainstBase(base, compare, keys.keys(0, base.size()), keys.keys(base.size(), total), progress,
+                                sink, sameBytes);
 }
 
 }  // namespace vl

@@ -66,7 +66,7 @@ struct FingerprintClasses {
   }
 };
 
-bool ToneCodesOnly(const ScanList& list) {
+bool toneCodesOnly(const ScanList& list) {
   return std::all_of(list.begin(), list.end(), [](const std::unique_ptr<TScanEntry>& entry) {
     return !entry->Fingerprint || HasToneCodesOnly(*entry->Fingerprint);
   });
@@ -120,7 +120,7 @@ struct NeighbourBlock {
   }
 };
 
-void SortByPosition(PairedGroup& group) {
+void sortByPosition(PairedGroup& group) {
   std::sort(group.duplicates.begin(), group.duplicates.end(),
             [](const PairedDuplicate& a, const PairedDuplicate& b) { return a.index < b.index; });
 }
@@ -160,7 +160,7 @@ class ShrinkingIndex {
 };
 
 // The end of the block of class numbers from `from` holding `size` classes not yet taken.
-size_t BlockEnd(const std::vector<uint8_t>& taken, size_t from, size_t size) {
+size_t blockEnd(const std::vector<uint8_t>& taken, size_t from, size_t size) {
   size_t wanted = 0, end = from;
   while (end < taken.size() && wanted < size) wanted += taken[end++] ? 0 : 1;
   return end;
@@ -226,7 +226,7 @@ class FreeEntries {
 // entry unless it holds such a twin, so neighbour lists keep only those and later classes.
 bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const PairingOptions& options,
                            const PairingProgress& progress, const GroupSink& sink) {
-  if (!ToneCodesOnly(compare)) return PairImagesSelf(compare, fuzzFactor, progress, sink);
+  if (!toneCodesOnly(compare)) return PairImagesSelf(compare, fuzzFactor, progress, sink);
   fuzzFactor = std::min(fuzzFactor, MaxFuzzFactor);
   const FingerprintClasses classes(compare);
   const std::vector<uint8_t> lingers = ClassesWithTwins(compare, classes);
@@ -242,7 +242,7 @@ bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const Pairin
     if (!block.holds(head) &&
         (!index.refresh(taken, entries.takenCount, options) ||
          !block.fill(
-             head, BlockEnd(taken, head, block.nextSize), index.index(), options, [&](size_t c) { return !taken[c]; },
+             head, blockEnd(taken, head, block.nextSize), index.index(), options, [&](size_t c) { return !taken[c]; },
              [&](size_t c) -> const IndexedFingerprint& { return classes.points[c]; },
              [&](size_t c, uint32_t other) { return !taken[other] && (other >= c || lingers[other]); })))
       return false;
@@ -257,7 +257,7 @@ bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const Pairin
         group.duplicates.push_back({member, near.errors});
       }
     }
-    SortByPosition(group);
+    sortByPosition(group);
     if (!group.duplicates.empty()) sink(group);
   }
   return true;
@@ -266,7 +266,7 @@ bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const Pairin
 bool PairImagesAgainstBaseIndexed(const ScanList& base, const ScanList& compare, int fuzzFactor,
                                   const PairingOptions& options, const PairingProgress& progress,
                                   const GroupSink& sink) {
-  if (!ToneCodesOnly(base) || !ToneCodesOnly(compare))
+  if (!toneCodesOnly(base) || !toneCodesOnly(compare))
     return PairImagesAgainstBase(base, compare, fuzzFactor, progress, sink);
   fuzzFactor = std::min(fuzzFactor, MaxFuzzFactor);
   const FingerprintClasses classes(compare);
@@ -290,7 +290,7 @@ bool PairImagesAgainstBaseIndexed(const ScanList& base, const ScanList& compare,
     for (const Neighbour& near : block.lists[i - block.first])
       for (uint32_t m = classes.start[near.cls]; m < classes.start[near.cls + 1]; ++m)
         if (!SameFile(head, *compare[classes.members[m]])) group.duplicates.push_back({classes.members[m], near.errors});
-    SortByPosition(group);
+    sortByPosition(group);
     if (!group.duplicates.empty()) sink(group);
   }
   return true;

@@ -10,11 +10,11 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
-const char kGuillemet = '\xbb';
+const char Guillemet = '\xbb';
 
 Fields parsedText(const std::string& text) {
   TCommaParse parse;
-  parse.setFieldDelimiter(kGuillemet);
+  parse.setFieldDelimiter(Guillemet);
   parse.setData(text);
   return parse.fields();
 }

@@ -20,7 +20,7 @@ using test::AddGroup;
 using test::Captions;
 using test::ReadFileBytes;
 
-const char* const kMismatch = "Results list version mismatch.  Unable to load.";
+const char* const Mismatch = "Results list version mismatch.  Unable to load.";
 
 // The decompressed contents of a results file.
 std::string inflated(const std::string& fileName) {
@@ -101,10 +101,10 @@ TEST_F(ResultsFileTest, RoundTripKeepsMarksErrorsAndFields) {
 TEST_F(ResultsFileTest, BlocksAreLittleEndianFieldByField) {
   AddGroup(model, {"/p/a.jpg", -2}, {{"/p/b.jpg", 0x01020304, 5}});
   const std::string data = inflated(save("r.vlr"));
-  ASSERT_EQ(data.size(), 4 + 2 * kResultBlockSize);
+  ASSERT_EQ(data.size(), 4 + 2 * ResultBlockSize);
   EXPECT_EQ(data.substr(0, 4), std::string("\xE8\x03\x00\x00", 4));
   const auto* base = reinterpret_cast<const uint8_t*>(data.data() + 4);
-  const uint8_t* dupe = base + kResultBlockSize;
+  const uint8_t* dupe = base + ResultBlockSize;
   EXPECT_EQ(GetLE32(base + 4), 0u);
   EXPECT_NE(GetLE32(dupe + 4), 0u);
   EXPECT_EQ(dupe[8], 5);
@@ -149,7 +149,7 @@ TEST_F(ResultsFileTest, GoneDuplicatesAreLeftOutAndAGoneBaseKeepsItsGroupWhole) 
 std::string blockFile(const std::vector<std::pair<uint32_t, std::string>>& blocks, uint8_t gone = 0) {
   std::string data("\xE8\x03\x00\x00", 4);
   for (const auto& [base, path] : blocks) {
-    std::string block(kResultBlockSize, '\0');
+    std::string block(ResultBlockSize, '\0');
     auto* at = reinterpret_cast<uint8_t*>(block.data());
     PutLE32(at + 4, base);
     at[9] = gone;
@@ -172,7 +172,7 @@ TEST_F(ResultsFileTest, ReaderDropsLeadingDuplicatesAndGoneDuplicates) {
 TEST_F(ResultsFileTest, DataEndingEarlyOrExpandingTooMuchIsDamageNamingTheFile) {
   const std::string data = blockFile({{0, "/a"}, {1, "/b"}, {0, "/c"}});
   const std::string packed = compressed(data);
-  const std::string flood = data.substr(0, 4) + std::string(4000 * kResultBlockSize, '\0');  // 4000 empty bases
+  const std::string flood = data.substr(0, 4) + std::string(4000 * ResultBlockSize, '\0');  // 4000 empty bases
   const std::vector<uint8_t> floodPacked = ZlibCompress(flood.data(), flood.size(), 9);
   const std::vector<std::pair<std::string, std::string>> damaged = {
       {dir.write("partial.vlr", compressed(data.substr(0, data.size() - 100))), "unexpected end of file inside a record"},
@@ -212,7 +212,7 @@ TEST_F(ResultsFileTest, ForeignFilesGiveTheMismatchMessage) {
   for (const std::string& fileName : files) {
     host.messages.clear();
     EXPECT_EQ(load(fileName).status, ResultsFileStatus::VersionMismatch) << fileName;
-    expectOnlyMessage(MessageKind::Error, kMismatch);
+    expectOnlyMessage(MessageKind::Error, Mismatch);
     EXPECT_TRUE(loaded.FBaseGroups().empty());
     EXPECT_TRUE(loaded.FResultEntries().empty());
   }
@@ -226,7 +226,7 @@ TEST_F(ResultsFileTest, DamagedDataShowsItsOwnMessageAndNothing) {
   EXPECT_EQ(load(dir.write("r.vlr", packed)).status, ResultsFileStatus::DamagedData);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
-  EXPECT_NE(host.messages[0].text, kMismatch);
+  EXPECT_NE(host.messages[0].text, Mismatch);
   EXPECT_FALSE(host.messages[0].text.empty());
   EXPECT_TRUE(loaded.FResultEntries().empty());
   EXPECT_TRUE(loaded.shownBases().empty());

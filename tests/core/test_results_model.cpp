@@ -14,7 +14,7 @@ namespace {
 using test::AddGroup;
 using test::Captions;
 
-const std::string kSep = "\xBB";
+const std::string Separator = "\xBB";
 
 std::vector<std::string> linePaths(const std::vector<DupeLine>& lines) {
   std::vector<std::string> paths;
@@ -47,7 +47,7 @@ TEST(ResultsModelPruning, GoneBaseShowsDeletedOrMovedWhenPruningIsOff) {
   ASSERT_EQ(model.FBaseGroups().size(), 1u);
   const std::vector<DupeLine> lines = model.dupeLines(0, 1);
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].Text, kSep + "*" + kSep + "Deleted or Moved" + kSep + "0" + kSep + kSep + kSep);
+  EXPECT_EQ(lines[0].Text, Separator + "*" + Separator + "Deleted or Moved" + Separator + "0" + Separator + Separator + Separator);
   EXPECT_EQ(SplitDupeLine(lines[1].Text)[1], "3");
 }
 
@@ -115,7 +115,7 @@ TEST(ResultsModelMarks, MarkingAFileInTwoGroupsListsBothInTheMarkedView) {
   std::vector<DupeLine> lines = model.dupeLines(0, 2);
   DupeLine& shared = lines[2].Entry->Path == "/p/shared.jpg" ? lines[2] : lines[1];
   model.toggleMark(shared);
-  EXPECT_EQ(shared.Text.substr(0, 2), "*" + kSep);
+  EXPECT_EQ(shared.Text.substr(0, 2), "*" + Separator);
   EXPECT_EQ(SplitDupeLine(model.dupeLines(1, 2)[2].Text)[0], "*");
 
   model.showView(BaseView::Marked);
@@ -124,7 +124,7 @@ TEST(ResultsModelMarks, MarkingAFileInTwoGroupsListsBothInTheMarkedView) {
   EXPECT_EQ(model.shownBases().size(), 3u);
 
   model.toggleMark(shared);
-  EXPECT_EQ(shared.Text.substr(0, 1), kSep);
+  EXPECT_EQ(shared.Text.substr(0, 1), Separator);
   for (const auto& entry : model.FResultEntries()) EXPECT_EQ(entry->Marked, 0) << entry->Path;
 }
 
@@ -146,8 +146,8 @@ TEST(ResultsModelLines, FieldsOfAPresentEntry) {
   const auto formatDate = [](double date) { return "day " + std::to_string(static_cast<int>(date)); };
   const std::vector<DupeLine> lines = model.dupeLines(0, 1, formatDate);
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].Text, kSep + "*" + kSep + "/p/base.jpg" + kSep + "1234" + kSep + "640" + kSep + "480" + kSep +
-                               "day 45000" + kSep + "DATA" + kSep);
+  EXPECT_EQ(lines[0].Text, Separator + "*" + Separator + "/p/base.jpg" + Separator + "1234" + Separator + "640" + Separator + "480" + Separator +
+                               "day 45000" + Separator + "DATA" + Separator);
   EXPECT_EQ(SplitDupeLine(lines[1].Text),
             (std::vector<std::string>{"", "7", "/p/dupe.jpg", "99", "640", "480", "day 45000", "DATA", ""}));
 }

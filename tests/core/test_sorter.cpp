@@ -27,7 +27,7 @@ std::vector<std::string> sorted(std::vector<std::string> texts, TStringSortType 
   return texts;
 }
 
-std::vector<std::string> UpperAsciiOf(std::vector<std::string> texts) {
+std::vector<std::string> upperAsciiOf(std::vector<std::string> texts) {
   for (std::string& text : texts) text = UpperAscii(text);
   return texts;
 }
@@ -47,8 +47,8 @@ TEST(Sorter, CaseSensitiveAndFoldedOrders) {
   const std::vector<std::string> texts{"b", "A", "a", "B"};
   EXPECT_EQ(sorted(texts, stCase), (std::vector<std::string>{"A", "B", "a", "b"}));
   const std::vector<std::string> noCase = sorted(texts, stWinNoCase);
-  EXPECT_EQ(UpperAsciiOf(noCase), (std::vector<std::string>{"A", "A", "B", "B"}));
-  EXPECT_EQ(UpperAsciiOf(sorted(texts, stNoCase)), (std::vector<std::string>{"A", "A", "B", "B"}));
+  EXPECT_EQ(upperAsciiOf(noCase), (std::vector<std::string>{"A", "A", "B", "B"}));
+  EXPECT_EQ(upperAsciiOf(sorted(texts, stNoCase)), (std::vector<std::string>{"A", "A", "B", "B"}));
   EXPECT_EQ(sorted({"b", "a", "c"}, stWinCase), (std::vector<std::string>{"a", "b", "c"}));
 }
 

@@ -18,23 +18,29 @@ namespace {
 constexpr size_t CrcBlockSize = 1 << 20;
 constexpr size_t CompareBlockSize = 64 << 10;
 
+}  // namespace
+
+int OpenRegularFile(const std::string& path, std::string& reason) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) {
+    reason = std::strerror(errno);
+    return -1;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) return fd;
+  reason = "not a regular file";
+  ::close(fd);
+  return -1;
+}
+
+namespace {
+
 // A regular file opened for reading, closed when it goes out of scope. The open never
 // blocks (a FIFO or a device is opened without waiting and then refused by its
 // type, checked on the open descriptor); reason() tells why it is not open.
 class FileDescriptor {
  public:
-  explicit FileDescriptor(const std::string& path)
-      : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)) {
-    if (fd_ < 0) {
-      reason_ = std::strerror(errno);
-      return;
-    }
-    struct stat st {};
-    if (::fstat(fd_, &st) == 0 && S_ISREG(st.st_mode)) return;
-    reason_ = "not a regular file";
-    ::close(fd_);
-    fd_ = -1;
-  }
+  explicit FileDescriptor(const std::string& path) : fd_(OpenRegularFile(path, reason_)) {}
   ~FileDescriptor() {
     if (fd_ >= 0) ::close(fd_);
   }

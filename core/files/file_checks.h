@@ -16,6 +16,11 @@ class FileAccessError : public std::runtime_error {
 
 constexpr uint32_t MissingFileCRC = 0xFFFFFFFFu;
 
+// Opens path for reading when it is a regular file, without ever waiting (a FIFO or a
+// device is opened non-blocking and refused by its type on the open descriptor). The
+// descriptor, or -1 with the reason set. One open and one fstat.
+int OpenRegularFile(const std::string& path, std::string& reason);
+
 // Every open here is of a regular file only, and never waits: a FIFO, a device or a
 // socket counts as a file that cannot be read.
 

@@ -1,9 +1,13 @@
 // Streaming zlib (RFC 1950) compression into files and decompression from files or memory.
 #include "core/files/zlib_stream.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+#include "core/files/file_checks.h"
 
 namespace vl {
 
@@ -121,8 +125,13 @@ bool ZlibReader::readRecord(void* record, size_t n) {
 }
 
 ZlibFileReader::ZlibFileReader(const std::string& fileName) : fileName_(fileName), input_(FileInputBlock) {
-  file_ = std::fopen(fileName.c_str(), "rb");
-  if (file_ == nullptr) throw std::runtime_error("cannot open " + fileName + ": " + std::strerror(errno));
+  std::string reason;
+  const int fd = OpenRegularFile(fileName, reason);
+  if (fd >= 0 && (file_ = ::fdopen(fd, "rb")) == nullptr) {
+    reason = std::strerror(errno);
+    ::close(fd);
+  }
+  if (file_ == nullptr) throw std::runtime_error("cannot open " + fileName + ": " + reason);
 }
 
 ZlibFileReader::~ZlibFileReader() { std::fclose(file_); }

@@ -88,6 +88,12 @@ TEST_F(SameFileTest, SpecialFilesNeverHangAScan) {
     EXPECT_EQ(groups(), (byName ? Groups{} : Groups{"s/copy.jpg: s/photo.jpg(0,*)"}));
   }
   EXPECT_TRUE(madeDevice || ::geteuid() != 0);
+  // A FIFO or a device given as a database is not a database, and never waited on.
+  ASSERT_EQ(::mkfifo(dir.file("pipe.vdb").c_str(), 0644), 0);
+  fs::create_symlink("/dev/zero", dir.file("zero.vdb"));
+  EXPECT_EQ(scanWithin(ScanMode::Images, {dir.file("pipe.vdb"), dir.file("zero.vdb")}, {dir.file("s")}).end,
+            ScanEnd::Completed);
+  EXPECT_EQ(groups(), Groups{"s/copy.jpg: s/photo.jpg(0,*)"});
 }
 
 // A dangling link and a picture that vanishes before it is read are counted and

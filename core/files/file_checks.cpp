@@ -40,7 +40,7 @@ namespace {
 // type, checked on the open descriptor); reason() tells why it is not open.
 class FileDescriptor {
  public:
-  explicit FileDescriptor(const std::string& path) : fd_(OpenRegularFile(path, reason_)) {}
+  explicit FileDescriptor(const std::string& path) { fd_ = OpenRegularFile(path, reason_); }
   ~FileDescriptor() {
     if (fd_ >= 0) ::close(fd_);
   }
@@ -51,7 +51,7 @@ class FileDescriptor {
   const std::string& reason() const { return reason_; }
 
  private:
-  int fd_;
+  int fd_ = -1;
   std::string reason_;
 };
 

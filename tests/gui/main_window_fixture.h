@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/shell/main_window.h"
 #include "core/scan/scan_mode.h"
 #include "tests/support/temp_dir.h"
 
@@ -67,5 +68,13 @@ struct WindowUnderTest {
   std::unique_ptr<gui::MainWindow> window;
   gui::FoldersDialog* folders = nullptr;
 };
+
+// The window's control of that object name; a missing one ends the test program.
+template <typename T>
+T* child(const WindowUnderTest& w, const char* name) {
+  T* found = w.window->findChild<T*>(QLatin1String(name));
+  if (found == nullptr) qFatal("no control named %s", name);
+  return found;
+}
 
 }  // namespace vl::test

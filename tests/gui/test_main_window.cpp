@@ -26,15 +26,10 @@
 using vl::test::AppDirScope;
 using vl::test::ModalAnswerer;
 using vl::test::WindowUnderTest;
+using vl::test::child;
 
 namespace {
 
-template <typename T>
-T* child(const WindowUnderTest& w, const char* name) {
-  T* found = w.window->findChild<T*>(QLatin1String(name));
-  if (found == nullptr) qFatal("no control named %s", name);
-  return found;
-}
 
 // Whether every command of `group` in the window's table is enabled (or, with enabled false, disabled).
 bool groupIs(const WindowUnderTest& w, vl::gui::CommandGroup group, bool enabled) {

@@ -22,15 +22,10 @@ using vl::gui::PreviewController;
 using vl::test::AppDirScope;
 using vl::test::ModalAnswerer;
 using vl::test::WindowUnderTest;
+using vl::test::child;
 
 namespace {
 
-template <typename T>
-T* child(const WindowUnderTest& w, const char* name) {
-  T* found = w.window->findChild<T*>(QLatin1String(name));
-  if (found == nullptr) qFatal("no control named %s", name);
-  return found;
-}
 
 PreviewController& previews(const WindowUnderTest& w) { return w.window->previews(); }
 vl::gui::PreviewImage* image(const WindowUnderTest& w, PreviewController::Pane pane) {

@@ -39,10 +39,8 @@ TEST(CommaParse, QuotesKeepDelimitersAndAreUnwrapped) {
   EXPECT_EQ(TCommaParse::Unquote("\"a"), "\"a");
 }
 
-TEST(CommaParse, DefaultsAndDelimiterChangesClearTheRecord) {
+TEST(CommaParse, ADelimiterChangeClearsTheRecord) {
   TCommaParse parse;
-  EXPECT_EQ(parse.fieldDelimiter(), ',');
-  EXPECT_EQ(parse.recordDelimiter(), '\r');
   parse.setData("x,y");
   EXPECT_EQ(parse.fields(), (Fields{"x", "y"}));
   parse.setRecordDelimiter('\n');
@@ -50,6 +48,7 @@ TEST(CommaParse, DefaultsAndDelimiterChangesClearTheRecord) {
   EXPECT_TRUE(parse.data().empty());
 }
 
+// Data naming a file reads its first record; a folder's name is only text.
 TEST(CommaParse, FileDataReadsOnlyTheFirstRecord) {
   test::TempDir dir;
   const std::string file = dir.write("list.csv", "one,\"two\r\n2\",three\r\nfour,five\r\n");
@@ -63,11 +62,6 @@ TEST(CommaParse, FileDataReadsOnlyTheFirstRecord) {
   EXPECT_EQ(parse.fields(), (Fields{"a", "b"}));
   parse.setData(dir.write("empty.csv", ""));
   EXPECT_EQ(parse.fields(), Fields{""});
-}
-
-TEST(CommaParse, FolderDataIsText) {
-  test::TempDir dir;
-  TCommaParse parse;
   parse.setData(dir.path());
   EXPECT_EQ(parse.fields(), Fields{dir.path()});
 }

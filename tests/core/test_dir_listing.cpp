@@ -43,76 +43,63 @@ std::vector<std::string> namesOf(const std::vector<DirItem>& items) {
 
 }  // namespace
 
-TEST(FileTimeToDateTime, CountsDaysSince30December1899InLocalTime) {
-  const TimeZone utc("UTC");
-  EXPECT_DOUBLE_EQ(FileTimeToDateTime(0), 25569.0);  // 1 January 1970
-  EXPECT_DOUBLE_EQ(FileTimeToDateTime(86400 + 12 * 3600), 25570.5);
-  EXPECT_DOUBLE_EQ(FileTimeToDateTime(951782400), 36585.0);  // 29 February 2000, a leap day
-}
-
-TEST(FileTimeToDateTime, TruncatesToEvenSeconds) {
-  const TimeZone utc("UTC");
-  EXPECT_DOUBLE_EQ(FileTimeToDateTime(3), FileTimeToDateTime(2));
-  EXPECT_DOUBLE_EQ(FileTimeToDateTime(2), 25569.0 + 2.0 / 86400);
-  EXPECT_DOUBLE_EQ(FileTimeToDateTime(86399), 25569.0 + 86398.0 / 86400);
-}
-
-TEST(FileTimeToDateTime, FollowsTheLocalTimeZone) {
+// Whole days since 30 December 1899 in local time, the seconds truncated to even ones.
+TEST(FileTimeToDateTime, CountsDaysSince30December1899InLocalTimeInEvenSeconds) {
+  {
+    const TimeZone utc("UTC");
+    EXPECT_DOUBLE_EQ(FileTimeToDateTime(0), 25569.0);  // 1 January 1970
+    EXPECT_DOUBLE_EQ(FileTimeToDateTime(86400 + 12 * 3600), 25570.5);
+    EXPECT_DOUBLE_EQ(FileTimeToDateTime(951782400), 36585.0);  // 29 February 2000, a leap day
+    EXPECT_DOUBLE_EQ(FileTimeToDateTime(3), 25569.0 + 2.0 / 86400);
+    EXPECT_DOUBLE_EQ(FileTimeToDateTime(86399), 25569.0 + 86398.0 / 86400);
+  }
   const TimeZone east("XYZ-2");  // two hours ahead of UTC, no daylight saving
   EXPECT_DOUBLE_EQ(FileTimeToDateTime(0), 25569.0 + 2.0 / 24);
 }
 
-TEST(ListDirectory, SortsByteWiseAndSkipsDotEntries) {
+// Links are followed and broken ones left out.
+TEST(ListDirectory, SortsByteWiseSkipsDotEntriesAndFollowsLinks) {
   test::TempDir dir;
-  for (const char* name : {"b.jpg", "B.jpg", "a", "_x", ".hidden", "\xc3\xa9t\xc3\xa9.png"}) dir.write(name, "1");
+  for (const char* name : {"b.jpg", "B.jpg", "_x", ".hidden", "\xc3\xa9t\xc3\xa9.png"}) dir.write(name, "1");
+  const std::string target = dir.write("a", "abc");
   dir.makeDir("Folder");
+  ASSERT_EQ(::symlink(target.c_str(), dir.file("link").c_str()), 0);
+  ASSERT_EQ(::symlink(dir.file("gone").c_str(), dir.file("broken").c_str()), 0);
   const std::vector<DirItem> items = ListDirectory(dir.path());
-  EXPECT_EQ(namesOf(items),
-            (std::vector<std::string>{".hidden", "B.jpg", "Folder", "_x", "a", "b.jpg", "\xc3\xa9t\xc3\xa9.png"}));
+  EXPECT_EQ(namesOf(items), (std::vector<std::string>{".hidden", "B.jpg", "Folder", "_x", "a", "b.jpg", "link",
+                                                      "\xc3\xa9t\xc3\xa9.png"}));
+  ASSERT_EQ(items.size(), 8u);
   EXPECT_TRUE(items[0].IsHidden);
   EXPECT_FALSE(items[1].IsHidden);
   EXPECT_TRUE(items[2].IsDirectory);
   EXPECT_FALSE(items[1].IsDirectory);
+  EXPECT_EQ(items[6].Size, 3);
 }
 
+// Size holds the low 32 bits of a file's size, FullSize all of it.
 TEST(ListDirectory, GivesSizeAndDateFromTheFile) {
   const TimeZone utc("UTC");
   test::TempDir dir;
   const std::string file = dir.write("photo.jpg", std::string(1234, 'x'));
   const struct timespec times[2] = {{86401, 0}, {86401, 0}};  // 2 January 1970 00:00:01
   ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+  const std::string sparse = dir.write("sparse", "");
+  ASSERT_EQ(::truncate(sparse.c_str(), (int64_t{1} << 32) + 5), 0);
   const std::vector<DirItem> items = ListDirectory(dir.path() + "/");
-  ASSERT_EQ(items.size(), 1u);
+  ASSERT_EQ(items.size(), 2u);
   EXPECT_EQ(items[0].Size, 1234);
   EXPECT_EQ(items[0].FullSize, 1234);
   EXPECT_DOUBLE_EQ(items[0].FileDate, 25570.0);
+  EXPECT_EQ(items[1].Size, 5);
+  EXPECT_EQ(items[1].FullSize, (int64_t{1} << 32) + 5);
+  ASSERT_EQ(::truncate(sparse.c_str(), 0xFFFFFFFFll), 0);
+  EXPECT_EQ(ListDirectory(dir.path())[1].Size, -1);
+
   const std::optional<DirItem> found = FindFile(file);
   ASSERT_TRUE(found);
   EXPECT_EQ(found->Name, "photo.jpg");
   EXPECT_EQ(found->Size, 1234);
   EXPECT_FALSE(FindFile(dir.file("absent")));
-}
-
-TEST(ListDirectory, SizeKeepsTheLow32Bits) {
-  test::TempDir dir;
-  const std::string file = dir.write("sparse", "");
-  ASSERT_EQ(::truncate(file.c_str(), (int64_t{1} << 32) + 5), 0);
-  const std::vector<DirItem> items = ListDirectory(dir.path());
-  ASSERT_EQ(items.size(), 1u);
-  EXPECT_EQ(items[0].Size, 5);
-  EXPECT_EQ(items[0].FullSize, (int64_t{1} << 32) + 5);
-  ASSERT_EQ(::truncate(file.c_str(), 0xFFFFFFFFll), 0);
-  EXPECT_EQ(ListDirectory(dir.path())[0].Size, -1);
-}
-
-TEST(ListDirectory, FollowsLinksAndLeavesOutBrokenOnes) {
-  test::TempDir dir;
-  const std::string target = dir.write("real", "abc");
-  ASSERT_EQ(::symlink(target.c_str(), dir.file("link").c_str()), 0);
-  ASSERT_EQ(::symlink(dir.file("gone").c_str(), dir.file("broken").c_str()), 0);
-  const std::vector<DirItem> items = ListDirectory(dir.path());
-  EXPECT_EQ(namesOf(items), (std::vector<std::string>{"link", "real"}));
-  EXPECT_EQ(items[0].Size, 3);
 }
 
 TEST(ListDirectory, MissingFolderListsNothingAndStopEndsEarly) {

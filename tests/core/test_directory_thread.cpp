@@ -103,26 +103,31 @@ class DirectoryThreadTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(DirectoryThreadTest, ShowsThePlainFilesAndSelectsTheCurrentOne) {
-  for (const char* name : {"c.jpg", "a.jpg", "b.jpg", ".hidden"}) dir.write(name, "x");
-  dir.makeDir("sub");
-  TDirectoryThread thread(list, dir.file("b.jpg"), invoker());
-  queue->runNext();
-  EXPECT_EQ(list.items, (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg"}));
-  EXPECT_EQ(list.selected, 1);
-  EXPECT_EQ(list.scrolled, 1);
-  EXPECT_EQ(list.depth, 0);
-}
-
-TEST_F(DirectoryThreadTest, ACreatedFileShowsUpInTheNextUpdate) {
-  dir.write("a.jpg", "x");
+// Without the current file the first item is selected; SetFile in the same folder only
+// moves the selection, in another folder it shows that folder.
+TEST_F(DirectoryThreadTest, ShowsThePlainFilesFollowsChangesAndSetFile) {
+  for (const char* name : {"c.jpg", "a.jpg", "b.jpg", ".hidden", "two/x.jpg", "two/y.jpg"}) dir.write(name, "x");
   TDirectoryThread thread(list, dir.file("missing.jpg"), invoker());
   queue->runNext();
-  EXPECT_EQ(list.selected, 0) << "without the current file the first item is selected";
+  EXPECT_EQ(list.items, (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg"}));
+  EXPECT_EQ(list.selected, 0);
   EXPECT_EQ(list.scrolled, -1);
+  EXPECT_EQ(list.depth, 0);
   dir.write("new.jpg", "y");
   queue->runNext();
-  EXPECT_EQ(list.items, (std::vector<std::string>{"a.jpg", "new.jpg"}));
+  EXPECT_EQ(list.items, (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg", "new.jpg"}));
+
+  const int rebuilds = list.rebuilds;
+  thread.SetFile(dir.file("b.jpg"));
+  queue->runNext();
+  EXPECT_EQ(list.rebuilds, rebuilds);
+  EXPECT_EQ(list.selected, 1);
+  EXPECT_EQ(list.scrolled, 1);
+  thread.SetFile(dir.file("two/y.jpg"));
+  queue->runNext();
+  EXPECT_EQ(list.items, (std::vector<std::string>{"x.jpg", "y.jpg"}));
+  EXPECT_EQ(list.selected, 1);
+  EXPECT_EQ(list.depth, 0);
 }
 
 TEST_F(DirectoryThreadTest, ABurstOfChangesIsServedOnce) {
@@ -140,29 +145,6 @@ TEST_F(DirectoryThreadTest, ABurstOfChangesIsServedOnce) {
   queue->runNext();
   EXPECT_EQ(list.count(), 32) << "the update after the burst must be the one for the next change";
   EXPECT_GE(list.indexOfCaption("last.jpg"), 0);
-}
-
-TEST_F(DirectoryThreadTest, SetFileInTheSameFolderOnlyMovesTheSelection) {
-  for (const char* name : {"a.jpg", "b.jpg"}) dir.write(name, "x");
-  TDirectoryThread thread(list, dir.file("a.jpg"), invoker());
-  queue->runNext();
-  thread.SetFile(dir.file("b.jpg"));
-  queue->runNext();
-  EXPECT_EQ(list.rebuilds, 1);
-  EXPECT_EQ(list.selected, 1);
-  EXPECT_EQ(list.scrolled, 1);
-}
-
-TEST_F(DirectoryThreadTest, SetFileInAnotherFolderShowsThatFolder) {
-  dir.write("one/a.jpg", "x");
-  dir.write("two/x.jpg", "x");
-  dir.write("two/y.jpg", "x");
-  TDirectoryThread thread(list, dir.file("one/a.jpg"), invoker());
-  queue->runNext();
-  thread.SetFile(dir.file("two/y.jpg"));
-  queue->runNext();
-  EXPECT_EQ(list.items, (std::vector<std::string>{"x.jpg", "y.jpg"}));
-  EXPECT_EQ(list.selected, 1);
 }
 
 TEST_F(DirectoryThreadTest, AFolderThatCannotBeWatchedIsShownOnceThenWaitsForSetFile) {

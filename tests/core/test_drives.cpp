@@ -23,20 +23,15 @@ std::vector<DriveRoot> rootsOf(std::initializer_list<const char*> paths) {
 }  // namespace
 
 TEST(DriveRootOf, TakesTheLongestRootAtAComponentBoundary) {
-  const std::vector<DriveRoot> roots = rootsOf({"/", "/data", "/data/photos", "/home"});
+  const std::vector<DriveRoot> roots = rootsOf({"/", "/data", "/data/photos", "/mnt"});
   EXPECT_EQ(DriveRootOf("/data/photos/a.jpg", roots), "/data/photos");
   EXPECT_EQ(DriveRootOf("/data/photos", roots), "/data/photos");
   EXPECT_EQ(DriveRootOf("/data/photos2/a.jpg", roots), "/data");
   EXPECT_EQ(DriveRootOf("/database/a.jpg", roots), "/");
   EXPECT_EQ(DriveRootOf("/data/", roots), "/data");
   EXPECT_EQ(DriveRootOf("/", roots), "/");
-}
-
-TEST(DriveRootOf, PathsThatAreNotAbsoluteHaveNoRoot) {
-  const std::vector<DriveRoot> roots = rootsOf({"/"});
-  EXPECT_EQ(DriveRootOf("", roots), "");
-  EXPECT_EQ(DriveRootOf("photos/a.jpg", roots), "");
-  EXPECT_EQ(DriveRootOf("C:\\photos", roots), "");
+  EXPECT_EQ(DriveRootOf("/mnt/photos/a.jpg", roots), "/mnt") << "a mounted /mnt keeps its folders";
+  for (const char* relative : {"", "photos/a.jpg", "C:\\photos"}) EXPECT_EQ(DriveRootOf(relative, roots), "");
 }
 
 TEST(DriveRootOf, UnmountedMediaFoldersAreTheirOwnRoot) {
@@ -48,10 +43,6 @@ TEST(DriveRootOf, UnmountedMediaFoldersAreTheirOwnRoot) {
   EXPECT_EQ(DriveRootOf("/mnt/backup", roots), "/mnt/backup");
   EXPECT_EQ(DriveRootOf("/media/anna", roots), "/") << "a user folder alone is no volume";
   EXPECT_EQ(DriveRootOf("/mnt/", roots), "/");
-}
-
-TEST(DriveRootOf, AMountedMntKeepsItsFolders) {
-  EXPECT_EQ(DriveRootOf("/mnt/photos/a.jpg", rootsOf({"/", "/mnt"})), "/mnt");
 }
 
 TEST(GetDriveLetters, ListsTheRootFileSystemButNoPseudoFileSystems) {
@@ -69,19 +60,8 @@ TEST(GetDriveLetters, ListsTheRootFileSystemButNoPseudoFileSystems) {
   EXPECT_EQ(DriveRootOf("/"), "/");
 }
 
-TEST(GetDriveDetails, AMissingRootDoesNotExist) {
-  test::TempDir dir;
-  std::string label = "old", fileSystem = "old", type;
-  uint32_t serial = 7;
-  EXPECT_FALSE(GetDriveDetails(dir.file("absent"), label, fileSystem, serial, type));
-  EXPECT_EQ(type, "Root Directory does not exist");
-  EXPECT_EQ(label, "");
-  EXPECT_EQ(fileSystem, "");
-  EXPECT_EQ(serial, 0u);
-  EXPECT_FALSE(GetVolumeDetails(dir.file("absent"), label, fileSystem, serial));
-}
-
-TEST(GetDriveDetails, TheRootFileSystemHasATypeAndAFileSystemName) {
+// A root that cannot be queried leaves no stale values behind.
+TEST(GetDriveDetails, TheRootFileSystemHasDetailsAndAMissingRootNone) {
   std::string label, fileSystem, type;
   uint32_t serial = 0;
   ASSERT_TRUE(GetDriveDetails("/", label, fileSystem, serial, type));
@@ -92,6 +72,15 @@ TEST(GetDriveDetails, TheRootFileSystemHasATypeAndAFileSystemName) {
   ASSERT_TRUE(GetVolumeDetails("/", label2, fileSystem2, serial2));
   EXPECT_EQ(label2, label);
   EXPECT_EQ(serial2, serial);
+
+  test::TempDir dir;
+  label = fileSystem = "old";
+  serial = 7;
+  EXPECT_FALSE(GetDriveDetails(dir.file("absent"), label, fileSystem, serial, type));
+  EXPECT_EQ(type, "Root Directory does not exist");
+  EXPECT_EQ(label + fileSystem, "");
+  EXPECT_EQ(serial, 0u);
+  EXPECT_FALSE(GetVolumeDetails(dir.file("absent"), label, fileSystem, serial));
 }
 
 TEST(GetDriveDetails, ReadingLabelsLeavesTheBlkidCacheFileAsItWas) {

@@ -24,16 +24,13 @@ uint32_t onePassCrc(const std::string& bytes) {
 
 }  // namespace
 
-TEST(FileCRC32, KnownValuesAndMissingFile) {
+// Files past one read block must give the one-pass value; a folder is not a file.
+TEST(FileCRC32, KnownValuesLargeFilesAndMissingFile) {
   test::TempDir dir;
   EXPECT_EQ(FileCRC32(dir.file("absent")), MissingFileCRC);
-  EXPECT_EQ(FileCRC32(dir.path()), MissingFileCRC) << "a folder is not a file";
+  EXPECT_EQ(FileCRC32(dir.path()), MissingFileCRC);
   EXPECT_EQ(FileCRC32(dir.write("empty", "")), 0u);
   EXPECT_EQ(FileCRC32(dir.write("digits", "123456789")), 0xCBF43926u);
-}
-
-TEST(FileCRC32, FilesLargerThanOneReadBlockGiveTheOnePassValue) {
-  test::TempDir dir;
   for (const size_t size : {size_t{1} << 20, (size_t{1} << 20) + 1, (size_t{5} << 20) / 2}) {
     const std::string bytes = patternBytes(size);
     EXPECT_EQ(FileCRC32(dir.write("big", bytes)), onePassCrc(bytes)) << size;
@@ -50,43 +47,31 @@ TEST(FileCRC32, AFileThatCannotBeReadRaises) {
   EXPECT_THROW(FileCRC32(file), FileAccessError);
 }
 
-class CompareFileContentsTest : public ::testing::Test {
- protected:
-  bool compare(const std::string& a, const std::string& b) {
-    return CompareFileContents(dir.write("a", a), dir.write("b", b));
-  }
+// Sizes around the read block; a change at the start, middle or end must be found.
+TEST(CompareFileContents, EqualOnlyForIdenticalBytesOfEverySize) {
   test::TempDir dir;
-};
-
-TEST_F(CompareFileContentsTest, IdenticalFilesOfEverySizeAreEqual) {
-  for (const size_t size : {size_t{0}, size_t{100}, size_t{1024}, size_t{2048}, size_t{65536}, size_t{200000}}) {
+  for (const size_t size : {size_t{1}, size_t{1024}, size_t{2048}, size_t{65536}, size_t{65537}, size_t{200000}}) {
     const std::string bytes = patternBytes(size);
-    EXPECT_TRUE(compare(bytes, bytes)) << size;
-  }
-}
-
-TEST_F(CompareFileContentsTest, ADifferenceAnywhereMakesThemDiffer) {
-  for (const size_t size : {size_t{1}, size_t{1024}, size_t{2048}, size_t{65537}, size_t{200000}}) {
-    const std::string bytes = patternBytes(size);
+    const std::string original = dir.write("a", bytes);
+    EXPECT_TRUE(CompareFileContents(original, dir.write("b", bytes))) << size;
     for (const size_t at : {size_t{0}, size / 2, size - 1}) {
       std::string changed = bytes;
       changed[at] = static_cast<char>(changed[at] ^ 0x01);
-      EXPECT_FALSE(compare(bytes, changed)) << size << " at " << at;
+      EXPECT_FALSE(CompareFileContents(original, dir.write("b", changed))) << size << " at " << at;
     }
   }
+  EXPECT_TRUE(CompareFileContents(dir.write("a", ""), dir.write("b", "")));
 }
 
-TEST_F(CompareFileContentsTest, DifferentSizesDifferWithoutReading) {
-  EXPECT_FALSE(compare("abc", "abcd"));
-  EXPECT_FALSE(compare("", "x"));
-  // An unreadable file of another size is never opened for reading, so it just differs.
+// An unreadable file of another size is never opened for reading, so it just differs.
+TEST(CompareFileContents, OtherSizesMissingFilesAndFoldersDiffer) {
+  test::TempDir dir;
+  const std::string present = dir.write("present", "abc");
+  EXPECT_FALSE(CompareFileContents(present, dir.write("longer", "abcd")));
+  EXPECT_FALSE(CompareFileContents(dir.write("empty", ""), present));
   const std::string locked = dir.write("locked", "abcdef");
   ::chmod(locked.c_str(), 0);
-  EXPECT_FALSE(CompareFileContents(dir.write("c", "abc"), locked));
-}
-
-TEST_F(CompareFileContentsTest, MissingFilesAndFoldersAreEqualToNothing) {
-  const std::string present = dir.write("present", "x");
+  EXPECT_FALSE(CompareFileContents(present, locked));
   EXPECT_FALSE(CompareFileContents(present, dir.file("absent")));
   EXPECT_FALSE(CompareFileContents(dir.file("absent"), dir.file("absent")));
   EXPECT_FALSE(CompareFileContents(dir.path(), dir.path()));

@@ -118,21 +118,6 @@ TEST(Sorter, ItemsMoveWithTheirObjectsInsideOneUpdate) {
   EXPECT_EQ(strings.begins, 2) << "a single item is no update";
 }
 
-TEST(Sorter, CustomEventGetsTheHint) {
-  TSorter sorter;
-  sorter.setHint("2");
-  std::string seenHint;
-  sorter.OnCompareStrings = [&seenHint](TSorter& sender, const std::string& s1, const std::string& s2,
-                                        const std::string& hint, int& compare) {
-    seenHint = hint;
-    compare = sender.CompareStrings(s1.substr(1), s2.substr(1), stNumeric);
-  };
-  Texts texts{"x10", "y9", "z2"};
-  sortWith(sorter, texts, stCustom);
-  EXPECT_EQ(seenHint, "2");
-  EXPECT_EQ(texts, (Texts{"z2", "y9", "x10"}));
-}
-
 TEST(Sorter, InconsistentComparisonStaysInsideTheList) {
   TSorter sorter;
   sorter.OnCompareStrings = [](TSorter&, const std::string&, const std::string&, const std::string&, int& compare) {

@@ -65,14 +65,10 @@ void reportSkipped(const std::string& path, const std::string& reason) {
   std::fprintf(stderr, "velloran-cli: skipped: %s: %s\n", path.c_str(), reason.c_str());
 }
 
-// The marked files the plan acts on, after the last-copy guard; names the others.
+// The marked files and what to do with them, the last-copy groups left alone unless allowed.
 DeletionPlan planFor(const ResultsModel& model, bool allowLastCopy) {
   DeletionPlan plan = PlanDeletion(model, MarkedFilesOfAllGroups(model));
-  for (const FileResult& file : plan.Skipped) reportSkipped(file.Path, file.Reason);
-  if (allowLastCopy) return plan;
-  plan.skipLastCopyGroups();
-  for (const std::string& path : plan.LastCopyFiles)
-    reportSkipped(path, "its group would lose every copy; --allow-last-copy deletes it");
+  if (!allowLastCopy) plan.skipLastCopyGroups();
   return plan;
 }
 
@@ -132,7 +128,7 @@ int deletePlanned(const DeletionPlan& plan, ResultsModel& model, const std::stri
     if (!lockWaiting(*listLock, DeletedList::fileName()) || !loadDeletedList(list, host)) return ExitFailure;
   }
   FileOperations operations(model, list, host);
-  const DeletionReport report = operations.DeleteFiles(plan.Deletable, options);
+  const DeletionReport report = operations.DeletePlanned(plan, options);
   bool allWent = reportDeletions(report, options.Recycle ? "trashed" : "deleted", LineOutput(parsed.has("0")));
   if (report.count(FileOutcome::Done) > 0) {
     if (options.RecordDeleted) allWent = saveDeletedList(list) && allWent;
@@ -154,6 +150,7 @@ int DeleteMarked(const ParsedArgs& parsed, const std::string& fileName) {
   const LineOutput output(parsed.has("0"));
   const std::string verb = parsed.has("permanently") ? "would-delete\t" : "would-trash\t";
   for (const std::string& path : plan.Deletable) output.write(verb + output.name(path));
+  for (const FileResult& file : plan.leftAlone()) reportSkipped(file.Path, file.Reason);
   return FinishOutput(ExitOk);
 }
 

@@ -21,6 +21,7 @@ constexpr double SameDateTolerance = 0.5 / 86400.0;
 
 const char* const VanishedReason = "no longer exists";
 const char* const NotRegularReason = "is not a regular file (a folder, a link or a device); left alone";
+const char* const LastCopyReason = "its group would lose every copy; left alone";
 const char* const ChangedReason = "changed since the scan (size or modification time); left alone";
 
 FileResult resultOf(const std::string& path, FileOutcome outcome, std::string reason = {}) {
@@ -124,6 +125,14 @@ void DeletionPlan::skipLastCopyGroups() {
   std::erase_if(Deletable, [&skipped](const std::string& path) { return skipped.contains(path); });
 }
 
+std::vector<FileResult> DeletionPlan::leftAlone() const {
+  std::vector<FileResult> files = Skipped;
+  const std::unordered_set<std::string> deletable(Deletable.begin(), Deletable.end());
+  for (const std::string& path : LastCopyFiles)
+    if (!deletable.contains(path)) files.push_back(resultOf(path, FileOutcome::KeptLastCopy, LastCopyReason));
+  return files;
+}
+
 DeletionPlan PlanDeletion(const ResultsModel& model, const std::vector<std::string>& paths) {
   DeletionPlan plan;
   std::unordered_set<std::string> seen;
@@ -158,34 +167,38 @@ size_t DeletionReport::count(FileOutcome outcome) const {
 FileOperations::FileOperations(ResultsModel& model, DeletedList& deletedList, Host& host)
     : model_(model), deletedList_(deletedList), host_(host) {}
 
+// Reads the deleted-list entry of the file examined as `state`: Done, or why it stays.
+FileResult FileOperations::readEntry(const std::string& path, const RegularFileState& state,
+                                     std::optional<TDeletedEntry>& entry) {
+  std::optional<ContentSums> sums;
+  try {
+    sums = ReadContentSums(path);
+  } catch (const FileAccessError& e) {
+    return resultOf(path, FileOutcome::Failed, std::string(e.what()) + "; not deleted");
+  }
+  if (!sums || sums->size != state.FullSize ||
+      FileIdentity{static_cast<uint64_t>(sums->device), static_cast<uint64_t>(sums->inode)} != state.Identity)
+    return resultOf(path, FileOutcome::Changed, ChangedReason);
+  entry = DeletedList::EntryOf(*sums);
+  return resultOf(path, FileOutcome::Done);
+}
+
 FileResult FileOperations::deleteOne(const std::string& path, const DeleteOptions& options) {
   RegularFileState state;
   FileResult result = checkScanned(model_, path, state);
-  if (result.Outcome != FileOutcome::Done) return result;
   std::optional<TDeletedEntry> entry;
-  if (options.RecordDeleted) {
-    std::optional<ContentSums> sums;
-    try {
-      sums = ReadContentSums(path);
-    } catch (const FileAccessError& e) {
-      return resultOf(path, FileOutcome::Failed, std::string(e.what()) + "; not deleted");
-    }
-    if (!sums || sums->size != state.FullSize ||
-        FileIdentity{static_cast<uint64_t>(sums->device), static_cast<uint64_t>(sums->inode)} != state.Identity)
-      return resultOf(path, FileOutcome::Changed, ChangedReason);
-    entry = DeletedList::EntryOf(*sums);
-  }
+  if (result.Outcome == FileOutcome::Done && options.RecordDeleted) result = readEntry(path, state, entry);
+  if (result.Outcome != FileOutcome::Done) return result;
   const FileRemoval removal = RemoveFile(path, options.Recycle);
   if (!removal.Removed) return resultOf(path, FileOutcome::Failed, removal.Reason);
   RegularFileState after;
   if (ExaminePath(path, after) == PathKind::RegularFile && after.Identity == state.Identity)
     return resultOf(path, FileOutcome::Failed, "it is still there");
-  if (entry) {
-    try {
-      deletedList_.AddDeletedEntry(*entry, host_);
-    } catch (const std::exception& e) {
-      result.Reason = std::string("deleted, but not added to the deleted-file list: ") + e.what();
-    }
+  if (!entry) return result;
+  try {
+    deletedList_.AddDeletedEntry(*entry, host_);
+  } catch (const std::exception& e) {
+    result.Reason = std::string("deleted, but not added to the deleted-file list: ") + e.what();
   }
   return result;
 }
@@ -235,6 +248,25 @@ bool FileOperations::DeleteFileList(std::vector<std::string>& paths) {
   const std::vector<std::string> vanished = lastReport_.pathsWith(FileOutcome::Vanished);
   const std::unordered_set<std::string> missing(vanished.begin(), vanished.end());
   std::erase_if(paths, [&missing](const std::string& path) { return missing.contains(path); });
+  return reportListOutcome();
+}
+
+DeletionReport FileOperations::DeletePlanned(const DeletionPlan& plan, const DeleteOptions& options) {
+  DeletionReport report = DeleteFiles(plan.Deletable, options);
+  const std::vector<FileResult> leftAlone = plan.leftAlone();
+  report.Files.insert(report.Files.end(), leftAlone.begin(), leftAlone.end());
+  return report;
+}
+
+bool FileOperations::DeleteFileList(const DeletionPlan& plan) {
+  {
+    CursorGuard cursor(host_, BusyCursor::Hourglass);
+    lastReport_ = DeletePlanned(plan, DeleteOptionsFromSettings());
+  }
+  return reportListOutcome();
+}
+
+bool FileOperations::reportListOutcome() {
   const std::string details = detailLines(lastReport_);
   if (lastReport_.anyFailed()) {
     host_.showDetailedMessage(MessageKind::Error, "Unable to delete file(s).", details);

@@ -144,6 +144,14 @@ TEST_F(FileActions, ThePlanFindsGroupsThatWouldLoseEveryCopy) {
   plan.skipLastCopyGroups();
   EXPECT_EQ(plan.Deletable, (std::vector<std::string>{dir.file("b/q.jpg"), dir.file("c/shared.jpg")}));
   EXPECT_TRUE(onDisk("a/p.jpg") && onDisk("b/p.jpg"));  // planning touches nothing
+
+  EXPECT_TRUE(operations.DeleteFileList(plan));
+  EXPECT_FALSE(onDisk("b/q.jpg") || onDisk("c/shared.jpg"));
+  EXPECT_TRUE(onDisk("a/p.jpg") && onDisk("b/p.jpg") && onDisk("b/r.jpg"));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].details, dir.file("a/p.jpg") + ": its group would lose every copy; left alone\n" +
+                                          dir.file("b/p.jpg") + ": its group would lose every copy; left alone\n" +
+                                          dir.file("b/r.jpg") + ": its group would lose every copy; left alone");
 }
 
 TEST_F(FileActions, CopyKeepsTheTimeAndMoveKeepsEveryGroupOfTheFile) {

@@ -14,6 +14,21 @@
 
 namespace vl {
 
+// The first entry of each path, for the scanned size and date: O(entries) once per command.
+class ScannedIndex {
+ public:
+  explicit ScannedIndex(const ResultsModel& model) {
+    for (const auto& entry : model.FResultEntries()) entries_.try_emplace(entry->Path, entry.get());
+  }
+  const TResultEntry* find(const std::string& path) const {
+    const auto it = entries_.find(path);
+    return it == entries_.end() ? nullptr : it->second;
+  }
+
+ private:
+  std::unordered_map<std::string, const TResultEntry*> entries_;
+};
+
 namespace {
 
 // Dates are kept to two seconds; anything closer is the same date.
@@ -28,14 +43,8 @@ FileResult resultOf(const std::string& path, FileOutcome outcome, std::string re
   return {path, outcome, std::move(reason)};
 }
 
-const TResultEntry* scannedEntryOf(const ResultsModel& model, const std::string& path) {
-  for (const auto& entry : model.FResultEntries())
-    if (entry->Path == path) return entry.get();
-  return nullptr;
-}
-
 // CheckScannedFile, also giving the file's state when it may be acted on.
-FileResult checkScanned(const ResultsModel& model, const std::string& path, RegularFileState& state) {
+FileResult checkScanned(const ScannedIndex& index, const std::string& path, RegularFileState& state) {
   switch (ExaminePath(path, state)) {
     case PathKind::Missing:
       return resultOf(path, FileOutcome::Vanished, VanishedReason);
@@ -44,7 +53,7 @@ FileResult checkScanned(const ResultsModel& model, const std::string& path, Regu
     case PathKind::RegularFile:
       break;
   }
-  const TResultEntry* scanned = scannedEntryOf(model, path);
+  const TResultEntry* scanned = index.find(path);
   if (scanned != nullptr &&
       (scanned->Size != state.Size || std::fabs(scanned->FileDate - state.FileDate) > SameDateTolerance))
     return resultOf(path, FileOutcome::Changed, ChangedReason);
@@ -117,7 +126,7 @@ std::vector<std::string> MarkedFilesOfAllGroups(const ResultsModel& model) {
 
 FileResult CheckScannedFile(const ResultsModel& model, const std::string& path) {
   RegularFileState state;
-  return checkScanned(model, path, state);
+  return checkScanned(ScannedIndex(model), path, state);
 }
 
 void DeletionPlan::skipLastCopyGroups() {
@@ -135,10 +144,12 @@ std::vector<FileResult> DeletionPlan::leftAlone() const {
 
 DeletionPlan PlanDeletion(const ResultsModel& model, const std::vector<std::string>& paths) {
   DeletionPlan plan;
+  const ScannedIndex index(model);
   std::unordered_set<std::string> seen;
   for (const std::string& path : paths) {
     if (!seen.insert(path).second) continue;
-    FileResult check = CheckScannedFile(model, path);
+    RegularFileState state;
+    FileResult check = checkScanned(index, path, state);
     if (check.Outcome == FileOutcome::Done) {
       plan.Deletable.push_back(path);
     } else {
@@ -183,9 +194,10 @@ FileResult FileOperations::readEntry(const std::string& path, const RegularFileS
   return resultOf(path, FileOutcome::Done);
 }
 
-FileResult FileOperations::deleteOne(const std::string& path, const DeleteOptions& options) {
+FileResult FileOperations::deleteOne(const std::string& path, const DeleteOptions& options,
+                                     const ScannedIndex& index) {
   RegularFileState state;
-  FileResult result = checkScanned(model_, path, state);
+  FileResult result = checkScanned(index, path, state);
   std::optional<TDeletedEntry> entry;
   if (result.Outcome == FileOutcome::Done && options.RecordDeleted) result = readEntry(path, state, entry);
   if (result.Outcome != FileOutcome::Done) return result;
@@ -213,10 +225,11 @@ DeletionReport FileOperations::DeleteFiles(const std::vector<std::string>& paths
       listFault = std::string("the deleted-file list cannot be read (") + e.what() + "); not deleted";
     }
   }
+  const ScannedIndex index(model_);
   std::unordered_set<std::string> seen;
   for (const std::string& path : paths) {
     if (!seen.insert(path).second) continue;
-    report.Files.push_back(listFault.empty() ? deleteOne(path, options)
+    report.Files.push_back(listFault.empty() ? deleteOne(path, options, index)
                                              : resultOf(path, FileOutcome::Failed, listFault));
   }
   const std::vector<std::string> deleted = report.pathsWith(FileOutcome::Done);

@@ -13,6 +13,8 @@
 
 namespace vl {
 
+class ScannedIndex;
+
 // What became of one file a command was asked to act on.
 enum class FileOutcome {
   Done,        // deleted (to the trash or for good), copied or moved
@@ -142,7 +144,7 @@ class FileOperations {
   std::optional<std::string> ChangeDriveRoot(const std::string& path, const std::string& newRoot);
 
  private:
-  FileResult deleteOne(const std::string& path, const DeleteOptions& options);
+  FileResult deleteOne(const std::string& path, const DeleteOptions& options, const ScannedIndex& index);
   FileResult readEntry(const std::string& path, const RegularFileState& state, std::optional<TDeletedEntry>& entry);
   // The messages of DeleteFileList for lastReport_; false when a file failed.
   bool reportListOutcome();

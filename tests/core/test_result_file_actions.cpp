@@ -166,6 +166,12 @@ TEST_F(FileActions, CopyKeepsTheTimeAndMoveKeepsEveryGroupOfTheFile) {
   EXPECT_EQ(operations.CopyFile(dir.file("a/p.jpg"), dir.file("copies")), dir.file("copies/p.jpg"));
   EXPECT_EQ(operations.CopyFile(dir.file("a/p.jpg"), dir.file("copies/existing.jpg")), dir.file("copies/existing.jpg"));
   EXPECT_EQ(ReadFileBytes(dir.file("copies/existing.jpg")), "picture bytes of p.jpg");
+  // A dropped file never replaces one of the same name.
+  dir.write("copies/q.jpg", "kept");
+  EXPECT_THROW(CopyFileTo(dir.file("a/q.jpg"), dir.file("copies"), ExistingTarget::Keep), FileTransferError);
+  EXPECT_THROW(MoveFileTo(dir.file("a/q.jpg"), dir.file("copies"), ExistingTarget::Keep), FileTransferError);
+  EXPECT_EQ(ReadFileBytes(dir.file("copies/q.jpg")), "kept");
+  EXPECT_TRUE(onDisk("a/q.jpg"));
   struct stat st {};
   ASSERT_EQ(::stat(dir.file("copies/p.jpg").c_str(), &st), 0);
   EXPECT_EQ(st.st_mtim.tv_sec, 1000000000);

@@ -166,6 +166,8 @@ void ResultLists::showView(BaseView view) {
   if (baseList_->count() > 0 && baseList_->currentRow() <= 0) selectGroupRow(0);
 }
 
+void ResultLists::showAllDupes() { tabs_->setCurrentIndex(0); }
+
 void ResultLists::showFirstGroup() {
   if (baseList_->count() > 0 && baseList_->currentRow() <= 0) selectGroupRow(0);
 }

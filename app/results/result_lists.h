@@ -56,6 +56,8 @@ class ResultLists : public QObject {
   void sortAlphabetically();
   // The "All Dupes" and "Marked" tabs.
   void showView(BaseView view);
+  // Shows the "All Dupes" tab.
+  void showAllDupes();
   // Selects the first group when nothing or the first is selected, and fills lbDupes.
   void showFirstGroup();
   // Empties lbDupes (before the entries it shows are freed).

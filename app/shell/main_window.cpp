@@ -32,6 +32,7 @@
 #include "app/results/dupe_list_delegate.h"
 #include "app/results/lists_busy.h"
 #include "app/results/result_lists.h"
+#include "app/results/results_file_commands.h"
 #include "app/shell/action_table.h"
 #include "app/components/help.h"
 #include "app/shell/scan_commands.h"
@@ -108,6 +109,7 @@ MainWindow::MainWindow() : host_(this, this) {
   scan_ = new ScanCommands(*actions_, results_, deletedList_, host_, this);
   lists_ = new ResultLists(results_, {lbBaseFiles_, lbDupes_, lbDupesHead_, tabSet_}, *actions_, this);
   previews_ = new PreviewController(this, *lists_);
+  new ResultsFileCommands(results_, deletedList_, *lists_, host_, *actions_, this);
   readColumnWidths();
   SetHelpContext(this, HelpMainWindow);
 

@@ -1,0 +1,79 @@
+// The main window's commands on the files of the result groups: delete, copy, move, re-root, open, show, drag out.
+#pragma once
+
+#include <QObject>
+#include <string>
+#include <vector>
+
+#include "app/components/file_drag.h"
+#include "core/results/file_operations.h"
+
+class QListView;
+class QListWidget;
+class QWidget;
+
+namespace vl::gui {
+
+class ActionSet;
+class ResultLists;
+
+// The controls the file commands read besides the result lists.
+struct FileCommandWidgets {
+  QListWidget* baseList;  // lbBaseFiles
+  QListView* dupeList;    // lbDupes
+  QWidget* filePanes[2];  // lvBase, lvThumbs: Delete does nothing while one has the focus
+};
+
+// Carries out "Delete File", "Delete Marked", "Delete All Marked", "Copy File to...",
+// "Move / Rename File...", "Change Drive Letter...", "Execute..." (and a double
+// click), "Explore to..." and dragging a line of lbDupes out, on the selected
+// duplicate line, through FileOperations. Before any deletion it plans: when every
+// existing file of a group would go, the confirmation counts those groups and a
+// second question must agree, or their files stay. Every command does nothing while
+// ListsBusy is set or no line is selected.
+class FileCommands : public QObject {
+  Q_OBJECT
+ public:
+  FileCommands(ResultsModel& model, DeletedList& deletedList, ResultLists& lists, Host& host,
+               const ActionSet& actions, const FileCommandWidgets& widgets, QWidget* window);
+
+  void deleteFile();
+  void deleteMarked();
+  void deleteAllMarked();
+  void copyFile();
+  void moveFile();
+  void changeDriveLetter();
+  void execute();
+  void explore();
+
+ protected:
+  // Mouse presses and moves over lbDupes start a drag of the pressed line's file.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void connectCommands(const ActionSet& actions);
+  // The selected entry when a command may run now, else null.
+  const TResultEntry* commandEntry() const;
+  // The confirmation and, for groups that would lose every copy, the second question;
+  // the paths to delete (the last copies taken out unless agreed), none when cancelled.
+  std::optional<std::vector<std::string>> confirmDeletion(const std::string& question,
+                                                          std::vector<std::string> paths);
+  void deleteList(const std::string& question, std::vector<std::string> paths);
+  std::optional<std::string> askTarget(const std::string& path) const;
+  void beepOnDelete() const;
+  void dragOut();
+
+  ResultsModel& model_;
+  ResultLists& lists_;
+  Host& host_;
+  FileOperations operations_;
+  FileCommandWidgets widgets_;
+  QWidget* window_;
+  DragStarter dragStarter_;
+  std::string pressedPath_;
+};
+
+// The note the delete confirmations carry when `groups` groups would lose every copy.
+std::string LastCopyNote(size_t groups);
+
+}  // namespace vl::gui

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <optional>
@@ -125,10 +126,13 @@ std::string candidateName(const std::string& name, int n) {
   return FileNameNoExt(name) + "." + std::to_string(n) + ExtensionOf(name);
 }
 
+std::string systemReason() { return std::strerror(errno); }
+
 // Reserves a free name in the trash by creating its .trashinfo (exclusively) and
-// then moves the file in; the info file goes again when the move fails.
-bool moveIntoTrash(const std::string& path, const std::string& trash) {
-  if (!ownFolder(trash + "/files") || !ownFolder(trash + "/info")) return false;
+// then moves the file in; the info file goes again when the move fails. The reason
+// the file stayed, or empty when it went.
+std::string moveIntoTrash(const std::string& path, const std::string& trash) {
+  if (!ownFolder(trash + "/files") || !ownFolder(trash + "/info")) return "cannot use the trash " + trash;
   const std::string name = FileNameOf(path);
   for (int n = 1; n <= MaxTrashNames; ++n) {
     const std::string candidate = candidateName(name, n);
@@ -136,42 +140,52 @@ bool moveIntoTrash(const std::string& path, const std::string& trash) {
     const std::string target = trash + "/files/" + candidate;
     const int fd = ::open(info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0 && errno == EEXIST) continue;
-    if (fd < 0) return false;
+    if (fd < 0) return "cannot write to the trash " + trash + ": " + systemReason();
     const bool written = writeAll(fd, trashInfoText(path));
     if (::close(fd) != 0 || !written) {
+      const std::string reason = "cannot write to the trash " + trash + ": " + systemReason();
       ::unlink(info.c_str());
-      return false;
+      return reason;
     }
     if (deviceOf(target)) {  // a file without info holds the name
       ::unlink(info.c_str());
       continue;
     }
-    if (::rename(path.c_str(), target.c_str()) == 0) return true;
+    if (::rename(path.c_str(), target.c_str()) == 0) return {};
+    const std::string reason = "cannot move it to the trash " + trash + ": " + systemReason();
     ::unlink(info.c_str());
-    return false;
+    return reason;
   }
-  return false;
+  return "the trash " + trash + " has no free name";
 }
 
-bool moveToTrash(const std::string& fileName) {
+std::string moveToTrash(const std::string& fileName) {
   std::error_code error;
   const std::string path = std::filesystem::absolute(fileName, error).lexically_normal().string();
   struct stat st {};
-  if (error || ::lstat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  if (error) return error.message();
+  if (::lstat(path.c_str(), &st) != 0) return systemReason();
+  if (S_ISDIR(st.st_mode)) return "is a folder";
   const std::string trash = trashFor(path, st.st_dev);
-  return !trash.empty() && moveIntoTrash(path, trash);
-}
-
-bool recycleOrDelete(const std::string& fileName, bool recycle) {
-  if (fileName.empty()) return false;
-  return recycle ? moveToTrash(fileName) : ::unlink(fileName.c_str()) == 0;
+  return trash.empty() ? "there is no trash on its file system" : moveIntoTrash(path, trash);
 }
 
 }  // namespace
 
+FileRemoval RemoveFile(const std::string& fileName, bool recycle) {
+  if (fileName.empty()) return {false, "empty name"};
+  std::string reason;
+  if (recycle) {
+    reason = moveToTrash(fileName);
+  } else if (::unlink(fileName.c_str()) != 0) {
+    reason = systemReason();
+  }
+  return {reason.empty(), reason};
+}
+
 bool RecycleOrDeleteFiles(const std::vector<std::string>& files, bool recycle) {
   bool allGone = true;
-  for (const std::string& file : files) allGone = recycleOrDelete(file, recycle) && allGone;
+  for (const std::string& file : files) allGone = RemoveFile(file, recycle).Removed && allGone;
   return allGone;
 }
 

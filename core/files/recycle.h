@@ -6,6 +6,17 @@
 
 namespace vl {
 
+// What became of one file handed to RemoveFile.
+struct FileRemoval {
+  bool Removed = false;
+  std::string Reason;  // why it stayed, when it did
+};
+
+// With recycle, moves the file (never a folder) to the freedesktop.org trash as
+// RecycleOrDeleteFiles does; without, unlinks it. Asks nothing. A link is removed
+// itself, never its target.
+FileRemoval RemoveFile(const std::string& fileName, bool recycle);
+
 // With recycle, moves each file to the freedesktop.org trash (the home trash under
 // $XDG_DATA_HOME for files on the home file system, $topdir/.Trash-$uid elsewhere,
 // each with its .trashinfo); without, unlinks it. Every file is tried; true only

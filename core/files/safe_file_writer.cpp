@@ -95,15 +95,36 @@ void SafeFileWriter::write(const void* data, size_t size) {
   if (size != 0 && std::fwrite(data, 1, size, file_) != size) fail("cannot write");
 }
 
+void SafeFileWriter::setPermissions(mode_t mode) {
+  if (::fchmod(::fileno(file_), mode & 07777) != 0) fail("cannot set the permissions of");
+}
+
+void SafeFileWriter::setModificationTime(const timespec& time) { modified_ = time; }
+
 void SafeFileWriter::commit() {
-  if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) fail("cannot write");
+  if (std::fflush(file_) != 0) fail("cannot write");
+  if (modified_) {
+    const timespec times[2] = {{0, UTIME_OMIT}, *modified_};
+    if (::futimens(::fileno(file_), times) != 0) fail("cannot set the time of");
+  }
+  if (::fsync(::fileno(file_)) != 0) fail("cannot write");
   // Renamed while still open and locked, so no cleaner takes it for a leftover first.
-  if (::rename(temporary_.c_str(), target_.c_str()) != 0) fail("cannot replace");
+  if (!renameOverTarget()) fail(replace_ ? "cannot replace" : "cannot create");
   temporary_.clear();
   const int closed = std::fclose(file_);
   file_ = nullptr;
   if (closed != 0) fail("cannot write");
   RemoveStaleTemporaries(target_);
+}
+
+bool SafeFileWriter::renameOverTarget() const {
+  if (replace_) return ::rename(temporary_.c_str(), target_.c_str()) == 0;
+  if (::renameat2(AT_FDCWD, temporary_.c_str(), AT_FDCWD, target_.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  // File systems without RENAME_NOREPLACE: link(2) refuses an existing name as well.
+  if (::link(temporary_.c_str(), target_.c_str()) != 0) return false;
+  ::unlink(temporary_.c_str());
+  return true;
 }
 
 void WriteFileSafely(const std::string& target, const std::string& bytes) {

@@ -1,8 +1,12 @@
 // Writing a file through a temporary file beside it, renamed over the target on success.
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <cstdio>
+#include <ctime>
+#include <optional>
 #include <string>
 
 namespace vl {
@@ -23,6 +27,12 @@ class SafeFileWriter {
   SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
   void write(const void* data, size_t size);
+  // The permission bits the file gets (instead of a replaced file's or the usual ones).
+  void setPermissions(mode_t mode);
+  // The modification time the file gets at commit (after its last write).
+  void setModificationTime(const timespec& time);
+  // Makes commit fail, leaving the target alone, when a target exists by then.
+  void keepExistingTarget() { replace_ = false; }
   void commit();
   const std::string& target() const { return target_; }
 
@@ -30,10 +40,14 @@ class SafeFileWriter {
   [[noreturn]] void fail(const char* what);
   // Creates and locks a fresh temporary file; -1 (errno set) when it cannot.
   int createTemporary();
+  // Renames the temporary file to the target (without replacing one unless replace_).
+  bool renameOverTarget() const;
 
   std::string target_;
   std::string temporary_;
   std::FILE* file_ = nullptr;
+  std::optional<timespec> modified_;
+  bool replace_ = true;
 };
 
 // Writes the whole file at once through a SafeFileWriter.

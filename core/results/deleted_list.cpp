@@ -104,8 +104,7 @@ uint8_t* encodeEntry(const TDeletedEntry& entry, uint8_t* at) {
 // A strong entry for the file; nothing for a missing, empty or non-regular file.
 std::optional<TDeletedEntry> entryOfFile(const std::string& path) {
   const std::optional<ContentSums> sums = ReadContentSums(path);
-  if (!sums || sums->size == 0) return std::nullopt;
-  return TDeletedEntry(sums->size, sums->crc, sums->digest);
+  return sums ? DeletedList::EntryOf(*sums) : std::nullopt;
 }
 
 void addEntryOfFile(std::vector<TDeletedEntry>& entries, const std::string& path) {
@@ -175,6 +174,16 @@ void DeletedList::SaveDeletedList() const {
 void DeletedList::AddToDeletedList(const std::string& path, Host& host) {
   LoadDeletedList(host);
   addEntryOfFile(entries_, path);
+}
+
+std::optional<TDeletedEntry> DeletedList::EntryOf(const ContentSums& sums) {
+  if (sums.size == 0) return std::nullopt;
+  return TDeletedEntry(sums.size, sums.crc, sums.digest);
+}
+
+void DeletedList::AddDeletedEntry(const TDeletedEntry& entry, Host& host) {
+  LoadDeletedList(host);
+  appendEntry(entries_, entry);
 }
 
 void DeletedList::AddFilesToDeletedList(const std::vector<std::string>& paths, Host& host) {

@@ -3,10 +3,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/files/content_sums.h"
 #include "core/files/file_checks.h"
 #include "core/host.h"
 
@@ -68,6 +70,11 @@ class DeletedList {
   // empty or non-regular file is not recorded; FileAccessError propagates for a file
   // that exists but cannot be read. O(file size).
   void AddToDeletedList(const std::string& path, Host& host);
+  // The strong entry of a file read as `sums`; none for an empty file, which is never
+  // recorded (every later empty file would match it).
+  static std::optional<TDeletedEntry> EntryOf(const ContentSums& sums);
+  // Loads the list, then appends the entry of a file that was just deleted.
+  void AddDeletedEntry(const TDeletedEntry& entry, Host& host);
   // "Add Files to Deleted List...": loads the list, appends every file's entry in
   // order, then removes repeated entries (the first of each kind stays).
   void AddFilesToDeletedList(const std::vector<std::string>& paths, Host& host);

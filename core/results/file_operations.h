@@ -1,0 +1,150 @@
+// Deleting, copying, moving and re-rooting the files of the result groups, with the model kept in step.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/files/file_transfer.h"
+#include "core/host.h"
+#include "core/results/deleted_list.h"
+#include "core/results/results_model.h"
+
+namespace vl {
+
+// What became of one file a command was asked to act on.
+enum class FileOutcome {
+  Done,        // deleted (to the trash or for good), copied or moved
+  Vanished,    // nothing at the path any more: silently left out
+  NotRegular,  // a folder, a symbolic link, a device, a FIFO: never acted on
+  Changed,     // size or modification time differ from the scan's: left alone
+  Failed,      // the system refused or the file could not be read; Reason tells why
+};
+
+struct FileResult {
+  std::string Path;
+  FileOutcome Outcome = FileOutcome::Done;
+  std::string Reason;  // for every outcome but Done and Vanished
+
+  // "PATH: REASON", one line for a report.
+  std::string describe() const;
+};
+
+// The Path of every entry of the group holding `entry` (its base or one of its
+// duplicates) that is marked and not Gone, in chain order ("Delete Marked"). O(group).
+std::vector<std::string> MarkedFilesOfGroup(const TResultEntry& entry);
+// The Path of every marked entry of the model that is not Gone, sorted, each once
+// (a file marked in two groups is deleted once: "Delete All Marked"). O(n log n).
+std::vector<std::string> MarkedFilesOfAllGroups(const ResultsModel& model);
+
+// Checks the path just before acting: a regular file named directly (no link), with
+// the Size and FileDate the model's entries of that path were scanned with (when the
+// model holds the path). Outcome Done means it may be acted on. One lstat, O(entries).
+FileResult CheckScannedFile(const ResultsModel& model, const std::string& path);
+
+// What deleting some files would do, found before anything is touched.
+struct DeletionPlan {
+  // The files that pass CheckScannedFile, in the order asked, each once.
+  std::vector<std::string> Deletable;
+  // The others: vanished, not regular files, changed since the scan.
+  std::vector<FileResult> Skipped;
+  // The base entry of every group whose every existing member, its base included,
+  // is among Deletable: deleting would leave no copy of that group's file.
+  std::vector<const TResultEntry*> LastCopyGroups;
+  // The files of Deletable that belong to one of LastCopyGroups, in Deletable's order.
+  std::vector<std::string> LastCopyFiles;
+
+  // Leaves the last-copy groups alone: LastCopyFiles leave Deletable (the caller did
+  // not agree to lose every copy). The groups and files stay listed for reports.
+  void skipLastCopyGroups();
+};
+
+// Checks every path (CheckScannedFile) and finds the groups that would lose their
+// last existing copy. A member counts as existing when a regular file is at its path.
+// Touches nothing. O(entries + paths) plus one lstat per path and per member of the
+// groups that hold a deletable file.
+DeletionPlan PlanDeletion(const ResultsModel& model, const std::vector<std::string>& paths);
+
+// How files are deleted.
+struct DeleteOptions {
+  bool Recycle = true;         // the freedesktop trash; false unlinks for good
+  bool RecordDeleted = false;  // remember each deleted file in the deleted-file list
+};
+// DeleteToRecycleBin and UseDeletedList, as the settings have them now.
+DeleteOptions DeleteOptionsFromSettings();
+
+// What a deletion did: one result per distinct path asked, in the order asked.
+struct DeletionReport {
+  std::vector<FileResult> Files;
+
+  std::vector<std::string> pathsWith(FileOutcome outcome) const;
+  size_t count(FileOutcome outcome) const;
+  bool anyFailed() const { return count(FileOutcome::Failed) > 0; }
+};
+
+// The file commands on one model. Every path is checked (CheckScannedFile) just
+// before it is acted on; a file is reported deleted only when nothing is left at its
+// path, and enters the deleted-file list only after it was deleted. Messages go
+// through the host; beeps, confirmations and the list positions are the caller's.
+class FileOperations {
+ public:
+  FileOperations(ResultsModel& model, DeletedList& deletedList, Host& host);
+
+  // Deletes the files as the options say, without any message: each one checked,
+  // its deleted-list entry read first when recording (a file that cannot be read is
+  // then Failed and stays), removed, and then recorded. The entries of every file
+  // deleted are set Gone and the groups pruned, even when others failed. O(size of
+  // the files read) plus O(entries + groups).
+  DeletionReport DeleteFiles(const std::vector<std::string>& paths, const DeleteOptions& options);
+
+  // "Delete File": DeleteFiles for one path with the settings' options, the wait
+  // cursor shown. A vanished file shows "Unable to locate file" + two line breaks +
+  // path; any other failure "Unable to delete file." with the file and its reason as
+  // details. True when the file was deleted (UpdateEntriesForPath marked it Gone).
+  bool DeleteOneFile(const std::string& path);
+  // "Delete Marked" and "Delete All Marked" after the caller's questions: DeleteFiles
+  // with the settings' options, the wait cursor shown; vanished names are removed
+  // from paths without a message. When a file failed, "Unable to delete file(s)."
+  // with one detail line per file failed or skipped; when files were only skipped
+  // (not regular, changed since the scan), an information message listing them.
+  // False for an empty list or when a file failed.
+  bool DeleteFileList(std::vector<std::string>& paths);
+  // The report of the last DeleteOneFile or DeleteFileList.
+  const DeletionReport& lastReport() const { return lastReport_; }
+
+  // "Copy File to...": CopyFileTo after CheckScannedFile, replacing an existing
+  // target. The copy's name, or none after an error message (the failure's own text,
+  // "Unable to locate file" + two line breaks + path for a vanished file). The
+  // model is not changed.
+  std::optional<std::string> CopyFile(const std::string& path, const std::string& target);
+  // "Move / Rename File...": MoveFileTo after CheckScannedFile, replacing an existing
+  // target, then UpdateEntriesForPath(path, new name): every entry of the file takes
+  // the new path and keeps its groups. The new name, or none after an error message
+  // as for CopyFile (the model then unchanged).
+  std::optional<std::string> MoveFile(const std::string& path, const std::string& target);
+
+  // "Change Drive Letter...": every entry of path takes PathOnNewDriveRoot(path,
+  // newRoot) (UpdateEntriesForPath). Nothing is checked on disk: the file is looked for
+  // there when next acted on. The new path, or none for an answer that gives none.
+  std::optional<std::string> ChangeDriveRoot(const std::string& path, const std::string& newRoot);
+
+ private:
+  FileResult deleteOne(const std::string& path, const DeleteOptions& options);
+  std::optional<std::string> transfer(const std::string& path, const std::string& target, bool move);
+
+  ResultsModel& model_;
+  DeletedList& deletedList_;
+  Host& host_;
+  DeletionReport lastReport_;
+};
+
+// The "drive letter" of a path: its drive root (DriveRootOf), the text the
+// "New Drive Letter" input box starts with.
+std::string DriveRootForChange(const std::string& path);
+// The path with its drive root replaced by newRoot ("/media/me/OLD/pics/a.jpg" with
+// "/media/me/NEW" gives "/media/me/NEW/pics/a.jpg"). None for an empty or relative
+// newRoot or a path without a drive root. No system call beyond DriveRootOf.
+std::optional<std::string> PathOnNewDriveRoot(const std::string& path, const std::string& newRoot);
+
+}  // namespace vl

@@ -88,7 +88,7 @@ void FileCommands::beepOnDelete() const {
 
 void FileCommands::deleteFile() {
   for (QWidget* pane : widgets_.filePanes)
-    if (pane->hasFocus()) return;
+    if (window_->focusWidget() == pane) return;
   const TResultEntry* entry = commandEntry();
   if (entry == nullptr) return;
   const std::string path = entry->Path;

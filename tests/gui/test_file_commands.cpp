@@ -1,5 +1,7 @@
 // The file commands through the window: delete keys and list positions, the last-copy question, drops onto a file pane, results files.
 #include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
 #include <QListView>
 #include <QListWidget>
 #include <QMimeData>
@@ -9,6 +11,7 @@
 #include <filesystem>
 
 #include "app/preview/file_pane_transfers.h"
+#include "app/preview/preview_controller.h"
 #include "app/results/dupe_list_model.h"
 #include "app/shell/main_window.h"
 #include "core/files/paths.h"
@@ -37,6 +40,8 @@ struct ScannedWindow {
     w.show();
     QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
     w.scanWithOptions(answerer, vl::ScanMode::Names);
+    QApplication::setActiveWindow(w.window.get());
+    QTRY_VERIFY(w.window->isActiveWindow());
   }
   QListWidget* baseList() const { return child<QListWidget>(w, "lbBaseFiles"); }
   QListView* dupes() const { return child<QListView>(w, "lbDupes"); }
@@ -189,6 +194,9 @@ void FileCommandsTest::dropsCopyMoveAndLinkIntoThePanesFolder() {
 
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(QString::fromStdString(copied))});
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(pane->viewport(), &enter);
+  QVERIFY(enter.isAccepted());
   QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(pane->viewport(), &drop);
   QCOMPARE(vl::test::ReadFileBytes(files.file("c1/new.jpg")), std::string("new"));

@@ -120,6 +120,11 @@ bool QtDialogProvider::askYesNo(QWidget* parent, const std::string& text) {
                                QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool QtDialogProvider::askYesNoDefaultNo(QWidget* parent, const std::string& text) {
+  return QMessageBox::question(parent, QString(), QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
 void QtDialogProvider::showError(QWidget* parent, const std::string& text) {
   QMessageBox::critical(parent, QString(), QString::fromStdString(text));
 }

@@ -45,6 +45,8 @@ class DialogProvider {
                                              const std::string& initial) = 0;
   // A confirmation with Yes and No; true for Yes.
   virtual bool askYesNo(QWidget* parent, const std::string& text) = 0;
+  // The same with No as the default button, for questions where Yes cannot be undone.
+  virtual bool askYesNoDefaultNo(QWidget* parent, const std::string& text) = 0;
   // An error box with an OK button.
   virtual void showError(QWidget* parent, const std::string& text) = 0;
 };
@@ -62,6 +64,7 @@ class QtDialogProvider : public DialogProvider {
   std::optional<std::string> askText(QWidget* parent, const std::string& title, const std::string& prompt,
                                      const std::string& initial) override;
   bool askYesNo(QWidget* parent, const std::string& text) override;
+  bool askYesNoDefaultNo(QWidget* parent, const std::string& text) override;
   void showError(QWidget* parent, const std::string& text) override;
 };
 

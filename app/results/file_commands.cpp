@@ -21,6 +21,9 @@
 namespace vl::gui {
 namespace {
 
+const char* const LastCopyQuestion =
+    "\n\nDelete these last copies too? With No every file of those groups stays where it is.";
+
 std::string extensionWithoutDot(const std::string& path) {
   const std::string extension = ExtensionOf(path);
   return extension.empty() ? extension : extension.substr(1);
@@ -75,9 +78,7 @@ std::optional<std::vector<std::string>> FileCommands::confirmDeletion(const std:
   const size_t lastCopies = plan.LastCopyGroups.size();
   const std::string note = lastCopies == 0 ? std::string() : "\n\n" + LastCopyNote(lastCopies);
   if (ConfirmDeletes && !dialogs.askYesNo(window_, question + note)) return std::nullopt;
-  if (lastCopies > 0 &&
-      !dialogs.askYesNo(window_, LastCopyNote(lastCopies) + "\n\nDelete these last copies too? With No every file "
-                                                             "of those groups stays where it is."))
+  if (lastCopies > 0 && !dialogs.askYesNoDefaultNo(window_, LastCopyNote(lastCopies) + LastCopyQuestion))
     return without(std::move(paths), plan.LastCopyFiles);
   return paths;
 }

@@ -57,6 +57,7 @@ class ScriptedDialogs : public gui::DialogProvider {
     yesNo.pop_front();
     return answer;
   }
+  bool askYesNoDefaultNo(QWidget* parent, const std::string& text) override { return askYesNo(parent, text); }
   void showError(QWidget*, const std::string& text) override { errors.push_back(text); }
 
   std::deque<std::optional<std::string>> folders;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <deque>
 #include <future>
 #include <mutex>
@@ -123,6 +124,10 @@ TEST_F(DirectoryThreadTest, ACreatedFileShowsUpInTheNextUpdate) {
   dir.write("new.jpg", "y");
   queue->runNext();
   EXPECT_EQ(list.items, (std::vector<std::string>{"a.jpg", "new.jpg"}));
+  // A rename keeps the count: the list still takes the new name.
+  std::rename(dir.file("new.jpg").c_str(), dir.file("renamed.jpg").c_str());
+  queue->runNext();
+  EXPECT_EQ(list.items, (std::vector<std::string>{"a.jpg", "renamed.jpg"}));
 }
 
 TEST_F(DirectoryThreadTest, ABurstOfChangesIsServedOnce) {

@@ -37,13 +37,25 @@ class FileCommands : public QObject {
   FileCommands(ResultsModel& model, DeletedList& deletedList, ResultLists& lists, Host& host,
                const ActionSet& actions, const FileCommandWidgets& widgets, QWidget* window);
 
+  // "Delete File": the selected file; its line leaves lbDupes and the line now at its
+  // place is shown, or, when its group went, the group now at the group's place.
+  // Does nothing while a file pane has the focus. O(entries + groups).
   void deleteFile();
+  // "Delete Marked": the marked files of the shown group; the group at the same place
+  // of lbBaseFiles (or the last) is shown afterwards, whatever the outcome.
   void deleteMarked();
+  // "Delete All Marked": every marked file of every group, each once; positions as above.
   void deleteAllMarked();
+  // "Copy File to...": to a name chosen in the save dialog; the lists stay as they are.
   void copyFile();
+  // "Move / Rename File...": every entry of the file takes the new name; the line is rewritten.
   void moveFile();
+  // "Change Drive Letter...": the file's drive root replaced by the answer in every
+  // entry of the file; nothing on disk is touched, the previews look at the new place.
   void changeDriveLetter();
+  // "Execute..." and a double click: the desktop's program for the file, waited for.
   void execute();
+  // "Explore to...": the file shown in the file manager, then a beep.
   void explore();
 
  protected:

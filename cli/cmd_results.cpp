@@ -1,34 +1,173 @@
-// velloran-cli results dump: prints the groups of a results file.
+// velloran-cli results: prints the groups of a results file, or deletes its marked files.
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "cli/arguments.h"
 #include "cli/cli_host.h"
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "cli/results_printer.h"
+#include "core/files/file_lock.h"
+#include "core/results/file_operations.h"
 #include "core/results/results_file.h"
+#include "core/settings/settings.h"
 
 namespace vl::cli {
 
-int RunResults(const Args& args) {
-  static const char* usage =
-      "usage: velloran-cli results dump [-0] FILE.vlr\n"
-      "  prints each group of a results file: G, marked, base path; then D, error\n"
-      "  count, marked, path for each duplicate (tab-separated)\n"
-      "\n" VELLORAN_ESCAPE_HELP;
-  const ParsedArgs parsed(args, {}, {"0"});
-  if (WantsHelp(parsed, usage)) return ExitOk;
-  const Args& operands = parsed.operands();
-  if (operands.empty() || operands[0] != "dump") return UsageFailure("results: expected 'dump'", usage);
-  if (operands.size() != 2) return UsageFailure("results dump: expected one results file", usage);
+namespace {
+
+const char* const Usage =
+    "usage: velloran-cli results dump [-0] FILE.vlr\n"
+    "       velloran-cli results delete-marked [--permanently] [--dry-run] [--allow-last-copy] [-0] FILE.vlr\n"
+    "  dump: prints each group of a results file: G, marked, base path; then D, error\n"
+    "  count, marked, path for each duplicate (tab-separated)\n"
+    "  delete-marked: moves every marked file of the results file to the trash and\n"
+    "  rewrites the results file without them; prints \"trashed\" (\"deleted\" with\n"
+    "  --permanently) and the path for each file, \"would-trash\" or \"would-delete\"\n"
+    "  with --dry-run, which changes nothing. Files that changed since the scan, are\n"
+    "  gone or are not regular files are skipped, and so are the marked files of a\n"
+    "  group that would lose every copy, unless --allow-last-copy; each skipped file\n"
+    "  is named on standard error. Deleted files enter the deleted-file list when the\n"
+    "  settings have it in use. Exit status 1 when a file could not be deleted.\n"
+    "\n" VELLORAN_ESCAPE_HELP;
+
+const std::vector<std::string> DeleteFlags = {"permanently", "dry-run", "allow-last-copy"};
+
+int Dump(const ParsedArgs& parsed, const std::string& fileName) {
   CliHost host;
   ResultsModel model;
-  const ResultsFileOutcome outcome = LoadResults(operands[1], model, host);
+  const ResultsFileOutcome outcome = LoadResults(fileName, model, host);
   if (outcome.status == ResultsFileStatus::VersionMismatch)
-    std::fprintf(stderr, "velloran-cli: \"%s\" is not a results file of this version\n", operands[1].c_str());
+    std::fprintf(stderr, "velloran-cli: \"%s\" is not a results file of this version\n", fileName.c_str());
   if (!outcome.succeeded()) return ExitFailure;
   PrintResults(model, LineOutput(parsed.has("0")), stdout);
   return FinishOutput(ExitOk);
+}
+
+// Takes the lock, waiting while another program holds it; false when Ctrl-C ended
+// the wait or the lock file cannot be made (said on standard error).
+bool lockWaiting(FileLock& lock, const std::string& fileName) {
+  try {
+    if (!lock.tryLock()) std::fprintf(stderr, "Waiting for another program to finish with %s\n", fileName.c_str());
+    while (!lock.tryLock()) {
+      if (ScanCancelled) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return true;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "velloran-cli: %s\n", e.what());
+    return false;
+  }
+}
+
+void reportSkipped(const std::string& path, const std::string& reason) {
+  std::fprintf(stderr, "velloran-cli: skipped: %s: %s\n", path.c_str(), reason.c_str());
+}
+
+// The marked files and what to do with them, the last-copy groups left alone unless allowed.
+DeletionPlan planFor(const ResultsModel& model, bool allowLastCopy) {
+  DeletionPlan plan = PlanDeletion(model, MarkedFilesOfAllGroups(model));
+  if (!allowLastCopy) plan.skipLastCopyGroups();
+  return plan;
+}
+
+// Prints a line per file deleted and names the others; true when none failed.
+bool reportDeletions(const DeletionReport& report, const char* verb, const LineOutput& output) {
+  for (const FileResult& file : report.Files) {
+    if (file.Outcome == FileOutcome::Done) {
+      output.write(std::string(verb) + "\t" + output.name(file.Path));
+      if (!file.Reason.empty()) std::fprintf(stderr, "velloran-cli: warning: %s\n", file.describe().c_str());
+    } else if (file.Outcome == FileOutcome::Failed) {
+      std::fprintf(stderr, "velloran-cli: cannot delete %s\n", file.describe().c_str());
+    } else {
+      reportSkipped(file.Path, file.Reason);
+    }
+  }
+  return !report.anyFailed();
+}
+
+// Loads the deleted-file list so that deletions can be recorded; false (said on
+// standard error) when it cannot be read, so that nothing is deleted unrecorded.
+bool loadDeletedList(DeletedList& list, CliHost& host) {
+  const int errorsBefore = host.errorCount();
+  try {
+    list.LoadDeletedList(host);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "velloran-cli: %s: %s\n", DeletedList::fileName().c_str(), e.what());
+    return false;
+  }
+  return host.errorCount() == errorsBefore;
+}
+
+bool saveDeletedList(const DeletedList& list) {
+  try {
+    list.SaveDeletedList();
+    return true;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "velloran-cli: %s\n", e.what());
+    return false;
+  }
+}
+
+bool rewriteResults(const std::string& fileName, const ResultsModel& model) {
+  const ResultsFileOutcome outcome = SaveResults(fileName, model);
+  if (!outcome.succeeded()) std::fprintf(stderr, "velloran-cli: %s\n", outcome.message.c_str());
+  return outcome.succeeded();
+}
+
+// Deletes the plan's files, recording them in the deleted-file list when it is in
+// use, and rewrites the results file without them. The exit status.
+int deletePlanned(const DeletionPlan& plan, ResultsModel& model, const std::string& fileName,
+                  const ParsedArgs& parsed, CliHost& host) {
+  const DeleteOptions options{!parsed.has("permanently"), UseDeletedList};
+  DeletedList list;
+  std::optional<FileLock> listLock;
+  if (options.RecordDeleted) {
+    listLock.emplace(DeletedList::fileName());
+    if (!lockWaiting(*listLock, DeletedList::fileName()) || !loadDeletedList(list, host)) return ExitFailure;
+  }
+  FileOperations operations(model, list, host);
+  const DeletionReport report = operations.DeletePlanned(plan, options);
+  bool allWent = reportDeletions(report, options.Recycle ? "trashed" : "deleted", LineOutput(parsed.has("0")));
+  if (report.count(FileOutcome::Done) > 0) {
+    if (options.RecordDeleted) allWent = saveDeletedList(list) && allWent;
+    allWent = rewriteResults(fileName, model) && allWent;
+  }
+  return allWent ? ExitOk : ExitFailure;
+}
+
+int DeleteMarked(const ParsedArgs& parsed, const std::string& fileName) {
+  LoadSettings();
+  InstallCancelOnInterrupt();
+  CliHost host;
+  FileLock lock(fileName);
+  if (!lockWaiting(lock, fileName)) return ExitFailure;
+  ResultsModel model;
+  if (!LoadResults(fileName, model, host).succeeded()) return ExitFailure;
+  const DeletionPlan plan = planFor(model, parsed.has("allow-last-copy"));
+  if (!parsed.has("dry-run")) return FinishOutput(deletePlanned(plan, model, fileName, parsed, host));
+  const LineOutput output(parsed.has("0"));
+  const std::string verb = parsed.has("permanently") ? "would-delete\t" : "would-trash\t";
+  for (const std::string& path : plan.Deletable) output.write(verb + output.name(path));
+  for (const FileResult& file : plan.leftAlone()) reportSkipped(file.Path, file.Reason);
+  return FinishOutput(ExitOk);
+}
+
+}  // namespace
+
+int RunResults(const Args& args) {
+  const ParsedArgs parsed(args, {}, {"0", "permanently", "dry-run", "allow-last-copy"});
+  if (WantsHelp(parsed, Usage)) return ExitOk;
+  const Args& operands = parsed.operands();
+  const std::string command = operands.empty() ? std::string() : operands[0];
+  if (command != "dump" && command != "delete-marked")
+    return UsageFailure("results: expected 'dump' or 'delete-marked'", Usage);
+  if (operands.size() != 2) return UsageFailure("results " + command + ": expected one results file", Usage);
+  if (command == "delete-marked") return DeleteMarked(parsed, operands[1]);
+  for (const std::string& flag : DeleteFlags)
+    if (parsed.has(flag)) return UsageFailure("results dump: --" + flag + " belongs to delete-marked", Usage);
+  return Dump(parsed, operands[1]);
 }
 
 }  // namespace vl::cli

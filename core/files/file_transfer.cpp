@@ -88,7 +88,7 @@ void copyInto(const std::string& source, const std::string& target, ExistingTarg
   try {
     SafeFileWriter writer(target);
     if (existing == ExistingTarget::Keep) writer.keepExistingTarget();
-    writer.setPermissions(copied.st_mode);
+    writer.setPermissions(copied.st_mode & 0777);
     if (!copyContents(file.fd(), writer)) refuse("copy", source, target, std::strerror(errno));
     struct stat after {};
     if (::fstat(file.fd(), &after) != 0 || !sameContentsState(copied, after))

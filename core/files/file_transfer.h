@@ -45,11 +45,11 @@ std::string TransferTarget(const std::string& source, const std::string& target)
 
 // Copies the regular file source to TransferTarget(source, target) and returns that
 // name. The copy is written beside its target, synced and then renamed over it, so
-// an existing target is never left half-written; it takes the source's permission
-// bits and modification time. A source that is not a regular file, a source that
-// changes while it is read, a target that is the source itself or is not a regular
-// file, and (with Keep) any existing target throw FileTransferError, leaving the
-// target as it was. O(size), 1 MiB reads.
+// an existing target is never left half-written; it takes the source's read, write
+// and execute bits and its modification time. A source that is not a regular file,
+// a source that changes while it is read, a target that is the source itself or is
+// not a regular file, and (with Keep) any existing target throw FileTransferError,
+// leaving the target as it was. O(size), 1 MiB reads.
 std::string CopyFileTo(const std::string& source, const std::string& target,
                        ExistingTarget existing = ExistingTarget::Replace);
 

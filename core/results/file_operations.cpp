@@ -14,6 +14,21 @@
 
 namespace vl {
 
+// The first entry of each path, for the scanned size and date: O(entries) once per command.
+class ScannedIndex {
+ public:
+  explicit ScannedIndex(const ResultsModel& model) {
+    for (const auto& entry : model.FResultEntries()) entries_.try_emplace(entry->Path, entry.get());
+  }
+  const TResultEntry* find(const std::string& path) const {
+    const auto it = entries_.find(path);
+    return it == entries_.end() ? nullptr : it->second;
+  }
+
+ private:
+  std::unordered_map<std::string, const TResultEntry*> entries_;
+};
+
 namespace {
 
 // Dates are kept to two seconds; anything closer is the same date.
@@ -21,20 +36,15 @@ constexpr double SameDateTolerance = 0.5 / 86400.0;
 
 const char* const VanishedReason = "no longer exists";
 const char* const NotRegularReason = "is not a regular file (a folder, a link or a device); left alone";
+const char* const LastCopyReason = "its group would lose every copy; left alone";
 const char* const ChangedReason = "changed since the scan (size or modification time); left alone";
 
 FileResult resultOf(const std::string& path, FileOutcome outcome, std::string reason = {}) {
   return {path, outcome, std::move(reason)};
 }
 
-const TResultEntry* scannedEntryOf(const ResultsModel& model, const std::string& path) {
-  for (const auto& entry : model.FResultEntries())
-    if (entry->Path == path) return entry.get();
-  return nullptr;
-}
-
 // CheckScannedFile, also giving the file's state when it may be acted on.
-FileResult checkScanned(const ResultsModel& model, const std::string& path, RegularFileState& state) {
+FileResult checkScanned(const ScannedIndex& index, const std::string& path, RegularFileState& state) {
   switch (ExaminePath(path, state)) {
     case PathKind::Missing:
       return resultOf(path, FileOutcome::Vanished, VanishedReason);
@@ -43,7 +53,7 @@ FileResult checkScanned(const ResultsModel& model, const std::string& path, Regu
     case PathKind::RegularFile:
       break;
   }
-  const TResultEntry* scanned = scannedEntryOf(model, path);
+  const TResultEntry* scanned = index.find(path);
   if (scanned != nullptr &&
       (scanned->Size != state.Size || std::fabs(scanned->FileDate - state.FileDate) > SameDateTolerance))
     return resultOf(path, FileOutcome::Changed, ChangedReason);
@@ -116,7 +126,7 @@ std::vector<std::string> MarkedFilesOfAllGroups(const ResultsModel& model) {
 
 FileResult CheckScannedFile(const ResultsModel& model, const std::string& path) {
   RegularFileState state;
-  return checkScanned(model, path, state);
+  return checkScanned(ScannedIndex(model), path, state);
 }
 
 void DeletionPlan::skipLastCopyGroups() {
@@ -124,12 +134,22 @@ void DeletionPlan::skipLastCopyGroups() {
   std::erase_if(Deletable, [&skipped](const std::string& path) { return skipped.contains(path); });
 }
 
+std::vector<FileResult> DeletionPlan::leftAlone() const {
+  std::vector<FileResult> files = Skipped;
+  const std::unordered_set<std::string> deletable(Deletable.begin(), Deletable.end());
+  for (const std::string& path : LastCopyFiles)
+    if (!deletable.contains(path)) files.push_back(resultOf(path, FileOutcome::KeptLastCopy, LastCopyReason));
+  return files;
+}
+
 DeletionPlan PlanDeletion(const ResultsModel& model, const std::vector<std::string>& paths) {
   DeletionPlan plan;
+  const ScannedIndex index(model);
   std::unordered_set<std::string> seen;
   for (const std::string& path : paths) {
     if (!seen.insert(path).second) continue;
-    FileResult check = CheckScannedFile(model, path);
+    RegularFileState state;
+    FileResult check = checkScanned(index, path, state);
     if (check.Outcome == FileOutcome::Done) {
       plan.Deletable.push_back(path);
     } else {
@@ -158,34 +178,39 @@ size_t DeletionReport::count(FileOutcome outcome) const {
 FileOperations::FileOperations(ResultsModel& model, DeletedList& deletedList, Host& host)
     : model_(model), deletedList_(deletedList), host_(host) {}
 
-FileResult FileOperations::deleteOne(const std::string& path, const DeleteOptions& options) {
-  RegularFileState state;
-  FileResult result = checkScanned(model_, path, state);
-  if (result.Outcome != FileOutcome::Done) return result;
-  std::optional<TDeletedEntry> entry;
-  if (options.RecordDeleted) {
-    std::optional<ContentSums> sums;
-    try {
-      sums = ReadContentSums(path);
-    } catch (const FileAccessError& e) {
-      return resultOf(path, FileOutcome::Failed, std::string(e.what()) + "; not deleted");
-    }
-    if (!sums || sums->size != state.FullSize ||
-        FileIdentity{static_cast<uint64_t>(sums->device), static_cast<uint64_t>(sums->inode)} != state.Identity)
-      return resultOf(path, FileOutcome::Changed, ChangedReason);
-    entry = DeletedList::EntryOf(*sums);
+// Reads the deleted-list entry of the file examined as `state`: Done, or why it stays.
+FileResult FileOperations::readEntry(const std::string& path, const RegularFileState& state,
+                                     std::optional<TDeletedEntry>& entry) {
+  std::optional<ContentSums> sums;
+  try {
+    sums = ReadContentSums(path);
+  } catch (const FileAccessError& e) {
+    return resultOf(path, FileOutcome::Failed, std::string(e.what()) + "; not deleted");
   }
+  if (!sums || sums->size != state.FullSize ||
+      FileIdentity{static_cast<uint64_t>(sums->device), static_cast<uint64_t>(sums->inode)} != state.Identity)
+    return resultOf(path, FileOutcome::Changed, ChangedReason);
+  entry = DeletedList::EntryOf(*sums);
+  return resultOf(path, FileOutcome::Done);
+}
+
+FileResult FileOperations::deleteOne(const std::string& path, const DeleteOptions& options,
+                                     const ScannedIndex& index) {
+  RegularFileState state;
+  FileResult result = checkScanned(index, path, state);
+  std::optional<TDeletedEntry> entry;
+  if (result.Outcome == FileOutcome::Done && options.RecordDeleted) result = readEntry(path, state, entry);
+  if (result.Outcome != FileOutcome::Done) return result;
   const FileRemoval removal = RemoveFile(path, options.Recycle);
   if (!removal.Removed) return resultOf(path, FileOutcome::Failed, removal.Reason);
   RegularFileState after;
   if (ExaminePath(path, after) == PathKind::RegularFile && after.Identity == state.Identity)
     return resultOf(path, FileOutcome::Failed, "it is still there");
-  if (entry) {
-    try {
-      deletedList_.AddDeletedEntry(*entry, host_);
-    } catch (const std::exception& e) {
-      result.Reason = std::string("deleted, but not added to the deleted-file list: ") + e.what();
-    }
+  if (!entry) return result;
+  try {
+    deletedList_.AddDeletedEntry(*entry, host_);
+  } catch (const std::exception& e) {
+    result.Reason = std::string("deleted, but not added to the deleted-file list: ") + e.what();
   }
   return result;
 }
@@ -200,10 +225,11 @@ DeletionReport FileOperations::DeleteFiles(const std::vector<std::string>& paths
       listFault = std::string("the deleted-file list cannot be read (") + e.what() + "); not deleted";
     }
   }
+  const ScannedIndex index(model_);
   std::unordered_set<std::string> seen;
   for (const std::string& path : paths) {
     if (!seen.insert(path).second) continue;
-    report.Files.push_back(listFault.empty() ? deleteOne(path, options)
+    report.Files.push_back(listFault.empty() ? deleteOne(path, options, index)
                                              : resultOf(path, FileOutcome::Failed, listFault));
   }
   const std::vector<std::string> deleted = report.pathsWith(FileOutcome::Done);
@@ -235,6 +261,25 @@ bool FileOperations::DeleteFileList(std::vector<std::string>& paths) {
   const std::vector<std::string> vanished = lastReport_.pathsWith(FileOutcome::Vanished);
   const std::unordered_set<std::string> missing(vanished.begin(), vanished.end());
   std::erase_if(paths, [&missing](const std::string& path) { return missing.contains(path); });
+  return reportListOutcome();
+}
+
+DeletionReport FileOperations::DeletePlanned(const DeletionPlan& plan, const DeleteOptions& options) {
+  DeletionReport report = DeleteFiles(plan.Deletable, options);
+  const std::vector<FileResult> leftAlone = plan.leftAlone();
+  report.Files.insert(report.Files.end(), leftAlone.begin(), leftAlone.end());
+  return report;
+}
+
+bool FileOperations::DeleteFileList(const DeletionPlan& plan) {
+  {
+    CursorGuard cursor(host_, BusyCursor::Hourglass);
+    lastReport_ = DeletePlanned(plan, DeleteOptionsFromSettings());
+  }
+  return reportListOutcome();
+}
+
+bool FileOperations::reportListOutcome() {
   const std::string details = detailLines(lastReport_);
   if (lastReport_.anyFailed()) {
     host_.showDetailedMessage(MessageKind::Error, "Unable to delete file(s).", details);

@@ -13,6 +13,8 @@
 
 namespace vl {
 
+class ScannedIndex;
+
 // What became of one file a command was asked to act on.
 enum class FileOutcome {
   Done,        // deleted (to the trash or for good), copied or moved
@@ -20,6 +22,7 @@ enum class FileOutcome {
   NotRegular,  // a folder, a symbolic link, a device, a FIFO: never acted on
   Changed,     // size or modification time differ from the scan's: left alone
   Failed,      // the system refused or the file could not be read; Reason tells why
+  KeptLastCopy,  // left alone so that its group keeps a copy (DeletionPlan::skipLastCopyGroups)
 };
 
 struct FileResult {
@@ -50,7 +53,8 @@ struct DeletionPlan {
   // The others: vanished, not regular files, changed since the scan.
   std::vector<FileResult> Skipped;
   // The base entry of every group whose every existing member, its base included,
-  // is among Deletable: deleting would leave no copy of that group's file.
+  // is among Deletable: deleting would leave no copy of that group's file. Valid
+  // until the model changes (a deletion may prune these groups).
   std::vector<const TResultEntry*> LastCopyGroups;
   // The files of Deletable that belong to one of LastCopyGroups, in Deletable's order.
   std::vector<std::string> LastCopyFiles;
@@ -58,6 +62,9 @@ struct DeletionPlan {
   // Leaves the last-copy groups alone: LastCopyFiles leave Deletable (the caller did
   // not agree to lose every copy). The groups and files stay listed for reports.
   void skipLastCopyGroups();
+  // The files left alone: Skipped, then the LastCopyFiles that skipLastCopyGroups
+  // took out of Deletable (KeptLastCopy).
+  std::vector<FileResult> leftAlone() const;
 };
 
 // Checks every path (CheckScannedFile) and finds the groups that would lose their
@@ -110,6 +117,13 @@ class FileOperations {
   // (not regular, changed since the scan), an information message listing them.
   // False for an empty list or when a file failed.
   bool DeleteFileList(std::vector<std::string>& paths);
+  // DeleteFiles for plan.Deletable; the report then also holds plan.leftAlone().
+  DeletionReport DeletePlanned(const DeletionPlan& plan, const DeleteOptions& options);
+  // DeleteFileList for a plan the caller asked its questions about (and, unless the
+  // user agreed to lose every copy, ran skipLastCopyGroups on): deletes plan.Deletable
+  // with the settings' options; the messages as DeleteFileList, listing the files the
+  // plan left alone too. False when a file failed.
+  bool DeleteFileList(const DeletionPlan& plan);
   // The report of the last DeleteOneFile or DeleteFileList.
   const DeletionReport& lastReport() const { return lastReport_; }
 
@@ -130,7 +144,10 @@ class FileOperations {
   std::optional<std::string> ChangeDriveRoot(const std::string& path, const std::string& newRoot);
 
  private:
-  FileResult deleteOne(const std::string& path, const DeleteOptions& options);
+  FileResult deleteOne(const std::string& path, const DeleteOptions& options, const ScannedIndex& index);
+  FileResult readEntry(const std::string& path, const RegularFileState& state, std::optional<TDeletedEntry>& entry);
+  // The messages of DeleteFileList for lastReport_; false when a file failed.
+  bool reportListOutcome();
   std::optional<std::string> transfer(const std::string& path, const std::string& target, bool move);
 
   ResultsModel& model_;

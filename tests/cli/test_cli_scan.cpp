@@ -301,4 +301,24 @@ TEST_F(CliScan, WritesKeepLinksRefuseForeignFilesAndRemoveStaleTemporaries) {
   EXPECT_FALSE(std::filesystem::exists(dir.file("r.vlr.tmp-Zz9Zz9")));
 }
 
+TEST_F(CliScan, DeleteMarkedDryRunChangesNothingAndARealRunRewritesTheResultsFile) {
+  ASSERT_EQ(Cli(dir, "scan --mode contents --mask '*.txt' --base a --compare b --save-results r.vlr").status, 0);
+  const std::string saved = vl::test::ReadFileBytes(dir.file("r.vlr"));
+  const CliRun dry = Cli(dir, "results delete-marked --dry-run r.vlr");
+  EXPECT_EQ(dry.status, 0);
+  EXPECT_EQ(dry.out, "would-trash\t" + dir.file("b/notes.txt") + "\n");
+  EXPECT_TRUE(std::filesystem::exists(dir.file("b/notes.txt")));
+  EXPECT_EQ(vl::test::ReadFileBytes(dir.file("r.vlr")), saved);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("dellist.ddb")));
+
+  const CliRun run = Cli(dir, "results delete-marked r.vlr");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "trashed\t" + dir.file("b/notes.txt") + "\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.file("b/notes.txt")));
+  EXPECT_EQ(vl::test::ReadFileBytes(dir.file("data/Trash/files/notes.txt")), "same");
+  EXPECT_TRUE(std::filesystem::exists(dir.file("dellist.ddb")));
+  EXPECT_EQ(Cli(dir, "results dump r.vlr").out, "");
+  EXPECT_EQ(Cli(dir, "results dump --dry-run r.vlr").status, 2);
+}
+
 }  // namespace

@@ -1,0 +1,224 @@
+// Deleting, copying, moving and re-rooting the files of result groups on real folders, through the recording host.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "core/files/dir_listing.h"
+#include "core/files/paths.h"
+#include "core/results/file_operations.h"
+#include "core/settings/settings.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/temp_dir.h"
+
+namespace vl {
+
+namespace {
+
+using test::ReadFileBytes;
+
+class FileActions : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ::setenv("VELLORAN_APPDIR", (dir.makeDir("app") + "/").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", dir.makeDir("data").c_str(), 1);
+    ResetAppPaths();
+    DeleteToRecycleBin = true;
+    UseDeletedList = true;
+  }
+  void TearDown() override {
+    ::unsetenv("VELLORAN_APPDIR");
+    ::unsetenv("XDG_DATA_HOME");
+    ResetAppPaths();
+  }
+
+  // Writes the files and adds them as one group, marked as given, with the size and date a scan records.
+  TResultEntry* group(const std::vector<std::pair<std::string, bool>>& files) {
+    TResultEntry* base = nullptr;
+    TResultEntry* last = nullptr;
+    for (const auto& [name, marked] : files) {
+      const std::string path = dir.file(name);
+      if (!FindFile(path)) dir.write(name, "picture bytes of " + FileNameOf(name));
+      const DirItem item = *FindFile(path);
+      auto entry = std::make_unique<TResultEntry>();
+      entry->Path = path;
+      entry->Size = item.Size;
+      entry->FileDate = item.FileDate;
+      entry->Marked = marked ? 1 : 0;
+      entry->Base = base;
+      TResultEntry* added = model.appendEntry(std::move(entry));
+      if (last != nullptr) last->Next = added;
+      if (base == nullptr) base = added;
+      last = added;
+    }
+    model.appendGroup(FileNameOf(base->Path), base);
+    return base;
+  }
+  bool onDisk(const std::string& name) const { return ::access(dir.file(name).c_str(), F_OK) == 0; }
+
+  test::TempDir dir;
+  ResultsModel model;
+  DeletedList deleted;
+  test::RecordingHost host;
+  FileOperations operations{model, deleted, host};
+};
+
+TEST_F(FileActions, DeleteMarkedGoesToARestorableTrashAndIntoTheDeletedList) {
+  const TResultEntry* photos = group({{"a/p.jpg", false}, {"b/p.jpg", true}, {"c/p.jpg", true}});
+  const TResultEntry* other = group({{"a/q.jpg", false}, {"b/q.jpg", true}});
+  std::vector<std::string> paths = MarkedFilesOfGroup(*photos->Next);
+  ASSERT_EQ(paths, (std::vector<std::string>{dir.file("b/p.jpg"), dir.file("c/p.jpg")}));
+
+  EXPECT_TRUE(operations.DeleteFileList(paths));
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_FALSE(onDisk("b/p.jpg"));
+  EXPECT_FALSE(onDisk("c/p.jpg"));
+  EXPECT_EQ(model.FBaseGroups().size(), 1u);  // the photo group kept one file and was pruned
+  EXPECT_EQ(model.FBaseGroups()[0].Base, other);
+  EXPECT_EQ(deleted.entries().size(), 2u);
+
+  // The trash knows where the file came from: putting it back restores it.
+  const std::string info = ReadFileBytes(dir.file("data/Trash/info/p.jpg.trashinfo"));
+  EXPECT_NE(info.find("Path=" + dir.file("b/p.jpg") + "\n"), std::string::npos);
+  ASSERT_EQ(::rename(dir.file("data/Trash/files/p.jpg").c_str(), dir.file("b/p.jpg").c_str()), 0);
+  EXPECT_EQ(ReadFileBytes(dir.file("b/p.jpg")), "picture bytes of p.jpg");
+}
+
+TEST_F(FileActions, AFailedTrashKeepsFileEntriesAndListWhileForGoodUnlinks) {
+  group({{"a/p.jpg", false}, {"b/p.jpg", true}});
+  group({{"a/q.jpg", false}, {"b/q.jpg", true}});
+  dir.write("data/Trash/files", "a file where the trash needs a folder");
+  std::vector<std::string> paths = MarkedFilesOfAllGroups(model);
+
+  EXPECT_FALSE(operations.DeleteFileList(paths));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Unable to delete file(s).");
+  EXPECT_NE(host.messages[0].details.find(dir.file("b/q.jpg") + ": cannot use the trash"), std::string::npos);
+  EXPECT_TRUE(onDisk("b/p.jpg") && onDisk("b/q.jpg"));
+  EXPECT_EQ(operations.lastReport().count(FileOutcome::Failed), 2u);
+  EXPECT_EQ(model.FBaseGroups().size(), 2u);
+  EXPECT_TRUE(deleted.entries().empty());
+
+  DeleteToRecycleBin = false;
+  EXPECT_TRUE(operations.DeleteOneFile(dir.file("b/q.jpg")));
+  EXPECT_FALSE(onDisk("b/q.jpg"));
+  EXPECT_EQ(model.FBaseGroups().size(), 1u);  // its group kept one file and was pruned
+  EXPECT_EQ(deleted.entries().size(), 1u);
+  EXPECT_FALSE(onDisk("data/Trash/files/q.jpg"));
+}
+
+TEST_F(FileActions, VanishedChangedAndSpecialFilesAreNeverActedOn) {
+  group({{"a/p.jpg", false}, {"b/gone.jpg", true}, {"b/changed.jpg", true}, {"b/link.jpg", true}});
+  ASSERT_EQ(::unlink(dir.file("b/gone.jpg").c_str()), 0);
+  dir.write("b/changed.jpg", "edited since the scan");
+  ASSERT_EQ(::unlink(dir.file("b/link.jpg").c_str()), 0);
+  ASSERT_EQ(::symlink(dir.file("a/p.jpg").c_str(), dir.file("b/link.jpg").c_str()), 0);
+
+  EXPECT_EQ(operations.DeleteOneFile(dir.file("b/gone.jpg")), false);
+  EXPECT_EQ(host.messages.back().text, "Unable to locate file\n\n" + dir.file("b/gone.jpg"));
+  std::vector<std::string> paths = MarkedFilesOfAllGroups(model);
+  EXPECT_TRUE(operations.DeleteFileList(paths));
+  EXPECT_EQ(paths.size(), 2u);  // the vanished name left the list silently
+  EXPECT_EQ(host.messages.back().kind, MessageKind::Information);
+  EXPECT_NE(host.messages.back().details.find(dir.file("b/changed.jpg") + ": changed"), std::string::npos);
+  EXPECT_NE(host.messages.back().details.find(dir.file("b/link.jpg") + ": is not a regular file"), std::string::npos);
+  EXPECT_TRUE(onDisk("b/changed.jpg") && onDisk("b/link.jpg") && onDisk("a/p.jpg"));
+  EXPECT_TRUE(deleted.entries().empty());
+}
+
+TEST_F(FileActions, ThePlanFindsGroupsThatWouldLoseEveryCopy) {
+  const TResultEntry* allMarked = group({{"a/p.jpg", true}, {"b/p.jpg", true}});
+  group({{"a/q.jpg", false}, {"b/q.jpg", true}, {"c/shared.jpg", true}});
+  const TResultEntry* baseGone = group({{"a/r.jpg", false}, {"b/r.jpg", true}});
+  group({{"a/s.jpg", false}, {"c/shared.jpg", true}});
+  ASSERT_EQ(::unlink(dir.file("a/r.jpg").c_str()), 0);
+
+  const std::vector<std::string> marked = MarkedFilesOfAllGroups(model);
+  EXPECT_EQ(marked.size(), 5u);  // c/shared.jpg, marked in two groups, once
+  DeletionPlan plan = PlanDeletion(model, marked);
+  EXPECT_EQ(plan.LastCopyGroups, (std::vector<const TResultEntry*>{allMarked, baseGone}));
+  EXPECT_EQ(plan.LastCopyFiles,
+            (std::vector<std::string>{dir.file("a/p.jpg"), dir.file("b/p.jpg"), dir.file("b/r.jpg")}));
+  plan.skipLastCopyGroups();
+  EXPECT_EQ(plan.Deletable, (std::vector<std::string>{dir.file("b/q.jpg"), dir.file("c/shared.jpg")}));
+  EXPECT_TRUE(onDisk("a/p.jpg") && onDisk("b/p.jpg"));  // planning touches nothing
+
+  EXPECT_TRUE(operations.DeleteFileList(plan));
+  EXPECT_FALSE(onDisk("b/q.jpg") || onDisk("c/shared.jpg"));
+  EXPECT_TRUE(onDisk("a/p.jpg") && onDisk("b/p.jpg") && onDisk("b/r.jpg"));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].details, dir.file("a/p.jpg") + ": its group would lose every copy; left alone\n" +
+                                          dir.file("b/p.jpg") + ": its group would lose every copy; left alone\n" +
+                                          dir.file("b/r.jpg") + ": its group would lose every copy; left alone");
+}
+
+TEST_F(FileActions, CopyKeepsTheTimeAndMoveKeepsEveryGroupOfTheFile) {
+  dir.write("a/p.jpg", "picture bytes of p.jpg");
+  const timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, dir.file("a/p.jpg").c_str(), old, 0), 0);
+  const TResultEntry* first = group({{"a/p.jpg", false}, {"b/p.jpg", true}});
+  const TResultEntry* second = group({{"a/q.jpg", false}, {"b/p.jpg", true}});
+  dir.makeDir("copies");
+  dir.write("copies/existing.jpg", "older contents");
+
+  EXPECT_EQ(operations.CopyFile(dir.file("a/p.jpg"), dir.file("copies")), dir.file("copies/p.jpg"));
+  EXPECT_EQ(operations.CopyFile(dir.file("a/p.jpg"), dir.file("copies/existing.jpg")), dir.file("copies/existing.jpg"));
+  EXPECT_EQ(ReadFileBytes(dir.file("copies/existing.jpg")), "picture bytes of p.jpg");
+  // A dropped file never replaces one of the same name.
+  dir.write("copies/q.jpg", "kept");
+  EXPECT_THROW(CopyFileTo(dir.file("a/q.jpg"), dir.file("copies"), ExistingTarget::Keep), FileTransferError);
+  EXPECT_THROW(MoveFileTo(dir.file("a/q.jpg"), dir.file("copies"), ExistingTarget::Keep), FileTransferError);
+  EXPECT_EQ(ReadFileBytes(dir.file("copies/q.jpg")), "kept");
+  EXPECT_TRUE(onDisk("a/q.jpg"));
+  struct stat st {};
+  ASSERT_EQ(::stat(dir.file("copies/p.jpg").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mtim.tv_sec, 1000000000);
+  EXPECT_EQ(operations.CopyFile(dir.file("a/p.jpg"), dir.file("a/p.jpg")), std::nullopt);
+  EXPECT_NE(host.messages.back().text.find("it is the same file"), std::string::npos);
+  EXPECT_EQ(ReadFileBytes(dir.file("a/p.jpg")), "picture bytes of p.jpg");
+
+  EXPECT_EQ(operations.MoveFile(dir.file("b/p.jpg"), dir.file("b/renamed.jpg")), dir.file("b/renamed.jpg"));
+  EXPECT_FALSE(onDisk("b/p.jpg"));
+  EXPECT_EQ(first->Next->Path, dir.file("b/renamed.jpg"));
+  EXPECT_EQ(second->Next->Path, dir.file("b/renamed.jpg"));
+  EXPECT_EQ(model.FBaseGroups().size(), 2u);
+}
+
+TEST_F(FileActions, MoveAcrossFileSystemsCopiesSyncsAndOnlyThenRemovesTheSource) {
+  const std::string other = dir.makeDir("tmpfs");
+  if (::getuid() != 0 || ::mount("tmpfs", other.c_str(), "tmpfs", 0, "size=1m") != 0)
+    GTEST_SKIP() << "a second file system needs a tmpfs mount, which needs root";
+  const TResultEntry* base = group({{"a/p.jpg", false}, {"b/p.jpg", true}});
+  const auto moved = operations.MoveFile(dir.file("b/p.jpg"), other);
+  const std::string contents = ReadFileBytes(other + "/p.jpg");
+  struct stat st {};
+  const bool statted = ::stat((other + "/p.jpg").c_str(), &st) == 0;
+  ::umount2(other.c_str(), MNT_DETACH);
+  EXPECT_EQ(moved, other + "/p.jpg");
+  EXPECT_EQ(contents, "picture bytes of p.jpg");
+  EXPECT_TRUE(statted && FileTimeToDateTime(st.st_mtime) == base->Next->FileDate);
+  EXPECT_FALSE(onDisk("b/p.jpg"));
+  EXPECT_EQ(base->Next->Path, other + "/p.jpg");
+}
+
+TEST_F(FileActions, ChangeDriveRootRewritesEveryEntryOfTheFile) {
+  const std::string path = "/media/nobody-here/OLD/pics/a.jpg";
+  TResultEntry* first = group({{"a/p.jpg", false}, {"b/p.jpg", false}});
+  TResultEntry* second = group({{"a/q.jpg", false}, {"b/q.jpg", false}});
+  first->Next->Path = path;
+  second->Next->Path = path;
+
+  EXPECT_EQ(DriveRootForChange(path), "/media/nobody-here/OLD");
+  EXPECT_EQ(operations.ChangeDriveRoot(path, "relative"), std::nullopt);
+  EXPECT_EQ(first->Next->Path, path);
+  EXPECT_EQ(operations.ChangeDriveRoot(path, "/media/nobody-here/NEW/"), "/media/nobody-here/NEW/pics/a.jpg");
+  EXPECT_EQ(first->Next->Path, "/media/nobody-here/NEW/pics/a.jpg");
+  EXPECT_EQ(second->Next->Path, "/media/nobody-here/NEW/pics/a.jpg");
+  EXPECT_EQ(model.FBaseGroups().size(), 2u);
+}
+
+}  // namespace
+
+}  // namespace vl

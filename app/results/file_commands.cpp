@@ -6,7 +6,6 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <algorithm>
 
 #include "app/components/action_set.h"
 #include "app/components/desktop_shell.h"
@@ -27,11 +26,6 @@ const char* const LastCopyQuestion =
 std::string extensionWithoutDot(const std::string& path) {
   const std::string extension = ExtensionOf(path);
   return extension.empty() ? extension : extension.substr(1);
-}
-
-std::vector<std::string> without(std::vector<std::string> paths, const std::vector<std::string>& left) {
-  std::erase_if(paths, [&left](const std::string& path) { return std::ranges::find(left, path) != left.end(); });
-  return paths;
 }
 
 }  // namespace
@@ -71,16 +65,16 @@ void FileCommands::connectCommands(const ActionSet& actions) {
 
 const TResultEntry* FileCommands::commandEntry() const { return ListsBusy ? nullptr : lists_.selectedEntry(); }
 
-std::optional<std::vector<std::string>> FileCommands::confirmDeletion(const std::string& question,
-                                                                      std::vector<std::string> paths) {
+std::optional<DeletionPlan> FileCommands::confirmDeletion(const std::string& question,
+                                                         const std::vector<std::string>& paths) {
   DialogProvider& dialogs = CurrentDialogProvider();
-  const DeletionPlan plan = PlanDeletion(model_, paths);
+  DeletionPlan plan = PlanDeletion(model_, paths);
   const size_t lastCopies = plan.LastCopyGroups.size();
   const std::string note = lastCopies == 0 ? std::string() : "\n\n" + LastCopyNote(lastCopies);
   if (ConfirmDeletes && !dialogs.askYesNo(window_, question + note)) return std::nullopt;
   if (lastCopies > 0 && !dialogs.askYesNoDefaultNo(window_, LastCopyNote(lastCopies) + LastCopyQuestion))
-    return without(std::move(paths), plan.LastCopyFiles);
-  return paths;
+    plan.skipLastCopyGroups();
+  return plan;
 }
 
 void FileCommands::beepOnDelete() const {
@@ -93,9 +87,9 @@ void FileCommands::deleteFile() {
   const TResultEntry* entry = commandEntry();
   if (entry == nullptr) return;
   const std::string path = entry->Path;
-  const std::optional<std::vector<std::string>> paths =
-      confirmDeletion("Confirm File Delete...\n\n" + path, {path});
-  if (!paths || paths->empty()) return;
+  const std::optional<DeletionPlan> plan = confirmDeletion("Confirm File Delete...\n\n" + path, {path});
+  // A refused last copy leaves nothing to delete.
+  if (!plan || (!plan->LastCopyFiles.empty() && plan->Deletable.empty())) return;
   const int groupRow = widgets_.baseList->currentRow();
   if (!operations_.DeleteOneFile(path)) return;
   if (lists_.reselectShownGroup())
@@ -105,11 +99,11 @@ void FileCommands::deleteFile() {
   beepOnDelete();
 }
 
-void FileCommands::deleteList(const std::string& question, std::vector<std::string> paths) {
-  std::optional<std::vector<std::string>> confirmed = confirmDeletion(question, std::move(paths));
-  if (!confirmed) return;
+void FileCommands::deleteList(const std::string& question, const std::vector<std::string>& paths) {
+  const std::optional<DeletionPlan> plan = confirmDeletion(question, paths);
+  if (!plan) return;
   const int groupRow = widgets_.baseList->currentRow();
-  operations_.DeleteFileList(*confirmed);
+  operations_.DeleteFileList(*plan);
   lists_.selectGroup(groupRow);
   beepOnDelete();
 }

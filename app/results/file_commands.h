@@ -67,10 +67,9 @@ class FileCommands : public QObject {
   // The selected entry when a command may run now, else null.
   const TResultEntry* commandEntry() const;
   // The confirmation and, for groups that would lose every copy, the second question;
-  // the paths to delete (the last copies taken out unless agreed), none when cancelled.
-  std::optional<std::vector<std::string>> confirmDeletion(const std::string& question,
-                                                          std::vector<std::string> paths);
-  void deleteList(const std::string& question, std::vector<std::string> paths);
+  // the plan to carry out (the last copies left alone unless agreed), none when cancelled.
+  std::optional<DeletionPlan> confirmDeletion(const std::string& question, const std::vector<std::string>& paths);
+  void deleteList(const std::string& question, const std::vector<std::string>& paths);
   std::optional<std::string> askTarget(const std::string& path) const;
   void beepOnDelete() const;
   void dragOut();

@@ -19,6 +19,7 @@
 #include "core/settings/settings.h"
 #include "tests/gui/main_window_fixture.h"
 #include "tests/gui/scripted_dialogs.h"
+#include "tests/support/image_writer.h"
 #include "tests/support/recording_host.h"
 
 using vl::test::AppDirScope;
@@ -40,8 +41,6 @@ struct ScannedWindow {
     w.show();
     QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
     w.scanWithOptions(answerer, vl::ScanMode::Names);
-    QApplication::setActiveWindow(w.window.get());
-    QTRY_VERIFY(w.window->isActiveWindow());
   }
   QListWidget* baseList() const { return child<QListWidget>(w, "lbBaseFiles"); }
   QListView* dupes() const { return child<QListView>(w, "lbDupes"); }
@@ -57,7 +56,10 @@ struct ScannedWindow {
     }
     return -1;
   }
+  // A key on lbDupes, with the window active again after any message box.
   void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+    QApplication::setActiveWindow(w.window.get());
+    QTRY_VERIFY(w.window->isActiveWindow());
     dupes()->setFocus();
     QTest::keyClick(dupes(), Qt::Key(key), modifiers);
   }
@@ -67,13 +69,13 @@ struct ScannedWindow {
   WindowUnderTest w;
 };
 
+// Small pictures of different sizes: a scan by name groups the x and the y files.
 void writeGroups(const vl::test::TempDir& files) {
-  files.write("one/x.jpg", std::string("x0"));
-  files.write("c1/x.jpg", std::string("x1"));
-  files.write("c2/x.jpg", std::string("x22"));
-  files.write("c3/x.jpg", std::string("x333"));
-  files.write("one/y.jpg", std::string("y0"));
-  files.write("c1/y.jpg", std::string("y1"));
+  int width = 8;
+  for (const char* name : {"one/x.jpg", "c1/x.jpg", "c2/x.jpg", "c3/x.jpg", "one/y.jpg", "c1/y.jpg"}) {
+    files.makeDir(vl::FolderOf(name));
+    vl::test::WriteJpeg(files.file(name), vl::test::UniformPicture(width++, 8, vl::test::Rgb(40, 90, 140)));
+  }
 }
 
 }  // namespace
@@ -102,6 +104,7 @@ void FileCommandsTest::deleteKeepsTheLinePositionAndIgnoresFilePanes() {
   const std::string first = s.pathAt(1), second = s.pathAt(2), third = s.pathAt(3);
 
   auto* pane = child<QListWidget>(s.w, "lvThumbs");
+  QApplication::setActiveWindow(s.w.window.get());
   pane->setFocus();
   QTRY_VERIFY(pane->hasFocus());
   QTest::keyClick(pane, Qt::Key_Delete);
@@ -187,6 +190,7 @@ void FileCommandsTest::dropsCopyMoveAndLinkIntoThePanesFolder() {
   const std::string linked = files.write("outside/linked.jpg", std::string("linked"));
   const std::string sameName = files.write("outside/x.jpg", std::string("other"));
   ScannedWindow s(files, {"one"}, {"c1"});
+  const std::string kept = vl::test::ReadFileBytes(files.file("c1/x.jpg"));
   s.showGroup("x.jpg");
   QCOMPARE(s.pathAt(1), files.file("c1/x.jpg"));
   auto* pane = child<QListWidget>(s.w, "lvThumbs");
@@ -206,7 +210,7 @@ void FileCommandsTest::dropsCopyMoveAndLinkIntoThePanesFolder() {
   using Pane = vl::gui::FilePanes::Pane;
   QCOMPARE(transfers->dropFiles(Pane::DupePane, {moved, sameName}, Qt::MoveAction), Qt::MoveAction);
   QVERIFY(!vl::FileExists(moved) && vl::FileExists(files.file("c1/moved.jpg")));
-  QCOMPARE(vl::test::ReadFileBytes(files.file("c1/x.jpg")), std::string("x1"));  // left alone
+  QCOMPARE(vl::test::ReadFileBytes(files.file("c1/x.jpg")), kept);  // left alone
   QVERIFY(vl::FileExists(sameName));
   transfers->dropFiles(Pane::DupePane, {linked}, Qt::LinkAction);
   QCOMPARE(std::filesystem::read_symlink(files.file("c1/linked.lnk")).string(), linked);
@@ -279,7 +283,7 @@ void FileCommandsTest::resultsSaveAndLoadThroughTheWindow() {
   QCOMPARE(s.baseList()->count(), 0);
 
   // The same contents chosen twice enter the deleted-file list once.
-  s.dialogs.openAnswers = {{files.file("c1/x.jpg"), files.write("saved/again.jpg", std::string("x1"))}};
+  s.dialogs.openAnswers = {{files.file("c1/x.jpg"), files.write("saved/again.jpg", vl::test::ReadFileBytes(files.file("c1/x.jpg")))}};
   child<QAction>(s.w, "AddFilestoDeletedList1")->trigger();
   QVERIFY(s.dialogs.multipleFlags.back());
   vl::UseDeletedList = true;

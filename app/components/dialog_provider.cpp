@@ -3,6 +3,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -31,6 +32,21 @@ QString caseFreePatterns(const QString& patterns) {
 }
 
 const QFileDialog::Options FileDialogOptions = QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite;
+
+// A file dialog set up from a request; the caller chooses open or save.
+void setUp(QFileDialog& dialog, const FileDialogRequest& request) {
+  dialog.setOptions(request.confirmOverwrite ? QFileDialog::HideNameFilterDetails : FileDialogOptions);
+  if (!request.filter.empty()) dialog.setNameFilter(QtFileFilter(request.filter));
+  dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+  if (!request.folder.empty()) dialog.setDirectory(QString::fromStdString(request.folder));
+  if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
+}
+
+std::vector<std::string> chosenFiles(const QFileDialog& dialog) {
+  std::vector<std::string> files;
+  for (const QString& file : dialog.selectedFiles()) files.push_back(file.toStdString());
+  return files;
+}
 
 }  // namespace
 
@@ -72,9 +88,41 @@ std::optional<std::string> QtDialogProvider::saveFile(QWidget* parent, const std
   return file.toStdString();
 }
 
+std::optional<std::string> QtDialogProvider::askSaveFile(QWidget* parent, const FileDialogRequest& request) {
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  setUp(dialog, request);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
+std::vector<std::string> QtDialogProvider::askOpenFiles(QWidget* parent, const FileDialogRequest& request,
+                                                        bool multiple) {
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+  setUp(dialog, request);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return chosenFiles(dialog);
+}
+
+std::optional<std::string> QtDialogProvider::askText(QWidget* parent, const std::string& title,
+                                                     const std::string& prompt, const std::string& initial) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(parent, QString::fromStdString(title), QString::fromStdString(prompt),
+                                             QLineEdit::Normal, QString::fromStdString(initial), &ok);
+  if (!ok) return std::nullopt;
+  return text.toStdString();
+}
+
 bool QtDialogProvider::askYesNo(QWidget* parent, const std::string& text) {
   return QMessageBox::question(parent, QString(), QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+bool QtDialogProvider::askYesNoDefaultNo(QWidget* parent, const std::string& text) {
+  return QMessageBox::question(parent, QString(), QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
 }
 
 void QtDialogProvider::showError(QWidget* parent, const std::string& text) {

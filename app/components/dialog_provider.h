@@ -10,8 +10,17 @@ class QString;
 
 namespace vl::gui {
 
-// The modal questions the folder-list dialogs put to the user. The default
-// implementation shows Qt's dialogs; tests install a scripted one.
+// What a file dialog of the main window starts with.
+struct FileDialogRequest {
+  std::string filter;            // "Name|patterns|..."; empty: every file
+  std::string defaultExtension;  // appended to a chosen name without one
+  std::string folder;            // the folder it opens in; empty: the dialog's own choice
+  std::string fileName;          // the name it offers (a full path also sets the folder)
+  bool confirmOverwrite = false; // a save dialog asks before an existing file is replaced
+};
+
+// The modal questions the windows put to the user. The default implementation
+// shows Qt's dialogs; tests install a scripted one.
 class DialogProvider {
  public:
   virtual ~DialogProvider() = default;
@@ -26,8 +35,18 @@ class DialogProvider {
   // name has none; none when cancelled. No overwrite question.
   virtual std::optional<std::string> saveFile(QWidget* parent, const std::string& filter,
                                               const std::string& defaultExtension) = 0;
+  // A file name chosen in a save dialog set up by `request`; none when cancelled.
+  virtual std::optional<std::string> askSaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+  // Files chosen in an open dialog set up by `request`; empty when cancelled.
+  virtual std::vector<std::string> askOpenFiles(QWidget* parent, const FileDialogRequest& request,
+                                                bool multiple) = 0;
+  // A line of text typed into an input box that offers `initial`; none when cancelled.
+  virtual std::optional<std::string> askText(QWidget* parent, const std::string& title, const std::string& prompt,
+                                             const std::string& initial) = 0;
   // A confirmation with Yes and No; true for Yes.
   virtual bool askYesNo(QWidget* parent, const std::string& text) = 0;
+  // The same with No as the default button, for questions where Yes cannot be undone.
+  virtual bool askYesNoDefaultNo(QWidget* parent, const std::string& text) = 0;
   // An error box with an OK button.
   virtual void showError(QWidget* parent, const std::string& text) = 0;
 };
@@ -40,7 +59,12 @@ class QtDialogProvider : public DialogProvider {
   std::vector<std::string> openFiles(QWidget* parent, const std::string& filter, bool multiple) override;
   std::optional<std::string> saveFile(QWidget* parent, const std::string& filter,
                                       const std::string& defaultExtension) override;
+  std::optional<std::string> askSaveFile(QWidget* parent, const FileDialogRequest& request) override;
+  std::vector<std::string> askOpenFiles(QWidget* parent, const FileDialogRequest& request, bool multiple) override;
+  std::optional<std::string> askText(QWidget* parent, const std::string& title, const std::string& prompt,
+                                     const std::string& initial) override;
   bool askYesNo(QWidget* parent, const std::string& text) override;
+  bool askYesNoDefaultNo(QWidget* parent, const std::string& text) override;
   void showError(QWidget* parent, const std::string& text) override;
 };
 

@@ -166,6 +166,45 @@ void ResultLists::showView(BaseView view) {
   if (baseList_->count() > 0 && baseList_->currentRow() <= 0) selectGroupRow(0);
 }
 
+void ResultLists::selectGroup(int row) { selectGroupRow(std::min(row, baseList_->count() - 1)); }
+
+bool ResultLists::reselectShownGroup() {
+  const auto& shown = model_.shownBases();
+  for (size_t row = 0; row < shown.size(); ++row) {
+    if (shown[row].Base != shownBase_ || shownBase_ == nullptr) continue;
+    ListsBusyGuard busy;
+    baseList_->setCurrentRow(static_cast<int>(row));
+    return true;
+  }
+  return false;
+}
+
+void ResultLists::removeSelectedLine() {
+  const int row = dupeList_->currentIndex().row();
+  if (row < 0 || row >= dupeModel_.rowCount()) return;
+  std::vector<DupeLine> lines = dupeModel_.lines();
+  lines.erase(lines.begin() + row);
+  {
+    ListsBusyGuard busy;
+    dupeModel_.setLines(std::move(lines));
+  }
+  if (dupeModel_.rowCount() == 0)
+    emit dupeShown(nullptr);
+  else
+    selectDupeRow(std::min(row, dupeModel_.rowCount() - 1));
+}
+
+void ResultLists::refreshSelectedLine(bool showDupe) {
+  const int row = dupeList_->currentIndex().row();
+  if (row < 0 || row >= dupeModel_.rowCount()) return;
+  DupeLine& line = dupeModel_.line(row);
+  line.Text = DupeLineText(*line.Entry, LocaleDateText);
+  dupeModel_.lineChanged(row);
+  if (showDupe) emit dupeShown(line.Entry);
+}
+
+void ResultLists::showAllDupes() { tabs_->setCurrentIndex(0); }
+
 void ResultLists::showFirstGroup() {
   if (baseList_->count() > 0 && baseList_->currentRow() <= 0) selectGroupRow(0);
 }

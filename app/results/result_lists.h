@@ -56,6 +56,19 @@ class ResultLists : public QObject {
   void sortAlphabetically();
   // The "All Dupes" and "Marked" tabs.
   void showView(BaseView view);
+  // Selects the group at row, or the last one when row is beyond the end, and fills lbDupes.
+  void selectGroup(int row);
+  // Selects the shown group's row again after groups were removed around it; false
+  // when the shown group itself is gone.
+  bool reselectShownGroup();
+  // Takes the selected line out of lbDupes, selects the line now at its position (or
+  // the last) and shows it (ShowDupe).
+  void removeSelectedLine();
+  // Rewrites the selected line from its entry (a new path); with showDupe the
+  // previews and the file pane look at it again.
+  void refreshSelectedLine(bool showDupe);
+  // Shows the "All Dupes" tab.
+  void showAllDupes();
   // Selects the first group when nothing or the first is selected, and fills lbDupes.
   void showFirstGroup();
   // Empties lbDupes (before the entries it shows are freed).

@@ -29,9 +29,12 @@
 #include "app/components/widget_helpers.h"
 #include "app/preview/preview_controller.h"
 #include "app/preview/preview_image.h"
+#include "app/preview/file_pane_transfers.h"
 #include "app/results/dupe_list_delegate.h"
+#include "app/results/file_commands.h"
 #include "app/results/lists_busy.h"
 #include "app/results/result_lists.h"
+#include "app/results/results_file_commands.h"
 #include "app/shell/action_table.h"
 #include "app/components/help.h"
 #include "app/shell/scan_commands.h"
@@ -108,6 +111,10 @@ MainWindow::MainWindow() : host_(this, this) {
   scan_ = new ScanCommands(*actions_, results_, deletedList_, host_, this);
   lists_ = new ResultLists(results_, {lbBaseFiles_, lbDupes_, lbDupesHead_, tabSet_}, *actions_, this);
   previews_ = new PreviewController(this, *lists_);
+  new ResultsFileCommands(results_, deletedList_, *lists_, host_, *actions_, this);
+  new FileCommands(results_, deletedList_, *lists_, host_, *actions_, {lbBaseFiles_, lbDupes_, {lvBase_, lvThumbs_}},
+                   this);
+  new FilePaneTransfers(previews_->filePanes(), this);
   readColumnWidths();
   SetHelpContext(this, HelpMainWindow);
 

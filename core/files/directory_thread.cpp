@@ -42,7 +42,8 @@ struct TDirectoryThread::State {
   int wakeFd = -1;
   std::mutex requestMutex;
   Request request;          // guarded by requestMutex
-  std::string shownFolder;  // main thread only
+  std::string shownFolder;              // main thread only
+  std::vector<std::string> shownNames;  // main thread only
 
   ~State() {
     if (wakeFd >= 0) ::close(wakeFd);
@@ -114,11 +115,11 @@ void selectRemembered(DirectoryListView& list, int remembered) {
   if (remembered >= 0) list.scrollTo(remembered);
 }
 
-// The list-view update, on the main thread. An unchanged folder with an unchanged
-// count only moves the selection; anything else rebuilds the list.
+// The list-view update, on the main thread. The same folder with the same names
+// only moves the selection; anything else (a rename included) rebuilds the list.
 void updateList(State& state, const Request& request, const std::vector<std::string>& names) {
   DirectoryListView& list = *state.listView;
-  const bool unchanged = request.folder == state.shownFolder && static_cast<int>(names.size()) == list.count();
+  const bool unchanged = request.folder == state.shownFolder && names == state.shownNames;
   list.beginUpdate();
   if (unchanged) {
     list.clearSelection();
@@ -128,7 +129,9 @@ void updateList(State& state, const Request& request, const std::vector<std::str
   const int remembered = list.indexOfCaption(request.fileName);
   list.endUpdate();
   selectRemembered(list, remembered);
-  if (!unchanged) state.shownFolder = request.folder;
+  if (unchanged) return;
+  state.shownFolder = request.folder;
+  state.shownNames = names;
 }
 
 void showFolder(State& state, const Request& request) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <deque>
 #include <future>
 #include <mutex>
@@ -116,6 +117,10 @@ TEST_F(DirectoryThreadTest, ShowsThePlainFilesFollowsChangesAndSetFile) {
   dir.write("new.jpg", "y");
   queue->runNext();
   EXPECT_EQ(list.items, (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg", "new.jpg"}));
+  // A rename keeps the count: the list still takes the new name.
+  std::rename(dir.file("new.jpg").c_str(), dir.file("renamed.jpg").c_str());
+  queue->runNext();
+  EXPECT_EQ(list.items, (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg", "renamed.jpg"}));
 
   const int rebuilds = list.rebuilds;
   thread.SetFile(dir.file("b.jpg"));

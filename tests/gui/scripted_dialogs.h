@@ -37,6 +37,19 @@ class ScriptedDialogs : public gui::DialogProvider {
     extensions.push_back(extension);
     return next(saveAnswers);
   }
+  std::optional<std::string> askSaveFile(QWidget*, const gui::FileDialogRequest& request) override {
+    saveRequests.push_back(request);
+    return next(saveAnswers);
+  }
+  std::vector<std::string> askOpenFiles(QWidget*, const gui::FileDialogRequest& request, bool multiple) override {
+    openRequests.push_back(request);
+    return openFiles(nullptr, request.filter, multiple);
+  }
+  std::optional<std::string> askText(QWidget*, const std::string& title, const std::string& prompt,
+                                     const std::string& initial) override {
+    questions.push_back(title + "|" + prompt + "|" + initial);
+    return next(textAnswers);
+  }
   bool askYesNo(QWidget*, const std::string& text) override {
     questions.push_back(text);
     if (yesNo.empty()) return false;
@@ -44,12 +57,15 @@ class ScriptedDialogs : public gui::DialogProvider {
     yesNo.pop_front();
     return answer;
   }
+  bool askYesNoDefaultNo(QWidget* parent, const std::string& text) override { return askYesNo(parent, text); }
   void showError(QWidget*, const std::string& text) override { errors.push_back(text); }
 
   std::deque<std::optional<std::string>> folders;
   std::deque<bool> yesNo;
   std::deque<std::vector<std::string>> openAnswers;
   std::deque<std::optional<std::string>> saveAnswers;
+  std::deque<std::optional<std::string>> textAnswers;
+  std::vector<gui::FileDialogRequest> saveRequests, openRequests;
   std::vector<std::string> titles, startFolders, filters, extensions, questions, errors;
   std::vector<bool> multipleFlags;
 

@@ -1,0 +1,197 @@
+// The file commands of the main window on the selected duplicate line, their questions and the list positions after them.
+#include "app/results/file_commands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QListView>
+#include <QListWidget>
+#include <QMouseEvent>
+
+#include "app/components/action_set.h"
+#include "app/components/desktop_shell.h"
+#include "app/components/dialog_provider.h"
+#include "app/results/lists_busy.h"
+#include "app/results/result_lists.h"
+#include "core/files/file_transfer.h"
+#include "core/files/open_with.h"
+#include "core/files/paths.h"
+#include "core/settings/settings.h"
+
+namespace vl::gui {
+namespace {
+
+const char* const LastCopyQuestion =
+    "\n\nDelete these last copies too? With No every file of those groups stays where it is.";
+
+std::string extensionWithoutDot(const std::string& path) {
+  const std::string extension = ExtensionOf(path);
+  return extension.empty() ? extension : extension.substr(1);
+}
+
+}  // namespace
+
+std::string LastCopyNote(size_t groups) {
+  return groups == 1 ? "1 group would lose every copy of its file."
+                     : std::to_string(groups) + " groups would lose every copy of their file.";
+}
+
+FileCommands::FileCommands(ResultsModel& model, DeletedList& deletedList, ResultLists& lists, Host& host,
+                           const ActionSet& actions, const FileCommandWidgets& widgets, QWidget* window)
+    : QObject(window),
+      model_(model),
+      lists_(lists),
+      host_(host),
+      operations_(model, deletedList, host),
+      widgets_(widgets),
+      window_(window) {
+  connectCommands(actions);
+  connect(widgets_.dupeList, &QAbstractItemView::doubleClicked, this, &FileCommands::execute);
+  widgets_.dupeList->viewport()->installEventFilter(this);
+}
+
+void FileCommands::connectCommands(const ActionSet& actions) {
+  const auto bind = [this, &actions](const char* name, void (FileCommands::*command)()) {
+    connect(actions.action(name), &QAction::triggered, this, command);
+  };
+  bind("aDelFile", &FileCommands::deleteFile);
+  bind("aDelMarked", &FileCommands::deleteMarked);
+  bind("aDelAllMarked", &FileCommands::deleteAllMarked);
+  bind("CopyFileto1", &FileCommands::copyFile);
+  bind("MoveRenameFile1", &FileCommands::moveFile);
+  bind("ChangeDriveLetter1", &FileCommands::changeDriveLetter);
+  bind("Execute1", &FileCommands::execute);
+  bind("Exploreto1", &FileCommands::explore);
+}
+
+const TResultEntry* FileCommands::commandEntry() const { return ListsBusy ? nullptr : lists_.selectedEntry(); }
+
+std::optional<DeletionPlan> FileCommands::confirmDeletion(const std::string& question,
+                                                         const std::vector<std::string>& paths) {
+  DialogProvider& dialogs = CurrentDialogProvider();
+  DeletionPlan plan = PlanDeletion(model_, paths);
+  const size_t lastCopies = plan.LastCopyGroups.size();
+  const std::string note = lastCopies == 0 ? std::string() : "\n\n" + LastCopyNote(lastCopies);
+  if (ConfirmDeletes && !dialogs.askYesNo(window_, question + note)) return std::nullopt;
+  if (lastCopies > 0 && !dialogs.askYesNoDefaultNo(window_, LastCopyNote(lastCopies) + LastCopyQuestion))
+    plan.skipLastCopyGroups();
+  return plan;
+}
+
+void FileCommands::beepOnDelete() const {
+  if (BeepOnDelete) host_.beep();
+}
+
+void FileCommands::deleteFile() {
+  for (QWidget* pane : widgets_.filePanes)
+    if (window_->focusWidget() == pane) return;
+  const TResultEntry* entry = commandEntry();
+  if (entry == nullptr) return;
+  const std::string path = entry->Path;
+  const std::optional<DeletionPlan> plan = confirmDeletion("Confirm File Delete...\n\n" + path, {path});
+  // A refused last copy leaves nothing to delete.
+  if (!plan || (!plan->LastCopyFiles.empty() && plan->Deletable.empty())) return;
+  const int groupRow = widgets_.baseList->currentRow();
+  if (!operations_.DeleteOneFile(path)) return;
+  if (lists_.reselectShownGroup())
+    lists_.removeSelectedLine();
+  else
+    lists_.selectGroup(groupRow);
+  beepOnDelete();
+}
+
+void FileCommands::deleteList(const std::string& question, const std::vector<std::string>& paths) {
+  const std::optional<DeletionPlan> plan = confirmDeletion(question, paths);
+  if (!plan) return;
+  const int groupRow = widgets_.baseList->currentRow();
+  operations_.DeleteFileList(*plan);
+  lists_.selectGroup(groupRow);
+  beepOnDelete();
+}
+
+void FileCommands::deleteMarked() {
+  const TResultEntry* entry = commandEntry();
+  if (entry == nullptr) return;
+  deleteList("Confirm Deletion of all visible marked files...", MarkedFilesOfGroup(*entry));
+}
+
+void FileCommands::deleteAllMarked() {
+  if (ListsBusy || model_.FResultEntries().empty()) return;
+  deleteList("Confirm Deletion of ALL marked files...", MarkedFilesOfAllGroups(model_));
+}
+
+std::optional<std::string> FileCommands::askTarget(const std::string& path) const {
+  return CurrentDialogProvider().askSaveFile(window_, FileDialogRequest{"", extensionWithoutDot(path), FolderOf(path),
+                                                                        path, true});
+}
+
+void FileCommands::copyFile() {
+  const TResultEntry* entry = commandEntry();
+  if (entry == nullptr) return;
+  const std::string path = entry->Path;
+  const std::optional<std::string> target = askTarget(path);
+  if (target && operations_.CopyFile(path, *target)) host_.beep();
+}
+
+void FileCommands::moveFile() {
+  const TResultEntry* entry = commandEntry();
+  if (entry == nullptr) return;
+  const std::string path = entry->Path;
+  const std::optional<std::string> target = askTarget(path);
+  if (!target || !operations_.MoveFile(path, *target)) return;
+  lists_.refreshSelectedLine(false);
+  host_.beep();
+}
+
+void FileCommands::changeDriveLetter() {
+  const TResultEntry* entry = commandEntry();
+  if (entry == nullptr) return;
+  const std::string path = entry->Path;
+  const std::optional<std::string> answer = CurrentDialogProvider().askText(
+      window_, "New Drive Letter", "Select a new drive letter to look for this file on.", DriveRootForChange(path));
+  if (!answer || answer->empty() || !operations_.ChangeDriveRoot(path, *answer)) return;
+  lists_.refreshSelectedLine(true);
+}
+
+void FileCommands::execute() {
+  const TResultEntry* entry = commandEntry();
+  if (entry == nullptr) return;
+  RegularFileState state;
+  if (ExaminePath(entry->Path, state) != PathKind::RegularFile || !OpenDocument(entry->Path))
+    host_.showMessage(MessageKind::Information, "Unable to open file.");
+}
+
+void FileCommands::explore() {
+  const TResultEntry* entry = commandEntry();
+  if (entry == nullptr) return;
+  ShowInFileManager(entry->Path);
+  host_.beep();
+}
+
+bool FileCommands::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != widgets_.dupeList->viewport()) return false;
+  if (event->type() == QEvent::MouseButtonPress) {
+    const QModelIndex pressed = widgets_.dupeList->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+    const auto& lines = lists_.dupeModel().lines();
+    pressedPath_ = pressed.isValid() && pressed.row() < int(lines.size()) ? lines[size_t(pressed.row())].Entry->Path
+                                                                           : std::string();
+  }
+  if (!dragStarter_.shouldStart(event)) return false;
+  dragStarter_.reset();
+  dragOut();
+  return true;
+}
+
+// A drop that moved the file away marks it gone; a copy, a cancel, or a "move" that
+// left the file in place changes nothing.
+void FileCommands::dragOut() {
+  if (ListsBusy || pressedPath_.empty()) return;
+  const std::string path = pressedPath_;
+  RegularFileState state;
+  if (ExaminePath(path, state) != PathKind::RegularFile) return;
+  if (DragFiles(widgets_.dupeList, {path}) != Qt::MoveAction) return;
+  if (ExaminePath(path, state) != PathKind::Missing) return;
+  model_.UpdateEntriesForPath(path, std::nullopt);
+  lists_.FillDupeList();
+}
+
+}  // namespace vl::gui

@@ -1,0 +1,90 @@
+// The main window's commands on the files of the result groups: delete, copy, move, re-root, open, show, drag out.
+#pragma once
+
+#include <QObject>
+#include <string>
+#include <vector>
+
+#include "app/components/file_drag.h"
+#include "core/results/file_operations.h"
+
+class QListView;
+class QListWidget;
+class QWidget;
+
+namespace vl::gui {
+
+class ActionSet;
+class ResultLists;
+
+// The controls the file commands read besides the result lists.
+struct FileCommandWidgets {
+  QListWidget* baseList;  // lbBaseFiles
+  QListView* dupeList;    // lbDupes
+  QWidget* filePanes[2];  // lvBase, lvThumbs: Delete does nothing while one has the focus
+};
+
+// Carries out "Delete File", "Delete Marked", "Delete All Marked", "Copy File to...",
+// "Move / Rename File...", "Change Drive Letter...", "Execute..." (and a double
+// click), "Explore to..." and dragging a line of lbDupes out, on the selected
+// duplicate line, through FileOperations. Before any deletion it plans: when every
+// existing file of a group would go, the confirmation counts those groups and a
+// second question must agree, or their files stay. Every command does nothing while
+// ListsBusy is set or no line is selected.
+class FileCommands : public QObject {
+  Q_OBJECT
+ public:
+  FileCommands(ResultsModel& model, DeletedList& deletedList, ResultLists& lists, Host& host,
+               const ActionSet& actions, const FileCommandWidgets& widgets, QWidget* window);
+
+  // "Delete File": the selected file; its line leaves lbDupes and the line now at its
+  // place is shown, or, when its group went, the group now at the group's place.
+  // Does nothing while a file pane has the focus. O(entries + groups).
+  void deleteFile();
+  // "Delete Marked": the marked files of the shown group; the group at the same place
+  // of lbBaseFiles (or the last) is shown afterwards, whatever the outcome.
+  void deleteMarked();
+  // "Delete All Marked": every marked file of every group, each once; positions as above.
+  void deleteAllMarked();
+  // "Copy File to...": to a name chosen in the save dialog; the lists stay as they are.
+  void copyFile();
+  // "Move / Rename File...": every entry of the file takes the new name; the line is rewritten.
+  void moveFile();
+  // "Change Drive Letter...": the file's drive root replaced by the answer in every
+  // entry of the file; nothing on disk is touched, the previews look at the new place.
+  void changeDriveLetter();
+  // "Execute..." and a double click: the desktop's program for the file, waited for.
+  void execute();
+  // "Explore to...": the file shown in the file manager, then a beep.
+  void explore();
+
+ protected:
+  // Mouse presses and moves over lbDupes start a drag of the pressed line's file.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void connectCommands(const ActionSet& actions);
+  // The selected entry when a command may run now, else null.
+  const TResultEntry* commandEntry() const;
+  // The confirmation and, for groups that would lose every copy, the second question;
+  // the plan to carry out (the last copies left alone unless agreed), none when cancelled.
+  std::optional<DeletionPlan> confirmDeletion(const std::string& question, const std::vector<std::string>& paths);
+  void deleteList(const std::string& question, const std::vector<std::string>& paths);
+  std::optional<std::string> askTarget(const std::string& path) const;
+  void beepOnDelete() const;
+  void dragOut();
+
+  ResultsModel& model_;
+  ResultLists& lists_;
+  Host& host_;
+  FileOperations operations_;
+  FileCommandWidgets widgets_;
+  QWidget* window_;
+  DragStarter dragStarter_;
+  std::string pressedPath_;
+};
+
+// The note the delete confirmations carry when `groups` groups would lose every copy.
+std::string LastCopyNote(size_t groups);
+
+}  // namespace vl::gui

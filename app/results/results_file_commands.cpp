@@ -1,0 +1,76 @@
+// "Save Results...", "Load Results..." and "Add Files to Deleted List...".
+#include "app/results/results_file_commands.h"
+
+#include <QAction>
+#include <QStandardPaths>
+#include <QWidget>
+#include <exception>
+
+#include "app/components/action_set.h"
+#include "app/results/lists_busy.h"
+#include "app/results/result_lists.h"
+#include "core/files/paths.h"
+#include "core/results/deleted_list.h"
+#include "core/results/results_file.h"
+
+namespace vl::gui {
+namespace {
+
+const char* const ResultsFilter = "Velloran Results (*.vlr)|*.vlr";
+const char* const ResultsExtension = "vlr";
+
+}  // namespace
+
+ResultsFileCommands::ResultsFileCommands(ResultsModel& model, DeletedList& deletedList, ResultLists& lists,
+                                         Host& host, const ActionSet& actions, QWidget* window)
+    : QObject(window), model_(model), deletedList_(deletedList), lists_(lists), host_(host), window_(window) {
+  connect(actions.action("SaveResults1"), &QAction::triggered, this, &ResultsFileCommands::saveResults);
+  connect(actions.action("LoadResults1"), &QAction::triggered, this, &ResultsFileCommands::loadResults);
+  connect(actions.action("AddFilestoDeletedList1"), &QAction::triggered, this,
+          &ResultsFileCommands::addFilesToDeletedList);
+}
+
+FileDialogRequest ResultsFileCommands::request(const char* filter, const char* extension) const {
+  std::string folder = lastFolder_;
+  if (folder.empty())
+    folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+  return FileDialogRequest{filter, extension, folder, {}, true};
+}
+
+void ResultsFileCommands::remember(const std::string& file) { lastFolder_ = FolderOf(file); }
+
+void ResultsFileCommands::saveResults() {
+  if (ListsBusy) return;
+  const std::optional<std::string> file =
+      CurrentDialogProvider().askSaveFile(window_, request(ResultsFilter, ResultsExtension));
+  if (!file) return;
+  remember(*file);
+  SaveResults(*file, model_, host_);
+}
+
+void ResultsFileCommands::loadResults() {
+  if (ListsBusy) return;
+  const std::vector<std::string> files =
+      CurrentDialogProvider().askOpenFiles(window_, request(ResultsFilter, ResultsExtension), false);
+  if (files.empty()) return;
+  remember(files.front());
+  lists_.showAllDupes();
+  lists_.clearDupeList();
+  LoadResults(files.front(), model_, host_);
+}
+
+void ResultsFileCommands::addFilesToDeletedList() {
+  if (ListsBusy) return;
+  const std::vector<std::string> files = CurrentDialogProvider().askOpenFiles(window_, request("", ""), true);
+  if (files.empty()) return;
+  remember(files.front());
+  try {
+    const CursorGuard busy(host_, BusyCursor::Hourglass);
+    deletedList_.AddFilesToDeletedList(files, host_);
+  } catch (const std::exception& error) {
+    host_.showMessage(MessageKind::Error, error.what());
+  }
+  host_.beep();
+}
+
+}  // namespace vl::gui

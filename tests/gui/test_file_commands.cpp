@@ -1,0 +1,299 @@
+// The file commands through the window: delete keys and list positions, the last-copy question, drops onto a file pane, results files.
+#include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QListView>
+#include <QListWidget>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <QTest>
+#include <QUrl>
+#include <filesystem>
+
+#include "app/preview/file_pane_transfers.h"
+#include "app/preview/preview_controller.h"
+#include "app/results/dupe_list_model.h"
+#include "app/shell/main_window.h"
+#include "core/files/paths.h"
+#include "core/results/deleted_list.h"
+#include "core/settings/settings.h"
+#include "tests/gui/main_window_fixture.h"
+#include "tests/gui/scripted_dialogs.h"
+#include "tests/support/image_writer.h"
+#include "tests/support/recording_host.h"
+
+using vl::test::AppDirScope;
+using vl::test::ModalAnswerer;
+using vl::test::ScriptedDialogs;
+using vl::test::WindowUnderTest;
+using vl::test::child;
+
+namespace {
+
+// A window scanned by name over `base` and `compare` (folders below files), ready for commands.
+struct ScannedWindow {
+  ScannedWindow(const vl::test::TempDir& files, const std::vector<std::string>& base,
+                const std::vector<std::string>& compare) {
+    std::vector<std::string> baseFolders, compareFolders;
+    for (const std::string& folder : base) baseFolders.push_back(files.file(folder));
+    for (const std::string& folder : compare) compareFolders.push_back(files.file(folder));
+    w.setLists(baseFolders, compareFolders);
+    w.show();
+    QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
+    w.scanWithOptions(answerer, vl::ScanMode::Names);
+  }
+  QListWidget* baseList() const { return child<QListWidget>(w, "lbBaseFiles"); }
+  QListView* dupes() const { return child<QListView>(w, "lbDupes"); }
+  int lines() const { return dupes()->model()->rowCount(); }
+  std::string pathAt(int row) const {
+    return dupes()->model()->index(row, 0).data(vl::gui::DupeListModel::FieldsRole).toStringList().value(2).toStdString();
+  }
+  // Selects the group whose base is named `name` and returns its row.
+  int showGroup(const std::string& name) const {
+    for (int row = 0; row < baseList()->count(); ++row) {
+      baseList()->setCurrentRow(row);
+      if (vl::FileNameOf(pathAt(0)) == name && pathAt(0).find("/one/") != std::string::npos) return row;
+    }
+    return -1;
+  }
+  // A key on lbDupes, with the window active again after any message box.
+  void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+    QApplication::setActiveWindow(w.window.get());
+    QTRY_VERIFY(w.window->isActiveWindow());
+    dupes()->setFocus();
+    QTest::keyClick(dupes(), Qt::Key(key), modifiers);
+  }
+
+  ModalAnswerer answerer;
+  ScriptedDialogs dialogs;
+  WindowUnderTest w;
+};
+
+// Small pictures of different sizes: a scan by name groups the x and the y files.
+void writeGroups(const vl::test::TempDir& files) {
+  int width = 8;
+  for (const char* name : {"one/x.jpg", "c1/x.jpg", "c2/x.jpg", "c3/x.jpg", "one/y.jpg", "c1/y.jpg"}) {
+    files.makeDir(vl::FolderOf(name));
+    vl::test::WriteJpeg(files.file(name), vl::test::UniformPicture(width++, 8, vl::test::Rgb(40, 90, 140)));
+  }
+}
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void deleteKeepsTheLinePositionAndIgnoresFilePanes();
+  void markedDeletesAskAndNeverTakeTheLastCopyUnasked();
+  void dropsCopyMoveAndLinkIntoThePanesFolder();
+  void moveAndNewDriveRootFollowTheFile();
+  void resultsSaveAndLoadThroughTheWindow();
+};
+
+void FileCommandsTest::deleteKeepsTheLinePositionAndIgnoresFilePanes() {
+  AppDirScope app;
+  vl::ConfirmDeletes = true;
+  vl::DeleteToRecycleBin = false;
+  vl::test::TempDir files;
+  writeGroups(files);
+  ScannedWindow s(files, {"one"}, {"c1", "c2", "c3"});
+  const int group = s.showGroup("x.jpg");
+  QVERIFY(group >= 0);
+  QCOMPARE(s.lines(), 4);
+  const std::string first = s.pathAt(1), second = s.pathAt(2), third = s.pathAt(3);
+
+  auto* pane = child<QListWidget>(s.w, "lvThumbs");
+  QApplication::setActiveWindow(s.w.window.get());
+  pane->setFocus();
+  QTRY_VERIFY(pane->hasFocus());
+  QTest::keyClick(pane, Qt::Key_Delete);
+  QVERIFY(s.dialogs.questions.empty());
+
+  s.press(Qt::Key_Delete);  // answered No
+  QCOMPARE(s.dialogs.questions.back(), "Confirm File Delete...\n\n" + first);
+  QVERIFY(vl::FileExists(first));
+
+  s.dialogs.yesNo = {true, true, true};
+  s.press(Qt::Key_Delete);
+  QVERIFY(!vl::FileExists(first));
+  QCOMPARE(s.lines(), 3);
+  QCOMPARE(s.dupes()->currentIndex().row(), 1);
+  QCOMPARE(s.pathAt(1), second);
+  QCOMPARE(s.baseList()->currentRow(), group);
+  s.dupes()->setCurrentIndex(s.dupes()->model()->index(2, 0));
+  s.press(Qt::Key_Delete);  // the last line: the new last is selected
+  QVERIFY(!vl::FileExists(third));
+  QCOMPARE(s.dupes()->currentIndex().row(), 1);
+  const int groups = s.baseList()->count();
+  s.press(Qt::Key_Delete);  // the group's last duplicate: the group goes
+  QVERIFY(!vl::FileExists(second));
+  QCOMPARE(s.baseList()->count(), groups - 1);
+  QCOMPARE(s.baseList()->currentRow(), std::min(group, groups - 2));
+  QCOMPARE(s.lines(), 2);
+
+  std::filesystem::remove(s.pathAt(1));
+  const std::string vanished = s.pathAt(1);
+  s.dialogs.yesNo = {true};
+  s.press(Qt::Key_Delete);
+  QCOMPARE(s.answerer.messages.back().toStdString(), "Unable to locate file\n\n" + vanished);
+  QCOMPARE(s.lines(), 2);
+}
+
+void FileCommandsTest::markedDeletesAskAndNeverTakeTheLastCopyUnasked() {
+  AppDirScope app;
+  vl::ConfirmDeletes = true;
+  vl::DeleteToRecycleBin = false;
+  vl::test::TempDir files;
+  writeGroups(files);
+  ScannedWindow s(files, {"one"}, {"c1", "c2"});
+  const int group = s.showGroup("x.jpg");
+  const std::string marked = s.pathAt(1);
+  s.press(Qt::Key_Space);
+  s.dialogs.yesNo = {true};
+  s.press(Qt::Key_Delete, Qt::ShiftModifier);
+  QCOMPARE(s.dialogs.questions.back(), std::string("Confirm Deletion of all visible marked files..."));
+  QVERIFY(!vl::FileExists(marked));
+  QCOMPARE(s.baseList()->currentRow(), group);
+  QCOMPARE(s.lines(), 2);
+
+  // Every file of the y group marked: both questions, and No to the second keeps them.
+  s.showGroup("y.jpg");
+  const std::string base = s.pathAt(0), copy = s.pathAt(1);
+  s.dupes()->setCurrentIndex(s.dupes()->model()->index(0, 0));
+  s.press(Qt::Key_Space);
+  s.dupes()->setCurrentIndex(s.dupes()->model()->index(1, 0));
+  s.press(Qt::Key_Space);
+  s.dialogs.yesNo = {true, false};
+  s.press(Qt::Key_Delete, Qt::ControlModifier);
+  QCOMPARE(s.dialogs.questions.size(), size_t(3));
+  QCOMPARE(s.dialogs.questions[1],
+           std::string("Confirm Deletion of ALL marked files...\n\n1 group would lose every copy of its file."));
+  QVERIFY(s.dialogs.questions[2].starts_with("1 group would lose every copy of its file.\n\n"));
+  QVERIFY(vl::FileExists(base) && vl::FileExists(copy));
+
+  // Without confirmations the second question is still asked.
+  vl::ConfirmDeletes = false;
+  s.dialogs.yesNo = {true};
+  s.press(Qt::Key_Delete, Qt::ControlModifier);
+  QCOMPARE(s.dialogs.questions.size(), size_t(4));
+  QVERIFY(!vl::FileExists(base) && !vl::FileExists(copy));
+  QCOMPARE(s.baseList()->count(), 1);
+}
+
+void FileCommandsTest::dropsCopyMoveAndLinkIntoThePanesFolder() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  writeGroups(files);
+  const std::string copied = files.write("outside/new.jpg", std::string("new"));
+  const std::string moved = files.write("outside/moved.jpg", std::string("moved"));
+  const std::string linked = files.write("outside/linked.jpg", std::string("linked"));
+  const std::string sameName = files.write("outside/x.jpg", std::string("other"));
+  ScannedWindow s(files, {"one"}, {"c1"});
+  const std::string kept = vl::test::ReadFileBytes(files.file("c1/x.jpg"));
+  s.showGroup("x.jpg");
+  QCOMPARE(s.pathAt(1), files.file("c1/x.jpg"));
+  auto* pane = child<QListWidget>(s.w, "lvThumbs");
+  QVERIFY(pane->acceptDrops());
+
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(copied))});
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(pane->viewport(), &enter);
+  QVERIFY(enter.isAccepted());
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(pane->viewport(), &drop);
+  QCOMPARE(vl::test::ReadFileBytes(files.file("c1/new.jpg")), std::string("new"));
+  QVERIFY(vl::FileExists(copied));
+
+  auto* transfers = s.w.window->findChild<vl::gui::FilePaneTransfers*>();
+  using Pane = vl::gui::FilePanes::Pane;
+  QCOMPARE(transfers->dropFiles(Pane::DupePane, {moved, sameName}, Qt::MoveAction), Qt::MoveAction);
+  QVERIFY(!vl::FileExists(moved) && vl::FileExists(files.file("c1/moved.jpg")));
+  QCOMPARE(vl::test::ReadFileBytes(files.file("c1/x.jpg")), kept);  // left alone
+  QVERIFY(vl::FileExists(sameName));
+  transfers->dropFiles(Pane::DupePane, {linked}, Qt::LinkAction);
+  QCOMPARE(std::filesystem::read_symlink(files.file("c1/linked.lnk")).string(), linked);
+
+  QCOMPARE(transfers->dropFiles(Pane::DupePane, {files.file("c1/new.jpg"), sameName}, Qt::MoveAction),
+           Qt::CopyAction);
+  QCOMPARE(s.answerer.messages.back(), QStringLiteral("The destination folder is the same as the source!"));
+  QVERIFY(vl::FileExists(sameName));
+}
+
+void FileCommandsTest::moveAndNewDriveRootFollowTheFile() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  writeGroups(files);
+  ScannedWindow s(files, {"one"}, {"c1", "c2"});
+  s.showGroup("x.jpg");
+  const std::string old = s.pathAt(1);
+  const std::string renamed = files.file("c2/renamed.jpg");
+  s.dialogs.saveAnswers = {renamed};
+  child<QAction>(s.w, "MoveRenameFile1")->trigger();
+  const vl::gui::FileDialogRequest& asked = s.dialogs.saveRequests.back();
+  QCOMPARE(asked.fileName, old);
+  QCOMPARE(asked.defaultExtension, std::string("jpg"));
+  QVERIFY(asked.confirmOverwrite);
+  QVERIFY(!vl::FileExists(old) && vl::FileExists(renamed));
+  QCOMPARE(s.pathAt(1), renamed);
+  QCOMPARE(s.lines(), 3);
+
+  s.dialogs.textAnswers = {"/media/elsewhere/DISC"};
+  child<QAction>(s.w, "ChangeDriveLetter1")->trigger();
+  QVERIFY(s.dialogs.questions.back().starts_with(
+      "New Drive Letter|Select a new drive letter to look for this file on.|/"));
+  QVERIFY(s.pathAt(1).starts_with("/media/elsewhere/DISC/"));
+  QVERIFY(s.pathAt(1).ends_with("/c2/renamed.jpg"));
+}
+
+void FileCommandsTest::resultsSaveAndLoadThroughTheWindow() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  writeGroups(files);
+  const std::string saved = files.file("saved/results.vlr");
+  files.makeDir("saved");
+  ScannedWindow s(files, {"one"}, {"c1", "c2", "c3"});
+  const int groups = s.baseList()->count();
+  s.showGroup("x.jpg");
+  const std::string marked = s.pathAt(1);
+  s.press(Qt::Key_Space);
+  s.dialogs.saveAnswers = {saved};
+  child<QAction>(s.w, "SaveResults1")->trigger();
+  QCOMPARE(s.answerer.messages.back(), QStringLiteral("Results List saved."));
+  const vl::gui::FileDialogRequest& asked = s.dialogs.saveRequests.back();
+  QCOMPARE(asked.filter, std::string("Velloran Results (*.vlr)|*.vlr"));
+  QCOMPARE(asked.defaultExtension, std::string("vlr"));
+  QCOMPARE(asked.folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
+  QVERIFY(asked.confirmOverwrite);
+
+  child<QAction>(s.w, "RemoveFromList1")->trigger();
+  s.dialogs.openAnswers = {{saved}};
+  child<QAction>(s.w, "LoadResults1")->trigger();
+  QCOMPARE(s.dialogs.openRequests.back().folder, files.file("saved/"));
+  QCOMPARE(s.baseList()->count(), groups);
+  QCOMPARE(s.baseList()->currentRow(), -1);
+  int marks = 0;
+  for (const auto& entry : s.w.window->results().FResultEntries()) marks += entry->Path == marked && entry->Marked;
+  QCOMPARE(marks, 1);
+
+  s.dialogs.openAnswers = {{files.write("saved/junk.vlr", std::string("not a results file"))}};
+  child<QAction>(s.w, "LoadResults1")->trigger();
+  QCOMPARE(s.answerer.messages.back(), QStringLiteral("Results list version mismatch.  Unable to load."));
+  QCOMPARE(s.baseList()->count(), 0);
+
+  // The same contents chosen twice enter the deleted-file list once.
+  s.dialogs.openAnswers = {{files.file("c1/x.jpg"), files.write("saved/again.jpg", vl::test::ReadFileBytes(files.file("c1/x.jpg")))}};
+  child<QAction>(s.w, "AddFilestoDeletedList1")->trigger();
+  QVERIFY(s.dialogs.multipleFlags.back());
+  vl::UseDeletedList = true;
+  QVERIFY(s.w.window->close());
+  s.w.window.reset();
+  vl::test::RecordingHost host;
+  vl::DeletedList list;
+  list.LoadDeletedList(host);
+  QCOMPARE(list.entries().size(), size_t(1));
+}
+
+QTEST_MAIN(FileCommandsTest)
+#include "test_file_commands.moc"

@@ -34,12 +34,11 @@ struct OrientedErrors {
 };
 
 OrientedErrors orientedErrors(const std::vector<TFingerprint>& turns, const TFingerprint& candidate, int limit) {
-  OrientedErrors found{limit + 1};
+  OrientedErrors found{FingerprintErrors(turns[0], candidate, limit)};
   for (size_t o = 0; o < turns.size(); ++o) {
-    const int errors = FingerprintErrors(turns[o], candidate, limit);
-    if (errors > limit) continue;
+    const int errors = o == 0 ? found.errors : FingerprintErrors(turns[o], candidate, limit);
     found.errors = std::min(found.errors, errors);
-    found.within |= Orientations(1u << o);
+    if (errors <= limit) found.within |= Orientations(1u << o);
   }
   return found;
 }

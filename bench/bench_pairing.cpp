@@ -1,4 +1,4 @@
-// bench_pairing [COUNT...]: the indexed image pairing against the plain loop on fingerprints
+// bench_pairing [COUNT...]: the indexed image pairing (also with rotations) against the plain loop on fingerprints
 // made from random crops of Debian's wallpaper photographs, with families of near copies.
 #include <algorithm>
 #include <chrono>
@@ -130,6 +130,11 @@ void benchSelf(const vl::ScanList& list, bool fullPlain) {
   } else {
     std::printf("\n");
   }
+  vl::ImageMatchRules rotations;
+  rotations.rotations = true;
+  const Run turned = timed([&](auto p, auto s) { return vl::PairImagesSelfIndexed(list, Fuzz, {}, p, s, rotations); });
+  std::printf("  with rotations: indexed %.3f s (%zu groups), %.2f times the time without\n", turned.seconds,
+              turned.groups, turned.seconds / fast.seconds);
 }
 
 void benchAgainstBase(const vl::ScanList& base, const vl::ScanList& compare, bool fullPlain) {

@@ -26,6 +26,7 @@ const char* const Usage =
     "         [--base ENTRY]... [--compare ENTRY]... [--base-list FILE] [--compare-list FILE]\n"
     "         [--subfolders] [--fuzz N] [--use-deleted-list | --no-deleted-list]\n"
     "         [--save-results FILE.vlr] [--jobs N] [--no-cache] [--reference] [-0]\n"
+    "         [--verify] [--rotations]\n"
     "\n"
     "Scans the compare entries against themselves, or against the base entries when\n"
     "there are any. An ENTRY is a folder or a database file; a list FILE holds one\n"
@@ -33,7 +34,9 @@ const char* const Usage =
     "adds every folder below each folder entry. The mask defaults to the image files;\n"
     "the fuzz factor and the deleted-list use default to the settings file. --jobs\n"
     "sets the worker threads (0: one per core), --no-cache leaves the fingerprint\n"
-    "cache alone, --reference runs the plain pairing loops.\n"
+    "cache alone, --reference runs the plain pairing loops. --verify confirms each\n"
+    "picture pair by a finer signature (setting Verify picture matches); --rotations\n"
+    "also finds pictures turned by 90, 180 or 270 degrees or mirrored.\n"
     "\n"
     "Output: per group \"G<TAB>marked<TAB>base path\", then per duplicate\n"
     "\"D<TAB>errors<TAB>marked<TAB>path\". Messages go to standard error; so does a line\n"
@@ -76,6 +79,8 @@ void applySettingOptions(const ParsedArgs& parsed) {
     throw UsageError{"--use-deleted-list and --no-deleted-list exclude each other"};
   if (parsed.has("use-deleted-list")) UseDeletedList = true;
   if (parsed.has("no-deleted-list")) UseDeletedList = false;
+  if (parsed.has("verify")) VerifyMatches = true;
+  if (parsed.has("rotations")) MatchRotations = true;
 }
 
 ScanTuning tuningOf(const ParsedArgs& parsed) {
@@ -129,7 +134,8 @@ int Scan(const ParsedArgs& parsed) {
 int RunScan(const Args& args) {
   const ParsedArgs parsed(args, {"mode", "mask", "base", "compare", "base-list", "compare-list", "fuzz",
                                  "save-results", "jobs"},
-                          {"subfolders", "use-deleted-list", "no-deleted-list", "no-cache", "reference", "0"});
+                          {"subfolders", "use-deleted-list", "no-deleted-list", "no-cache", "reference", "0",
+                           "verify", "rotations"});
   if (WantsHelp(parsed, Usage)) return ExitOk;
   if (!parsed.operands().empty()) return UsageFailure("unexpected operand: " + parsed.operands()[0], Usage);
   return Scan(parsed);

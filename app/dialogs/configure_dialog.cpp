@@ -24,7 +24,8 @@ const QStringList StoredProperties = {
     "cmIgnoreNumbers.Checked", "mIgnoreFilenames.Lines", "rxerrors.Value",   "useignorelist.Checked",
     "cbBeep.Checked",          "cbConfirmDelete.Checked", "cbRecycle.Checked", "cbNavArrows.Checked",
     "eMarkErrors.Text",        "eMarkHeight.Text",       "eMarkSize.Text",    "eMarkWidth.Text",
-    "cbAutoMarkDelete.Checked", "cbCheckabDrives.Checked", "cbUseDeletedList.Checked"};
+    "cbAutoMarkDelete.Checked", "cbCheckabDrives.Checked", "cbUseDeletedList.Checked",
+    "cbVerifyMatches.Checked", "cbMatchRotations.Checked"};
 
 const char* const PatternHelp =
     "* = match any substring (including null)\n"
@@ -147,9 +148,13 @@ QWidget* ConfigureDialog::makeGeneralPage() {
   navArrows_ = makeCheckBox("cbNavArrows", "Navigate with arrows / PG Controls", true);
   checkABDrives_ = makeCheckBox("cbCheckabDrives", "Check A / B Drives.", false);
   useDeletedList_ = makeCheckBox("cbUseDeletedList", "Use Deleted List", true);
+  verifyMatches_ = makeCheckBox("cbVerifyMatches", "Verify picture matches", false);
+  matchRotations_ = makeCheckBox("cbMatchRotations", "Also find rotated and mirrored copies", false);
   auto* layout = new QVBoxLayout(page);
   for (QCheckBox* box : {confirmDelete_, recycle_, beep_, navArrows_, checkABDrives_, useDeletedList_})
     layout->addWidget(box);
+  layout->addWidget(verifyMatches_);
+  layout->addWidget(matchRotations_);
   layout->addStretch();
   return page;
 }
@@ -184,6 +189,8 @@ void ConfigureDialog::copyIntoSettings() const {
   NavigateWithArrows = navArrows_->isChecked();
   CheckABDrives = checkABDrives_->isChecked();
   UseDeletedList = useDeletedList_->isChecked();
+  VerifyMatches = verifyMatches_->isChecked();
+  MatchRotations = matchRotations_->isChecked();
   AutoMarkDelete = autoMarkDelete_->isChecked();
   FuzzFactor = WholeNumberOr(fuzzFactor_->cleanText(), fuzzFactor_->minimum());
   MarkErrors = WholeNumberOr(markErrors_->text(), 0);

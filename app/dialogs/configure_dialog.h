@@ -50,6 +50,8 @@ class ConfigureDialog : public QDialog {
   QCheckBox* navArrows_ = nullptr;
   QCheckBox* checkABDrives_ = nullptr;
   QCheckBox* useDeletedList_ = nullptr;
+  QCheckBox* verifyMatches_ = nullptr;
+  QCheckBox* matchRotations_ = nullptr;
   std::unique_ptr<FormPropertyStore> store_;
 };
 

@@ -156,13 +156,19 @@ TFingerprint FingerprintOfBitmap(const WorkBitmap& bitmap) {
   return grid;
 }
 
+PictureSignature SignatureOfSampledPart(const WorkBitmap& bitmap) {
+  const Rect r = borderCut(bitmap);
+  return SignatureOfBitmap(bitmap, r.left, r.top, r.width, r.height);
+}
+
 bool MakeFingerprintFromMemory(const uint8_t* data, size_t size, PictureType type, TFingerprint& fingerprint,
-                               int32_t& width, int32_t& height) {
+                               int32_t& width, int32_t& height, PictureSignature* signature) {
   thread_local WorkBitmap bitmap;
   bool ok = false;
   try {
     ok = decode(data, size, type, bitmap, width, height);
     if (ok) fingerprint = FingerprintOfBitmap(bitmap);
+    if (ok && signature != nullptr) *signature = SignatureOfSampledPart(bitmap);
   } catch (const std::exception&) {
     ok = false;  // out of memory for a huge picture
   }
@@ -171,7 +177,7 @@ bool MakeFingerprintFromMemory(const uint8_t* data, size_t size, PictureType typ
 }
 
 bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int32_t& width, int32_t& height,
-                     bool* unreadable) {
+                     bool* unreadable, PictureSignature* signature) {
   const PictureType type = PictureTypeOf(fileName);
   if (type != PictureType::Bmp && type != PictureType::Jpeg && type != PictureType::Gif) return false;
   thread_local std::vector<uint8_t> file;
@@ -179,7 +185,7 @@ bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int
   bool failedRead = false;
   try {
     ok = readWholeFile(fileName, file, failedRead) &&
-         MakeFingerprintFromMemory(file.data(), file.size(), type, fingerprint, width, height);
+         MakeFingerprintFromMemory(file.data(), file.size(), type, fingerprint, width, height, signature);
   } catch (const std::exception&) {
     ok = false;
   }

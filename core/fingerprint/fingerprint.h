@@ -3,9 +3,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/fingerprint/scan_entry.h"
+#include "core/fingerprint/signature.h"
 #include "core/fingerprint/work_bitmap.h"
 
 namespace vl {
@@ -21,6 +23,7 @@ struct FingerprintOutcome {
   int32_t width = -1;
   int32_t height = -1;
   bool unreadable = false;  // the file could not be opened or read (not: no picture)
+  std::optional<PictureSignature> signature;  // when asked for, from the same decode
 };
 
 // Loads the picture at fileName (one read of the whole file) and computes its
@@ -28,16 +31,21 @@ struct FingerprintOutcome {
 // or converted, and for icons and metafiles (the outputs are then not valid);
 // `unreadable`, when given, tells whether the file could not be opened or read.
 // Deterministic bit for bit on every machine; thread-safe (each thread reuses its
-// own file and bitmap buffers). O(file size + decoded pixels).
+// own file and bitmap buffers). O(file size + decoded pixels). `signature`, when
+// given, receives the picture signature of the same decode.
 bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int32_t& width, int32_t& height,
-                     bool* unreadable = nullptr);
+                     bool* unreadable = nullptr, PictureSignature* signature = nullptr);
 
 // The same on picture data already in memory, of the given type. Never throws.
 bool MakeFingerprintFromMemory(const uint8_t* data, size_t size, PictureType type, TFingerprint& fingerprint,
-                               int32_t& width, int32_t& height);
+                               int32_t& width, int32_t& height, PictureSignature* signature = nullptr);
 
 // The fingerprint of a decoded working bitmap: the corner test, the border cut with
 // its confirmation, the 10 x 10 point sample and the four tone codes. O(W + H).
 TFingerprint FingerprintOfBitmap(const WorkBitmap& bitmap);
+
+// The signature of the part of a decoded bitmap that its fingerprint samples (what
+// the border cut leaves). O(W + H).
+PictureSignature SignatureOfSampledPart(const WorkBitmap& bitmap);
 
 }  // namespace vl

@@ -22,16 +22,21 @@ namespace {
 constexpr size_t BatchSize = 512;
 constexpr int ReadBatchSize = 1024;
 constexpr int BusyTimeoutMs = 2000;
-constexpr int SchemaVersion = 1;
+constexpr int SchemaVersion = 2;
+// Version 1 held no signatures; its rows are kept, without one.
+constexpr int SignaturelessVersion = 1;
 constexpr uint8_t HighestToneCode = 3;
 
 const char* const CreateTable =
     "CREATE TABLE IF NOT EXISTS fingerprints(path BLOB PRIMARY KEY NOT NULL, device INTEGER NOT NULL,"
     " inode INTEGER NOT NULL, size INTEGER NOT NULL, modified INTEGER NOT NULL, changed INTEGER NOT NULL,"
-    " ok INTEGER NOT NULL, fingerprint BLOB, width INTEGER NOT NULL, height INTEGER NOT NULL) WITHOUT ROWID";
+    " ok INTEGER NOT NULL, fingerprint BLOB, width INTEGER NOT NULL, height INTEGER NOT NULL, signature INTEGER)"
+    " WITHOUT ROWID";
+const char* const AddSignatures = "ALTER TABLE fingerprints ADD COLUMN signature INTEGER";
 const char* const SelectRow =
-    "SELECT device, inode, size, modified, changed, ok, fingerprint, width, height FROM fingerprints WHERE path = ?";
-const char* const InsertRow = "INSERT OR REPLACE INTO fingerprints VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+    "SELECT device, inode, size, modified, changed, ok, fingerprint, width, height, signature FROM fingerprints"
+    " WHERE path = ?";
+const char* const InsertRow = "INSERT OR REPLACE INTO fingerprints VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 
 int64_t nanoseconds(const struct timespec& time) { return int64_t(time.tv_sec) * 1'000'000'000 + time.tv_nsec; }
 
@@ -61,8 +66,9 @@ std::optional<FileKey> keyColumns(sqlite3_stmt* statement) {
   return FileKey{uint64_t(*values[0]), uint64_t(*values[1]), *values[2], *values[3], *values[4]};
 }
 
-// The outcome columns 5 to 8 of a selected row; none unless they hold a result
-// MakeFingerprint can give: a failure, or 100 tone codes with positive dimensions.
+// The outcome columns 5 to 9 of a selected row; none unless they hold a result
+// MakeFingerprint can give: a failure, or 100 tone codes with positive dimensions
+// and a signature or none (NULL).
 std::optional<FingerprintOutcome> outcomeColumns(sqlite3_stmt* statement) {
   const auto ok = integerColumn(statement, 5);
   if (ok == 0) return FingerprintOutcome{};
@@ -74,8 +80,14 @@ std::optional<FingerprintOutcome> outcomeColumns(sqlite3_stmt* statement) {
   if (bytes == nullptr || length != int(FingerprintSize) || !width || !height) return std::nullopt;
   if (std::any_of(bytes, bytes + FingerprintSize, [](uint8_t code) { return code > HighestToneCode; }))
     return std::nullopt;
-  FingerprintOutcome outcome{true, {}, *width, *height};
+  const int signatureType = sqlite3_column_type(statement, 9);
+  if (signatureType != SQLITE_NULL && signatureType != SQLITE_INTEGER) return std::nullopt;
+  FingerprintOutcome outcome;
+  outcome.ok = true;
+  outcome.width = *width;
+  outcome.height = *height;
   std::copy(bytes, bytes + FingerprintSize, outcome.fingerprint.begin());
+  if (signatureType == SQLITE_INTEGER) outcome.signature = PictureSignature(sqlite3_column_int64(statement, 9));
   return outcome;
 }
 
@@ -124,22 +136,25 @@ void FingerprintCache::open() {
     turnOffWithError("unexpected contents");
 }
 
-// Creates the table of a new file inside one write transaction, as two processes
-// may create the file at once; a file of another schema version is not touched.
-// Closing the connection on a failure rolls the transaction back.
+// Creates the table of a new file, or adds the signature column to a file of the
+// version before, inside one write transaction, as two processes may do so at once;
+// a file of any other schema version is not touched. Closing the connection on a
+// failure rolls the transaction back.
 bool FingerprintCache::ensureSchema() {
   if (!execute("BEGIN IMMEDIATE")) {
     turnOffWithError("cannot lock");
     return false;
   }
   const std::string current = std::to_string(SchemaVersion);
+  const std::string previous = std::to_string(SignaturelessVersion);
   const auto version = queryText("PRAGMA user_version");
-  if (version && *version != "0" && *version != current) {
+  if (version && *version != "0" && *version != current && *version != previous) {
     turnOff(path_ + " was made by another version");
     return false;
   }
-  const bool ready = version && (*version == current || (execute(CreateTable) &&
-                                                          execute(("PRAGMA user_version=" + current).c_str())));
+  const char* const setUp = version == previous ? AddSignatures : CreateTable;
+  const bool ready = version && (*version == current ||
+                                 (execute(setUp) && execute(("PRAGMA user_version=" + current).c_str())));
   if (ready && execute("COMMIT")) return true;
   turnOffWithError("cannot set up the table");
   return false;
@@ -179,18 +194,22 @@ void FingerprintCache::close() {
   db_ = nullptr;
 }
 
-std::optional<FingerprintOutcome> FingerprintCache::lookup(const std::string& path, const FileKey& key) {
+std::optional<FingerprintOutcome> FingerprintCache::lookup(const std::string& path, const FileKey& key,
+                                                           bool withSignature) {
   std::lock_guard lock(mutex_);
   if (db_ == nullptr) return std::nullopt;
+  const auto usable = [&](const Row& row) {
+    return row.key == key && (!withSignature || !row.outcome.ok || row.outcome.signature);
+  };
   const auto queued = pending_.find(path);
   if (queued != pending_.end()) {
-    if (queued->second.key == key) return queued->second.outcome;
+    if (usable(queued->second)) return queued->second.outcome;
     return std::nullopt;
   }
   if (readsInTransaction_ == 0) execute("BEGIN");
   const auto row = readRow(path);
   if (++readsInTransaction_ >= ReadBatchSize) endReading();
-  if (!row || row->key != key) return std::nullopt;
+  if (!row || !usable(*row)) return std::nullopt;
   return row->outcome;
 }
 
@@ -259,6 +278,10 @@ bool FingerprintCache::writeRow(const std::string& path, const Row& row) {
     sqlite3_bind_null(insert_, 8);
   sqlite3_bind_int(insert_, 9, row.outcome.width);
   sqlite3_bind_int(insert_, 10, row.outcome.height);
+  if (row.outcome.ok && row.outcome.signature)
+    sqlite3_bind_int64(insert_, 11, int64_t(*row.outcome.signature));
+  else
+    sqlite3_bind_null(insert_, 11);
   const bool done = sqlite3_step(insert_) == SQLITE_DONE;
   sqlite3_reset(insert_);
   return done;

@@ -45,7 +45,8 @@ struct FingerprintCacheStats {
 
 // One connection to a cache file, shared by any number of threads (calls are
 // serialised by a mutex). A lookup hits only when the stored key equals the given
-// one in every field and the stored result is sound; stores are queued and written
+// one in every field and the stored result is sound (and, when a signature is
+// asked for, holds one or is a failure); stores are queued and written
 // in one transaction per 512 results, and at flush() and destruction. Several
 // processes may use one file: WAL journal, 2 s busy timeout. When the file cannot
 // be opened, read or written, the cache turns itself off (lookups miss, stores are
@@ -58,8 +59,9 @@ class FingerprintCache {
   FingerprintCache(const FingerprintCache&) = delete;
   FingerprintCache& operator=(const FingerprintCache&) = delete;
 
-  // The stored result for path when its key matches. One indexed query.
-  std::optional<FingerprintOutcome> lookup(const std::string& path, const FileKey& key);
+  // The stored result for path when its key matches and, with `withSignature`, it
+  // carries a signature. One indexed query.
+  std::optional<FingerprintOutcome> lookup(const std::string& path, const FileKey& key, bool withSignature = false);
   // Queues the result, replacing any stored for path; may write a batch.
   void store(const std::string& path, const FileKey& key, const FingerprintOutcome& outcome);
   // Writes the queued results in one transaction.

@@ -25,6 +25,7 @@ void store(TScanEntry& entry, const FingerprintOutcome& outcome) {
   entry.Fingerprint = std::make_unique<TFingerprint>(outcome.fingerprint);
   entry.Width = outcome.width;
   entry.Height = outcome.height;
+  entry.Signature = outcome.signature;
 }
 
 // Submits the pictures ahead of the walk that may need decoding while the pool has room.
@@ -50,8 +51,8 @@ class LookAhead {
 // The outcome for an entry from the pool (decoding it here when it was not looked
 // ahead); none when ScanCancelled was set while waiting.
 std::optional<FingerprintOutcome> awaitOutcome(FingerprintPool& pool, const TScanEntry& entry,
-                                               FingerprintCache* cache, Host& host) {
-  if (!pool.oldestIs(&entry)) return ComputeFingerprint(entry.Path, cache);
+                                               const FingerprintOptions& options, Host& host) {
+  if (!pool.oldestIs(&entry)) return ComputeFingerprint(entry.Path, options.cache, options.signatures);
   while (!pool.waitOldest(WaitSliceMs)) {
     host.processEvents();
     if (ScanCancelled) return std::nullopt;
@@ -59,10 +60,13 @@ std::optional<FingerprintOutcome> awaitOutcome(FingerprintPool& pool, const TSca
   return pool.popOldest();
 }
 
-FingerprintOutcome decode(const std::string& path) {
+FingerprintOutcome decode(const std::string& path, bool withSignature) {
   FingerprintOutcome outcome;
+  PictureSignature signature = 0;
   try {
-    outcome.ok = MakeFingerprint(path, outcome.fingerprint, outcome.width, outcome.height, &outcome.unreadable);
+    outcome.ok = MakeFingerprint(path, outcome.fingerprint, outcome.width, outcome.height, &outcome.unreadable,
+                                 withSignature ? &signature : nullptr);
+    if (outcome.ok && withSignature) outcome.signature = signature;
   } catch (const std::exception&) {
     outcome.ok = false;
   }
@@ -76,17 +80,17 @@ void reportCacheWarning(FingerprintCache* cache, Host& host) {
 
 }  // namespace
 
-FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache) {
+FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache, bool signature) {
   const auto key = cache != nullptr ? StatFileKey(path) : std::nullopt;
-  if (!key) return decode(path);
-  if (auto stored = cache->lookup(path, *key)) return *stored;
-  const FingerprintOutcome outcome = decode(path);
+  if (!key) return decode(path, signature);
+  if (auto stored = cache->lookup(path, *key, signature)) return *stored;
+  const FingerprintOutcome outcome = decode(path, signature);
   if (!outcome.unreadable) cache->store(path, *key, outcome);
   return outcome;
 }
 
-FingerprintPool::FingerprintPool(int threads, size_t window, FingerprintCache* cache)
-    : window_(std::max<size_t>(window, 1)), cache_(cache) {
+FingerprintPool::FingerprintPool(int threads, size_t window, FingerprintCache* cache, bool signatures)
+    : window_(std::max<size_t>(window, 1)), cache_(cache), signatures_(signatures) {
   for (int i = 0; i < threads; ++i) threads_.emplace_back([this] { work(); });
 }
 
@@ -102,7 +106,7 @@ FingerprintPool::~FingerprintPool() {
 void FingerprintPool::submit(const void* tag, const std::string& path) {
   // A picture the cache holds is done at once, without waking a worker.
   if (const auto key = cache_ != nullptr ? StatFileKey(path) : std::nullopt) {
-    if (const auto stored = cache_->lookup(path, *key)) {
+    if (const auto stored = cache_->lookup(path, *key, signatures_)) {
       std::lock_guard lock(mutex_);
       slots_.push_back(Slot{tag, path, true, *stored});
       return;
@@ -146,7 +150,7 @@ void FingerprintPool::work() {
     todo_.pop_front();
     const std::string path = slot->path;
     lock.unlock();
-    const FingerprintOutcome outcome = ComputeFingerprint(path, cache_);
+    const FingerprintOutcome outcome = ComputeFingerprint(path, cache_, signatures_);
     lock.lock();
     slot->outcome = outcome;
     slot->done = true;
@@ -162,7 +166,7 @@ size_t walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& 
   const int jobs = ResolveJobs(options.jobs);
   std::optional<FingerprintPool> pool;
   std::optional<LookAhead> ahead;
-  if (jobs > 1) ahead.emplace(list, walk, pool.emplace(jobs, SlotsPerThread * size_t(jobs), options.cache));
+  if (jobs > 1) ahead.emplace(list, walk, pool.emplace(jobs, SlotsPerThread * size_t(jobs), options.cache, options.signatures));
   // Entries are removed by compaction: kept entries move down to `kept`, so the
   // list's current count is the kept entries plus those not yet visited, exactly
   // as if each were erased in place.
@@ -177,7 +181,8 @@ size_t walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& 
     const EntryAction action = walk.classify(entry);
     if (action == EntryAction::Decode) {
       const auto outcome =
-          pool ? awaitOutcome(*pool, entry, options.cache, host) : ComputeFingerprint(entry.Path, options.cache);
+          pool ? awaitOutcome(*pool, entry, options, host)
+               : ComputeFingerprint(entry.Path, options.cache, options.signatures);
       if (!outcome) break;
       store(entry, *outcome);
       unreadable += outcome->unreadable ? 1 : 0;

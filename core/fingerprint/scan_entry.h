@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,7 @@ struct TScanEntry {
   int32_t Width = -1;
   int32_t Height = -1;
   std::unique_ptr<TFingerprint> Fingerprint;
+  std::optional<uint64_t> Signature;  // the picture signature, when a scan asked for it (never from a record)
   int64_t FullSize = -1;  // the whole size of a file read from disk; -1 for a record
   FileIdentity Identity;  // the file reached, when known (not for records of absent volumes)
 

@@ -75,8 +75,38 @@ bool toneCodesOnly(const ScanList& list) {
 struct Neighbour {
   uint32_t cls;
   int errors;
+  Orientations orientations = IdentityOnly;  // of the query, within the fuzz factor
 };
 using Neighbours = std::vector<Neighbour>;
+
+// The classes within the fuzz factor of a query that keep(class) accepts. With
+// rotations the index is asked for each orientation of the query's grid and the
+// answers merged per class: the smallest error count, every orientation within.
+template <class Keep>
+void searchIndex(const FingerprintIndex& index, const IndexedFingerprint& query, const TFingerprint& grid,
+                 bool rotations, Keep keep, Neighbours& found) {
+  index.forEachWithin(query, [&](uint32_t cls, int errors) {
+    if (keep(cls)) found.push_back({cls, errors});
+  });
+  if (!rotations) return;
+  for (int o = 1; o < OrientationCount; ++o) {
+    const TFingerprint turned = OrientGrid(grid, o);
+    index.forEachWithin({BlockSumsOf(turned), PackFingerprint(turned)}, [&](uint32_t cls, int errors) {
+      if (keep(cls)) found.push_back({cls, errors, Orientations(1u << o)});
+    });
+  }
+  std::sort(found.begin(), found.end(), [](const Neighbour& a, const Neighbour& b) { return a.cls < b.cls; });
+  size_t merged = 0;
+  for (const Neighbour& near : found) {
+    if (merged > 0 && found[merged - 1].cls == near.cls) {
+      found[merged - 1].errors = std::min(found[merged - 1].errors, near.errors);
+      found[merged - 1].orientations |= near.orientations;
+    } else {
+      found[merged++] = near;
+    }
+  }
+  found.resize(merged);
+}
 
 // The neighbour lists of a run of consecutive queries (head classes or base
 // positions), found on threads: lists[q - first] for query q.
@@ -97,10 +127,11 @@ struct NeighbourBlock {
   }
 
   // Finds the neighbours of the queries [from, to) for which wanted(q) holds, keeping
-  // the classes that keep(q, class) accepts. False when the idle callback stopped it.
-  template <class Wanted, class QueryOf, class Keep>
-  bool fill(size_t from, size_t to, const FingerprintIndex& index, const PairingOptions& options,
-            Wanted wanted, QueryOf queryOf, Keep keep) {
+  // the classes that keep(q, class) accepts; gridOf(q) is the query's grid, turned
+  // with rotations. False when the idle callback stopped it.
+  template <class Wanted, class QueryOf, class GridOf, class Keep>
+  bool fill(size_t from, size_t to, const FingerprintIndex& index, const PairingOptions& options, bool rotations,
+            Wanted wanted, QueryOf queryOf, GridOf gridOf, Keep keep) {
     first = from;
     end = to;
     lists.assign(to - from, {});
@@ -109,10 +140,8 @@ struct NeighbourBlock {
         [&](size_t slot) {
           const size_t query = from + slot;
           if (!wanted(query)) return;
-          Neighbours& found = lists[slot];
-          index.forEachWithin(queryOf(query), [&](uint32_t cls, int errors) {
-            if (keep(query, cls)) found.push_back({cls, errors});
-          });
+          searchIndex(index, queryOf(query), gridOf(query), rotations,
+                      [&](uint32_t cls) { return keep(query, cls); }, lists[slot]);
         },
         options.idle);
     plan();
@@ -224,12 +253,15 @@ class FreeEntries {
 // entries of the classes within the fuzz factor (its own class at 0 errors), except
 // those that are the same file as itself. A class before the head's holds no free
 // entry unless it holds such a twin, so neighbour lists keep only those and later classes.
+// A check may turn a candidate down, leaving it free in a class before later heads'
+// classes, so with checks every class not taken is kept.
 bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const PairingOptions& options,
-                           const PairingProgress& progress, const GroupSink& sink) {
-  if (!toneCodesOnly(compare)) return PairImagesSelf(compare, fuzzFactor, progress, sink);
+                           const PairingProgress& progress, const GroupSink& sink, const ImageMatchRules& rules) {
+  if (!toneCodesOnly(compare)) return PairImagesSelf(compare, fuzzFactor, progress, sink, rules);
   fuzzFactor = std::min(fuzzFactor, MaxFuzzFactor);
   const FingerprintClasses classes(compare);
-  const std::vector<uint8_t> lingers = ClassesWithTwins(compare, classes);
+  const std::vector<uint8_t> lingers =
+      rules.checks.empty() ? ClassesWithTwins(compare, classes) : std::vector<uint8_t>(classes.points.size(), 1);
   ShrinkingIndex index(classes.points, fuzzFactor);
   FreeEntries entries(classes);
   const std::vector<uint8_t>& taken = entries.taken;
@@ -242,8 +274,10 @@ bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const Pairin
     if (!block.holds(head) &&
         (!index.refresh(taken, entries.takenCount, options) ||
          !block.fill(
-             head, blockEnd(taken, head, block.nextSize), index.index(), options, [&](size_t c) { return !taken[c]; },
+             head, blockEnd(taken, head, block.nextSize), index.index(), options, rules.rotations,
+             [&](size_t c) { return !taken[c]; },
              [&](size_t c) -> const IndexedFingerprint& { return classes.points[c]; },
+             [&](size_t c) -> const TFingerprint& { return *compare[classes.members[classes.start[c]]]->Fingerprint; },
              [&](size_t c, uint32_t other) { return !taken[other] && (other >= c || lingers[other]); })))
       return false;
     entries.take(i);
@@ -252,7 +286,9 @@ bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const Pairin
       if (taken[near.cls]) continue;
       for (uint32_t m = classes.start[near.cls]; m < classes.start[near.cls + 1]; ++m) {
         const uint32_t member = classes.members[m];
-        if (!entries.isFree(member) || SameFile(*compare[i], *compare[member])) continue;
+        if (!entries.isFree(member) || SameFile(*compare[i], *compare[member]) ||
+            !rules.accepts(i, member, near.orientations))
+          continue;
         entries.take(member);
         group.duplicates.push_back({member, near.errors});
       }
@@ -265,9 +301,9 @@ bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const Pairin
 
 bool PairImagesAgainstBaseIndexed(const ScanList& base, const ScanList& compare, int fuzzFactor,
                                   const PairingOptions& options, const PairingProgress& progress,
-                                  const GroupSink& sink) {
+                                  const GroupSink& sink, const ImageMatchRules& rules) {
   if (!toneCodesOnly(base) || !toneCodesOnly(compare))
-    return PairImagesAgainstBase(base, compare, fuzzFactor, progress, sink);
+    return PairImagesAgainstBase(base, compare, fuzzFactor, progress, sink, rules);
   fuzzFactor = std::min(fuzzFactor, MaxFuzzFactor);
   const FingerprintClasses classes(compare);
   const FingerprintIndex index(classes.points, fuzzFactor);
@@ -282,14 +318,18 @@ bool PairImagesAgainstBaseIndexed(const ScanList& base, const ScanList& compare,
     if (!head.Fingerprint) continue;
     if (!block.holds(i) &&
         !block.fill(
-            i, std::min(count, i + block.nextSize), index, options,
+            i, std::min(count, i + block.nextSize), index, options, rules.rotations,
             [&](size_t q) { return base[q]->Fingerprint != nullptr; },
-            [&](size_t q) -> const IndexedFingerprint& { return queries[q]; }, [](size_t, uint32_t) { return true; }))
+            [&](size_t q) -> const IndexedFingerprint& { return queries[q]; },
+            [&](size_t q) -> const TFingerprint& { return *base[q]->Fingerprint; }, [](size_t, uint32_t) { return true; }))
       return false;
     PairedGroup group{i, {}};
     for (const Neighbour& near : block.lists[i - block.first])
-      for (uint32_t m = classes.start[near.cls]; m < classes.start[near.cls + 1]; ++m)
-        if (!SameFile(head, *compare[classes.members[m]])) group.duplicates.push_back({classes.members[m], near.errors});
+      for (uint32_t m = classes.start[near.cls]; m < classes.start[near.cls + 1]; ++m) {
+        const uint32_t member = classes.members[m];
+        if (!SameFile(head, *compare[member]) && rules.accepts(i, member, near.orientations))
+          group.duplicates.push_back({member, near.errors});
+      }
     sortByPosition(group);
     if (!group.duplicates.empty()) sink(group);
   }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/fingerprint/scan_entry.h"
+#include "core/fingerprint/signature.h"
 #include "core/host.h"
 
 namespace vl {
@@ -38,16 +39,48 @@ bool ScanStopRequested();
 // as it exceeds limit. O(100).
 int FingerprintErrors(const TFingerprint& a, const TFingerprint& b, int limit);
 
+// A further test a pair of pictures within the fuzz factor must pass to be a
+// duplicate: the head (its position in the base list, or in the compare list for a
+// self-compare), the candidate (in the compare list), and the orientations of the
+// head whose grid is within the fuzz factor of the candidate's.
+using PairCheck = std::function<bool(size_t head, size_t candidate, Orientations orientations)>;
+
+// How picture pairs are matched beyond the fuzz factor. The defaults are the classic matcher.
+struct ImageMatchRules {
+  // The head's grid is compared in all eight orientations; the smallest error count counts.
+  bool rotations = false;
+  // Every check must pass; a pair failing one is no duplicate, so its candidate stays
+  // free for later heads exactly as if it were over the fuzz factor.
+  std::vector<PairCheck> checks;
+
+  bool accepts(size_t head, size_t candidate, Orientations orientations) const {
+    for (const PairCheck& check : checks)
+      if (!check(head, candidate, orientations)) return false;
+    return true;
+  }
+};
+
+// The verification of picture pairs: a pair passes when either entry has no
+// signature (a database record), or when in one of the given orientations the
+// head's signature differs from the candidate's in at most maxDistance bits. The
+// lists must outlive the check. O(1) per pair.
+PairCheck SignatureCheck(const ScanList& heads, const ScanList& candidates, int maxDistance);
+// The largest signature distance of a verified pair, chosen on a labelled corpus
+// (docs/matching.md).
+constexpr int VerifiedSignatureDistance = 10;
+
 // The plain pairing loops. Each returns false when progress stopped it (the groups
 // sunk so far stand). Two entries that are the same file (SameFile) never match,
 // in any mode and arrangement. Self-compare: heads in list order, each taking every
 // later entry not yet taken that matches; a taken entry is never compared again.
 // Against a base: for each base entry, every compare entry in order that matches;
 // nothing is consumed. Image mode: entries without a fingerprint take no part; a
-// match has at most fuzzFactor errors. O(n^2) / O(n m) comparisons.
-bool PairImagesSelf(const ScanList& compare, int fuzzFactor, const PairingProgress& progress, const GroupSink& sink);
+// match has at most fuzzFactor errors and passes the rules' checks. O(n^2) / O(n m)
+// comparisons (eight times the error counts with rotations).
+bool PairImagesSelf(const ScanList& compare, int fuzzFactor, const PairingProgress& progress, const GroupSink& sink,
+                    const ImageMatchRules& rules = {});
 bool PairImagesAgainstBase(const ScanList& base, const ScanList& compare, int fuzzFactor,
-                           const PairingProgress& progress, const GroupSink& sink);
+                           const PairingProgress& progress, const GroupSink& sink, const ImageMatchRules& rules = {});
 
 // How the indexed and hashed pairings run; nothing here changes a result.
 struct PairingOptions {
@@ -60,12 +93,14 @@ struct PairingOptions {
 // form one class, classes are found through a FingerprintIndex on several threads,
 // a block of heads at a time, and the groups are then built in list order. When a
 // fingerprint holds a code above 3 (a damaged database), the plain loops run.
+// With rotations the index is asked for each of the head's eight orientations. The
+// rules' checks run on the pairs the index found, as the groups are built.
 // About O(n log n) plus the matches for typical pictures.
 bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const PairingOptions& options,
-                           const PairingProgress& progress, const GroupSink& sink);
+                           const PairingProgress& progress, const GroupSink& sink, const ImageMatchRules& rules = {});
 bool PairImagesAgainstBaseIndexed(const ScanList& base, const ScanList& compare, int fuzzFactor,
                                   const PairingOptions& options, const PairingProgress& progress,
-                                  const GroupSink& sink);
+                                  const GroupSink& sink, const ImageMatchRules& rules = {});
 
 // The name key: the file name (after the last "/") with a to z upper-cased.
 std::string NameKey(const std::string& path);

@@ -32,6 +32,7 @@ bool reuseFingerprint(TScanEntry& entry, const PathIndex& index) {
   entry.Fingerprint = std::make_unique<TFingerprint>(*it->second->Fingerprint);
   entry.Width = it->second->Width;
   entry.Height = it->second->Height;
+  entry.Signature = it->second->Signature;
   return true;
 }
 

@@ -182,6 +182,7 @@ bool ScanRun::readImages() {
   std::optional<FingerprintCache> cache;
   FingerprintOptions options = fingerprinting_;
   if (useCache_) options.cache = &cache.emplace();
+  options.signatures = VerifyMatches;
   host_.phase("Reading Base Images");
   unreadableCount += int(ReadImages(base_, nullptr, host_, options));
   if (ScanCancelled) return false;
@@ -232,11 +233,15 @@ bool ScanRun::pair() {
 
 bool ScanRun::pairImages(const PairingProgress& onProgress, const GroupSink& onGroup) {
   const int fuzz = std::min(FuzzFactor, MaxFuzzFactor);
+  const ScanList& heads = base_.empty() ? compare_ : base_;
+  ImageMatchRules rules;
+  rules.rotations = MatchRotations;
+  if (VerifyMatches) rules.checks.push_back(SignatureCheck(heads, compare_, VerifiedSignatureDistance));
   if (reference_)
-    return base_.empty() ? PairImagesSelf(compare_, fuzz, onProgress, onGroup)
-                         : PairImagesAgainstBase(base_, compare_, fuzz, onProgress, onGroup);
-  return base_.empty() ? PairImagesSelfIndexed(compare_, fuzz, pairing_, onProgress, onGroup)
-                       : PairImagesAgainstBaseIndexed(base_, compare_, fuzz, pairing_, onProgress, onGroup);
+    return base_.empty() ? PairImagesSelf(compare_, fuzz, onProgress, onGroup, rules)
+                         : PairImagesAgainstBase(base_, compare_, fuzz, onProgress, onGroup, rules);
+  return base_.empty() ? PairImagesSelfIndexed(compare_, fuzz, pairing_, onProgress, onGroup, rules)
+                       : PairImagesAgainstBaseIndexed(base_, compare_, fuzz, pairing_, onProgress, onGroup, rules);
 }
 
 void ScanRun::addGroup(const PairedGroup& group) {

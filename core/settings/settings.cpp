@@ -26,6 +26,8 @@ int MarkHeight = 0;
 int MarkSize = 5;
 int FingerprintJobs = 0;
 bool UseFingerprintCache = true;
+bool VerifyMatches = false;
+bool MatchRotations = false;
 
 namespace {
 
@@ -121,6 +123,8 @@ void LoadSettings() {
   MarkSize = readInteger(ini, "eMarkSize_text", 5);
   FingerprintJobs = std::clamp(readInteger(ini, "FingerprintJobs", 0), 0, MaxFingerprintJobs);
   UseFingerprintCache = readInteger(ini, "UseFingerprintCache", 1) != 0;
+  VerifyMatches = readBoolean(ini, "cbVerifyMatches_Checked", false);
+  MatchRotations = readBoolean(ini, "cbMatchRotations_Checked", false);
 }
 
 }  // namespace vl

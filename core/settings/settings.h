@@ -40,6 +40,8 @@ extern int MarkHeight;
 extern int MarkSize;
 extern int FingerprintJobs;       // fingerprinting threads; 0 = hardware threads
 extern bool UseFingerprintCache;  // keep fingerprints between scans
+extern bool VerifyMatches;        // picture pairs within the fuzz factor are confirmed by their signatures
+extern bool MatchRotations;       // pictures are also compared turned and mirrored
 
 // Fills the setting globals from the settings file (defaults for missing keys).
 void LoadSettings();

@@ -171,6 +171,33 @@ TEST_F(FingerprintCacheTest, AFileOfAnotherVersionIsLeftAlone) {
   EXPECT_EQ(sql("SELECT count(*) FROM fingerprints"), "1");
 }
 
+// A cache of the version before signatures: its rows still hit where no signature is
+// wanted, a signature is decoded and stored once, and the file is of the new version.
+TEST_F(FingerprintCacheTest, ACacheWithoutSignaturesIsMigratedAndItsRowsKept) {
+  const std::string photo = writePhoto("photo.jpg");
+  const std::string decoded = textOf(ComputeFingerprint(photo));
+  { FingerprintCache cache; ComputeFingerprint(photo, &cache); }
+  sql("ALTER TABLE fingerprints DROP COLUMN signature");
+  sql("PRAGMA user_version = 1");
+  sql("UPDATE fingerprints SET width = 77");  // tells a stored result from a decoded one
+  {
+    FingerprintCache cache;
+    EXPECT_EQ(cache.lookup(photo, *StatFileKey(photo))->width, 77) << "an old row is kept";
+    EXPECT_FALSE(cache.lookup(photo, *StatFileKey(photo), true)) << "it has no signature";
+    const FingerprintOutcome fresh = ComputeFingerprint(photo, &cache, true);
+    EXPECT_EQ(textOf(fresh), decoded);
+    ASSERT_TRUE(fresh.signature);
+    EXPECT_FALSE(cache.takeWarning());
+  }
+  EXPECT_EQ(sql("PRAGMA user_version"), "2");
+  FingerprintCache cache;
+  const auto stored = cache.lookup(photo, *StatFileKey(photo), true);
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->signature, ComputeFingerprint(photo, nullptr, true).signature);
+  sql("UPDATE fingerprints SET signature = 'text'");
+  EXPECT_FALSE(FingerprintCache().lookup(photo, *StatFileKey(photo))) << "a signature of the wrong type is unsound";
+}
+
 TEST_F(FingerprintCacheTest, AReadOnlyCacheFolderGivesOneWarningAndPlainResults) {
   const std::string folder = dir.makeDir("cache/velloran");
   ASSERT_EQ(chmod(folder.c_str(), 0555), 0);

@@ -80,6 +80,27 @@ class FingerprintSet {
       list.insert(list.begin() + long(random_() % list.size()), std::move(twin));
     }
   }
+  // Gives every entry with a fingerprint but one in nine a signature: the low bits of
+  // its first 64 codes with a few random bits flipped, so that near copies have near
+  // signatures that sometimes pass a check and sometimes fail it. Then adds turned
+  // copies (grid and signature) of some entries.
+  void addSignaturesAndTurns(ScanList& list) {
+    for (auto& entry : list) {
+      if (!entry->Fingerprint || random_() % 9 == 0) continue;
+      uint64_t signature = 0;
+      for (size_t k = 0; k < 64; ++k) signature |= uint64_t((*entry->Fingerprint)[k] & 1) << k;
+      for (int flips = int(random_() % 10); flips > 0; --flips) signature ^= uint64_t(1) << (random_() % 64);
+      entry->Signature = signature;
+    }
+    for (size_t k = 0, count = list.size(); k < count / 8; ++k) {
+      const TScanEntry& original = *list[random_() % count];
+      if (!original.Fingerprint) continue;
+      const int o = 1 + int(random_() % 7);
+      const TFingerprint turned = nearCopy(OrientGrid(*original.Fingerprint, o), int(random_() % 5));
+      add(list, &turned, original.Path + "-turned" + std::to_string(k));
+      if (original.Signature) list.back()->Signature = OrientSignature(*original.Signature, o);
+    }
+  }
   std::mt19937& random() { return random_; }
 
  private:
@@ -131,6 +152,39 @@ TEST(IndexedPairing, AgainstBaseEqualsThePlainLoop) {
       const Outcome fast =
           Record([&](auto& p, auto s) { return PairImagesAgainstBaseIndexed(base, compare, fuzz, {2, {}}, p, s); });
       EXPECT_EQ(fast, plain);
+    }
+  }
+}
+
+// Every combination of rotations and a signature check, both arrangements.
+TEST(IndexedPairing, TurnedAndVerifiedMatchesEqualThePlainLoop) {
+  for (const uint32_t seed : {21u, 22u}) {
+    FingerprintSet set(seed);
+    ScanList list = set.make(200, "/c/");
+    set.addTwins(list, 30);
+    set.addSignaturesAndTurns(list);
+    ScanList base = set.make(60, "/b/");
+    for (size_t i = 0; i < list.size(); i += 5) set.add(base, list[i]->Fingerprint.get(), list[i]->Path + "-base");
+    set.addSignaturesAndTurns(base);
+    for (const bool rotations : {false, true}) {
+      for (const bool verify : {false, true}) {
+        ImageMatchRules self{rotations, {}}, against{rotations, {}};
+        if (verify) self.checks.push_back(SignatureCheck(list, list, 10));
+        if (verify) against.checks.push_back(SignatureCheck(base, list, 10));
+        for (const int fuzz : {0, 20, 60}) {
+          SCOPED_TRACE("seed " + std::to_string(seed) + " rotations " + std::to_string(rotations) + " verify " +
+                       std::to_string(verify) + " fuzz " + std::to_string(fuzz));
+          const Outcome plain = Record([&](auto& p, auto s) { return PairImagesSelf(list, fuzz, p, s, self); });
+          EXPECT_EQ(Record([&](auto& p, auto s) { return PairImagesSelfIndexed(list, fuzz, {2, {}}, p, s, self); }),
+                    plain);
+          const Outcome plainBase =
+              Record([&](auto& p, auto s) { return PairImagesAgainstBase(base, list, fuzz, p, s, against); });
+          EXPECT_EQ(Record([&](auto& p, auto s) {
+                      return PairImagesAgainstBaseIndexed(base, list, fuzz, {2, {}}, p, s, against);
+                    }),
+                    plainBase);
+        }
+      }
     }
   }
 }

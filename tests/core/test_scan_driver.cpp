@@ -12,6 +12,7 @@
 #include "core/files/file_checks.h"
 #include "core/fingerprint/fingerprint.h"
 #include "core/settings/settings.h"
+#include "tests/support/image_writer.h"
 #include "core/components/elapsed_time.h"
 #include "tests/core/scan_fixture.h"
 
@@ -102,6 +103,46 @@ TEST_F(ScanDriverTest, FuzzFactorBoundsTheErrorsOfAMatch) {
   FuzzFactor = errors;
   scan(ScanMode::Images, {}, {dir.file("a"), dir.file("b")});
   EXPECT_EQ(results.FBaseGroups().size(), 1u);
+}
+
+// A turned and a mirrored copy join only with rotations on, verification keeps them
+// and the recompressed copy, and the error count shown stays the fingerprint's.
+TEST_F(ScanDriverTest, RotationsFindTurnedCopiesAndVerificationKeepsTrueCopies) {
+  // A gradient with two blocks whose edges lie between the fingerprint's sample points.
+  Picture picture = GradientPicture(160, 120);
+  picture.fill(30, 45, 70, 95, Rgb(150, 20, 20));
+  picture.fill(100, 12, 150, 35, Rgb(240, 220, 60));
+  dir.makeDir("a");
+  WriteJpeg(dir.file("a/photo.jpg"), picture);
+  WriteJpeg(dir.file("a/recompressed.jpg"), picture, {.quality = 60});
+  writePhoto("a/other.jpg", 7);
+  Picture turned(120, 160), mirrored(160, 120);
+  for (int y = 0; y < 120; ++y)
+    for (int x = 0; x < 160; ++x) {
+      turned.set(119 - y, x, picture.at(x, y));
+      mirrored.set(159 - x, y, picture.at(x, y));
+    }
+  WriteJpeg(dir.file("a/turned.jpg"), turned);
+  WriteJpeg(dir.file("a/mirrored.jpg"), mirrored);
+
+  scan(ScanMode::Images, {}, {dir.file("a")});
+  const std::vector<std::string> classic = groups();
+  ASSERT_EQ(classic.size(), 1u);
+  EXPECT_EQ(classic[0].find("turned"), std::string::npos) << classic[0];
+  MatchRotations = true;
+  scan(ScanMode::Images, {}, {dir.file("a")});
+  ASSERT_EQ(groups().size(), 1u);
+  EXPECT_EQ(groups()[0].rfind("a/mirrored.jpg: a/photo.jpg(", 0), 0u) << groups()[0];
+  EXPECT_NE(groups()[0].find(" a/recompressed.jpg("), std::string::npos) << groups()[0];
+  EXPECT_NE(groups()[0].find(" a/turned.jpg("), std::string::npos) << groups()[0];
+  EXPECT_EQ(groups()[0].find("other"), std::string::npos) << groups()[0];
+  const std::vector<std::string> turnedGroups = groups();
+  VerifyMatches = true;
+  scan(ScanMode::Images, {}, {dir.file("a")});
+  EXPECT_EQ(groups(), turnedGroups);
+  MatchRotations = false;
+  scan(ScanMode::Images, {}, {dir.file("a")});
+  EXPECT_EQ(groups(), classic) << "verification keeps the true copies";
 }
 
 TEST_F(ScanDriverTest, NameModesFoldOnlyAToZAndTheSecondAlsoNeedsEqualSizes) {

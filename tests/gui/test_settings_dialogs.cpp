@@ -84,6 +84,8 @@ class SettingsDialogsTest : public QObject {
     QVERIFY(child<QLineEdit>(dialog, "eMarkWidth")->isEnabled());
     QVERIFY(!child<QCheckBox>(dialog, "cbCheckabDrives")->isChecked());
     QVERIFY(child<QCheckBox>(dialog, "cbUseDeletedList")->isChecked());
+    QVERIFY(!child<QCheckBox>(dialog, "cbVerifyMatches")->isChecked());
+    child<QCheckBox>(dialog, "cbMatchRotations")->setChecked(true);
     QVERIFY(!child<QPlainTextEdit>(dialog, "mIgnoreFilenames")->isEnabled());
     QVERIFY(!child<QCheckBox>(dialog, "useignorelist")->isChecked());
     dialog.accept();
@@ -97,6 +99,10 @@ class SettingsDialogsTest : public QObject {
       QVERIFY2(ini.keyExists("Tfconfigure", key), key);
     QCOMPARE(ini.readString("Tfconfigure", "rxerrors_Value", ""), std::string("30"));
     QCOMPARE(ini.readString("Tfconfigure", "cbCheckabDrives_Checked", ""), std::string("False"));
+    QVERIFY(MatchRotations && !VerifyMatches);
+    MatchRotations = false;
+    LoadSettings();
+    QVERIFY(MatchRotations && !VerifyMatches);
     QCOMPARE(ini.readString("Tfconfigure", "Visible", ""), std::string("0"));
     QVERIFY(!ini.sectionExists("Tfconfigure.mIgnoreFilenames_Lines"));
   }

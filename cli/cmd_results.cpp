@@ -1,9 +1,10 @@
-// velloran-cli results dump: prints the groups of a results file.
+// velloran-cli results: prints the groups of a results file, or marks them by a keep rule.
 #include <cstdio>
 
 #include "cli/arguments.h"
 #include "cli/cli_host.h"
 #include "cli/commands.h"
+#include "cli/mark_options.h"
 #include "cli/output.h"
 #include "cli/results_printer.h"
 #include "core/results/results_file.h"
@@ -12,22 +13,27 @@ namespace vl::cli {
 
 int RunResults(const Args& args) {
   static const char* usage =
-      "usage: velloran-cli results dump [-0] FILE.vlr\n"
-      "  prints each group of a results file: G, marked, base path; then D, error\n"
+      "usage: velloran-cli results dump [-0] [--format tsv|json|csv] FILE.vlr\n"
+      "       velloran-cli results mark --keep CRITERIA [--protect DIR]... FILE.vlr\n"
+      "  dump prints each group of a results file: G, marked, base path; then D, error\n"
       "  count, marked, path for each duplicate (tab-separated)\n"
-      "\n" VELLORAN_ESCAPE_HELP;
-  const ParsedArgs parsed(args, {}, {"0"});
+      "  mark marks the files of each group but one by the rule and rewrites the file\n"
+      "\n" VELLORAN_ESCAPE_HELP VELLORAN_FORMAT_HELP "\n" VELLORAN_KEEP_HELP;
+  const ParsedArgs parsed(args, {"format", "keep", "protect"}, {"0"});
   if (WantsHelp(parsed, usage)) return ExitOk;
   const Args& operands = parsed.operands();
-  if (operands.empty() || operands[0] != "dump") return UsageFailure("results: expected 'dump'", usage);
-  if (operands.size() != 2) return UsageFailure("results dump: expected one results file", usage);
+  if (operands.empty() || (operands[0] != "dump" && operands[0] != "mark"))
+    return UsageFailure("results: expected 'dump' or 'mark'", usage);
+  if (operands.size() != 2) return UsageFailure("results " + operands[0] + ": expected one results file", usage);
+  if (operands[0] == "mark") return RunResultsMark(parsed, operands[1]);
+  CheckResultsFormat(parsed);
   CliHost host;
   ResultsModel model;
   const ResultsFileOutcome outcome = LoadResults(operands[1], model, host);
   if (outcome.status == ResultsFileStatus::VersionMismatch)
     std::fprintf(stderr, "velloran-cli: \"%s\" is not a results file of this version\n", operands[1].c_str());
   if (!outcome.succeeded()) return ExitFailure;
-  PrintResults(model, LineOutput(parsed.has("0")), stdout);
+  PrintResultsAs(parsed, model, stdout);
   return FinishOutput(ExitOk);
 }
 

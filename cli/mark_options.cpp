@@ -3,6 +3,8 @@
 
 #include <stdexcept>
 
+#include "core/files/paths.h"
+
 namespace vl::cli {
 
 std::optional<MarkRule> MarkRuleFromOptions(const ParsedArgs& parsed) {
@@ -17,7 +19,9 @@ std::optional<MarkRule> MarkRuleFromOptions(const ParsedArgs& parsed) {
   } catch (const std::invalid_argument& error) {
     throw UsageError{error.what()};
   }
-  rule.protectedFolders = parsed.values("protect");
+  for (KeepStep& step : rule.keep)
+    if (step.criterion == KeepCriterion::InsideFolder) step.folder = AbsolutePath(step.folder);
+  for (const std::string& folder : parsed.values("protect")) rule.protectedFolders.push_back(AbsolutePath(folder));
   return rule;
 }
 

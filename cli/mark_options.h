@@ -18,7 +18,8 @@
 
 namespace vl::cli {
 
-// The rule of --keep and every --protect; none without --keep. Throws UsageError for
+// The rule of --keep and every --protect, with relative folders made absolute (the
+// results hold absolute paths); none without --keep. Throws UsageError for
 // an unknown criterion, or for --protect without --keep.
 std::optional<MarkRule> MarkRuleFromOptions(const ParsedArgs& parsed);
 

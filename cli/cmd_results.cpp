@@ -1,5 +1,7 @@
 // velloran-cli results: prints the groups of a results file, or marks them by a keep rule.
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "cli/arguments.h"
 #include "cli/cli_host.h"
@@ -10,6 +12,17 @@
 #include "core/results/results_file.h"
 
 namespace vl::cli {
+
+namespace {
+
+// The options that belong to the other subcommand are bad usage.
+void refuseOptions(const ParsedArgs& parsed, const std::string& subcommand, const std::vector<std::string>& options) {
+  for (const std::string& option : options)
+    if (parsed.has(option))
+      throw UsageError{"results " + subcommand + ": " + (option == "0" ? "-0" : "--" + option) + " does not apply"};
+}
+
+}  // namespace
 
 int RunResults(const Args& args) {
   static const char* usage =
@@ -25,7 +38,9 @@ int RunResults(const Args& args) {
   if (operands.empty() || (operands[0] != "dump" && operands[0] != "mark"))
     return UsageFailure("results: expected 'dump' or 'mark'", usage);
   if (operands.size() != 2) return UsageFailure("results " + operands[0] + ": expected one results file", usage);
-  if (operands[0] == "mark") return RunResultsMark(parsed, operands[1]);
+  const bool marking = operands[0] == "mark";
+  refuseOptions(parsed, operands[0], marking ? std::vector<std::string>{"format", "0"} : std::vector<std::string>{"keep", "protect"});
+  if (marking) return RunResultsMark(parsed, operands[1]);
   CheckResultsFormat(parsed);
   CliHost host;
   ResultsModel model;

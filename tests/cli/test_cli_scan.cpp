@@ -328,6 +328,8 @@ TEST_F(CliScan, KeepRulesMarkAllButTheBestAndResultsMarkRewritesTheFileUnderItsL
   EXPECT_EQ(Cli(dir, "results mark r.vlr --protect a").status, 2);
   EXPECT_EQ(Cli(dir, "scan --compare a --format xml").status, 2);
   EXPECT_EQ(Cli(dir, "results dump --format json -0 r.vlr").status, 2);
+  EXPECT_EQ(Cli(dir, "results dump --keep size r.vlr").status, 2);
+  EXPECT_EQ(Cli(dir, "results mark --keep size -0 r.vlr").status, 2);
   EXPECT_EQ(Cli(dir, "results dump r.vlr").out, dump);
   const CliRun json = Cli(dir, "results dump --format json r.vlr > r.json && python3 -m json.tool r.json");
   if (json.status != 127) {

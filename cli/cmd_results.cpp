@@ -39,7 +39,8 @@ int RunResults(const Args& args) {
     return UsageFailure("results: expected 'dump' or 'mark'", usage);
   if (operands.size() != 2) return UsageFailure("results " + operands[0] + ": expected one results file", usage);
   const bool marking = operands[0] == "mark";
-  refuseOptions(parsed, operands[0], marking ? std::vector<std::string>{"format", "0"} : std::vector<std::string>{"keep", "protect"});
+  using Options = std::vector<std::string>;
+  refuseOptions(parsed, operands[0], marking ? Options{"format", "0"} : Options{"keep", "protect"});
   if (marking) return RunResultsMark(parsed, operands[1]);
   CheckResultsFormat(parsed);
   CliHost host;

@@ -144,12 +144,13 @@ void MarkRuleDialog::moveCurrent(int by) {
 }
 
 void MarkRuleDialog::chooseInsideFolder() {
-  if (const auto folder = CurrentDialogProvider().chooseFolder(this, "Inside Folder", insideFolder_->text().toStdString()))
-    insideFolder_->setText(QString::fromStdString(*folder));
+  const auto folder = CurrentDialogProvider().chooseFolder(this, "Inside Folder", insideFolder_->text().toStdString());
+  if (folder) insideFolder_->setText(QString::fromStdString(*folder));
 }
 
 void MarkRuleDialog::addProtected() {
-  const std::string start = protected_->count() > 0 ? protected_->item(protected_->count() - 1)->text().toStdString() : "";
+  const int last = protected_->count() - 1;
+  const std::string start = last >= 0 ? protected_->item(last)->text().toStdString() : "";
   const auto folder = CurrentDialogProvider().chooseFolder(this, "Protected Folder", start);
   if (folder && protected_->findItems(QString::fromStdString(*folder), Qt::MatchExactly).isEmpty())
     protected_->addItem(QString::fromStdString(*folder));
@@ -167,7 +168,8 @@ MarkRule MarkRuleDialog::rule() const {
       rule.keep.push_back({criterion, insideFolder_->text().toStdString()});
     }
   }
-  for (int row = 0; row < protected_->count(); ++row) rule.protectedFolders.push_back(protected_->item(row)->text().toStdString());
+  for (int row = 0; row < protected_->count(); ++row)
+    rule.protectedFolders.push_back(protected_->item(row)->text().toStdString());
   rule.applyAfterScan = applyAfterScan_->isChecked();
   return rule;
 }

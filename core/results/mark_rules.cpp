@@ -71,7 +71,8 @@ int compareBy(const KeepStep& step, const TResultEntry& a, const TResultEntry& b
     case KeepCriterion::Oldest: return -preferGreater(a.FileDate, b.FileDate);
     case KeepCriterion::ShortestPath: return -preferGreater(a.Path.size(), b.Path.size());
     case KeepCriterion::LongestPath: return preferGreater(a.Path.size(), b.Path.size());
-    case KeepCriterion::InsideFolder: return preferGreater(isInside(a.Path, step.folder), isInside(b.Path, step.folder));
+    case KeepCriterion::InsideFolder:
+      return preferGreater(isInside(a.Path, step.folder), isInside(b.Path, step.folder));
   }
   return 0;
 }

@@ -309,7 +309,8 @@ std::string MarkOf(const std::string& out, const std::string& path) {
 
 TEST_F(CliScan, KeepRulesMarkAllButTheBestAndResultsMarkRewritesTheFileUnderItsLock) {
   vl::test::WriteJpeg(dir.file("b/small.jpg"), vl::test::GradientPicture(80, 60));
-  const CliRun scan = Cli(dir, "scan --subfolders --compare a --compare b --keep resolution,oldest --save-results r.vlr");
+  const CliRun scan =
+      Cli(dir, "scan --subfolders --compare a --compare b --keep resolution,oldest --save-results r.vlr");
   ASSERT_EQ(scan.status, 0) << scan.err;
   EXPECT_EQ(MarkOf(scan.out, dir.file("a/photo.jpg")), "0");  // ties with copy.jpg, whose path sorts later
   EXPECT_EQ(MarkOf(scan.out, dir.file("b/deeper/copy.jpg")), "1");

@@ -68,7 +68,8 @@ class ResultsExport : public ::testing::Test {
     base->Next->Height = -1;
     base->FileDate = 45292.75;  // 2024-01-01 18:00
     base->Next->FileDate = -1e9;
-    TResultEntry* second = AddGroup(model, {std::string("/p/caf\xc3\xa9 \xff\xe9%41\\.jpg")}, {{"/p/gone.jpg"}, {"/p/x.jpg"}});
+    const std::string odd = "/p/caf\xc3\xa9 \xff\xe9%41\\.jpg";
+    TResultEntry* second = AddGroup(model, {odd}, {{"/p/gone.jpg"}, {"/p/x.jpg"}});
     second->Gone = 1;
     second->Next->Gone = 1;
   }

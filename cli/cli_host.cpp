@@ -1,8 +1,10 @@
 // The command line's Host: phases, progress and messages on standard error, Ctrl-C as Cancel.
 #include "cli/cli_host.h"
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <thread>
 #include <unistd.h>
 
 namespace vl::cli {
@@ -66,6 +68,20 @@ bool CliHost::askYesNo(const std::string& text) {
   eraseProgress();
   std::fprintf(stderr, "%s Yes\n", text.c_str());
   return true;
+}
+
+bool LockWaiting(FileLock& lock, const std::string& fileName) {
+  try {
+    if (!lock.tryLock()) std::fprintf(stderr, "velloran-cli: waiting for another program to finish with %s\n", fileName.c_str());
+    while (!lock.tryLock()) {
+      if (ScanCancelled) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return true;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "velloran-cli: %s\n", e.what());
+    return false;
+  }
 }
 
 }  // namespace vl::cli

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/files/file_lock.h"
 #include "core/scan/scan_driver.h"
 
 namespace vl::cli {
@@ -47,5 +48,9 @@ class CliHost : public ScanHost {
 
 // Makes Ctrl-C (SIGINT) set ScanCancelled instead of ending the program.
 void InstallCancelOnInterrupt();
+
+// Takes the lock, waiting (ten tries a second) while another program holds it; false
+// when Ctrl-C ended the wait or the lock file cannot be made (said on standard error).
+bool LockWaiting(FileLock& lock, const std::string& fileName);
 
 }  // namespace vl::cli

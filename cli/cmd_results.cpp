@@ -1,11 +1,13 @@
-// velloran-cli results: prints the groups of a results file, or deletes its marked files.
-#include <chrono>
+// velloran-cli results: prints or exports the groups of a results file, marks them by a keep
+// rule, or deletes its marked files.
 #include <cstdio>
-#include <thread>
+#include <map>
+#include <set>
 
 #include "cli/arguments.h"
 #include "cli/cli_host.h"
 #include "cli/commands.h"
+#include "cli/mark_options.h"
 #include "cli/output.h"
 #include "cli/results_printer.h"
 #include "core/files/file_lock.h"
@@ -18,10 +20,12 @@ namespace vl::cli {
 namespace {
 
 const char* const Usage =
-    "usage: velloran-cli results dump [-0] FILE.vlr\n"
+    "usage: velloran-cli results dump [-0] [--format tsv|json|csv] FILE.vlr\n"
+    "       velloran-cli results mark --keep CRITERIA [--protect DIR]... FILE.vlr\n"
     "       velloran-cli results delete-marked [--permanently] [--dry-run] [--allow-last-copy] [-0] FILE.vlr\n"
     "  dump: prints each group of a results file: G, marked, base path; then D, error\n"
     "  count, marked, path for each duplicate (tab-separated)\n"
+    "  mark: marks the files of each group but one by the rule and rewrites the file\n"
     "  delete-marked: moves every marked file of the results file to the trash and\n"
     "  rewrites the results file without them; prints \"trashed\" (\"deleted\" with\n"
     "  --permanently) and the path for each file, \"would-trash\" or \"would-delete\"\n"
@@ -30,35 +34,21 @@ const char* const Usage =
     "  group that would lose every copy, unless --allow-last-copy; each skipped file\n"
     "  is named on standard error. Deleted files enter the deleted-file list when the\n"
     "  settings have it in use. Exit status 1 when a file could not be deleted.\n"
-    "\n" VELLORAN_ESCAPE_HELP;
+    "\n" VELLORAN_ESCAPE_HELP VELLORAN_FORMAT_HELP "\n" VELLORAN_KEEP_HELP;
 
-const std::vector<std::string> DeleteFlags = {"permanently", "dry-run", "allow-last-copy"};
+// The options of each subcommand; those of another one are bad usage.
+const std::map<std::string, std::set<std::string>> SubcommandOptions = {
+    {"dump", {"format", "0"}},
+    {"mark", {"keep", "protect"}},
+    {"delete-marked", {"permanently", "dry-run", "allow-last-copy", "0"}},
+};
 
-int Dump(const ParsedArgs& parsed, const std::string& fileName) {
-  CliHost host;
-  ResultsModel model;
-  const ResultsFileOutcome outcome = LoadResults(fileName, model, host);
-  if (outcome.status == ResultsFileStatus::VersionMismatch)
-    std::fprintf(stderr, "velloran-cli: \"%s\" is not a results file of this version\n", fileName.c_str());
-  if (!outcome.succeeded()) return ExitFailure;
-  PrintResults(model, LineOutput(parsed.has("0")), stdout);
-  return FinishOutput(ExitOk);
-}
-
-// Takes the lock, waiting while another program holds it; false when Ctrl-C ended
-// the wait or the lock file cannot be made (said on standard error).
-bool lockWaiting(FileLock& lock, const std::string& fileName) {
-  try {
-    if (!lock.tryLock()) std::fprintf(stderr, "Waiting for another program to finish with %s\n", fileName.c_str());
-    while (!lock.tryLock()) {
-      if (ScanCancelled) return false;
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return true;
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "velloran-cli: %s\n", e.what());
-    return false;
-  }
+void refuseOtherOptions(const ParsedArgs& parsed, const std::string& subcommand) {
+  const std::set<std::string>& own = SubcommandOptions.at(subcommand);
+  for (const auto& [name, options] : SubcommandOptions)
+    for (const std::string& option : options)
+      if (parsed.has(option) && !own.count(option))
+        throw UsageError{"results " + subcommand + ": " + (option == "0" ? "-0" : "--" + option) + " does not apply"};
 }
 
 void reportSkipped(const std::string& path, const std::string& reason) {
@@ -125,7 +115,7 @@ int deletePlanned(const DeletionPlan& plan, ResultsModel& model, const std::stri
   std::optional<FileLock> listLock;
   if (options.RecordDeleted) {
     listLock.emplace(DeletedList::fileName());
-    if (!lockWaiting(*listLock, DeletedList::fileName()) || !loadDeletedList(list, host)) return ExitFailure;
+    if (!LockWaiting(*listLock, DeletedList::fileName()) || !loadDeletedList(list, host)) return ExitFailure;
   }
   FileOperations operations(model, list, host);
   const DeletionReport report = operations.DeletePlanned(plan, options);
@@ -142,7 +132,7 @@ int DeleteMarked(const ParsedArgs& parsed, const std::string& fileName) {
   InstallCancelOnInterrupt();
   CliHost host;
   FileLock lock(fileName);
-  if (!lockWaiting(lock, fileName)) return ExitFailure;
+  if (!LockWaiting(lock, fileName)) return ExitFailure;
   ResultsModel model;
   if (!LoadResults(fileName, model, host).succeeded()) return ExitFailure;
   const DeletionPlan plan = planFor(model, parsed.has("allow-last-copy"));
@@ -157,16 +147,17 @@ int DeleteMarked(const ParsedArgs& parsed, const std::string& fileName) {
 }  // namespace
 
 int RunResults(const Args& args) {
-  const ParsedArgs parsed(args, {}, {"0", "permanently", "dry-run", "allow-last-copy"});
+  const ParsedArgs parsed(args, {"format", "keep", "protect"}, {"0", "permanently", "dry-run", "allow-last-copy"});
   if (WantsHelp(parsed, Usage)) return ExitOk;
   const Args& operands = parsed.operands();
   const std::string command = operands.empty() ? std::string() : operands[0];
-  if (command != "dump" && command != "delete-marked")
-    return UsageFailure("results: expected 'dump' or 'delete-marked'", Usage);
+  if (command != "dump" && command != "mark" && command != "delete-marked")
+    return UsageFailure("results: expected 'dump', 'mark' or 'delete-marked'", Usage);
   if (operands.size() != 2) return UsageFailure("results " + command + ": expected one results file", Usage);
+  refuseOtherOptions(parsed, command);
+  if (command == "mark") return RunResultsMark(parsed, operands[1]);
   if (command == "delete-marked") return DeleteMarked(parsed, operands[1]);
-  for (const std::string& flag : DeleteFlags)
-    if (parsed.has(flag)) return UsageFailure("results dump: --" + flag + " belongs to delete-marked", Usage);
+  CheckResultsFormat(parsed);
   return Dump(parsed, operands[1]);
 }
 

@@ -1,6 +1,7 @@
 // velloran-cli scan: a whole scan from two folder lists, the groups on standard output.
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "cli/cli_host.h"
 #include "cli/commands.h"
 #include "cli/folder_entries.h"
+#include "cli/mark_options.h"
 #include "cli/output.h"
 #include "cli/results_printer.h"
 #include "core/results/results_file.h"
@@ -27,6 +29,7 @@ const char* const Usage =
     "         [--subfolders] [--fuzz N] [--use-deleted-list | --no-deleted-list]\n"
     "         [--save-results FILE.vlr] [--jobs N] [--no-cache] [--reference] [-0]\n"
     "         [--verify] [--rotations]\n"
+    "         [--keep CRITERIA [--protect DIR]...] [--format tsv|json|csv]\n"
     "\n"
     "Scans the compare entries against themselves, or against the base entries when\n"
     "there are any. An ENTRY is a folder or a database file; a list FILE holds one\n"
@@ -43,6 +46,11 @@ const char* const Usage =
     "\"velloran-cli: auto-deleted: PATH\" for every file the deleted-file list removed\n"
     "(moved to the trash while the setting Delete to Recycle Bin is on).\n"
     VELLORAN_ESCAPE_HELP
+    VELLORAN_FORMAT_HELP
+    "\n"
+    VELLORAN_KEEP_HELP
+    "The rule applies after the auto-mark thresholds; without --keep the rule stored\n"
+    "by the window's Mark by Rule dialog applies when its \"Apply after every scan\" is on.\n"
     "\n"
     "Exit status: 0 scanned to the end, 1 after an error message (a missing or\n"
     "damaged database, a results file not saved), 2 bad usage or nothing to compare\n"
@@ -106,9 +114,19 @@ bool saveResultsIfAsked(const ParsedArgs& parsed, const ResultsModel& results, C
   return !file || SaveResults(*file, results, host).succeeded();
 }
 
+// The rule of --keep, else the stored one when it applies after every scan.
+std::optional<MarkRule> markRuleOf(const ParsedArgs& parsed) {
+  if (auto rule = MarkRuleFromOptions(parsed)) return rule;
+  MarkRule stored = LoadMarkRule();
+  if (stored.applyAfterScan) return stored;
+  return std::nullopt;
+}
+
 int Scan(const ParsedArgs& parsed) {
   LoadSettings();
   applySettingOptions(parsed);
+  CheckResultsFormat(parsed);
+  const std::optional<MarkRule> markRule = markRuleOf(parsed);
   const ScanMode mode = scanModeNamed(parsed.value("mode").value_or("images"));
   const std::string mask = parsed.value("mask").value_or(ImageFilesMask);
   const ScanTuning tuning = tuningOf(parsed);
@@ -119,11 +137,12 @@ int Scan(const ParsedArgs& parsed) {
   ResultsModel results;
   DeletedList deletedList;
   ScanDriver driver(results, deletedList, host, tuning);
+  driver.setMarkRule(markRule);
   const ScanResult result = driver.StartScan(mode, mask, base, compare);
   for (const std::string& path : result.autoDeletedPaths)
     std::fprintf(stderr, "velloran-cli: auto-deleted: %s\n", path.c_str());
   if (result.end == ScanEnd::Completed || result.end == ScanEnd::Cancelled) {
-    PrintResults(results, LineOutput(parsed.has("0")), stdout);
+    PrintResultsAs(parsed, results, stdout);
     if (!saveResultsIfAsked(parsed, results, host)) return FinishOutput(ExitFailure);
   }
   return FinishOutput(exitFor(result.end, host));
@@ -133,7 +152,7 @@ int Scan(const ParsedArgs& parsed) {
 
 int RunScan(const Args& args) {
   const ParsedArgs parsed(args, {"mode", "mask", "base", "compare", "base-list", "compare-list", "fuzz",
-                                 "save-results", "jobs"},
+                                 "save-results", "jobs", "keep", "protect", "format"},
                           {"subfolders", "use-deleted-list", "no-deleted-list", "no-cache", "reference", "0",
                            "verify", "rotations"});
   if (WantsHelp(parsed, Usage)) return ExitOk;

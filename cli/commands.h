@@ -31,6 +31,9 @@ int RunDb(const Args& args);
 int RunDbNew(const Args& args);
 int RunDbAdd(const Args& args);
 int RunResults(const Args& args);
+class ParsedArgs;
+// "results mark FILE.vlr", called by RunResults.
+int RunResultsMark(const ParsedArgs& parsed, const std::string& fileName);
 int RunCache(const Args& args);
 
 }  // namespace vl::cli

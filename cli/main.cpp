@@ -19,7 +19,7 @@ const std::vector<Command>& AllCommands() {
       {"fingerprint", "print the fingerprint, width and height of pictures", RunFingerprint},
       {"scan", "scan folder lists for duplicates", RunScan},
       {"db", "create, extend or dump image databases", RunDb},
-      {"results", "print the groups of a results file or delete its marked files", RunResults},
+      {"results", "print, export or mark the groups of a results file, or delete its marked files", RunResults},
       {"cache", "show the fingerprint cache's size or empty it", RunCache},
   };
   return commands;

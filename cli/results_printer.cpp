@@ -1,7 +1,9 @@
-// Prints result groups in the scan's output format.
+// Prints result groups in the scan's output format, or as JSON or CSV.
 #include "cli/results_printer.h"
 
 #include <string>
+
+#include "core/results/results_export.h"
 
 namespace vl::cli {
 
@@ -16,6 +18,20 @@ void PrintResults(const ResultsModel& model, const LineOutput& output, std::FILE
                    out);
     }
   }
+}
+
+void CheckResultsFormat(const ParsedArgs& parsed) {
+  const std::string format = parsed.value("format").value_or("tsv");
+  if (format != "tsv" && format != "json" && format != "csv") throw UsageError{"unknown format: " + format};
+  if (format != "tsv" && parsed.has("0")) throw UsageError{"-0 goes with --format tsv only"};
+}
+
+void PrintResultsAs(const ParsedArgs& parsed, const ResultsModel& model, std::FILE* out) {
+  CheckResultsFormat(parsed);
+  const std::string format = parsed.value("format").value_or("tsv");
+  if (format == "tsv") return PrintResults(model, LineOutput(parsed.has("0")), out);
+  const std::string text = format == "json" ? ResultsJson(model) : ResultsCsv(model);
+  std::fwrite(text.data(), 1, text.size(), out);
 }
 
 }  // namespace vl::cli

@@ -31,6 +31,17 @@ QString caseFreePatterns(const QString& patterns) {
   return parts.join(' ');
 }
 
+// The extension of the first pattern of the filter Qt shows as `shown` ("*.json"
+// gives "json"); empty when none matches or the pattern names no extension.
+QString chosenExtension(const std::string& filter, const QString& shown) {
+  const QStringList fields = QString::fromStdString(filter).split('|');
+  const QStringList shownFilters = QtFileFilter(filter).split(";;");
+  const qsizetype index = shownFilters.indexOf(shown);
+  if (index < 0 || 2 * index + 1 >= fields.size()) return {};
+  const QString first = fields[2 * index + 1].split(';').first().trimmed();
+  return first.startsWith("*.") && first != "*.*" ? first.mid(2) : QString();
+}
+
 const QFileDialog::Options FileDialogOptions = QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite;
 
 // A file dialog set up from a request; the caller chooses open or save.
@@ -81,10 +92,12 @@ std::vector<std::string> QtDialogProvider::openFiles(QWidget* parent, const std:
 
 std::optional<std::string> QtDialogProvider::saveFile(QWidget* parent, const std::string& filter,
                                                       const std::string& defaultExtension) {
-  QString file = QFileDialog::getSaveFileName(parent, {}, {}, QtFileFilter(filter), nullptr, FileDialogOptions);
+  QString shown;
+  QString file = QFileDialog::getSaveFileName(parent, {}, {}, QtFileFilter(filter), &shown, FileDialogOptions);
   if (file.isEmpty()) return std::nullopt;
-  if (QFileInfo(file).suffix().isEmpty() && !defaultExtension.empty())
-    file += "." + QString::fromStdString(defaultExtension);
+  QString extension = chosenExtension(filter, shown);
+  if (extension.isEmpty()) extension = QString::fromStdString(defaultExtension);
+  if (QFileInfo(file).suffix().isEmpty() && !extension.isEmpty()) file += "." + extension;
   return file.toStdString();
 }
 

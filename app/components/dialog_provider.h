@@ -31,8 +31,9 @@ class DialogProvider {
   // Files chosen in an open dialog. `filter` is "Name|patterns|Name|patterns...".
   // Empty when cancelled; at most one file unless `multiple`.
   virtual std::vector<std::string> openFiles(QWidget* parent, const std::string& filter, bool multiple) = 0;
-  // A file name chosen in a save dialog, with defaultExtension appended when the
-  // name has none; none when cancelled. No overwrite question.
+  // A file name chosen in a save dialog, with the chosen filter's extension (or
+  // defaultExtension) appended when the name has none; none when cancelled. No
+  // overwrite question.
   virtual std::optional<std::string> saveFile(QWidget* parent, const std::string& filter,
                                               const std::string& defaultExtension) = 0;
   // A file name chosen in a save dialog set up by `request`; none when cancelled.

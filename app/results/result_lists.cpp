@@ -209,6 +209,15 @@ void ResultLists::showFirstGroup() {
   if (baseList_->count() > 0 && baseList_->currentRow() <= 0) selectGroupRow(0);
 }
 
+void ResultLists::marksChanged() {
+  if (ListsBusy) return;
+  if (tabs_->currentIndex() == static_cast<int>(BaseView::Marked)) {
+    clearDupeList();
+    showView(BaseView::Marked);
+  }
+  FillDupeList();
+}
+
 void ResultLists::clearDupeList() {
   ListsBusyGuard busy;
   dupeModel_.clear();

@@ -71,6 +71,9 @@ class ResultLists : public QObject {
   void showAllDupes();
   // Selects the first group when nothing or the first is selected, and fills lbDupes.
   void showFirstGroup();
+  // After marks changed outside the lists: rebuilds the "Marked" view when shown,
+  // and the lines of lbDupes. O(entries).
+  void marksChanged();
   // Empties lbDupes (before the entries it shows are freed).
   void clearDupeList();
   // During a scan the tabs show "All Dupes" and cannot be changed.

@@ -31,8 +31,10 @@
 #include "app/preview/preview_image.h"
 #include "app/preview/file_pane_transfers.h"
 #include "app/results/dupe_list_delegate.h"
+#include "app/results/export_command.h"
 #include "app/results/file_commands.h"
 #include "app/results/lists_busy.h"
+#include "app/results/mark_rule_commands.h"
 #include "app/results/result_lists.h"
 #include "app/results/results_file_commands.h"
 #include "app/shell/action_table.h"
@@ -115,6 +117,8 @@ MainWindow::MainWindow() : host_(this, this) {
   new FileCommands(results_, deletedList_, *lists_, host_, *actions_, {lbBaseFiles_, lbDupes_, {lvBase_, lvThumbs_}},
                    this);
   new FilePaneTransfers(previews_->filePanes(), this);
+  new MarkRuleCommands(*actions_, results_, *lists_, this);
+  new ExportCommand(*actions_, results_, this);
   readColumnWidths();
   SetHelpContext(this, HelpMainWindow);
 

@@ -69,6 +69,7 @@ void ScanCommands::startScan(int scanMode, const std::string& mask) {
   if (running_ || folders_ == nullptr) return;
   try {
     ScanDriver driver(results_, deletedList_, host_, ScanTuning{FingerprintJobs, UseFingerprintCache});
+    if (MarkRule rule = LoadMarkRule(); rule.applyAfterScan) driver.setMarkRule(std::move(rule));
     driver.StartScan(static_cast<ScanMode>(scanMode), mask, folders_->baseList(), folders_->compareList());
   } catch (const std::exception& error) {
     host_.showMessage(MessageKind::Error, error.what());

@@ -328,6 +328,7 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   if (!completed || result.end != ScanEnd::Completed) return result;
 
   PropagateMarks(results_);
+  if (markRule_) result.markedCount = ApplyMarkRule(results_, *markRule_).marked;
   host_.showFirstGroup();
   host_.beep();
   host_.processEvents();

@@ -1,12 +1,15 @@
 // The scan driver: from the two folder lists to result groups, with status, cancel and summary.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/host.h"
 #include "core/results/results_model.h"
 #include "core/results/deleted_list.h"
+#include "core/results/mark_rules.h"
 #include "core/scan/scan_mode.h"
 
 namespace vl {
@@ -60,12 +63,16 @@ class ScanDriver {
 
   ScanResult StartScan(ScanMode scanMode, const std::string& mask, const std::vector<std::string>& baseFolders,
                        const std::vector<std::string>& compareFolders);
+  // A rule applied to a completed scan's groups after the auto-mark and the
+  // propagation of marks; markedCount and the summary then count its marks.
+  void setMarkRule(std::optional<MarkRule> rule) { markRule_ = std::move(rule); }
 
  private:
   ResultsModel& results_;
   DeletedList& deletedList_;
   ScanHost& host_;
   ScanTuning tuning_;
+  std::optional<MarkRule> markRule_;
 };
 
 }  // namespace vl

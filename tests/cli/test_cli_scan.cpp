@@ -321,4 +321,42 @@ TEST_F(CliScan, DeleteMarkedDryRunChangesNothingAndARealRunRewritesTheResultsFil
   EXPECT_EQ(Cli(dir, "results dump --dry-run r.vlr").status, 2);
 }
 
+// The mark ("0" or "1") that a results dump or scan output gives the file at path; "?" when it lists none.
+std::string MarkOf(const std::string& out, const std::string& path) {
+  const size_t at = out.find("\t" + path + "\n");
+  return at == std::string::npos || at == 0 ? "?" : out.substr(at - 1, 1);
+}
+
+TEST_F(CliScan, KeepRulesMarkAllButTheBestAndResultsMarkRewritesTheFileUnderItsLock) {
+  vl::test::WriteJpeg(dir.file("b/small.jpg"), vl::test::GradientPicture(80, 60));
+  const CliRun scan =
+      Cli(dir, "scan --subfolders --compare a --compare b --keep resolution,oldest --save-results r.vlr");
+  ASSERT_EQ(scan.status, 0) << scan.err;
+  EXPECT_EQ(MarkOf(scan.out, dir.file("a/photo.jpg")), "0");  // ties with copy.jpg, whose path sorts later
+  EXPECT_EQ(MarkOf(scan.out, dir.file("b/deeper/copy.jpg")), "1");
+  EXPECT_EQ(MarkOf(scan.out, dir.file("b/small.jpg")), "1");
+  EXPECT_EQ(Cli(dir, "results dump r.vlr").out, scan.out);
+
+  const CliRun mark = Cli(dir, "results mark r.vlr --keep smallest --protect a/");
+  ASSERT_EQ(mark.status, 0) << mark.err;
+  const std::string dump = Cli(dir, "results dump r.vlr").out;
+  EXPECT_EQ(MarkOf(dump, dir.file("a/photo.jpg")), "0");  // protected
+  EXPECT_EQ(MarkOf(dump, dir.file("b/deeper/copy.jpg")), "1");
+  EXPECT_EQ(MarkOf(dump, dir.file("b/small.jpg")), "0");
+  EXPECT_FALSE(std::filesystem::exists(dir.file("r.vlr.lock")));
+  EXPECT_EQ(Cli(dir, "results delete-marked --dry-run r.vlr").out, "would-trash\t" + dir.file("b/deeper/copy.jpg") + "\n");
+
+  EXPECT_EQ(Cli(dir, "results mark r.vlr --keep biggest").status, 2);
+  EXPECT_EQ(Cli(dir, "results mark r.vlr --protect a").status, 2);
+  EXPECT_EQ(Cli(dir, "scan --compare a --format xml").status, 2);
+  EXPECT_EQ(Cli(dir, "results dump --format json -0 r.vlr").status, 2);
+  EXPECT_EQ(Cli(dir, "results dump --keep size r.vlr").status, 2);
+  EXPECT_EQ(Cli(dir, "results mark --keep size -0 r.vlr").status, 2);
+  EXPECT_EQ(Cli(dir, "results dump r.vlr").out, dump);
+  const CliRun json = Cli(dir, "results dump --format json r.vlr > r.json && python3 -m json.tool r.json");
+  if (json.status != 127) {
+    EXPECT_EQ(json.status, 0) << json.err;
+  }
+}
+
 }  // namespace

@@ -1,0 +1,114 @@
+// Mark by rule: each criterion and their order on groups built to tell them apart, protection, keepers, storage.
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+#include "core/results/mark_rules.h"
+#include "core/settings/settings.h"
+#include "tests/core/results_fixture.h"
+#include "tests/support/temp_dir.h"
+
+namespace vl {
+namespace {
+
+using test::AddGroup;
+
+struct Shape {
+  int32_t width, height, size;
+  double date;
+};
+
+// One group of four files that each criterion ranks differently; b and c tie on resolution.
+TResultEntry* fourFileGroup(ResultsModel& model) {
+  TResultEntry* base = AddGroup(model, {"/p/a.jpg"}, {{"/p/longer/b.jpg"}, {"/q/c.jpg"}, {"/keep/d.jpg"}});
+  const Shape shapes[] = {{640, 480, 500, 100}, {1280, 960, 300, 50}, {960, 1280, 900, 200}, {100, 100, 100, 10}};
+  int i = 0;
+  for (TResultEntry* entry = base; entry != nullptr; entry = entry->Next, ++i) {
+    entry->Width = shapes[i].width;
+    entry->Height = shapes[i].height;
+    entry->Size = shapes[i].size;
+    entry->FileDate = shapes[i].date;
+  }
+  return base;
+}
+
+std::string markedPaths(const TResultEntry* base) {
+  std::string paths;
+  for (const TResultEntry* entry = base; entry != nullptr; entry = entry->Next)
+    if (entry->Marked != 0) paths += entry->Path + " ";
+  return paths;
+}
+
+TEST(MarkRules, EachCriterionAndTheirOrderPickTheKeeperAndMarkEveryOtherFile) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"resolution", "/p/longer/b.jpg"},  // a tie with c: path order decides
+      {"resolution,largest", "/q/c.jpg"},
+      {"resolution,smallest", "/p/longer/b.jpg"},
+      {"size", "/q/c.jpg"},
+      {"smallest", "/keep/d.jpg"},
+      {"newest", "/q/c.jpg"},
+      {"oldest", "/keep/d.jpg"},
+      {"shortest-path", "/p/a.jpg"},  // a tie with c
+      {"longest-path", "/p/longer/b.jpg"},
+      {"inside=/p,largest", "/p/a.jpg"},
+      {"inside=/p/,smallest", "/p/longer/b.jpg"},
+      {"inside=/q/c,oldest", "/keep/d.jpg"},  // a file name is no folder
+  };
+  for (const auto& [criteria, keeper] : cases) {
+    ResultsModel model;
+    TResultEntry* base = fourFileGroup(model);
+    const MarkRule rule{ParseKeepCriteria(criteria), {}, false};
+    EXPECT_EQ(KeeperOf(*base, rule.keep)->Path, keeper) << criteria;
+    const MarkRuleOutcome outcome = ApplyMarkRule(model, rule);
+    EXPECT_EQ(outcome.marked, 3) << criteria;
+    EXPECT_EQ(markedPaths(base).find(keeper), std::string::npos) << criteria;
+  }
+}
+
+TEST(MarkRules, GoneFilesAreNeverKeptUnknownSizesCountAsNoPixelsAndProtectedFilesStayUnmarked) {
+  ResultsModel model;
+  TResultEntry* base = fourFileGroup(model);
+  TResultEntry* c = base->Next->Next;
+  c->Gone = 1;
+  c->Marked = 1;
+  base->Next->Width = -1;  // b's dimensions unknown
+  const MarkRuleOutcome outcome = ApplyMarkRule(model, {ParseKeepCriteria("resolution"), {"/keep"}, false});
+  EXPECT_EQ(outcome.marked, 1);
+  EXPECT_EQ(markedPaths(base), "/p/longer/b.jpg /q/c.jpg ");  // a kept, d protected, c left as it was
+}
+
+TEST(MarkRules, APathKeptInOneGroupIsMarkedInNoneSoEveryGroupKeepsAFile) {
+  ResultsModel model;
+  TResultEntry* first = AddGroup(model, {"/a/x.jpg", 900}, {{"/b/y.jpg", 100}});
+  TResultEntry* second = AddGroup(model, {"/b/y.jpg", 100}, {{"/c/z.jpg", 50}, {"/c/w.jpg", 10}});
+  first->Marked = 1;
+  const MarkRuleOutcome outcome = ApplyMarkRule(model, {ParseKeepCriteria("largest"), {}, false});
+  EXPECT_EQ(outcome.groups, 2);
+  EXPECT_EQ(markedPaths(first), "");
+  EXPECT_EQ(markedPaths(second), "/c/z.jpg /c/w.jpg ");
+  UnmarkAll(model);
+  EXPECT_EQ(markedPaths(second), "");
+}
+
+TEST(MarkRules, CriteriaTextsRoundTripAndBadOnesAreRefused) {
+  const std::vector<KeepStep> steps = {{KeepCriterion::Newest, {}}, {KeepCriterion::InsideFolder, "/a,\"b\""}};
+  EXPECT_EQ(KeepCriteriaText(steps), "newest,\"inside=/a,\"\"b\"\"\"");
+  EXPECT_EQ(ParseKeepCriteria(KeepCriteriaText(steps)), steps);
+  for (const char* bad : {"", "resolution,", "biggest", "inside="})
+    EXPECT_THROW(ParseKeepCriteria(bad), std::invalid_argument) << bad;
+}
+
+TEST(MarkRules, TheRuleIsStoredInTheSettingsFile) {
+  test::TempDir dir;
+  ::setenv("VELLORAN_APPDIR", dir.path().c_str(), 1);
+  ResetAppPaths();
+  EXPECT_EQ(LoadMarkRule(), MarkRule{});
+  const MarkRule rule{ParseKeepCriteria("resolution,inside=/photos/2024,oldest"), {"/a", "/b c"}, true};
+  SaveMarkRule(rule);
+  EXPECT_EQ(LoadMarkRule(), rule);
+  ::unsetenv("VELLORAN_APPDIR");
+  ResetAppPaths();
+}
+
+}  // namespace
+}  // namespace vl

@@ -1,0 +1,115 @@
+// Mark by Rule, Unmark All and Export Results in the main window, driven as a user would.
+#include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/results/dupe_list_model.h"
+#include "core/results/mark_rules.h"
+#include "tests/gui/main_window_fixture.h"
+#include "tests/gui/scripted_dialogs.h"
+#include "tests/support/image_writer.h"
+
+using vl::test::AppDirScope;
+using vl::test::ModalAnswerer;
+using vl::test::WindowUnderTest;
+using vl::test::child;
+
+namespace {
+
+bool markedAt(vl::ResultsModel& results, const std::string& path) {
+  for (const auto& entry : results.FResultEntries())
+    if (entry->Path == path) return entry->Marked != 0;
+  return false;
+}
+
+// The Del field of the duplicate-list line showing path ("?" when none does).
+QString delFieldOf(const WindowUnderTest& w, const std::string& path) {
+  auto* list = child<QListView>(w, "lbDupes");
+  for (int row = 0; row < list->model()->rowCount(); ++row) {
+    const QStringList fields = list->model()->index(row, 0).data(vl::gui::DupeListModel::FieldsRole).toStringList();
+    if (fields.contains(QString::fromStdString(path))) return fields.value(0);
+  }
+  return QStringLiteral("?");
+}
+
+// Answers the Mark by Rule dialog: `edit` changes its controls, then "Mark" is clicked.
+void markByRule(WindowUnderTest& w, ModalAnswerer& answerer, const std::function<void(QDialog*)>& edit) {
+  answerer.onDialog = [edit](QDialog* dialog) {
+    edit(dialog);
+    dialog->findChild<QPushButton*>(QStringLiteral("bbMark"))->click();
+  };
+  child<QAction>(w, "MarkByRule1")->trigger();
+  answerer.onDialog = nullptr;
+}
+
+}  // namespace
+
+class MarkRuleTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void theDialogStoresItsRuleWhichMarksNowAndAfterEveryScan();
+};
+
+void MarkRuleTest::theDialogStoresItsRuleWhichMarksNowAndAfterEveryScan() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  const std::string original = files.file("Photos/p.jpg"), copy = files.file("Backup/p.jpg");
+  files.makeDir("Photos");
+  files.makeDir("Backup");
+  vl::test::WriteJpeg(original, vl::test::GradientPicture(160, 120));
+  vl::test::WriteJpeg(copy, vl::test::GradientPicture(80, 60));
+  vl::test::ScriptedDialogs dialogs;
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  w.setLists({}, {files.file("Backup"), files.file("Photos")});
+  w.show();
+  w.scanWithOptions(answerer, vl::ScanMode::Images);
+  QTRY_VERIFY(answerer.messages.size() == 1);
+  QVERIFY(!markedAt(w.window->results(), copy) && !markedAt(w.window->results(), original));
+
+  dialogs.folders.push_back(files.file("Elsewhere"));
+  markByRule(w, answerer, [](QDialog* dialog) {
+    auto* criteria = dialog->findChild<QListWidget*>(QStringLiteral("lbCriteria"));
+    criteria->item(0)->setCheckState(Qt::Checked);  // Highest resolution
+    criteria->item(2)->setCheckState(Qt::Checked);  // Smallest file
+    criteria->setCurrentRow(2);
+    dialog->findChild<QPushButton*>(QStringLiteral("bbMoveUp"))->click();
+    dialog->findChild<QPushButton*>(QStringLiteral("bbMoveUp"))->click();
+    dialog->findChild<QPushButton*>(QStringLiteral("bbAddProtected"))->click();
+    dialog->findChild<QCheckBox*>(QStringLiteral("cbApplyAfterScan"))->setChecked(true);
+  });
+  const vl::MarkRule stored = vl::LoadMarkRule();
+  QCOMPARE(vl::KeepCriteriaText(stored.keep), std::string("smallest,resolution"));
+  QCOMPARE(stored.protectedFolders, std::vector<std::string>{files.file("Elsewhere")});
+  QVERIFY(stored.applyAfterScan);
+  QVERIFY(markedAt(w.window->results(), original) && !markedAt(w.window->results(), copy));
+  QCOMPARE(delFieldOf(w, original), QStringLiteral("*"));
+
+  markByRule(w, answerer, [](QDialog* dialog) {
+    auto* criteria = dialog->findChild<QListWidget*>(QStringLiteral("lbCriteria"));
+    QCOMPARE(criteria->item(1)->text(), QStringLiteral("Highest resolution (width x height)"));
+    QCOMPARE(criteria->item(1)->checkState(), Qt::Checked);
+    criteria->item(0)->setCheckState(Qt::Unchecked);  // Smallest file
+  });
+  QVERIFY(markedAt(w.window->results(), copy) && !markedAt(w.window->results(), original));
+  child<QAction>(w, "UnmarkAll1")->trigger();
+  QVERIFY(!markedAt(w.window->results(), copy));
+  QCOMPARE(delFieldOf(w, copy), QString());
+
+  w.scanWithOptions(answerer, vl::ScanMode::Images);  // auto-marking is off: only the rule marks
+  QTRY_VERIFY(answerer.messages.size() == 2);
+  QVERIFY2(answerer.messages[1].contains("1 files marked for Delete."), qPrintable(answerer.messages[1]));
+  QVERIFY(markedAt(w.window->results(), copy) && !markedAt(w.window->results(), original));
+
+  dialogs.saveAnswers.push_back(files.file("out.json"));
+  child<QAction>(w, "ExportResults1")->trigger();
+  QVERIFY(vl::test::ReadFileBytes(files.file("out.json")).starts_with("{\"version\":1,\"groups\":["));
+  QVERIFY(dialogs.errors.empty());
+}
+
+QTEST_MAIN(MarkRuleTest)
+#include "test_mark_rule.moc"

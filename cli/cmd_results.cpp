@@ -51,6 +51,17 @@ void refuseOtherOptions(const ParsedArgs& parsed, const std::string& subcommand)
         throw UsageError{"results " + subcommand + ": " + (option == "0" ? "-0" : "--" + option) + " does not apply"};
 }
 
+int Dump(const ParsedArgs& parsed, const std::string& fileName) {
+  CliHost host;
+  ResultsModel model;
+  const ResultsFileOutcome outcome = LoadResults(fileName, model, host);
+  if (outcome.status == ResultsFileStatus::VersionMismatch)
+    std::fprintf(stderr, "velloran-cli: \"%s\" is not a results file of this version\n", fileName.c_str());
+  if (!outcome.succeeded()) return ExitFailure;
+  PrintResultsAs(parsed, model, stdout);
+  return FinishOutput(ExitOk);
+}
+
 void reportSkipped(const std::string& path, const std::string& reason) {
   std::fprintf(stderr, "velloran-cli: skipped: %s: %s\n", path.c_str(), reason.c_str());
 }

@@ -13,6 +13,7 @@
 #include "core/results/results_file.h"
 #include "core/results/results_model.h"
 #include "core/results/deleted_list.h"
+#include "core/fingerprint/scan_entry.h"
 #include "core/settings/folder_lists.h"
 #include "core/scan/scan_driver.h"
 #include "core/settings/settings.h"
@@ -26,6 +27,7 @@ const char* const Usage =
     "         [--base ENTRY]... [--compare ENTRY]... [--base-list FILE] [--compare-list FILE]\n"
     "         [--subfolders] [--fuzz N] [--use-deleted-list | --no-deleted-list]\n"
     "         [--save-results FILE.vlr] [--jobs N] [--no-cache] [--reference] [-0]\n"
+    "         [--modern-formats | --classic-formats]\n"
     "\n"
     "Scans the compare entries against themselves, or against the base entries when\n"
     "there are any. An ENTRY is a folder or a database file; a list FILE holds one\n"
@@ -33,7 +35,9 @@ const char* const Usage =
     "adds every folder below each folder entry. The mask defaults to the image files;\n"
     "the fuzz factor and the deleted-list use default to the settings file. --jobs\n"
     "sets the worker threads (0: one per core), --no-cache leaves the fingerprint\n"
-    "cache alone, --reference runs the plain pairing loops.\n"
+    "cache alone, --reference runs the plain pairing loops. --modern-formats also\n"
+    "takes PNG, TIFF, WebP, HEIF and AVIF files as pictures, --classic-formats only\n"
+    "JPEG, GIF and BMP (and icons and metafiles); the default is the settings file's.\n"
     "\n"
     "Output: per group \"G<TAB>marked<TAB>base path\", then per duplicate\n"
     "\"D<TAB>errors<TAB>marked<TAB>path\". Messages go to standard error; so does a line\n"
@@ -44,8 +48,6 @@ const char* const Usage =
     "Exit status: 0 scanned to the end, 1 after an error message (a missing or\n"
     "damaged database, a results file not saved), 2 bad usage or nothing to compare\n"
     "(no entries, or no files in the compare entries), 130 cancelled.\n";
-
-const char* const ImageFilesMask = "*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf";
 
 ScanMode scanModeNamed(const std::string& name) {
   static const char* const names[] = {"images", "names", "names-size", "contents"};
@@ -76,6 +78,7 @@ void applySettingOptions(const ParsedArgs& parsed) {
     throw UsageError{"--use-deleted-list and --no-deleted-list exclude each other"};
   if (parsed.has("use-deleted-list")) UseDeletedList = true;
   if (parsed.has("no-deleted-list")) UseDeletedList = false;
+  ApplyPictureTypeFlags(parsed);
 }
 
 ScanTuning tuningOf(const ParsedArgs& parsed) {
@@ -105,7 +108,7 @@ int Scan(const ParsedArgs& parsed) {
   LoadSettings();
   applySettingOptions(parsed);
   const ScanMode mode = scanModeNamed(parsed.value("mode").value_or("images"));
-  const std::string mask = parsed.value("mask").value_or(ImageFilesMask);
+  const std::string mask = parsed.value("mask").value_or(ImageFilesMask());
   const ScanTuning tuning = tuningOf(parsed);
   const auto base = FolderEntries(parsed, "base-list", "base");
   const auto compare = FolderEntries(parsed, "compare-list", "compare");
@@ -129,7 +132,8 @@ int Scan(const ParsedArgs& parsed) {
 int RunScan(const Args& args) {
   const ParsedArgs parsed(args, {"mode", "mask", "base", "compare", "base-list", "compare-list", "fuzz",
                                  "save-results", "jobs"},
-                          {"subfolders", "use-deleted-list", "no-deleted-list", "no-cache", "reference", "0"});
+                          {"subfolders", "use-deleted-list", "no-deleted-list", "no-cache", "reference", "0",
+                           ModernFormatsFlag, ClassicFormatsFlag});
   if (WantsHelp(parsed, Usage)) return ExitOk;
   if (!parsed.operands().empty()) return UsageFailure("unexpected operand: " + parsed.operands()[0], Usage);
   return Scan(parsed);

@@ -26,6 +26,7 @@ int MarkHeight = 0;
 int MarkSize = 5;
 int FingerprintJobs = 0;
 bool UseFingerprintCache = true;
+bool ModernImageFormats = true;
 
 namespace {
 
@@ -121,6 +122,7 @@ void LoadSettings() {
   MarkSize = readInteger(ini, "eMarkSize_text", 5);
   FingerprintJobs = std::clamp(readInteger(ini, "FingerprintJobs", 0), 0, MaxFingerprintJobs);
   UseFingerprintCache = readInteger(ini, "UseFingerprintCache", 1) != 0;
+  ModernImageFormats = readBoolean(ini, "ModernImageFormats", true);
 }
 
 }  // namespace vl

@@ -24,7 +24,8 @@ const QStringList StoredProperties = {
     "cmIgnoreNumbers.Checked", "mIgnoreFilenames.Lines", "rxerrors.Value",   "useignorelist.Checked",
     "cbBeep.Checked",          "cbConfirmDelete.Checked", "cbRecycle.Checked", "cbNavArrows.Checked",
     "eMarkErrors.Text",        "eMarkHeight.Text",       "eMarkSize.Text",    "eMarkWidth.Text",
-    "cbAutoMarkDelete.Checked", "cbCheckabDrives.Checked", "cbUseDeletedList.Checked"};
+    "cbAutoMarkDelete.Checked", "cbCheckabDrives.Checked", "cbUseDeletedList.Checked",
+    "cbModernImageFormats.Checked"};
 
 const char* const PatternHelp =
     "* = match any substring (including null)\n"
@@ -134,6 +135,8 @@ QWidget* ConfigureDialog::makeImagePage() {
   layout->addSpacing(8);
   layout->addWidget(autoMarkDelete_);
   layout->addLayout(rule);
+  modernFormats_ = makeCheckBox("cbModernImageFormats", "Also compare PNG, TIFF, WebP, HEIF and AVIF pictures", true);
+  layout->addWidget(modernFormats_);
   layout->addStretch();
   return page;
 }
@@ -190,6 +193,7 @@ void ConfigureDialog::copyIntoSettings() const {
   MarkWidth = WholeNumberOr(markWidth_->text(), 0);
   MarkHeight = WholeNumberOr(markHeight_->text(), 0);
   MarkSize = WholeNumberOr(markSize_->text(), 5);
+  ModernImageFormats = modernFormats_->isChecked();
 }
 
 }  // namespace vl::gui

@@ -50,6 +50,7 @@ class ConfigureDialog : public QDialog {
   QCheckBox* navArrows_ = nullptr;
   QCheckBox* checkABDrives_ = nullptr;
   QCheckBox* useDeletedList_ = nullptr;
+  QCheckBox* modernFormats_ = nullptr;
   std::unique_ptr<FormPropertyStore> store_;
 };
 

@@ -122,7 +122,7 @@ void LoadSettings() {
   MarkSize = readInteger(ini, "eMarkSize_text", 5);
   FingerprintJobs = std::clamp(readInteger(ini, "FingerprintJobs", 0), 0, MaxFingerprintJobs);
   UseFingerprintCache = readInteger(ini, "UseFingerprintCache", 1) != 0;
-  ModernImageFormats = readBoolean(ini, "ModernImageFormats", true);
+  ModernImageFormats = readBoolean(ini, "cbModernImageFormats_Checked", true);
 }
 
 }  // namespace vl

@@ -41,7 +41,7 @@ extern int MarkSize;
 extern int FingerprintJobs;       // fingerprinting threads; 0 = hardware threads
 extern bool UseFingerprintCache;  // keep fingerprints between scans
 // PNG, TIFF, WebP, HEIF and AVIF files count as pictures besides the classic
-// types; on when the settings file lacks the key.
+// types (key cbModernImageFormats_Checked); on when the settings file lacks the key.
 extern bool ModernImageFormats;
 
 // Fills the setting globals from the settings file (defaults for missing keys).

@@ -199,7 +199,7 @@ TEST_F(PictureTypeScan, APngAndAJpegOfTheSamePixelsAreDuplicatesOnlyWithTheNewer
   EXPECT_NE(groups()[0].find("photo.png"), std::string::npos);
   EXPECT_NE(groups()[0].find("photo.jpg"), std::string::npos);
 
-  IniFile(AppIniFileName()).writeString("Tfconfigure", "ModernImageFormats", "False");
+  IniFile(AppIniFileName()).writeString("Tfconfigure", "cbModernImageFormats_Checked", "False");
   LoadSettings();
   UseDeletedList = false;
   EXPECT_FALSE(ModernImageFormats);

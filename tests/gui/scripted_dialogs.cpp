@@ -15,6 +15,7 @@ FreshAppDir::FreshAppDir() {
   FuzzFactor = 30;
   MarkErrors = MarkWidth = MarkHeight = 0;
   MarkSize = 5;
+  ModernImageFormats = true;
 }
 
 FreshAppDir::~FreshAppDir() {

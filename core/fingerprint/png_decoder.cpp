@@ -10,6 +10,9 @@ bool DecodePng(const uint8_t* data, size_t size, WorkBitmap& bitmap) {
   image.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_memory(&image, data, size)) return false;
   image.format = PNG_FORMAT_RGBA;
+  // A 16-bit picture without gamma information is taken as sRGB like an 8-bit one,
+  // so that its top bytes come out unchanged (libpng would take it as linear).
+  image.flags |= PNG_IMAGE_FLAG_16BIT_sRGB;
   if (!bitmap.reset(image.width, image.height, 0)) {
     png_image_free(&image);
     return false;

@@ -212,22 +212,6 @@ TEST(PictureTypes, ASixteenBitPngFingerprintsAsItsEightBitCopy) {
   expectSame(wide, narrow);
 }
 
-TEST(PictureTypes, TheSettingChoosesTheMasksAndTheFilter) {
-  const bool saved = ModernImageFormats;
-  ModernImageFormats = false;
-  EXPECT_EQ(ImageMasks(), "*.JPG;*.JPEG;*.GIF;*.BMP;*.ICO;*.EMF;*.WMF");
-  EXPECT_EQ(ImageFilesMask(), "*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf");
-  EXPECT_FALSE(IsPictureName("/a/b.png"));
-  EXPECT_TRUE(IsPictureName("/a/b.JPG"));
-  ModernImageFormats = true;
-  for (const char* name : {"b.png", "b.TIF", "b.tiff", "b.webp", "b.heic", "b.HEIF", "b.avif", "b.jpeg"})
-    EXPECT_TRUE(IsPictureName(name)) << name;
-  EXPECT_EQ(ImageFilesMask(), "*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf;*.png;*.tif;*.tiff;*.webp;*.heic;*.heif;*.avif");
-  EXPECT_EQ(PictureTypeOf("x.TIF"), PictureType::Tiff);
-  EXPECT_EQ(PictureTypeOf("x.avif"), PictureType::Heif);
-  ModernImageFormats = saved;
-}
-
 using PictureTypeScan = test::ScanFixture;
 
 // A PNG and a JPEG of the same photograph pair up at the default fuzz factor while

@@ -3,7 +3,7 @@
 //
 // COUNT (default 100,000) distinct pictures, each a random crop of a random photograph
 // at a random scale, saved as JPEG in subfolders of 1,000; one in ten also gets a
-// family of copies: resized, recompressed at low quality, greyscale, BMP and GIF.
+// family of copies: resized, recompressed at low quality, greyscale, BMP, GIF and PNG.
 // Existing files are kept, so an interrupted run can be continued.
 #include <algorithm>
 #include <cstdio>
@@ -17,6 +17,7 @@
 #include "core/fingerprint/fingerprint.h"
 #include "core/fingerprint/jpeg_decoder.h"
 #include "tests/support/image_writer.h"
+#include "tests/support/modern_writer.h"
 
 namespace {
 
@@ -87,6 +88,7 @@ void writeFamily(const Picture& picture, const std::string& stem) {
   vl::test::WriteJpeg(stem + "_grey.jpg", picture, {.colour = vl::test::JpegColour::Grey});
   vl::test::WriteBmp(stem + ".bmp", picture);
   vl::test::WriteGif(stem + ".gif", greyLevels(picture));
+  vl::test::WriteBytes(stem + ".png", vl::test::EncodePng(picture));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "core/settings/settings.h"
+
 namespace vl::cli {
 
 namespace {
@@ -97,6 +99,13 @@ int UsageFailure(const std::string& text, const char* usage) {
   std::fprintf(stderr, "velloran-cli: %s\n", text.c_str());
   std::fputs(usage, stderr);
   return ExitUsage;
+}
+
+void ApplyPictureTypeFlags(const ParsedArgs& parsed) {
+  if (parsed.has(ModernFormatsFlag) && parsed.has(ClassicFormatsFlag))
+    throw UsageError{"--modern-formats and --classic-formats exclude each other"};
+  if (parsed.has(ModernFormatsFlag)) ModernImageFormats = true;
+  if (parsed.has(ClassicFormatsFlag)) ModernImageFormats = false;
 }
 
 }  // namespace vl::cli

@@ -32,12 +32,15 @@ int exitFor(BuildOutcome outcome, const CliHost& host) {
 // --no-cache, the fingerprint cache.
 template <typename Operation>
 int runBuild(const Args& args, const char* usage, const std::vector<std::string>& flags, Operation operation) {
-  const ParsedArgs parsed(args, {"jobs"}, flags);
+  std::vector<std::string> allFlags = flags;
+  allFlags.insert(allFlags.end(), {ModernFormatsFlag, ClassicFormatsFlag});
+  const ParsedArgs parsed(args, {"jobs"}, allFlags);
   if (WantsHelp(parsed, usage)) return ExitOk;
   FingerprintOptions options{parsed.intValue("jobs", 0)};
   if (parsed.operands().size() < 2) return UsageFailure("needs a database file and at least one folder", usage);
   const std::vector<std::string> folders = FolderEntries(parsed);
   LoadSettings();
+  ApplyPictureTypeFlags(parsed);
   InstallCancelOnInterrupt();
   CliHost host;
   std::optional<FingerprintCache> cache;
@@ -56,7 +59,8 @@ int RunDbNew(const Args& args) {
       "Writes a database of the pictures directly inside each FOLDER (with --subfolders\n"
       "also of every folder below), replacing FILE.VDB once the new file is complete.\n"
       "--jobs N decodes on N threads (default: the hardware threads); --no-cache\n"
-      "decodes every picture and leaves the fingerprint cache alone. Exit status:\n"
+      "decodes every picture and leaves the fingerprint cache alone. --modern-formats\n"
+      "and --classic-formats choose the picture types as for scan. Exit status:\n"
       "0 written, 1 after an error message, 2 bad usage (also a FOLDER that does not\n"
       "exist), 130 cancelled.\n";
   return runBuild(args, usage, {"subfolders", "no-cache"},
@@ -72,7 +76,8 @@ int RunDbAdd(const Args& args) {
       "Adds the pictures of each FOLDER not yet recorded under the same path and, unless\n"
       "--no-freshen, re-reads recorded pictures that changed and drops those gone.\n"
       "--jobs N decodes on N threads (default: the hardware threads); --no-cache\n"
-      "decodes every picture and leaves the fingerprint cache alone. Exit status:\n"
+      "decodes every picture and leaves the fingerprint cache alone. --modern-formats\n"
+      "and --classic-formats choose the picture types as for scan. Exit status:\n"
       "0 written, 1 after an error message (also a missing FILE.VDB), 2 bad usage\n"
       "(also a FOLDER that does not exist), 130 cancelled.\n";
   return runBuild(args, usage, {"subfolders", "no-freshen", "no-cache"},

@@ -17,7 +17,9 @@ const char* const usage =
     "Prints one line per file, tab-separated: width, height, the 100 fingerprint codes\n"
     "as digits 0 to 3 (byte x * 10 + y holds column x, row y) and the path; or FAIL and\n"
     "the path when the file cannot be read as a picture. The picture type follows the\n"
-    "extension (.jpg, .jpeg, .bmp, .gif). Exit status 1 when any file failed.\n"
+    "extension (.jpg, .jpeg, .bmp, .gif, .png, .tif, .tiff, .webp, .heic, .heif,\n"
+    ".avif), whatever the setting of the newer picture types. Exit status 1 when any\n"
+    "file failed.\n"
     "\n" VELLORAN_ESCAPE_HELP;
 
 // Prints the line of one file; false when it could not be fingerprinted.

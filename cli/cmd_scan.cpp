@@ -15,6 +15,7 @@
 #include "core/results/results_file.h"
 #include "core/results/results_model.h"
 #include "core/results/deleted_list.h"
+#include "core/fingerprint/scan_entry.h"
 #include "core/settings/folder_lists.h"
 #include "core/scan/scan_driver.h"
 #include "core/settings/settings.h"
@@ -30,6 +31,7 @@ const char* const Usage =
     "         [--save-results FILE.vlr] [--jobs N] [--no-cache] [--reference] [-0]\n"
     "         [--verify] [--rotations]\n"
     "         [--keep CRITERIA [--protect DIR]...] [--format tsv|json|csv]\n"
+    "         [--modern-formats | --classic-formats]\n"
     "\n"
     "Scans the compare entries against themselves, or against the base entries when\n"
     "there are any. An ENTRY is a folder or a database file; a list FILE holds one\n"
@@ -39,7 +41,9 @@ const char* const Usage =
     "sets the worker threads (0: one per core), --no-cache leaves the fingerprint\n"
     "cache alone, --reference runs the plain pairing loops. --verify confirms each\n"
     "picture pair by a finer signature (setting Verify picture matches); --rotations\n"
-    "also finds pictures turned by 90, 180 or 270 degrees or mirrored.\n"
+    "also finds pictures turned by 90, 180 or 270 degrees or mirrored. --modern-formats\n"
+    "also takes PNG, TIFF, WebP, HEIF and AVIF files as pictures, --classic-formats only\n"
+    "JPEG, GIF and BMP (and icons and metafiles); the default is the settings file's.\n"
     "\n"
     "Output: per group \"G<TAB>marked<TAB>base path\", then per duplicate\n"
     "\"D<TAB>errors<TAB>marked<TAB>path\". Messages go to standard error; so does a line\n"
@@ -55,8 +59,6 @@ const char* const Usage =
     "Exit status: 0 scanned to the end, 1 after an error message (a missing or\n"
     "damaged database, a results file not saved), 2 bad usage or nothing to compare\n"
     "(no entries, or no files in the compare entries), 130 cancelled.\n";
-
-const char* const ImageFilesMask = "*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf";
 
 ScanMode scanModeNamed(const std::string& name) {
   static const char* const names[] = {"images", "names", "names-size", "contents"};
@@ -89,6 +91,7 @@ void applySettingOptions(const ParsedArgs& parsed) {
   if (parsed.has("no-deleted-list")) UseDeletedList = false;
   if (parsed.has("verify")) VerifyMatches = true;
   if (parsed.has("rotations")) MatchRotations = true;
+  ApplyPictureTypeFlags(parsed);
 }
 
 ScanTuning tuningOf(const ParsedArgs& parsed) {
@@ -128,7 +131,7 @@ int Scan(const ParsedArgs& parsed) {
   CheckResultsFormat(parsed);
   const std::optional<MarkRule> markRule = markRuleOf(parsed);
   const ScanMode mode = scanModeNamed(parsed.value("mode").value_or("images"));
-  const std::string mask = parsed.value("mask").value_or(ImageFilesMask);
+  const std::string mask = parsed.value("mask").value_or(ImageFilesMask());
   const ScanTuning tuning = tuningOf(parsed);
   const auto base = FolderEntries(parsed, "base-list", "base");
   const auto compare = FolderEntries(parsed, "compare-list", "compare");
@@ -154,7 +157,7 @@ int RunScan(const Args& args) {
   const ParsedArgs parsed(args, {"mode", "mask", "base", "compare", "base-list", "compare-list", "fuzz",
                                  "save-results", "jobs", "keep", "protect", "format"},
                           {"subfolders", "use-deleted-list", "no-deleted-list", "no-cache", "reference", "0",
-                           "verify", "rotations"});
+                           "verify", "rotations", ModernFormatsFlag, ClassicFormatsFlag});
   if (WantsHelp(parsed, Usage)) return ExitOk;
   if (!parsed.operands().empty()) return UsageFailure("unexpected operand: " + parsed.operands()[0], Usage);
   return Scan(parsed);

@@ -25,7 +25,7 @@ const QStringList StoredProperties = {
     "cbBeep.Checked",          "cbConfirmDelete.Checked", "cbRecycle.Checked", "cbNavArrows.Checked",
     "eMarkErrors.Text",        "eMarkHeight.Text",       "eMarkSize.Text",    "eMarkWidth.Text",
     "cbAutoMarkDelete.Checked", "cbCheckabDrives.Checked", "cbUseDeletedList.Checked",
-    "cbVerifyMatches.Checked", "cbMatchRotations.Checked"};
+    "cbVerifyMatches.Checked", "cbMatchRotations.Checked", "cbModernImageFormats.Checked"};
 
 const char* const PatternHelp =
     "* = match any substring (including null)\n"
@@ -135,6 +135,8 @@ QWidget* ConfigureDialog::makeImagePage() {
   layout->addSpacing(8);
   layout->addWidget(autoMarkDelete_);
   layout->addLayout(rule);
+  modernFormats_ = makeCheckBox("cbModernImageFormats", "Also compare PNG, TIFF, WebP, HEIF and AVIF pictures", true);
+  layout->addWidget(modernFormats_);
   layout->addStretch();
   return page;
 }
@@ -197,6 +199,7 @@ void ConfigureDialog::copyIntoSettings() const {
   MarkWidth = WholeNumberOr(markWidth_->text(), 0);
   MarkHeight = WholeNumberOr(markHeight_->text(), 0);
   MarkSize = WholeNumberOr(markSize_->text(), 5);
+  ModernImageFormats = modernFormats_->isChecked();
 }
 
 }  // namespace vl::gui

@@ -52,6 +52,7 @@ class ConfigureDialog : public QDialog {
   QCheckBox* useDeletedList_ = nullptr;
   QCheckBox* verifyMatches_ = nullptr;
   QCheckBox* matchRotations_ = nullptr;
+  QCheckBox* modernFormats_ = nullptr;
   std::unique_ptr<FormPropertyStore> store_;
 };
 

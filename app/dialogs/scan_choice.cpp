@@ -4,12 +4,14 @@
 #include <QRadioButton>
 
 #include "app/components/filter_combo_box.h"
+#include "core/fingerprint/scan_entry.h"
 
 namespace vl::gui {
 
-const char* const BuiltInFileFilter =
-    "Image Files|*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf|Audio Files|*.mid;*.wav;*.mp3|"
-    "Video Files|*.avi;*.mov;*.mpg;*.fli;*.flc|All files (*.*)|*.*";
+QString BuiltInFileFilter() {
+  return "Image Files|" + QString::fromStdString(ImageFilesMask()) +
+         "|Audio Files|*.mid;*.wav;*.mp3|Video Files|*.avi;*.mov;*.mpg;*.fli;*.flc|All files (*.*)|*.*";
+}
 
 ScanModeButtons MakeScanModeButtons(QWidget* parent) {
   static const char* const names[] = {"rbFuzz", "rbFilename", "rbNameandSize", "rbContents"};
@@ -33,7 +35,7 @@ int CheckedScanMode(const ScanModeButtons& buttons) {
 FilterComboBox* MakeFileFilterBox(QWidget* parent) {
   auto* box = new FilterComboBox(parent);
   box->setObjectName("FilterComboBox1");
-  box->setFilter(BuiltInFileFilter);
+  box->setFilter(BuiltInFileFilter());
   return box;
 }
 

@@ -12,8 +12,9 @@ namespace vl::gui {
 
 class FilterComboBox;
 
-// The built-in filter text of the file-type box.
-extern const char* const BuiltInFileFilter;
+// The built-in filter text of the file-type box; its "Image Files" mask follows the
+// setting ModernImageFormats.
+QString BuiltInFileFilter();
 
 // The four mode buttons in mode order: rbFuzz (0), rbFilename (1), rbNameandSize (2),
 // rbContents (3).

@@ -1,4 +1,4 @@
-// Decoding one picture file for a preview pane: JPEG through libjpeg at the View menu's scale, the other formats through Qt.
+// Decoding one picture file for a preview pane: JPEG through libjpeg at the View menu's scale, PNG, TIFF, WebP and HEIF/AVIF through the fingerprint decoders, the other formats through Qt.
 #include "app/preview/preview_decoder.h"
 
 #include <QFile>
@@ -6,6 +6,10 @@
 #include <QImageReader>
 #include <QTransform>
 #include <sys/stat.h>
+
+#include <vector>
+
+#include "core/fingerprint/fingerprint.h"
 
 namespace vl::gui {
 namespace {
@@ -85,13 +89,46 @@ DecodedPreview decodeWithQt(const QString& path, const QByteArray& format) {
   return result;
 }
 
+// The bitmap's pixels handed to a QImage that frees them with itself.
+QImage wrap(WorkBitmap& bitmap) {
+  auto* pixels = new std::vector<uint32_t>(std::move(bitmap.pixels));
+  for (uint32_t& p : *pixels) p |= 0xFF000000u;
+  return QImage(reinterpret_cast<uchar*>(pixels->data()), bitmap.width, bitmap.height, bitmap.width * 4,
+                QImage::Format_RGB32, [](void* data) { delete static_cast<std::vector<uint32_t>*>(data); }, pixels);
+}
+
+// PNG, TIFF, WebP, HEIF and AVIF: the fingerprint decoders' full-size bitmap, alpha over white.
+DecodedPreview decodeFullColour(const QString& path) {
+  DecodedPreview result;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly) || file.size() > MaxPreviewFileBytes) return result;
+  const QByteArray data = file.readAll();
+  WorkBitmap bitmap;
+  if (!DecodeFullColour(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size()),
+                        PictureTypeOf(QFile::encodeName(path).toStdString()), bitmap) ||
+      int64_t(bitmap.width) * bitmap.height > MaxPreviewPixels)
+    return result;
+  result.image = wrap(bitmap);
+  result.displaySize = result.image.size();
+  result.fullSize = result.image.size();
+  result.ok = true;
+  return result;
+}
+
+bool isFullColourFormat(const QByteArray& format) {
+  return format == "png" || format == "tiff" || format == "webp" || format == "heif";
+}
+
 }  // namespace
 
 QByteArray PictureFormatOf(const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) return "jpeg";
-  for (const char* format : {"gif", "bmp", "ico", "emf", "wmf"})
+  for (const char* format : {"gif", "bmp", "ico", "emf", "wmf", "png", "tiff", "webp"})
     if (suffix == QLatin1String(format)) return format;
+  if (suffix == QLatin1String("tif")) return "tiff";
+  if (suffix == QLatin1String("heic") || suffix == QLatin1String("heif") || suffix == QLatin1String("avif"))
+    return "heif";
   return {};
 }
 
@@ -99,6 +136,7 @@ DecodedPreview DecodePreviewFile(const QString& path, const JpegPreviewOptions& 
   const QByteArray format = PictureFormatOf(path);
   if (format.isEmpty() || !isRegularFile(path)) return {};
   if (format == "jpeg") return decodeJpeg(path, options, standIn);
+  if (isFullColourFormat(format)) return decodeFullColour(path);
   return decodeWithQt(path, format);
 }
 

@@ -1,4 +1,4 @@
-// Decoding one picture file for a preview pane: JPEG through libjpeg at the View menu's scale, the other formats through Qt.
+// Decoding one picture file for a preview pane: JPEG through libjpeg at the View menu's scale, PNG, TIFF, WebP and HEIF/AVIF through the fingerprint decoders, the other formats through Qt.
 #pragma once
 
 #include <QImage>
@@ -26,12 +26,14 @@ struct DecodedPreview {
 bool PreviewServes(const DecodedPreview& preview, const JpegPreviewOptions& options);
 
 // The picture format the file's extension names: "jpeg", "gif", "bmp", "ico",
-// "emf", "wmf", or empty when the extension names none (".j" passes the picture
+// "emf", "wmf", "png", "tiff" (.tif too), "webp", "heif" (.heic and .avif too), or empty when the extension names none (".j" passes the picture
 // test but names no format).
 QByteArray PictureFormatOf(const QString& path);
 
 // Decodes the file as its extension's format. JPEGs honour the options (scale,
 // DCT choice, fit box, given for the upright picture); other formats ignore them.
+// PNG, TIFF, WebP and HEIF/AVIF pictures are decoded as for their fingerprints
+// (the first page or frame, alpha over white; at most MaxPreviewPixels).
 // With standIn, a JPEG is decoded at 1/8 only (a quick first view). Anything but
 // a regular file, and any failure, gives ok false. Runs on any thread; O(file size + decoded pixels).
 DecodedPreview DecodePreviewFile(const QString& path, const JpegPreviewOptions& options, bool standIn = false);

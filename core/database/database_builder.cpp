@@ -40,7 +40,7 @@ bool enterPhase(Host& host, const std::string& phase) {
 void Gather(const std::vector<std::string>& entries, ScanList& target, Host& host) {
   DeletedList unusedDeletedList;
   int autoDeletedCount = 0;
-  LoadFileList(entries, std::string(ImageMasks), autoDeletedCount, false, target, unusedDeletedList, host);
+  LoadFileList(entries, std::string(ImageMasks()), autoDeletedCount, false, target, unusedDeletedList, host);
 }
 
 // Writes through a temporary file; records left out for their long paths are

@@ -13,6 +13,7 @@
 #include "core/fingerprint/bmp_decoder.h"
 #include "core/fingerprint/gif_decoder.h"
 #include "core/fingerprint/jpeg_decoder.h"
+#include "core/fingerprint/modern_decoders.h"
 
 namespace vl {
 
@@ -118,7 +119,11 @@ bool decode(const uint8_t* data, size_t size, PictureType type, WorkBitmap& bitm
     case PictureType::Gif:
       if (!DecodeGif(data, size, bitmap)) return false;
       break;
-    default: return false;  // icons and metafiles are not rendered
+    case PictureType::Icon:
+    case PictureType::Metafile:
+    case PictureType::None: return false;  // icons and metafiles are not rendered
+    default:
+      if (!DecodeFullColour(data, size, type, bitmap)) return false;
   }
   width = bitmap.width;
   height = bitmap.height;
@@ -134,7 +139,25 @@ PictureType PictureTypeOf(const std::string& fileName) {
   if (ext == ".GIF") return PictureType::Gif;
   if (ext == ".ICO") return PictureType::Icon;
   if (ext == ".EMF" || ext == ".WMF") return PictureType::Metafile;
+  if (ext == ".PNG") return PictureType::Png;
+  if (ext == ".TIF" || ext == ".TIFF") return PictureType::Tiff;
+  if (ext == ".WEBP") return PictureType::Webp;
+  if (ext == ".HEIC" || ext == ".HEIF" || ext == ".AVIF") return PictureType::Heif;
   return PictureType::None;
+}
+
+bool IsDecodedType(PictureType type) {
+  return type != PictureType::None && type != PictureType::Icon && type != PictureType::Metafile;
+}
+
+bool DecodeFullColour(const uint8_t* data, size_t size, PictureType type, WorkBitmap& bitmap) {
+  switch (type) {
+    case PictureType::Png: return DecodePng(data, size, bitmap);
+    case PictureType::Tiff: return DecodeTiff(data, size, bitmap);
+    case PictureType::Webp: return DecodeWebp(data, size, bitmap);
+    case PictureType::Heif: return DecodeHeif(data, size, bitmap);
+    default: return false;
+  }
 }
 
 TFingerprint FingerprintOfBitmap(const WorkBitmap& bitmap) {
@@ -179,7 +202,7 @@ bool MakeFingerprintFromMemory(const uint8_t* data, size_t size, PictureType typ
 bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int32_t& width, int32_t& height,
                      bool* unreadable, PictureSignature* signature) {
   const PictureType type = PictureTypeOf(fileName);
-  if (type != PictureType::Bmp && type != PictureType::Jpeg && type != PictureType::Gif) return false;
+  if (!IsDecodedType(type)) return false;
   thread_local std::vector<uint8_t> file;
   bool ok = false;
   bool failedRead = false;

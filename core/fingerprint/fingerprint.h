@@ -12,9 +12,17 @@
 
 namespace vl {
 
-// The picture type, chosen by the file extension alone (without regard to case).
-enum class PictureType { None, Bmp, Jpeg, Gif, Icon, Metafile };
+// The picture type, chosen by the file extension alone (without regard to case):
+// Heif stands for ".heic", ".heif" and ".avif", Tiff for ".tif" and ".tiff".
+enum class PictureType { None, Bmp, Jpeg, Gif, Icon, Metafile, Png, Tiff, Webp, Heif };
 PictureType PictureTypeOf(const std::string& fileName);
+
+// True for the types MakeFingerprint decodes (all but None, Icon and Metafile).
+bool IsDecodedType(PictureType type);
+
+// Decodes a PNG, TIFF, WebP or HEIF/AVIF picture at full size into `bitmap`
+// (0x00RRGGBB, alpha over white); false for other types and on failure. O(file size + pixels).
+bool DecodeFullColour(const uint8_t* data, size_t size, PictureType type, WorkBitmap& bitmap);
 
 // What MakeFingerprint gave for one picture.
 struct FingerprintOutcome {

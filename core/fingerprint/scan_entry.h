@@ -53,10 +53,19 @@ using ScanList = std::vector<std::unique_ptr<TScanEntry>>;
 // Frees every entry of the list and empties it.
 void FreeScanList(ScanList& list);
 
-// The picture extensions the image passes treat as pictures.
-inline constexpr std::string_view ImageMasks = "*.JPG;*.JPEG;*.GIF;*.BMP;*.ICO;*.EMF;*.WMF";
+// The classic picture extensions, and the same followed by the newer picture types.
+inline constexpr std::string_view ClassicImageMasks = "*.JPG;*.JPEG;*.GIF;*.BMP;*.ICO;*.EMF;*.WMF";
+inline constexpr std::string_view ModernImageMasks =
+    "*.JPG;*.JPEG;*.GIF;*.BMP;*.ICO;*.EMF;*.WMF;*.PNG;*.TIF;*.TIFF;*.WEBP;*.HEIC;*.HEIF;*.AVIF";
 
-// True when the upper-cased extension of Path (dot included) occurs in ImageMasks.
+// The picture extensions the image passes treat as pictures: ModernImageMasks while
+// the setting ModernImageFormats is on, else ClassicImageMasks.
+std::string_view ImageMasks();
+
+// The mask of the "Image Files" filter: ImageMasks() in lower case.
+std::string ImageFilesMask();
+
+// True when the upper-cased extension of Path (dot included) occurs in ImageMasks().
 bool IsPictureName(std::string_view path);
 
 // Cuts a text to at most `limit` bytes.

@@ -28,6 +28,7 @@ int FingerprintJobs = 0;
 bool UseFingerprintCache = true;
 bool VerifyMatches = false;
 bool MatchRotations = false;
+bool ModernImageFormats = true;
 
 namespace {
 
@@ -125,6 +126,7 @@ void LoadSettings() {
   UseFingerprintCache = readInteger(ini, "UseFingerprintCache", 1) != 0;
   VerifyMatches = readBoolean(ini, "cbVerifyMatches_Checked", false);
   MatchRotations = readBoolean(ini, "cbMatchRotations_Checked", false);
+  ModernImageFormats = readBoolean(ini, "cbModernImageFormats_Checked", true);
 }
 
 }  // namespace vl

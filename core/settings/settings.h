@@ -42,6 +42,9 @@ extern int FingerprintJobs;       // fingerprinting threads; 0 = hardware thread
 extern bool UseFingerprintCache;  // keep fingerprints between scans
 extern bool VerifyMatches;        // picture pairs within the fuzz factor are confirmed by their signatures
 extern bool MatchRotations;       // pictures are also compared turned and mirrored
+// PNG, TIFF, WebP, HEIF and AVIF files count as pictures besides the classic
+// types (key cbModernImageFormats_Checked); on when the settings file lacks the key.
+extern bool ModernImageFormats;
 
 // Fills the setting globals from the settings file (defaults for missing keys).
 void LoadSettings();

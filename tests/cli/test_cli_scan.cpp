@@ -7,7 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/results/deleted_list.h"
 #include "core/settings/settings.h"
@@ -357,6 +360,42 @@ TEST_F(CliScan, KeepRulesMarkAllButTheBestAndResultsMarkRewritesTheFileUnderItsL
   if (json.status != 127) {
     EXPECT_EQ(json.status, 0) << json.err;
   }
+}
+
+// The groups of scan output, each the set of its paths.
+std::vector<std::set<std::string>> Groups(const std::string& out) {
+  std::vector<std::set<std::string>> groups;
+  std::istringstream lines(out);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("G\t", 0) == 0) groups.emplace_back();
+    if (!groups.empty()) groups.back().insert(line.substr(line.rfind('\t') + 1));
+  }
+  return groups;
+}
+
+// The benchmark corpus holds a lossless PNG beside the JPEG of every family: each pair
+// is found at the default fuzz factor, and --classic-formats leaves the PNGs out.
+TEST_F(CliScan, TheBenchmarkCorpusPairsEveryPngWithItsJpegUnlessClassicFormats) {
+  const std::string corpus = dir.file("corpus");
+  ASSERT_EQ(std::system(("'" VELLORAN_MAKE_CORPUS "' '" + corpus + "' 60 >/dev/null").c_str()), 0);
+  std::vector<std::string> pngs;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(corpus))
+    if (entry.path().extension() == ".png") pngs.push_back(entry.path().string());
+  ASSERT_FALSE(pngs.empty());
+  const CliRun scan = Cli(dir, "scan --subfolders --compare corpus");
+  ASSERT_EQ(scan.status, 0) << scan.err;
+  const auto groups = Groups(scan.out);
+  for (const std::string& png : pngs) {
+    const std::string jpeg = png.substr(0, png.size() - 4) + ".jpg";
+    EXPECT_TRUE(std::any_of(groups.begin(), groups.end(), [&](const auto& g) { return g.count(png) && g.count(jpeg); }))
+        << png;
+  }
+  EXPECT_EQ(Cli(dir, "scan --subfolders --compare corpus --classic-formats").out.find(".png"), std::string::npos);
+  ASSERT_EQ(Cli(dir, "db new classic.vdb --classic-formats --subfolders corpus").status, 0);
+  EXPECT_EQ(Cli(dir, "db dump classic.vdb").out.find(".png"), std::string::npos);
+  ASSERT_EQ(Cli(dir, "db new all.vdb --subfolders corpus").status, 0);
+  EXPECT_NE(Cli(dir, "db dump all.vdb").out.find(pngs[0]), std::string::npos);
+  EXPECT_EQ(Cli(dir, "scan --modern-formats --classic-formats --compare corpus").status, 2);
 }
 
 }  // namespace

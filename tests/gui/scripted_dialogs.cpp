@@ -16,6 +16,7 @@ FreshAppDir::FreshAppDir() {
   MarkErrors = MarkWidth = MarkHeight = 0;
   MarkSize = 5;
   VerifyMatches = MatchRotations = false;
+  ModernImageFormats = true;
 }
 
 FreshAppDir::~FreshAppDir() {

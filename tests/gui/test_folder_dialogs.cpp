@@ -12,6 +12,7 @@
 #include "app/components/folder_list_box.h"
 #include "app/dialogs/folders_dialog.h"
 #include "app/dialogs/scan_wizard.h"
+#include "core/fingerprint/scan_entry.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
 #include "tests/gui/scripted_dialogs.h"
@@ -228,7 +229,7 @@ class FolderDialogsTest : public QObject {
     QVERIFY(folders.baseList().empty());
     QCOMPARE(folders.compareList(), Entries{folder});
     QCOMPARE(wizard.scanMode(), 3);
-    QCOMPARE(wizard.mask(), std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf"));
+    QCOMPARE(wizard.mask(), ImageFilesMask());
   }
 
   void fileFiltersMatchEitherCase() {

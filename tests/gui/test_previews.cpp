@@ -17,6 +17,7 @@
 #include "core/database/volume_table.h"
 #include "tests/gui/main_window_fixture.h"
 #include "tests/support/image_writer.h"
+#include "tests/support/modern_writer.h"
 
 using vl::gui::PreviewController;
 using vl::test::AppDirScope;
@@ -200,6 +201,22 @@ void PreviewsTest::missingAndUnreadableFilesAndANewScan() {
   QVERIFY(writer.write(QImage(240, 120, QImage::Format_RGB32)));
   QVERIFY(previews(w).LoadPreview(upright, volume, PreviewController::DupePane, 0, 0));
   QTRY_COMPARE(dupe->size(), QSize(120, 240));
+
+  // A PNG is shown through the fingerprint decoder, transparency over white; a damaged
+  // WebP gives the error like any unreadable picture.
+  vl::test::Picture red(40, 30, vl::test::Rgb(255, 0, 0));
+  vl::test::AlphaPlane alpha(red.rgb.size(), 255);
+  alpha[0] = 0;
+  const std::string png = files.write("a/clear corner.png", vl::test::EncodePng(red, alpha));
+  QVERIFY(previews(w).LoadPreview(png, volume, PreviewController::DupePane, 0, 0));
+  QTRY_COMPARE(dupe->size(), QSize(40, 30));
+  QCOMPARE(dupe->picture().pixel(0, 0), qRgb(255, 255, 255));
+  QCOMPARE(dupe->picture().pixel(1, 0), qRgb(255, 0, 0));
+  std::vector<uint8_t> webp = vl::test::EncodeWebp({picture});
+  webp.resize(webp.size() / 2);
+  QVERIFY(previews(w).LoadPreview(files.write("a/half.webp", webp), volume, PreviewController::DupePane, 0, 0));
+  QTRY_VERIFY(answerer.messages.contains(QStringLiteral("Error in reading image file.")));
+  answerer.messages.clear();
 
   // ".j" passes the picture test but names no format: an error and an empty pane.
   const std::string dotJ = files.file("a/photo.j");

@@ -149,7 +149,8 @@ class SettingsDialogsTest : public QObject {
     gui::ScanOptionsDialog dialog;
     dialog.show();
     QCOMPARE(dialog.scanMode(), 0);
-    QCOMPARE(dialog.mask(), std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf"));
+    QCOMPARE(dialog.mask(),
+             std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf;*.png;*.tif;*.tiff;*.webp;*.heic;*.heif;*.avif"));
     QCOMPARE(child<gui::FilterComboBox>(dialog, "FilterComboBox1")->count(), 4);
     child<QRadioButton>(dialog, "rbNameandSize")->setChecked(true);
     QCOMPARE(dialog.scanMode(), 2);
@@ -163,6 +164,22 @@ class SettingsDialogsTest : public QObject {
     reopened.show();
     QCOMPARE(reopened.scanMode(), 2);
     QCOMPARE(child<gui::FilterComboBox>(reopened, "FilterComboBox1")->currentIndex(), 0);
+  }
+
+  // Unticking the newer picture types stores the key and gives the classic image mask.
+  void modernFormatsBoxSwitchesTheImageFilesMask() {
+    openEditClose<gui::ConfigureDialog>([](QWidget& d) {
+      auto* box = child<QCheckBox>(d, "cbModernImageFormats");
+      QVERIFY(box->isChecked());
+      box->setChecked(false);
+    });
+    QCOMPARE(IniFile(AppIniFileName()).readString("Tfconfigure", "cbModernImageFormats_Checked", ""), std::string("False"));
+    ModernImageFormats = true;
+    LoadSettings();
+    QVERIFY(!ModernImageFormats);
+    gui::ScanOptionsDialog dialog;
+    dialog.show();
+    QCOMPARE(dialog.mask(), std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf"));
   }
 
   void editedFilterOffersItsEntries() {

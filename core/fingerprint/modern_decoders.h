@@ -1,0 +1,43 @@
+// Decoders of PNG, TIFF, WebP and HEIF/AVIF pictures through their Debian libraries, onto the working bitmap.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "core/fingerprint/work_bitmap.h"
+
+namespace vl {
+
+// Each decodes the whole picture into `bitmap` as 0x00RRGGBB pixels, alpha
+// composited over white; an animated or multi-page file gives its first frame or
+// page (for HEIF and AVIF, the primary image). Damaged or truncated data, and a
+// picture above MaxWorkPixels, give false; the size is checked before any pixel
+// memory is taken. The libraries' messages are swallowed. O(file size + pixels).
+bool DecodePng(const uint8_t* data, size_t size, WorkBitmap& bitmap);
+bool DecodeTiff(const uint8_t* data, size_t size, WorkBitmap& bitmap);
+bool DecodeWebp(const uint8_t* data, size_t size, WorkBitmap& bitmap);
+bool DecodeHeif(const uint8_t* data, size_t size, WorkBitmap& bitmap);
+
+// One pixel with straight (not premultiplied) alpha, composited over white.
+inline uint32_t OverWhite(uint32_t r, uint32_t g, uint32_t b, uint32_t a) {
+  const uint32_t white = 255 * (255 - a) + 127;
+  return (r * a + white) / 255 << 16 | (g * a + white) / 255 << 8 | (b * a + white) / 255;
+}
+
+// One pixel with premultiplied alpha, composited over white: white shows through by
+// 255 - A (the same value as OverWhite of the unpremultiplied pixel).
+inline uint32_t OverWhitePremultiplied(uint32_t r, uint32_t g, uint32_t b, uint32_t a) {
+  const auto over = [a](uint32_t c) { return c + 255 - a > 255 ? 255 : c + 255 - a; };
+  return over(r) << 16 | over(g) << 8 | over(b);
+}
+
+// Turns the bitmap's pixels, holding bytes R, G, B, A in memory order (straight
+// alpha), into 0x00RRGGBB over white in place. O(pixels).
+inline void CompositeRgbaBytes(WorkBitmap& bitmap) {
+  for (uint32_t& pixel : bitmap.pixels) {
+    const auto* c = reinterpret_cast<const uint8_t*>(&pixel);
+    pixel = OverWhite(c[0], c[1], c[2], c[3]);
+  }
+}
+
+}  // namespace vl

@@ -1,0 +1,237 @@
+// PNG, TIFF, WebP and HEIF/AVIF pictures: the fingerprint of a BMP of the same pixels, first frames, damage and caps; the picture-type switch.
+#include <gtest/gtest.h>
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/fingerprint/fingerprint.h"
+#include "core/fingerprint/scan_entry.h"
+#include "core/settings/ini_file.h"
+#include "core/settings/settings.h"
+#include "tests/core/scan_fixture.h"
+#include "tests/support/modern_writer.h"
+
+namespace vl {
+namespace {
+
+using test::AlphaPlane;
+using test::Picture;
+
+struct Outcome {
+  bool ok = false;
+  TFingerprint fingerprint{};
+  int32_t width = -1, height = -1;
+  bool unreadable = true;
+};
+
+using Encoder = std::function<std::vector<uint8_t>(const std::vector<Picture>&, const AlphaPlane&)>;
+
+struct Format {
+  const char* extension;
+  Encoder encode;
+  // Rewrites the picture size in the encoded header (the data stays small).
+  std::function<void(std::vector<uint8_t>&, uint32_t side)> claimSize;
+};
+
+void putBigEndian(std::vector<uint8_t>& b, size_t at, uint32_t v, int bytes) {
+  for (int i = 0; i < bytes; ++i) b[at + size_t(i)] = uint8_t(v >> (8 * (bytes - 1 - i)));
+}
+
+void claimPngSize(std::vector<uint8_t>& b, uint32_t side) {
+  putBigEndian(b, 16, side, 4);
+  putBigEndian(b, 20, side, 4);
+  putBigEndian(b, 29, uint32_t(crc32(0, b.data() + 12, 17)), 4);  // the IHDR chunk's CRC
+}
+
+// The first page's width and length tags of a little-endian TIFF.
+void claimTiffSize(std::vector<uint8_t>& b, uint32_t side) {
+  const size_t ifd = b[4] | b[5] << 8 | b[6] << 16 | size_t(b[7]) << 24;
+  const size_t count = b[ifd] | b[ifd + 1] << 8;
+  for (size_t i = 0; i < count; ++i) {
+    const size_t entry = ifd + 2 + 12 * i, tag = b[entry] | b[entry + 1] << 8;
+    if (tag != 256 && tag != 257) continue;
+    b[entry + 2] = 4, b[entry + 3] = 0;  // LONG
+    for (int k = 0; k < 4; ++k) b[entry + 8 + size_t(k)] = uint8_t(side >> (8 * k));
+  }
+}
+
+// The canvas of an extended (VP8X) WebP: 24-bit width and height minus one.
+void claimWebpSize(std::vector<uint8_t>& b, uint32_t side) {
+  ASSERT_EQ(std::string(b.begin() + 12, b.begin() + 16), "VP8X");
+  for (size_t at : {size_t(24), size_t(27)})
+    for (int k = 0; k < 3; ++k) b[at + size_t(k)] = uint8_t((side - 1) >> (8 * k));
+}
+
+// Every image-spatial-extent box.
+void claimHeifSize(std::vector<uint8_t>& b, uint32_t side) {
+  const std::string ispe = "ispe";
+  for (auto it = std::search(b.begin(), b.end(), ispe.begin(), ispe.end()); it != b.end();
+       it = std::search(it + 1, b.end(), ispe.begin(), ispe.end())) {
+    const size_t at = size_t(it - b.begin()) + 8;
+    putBigEndian(b, at, side, 4);
+    putBigEndian(b, at + 4, side, 4);
+  }
+}
+
+const Format Formats[] = {
+    {".png", [](const auto& p, const auto& a) { return test::EncodePng(p[0], a); }, claimPngSize},
+    {".tiff", [](const auto& p, const auto& a) { return test::EncodeTiff(p, a); }, claimTiffSize},
+    {".webp", [](const auto& p, const auto& a) { return test::EncodeWebp(p, a); }, claimWebpSize},
+    {".heic", [](const auto& p, const auto& a) { return test::EncodeHeif(p, false, a); }, claimHeifSize},
+    {".avif", [](const auto& p, const auto& a) { return test::EncodeHeif(p, true, a); }, claimHeifSize},
+};
+
+class ModernFormatTest : public ::testing::TestWithParam<Format> {
+ protected:
+  Outcome of(const std::vector<uint8_t>& bytes, const std::string& extension = "") {
+    const std::string path = dir.file("p" + std::to_string(counter++) + (extension.empty() ? GetParam().extension : extension));
+    test::WriteBytes(path, bytes);
+    Outcome o;
+    o.ok = MakeFingerprint(path, o.fingerprint, o.width, o.height, &o.unreadable);
+    return o;
+  }
+  Outcome ofBmp(const Picture& p) { return of(test::EncodeBmp(p), ".bmp"); }
+  std::vector<uint8_t> encode(const std::vector<Picture>& p, const AlphaPlane& a = {}) { return GetParam().encode(p, a); }
+
+  test::TempDir dir;
+  int counter = 0;
+};
+
+void expectSame(const Outcome& actual, const Outcome& expected) {
+  ASSERT_TRUE(actual.ok);
+  ASSERT_TRUE(expected.ok);
+  EXPECT_EQ(actual.fingerprint, expected.fingerprint);
+  EXPECT_EQ(actual.width, expected.width);
+  EXPECT_EQ(actual.height, expected.height);
+}
+
+// Pixels of falling opacity, and the picture they show over white.
+AlphaPlane alphaRamp(const Picture& p) {
+  AlphaPlane alpha(p.rgb.size());
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) alpha[size_t(y * p.width + x)] = uint8_t(255 - 255 * x / (p.width - 1));
+  return alpha;
+}
+
+Picture overWhite(const Picture& p, const AlphaPlane& alpha) {
+  Picture out = p;
+  for (size_t i = 0; i < p.rgb.size(); ++i) {
+    uint32_t c = 0;
+    for (int shift : {16, 8, 0}) c |= ((p.rgb[i] >> shift & 0xFF) * alpha[i] + 255 * (255 - alpha[i]) + 127) / 255 << shift;
+    out.rgb[i] = c;
+  }
+  return out;
+}
+
+TEST_P(ModernFormatTest, PixelsFingerprintAsABmpOfTheSamePixelsDoes) {
+  const Picture photo = test::GradientPicture(96, 64);
+  expectSame(of(encode({photo})), ofBmp(photo));
+  // A framed picture goes through the border cut exactly as the BMP does.
+  const Picture framed = test::FramedPicture(test::GradientPicture(70, 50), 9, 5, 7, 11, test::Rgb(40, 90, 160));
+  expectSame(of(encode({framed})), ofBmp(framed));
+  // Alpha is composited over white: the same as a BMP of the composited pixels.
+  const AlphaPlane alpha = alphaRamp(photo);
+  const Outcome translucent = of(encode({photo}, alpha));
+  expectSame(translucent, ofBmp(overWhite(photo, alpha)));
+  EXPECT_NE(translucent.fingerprint, of(encode({photo})).fingerprint);
+}
+
+TEST_P(ModernFormatTest, SeveralPagesOrFramesGiveTheFirst) {
+  if (std::string(GetParam().extension) == ".png") GTEST_SKIP() << "a PNG holds one picture";
+  const Picture first = test::GradientPicture(80, 60);
+  const Picture second = test::BlockPicture(80, 60, 10, {test::Black, test::White}, 7);
+  const Outcome both = of(encode({first, second}));
+  expectSame(both, ofBmp(first));
+  EXPECT_NE(both.fingerprint, ofBmp(second).fingerprint);
+}
+
+TEST_P(ModernFormatTest, DamagedDataAndOversizedPicturesFailWithoutCrashing) {
+  const Picture photo = test::GradientPicture(64, 48);
+  const std::vector<uint8_t> good = encode({photo});
+  for (size_t cut : {size_t(0), size_t(8), good.size() / 3, good.size() - 40}) {
+    const Outcome o = of(std::vector<uint8_t>(good.begin(), good.begin() + ptrdiff_t(cut)));
+    EXPECT_FALSE(o.ok) << "cut at " << cut;
+    EXPECT_FALSE(o.unreadable) << "a picture that does not decode is no unreadable file";
+  }
+  std::vector<uint8_t> scrambled = good;
+  for (size_t i = good.size() / 2; i < good.size(); i += 3) scrambled[i] ^= 0x5A;
+  of(scrambled);  // any result, but no crash or hang
+  // 30000 x 30000 pixels exceed the working bitmap's cap: refused before any decode.
+  // Two frames, so that a WebP has the extended header whose canvas may be large.
+  std::vector<uint8_t> huge = encode({photo, test::BlockPicture(64, 48, 8, {test::Black, test::White}, 3)});
+  GetParam().claimSize(huge, 30000);
+  EXPECT_FALSE(of(huge).ok);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ModernFormatTest, ::testing::ValuesIn(Formats),
+                         [](const auto& info) { return std::string(info.param.extension + 1); });
+
+void appendChunk(std::vector<uint8_t>& png, const char* type, const std::vector<uint8_t>& data) {
+  const size_t start = png.size();
+  png.resize(start + 4);
+  putBigEndian(png, start, uint32_t(data.size()), 4);
+  png.insert(png.end(), type, type + 4);
+  png.insert(png.end(), data.begin(), data.end());
+  png.resize(png.size() + 4);
+  putBigEndian(png, png.size() - 4, uint32_t(crc32(0, png.data() + start + 4, uInt(data.size() + 4))), 4);
+}
+
+// A 16-bit RGB PNG without gamma chunks, each sample v * 257.
+std::vector<uint8_t> sixteenBitPng(const Picture& p) {
+  std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, header(13, 0), rows;
+  putBigEndian(header, 0, uint32_t(p.width), 4);
+  putBigEndian(header, 4, uint32_t(p.height), 4);
+  header[8] = 16, header[9] = 2;
+  for (int y = 0; y < p.height; ++y) {
+    rows.push_back(0);
+    for (int x = 0; x < p.width; ++x)
+      for (int shift : {16, 8, 0}) rows.insert(rows.end(), 2, uint8_t(p.at(x, y) >> shift));
+  }
+  std::vector<uint8_t> packed(compressBound(uLong(rows.size())));
+  uLongf packedSize = packed.size();
+  compress(packed.data(), &packedSize, rows.data(), uLong(rows.size()));
+  packed.resize(packedSize);
+  appendChunk(png, "IHDR", header);
+  appendChunk(png, "IDAT", packed);
+  appendChunk(png, "IEND", {});
+  return png;
+}
+
+// Samples are read as stored, like a BMP's, whatever their depth: no gamma is applied.
+TEST(PictureTypes, ASixteenBitPngFingerprintsAsItsEightBitCopy) {
+  test::TempDir dir;
+  const Picture photo = test::GradientPicture(60, 40);
+  Outcome wide, narrow;
+  wide.ok = MakeFingerprint(dir.write("wide.png", sixteenBitPng(photo)), wide.fingerprint, wide.width, wide.height);
+  narrow.ok = MakeFingerprint(dir.write("narrow.bmp", test::EncodeBmp(photo)), narrow.fingerprint, narrow.width,
+                              narrow.height);
+  expectSame(wide, narrow);
+}
+
+using PictureTypeScan = test::ScanFixture;
+
+// A PNG and a JPEG of the same photograph pair up at the default fuzz factor while
+// the newer types are on; with them off the PNG is not gathered at all.
+TEST_F(PictureTypeScan, APngAndAJpegOfTheSamePixelsAreDuplicatesOnlyWithTheNewerTypes) {
+  EXPECT_TRUE(ModernImageFormats) << "on without a settings file";
+  writePhoto("photo.jpg");
+  test::WriteBytes(dir.file("photo.png"), test::EncodePng(test::GradientPicture(160, 120)));
+  scan(ScanMode::Images, {}, {dir.path()}, ImageFilesMask());
+  ASSERT_EQ(groups().size(), 1u);
+  EXPECT_NE(groups()[0].find("photo.png"), std::string::npos);
+  EXPECT_NE(groups()[0].find("photo.jpg"), std::string::npos);
+
+  IniFile(AppIniFileName()).writeString("Tfconfigure", "cbModernImageFormats_Checked", "False");
+  LoadSettings();
+  UseDeletedList = false;
+  EXPECT_FALSE(ModernImageFormats);
+  scan(ScanMode::Images, {}, {dir.path()}, "*.*");
+  EXPECT_TRUE(groups().empty());
+}
+
+}  // namespace
+}  // namespace vl

@@ -1,0 +1,25 @@
+// Writers of PNG, TIFF, WebP and HEIF/AVIF files with known pixels, for tests, seeds and benchmarks.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "tests/support/image_writer.h"
+
+namespace vl::test {
+
+// The alpha of every pixel of a picture (empty: opaque).
+using AlphaPlane = std::vector<uint8_t>;
+
+// Lossless PNG, 8 bits per channel, RGBA when `alpha` is given.
+std::vector<uint8_t> EncodePng(const Picture& picture, const AlphaPlane& alpha = {});
+// Lossless (uncompressed) TIFF, one page per picture; the first page gets `alpha`
+// as unassociated alpha.
+std::vector<uint8_t> EncodeTiff(const std::vector<Picture>& pages, const AlphaPlane& alpha = {});
+// Lossless WebP; with more than one frame, an animation of same-sized frames.
+std::vector<uint8_t> EncodeWebp(const std::vector<Picture>& frames, const AlphaPlane& alpha = {});
+// HEIF with HEVC (or AVIF with AV1) coding, lossless in the RGB matrix at 4:4:4;
+// the first picture is the primary image.
+std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, const AlphaPlane& alpha = {});
+
+}  // namespace vl::test

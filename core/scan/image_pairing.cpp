@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "core/scan/pairing.h"
+#include "core/scan/not_duplicates.h"
 
 namespace vl {
 
@@ -18,7 +19,8 @@ int FingerprintErrors(const TFingerprint& a, const TFingerprint& b, int limit) {
   return sum;
 }
 
-bool PairImagesSelf(const ScanList& compare, int fuzzFactor, const PairingProgress& progress, const GroupSink& sink) {
+bool PairImagesSelf(const ScanList& compare, int fuzzFactor, const PairingProgress& progress, const GroupSink& sink,
+                    const NotDuplicateFilter* notDuplicates) {
   const size_t count = compare.size();
   // An entry taken into a group loses its part in later comparisons, like one without a fingerprint.
   std::vector<const TFingerprint*> live(count);
@@ -30,7 +32,9 @@ bool PairImagesSelf(const ScanList& compare, int fuzzFactor, const PairingProgre
     for (size_t j = i + 1; j < count; ++j) {
       if (live[j] == nullptr) continue;
       const int errors = FingerprintErrors(*live[i], *live[j], fuzzFactor);
-      if (errors > fuzzFactor || SameFile(*compare[i], *compare[j])) continue;
+      if (errors > fuzzFactor || SameFile(*compare[i], *compare[j]) ||
+          RejectedPair(notDuplicates, *compare[i], *compare[j]))
+        continue;
       group.duplicates.push_back({j, errors});
       live[j] = nullptr;
     }
@@ -40,7 +44,8 @@ bool PairImagesSelf(const ScanList& compare, int fuzzFactor, const PairingProgre
 }
 
 bool PairImagesAgainstBase(const ScanList& base, const ScanList& compare, int fuzzFactor,
-                           const PairingProgress& progress, const GroupSink& sink) {
+                           const PairingProgress& progress, const GroupSink& sink,
+                           const NotDuplicateFilter* notDuplicates) {
   const size_t count = base.size();
   for (size_t i = 0; i < count; ++i) {
     if (i % 5 == 0 && !progress(i, count)) return false;
@@ -51,7 +56,7 @@ bool PairImagesAgainstBase(const ScanList& base, const ScanList& compare, int fu
       const TScanEntry& candidate = *compare[j];
       if (!candidate.Fingerprint || SameFile(head, candidate)) continue;
       const int errors = FingerprintErrors(*head.Fingerprint, *candidate.Fingerprint, fuzzFactor);
-      if (errors <= fuzzFactor) group.duplicates.push_back({j, errors});
+      if (errors <= fuzzFactor && !RejectedPair(notDuplicates, head, candidate)) group.duplicates.push_back({j, errors});
     }
     if (!group.duplicates.empty()) sink(group);
   }

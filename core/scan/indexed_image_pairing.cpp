@@ -9,6 +9,7 @@
 
 #include "core/scan/fingerprint_index.h"
 #include "core/scan/pairing.h"
+#include "core/scan/not_duplicates.h"
 #include "core/components/parallel_run.h"
 #include "core/settings/settings.h"
 
@@ -167,10 +168,11 @@ size_t blockEnd(const std::vector<uint8_t>& taken, size_t from, size_t size) {
 }
 
 // Per class: whether it holds an entry that is the same file as another entry of the
-// list (the same path or identity). Only such a class can keep a free entry after
-// one of its entries was handled, as a head never takes the same file as itself.
-// O(n log n).
-std::vector<uint8_t> ClassesWithTwins(const ScanList& list, const FingerprintClasses& classes) {
+// list (the same path or identity), or a side of a remembered not-duplicate pair.
+// Only such a class can keep a free entry after one of its entries was handled, as a
+// head never takes the same file as itself nor a pair the filter rejects. O(n log n).
+std::vector<uint8_t> ClassesWithTwins(const ScanList& list, const FingerprintClasses& classes,
+                                      const NotDuplicateFilter* notDuplicates) {
   std::unordered_map<std::string_view, uint32_t> byPath;
   std::map<std::pair<uint64_t, uint64_t>, uint32_t> byIdentity;
   std::vector<uint8_t> lingers(classes.points.size(), 0);
@@ -180,6 +182,7 @@ std::vector<uint8_t> ClassesWithTwins(const ScanList& list, const FingerprintCla
   };
   for (size_t i = 0; i < list.size(); ++i) {
     const TScanEntry& entry = *list[i];
+    if (notDuplicates != nullptr && entry.Fingerprint && notDuplicates->involves(entry)) mark(i, i);
     const auto [samePath, newPath] = byPath.try_emplace(entry.Path, uint32_t(i));
     if (!newPath) mark(samePath->second, i);
     if (!entry.Identity.known()) continue;
@@ -225,11 +228,12 @@ class FreeEntries {
 // those that are the same file as itself. A class before the head's holds no free
 // entry unless it holds such a twin, so neighbour lists keep only those and later classes.
 bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const PairingOptions& options,
-                           const PairingProgress& progress, const GroupSink& sink) {
-  if (!toneCodesOnly(compare)) return PairImagesSelf(compare, fuzzFactor, progress, sink);
+                           const PairingProgress& progress, const GroupSink& sink,
+                           const NotDuplicateFilter* notDuplicates) {
+  if (!toneCodesOnly(compare)) return PairImagesSelf(compare, fuzzFactor, progress, sink, notDuplicates);
   fuzzFactor = std::min(fuzzFactor, MaxFuzzFactor);
   const FingerprintClasses classes(compare);
-  const std::vector<uint8_t> lingers = ClassesWithTwins(compare, classes);
+  const std::vector<uint8_t> lingers = ClassesWithTwins(compare, classes, notDuplicates);
   ShrinkingIndex index(classes.points, fuzzFactor);
   FreeEntries entries(classes);
   const std::vector<uint8_t>& taken = entries.taken;
@@ -252,7 +256,9 @@ bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const Pairin
       if (taken[near.cls]) continue;
       for (uint32_t m = classes.start[near.cls]; m < classes.start[near.cls + 1]; ++m) {
         const uint32_t member = classes.members[m];
-        if (!entries.isFree(member) || SameFile(*compare[i], *compare[member])) continue;
+        if (!entries.isFree(member) || SameFile(*compare[i], *compare[member]) ||
+            RejectedPair(notDuplicates, *compare[i], *compare[member]))
+          continue;
         entries.take(member);
         group.duplicates.push_back({member, near.errors});
       }
@@ -265,9 +271,9 @@ bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const Pairin
 
 bool PairImagesAgainstBaseIndexed(const ScanList& base, const ScanList& compare, int fuzzFactor,
                                   const PairingOptions& options, const PairingProgress& progress,
-                                  const GroupSink& sink) {
+                                  const GroupSink& sink, const NotDuplicateFilter* notDuplicates) {
   if (!toneCodesOnly(base) || !toneCodesOnly(compare))
-    return PairImagesAgainstBase(base, compare, fuzzFactor, progress, sink);
+    return PairImagesAgainstBase(base, compare, fuzzFactor, progress, sink, notDuplicates);
   fuzzFactor = std::min(fuzzFactor, MaxFuzzFactor);
   const FingerprintClasses classes(compare);
   const FingerprintIndex index(classes.points, fuzzFactor);
@@ -288,8 +294,11 @@ bool PairImagesAgainstBaseIndexed(const ScanList& base, const ScanList& compare,
       return false;
     PairedGroup group{i, {}};
     for (const Neighbour& near : block.lists[i - block.first])
-      for (uint32_t m = classes.start[near.cls]; m < classes.start[near.cls + 1]; ++m)
-        if (!SameFile(head, *compare[classes.members[m]])) group.duplicates.push_back({classes.members[m], near.errors});
+      for (uint32_t m = classes.start[near.cls]; m < classes.start[near.cls + 1]; ++m) {
+        const TScanEntry& candidate = *compare[classes.members[m]];
+        if (!SameFile(head, candidate) && !RejectedPair(notDuplicates, head, candidate))
+          group.duplicates.push_back({classes.members[m], near.errors});
+      }
     sortByPosition(group);
     if (!group.duplicates.empty()) sink(group);
   }

@@ -11,6 +11,8 @@
 
 namespace vl {
 
+class NotDuplicateFilter;
+
 struct PairedDuplicate {
   size_t index = 0;  // position in the compare list
   int errors = 0;    // error count (0 outside image mode)
@@ -45,9 +47,13 @@ int FingerprintErrors(const TFingerprint& a, const TFingerprint& b, int limit);
 // Against a base: for each base entry, every compare entry in order that matches;
 // nothing is consumed. Image mode: entries without a fingerprint take no part; a
 // match has at most fuzzFactor errors. O(n^2) / O(n m) comparisons.
-bool PairImagesSelf(const ScanList& compare, int fuzzFactor, const PairingProgress& progress, const GroupSink& sink);
+// Pair filter: a pair that notDuplicates (when given) rejects counts as over the fuzz
+// factor, so its candidate stays free for later heads.
+bool PairImagesSelf(const ScanList& compare, int fuzzFactor, const PairingProgress& progress, const GroupSink& sink,
+                    const NotDuplicateFilter* notDuplicates = nullptr);
 bool PairImagesAgainstBase(const ScanList& base, const ScanList& compare, int fuzzFactor,
-                           const PairingProgress& progress, const GroupSink& sink);
+                           const PairingProgress& progress, const GroupSink& sink,
+                           const NotDuplicateFilter* notDuplicates = nullptr);
 
 // How the indexed and hashed pairings run; nothing here changes a result.
 struct PairingOptions {
@@ -62,10 +68,11 @@ struct PairingOptions {
 // fingerprint holds a code above 3 (a damaged database), the plain loops run.
 // About O(n log n) plus the matches for typical pictures.
 bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const PairingOptions& options,
-                           const PairingProgress& progress, const GroupSink& sink);
+                           const PairingProgress& progress, const GroupSink& sink,
+                           const NotDuplicateFilter* notDuplicates = nullptr);
 bool PairImagesAgainstBaseIndexed(const ScanList& base, const ScanList& compare, int fuzzFactor,
                                   const PairingOptions& options, const PairingProgress& progress,
-                                  const GroupSink& sink);
+                                  const GroupSink& sink, const NotDuplicateFilter* notDuplicates = nullptr);
 
 // The name key: the file name (after the last "/") with a to z upper-cased.
 std::string NameKey(const std::string& path);

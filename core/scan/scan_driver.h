@@ -61,11 +61,16 @@ class ScanDriver {
   ScanResult StartScan(ScanMode scanMode, const std::string& mask, const std::vector<std::string>& baseFolders,
                        const std::vector<std::string>& compareFolders);
 
+  // Whether image scans leave out the pairs remembered in NotDuplicatesFileName() (on
+  // by default; a damaged list is reported once per scan and leaves none out).
+  void setUseNotDuplicates(bool use) { useNotDuplicates_ = use; }
+
  private:
   ResultsModel& results_;
   DeletedList& deletedList_;
   ScanHost& host_;
   ScanTuning tuning_;
+  bool useNotDuplicates_ = true;
 };
 
 }  // namespace vl

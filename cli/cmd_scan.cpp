@@ -26,6 +26,7 @@ const char* const Usage =
     "         [--base ENTRY]... [--compare ENTRY]... [--base-list FILE] [--compare-list FILE]\n"
     "         [--subfolders] [--fuzz N] [--use-deleted-list | --no-deleted-list]\n"
     "         [--save-results FILE.vlr] [--jobs N] [--no-cache] [--reference] [-0]\n"
+    "         [--ignore-not-duplicates]\n"
     "\n"
     "Scans the compare entries against themselves, or against the base entries when\n"
     "there are any. An ENTRY is a folder or a database file; a list FILE holds one\n"
@@ -33,7 +34,9 @@ const char* const Usage =
     "adds every folder below each folder entry. The mask defaults to the image files;\n"
     "the fuzz factor and the deleted-list use default to the settings file. --jobs\n"
     "sets the worker threads (0: one per core), --no-cache leaves the fingerprint\n"
-    "cache alone, --reference runs the plain pairing loops.\n"
+    "cache alone, --reference runs the plain pairing loops. An image scan never pairs\n"
+    "two pictures remembered as not duplicates (velloran-cli notdupes) unless\n"
+    "--ignore-not-duplicates is given.\n"
     "\n"
     "Output: per group \"G<TAB>marked<TAB>base path\", then per duplicate\n"
     "\"D<TAB>errors<TAB>marked<TAB>path\". Messages go to standard error; so does a line\n"
@@ -42,8 +45,9 @@ const char* const Usage =
     VELLORAN_ESCAPE_HELP
     "\n"
     "Exit status: 0 scanned to the end, 1 after an error message (a missing or\n"
-    "damaged database, a results file not saved), 2 bad usage or nothing to compare\n"
-    "(no entries, or no files in the compare entries), 130 cancelled.\n";
+    "damaged database or not-duplicate list, a results file not saved), 2 bad usage\n"
+    "or nothing to compare (no entries, or no files in the compare entries), 130\n"
+    "cancelled.\n";
 
 const char* const ImageFilesMask = "*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf";
 
@@ -114,6 +118,7 @@ int Scan(const ParsedArgs& parsed) {
   ResultsModel results;
   DeletedList deletedList;
   ScanDriver driver(results, deletedList, host, tuning);
+  driver.setUseNotDuplicates(!parsed.has("ignore-not-duplicates"));
   const ScanResult result = driver.StartScan(mode, mask, base, compare);
   for (const std::string& path : result.autoDeletedPaths)
     std::fprintf(stderr, "velloran-cli: auto-deleted: %s\n", path.c_str());
@@ -129,7 +134,8 @@ int Scan(const ParsedArgs& parsed) {
 int RunScan(const Args& args) {
   const ParsedArgs parsed(args, {"mode", "mask", "base", "compare", "base-list", "compare-list", "fuzz",
                                  "save-results", "jobs"},
-                          {"subfolders", "use-deleted-list", "no-deleted-list", "no-cache", "reference", "0"});
+                          {"subfolders", "use-deleted-list", "no-deleted-list", "no-cache", "reference", "0",
+                           "ignore-not-duplicates"});
   if (WantsHelp(parsed, Usage)) return ExitOk;
   if (!parsed.operands().empty()) return UsageFailure("unexpected operand: " + parsed.operands()[0], Usage);
   return Scan(parsed);

@@ -32,5 +32,6 @@ int RunDbNew(const Args& args);
 int RunDbAdd(const Args& args);
 int RunResults(const Args& args);
 int RunCache(const Args& args);
+int RunNotDuplicates(const Args& args);
 
 }  // namespace vl::cli

@@ -41,6 +41,8 @@ constexpr ActionSpec Table[] = {
   {"CopyFileto1", "Copy File to...", "", {}, {}, Command, false, Unavailable, "|FileManagement1 |pmDupes"},
   {"MoveRenameFile1", "Move / Rename File...", "", {}, {}, Command, false, Unavailable, "FileManagement1 pmDupes"},
   {"RemoveFromList1", "Remove Base Group", "Remove Dupe Group.", Qt::Key_Insert, {}, Command, false, Always, "FileManagement1"},
+  {"NotADuplicate1", "Not a Duplicate", "Remember that the selected file is not a duplicate of its base.", Qt::CTRL | Qt::Key_N, {}, Command, false, Always, "|FileManagement1 |pmDupes"},
+  {"ForgetNotDuplicates1", "Forget Not-Duplicates", "Pair again every file remembered as not a duplicate.", {}, {}, Command, false, Always, "FileManagement1"},
   {"ChangeDriveLetter1", "Change Drive Letter...", "", {}, {}, Command, false, Unavailable, "|pmDupes"},
   {"RemoveBaseGroup1", "Remove Base Group", "Remove Dupe Group.", {}, {}, Command, false, Always, "pmBase"},
   {"SortAlphabetically1", "Sort Alphabetically", "", {}, {}, Command, false, Always, "pmBase"},

@@ -31,6 +31,7 @@
 #include "app/preview/preview_image.h"
 #include "app/results/dupe_list_delegate.h"
 #include "app/results/lists_busy.h"
+#include "app/results/not_duplicate_commands.h"
 #include "app/results/result_lists.h"
 #include "app/shell/action_table.h"
 #include "app/components/help.h"
@@ -108,6 +109,7 @@ MainWindow::MainWindow() : host_(this, this) {
   scan_ = new ScanCommands(*actions_, results_, deletedList_, host_, this);
   lists_ = new ResultLists(results_, {lbBaseFiles_, lbDupes_, lbDupesHead_, tabSet_}, *actions_, this);
   previews_ = new PreviewController(this, *lists_);
+  new NotDuplicateCommands(*lists_, *actions_, this);
   readColumnWidths();
   SetHelpContext(this, HelpMainWindow);
 

@@ -1,5 +1,6 @@
 // The preview and file panes of the main window, driven after real scans of generated pictures.
 #include <QAction>
+#include <QApplication>
 #include <QImageWriter>
 #include <QListView>
 #include <QListWidget>
@@ -15,7 +16,9 @@
 #include "app/results/result_lists.h"
 #include "app/shell/main_window.h"
 #include "core/database/volume_table.h"
+#include "core/scan/not_duplicates.h"
 #include "tests/gui/main_window_fixture.h"
+#include "tests/gui/scripted_dialogs.h"
 #include "tests/support/image_writer.h"
 
 using vl::gui::PreviewController;
@@ -82,6 +85,7 @@ class PreviewsTest : public QObject {
   void picturesShowScaleAndPanTogether();
   void missingAndUnreadableFilesAndANewScan();
   void filePanesFollowTheFoldersAndTheToggle();
+  void notADuplicateRemovesTheLineAndIsRemembered();
 };
 
 // A small base beside a large duplicate: full size, scroll positions handed on,
@@ -265,6 +269,49 @@ void PreviewsTest::filePanesFollowTheFoldersAndTheToggle() {
   QTRY_COMPARE(captions(lvBase), QStringList{QStringLiteral("q.jpg")});
   QTRY_COMPARE(captions(lvThumbs), QStringList{QStringLiteral("q copy.jpg")});
   QCOMPARE(selectedCaption(lvThumbs), QStringLiteral("q copy.jpg"));
+}
+
+// "Not a Duplicate" (Ctrl+N) takes the line out and prunes the group; the pairs stay
+// apart in the next scan until "Forget Not-Duplicates" is confirmed.
+void PreviewsTest::notADuplicateRemovesTheLineAndIsRemembered() {
+  AppDirScope app;
+  vl::test::ScriptedDialogs dialogs;
+  vl::test::TempDir files;
+  files.makeDir("a");
+  vl::test::WriteJpeg(files.file("a/1 photo.jpg"), vl::test::GradientPicture(320, 240));
+  vl::test::WriteJpeg(files.file("a/2 copy.jpg"), vl::test::GradientPicture(320, 240));
+  vl::test::WriteJpeg(files.file("a/3 large.jpg"), vl::test::GradientPicture(640, 480));
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  scanPictures(w, answerer, {files.file("a")});
+  auto* baseList = child<QListWidget>(w, "lbBaseFiles");
+  auto* dupes = child<QListView>(w, "lbDupes");
+  QCOMPARE(dupes->model()->rowCount(), 3);
+  const std::string dismissed = w.window->lists().selectedEntry()->Path;
+
+  QApplication::setActiveWindow(w.window.get());
+  dupes->setFocus();
+  QTest::keyClick(dupes, Qt::Key_N, Qt::ControlModifier);
+  QCOMPARE(dupes->model()->rowCount(), 2);
+  QVERIFY(w.window->lists().selectedEntry() != nullptr);
+  QVERIFY(w.window->lists().selectedEntry()->Path != dismissed);
+  std::string problem;
+  QCOMPARE(vl::ReadNotDuplicates(vl::NotDuplicatesFileName(), problem).size(), size_t(1));
+  child<QAction>(w, "NotADuplicate1")->trigger();
+  QCOMPARE(baseList->count(), 0);
+  QCOMPARE(dupes->model()->rowCount(), 0);
+
+  w.scanWithOptions(answerer, vl::ScanMode::Images);
+  QCOMPARE(baseList->count(), 0);
+  child<QAction>(w, "ForgetNotDuplicates1")->trigger();
+  // No keeps the list.
+  QCOMPARE(vl::ReadNotDuplicates(vl::NotDuplicatesFileName(), problem).size(), size_t(2));
+  dialogs.yesNo.push_back(true);
+  child<QAction>(w, "ForgetNotDuplicates1")->trigger();
+  QCOMPARE(dialogs.questions.size(), size_t(2));
+  w.scanWithOptions(answerer, vl::ScanMode::Images);
+  QCOMPARE(baseList->count(), 1);
+  QVERIFY(dialogs.errors.empty());
 }
 
 QTEST_MAIN(PreviewsTest)

@@ -81,6 +81,16 @@ QScrollArea* makePreviewArea(const char* objectName, const char* imageName) {
   return area;
 }
 
+// The line under a preview pane: the picture's dimensions, file size and date.
+QLabel* makeInfoLabel(const char* objectName) {
+  auto* label = new QLabel;
+  label->setObjectName(QLatin1String(objectName));
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  label->setMinimumHeight(label->fontMetrics().height() + 2);
+  return label;
+}
+
 QListWidget* makeFilePane(const char* objectName) {
   auto* pane = new QListWidget;
   pane->setObjectName(QLatin1String(objectName));
@@ -218,8 +228,14 @@ QWidget* MainWindow::createImagePanel() {
   previews->setMinimumHeight(28);
   sbBase_ = makePreviewArea("sbBase", "ImageBase");
   sbThumbs_ = makePreviewArea("sbThumbs", "ImageThumbs");
-  previewLayout->addWidget(sbBase_, 1);
-  previewLayout->addWidget(sbThumbs_, 1);
+  // Each pane over its picture's line; a column whose widgets are hidden takes no room.
+  for (auto [area, info] : {std::pair{sbBase_, "lbBaseInfo"}, std::pair{sbThumbs_, "lbThumbsInfo"}}) {
+    auto* column = new QVBoxLayout;
+    column->setSpacing(0);
+    column->addWidget(area, 1);
+    column->addWidget(makeInfoLabel(info));
+    previewLayout->addLayout(column, 1);
+  }
   auto* fileLayout = new QHBoxLayout;
   pFiles_ = makePane("pFiles", fileLayout);
   pFiles_->setMinimumHeight(2);

@@ -2,6 +2,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QImageWriter>
+#include <QLabel>
+#include <QWheelEvent>
 #include <QListView>
 #include <QListWidget>
 #include <QScrollArea>
@@ -86,6 +88,7 @@ class PreviewsTest : public QObject {
   void missingAndUnreadableFilesAndANewScan();
   void filePanesFollowTheFoldersAndTheToggle();
   void notADuplicateRemovesTheLineAndIsRemembered();
+  void zoomKeysWheelAndUnisonAndTheInfoLines();
 };
 
 // A small base beside a large duplicate: full size, scroll positions handed on,
@@ -312,6 +315,62 @@ void PreviewsTest::notADuplicateRemovesTheLineAndIsRemembered() {
   w.scanWithOptions(answerer, vl::ScanMode::Images);
   QCOMPARE(baseList->count(), 1);
   QVERIFY(dialogs.errors.empty());
+}
+
+// "+", "-" and "0" on the focused pane, Ctrl + wheel about the pointer, both panes
+// in unison, stretched pictures decoded at full size once zoomed; the info lines.
+void PreviewsTest::zoomKeysWheelAndUnisonAndTheInfoLines() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  files.makeDir("a");
+  files.makeDir("b");
+  vl::test::WriteJpeg(files.file("a/photo.jpg"), vl::test::GradientPicture(640, 480));
+  vl::test::WriteJpeg(files.file("b/photo large.jpg"), vl::test::GradientPicture(1600, 1200));
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  scanPictures(w, answerer, {files.file("a"), files.file("b")});
+  QTRY_VERIFY(bothShown(w));
+  using Pane = PreviewController::Pane;
+  auto* base = image(w, Pane::BasePane);
+  auto* dupe = image(w, Pane::DupePane);
+  QVERIFY(previews(w).info(Pane::BasePane)->text().startsWith(QString::fromUtf8("640 \u00D7 480 pixels, ")));
+  QVERIFY(previews(w).info(Pane::DupePane)->text().startsWith(QString::fromUtf8("1600 \u00D7 1200 pixels, ")));
+
+  QApplication::setActiveWindow(w.window.get());
+  QScrollArea* dupeArea = previews(w).area(Pane::DupePane);
+  dupeArea->setFocus();
+  QTest::keyClick(dupeArea, Qt::Key_Plus);
+  QCOMPARE(dupe->size(), QSize(2000, 1500));
+  QCOMPARE(base->size(), QSize(800, 600));  // in unison
+  child<QAction>(w, "tbScrollInUnison")->trigger();
+  QTest::keyClick(dupeArea, Qt::Key_Minus);
+  QCOMPARE(dupe->size(), QSize(1600, 1200));
+  QCOMPARE(base->size(), QSize(800, 600));
+  QTest::keyClick(dupeArea, Qt::Key_0);
+  const QSize box = dupeArea->maximumViewportSize();
+  QVERIFY(dupe->width() <= box.width() && dupe->height() <= box.height());
+  QVERIFY(dupe->width() == box.width() || dupe->height() == box.height());
+
+  // Ctrl + wheel keeps the picture point under the pointer where it was.
+  QWidget* viewport = previews(w).area(Pane::BasePane)->viewport();
+  const QPoint pointer(150, 100);
+  const QPointF before = QPointF(base->mapFrom(viewport, pointer)) / base->drawnScale();
+  QWheelEvent wheel(QPointF(base->mapFrom(viewport, pointer)), QPointF(viewport->mapToGlobal(pointer)), QPoint(),
+                    QPoint(0, 240), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(base, &wheel);
+  QCOMPARE(base->size(), QSize(1250, 938));
+  const QPointF after = QPointF(base->mapFrom(viewport, pointer)) / base->drawnScale();
+  QVERIFY((after - before).manhattanLength() < 2);
+
+  // Stretched: a zoom asks for the full decode; "0" fits the pane again.
+  child<QAction>(w, "tbFullSize")->trigger();
+  QTRY_VERIFY(bothShown(w) && dupe->zoom() == 0 && dupe->picture().width() < 1600);
+  QTest::keyClick(dupeArea, Qt::Key_Equal);
+  QTRY_COMPARE(dupe->picture().size(), QSize(1600, 1200));
+  QVERIFY(!dupeArea->widgetResizable());
+  QTest::keyClick(dupeArea, Qt::Key_0);
+  QCOMPARE(dupe->zoom(), 0.0);
+  QVERIFY(dupeArea->widgetResizable());
 }
 
 QTEST_MAIN(PreviewsTest)

@@ -174,7 +174,12 @@ void PreviewController::applyViewToggles() {
   applyShowFiles(tbShowFiles_->isChecked());
 }
 
+// Another group starts at the mode's own size; a zoom holds while its duplicates are compared.
 void PreviewController::showGroup(const TResultEntry* base) {
+  for (Pane pane : {BasePane, DupePane}) {
+    images_[pane]->setZoom(0);
+    applyScrolling(pane);
+  }
   if (base == nullptr) {
     shown_[BasePane] = {};
     emptyPane(BasePane);

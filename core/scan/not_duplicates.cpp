@@ -69,8 +69,18 @@ bool getSide(const uint8_t* at, NotDuplicateSide& side) {
   return std::all_of(side.fingerprint.begin(), side.fingerprint.end(), [](uint8_t code) { return code <= 3; });
 }
 
-// The pairs of a whole file's bytes; the reason it is damaged otherwise.
-bool parse(const std::string& bytes, std::vector<NotDuplicatePair>& pairs, std::string& reason) {
+// Takes the file's lock, trying ten times a second for five seconds.
+void lockList(FileLock& lock, const std::string& fileName) {
+  for (int tries = 0; !lock.tryLock(); ++tries) {
+    if (tries == 50) throw std::runtime_error("Another program keeps " + fileName + " locked.");
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+}
+
+}  // namespace
+
+bool ParseNotDuplicates(const std::string& bytes, std::vector<NotDuplicatePair>& pairs, std::string& reason) {
+  pairs.clear();
   const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
   if (bytes.size() < HeaderSize + ChecksumSize || std::memcmp(data, Magic, 4) != 0) {
     reason = "not a list of pairs";
@@ -102,16 +112,6 @@ bool parse(const std::string& bytes, std::vector<NotDuplicatePair>& pairs, std::
   return true;
 }
 
-// Takes the file's lock, trying ten times a second for five seconds.
-void lockList(FileLock& lock, const std::string& fileName) {
-  for (int tries = 0; !lock.tryLock(); ++tries) {
-    if (tries == 50) throw std::runtime_error("Another program keeps " + fileName + " locked.");
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
-}
-
-}  // namespace
-
 NotDuplicatePair MakeNotDuplicatePair(const NotDuplicateSide& a, const NotDuplicateSide& b) {
   return b < a ? NotDuplicatePair{b, a} : NotDuplicatePair{a, b};
 }
@@ -141,15 +141,12 @@ std::vector<NotDuplicatePair> ReadNotDuplicates(const std::string& fileName, std
   std::vector<NotDuplicatePair> pairs;
   if (!FileExists(fileName)) return pairs;
   std::string bytes, reason;
-  if (!readBounded(fileName, bytes, reason) || !parse(bytes, pairs, reason))
+  if (!readBounded(fileName, bytes, reason) || !ParseNotDuplicates(bytes, pairs, reason))
     problem = "The not-duplicate list " + fileName + " is damaged (" + reason + "); it is taken as empty.";
   return pairs;
 }
 
-void WriteNotDuplicates(const std::string& fileName, const std::vector<NotDuplicatePair>& pairs) {
-  if (pairs.size() > MaxNotDuplicatePairs)
-    throw std::runtime_error("The not-duplicate list " + fileName + " is full (" +
-                             std::to_string(MaxNotDuplicatePairs) + " pairs).");
+std::string EncodeNotDuplicates(const std::vector<NotDuplicatePair>& pairs) {
   std::string bytes(HeaderSize + pairs.size() * PairSize + ChecksumSize, '\0');
   auto* data = reinterpret_cast<uint8_t*>(bytes.data());
   std::memcpy(data, Magic, 4);
@@ -161,7 +158,14 @@ void WriteNotDuplicates(const std::string& fileName, const std::vector<NotDuplic
   }
   const size_t body = bytes.size() - ChecksumSize;
   PutLE32(data + body, checksumOf(data, body));
-  WriteFileSafely(fileName, bytes);
+  return bytes;
+}
+
+void WriteNotDuplicates(const std::string& fileName, const std::vector<NotDuplicatePair>& pairs) {
+  if (pairs.size() > MaxNotDuplicatePairs)
+    throw std::runtime_error("The not-duplicate list " + fileName + " is full (" +
+                             std::to_string(MaxNotDuplicatePairs) + " pairs).");
+  WriteFileSafely(fileName, EncodeNotDuplicates(pairs));
 }
 
 bool RememberNotDuplicate(const std::string& fileName, const NotDuplicatePair& pair, std::string& problem) {

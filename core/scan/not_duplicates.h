@@ -49,6 +49,11 @@ std::string NotDuplicatesFileName();
 // the bounded length. O(pairs).
 std::vector<NotDuplicatePair> ReadNotDuplicates(const std::string& fileName, std::string& problem);
 
+// The pairs of a whole file's bytes; false with the reason it is damaged (then no pairs).
+bool ParseNotDuplicates(const std::string& bytes, std::vector<NotDuplicatePair>& pairs, std::string& reason);
+// The file's bytes for the pairs (at most MaxNotDuplicatePairs of them).
+std::string EncodeNotDuplicates(const std::vector<NotDuplicatePair>& pairs);
+
 // Writes the list through a temporary file (synced, renamed over the old one). Throws
 // std::runtime_error naming the file when it cannot, or when the list is over the bound.
 void WriteNotDuplicates(const std::string& fileName, const std::vector<NotDuplicatePair>& pairs);

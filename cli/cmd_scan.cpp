@@ -32,6 +32,7 @@ const char* const Usage =
     "         [--verify] [--rotations]\n"
     "         [--keep CRITERIA [--protect DIR]...] [--format tsv|json|csv]\n"
     "         [--modern-formats | --classic-formats]\n"
+    "         [--ignore-not-duplicates]\n"
     "\n"
     "Scans the compare entries against themselves, or against the base entries when\n"
     "there are any. An ENTRY is a folder or a database file; a list FILE holds one\n"
@@ -44,6 +45,8 @@ const char* const Usage =
     "also finds pictures turned by 90, 180 or 270 degrees or mirrored. --modern-formats\n"
     "also takes PNG, TIFF, WebP, HEIF and AVIF files as pictures, --classic-formats only\n"
     "JPEG, GIF and BMP (and icons and metafiles); the default is the settings file's.\n"
+    "An image scan never pairs two pictures remembered as not duplicates (velloran-cli\n"
+    "notdupes) unless --ignore-not-duplicates is given.\n"
     "\n"
     "Output: per group \"G<TAB>marked<TAB>base path\", then per duplicate\n"
     "\"D<TAB>errors<TAB>marked<TAB>path\". Messages go to standard error; so does a line\n"
@@ -57,8 +60,9 @@ const char* const Usage =
     "by the window's Mark by Rule dialog applies when its \"Apply after every scan\" is on.\n"
     "\n"
     "Exit status: 0 scanned to the end, 1 after an error message (a missing or\n"
-    "damaged database, a results file not saved), 2 bad usage or nothing to compare\n"
-    "(no entries, or no files in the compare entries), 130 cancelled.\n";
+    "damaged database or not-duplicate list, a results file not saved), 2 bad usage\n"
+    "or nothing to compare (no entries, or no files in the compare entries), 130\n"
+    "cancelled.\n";
 
 ScanMode scanModeNamed(const std::string& name) {
   static const char* const names[] = {"images", "names", "names-size", "contents"};
@@ -141,6 +145,7 @@ int Scan(const ParsedArgs& parsed) {
   DeletedList deletedList;
   ScanDriver driver(results, deletedList, host, tuning);
   driver.setMarkRule(markRule);
+  driver.setUseNotDuplicates(!parsed.has("ignore-not-duplicates"));
   const ScanResult result = driver.StartScan(mode, mask, base, compare);
   for (const std::string& path : result.autoDeletedPaths)
     std::fprintf(stderr, "velloran-cli: auto-deleted: %s\n", path.c_str());
@@ -157,7 +162,7 @@ int RunScan(const Args& args) {
   const ParsedArgs parsed(args, {"mode", "mask", "base", "compare", "base-list", "compare-list", "fuzz",
                                  "save-results", "jobs", "keep", "protect", "format"},
                           {"subfolders", "use-deleted-list", "no-deleted-list", "no-cache", "reference", "0",
-                           "verify", "rotations", ModernFormatsFlag, ClassicFormatsFlag});
+                           "verify", "rotations", ModernFormatsFlag, ClassicFormatsFlag, "ignore-not-duplicates"});
   if (WantsHelp(parsed, Usage)) return ExitOk;
   if (!parsed.operands().empty()) return UsageFailure("unexpected operand: " + parsed.operands()[0], Usage);
   return Scan(parsed);

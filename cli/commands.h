@@ -35,5 +35,6 @@ class ParsedArgs;
 // "results mark FILE.vlr", called by RunResults.
 int RunResultsMark(const ParsedArgs& parsed, const std::string& fileName);
 int RunCache(const Args& args);
+int RunNotDuplicates(const Args& args);
 
 }  // namespace vl::cli

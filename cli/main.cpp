@@ -21,6 +21,7 @@ const std::vector<Command>& AllCommands() {
       {"db", "create, extend or dump image databases", RunDb},
       {"results", "print, export or mark the groups of a results file, or delete its marked files", RunResults},
       {"cache", "show the fingerprint cache's size or empty it", RunCache},
+      {"notdupes", "remember, list or forget pairs that are not duplicates", RunNotDuplicates},
   };
   return commands;
 }

@@ -2,7 +2,11 @@
 #include "app/preview/preview_controller.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -58,12 +62,16 @@ PreviewController::PreviewController(QWidget* window, ResultLists& lists)
   areas_[DupePane] = window->findChild<QScrollArea*>(QStringLiteral("sbThumbs"));
   images_[BasePane] = window->findChild<PreviewImage*>(QStringLiteral("ImageBase"));
   images_[DupePane] = window->findChild<PreviewImage*>(QStringLiteral("ImageThumbs"));
+  infos_[BasePane] = window->findChild<QLabel*>(QStringLiteral("lbBaseInfo"));
+  infos_[DupePane] = window->findChild<QLabel*>(QStringLiteral("lbThumbsInfo"));
   pImages_ = window->findChild<QWidget*>(QStringLiteral("pImages"));
   pFiles_ = window->findChild<QWidget*>(QStringLiteral("pFiles"));
   for (Pane pane : {BasePane, DupePane}) {
     areas_[pane]->horizontalScrollBar()->setSingleStep(1);
     areas_[pane]->verticalScrollBar()->setSingleStep(1);
     images_[pane]->installEventFilter(this);
+    areas_[pane]->viewport()->installEventFilter(this);
+    areas_[pane]->installEventFilter(this);
   }
   pImages_->installEventFilter(this);
   resizeTimer_.setSingleShot(true);
@@ -115,7 +123,7 @@ JpegPreviewOptions PreviewController::optionsFor(Pane pane) const {
     }
   }
   options.Fast = !action("BestQuality3")->isChecked() && action("BestSpeed3")->isChecked();
-  if (!tbFullSize_->isChecked()) {
+  if (!tbFullSize_->isChecked() && images_[pane]->zoom() == 0) {
     const QSize box = areas_[pane]->viewport()->size();
     options.FitWidth = std::max(1, box.width());
     options.FitHeight = std::max(1, box.height());
@@ -166,7 +174,12 @@ void PreviewController::applyViewToggles() {
   applyShowFiles(tbShowFiles_->isChecked());
 }
 
+// Another group starts at the mode's own size; a zoom holds while its duplicates are compared.
 void PreviewController::showGroup(const TResultEntry* base) {
+  for (Pane pane : {BasePane, DupePane}) {
+    images_[pane]->setZoom(0);
+    applyScrolling(pane);
+  }
   if (base == nullptr) {
     shown_[BasePane] = {};
     emptyPane(BasePane);
@@ -219,13 +232,26 @@ void PreviewController::onReady(int pane, quint64 ticket, const DecodedPreview& 
 void PreviewController::showPicture(Pane pane, const DecodedPreview& preview) {
   images_[pane]->setPicture(preview.image, preview.displaySize);
   scrollTo(pane, wanted_[pane].x(), wanted_[pane].y());
+  showInfo(pane, preview);
   emit pictureShown(pane);
+}
+
+// "1600 × 1200 pixels, 2.4 MB, 08/12/2026 10:15" from the decode and the file now.
+void PreviewController::showInfo(Pane pane, const DecodedPreview& preview) {
+  const QFileInfo file(fromPath(shown_[pane].path));
+  const QLocale locale;
+  infos_[pane]->setText(QStringLiteral("%1 \u00D7 %2 pixels, %3, %4")
+                            .arg(preview.fullSize.width())
+                            .arg(preview.fullSize.height())
+                            .arg(locale.formattedDataSize(file.size(), 1, QLocale::DataSizeTraditionalFormat),
+                                 locale.toString(file.lastModified(), QLocale::ShortFormat)));
 }
 
 void PreviewController::showNotice(Pane pane, const std::string& fileName, const std::string& volumeLabel) {
   loader_.cancel(pane);
   tickets_[pane] = 0;
   const MissingFileNotice notice = MissingFileNoticeFor(fileName, volumeLabel);
+  infos_[pane]->clear();
   images_[pane]->setNotice(NoticeImage(fromPath(notice.Line1), fromPath(notice.Line2), window_->font(),
                                        areas_[pane]->palette().color(QPalette::Base)));
 }
@@ -233,6 +259,7 @@ void PreviewController::showNotice(Pane pane, const std::string& fileName, const
 void PreviewController::emptyPane(Pane pane) {
   loader_.cancel(pane);
   tickets_[pane] = 0;
+  infos_[pane]->clear();
   images_[pane]->clearPicture();
 }
 
@@ -264,16 +291,66 @@ void PreviewController::reloadBoth() {
 
 void PreviewController::applyFullSize(bool fullSize) {
   for (Pane pane : {BasePane, DupePane}) {
-    const Qt::ScrollBarPolicy policy = fullSize ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
-    areas_[pane]->setHorizontalScrollBarPolicy(policy);
-    areas_[pane]->setVerticalScrollBarPolicy(policy);
-    areas_[pane]->setWidgetResizable(!fullSize);
+    images_[pane]->setZoom(0);
     images_[pane]->setStretched(!fullSize);
+    applyScrolling(pane);
   }
   reloadBoth();
 }
 
+// Scroll bars and a picture of its own size at full size or zoomed; else the picture fills the pane.
+void PreviewController::applyScrolling(Pane pane) {
+  const bool scrolls = tbFullSize_->isChecked() || images_[pane]->zoom() > 0;
+  const Qt::ScrollBarPolicy policy = scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+  areas_[pane]->setHorizontalScrollBarPolicy(policy);
+  areas_[pane]->setVerticalScrollBarPolicy(policy);
+  areas_[pane]->setWidgetResizable(!scrolls);
+}
+
+void PreviewController::zoomBy(Pane pane, double factor, QPoint anchor) {
+  zoomOne(pane, factor, anchor);
+  if (!tbScrollInUnison_->isChecked()) return;
+  const Pane other = pane == BasePane ? DupePane : BasePane;
+  zoomOne(other, factor, areas_[other]->viewport()->rect().center());
+  followPan(pane);
+}
+
+void PreviewController::zoomOne(Pane pane, double factor, QPoint anchor) {
+  PreviewImage* image = images_[pane];
+  if (!image->hasPicture() || image->isNotice() || !areas_[pane]->isVisible()) return;
+  const bool wasZoomed = image->zoom() > 0;
+  const double before = image->drawnScale();
+  const double after = std::clamp(before * factor, MinZoom, MaxZoom);
+  const QPointF point = QPointF(image->mapFrom(areas_[pane]->viewport(), anchor) - image->pictureRect().topLeft()) / before;
+  image->setZoom(after);
+  applyScrolling(pane);
+  const int horz = qRound(point.x() * after) - anchor.x(), vert = qRound(point.y() * after) - anchor.y();
+  scrollTo(pane, horz, vert);
+  // A picture decoded to fit its pane is decoded again at its full size.
+  if (!wasZoomed && !tbFullSize_->isChecked()) LoadPreview(shown_[pane].path, shown_[pane].volume, pane, horz, vert);
+}
+
+void PreviewController::zoomToFit(Pane pane) {
+  fitOne(pane);
+  if (tbScrollInUnison_->isChecked()) fitOne(pane == BasePane ? DupePane : BasePane);
+}
+
+void PreviewController::fitOne(Pane pane) {
+  PreviewImage* image = images_[pane];
+  if (!image->hasPicture() || image->isNotice()) return;
+  if (tbFullSize_->isChecked()) {
+    const QSize box = areas_[pane]->maximumViewportSize();
+    const QSize picture = image->displaySize();
+    image->setZoom(std::min(double(box.width()) / picture.width(), double(box.height()) / picture.height()));
+  } else {
+    image->setZoom(0);
+  }
+  applyScrolling(pane);
+  scrollTo(pane, 0, 0);
+}
+
 void PreviewController::applySideBySide(bool sideBySide) {
+  infos_[BasePane]->setVisible(sideBySide);
   areas_[BasePane]->setVisible(sideBySide);
   files_.pane(FilePanes::BasePane)->setVisible(sideBySide);
   if (!sideBySide) return;
@@ -312,9 +389,40 @@ bool PreviewController::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize) resizeTimer_.start();
     return false;
   }
-  for (Pane pane : {BasePane, DupePane})
-    if (watched == images_[pane]) return pan(pane, event);
+  for (Pane pane : {BasePane, DupePane}) {
+    if (watched != images_[pane] && watched != areas_[pane]->viewport() && watched != areas_[pane]) continue;
+    if (zoomEvent(pane, event)) return true;
+    return watched == images_[pane] && pan(pane, event);
+  }
   return false;
+}
+
+// Ctrl + wheel over a pane's picture or viewport, and "+", "-", "0" on the focused
+// pane, for an event of one of the pane's widgets; false for every other event.
+bool PreviewController::zoomEvent(Pane pane, QEvent* event) {
+  QWidget* viewport = areas_[pane]->viewport();
+  if (event->type() == QEvent::Wheel) {
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    if (!(wheel->modifiers() & Qt::ControlModifier)) return false;
+    const QPoint anchor = viewport->mapFromGlobal(wheel->globalPosition()).toPoint();
+    zoomBy(pane, std::pow(ZoomStep, wheel->angleDelta().y() / 120.0), anchor);
+    return true;
+  }
+  if (event->type() != QEvent::KeyPress || !areas_[pane]->hasFocus()) return false;
+  switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+      zoomBy(pane, ZoomStep, viewport->rect().center());
+      return true;
+    case Qt::Key_Minus:
+      zoomBy(pane, 1 / ZoomStep, viewport->rect().center());
+      return true;
+    case Qt::Key_0:
+      zoomToFit(pane);
+      return true;
+    default:
+      return false;
+  }
 }
 
 // Dragging a picture in full-size mode scrolls it with the mouse.
@@ -322,7 +430,8 @@ bool PreviewController::pan(Pane pane, QEvent* event) {
   const auto at = [event] { return static_cast<QMouseEvent*>(event)->position().toPoint(); };
   switch (event->type()) {
     case QEvent::MouseButtonPress:
-      if (!tbFullSize_->isChecked()) return false;
+      areas_[pane]->setFocus(Qt::MouseFocusReason);
+      if (!tbFullSize_->isChecked() && images_[pane]->zoom() == 0) return false;
       panning_[pane] = true;
       panStart_[pane] = at();
       savedCursor_ = images_[pane]->cursor();

@@ -11,6 +11,7 @@
 #include "app/preview/preview_loader.h"
 
 class QAction;
+class QLabel;
 class QScrollArea;
 
 namespace vl {
@@ -29,7 +30,10 @@ class ResultLists;
 // commands. Finds its widgets and actions in the window by their objectNames.
 // Pictures are decoded on a worker thread: a pane keeps its old picture until
 // the new one (or a quick stand-in) arrives; the neighbours of the selected
-// duplicate are decoded ahead.
+// duplicate are decoded ahead. Ctrl + wheel over a picture zooms it about the
+// pointer, "+", "-" and "0" (fit) while its pane has focus; with "Scroll Images in
+// Unison" both panes zoom together. A label under each pane (lbBaseInfo,
+// lbThumbsInfo) gives the picture's dimensions, file size and date.
 class PreviewController : public QObject {
   Q_OBJECT
  public:
@@ -56,6 +60,17 @@ class PreviewController : public QObject {
   PreviewLoader& loader() { return loader_; }
   // True while a pane waits for its picture.
   bool isLoading(Pane pane) const { return tickets_[pane] != 0; }
+  // Multiplies the pane's drawing scale by factor (within MinZoom to MaxZoom),
+  // keeping the picture point at `anchor` (viewport coordinates) in place; the other
+  // pane follows while scrolling in unison.
+  void zoomBy(Pane pane, double factor, QPoint anchor);
+  // Fits the pane's picture (and in unison the other's) into its pane.
+  void zoomToFit(Pane pane);
+  QLabel* info(Pane pane) const { return infos_[pane]; }
+
+  static constexpr double ZoomStep = 1.25;
+  static constexpr double MinZoom = 1.0 / 32;
+  static constexpr double MaxZoom = 16;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -90,6 +105,11 @@ class PreviewController : public QObject {
   void paneResized();
   void refreshFiles();
   bool pan(Pane pane, QEvent* event);
+  bool zoomEvent(Pane pane, QEvent* event);
+  void zoomOne(Pane pane, double factor, QPoint anchor);
+  void fitOne(Pane pane);
+  void applyScrolling(Pane pane);
+  void showInfo(Pane pane, const DecodedPreview& preview);
   void followPan(Pane pane);
   bool hasDupeRows() const;
 
@@ -99,6 +119,7 @@ class PreviewController : public QObject {
   PreviewLoader loader_;
   QScrollArea* areas_[2] = {};
   PreviewImage* images_[2] = {};
+  QLabel* infos_[2] = {};
   QWidget* pImages_ = nullptr;
   QWidget* pFiles_ = nullptr;
   QAction* tbFullSize_ = nullptr;

@@ -20,6 +20,7 @@ void PreviewImage::setPicture(const QImage& picture, QSize displaySize) {
 void PreviewImage::setNotice(const QImage& notice) {
   setPicture(notice, notice.size());
   notice_ = true;
+  fitToPicture();
 }
 
 void PreviewImage::clearPicture() {
@@ -38,11 +39,28 @@ void PreviewImage::setStretched(bool stretched) {
   update();
 }
 
+void PreviewImage::setZoom(double scale) {
+  zoom_ = scale;
+  fitted_ = QPixmap();
+  fitToPicture();
+  update();
+}
+
+double PreviewImage::drawnScale() const {
+  return displaySize_.width() > 0 ? double(pictureRect().width()) / displaySize_.width() : 1.0;
+}
+
 void PreviewImage::fitToPicture() {
-  if (!stretched_) resize(picture_.isNull() ? QSize(1, 1) : displaySize_);
+  if (picture_.isNull())
+    resize(1, 1);
+  else if (zoom_ > 0 && !notice_)
+    resize(std::max(1, qRound(displaySize_.width() * zoom_)), std::max(1, qRound(displaySize_.height() * zoom_)));
+  else if (!stretched_ || notice_)
+    resize(displaySize_);
 }
 
 QRect PreviewImage::pictureRect() const {
+  if (zoom_ > 0 && !notice_) return rect();
   if (!stretched_ || notice_) return QRect(QPoint(0, 0), displaySize_);
   const QSize fitted = displaySize_.scaled(size(), Qt::KeepAspectRatio);
   return QRect(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
@@ -57,6 +75,14 @@ void PreviewImage::paintEvent(QPaintEvent* event) {
   if (picture_.size() == target.size()) {
     const QRect area = event->rect() & target;
     painter.drawImage(area, picture_, area.translated(-target.topLeft()));
+    return;
+  }
+  if (zoom_ > 0 && !notice_) {
+    // Only the exposed part, taken from the matching part of the picture.
+    const QRectF area = event->rect() & target;
+    const double sx = double(picture_.width()) / target.width(), sy = double(picture_.height()) / target.height();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ < 1);
+    painter.drawImage(area, picture_, QRectF(area.x() * sx, area.y() * sy, area.width() * sx, area.height() * sy));
     return;
   }
   if (!stretched_ || notice_) {

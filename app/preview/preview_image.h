@@ -11,7 +11,9 @@ namespace vl::gui {
 // scroll area scrolls it); stretched, the picture fills the control as far as its
 // aspect ratio allows, centred on the window background. A notice is always drawn
 // unscaled at the top left. Without a picture the control is 1 x 1 pixel.
-// Stretched drawing scales once per picture and size, not on every paint.
+// Stretched drawing scales once per picture and size, not on every paint. A zoom
+// overrides both modes: the picture is drawn at a chosen scale of its display size,
+// the control sized to it; a paint scales only the part it exposes.
 class PreviewImage : public QWidget {
   Q_OBJECT
  public:
@@ -22,6 +24,12 @@ class PreviewImage : public QWidget {
   void setNotice(const QImage& notice);
   void clearPicture();
   void setStretched(bool stretched);
+  // Draws the picture at `scale` times its display size (kept for the next
+  // pictures); 0 returns to the mode's own size.
+  void setZoom(double scale);
+  double zoom() const { return zoom_; }
+  // The scale the picture is drawn at now: its drawn width over its display width.
+  double drawnScale() const;
 
   bool hasPicture() const { return !picture_.isNull(); }
   bool isNotice() const { return notice_; }
@@ -41,6 +49,7 @@ class PreviewImage : public QWidget {
   QSize displaySize_;
   bool notice_ = false;
   bool stretched_ = false;
+  double zoom_ = 0;
   QPixmap fitted_;  // the picture scaled to pictureRect() while stretched
 };
 

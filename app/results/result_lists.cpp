@@ -153,6 +153,17 @@ void ResultLists::removeSelectedGroup() {
   selectGroupRow(std::min(row, baseList_->count() - 1));
 }
 
+void ResultLists::removeSelectedDuplicate() {
+  const TResultEntry* entry = selectedEntry();
+  if (ListsBusy || entry == nullptr || entry->Base == nullptr) return;
+  const int groupRow = baseList_->currentRow();
+  const int dupeRow = dupeList_->currentIndex().row();
+  clearDupeList();
+  model_.RemoveDuplicate(entry);
+  selectGroupRow(std::min(groupRow, baseList_->count() - 1));
+  if (dupeModel_.rowCount() > 1) selectDupeRow(std::clamp(dupeRow, 1, dupeModel_.rowCount() - 1));
+}
+
 void ResultLists::sortAlphabetically() {
   if (ListsBusy) return;
   model_.sortShownAlphabetically();

@@ -52,6 +52,9 @@ class ResultLists : public QObject {
   void ToggleMark();
   // "Remove Base Group": removes the selected group and shows the one now at its place.
   void removeSelectedGroup();
+  // "Not a Duplicate": takes the selected duplicate line's entry out of its group
+  // (pruning as deletion does) and selects the line now at its place.
+  void removeSelectedDuplicate();
   // "Sort Alphabetically": orders lbBaseFiles by caption; the selection stays.
   void sortAlphabetically();
   // The "All Dupes" and "Marked" tabs.

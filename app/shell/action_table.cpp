@@ -42,6 +42,8 @@ constexpr ActionSpec Table[] = {
   {"CopyFileto1", "Copy File to...", "", {}, {}, Command, false, ScanIdle, "|FileManagement1 |pmDupes"},
   {"MoveRenameFile1", "Move / Rename File...", "", {}, {}, Command, false, ScanIdle, "FileManagement1 pmDupes"},
   {"RemoveFromList1", "Remove Base Group", "Remove Dupe Group.", Qt::Key_Insert, {}, Command, false, Always, "FileManagement1"},
+  {"NotADuplicate1", "Not a Duplicate", "Remember that the selected file is not a duplicate of its base.", Qt::CTRL | Qt::Key_N, {}, Command, false, ScanIdle, "|FileManagement1 |pmDupes"},
+  {"ForgetNotDuplicates1", "Forget Not-Duplicates", "Pair again every file remembered as not a duplicate.", {}, {}, Command, false, ScanIdle, "FileManagement1"},
   {"ChangeDriveLetter1", "Change Drive Letter...", "", {}, {}, Command, false, ScanIdle, "|pmDupes"},
   {"MarkByRule1", "Mark by Rule...", "Keep the best file of each group and mark the others.", {}, {}, Command, false, ScanIdle, "|FileManagement1 |pmDupes"},
   {"UnmarkAll1", "Unmark All", "Clear every mark.", {}, {}, Command, false, ScanIdle, "FileManagement1 pmDupes"},

@@ -35,6 +35,7 @@
 #include "app/results/file_commands.h"
 #include "app/results/lists_busy.h"
 #include "app/results/mark_rule_commands.h"
+#include "app/results/not_duplicate_commands.h"
 #include "app/results/result_lists.h"
 #include "app/results/results_file_commands.h"
 #include "app/shell/action_table.h"
@@ -85,6 +86,16 @@ QScrollArea* makePreviewArea(const char* objectName, const char* imageName) {
   return area;
 }
 
+// The line under a preview pane: the picture's dimensions, file size and date.
+QLabel* makeInfoLabel(const char* objectName) {
+  auto* label = new QLabel;
+  label->setObjectName(QLatin1String(objectName));
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  label->setMinimumHeight(label->fontMetrics().height() + 2);
+  return label;
+}
+
 QListWidget* makeFilePane(const char* objectName) {
   auto* pane = new QListWidget;
   pane->setObjectName(QLatin1String(objectName));
@@ -119,6 +130,7 @@ MainWindow::MainWindow() : host_(this, this) {
   new FilePaneTransfers(previews_->filePanes(), this);
   new MarkRuleCommands(*actions_, results_, *lists_, this);
   new ExportCommand(*actions_, results_, this);
+  new NotDuplicateCommands(*lists_, *actions_, this);
   readColumnWidths();
   SetHelpContext(this, HelpMainWindow);
 
@@ -227,8 +239,14 @@ QWidget* MainWindow::createImagePanel() {
   previews->setMinimumHeight(28);
   sbBase_ = makePreviewArea("sbBase", "ImageBase");
   sbThumbs_ = makePreviewArea("sbThumbs", "ImageThumbs");
-  previewLayout->addWidget(sbBase_, 1);
-  previewLayout->addWidget(sbThumbs_, 1);
+  // Each pane over its picture's line; a column whose widgets are hidden takes no room.
+  for (auto [area, info] : {std::pair{sbBase_, "lbBaseInfo"}, std::pair{sbThumbs_, "lbThumbsInfo"}}) {
+    auto* column = new QVBoxLayout;
+    column->setSpacing(0);
+    column->addWidget(area, 1);
+    column->addWidget(makeInfoLabel(info));
+    previewLayout->addLayout(column, 1);
+  }
   auto* fileLayout = new QHBoxLayout;
   pFiles_ = makePane("pFiles", fileLayout);
   pFiles_->setMinimumHeight(2);

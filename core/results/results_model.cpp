@@ -74,6 +74,16 @@ void ResultsModel::SetGoneForPaths(const std::vector<std::string>& paths) {
   PruneGroups(-1);
 }
 
+void ResultsModel::RemoveDuplicate(const TResultEntry* entry) {
+  if (entry == nullptr || entry->Base == nullptr) return;
+  TResultEntry* before = entry->Base;
+  while (before->Next != nullptr && before->Next != entry) before = before->Next;
+  if (before->Next != entry) return;
+  before->Next = entry->Next;
+  std::erase_if(entries_, [entry](const std::unique_ptr<TResultEntry>& held) { return held.get() == entry; });
+  PruneGroups(-1);
+}
+
 void ResultsModel::PruneGroups(int index) {
   if (!removeWhenNoDuplicates) return;
   if (index >= 0) {

@@ -85,6 +85,9 @@ class ResultsModel {
   // "Delete Marked" and "Delete All Marked": every entry at one of the paths is Gone,
   // then PruneGroups(-1), in one pass. O(entries + groups + paths).
   void SetGoneForPaths(const std::vector<std::string>& paths);
+  // "Not a Duplicate": takes a duplicate entry (not a base) out of its group and frees
+  // it, then PruneGroups(-1). O(entries + groups).
+  void RemoveDuplicate(const TResultEntry* entry);
   // When pruning is on, removes the group at shown position index if fewer than two
   // of its files remain; index -1 checks every group of FBaseGroups, shown or not.
   // O(entries + groups).

@@ -196,10 +196,12 @@ size_t blockEnd(const std::vector<uint8_t>& taken, size_t from, size_t size) {
 }
 
 // Per class: whether it holds an entry that is the same file as another entry of the
-// list (the same path or identity). Only such a class can keep a free entry after
-// one of its entries was handled, as a head never takes the same file as itself.
-// O(n log n).
-std::vector<uint8_t> ClassesWithTwins(const ScanList& list, const FingerprintClasses& classes) {
+// list (the same path or identity), or an entry on which the rules' checks can fail.
+// Only such a class can keep a free entry after one of its entries was handled, as a
+// head never takes the same file as itself nor a pair a check rejects. O(n log n).
+std::vector<uint8_t> ClassesWithTwins(const ScanList& list, const FingerprintClasses& classes,
+                                      const ImageMatchRules& rules) {
+  if (!rules.checks.empty() && !rules.checkedEntry) return std::vector<uint8_t>(classes.points.size(), 1);
   std::unordered_map<std::string_view, uint32_t> byPath;
   std::map<std::pair<uint64_t, uint64_t>, uint32_t> byIdentity;
   std::vector<uint8_t> lingers(classes.points.size(), 0);
@@ -209,6 +211,7 @@ std::vector<uint8_t> ClassesWithTwins(const ScanList& list, const FingerprintCla
   };
   for (size_t i = 0; i < list.size(); ++i) {
     const TScanEntry& entry = *list[i];
+    if (!rules.checks.empty() && rules.checkedEntry(i)) mark(i, i);
     const auto [samePath, newPath] = byPath.try_emplace(entry.Path, uint32_t(i));
     if (!newPath) mark(samePath->second, i);
     if (!entry.Identity.known()) continue;
@@ -260,8 +263,7 @@ bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const Pairin
   if (!toneCodesOnly(compare)) return PairImagesSelf(compare, fuzzFactor, progress, sink, rules);
   fuzzFactor = std::min(fuzzFactor, MaxFuzzFactor);
   const FingerprintClasses classes(compare);
-  const std::vector<uint8_t> lingers =
-      rules.checks.empty() ? ClassesWithTwins(compare, classes) : std::vector<uint8_t>(classes.points.size(), 1);
+  const std::vector<uint8_t> lingers = ClassesWithTwins(compare, classes, rules);
   ShrinkingIndex index(classes.points, fuzzFactor);
   FreeEntries entries(classes);
   const std::vector<uint8_t>& taken = entries.taken;

@@ -52,6 +52,11 @@ struct ImageMatchRules {
   // Every check must pass; a pair failing one is no duplicate, so its candidate stays
   // free for later heads exactly as if it were over the fuzz factor.
   std::vector<PairCheck> checks;
+  // The compare-list entries on which some check can fail; unset with checks present
+  // means any entry (a check that can fail anywhere, added after one that set this,
+  // clears it). Lets the indexed self-compare keep only those entries' classes
+  // open for later heads.
+  std::function<bool(size_t entry)> checkedEntry;
 
   bool accepts(size_t head, size_t candidate, Orientations orientations) const {
     for (const PairCheck& check : checks)

@@ -13,6 +13,7 @@
 #include "core/fingerprint/fingerprint_cache.h"
 #include "core/scan/gather.h"
 #include "core/scan/marking.h"
+#include "core/scan/not_duplicates.h"
 #include "core/scan/pairing.h"
 #include "core/scan/read_images.h"
 #include "core/settings/settings.h"
@@ -111,6 +112,7 @@ class ScanRun {
   int autoDeletedCount = 0;
   int unreadableCount = 0;
   bool compareListEmpty = false;
+  bool useNotDuplicates = true;
   std::vector<std::string> missingFolders;
 
  private:
@@ -121,6 +123,7 @@ class ScanRun {
   bool progress(size_t index, size_t count);
   bool idle();
   bool pairImages(const PairingProgress& onProgress, const GroupSink& onGroup);
+  std::optional<NotDuplicateFilter> notDuplicateFilter();
   void addGroup(const PairedGroup& group);
 
   ResultsModel& results_;
@@ -231,12 +234,25 @@ bool ScanRun::pair() {
   }
 }
 
+// The remembered not-duplicate pairs, when used and there are any; a damaged list is
+// reported and leaves none out.
+std::optional<NotDuplicateFilter> ScanRun::notDuplicateFilter() {
+  if (!useNotDuplicates) return std::nullopt;
+  std::string problem;
+  const std::vector<NotDuplicatePair> pairs = ReadNotDuplicates(NotDuplicatesFileName(), problem);
+  if (!problem.empty()) host_.showMessage(MessageKind::Error, problem);
+  if (pairs.empty()) return std::nullopt;
+  return NotDuplicateFilter(pairs);
+}
+
 bool ScanRun::pairImages(const PairingProgress& onProgress, const GroupSink& onGroup) {
   const int fuzz = std::min(FuzzFactor, MaxFuzzFactor);
   const ScanList& heads = base_.empty() ? compare_ : base_;
   ImageMatchRules rules;
   rules.rotations = MatchRotations;
   if (VerifyMatches) rules.checks.push_back(SignatureCheck(heads, compare_, VerifiedSignatureDistance));
+  const std::optional<NotDuplicateFilter> filter = notDuplicateFilter();
+  if (filter) AddNotDuplicateCheck(rules, *filter, heads, compare_);
   if (reference_)
     return base_.empty() ? PairImagesSelf(compare_, fuzz, onProgress, onGroup, rules)
                          : PairImagesAgainstBase(base_, compare_, fuzz, onProgress, onGroup, rules);
@@ -291,6 +307,7 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   std::optional<std::string> failure;
   bool completed = false;
   ScanRun run(results_, deletedList_, host_, scanMode, mask, tuning_);
+  run.useNotDuplicates = useNotDuplicates_;
   deletedList_.clearAutoDeletions();
   try {
     RefreshVolumeTable();

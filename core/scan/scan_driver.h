@@ -67,12 +67,17 @@ class ScanDriver {
   // propagation of marks; markedCount and the summary then count its marks.
   void setMarkRule(std::optional<MarkRule> rule) { markRule_ = std::move(rule); }
 
+  // Whether image scans leave out the pairs remembered in NotDuplicatesFileName() (on
+  // by default; a damaged list is reported once per scan and leaves none out).
+  void setUseNotDuplicates(bool use) { useNotDuplicates_ = use; }
+
  private:
   ResultsModel& results_;
   DeletedList& deletedList_;
   ScanHost& host_;
   ScanTuning tuning_;
   std::optional<MarkRule> markRule_;
+  bool useNotDuplicates_ = true;
 };
 
 }  // namespace vl

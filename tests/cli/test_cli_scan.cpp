@@ -157,6 +157,31 @@ TEST_F(CliScan, ScansAndDatabasesFillTheCacheUnlessNoCacheAndClearEmptiesIt) {
   EXPECT_EQ(Cli(dir, "cache drop").status, 2);
 }
 
+TEST_F(CliScan, NotDuplicatesAddedStayApartAfterARenameUntilIgnoredOrCleared) {
+  ASSERT_EQ(Cli(dir, "notdupes add a/photo.jpg b/deeper/copy.jpg").status, 0);
+  ASSERT_EQ(Cli(dir, "notdupes add b/deeper/copy.jpg a/photo.jpg").status, 0);
+  const CliRun list = Cli(dir, "notdupes list");
+  EXPECT_EQ(list.status, 0);
+  EXPECT_EQ(Lines(list.out), 1) << "a pair and its mirror are one pair";
+  std::filesystem::rename(dir.file("b/deeper/copy.jpg"), dir.file("b/renamed.jpg"));
+  EXPECT_EQ(Cli(dir, "scan --subfolders --compare a --compare b").out, "");
+  EXPECT_NE(Cli(dir, "scan --ignore-not-duplicates --compare a --compare b").out, "");
+
+  const CliRun notPicture = Cli(dir, "notdupes add a/photo.jpg a/notes.txt");
+  EXPECT_EQ(notPicture.status, 1);
+  EXPECT_NE(notPicture.err.find("a/notes.txt is not a picture"), std::string::npos) << notPicture.err;
+  EXPECT_EQ(Cli(dir, "notdupes add a/photo.jpg").status, 2);
+  EXPECT_EQ(Cli(dir, "notdupes clear").status, 0);
+  EXPECT_EQ(Cli(dir, "notdupes list").out, "");
+  EXPECT_NE(Cli(dir, "scan --compare a --compare b").out, "");
+
+  dir.write("notdupes", std::string("VLND"));
+  const CliRun damaged = Cli(dir, "scan --compare a --compare b");
+  EXPECT_EQ(damaged.status, 1);
+  EXPECT_NE(damaged.out, "") << "a damaged list leaves nothing out";
+  EXPECT_NE(damaged.err.find(dir.file("notdupes") + " is damaged"), std::string::npos) << damaged.err;
+}
+
 TEST_F(CliScan, BadUsageAndNothingToCompareExitWithTwo) {
   EXPECT_EQ(Cli(dir, "scan").status, 2);
   EXPECT_EQ(Cli(dir, "scan --mode pictures --compare a").status, 2);

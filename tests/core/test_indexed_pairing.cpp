@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/scan/packed_fingerprint.h"
+#include "core/scan/not_duplicates.h"
 #include "core/scan/pairing.h"
 #include "core/components/parallel_run.h"
 #include "tests/core/pairing_recorder.h"
@@ -63,6 +64,7 @@ class FingerprintSet {
     for (size_t i = 0; i < items.size(); ++i) {
       add(list, items[i].second ? &items[i].first : nullptr, prefix + std::to_string(i));
       list.back()->Identity = {std::hash<std::string>()(prefix), i + 1};
+      list.back()->Size = int32_t(random_() % 3);  // identical fingerprints of different sizes are different sides
     }
     return list;
   }
@@ -103,6 +105,20 @@ class FingerprintSet {
   }
   std::mt19937& random() { return random_; }
 
+  // A filter remembering every third pair the plain loop finds at this fuzz factor,
+  // so that it meets heads, taken entries and identical classes alike.
+  NotDuplicateFilter rememberSome(const ScanList& heads, const ScanList& compare, bool self, int fuzz) {
+    std::vector<NotDuplicatePair> pairs;
+    const GroupSink collect = [&](const PairedGroup& group) {
+      for (const PairedDuplicate& found : group.duplicates)
+        if (random_() % 3 == 0)
+          pairs.push_back(MakeNotDuplicatePair(SideOf(*heads[group.head]), SideOf(*compare[found.index])));
+    };
+    const PairingProgress go = [](size_t, size_t) { return true; };
+    self ? PairImagesSelf(compare, fuzz, go, collect) : PairImagesAgainstBase(heads, compare, fuzz, go, collect);
+    return NotDuplicateFilter(pairs);
+  }
+
  private:
   std::mt19937 random_;
 };
@@ -127,6 +143,15 @@ TEST(IndexedPairing, SelfCompareEqualsThePlainLoop) {
         const Outcome plain = Record([&](auto& p, auto s) { return PairImagesSelf(list, fuzz, p, s); });
         const Outcome fast = Record([&](auto& p, auto s) { return PairImagesSelfIndexed(list, fuzz, {jobs, {}}, p, s); });
         EXPECT_EQ(fast, plain);
+        const NotDuplicateFilter filter = set.rememberSome(list, list, true, fuzz);
+        ImageMatchRules rules;
+        AddNotDuplicateCheck(rules, filter, list, list);
+        const Outcome kept = Record([&](auto& p, auto s) { return PairImagesSelf(list, fuzz, p, s, rules); });
+        EXPECT_EQ(Record([&](auto& p, auto s) { return PairImagesSelfIndexed(list, fuzz, {jobs, {}}, p, s, rules); }),
+                  kept);
+        if (fuzz >= 0) {
+          EXPECT_NE(kept, plain) << "the remembered pairs change the groups";
+        }
       }
     }
   }
@@ -152,6 +177,16 @@ TEST(IndexedPairing, AgainstBaseEqualsThePlainLoop) {
       const Outcome fast =
           Record([&](auto& p, auto s) { return PairImagesAgainstBaseIndexed(base, compare, fuzz, {2, {}}, p, s); });
       EXPECT_EQ(fast, plain);
+      const NotDuplicateFilter filter = set.rememberSome(base, compare, false, fuzz);
+      ImageMatchRules rules;
+      AddNotDuplicateCheck(rules, filter, base, compare);
+      const Outcome kept =
+          Record([&](auto& p, auto s) { return PairImagesAgainstBase(base, compare, fuzz, p, s, rules); });
+      EXPECT_EQ(Record([&](auto& p, auto s) {
+                  return PairImagesAgainstBaseIndexed(base, compare, fuzz, {2, {}}, p, s, rules);
+                }),
+                kept);
+      EXPECT_NE(kept, plain) << "the remembered pairs change the groups";
     }
   }
 }

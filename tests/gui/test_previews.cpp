@@ -1,6 +1,9 @@
 // The preview and file panes of the main window, driven after real scans of generated pictures.
 #include <QAction>
+#include <QApplication>
 #include <QImageWriter>
+#include <QLabel>
+#include <QWheelEvent>
 #include <QListView>
 #include <QListWidget>
 #include <QScrollArea>
@@ -15,7 +18,9 @@
 #include "app/results/result_lists.h"
 #include "app/shell/main_window.h"
 #include "core/database/volume_table.h"
+#include "core/scan/not_duplicates.h"
 #include "tests/gui/main_window_fixture.h"
+#include "tests/gui/scripted_dialogs.h"
 #include "tests/support/image_writer.h"
 #include "tests/support/modern_writer.h"
 
@@ -83,6 +88,8 @@ class PreviewsTest : public QObject {
   void picturesShowScaleAndPanTogether();
   void missingAndUnreadableFilesAndANewScan();
   void filePanesFollowTheFoldersAndTheToggle();
+  void notADuplicateRemovesTheLineAndIsRemembered();
+  void zoomKeysWheelAndUnisonAndTheInfoLines();
 };
 
 // A small base beside a large duplicate: full size, scroll positions handed on,
@@ -282,6 +289,105 @@ void PreviewsTest::filePanesFollowTheFoldersAndTheToggle() {
   QTRY_COMPARE(captions(lvBase), QStringList{QStringLiteral("q.jpg")});
   QTRY_COMPARE(captions(lvThumbs), QStringList{QStringLiteral("q copy.jpg")});
   QCOMPARE(selectedCaption(lvThumbs), QStringLiteral("q copy.jpg"));
+}
+
+// "Not a Duplicate" (Ctrl+N) takes the line out and prunes the group; the pairs stay
+// apart in the next scan until "Forget Not-Duplicates" is confirmed.
+void PreviewsTest::notADuplicateRemovesTheLineAndIsRemembered() {
+  AppDirScope app;
+  vl::test::ScriptedDialogs dialogs;
+  vl::test::TempDir files;
+  files.makeDir("a");
+  vl::test::WriteJpeg(files.file("a/1 photo.jpg"), vl::test::GradientPicture(320, 240));
+  vl::test::WriteJpeg(files.file("a/2 copy.jpg"), vl::test::GradientPicture(320, 240));
+  vl::test::WriteJpeg(files.file("a/3 large.jpg"), vl::test::GradientPicture(640, 480));
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  scanPictures(w, answerer, {files.file("a")});
+  auto* baseList = child<QListWidget>(w, "lbBaseFiles");
+  auto* dupes = child<QListView>(w, "lbDupes");
+  QCOMPARE(dupes->model()->rowCount(), 3);
+  const std::string dismissed = w.window->lists().selectedEntry()->Path;
+
+  QApplication::setActiveWindow(w.window.get());
+  dupes->setFocus();
+  QTest::keyClick(dupes, Qt::Key_N, Qt::ControlModifier);
+  QCOMPARE(dupes->model()->rowCount(), 2);
+  QVERIFY(w.window->lists().selectedEntry() != nullptr);
+  QVERIFY(w.window->lists().selectedEntry()->Path != dismissed);
+  std::string problem;
+  QCOMPARE(vl::ReadNotDuplicates(vl::NotDuplicatesFileName(), problem).size(), size_t(1));
+  child<QAction>(w, "NotADuplicate1")->trigger();
+  QCOMPARE(baseList->count(), 0);
+  QCOMPARE(dupes->model()->rowCount(), 0);
+
+  w.scanWithOptions(answerer, vl::ScanMode::Images);
+  QCOMPARE(baseList->count(), 0);
+  child<QAction>(w, "ForgetNotDuplicates1")->trigger();
+  // No keeps the list.
+  QCOMPARE(vl::ReadNotDuplicates(vl::NotDuplicatesFileName(), problem).size(), size_t(2));
+  dialogs.yesNo.push_back(true);
+  child<QAction>(w, "ForgetNotDuplicates1")->trigger();
+  QCOMPARE(dialogs.questions.size(), size_t(2));
+  w.scanWithOptions(answerer, vl::ScanMode::Images);
+  QCOMPARE(baseList->count(), 1);
+  QVERIFY(dialogs.errors.empty());
+}
+
+// "+", "-" and "0" on the focused pane, Ctrl + wheel about the pointer, both panes
+// in unison, stretched pictures decoded at full size once zoomed; the info lines.
+void PreviewsTest::zoomKeysWheelAndUnisonAndTheInfoLines() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  files.makeDir("a");
+  files.makeDir("b");
+  vl::test::WriteJpeg(files.file("a/photo.jpg"), vl::test::GradientPicture(640, 480));
+  vl::test::WriteJpeg(files.file("b/photo large.jpg"), vl::test::GradientPicture(1600, 1200));
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  scanPictures(w, answerer, {files.file("a"), files.file("b")});
+  QTRY_VERIFY(bothShown(w));
+  using Pane = PreviewController::Pane;
+  auto* base = image(w, Pane::BasePane);
+  auto* dupe = image(w, Pane::DupePane);
+  QVERIFY(previews(w).info(Pane::BasePane)->text().startsWith(QString::fromUtf8("640 \u00D7 480 pixels, ")));
+  QVERIFY(previews(w).info(Pane::DupePane)->text().startsWith(QString::fromUtf8("1600 \u00D7 1200 pixels, ")));
+
+  QApplication::setActiveWindow(w.window.get());
+  QScrollArea* dupeArea = previews(w).area(Pane::DupePane);
+  dupeArea->setFocus();
+  QTest::keyClick(dupeArea, Qt::Key_Plus);
+  QCOMPARE(dupe->size(), QSize(2000, 1500));
+  QCOMPARE(base->size(), QSize(800, 600));  // in unison
+  child<QAction>(w, "tbScrollInUnison")->trigger();
+  QTest::keyClick(dupeArea, Qt::Key_Minus);
+  QCOMPARE(dupe->size(), QSize(1600, 1200));
+  QCOMPARE(base->size(), QSize(800, 600));
+  QTest::keyClick(dupeArea, Qt::Key_0);
+  const QSize box = dupeArea->maximumViewportSize();
+  QVERIFY(dupe->width() <= box.width() && dupe->height() <= box.height());
+  QVERIFY(dupe->width() == box.width() || dupe->height() == box.height());
+
+  // Ctrl + wheel keeps the picture point under the pointer where it was.
+  QWidget* viewport = previews(w).area(Pane::BasePane)->viewport();
+  const QPoint pointer(150, 100);
+  const QPointF before = QPointF(base->mapFrom(viewport, pointer)) / base->drawnScale();
+  QWheelEvent wheel(QPointF(base->mapFrom(viewport, pointer)), QPointF(viewport->mapToGlobal(pointer)), QPoint(),
+                    QPoint(0, 240), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(base, &wheel);
+  QCOMPARE(base->size(), QSize(1250, 938));
+  const QPointF after = QPointF(base->mapFrom(viewport, pointer)) / base->drawnScale();
+  QVERIFY((after - before).manhattanLength() < 2);
+
+  // Stretched: a zoom asks for the full decode; "0" fits the pane again.
+  child<QAction>(w, "tbFullSize")->trigger();
+  QTRY_VERIFY(bothShown(w) && dupe->zoom() == 0 && dupe->picture().width() < 1600);
+  QTest::keyClick(dupeArea, Qt::Key_Equal);
+  QTRY_COMPARE(dupe->picture().size(), QSize(1600, 1200));
+  QVERIFY(!dupeArea->widgetResizable());
+  QTest::keyClick(dupeArea, Qt::Key_0);
+  QCOMPARE(dupe->zoom(), 0.0);
+  QVERIFY(dupeArea->widgetResizable());
 }
 
 QTEST_MAIN(PreviewsTest)

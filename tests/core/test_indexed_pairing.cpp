@@ -203,7 +203,8 @@ TEST(IndexedPairing, TurnedAndVerifiedMatchesEqualThePlainLoop) {
     set.addSignaturesAndTurns(base);
     for (const bool rotations : {false, true}) {
       for (const bool verify : {false, true}) {
-        ImageMatchRules self{rotations, {}}, against{rotations, {}};
+        ImageMatchRules self, against;
+        self.rotations = against.rotations = rotations;
         if (verify) self.checks.push_back(SignatureCheck(list, list, 10));
         if (verify) against.checks.push_back(SignatureCheck(base, list, 10));
         for (const int fuzz : {0, 20, 60}) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -59,6 +60,35 @@ int compareWinNoCase(const std::string& s1, const std::string& s2) {
     if (w1 && w2) return signOf(wcscoll_l(w1->c_str(), w2->c_str(), userLocale()));
   }
   return compareWinCase(UpperAscii(s1), UpperAscii(s2));
+}
+
+// The bytes of strxfrm_l(text) in the user's locale.
+std::string transformed(const std::string& text) {
+  std::string key(text.size() * 4 + 16, '\0');
+  size_t length = strxfrm_l(key.data(), text.c_str(), key.size(), userLocale());
+  if (length >= key.size()) {
+    key.resize(length + 1);
+    length = strxfrm_l(key.data(), text.c_str(), key.size(), userLocale());
+  }
+  key.resize(length);
+  return key;
+}
+
+// The wide key of wcsxfrm_l(text), each character as four bytes, most significant first.
+std::string transformedWide(const std::wstring& text) {
+  std::wstring key(text.size() * 4 + 16, L'\0');
+  size_t length = wcsxfrm_l(key.data(), text.c_str(), key.size(), userLocale());
+  if (length >= key.size()) {
+    key.resize(length + 1);
+    length = wcsxfrm_l(key.data(), text.c_str(), key.size(), userLocale());
+  }
+  std::string bytes;
+  bytes.reserve(length * 4);
+  for (size_t i = 0; i < length; ++i) {
+    const auto code = static_cast<uint32_t>(key[i]);
+    for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<char>((code >> shift) & 0xFF));
+  }
+  return bytes;
 }
 
 int compareCase(std::string_view s1, std::string_view s2) {
@@ -162,6 +192,14 @@ void TSorter::SortStrings() {
       0, strings.count() - 1, [&strings](int i) { return strings.text(i); },
       [this, sortType](const std::string& s1, const std::string& s2) { return CompareStrings(s1, s2, sortType); },
       [&strings](int i, int j) { strings.exchange(i, j); });
+}
+
+std::string CollationKey(const std::string& text, TStringSortType sortType) {
+  if (sortType != stWinNoCase) return transformed(text);
+  if (std::strcmp(nl_langinfo_l(CODESET, userLocale()), "ANSI_X3.4-1968") != 0) {
+    if (const auto folded = foldedWide(text)) return transformedWide(*folded);
+  }
+  return transformed(UpperAscii(text));
 }
 
 }  // namespace vl

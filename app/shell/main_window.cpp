@@ -27,6 +27,8 @@
 #include "app/components/action_set.h"
 #include "app/components/form_property_store.h"
 #include "app/components/widget_helpers.h"
+#include "app/database/database_dialog.h"
+#include "app/dialogs/folders_dialog.h"
 #include "app/preview/preview_controller.h"
 #include "app/preview/preview_image.h"
 #include "app/results/dupe_list_delegate.h"
@@ -290,7 +292,11 @@ void MainWindow::saveDeletedList() {
   }
 }
 
-void MainWindow::setFoldersDialog(FoldersDialog* folders) { scan_->setFoldersDialog(folders); }
+void MainWindow::setFoldersDialog(FoldersDialog* folders) {
+  scan_->setFoldersDialog(folders);
+  connect(folders, &FoldersDialog::databaseManagementRequested, folders,
+          [folders] { OpenDatabaseManagement(folders); });
+}
 
 bool MainWindow::isScanning() const { return scan_->isRunning(); }
 

@@ -41,6 +41,12 @@ int compareWinCase(const std::string& s1, const std::string& s2) {
 // The text lower-cased by the locale's character classes, or nothing when it is not
 // valid multibyte text there (the C locale included for bytes above 0x7f).
 std::optional<std::wstring> foldedWide(const std::string& text) {
+  // ASCII reads as itself in every multibyte character set the system offers.
+  if (std::all_of(text.begin(), text.end(), [](char c) { return c > 0; })) {
+    std::wstring wide(text.begin(), text.end());
+    for (wchar_t& c : wide) c = static_cast<wchar_t>(towlower_l(static_cast<wint_t>(c), userLocale()));
+    return wide;
+  }
   const locale_t previous = uselocale(userLocale());
   std::wstring wide(text.size() + 1, L'\0');
   std::mbstate_t state{};
@@ -74,7 +80,20 @@ std::string transformed(const std::string& text) {
   return key;
 }
 
-// The wide key of wcsxfrm_l(text), each character as four bytes, most significant first.
+// Appends a non-negative 31-bit value in the order-keeping variable-length form of
+// UTF-8 (one byte below 0x80, up to six bytes), so that byte order is value order.
+void appendOrdered(std::string& bytes, uint32_t code) {
+  if (code < 0x80) {
+    bytes.push_back(static_cast<char>(code));
+    return;
+  }
+  int trailing = code < 0x800 ? 1 : code < 0x10000 ? 2 : code < 0x200000 ? 3 : code < 0x4000000 ? 4 : 5;
+  const uint8_t lead = static_cast<uint8_t>(0xFF00 >> (trailing + 1));
+  bytes.push_back(static_cast<char>(lead | (code >> (6 * trailing))));
+  while (trailing-- > 0) bytes.push_back(static_cast<char>(0x80 | ((code >> (6 * trailing)) & 0x3F)));
+}
+
+// The wide key of wcsxfrm_l(text), each character in the order-keeping form above.
 std::string transformedWide(const std::wstring& text) {
   std::wstring key(text.size() * 4 + 16, L'\0');
   size_t length = wcsxfrm_l(key.data(), text.c_str(), key.size(), userLocale());
@@ -83,11 +102,8 @@ std::string transformedWide(const std::wstring& text) {
     length = wcsxfrm_l(key.data(), text.c_str(), key.size(), userLocale());
   }
   std::string bytes;
-  bytes.reserve(length * 4);
-  for (size_t i = 0; i < length; ++i) {
-    const auto code = static_cast<uint32_t>(key[i]);
-    for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<char>((code >> shift) & 0xFF));
-  }
+  bytes.reserve(length + 8);
+  for (size_t i = 0; i < length; ++i) appendOrdered(bytes, static_cast<uint32_t>(key[i]) & 0x7FFFFFFF);
   return bytes;
 }
 

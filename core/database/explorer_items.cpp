@@ -4,10 +4,24 @@
 #include <algorithm>
 #include <numeric>
 
+#include "core/components/parallel_run.h"
 #include "core/components/sorter.h"
 #include "core/files/wildcard.h"
 
 namespace vl {
+
+namespace {
+
+// Records whose sort keys one thread makes at a time.
+constexpr size_t KeyChunk = 4096;
+
+// The folder part of a path, up to and including its last "/".
+std::string_view folderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string_view() : std::string_view(path).substr(0, slash + 1);
+}
+
+}  // namespace
 
 void ExplorerData::clear() {
   items_.clear();
@@ -24,9 +38,16 @@ DatabaseOutcome ExplorerData::load(const std::string& fileName) {
 }
 
 void ExplorerData::sortByPath() {
-  std::vector<std::string> keys;
-  keys.reserve(items_.size());
-  for (const ExplorerItem& item : items_) keys.push_back(CollationKey(item.Path, stWinNoCase));
+  std::vector<std::string> keys(items_.size());
+  const size_t chunks = (items_.size() + KeyChunk - 1) / KeyChunk;
+  RunInParallel(
+      chunks, 0,
+      [this, &keys](size_t chunk) {
+        const size_t end = std::min(items_.size(), (chunk + 1) * KeyChunk);
+        for (size_t index = chunk * KeyChunk; index < end; ++index)
+          keys[index] = CollationKey(items_[index].Path, stWinNoCase);
+      },
+      [] { return true; });
   std::vector<size_t> order(items_.size());
   std::iota(order.begin(), order.end(), size_t(0));
   std::sort(order.begin(), order.end(), [&keys](size_t a, size_t b) { return keys[a] < keys[b]; });
@@ -41,8 +62,13 @@ void ExplorerData::buildTree() {
   searchResults_.clear();
   FolderPathMap map;
   const std::vector<DriveRoot> roots = GetDriveLetters();
+  std::string_view lastFolder;
+  int node = -1;
   for (size_t index = 0; index < items_.size(); ++index) {
-    const int node = FindOrCreateNode(items_[index].Path, tree_, true, map, roots);
+    // Sorted records of one folder come together: only a new folder is looked up.
+    const std::string_view folder = folderOf(items_[index].Path);
+    if (index == 0 || folder != lastFolder) node = FindOrCreateNode(items_[index].Path, tree_, true, map, roots);
+    lastFolder = folder;
     if (node < 0) continue;
     items_[index].Next = tree_.Nodes[size_t(node)].FirstItem;
     tree_.Nodes[size_t(node)].FirstItem = static_cast<int>(index);

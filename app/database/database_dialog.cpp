@@ -58,9 +58,15 @@ DatabaseDialog::DatabaseDialog(QWidget* parent)
   buttons->addWidget(bbcancelop_);
   buttons->addStretch();
   buttons->addWidget(bbdone_);
+  auto* content = new QVBoxLayout;
+  content->setContentsMargins(9, 9, 9, 9);
+  content->addLayout(rows);
+  content->addStretch();
+  content->addLayout(buttons);
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(rows);
-  layout->addLayout(buttons);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addLayout(content, 1);
   layout->addWidget(makeStatusBar());
   connect(bbNew_, &QPushButton::clicked, this, &DatabaseDialog::newDatabase);
   connect(bbAddFolders_, &QPushButton::clicked, this, &DatabaseDialog::addToDatabase);
@@ -68,7 +74,7 @@ DatabaseDialog::DatabaseDialog(QWidget* parent)
   connect(bbcancelop_, &QPushButton::clicked, this, [] { ScanCancelled = true; });
   connect(bbdone_, &QPushButton::clicked, this, &QDialog::accept);
   host_.showStatusIn(panels_[0], panels_[1]);
-  FixDialogSize(this, 420, 300);
+  FixDialogSize(this, 420, 230);
 }
 
 QPushButton* DatabaseDialog::addRow(QLayout* layout, const char* name, const QString& caption, const QString& label) {
@@ -89,6 +95,7 @@ QWidget* DatabaseDialog::makeStatusBar() {
   for (int panel = 0; panel < 2; ++panel) {
     panels_[panel] = new QLabel(bar);
     panels_[panel]->setObjectName(QString("StatusPanel%1").arg(panel));
+    panels_[panel]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panels_[panel]->setFixedWidth(ScaledBarHeight(bar, widths[panel]));
     bar->addWidget(panels_[panel]);
   }

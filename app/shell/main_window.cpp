@@ -294,8 +294,10 @@ void MainWindow::saveDeletedList() {
 
 void MainWindow::setFoldersDialog(FoldersDialog* folders) {
   scan_->setFoldersDialog(folders);
-  connect(folders, &FoldersDialog::databaseManagementRequested, folders,
-          [folders] { OpenDatabaseManagement(folders); });
+  // Like the action, the button does nothing while a scan runs.
+  connect(folders, &FoldersDialog::databaseManagementRequested, folders, [this, folders] {
+    if (actions_->action("aDatabaseManagement")->isEnabled()) OpenDatabaseManagement(folders);
+  });
 }
 
 bool MainWindow::isScanning() const { return scan_->isRunning(); }

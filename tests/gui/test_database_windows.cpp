@@ -1,4 +1,5 @@
 // The database management dialog and the database explorer, driven offscreen on generated pictures.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
@@ -24,11 +25,13 @@
 #include "app/database/add_to_database_dialog.h"
 #include "app/database/database_dialog.h"
 #include "app/database/database_explorer.h"
+#include "app/dialogs/folders_dialog.h"
 #include "app/preview/preview_image.h"
 #include "core/database/database_builder.h"
 #include "core/database/database_file.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
+#include "tests/gui/main_window_fixture.h"
 #include "tests/gui/scripted_dialogs.h"
 #include "tests/support/image_writer.h"
 #include "tests/support/recording_host.h"
@@ -43,37 +46,21 @@ T* child(QWidget& form, const char* name) {
   return found;
 }
 
-// Answers every modal window as it comes up, from the event loop of whatever runs:
-// "Add To Database" gets `folders` and Done (or Cancel without folders), a message
-// box is recorded and closed, and `onPass` runs at every pass.
-class ModalAnswers {
- public:
-  ModalAnswers() {
-    timer_.setInterval(0);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
-    timer_.start();
-  }
+// Answers "Add To Database" with `folders` and Done, or with Cancel when there are none.
+void AnswerFolders(ModalAnswerer& answerer, std::optional<std::vector<std::string>> folders) {
+  answerer.onDialog = [folders](QDialog* dialog) {
+    auto* add = qobject_cast<gui::AddToDatabaseDialog*>(dialog);
+    if (add == nullptr || !folders) return dialog->reject();
+    add->list()->setEntries(*folders);
+    child<QPushButton>(*add, "bbOK")->click();
+  };
+}
 
-  std::optional<std::vector<std::string>> folders;
-  std::vector<std::string> messages;
-  std::function<void()> onPass;
-
- private:
-  void answer() {
-    if (onPass) onPass();
-    QWidget* modal = QApplication::activeModalWidget();
-    if (auto* add = qobject_cast<gui::AddToDatabaseDialog*>(modal)) {
-      if (!folders) return add->reject();
-      add->list()->setEntries(*folders);
-      child<QPushButton>(*add, "bbOK")->click();
-    } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-      messages.push_back(box->text().toStdString());
-      box->accept();
-    }
-  }
-
-  QTimer timer_;
-};
+std::vector<std::string> Texts(const QStringList& messages) {
+  std::vector<std::string> texts;
+  for (const QString& message : messages) texts.push_back(message.toStdString());
+  return texts;
+}
 
 std::vector<std::string> Paths(const std::string& database) {
   std::vector<std::string> paths;
@@ -110,10 +97,10 @@ class DatabaseWindowsTest : public QObject {
     dialog.show();
     const std::string db = appDir_->dir().file("new.vdb");
     dialogs_->saveAnswers = {db};
-    ModalAnswers answers;
-    answers.folders = std::vector<std::string>{pics_};
+    ModalAnswerer answers;
+    AnswerFolders(answers, std::vector<std::string>{pics_});
     bool checkedBusy = false;
-    answers.onPass = [&] {
+    answers.onTick = [&] {
       if (checkedBusy || !qobject_cast<gui::AddToDatabaseDialog*>(QApplication::activeModalWidget())) return;
       checkedBusy = true;
       QVERIFY(dialog.busy());
@@ -126,8 +113,8 @@ class DatabaseWindowsTest : public QObject {
     QVERIFY(checkedBusy);
     QCOMPARE(dialogs_->filters.back(), std::string("VL Database (*.VDB)|*.VDB"));
     QCOMPARE(dialogs_->extensions.back(), std::string("VDB"));
-    QCOMPARE(answers.messages.size(), size_t(1));
-    QVERIFY(std::regex_match(answers.messages[0], std::regex(R"(Database saved in 0:0:\d\d\.)")));
+    QCOMPARE(answers.messages.size(), qsizetype(1));
+    QVERIFY(std::regex_match(answers.messages[0].toStdString(), std::regex(R"(Database saved in 0:0:\d\d\.)")));
     QVERIFY(!dialog.busy());
     QVERIFY(child<QLabel>(dialog, "StatusPanel0")->text().isEmpty());
     RecordingHost host;
@@ -139,10 +126,10 @@ class DatabaseWindowsTest : public QObject {
     const std::string empty = appDir_->dir().makeDir("empty");
     appDir_->dir().write("empty/notes.txt", "text");
     dialogs_->saveAnswers = {appDir_->dir().file("none.vdb")};
-    answers.folders = std::vector<std::string>{empty};
+    AnswerFolders(answers, std::vector<std::string>{empty});
     answers.messages.clear();
     child<QPushButton>(dialog, "bbNew")->click();
-    QCOMPARE(answers.messages, std::vector<std::string>{"You must select some folders to add to the new database."});
+    QCOMPARE(Texts(answers.messages), std::vector<std::string>{"You must select some folders to add to the new database."});
     QVERIFY(!std::filesystem::exists(appDir_->dir().file("none.vdb")));
     dialog.close();
     QVERIFY(!dialog.isVisible());
@@ -167,21 +154,24 @@ class DatabaseWindowsTest : public QObject {
     gui::DatabaseDialog dialog;
     dialog.show();
     QVERIFY(child<QCheckBox>(dialog, "cbFreshen")->isChecked());
-    ModalAnswers answers;
-    answers.folders = std::vector<std::string>{pics_ + "/sub"};
-    answers.onPass = [&] {
+    ModalAnswerer answers;
+    AnswerFolders(answers, std::vector<std::string>{pics_ + "/sub"});
+    // A timer without interval runs at every event pump of the operation.
+    QTimer cancelWhileReading;
+    QObject::connect(&cancelWhileReading, &QTimer::timeout, [&dialog] {
       if (child<QLabel>(dialog, "StatusPanel0")->text() == "Reading Images")
         child<QPushButton>(dialog, "bbcancelop")->click();
-    };
+    });
+    cancelWhileReading.start(0);
     dialogs_->openAnswers = {{db}};
     child<QPushButton>(dialog, "bbAddFolders")->click();
     QVERIFY(answers.messages.empty());
     QCOMPARE(ReadFileBytes(db), original);
 
-    answers.onPass = nullptr;
+    cancelWhileReading.stop();
     dialogs_->openAnswers = {{db}};
     child<QPushButton>(dialog, "bbAddFolders")->click();
-    QCOMPARE(answers.messages.size(), size_t(1));
+    QCOMPARE(answers.messages.size(), qsizetype(1));
     ScanList records;
     ReadDatabaseRecords(db, [&records](std::unique_ptr<TScanEntry> e) { records.push_back(std::move(e)); });
     QCOMPARE(records.size(), size_t(4));
@@ -191,12 +181,28 @@ class DatabaseWindowsTest : public QObject {
     QCOMPARE(records[3]->Path, pics_ + "/sub/d.gif");
   }
 
+  // The command and the folders dialog's button open the dialog, but not during a scan.
+  void databaseManagementOpensFromTheWindowAndTheFoldersDialog() {
+    ModalAnswerer answers;
+    WindowUnderTest w;
+    w.show();
+    answers.dialogsSeen.clear();
+    QAction* action = w.window->findChild<QAction*>("aDatabaseManagement");
+    QVERIFY(action->isEnabled());
+    action->trigger();
+    child<QPushButton>(*w.folders, "bbDatabase")->click();
+    QCOMPARE(answers.dialogsSeen, QStringList({"vl::gui::DatabaseDialog", "vl::gui::DatabaseDialog"}));
+    action->setEnabled(false);
+    child<QPushButton>(*w.folders, "bbDatabase")->click();
+    QCOMPARE(answers.dialogsSeen.size(), qsizetype(2));
+  }
+
   // The explorer: folders, search, another load, other files, messages and stored settings.
   void explorerLoadsBrowsesSearchesAndKeepsItsSettings() {
     const std::string db = appDir_->dir().file("pics.VDB");
     RecordingHost host;
     QCOMPARE(NewDatabase(db, {pics_, pics_ + "/sub"}, host), BuildOutcome::Written);
-    ModalAnswers answers;
+    ModalAnswerer answers;
     {
       gui::DatabaseExplorer explorer;
       explorer.show();
@@ -235,7 +241,8 @@ class DatabaseWindowsTest : public QObject {
       QCOMPARE(rows.rowCount(), 0);
 
       explorer.loadFile(appDir_->dir().write("text.VDB", "not a database"));
-      QCOMPARE(answers.messages.back(), appDir_->dir().file("text.VDB") + "\n\ndoes not appear to be a valid database.");
+      QCOMPARE(answers.messages.back().toStdString(),
+               appDir_->dir().file("text.VDB") + "\n\ndoes not appear to be a valid database.");
       QCOMPARE(tree->topLevelItemCount(), 1);
       child<QTreeView>(explorer, "ListView1")->header()->resizeSection(2, 77);
       explorer.close();

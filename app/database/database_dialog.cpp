@@ -77,8 +77,8 @@ DatabaseDialog::DatabaseDialog(QWidget* parent)
   FixDialogSize(this, 420, 230);
 }
 
-QPushButton* DatabaseDialog::addRow(QLayout* layout, const char* name, const QString& caption, const QString& label) {
-  auto* grid = static_cast<QGridLayout*>(layout);
+QPushButton* DatabaseDialog::addRow(QGridLayout* grid, const char* name, const QString& caption,
+                                    const QString& label) {
   auto* button = new QPushButton(caption, this);
   button->setObjectName(name);
   const int row = grid->rowCount();

@@ -10,6 +10,7 @@
 #include "app/components/gui_host.h"
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 
@@ -37,7 +38,7 @@ class DatabaseDialog : public QDialog {
   void done(int result) override;
 
  private:
-  QPushButton* addRow(QLayout* layout, const char* name, const QString& caption, const QString& label);
+  QPushButton* addRow(QGridLayout* grid, const char* name, const QString& caption, const QString& label);
   QWidget* makeStatusBar();
   void beginOperation();
   void endOperation();

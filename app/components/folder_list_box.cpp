@@ -3,11 +3,15 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <algorithm>
 #include <exception>
 
 #include "app/components/dialog_provider.h"
+#include "app/components/widget_helpers.h"
 #include "core/files/paths.h"
 #include "core/settings/folder_lists.h"
 
@@ -102,6 +106,52 @@ void FolderListBox::addDatabases() {
   for (const std::string& file : files)
     if (UpperAscii(ExtensionOf(file)) == ".VDB") working.push_back(file);
   setEntries(std::move(working));
+}
+
+namespace {
+
+struct ListButton {
+  const char* name;
+  const char* themeIcon;
+  QStyle::StandardPixmap fallbackIcon;
+  const char* hint;
+  void (FolderListBox::*command)();
+};
+
+const ListButton ListButtons[] = {
+    {"tbAddFolder", "folder-new", QStyle::SP_FileDialogNewFolder, "Add Folders to Scan.", &FolderListBox::addFolder},
+    {"tbRemFolder", "list-remove", QStyle::SP_TrashIcon, "Remove the Selected Folder.", &FolderListBox::removeSelected},
+    {"tbClearFolders", "edit-clear", QStyle::SP_DialogResetButton, "Clear the Folder list.", &FolderListBox::clear},
+    {"tbLoadList", "document-open", QStyle::SP_DialogOpenButton, "Load a Folder List from file.",
+     &FolderListBox::loadList},
+    {"tbSaveList", "document-save", QStyle::SP_DialogSaveButton, "Save the current Folder List to file.",
+     &FolderListBox::saveList},
+    {"tbAddDatabase", nullptr, QStyle::SP_CustomBase, "Add a VL Database", &FolderListBox::addDatabases},
+};
+
+QIcon buttonIcon(const QWidget* widget, const ListButton& button) {
+  if (!button.themeIcon) return {};
+  return QIcon::fromTheme(button.themeIcon, widget->style()->standardIcon(button.fallbackIcon));
+}
+
+}  // namespace
+
+void FillFolderListToolBar(QToolBar* bar, FolderListBox* list, const QString& suffix, bool databaseButton) {
+  for (const ListButton& button : ListButtons) {
+    if (!button.themeIcon && !databaseButton) continue;
+    auto* tool = new QToolButton(bar);
+    tool->setObjectName(button.name + suffix);
+    const QIcon icon = buttonIcon(bar, button);
+    if (icon.isNull()) {
+      tool->setText("+DB");
+      tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    } else {
+      tool->setIcon(icon);
+    }
+    SetHint(tool, button.hint);
+    QObject::connect(tool, &QToolButton::clicked, list, button.command);
+    bar->addWidget(tool);
+  }
 }
 
 }  // namespace vl::gui

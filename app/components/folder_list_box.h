@@ -2,9 +2,12 @@
 #pragma once
 
 #include <QListWidget>
+#include <QString>
 
 #include <string>
 #include <vector>
+
+class QToolBar;
 
 namespace vl::gui {
 
@@ -37,5 +40,10 @@ class FolderListBox : public QListWidget {
   // Adds the ".VDB" files the user picks (no duplicate check).
   void addDatabases();
 };
+
+// Adds the list's command buttons to `bar` (named tbAddFolder, tbRemFolder,
+// tbClearFolders, tbLoadList, tbSaveList and, with `databaseButton`, tbAddDatabase,
+// each followed by `suffix`), with their icons and hints, wired to the list.
+void FillFolderListToolBar(QToolBar* bar, FolderListBox* list, const QString& suffix, bool databaseButton);
 
 }  // namespace vl::gui

@@ -27,30 +27,6 @@ namespace {
 const char* const BaseListFile = "newlist.txt";
 const char* const CompareListFile = "orglist.txt";
 
-struct ListButton {
-  const char* name;
-  const char* themeIcon;
-  QStyle::StandardPixmap fallbackIcon;
-  const char* hint;
-  void (FolderListBox::*command)();
-};
-
-const ListButton ListButtons[] = {
-    {"tbAddFolder", "folder-new", QStyle::SP_FileDialogNewFolder, "Add Folders to Scan.", &FolderListBox::addFolder},
-    {"tbRemFolder", "list-remove", QStyle::SP_TrashIcon, "Remove the Selected Folder.", &FolderListBox::removeSelected},
-    {"tbClearFolders", "edit-clear", QStyle::SP_DialogResetButton, "Clear the Folder list.", &FolderListBox::clear},
-    {"tbLoadList", "document-open", QStyle::SP_DialogOpenButton, "Load a Folder List from file.",
-     &FolderListBox::loadList},
-    {"tbSaveList", "document-save", QStyle::SP_DialogSaveButton, "Save the current Folder List to file.",
-     &FolderListBox::saveList},
-    {"tbAddDatabase", nullptr, QStyle::SP_CustomBase, "Add a VL Database", &FolderListBox::addDatabases},
-};
-
-QIcon buttonIcon(const QWidget* widget, const ListButton& button) {
-  if (!button.themeIcon) return {};
-  return QIcon::fromTheme(button.themeIcon, widget->style()->standardIcon(button.fallbackIcon));
-}
-
 }  // namespace
 
 FoldersDialog::FoldersDialog(QWidget* parent)
@@ -95,20 +71,7 @@ QWidget* FoldersDialog::makeHalf(const QString& caption, const QString& suffix, 
 QToolBar* FoldersDialog::makeToolBar(const QString& suffix, FolderListBox* list) {
   auto* bar = new QToolBar(this);
   bar->setObjectName("ToolBar" + (suffix.isEmpty() ? QString("1") : suffix));
-  for (const ListButton& button : ListButtons) {
-    auto* tool = new QToolButton(bar);
-    tool->setObjectName(button.name + suffix);
-    const QIcon icon = buttonIcon(this, button);
-    if (icon.isNull()) {
-      tool->setText("+DB");
-      tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    } else {
-      tool->setIcon(icon);
-    }
-    SetHint(tool, button.hint);
-    connect(tool, &QToolButton::clicked, list, button.command);
-    bar->addWidget(tool);
-  }
+  FillFolderListToolBar(bar, list, suffix, true);
   return bar;
 }
 
@@ -120,10 +83,9 @@ QWidget* FoldersDialog::makeBottomBar() {
   done->setObjectName("bbDone");
   done->setDefault(true);
   connect(done, &QPushButton::clicked, this, &QDialog::accept);
-  // The database management dialog comes with the database commands.
   auto* databases = new QPushButton("Database Management", bar);
   databases->setObjectName("bbDatabase");
-  databases->setEnabled(false);
+  connect(databases, &QPushButton::clicked, this, &FoldersDialog::databaseManagementRequested);
   auto* layout = new QHBoxLayout(bar);
   layout->addWidget(done);
   layout->addStretch();

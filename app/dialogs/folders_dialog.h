@@ -34,6 +34,10 @@ class FoldersDialog : public QDialog {
 
   void done(int result) override;
 
+ signals:
+  // "Database Management" was clicked; whoever owns the dialog opens that dialog.
+  void databaseManagementRequested();
+
  private:
   QWidget* makeHalf(const QString& caption, const QString& suffix, FolderListBox*& list);
   QToolBar* makeToolBar(const QString& suffix, FolderListBox* list);

@@ -12,7 +12,7 @@ using enum ActionGlyph;
 constexpr ActionSpec Table[] = {
   {"aScanWizard", "Scan Wizard...", "Scan Wizard", {}, ScanWizard, Command, false, ScanIdle, "File1 Toolbar971"},
   {"aEditFolders", "Edit Folders...", "Select Folders to Scan.", {}, EditFolders, Command, false, Always, "File1 Toolbar971"},
-  {"aDatabaseManagement", "Database Management...", "Create and managed your VL Databases.", {}, Database, Command, false, Unavailable, "File1 Toolbar971"},
+  {"aDatabaseManagement", "Database Management...", "Create and managed your VL Databases.", {}, Database, Command, false, ScanIdle, "File1 Toolbar971"},
   {"aConfigure", "Configure...", "Configure Velloran.", {}, Configure, Command, false, Always, "File1 Toolbar971"},
   {"aScan", "Scan", "Start the Scan.", {}, Scan, Command, false, ScanIdle, "|File1 |Toolbar971"},
   {"aCancel", "Cancel", "Cancel Scanning.", {}, Cancel, Command, false, ScanRunning, "File1 Toolbar971"},

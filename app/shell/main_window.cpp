@@ -27,6 +27,8 @@
 #include "app/components/action_set.h"
 #include "app/components/form_property_store.h"
 #include "app/components/widget_helpers.h"
+#include "app/database/database_dialog.h"
+#include "app/dialogs/folders_dialog.h"
 #include "app/preview/preview_controller.h"
 #include "app/preview/preview_image.h"
 #include "app/preview/file_pane_transfers.h"
@@ -319,7 +321,13 @@ void MainWindow::saveDeletedList() {
   }
 }
 
-void MainWindow::setFoldersDialog(FoldersDialog* folders) { scan_->setFoldersDialog(folders); }
+void MainWindow::setFoldersDialog(FoldersDialog* folders) {
+  scan_->setFoldersDialog(folders);
+  // Like the action, the button does nothing while a scan runs.
+  connect(folders, &FoldersDialog::databaseManagementRequested, folders, [this, folders] {
+    if (actions_->action("aDatabaseManagement")->isEnabled()) OpenDatabaseManagement(folders);
+  });
+}
 
 bool MainWindow::isScanning() const { return scan_->isRunning(); }
 

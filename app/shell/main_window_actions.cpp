@@ -8,6 +8,7 @@
 
 #include "app/components/action_set.h"
 #include "app/components/widget_helpers.h"
+#include "app/database/database_dialog.h"
 #include "app/shell/about_box.h"
 #include "app/components/help.h"
 #include "app/shell/main_window.h"
@@ -75,6 +76,8 @@ void MainWindow::connectWindowCommands() {
   connect(actions_->action("Exit1"), &QAction::triggered, this, &QWidget::close);
   connect(actions_->action("HelpContents1"), &QAction::triggered, this, [this] { ShowHelp(this, HelpContents); });
   connect(actions_->action("About1"), &QAction::triggered, this, [this] { AboutBox(this).exec(); });
+  connect(actions_->action("aDatabaseManagement"), &QAction::triggered, this,
+          [this] { OpenDatabaseManagement(this); });
 }
 
 }  // namespace vl::gui

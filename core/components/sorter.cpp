@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -40,6 +41,12 @@ int compareWinCase(const std::string& s1, const std::string& s2) {
 // The text lower-cased by the locale's character classes, or nothing when it is not
 // valid multibyte text there (the C locale included for bytes above 0x7f).
 std::optional<std::wstring> foldedWide(const std::string& text) {
+  // ASCII reads as itself in every multibyte character set the system offers.
+  if (std::all_of(text.begin(), text.end(), [](char c) { return c > 0; })) {
+    std::wstring wide(text.begin(), text.end());
+    for (wchar_t& c : wide) c = static_cast<wchar_t>(towlower_l(static_cast<wint_t>(c), userLocale()));
+    return wide;
+  }
   const locale_t previous = uselocale(userLocale());
   std::wstring wide(text.size() + 1, L'\0');
   std::mbstate_t state{};
@@ -59,6 +66,45 @@ int compareWinNoCase(const std::string& s1, const std::string& s2) {
     if (w1 && w2) return signOf(wcscoll_l(w1->c_str(), w2->c_str(), userLocale()));
   }
   return compareWinCase(UpperAscii(s1), UpperAscii(s2));
+}
+
+// The bytes of strxfrm_l(text) in the user's locale.
+std::string transformed(const std::string& text) {
+  std::string key(text.size() * 4 + 16, '\0');
+  size_t length = strxfrm_l(key.data(), text.c_str(), key.size(), userLocale());
+  if (length >= key.size()) {
+    key.resize(length + 1);
+    length = strxfrm_l(key.data(), text.c_str(), key.size(), userLocale());
+  }
+  key.resize(length);
+  return key;
+}
+
+// Appends a non-negative 31-bit value in the order-keeping variable-length form of
+// UTF-8 (one byte below 0x80, up to six bytes), so that byte order is value order.
+void appendOrdered(std::string& bytes, uint32_t code) {
+  if (code < 0x80) {
+    bytes.push_back(static_cast<char>(code));
+    return;
+  }
+  int trailing = code < 0x800 ? 1 : code < 0x10000 ? 2 : code < 0x200000 ? 3 : code < 0x4000000 ? 4 : 5;
+  const uint8_t lead = static_cast<uint8_t>(0xFF00 >> (trailing + 1));
+  bytes.push_back(static_cast<char>(lead | (code >> (6 * trailing))));
+  while (trailing-- > 0) bytes.push_back(static_cast<char>(0x80 | ((code >> (6 * trailing)) & 0x3F)));
+}
+
+// The wide key of wcsxfrm_l(text), each character in the order-keeping form above.
+std::string transformedWide(const std::wstring& text) {
+  std::wstring key(text.size() * 4 + 16, L'\0');
+  size_t length = wcsxfrm_l(key.data(), text.c_str(), key.size(), userLocale());
+  if (length >= key.size()) {
+    key.resize(length + 1);
+    length = wcsxfrm_l(key.data(), text.c_str(), key.size(), userLocale());
+  }
+  std::string bytes;
+  bytes.reserve(length + 8);
+  for (size_t i = 0; i < length; ++i) appendOrdered(bytes, static_cast<uint32_t>(key[i]) & 0x7FFFFFFF);
+  return bytes;
 }
 
 int compareCase(std::string_view s1, std::string_view s2) {
@@ -162,6 +208,14 @@ void TSorter::SortStrings() {
       0, strings.count() - 1, [&strings](int i) { return strings.text(i); },
       [this, sortType](const std::string& s1, const std::string& s2) { return CompareStrings(s1, s2, sortType); },
       [&strings](int i, int j) { strings.exchange(i, j); });
+}
+
+std::string CollationKey(const std::string& text, TStringSortType sortType) {
+  if (sortType != stWinNoCase) return transformed(text);
+  if (std::strcmp(nl_langinfo_l(CODESET, userLocale()), "ANSI_X3.4-1968") != 0) {
+    if (const auto folded = foldedWide(text)) return transformedWide(*folded);
+  }
+  return transformed(UpperAscii(text));
 }
 
 }  // namespace vl

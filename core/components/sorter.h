@@ -111,4 +111,11 @@ void TSorter::SortList(std::vector<Pointer>* list) {
       [&items](int i, int j) { std::swap(items[static_cast<size_t>(i)], items[static_cast<size_t>(j)]); });
 }
 
+// A key whose byte order (std::string comparison) is the order CompareStrings gives
+// with stWinNoCase, or with stWinCase for any other type: sorting n texts by keys
+// collates each text once instead of O(log n) times. Texts that are not valid in the
+// locale's character set compare by their upper-cased bytes, as CompareStrings does
+// when one of two texts is not. O(text length).
+std::string CollationKey(const std::string& text, TStringSortType sortType);
+
 }  // namespace vl

@@ -157,3 +157,26 @@ TEST(Sorter, ListSortUsesTheListEvent) {
 }
 
 }  // namespace vl
+
+namespace vl {
+namespace {
+
+// Sorting by collation keys gives the order of the comparisons they stand for.
+TEST(CollationKeyTest, KeysOrderAsTheLocaleComparisons) {
+  const std::vector<std::string> texts = {"/a/B.jpg", "/a/b.jpg", "/A/c.jpg", "/a/\xc3\xa9t\xc3\xa9.jpg", "/a/z.jpg",
+                                          "/a/\xe6\x97\xa5.jpg", "/a/\xf0\x9f\x98\x80.jpg", "/a/", "", "/a/b.jpgx"};
+  TSorter sorter;
+  for (TStringSortType type : {stWinCase, stWinNoCase}) {
+    for (const std::string& a : texts) {
+      for (const std::string& b : texts) {
+        const int byKeys = CollationKey(a, type).compare(CollationKey(b, type));
+        const int compared = sorter.CompareStrings(a, b, type);
+        EXPECT_EQ(byKeys < 0, compared < 0) << a << " / " << b << " type " << type;
+        EXPECT_EQ(byKeys > 0, compared > 0) << a << " / " << b << " type " << type;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vl

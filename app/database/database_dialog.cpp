@@ -1,0 +1,176 @@
+// The database management dialog: its controls, the busy state and running New Database and Add to Database.
+#include "app/database/database_dialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "app/components/dialog_provider.h"
+#include "app/components/help.h"
+#include "app/components/widget_helpers.h"
+#include "app/database/add_to_database_dialog.h"
+#include "app/database/database_explorer.h"
+#include "core/database/database_builder.h"
+#include "core/fingerprint/fingerprint_cache.h"
+#include "core/settings/settings.h"
+
+namespace vl::gui {
+namespace {
+
+const char* const DatabaseFilter = "VL Database (*.VDB)|*.VDB";
+const char* const DatabaseExtension = "VDB";
+const char* const RemovableNote =
+    "Note:  It is NOT recommended to place files from different\n"
+    "removeable disks in the same database.  Create a seperate\n"
+    "database for each removeable disk.";
+
+}  // namespace
+
+DatabaseDialog::DatabaseDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      host_(this) {
+  setObjectName("fDatabase");
+  setWindowTitle("Database Management");
+  SetHelpContext(this, HelpDatabaseDialog);
+  auto* rows = new QGridLayout;
+  bbNew_ = addRow(rows, "bbNew", "New Database", "Create a New database.");
+  bbAddFolders_ = addRow(rows, "bbAddFolders", "Add to Database",
+                         "Add new files to, and freshen files in an existing database.");
+  cbFreshen_ = new QCheckBox("Freshen files (and pack local files).", this);
+  cbFreshen_->setObjectName("cbFreshen");
+  cbFreshen_->setChecked(true);
+  SetHint(cbFreshen_, "Look for existing files, and update if changed.");
+  rows->addWidget(cbFreshen_, rows->rowCount(), 1);
+  auto* note = new QLabel(RemovableNote, this);
+  note->setObjectName("Label4");
+  rows->addWidget(note, rows->rowCount(), 0, 1, 2);
+  bbPack_ = addRow(rows, "bbPack", "Explore Database", "View the contents of your existing Databases.");
+  bbcancelop_ = new QPushButton("Cancel Operation", this);
+  bbcancelop_->setObjectName("bbcancelop");
+  bbcancelop_->setEnabled(false);
+  bbdone_ = new QPushButton("Done", this);
+  bbdone_->setObjectName("bbdone");
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(bbcancelop_);
+  buttons->addStretch();
+  buttons->addWidget(bbdone_);
+  auto* content = new QVBoxLayout;
+  content->setContentsMargins(9, 9, 9, 9);
+  content->addLayout(rows);
+  content->addStretch();
+  content->addLayout(buttons);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addLayout(content, 1);
+  layout->addWidget(makeStatusBar());
+  connect(bbNew_, &QPushButton::clicked, this, &DatabaseDialog::newDatabase);
+  connect(bbAddFolders_, &QPushButton::clicked, this, &DatabaseDialog::addToDatabase);
+  connect(bbPack_, &QPushButton::clicked, this, &DatabaseDialog::exploreDatabase);
+  connect(bbcancelop_, &QPushButton::clicked, this, [] { ScanCancelled = true; });
+  connect(bbdone_, &QPushButton::clicked, this, &QDialog::accept);
+  host_.showStatusIn(panels_[0], panels_[1]);
+  FixDialogSize(this, 420, 230);
+}
+
+QPushButton* DatabaseDialog::addRow(QGridLayout* grid, const char* name, const QString& caption,
+                                    const QString& label) {
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(name);
+  const int row = grid->rowCount();
+  grid->addWidget(button, row, 0);
+  grid->addWidget(new QLabel(label, this), row, 1);
+  return button;
+}
+
+QWidget* DatabaseDialog::makeStatusBar() {
+  auto* bar = new QStatusBar(this);
+  bar->setObjectName("StatusBar1");
+  bar->setSizeGripEnabled(false);
+  const int widths[2] = {150, 100};
+  for (int panel = 0; panel < 2; ++panel) {
+    panels_[panel] = new QLabel(bar);
+    panels_[panel]->setObjectName(QString("StatusPanel%1").arg(panel));
+    panels_[panel]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panels_[panel]->setFixedWidth(ScaledBarHeight(bar, widths[panel]));
+    bar->addWidget(panels_[panel]);
+  }
+  return bar;
+}
+
+void DatabaseDialog::beginOperation() {
+  busy_ = true;
+  ScanCancelled = false;
+  for (QWidget* control : std::initializer_list<QWidget*>{bbNew_, bbAddFolders_, bbPack_, bbdone_, cbFreshen_})
+    control->setEnabled(false);
+  bbcancelop_->setEnabled(true);
+}
+
+void DatabaseDialog::endOperation() {
+  busy_ = false;
+  for (QWidget* control : std::initializer_list<QWidget*>{bbNew_, bbAddFolders_, bbPack_, bbdone_, cbFreshen_})
+    control->setEnabled(true);
+  bbcancelop_->setEnabled(false);
+  for (QLabel* panel : panels_) panel->clear();
+}
+
+std::optional<std::vector<std::string>> DatabaseDialog::chooseFolders() {
+  AddToDatabaseDialog folders(this);
+  if (folders.exec() != QDialog::Accepted) return std::nullopt;
+  return folders.folders();
+}
+
+template <typename Operation>
+void DatabaseDialog::runOperation(const std::string& fileName, Operation operation) {
+  beginOperation();
+  if (const auto folders = chooseFolders()) {
+    FingerprintOptions options{FingerprintJobs, nullptr};
+    std::optional<FingerprintCache> cache;
+    if (UseFingerprintCache) options.cache = &cache.emplace();
+    operation(fileName, *folders, options);
+  } else {
+    host_.beep();
+  }
+  endOperation();
+}
+
+void DatabaseDialog::newDatabase() {
+  if (busy_) return;
+  const auto fileName = CurrentDialogProvider().saveFile(this, DatabaseFilter, DatabaseExtension);
+  if (!fileName) return;
+  runOperation(*fileName, [this](const std::string& file, const std::vector<std::string>& folders,
+                                 const FingerprintOptions& options) { NewDatabase(file, folders, host_, options); });
+}
+
+void DatabaseDialog::addToDatabase() {
+  if (busy_) return;
+  const std::vector<std::string> chosen = CurrentDialogProvider().openFiles(this, DatabaseFilter, false);
+  if (chosen.empty()) return;
+  const bool freshen = cbFreshen_->isChecked();
+  runOperation(chosen.front(), [this, freshen](const std::string& file, const std::vector<std::string>& folders,
+                                               const FingerprintOptions& options) {
+    AddToDatabase(file, folders, freshen, host_, options);
+  });
+}
+
+void DatabaseDialog::exploreDatabase() {
+  if (busy_) return;
+  DatabaseExplorer explorer(this);
+  explorer.exec();
+}
+
+void DatabaseDialog::done(int result) {
+  if (busy_) return;
+  QDialog::done(result);
+}
+
+void OpenDatabaseManagement(QWidget* parent) {
+  DatabaseDialog dialog(parent);
+  dialog.exec();
+}
+
+}  // namespace vl::gui

@@ -1,0 +1,269 @@
+// The database management dialog and the database explorer, driven offscreen on generated pictures.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include <sys/stat.h>
+#include <utime.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <regex>
+
+#include "app/components/folder_list_box.h"
+#include "app/database/add_to_database_dialog.h"
+#include "app/database/database_dialog.h"
+#include "app/database/database_explorer.h"
+#include "app/dialogs/folders_dialog.h"
+#include "app/preview/preview_image.h"
+#include "core/database/database_builder.h"
+#include "core/database/database_file.h"
+#include "core/settings/ini_file.h"
+#include "core/settings/settings.h"
+#include "tests/gui/main_window_fixture.h"
+#include "tests/gui/scripted_dialogs.h"
+#include "tests/support/image_writer.h"
+#include "tests/support/recording_host.h"
+
+namespace vl::test {
+namespace {
+
+template <typename T>
+T* child(QWidget& form, const char* name) {
+  T* found = form.findChild<T*>(name);
+  if (!found) qFatal("no control %s", name);
+  return found;
+}
+
+// Answers "Add To Database" with `folders` and Done, or with Cancel when there are none.
+void AnswerFolders(ModalAnswerer& answerer, std::optional<std::vector<std::string>> folders) {
+  answerer.onDialog = [folders](QDialog* dialog) {
+    auto* add = qobject_cast<gui::AddToDatabaseDialog*>(dialog);
+    if (add == nullptr || !folders) return dialog->reject();
+    add->list()->setEntries(*folders);
+    child<QPushButton>(*add, "bbOK")->click();
+  };
+}
+
+std::vector<std::string> Texts(const QStringList& messages) {
+  std::vector<std::string> texts;
+  for (const QString& message : messages) texts.push_back(message.toStdString());
+  return texts;
+}
+
+std::vector<std::string> Paths(const std::string& database) {
+  std::vector<std::string> paths;
+  ReadDatabaseRecords(database, [&paths](std::unique_ptr<TScanEntry> e) { paths.push_back(e->Path); });
+  return paths;
+}
+
+}  // namespace
+
+class DatabaseWindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    appDir_ = std::make_unique<FreshAppDir>();
+    dialogs_ = std::make_unique<ScriptedDialogs>();
+    UseFingerprintCache = false;
+    const TempDir& dir = appDir_->dir();
+    pics_ = dir.makeDir("pics");
+    WriteJpeg(pics_ + "/a.jpg", GradientPicture(64, 48));
+    WriteJpeg(pics_ + "/b.jpg", BlockPicture(50, 30, 10, {Black, White}, 7));
+    WriteGif(pics_ + "/c.GIF", BlockPicture(20, 20, 5, {Black, White}, 3));
+    WriteGif(dir.makeDir("pics/sub") + "/d.gif", UniformPicture(10, 12, Rgb(200, 30, 30)));
+  }
+  void cleanup() {
+    dialogs_.reset();
+    appDir_.reset();
+  }
+
+  // New Database writes what the command line writes, refuses to close while busy
+  // and ends with the summary; a folder without pictures gives its message only.
+  void newDatabaseWritesTheFolderAndSummarises() {
+    gui::DatabaseDialog dialog;
+    dialog.show();
+    const std::string db = appDir_->dir().file("new.vdb");
+    dialogs_->saveAnswers = {db};
+    ModalAnswerer answers;
+    AnswerFolders(answers, std::vector<std::string>{pics_});
+    bool checkedBusy = false;
+    answers.onTick = [&] {
+      if (checkedBusy || !qobject_cast<gui::AddToDatabaseDialog*>(QApplication::activeModalWidget())) return;
+      checkedBusy = true;
+      QVERIFY(dialog.busy());
+      QVERIFY(!child<QPushButton>(dialog, "bbdone")->isEnabled());
+      QVERIFY(child<QPushButton>(dialog, "bbcancelop")->isEnabled());
+      dialog.close();
+      QVERIFY(dialog.isVisible());
+    };
+    child<QPushButton>(dialog, "bbNew")->click();
+    QVERIFY(checkedBusy);
+    QCOMPARE(dialogs_->filters.back(), std::string("VL Database (*.VDB)|*.VDB"));
+    QCOMPARE(dialogs_->extensions.back(), std::string("VDB"));
+    QCOMPARE(answers.messages.size(), qsizetype(1));
+    QVERIFY(std::regex_match(answers.messages[0].toStdString(), std::regex(R"(Database saved in 0:0:\d\d\.)")));
+    QVERIFY(!dialog.busy());
+    QVERIFY(child<QLabel>(dialog, "StatusPanel0")->text().isEmpty());
+    RecordingHost host;
+    const std::string reference = appDir_->dir().file("cli.vdb");
+    QCOMPARE(NewDatabase(reference, {pics_}, host), BuildOutcome::Written);
+    QCOMPARE(ReadFileBytes(db), ReadFileBytes(reference));
+    QCOMPARE(Paths(db).size(), size_t(3));
+
+    const std::string empty = appDir_->dir().makeDir("empty");
+    appDir_->dir().write("empty/notes.txt", "text");
+    dialogs_->saveAnswers = {appDir_->dir().file("none.vdb")};
+    AnswerFolders(answers, std::vector<std::string>{empty});
+    answers.messages.clear();
+    child<QPushButton>(dialog, "bbNew")->click();
+    QCOMPARE(Texts(answers.messages), std::vector<std::string>{"You must select some folders to add to the new database."});
+    QVERIFY(!std::filesystem::exists(appDir_->dir().file("none.vdb")));
+    dialog.close();
+    QVERIFY(!dialog.isVisible());
+  }
+
+  // Add to Database re-reads only the picture that changed; a cancel while reading
+  // leaves the database byte for byte as it was, without a message.
+  void addToDatabaseFreshensAndCancels() {
+    const std::string db = appDir_->dir().file("pics.VDB");
+    RecordingHost host;
+    QCOMPARE(NewDatabase(db, {pics_}, host), BuildOutcome::Written);
+    WriteJpeg(pics_ + "/a.jpg", GradientPicture(80, 60));
+    // b.jpg keeps its size and date but is no longer a picture: read again, it would be dropped.
+    struct stat before {};
+    ::stat((pics_ + "/b.jpg").c_str(), &before);
+    std::string garbage(size_t(before.st_size), 'x');
+    appDir_->dir().write("pics/b.jpg", garbage);
+    const utimbuf times{before.st_atime, before.st_mtime};
+    ::utime((pics_ + "/b.jpg").c_str(), &times);
+    const std::string original = ReadFileBytes(db);
+
+    gui::DatabaseDialog dialog;
+    dialog.show();
+    QVERIFY(child<QCheckBox>(dialog, "cbFreshen")->isChecked());
+    ModalAnswerer answers;
+    AnswerFolders(answers, std::vector<std::string>{pics_ + "/sub"});
+    // A timer without interval runs at every event pump of the operation.
+    QTimer cancelWhileReading;
+    QObject::connect(&cancelWhileReading, &QTimer::timeout, [&dialog] {
+      if (child<QLabel>(dialog, "StatusPanel0")->text() == "Reading Images")
+        child<QPushButton>(dialog, "bbcancelop")->click();
+    });
+    cancelWhileReading.start(0);
+    dialogs_->openAnswers = {{db}};
+    child<QPushButton>(dialog, "bbAddFolders")->click();
+    QVERIFY(answers.messages.empty());
+    QCOMPARE(ReadFileBytes(db), original);
+
+    cancelWhileReading.stop();
+    dialogs_->openAnswers = {{db}};
+    child<QPushButton>(dialog, "bbAddFolders")->click();
+    QCOMPARE(answers.messages.size(), qsizetype(1));
+    ScanList records;
+    ReadDatabaseRecords(db, [&records](std::unique_ptr<TScanEntry> e) { records.push_back(std::move(e)); });
+    QCOMPARE(records.size(), size_t(4));
+    QCOMPARE(records[0]->Path, pics_ + "/a.jpg");
+    QCOMPARE(records[0]->Width, 80);
+    QCOMPARE(records[1]->Path, pics_ + "/b.jpg");
+    QCOMPARE(records[3]->Path, pics_ + "/sub/d.gif");
+  }
+
+  // The command and the folders dialog's button open the dialog, but not during a scan.
+  void databaseManagementOpensFromTheWindowAndTheFoldersDialog() {
+    IniFile(AppIniFileName()).writeString("TfWizard", "ShowWiz", "0");
+    ModalAnswerer answers;
+    WindowUnderTest w;
+    w.show();
+    QAction* action = w.window->findChild<QAction*>("aDatabaseManagement");
+    QVERIFY(action->isEnabled());
+    action->trigger();
+    child<QPushButton>(*w.folders, "bbDatabase")->click();
+    QCOMPARE(answers.dialogsSeen, QStringList({"vl::gui::DatabaseDialog", "vl::gui::DatabaseDialog"}));
+    action->setEnabled(false);
+    child<QPushButton>(*w.folders, "bbDatabase")->click();
+    QCOMPARE(answers.dialogsSeen.size(), qsizetype(2));
+  }
+
+  // The explorer: folders, search, another load, other files, messages and stored settings.
+  void explorerLoadsBrowsesSearchesAndKeepsItsSettings() {
+    const std::string db = appDir_->dir().file("pics.VDB");
+    RecordingHost host;
+    QCOMPARE(NewDatabase(db, {pics_, pics_ + "/sub"}, host), BuildOutcome::Written);
+    ModalAnswerer answers;
+    {
+      gui::DatabaseExplorer explorer;
+      explorer.show();
+      auto* tree = child<QTreeWidget>(explorer, "TreeView1");
+      dialogs_->openAnswers = {{db}};
+      child<QToolButton>(explorer, "tbLoad")->click();
+      QCOMPARE(tree->topLevelItem(tree->topLevelItemCount() - 1)->text(0), QString("Search Results"));
+      const auto found = tree->findItems("pics", Qt::MatchExactly | Qt::MatchRecursive);
+      QCOMPARE(found.size(), qsizetype(1));
+      explorer.showFolder(found[0]);
+      const gui::ExplorerListModel& rows = explorer.listModel();
+      QCOMPARE(rows.rowCount(), 3);
+      QCOMPARE(rows.index(0, 0).data().toString().toStdString(), pics_ + "/a.jpg");
+      QCOMPARE(rows.index(0, 1).data().toString(), QString("F"));
+      QCOMPARE(rows.index(0, 5).data().toString(), QString("64"));
+      QCOMPARE(child<QTreeView>(explorer, "ListView1")->currentIndex().row(), 0);
+      explorer.showFolder(found[0]->parent());
+      QCOMPARE(rows.rowCount(), 0);
+      QVERIFY(!child<gui::PreviewImage>(explorer, "Image1")->hasPicture());
+
+      child<QLineEdit>(explorer, "eFind")->setText("*.GIF");
+      child<QToolButton>(explorer, "tbSearch")->click();
+      QCOMPARE(rows.rowCount(), 2);
+      QCOMPARE(rows.index(1, 0).data().toString().toStdString(), pics_ + "/sub/d.gif");
+
+      // The pictures' folder is gone: the picture pane says so.
+      std::filesystem::rename(pics_, pics_ + "-moved");
+      explorer.showFolder(found[0]);
+      QVERIFY(child<gui::PreviewImage>(explorer, "Image1")->isNotice());
+
+      const std::string other = appDir_->dir().write("only.vdx", ReadFileBytes(db));
+      dialogs_->openAnswers = {{other}};
+      child<QToolButton>(explorer, "tbLoad")->click();
+      QCOMPARE(tree->topLevelItemCount(), 0);
+      QVERIFY(explorer.data().items().empty());
+      QCOMPARE(rows.rowCount(), 0);
+
+      explorer.loadFile(appDir_->dir().write("text.VDB", "not a database"));
+      QCOMPARE(answers.messages.back().toStdString(),
+               appDir_->dir().file("text.VDB") + "\n\ndoes not appear to be a valid database.");
+      QCOMPARE(tree->topLevelItemCount(), 1);
+      child<QTreeView>(explorer, "ListView1")->header()->resizeSection(2, 77);
+      explorer.close();
+    }
+    const IniFile ini(AppIniFileName());
+    QCOMPARE(ini.readInteger("ExploreColWidths", "Col2", 0), 77);
+    QCOMPARE(ini.readString("TfDBExplore", "eFind_Text", ""), std::string("*.GIF"));
+    gui::DatabaseExplorer again;
+    again.show();
+    QCOMPARE(child<QTreeView>(again, "ListView1")->header()->sectionSize(2), 77);
+    QCOMPARE(child<QTreeView>(again, "ListView1")->header()->sectionSize(0), 200);
+    QCOMPARE(child<QLineEdit>(again, "eFind")->text(), QString("*.GIF"));
+  }
+
+ private:
+  std::unique_ptr<FreshAppDir> appDir_;
+  std::unique_ptr<ScriptedDialogs> dialogs_;
+  std::string pics_;
+};
+
+}  // namespace vl::test
+
+QTEST_MAIN(vl::test::DatabaseWindowsTest)
+#include "test_database_windows.moc"

@@ -3,6 +3,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QProcess>
 #include <QStringList>
 #include <QUrl>
 
@@ -32,6 +33,23 @@ std::string folderWithoutSlash(const std::string& path) {
 }
 
 }  // namespace
+
+void OpenDocumentInBackground(const std::string& document, QObject* owner, std::function<void()> onFailure) {
+  auto* process = new QProcess(owner);
+  const auto fail = [process, onFailure] {
+    process->deleteLater();
+    onFailure();
+  };
+  QObject::connect(process, &QProcess::errorOccurred, owner, [fail](QProcess::ProcessError error) {
+    if (error == QProcess::FailedToStart) fail();
+  });
+  QObject::connect(process, &QProcess::finished, owner, [process, fail](int code, QProcess::ExitStatus status) {
+    if (status != QProcess::NormalExit || code != 0) return fail();
+    process->deleteLater();
+  });
+  const QString operand = QString::fromStdString(document);
+  process->start(QStringLiteral("xdg-open"), {operand.startsWith('-') ? "./" + operand : operand});
+}
 
 bool ShowInFileManager(const std::string& path) {
   return askFileManager(path) || OpenDocument(folderWithoutSlash(path));

@@ -13,7 +13,6 @@
 #include "app/results/lists_busy.h"
 #include "app/results/result_lists.h"
 #include "core/files/file_transfer.h"
-#include "core/files/open_with.h"
 #include "core/files/paths.h"
 #include "core/settings/settings.h"
 
@@ -155,9 +154,10 @@ void FileCommands::changeDriveLetter() {
 void FileCommands::execute() {
   const TResultEntry* entry = commandEntry();
   if (entry == nullptr) return;
+  const auto unable = [this] { host_.showMessage(MessageKind::Information, "Unable to open file."); };
   RegularFileState state;
-  if (ExaminePath(entry->Path, state) != PathKind::RegularFile || !OpenDocument(entry->Path))
-    host_.showMessage(MessageKind::Information, "Unable to open file.");
+  if (ExaminePath(entry->Path, state) != PathKind::RegularFile) return unable();
+  OpenDocumentInBackground(entry->Path, this, unable);
 }
 
 void FileCommands::explore() {

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
+#include <QElapsedTimer>
 #include <QListView>
 #include <QListWidget>
 #include <QMimeData>
@@ -9,6 +10,7 @@
 #include <QTest>
 #include <QUrl>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "app/preview/file_pane_transfers.h"
 #include "app/preview/preview_controller.h"
@@ -89,6 +91,7 @@ class FileCommandsTest : public QObject {
   void dropsCopyMoveAndLinkIntoThePanesFolder();
   void moveAndNewDriveRootFollowTheFile();
   void resultsSaveAndLoadThroughTheWindow();
+  void executeNeverWaitsForTheViewer();
 };
 
 void FileCommandsTest::deleteKeepsTheLinePositionAndIgnoresFilePanes() {
@@ -245,6 +248,37 @@ void FileCommandsTest::moveAndNewDriveRootFollowTheFile() {
       "New Drive Letter|Select a new drive letter to look for this file on.|/"));
   QVERIFY(s.pathAt(1).starts_with("/media/elsewhere/DISC/"));
   QVERIFY(s.pathAt(1).ends_with("/c2/renamed.jpg"));
+}
+
+// Where no desktop runs, xdg-open keeps the viewer in the foreground: the window
+// must not wait for it, and a failure is still reported.
+void FileCommandsTest::executeNeverWaitsForTheViewer() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  writeGroups(files);
+  ScannedWindow s(files, {"one"}, {"c1"});
+  s.showGroup("x.jpg");
+  s.dupes()->setCurrentIndex(s.dupes()->model()->index(1, 0));
+  files.makeDir("bin");
+  const std::string opener = files.file("bin/xdg-open");
+  const auto writeOpener = [&](const std::string& body) {
+    files.write("bin/xdg-open", "#!/bin/sh\n" + body + "\n");
+    chmod(opener.c_str(), 0755);
+  };
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", QByteArray::fromStdString(files.file("bin")) + ":" + path);
+  writeOpener("echo \"$1\" > '" + files.file("opened") + "'; sleep 3");
+  const qsizetype messages = s.answerer.messages.size();
+  QElapsedTimer timer;
+  timer.start();
+  child<QAction>(s.w, "Execute1")->trigger();
+  QVERIFY(timer.elapsed() < 1000);
+  QTRY_COMPARE(vl::test::ReadFileBytes(files.file("opened")), s.pathAt(1) + "\n");
+  writeOpener("exit 4");
+  child<QAction>(s.w, "Execute1")->trigger();
+  QTRY_COMPARE(s.answerer.messages.size(), messages + 1);
+  QCOMPARE(s.answerer.messages.back(), QStringLiteral("Unable to open file."));
+  qputenv("PATH", path);
 }
 
 void FileCommandsTest::resultsSaveAndLoadThroughTheWindow() {

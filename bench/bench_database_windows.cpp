@@ -21,6 +21,7 @@
 #include "app/database/database_explorer.h"
 #include "core/database/database_builder.h"
 #include "core/database/database_file.h"
+#include "bench/timing_host.h"
 #include "tests/support/image_writer.h"
 
 namespace {
@@ -83,26 +84,7 @@ void timeExplorerLoads(const std::string& database, int records) {
               data.tree().Nodes.size());
 }
 
-// Records the time between event pumps; shows nothing.
-class TimingHost : public vl::Host {
- public:
-  void phase(const std::string&) override {}
-  void progress(size_t, size_t) override {}
-  void clearProgress() override {}
-  void processEvents() override {
-    const auto now = Clock::now();
-    gapsMs.push_back(std::chrono::duration<double, std::milli>(now - last).count());
-    last = now;
-  }
-  void showMessage(vl::MessageKind, const std::string&) override {}
-  bool askYesNo(const std::string&) override { return true; }
-  void beep() override {}
-  void pushCursor(vl::BusyCursor) override {}
-  void popCursor() override {}
-
-  Clock::time_point last = Clock::now();
-  std::vector<double> gapsMs;
-};
+using vl::bench::TimingHost;
 
 void timeNewDatabase(const std::string& folder, int pictures) {
   const std::string pics = folder + "/pictures";

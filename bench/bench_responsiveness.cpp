@@ -17,32 +17,14 @@
 #include "core/results/deleted_list.h"
 #include "core/scan/scan_driver.h"
 #include "core/settings/settings.h"
+#include "bench/timing_host.h"
 #include "tests/support/image_writer.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Records the time between event pumps; shows nothing.
-class TimingHost : public vl::ScanHost {
- public:
-  void phase(const std::string&) override {}
-  void progress(size_t, size_t) override {}
-  void clearProgress() override {}
-  void processEvents() override {
-    const auto now = Clock::now();
-    gapsMs.push_back(std::chrono::duration<double, std::milli>(now - last).count());
-    last = now;
-  }
-  void showMessage(vl::MessageKind, const std::string&) override {}
-  bool askYesNo(const std::string&) override { return true; }
-  void beep() override {}
-  void pushCursor(vl::BusyCursor) override {}
-  void popCursor() override {}
-
-  Clock::time_point last = Clock::now();
-  std::vector<double> gapsMs;
-};
+using vl::bench::TimingHost;
 
 // Pictures in groups of four near-copies (the same blocks, one block recoloured), so pairing has work.
 void writePictures(const std::string& folder, int count) {

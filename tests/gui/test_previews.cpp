@@ -69,6 +69,16 @@ void scanPictures(WindowUnderTest& w, ModalAnswerer& answerer, const std::vector
   w.scanWithOptions(answerer, vl::ScanMode::Images);
 }
 
+// A 640 x 480 base and its 1600 x 1200 duplicate, scanned and both shown.
+void showSmallAndLargePhoto(const vl::test::TempDir& files, WindowUnderTest& w, ModalAnswerer& answerer) {
+  files.makeDir("a");
+  files.makeDir("b");
+  vl::test::WriteJpeg(files.file("a/photo.jpg"), vl::test::GradientPicture(640, 480));
+  vl::test::WriteJpeg(files.file("b/photo large.jpg"), vl::test::GradientPicture(1600, 1200));
+  scanPictures(w, answerer, {files.file("a"), files.file("b")});
+  QTRY_VERIFY(bothShown(w));
+}
+
 void drag(QWidget* widget, QPoint from, QPoint to) {
   QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, from);
   QTest::mouseMove(widget, to);
@@ -97,14 +107,9 @@ class PreviewsTest : public QObject {
 void PreviewsTest::picturesShowScaleAndPanTogether() {
   AppDirScope app;
   vl::test::TempDir files;
-  files.makeDir("a");
-  files.makeDir("b");
-  vl::test::WriteJpeg(files.file("a/photo.jpg"), vl::test::GradientPicture(640, 480));
-  vl::test::WriteJpeg(files.file("b/photo large.jpg"), vl::test::GradientPicture(1600, 1200));
   ModalAnswerer answerer;
   WindowUnderTest w;
-  scanPictures(w, answerer, {files.file("a"), files.file("b")});
-  QTRY_VERIFY(bothShown(w));
+  showSmallAndLargePhoto(files, w, answerer);
   using Pane = PreviewController::Pane;
   auto* base = image(w, Pane::BasePane);
   auto* dupe = image(w, Pane::DupePane);
@@ -339,14 +344,9 @@ void PreviewsTest::notADuplicateRemovesTheLineAndIsRemembered() {
 void PreviewsTest::zoomKeysWheelAndUnisonAndTheInfoLines() {
   AppDirScope app;
   vl::test::TempDir files;
-  files.makeDir("a");
-  files.makeDir("b");
-  vl::test::WriteJpeg(files.file("a/photo.jpg"), vl::test::GradientPicture(640, 480));
-  vl::test::WriteJpeg(files.file("b/photo large.jpg"), vl::test::GradientPicture(1600, 1200));
   ModalAnswerer answerer;
   WindowUnderTest w;
-  scanPictures(w, answerer, {files.file("a"), files.file("b")});
-  QTRY_VERIFY(bothShown(w));
+  showSmallAndLargePhoto(files, w, answerer);
   using Pane = PreviewController::Pane;
   auto* base = image(w, Pane::BasePane);
   auto* dupe = image(w, Pane::DupePane);

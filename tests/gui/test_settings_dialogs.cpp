@@ -73,23 +73,21 @@ class SettingsDialogsTest : public QObject {
     appDir_.reset();
   }
 
-  void configureDefaultsAndStoredKeys() {
-    gui::ConfigureDialog dialog;
-    dialog.show();
-    QCOMPARE(dialog.windowTitle(), QString("Configure"));
-    QCOMPARE(child<QSpinBox>(dialog, "rxerrors")->value(), 30);
-    QVERIFY(child<QCheckBox>(dialog, "cbAutoMarkDelete")->isChecked());
-    QCOMPARE(child<QLineEdit>(dialog, "eMarkSize")->text(), QString("5"));
-    QCOMPARE(child<QLineEdit>(dialog, "eMarkErrors")->text(), QString("0"));
-    QVERIFY(child<QLineEdit>(dialog, "eMarkWidth")->isEnabled());
-    QVERIFY(!child<QCheckBox>(dialog, "cbCheckabDrives")->isChecked());
-    QVERIFY(child<QCheckBox>(dialog, "cbUseDeletedList")->isChecked());
-    QVERIFY(!child<QCheckBox>(dialog, "cbVerifyMatches")->isChecked());
-    child<QCheckBox>(dialog, "cbMatchRotations")->setChecked(true);
-    QVERIFY(!child<QPlainTextEdit>(dialog, "mIgnoreFilenames")->isEnabled());
-    QVERIFY(!child<QCheckBox>(dialog, "useignorelist")->isChecked());
-    dialog.accept();
-
+  void configureStoresItsKeysAndClosingCopiesControlsIntoGlobals() {
+    {
+      gui::ConfigureDialog dialog;
+      dialog.show();
+      QVERIFY(!child<QPlainTextEdit>(dialog, "mIgnoreFilenames")->isEnabled());
+      child<QCheckBox>(dialog, "cbMatchRotations")->setChecked(true);
+      child<QSpinBox>(dialog, "rxerrors")->setValue(55);
+      child<QLineEdit>(dialog, "eMarkSize")->setText("abc");
+      child<QLineEdit>(dialog, "eMarkErrors")->setText("12");
+      child<QLineEdit>(dialog, "eMarkWidth")->setText("x");
+      child<QCheckBox>(dialog, "cbRecycle")->setChecked(false);
+      child<QCheckBox>(dialog, "cbAutoMarkDelete")->click();
+      QVERIFY(!child<QLineEdit>(dialog, "eMarkSize")->isEnabled());
+      dialog.accept();
+    }
     const IniFile ini(AppIniFileName());
     for (const char* key : {"cmIgnoreNumbers_Checked", "rxerrors_Value", "useignorelist_Checked", "cbBeep_Checked",
                             "cbConfirmDelete_Checked", "cbRecycle_Checked", "cbNavArrows_Checked", "eMarkErrors_Text",
@@ -97,49 +95,26 @@ class SettingsDialogsTest : public QObject {
                             "cbCheckabDrives_Checked", "cbUseDeletedList_Checked", "Flags", "ShowCmd",
                             "PixelsPerInch", "MinMaxPos", "NormPos", "Visible"})
       QVERIFY2(ini.keyExists("Tfconfigure", key), key);
-    QCOMPARE(ini.readString("Tfconfigure", "rxerrors_Value", ""), std::string("30"));
+    QCOMPARE(ini.readString("Tfconfigure", "rxerrors_Value", ""), std::string("55"));
     QCOMPARE(ini.readString("Tfconfigure", "cbCheckabDrives_Checked", ""), std::string("False"));
-    QVERIFY(MatchRotations && !VerifyMatches);
-    MatchRotations = false;
-    LoadSettings();
-    QVERIFY(MatchRotations && !VerifyMatches);
+    QCOMPARE(ini.readString("Tfconfigure", "eMarkSize_Text", ""), std::string("abc"));
     QCOMPARE(ini.readString("Tfconfigure", "Visible", ""), std::string("0"));
     QVERIFY(!ini.sectionExists("Tfconfigure.mIgnoreFilenames_Lines"));
-  }
-
-  void typedSizeKeepsTextButGivesDefault() {
-    openEditClose<gui::ConfigureDialog>([](QWidget& d) { child<QLineEdit>(d, "eMarkSize")->setText("abc"); });
-    QCOMPARE(MarkSize, 5);
-    QCOMPARE(IniFile(AppIniFileName()).readString("Tfconfigure", "eMarkSize_Text", ""), std::string("abc"));
-    MarkSize = 99;
-    LoadSettings();
-    QCOMPARE(MarkSize, 5);
-    gui::ConfigureDialog reopened;
-    reopened.show();
-    QCOMPARE(child<QLineEdit>(reopened, "eMarkSize")->text(), QString("abc"));
-  }
-
-  void closingCopiesControlsIntoGlobals() {
-    openEditClose<gui::ConfigureDialog>([](QWidget& d) {
-      child<QSpinBox>(d, "rxerrors")->setValue(55);
-      child<QLineEdit>(d, "eMarkErrors")->setText("12");
-      child<QLineEdit>(d, "eMarkWidth")->setText("x");
-      child<QCheckBox>(d, "cbRecycle")->setChecked(false);
-    });
     QCOMPARE(FuzzFactor, 55);
     QCOMPARE(MarkErrors, 12);
     QCOMPARE(MarkWidth, 0);
-    QVERIFY(!DeleteToRecycleBin);
-  }
+    QCOMPARE(MarkSize, 5);
+    QVERIFY(!DeleteToRecycleBin && !AutoMarkDelete);
+    QVERIFY(MatchRotations && !VerifyMatches);
+    MatchRotations = false;
+    MarkSize = 99;
+    LoadSettings();
+    QVERIFY(MatchRotations && !VerifyMatches);
+    QCOMPARE(MarkSize, 5);
 
-  void uncheckedAutoMarkDisablesBoxesAfterReopen() {
-    openEditClose<gui::ConfigureDialog>([](QWidget& d) {
-      child<QCheckBox>(d, "cbAutoMarkDelete")->click();
-      QVERIFY(!child<QLineEdit>(d, "eMarkSize")->isEnabled());
-    });
-    QVERIFY(!AutoMarkDelete);
     gui::ConfigureDialog reopened;
     reopened.show();
+    QCOMPARE(child<QLineEdit>(reopened, "eMarkSize")->text(), QString("abc"));
     QVERIFY(!child<QCheckBox>(reopened, "cbAutoMarkDelete")->isChecked());
     for (const char* name : {"eMarkErrors", "eMarkWidth", "eMarkHeight", "eMarkSize"})
       QVERIFY2(!child<QLineEdit>(reopened, name)->isEnabled(), name);
@@ -182,7 +157,7 @@ class SettingsDialogsTest : public QObject {
     QCOMPARE(dialog.mask(), std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf"));
   }
 
-  void editedFilterOffersItsEntries() {
+  void editedFilterOffersItsEntriesAndTheMaskFallsBack() {
     IniFile(AppIniFileName()).writeString("TfScanOptions", "FilterComboBox1_Filter", "Gif Pictures|*.gif");
     gui::ScanOptionsDialog dialog;
     dialog.show();
@@ -190,16 +165,12 @@ class SettingsDialogsTest : public QObject {
     QCOMPARE(box->count(), 1);
     QCOMPARE(box->itemText(0), QString("Gif Pictures"));
     QCOMPARE(dialog.mask(), std::string("*.gif"));
-  }
-
-  void filterBoxMaskFallbacks() {
-    gui::FilterComboBox box;
-    box.setFilter("A|*.a|B|*.b|Dangling");
-    QCOMPARE(box.count(), 2);
-    box.setCurrentIndex(-1);
-    QCOMPARE(box.mask(), std::string("*.b"));
-    box.setFilter("");
-    QCOMPARE(box.mask(), std::string("*.*"));
+    box->setFilter("A|*.a|B|*.b|Dangling");
+    QCOMPARE(box->count(), 2);
+    box->setCurrentIndex(-1);
+    QCOMPARE(box->mask(), std::string("*.b"));
+    box->setFilter("");
+    QCOMPARE(box->mask(), std::string("*.*"));
   }
 
   void quotedStringsAndLinesSurvive() {
@@ -274,12 +245,9 @@ class SettingsDialogsTest : public QObject {
     QCOMPARE(IniFile(AppIniFileName()).readString("Tfconfigure", "rxerrors_Value", ""), std::string("12"));
   }
 
-  void neverShownFormWritesNothing() {
+  void neverShownFormWritesNothingAndOneDestroyedWhileOpenSavesVisible() {
     { SampleForm form; }
     QVERIFY(!std::filesystem::exists(AppIniFileName()));
-  }
-
-  void destroyedWhileOpenSavesVisible() {
     {
       SampleForm form;
       form.show();

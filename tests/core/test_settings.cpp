@@ -62,10 +62,11 @@ TEST_F(SettingsTest, AppDirIsTheUserConfigFolderUnlessACopyIsPortable) {
   EXPECT_EQ(userFolderCalls, 1);
 }
 
-TEST_F(SettingsTest, ProfileReadsIgnoreCaseBlanksAndOneQuotePair) {
+TEST_F(SettingsTest, ProfileReadsIgnoreCaseBlanksAndOneQuotePairCutLongValuesAndTakeWholeNumbersOnly) {
   dir.write("velloran.ini",
             "top=ignored\n[First]\r\nName = \"quoted value\" \r\nSingle='x'\nMixed=\"x'\nOnly=\"\n"
-            "  [ second ]\nkey=2\n");
+            "  [ second ]\nkey=2\nlong=" + std::string(5000, 'v') +
+            "\n[S]\na=42\nb=-7\nc=12abc\nd=\ne=99999999999\nf=+3\ng= 8 \n");
   const IniFile ini(iniPath());
   EXPECT_EQ(ini.readString("FIRST", "name", "d"), "quoted value");
   EXPECT_EQ(ini.readString("first", "SINGLE", "d"), "x");
@@ -77,24 +78,10 @@ TEST_F(SettingsTest, ProfileReadsIgnoreCaseBlanksAndOneQuotePair) {
   EXPECT_EQ(ini.readString("Absent", "key", "d"), "d");
   EXPECT_TRUE(ini.sectionExists("SECOND"));
   EXPECT_FALSE(ini.keyExists("Second", "Name"));
-}
-
-TEST_F(SettingsTest, ProfileValuesAreCutAt2048Characters) {
-  dir.write("velloran.ini", "[S]\nlong=" + std::string(5000, 'v') + "\n");
-  EXPECT_EQ(IniFile(iniPath()).readString("S", "long", "").size(), 2048u);
-}
-
-TEST_F(SettingsTest, ProfileIntegersMustBeWholeNumbers) {
-  dir.write("velloran.ini", "[S]\na=42\nb=-7\nc=12abc\nd=\ne=99999999999\nf=+3\ng= 8 \n");
-  const IniFile ini(iniPath());
-  EXPECT_EQ(ini.readInteger("S", "a", 1), 42);
-  EXPECT_EQ(ini.readInteger("S", "b", 1), -7);
-  EXPECT_EQ(ini.readInteger("S", "c", 1), 1);
-  EXPECT_EQ(ini.readInteger("S", "d", 1), 1);
-  EXPECT_EQ(ini.readInteger("S", "e", 1), 1);
-  EXPECT_EQ(ini.readInteger("S", "f", 1), 3);
-  EXPECT_EQ(ini.readInteger("S", "g", 1), 8);
-  EXPECT_EQ(ini.readInteger("S", "missing", 1), 1);
+  EXPECT_EQ(ini.readString("second", "long", "").size(), 2048u);
+  const std::pair<const char*, int> integers[] = {{"a", 42}, {"b", -7}, {"c", 1}, {"d", 1},
+                                                  {"e", 1},  {"f", 3},  {"g", 8}, {"missing", 1}};
+  for (const auto& [key, value] : integers) EXPECT_EQ(ini.readInteger("S", key, 1), value) << key;
 }
 
 TEST_F(SettingsTest, ProfileWritesReplaceAppendAndCreate) {
@@ -150,25 +137,8 @@ TEST_F(SettingsTest, ProfileWriteFailureNamesTheFile) {
   EXPECT_THROW(missingFolder.writeString("S", "k", "v"), IniWriteError);
   EXPECT_NO_THROW(missingFolder.eraseSection("S"));
   EXPECT_EQ(missingFolder.readString("S", "k", "d"), "d");
-}
-
-TEST_F(SettingsTest, LoadSettingsDefaultsWithoutAFile) {
-  FuzzFactor = 0;
-  BeepOnDelete = CheckABDrives = false;
-  MarkSize = 0;
-  FingerprintJobs = 3;
-  UseFingerprintCache = false;
-  LoadSettings();
-  EXPECT_TRUE(BeepOnDelete && DeleteToRecycleBin && ConfirmDeletes && NavigateWithArrows && AutoMarkDelete &&
-              UseDeletedList);
-  EXPECT_FALSE(CheckABDrives);
-  EXPECT_EQ(FuzzFactor, 30);
-  EXPECT_EQ(MarkErrors, 0);
-  EXPECT_EQ(MarkWidth, 0);
-  EXPECT_EQ(MarkHeight, 0);
-  EXPECT_EQ(MarkSize, 5);
-  EXPECT_EQ(FingerprintJobs, 0);
-  EXPECT_TRUE(UseFingerprintCache);
+  EXPECT_THROW(PropertyStore(blocker + "/velloran.ini", "Tfmain").savePlacement(WindowPlacement(), 800, 600, false),
+               IniWriteError);
 }
 
 TEST_F(SettingsTest, LoadSettingsReadsTrueOnlyAsTrueAndWholeNumbersOnly) {
@@ -257,6 +227,16 @@ TEST_F(SettingsTest, DamagedStringListCountIsBounded) {
 
 TEST_F(SettingsTest, PlacementKeysAndScreenSizeVariants) {
   PropertyStore store(iniPath(), "Tfmain");
+  WindowPlacement current;
+  current.flags = 7;
+  current.normPos = {1, 2, 3, 4};
+  WindowPlacementRead read = store.restorePlacement(current, 1024, 768, true);
+  EXPECT_FALSE(read.positionsApply) << "nothing stored keeps the form";
+  EXPECT_EQ(read.flags, 7);
+  EXPECT_EQ(read.normPos, current.normPos);
+  EXPECT_EQ(read.minMaxPos, (std::array<int, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(read.showState, ShowState::Unchanged);
+
   WindowPlacement saved;
   saved.flags = 2;
   saved.showCmd = 3;
@@ -269,9 +249,7 @@ TEST_F(SettingsTest, PlacementKeysAndScreenSizeVariants) {
   EXPECT_EQ(ini.readString("Tfmain", "MinMaxPos", ""), "-1,-1,-4,-23");
   EXPECT_EQ(ini.readString("Tfmain", "Visible", ""), "1");
 
-  WindowPlacement current;
-  current.normPos = {1, 2, 3, 4};
-  WindowPlacementRead read = store.restorePlacement(current, 1024, 768, true);
+  read = store.restorePlacement(current, 1024, 768, true);
   EXPECT_TRUE(read.positionsApply);
   EXPECT_EQ(read.flags, 2);
   EXPECT_EQ(read.normPos, saved.normPos);
@@ -288,24 +266,6 @@ TEST_F(SettingsTest, PlacementKeysAndScreenSizeVariants) {
 
   current.pixelsPerInch = 120;
   EXPECT_FALSE(store.restorePlacement(current, 1024, 768, true).positionsApply);
-}
-
-TEST_F(SettingsTest, PlacementWithoutStoredKeysKeepsTheForm) {
-  WindowPlacement current;
-  current.flags = 7;
-  current.normPos = {1, 2, 3, 4};
-  const WindowPlacementRead read = PropertyStore(iniPath(), "Tffolders").restorePlacement(current, 800, 600, true);
-  EXPECT_FALSE(read.positionsApply);
-  EXPECT_EQ(read.flags, 7);
-  EXPECT_EQ(read.normPos, current.normPos);
-  EXPECT_EQ(read.minMaxPos, (std::array<int, 4>{0, 0, 0, 0}));
-  EXPECT_EQ(read.showState, ShowState::Unchanged);
-}
-
-TEST_F(SettingsTest, FailedSaveStopsAtTheFirstKey) {
-  const std::string blocker = dir.write("file", "x");
-  PropertyStore store(blocker + "/velloran.ini", "Tfmain");
-  EXPECT_THROW(store.savePlacement(WindowPlacement(), 800, 600, false), IniWriteError);
 }
 
 }  // namespace vl

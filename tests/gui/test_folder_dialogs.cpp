@@ -44,37 +44,25 @@ class FolderDialogsTest : public QObject {
     appDir_.reset();
   }
 
-  void addFolderWithoutSubfoldersKeepsOneEntry() {
-    const std::string folder = appDir_->dir().makeDir("Photos");
-    gui::FoldersDialog dialog;
-    dialogs_->folders = {folder, folder};
-    for (int i = 0; i < 2; ++i) child<QToolButton>(dialog, "tbAddFolder")->click();
-    QCOMPARE(dialog.baseList(), Entries{folder});
-    QVERIFY(dialog.compareList().empty());
-    QCOMPARE(dialogs_->titles.front(), std::string("Select Folder to Scan."));
-    QCOMPARE(dialogs_->questions.front(), std::string("Scan all subdirectories?"));
-    QCOMPARE(dialogs_->startFolders.back(), folder);
-  }
-
-  void addFolderWithSubfoldersAddsMissingOnesSorted() {
+  void addFolderAsksForSubfoldersAndAddsMissingOnesSorted() {
     const TempDir& dir = appDir_->dir();
     const std::string root = dir.makeDir("root");
     dir.makeDir("root/b");
     dir.makeDir("root/A/deep");
     gui::FoldersDialog dialog;
     dialog.setLists({}, {root + "/b"});
-    dialogs_->folders = {root};
+    child<QToolButton>(dialog, "tbAddFolder")->click();  // browser cancelled
+    QVERIFY(dialog.baseList().empty());
+    QVERIFY(dialogs_->questions.empty());
+    dialogs_->folders = {root, root, root};
+    for (int i = 0; i < 2; ++i) child<QToolButton>(dialog, "tbAddFolder")->click();
+    QCOMPARE(dialog.baseList(), Entries{root});
+    QCOMPARE(dialogs_->titles.front(), std::string("Select Folder to Scan."));
+    QCOMPARE(dialogs_->questions.front(), std::string("Scan all subdirectories?"));
+    QCOMPARE(dialogs_->startFolders.back(), root);
     dialogs_->yesNo = {true};
     child<QToolButton>(dialog, "tbAddFolder2")->click();
     QCOMPARE(dialog.compareList(), (Entries{root, root + "/A", root + "/A/deep", root + "/b"}));
-  }
-
-  void cancelledBrowserChangesNothing() {
-    gui::FoldersDialog dialog;
-    dialog.setLists({"/x"}, {});
-    child<QToolButton>(dialog, "tbAddFolder")->click();
-    QCOMPARE(dialog.baseList(), Entries{"/x"});
-    QVERIFY(dialogs_->questions.empty());
   }
 
   void removeSelectsSamePositionOrLast() {
@@ -99,24 +87,19 @@ class FolderDialogsTest : public QObject {
     child<QToolButton>(dialog, "tbRemFolder2")->click();
   }
 
-  void loadKeepsEmptyLinesButNoFinalOne() {
+  void loadKeepsEmptyLinesButNoFinalOneAndSaveWritesListOrder() {
     const std::string file = appDir_->dir().write("list.txt", "/z\r\n\r\n/a\r\n");
+    const std::string saved = appDir_->dir().file("saved.txt");
     gui::FoldersDialog dialog;
-    dialog.setLists({"/old"}, {});
+    dialog.setLists({"/old"}, {"/b", "/A"});
     dialogs_->openAnswers = {{file}};
     child<QToolButton>(dialog, "tbLoadList")->click();
     QCOMPARE(dialog.baseList(), (Entries{"", "/a", "/z"}));
     QCOMPARE(dialogs_->filters.back(), std::string("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"));
     QCOMPARE(dialogs_->multipleFlags.back(), false);
-  }
-
-  void saveWritesEntriesInListOrder() {
-    const std::string file = appDir_->dir().file("saved.txt");
-    gui::FoldersDialog dialog;
-    dialog.setLists({}, {"/b", "/A"});
-    dialogs_->saveAnswers = {file};
+    dialogs_->saveAnswers = {saved};
     child<QToolButton>(dialog, "tbSaveList2")->click();
-    QCOMPARE(ReadFileBytes(file), std::string("/A\r\n/b\r\n"));
+    QCOMPARE(ReadFileBytes(saved), std::string("/A\r\n/b\r\n"));
     QCOMPARE(dialogs_->extensions.back(), std::string("txt"));
     QCOMPARE(dialogs_->filters.back(), std::string("Text Files (*.txt)|*.txt|All FIles (*.*)|*.*"));
   }
@@ -157,18 +140,6 @@ class FolderDialogsTest : public QObject {
     QCOMPARE(ReadFileBytes(AppDir() + "newlist.txt"), std::string("/b\r\n"));
   }
 
-  void wizardShowWizDefaultsToOnUnlessZero() {
-    gui::FoldersDialog folders;
-    IniFile(AppIniFileName()).writeString("TfWizard", "ShowWiz", "often");
-    {
-      gui::ScanWizard wizard(folders);
-      QVERIFY(child<QCheckBox>(wizard, "cbShowWiz")->isChecked());
-    }
-    IniFile(AppIniFileName()).writeString("TfWizard", "ShowWiz", "0");
-    gui::ScanWizard wizard(folders);
-    QVERIFY(!child<QCheckBox>(wizard, "cbShowWiz")->isChecked());
-  }
-
   void wizardBackAndNextFollowThePage() {
     gui::FoldersDialog folders;
     gui::ScanWizard wizard(folders);
@@ -191,6 +162,7 @@ class FolderDialogsTest : public QObject {
   void wizardClassicAndCancelSaveListsAndShowWiz() {
     gui::FoldersDialog folders;
     folders.setLists({"/b"}, {"/c"});
+    IniFile(AppIniFileName()).writeString("TfWizard", "ShowWiz", "often");  // anything but 0 is on
     {
       gui::ScanWizard wizard(folders);
       wizard.show();

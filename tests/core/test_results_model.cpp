@@ -36,6 +36,10 @@ TEST(ResultsModelPruning, GroupShrinksThenDisappearsWhenPruningIsOn) {
   EXPECT_EQ(Captions(model.shownBases()), std::vector<std::string>{"other.jpg (1)"});
   EXPECT_EQ(model.FResultEntries().size(), 2u);
   EXPECT_EQ(model.duplicateCount(), 1);
+
+  model.UpdateEntriesForPath("/q/copy.jpg", std::string(300, 'n'));  // a rename keeps the group and the whole path
+  ASSERT_EQ(model.FBaseGroups().size(), 1u);
+  EXPECT_EQ(model.FResultEntries()[1]->Path, std::string(300, 'n'));
 }
 
 TEST(ResultsModelPruning, GoneBaseShowsDeletedOrMovedWhenPruningIsOff) {
@@ -75,15 +79,7 @@ TEST(ResultsModelPruning, DeletingSeveralFilesAtOnceMarksEveryEntryGone) {
   EXPECT_EQ(linePaths(model.dupeLines(1, 2)), (std::vector<std::string>{"/p/d.jpg", "/p/f.jpg"}));
 }
 
-TEST(ResultsModelPruning, RenameKeepsTheGroupAndTheWholeLongPath) {
-  ResultsModel model;
-  AddGroup(model, {"/p/a.jpg"}, {{"/p/b.jpg"}});
-  model.UpdateEntriesForPath("/p/b.jpg", std::string(300, 'n'));
-  ASSERT_EQ(model.FBaseGroups().size(), 1u);
-  EXPECT_EQ(model.FResultEntries()[1]->Path, std::string(300, 'n'));
-}
-
-TEST(ResultsModelGroups, RemovingTheLastGroupEmptiesBothLists) {
+TEST(ResultsModelGroups, RemovingTheLastGroupOrClearingEmptiesBothLists) {
   ResultsModel model;
   int changes = 0;
   model.onShownChanged = [&changes] { ++changes; };
@@ -95,10 +91,7 @@ TEST(ResultsModelGroups, RemovingTheLastGroupEmptiesBothLists) {
   EXPECT_TRUE(model.dupeLines(0, 1).empty());
   EXPECT_EQ(changes, 2);
   model.RemoveGroup(0);  // nothing left: ignored
-}
 
-TEST(ResultsModelGroups, ClearResultsEmptiesEverything) {
-  ResultsModel model;
   AddGroup(model, {"/p/a.jpg"}, {{"/p/b.jpg"}});
   model.ClearResults();
   EXPECT_TRUE(model.FResultEntries().empty());

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <cmath>
+#include <tuple>
 
 #include "app/results/dupe_list_delegate.h"
 #include "app/results/dupe_list_model.h"
@@ -47,7 +48,6 @@ class MainWindowPartsTest : public QObject {
   void keyTablesFollowTheNavigationSetting();
   void movesAreRefusedAtTheEndsOfAList();
   void commandLineKnowsOnlyHelpAndVersion();
-  void kernelReleaseGivesMajorAndMinor();
   void aboutBoxShowsVersionKernelAndGroupedMemory();
   void datesUseTheLocaleWithoutTimeZone();
   void delegateDrawsTheRedDelCellAndTheBaseLineOnButtonFace();
@@ -56,21 +56,18 @@ class MainWindowPartsTest : public QObject {
 };
 
 void MainWindowPartsTest::keyTablesFollowTheNavigationSetting() {
-  QCOMPARE(ListKeyCommandFor(Qt::Key_Up, true), ListKeyCommand::PreviousLine);
-  QCOMPARE(ListKeyCommandFor(Qt::Key_Down, true), ListKeyCommand::NextLine);
-  QCOMPARE(ListKeyCommandFor(Qt::Key_Left, true), ListKeyCommand::PreviousGroup);
-  QCOMPARE(ListKeyCommandFor(Qt::Key_Right, true), ListKeyCommand::NextGroup);
-  for (int key : {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End})
-    QCOMPARE(ListKeyCommandFor(key, true), ListKeyCommand::None);
-  QCOMPARE(ListKeyCommandFor(Qt::Key_PageUp, false), ListKeyCommand::PreviousLine);
-  QCOMPARE(ListKeyCommandFor(Qt::Key_PageDown, false), ListKeyCommand::NextLine);
-  QCOMPARE(ListKeyCommandFor(Qt::Key_Home, false), ListKeyCommand::PreviousGroup);
-  QCOMPARE(ListKeyCommandFor(Qt::Key_End, false), ListKeyCommand::NextGroup);
-  for (int key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right})
-    QCOMPARE(ListKeyCommandFor(key, false), ListKeyCommand::None);
-  QCOMPARE(ListKeyCommandFor(Qt::Key_Space, true), ListKeyCommand::ToggleMark);
-  QCOMPARE(ListKeyCommandFor(Qt::Key_Space, false), ListKeyCommand::ToggleMark);
-  QCOMPARE(ListKeyCommandFor(Qt::Key_A, true), ListKeyCommand::None);
+  using C = ListKeyCommand;
+  // Key, its command with arrow navigation on, and with it off.
+  const std::tuple<int, C, C> table[] = {
+      {Qt::Key_Up, C::PreviousLine, C::None},       {Qt::Key_Down, C::NextLine, C::None},
+      {Qt::Key_Left, C::PreviousGroup, C::None},    {Qt::Key_Right, C::NextGroup, C::None},
+      {Qt::Key_PageUp, C::None, C::PreviousLine},   {Qt::Key_PageDown, C::None, C::NextLine},
+      {Qt::Key_Home, C::None, C::PreviousGroup},    {Qt::Key_End, C::None, C::NextGroup},
+      {Qt::Key_Space, C::ToggleMark, C::ToggleMark}, {Qt::Key_A, C::None, C::None}};
+  for (const auto& [key, arrows, pages] : table) {
+    QCOMPARE(ListKeyCommandFor(key, true), arrows);
+    QCOMPARE(ListKeyCommandFor(key, false), pages);
+  }
 }
 
 void MainWindowPartsTest::movesAreRefusedAtTheEndsOfAList() {
@@ -104,16 +101,6 @@ void MainWindowPartsTest::commandLineKnowsOnlyHelpAndVersion() {
   QVERIFY(err.find("'photos'") != std::string::npos);
 }
 
-void MainWindowPartsTest::kernelReleaseGivesMajorAndMinor() {
-  const vl::gui::KernelVersion debian = vl::gui::ParseKernelRelease(QStringLiteral("6.1.0-13-amd64"));
-  QCOMPARE(debian.major, 6);
-  QCOMPARE(debian.minor, 1);
-  const vl::gui::KernelVersion odd = vl::gui::ParseKernelRelease(QStringLiteral("weird"));
-  QCOMPARE(odd.major, 0);
-  QCOMPARE(odd.minor, 0);
-  QVERIFY(vl::gui::RunningKernelVersion().major >= 3);
-}
-
 void MainWindowPartsTest::aboutBoxShowsVersionKernelAndGroupedMemory() {
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   vl::test::TempDir dir;
@@ -127,6 +114,11 @@ void MainWindowPartsTest::aboutBoxShowsVersionKernelAndGroupedMemory() {
   QCOMPARE(about.windowTitle(), QStringLiteral("About Velloran"));
   QCOMPARE(about.findChild<QLabel*>("Version")->text(), QStringLiteral("Version " VELLORAN_VERSION "   "));
   QVERIFY(about.findChild<QLabel*>("OSVersion")->text().startsWith(QStringLiteral("Linux:  ")));
+  const vl::gui::KernelVersion debian = vl::gui::ParseKernelRelease(QStringLiteral("6.1.0-13-amd64"));
+  QVERIFY(debian.major == 6 && debian.minor == 1);
+  const vl::gui::KernelVersion odd = vl::gui::ParseKernelRelease(QStringLiteral("weird"));
+  QVERIFY(odd.major == 0 && odd.minor == 0);
+  QVERIFY(vl::gui::RunningKernelVersion().major >= 3);
   const QString memory = about.findChild<QLabel*>("PhysMem")->text();
   QVERIFY2(memory.contains(QRegularExpression(QStringLiteral("^Physical memory:  \\d{1,3}(,\\d{3})+ K$"))),
            qPrintable(memory));

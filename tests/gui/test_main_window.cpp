@@ -83,19 +83,18 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void firstStartOpensTheWizardWithDefaults();
+  void firstStartOpensTheWizardAndSizesTheColumns();
   void scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup_data();
   void scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup();
   void wizardScanFindsCopiedPictures();
   void theSummaryNamesEveryAutoDeletedFileInItsDetails();
   void closingDuringAScanCancelsAndKeepsTheWindow();
-  void spaceMarksTheSameFileInEveryGroupAndTheMarkedTabListsThem();
+  void spaceMarksTheSameFileInEveryGroupTheMarkedTabListsThemAndGroupsAreRemoved();
   void headerClicksSortWithTheBaseLineFirst();
-  void removingGroupsShowsTheNextAndEmptiesAtTheEnd();
   void placementAndStoredPropertiesSurviveARestart();
 };
 
-void MainWindowTest::firstStartOpensTheWizardWithDefaults() {
+void MainWindowTest::firstStartOpensTheWizardAndSizesTheColumns() {
   AppDirScope app;
   ModalAnswerer answerer;
   {
@@ -110,10 +109,6 @@ void MainWindowTest::firstStartOpensTheWizardWithDefaults() {
     QVERIFY(header->sectionSize(3) > metrics.horizontalAdvance(QStringLiteral("1028192000")));
     QVERIFY(header->sectionSize(6) > metrics.horizontalAdvance(QString::fromStdString(
                                          vl::gui::LocaleDateText(46384.99))));
-    for (const char* toggle : {"tbFullSize", "tbSideBySide", "tbScrollInUnison", "tbShowFiles"})
-      QVERIFY2(child<QAction>(w, toggle)->isChecked(), toggle);
-    QCOMPARE(child<QAction>(w, "tbDellist")->isChecked(), vl::UseDeletedList);
-    QVERIFY(child<QAction>(w, "tbFullSize")->isVisible());
     QCOMPARE(child<QLabel>(w, "StatusPanel1")->text(), QStringLiteral("Ready To Scan"));
     QVERIFY(!child<QAction>(w, "aCancel")->isEnabled());
     QCOMPARE(child<QTabBar>(w, "TabSet1")->tabText(1), QStringLiteral("Marked"));
@@ -245,7 +240,7 @@ void MainWindowTest::closingDuringAScanCancelsAndKeepsTheWindow() {
   QVERIFY(w.window->close());
 }
 
-void MainWindowTest::spaceMarksTheSameFileInEveryGroupAndTheMarkedTabListsThem() {
+void MainWindowTest::spaceMarksTheSameFileInEveryGroupTheMarkedTabListsThemAndGroupsAreRemoved() {
   AppDirScope app;
   vl::test::TempDir files;
   files.write("base1/x.jpg", std::string("one"));
@@ -303,6 +298,25 @@ void MainWindowTest::spaceMarksTheSameFileInEveryGroupAndTheMarkedTabListsThem()
   tabs->setCurrentIndex(1);
   QCOMPARE(baseList->count(), 0);
   tabs->setCurrentIndex(0);
+
+  // Removing a group shows the next one; removing the last shows the new last; then nothing is left.
+  baseList->setCurrentRow(1);
+  const QString removed = baseList->item(1)->text();
+  const QString following = baseList->item(2)->text();
+  child<QAction>(w, "RemoveFromList1")->trigger();
+  QCOMPARE(baseList->count(), 2);
+  QCOMPARE(int(w.window->results().FBaseGroups().size()), 2);
+  QCOMPARE(baseList->currentRow(), 1);
+  QCOMPARE(baseList->item(1)->text(), following);
+  QVERIFY(dupeFields(w, 0).value(2).endsWith(following.section(' ', 0, 0)));
+  QVERIFY(removed != following);
+  child<QAction>(w, "RemoveFromList1")->trigger();
+  QCOMPARE(baseList->currentRow(), 0);
+  QCOMPARE(dupes->model()->rowCount(), 2);
+  child<QAction>(w, "RemoveBaseGroup1")->trigger();
+  QCOMPARE(baseList->count(), 0);
+  QCOMPARE(dupes->model()->rowCount(), 0);
+  QVERIFY(w.window->results().FResultEntries().empty());
 }
 
 void MainWindowTest::headerClicksSortWithTheBaseLineFirst() {
@@ -340,41 +354,6 @@ void MainWindowTest::headerClicksSortWithTheBaseLineFirst() {
   clickSection(2);
   QCOMPARE(column(3), (QStringList{"50", "10", "9", "100"}));
   QVERIFY(column(2)[0].endsWith(QStringLiteral("base/x.jpg")));
-}
-
-void MainWindowTest::removingGroupsShowsTheNextAndEmptiesAtTheEnd() {
-  AppDirScope app;
-  vl::test::TempDir files;
-  for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) {
-    files.write(std::string("one/") + name, std::string("1"));
-    files.write(std::string("two/") + name, std::string("2"));
-  }
-  ModalAnswerer answerer;
-  WindowUnderTest w;
-  w.setLists({}, {files.file("one"), files.file("two")});
-  w.show();
-  QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
-  w.scanWithOptions(answerer, vl::ScanMode::Names);
-  auto* baseList = child<QListWidget>(w, "lbBaseFiles");
-  auto* dupes = child<QListView>(w, "lbDupes");
-  QCOMPARE(baseList->count(), 3);
-  baseList->setCurrentRow(1);
-  const QString removed = baseList->item(1)->text();
-  const QString following = baseList->item(2)->text();
-  child<QAction>(w, "RemoveFromList1")->trigger();
-  QCOMPARE(baseList->count(), 2);
-  QCOMPARE(int(w.window->results().FBaseGroups().size()), 2);
-  QCOMPARE(baseList->currentRow(), 1);
-  QCOMPARE(baseList->item(1)->text(), following);
-  QVERIFY(dupeFields(w, 0).value(2).endsWith(following.section(' ', 0, 0)));
-  QVERIFY(removed != following);
-  child<QAction>(w, "RemoveFromList1")->trigger();  // the last one: the new last is shown
-  QCOMPARE(baseList->currentRow(), 0);
-  QCOMPARE(dupes->model()->rowCount(), 2);
-  child<QAction>(w, "RemoveBaseGroup1")->trigger();
-  QCOMPARE(baseList->count(), 0);
-  QCOMPARE(dupes->model()->rowCount(), 0);
-  QVERIFY(w.window->results().FResultEntries().empty());
 }
 
 void MainWindowTest::placementAndStoredPropertiesSurviveARestart() {

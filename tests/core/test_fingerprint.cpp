@@ -358,19 +358,11 @@ TEST(GifDecoder, RefusesDamagedAndHugeFiles) {
 
 // ---- JPEG ----
 
-TEST(JpegScale, SmallestScaleLeavingMoreThanFiftyPixelsEachSide) {
-  EXPECT_EQ(JpegScaleDenominator(1000, 800), 8);
-  EXPECT_EQ(JpegScaleDenominator(1000, 300), 4);
-  EXPECT_EQ(JpegScaleDenominator(90, 90), 1);
-  EXPECT_EQ(JpegScaleDenominator(408, 408), 8);
-  EXPECT_EQ(JpegScaleDenominator(400, 400), 4);
-  EXPECT_EQ(JpegScaleDenominator(102, 4000), 2);
-  EXPECT_EQ(JpegScaleDenominator(101, 4000), 1);
-}
-
-TEST(JpegDecoder, DecodesAtTheChosenScale) {
-  for (auto [w, h, dw, dh] : {std::tuple{1000, 800, 125, 100}, {1000, 300, 250, 75}, {90, 90, 90, 90},
-                              {408, 408, 51, 51}, {400, 400, 100, 100}, {250, 120, 125, 60}}) {
+TEST(JpegDecoder, DecodesAtTheSmallestScaleLeavingMoreThanFiftyPixelsEachSide) {
+  for (auto [w, h, denominator, dw, dh] :
+       {std::tuple{1000, 800, 8, 125, 100}, {1000, 300, 4, 250, 75}, {90, 90, 1, 90, 90}, {408, 408, 8, 51, 51},
+        {400, 400, 4, 100, 100}, {102, 4000, 2, 51, 2000}, {101, 4000, 1, 101, 4000}, {250, 120, 2, 125, 60}}) {
+    EXPECT_EQ(JpegScaleDenominator(w, h), denominator) << w << "x" << h;
     const auto jpeg = test::EncodeJpeg(test::GradientPicture(w, h));
     WorkBitmap b;
     int32_t width = 0, height = 0;

@@ -166,7 +166,7 @@ TEST_F(ResultsFileTest, ReaderDropsLeadingDuplicatesAndGoneDuplicates) {
   EXPECT_EQ(loaded.FResultEntries()[0]->Volume.size(), 13u);
 }
 
-TEST_F(ResultsFileTest, DataEndingEarlyOrExpandingTooMuchIsDamageNamingTheFile) {
+TEST_F(ResultsFileTest, DataEndingEarlyExpandingTooMuchOrFailingItsChecksumIsDamageNamingTheFile) {
   const std::string data = blockFile({{0, "/a"}, {1, "/b"}, {0, "/c"}});
   const std::string packed = compressed(data);
   const std::string flood = data.substr(0, 4) + std::string(4000 * ResultBlockSize, '\0');  // 4000 empty bases
@@ -183,6 +183,17 @@ TEST_F(ResultsFileTest, DataEndingEarlyOrExpandingTooMuchIsDamageNamingTheFile) 
     EXPECT_TRUE(loaded.FResultEntries().empty());
   }
   EXPECT_TRUE(load(dir.write("whole.vlr", packed)).succeeded());
+
+  std::string badChecksum = compressed(blockFile({{0, "/a"}, {1, "/b"}, {0, "/c"}, {1, "/d"}}));
+  badChecksum[badChecksum.size() - 2] ^= 0x55;
+  host = test::RecordingHost{};
+  EXPECT_EQ(load(dir.write("checksum.vlr", badChecksum)).status, ResultsFileStatus::DamagedData);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
+  EXPECT_EQ(host.messages[0].text.rfind(dir.file("checksum.vlr") + ": ", 0), 0u) << host.messages[0].text;
+  EXPECT_TRUE(loaded.FResultEntries().empty());
+  EXPECT_TRUE(loaded.shownBases().empty());
+  EXPECT_EQ(host.beeps, 0);
 }
 
 TEST_F(ResultsFileTest, EntriesWhosePathsDoNotFitAreLeftOutAndCounted) {
@@ -215,19 +226,6 @@ TEST_F(ResultsFileTest, ForeignFilesGiveTheMismatchMessage) {
   }
   EXPECT_EQ(host.beeps, 0);
   EXPECT_EQ(host.cursorDepth, 0);
-}
-
-TEST_F(ResultsFileTest, DamagedDataShowsItsOwnMessageAndNothing) {
-  std::string packed = compressed(blockFile({{0, "/a"}, {1, "/b"}, {0, "/c"}, {1, "/d"}}));
-  packed[packed.size() - 2] ^= 0x55;  // the checksum no longer matches
-  EXPECT_EQ(load(dir.write("r.vlr", packed)).status, ResultsFileStatus::DamagedData);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
-  EXPECT_NE(host.messages[0].text, Mismatch);
-  EXPECT_FALSE(host.messages[0].text.empty());
-  EXPECT_TRUE(loaded.FResultEntries().empty());
-  EXPECT_TRUE(loaded.shownBases().empty());
-  EXPECT_EQ(host.beeps, 0);
 }
 
 TEST_F(ResultsFileTest, UnreadableFilesShowTheirOwnMessage) {

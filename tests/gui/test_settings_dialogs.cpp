@@ -173,7 +173,7 @@ class SettingsDialogsTest : public QObject {
     QCOMPARE(box->mask(), std::string("*.*"));
   }
 
-  void quotedStringsAndLinesSurvive() {
+  void quotedStringsAndLinesSurviveAndDamagedValuesAreBounded() {
     {
       SampleForm form;
       form.show();
@@ -189,20 +189,18 @@ class SettingsDialogsTest : public QObject {
     QVERIFY(again.flag->isChecked());
     again.memo->clear();
     again.close();
-    QVERIFY(!IniFile(AppIniFileName()).sectionExists("TSample.mMemo_Lines"));
-  }
-
-  void damagedStoredValuesAreBounded() {
-    // A Boolean other than True/False keeps the control; a negative line count reads as no lines.
     IniFile ini(AppIniFileName());
+    QVERIFY(!ini.sectionExists("TSample.mMemo_Lines"));
+
+    // A Boolean other than True/False keeps the control; a negative line count reads as no lines.
     ini.writeString("TSample", "cbFlag_Checked", "1");
     ini.writeString("TSample.mMemo_Lines", "Count", "-7");
-    SampleForm form;
-    form.flag->setChecked(true);
-    form.memo->setPlainText("kept");
-    form.show();
-    QVERIFY(form.flag->isChecked());
-    QCOMPARE(form.memo->toPlainText(), QString());
+    SampleForm damaged;
+    damaged.flag->setChecked(true);
+    damaged.memo->setPlainText("kept");
+    damaged.show();
+    QVERIFY(damaged.flag->isChecked());
+    QCOMPARE(damaged.memo->toPlainText(), QString());
   }
 
   void splitterPaneWidthSurvives() {

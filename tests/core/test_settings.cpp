@@ -32,16 +32,15 @@ class SettingsTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(SettingsTest, AppPathsFollowTheOverrideWithoutLowerCasing) {
+TEST_F(SettingsTest, AppPathsFollowTheOverrideWithoutLowerCasingElseTheConfigFolderOrAPortableCopy) {
   const std::string mixed = dir.makeDir("Mixed Case");
   setenv("VELLORAN_APPDIR", mixed.c_str(), 1);
   ResetAppPaths();
   EXPECT_EQ(AppDir(), mixed + "/");
   EXPECT_EQ(AppBaseName(), "velloran");
   EXPECT_EQ(AppIniFileName(), mixed + "/velloran.ini");
-}
 
-TEST_F(SettingsTest, AppDirIsTheUserConfigFolderUnlessACopyIsPortable) {
+  // Without it: the user's config folder unless a copy is portable.
   unsetenv("VELLORAN_APPDIR");
   const std::string config = dir.makeDir("config");
   setenv("XDG_CONFIG_HOME", config.c_str(), 1);

@@ -78,16 +78,15 @@ TEST_F(DatabaseBuilderTest, NewDatabaseReplacesAFileWithThePicturesSortedWithout
   EXPECT_EQ(host_.progressText, "");
 }
 
-TEST_F(DatabaseBuilderTest, NewDatabaseWithoutPicturesWritesNothing) {
+TEST_F(DatabaseBuilderTest, NewDatabaseRefusalsAndFailuresAreReportedWithTheirReason) {
   const std::string text = dir_.makeDir("text");
   dir_.write("text/readme.txt", "words");
   EXPECT_EQ(NewDatabase(db_, {text}, host_), BuildOutcome::Refused);
   ASSERT_EQ(host_.messages.size(), 1u);
   EXPECT_EQ(host_.messages[0].text, "You must select some folders to add to the new database.");
-  EXPECT_FALSE(std::filesystem::exists(db_));
-}
+  EXPECT_FALSE(std::filesystem::exists(db_)) << "no pictures: nothing written";
 
-TEST_F(DatabaseBuilderTest, NewDatabaseFailuresAreReportedWithTheirReason) {
+  host_.messages.clear();
   const std::string nowhere = dir_.file("no/such/folder/x.vdb");
   EXPECT_EQ(NewDatabase(nowhere, {pics_}, host_), BuildOutcome::Failed);
   ASSERT_EQ(host_.messages.size(), 1u);

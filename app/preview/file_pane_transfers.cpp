@@ -36,12 +36,13 @@ FilePaneTransfers::FilePaneTransfers(FilePanes& panes, QWidget* window) : QObjec
     pane->setAcceptDrops(true);
     pane->viewport()->setAcceptDrops(true);
     pane->viewport()->installEventFilter(this);
+    viewports_[which] = pane->viewport();
   }
 }
 
 int FilePaneTransfers::paneOf(const QObject* watched) const {
   for (FilePanes::Pane which : {FilePanes::BasePane, FilePanes::DupePane})
-    if (watched == panes_.pane(which)->viewport()) return which;
+    if (watched == viewports_[which]) return which;
   return -1;
 }
 

@@ -41,6 +41,9 @@ class FilePaneTransfers : public QObject {
   FilePanes& panes_;
   QWidget* window_;
   DragStarter starters_[2];
+  // The panes' viewports, taken at construction: the event filter must not ask a
+  // pane for its viewport while the pane is being destroyed.
+  const QObject* viewports_[2] = {nullptr, nullptr};
 };
 
 }  // namespace vl::gui

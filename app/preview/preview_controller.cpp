@@ -70,7 +70,8 @@ PreviewController::PreviewController(QWidget* window, ResultLists& lists)
     areas_[pane]->horizontalScrollBar()->setSingleStep(1);
     areas_[pane]->verticalScrollBar()->setSingleStep(1);
     images_[pane]->installEventFilter(this);
-    areas_[pane]->viewport()->installEventFilter(this);
+    viewports_[pane] = areas_[pane]->viewport();
+    viewports_[pane]->installEventFilter(this);
     areas_[pane]->installEventFilter(this);
   }
   pImages_->installEventFilter(this);
@@ -390,7 +391,7 @@ bool PreviewController::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   for (Pane pane : {BasePane, DupePane}) {
-    if (watched != images_[pane] && watched != areas_[pane]->viewport() && watched != areas_[pane]) continue;
+    if (watched != images_[pane] && watched != viewports_[pane] && watched != areas_[pane]) continue;
     if (zoomEvent(pane, event)) return true;
     return watched == images_[pane] && pan(pane, event);
   }
@@ -400,7 +401,7 @@ bool PreviewController::eventFilter(QObject* watched, QEvent* event) {
 // Ctrl + wheel over a pane's picture or viewport, and "+", "-", "0" on the focused
 // pane, for an event of one of the pane's widgets; false for every other event.
 bool PreviewController::zoomEvent(Pane pane, QEvent* event) {
-  QWidget* viewport = areas_[pane]->viewport();
+  QWidget* viewport = viewports_[pane];
   if (event->type() == QEvent::Wheel) {
     const auto* wheel = static_cast<QWheelEvent*>(event);
     if (!(wheel->modifiers() & Qt::ControlModifier)) return false;

@@ -118,6 +118,9 @@ class PreviewController : public QObject {
   FilePanes files_;
   PreviewLoader loader_;
   QScrollArea* areas_[2] = {};
+  // The areas' viewports, taken at construction: the event filter must not ask an
+  // area for its viewport while the area is being destroyed.
+  QWidget* viewports_[2] = {};
   PreviewImage* images_[2] = {};
   QLabel* infos_[2] = {};
   QWidget* pImages_ = nullptr;

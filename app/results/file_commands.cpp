@@ -45,7 +45,8 @@ FileCommands::FileCommands(ResultsModel& model, DeletedList& deletedList, Result
       window_(window) {
   connectCommands(actions);
   connect(widgets_.dupeList, &QAbstractItemView::doubleClicked, this, &FileCommands::execute);
-  widgets_.dupeList->viewport()->installEventFilter(this);
+  dupeViewport_ = widgets_.dupeList->viewport();
+  dupeViewport_->installEventFilter(this);
 }
 
 void FileCommands::connectCommands(const ActionSet& actions) {
@@ -168,7 +169,7 @@ void FileCommands::explore() {
 }
 
 bool FileCommands::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != widgets_.dupeList->viewport()) return false;
+  if (watched != dupeViewport_) return false;
   if (event->type() == QEvent::MouseButtonPress) {
     const QModelIndex pressed = widgets_.dupeList->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
     const auto& lines = lists_.dupeModel().lines();

@@ -81,6 +81,9 @@ class FileCommands : public QObject {
   FileCommandWidgets widgets_;
   QWidget* window_;
   DragStarter dragStarter_;
+  // The duplicate list's viewport, taken at construction: the event filter must not
+  // ask the list for it while the list is being destroyed.
+  QObject* dupeViewport_ = nullptr;
   std::string pressedPath_;
 };
 

@@ -1,6 +1,7 @@
 // Test doubles for the dialogs: scripted answers instead of native dialogs, and a fresh AppDir per test.
 #pragma once
 
+#include <QWidget>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -89,5 +90,13 @@ class FreshAppDir {
  private:
   TempDir dir_;
 };
+
+// The control of a form by its object name; ends the test run when it is missing.
+template <typename T>
+T* child(QWidget& form, const char* name) {
+  T* found = form.findChild<T*>(name);
+  if (!found) qFatal("no control %s", name);
+  return found;
+}
 
 }  // namespace vl::test

@@ -39,13 +39,6 @@
 namespace vl::test {
 namespace {
 
-template <typename T>
-T* child(QWidget& form, const char* name) {
-  T* found = form.findChild<T*>(name);
-  if (!found) qFatal("no control %s", name);
-  return found;
-}
-
 // Answers "Add To Database" with `folders` and Done, or with Cancel when there are none.
 void AnswerFolders(ModalAnswerer& answerer, std::optional<std::vector<std::string>> folders) {
   answerer.onDialog = [folders](QDialog* dialog) {

@@ -22,13 +22,6 @@ namespace {
 
 using Entries = std::vector<std::string>;
 
-template <typename T>
-T* child(QWidget& form, const char* name) {
-  T* found = form.findChild<T*>(name);
-  if (!found) qFatal("no control %s", name);
-  return found;
-}
-
 }  // namespace
 
 class FolderDialogsTest : public QObject {

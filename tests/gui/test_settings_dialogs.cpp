@@ -24,13 +24,6 @@
 namespace vl::test {
 namespace {
 
-template <typename T>
-T* child(QWidget& form, const char* name) {
-  T* found = form.findChild<T*>(name);
-  if (!found) qFatal("no control %s", name);
-  return found;
-}
-
 // Shows a fresh dialog (its store restores), lets `edit` change it, then closes it.
 template <typename Dialog, typename Edit>
 void openEditClose(Edit edit) {

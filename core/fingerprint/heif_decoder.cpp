@@ -9,8 +9,18 @@ namespace vl {
 
 namespace {
 
-// The largest width or height libheif accepts before it decodes anything.
-constexpr int MaxHeifSide = 1 << 16;
+// The side of the largest square work bitmap.
+constexpr int squareSide(uint64_t pixels) {
+  int side = 1;
+  while (uint64_t(side) * uint64_t(side) < pixels) side *= 2;
+  return side;
+}
+
+// libheif checks this bound on every image it meets, grid outputs and tiles included,
+// before it allocates a plane for it. A grid announces its own size, apart from the
+// size the primary image shows, so without the bound a few hundred bytes could ask for
+// a 64k x 64k plane. libheif refuses a side equal to the bound, hence the one more.
+constexpr int MaxHeifSide = squareSide(MaxWorkPixels) + 1;
 
 struct HeifFree {
   void operator()(heif_context* c) const { heif_context_free(c); }

@@ -32,10 +32,15 @@ using vl::test::child;
 
 namespace {
 
-// A window scanned by name over `base` and `compare` (folders below files), ready for commands.
+// Small pictures of different sizes in a fresh AppDir (a scan by name groups the x
+// and the y files), and the window scanned by name over `base` and `compare`.
 struct ScannedWindow {
-  ScannedWindow(const vl::test::TempDir& files, const std::vector<std::string>& base,
-                const std::vector<std::string>& compare) {
+  ScannedWindow(const std::vector<std::string>& base, const std::vector<std::string>& compare) {
+    int width = 8;
+    for (const char* name : {"one/x.jpg", "c1/x.jpg", "c2/x.jpg", "c3/x.jpg", "one/y.jpg", "c1/y.jpg"}) {
+      files.makeDir(vl::FolderOf(name));
+      vl::test::WriteJpeg(files.file(name), vl::test::UniformPicture(width++, 8, vl::test::Rgb(40, 90, 140)));
+    }
     std::vector<std::string> baseFolders, compareFolders;
     for (const std::string& folder : base) baseFolders.push_back(files.file(folder));
     for (const std::string& folder : compare) compareFolders.push_back(files.file(folder));
@@ -50,14 +55,15 @@ struct ScannedWindow {
   std::string pathAt(int row) const {
     return dupes()->model()->index(row, 0).data(vl::gui::DupeListModel::FieldsRole).toStringList().value(2).toStdString();
   }
-  // Selects the group whose base is named `name` and returns its row.
+  // Selects the group whose base is one/`name` and returns its row; a missing one ends the test program.
   int showGroup(const std::string& name) const {
     for (int row = 0; row < baseList()->count(); ++row) {
       baseList()->setCurrentRow(row);
       if (vl::FileNameOf(pathAt(0)) == name && pathAt(0).find("/one/") != std::string::npos) return row;
     }
-    return -1;
+    qFatal("no group %s", name.c_str());
   }
+  void selectLine(int row) const { dupes()->setCurrentIndex(dupes()->model()->index(row, 0)); }
   // A key on lbDupes, with the window active again after any message box.
   void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
     QApplication::setActiveWindow(w.window.get());
@@ -66,19 +72,12 @@ struct ScannedWindow {
     QTest::keyClick(dupes(), Qt::Key(key), modifiers);
   }
 
+  AppDirScope app;
+  vl::test::TempDir files;
   ModalAnswerer answerer;
   ScriptedDialogs dialogs;
   WindowUnderTest w;
 };
-
-// Small pictures of different sizes: a scan by name groups the x and the y files.
-void writeGroups(const vl::test::TempDir& files) {
-  int width = 8;
-  for (const char* name : {"one/x.jpg", "c1/x.jpg", "c2/x.jpg", "c3/x.jpg", "one/y.jpg", "c1/y.jpg"}) {
-    files.makeDir(vl::FolderOf(name));
-    vl::test::WriteJpeg(files.file(name), vl::test::UniformPicture(width++, 8, vl::test::Rgb(40, 90, 140)));
-  }
-}
 
 }  // namespace
 
@@ -88,21 +87,15 @@ class FileCommandsTest : public QObject {
  private slots:
   void deleteKeepsTheLinePositionAndIgnoresFilePanes();
   void markedDeletesAskAndNeverTakeTheLastCopyUnasked();
-  void dropsCopyMoveAndLinkIntoThePanesFolder();
+  void dropsIntoThePanesFolderAndExecute();
   void moveAndNewDriveRootFollowTheFile();
   void resultsSaveAndLoadThroughTheWindow();
-  void executeNeverWaitsForTheViewer();
 };
 
 void FileCommandsTest::deleteKeepsTheLinePositionAndIgnoresFilePanes() {
-  AppDirScope app;
-  vl::ConfirmDeletes = true;
+  ScannedWindow s({"one"}, {"c1", "c2", "c3"});
   vl::DeleteToRecycleBin = false;
-  vl::test::TempDir files;
-  writeGroups(files);
-  ScannedWindow s(files, {"one"}, {"c1", "c2", "c3"});
   const int group = s.showGroup("x.jpg");
-  QVERIFY(group >= 0);
   QCOMPARE(s.lines(), 4);
   const std::string first = s.pathAt(1), second = s.pathAt(2), third = s.pathAt(3);
 
@@ -124,7 +117,7 @@ void FileCommandsTest::deleteKeepsTheLinePositionAndIgnoresFilePanes() {
   QCOMPARE(s.dupes()->currentIndex().row(), 1);
   QCOMPARE(s.pathAt(1), second);
   QCOMPARE(s.baseList()->currentRow(), group);
-  s.dupes()->setCurrentIndex(s.dupes()->model()->index(2, 0));
+  s.selectLine(2);
   s.press(Qt::Key_Delete);  // the last line: the new last is selected
   QVERIFY(!vl::FileExists(third));
   QCOMPARE(s.dupes()->currentIndex().row(), 1);
@@ -135,8 +128,8 @@ void FileCommandsTest::deleteKeepsTheLinePositionAndIgnoresFilePanes() {
   QCOMPARE(s.baseList()->currentRow(), std::min(group, groups - 2));
   QCOMPARE(s.lines(), 2);
 
-  std::filesystem::remove(s.pathAt(1));
   const std::string vanished = s.pathAt(1);
+  std::filesystem::remove(vanished);
   s.dialogs.yesNo = {true};
   s.press(Qt::Key_Delete);
   QCOMPARE(s.answerer.messages.back().toStdString(), "Unable to locate file\n\n" + vanished);
@@ -144,12 +137,8 @@ void FileCommandsTest::deleteKeepsTheLinePositionAndIgnoresFilePanes() {
 }
 
 void FileCommandsTest::markedDeletesAskAndNeverTakeTheLastCopyUnasked() {
-  AppDirScope app;
-  vl::ConfirmDeletes = true;
+  ScannedWindow s({"one"}, {"c1", "c2"});
   vl::DeleteToRecycleBin = false;
-  vl::test::TempDir files;
-  writeGroups(files);
-  ScannedWindow s(files, {"one"}, {"c1", "c2"});
   const int group = s.showGroup("x.jpg");
   const std::string marked = s.pathAt(1);
   s.press(Qt::Key_Space);
@@ -163,10 +152,10 @@ void FileCommandsTest::markedDeletesAskAndNeverTakeTheLastCopyUnasked() {
   // Every file of the y group marked: both questions, and No to the second keeps them.
   s.showGroup("y.jpg");
   const std::string base = s.pathAt(0), copy = s.pathAt(1);
-  s.dupes()->setCurrentIndex(s.dupes()->model()->index(0, 0));
-  s.press(Qt::Key_Space);
-  s.dupes()->setCurrentIndex(s.dupes()->model()->index(1, 0));
-  s.press(Qt::Key_Space);
+  for (int row : {0, 1}) {
+    s.selectLine(row);
+    s.press(Qt::Key_Space);
+  }
   s.dialogs.yesNo = {true, false};
   s.press(Qt::Key_Delete, Qt::ControlModifier);
   QCOMPARE(s.dialogs.questions.size(), size_t(3));
@@ -184,15 +173,36 @@ void FileCommandsTest::markedDeletesAskAndNeverTakeTheLastCopyUnasked() {
   QCOMPARE(s.baseList()->count(), 1);
 }
 
-void FileCommandsTest::dropsCopyMoveAndLinkIntoThePanesFolder() {
-  AppDirScope app;
-  vl::test::TempDir files;
-  writeGroups(files);
+void FileCommandsTest::moveAndNewDriveRootFollowTheFile() {
+  ScannedWindow s({"one"}, {"c1", "c2"});
+  s.showGroup("x.jpg");
+  const std::string old = s.pathAt(1);
+  const std::string renamed = s.files.file("c2/renamed.jpg");
+  s.dialogs.saveAnswers = {renamed};
+  child<QAction>(s.w, "MoveRenameFile1")->trigger();
+  const vl::gui::FileDialogRequest& asked = s.dialogs.saveRequests.back();
+  QCOMPARE(asked.fileName, old);
+  QCOMPARE(asked.defaultExtension, std::string("jpg"));
+  QVERIFY(asked.confirmOverwrite);
+  QVERIFY(!vl::FileExists(old) && vl::FileExists(renamed));
+  QCOMPARE(s.pathAt(1), renamed);
+  QCOMPARE(s.lines(), 3);
+
+  s.dialogs.textAnswers = {"/media/elsewhere/DISC"};
+  child<QAction>(s.w, "ChangeDriveLetter1")->trigger();
+  QVERIFY(s.dialogs.questions.back().starts_with(
+      "New Drive Letter|Select a new drive letter to look for this file on.|/"));
+  QVERIFY(s.pathAt(1).starts_with("/media/elsewhere/DISC/") && s.pathAt(1).ends_with("/c2/renamed.jpg"));
+}
+
+// Drops on the duplicate's file pane copy, move and link into its folder; Execute opens the file.
+void FileCommandsTest::dropsIntoThePanesFolderAndExecute() {
+  ScannedWindow s({"one"}, {"c1"});
+  const vl::test::TempDir& files = s.files;
   const std::string copied = files.write("outside/new.jpg", std::string("new"));
   const std::string moved = files.write("outside/moved.jpg", std::string("moved"));
   const std::string linked = files.write("outside/linked.jpg", std::string("linked"));
   const std::string sameName = files.write("outside/x.jpg", std::string("other"));
-  ScannedWindow s(files, {"one"}, {"c1"});
   const std::string kept = vl::test::ReadFileBytes(files.file("c1/x.jpg"));
   s.showGroup("x.jpg");
   QCOMPARE(s.pathAt(1), files.file("c1/x.jpg"));
@@ -222,52 +232,16 @@ void FileCommandsTest::dropsCopyMoveAndLinkIntoThePanesFolder() {
            Qt::CopyAction);
   QCOMPARE(s.answerer.messages.back(), QStringLiteral("The destination folder is the same as the source!"));
   QVERIFY(vl::FileExists(sameName));
-}
 
-void FileCommandsTest::moveAndNewDriveRootFollowTheFile() {
-  AppDirScope app;
-  vl::test::TempDir files;
-  writeGroups(files);
-  ScannedWindow s(files, {"one"}, {"c1", "c2"});
-  s.showGroup("x.jpg");
-  const std::string old = s.pathAt(1);
-  const std::string renamed = files.file("c2/renamed.jpg");
-  s.dialogs.saveAnswers = {renamed};
-  child<QAction>(s.w, "MoveRenameFile1")->trigger();
-  const vl::gui::FileDialogRequest& asked = s.dialogs.saveRequests.back();
-  QCOMPARE(asked.fileName, old);
-  QCOMPARE(asked.defaultExtension, std::string("jpg"));
-  QVERIFY(asked.confirmOverwrite);
-  QVERIFY(!vl::FileExists(old) && vl::FileExists(renamed));
-  QCOMPARE(s.pathAt(1), renamed);
-  QCOMPARE(s.lines(), 3);
-
-  s.dialogs.textAnswers = {"/media/elsewhere/DISC"};
-  child<QAction>(s.w, "ChangeDriveLetter1")->trigger();
-  QVERIFY(s.dialogs.questions.back().starts_with(
-      "New Drive Letter|Select a new drive letter to look for this file on.|/"));
-  QVERIFY(s.pathAt(1).starts_with("/media/elsewhere/DISC/"));
-  QVERIFY(s.pathAt(1).ends_with("/c2/renamed.jpg"));
-}
-
-// Where no desktop runs, xdg-open keeps the viewer in the foreground: the window
-// must not wait for it, and a failure is still reported.
-void FileCommandsTest::executeNeverWaitsForTheViewer() {
-  AppDirScope app;
-  vl::test::TempDir files;
-  writeGroups(files);
-  ScannedWindow s(files, {"one"}, {"c1"});
-  s.showGroup("x.jpg");
-  s.dupes()->setCurrentIndex(s.dupes()->model()->index(1, 0));
-  files.makeDir("bin");
-  const std::string opener = files.file("bin/xdg-open");
+  // Where no desktop runs, xdg-open keeps the viewer in the foreground: the window
+  // must not wait for it, and a failure is still reported.
+  s.selectLine(1);
   const auto writeOpener = [&](const std::string& body) {
-    files.write("bin/xdg-open", "#!/bin/sh\n" + body + "\n");
-    chmod(opener.c_str(), 0755);
+    chmod(files.write("bin/xdg-open", "#!/bin/sh\n" + body + "\n").c_str(), 0755);
   };
+  writeOpener("echo \"$1\" > '" + files.file("opened") + "'; sleep 3");
   const QByteArray path = qgetenv("PATH");
   qputenv("PATH", QByteArray::fromStdString(files.file("bin")) + ":" + path);
-  writeOpener("echo \"$1\" > '" + files.file("opened") + "'; sleep 3");
   const qsizetype messages = s.answerer.messages.size();
   QElapsedTimer timer;
   timer.start();
@@ -282,12 +256,10 @@ void FileCommandsTest::executeNeverWaitsForTheViewer() {
 }
 
 void FileCommandsTest::resultsSaveAndLoadThroughTheWindow() {
-  AppDirScope app;
-  vl::test::TempDir files;
-  writeGroups(files);
+  ScannedWindow s({"one"}, {"c1", "c2", "c3"});
+  const vl::test::TempDir& files = s.files;
   const std::string saved = files.file("saved/results.vlr");
   files.makeDir("saved");
-  ScannedWindow s(files, {"one"}, {"c1", "c2", "c3"});
   const int groups = s.baseList()->count();
   s.showGroup("x.jpg");
   const std::string marked = s.pathAt(1);

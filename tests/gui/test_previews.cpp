@@ -25,13 +25,13 @@
 #include "tests/support/modern_writer.h"
 
 using vl::gui::PreviewController;
+using Pane = PreviewController::Pane;
 using vl::test::AppDirScope;
 using vl::test::ModalAnswerer;
 using vl::test::WindowUnderTest;
 using vl::test::child;
 
 namespace {
-
 
 PreviewController& previews(const WindowUnderTest& w) { return w.window->previews(); }
 vl::gui::PreviewImage* image(const WindowUnderTest& w, PreviewController::Pane pane) {
@@ -69,15 +69,23 @@ void scanPictures(WindowUnderTest& w, ModalAnswerer& answerer, const std::vector
   w.scanWithOptions(answerer, vl::ScanMode::Images);
 }
 
-// A 640 x 480 base and its 1600 x 1200 duplicate, scanned and both shown.
-void showSmallAndLargePhoto(const vl::test::TempDir& files, WindowUnderTest& w, ModalAnswerer& answerer) {
-  files.makeDir("a");
-  files.makeDir("b");
-  vl::test::WriteJpeg(files.file("a/photo.jpg"), vl::test::GradientPicture(640, 480));
-  vl::test::WriteJpeg(files.file("b/photo large.jpg"), vl::test::GradientPicture(1600, 1200));
-  scanPictures(w, answerer, {files.file("a"), files.file("b")});
-  QTRY_VERIFY(bothShown(w));
-}
+// A 640 x 480 base and its 1600 x 1200 duplicate in a fresh AppDir, scanned and both shown.
+struct SmallAndLargePhoto {
+  SmallAndLargePhoto() {
+    files.makeDir("a");
+    files.makeDir("b");
+    vl::test::WriteJpeg(files.file("a/photo.jpg"), vl::test::GradientPicture(640, 480));
+    vl::test::WriteJpeg(files.file("b/photo large.jpg"), vl::test::GradientPicture(1600, 1200));
+    scanPictures(w, answerer, {files.file("a"), files.file("b")});
+    QTRY_VERIFY(bothShown(w));
+  }
+  AppDirScope app;
+  vl::test::TempDir files;
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  vl::gui::PreviewImage* base = image(w, PreviewController::BasePane);
+  vl::gui::PreviewImage* dupe = image(w, PreviewController::DupePane);
+};
 
 void drag(QWidget* widget, QPoint from, QPoint to) {
   QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, from);
@@ -95,24 +103,22 @@ class PreviewsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void picturesShowScaleAndPanTogether();
+  void picturesShowScalePanAndZoomTogether();
   void missingAndUnreadableFilesAndANewScan();
   void filePanesFollowTheFoldersAndTheToggle();
   void notADuplicateRemovesTheLineAndIsRemembered();
-  void zoomKeysWheelAndUnisonAndTheInfoLines();
 };
 
-// A small base beside a large duplicate: full size, scroll positions handed on,
-// the JPEG scale, panning with and without ranges, stretched pictures.
-void PreviewsTest::picturesShowScaleAndPanTogether() {
-  AppDirScope app;
-  vl::test::TempDir files;
-  ModalAnswerer answerer;
-  WindowUnderTest w;
-  showSmallAndLargePhoto(files, w, answerer);
-  using Pane = PreviewController::Pane;
-  auto* base = image(w, Pane::BasePane);
-  auto* dupe = image(w, Pane::DupePane);
+// A small base beside a large duplicate: the info lines, full size, scroll positions
+// handed on, the JPEG scale, panning with and without ranges, stretched pictures;
+// "+", "-" and "0" on the focused pane, Ctrl + wheel about the pointer, both panes
+// in unison, stretched pictures decoded at full size once zoomed.
+void PreviewsTest::picturesShowScalePanAndZoomTogether() {
+  SmallAndLargePhoto photos;
+  WindowUnderTest& w = photos.w;
+  auto *base = photos.base, *dupe = photos.dupe;
+  QVERIFY(previews(w).info(Pane::BasePane)->text().startsWith(QString::fromUtf8("640 \u00D7 480 pixels, ")));
+  QVERIFY(previews(w).info(Pane::DupePane)->text().startsWith(QString::fromUtf8("1600 \u00D7 1200 pixels, ")));
   QCOMPARE(base->size(), QSize(640, 480));
   QCOMPARE(dupe->size(), QSize(1600, 1200));
 
@@ -150,7 +156,7 @@ void PreviewsTest::picturesShowScaleAndPanTogether() {
   dupeH->setValue(30);
   drag(base, QPoint(100, 100), QPoint(40, 40));
   QCOMPARE(dupeH->value(), 30);
-  QVERIFY(answerer.messages.size() == 1);  // the scan's summary alone
+  QCOMPARE(photos.answerer.messages.size(), qsizetype(1));  // the scan's summary alone
 
   // Stretched: no panning, the picture fills its pane with its aspect kept.
   child<QAction>(w, "tbFullSize")->trigger();
@@ -162,29 +168,62 @@ void PreviewsTest::picturesShowScaleAndPanTogether() {
   dupeH->setValue(0);
   drag(dupe, QPoint(100, 100), QPoint(20, 20));
   QCOMPARE(dupeH->value(), 0);
+
+  // Back at full size and "1 : 1" for the zoom.
+  child<QAction>(w, "tbFullSize")->trigger();
+  child<QAction>(w, "N113")->trigger();
+  QTRY_VERIFY(bothShown(w) && dupe->size() == QSize(1600, 1200));
+  QApplication::setActiveWindow(w.window.get());
+  QScrollArea* dupeArea = previews(w).area(Pane::DupePane);
+  dupeArea->setFocus();
+  QTest::keyClick(dupeArea, Qt::Key_Plus);
+  QCOMPARE(dupe->size(), QSize(2000, 1500));
+  QCOMPARE(base->size(), QSize(800, 600));  // in unison
+  child<QAction>(w, "tbScrollInUnison")->trigger();
+  QTest::keyClick(dupeArea, Qt::Key_Minus);
+  QCOMPARE(dupe->size(), QSize(1600, 1200));
+  QCOMPARE(base->size(), QSize(800, 600));
+  QTest::keyClick(dupeArea, Qt::Key_0);
+  const QSize box = dupeArea->maximumViewportSize();
+  QVERIFY(dupe->width() <= box.width() && dupe->height() <= box.height());
+  QVERIFY(dupe->width() == box.width() || dupe->height() == box.height());
+
+  // Ctrl + wheel keeps the picture point under the pointer where it was.
+  QWidget* viewport = previews(w).area(Pane::BasePane)->viewport();
+  const QPoint pointer(150, 100);
+  const QPointF before = QPointF(base->mapFrom(viewport, pointer)) / base->drawnScale();
+  QWheelEvent wheel(QPointF(base->mapFrom(viewport, pointer)), QPointF(viewport->mapToGlobal(pointer)), QPoint(),
+                    QPoint(0, 240), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(base, &wheel);
+  QCOMPARE(base->size(), QSize(1250, 938));
+  const QPointF after = QPointF(base->mapFrom(viewport, pointer)) / base->drawnScale();
+  QVERIFY((after - before).manhattanLength() < 2);
+
+  // Stretched: a zoom asks for the full decode; "0" fits the pane again.
+  child<QAction>(w, "tbFullSize")->trigger();
+  QTRY_VERIFY(bothShown(w) && dupe->zoom() == 0 && dupe->picture().width() < 1600);
+  QTest::keyClick(dupeArea, Qt::Key_Equal);
+  QTRY_COMPARE(dupe->picture().size(), QSize(1600, 1200));
+  QVERIFY(!dupeArea->widgetResizable());
+  QTest::keyClick(dupeArea, Qt::Key_0);
+  QCOMPARE(dupe->zoom(), 0.0);
+  QVERIFY(dupeArea->widgetResizable());
 }
 
 // A deleted file, a file on a volume that is not there, a name that only looks
 // like a picture, a name without extension, and a scan that empties the panes.
 void PreviewsTest::missingAndUnreadableFilesAndANewScan() {
-  AppDirScope app;
-  vl::test::TempDir files;
-  files.makeDir("a");
-  files.makeDir("b");
-  const vl::test::Picture picture = vl::test::GradientPicture(200, 150);
-  vl::test::WriteJpeg(files.file("a/photo.jpg"), picture);
-  const std::string copy = files.file("b/photo copy.jpg");
-  vl::test::WriteJpeg(copy, picture);
-  ModalAnswerer answerer;
-  WindowUnderTest w;
-  scanPictures(w, answerer, {files.file("a"), files.file("b")});
-  QTRY_VERIFY(bothShown(w));
-  auto* dupe = image(w, PreviewController::DupePane);
+  SmallAndLargePhoto photos;
+  WindowUnderTest& w = photos.w;
+  const vl::test::TempDir& files = photos.files;
+  QStringList& messages = photos.answerer.messages;
+  auto* dupe = photos.dupe;
   const auto notice = [&](const std::string& line1, const std::string& line2) {
     return vl::gui::NoticeImage(QString::fromStdString(line1), QString::fromStdString(line2), w.window->font(),
-                                previews(w).area(PreviewController::DupePane)->palette().color(QPalette::Base));
+                                previews(w).area(Pane::DupePane)->palette().color(QPalette::Base));
   };
   const std::string volume = w.window->lists().selectedEntry()->Volume;
+  const std::string copy = files.file("b/photo large.jpg");
 
   std::remove(copy.c_str());
   w.window->lists().FillDupeList();
@@ -206,12 +245,14 @@ void PreviewsTest::missingAndUnreadableFilesAndANewScan() {
   QCOMPARE(dupe->picture(), notice("Image : " + copy + " not found.",
                                    "Insert disk \"" + volume + "\" into your " + files.path() + " drive and try again."));
 
+  const auto load = [&](const std::string& path) { return previews(w).LoadPreview(path, volume, Pane::DupePane, 0, 0); };
+  const QString readError = QStringLiteral("Error in reading image file.");
   // A phone's photograph taken upright is shown upright (its EXIF orientation).
   const std::string upright = files.file("a/phone.jpg");
   QImageWriter writer(QString::fromStdString(upright), "jpeg");
   writer.setTransformation(QImageIOHandler::TransformationRotate90);
   QVERIFY(writer.write(QImage(240, 120, QImage::Format_RGB32)));
-  QVERIFY(previews(w).LoadPreview(upright, volume, PreviewController::DupePane, 0, 0));
+  QVERIFY(load(upright));
   QTRY_COMPARE(dupe->size(), QSize(120, 240));
 
   // A PNG is shown through the fingerprint decoder, transparency over white; a damaged
@@ -219,40 +260,39 @@ void PreviewsTest::missingAndUnreadableFilesAndANewScan() {
   vl::test::Picture red(40, 30, vl::test::Rgb(255, 0, 0));
   vl::test::AlphaPlane alpha(red.rgb.size(), 255);
   alpha[0] = 0;
-  const std::string png = files.write("a/clear corner.png", vl::test::EncodePng(red, alpha));
-  QVERIFY(previews(w).LoadPreview(png, volume, PreviewController::DupePane, 0, 0));
+  QVERIFY(load(files.write("a/clear corner.png", vl::test::EncodePng(red, alpha))));
   QTRY_COMPARE(dupe->size(), QSize(40, 30));
   QCOMPARE(dupe->picture().pixel(0, 0), qRgb(255, 255, 255));
   QCOMPARE(dupe->picture().pixel(1, 0), qRgb(255, 0, 0));
+  const vl::test::Picture picture = vl::test::GradientPicture(200, 150);
   std::vector<uint8_t> webp = vl::test::EncodeWebp({picture});
   webp.resize(webp.size() / 2);
-  QVERIFY(previews(w).LoadPreview(files.write("a/half.webp", webp), volume, PreviewController::DupePane, 0, 0));
-  QTRY_VERIFY(answerer.messages.contains(QStringLiteral("Error in reading image file.")));
-  answerer.messages.clear();
+  QVERIFY(load(files.write("a/half.webp", webp)));
+  QTRY_VERIFY(messages.contains(readError));
+  messages.clear();
 
   // ".j" passes the picture test but names no format: an error and an empty pane.
   const std::string dotJ = files.file("a/photo.j");
   vl::test::WriteJpeg(dotJ, picture);
-  QVERIFY(previews(w).LoadPreview(dotJ, volume, PreviewController::DupePane, 0, 0));
-  QTRY_VERIFY(answerer.messages.contains(QStringLiteral("Error in reading image file.")));
+  QVERIFY(load(dotJ));
+  QTRY_VERIFY(messages.contains(readError));
   QVERIFY(isEmptyPane(dupe));
-  // A FIFO named like a picture is refused, not waited on.
-  answerer.messages.clear();
+  // A FIFO named like a picture is refused, not waited on; a file that is no picture is not loaded.
+  messages.clear();
   const std::string fifo = files.file("a/pipe.jpg");
   QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
-  QVERIFY(previews(w).LoadPreview(fifo, volume, PreviewController::DupePane, 0, 0));
-  QTRY_VERIFY(answerer.messages.contains(QStringLiteral("Error in reading image file.")));
-  const qsizetype messages = answerer.messages.size();
-  QVERIFY(!previews(w).LoadPreview(files.write("a/README", std::string("text")), volume,
-                                   PreviewController::DupePane, 0, 0));
+  QVERIFY(load(fifo));
+  QTRY_VERIFY(messages.contains(readError));
+  messages.clear();
+  QVERIFY(!load(files.write("a/README", std::string("text"))));
   QVERIFY(isEmptyPane(dupe));
   QTest::qWait(50);
-  QCOMPARE(answerer.messages.size(), messages);
+  QVERIFY(messages.isEmpty());
 
   // A scan empties both panes first (here it stops at the empty folder list).
   w.setLists({}, {});
-  w.scanWithOptions(answerer, vl::ScanMode::Images);
-  QVERIFY(isEmptyPane(image(w, PreviewController::BasePane)));
+  w.scanWithOptions(photos.answerer, vl::ScanMode::Images);
+  QVERIFY(isEmptyPane(photos.base));
   QVERIFY(isEmptyPane(dupe));
 }
 
@@ -337,57 +377,6 @@ void PreviewsTest::notADuplicateRemovesTheLineAndIsRemembered() {
   w.scanWithOptions(answerer, vl::ScanMode::Images);
   QCOMPARE(baseList->count(), 1);
   QVERIFY(dialogs.errors.empty());
-}
-
-// "+", "-" and "0" on the focused pane, Ctrl + wheel about the pointer, both panes
-// in unison, stretched pictures decoded at full size once zoomed; the info lines.
-void PreviewsTest::zoomKeysWheelAndUnisonAndTheInfoLines() {
-  AppDirScope app;
-  vl::test::TempDir files;
-  ModalAnswerer answerer;
-  WindowUnderTest w;
-  showSmallAndLargePhoto(files, w, answerer);
-  using Pane = PreviewController::Pane;
-  auto* base = image(w, Pane::BasePane);
-  auto* dupe = image(w, Pane::DupePane);
-  QVERIFY(previews(w).info(Pane::BasePane)->text().startsWith(QString::fromUtf8("640 \u00D7 480 pixels, ")));
-  QVERIFY(previews(w).info(Pane::DupePane)->text().startsWith(QString::fromUtf8("1600 \u00D7 1200 pixels, ")));
-
-  QApplication::setActiveWindow(w.window.get());
-  QScrollArea* dupeArea = previews(w).area(Pane::DupePane);
-  dupeArea->setFocus();
-  QTest::keyClick(dupeArea, Qt::Key_Plus);
-  QCOMPARE(dupe->size(), QSize(2000, 1500));
-  QCOMPARE(base->size(), QSize(800, 600));  // in unison
-  child<QAction>(w, "tbScrollInUnison")->trigger();
-  QTest::keyClick(dupeArea, Qt::Key_Minus);
-  QCOMPARE(dupe->size(), QSize(1600, 1200));
-  QCOMPARE(base->size(), QSize(800, 600));
-  QTest::keyClick(dupeArea, Qt::Key_0);
-  const QSize box = dupeArea->maximumViewportSize();
-  QVERIFY(dupe->width() <= box.width() && dupe->height() <= box.height());
-  QVERIFY(dupe->width() == box.width() || dupe->height() == box.height());
-
-  // Ctrl + wheel keeps the picture point under the pointer where it was.
-  QWidget* viewport = previews(w).area(Pane::BasePane)->viewport();
-  const QPoint pointer(150, 100);
-  const QPointF before = QPointF(base->mapFrom(viewport, pointer)) / base->drawnScale();
-  QWheelEvent wheel(QPointF(base->mapFrom(viewport, pointer)), QPointF(viewport->mapToGlobal(pointer)), QPoint(),
-                    QPoint(0, 240), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(base, &wheel);
-  QCOMPARE(base->size(), QSize(1250, 938));
-  const QPointF after = QPointF(base->mapFrom(viewport, pointer)) / base->drawnScale();
-  QVERIFY((after - before).manhattanLength() < 2);
-
-  // Stretched: a zoom asks for the full decode; "0" fits the pane again.
-  child<QAction>(w, "tbFullSize")->trigger();
-  QTRY_VERIFY(bothShown(w) && dupe->zoom() == 0 && dupe->picture().width() < 1600);
-  QTest::keyClick(dupeArea, Qt::Key_Equal);
-  QTRY_COMPARE(dupe->picture().size(), QSize(1600, 1200));
-  QVERIFY(!dupeArea->widgetResizable());
-  QTest::keyClick(dupeArea, Qt::Key_0);
-  QCOMPARE(dupe->zoom(), 0.0);
-  QVERIFY(dupeArea->widgetResizable());
 }
 
 QTEST_MAIN(PreviewsTest)

@@ -1,11 +1,9 @@
 // The database management dialog and the database explorer, driven offscreen on generated pictures.
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -17,7 +15,6 @@
 #include <utime.h>
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <regex>
 
@@ -39,26 +36,20 @@
 namespace vl::test {
 namespace {
 
-// Answers "Add To Database" with `folders` and Done, or with Cancel when there are none.
-void AnswerFolders(ModalAnswerer& answerer, std::optional<std::vector<std::string>> folders) {
+// Answers "Add To Database" with `folders` and Done; any other dialog is cancelled.
+void AnswerFolders(ModalAnswerer& answerer, const std::vector<std::string>& folders) {
   answerer.onDialog = [folders](QDialog* dialog) {
     auto* add = qobject_cast<gui::AddToDatabaseDialog*>(dialog);
-    if (add == nullptr || !folders) return dialog->reject();
-    add->list()->setEntries(*folders);
+    if (add == nullptr) return dialog->reject();
+    add->list()->setEntries(folders);
     child<QPushButton>(*add, "bbOK")->click();
   };
 }
 
-std::vector<std::string> Texts(const QStringList& messages) {
-  std::vector<std::string> texts;
-  for (const QString& message : messages) texts.push_back(message.toStdString());
-  return texts;
-}
-
-std::vector<std::string> Paths(const std::string& database) {
-  std::vector<std::string> paths;
-  ReadDatabaseRecords(database, [&paths](std::unique_ptr<TScanEntry> e) { paths.push_back(e->Path); });
-  return paths;
+ScanList Records(const std::string& database) {
+  ScanList records;
+  ReadDatabaseRecords(database, [&records](std::unique_ptr<TScanEntry> e) { records.push_back(std::move(e)); });
+  return records;
 }
 
 }  // namespace
@@ -84,19 +75,20 @@ class DatabaseWindowsTest : public QObject {
   }
 
   // New Database writes what the command line writes, refuses to close while busy
-  // and ends with the summary; a folder without pictures gives its message only.
-  void newDatabaseWritesTheFolderAndSummarises() {
+  // and ends with the summary. Add to Database re-reads only the picture that changed;
+  // a cancel while reading leaves the database byte for byte as it was, without a
+  // message. A folder without pictures gives its message only.
+  void newAndAddToDatabaseWriteFreshenCancelAndSummarise() {
     gui::DatabaseDialog dialog;
     dialog.show();
     const std::string db = appDir_->dir().file("new.vdb");
     dialogs_->saveAnswers = {db};
     ModalAnswerer answers;
-    AnswerFolders(answers, std::vector<std::string>{pics_});
+    AnswerFolders(answers, {pics_});
     bool checkedBusy = false;
     answers.onTick = [&] {
       if (checkedBusy || !qobject_cast<gui::AddToDatabaseDialog*>(QApplication::activeModalWidget())) return;
       checkedBusy = true;
-      QVERIFY(dialog.busy());
       QVERIFY(!child<QPushButton>(dialog, "bbdone")->isEnabled());
       QVERIFY(child<QPushButton>(dialog, "bbcancelop")->isEnabled());
       dialog.close();
@@ -108,47 +100,23 @@ class DatabaseWindowsTest : public QObject {
     QCOMPARE(dialogs_->extensions.back(), std::string("VDB"));
     QCOMPARE(answers.messages.size(), qsizetype(1));
     QVERIFY(std::regex_match(answers.messages[0].toStdString(), std::regex(R"(Database saved in 0:0:\d\d\.)")));
-    QVERIFY(!dialog.busy());
     QVERIFY(child<QLabel>(dialog, "StatusPanel0")->text().isEmpty());
     RecordingHost host;
     const std::string reference = appDir_->dir().file("cli.vdb");
     QCOMPARE(NewDatabase(reference, {pics_}, host), BuildOutcome::Written);
     QCOMPARE(ReadFileBytes(db), ReadFileBytes(reference));
-    QCOMPARE(Paths(db).size(), size_t(3));
+    QCOMPARE(Records(db).size(), size_t(3));
 
-    const std::string empty = appDir_->dir().makeDir("empty");
-    appDir_->dir().write("empty/notes.txt", "text");
-    dialogs_->saveAnswers = {appDir_->dir().file("none.vdb")};
-    AnswerFolders(answers, std::vector<std::string>{empty});
-    answers.messages.clear();
-    child<QPushButton>(dialog, "bbNew")->click();
-    QCOMPARE(Texts(answers.messages), std::vector<std::string>{"You must select some folders to add to the new database."});
-    QVERIFY(!std::filesystem::exists(appDir_->dir().file("none.vdb")));
-    dialog.close();
-    QVERIFY(!dialog.isVisible());
-  }
-
-  // Add to Database re-reads only the picture that changed; a cancel while reading
-  // leaves the database byte for byte as it was, without a message.
-  void addToDatabaseFreshensAndCancels() {
-    const std::string db = appDir_->dir().file("pics.VDB");
-    RecordingHost host;
-    QCOMPARE(NewDatabase(db, {pics_}, host), BuildOutcome::Written);
     WriteJpeg(pics_ + "/a.jpg", GradientPicture(80, 60));
     // b.jpg keeps its size and date but is no longer a picture: read again, it would be dropped.
     struct stat before {};
     ::stat((pics_ + "/b.jpg").c_str(), &before);
-    std::string garbage(size_t(before.st_size), 'x');
-    appDir_->dir().write("pics/b.jpg", garbage);
+    appDir_->dir().write("pics/b.jpg", std::string(size_t(before.st_size), 'x'));
     const utimbuf times{before.st_atime, before.st_mtime};
     ::utime((pics_ + "/b.jpg").c_str(), &times);
     const std::string original = ReadFileBytes(db);
-
-    gui::DatabaseDialog dialog;
-    dialog.show();
-    QVERIFY(child<QCheckBox>(dialog, "cbFreshen")->isChecked());
-    ModalAnswerer answers;
-    AnswerFolders(answers, std::vector<std::string>{pics_ + "/sub"});
+    answers.messages.clear();
+    AnswerFolders(answers, {pics_ + "/sub"});
     // A timer without interval runs at every event pump of the operation.
     QTimer cancelWhileReading;
     QObject::connect(&cancelWhileReading, &QTimer::timeout, [&dialog] {
@@ -160,18 +128,27 @@ class DatabaseWindowsTest : public QObject {
     child<QPushButton>(dialog, "bbAddFolders")->click();
     QVERIFY(answers.messages.empty());
     QCOMPARE(ReadFileBytes(db), original);
-
     cancelWhileReading.stop();
     dialogs_->openAnswers = {{db}};
     child<QPushButton>(dialog, "bbAddFolders")->click();
     QCOMPARE(answers.messages.size(), qsizetype(1));
-    ScanList records;
-    ReadDatabaseRecords(db, [&records](std::unique_ptr<TScanEntry> e) { records.push_back(std::move(e)); });
+    const ScanList records = Records(db);
     QCOMPARE(records.size(), size_t(4));
     QCOMPARE(records[0]->Path, pics_ + "/a.jpg");
     QCOMPARE(records[0]->Width, 80);
     QCOMPARE(records[1]->Path, pics_ + "/b.jpg");
     QCOMPARE(records[3]->Path, pics_ + "/sub/d.gif");
+
+    const std::string empty = appDir_->dir().makeDir("empty");
+    appDir_->dir().write("empty/notes.txt", "text");
+    dialogs_->saveAnswers = {appDir_->dir().file("none.vdb")};
+    AnswerFolders(answers, {empty});
+    answers.messages.clear();
+    child<QPushButton>(dialog, "bbNew")->click();
+    QCOMPARE(answers.messages, QStringList{"You must select some folders to add to the new database."});
+    QVERIFY(!std::filesystem::exists(appDir_->dir().file("none.vdb")));
+    dialog.close();
+    QVERIFY(!dialog.isVisible());
   }
 
   // The command and the folders dialog's button open the dialog, but not during a scan.
@@ -181,7 +158,6 @@ class DatabaseWindowsTest : public QObject {
     WindowUnderTest w;
     w.show();
     QAction* action = w.window->findChild<QAction*>("aDatabaseManagement");
-    QVERIFY(action->isEnabled());
     action->trigger();
     child<QPushButton>(*w.folders, "bbDatabase")->click();
     QCOMPARE(answers.dialogsSeen, QStringList({"vl::gui::DatabaseDialog", "vl::gui::DatabaseDialog"}));
@@ -226,11 +202,9 @@ class DatabaseWindowsTest : public QObject {
       explorer.showFolder(found[0]);
       QVERIFY(child<gui::PreviewImage>(explorer, "Image1")->isNotice());
 
-      const std::string other = appDir_->dir().write("only.vdx", ReadFileBytes(db));
-      dialogs_->openAnswers = {{other}};
+      dialogs_->openAnswers = {{appDir_->dir().write("only.vdx", ReadFileBytes(db))}};
       child<QToolButton>(explorer, "tbLoad")->click();
       QCOMPARE(tree->topLevelItemCount(), 0);
-      QVERIFY(explorer.data().items().empty());
       QCOMPARE(rows.rowCount(), 0);
 
       explorer.loadFile(appDir_->dir().write("text.VDB", "not a database"));
@@ -246,7 +220,6 @@ class DatabaseWindowsTest : public QObject {
     gui::DatabaseExplorer again;
     again.show();
     QCOMPARE(child<QTreeView>(again, "ListView1")->header()->sectionSize(2), 77);
-    QCOMPARE(child<QTreeView>(again, "ListView1")->header()->sectionSize(0), 200);
     QCOMPARE(child<QLineEdit>(again, "eFind")->text(), QString("*.GIF"));
   }
 

@@ -64,12 +64,14 @@ struct ScannedWindow {
     qFatal("no group %s", name.c_str());
   }
   void selectLine(int row) const { dupes()->setCurrentIndex(dupes()->model()->index(row, 0)); }
-  // A key on lbDupes, with the window active again after any message box.
-  void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+  // A key on `target` (lbDupes without one), with the window active again after any message box.
+  void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, QWidget* target = nullptr) const {
+    if (target == nullptr) target = dupes();
     QApplication::setActiveWindow(w.window.get());
     QTRY_VERIFY(w.window->isActiveWindow());
-    dupes()->setFocus();
-    QTest::keyClick(dupes(), Qt::Key(key), modifiers);
+    target->setFocus();
+    QTRY_VERIFY(target->hasFocus());
+    QTest::keyClick(target, Qt::Key(key), modifiers);
   }
 
   AppDirScope app;
@@ -87,8 +89,7 @@ class FileCommandsTest : public QObject {
  private slots:
   void deleteKeepsTheLinePositionAndIgnoresFilePanes();
   void markedDeletesAskAndNeverTakeTheLastCopyUnasked();
-  void dropsIntoThePanesFolderAndExecute();
-  void moveAndNewDriveRootFollowTheFile();
+  void dropsExecuteMoveAndNewDriveRoot();
   void resultsSaveAndLoadThroughTheWindow();
 };
 
@@ -99,11 +100,7 @@ void FileCommandsTest::deleteKeepsTheLinePositionAndIgnoresFilePanes() {
   QCOMPARE(s.lines(), 4);
   const std::string first = s.pathAt(1), second = s.pathAt(2), third = s.pathAt(3);
 
-  auto* pane = child<QListWidget>(s.w, "lvThumbs");
-  QApplication::setActiveWindow(s.w.window.get());
-  pane->setFocus();
-  QTRY_VERIFY(pane->hasFocus());
-  QTest::keyClick(pane, Qt::Key_Delete);
+  s.press(Qt::Key_Delete, Qt::NoModifier, child<QListWidget>(s.w, "lvThumbs"));  // the file pane: no command
   QVERIFY(s.dialogs.questions.empty());
 
   s.press(Qt::Key_Delete);  // answered No
@@ -173,39 +170,18 @@ void FileCommandsTest::markedDeletesAskAndNeverTakeTheLastCopyUnasked() {
   QCOMPARE(s.baseList()->count(), 1);
 }
 
-void FileCommandsTest::moveAndNewDriveRootFollowTheFile() {
+// Drops on the duplicate's file pane copy, move and link into its folder; Execute opens
+// the file; Move / Rename and a new drive root follow it.
+void FileCommandsTest::dropsExecuteMoveAndNewDriveRoot() {
   ScannedWindow s({"one"}, {"c1", "c2"});
-  s.showGroup("x.jpg");
-  const std::string old = s.pathAt(1);
-  const std::string renamed = s.files.file("c2/renamed.jpg");
-  s.dialogs.saveAnswers = {renamed};
-  child<QAction>(s.w, "MoveRenameFile1")->trigger();
-  const vl::gui::FileDialogRequest& asked = s.dialogs.saveRequests.back();
-  QCOMPARE(asked.fileName, old);
-  QCOMPARE(asked.defaultExtension, std::string("jpg"));
-  QVERIFY(asked.confirmOverwrite);
-  QVERIFY(!vl::FileExists(old) && vl::FileExists(renamed));
-  QCOMPARE(s.pathAt(1), renamed);
-  QCOMPARE(s.lines(), 3);
-
-  s.dialogs.textAnswers = {"/media/elsewhere/DISC"};
-  child<QAction>(s.w, "ChangeDriveLetter1")->trigger();
-  QVERIFY(s.dialogs.questions.back().starts_with(
-      "New Drive Letter|Select a new drive letter to look for this file on.|/"));
-  QVERIFY(s.pathAt(1).starts_with("/media/elsewhere/DISC/") && s.pathAt(1).ends_with("/c2/renamed.jpg"));
-}
-
-// Drops on the duplicate's file pane copy, move and link into its folder; Execute opens the file.
-void FileCommandsTest::dropsIntoThePanesFolderAndExecute() {
-  ScannedWindow s({"one"}, {"c1"});
   const vl::test::TempDir& files = s.files;
   const std::string copied = files.write("outside/new.jpg", std::string("new"));
   const std::string moved = files.write("outside/moved.jpg", std::string("moved"));
   const std::string linked = files.write("outside/linked.jpg", std::string("linked"));
   const std::string sameName = files.write("outside/x.jpg", std::string("other"));
-  const std::string kept = vl::test::ReadFileBytes(files.file("c1/x.jpg"));
+  const std::string kept = vl::test::ReadFileBytes(files.file("c2/x.jpg"));
   s.showGroup("x.jpg");
-  QCOMPARE(s.pathAt(1), files.file("c1/x.jpg"));
+  QCOMPARE(s.pathAt(1), files.file("c2/x.jpg"));
   auto* pane = child<QListWidget>(s.w, "lvThumbs");
   QVERIFY(pane->acceptDrops());
 
@@ -216,19 +192,19 @@ void FileCommandsTest::dropsIntoThePanesFolderAndExecute() {
   QVERIFY(enter.isAccepted());
   QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(pane->viewport(), &drop);
-  QCOMPARE(vl::test::ReadFileBytes(files.file("c1/new.jpg")), std::string("new"));
+  QCOMPARE(vl::test::ReadFileBytes(files.file("c2/new.jpg")), std::string("new"));
   QVERIFY(vl::FileExists(copied));
 
   auto* transfers = s.w.window->findChild<vl::gui::FilePaneTransfers*>();
   using Pane = vl::gui::FilePanes::Pane;
   QCOMPARE(transfers->dropFiles(Pane::DupePane, {moved, sameName}, Qt::MoveAction), Qt::MoveAction);
-  QVERIFY(!vl::FileExists(moved) && vl::FileExists(files.file("c1/moved.jpg")));
-  QCOMPARE(vl::test::ReadFileBytes(files.file("c1/x.jpg")), kept);  // left alone
+  QVERIFY(!vl::FileExists(moved) && vl::FileExists(files.file("c2/moved.jpg")));
+  QCOMPARE(vl::test::ReadFileBytes(files.file("c2/x.jpg")), kept);  // left alone
   QVERIFY(vl::FileExists(sameName));
   transfers->dropFiles(Pane::DupePane, {linked}, Qt::LinkAction);
-  QCOMPARE(std::filesystem::read_symlink(files.file("c1/linked.lnk")).string(), linked);
+  QCOMPARE(std::filesystem::read_symlink(files.file("c2/linked.lnk")).string(), linked);
 
-  QCOMPARE(transfers->dropFiles(Pane::DupePane, {files.file("c1/new.jpg"), sameName}, Qt::MoveAction),
+  QCOMPARE(transfers->dropFiles(Pane::DupePane, {files.file("c2/new.jpg"), sameName}, Qt::MoveAction),
            Qt::CopyAction);
   QCOMPARE(s.answerer.messages.back(), QStringLiteral("The destination folder is the same as the source!"));
   QVERIFY(vl::FileExists(sameName));
@@ -253,6 +229,25 @@ void FileCommandsTest::dropsIntoThePanesFolderAndExecute() {
   QTRY_COMPARE(s.answerer.messages.size(), messages + 1);
   QCOMPARE(s.answerer.messages.back(), QStringLiteral("Unable to open file."));
   qputenv("PATH", path);
+
+  // Move / Rename and a new drive root follow the file in its line.
+  const std::string old = s.pathAt(1);
+  const std::string renamed = files.file("c1/renamed.jpg");
+  s.dialogs.saveAnswers = {renamed};
+  child<QAction>(s.w, "MoveRenameFile1")->trigger();
+  const vl::gui::FileDialogRequest& asked = s.dialogs.saveRequests.back();
+  QCOMPARE(asked.fileName, old);
+  QCOMPARE(asked.defaultExtension, std::string("jpg"));
+  QVERIFY(asked.confirmOverwrite);
+  QVERIFY(!vl::FileExists(old) && vl::FileExists(renamed));
+  QCOMPARE(s.pathAt(1), renamed);
+  QCOMPARE(s.lines(), 3);
+
+  s.dialogs.textAnswers = {"/media/elsewhere/DISC"};
+  child<QAction>(s.w, "ChangeDriveLetter1")->trigger();
+  QVERIFY(s.dialogs.questions.back().starts_with(
+      "New Drive Letter|Select a new drive letter to look for this file on.|/"));
+  QVERIFY(s.pathAt(1).starts_with("/media/elsewhere/DISC/") && s.pathAt(1).ends_with("/c1/renamed.jpg"));
 }
 
 void FileCommandsTest::resultsSaveAndLoadThroughTheWindow() {

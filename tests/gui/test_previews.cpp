@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <sys/stat.h>
+#include <tuple>
 
 #include "app/preview/preview_controller.h"
 #include "app/preview/preview_image.h"
@@ -34,17 +35,15 @@ using vl::test::child;
 namespace {
 
 PreviewController& previews(const WindowUnderTest& w) { return w.window->previews(); }
-vl::gui::PreviewImage* image(const WindowUnderTest& w, PreviewController::Pane pane) {
-  return previews(w).image(pane);
-}
-QScrollBar* bar(const WindowUnderTest& w, PreviewController::Pane pane, Qt::Orientation orientation) {
+vl::gui::PreviewImage* image(const WindowUnderTest& w, Pane pane) { return previews(w).image(pane); }
+QScrollBar* bar(const WindowUnderTest& w, Pane pane, Qt::Orientation orientation) {
   QScrollArea* area = previews(w).area(pane);
   return orientation == Qt::Horizontal ? area->horizontalScrollBar() : area->verticalScrollBar();
 }
 
 bool bothShown(const WindowUnderTest& w) {
-  return !previews(w).isLoading(PreviewController::BasePane) && !previews(w).isLoading(PreviewController::DupePane) &&
-         image(w, PreviewController::BasePane)->hasPicture() && image(w, PreviewController::DupePane)->hasPicture();
+  return !previews(w).isLoading(Pane::BasePane) && !previews(w).isLoading(Pane::DupePane) &&
+         image(w, Pane::BasePane)->hasPicture() && image(w, Pane::DupePane)->hasPicture();
 }
 
 bool isEmptyPane(const vl::gui::PreviewImage* pane) { return !pane->hasPicture() && pane->size() == QSize(1, 1); }
@@ -83,8 +82,8 @@ struct SmallAndLargePhoto {
   vl::test::TempDir files;
   ModalAnswerer answerer;
   WindowUnderTest w;
-  vl::gui::PreviewImage* base = image(w, PreviewController::BasePane);
-  vl::gui::PreviewImage* dupe = image(w, PreviewController::DupePane);
+  vl::gui::PreviewImage* base = image(w, Pane::BasePane);
+  vl::gui::PreviewImage* dupe = image(w, Pane::DupePane);
 };
 
 void drag(QWidget* widget, QPoint from, QPoint to) {
@@ -234,10 +233,7 @@ void PreviewsTest::missingAndUnreadableFilesAndANewScan() {
   vl::SetDriveQueries({[&] { return std::vector<vl::DriveRoot>{{files.path(), true, false, "/dev/sdz1", "vfat"}}; },
                        [](const std::string&, std::string& label, std::string& fileSystem, uint32_t& serial,
                           std::string& type) {
-                         label = "OTHER DISK";
-                         fileSystem = "vfat";
-                         serial = 7;
-                         type = "Removable";
+                         std::tie(label, fileSystem, serial, type) = std::tuple("OTHER DISK", "vfat", 7u, "Removable");
                          return true;
                        }});
   w.window->lists().FillDupeList();
@@ -320,17 +316,14 @@ void PreviewsTest::filePanesFollowTheFoldersAndTheToggle() {
   QCOMPARE(selectedCaption(lvThumbs), QStringLiteral("p copy.jpg"));
 
   files.write("b/new.jpg", std::string("y"));
-  QTRY_COMPARE(captions(lvThumbs).size(), 3);
-  QCOMPARE(captions(lvThumbs).value(0), QStringLiteral("new.jpg"));
+  QTRY_COMPARE(captions(lvThumbs), (QStringList{"new.jpg", "notes.txt", "p copy.jpg"}));
 
   QAction* showFiles = child<QAction>(w, "tbShowFiles");
   showFiles->trigger();
-  QVERIFY(!child<QWidget>(w, "pFiles")->isVisible());
   child<QListWidget>(w, "lbBaseFiles")->setCurrentRow(1);
   QTest::qWait(300);
   QCOMPARE(captions(lvBase), QStringList{QStringLiteral("p.jpg")});
   showFiles->trigger();
-  QVERIFY(child<QWidget>(w, "pFiles")->isVisible());
   QTRY_COMPARE(captions(lvBase), QStringList{QStringLiteral("q.jpg")});
   QTRY_COMPARE(captions(lvThumbs), QStringList{QStringLiteral("q copy.jpg")});
   QCOMPARE(selectedCaption(lvThumbs), QStringLiteral("q copy.jpg"));
@@ -358,8 +351,7 @@ void PreviewsTest::notADuplicateRemovesTheLineAndIsRemembered() {
   dupes->setFocus();
   QTest::keyClick(dupes, Qt::Key_N, Qt::ControlModifier);
   QCOMPARE(dupes->model()->rowCount(), 2);
-  QVERIFY(w.window->lists().selectedEntry() != nullptr);
-  QVERIFY(w.window->lists().selectedEntry()->Path != dismissed);
+  QVERIFY(w.window->lists().selectedEntry() && w.window->lists().selectedEntry()->Path != dismissed);
   std::string problem;
   QCOMPARE(vl::ReadNotDuplicates(vl::NotDuplicatesFileName(), problem).size(), size_t(1));
   child<QAction>(w, "NotADuplicate1")->trigger();

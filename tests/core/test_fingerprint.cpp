@@ -272,11 +272,9 @@ TEST_F(FingerprintTest, InterlacedGifEqualsPlainGif) {
   ASSERT_TRUE(plain.ok && interlaced.ok);
   EXPECT_EQ(plain.fingerprint, expectedFingerprint(p));
   EXPECT_EQ(interlaced.fingerprint, plain.fingerprint);
-  EXPECT_EQ(interlaced.width, 37);
-  EXPECT_EQ(interlaced.height, 29);
 }
 
-TEST_F(FingerprintTest, GifImageIsDrawnAtItsOffsetOnTheBackgroundWithTransparency) {
+TEST_F(FingerprintTest, GifImageIsDrawnAtItsOffsetOnTheBackgroundWithTransparencyAndClipped) {
   const uint32_t red = Rgb(255, 0, 0), green = Rgb(0, 255, 0);
   Picture image(4, 3, Black);
   image.set(1, 1, red);  // red becomes transparent
@@ -297,12 +295,10 @@ TEST_F(FingerprintTest, GifImageIsDrawnAtItsOffsetOnTheBackgroundWithTransparenc
   ASSERT_TRUE(r.ok);
   EXPECT_EQ(r.width, 70);
   EXPECT_EQ(r.height, 60);
-}
-
-TEST(GifDecoder, NoGlobalTableGivesBlackBackgroundAndImageBeyondTheScreenIsClipped) {
-  const WorkBitmap b = decodeGif(Picture(3, 3, White), {.screenWidth = 4, .screenHeight = 2, .left = 2,
-                                                        .localColourTable = true, .globalColourTable = false});
-  EXPECT_EQ(b.pixels, (std::vector<uint32_t>{Black, Black, White, White, Black, Black, White, White}));
+  // Without a global table the background is black, and an image beyond the screen is clipped.
+  const WorkBitmap clipped = decodeGif(Picture(3, 3, White), {.screenWidth = 4, .screenHeight = 2, .left = 2,
+                                                              .localColourTable = true, .globalColourTable = false});
+  EXPECT_EQ(clipped.pixels, (std::vector<uint32_t>{Black, Black, White, White, Black, Black, White, White}));
 }
 
 TEST(GifDecoder, RefusesDamagedAndHugeFiles) {
@@ -346,8 +342,6 @@ TEST_F(FingerprintTest, JpegCodingVariantsGiveTheSameFingerprint) {
   const Picture p = test::FramedPicture(test::GradientPicture(300, 200), 40, 30, 40, 30);
   const Result baseline = ofJpeg(p);
   ASSERT_TRUE(baseline.ok);
-  EXPECT_EQ(baseline.width, 380);
-  EXPECT_EQ(baseline.height, 260);
   EXPECT_EQ(ofJpeg(p, {.progressive = true}).fingerprint, baseline.fingerprint);
   EXPECT_EQ(ofJpeg(p, {.arithmetic = true}).fingerprint, baseline.fingerprint);
   EXPECT_EQ(ofJpeg(p, {.progressive = true, .arithmetic = true}).fingerprint, baseline.fingerprint);
@@ -425,7 +419,7 @@ TEST_F(FingerprintTest, ThreadsFingerprintingAtOnceGetTheSameResults) {
 
 // ---- What is not a picture ----
 
-TEST_F(FingerprintTest, FilesThatAreNotPicturesOfTheirTypeFail) {
+TEST_F(FingerprintTest, FilesThatAreNotPicturesOfTheirExtensionsTypeFail) {
   const std::string garbage(5000, 'x');
   const auto jpeg = test::EncodeJpeg(test::GradientPicture(64, 64));
   const std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
@@ -441,9 +435,7 @@ TEST_F(FingerprintTest, FilesThatAreNotPicturesOfTheirTypeFail) {
   EXPECT_FALSE(fingerprintOf(dir.file("missing.jpg")).ok);
   EXPECT_FALSE(fingerprintOf(dir.makeDir("folder.jpg")).ok);
   EXPECT_TRUE(fingerprintOf(dir.write("real.JpG", jpeg)).ok);
-}
-
-TEST(PictureType, ChosenByExtensionWithoutRegardToCase) {
+  // The type is chosen by extension without regard to case.
   EXPECT_EQ(PictureTypeOf("/a/b.JpEg"), PictureType::Jpeg);
   EXPECT_EQ(PictureTypeOf("b.jpg"), PictureType::Jpeg);
   EXPECT_EQ(PictureTypeOf("b.Bmp"), PictureType::Bmp);

@@ -20,6 +20,8 @@
 
 namespace {
 
+using namespace vl::test;
+
 struct CliRun {
   int status = -1;
   std::string out;
@@ -28,7 +30,7 @@ struct CliRun {
 
 // Runs velloran-cli with a shell command line in its own settings, cache and trash folders; its standard
 // error goes to "stderr.txt" there. "CLI" in the arguments names the program again.
-CliRun Cli(const vl::test::TempDir& home, std::string arguments) {
+CliRun Cli(const TempDir& home, std::string arguments) {
   for (size_t at = 0; (at = arguments.find("CLI", at)) != std::string::npos;) arguments.replace(at, 3, VELLORAN_CLI);
   const std::string command = "cd '" + home.path() + "' && export VELLORAN_APPDIR='" + home.path() +
                               "' XDG_CACHE_HOME='" + home.path() + "/cache' XDG_DATA_HOME='" + home.path() + "/data' && { '" VELLORAN_CLI "' " + arguments +
@@ -41,7 +43,7 @@ CliRun Cli(const vl::test::TempDir& home, std::string arguments) {
   while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
   const int status = pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = vl::test::ReadFileBytes(home.file("stderr.txt"));
+  run.err = ReadFileBytes(home.file("stderr.txt"));
   return run;
 }
 
@@ -55,11 +57,10 @@ class CliScan : public ::testing::Test {
   void SetUp() override {
     dir.makeDir("a");
     dir.makeDir("b/deeper");
-    const vl::test::Picture photo = vl::test::GradientPicture(160, 120);
-    vl::test::WriteJpeg(dir.file("a/photo.jpg"), photo);
-    vl::test::WriteJpeg(dir.file("b/deeper/copy.jpg"), photo);
-    vl::test::WriteJpeg(dir.file("b/other.jpg"),
-                        vl::test::BlockPicture(160, 120, 20, {vl::test::Rgb(250, 0, 0), vl::test::Rgb(0, 0, 40)}, 3));
+    const Picture photo = GradientPicture(160, 120);
+    WriteJpeg(dir.file("a/photo.jpg"), photo);
+    WriteJpeg(dir.file("b/deeper/copy.jpg"), photo);
+    WriteJpeg(dir.file("b/other.jpg"), BlockPicture(160, 120, 20, {Rgb(250, 0, 0), Rgb(0, 0, 40)}, 3));
     dir.write("a/notes.txt", std::string("same"));
     dir.write("b/notes.txt", std::string("same"));
   }
@@ -67,7 +68,7 @@ class CliScan : public ::testing::Test {
   std::string photoPair() const {
     return "G\t0\t" + dir.file("a/photo.jpg") + "\nD\t0\t1\t" + dir.file("b/deeper/copy.jpg") + "\n";
   }
-  vl::test::TempDir dir;
+  TempDir dir;
 };
 
 TEST_F(CliScan, ScanOutputFollowsFoldersModeAndMaskAndLoadsBackFromItsResultsFile) {
@@ -92,7 +93,7 @@ TEST_F(CliScan, ScanOutputFollowsFoldersModeAndMaskAndLoadsBackFromItsResultsFil
 TEST_F(CliScan, EveryAutoDeletedFileIsNamedOnStandardError) {
   ::setenv("VELLORAN_APPDIR", (dir.path() + "/").c_str(), 1);
   vl::ResetAppPaths();
-  vl::test::RecordingHost host;
+  RecordingHost host;
   vl::DeletedList list;
   list.AddToDeletedList(dir.file("a/notes.txt"), host);
   list.SaveDeletedList();
@@ -102,8 +103,8 @@ TEST_F(CliScan, EveryAutoDeletedFileIsNamedOnStandardError) {
   const CliRun scan = Cli(dir, "scan --use-deleted-list --mode contents --mask '*.txt' --base a --compare b");
   EXPECT_NE(scan.status, 0) << "nothing left to compare";
   EXPECT_PRED2(Contains, scan.err, "\nvelloran-cli: auto-deleted: " + dir.file("b/notes.txt") + "\n");
-  EXPECT_EQ(vl::test::ReadFileBytes(dir.file("data/Trash/files/notes.txt")), "same");
-  EXPECT_EQ(vl::test::ReadFileBytes(dir.file("a/notes.txt")), "same");
+  EXPECT_EQ(ReadFileBytes(dir.file("data/Trash/files/notes.txt")), "same");
+  EXPECT_EQ(ReadFileBytes(dir.file("a/notes.txt")), "same");
 }
 
 TEST_F(CliScan, ThePlainLoopsGiveTheSameOutputInEveryModeAndArrangement) {
@@ -122,7 +123,7 @@ TEST_F(CliScan, ThePlainLoopsGiveTheSameOutputInEveryModeAndArrangement) {
 }
 
 // The entry count that "cache stats" prints, or -1 when its output is not the two lines.
-long CachedEntries(const vl::test::TempDir& home) {
+long CachedEntries(const TempDir& home) {
   const CliRun stats = Cli(home, "cache stats");
   long entries = -1;
   long long bytes = -1;
@@ -205,7 +206,7 @@ TEST_F(CliScan, MissingInputsAreNamedAndOnlyOptionsAreOptions) {
 TEST_F(CliScan, NamesWithTabsAndLineBreaksAreEscapedOrEndInNul) {
   const std::string forged = "b/x\nG\t1\t\\etc";
   dir.makeDir(forged);
-  vl::test::WriteJpeg(dir.file(forged + "/copy.jpg"), vl::test::GradientPicture(160, 120));
+  WriteJpeg(dir.file(forged + "/copy.jpg"), GradientPicture(160, 120));
   const std::string escapedFolder = dir.file("b/x\\nG\\t1\\t\\\\etc");
   const CliRun scan = Cli(dir, "scan --subfolders --compare a --compare b --save-results r.vlr");
   ASSERT_EQ(scan.status, 0);
@@ -226,8 +227,8 @@ TEST_F(CliScan, LongPathsAreComparedWholeAndLeftOutOfDatabasesWithAWarning) {
   std::string near = dir.file("c/");
   near += std::string(255 - near.size() - 4, 'n');
   std::filesystem::create_directories(near);
-  vl::test::WriteJpeg(near + "/x.jpg", vl::test::GradientPicture(100, 100));
-  vl::test::WriteJpeg(near + "/" + std::string(40, 'x') + ".jpg", vl::test::UniformPicture(60, 60, vl::test::Black));
+  WriteJpeg(near + "/x.jpg", GradientPicture(100, 100));
+  WriteJpeg(near + "/" + std::string(40, 'x') + ".jpg", UniformPicture(60, 60, Black));
   const CliRun scan = Cli(dir, "scan --mode names-size --compare a --compare " + deep);
   EXPECT_EQ(scan.out, "G\t0\t" + dir.file("a/photo.jpg") + "\nD\t0\t1\t" + dir.file(deep + "/photo.jpg") + "\n");
   const CliRun fingerprints = Cli(dir, "scan --compare '" + near + "'");
@@ -245,17 +246,17 @@ TEST_F(CliScan, TruncatedFilesAreReportedByNameAndNeverRewritten) {
   ASSERT_EQ(Cli(dir, "db new pics.vdb --subfolders a b").status, 0);
   ASSERT_EQ(Cli(dir, "scan --subfolders --compare a --compare b --save-results r.vlr").status, 0);
   for (const char* name : {"pics.vdb", "r.vlr"}) {
-    const std::string whole = vl::test::ReadFileBytes(dir.file(name));
+    const std::string whole = ReadFileBytes(dir.file(name));
     dir.write(name, whole.substr(0, whole.size() - 2));
   }
-  const std::string cut = vl::test::ReadFileBytes(dir.file("pics.vdb"));
+  const std::string cut = ReadFileBytes(dir.file("pics.vdb"));
   const CliRun dump = Cli(dir, "db dump pics.vdb");
   EXPECT_EQ(dump.status, 1);
   EXPECT_EQ(dump.err, "pics.vdb\n\ndoes not appear to be a valid database.\n\nunexpected end of file\n");
   const CliRun add = Cli(dir, "db add pics.vdb a");
   EXPECT_EQ(add.status, 1);
   EXPECT_PRED2(Contains, add.err, "pics.vdb\n\ndoes not appear to be a valid database.");
-  EXPECT_EQ(vl::test::ReadFileBytes(dir.file("pics.vdb")), cut);
+  EXPECT_EQ(ReadFileBytes(dir.file("pics.vdb")), cut);
   const CliRun scan = Cli(dir, "scan --base pics.vdb --subfolders --compare b");
   EXPECT_EQ(scan.status, 1);
   EXPECT_EQ(scan.out, "") << "the database is left out";
@@ -275,7 +276,7 @@ TEST_F(CliScan, ADatabaseTakesPartInPlaceOfItsFolderAndConcurrentAddsKeepEveryRe
     for (int i = 0; i < 2; ++i) {
       const std::string folder = dir.makeDir("more" + std::to_string(round) + std::to_string(i));
       for (int j = 0; j < 8; ++j)
-        vl::test::WriteJpeg(folder + "/p" + std::to_string(j) + ".jpg", vl::test::GradientPicture(80 + j, 60));
+        WriteJpeg(folder + "/p" + std::to_string(j) + ".jpg", GradientPicture(80 + j, 60));
       runs += " & CLI db add pics.vdb " + folder;
     }
     ASSERT_EQ(Cli(dir, runs + "; wait").status, 0);
@@ -301,26 +302,26 @@ TEST_F(CliScan, WritesKeepLinksRefuseForeignFilesAndRemoveStaleTemporaries) {
   const CliRun scan = Cli(dir, "scan --subfolders --compare a --compare b --save-results notes.txt");
   EXPECT_EQ(scan.status, 1);
   EXPECT_PRED2(Contains, scan.err, "notes.txt\n\nis not a results list (*.vlr) file; it was left unchanged.");
-  EXPECT_EQ(vl::test::ReadFileBytes(dir.file("notes.txt")), "my notes");
+  EXPECT_EQ(ReadFileBytes(dir.file("notes.txt")), "my notes");
   ASSERT_EQ(Cli(dir, "scan --subfolders --compare a --compare b --save-results r.vlr").status, 0);
   EXPECT_FALSE(std::filesystem::exists(dir.file("r.vlr.tmp-Zz9Zz9")));
 }
 
 TEST_F(CliScan, DeleteMarkedDryRunChangesNothingAndARealRunRewritesTheResultsFile) {
   ASSERT_EQ(Cli(dir, "scan --mode contents --mask '*.txt' --base a --compare b --save-results r.vlr").status, 0);
-  const std::string saved = vl::test::ReadFileBytes(dir.file("r.vlr"));
+  const std::string saved = ReadFileBytes(dir.file("r.vlr"));
   const CliRun dry = Cli(dir, "results delete-marked --dry-run r.vlr");
   EXPECT_EQ(dry.status, 0);
   EXPECT_EQ(dry.out, "would-trash\t" + dir.file("b/notes.txt") + "\n");
   EXPECT_TRUE(std::filesystem::exists(dir.file("b/notes.txt")));
-  EXPECT_EQ(vl::test::ReadFileBytes(dir.file("r.vlr")), saved);
+  EXPECT_EQ(ReadFileBytes(dir.file("r.vlr")), saved);
   EXPECT_FALSE(std::filesystem::exists(dir.file("dellist.ddb")));
 
   const CliRun run = Cli(dir, "results delete-marked r.vlr");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "trashed\t" + dir.file("b/notes.txt") + "\n");
   EXPECT_FALSE(std::filesystem::exists(dir.file("b/notes.txt")));
-  EXPECT_EQ(vl::test::ReadFileBytes(dir.file("data/Trash/files/notes.txt")), "same");
+  EXPECT_EQ(ReadFileBytes(dir.file("data/Trash/files/notes.txt")), "same");
   EXPECT_TRUE(std::filesystem::exists(dir.file("dellist.ddb")));
   EXPECT_EQ(Cli(dir, "results dump r.vlr").out, "");
 }
@@ -332,7 +333,7 @@ std::string MarkOf(const std::string& out, const std::string& path) {
 }
 
 TEST_F(CliScan, KeepRulesMarkAllButTheBestAndResultsMarkRewritesTheFileUnderItsLock) {
-  vl::test::WriteJpeg(dir.file("b/small.jpg"), vl::test::GradientPicture(80, 60));
+  WriteJpeg(dir.file("b/small.jpg"), GradientPicture(80, 60));
   const CliRun scan =
       Cli(dir, "scan --subfolders --compare a --compare b --keep resolution,oldest --save-results r.vlr");
   ASSERT_EQ(scan.status, 0) << scan.err;

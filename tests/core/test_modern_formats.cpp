@@ -85,20 +85,27 @@ const Format Formats[] = {
     {".avif", [](const auto& p, const auto& a) { return test::EncodeHeif(p, true, a); }, claimHeifSize},
 };
 
-class ModernFormatTest : public ::testing::TestWithParam<Format> {
+class PictureFiles : public ::testing::Test {
  protected:
-  Outcome of(const std::vector<uint8_t>& bytes, const std::string& extension = "") {
-    const std::string path = dir.file("p" + std::to_string(counter++) + (extension.empty() ? GetParam().extension : extension));
+  // Writes the bytes to a new file of the extension and fingerprints it.
+  Outcome of(const std::vector<uint8_t>& bytes, const std::string& extension) {
+    const std::string path = dir.file("p" + std::to_string(counter++) + extension);
     test::WriteBytes(path, bytes);
     Outcome o;
     o.ok = MakeFingerprint(path, o.fingerprint, o.width, o.height, &o.unreadable);
     return o;
   }
   Outcome ofBmp(const Picture& p) { return of(test::EncodeBmp(p), ".bmp"); }
-  std::vector<uint8_t> encode(const std::vector<Picture>& p, const AlphaPlane& a = {}) { return GetParam().encode(p, a); }
 
   test::TempDir dir;
   int counter = 0;
+};
+
+class ModernFormatTest : public PictureFiles, public ::testing::WithParamInterface<Format> {
+ protected:
+  using PictureFiles::of;
+  Outcome of(const std::vector<uint8_t>& bytes) { return of(bytes, GetParam().extension); }
+  std::vector<uint8_t> encode(const std::vector<Picture>& p, const AlphaPlane& a = {}) { return GetParam().encode(p, a); }
 };
 
 void expectSame(const Outcome& actual, const Outcome& expected) {
@@ -140,17 +147,13 @@ TEST_P(ModernFormatTest, PixelsFingerprintAsABmpOfTheSamePixelsDoes) {
   EXPECT_NE(translucent.fingerprint, of(encode({photo})).fingerprint);
 }
 
-TEST_P(ModernFormatTest, SeveralPagesOrFramesGiveTheFirst) {
-  if (std::string(GetParam().extension) == ".png") GTEST_SKIP() << "a PNG holds one picture";
-  const Picture first = test::GradientPicture(80, 60);
-  const Picture second = test::BlockPicture(80, 60, 10, {test::Black, test::White}, 7);
-  const Outcome both = of(encode({first, second}));
-  expectSame(both, ofBmp(first));
-  EXPECT_NE(both.fingerprint, ofBmp(second).fingerprint);
-}
-
-TEST_P(ModernFormatTest, DamagedDataAndOversizedPicturesFailWithoutCrashing) {
-  const Picture photo = test::GradientPicture(64, 48);
+// Several pages or frames give the first (a PNG holds only the first).
+TEST_P(ModernFormatTest, TheFirstFrameCountsAndDamagedOrOversizedPicturesFailWithoutCrashing) {
+  const Picture photo = test::GradientPicture(64, 48), second = test::BlockPicture(64, 48, 8, {test::Black, test::White}, 3);
+  std::vector<uint8_t> both = encode({photo, second});
+  const Outcome first = of(both);
+  expectSame(first, ofBmp(photo));
+  EXPECT_NE(first.fingerprint, ofBmp(second).fingerprint);
   const std::vector<uint8_t> good = encode({photo});
   for (size_t cut : {size_t(0), size_t(8), good.size() / 3, good.size() - 40}) {
     const Outcome o = of(std::vector<uint8_t>(good.begin(), good.begin() + ptrdiff_t(cut)));
@@ -162,9 +165,8 @@ TEST_P(ModernFormatTest, DamagedDataAndOversizedPicturesFailWithoutCrashing) {
   of(scrambled);  // any result, but no crash or hang
   // 30000 x 30000 pixels exceed the working bitmap's cap: refused before any decode.
   // Two frames, so that a WebP has the extended header whose canvas may be large.
-  std::vector<uint8_t> huge = encode({photo, test::BlockPicture(64, 48, 8, {test::Black, test::White}, 3)});
-  GetParam().claimSize(huge, 30000);
-  EXPECT_FALSE(of(huge).ok);
+  GetParam().claimSize(both, 30000);
+  EXPECT_FALSE(of(both).ok);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, ModernFormatTest, ::testing::ValuesIn(Formats),
@@ -202,14 +204,9 @@ std::vector<uint8_t> sixteenBitPng(const Picture& p) {
 }
 
 // Samples are read as stored, like a BMP's, whatever their depth: no gamma is applied.
-TEST(PictureTypes, ASixteenBitPngFingerprintsAsItsEightBitCopy) {
-  test::TempDir dir;
+TEST_F(PictureFiles, ASixteenBitPngFingerprintsAsItsEightBitCopy) {
   const Picture photo = test::GradientPicture(60, 40);
-  Outcome wide, narrow;
-  wide.ok = MakeFingerprint(dir.write("wide.png", sixteenBitPng(photo)), wide.fingerprint, wide.width, wide.height);
-  narrow.ok = MakeFingerprint(dir.write("narrow.bmp", test::EncodeBmp(photo)), narrow.fingerprint, narrow.width,
-                              narrow.height);
-  expectSame(wide, narrow);
+  expectSame(of(sixteenBitPng(photo), ".png"), ofBmp(photo));
 }
 
 using PictureTypeScan = test::ScanFixture;
@@ -217,7 +214,6 @@ using PictureTypeScan = test::ScanFixture;
 // A PNG and a JPEG of the same photograph pair up at the default fuzz factor while
 // the newer types are on; with them off the PNG is not gathered at all.
 TEST_F(PictureTypeScan, APngAndAJpegOfTheSamePixelsAreDuplicatesOnlyWithTheNewerTypes) {
-  EXPECT_TRUE(ModernImageFormats) << "on without a settings file";
   writePhoto("photo.jpg");
   test::WriteBytes(dir.file("photo.png"), test::EncodePng(test::GradientPicture(160, 120)));
   scan(ScanMode::Images, {}, {dir.path()}, ImageFilesMask());
@@ -228,7 +224,6 @@ TEST_F(PictureTypeScan, APngAndAJpegOfTheSamePixelsAreDuplicatesOnlyWithTheNewer
   IniFile(AppIniFileName()).writeString("Tfconfigure", "cbModernImageFormats_Checked", "False");
   LoadSettings();
   UseDeletedList = false;
-  EXPECT_FALSE(ModernImageFormats);
   scan(ScanMode::Images, {}, {dir.path()}, "*.*");
   EXPECT_TRUE(groups().empty());
 }

@@ -82,9 +82,17 @@ FingerprintIndex::FingerprintIndex(const std::vector<IndexedFingerprint>& items,
     const int bandA = bandOf(a.first), bandB = bandOf(b.first);
     return bandA != bandB ? bandA < bandB : a.second < b.second;
   });
-  bandStart_.assign(size_t(bandOf(points_.back().first)) + 2, 0);
-  for (const Point& point : points_) ++bandStart_[size_t(bandOf(point.first)) + 1];
-  for (size_t b = 1; b < bandStart_.size(); ++b) bandStart_[b] += bandStart_[b - 1];
+  bands_ = bandOf(points_.back().first) + 1;
+  const auto [low, high] = std::minmax_element(points_.begin(), points_.end(), [](const Point& a, const Point& b) {
+    return a.second < b.second;
+  });
+  lowestSecond_ = low->second;
+  secondSpan_ = high->second - low->second + 1;
+  // Counted one place late, then summed, each entry holds the points before it.
+  const size_t row = size_t(secondSpan_ + 1);
+  runStart_.assign(size_t(bands_) * row, 0);
+  for (const Point& point : points_) ++runStart_[size_t(bandOf(point.first)) * row + size_t(point.second - lowestSecond_ + 1)];
+  for (size_t k = 1; k < runStart_.size(); ++k) runStart_[k] += runStart_[k - 1];
   sums_.reserve(items.size());
   packed_.reserve(items.size());
   for (Point& point : points_) {

@@ -53,8 +53,8 @@ constexpr int ProjectionCount = 5;
 
 // The fingerprints sorted into bands of the first projection, each band sorted by
 // the second: a query scans, in each band within the fuzz factor, the run within
-// the fuzz factor on the second projection, tests the block sums (which bound the
-// first projection too), and counts errors only for what passes. Building is O(n log n); a
+// the fuzz factor on the second projection (looked up in a table), tests the block
+// sums (which bound the first projection too), and counts errors only for what passes. Building is O(n log n); a
 // query costs the runs it scans (a fraction of n that shrinks with the spread of
 // the projections). Immutable once built, so queries may run on several threads.
 class FingerprintIndex {
@@ -73,34 +73,66 @@ class FingerprintIndex {
     uint32_t id;
   };
   int bandOf(int first) const { return (first - lowest_) / bandWidth_; }
+  // Calls near(at) for the points of [at, stop) within the fuzz factor of `sums` by
+  // block-sum distance. Few pass, so eight points share one test. O(stop - at).
+  template <class Near>
+  void forEachBlockNear(const BlockSums& sums, size_t at, size_t stop, Near&& near) const;
 
   int fuzz_;
   int projections_[2] = {0, 1};
   int lowest_ = 0;     // the smallest first projection
   int bandWidth_ = 1;
-  std::vector<uint32_t> bandStart_;        // band b: points bandStart_[b] .. bandStart_[b + 1] - 1
+  int bands_ = 0;
+  int lowestSecond_ = 0;  // the smallest second projection
+  int secondSpan_ = 0;    // the number of second projections from the smallest to the largest
+  // Band b's points with a second projection below lowestSecond_ + k start at
+  // runStart_[b * (secondSpan_ + 1) + k], so a run is found by two lookups.
+  std::vector<uint32_t> runStart_;
   std::vector<Point> points_;              // by band, then by second projection
   std::vector<BlockSums> sums_;            // in point order
   std::vector<PackedFingerprint> packed_;  // in point order
 };
+
+template <class Near>
+void FingerprintIndex::forEachBlockNear(const BlockSums& sums, size_t at, size_t stop, Near&& near) const {
+#if defined(__SSE2__)
+  const __m128i query = _mm_loadu_si128(reinterpret_cast<const __m128i*>(sums.data()));
+  const __m128i limit = _mm_set1_epi32(fuzz_);
+  // The two partial sums of a point's distance, in the low and high 64-bit lanes.
+  const auto halves = [&](size_t k) {
+    return _mm_sad_epu8(query, _mm_loadu_si128(reinterpret_cast<const __m128i*>(sums_[k].data())));
+  };
+  // Whether each of points k and k + 1 is too far, as bits 0 and 2.
+  const auto farPair = [&](size_t k) {
+    const __m128i a = halves(k), b = halves(k + 1);
+    const __m128i both = _mm_add_epi32(_mm_unpacklo_epi64(a, b), _mm_unpackhi_epi64(a, b));
+    return _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(both, limit)));
+  };
+  for (; at + 8 <= stop; at += 8) {
+    const int far = farPair(at) | farPair(at + 2) << 4 | farPair(at + 4) << 8 | farPair(at + 6) << 12;
+    if (far == 0x5555) continue;
+    for (size_t k = 0; k < 8; ++k)
+      if ((far >> (2 * k) & 1) == 0) near(at + k);
+  }
+#endif
+  for (; at < stop; ++at)
+    if (BlockDistance(sums, sums_[at]) <= fuzz_) near(at);
+}
 
 template <class Visit>
 void FingerprintIndex::forEachWithin(const IndexedFingerprint& query, Visit&& visit) const {
   if (points_.empty() || fuzz_ < 0) return;
   const int first = Projection(query.sums, projections_[0]);
   const int second = Projection(query.sums, projections_[1]);
-  const int lastBand = int(bandStart_.size()) - 2;
+  const size_t from = size_t(std::clamp(second - fuzz_ - lowestSecond_, 0, secondSpan_));
+  const size_t to = size_t(std::clamp(second + fuzz_ + 1 - lowestSecond_, 0, secondSpan_));
+  const int lastBand = std::min(bands_ - 1, bandOf(first + fuzz_));
   for (int band = std::max(0, bandOf(std::max(first - fuzz_, lowest_))); band <= lastBand; ++band) {
-    if (band > bandOf(first + fuzz_)) break;
-    const auto begin = points_.begin() + bandStart_[size_t(band)];
-    const auto end = points_.begin() + bandStart_[size_t(band) + 1];
-    const auto from = std::lower_bound(begin, end, second - fuzz_, [](const Point& a, int v) { return a.second < v; });
-    const auto to = std::upper_bound(from, end, second + fuzz_, [](int v, const Point& a) { return v < a.second; });
-    for (size_t at = size_t(from - points_.begin()), stop = size_t(to - points_.begin()); at < stop; ++at) {
-      if (BlockDistance(query.sums, sums_[at]) > fuzz_) continue;
+    const uint32_t* run = &runStart_[size_t(band) * size_t(secondSpan_ + 1)];
+    forEachBlockNear(query.sums, run[from], run[to], [&](size_t at) {
       const int errors = PackedErrors(query.packed, packed_[at]);
       if (errors <= fuzz_) visit(points_[at].id, errors);
-    }
+    });
   }
 }
 

@@ -156,20 +156,22 @@ void sortByPosition(PairedGroup& group) {
 
 // The index of a self-compare over the classes a later head may still take. Every
 // class before the current head is taken, so these are the classes not yet taken;
-// when fewer than three quarters of the indexed ones are left, the index is rebuilt
-// over them (on a thread, while events run). O(n log n) in all, as it shrinks
+// when fewer than three quarters of the indexed ones are left (seven eighths with
+// rotations, whose queries scan eight times as much), the index is rebuilt over them
+// (on a thread, while events run). O(n log n) in all, as it shrinks
 // geometrically, and queries scan ever fewer fingerprints.
 class ShrinkingIndex {
  public:
-  ShrinkingIndex(const std::vector<IndexedFingerprint>& points, int fuzzFactor)
-      : points_(points), fuzz_(fuzzFactor), index_(points, fuzzFactor), indexed_(points.size()) {}
+  ShrinkingIndex(const std::vector<IndexedFingerprint>& points, int fuzzFactor, bool rotations)
+      : points_(points), fuzz_(fuzzFactor), keptEighths_(rotations ? 7 : 6), index_(points, fuzzFactor),
+        indexed_(points.size()) {}
 
   const FingerprintIndex& index() const { return index_; }
 
   // Rebuilds when enough classes were taken; false when the idle callback stopped it.
   bool refresh(const std::vector<uint8_t>& taken, size_t takenCount, const PairingOptions& options) {
     const size_t left = points_.size() - takenCount;
-    if (4 * left >= 3 * indexed_) return true;
+    if (8 * left >= keptEighths_ * indexed_) return true;
     std::vector<IndexedFingerprint> rest;
     rest.reserve(left);
     for (size_t c = 0; c < points_.size(); ++c)
@@ -184,6 +186,7 @@ class ShrinkingIndex {
  private:
   const std::vector<IndexedFingerprint>& points_;
   int fuzz_;
+  size_t keptEighths_;
   FingerprintIndex index_;
   size_t indexed_;
 };
@@ -264,7 +267,7 @@ bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const Pairin
   fuzzFactor = std::min(fuzzFactor, MaxFuzzFactor);
   const FingerprintClasses classes(compare);
   const std::vector<uint8_t> lingers = ClassesWithTwins(compare, classes, rules);
-  ShrinkingIndex index(classes.points, fuzzFactor);
+  ShrinkingIndex index(classes.points, fuzzFactor, rules.rotations);
   FreeEntries entries(classes);
   const std::vector<uint8_t>& taken = entries.taken;
   NeighbourBlock block;

@@ -30,7 +30,7 @@ const char* const Usage =
     "         [--subfolders] [--fuzz N] [--use-deleted-list | --no-deleted-list]\n"
     "         [--save-results FILE.vlr] [--jobs N] [--no-cache] [--reference] [-0]\n"
     "         [--verify] [--rotations]\n"
-    "         [--keep CRITERIA [--protect DIR]...] [--format tsv|json|csv]\n"
+    "         [--keep CRITERIA [--protect DIR]... | --keep none] [--format tsv|json|csv]\n"
     "         [--modern-formats | --classic-formats]\n"
     "         [--ignore-not-duplicates]\n"
     "\n"
@@ -58,6 +58,9 @@ const char* const Usage =
     VELLORAN_KEEP_HELP
     "The rule applies after the auto-mark thresholds; without --keep the rule stored\n"
     "by the window's Mark by Rule dialog applies when its \"Apply after every scan\" is on.\n"
+    "While there is no settings file that rule is the default one: among the files the\n"
+    "thresholds marked in a group, keep resolution, then largest, plain-name, oldest\n"
+    "and shortest-path, and leave unmarked files unmarked. --keep none applies no rule.\n"
     "\n"
     "Exit status: 0 scanned to the end, 1 after an error message (a missing or\n"
     "damaged database or not-duplicate list, a results file not saved), 2 bad usage\n"
@@ -121,9 +124,11 @@ bool saveResultsIfAsked(const ParsedArgs& parsed, const ResultsModel& results, C
   return !file || SaveResults(*file, results, host).succeeded();
 }
 
-// The rule of --keep, else the stored one when it applies after every scan.
+// The rule of --keep, else (without "--keep none") the stored one when it applies
+// after every scan.
 std::optional<MarkRule> markRuleOf(const ParsedArgs& parsed) {
   if (auto rule = MarkRuleFromOptions(parsed)) return rule;
+  if (KeepsNone(parsed)) return std::nullopt;
   MarkRule stored = LoadMarkRule();
   if (stored.applyAfterScan) return stored;
   return std::nullopt;

@@ -341,15 +341,21 @@ TEST_F(CliScan, KeepRulesMarkAllButTheBestAndResultsMarkRewritesTheFileUnderItsL
   EXPECT_EQ(MarkOf(scan.out, dir.file("b/small.jpg")), "1");
   EXPECT_EQ(Cli(dir, "results dump r.vlr").out, scan.out);
 
-  const CliRun mark = Cli(dir, "results mark r.vlr --keep smallest --protect a/");
+  // Protected folders are the same folders under another spelling or through a link.
+  std::filesystem::create_directory_symlink("a", dir.file("alias"));
+  const CliRun mark = Cli(dir, "results mark r.vlr --keep smallest --protect b/..//alias/.");
   ASSERT_EQ(mark.status, 0) << mark.err;
   const std::string dump = Cli(dir, "results dump r.vlr").out;
   EXPECT_EQ(MarkOf(dump, dir.file("a/photo.jpg")), "0");  // protected
   EXPECT_EQ(MarkOf(dump, dir.file("b/deeper/copy.jpg")), "1");
   EXPECT_EQ(MarkOf(dump, dir.file("b/small.jpg")), "0");
   EXPECT_FALSE(std::filesystem::exists(dir.file("r.vlr.lock")));
+  const CliRun linked = Cli(dir, "scan --compare alias --compare b/deeper --keep smallest --protect a");
+  EXPECT_EQ(MarkOf(linked.out, dir.file("alias/photo.jpg")), "0");
+  EXPECT_EQ(MarkOf(linked.out, dir.file("b/deeper/copy.jpg")), "1");
 
   for (const char* misuse : {"results mark r.vlr --keep biggest", "results mark r.vlr --protect a",
+                             "results mark r.vlr --keep size --protect nowhere", "scan --compare a --keep none --protect a",
                              "results dump --format json -0 r.vlr", "results dump --keep size r.vlr",
                              "results mark --keep size -0 r.vlr", "results dump --dry-run r.vlr"})
     EXPECT_EQ(Cli(dir, misuse).status, 2) << misuse;
@@ -358,6 +364,25 @@ TEST_F(CliScan, KeepRulesMarkAllButTheBestAndResultsMarkRewritesTheFileUnderItsL
   if (json.status != 127) {
     EXPECT_EQ(json.status, 0) << json.err;
   }
+}
+
+// A new user's scan keeps the original beside its desktop copy and marks only the
+// copies the thresholds marked; "--keep none" and a settings file from before the rule
+// keep the first path of the group instead.
+TEST_F(CliScan, TheDefaultRuleKeepsTheNameWithoutACopyMarkerUnlessTurnedOff) {
+  dir.makeDir("s");
+  WriteJpeg(dir.file("s/sunset.jpg"), GradientPicture(160, 120));
+  std::filesystem::copy_file(dir.file("s/sunset.jpg"), dir.file("s/sunset (copy).jpg"));
+  WriteJpeg(dir.file("s/sunset edit.jpg"), GradientPicture(160, 120), {.quality = 60});
+  const std::string copy = dir.file("s/sunset (copy).jpg"), original = dir.file("s/sunset.jpg");
+  const CliRun scan = Cli(dir, "scan --compare s");
+  ASSERT_EQ(scan.status, 0) << scan.err;
+  EXPECT_EQ(scan.out, "G\t1\t" + copy + "\nD\t1\t0\t" + dir.file("s/sunset edit.jpg") + "\nD\t0\t0\t" + original + "\n");
+  const CliRun none = Cli(dir, "scan --compare s --keep none");
+  EXPECT_EQ(MarkOf(none.out, copy), "0");
+  EXPECT_EQ(MarkOf(none.out, original), "1");
+  dir.write("velloran.ini", std::string("[Tfconfigure]\ncbBeep_Checked=True\n"));
+  EXPECT_EQ(Cli(dir, "scan --compare s").out, none.out);
 }
 
 // The groups of scan output, each the set of its paths.

@@ -15,6 +15,7 @@
 #include "core/files/paths.h"
 #include "core/files/safe_file_writer.h"
 #include "core/results/deleted_list.h"
+#include "core/results/saved_file_kind.h"
 #include "core/fingerprint/fingerprint.h"
 #include "core/scan/gather.h"
 #include "core/components/elapsed_time.h"
@@ -76,12 +77,18 @@ std::optional<BuildOutcome> lockDatabase(FileLock& lock, const std::string& file
   }
 }
 
-// True when a file at fileName may be replaced by a new database: there is none, it
-// has the .VDB extension, or it begins as a database does.
-bool mayReplace(const std::string& fileName) {
-  if (!FileExists(fileName) || IsDatabaseEntry(fileName)) return true;
-  std::string damage;
-  return CheckDatabase(fileName, damage) != DatabaseOutcome::Invalid || !damage.empty();
+// Why a new database must not be written at fileName, or empty when it may: a
+// results list (or a name that promises one) is never replaced, and neither is a
+// file that is no database unless its name says it is one.
+std::string refusalToCreate(const std::string& fileName) {
+  const SavedFileKind kind = KindOfSavedFile(fileName);
+  if (kind == SavedFileKind::Results)
+    return fileName + "\n\nis a results list (*.vlr) file; it was left unchanged.";
+  if (HasResultsExtension(fileName))
+    return fileName + "\n\nis the name of a results list (*.vlr); save the database as a .vdb file.";
+  if (kind == SavedFileKind::Other && !IsDatabaseEntry(fileName))
+    return fileName + "\n\nis not a VL Database (*.VDB) file; it was left unchanged.";
+  return {};
 }
 
 // The end steps of both operations: beep, summary message after a write, phase and count taken away.
@@ -236,8 +243,8 @@ void SortRecordsByPath(ScanList& list) {
 BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
                          const FingerprintOptions& options) {
   ScanCancelled = false;
-  if (!mayReplace(fileName)) {
-    host.showMessage(MessageKind::Error, fileName + "\n\nis not a VL Database (*.VDB) file; it was left unchanged.");
+  if (const std::string refusal = refusalToCreate(fileName); !refusal.empty()) {
+    host.showMessage(MessageKind::Error, refusal);
     return BuildOutcome::Refused;
   }
   return runOperation(fileName, host, [&](const std::string& target, Clock::time_point& start) {
@@ -248,7 +255,7 @@ BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::str
 BuildOutcome AddToDatabase(const std::string& fileName, const std::vector<std::string>& folders, bool freshen,
                            Host& host, const FingerprintOptions& options) {
   ScanCancelled = false;
-  if (!IsDatabaseEntry(fileName)) {
+  if (!IsDatabaseEntry(fileName) || KindOfSavedFile(fileName) == SavedFileKind::Results) {
     host.showMessage(MessageKind::Error, fileName + "\n\nis not a VL Database (*.VDB) file.");
     return BuildOutcome::Refused;
   }

@@ -10,6 +10,7 @@
 #include "core/files/little_endian.h"
 #include "core/files/paths.h"
 #include "core/files/zlib_stream.h"
+#include "core/results/saved_file_kind.h"
 
 namespace vl {
 
@@ -155,6 +156,9 @@ std::vector<BaseGroupItem> readGroups(ZlibReader& reader, ResultsModel& model) {
 }
 
 ResultsFileOutcome loadInto(const std::string& fileName, ResultsModel& model) {
+  if (KindOfSavedFile(fileName) == SavedFileKind::Database)
+    return outcome(ResultsFileStatus::VersionMismatch,
+                   std::string(VersionMismatchText) + "\n\n" + fileName + " is an image database (*.vdb).");
   std::unique_ptr<ZlibFileReader> reader;
   try {
     reader = std::make_unique<ZlibFileReader>(fileName);
@@ -172,24 +176,25 @@ ResultsFileOutcome loadInto(const std::string& fileName, ResultsModel& model) {
   return outcome(ResultsFileStatus::Loaded, "");
 }
 
-// True when a save may replace whatever is at fileName: nothing, a file with the
-// .vlr extension, or a file that begins as a results file does.
-bool mayReplace(const std::string& fileName) {
-  if (!FileExists(fileName) || UpperAscii(ExtensionOf(fileName)) == ".VLR") return true;
-  try {
-    ZlibFileReader reader(fileName);
-    return readVersion(reader);
-  } catch (const std::exception&) {
-    return false;
-  }
+// Why a save must not write to fileName, or empty when it may: an image database
+// (or a name that promises one) is never replaced, and neither is a file that is
+// no results list unless its name says it is one.
+std::string refusalToSave(const std::string& fileName) {
+  const SavedFileKind kind = KindOfSavedFile(fileName);
+  if (kind == SavedFileKind::Database)
+    return fileName + "\n\nis an image database (*.vdb) file; it was left unchanged.";
+  if (HasDatabaseExtension(fileName))
+    return fileName + "\n\nis the name of an image database (*.vdb); save the results list as a .vlr file.";
+  if (kind == SavedFileKind::Other && !HasResultsExtension(fileName))
+    return fileName + "\n\nis not a results list (*.vlr) file; it was left unchanged.";
+  return {};
 }
 
 }  // namespace
 
 ResultsFileOutcome SaveResults(const std::string& fileName, const ResultsModel& model) {
-  if (!mayReplace(fileName))
-    return outcome(ResultsFileStatus::CannotCreate,
-                   fileName + "\n\nis not a results list (*.vlr) file; it was left unchanged.");
+  if (const std::string refusal = refusalToSave(fileName); !refusal.empty())
+    return outcome(ResultsFileStatus::CannotCreate, refusal);
   std::unique_ptr<ZlibFileWriter> writer;
   try {
     writer = std::make_unique<ZlibFileWriter>(fileName, 1);

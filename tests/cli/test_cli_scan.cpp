@@ -304,6 +304,27 @@ TEST_F(CliScan, WritesKeepLinksRefuseForeignFilesAndRemoveStaleTemporaries) {
   EXPECT_EQ(ReadFileBytes(dir.file("notes.txt")), "my notes");
   ASSERT_EQ(Cli(dir, "scan --subfolders --compare a --compare b --save-results r.vlr").status, 0);
   EXPECT_FALSE(std::filesystem::exists(dir.file("r.vlr.tmp-Zz9Zz9")));
+
+  // Results lists and databases both begin with version 1000: neither replaces the other.
+  const std::string database = ReadFileBytes(dir.file("real.vdb")), results = ReadFileBytes(dir.file("r.vlr"));
+  std::filesystem::copy_file(dir.file("real.vdb"), dir.file("db.vlr"));
+  std::filesystem::copy_file(dir.file("r.vlr"), dir.file("r2.dat"));
+  std::filesystem::copy_file(dir.file("r.vlr"), dir.file("r3.vdb"));
+  for (const char* misuse : {"scan --compare a --compare b --subfolders --save-results real.vdb",
+                             "scan --compare a --compare b --subfolders --save-results db.vlr",
+                             "scan --compare a --compare b --subfolders --save-results new.vdb",
+                             "db new r.vlr a", "db new r2.dat a", "db new new.vlr a", "db add r3.vdb a",
+                             "results dump real.vdb", "results dump db.vlr"}) {
+    const CliRun refused = Cli(dir, misuse);
+    EXPECT_EQ(refused.status, 1) << misuse;
+    EXPECT_PRED2(Contains, refused.err, "(*.") << misuse;
+  }
+  EXPECT_EQ(ReadFileBytes(dir.file("real.vdb")), database);
+  EXPECT_EQ(ReadFileBytes(dir.file("db.vlr")), database);
+  EXPECT_EQ(ReadFileBytes(dir.file("r.vlr")), results);
+  EXPECT_EQ(ReadFileBytes(dir.file("r2.dat")), results);
+  EXPECT_EQ(ReadFileBytes(dir.file("r3.vdb")), results);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("new.vdb")) || std::filesystem::exists(dir.file("new.vlr")));
 }
 
 TEST_F(CliScan, DeleteMarkedDryRunChangesNothingAndARealRunRewritesTheResultsFile) {

@@ -137,12 +137,25 @@ bool SideOfFile(const std::string& path, NotDuplicateSide& side, std::string& re
 
 std::string NotDuplicatesFileName() { return AppDir() + "notdupes"; }
 
+namespace {
+
+// The pairs of the file (none when it is missing); false with the reason it is damaged.
+bool readPairs(const std::string& fileName, std::vector<NotDuplicatePair>& pairs, std::string& reason) {
+  if (!FileExists(fileName)) return true;
+  std::string bytes;
+  return readBounded(fileName, bytes, reason) && ParseNotDuplicates(bytes, pairs, reason);
+}
+
+std::string damagedText(const std::string& fileName, const std::string& reason) {
+  return "The not-duplicate list " + fileName + " is damaged (" + reason + ")";
+}
+
+}  // namespace
+
 std::vector<NotDuplicatePair> ReadNotDuplicates(const std::string& fileName, std::string& problem) {
   std::vector<NotDuplicatePair> pairs;
-  if (!FileExists(fileName)) return pairs;
-  std::string bytes, reason;
-  if (!readBounded(fileName, bytes, reason) || !ParseNotDuplicates(bytes, pairs, reason))
-    problem = "The not-duplicate list " + fileName + " is damaged (" + reason + "); it is taken as empty.";
+  if (std::string reason; !readPairs(fileName, pairs, reason))
+    problem = damagedText(fileName, reason) + "; it is taken as empty.";
   return pairs;
 }
 
@@ -168,11 +181,13 @@ void WriteNotDuplicates(const std::string& fileName, const std::vector<NotDuplic
   WriteFileSafely(fileName, EncodeNotDuplicates(pairs));
 }
 
-bool RememberNotDuplicate(const std::string& fileName, const NotDuplicatePair& pair, std::string& problem) {
+bool RememberNotDuplicate(const std::string& fileName, const NotDuplicatePair& pair) {
   const std::string target = LinkTargetOf(fileName);
   FileLock lock(target);
   lockList(lock, fileName);
-  std::vector<NotDuplicatePair> pairs = ReadNotDuplicates(target, problem);
+  std::vector<NotDuplicatePair> pairs;
+  if (std::string reason; !readPairs(target, pairs, reason))
+    throw std::runtime_error(damagedText(fileName, reason) + "; the pair was not added and the list was left as it is.");
   if (std::find(pairs.begin(), pairs.end(), pair) != pairs.end()) return false;
   pairs.push_back(pair);
   WriteNotDuplicates(target, pairs);

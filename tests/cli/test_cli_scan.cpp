@@ -168,6 +168,10 @@ TEST_F(CliScan, NotDuplicatesAddedStayApartAfterARenameUntilIgnoredOrCleared) {
   EXPECT_EQ(damaged.status, 1);
   EXPECT_NE(damaged.out, "") << "a damaged list leaves nothing out";
   EXPECT_PRED2(Contains, damaged.err, dir.file("notdupes") + " is damaged");
+  const CliRun add = Cli(dir, "notdupes add a/photo.jpg b/renamed.jpg");
+  EXPECT_EQ(add.status, 1);
+  EXPECT_PRED2(Contains, add.err, "is damaged (not a list of pairs); the pair was not added");
+  EXPECT_EQ(ReadFileBytes(dir.file("notdupes")), "VLND");
 }
 
 // Bad usage, a file named as a folder, a missing folder and nothing to compare.

@@ -36,27 +36,6 @@ uint32_t checksumOf(const uint8_t* data, size_t size) {
   return static_cast<uint32_t>(crc32(crc32(0, nullptr, 0), data, static_cast<uInt>(size)));
 }
 
-// The file's bytes, at most MaxFileSize + 1 of them; false with the reason when it cannot be read.
-bool readBounded(const std::string& fileName, std::string& bytes, std::string& reason) {
-  const int fd = OpenRegularFile(fileName, reason);
-  if (fd < 0) return false;
-  bytes.resize(MaxFileSize + 1);
-  size_t filled = 0;
-  while (filled < bytes.size()) {
-    const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-    if (got < 0) {
-      reason = std::strerror(errno);
-      ::close(fd);
-      return false;
-    }
-    if (got == 0) break;
-    filled += static_cast<size_t>(got);
-  }
-  ::close(fd);
-  bytes.resize(filled);
-  return true;
-}
-
 void putSide(uint8_t* at, const NotDuplicateSide& side) {
   PutLE64(at, side.size);
   std::memcpy(at + 8, side.fingerprint.data(), FingerprintSize);
@@ -143,7 +122,7 @@ namespace {
 bool readPairs(const std::string& fileName, std::vector<NotDuplicatePair>& pairs, std::string& reason) {
   if (!FileExists(fileName)) return true;
   std::string bytes;
-  return readBounded(fileName, bytes, reason) && ParseNotDuplicates(bytes, pairs, reason);
+  return ReadRegularFile(fileName, MaxFileSize, bytes, reason) && ParseNotDuplicates(bytes, pairs, reason);
 }
 
 std::string damagedText(const std::string& fileName, const std::string& reason) {

@@ -1,5 +1,6 @@
 // velloran-cli run as a script would run it: scan output, exit statuses, results files and databases.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "core/results/deleted_list.h"
+#include "core/settings/folder_lists.h"
 #include "core/settings/settings.h"
 #include "tests/support/image_writer.h"
 #include "tests/support/recording_host.h"
@@ -199,6 +201,14 @@ TEST_F(CliScan, MissingInputsAreNamedAndOnlyOptionsAreOptions) {
   const CliRun listed = Cli(dir, "scan --compare-list list.txt");
   EXPECT_EQ(listed.status, 2);
   EXPECT_PRED2(Contains, listed.err, "\"b/deepr\"");
+  // A list must be a regular file of a sane size: a FIFO or a device is refused at once.
+  ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  std::filesystem::resize_file(dir.write("huge.txt", std::string("a\n")), vl::MaxFolderListBytes + 1);
+  for (const char* list : {"fifo", "/dev/urandom", "huge.txt"}) {
+    const CliRun refused = Cli(dir, std::string("--version >/dev/null; timeout 20 CLI scan --base-list ") + list + " --compare a");
+    EXPECT_EQ(refused.status, 1) << list;
+    EXPECT_PRED2(Contains, refused.err, list == std::string("huge.txt") ? "larger than 16 MB" : "not a regular file");
+  }
 
   dir.write("-h", std::string("same"));
   const CliRun operand = Cli(dir, "crc -- -h");

@@ -24,6 +24,8 @@ namespace {
 // More numbered names than any trash holds; the bound only guards the loop.
 constexpr int MaxTrashNames = 100000;
 
+std::string systemReason() { return std::strerror(errno); }
+
 std::optional<dev_t> deviceOf(const std::string& path) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) != 0) return std::nullopt;
@@ -76,11 +78,54 @@ std::string topTrash(const std::string& top) {
   return ownFolder(own) ? own : std::string();
 }
 
-// The trash for a file: the home trash when it is on the same file system, else
-// the trash of the file's own file system; empty when there is none.
-std::string trashFor(const std::string& path, dev_t device) {
+// The home trash as it is used: its folder (a symbolic link's target, as the
+// desktops follow it), the device of that folder, the device the name itself lies
+// on (they differ for a link to another file system), and why it cannot be used.
+struct HomeTrash {
+  std::string folder;
+  dev_t device = 0;
+  dev_t placeDevice = 0;
+  std::string problem;
+};
+
+HomeTrash homeTrashInUse(const std::string& home) {
+  HomeTrash trash;
+  struct stat st {};
+  if (::lstat(home.c_str(), &st) != 0 && !makeFolders(home)) {
+    trash.problem = "cannot make the trash " + home + ": " + systemReason();
+    std::string above = home;
+    while (above.size() > 1 && ::stat(above.c_str(), &st) != 0) above = FolderOf(above.substr(0, above.size() - 1));
+    trash.placeDevice = st.st_dev;
+    return trash;
+  }
+  ::lstat(home.c_str(), &st);
+  trash.placeDevice = st.st_dev;
+  char* real = ::realpath(home.c_str(), nullptr);
+  struct stat target {};
+  if (real == nullptr || ::stat(real, &target) != 0 || !S_ISDIR(target.st_mode)) {
+    trash.problem = "the trash " + home + " is no folder" + (S_ISLNK(st.st_mode) ? " (a symbolic link to none)" : "");
+  } else {
+    trash.folder = real;
+    trash.device = target.st_dev;
+  }
+  std::free(real);
+  return trash;
+}
+
+// The trash for a file: the home trash when the file is on its file system (also
+// through a symbolic link), else the trash of the file's own file system. A file on
+// the file system where the home trash lies never goes to another trash: when the
+// home trash cannot take it, the reason is in `problem` and the answer is empty.
+std::string trashFor(const std::string& path, dev_t device, std::string& problem) {
   const std::string home = homeTrash();
-  if (!home.empty() && makeFolders(home) && deviceOf(home) == device) return home;
+  if (home.empty()) return topTrash(topFolderOf(path, device));
+  const HomeTrash trash = homeTrashInUse(home);
+  if (trash.problem.empty() && trash.device == device) return trash.folder;
+  if (trash.placeDevice == device) {
+    problem = trash.problem.empty() ? "the trash " + home + " leads to " + trash.folder + " on another file system"
+                                    : trash.problem;
+    return {};
+  }
   return topTrash(topFolderOf(path, device));
 }
 
@@ -126,8 +171,6 @@ std::string candidateName(const std::string& name, int n) {
   return FileNameNoExt(name) + "." + std::to_string(n) + ExtensionOf(name);
 }
 
-std::string systemReason() { return std::strerror(errno); }
-
 // Reserves a free name in the trash by creating its .trashinfo (exclusively) and
 // then moves the file in; the info file goes again when the move fails. The reason
 // the file stayed, or empty when it went.
@@ -166,7 +209,9 @@ std::string moveToTrash(const std::string& fileName) {
   if (error) return error.message();
   if (::lstat(path.c_str(), &st) != 0) return systemReason();
   if (S_ISDIR(st.st_mode)) return "is a folder";
-  const std::string trash = trashFor(path, st.st_dev);
+  std::string problem;
+  const std::string trash = trashFor(path, st.st_dev, problem);
+  if (!problem.empty()) return problem;
   return trash.empty() ? "there is no trash on its file system" : moveIntoTrash(path, trash);
 }
 

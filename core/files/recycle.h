@@ -18,8 +18,10 @@ struct FileRemoval {
 FileRemoval RemoveFile(const std::string& fileName, bool recycle);
 
 // With recycle, moves each file to the freedesktop.org trash (the home trash under
-// $XDG_DATA_HOME for files on the home file system, $topdir/.Trash-$uid elsewhere,
-// each with its .trashinfo); without, unlinks it. Every file is tried; true only
+// $XDG_DATA_HOME for files on its file system, a symbolic link to it followed,
+// $topdir/.Trash-$uid elsewhere, each with its .trashinfo); a file on the file system
+// where the home trash lies stays when that trash cannot take it. Without recycle,
+// unlinks it. Every file is tried; true only
 // when every one went. Asks nothing. O(files).
 bool RecycleOrDeleteFiles(const std::vector<std::string>& files, bool recycle);
 

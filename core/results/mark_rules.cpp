@@ -209,7 +209,7 @@ const TResultEntry* KeeperOf(const TResultEntry& base, const std::vector<KeepSte
 MarkRuleOutcome ApplyMarkRule(ResultsModel& results, const MarkRule& rule) {
   MarkRuleOutcome outcome;
   const std::vector<bool> part = takingPart(results, rule.amongMarked);
-  std::unordered_set<std::string> kept;
+  std::unordered_set<std::string_view> kept;  // views of the entries' shared texts
   size_t at = 0;
   for (const BaseGroupItem& group : results.FBaseGroups()) {
     if (const TResultEntry* keeper = keeperAmong(group.Base, rule.keep, part, at)) {
@@ -219,7 +219,7 @@ MarkRuleOutcome ApplyMarkRule(ResultsModel& results, const MarkRule& rule) {
     for (const TResultEntry* entry = group.Base; entry != nullptr; entry = entry->Next) ++at;
   }
   ProtectedFolders protection(rule.protectedFolders);
-  std::unordered_set<std::string> markedPaths;
+  std::unordered_set<std::string_view> markedPaths;
   const auto markable = [&](const TResultEntry& entry) {
     return !kept.contains(entry.Path) && !protection.covers(entry.Path);
   };

@@ -6,6 +6,9 @@
 #include <cstring>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "core/files/little_endian.h"
 #include "core/files/paths.h"
@@ -62,16 +65,44 @@ Block encodeEntry(const TResultEntry& entry) {
   return block;
 }
 
+// Hands out one shared text for equal texts met lately, so that the paths, labels and
+// captions a results list repeats are held once. Deflate repeats only what lies in
+// its last 32 KiB (about a hundred blocks), so a file that is small for its entries
+// repeats its texts within that reach; older texts are forgotten, keeping the table
+// small. O(1) hashing per text.
+class RecentTexts {
+ public:
+  SharedText share(std::string text) {
+    if (const auto found = index_.find(text); found != index_.end()) return found->second;
+    SharedText shared(std::move(text));
+    if (ring_.size() < Capacity) {
+      ring_.push_back(shared);
+    } else {
+      index_.erase(ring_[next_].view());
+      ring_[next_] = shared;
+      next_ = (next_ + 1) % Capacity;
+    }
+    index_.emplace(shared.view(), shared);
+    return shared;
+  }
+
+ private:
+  static constexpr size_t Capacity = 1024;
+  std::unordered_map<std::string_view, SharedText> index_;
+  std::vector<SharedText> ring_;
+  size_t next_ = 0;
+};
+
 // The entry of one block, unlinked; `isBase` tells whether it begins a group. Only a
 // base may come back Gone (a gone base saved with its remaining duplicates).
-std::unique_ptr<TResultEntry> decodeEntry(const Block& block, bool& isBase) {
+std::unique_ptr<TResultEntry> decodeEntry(const Block& block, bool& isBase, RecentTexts& texts) {
   auto entry = std::make_unique<TResultEntry>();
   isBase = GetLE32(&block[BaseAt]) == 0;
   entry->Errors = block[ErrorsAt];
   entry->Gone = isBase && block[GoneAt] == 1 ? 1 : 0;
   entry->Marked = block[MarkedAt] != 0 ? 1 : 0;
-  entry->Path = getText(&block[PathAt], PathCapacity);
-  entry->Volume = getText(&block[VolumeAt], VolumeCapacity);
+  entry->Path = texts.share(getText(&block[PathAt], PathCapacity));
+  entry->Volume = texts.share(getText(&block[VolumeAt], VolumeCapacity));
   entry->Size = static_cast<int32_t>(GetLE32(&block[SizeAt]));
   entry->FileDate = GetLEDouble(&block[DateAt]);
   entry->Width = static_cast<int32_t>(GetLE32(&block[WidthAt]));
@@ -136,16 +167,17 @@ std::vector<BaseGroupItem> readGroups(ZlibReader& reader, ResultsModel& model) {
   TResultEntry* previous = nullptr;
   size_t count = 0;
   Block block;
+  RecentTexts texts;
   while (reader.readRecord(block.data(), block.size())) {
     if (++count > MaxResultEntries)
       throw std::runtime_error("The results list holds more than " + std::to_string(MaxResultEntries) +
                                " entries.");
     bool isBase = false;
-    std::unique_ptr<TResultEntry> decoded = decodeEntry(block, isBase);
+    std::unique_ptr<TResultEntry> decoded = decodeEntry(block, isBase, texts);
     if (!isBase && groups.empty()) continue;  // a duplicate without a base before it
     TResultEntry* entry = model.appendEntry(std::move(decoded));
     if (isBase) {
-      groups.push_back({FileNameOf(entry->Path), entry});
+      groups.push_back({texts.share(FileNameOf(entry->Path)), entry});
     } else {
       entry->Base = groups.back().Base;
       previous->Next = entry;

@@ -40,8 +40,9 @@ TResultEntry* ResultsModel::appendEntry(std::unique_ptr<TResultEntry> entry) {
 }
 
 void ResultsModel::appendGroup(const std::string& caption, TResultEntry* base) {
-  groups_.push_back({caption, base});
-  shown_.push_back({caption, base});
+  const SharedText shared(caption);
+  groups_.push_back({shared, base});
+  shown_.push_back({shared, base});
   notifyShownChanged();
 }
 
@@ -122,7 +123,7 @@ void ResultsModel::showView(BaseView view) {
     for (const auto& entry : entries_) {
       if (entry->Marked == 0 || entry->Base == nullptr || entry->Gone != 0) continue;
       if (!shown_.empty() && shown_.back().Base == entry->Base) continue;
-      shown_.push_back({FileNameOf(entry->Base->Path), entry->Base});
+      shown_.push_back({SharedText(FileNameOf(entry->Base->Path)), entry->Base});
     }
   }
   notifyShownChanged();

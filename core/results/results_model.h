@@ -9,28 +9,32 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/components/shared_text.h"
+
 namespace vl {
 
 // One file in one result group. Groups are chains: the base entry, then its
 // duplicates in the order found, linked through Next; each duplicate's Base is the
-// group's base entry (null in the base itself).
+// group's base entry (null in the base itself). The texts are shared: a path that
+// many entries hold is stored once, so an entry takes 56 bytes besides its texts.
 struct TResultEntry {
   TResultEntry* Next = nullptr;
   TResultEntry* Base = nullptr;
+  SharedText Path;     // the full path (a results file holds at most 255 bytes)
+  SharedText Volume;   // at most 13 bytes
+  double FileDate = 0;
+  int32_t Size = 0;
+  int32_t Width = -1;
+  int32_t Height = -1;
   uint8_t Errors = 0;  // error count against the base; 0 for the base
   uint8_t Gone = 0;    // set once the file was deleted or moved away
   uint8_t Marked = 0;  // 1 when marked for deletion
-  std::string Path;    // the full path (a results file holds at most 255 bytes)
-  std::string Volume;  // at most 13 bytes
-  int32_t Size = 0;
-  double FileDate = 0;
-  int32_t Width = -1;
-  int32_t Height = -1;
 };
 
-// One item of FBaseGroups or of the shown base list: a caption and its group's base entry.
+// One item of FBaseGroups or of the shown base list: a caption and its group's base
+// entry. The two lists share each caption's text.
 struct BaseGroupItem {
-  std::string Caption;
+  SharedText Caption;
   TResultEntry* Base = nullptr;
 };
 

@@ -94,7 +94,7 @@ TEST_F(ResultsExport, JsonAndCsvGiveBackEveryFieldAndEveryPathByteToPythonsParse
   ExportResults(json, model, ExportFormatFor(json));
   ExportResults(csv, model, ExportFormatFor(csv));
   EXPECT_EQ(readBack(dir, json, csv), expected() + expected());
-  EXPECT_NE(ResultsCsv(model).find(",\"/p/line\nbreak.jpg\",0,"), std::string::npos);
+  EXPECT_NE(ResultsText(model, ExportFormat::Csv).find(",\"/p/line\nbreak.jpg\",0,"), std::string::npos);
 }
 
 TEST_F(ResultsExport, AFailedWriteNamesTheFile) {

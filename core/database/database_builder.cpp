@@ -77,20 +77,6 @@ std::optional<BuildOutcome> lockDatabase(FileLock& lock, const std::string& file
   }
 }
 
-// Why a new database must not be written at fileName, or empty when it may: a
-// results list (or a name that promises one) is never replaced, and neither is a
-// file that is no database unless its name says it is one.
-std::string refusalToCreate(const std::string& fileName) {
-  const SavedFileKind kind = KindOfSavedFile(fileName);
-  if (kind == SavedFileKind::Results)
-    return fileName + "\n\nis a results list (*.vlr) file; it was left unchanged.";
-  if (HasResultsExtension(fileName))
-    return fileName + "\n\nis the name of a results list (*.vlr); save the database as a .vdb file.";
-  if (kind == SavedFileKind::Other && !IsDatabaseEntry(fileName))
-    return fileName + "\n\nis not a VL Database (*.VDB) file; it was left unchanged.";
-  return {};
-}
-
 // The end steps of both operations: beep, summary message after a write, phase and count taken away.
 BuildOutcome Finish(BuildOutcome outcome, Clock::time_point start, Host& host) {
   host.beep();
@@ -243,7 +229,7 @@ void SortRecordsByPath(ScanList& list) {
 BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
                          const FingerprintOptions& options) {
   ScanCancelled = false;
-  if (const std::string refusal = refusalToCreate(fileName); !refusal.empty()) {
+  if (const std::string refusal = RefusalToWrite(fileName, SavedFileKind::Database); !refusal.empty()) {
     host.showMessage(MessageKind::Error, refusal);
     return BuildOutcome::Refused;
   }

@@ -208,24 +208,10 @@ ResultsFileOutcome loadInto(const std::string& fileName, ResultsModel& model) {
   return outcome(ResultsFileStatus::Loaded, "");
 }
 
-// Why a save must not write to fileName, or empty when it may: an image database
-// (or a name that promises one) is never replaced, and neither is a file that is
-// no results list unless its name says it is one.
-std::string refusalToSave(const std::string& fileName) {
-  const SavedFileKind kind = KindOfSavedFile(fileName);
-  if (kind == SavedFileKind::Database)
-    return fileName + "\n\nis an image database (*.vdb) file; it was left unchanged.";
-  if (HasDatabaseExtension(fileName))
-    return fileName + "\n\nis the name of an image database (*.vdb); save the results list as a .vlr file.";
-  if (kind == SavedFileKind::Other && !HasResultsExtension(fileName))
-    return fileName + "\n\nis not a results list (*.vlr) file; it was left unchanged.";
-  return {};
-}
-
 }  // namespace
 
 ResultsFileOutcome SaveResults(const std::string& fileName, const ResultsModel& model) {
-  if (const std::string refusal = refusalToSave(fileName); !refusal.empty())
+  if (const std::string refusal = RefusalToWrite(fileName, SavedFileKind::Results); !refusal.empty())
     return outcome(ResultsFileStatus::CannotCreate, refusal);
   std::unique_ptr<ZlibFileWriter> writer;
   try {

@@ -57,6 +57,29 @@ SavedFileKind KindOfSavedFile(const std::string& fileName) {
   return SavedFileKind::Other;
 }
 
+std::string RefusalToWrite(const std::string& fileName, SavedFileKind writing) {
+  struct Names {
+    const char* self;       // what `writing` is called in messages
+    const char* selfName;   // how a file of it is named
+    const char* otherName;  // how a file of the other kind is named
+    const char* extension;  // of `writing`
+  };
+  const bool results = writing == SavedFileKind::Results;
+  const Names names = results ? Names{"results list (*.vlr)", "the results list", "an image database (*.vdb)", ".vlr"}
+                              : Names{"VL Database (*.VDB)", "the database", "a results list (*.vlr)", ".vdb"};
+  const SavedFileKind kind = KindOfSavedFile(fileName);
+  const SavedFileKind otherKind = results ? SavedFileKind::Database : SavedFileKind::Results;
+  const bool ownExtension = results ? HasResultsExtension(fileName) : HasDatabaseExtension(fileName);
+  const bool otherExtension = results ? HasDatabaseExtension(fileName) : HasResultsExtension(fileName);
+  if (kind == otherKind) return fileName + "\n\nis " + names.otherName + " file; it was left unchanged.";
+  if (otherExtension)
+    return fileName + "\n\nis the name of " + names.otherName + "; save " + names.selfName + " as a " +
+           names.extension + " file.";
+  if (kind == SavedFileKind::Other && !ownExtension)
+    return fileName + "\n\nis not a " + names.self + " file; it was left unchanged.";
+  return {};
+}
+
 bool HasResultsExtension(const std::string& fileName) { return UpperAscii(ExtensionOf(fileName)) == ".VLR"; }
 
 bool HasDatabaseExtension(const std::string& fileName) { return UpperAscii(ExtensionOf(fileName)) == ".VDB"; }

@@ -19,6 +19,13 @@ enum class SavedFileKind {
 // not change the answer. One open and at most 396 decompressed bytes.
 SavedFileKind KindOfSavedFile(const std::string& fileName);
 
+// Why a file of kind `writing` (Results or Database) must not be written at
+// fileName, with the message naming it; empty when it may. A file of the other
+// kind, or a name with the other kind's extension, is never written over, and
+// neither is an existing file of neither kind unless the name has the extension of
+// `writing`. One KindOfSavedFile.
+std::string RefusalToWrite(const std::string& fileName, SavedFileKind writing);
+
 // True when the name's extension, upper-cased, is ".VLR" (a results list's) or
 // ".VDB" (a database's).
 bool HasResultsExtension(const std::string& fileName);

@@ -119,10 +119,11 @@ void ResultsModel::showView(BaseView view) {
     shown_ = groups_;
   } else {
     shown_.clear();
+    std::unordered_set<const TResultEntry*> listed;
     for (const auto& entry : entries_) {
-      if (entry->Marked == 0 || entry->Base == nullptr || entry->Gone != 0) continue;
-      if (!shown_.empty() && shown_.back().Base == entry->Base) continue;
-      shown_.push_back({FileNameOf(entry->Base->Path), entry->Base});
+      if (entry->Marked == 0 || entry->Gone != 0) continue;
+      TResultEntry* base = entry->Base != nullptr ? entry->Base : entry.get();
+      if (listed.insert(base).second) shown_.push_back({FileNameOf(base->Path), base});
     }
   }
   notifyShownChanged();

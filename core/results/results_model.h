@@ -96,7 +96,8 @@ class ResultsModel {
   // and its shown item. O(entries).
   void RemoveGroup(int index);
   // Fills the shown list for a view tab: a copy of FBaseGroups, or the bare names of
-  // the groups holding a marked duplicate that is not Gone, each once. O(entries).
+  // the groups holding a marked file that is not Gone (the base included), each
+  // once, in the order of FResultEntries. O(entries).
   void showView(BaseView view);
   // Sorts the shown list by caption, case-insensitively by the locale (TSorter stWinNoCase).
   void sortShownAlphabetically();

@@ -31,6 +31,7 @@ void ResultsModel::ClearResults() {
   shown_.clear();
   groups_.clear();
   entries_.clear();
+  ++generation_;
   notifyShownChanged();
 }
 
@@ -48,7 +49,12 @@ void ResultsModel::appendGroup(const std::string& caption, TResultEntry* base) {
 void ResultsModel::setGroups(std::vector<BaseGroupItem> groups) {
   groups_ = std::move(groups);
   shown_ = groups_;
+  ++generation_;
   notifyShownChanged();
+}
+
+void ResultsModel::insertGroup(size_t position, const std::string& caption, TResultEntry* base) {
+  groups_.insert(groups_.begin() + static_cast<std::ptrdiff_t>(std::min(position, groups_.size())), {caption, base});
 }
 
 void ResultsModel::SetMarkForPath(const std::string& path, bool mark) {

@@ -68,6 +68,10 @@ class ResultsModel {
   // "Remove when no duplicates": enables PruneGroups.
   bool removeWhenNoDuplicates = true;
 
+  // Changes whenever ClearResults or setGroups replaces the results, so that a
+  // record of earlier results can tell it no longer applies.
+  uint64_t generation() const { return generation_; }
+
   // Frees every entry and empties the three lists.
   void ClearResults();
   // Appends an entry to FResultEntries and returns it (group building, loading).
@@ -76,6 +80,9 @@ class ResultsModel {
   void appendGroup(const std::string& caption, TResultEntry* base);
   // Replaces FBaseGroups and the shown list by the same items (loading results).
   void setGroups(std::vector<BaseGroupItem> groups);
+  // Puts a group whose entries were appended back at `position` of FBaseGroups (the
+  // end when beyond it); the shown list is left for showView to rebuild. O(groups).
+  void insertGroup(size_t position, const std::string& caption, TResultEntry* base);
 
   // Sets Marked of every entry whose Path equals path (case-sensitive). O(entries).
   void SetMarkForPath(const std::string& path, bool mark);
@@ -118,6 +125,7 @@ class ResultsModel {
   std::vector<std::unique_ptr<TResultEntry>> entries_;
   std::vector<BaseGroupItem> groups_;
   std::vector<BaseGroupItem> shown_;
+  uint64_t generation_ = 0;
 };
 
 // The text of one duplicate-list line. A field holding 0xBB or a double quote (a

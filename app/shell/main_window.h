@@ -24,6 +24,7 @@ class FormPropertyStore;
 class PreviewController;
 class ResultLists;
 class ScanCommands;
+class UndoCommand;
 
 // The program's main form "fmain". It owns the results (FResultEntries and
 // FBaseGroups in the results model) and the in-memory deleted-file list, creates
@@ -74,6 +75,8 @@ class MainWindow : public QMainWindow, public ScanWindow {
   static QString sampleDateText();
   void writeColumnWidths();
   void saveDeletedList();
+  // The first status panel shows `text` whenever no hint is shown.
+  void showStatusMessage(const QString& text);
 
   ResultsModel results_;
   DeletedList deletedList_;
@@ -82,6 +85,8 @@ class MainWindow : public QMainWindow, public ScanWindow {
   ResultLists* lists_ = nullptr;
   PreviewController* previews_ = nullptr;
   ScanCommands* scan_ = nullptr;
+  UndoCommand* undo_ = nullptr;
+  QString lastStatus_;
   std::unique_ptr<FormPropertyStore> store_;
   bool firstShowDone_ = false;
 

@@ -58,7 +58,10 @@ class ScriptedDialogs : public gui::DialogProvider {
     yesNo.pop_front();
     return answer;
   }
-  bool askYesNoDefaultNo(QWidget* parent, const std::string& text) override { return askYesNo(parent, text); }
+  bool askYesNoDefaultNo(QWidget* parent, const std::string& text) override {
+    defaultNoQuestions.push_back(text);
+    return askYesNo(parent, text);
+  }
   void showError(QWidget*, const std::string& text) override { errors.push_back(text); }
 
   std::deque<std::optional<std::string>> folders;
@@ -67,7 +70,7 @@ class ScriptedDialogs : public gui::DialogProvider {
   std::deque<std::optional<std::string>> saveAnswers;
   std::deque<std::optional<std::string>> textAnswers;
   std::vector<gui::FileDialogRequest> saveRequests, openRequests;
-  std::vector<std::string> titles, startFolders, filters, extensions, questions, errors;
+  std::vector<std::string> titles, startFolders, filters, extensions, questions, errors, defaultNoQuestions;
   std::vector<bool> multipleFlags;
 
  private:

@@ -142,6 +142,7 @@ void ResultLists::ToggleMark() {
   const int row = dupeList_->currentIndex().row();
   if (ListsBusy || row < 0 || row >= dupeModel_.rowCount()) return;
   model_.toggleMark(dupeModel_.line(row));
+  model_.setMarksEdited(true);
   dupeModel_.lineChanged(row);
 }
 

@@ -26,6 +26,7 @@
 #include <algorithm>
 
 #include "app/components/action_set.h"
+#include "app/components/dialog_provider.h"
 #include "app/components/form_property_store.h"
 #include "app/components/widget_helpers.h"
 #include "app/database/database_dialog.h"
@@ -128,7 +129,7 @@ MainWindow::MainWindow() : host_(this, this) {
   scan_ = new ScanCommands(*actions_, results_, deletedList_, host_, this);
   lists_ = new ResultLists(results_, {lbBaseFiles_, lbDupes_, lbDupesHead_, tabSet_}, *actions_, this);
   previews_ = new PreviewController(this, *lists_);
-  new ResultsFileCommands(results_, deletedList_, *lists_, host_, *actions_, this);
+  resultsFile_ = new ResultsFileCommands(results_, deletedList_, *lists_, host_, *actions_, this);
   undo_ = new UndoCommand(results_, deletedList_, *lists_, host_, *actions_, this);
   connect(menuBar()->findChild<QMenu*>(QStringLiteral("Edit1")), &QMenu::aboutToShow, undo_, &UndoCommand::refresh);
   connect(undo_, &UndoCommand::statusMessage, this, &MainWindow::showStatusMessage);
@@ -332,6 +333,20 @@ void MainWindow::showStatusMessage(const QString& text) {
   panels_[0]->setText(text);
 }
 
+bool MainWindow::mayCloseWithMarks() {
+  if (!results_.marksEdited()) return true;
+  switch (CurrentDialogProvider().askYesNoCancel(
+      this, "The marks were changed since the results were last saved.\n\nSave the results before closing?")) {
+    case YesNoCancel::Yes:
+      return resultsFile_->saveResults();
+    case YesNoCancel::No:
+      return true;
+    case YesNoCancel::Cancel:
+      break;
+  }
+  return false;
+}
+
 void MainWindow::setFoldersDialog(FoldersDialog* folders) {
   scan_->setFoldersDialog(folders);
   // Like the action, the button does nothing while a scan runs.
@@ -383,6 +398,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (scan_->isRunning()) {
     ScanCancelled = true;
+    event->ignore();
+    return;
+  }
+  if (!mayCloseWithMarks()) {
     event->ignore();
     return;
   }

@@ -32,6 +32,7 @@ void ResultsModel::ClearResults() {
   groups_.clear();
   entries_.clear();
   ++generation_;
+  marksEdited_ = false;
   notifyShownChanged();
 }
 
@@ -50,6 +51,7 @@ void ResultsModel::setGroups(std::vector<BaseGroupItem> groups) {
   groups_ = std::move(groups);
   shown_ = groups_;
   ++generation_;
+  marksEdited_ = false;
   notifyShownChanged();
 }
 

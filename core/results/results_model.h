@@ -71,6 +71,10 @@ class ResultsModel {
   // Changes whenever ClearResults or setGroups replaces the results, so that a
   // record of earlier results can tell it no longer applies.
   uint64_t generation() const { return generation_; }
+  // Whether the user changed marks since the results were scanned, loaded or saved
+  // (the callers that change marks for the user say so; ClearResults and setGroups reset it).
+  bool marksEdited() const { return marksEdited_; }
+  void setMarksEdited(bool edited) { marksEdited_ = edited; }
 
   // Frees every entry and empties the three lists.
   void ClearResults();
@@ -126,6 +130,7 @@ class ResultsModel {
   std::vector<BaseGroupItem> groups_;
   std::vector<BaseGroupItem> shown_;
   uint64_t generation_ = 0;
+  bool marksEdited_ = false;
 };
 
 // The text of one duplicate-list line. A field holding 0xBB or a double quote (a

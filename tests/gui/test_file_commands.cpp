@@ -351,8 +351,23 @@ void FileCommandsTest::resultsSaveAndLoadThroughTheWindow() {
   s.dialogs.openAnswers = {{files.file("c1/x.jpg"), files.write("saved/again.jpg", vl::test::ReadFileBytes(files.file("c1/x.jpg")))}};
   child<QAction>(s.w, "AddFilestoDeletedList1")->trigger();
   QVERIFY(s.dialogs.multipleFlags.back());
+
+  // A mark changed since the load: closing asks; Cancel, and Yes with the save
+  // dialog cancelled, keep the window; Yes and a file name save and close.
+  s.dialogs.openAnswers = {{saved}};
+  child<QAction>(s.w, "LoadResults1")->trigger();
+  s.showGroup("x.jpg");
+  s.press(Qt::Key_Space);
+  const std::string resaved = files.file("saved/again.vlr");
+  s.dialogs.yesNoCancel = {vl::gui::YesNoCancel::Cancel, vl::gui::YesNoCancel::Yes, vl::gui::YesNoCancel::Yes};
+  s.dialogs.saveAnswers = {std::nullopt, resaved};
+  QVERIFY(!s.w.window->close());
+  QCOMPARE(s.dialogs.questions.back(), std::string("The marks were changed since the results were last saved.\n\n"
+                                                   "Save the results before closing?"));
+  QVERIFY(!s.w.window->close());
   vl::UseDeletedList = true;
   QVERIFY(s.w.window->close());
+  QVERIFY(vl::FileExists(resaved));
   s.w.window.reset();
   vl::test::RecordingHost host;
   vl::DeletedList list;

@@ -90,8 +90,8 @@ std::optional<DeletionPlan> FileCommands::confirmDeletion(const std::string& que
   DialogProvider& dialogs = CurrentDialogProvider();
   DeletionPlan plan = PlanDeletion(model_, paths);
   const size_t lastCopies = plan.LastCopyGroups.size();
-  const std::string summary = deletionSummary(plan.Deletable.size(), TotalSize(SizesOnDisk(plan.Deletable), plan.Deletable),
-                                              DeleteToRecycleBin);
+  const uint64_t bytes = TotalSize(SizesOnDisk(plan.Deletable), plan.Deletable);
+  const std::string summary = deletionSummary(plan.Deletable.size(), bytes, DeleteToRecycleBin);
   const std::string note = lastCopies == 0 ? std::string() : "\n\n" + LastCopyNote(lastCopies);
   if (ConfirmDeletes && !dialogs.askYesNo(window_, question + "\n\n" + summary + note)) return std::nullopt;
   if (lastCopies > 0 && !dialogs.askYesNoDefaultNo(window_, LastCopyNote(lastCopies) + LastCopyQuestion))

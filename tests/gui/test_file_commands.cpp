@@ -203,7 +203,9 @@ void FileCommandsTest::deletesToTheTrashAreUndoneUnlessAPlaceIsTaken() {
   QVERIFY(s.dialogs.questions.back().starts_with("Confirm Deletion of all visible marked files...\n\n3 files, "));
   QVERIFY(s.dialogs.questions.back().ends_with(" will be moved to the trash."));
   for (const std::string& copy : copies) QVERIFY(!vl::FileExists(copy));
-  QVERIFY2(QRegularExpression(QStringLiteral("^3 files, [0-9.]+ (bytes|kB) moved to the trash$")).match(s.status()).hasMatch(),
+  QVERIFY2(QRegularExpression(QStringLiteral("^3 files, [0-9.]+ (bytes|kB) moved to the trash$"))
+               .match(s.status())
+               .hasMatch(),
            qPrintable(s.status()));
   QCOMPARE(s.baseList()->count(), groups - 1);
   QCOMPARE(s.undo()->text(), QStringLiteral("Undo Delete"));
@@ -221,7 +223,9 @@ void FileCommandsTest::deletesToTheTrashAreUndoneUnlessAPlaceIsTaken() {
   QCOMPARE(s.baseList()->currentRow(), group);
   QCOMPARE(s.lines(), 4);
   QVERIFY(std::filesystem::is_empty(s.files.file("data/Trash/files")));
-  QVERIFY2(QRegularExpression(QStringLiteral("^3 files, [0-9.]+ (bytes|kB) back from the trash$")).match(s.status()).hasMatch(),
+  QVERIFY2(QRegularExpression(QStringLiteral("^3 files, [0-9.]+ (bytes|kB) back from the trash$"))
+               .match(s.status())
+               .hasMatch(),
            qPrintable(s.status()));
   QCOMPARE(s.undo()->text(), QStringLiteral("Undo"));
   QVERIFY(!s.undo()->isEnabled());

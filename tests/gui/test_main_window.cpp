@@ -299,6 +299,16 @@ void MainWindowTest::spaceMarksTheSameFileInEveryGroupTheMarkedTabListsThemAndGr
   QCOMPARE(baseList->count(), 0);
   tabs->setCurrentIndex(0);
 
+  // A group whose only marked file is its base is listed under "Marked" too.
+  baseList->setCurrentRow(row);
+  dupes->setCurrentIndex(dupes->model()->index(0, 0));
+  QTest::keyClick(dupes, Qt::Key_Space);
+  tabs->setCurrentIndex(1);
+  QCOMPARE(baseList->count(), 1);
+  QVERIFY(dupeFields(w, 0).value(2).endsWith(QStringLiteral("base1/x.jpg")));
+  QCOMPARE(dupeFields(w, 0).value(0), QStringLiteral("*"));
+  tabs->setCurrentIndex(0);
+
   // Removing a group shows the next one; removing the last shows the new last; then nothing is left.
   baseList->setCurrentRow(1);
   const QString removed = baseList->item(1)->text();

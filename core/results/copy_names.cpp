@@ -12,8 +12,8 @@ namespace {
 
 // The word for "copy" as desktops write it, lower-cased where its letters are ASCII
 // (the Cyrillic word comes in both letter cases).
-constexpr std::string_view CopyWords[] = {"copy",    "kopie", "copie", "copia", "cópia",  "kopia", "kopio",
-                                          "kopya",   "másolat", "копия", "Копия", "コピー", "副本", "복사본"};
+constexpr std::string_view CopyWords[] = {"copy",  "kopie",   "copie", "copia", "cópia", "kopia",  "kopio",
+                                          "kopya", "másolat", "копия", "Копия", "コピー", "副本", "복사본"};
 // Leading forms, lower-cased: "Copy of sunset.jpg", "Kopie von sunset.jpg".
 constexpr std::string_view CopyPrefixes[] = {"copy of ", "kopie von ", "copie de ", "copia de ", "copia di ",
                                              "cópia de "};

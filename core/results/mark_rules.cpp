@@ -111,8 +111,8 @@ class ProtectedFolders {
   bool covers(const std::string& path) {
     if (texts_.empty()) return false;
     const std::string cleaned = NormalPath(path);
-    return std::any_of(texts_.begin(), texts_.end(), [&](const std::string& text) { return cleaned.starts_with(text); }) ||
-           folderCovered(FolderOf(cleaned));
+    const auto below = [&cleaned](const std::string& text) { return cleaned.starts_with(text); };
+    return std::any_of(texts_.begin(), texts_.end(), below) || folderCovered(FolderOf(cleaned));
   }
 
  private:

@@ -166,7 +166,8 @@ bool RememberNotDuplicate(const std::string& fileName, const NotDuplicatePair& p
   lockList(lock, fileName);
   std::vector<NotDuplicatePair> pairs;
   if (std::string reason; !readPairs(target, pairs, reason))
-    throw std::runtime_error(damagedText(fileName, reason) + "; the pair was not added and the list was left as it is.");
+    throw std::runtime_error(damagedText(fileName, reason) +
+                             "; the pair was not added and the list was left as it is.");
   if (std::find(pairs.begin(), pairs.end(), pair) != pairs.end()) return false;
   pairs.push_back(pair);
   WriteNotDuplicates(target, pairs);

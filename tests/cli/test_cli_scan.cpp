@@ -205,7 +205,8 @@ TEST_F(CliScan, MissingInputsAreNamedAndOnlyOptionsAreOptions) {
   ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
   std::filesystem::resize_file(dir.write("huge.txt", std::string("a\n")), vl::MaxFolderListBytes + 1);
   for (const char* list : {"fifo", "/dev/urandom", "huge.txt"}) {
-    const CliRun refused = Cli(dir, std::string("--version >/dev/null; timeout 20 CLI scan --base-list ") + list + " --compare a");
+    const std::string run = "--version >/dev/null; timeout 20 CLI scan --compare a --base-list ";
+    const CliRun refused = Cli(dir, run + list);
     EXPECT_EQ(refused.status, 1) << list;
     EXPECT_PRED2(Contains, refused.err, list == std::string("huge.txt") ? "larger than 16 MB" : "not a regular file");
   }
@@ -390,7 +391,8 @@ TEST_F(CliScan, KeepRulesMarkAllButTheBestAndResultsMarkRewritesTheFileUnderItsL
   EXPECT_EQ(MarkOf(linked.out, dir.file("b/deeper/copy.jpg")), "1");
 
   for (const char* misuse : {"results mark r.vlr --keep biggest", "results mark r.vlr --protect a",
-                             "results mark r.vlr --keep size --protect nowhere", "scan --compare a --keep none --protect a",
+                             "results mark r.vlr --keep size --protect nowhere",
+                             "scan --compare a --keep none --protect a",
                              "results dump --format json -0 r.vlr", "results dump --keep size r.vlr",
                              "results mark --keep size -0 r.vlr", "results dump --dry-run r.vlr"})
     EXPECT_EQ(Cli(dir, misuse).status, 2) << misuse;

@@ -17,7 +17,6 @@
 #include "core/files/little_endian.h"
 #include "core/files/paths.h"
 #include "core/files/recycle.h"
-#include "core/files/safe_file_writer.h"
 #include "core/files/zlib_stream.h"
 #include "core/settings/settings.h"
 
@@ -282,7 +281,7 @@ void DeletedList::SaveDeletedList() const {
 void DeletedList::SaveChanges() {
   if (entries_ == loaded_) return;
   const std::string name = fileName();
-  FileLock lock(LinkTargetOf(name));
+  FileLock lock(name);  // the lock velloran-cli results delete-marked takes too
   takeLock(lock, name);
   std::vector<TDeletedEntry> merged = mergeChanges(entriesOnDisk(name), loaded_, entries_);
   const std::vector<uint8_t> bytes = Encode(merged);

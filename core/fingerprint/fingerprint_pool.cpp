@@ -185,7 +185,10 @@ size_t walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& 
                : ComputeFingerprint(entry.Path, options.cache, options.signatures);
       if (!outcome) break;
       store(entry, *outcome);
-      unreadable += outcome->unreadable ? 1 : 0;
+      if (outcome->unreadable) {
+        ++unreadable;
+        if (walk.unreadable) walk.unreadable(entry);
+      }
       reportCacheWarning(options.cache, host);
     } else if (pool && pool->oldestIs(&entry)) {
       pool->dropOldest();

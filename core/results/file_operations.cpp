@@ -190,7 +190,7 @@ FileResult FileOperations::readEntry(const std::string& path, const RegularFileS
   if (!sums || sums->size != state.FullSize ||
       FileIdentity{static_cast<uint64_t>(sums->device), static_cast<uint64_t>(sums->inode)} != state.Identity)
     return resultOf(path, FileOutcome::Changed, ChangedReason);
-  entry = DeletedList::EntryOf(*sums);
+  entry = DeletedList::EntryOf(*sums, path);
   return resultOf(path, FileOutcome::Done);
 }
 

@@ -31,6 +31,7 @@ void ResultsModel::ClearResults() {
   shown_.clear();
   groups_.clear();
   entries_.clear();
+  matchBasis = MatchBasis::Unknown;
   notifyShownChanged();
 }
 

@@ -142,14 +142,16 @@ int deletePlanned(const DeletionPlan& plan, ResultsModel& model, const std::stri
   return allWent ? ExitOk : ExitFailure;
 }
 
-// --dry-run: every check a deletion makes, and nothing written (no lock file, no
-// deleted-file list, no fingerprint cache).
+// --dry-run: every check a deletion makes (every file read when the deleted-file list
+// would record it), and nothing written: no lock file, no deleted-file list, no
+// fingerprint cache.
 int DryRun(const ParsedArgs& parsed, const std::string& fileName, CliHost& host) {
   ResultsModel model;
   if (!LoadResults(fileName, model, host).succeeded()) return ExitFailure;
   const DeletionPlan plan = planFor(model, parsed.has("allow-last-copy"));
   DeletedList unused;
-  const DeletionReport report = FileOperations(model, unused, host).CheckPlanned(plan, DeleteOptions{});
+  const DeleteOptions options{!parsed.has("permanently"), UseDeletedList, false};
+  const DeletionReport report = FileOperations(model, unused, host).CheckPlanned(plan, options);
   const char* verb = parsed.has("permanently") ? "would-delete" : "would-trash";
   return FinishOutput(reportDeletions(report, verb, LineOutput(parsed.has("0"))) ? ExitOk : ExitFailure);
 }

@@ -39,6 +39,18 @@ std::string joined(bool absolute, const std::vector<std::string>& parts) {
   return path.empty() ? "." : path;
 }
 
+// True when a part of the path is empty (a repeated or trailing slash), "." or "..".
+bool needsCleaning(const std::string& path) {
+  for (size_t start = path.front() == '/' ? 1 : 0; start <= path.size();) {
+    const size_t end = std::min(path.find('/', start), path.size());
+    const size_t length = end - start;
+    if (length == 0 ? path.size() > 1 : length <= 2 && path.compare(start, length, std::string(length, '.')) == 0)
+      return true;
+    start = end + 1;
+  }
+  return false;
+}
+
 bool isRealFolder(const std::string& path) {
   struct stat st {};
   return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
@@ -54,7 +66,7 @@ bool FileVersion::sameAs(const FileVersion& other) const {
 }
 
 std::string CleanFilePath(const std::string& path) {
-  if (path.empty()) return path;
+  if (path.empty() || !needsCleaning(path)) return path;
   const bool absolute = path.front() == '/';
   const std::vector<std::string> parts = partsOf(path);
   std::vector<std::string> cleaned;

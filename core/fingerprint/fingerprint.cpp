@@ -19,8 +19,6 @@ namespace vl {
 
 namespace {
 
-// Files larger than this are not read as pictures.
-constexpr uint64_t MaxPictureFileBytes = uint64_t(1) << 31;
 // Per-thread buffers bigger than this are released after use rather than kept.
 constexpr size_t KeptBufferBytes = size_t(64) << 20;
 

@@ -12,6 +12,9 @@
 
 namespace vl {
 
+// Files larger than this are not read as pictures.
+constexpr uint64_t MaxPictureFileBytes = uint64_t(1) << 31;
+
 // The picture type, chosen by the file extension alone (without regard to case):
 // Heif stands for ".heic", ".heif" and ".avif", Tiff for ".tif" and ".tiff".
 enum class PictureType { None, Bmp, Jpeg, Gif, Icon, Metafile, Png, Tiff, Webp, Heif };

@@ -9,6 +9,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/files/dir_listing.h"
+
 namespace vl {
 
 // One file in one result group. Groups are chains: the base entry, then its
@@ -26,6 +28,17 @@ struct TResultEntry {
   double FileDate = 0;
   int32_t Width = -1;
   int32_t Height = -1;
+  FileIdentity Identity;  // the file the scan reached at Path; unknown for an entry loaded from a results file
+};
+
+// What made the files of the groups duplicates; it decides what is compared before
+// one of them is deleted.
+enum class MatchBasis {
+  Unknown,         // loaded from a results file: told group by group from its entries
+  Pictures,        // fingerprints within the recorded error count
+  TurnedPictures,  // the same, the pictures also turned and mirrored
+  Contents,        // the same bytes
+  Names,           // names, or names and sizes: nothing more to compare
 };
 
 // One item of FBaseGroups or of the shown base list: a caption and its group's base entry.
@@ -67,6 +80,9 @@ class ResultsModel {
 
   // "Remove when no duplicates": enables PruneGroups.
   bool removeWhenNoDuplicates = true;
+  // How the groups of the last scan were found; Unknown after ClearResults and so
+  // for loaded results.
+  MatchBasis matchBasis = MatchBasis::Unknown;
 
   // Changes whenever ClearResults or setGroups replaces the results, so that a
   // record of earlier results can tell it no longer applies.
@@ -76,7 +92,7 @@ class ResultsModel {
   bool marksEdited() const { return marksEdited_; }
   void setMarksEdited(bool edited) { marksEdited_ = edited; }
 
-  // Frees every entry and empties the three lists.
+  // Frees every entry, empties the three lists and forgets the match basis.
   void ClearResults();
   // Appends an entry to FResultEntries and returns it (group building, loading).
   TResultEntry* appendEntry(std::unique_ptr<TResultEntry> entry);

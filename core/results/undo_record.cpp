@@ -25,7 +25,7 @@ TResultEntry* liveBase(const ResultsModel& model, const TResultEntry* base) {
 }
 
 FileResult problem(const std::string& path, std::string reason) {
-  return {path, FileOutcome::Failed, std::move(reason), {}};
+  return {path, FileOutcome::Failed, std::move(reason)};
 }
 
 // Whether the file in the trash still is the one that went there.

@@ -35,7 +35,20 @@ std::unique_ptr<TResultEntry> resultOf(const TScanEntry& file, TResultEntry* bas
   entry->FileDate = file.FileDate;
   entry->Width = file.Width;
   entry->Height = file.Height;
+  entry->Identity = file.Identity;
   return entry;
+}
+
+MatchBasis matchBasisOf(ScanMode mode) {
+  switch (mode) {
+    case ScanMode::Names:
+    case ScanMode::NamesAndSize:
+      return MatchBasis::Names;
+    case ScanMode::Contents:
+      return MatchBasis::Contents;
+    default:
+      return MatchRotations ? MatchBasis::TurnedPictures : MatchBasis::Pictures;
+  }
 }
 
 // How many automatic deletions rested on size and CRC-32 alone; nothing when none did.
@@ -362,6 +375,7 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
                                  const std::vector<std::string>& compareFolders) {
   ScanResult result;
   results_.ClearResults();
+  results_.matchBasis = matchBasisOf(scanMode);
   host_.resultsCleared();
   host_.processEvents();
   if (compareFolders.empty()) {

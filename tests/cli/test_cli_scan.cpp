@@ -12,7 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "core/files/dir_listing.h"
+#include "core/files/file_lock.h"
 #include "core/results/deleted_list.h"
+#include "core/results/results_file.h"
 #include "core/settings/settings.h"
 #include "tests/support/image_writer.h"
 #include "tests/support/recording_host.h"
@@ -345,7 +348,10 @@ TEST_F(CliScan, WritesKeepLinksRefuseForeignFilesAndRemoveStaleTemporaries) {
 TEST_F(CliScan, DeleteMarkedDryRunChangesNothingAndARealRunRewritesTheResultsFile) {
   ASSERT_EQ(Cli(dir, "scan --mode contents --mask '*.txt' --base a --compare b --save-results r.vlr").status, 0);
   const std::string saved = ReadFileBytes(dir.file("r.vlr"));
+  vl::FileLock held(dir.file("r.vlr"));  // a dry run only reads: it takes no lock
+  ASSERT_TRUE(held.tryLock());
   const CliRun dry = Cli(dir, "results delete-marked --dry-run r.vlr");
+  held.unlock();
   EXPECT_EQ(dry.status, 0);
   EXPECT_EQ(dry.out, "would-trash\t" + dir.file("b/notes.txt") + "\n");
   EXPECT_TRUE(std::filesystem::exists(dir.file("b/notes.txt")));
@@ -359,6 +365,46 @@ TEST_F(CliScan, DeleteMarkedDryRunChangesNothingAndARealRunRewritesTheResultsFil
   EXPECT_EQ(ReadFileBytes(dir.file("data/Trash/files/notes.txt")), "same");
   EXPECT_TRUE(std::filesystem::exists(dir.file("dellist.ddb")));
   EXPECT_EQ(Cli(dir, "results dump r.vlr").out, "");
+}
+
+TEST_F(CliScan, DeleteMarkedLeavesEveryLastCopyAndWhatTheScanDidNotSee) {
+  // The base edited after the scan.
+  ASSERT_EQ(Cli(dir, "scan --subfolders --compare a --compare b --save-results r.vlr").status, 0);
+  WriteJpeg(dir.file("a/photo.jpg"), GradientPicture(120, 160));
+  const std::string lastCopy = ": its group would lose every copy; left alone\n";
+  CliRun run = Cli(dir, "results delete-marked --permanently r.vlr");
+  EXPECT_EQ(run.out, "");
+  EXPECT_PRED2(Contains, run.err, "skipped: " + dir.file("b/deeper/copy.jpg") + lastCopy);
+  // The base's folder turned into a link to its copy's folder.
+  dir.makeDir("x");
+  dir.makeDir("y");
+  WriteJpeg(dir.file("x/sun.jpg"), GradientPicture(160, 120));
+  std::filesystem::copy_file(dir.file("x/sun.jpg"), dir.file("y/sun.jpg"));
+  ASSERT_EQ(Cli(dir, "scan --compare x --compare y --save-results s.vlr").status, 0);
+  std::filesystem::rename(dir.file("x"), dir.file("x.old"));
+  std::filesystem::create_directory_symlink(dir.file("y"), dir.file("x"));
+  run = Cli(dir, "results delete-marked --permanently s.vlr");
+  EXPECT_EQ(run.out, "");
+  EXPECT_PRED2(Contains, run.err, "skipped: " + dir.file("y/sun.jpg") + lastCopy);
+  // Picture results naming one file twice, and a file that is no picture with its size and date.
+  vl::ResultsModel model;
+  const auto add = [&model](const std::string& path, vl::TResultEntry* base) {
+    const auto item = vl::FindFile(path);
+    auto entry = std::make_unique<vl::TResultEntry>();
+    *entry = {nullptr, base, 0, 0, uint8_t(base != nullptr), path, "", item->Size, item->FileDate, 160, 120, {}};
+    vl::TResultEntry* added = model.appendEntry(std::move(entry));
+    if (base == nullptr) model.appendGroup("", added);
+    else base->Next = added;
+    return added;
+  };
+  add(dir.file("y/./sun.jpg"), add(dir.file("y/sun.jpg"), nullptr));
+  add(dir.file("a/notes.txt"), add(dir.file("x.old/sun.jpg"), nullptr));
+  ASSERT_TRUE(vl::SaveResults(dir.file("c.vlr"), model).succeeded());
+  run = Cli(dir, "results delete-marked --dry-run c.vlr");
+  EXPECT_EQ(run.out, "");
+  EXPECT_PRED2(Contains, run.err, "skipped: " + dir.file("y/./sun.jpg") + lastCopy);
+  EXPECT_PRED2(Contains, run.err, "skipped: " + dir.file("a/notes.txt") + ": is not a picture");
+  EXPECT_TRUE(std::filesystem::exists(dir.file("b/deeper/copy.jpg")) && std::filesystem::exists(dir.file("y/sun.jpg")));
 }
 
 // The mark ("0" or "1") that a results dump or scan output gives the file at path; "?" when it lists none.

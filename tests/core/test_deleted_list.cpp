@@ -232,7 +232,7 @@ TEST_F(DeletedListTest, ARemovalChecksTheFileJustBefore) {
   EXPECT_EQ(reason, "it is no longer a regular file");
 
   const std::string locked = dir.write("locked.jpg", std::string("unwanted"));
-  list.setRemover([](const std::string&) { return FileRemoval{false, "Permission denied"}; });
+  list.setRemover([](const std::string&) { return FileRemoval{false, "Permission denied", {}}; });
   EXPECT_FALSE(list.RemoveMatchedFile(*list.MatchFile(locked, 8), reason));
   EXPECT_EQ(reason, "Permission denied");
 }

@@ -3,7 +3,9 @@
 
 #include <filesystem>
 
+#include "core/files/bound_path.h"
 #include "core/files/paths.h"
+#include "tests/support/temp_dir.h"
 
 namespace vl {
 
@@ -43,6 +45,16 @@ TEST(Paths, AbsolutePathJoinsTheCurrentFolderAndDropsDotParts) {
   EXPECT_EQ(AbsolutePath("a/"), here + "/a");
   EXPECT_EQ(AbsolutePath("/x/../y"), "/x/../y");
   EXPECT_EQ(AbsolutePath(""), "");
+}
+
+TEST(Paths, CleanFilePathTakesDotDotBackOnlyOverARealFolder) {
+  test::TempDir dir;
+  dir.makeDir("x");
+  std::filesystem::create_directory_symlink(dir.file("x"), dir.file("link"));
+  EXPECT_EQ(CleanFilePath(dir.path() + "//x/./a.jpg"), dir.file("x/a.jpg"));
+  EXPECT_EQ(CleanFilePath(dir.path() + "/x/../a.jpg"), dir.file("a.jpg"));
+  EXPECT_EQ(CleanFilePath(dir.path() + "/link/../a.jpg"), dir.file("link/../a.jpg"));
+  EXPECT_EQ(CleanFilePath("/../x/.a/...//"), "/x/.a/...");
 }
 
 }  // namespace vl

@@ -12,6 +12,8 @@
 #include <jpeglib.h>
 #include <gif_lib.h>
 
+#include "core/files/little_endian.h"
+
 namespace vl::test {
 
 namespace {
@@ -28,10 +30,6 @@ void put16(std::vector<uint8_t>& out, uint32_t v) {
 void put32(std::vector<uint8_t>& out, uint32_t v) {
   put16(out, v & 0xFFFF);
   put16(out, v >> 16);
-}
-
-void set32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out[at + size_t(i)] = uint8_t(v >> (8 * i));
 }
 
 // The distinct colours of a picture in first-seen order, and each colour's index.
@@ -343,9 +341,9 @@ std::vector<uint8_t> EncodeBmp(const Picture& picture, const BmpVariant& variant
     out.insert(out.end(), {uint8_t(blue(c)), uint8_t(green(c)), uint8_t(red(c))});
     if (!variant.coreHeader) out.push_back(0);
   }
-  set32(out, 10, uint32_t(out.size()));
+  PutLE32(out.data() + 10, uint32_t(out.size()));
   out.insert(out.end(), pixels.begin(), pixels.end());
-  set32(out, 2, uint32_t(out.size()));
+  PutLE32(out.data() + 2, uint32_t(out.size()));
   return out;
 }
 

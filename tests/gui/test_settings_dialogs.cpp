@@ -4,7 +4,6 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QSplitter>
 #include <QTest>
 
 #include <sys/inotify.h>
@@ -176,24 +175,6 @@ class SettingsDialogsTest : public QObject {
     damaged.show();
     QVERIFY(damaged.flag->isChecked());
     QCOMPARE(damaged.memo->toPlainText(), QString());
-  }
-
-  void splitterPaneWidthSurvives() {
-    IniFile(AppIniFileName()).writeString("TSplit", "Panel2_Width", "142");
-    QWidget form;
-    form.resize(500, 300);
-    auto* splitter = new QSplitter(&form);
-    splitter->setGeometry(0, 0, 500, 300);
-    auto* pane = new QWidget(splitter);
-    pane->setObjectName("Panel2");
-    splitter->addWidget(pane);
-    splitter->addWidget(new QWidget(splitter));
-    gui::FormPropertyStore store(&form, "TSplit", true, {"Panel2.Width"});
-    form.show();
-    QCOMPARE(splitter->sizes().value(0), 142);
-    splitter->setSizes({200, splitter->sizes().value(0) + splitter->sizes().value(1) - 200});
-    form.close();
-    QCOMPARE(IniFile(AppIniFileName()).readString("TSplit", "Panel2_Width", ""), std::string("200"));
   }
 
   void closingAFormWritesTheSettingsFileOnce() {

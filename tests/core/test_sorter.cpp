@@ -63,7 +63,7 @@ TEST(Sorter, BuiltInOrdersTheirSignsAndInversion) {
   TSorter sorter;
   const std::tuple<const char*, const char*, TStringSortType, int> signs[] = {
       {"ab", "abcd", stCase, -1}, {"\xe9", "e", stCase, 1},  {"abc", "ABC", stNoCase, 0},
-      {"b", "a", TStringSortType(42), 1},  // out of range: as stWinCase
+      {"b", "a", TStringSortType(stCustom + 1), 1},  // no type: as stWinCase
       {"12kb", "12", stNumeric, 0},  {"12kb", "13", stNumeric, -1}, {"1.2.3", "99", stNumeric, 1},
       {"", "0", stNumeric, 1},       {"abc", "abd", stNumeric, -1}, {" 7 ", "7", stNumeric, 0},
       {"-3", "2", stNumeric, -1},    {"nan", "1", stNumeric, 1},    {"0x10", "1", stNumeric, -1}};

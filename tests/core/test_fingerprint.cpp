@@ -11,6 +11,7 @@
 #include "core/fingerprint/fingerprint.h"
 #include "core/fingerprint/gif_decoder.h"
 #include "core/fingerprint/jpeg_decoder.h"
+#include "tests/core/two_pass_check.h"
 #include "tests/support/image_writer.h"
 #include "tests/support/temp_dir.h"
 
@@ -65,7 +66,7 @@ struct Result {
 
 Result fingerprintOf(const std::string& path) {
   Result r;
-  r.ok = MakeFingerprint(path, r.fingerprint, r.width, r.height);
+  r.ok = test::FingerprintBothWays(path, r.fingerprint, r.width, r.height);
   return r;
 }
 

@@ -23,7 +23,7 @@ namespace {
 constexpr uint64_t MaxPictureFileBytes = uint64_t(1) << 31;
 // Per-thread buffers bigger than this are released after use rather than kept.
 constexpr size_t KeptBufferBytes = size_t(64) << 20;
-// The most rows the second reading of a large picture keeps: the grid's and the signature's.
+// The most rows a large picture's sampling keeps: the grid's and the signature's.
 constexpr size_t MaxSampledRows = GridHeight + 256;
 
 // Reads a whole regular file into `buffer`, holding its size from the budget first;
@@ -161,8 +161,9 @@ TFingerprint gridOf(const Pixels& bitmap, const PixelRect& r) {
 }
 
 // Takes a decoded picture for its fingerprint. A picture of at most wholePixels is
-// kept whole. A larger one is probed first (the rows and columns the border cut reads)
-// and then, in a second decode, sampled (the rows the grid and signature read). The
+// kept whole. A larger one is probed: the rows and columns the border cut reads and
+// the rows the grid and signature sample when nothing is cut (most pictures). Only
+// when a border is cut does a second decode give the rows sampled within it. The
 // memory of either is held from the budget, beside the bytes already held (the file).
 class FingerprintSink final : public PixelSink {
  public:
@@ -175,22 +176,25 @@ class FingerprintSink final : public PixelSink {
     const uint64_t pixels = uint64_t(layout.width) * uint64_t(layout.height);
     if (layout.width <= 0 || layout.height <= 0 || pixels > MaxWorkPixels) return false;
     const int w = int(layout.width), h = int(layout.height);
-    width_ = w;
-    height_ = h;
     if (stage_ == Stage::Sampling) {
-      if (w != sampled_.width || h != sampled_.height) return false;
+      if (w != width_ || h != height_) return false;
       sampled_.keep(layout, sampledRows(cut_, withSignature_), {});
       return true;
     }
+    width_ = w;
+    height_ = h;
     if (pixels <= control_.wholePixels) {
       stage_ = Stage::Whole;
       return hold_.resize(fileBytes_ + pixels * sizeof(uint32_t) + layout.libraryBytes) &&
              BitmapSink(whole_).begin(layout);
     }
     stage_ = Stage::Probing;
-    if (!hold_.resize(fileBytes_ + layout.libraryBytes + SampledPixels::BytesFor(w, h, MaxSampledRows, 3)))
-      return false;
-    sampled_.keep(layout, cutRows(w, h), cutColumns(w, h));
+    const std::vector<int> lines = cutRows(w, h);
+    const uint64_t kept = SampledPixels::BytesFor(w, h, MaxSampledRows + lines.size(), 3);
+    if (!hold_.resize(fileBytes_ + layout.libraryBytes + kept)) return false;
+    std::vector<int> rows = sampledRows(PixelRect{0, 0, w, h}, withSignature_);
+    rows.insert(rows.end(), lines.begin(), lines.end());
+    sampled_.keep(layout, rows, cutColumns(w, h));
     return true;
   }
 
@@ -202,11 +206,12 @@ class FingerprintSink final : public PixelSink {
   bool startSecondPass() override {
     if (stage_ != Stage::Probing) return false;
     cut_ = borderCut(sampled_);
-    stage_ = Stage::Sampling;
-    return true;
+    const bool whole = cut_.width == width_ && cut_.height == height_;
+    stage_ = whole ? Stage::Sampled : Stage::Sampling;
+    return !whole;
   }
 
-  // The decoded size (of the last begin).
+  // The decoded size.
   int width() const { return width_; }
   int height() const { return height_; }
 
@@ -219,7 +224,9 @@ class FingerprintSink final : public PixelSink {
   }
 
  private:
-  enum class Stage { None, Whole, Probing, Sampling };
+  // Whole: kept whole. Probing: the first decode of a large picture. Sampled: its
+  // probe held everything needed. Sampling: the second decode, within the cut.
+  enum class Stage { None, Whole, Probing, Sampled, Sampling };
   const DecodeControl& control_;
   BudgetHold& hold_;
   const uint64_t fileBytes_;

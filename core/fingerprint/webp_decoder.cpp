@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -15,12 +16,13 @@ namespace vl {
 
 namespace {
 
-// The data is given to the decoder this many bytes at a time to begin with; the step
+// After the headers (and, of a lossy picture, the macroblock modes, which come before
+// any row), the data is given to the decoder FirstStep bytes at a time; the step
 // shrinks while a step yields more rows than MaxRowsPerStep and grows while it yields
 // few, so that the rows decoded but not yet handed on stay few.
-constexpr size_t FirstStep = 4096;
+constexpr size_t FirstStep = 64;
 constexpr size_t SmallestStep = 16;
-constexpr size_t LargestStep = size_t(1) << 20;
+constexpr size_t LargestStep = size_t(64) << 10;
 constexpr int MaxRowsPerStep = 256;
 
 struct DemuxDeleter {
@@ -63,6 +65,28 @@ class OutputRows {
   size_t released_ = 0;
 };
 
+uint32_t littleEndian(const uint8_t* p, int bytes) {
+  uint32_t v = 0;
+  for (int i = bytes - 1; i >= 0; --i) v = v << 8 | p[i];
+  return v;
+}
+
+// Where the first partition of a lossy bitstream ends (its headers and every
+// macroblock's modes), found by walking the chunks of a file (after its RIFF
+// header) or of an animation frame; 0 for a lossless picture or damaged chunks.
+size_t modesEnd(const uint8_t* data, size_t size) {
+  size_t at = size >= 12 && std::memcmp(data, "RIFF", 4) == 0 ? 12 : 0;
+  while (at + 8 <= size) {
+    const uint32_t length = littleEndian(data + at + 4, 4);
+    if (std::memcmp(data + at, "VP8 ", 4) == 0) {
+      if (at + 11 > size) return 0;
+      return std::min<size_t>(size, at + 8 + 10 + (littleEndian(data + at + 8, 3) >> 5));
+    }
+    at += 8 + size_t(length) + (length & 1);
+  }
+  return 0;
+}
+
 // What libwebp holds besides the rows in flight: a lossless picture every pixel, a
 // lossy one a few macroblock rows and, with alpha, its whole alpha plane.
 uint64_t libraryMemory(const WebPBitstreamFeatures& f) {
@@ -88,10 +112,11 @@ bool decodeRows(const uint8_t* data, size_t size, int width, int height, int lef
   const std::unique_ptr<WebPIDecoder, DecoderDeleter> decoder(WebPINewDecoder(&buffer));
   if (!decoder) return false;
   std::vector<uint32_t> row(static_cast<size_t>(width));
-  size_t given = 0, step = FirstStep;
+  size_t given = modesEnd(data, size), step = FirstStep;
   int done = 0;
-  while (done < height && given < size && !control.cancelled()) {
+  for (bool more = true; more && done < height && !control.cancelled();) {
     given = std::min(size, given + step);
+    more = given < size;
     const VP8StatusCode status = WebPIUpdate(decoder.get(), data, given);
     if (status != VP8_STATUS_OK && status != VP8_STATUS_SUSPENDED) return false;
     int decoded = done;

@@ -203,6 +203,9 @@ class FingerprintSink final : public PixelSink {
     else sampled_.put(y, x0, count, pixels, step);
   }
 
+  bool keepsRow(int y) const override { return stage_ == Stage::Whole || sampled_.keepsRow(y); }
+  const std::vector<int>& keptColumns() const override { return sampled_.keptColumns(); }
+
   bool startSecondPass() override {
     if (stage_ != Stage::Probing) return false;
     cut_ = borderCut(sampled_);

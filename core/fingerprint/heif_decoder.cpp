@@ -74,10 +74,10 @@ bool putRows(const heif_image* image, bool premultiplied, PixelSink& sink, const
   for (int y = 0; y < height; ++y) {
     if (y % 64 == 0 && control.cancelled()) return false;
     const uint8_t* in = plane + size_t(y) * size_t(stride);
-    for (int x = 0; x < width; ++x, in += 4)
-      row[size_t(x)] = premultiplied ? OverWhitePremultiplied(in[0], in[1], in[2], in[3])
-                                     : OverWhite(in[0], in[1], in[2], in[3]);
-    sink.put(y, 0, width, row.data());
+    PutConverted(sink, y, 0, width, 1, row, [in, premultiplied](int x) {
+      const uint8_t* p = in + 4 * x;
+      return premultiplied ? OverWhitePremultiplied(p[0], p[1], p[2], p[3]) : OverWhite(p[0], p[1], p[2], p[3]);
+    });
   }
   return true;
 }

@@ -38,10 +38,4 @@ inline uint32_t OverWhitePremultiplied(uint32_t r, uint32_t g, uint32_t b, uint3
   return over(r) << 16 | over(g) << 8 | over(b);
 }
 
-// `count` pixels of bytes R, G, B, A in memory order (straight alpha), `step` pixels
-// apart from `rgba`, as 0x00RRGGBB over white. O(count).
-inline void CompositeRgbaBytes(const uint8_t* rgba, int count, int step, uint32_t* out) {
-  for (int i = 0; i < count; ++i, rgba += 4 * step) out[i] = OverWhite(rgba[0], rgba[1], rgba[2], rgba[3]);
-}
-
 }  // namespace vl

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "core/fingerprint/work_bitmap.h"
 
@@ -28,6 +29,13 @@ class PixelSink {
   virtual bool begin(const PictureLayout& layout) = 0;
   // `count` pixels of row y, pixel i at column x0 + i * step, all inside the picture.
   virtual void put(int y, int x0, int count, const uint32_t* pixels, int step = 1) = 0;
+  // Whether the receiver keeps all of row y; when not, it keeps only the columns
+  // keptColumns() names (in increasing order), and a decoder may put those alone.
+  virtual bool keepsRow(int /*y*/) const { return true; }
+  virtual const std::vector<int>& keptColumns() const {
+    static const std::vector<int> none;
+    return none;
+  }
   // Memory a decoder is about to take before it knows the layout (a library that
   // decodes the whole picture at once); false refuses as begin does.
   virtual bool reserve(uint64_t /*bytes*/) { return true; }
@@ -35,6 +43,25 @@ class PixelSink {
   // begin on. A decoder that still holds the whole picture may put it again at once.
   virtual bool startSecondPass() { return false; }
 };
+
+// Puts pixels x0, x0 + step, ... (count of them) of row y, made by convert(i) for
+// pixel i, converting only those the sink keeps. `row` is the caller's buffer of at
+// least `count` pixels. O(count) for a kept row, O(kept columns) for another.
+template <typename Convert>
+void PutConverted(PixelSink& sink, int y, int x0, int count, int step, std::vector<uint32_t>& row, Convert convert) {
+  if (sink.keepsRow(y)) {
+    for (int i = 0; i < count; ++i) row[size_t(i)] = convert(i);
+    sink.put(y, x0, count, row.data(), step);
+    return;
+  }
+  for (int x : sink.keptColumns()) {
+    const int i = (x - x0) / step;
+    if (x < x0 || i >= count) continue;
+    if ((x - x0) % step != 0) continue;
+    const uint32_t pixel = convert(i);
+    sink.put(y, x, 1, &pixel);
+  }
+}
 
 // Keeps the whole picture in a WorkBitmap; refuses pictures above MaxWorkPixels.
 class BitmapSink final : public PixelSink {

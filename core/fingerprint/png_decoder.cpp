@@ -75,8 +75,11 @@ void putRow(PngReader& r, PixelSink& sink, int y, int pass, int passes) {
     count = int(PNG_PASS_COLS(png_uint_32(width), pass));
   }
   if (count <= 0) return;
-  CompositeRgbaBytes(r.rgba.data() + 4 * from, count, step, r.pixels.data());
-  sink.put(y, from, count, r.pixels.data(), step);
+  const png_byte* rgba = r.rgba.data() + 4 * from;
+  PutConverted(sink, y, from, count, step, r.pixels, [rgba, step](int i) {
+    const png_byte* p = rgba + 4 * i * step;
+    return OverWhite(p[0], p[1], p[2], p[3]);
+  });
 }
 
 // Reads every row of every pass; false on a libpng error or a set cancel flag. As

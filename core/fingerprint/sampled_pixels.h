@@ -28,6 +28,8 @@ class SampledPixels {
   void keep(const PictureLayout& layout, const std::vector<int>& rows, const std::vector<int>& columns);
   // The kept pixels among the run's (see PixelSink::put).
   void put(int y, int x0, int count, const uint32_t* pixels, int step);
+  bool keepsRow(int y) const { return slotOfRow_[size_t(y)] >= 0; }
+  const std::vector<int>& keptColumns() const { return columns_; }
   // The bytes keep() would hold for so many rows and columns of a picture.
   static uint64_t BytesFor(int64_t width, int64_t height, size_t rows, size_t columns);
 

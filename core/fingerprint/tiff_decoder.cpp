@@ -159,11 +159,11 @@ class RgbaRows {
       const int64_t row = upwards_ ? int64_t(y) - done - k : int64_t(y) + done + k;
       if (row < 0 || row >= height) continue;
       const uint32_t* in = converted_.data() + size_t(k) * w;
-      for (uint32_t i = 0; i < w; ++i) {
-        const uint32_t p = in[mirrored_ ? w - 1 - i : i];
-        row_[i] = OverWhitePremultiplied(TIFFGetR(p), TIFFGetG(p), TIFFGetB(p), TIFFGetA(p));
-      }
-      sink_.put(int(row), int(mirrored_ ? width - x - w : x), int(w), row_.data());
+      const bool mirrored = mirrored_;
+      PutConverted(sink_, int(row), int(mirrored ? width - x - w : x), int(w), 1, row_, [in, w, mirrored](int i) {
+        const uint32_t p = in[mirrored ? w - 1 - uint32_t(i) : uint32_t(i)];
+        return OverWhitePremultiplied(TIFFGetR(p), TIFFGetG(p), TIFFGetB(p), TIFFGetA(p));
+      });
     }
   }
 

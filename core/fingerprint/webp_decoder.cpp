@@ -123,8 +123,11 @@ bool decodeRows(const uint8_t* data, size_t size, int width, int height, int lef
     if (WebPIDecGetRGB(decoder.get(), &decoded, nullptr, nullptr, nullptr) == nullptr) decoded = done;
     decoded = std::min(decoded, height);
     for (int y = done; y < decoded; ++y) {
-      CompositeRgbaBytes(output.data() + size_t(y) * output.stride(), width, 1, row.data());
-      sink.put(top + y, left, width, row.data());
+      const uint8_t* rgba = output.data() + size_t(y) * output.stride();
+      PutConverted(sink, top + y, left, width, 1, row, [rgba](int i) {
+        const uint8_t* p = rgba + 4 * i;
+        return OverWhite(p[0], p[1], p[2], p[3]);
+      });
     }
     output.releaseBefore(decoded);
     if (decoded - done > MaxRowsPerStep) step = std::max(SmallestStep, step / 2);

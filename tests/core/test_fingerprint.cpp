@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <string>
 #include <thread>
@@ -412,6 +414,48 @@ TEST_F(FingerprintTest, ThreadsFingerprintingAtOnceGetTheSameResults) {
       EXPECT_TRUE(results[i].ok && results[i].fingerprint == e.fingerprint && results[i].width == e.width) << i;
     }
   }
+}
+
+// ---- The decoding memory budget ----
+
+// Holds wait in arrival order for room beside what others hold; one larger than the
+// whole budget waits until nothing else is held; a cancel ends a wait with nothing held.
+TEST(DecodeBudgetTest, HoldsWaitForRoomAndALargeOneRunsAlone) {
+  DecodeBudget budget(100);
+  std::atomic<bool> cancel{false};
+  DecodeControl control;
+  control.budget = &budget;
+  control.cancel = &cancel;
+  BudgetHold first(control);
+  ASSERT_TRUE(first.resize(60));
+  std::atomic<int> got{0};
+  const auto holdFor = [&](uint64_t bytes) {
+    return std::thread([&, bytes] {
+      BudgetHold hold(control);
+      if (hold.resize(bytes)) got += int(bytes);
+    });
+  };
+  std::thread large = holdFor(150);
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  std::thread small = holdFor(30);  // fits beside 60, but the large hold came first
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_EQ(got, 0);
+  first.resize(0);
+  large.join();
+  small.join();
+  EXPECT_EQ(got, 180);
+  EXPECT_EQ(budget.peak(), 150u);
+
+  ASSERT_TRUE(first.resize(100));
+  std::thread cancelled = holdFor(10);
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  cancel = true;
+  cancelled.join();
+  EXPECT_EQ(got, 180);
+  first.resize(0);
+  cancel = false;
+  BudgetHold after(control);
+  EXPECT_TRUE(after.resize(100)) << "the cancelled wait left nothing held";
 }
 
 // ---- What is not a picture ----

@@ -214,6 +214,13 @@ TEST_F(PictureFiles, ASixteenBitPngFingerprintsAsItsEightBitCopy) {
   expectSame(of(sixteenBitPng(photo), ".png"), ofBmp(photo));
 }
 
+// R, G, B, A bytes as pixels over white.
+std::vector<uint32_t> overWhite(const uint8_t* rgba, size_t count) {
+  std::vector<uint32_t> pixels(count);
+  for (size_t i = 0; i < count; ++i, rgba += 4) pixels[i] = OverWhite(rgba[0], rgba[1], rgba[2], rgba[3]);
+  return pixels;
+}
+
 // What the libraries' whole-picture readers give, alpha over white as ours composite it.
 std::vector<uint32_t> simplifiedPng(const std::vector<uint8_t>& png) {
   png_image image{};
@@ -223,9 +230,7 @@ std::vector<uint32_t> simplifiedPng(const std::vector<uint8_t>& png) {
   image.flags |= PNG_IMAGE_FLAG_16BIT_sRGB;
   std::vector<uint8_t> rgba(PNG_IMAGE_SIZE(image));
   EXPECT_TRUE(png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr));
-  std::vector<uint32_t> pixels(rgba.size() / 4);
-  CompositeRgbaBytes(rgba.data(), int(pixels.size()), 1, pixels.data());
-  return pixels;
+  return overWhite(rgba.data(), rgba.size() / 4);
 }
 
 std::vector<uint32_t> rgbaTiff(const std::vector<uint8_t>& bytes, const std::string& path) {
@@ -244,8 +249,7 @@ std::vector<uint32_t> rgbaTiff(const std::vector<uint8_t>& bytes, const std::str
 std::vector<uint32_t> wholeWebp(const std::vector<uint8_t>& webp) {
   int width = 0, height = 0;
   uint8_t* rgba = WebPDecodeRGBA(webp.data(), webp.size(), &width, &height);
-  std::vector<uint32_t> pixels(size_t(width) * size_t(height));
-  CompositeRgbaBytes(rgba, int(pixels.size()), 1, pixels.data());
+  const std::vector<uint32_t> pixels = overWhite(rgba, size_t(width) * size_t(height));
   WebPFree(rgba);
   return pixels;
 }

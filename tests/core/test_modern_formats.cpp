@@ -7,11 +7,17 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "core/fingerprint/bmp_decoder.h"
 #include "core/fingerprint/fingerprint.h"
+#include "core/fingerprint/fingerprint_cache.h"
+#include "core/fingerprint/fingerprint_pool.h"
+#include "core/fingerprint/gif_decoder.h"
+#include "core/fingerprint/jpeg_decoder.h"
 #include "core/fingerprint/modern_decoders.h"
 #include "core/fingerprint/scan_entry.h"
 #include "core/settings/ini_file.h"
@@ -293,6 +299,59 @@ TEST_F(PictureFiles, RowReadersGiveThePixelsOfTheLibrariesWholePictureReaders) {
     EXPECT_EQ(rowsOf(webp, PictureType::Webp), wholeWebp(webp)) << lossless;
     of(webp, ".webp");
   }
+}
+
+// Sets the cancel flag when the `after`-th run comes and counts the runs after it.
+class CancellingSink final : public PixelSink {
+ public:
+  CancellingSink(std::atomic<bool>& flag, int after) : flag_(flag), after_(after) {}
+  bool begin(const PictureLayout&) override { return true; }
+  void put(int, int, int, const uint32_t*, int) override {
+    if (++runs_ == after_) flag_ = true;
+  }
+  int runsAfterCancel() const { return runs_ - after_; }
+
+ private:
+  std::atomic<bool>& flag_;
+  int after_;
+  int runs_ = 0;
+};
+
+bool decodeInto(const std::vector<uint8_t>& bytes, PictureType type, PixelSink& sink, const DecodeControl& control) {
+  int32_t width = 0, height = 0;
+  if (type == PictureType::Bmp) return DecodeBmp(bytes.data(), bytes.size(), sink, control);
+  if (type == PictureType::Gif) return DecodeGif(bytes.data(), bytes.size(), sink, control);
+  if (type == PictureType::Jpeg) return DecodeJpeg(bytes.data(), bytes.size(), sink, width, height, control);
+  return DecodeFullColour(bytes.data(), bytes.size(), type, sink, control);
+}
+
+// A cancel set while a picture decodes stops every decoder within a few rows (a strip,
+// a batch of checks, a step of WebP data), and the cancelled decode is not remembered
+// as a picture that does not decode.
+TEST_F(PictureFiles, ACancelStopsEveryDecoderWithinAFewRows) {
+  const Picture tall = test::BlockPicture(64, 2000, 8, {test::Black, test::White, test::Rgb(9, 90, 200)}, 7);
+  const std::vector<std::pair<std::vector<uint8_t>, PictureType>> pictures = {
+      {test::EncodeBmp(tall), PictureType::Bmp}, {test::EncodeGif(tall), PictureType::Gif},
+      {test::EncodeJpeg(tall), PictureType::Jpeg}, {test::EncodePng(tall), PictureType::Png},
+      {test::EncodeTiff({tall}), PictureType::Tiff}, {test::EncodeWebp({tall}, {}, false), PictureType::Webp},
+      {test::EncodeHeif({tall}, false), PictureType::Heif}};
+  for (const auto& [bytes, type] : pictures) {
+    std::atomic<bool> cancel{false};
+    DecodeControl control;
+    control.cancel = &cancel;
+    CancellingSink sink(cancel, 100);
+    EXPECT_FALSE(decodeInto(bytes, type, sink, control)) << int(type);
+    EXPECT_LE(sink.runsAfterCancel(), 300) << int(type);
+  }
+  const std::string path = dir.file("tall.png");
+  test::WriteBytes(path, pictures[3].first);
+  FingerprintCache cache(dir.file("cache.sqlite"));
+  std::atomic<bool> cancelled{true};
+  DecodeControl stopped;
+  stopped.cancel = &cancelled;
+  EXPECT_TRUE(ComputeFingerprint(path, &cache, false, stopped).cancelled);
+  cache.flush();
+  EXPECT_TRUE(ComputeFingerprint(path, &cache).ok);
 }
 
 using PictureTypeScan = test::ScanFixture;

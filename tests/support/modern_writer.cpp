@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -64,16 +65,6 @@ void writeTiffPage(TIFF* tiff, const Picture& p, const AlphaPlane& alpha) {
   check(TIFFWriteDirectory(tiff) == 1, "TIFF page");
 }
 
-int pngColourType(PngColour colour) {
-  switch (colour) {
-    case PngColour::Grey: return PNG_COLOR_TYPE_GRAY;
-    case PngColour::GreyAlpha: return PNG_COLOR_TYPE_GRAY_ALPHA;
-    case PngColour::Palette: return PNG_COLOR_TYPE_PALETTE;
-    case PngColour::Rgb: return PNG_COLOR_TYPE_RGB;
-    default: return PNG_COLOR_TYPE_RGB_ALPHA;
-  }
-}
-
 // The samples of one pixel of a PNG layout, each 0 to 2^depth - 1.
 std::vector<uint32_t> pngSamples(uint32_t c, uint8_t alpha, const std::vector<uint32_t>& palette, const PngLayout& l) {
   const uint32_t r = c >> 16 & 0xFF, g = c >> 8 & 0xFF, b = c & 0xFF, grey = (r + g + b + 1) / 3;
@@ -126,33 +117,29 @@ void setPngTransparency(png_structp png, png_infop info, const Picture& p, const
   png_set_tRNS(png, info, nullptr, 0, &colour);
 }
 
-// Writes the samples (perPixel per pixel, `width` pixels a row) as strips or tiles,
-// all of them interleaved, or with `plane` >= 0 that plane alone.
-void writeTiffPlane(TIFF* tiff, const std::vector<uint8_t>& samples, int width, int height, int perPixel, int plane,
-                    int tile) {
-  const auto sampleAt = [&](int x, int y, int s) {
-    return x < width && y < height ? samples[(size_t(y) * width + x) * perPixel + s] : uint8_t(0);
-  };
-  const bool separate = plane >= 0;
-  const int channels = separate ? 1 : perPixel;
-  if (tile == 0) {
-    std::vector<uint8_t> row(size_t(width) * channels);
-    for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < width; ++x)
-        for (int c = 0; c < channels; ++c) row[size_t(x) * channels + c] = sampleAt(x, y, separate ? plane : c);
-      check(TIFFWriteScanline(tiff, row.data(), uint32_t(y), uint16_t(std::max(plane, 0))) == 1, "TIFF row");
-    }
-    return;
-  }
-  std::vector<uint8_t> buffer(size_t(tile) * tile * channels);
-  for (int ty = 0; ty < height; ty += tile)
-    for (int tx = 0; tx < width; tx += tile) {
-      for (int y = 0; y < tile; ++y)
-        for (int x = 0; x < tile; ++x)
-          for (int c = 0; c < channels; ++c)
-            buffer[(size_t(y) * tile + x) * channels + c] = sampleAt(tx + x, ty + y, separate ? plane : c);
-      check(TIFFWriteTile(tiff, buffer.data(), uint32_t(tx), uint32_t(ty), 0, uint16_t(std::max(plane, 0))) > 0,
-            "TIFF tile");
+// Writes the samples (perPixel per pixel, `width` pixels a row) in blocks of
+// blockWidth x blockHeight (tiles, or strips as wide as the picture), all of them
+// interleaved, or with `plane` >= 0 that plane alone.
+void writeTiffBlocks(TIFF* tiff, const std::vector<uint8_t>& samples, int width, int height, int perPixel, int plane,
+                     int blockWidth, int blockHeight) {
+  const int channels = plane >= 0 ? 1 : perPixel;
+  std::vector<uint8_t> block(size_t(blockWidth) * blockHeight * channels);
+  for (int by = 0; by < height; by += blockHeight)
+    for (int bx = 0; bx < width; bx += blockWidth) {
+      for (int y = 0; y < blockHeight; ++y)
+        for (int x = 0; x < blockWidth; ++x)
+          for (int c = 0; c < channels; ++c) {
+            const bool inside = bx + x < width && by + y < height;
+            const size_t at = (size_t(by + y) * width + bx + x) * perPixel + size_t(plane >= 0 ? plane : c);
+            block[(size_t(y) * blockWidth + x) * channels + c] = inside ? samples[at] : 0;
+          }
+      const uint16_t sample = uint16_t(std::max(plane, 0));
+      const bool written =
+          TIFFIsTiled(tiff)
+              ? TIFFWriteEncodedTile(tiff, TIFFComputeTile(tiff, bx, by, 0, sample), block.data(), tmsize_t(block.size())) > 0
+              : TIFFWriteEncodedStrip(tiff, TIFFComputeStrip(tiff, by, sample), block.data(),
+                                      tmsize_t(std::min(blockHeight, height - by)) * width * channels) > 0;
+      check(written, "TIFF block");
     }
 }
 
@@ -248,11 +235,12 @@ std::vector<uint8_t> EncodeTiff(const Picture& p, const TiffLayout& l, const Alp
       const uint16_t extra = EXTRASAMPLE_UNASSALPHA;
       TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, uint16_t(1), &extra);
     }
-    if (l.tile > 0) TIFFSetField(tiff, TIFFTAG_TILEWIDTH, uint32_t(l.tile)), TIFFSetField(tiff, TIFFTAG_TILELENGTH, uint32_t(l.tile));
-    else TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(l.coding == TiffCoding::G4 ? p.height : 16));
     const int width = l.bilevel ? (p.width + 7) / 8 : p.width;
+    const int rows = l.tile > 0 ? l.tile : l.coding == TiffCoding::G4 ? p.height : 16;
+    if (l.tile > 0) TIFFSetField(tiff, TIFFTAG_TILEWIDTH, uint32_t(l.tile)), TIFFSetField(tiff, TIFFTAG_TILELENGTH, uint32_t(l.tile));
+    else TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(rows));
     for (int plane = l.separate ? 0 : -1; plane < (l.separate ? perPixel : 0); ++plane)
-      writeTiffPlane(tiff, samples, width, p.height, perPixel, plane, l.bilevel ? 0 : l.tile);
+      writeTiffBlocks(tiff, samples, width, p.height, perPixel, plane, l.tile > 0 ? l.tile : width, rows);
   });
 }
 
@@ -271,7 +259,9 @@ std::vector<uint8_t> EncodePng(const Picture& picture, const PngLayout& layout) 
   }
   png_set_write_fn(png, &out, appendPng, nullptr);
   png_set_IHDR(png, info, png_uint_32(picture.width), png_uint_32(picture.height), layout.depth,
-               pngColourType(layout.colour), layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+               std::array{PNG_COLOR_TYPE_GRAY, PNG_COLOR_TYPE_GRAY_ALPHA, PNG_COLOR_TYPE_PALETTE, PNG_COLOR_TYPE_RGB,
+                          PNG_COLOR_TYPE_RGB_ALPHA}[size_t(layout.colour)],
+               layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   std::vector<png_color> entries;
   for (uint32_t c : palette) entries.push_back({png_byte(c >> 16), png_byte(c >> 8), png_byte(c)});

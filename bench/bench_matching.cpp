@@ -19,6 +19,7 @@
 #include "core/fingerprint/fingerprint.h"
 #include "core/fingerprint/jpeg_decoder.h"
 #include "core/scan/pairing.h"
+#include "tests/support/generated_photo.h"
 #include "tests/support/image_writer.h"
 
 namespace {
@@ -68,24 +69,6 @@ std::vector<Picture> loadPhotos() {
     }
   }
   return photos;
-}
-
-// A smooth random picture for machines without wallpapers: blobs of colour on a gradient.
-Picture generatedPhoto(std::mt19937& random) {
-  Picture picture(1200, 800);
-  std::uniform_real_distribution<double> unit(0, 1);
-  struct Blob { double x, y, r; int red, green, blue; };
-  std::vector<Blob> blobs(12);
-  for (Blob& b : blobs) b = {unit(random) * 1200, unit(random) * 800, 40 + unit(random) * 250, int(random() % 256),
-                             int(random() % 256), int(random() % 256)};
-  for (int y = 0; y < 800; ++y)
-    for (int x = 0; x < 1200; ++x) {
-      int r = x * 255 / 1200, g = y * 255 / 800, bl = 128;
-      for (const Blob& b : blobs)
-        if ((x - b.x) * (x - b.x) + (y - b.y) * (y - b.y) < b.r * b.r) r = b.red, g = b.green, bl = b.blue;
-      picture.set(x, y, vl::test::Rgb(r, g, bl));
-    }
-  return picture;
 }
 
 // The rectangle [left, left + width) x [top, top + height) of a picture (fractions of its sides),
@@ -178,7 +161,7 @@ void writeCorpus(const fs::path& folder) {
   std::mt19937 random(2026);
   std::vector<Picture> photos = loadPhotos();
   if (photos.empty())
-    for (int i = 0; i < 30; ++i) photos.push_back(generatedPhoto(random));
+    for (int i = 0; i < 30; ++i) photos.push_back(vl::test::GeneratedPhoto(random));
   std::printf("writing the corpus from %zu photographs\n", photos.size());
   fs::create_directories(folder);
   std::vector<int> tiles(photos.size() * Tiles * Tiles);

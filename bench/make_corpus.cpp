@@ -1,11 +1,13 @@
 // make_corpus FOLDER [COUNT]: writes the benchmark corpus from Debian's wallpaper photographs
 // (decoded in grey, as fingerprints see them).
 //
+// Machines without wallpapers get 30 generated pictures instead (tests run there too).
 // COUNT (default 100,000) distinct pictures, each a random crop of a random photograph
 // at a random scale, saved as JPEG in subfolders of 1,000; one in ten also gets a
 // family of copies: resized, recompressed at low quality, greyscale, BMP, GIF and PNG.
 // Existing files are kept, so an interrupted run can be continued.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +18,7 @@
 
 #include "core/fingerprint/fingerprint.h"
 #include "core/fingerprint/jpeg_decoder.h"
+#include "tests/support/generated_photo.h"
 #include "tests/support/image_writer.h"
 #include "tests/support/modern_writer.h"
 
@@ -38,6 +41,42 @@ std::vector<vl::WorkBitmap> loadPhotos() {
       if (vl::DecodeJpeg(data.data(), data.size(), bitmap, width, height))
         photos.push_back(std::move(bitmap));
     }
+  }
+  return photos;
+}
+
+// The mean of the (2r+1)^2 square around each pixel: soft edges, as photographs have. O(pixels * r).
+void blur(vl::WorkBitmap& photo, int r) {
+  for (int pass = 0; pass < 2; ++pass) {  // rows, then columns
+    const vl::WorkBitmap from = photo;
+    const int length = pass == 0 ? photo.width : photo.height, lines = pass == 0 ? photo.height : photo.width;
+    for (int line = 0; line < lines; ++line)
+      for (int i = 0; i < length; ++i) {
+        uint32_t sum = 0, n = 0;
+        for (int j = std::max(0, i - r); j <= std::min(length - 1, i + r); ++j, ++n)
+          sum += pass == 0 ? from.at(j, line) : from.at(line, j);
+        (pass == 0 ? photo.row(line)[i] : photo.row(i)[line]) = sum / n;
+      }
+  }
+}
+
+// Stand-ins for the photographs: generated pictures, in grey like the decoded ones.
+std::vector<vl::WorkBitmap> generatedPhotos(std::mt19937& random) {
+  std::vector<vl::WorkBitmap> photos(30);
+  for (vl::WorkBitmap& photo : photos) {
+    const Picture picture = vl::test::GeneratedPhoto(random);
+    photo.reset(picture.width, picture.height, 0, true);
+    for (size_t i = 0; i < photo.pixels.size(); ++i) {
+      const uint32_t p = picture.rgb[i];
+      photo.pixels[i] = ((p >> 16 & 255) * 77 + (p >> 8 & 255) * 150 + (p & 255) * 29) >> 8;
+    }
+    blur(photo, 12);
+    // Ripples everywhere: a photograph has no large flat area.
+    for (int y = 0; y < photo.height; ++y)
+      for (int x = 0; x < photo.width; ++x) {
+        const double ripple = 30 * std::sin(x / 9.0) * std::sin(y / 13.0);
+        photo.row(y)[x] = uint32_t(std::clamp(int(photo.at(x, y)) + int(ripple), 0, 255));
+      }
   }
   return photos;
 }
@@ -100,12 +139,14 @@ int main(int argc, char** argv) {
   }
   const fs::path folder = argv[1];
   const long count = argc > 2 ? std::strtol(argv[2], nullptr, 10) : 100000;
-  const auto photos = loadPhotos();
-  if (photos.empty()) {
-    std::fprintf(stderr, "make_corpus: no JPEG photographs under /usr/share/backgrounds or /usr/share/wallpapers\n");
-    return 2;
-  }
   std::mt19937 random(12345);
+  auto photos = loadPhotos();
+  if (photos.empty()) {
+    std::fprintf(stderr, "make_corpus: no JPEG photographs under /usr/share/backgrounds or /usr/share/wallpapers; "
+                         "using generated pictures\n");
+    std::mt19937 generator(2026);
+    photos = generatedPhotos(generator);
+  }
   for (long i = 0; i < count; ++i) {
     // Every picture draws its numbers in the same order, so a continued run writes the same corpus.
     const vl::WorkBitmap& photo = photos[random() % photos.size()];

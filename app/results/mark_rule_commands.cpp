@@ -29,11 +29,13 @@ void MarkRuleCommands::markByRule() {
     CurrentDialogProvider().showError(window_, error.what());
   }
   ApplyMarkRule(results_, rule);
+  results_.setMarksEdited(true);
   lists_.marksChanged();
 }
 
 void MarkRuleCommands::unmarkAll() {
   UnmarkAll(results_);
+  results_.setMarksEdited(true);
   lists_.marksChanged();
 }
 

@@ -167,4 +167,11 @@ std::string MoveFileTo(const std::string& source, const std::string& target, Exi
   return name;
 }
 
+std::string PlaceTakenReason(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0 || errno != ENOENT) return "another file is at its place now";
+  if (::stat(FolderOf(path).c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return "its folder no longer exists";
+  return {};
+}
+
 }  // namespace vl

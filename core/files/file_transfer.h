@@ -62,4 +62,9 @@ std::string CopyFileTo(const std::string& source, const std::string& target,
 std::string MoveFileTo(const std::string& source, const std::string& target,
                        ExistingTarget existing = ExistingTarget::Replace);
 
+// Why a file cannot be put back at path now: something is there (even a link that
+// leads nowhere), or the folder that held it is gone. Empty when the place is free.
+// Two lstat/stat calls.
+std::string PlaceTakenReason(const std::string& path);
+
 }  // namespace vl

@@ -199,7 +199,10 @@ size_t walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& 
       const auto outcome = awaitOutcome(pool ? &*pool : nullptr, entry, options, host);
       if (!outcome) break;
       store(entry, *outcome);
-      unreadable += outcome->unreadable ? 1 : 0;
+      if (outcome->unreadable) {
+        ++unreadable;
+        if (walk.unreadable) walk.unreadable(entry);
+      }
       reportCacheWarning(options.cache, host);
     } else if (pool && pool->oldestIs(&entry)) {
       pool->dropOldest();

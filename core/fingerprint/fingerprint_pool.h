@@ -90,6 +90,8 @@ struct ListWalk {
   std::function<bool(const TScanEntry&)> mayDecode;
   // At the entry's turn: keep it as it is, drop it, or decode it (and keep it).
   std::function<EntryAction(TScanEntry&)> classify;
+  // When given: told of each decoded file that could not be opened or read.
+  std::function<void(const TScanEntry&)> unreadable;
 };
 
 // Walks the list in order by the rules, removing dropped entries by compaction and

@@ -40,7 +40,7 @@ const char* const LastCopyReason = "its group would lose every copy; left alone"
 const char* const ChangedReason = "changed since the scan (size or modification time); left alone";
 
 FileResult resultOf(const std::string& path, FileOutcome outcome, std::string reason = {}) {
-  return {path, outcome, std::move(reason)};
+  return {path, outcome, std::move(reason), {}};
 }
 
 // CheckScannedFile, also giving the file's state when it may be acted on.
@@ -190,7 +190,7 @@ FileResult FileOperations::readEntry(const std::string& path, const RegularFileS
   if (!sums || sums->size != state.FullSize ||
       FileIdentity{static_cast<uint64_t>(sums->device), static_cast<uint64_t>(sums->inode)} != state.Identity)
     return resultOf(path, FileOutcome::Changed, ChangedReason);
-  entry = DeletedList::EntryOf(*sums);
+  entry = DeletedList::EntryOf(*sums, path);
   return resultOf(path, FileOutcome::Done);
 }
 
@@ -203,6 +203,7 @@ FileResult FileOperations::deleteOne(const std::string& path, const DeleteOption
   if (result.Outcome != FileOutcome::Done) return result;
   const FileRemoval removal = RemoveFile(path, options.Recycle);
   if (!removal.Removed) return resultOf(path, FileOutcome::Failed, removal.Reason);
+  result.TrashInfo = removal.TrashInfo;
   RegularFileState after;
   if (ExaminePath(path, after) == PathKind::RegularFile && after.Identity == state.Identity)
     return resultOf(path, FileOutcome::Failed, "it is still there");

@@ -28,7 +28,8 @@ enum class FileOutcome {
 struct FileResult {
   std::string Path;
   FileOutcome Outcome = FileOutcome::Done;
-  std::string Reason;  // for every outcome but Done and Vanished
+  std::string Reason;     // for every outcome but Done and Vanished
+  std::string TrashInfo;  // Done to the trash: the .trashinfo that brings it back
 
   // "PATH: REASON", one line for a report.
   std::string describe() const;

@@ -31,6 +31,8 @@ void ResultsModel::ClearResults() {
   shown_.clear();
   groups_.clear();
   entries_.clear();
+  ++generation_;
+  marksEdited_ = false;
   notifyShownChanged();
 }
 
@@ -48,7 +50,13 @@ void ResultsModel::appendGroup(const std::string& caption, TResultEntry* base) {
 void ResultsModel::setGroups(std::vector<BaseGroupItem> groups) {
   groups_ = std::move(groups);
   shown_ = groups_;
+  ++generation_;
+  marksEdited_ = false;
   notifyShownChanged();
+}
+
+void ResultsModel::insertGroup(size_t position, const std::string& caption, TResultEntry* base) {
+  groups_.insert(groups_.begin() + static_cast<std::ptrdiff_t>(std::min(position, groups_.size())), {caption, base});
 }
 
 void ResultsModel::SetMarkForPath(const std::string& path, bool mark) {
@@ -119,10 +127,11 @@ void ResultsModel::showView(BaseView view) {
     shown_ = groups_;
   } else {
     shown_.clear();
+    std::unordered_set<const TResultEntry*> listed;
     for (const auto& entry : entries_) {
-      if (entry->Marked == 0 || entry->Base == nullptr || entry->Gone != 0) continue;
-      if (!shown_.empty() && shown_.back().Base == entry->Base) continue;
-      shown_.push_back({FileNameOf(entry->Base->Path), entry->Base});
+      if (entry->Marked == 0 || entry->Gone != 0) continue;
+      TResultEntry* base = entry->Base != nullptr ? entry->Base : entry.get();
+      if (listed.insert(base).second) shown_.push_back({FileNameOf(base->Path), base});
     }
   }
   notifyShownChanged();

@@ -68,6 +68,14 @@ class ResultsModel {
   // "Remove when no duplicates": enables PruneGroups.
   bool removeWhenNoDuplicates = true;
 
+  // Changes whenever ClearResults or setGroups replaces the results, so that a
+  // record of earlier results can tell it no longer applies.
+  uint64_t generation() const { return generation_; }
+  // Whether the user changed marks since the results were scanned, loaded or saved
+  // (the callers that change marks for the user say so; ClearResults and setGroups reset it).
+  bool marksEdited() const { return marksEdited_; }
+  void setMarksEdited(bool edited) { marksEdited_ = edited; }
+
   // Frees every entry and empties the three lists.
   void ClearResults();
   // Appends an entry to FResultEntries and returns it (group building, loading).
@@ -76,6 +84,9 @@ class ResultsModel {
   void appendGroup(const std::string& caption, TResultEntry* base);
   // Replaces FBaseGroups and the shown list by the same items (loading results).
   void setGroups(std::vector<BaseGroupItem> groups);
+  // Puts a group whose entries were appended back at `position` of FBaseGroups (the
+  // end when beyond it); the shown list is left for showView to rebuild. O(groups).
+  void insertGroup(size_t position, const std::string& caption, TResultEntry* base);
 
   // Sets Marked of every entry whose Path equals path (case-sensitive). O(entries).
   void SetMarkForPath(const std::string& path, bool mark);
@@ -96,7 +107,8 @@ class ResultsModel {
   // and its shown item. O(entries).
   void RemoveGroup(int index);
   // Fills the shown list for a view tab: a copy of FBaseGroups, or the bare names of
-  // the groups holding a marked duplicate that is not Gone, each once. O(entries).
+  // the groups holding a marked file that is not Gone (the base included), each
+  // once, in the order of FResultEntries. O(entries).
   void showView(BaseView view);
   // Sorts the shown list by caption, case-insensitively by the locale (TSorter stWinNoCase).
   void sortShownAlphabetically();
@@ -117,6 +129,8 @@ class ResultsModel {
   std::vector<std::unique_ptr<TResultEntry>> entries_;
   std::vector<BaseGroupItem> groups_;
   std::vector<BaseGroupItem> shown_;
+  uint64_t generation_ = 0;
+  bool marksEdited_ = false;
 };
 
 // The text of one duplicate-list line. A field holding 0xBB or a double quote (a

@@ -90,21 +90,40 @@ TEST_F(CliScan, ScanOutputFollowsFoldersModeAndMaskAndLoadsBackFromItsResultsFil
   EXPECT_EQ(dump.out, scan.out);
 }
 
-TEST_F(CliScan, EveryAutoDeletedFileIsNamedOnStandardError) {
-  ::setenv("VELLORAN_APPDIR", (dir.path() + "/").c_str(), 1);
-  vl::ResetAppPaths();
-  RecordingHost host;
-  vl::DeletedList list;
-  list.AddToDeletedList(dir.file("a/notes.txt"), host);
-  list.SaveDeletedList();
-  ::unsetenv("VELLORAN_APPDIR");
-  vl::ResetAppPaths();
+// A copy deleted to the trash: a fresh copy elsewhere is only named with the setting
+// alone, removed with --use-deleted-list; once the deleted file is restored to its
+// place it is scanned, and the list forgets its contents. Unreadable files are named.
+TEST_F(CliScan, TheDeletedListDeletesOnlyWhenAskedAndNeverARestoredFile) {
+  const std::string scan = "scan --mode contents --mask '*.txt' --base a --compare b";
+  ASSERT_EQ(Cli(dir, scan + " --save-results r.vlr").status, 0);
+  ASSERT_EQ(Cli(dir, "results delete-marked r.vlr").status, 0);
+  const std::string fresh = dir.write("b/fresh.txt", std::string("same"));
+  dir.write("b/other.txt", std::string("other"));
+  std::filesystem::create_symlink(dir.file("b/nowhere"), dir.file("b/dangling.txt"));
 
-  const CliRun scan = Cli(dir, "scan --use-deleted-list --mode contents --mask '*.txt' --base a --compare b");
-  EXPECT_NE(scan.status, 0) << "nothing left to compare";
-  EXPECT_PRED2(Contains, scan.err, "\nvelloran-cli: auto-deleted: " + dir.file("b/notes.txt") + "\n");
-  EXPECT_EQ(ReadFileBytes(dir.file("data/Trash/files/notes.txt")), "same");
-  EXPECT_EQ(ReadFileBytes(dir.file("a/notes.txt")), "same");
+  const CliRun told = Cli(dir, scan);
+  EXPECT_EQ(told.status, 0);
+  EXPECT_EQ(told.out, "") << "the match stays out of the scan";
+  EXPECT_PRED2(Contains, told.err, "\nvelloran-cli: would auto-delete: " + fresh + "\n");
+  EXPECT_PRED2(Contains, told.err,
+               "\nvelloran-cli: cannot read " + dir.file("b/dangling.txt") + ": the symbolic link leads nowhere\n");
+  EXPECT_TRUE(std::filesystem::exists(fresh));
+
+  const CliRun deleted = Cli(dir, scan + " --use-deleted-list");
+  EXPECT_PRED2(Contains, deleted.err, "\nvelloran-cli: auto-deleted: " + fresh + "\n");
+  EXPECT_EQ(ReadFileBytes(dir.file("data/Trash/files/fresh.txt")), "same");
+
+  std::filesystem::rename(dir.file("data/Trash/files/notes.txt"), dir.file("b/notes.txt"));
+  std::filesystem::remove(dir.file("data/Trash/info/notes.txt.trashinfo"));
+  const std::string again = dir.write("b/again.txt", std::string("same"));
+  const CliRun back = Cli(dir, scan + " --use-deleted-list");
+  EXPECT_PRED2(Contains, back.out, "\t" + dir.file("b/notes.txt") + "\n");
+  EXPECT_PRED2(Contains, back.out, "\t" + again + "\n");
+  EXPECT_FALSE(Contains(back.err, "auto-delete"));
+  std::filesystem::remove(dir.file("b/notes.txt"));
+  const CliRun forgotten = Cli(dir, scan + " --use-deleted-list");
+  EXPECT_PRED2(Contains, forgotten.out, "\t" + again + "\n") << "the forgetting was saved";
+  EXPECT_FALSE(Contains(forgotten.err, "auto-delete"));
 }
 
 TEST_F(CliScan, ThePlainLoopsGiveTheSameOutputInEveryModeAndArrangement) {
@@ -282,6 +301,23 @@ TEST_F(CliScan, ADatabaseTakesPartInPlaceOfItsFolderAndConcurrentAddsKeepEveryRe
   }
   EXPECT_EQ(Lines(Cli(dir, "db dump pics.vdb").out), 1 + 3 * 2 * 8);
   EXPECT_FALSE(std::filesystem::exists(dir.file("pics.vdb.lock")));
+
+  // A folder gone, a sixth of the records: kept unless --freshen-removes.
+  std::filesystem::remove_all(dir.file("more00"));
+  const CliRun kept = Cli(dir, "db add pics.vdb b/deeper");
+  EXPECT_PRED2(Contains, kept.err, "\n\n1 records added, 0 refreshed, 0 removed.\n\n8 records of files that are gone");
+  EXPECT_PRED2(Contains, kept.err, "\nvelloran-cli: give --freshen-removes to remove the 8 records kept\n");
+  const CliRun removed = Cli(dir, "db add pics.vdb --freshen-removes b/deeper");
+  EXPECT_PRED2(Contains, removed.err, "\n\n0 records added, 0 refreshed, 8 removed.\n");
+  EXPECT_EQ(Lines(Cli(dir, "db dump pics.vdb").out), 1 + 5 * 8 + 1);
+
+  // A base database whose files are all gone stops the scan instead of a self-compare.
+  ASSERT_EQ(Cli(dir, "db new gone.vdb more10").status, 0);
+  std::filesystem::remove_all(dir.file("more10"));
+  const CliRun stopped = Cli(dir, "scan --base gone.vdb --compare b --subfolders");
+  EXPECT_EQ(stopped.status, 2);
+  EXPECT_PRED2(Contains, stopped.err,
+               "\n" + dir.file("gone.vdb") + ": its 8 records are of files that are gone from a present volume\n");
 }
 
 TEST_F(CliScan, WritesKeepLinksRefuseForeignFilesAndRemoveStaleTemporaries) {

@@ -9,6 +9,7 @@
 #include "core/files/dir_listing.h"
 #include "core/files/paths.h"
 #include "core/results/file_operations.h"
+#include "core/results/undo_record.h"
 #include "core/settings/settings.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
@@ -71,7 +72,10 @@ TEST_F(FileActions, DeleteMarkedGoesToARestorableTrashAndIntoTheDeletedList) {
   std::vector<std::string> paths = MarkedFilesOfGroup(*photos->Next);
   ASSERT_EQ(paths, (std::vector<std::string>{dir.file("b/p.jpg"), dir.file("c/p.jpg")}));
 
+  UndoRecord undo;
+  undo.beginDeletion(model, paths);
   EXPECT_TRUE(operations.DeleteFileList(paths));
+  undo.endDeletion(model, operations.lastReport(), true);
   EXPECT_TRUE(host.messages.empty());
   EXPECT_FALSE(onDisk("b/p.jpg"));
   EXPECT_FALSE(onDisk("c/p.jpg"));
@@ -79,11 +83,32 @@ TEST_F(FileActions, DeleteMarkedGoesToARestorableTrashAndIntoTheDeletedList) {
   EXPECT_EQ(model.FBaseGroups()[0].Base, other);
   EXPECT_EQ(deleted.entries().size(), 2u);
 
-  // The trash knows where the file came from: putting it back restores it.
   const std::string info = ReadFileBytes(dir.file("data/Trash/info/p.jpg.trashinfo"));
   EXPECT_NE(info.find("Path=" + dir.file("b/p.jpg") + "\n"), std::string::npos);
-  ASSERT_EQ(::rename(dir.file("data/Trash/files/p.jpg").c_str(), dir.file("b/p.jpg").c_str()), 0);
+
+  // Undo: a file now at one of the old places refuses it whole, and it can be tried again.
+  ASSERT_EQ(undo.kind(model), UndoKind::Delete);
+  dir.write("b/p.jpg", "another file");
+  const UndoOutcome refused = undo.undo(model, deleted);
+  EXPECT_TRUE(refused.Refused);
+  ASSERT_EQ(refused.Problems.size(), 1u);
+  EXPECT_EQ(refused.Problems[0].describe(), dir.file("b/p.jpg") + ": another file is at its place now");
+  EXPECT_FALSE(onDisk("c/p.jpg"));
+  ASSERT_EQ(::unlink(dir.file("b/p.jpg").c_str()), 0);
+  const UndoOutcome back = undo.undo(model, deleted);
+  EXPECT_EQ(back.Restored, paths);
+  EXPECT_TRUE(back.Problems.empty());
   EXPECT_EQ(ReadFileBytes(dir.file("b/p.jpg")), "picture bytes of p.jpg");
+  EXPECT_FALSE(onDisk("data/Trash/files/p.jpg") || onDisk("data/Trash/info/p.jpg.trashinfo"));
+  // The pruned group is back at its place with every file, and out of the deleted-file list.
+  ASSERT_EQ(model.FBaseGroups().size(), 2u);
+  EXPECT_EQ(model.FBaseGroups()[1].Base, other);
+  int present = 0;
+  for (const TResultEntry* entry = model.FBaseGroups()[0].Base; entry != nullptr; entry = entry->Next)
+    present += entry->Gone == 0 && entry->Marked == 1 ? 1 : 0;
+  EXPECT_EQ(present, 2);
+  EXPECT_TRUE(deleted.entries().empty());
+  EXPECT_EQ(undo.kind(model), UndoKind::None);
 }
 
 TEST_F(FileActions, AFailedTrashKeepsFileEntriesAndListWhileForGoodUnlinks) {
@@ -184,6 +209,53 @@ TEST_F(FileActions, CopyKeepsTheTimeAndMoveKeepsEveryGroupOfTheFile) {
   EXPECT_EQ(first->Next->Path, dir.file("b/renamed.jpg"));
   EXPECT_EQ(second->Next->Path, dir.file("b/renamed.jpg"));
   EXPECT_EQ(model.FBaseGroups().size(), 2u);
+
+  // Undoing the rename: refused while the old name is taken, then the file and its entries go back.
+  UndoRecord undo;
+  undo.recordMove(model, dir.file("b/p.jpg"), dir.file("b/renamed.jpg"));
+  EXPECT_EQ(undo.kind(model), UndoKind::Rename);
+  dir.write("b/p.jpg", "in the way");
+  EXPECT_TRUE(undo.undo(model, deleted).Refused);
+  EXPECT_EQ(ReadFileBytes(dir.file("b/p.jpg")), "in the way");
+  ASSERT_EQ(::unlink(dir.file("b/p.jpg").c_str()), 0);
+  EXPECT_EQ(undo.undo(model, deleted).Restored, std::vector<std::string>{dir.file("b/p.jpg")});
+  EXPECT_FALSE(onDisk("b/renamed.jpg"));
+  EXPECT_EQ(first->Next->Path, dir.file("b/p.jpg"));
+  EXPECT_EQ(second->Next->Path, dir.file("b/p.jpg"));
+  undo.recordMove(model, dir.file("b/p.jpg"), dir.file("copies/p.jpg"));
+  EXPECT_EQ(undo.kind(model), UndoKind::Move);
+  model.ClearResults();
+  EXPECT_EQ(undo.kind(model), UndoKind::None);
+}
+
+TEST_F(FileActions, UndoBringsBackWhatTheTrashStillHoldsAndNothingDeletedForGood) {
+  group({{"a/p.jpg", false}, {"b/p.jpg", true}, {"c/p.jpg", true}});
+  std::vector<std::string> paths = MarkedFilesOfAllGroups(model);
+  UndoRecord undo;
+  undo.beginDeletion(model, paths);
+  ASSERT_TRUE(operations.DeleteFileList(paths));
+  undo.endDeletion(model, operations.lastReport(), true);
+  EXPECT_TRUE(model.FBaseGroups().empty());
+  ASSERT_EQ(::unlink(dir.file("data/Trash/files/p.2.jpg").c_str()), 0);  // c/p.jpg, emptied from the trash
+
+  const UndoOutcome outcome = undo.undo(model, deleted);
+  EXPECT_EQ(outcome.Restored, std::vector<std::string>{dir.file("b/p.jpg")});
+  ASSERT_EQ(outcome.Problems.size(), 1u);
+  EXPECT_EQ(outcome.Problems[0].describe(), dir.file("c/p.jpg") + ": its file is no longer in the trash");
+  ASSERT_EQ(model.FBaseGroups().size(), 1u);
+  const TResultEntry* base = model.FBaseGroups()[0].Base;
+  EXPECT_EQ(base->Next->Gone, 0);
+  EXPECT_EQ(base->Next->Next->Gone, 1);
+  EXPECT_EQ(deleted.entries().size(), 1u);  // the file still gone stays in the list
+
+  DeleteToRecycleBin = false;
+  paths = {dir.file("b/p.jpg")};
+  undo.beginDeletion(model, paths);
+  ASSERT_TRUE(operations.DeleteFileList(paths));
+  undo.endDeletion(model, operations.lastReport(), true);
+  EXPECT_EQ(undo.kind(model), UndoKind::DeleteForGood);
+  EXPECT_TRUE(undo.undo(model, deleted).Restored.empty());
+  EXPECT_FALSE(onDisk("b/p.jpg"));
 }
 
 TEST_F(FileActions, MoveAcrossFileSystemsCopiesSyncsAndOnlyThenRemovesTheSource) {

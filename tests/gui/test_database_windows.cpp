@@ -138,6 +138,17 @@ class DatabaseWindowsTest : public QObject {
     QCOMPARE(records[0]->Width, 80);
     QCOMPARE(records[1]->Path, pics_ + "/b.jpg");
     QCOMPARE(records[3]->Path, pics_ + "/sub/d.gif");
+    QVERIFY(answers.messages[0].endsWith("\n\n1 records added, 1 refreshed, 0 removed."));
+
+    // A quarter of the records gone: asked, No is the default and keeps them.
+    std::filesystem::remove(pics_ + "/sub/d.gif");
+    answers.messages.clear();
+    AnswerFolders(answers, {pics_});
+    dialogs_->openAnswers = {{db}};
+    child<QPushButton>(dialog, "bbAddFolders")->click();
+    QCOMPARE(answers.messages.size(), qsizetype(2));
+    QVERIFY(answers.messages[0].startsWith(QString::fromStdString("1 of the 4 records of " + db + " are of files")));
+    QCOMPARE(Records(db).size(), size_t(4));
 
     const std::string empty = appDir_->dir().makeDir("empty");
     appDir_->dir().write("empty/notes.txt", "text");

@@ -15,6 +15,7 @@
 
 #include "app/dialogs/configure_dialog.h"
 #include "app/components/filter_combo_box.h"
+#include "app/dialogs/scan_choice.h"
 #include "app/dialogs/scan_options_dialog.h"
 #include "app/components/form_property_store.h"
 #include "core/settings/ini_file.h"
@@ -134,8 +135,16 @@ class SettingsDialogsTest : public QObject {
     QCOMPARE(child<gui::FilterComboBox>(reopened, "FilterComboBox1")->currentIndex(), 0);
   }
 
-  // Unticking the newer picture types stores the key and gives the classic image mask.
+  // Unticking the newer picture types stores the key and gives the classic image mask,
+  // also once the scan options have stored their filter; a mask typed by hand stays.
   void modernFormatsBoxSwitchesTheImageFilesMask() {
+    {
+      gui::ScanOptionsDialog stored;
+      stored.show();
+      stored.accept();
+    }
+    QVERIFY(IniFile(AppIniFileName()).readString("TfScanOptions", "FilterComboBox1_Filter", "").find("*.png") !=
+            std::string::npos);
     openEditClose<gui::ConfigureDialog>([](QWidget& d) {
       auto* box = child<QCheckBox>(d, "cbModernImageFormats");
       QVERIFY(box->isChecked());
@@ -148,6 +157,7 @@ class SettingsDialogsTest : public QObject {
     gui::ScanOptionsDialog dialog;
     dialog.show();
     QCOMPARE(dialog.mask(), std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf"));
+    QCOMPARE(gui::FilterFollowingImageSetting("Image Files|*.jpg|All|*.*"), QString("Image Files|*.jpg|All|*.*"));
   }
 
   void editedFilterOffersItsEntriesAndTheMaskFallsBack() {

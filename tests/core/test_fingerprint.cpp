@@ -456,6 +456,16 @@ TEST(DecodeBudgetTest, HoldsWaitForRoomAndALargeOneRunsAlone) {
   cancel = false;
   BudgetHold after(control);
   EXPECT_TRUE(after.resize(100)) << "the cancelled wait left nothing held";
+
+  // A picture above the whole size holds a fraction of its bitmap: the rows it samples.
+  const std::vector<uint8_t> tall = test::EncodeBmp(test::GradientPicture(600, 3000));
+  DecodeBudget counted(uint64_t(1) << 30);
+  control = {nullptr, &counted, 1000};
+  TFingerprint fingerprint;
+  int32_t width = 0, height = 0;
+  ASSERT_TRUE(MakeFingerprintFromMemory(tall.data(), tall.size(), PictureType::Bmp, fingerprint, width, height,
+                                        nullptr, control));
+  EXPECT_LT(counted.peak(), 600u * 3000 * 4 / 8);
 }
 
 // ---- What is not a picture ----

@@ -1,11 +1,9 @@
 // ReadImages on worker threads gives the lists, fingerprints and status texts of the one-job pass.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 #include "core/scan/read_images.h"
 #include "tests/core/scan_fixture.h"
-#include "tests/support/image_writer.h"
 
 namespace vl::test {
 namespace {
@@ -49,31 +47,6 @@ TEST_F(ReadImagesTest, ACancelStopsThePassAtItsNextCheck) {
   ReadImages(list, nullptr, host, FingerprintOptions{4});
   EXPECT_EQ(host.statusLog, (std::vector<std::string>{"progress:1 / 40"}));
   EXPECT_FALSE(list.back()->Fingerprint) << "pictures after the cancel are left unread";
-}
-
-// Under a budget that holds two small pictures' memory, the decodes of a four-job
-// pass take turns without changing a result, and a picture that needs more than the
-// whole budget is decoded alone (so the most ever held is its own memory).
-TEST_F(ReadImagesTest, DecodesTakeTurnsWithinTheirMemoryBudget) {
-  std::vector<std::string> paths;
-  for (int i = 0; i < 8; ++i) {
-    paths.push_back(dir.file("p" + std::to_string(i) + ".bmp"));
-    WriteBmp(paths.back(), FramedPicture(GradientPicture(180, 130 + i), 10, 10, 10, 10));
-  }
-  paths.insert(paths.begin() + 4, dir.file("large.bmp"));
-  WriteBmp(paths[4], GradientPicture(600, 450));
-  const uint64_t small = std::filesystem::file_size(paths[0]) + 200 * 150 * 4;
-  const uint64_t large = std::filesystem::file_size(paths[4]) + 600 * 450 * 4;
-  ScanList alone = listOf(paths);
-  ReadImages(alone, nullptr, host);
-  DecodeBudget budget(small * 5 / 2);
-  FingerprintOptions options{4};
-  options.decoding.budget = &budget;
-  ScanList list = listOf(paths);
-  ReadImages(list, nullptr, host, options);
-  EXPECT_EQ(describe(list), describe(alone));
-  EXPECT_GE(budget.peak(), large);
-  EXPECT_LT(budget.peak(), large + small) << "nothing was held beside the large picture";
 }
 
 }  // namespace

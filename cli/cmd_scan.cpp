@@ -49,10 +49,20 @@ const char* const Usage =
     "An image scan never pairs two pictures remembered as not duplicates (velloran-cli\n"
     "notdupes) unless --ignore-not-duplicates is given.\n"
     "\n"
+    "\n"
+    "The deleted-file list (scans against a base only) removes the compare files it\n"
+    "matches only with --use-deleted-list: each goes to the trash while the setting\n"
+    "Delete to Recycle Bin is on, after a check that it is still the file that matched,\n"
+    "and is named in a line \"velloran-cli: auto-deleted: PATH\". With the setting Use\n"
+    "Deleted List alone nothing is deleted: each match is named in a line\n"
+    "\"velloran-cli: would auto-delete: PATH\". Matched files stay out of the scan\n"
+    "either way. A file back at the place it was deleted from (restored from the\n"
+    "trash) is no match: it is scanned, and the list forgets its contents.\n"
+    "\n"
     "Output: per group \"G<TAB>marked<TAB>base path\", then per duplicate\n"
     "\"D<TAB>errors<TAB>marked<TAB>path\". Messages go to standard error; so does a line\n"
-    "\"velloran-cli: auto-deleted: PATH\" for every file the deleted-file list removed\n"
-    "(moved to the trash while the setting Delete to Recycle Bin is on).\n"
+    "\"velloran-cli: cannot read PATH: REASON\" for every file or folder that could not\n"
+    "be read.\n"
     VELLORAN_ESCAPE_HELP
     VELLORAN_FORMAT_HELP
     "\n"
@@ -64,9 +74,9 @@ const char* const Usage =
     "and shortest-path, and leave unmarked files unmarked. --keep none applies no rule.\n"
     "\n"
     "Exit status: 0 scanned to the end, 1 after an error message (a missing or\n"
-    "damaged database or not-duplicate list, a results file not saved), 2 bad usage\n"
-    "or nothing to compare (no entries, or no files in the compare entries), 130\n"
-    "cancelled.\n";
+    "damaged database or not-duplicate list, a results file or the deleted-file list\n"
+    "not saved), 2 bad usage or nothing to compare (no entries, base entries that give\n"
+    "no files, or no files in the compare entries), 130 cancelled.\n";
 
 ScanMode scanModeNamed(const std::string& name) {
   static const char* const names[] = {"images", "names", "names-size", "contents"};
@@ -111,9 +121,50 @@ ScanTuning tuningOf(const ParsedArgs& parsed) {
   return tuning;
 }
 
+// The command line's answer to the deleted-file list: with --use-deleted-list its
+// matches are removed; with the setting alone each is named and nothing is removed.
+class ScanCliHost : public CliHost {
+ public:
+  explicit ScanCliHost(bool autoDelete) : autoDelete_(autoDelete) {}
+  bool confirmAutoDeletion(const std::vector<DeletedMatch>& matches) override {
+    if (autoDelete_) return true;
+    for (const DeletedMatch& match : matches)
+      std::fprintf(stderr, "velloran-cli: would auto-delete: %s\n", EscapedField(match.Path).c_str());
+    return false;
+  }
+
+ private:
+  bool autoDelete_;
+};
+
+// The lines about single files on standard error: deletions, refusals and files that could not be read.
+void reportFiles(const ScanResult& result) {
+  for (const std::string& path : result.autoDeletedPaths)
+    std::fprintf(stderr, "velloran-cli: auto-deleted: %s\n", EscapedField(path).c_str());
+  for (const UnreadableFile& file : result.notDeleted)
+    std::fprintf(stderr, "velloran-cli: not auto-deleted: %s: %s\n", EscapedField(file.Path).c_str(),
+                 file.Reason.c_str());
+  for (const UnreadableFile& file : result.unreadable)
+    std::fprintf(stderr, "velloran-cli: cannot read %s: %s\n", EscapedField(file.Path).c_str(), file.Reason.c_str());
+}
+
+// Saves what the scan changed in the deleted-file list (contents of restored files
+// forgotten); false, said on standard error, when that failed.
+bool saveDeletedListChanges(DeletedList& list) {
+  try {
+    list.SaveChanges();
+    return true;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "velloran-cli: %s\n", e.what());
+    return false;
+  }
+}
+
 // Nothing to compare is bad usage even though its message is an error; otherwise
 // any error message (a missing database cancels the scan after one) is a failure, not a Ctrl-C.
+// A base list emptied by a damaged database is a failure: its message comes before the stop's.
 int exitFor(ScanEnd end, const CliHost& host) {
+  if (end == ScanEnd::EmptyBaseList) return host.errorCount() > 1 ? ExitFailure : ExitUsage;
   if (end == ScanEnd::NoFolders || end == ScanEnd::EmptyCompareList) return ExitUsage;
   if (host.errorCount() > 0 || end == ScanEnd::Failed) return ExitFailure;
   return end == ScanEnd::Cancelled ? ExitCancelled : ExitOk;
@@ -146,20 +197,21 @@ int Scan(const ParsedArgs& parsed) {
   const auto base = FolderEntries(parsed, "base-list", "base");
   const auto compare = FolderEntries(parsed, "compare-list", "compare");
   InstallCancelOnInterrupt();
-  CliHost host;
+  ScanCliHost host(parsed.has("use-deleted-list"));
   ResultsModel results;
   DeletedList deletedList;
   ScanDriver driver(results, deletedList, host, tuning);
   driver.setMarkRule(markRule);
   driver.setUseNotDuplicates(!parsed.has("ignore-not-duplicates"));
   const ScanResult result = driver.StartScan(mode, mask, base, compare);
-  for (const std::string& path : result.autoDeletedPaths)
-    std::fprintf(stderr, "velloran-cli: auto-deleted: %s\n", path.c_str());
+  reportFiles(result);
+  const bool listSaved = !UseDeletedList || saveDeletedListChanges(deletedList);
   if (result.end == ScanEnd::Completed || result.end == ScanEnd::Cancelled) {
     PrintResultsAs(parsed, results, stdout);
     if (!saveResultsIfAsked(parsed, results, host)) return FinishOutput(ExitFailure);
   }
-  return FinishOutput(exitFor(result.end, host));
+  const int status = exitFor(result.end, host);
+  return FinishOutput(status == ExitOk && !listSaved ? ExitFailure : status);
 }
 
 }  // namespace

@@ -1,17 +1,9 @@
-// Fuzz target: MakeFingerprint and the preview decoder on JPEG data.
-#include <cstddef>
-#include <cstdint>
-
-#include "core/fingerprint/fingerprint.h"
+// Fuzz target: MakeFingerprint (kept whole and sampled) and the preview decoder on JPEG data.
 #include "core/fingerprint/jpeg_decoder.h"
+#include "fuzz/fingerprint_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  vl::TFingerprint fingerprint;
-  int32_t width = 0, height = 0;
-  if (vl::MakeFingerprintFromMemory(data, size, vl::PictureType::Jpeg, fingerprint, width, height)) {
-    for (uint8_t code : fingerprint)
-      if (code > 3) __builtin_trap();
-  }
+  vl::fuzz::CheckFingerprint(data, size, vl::PictureType::Jpeg);
   vl::JpegPreviewOptions options;
   options.ScaleDenominator = 8;
   options.Fast = size % 2 == 1;

@@ -319,10 +319,9 @@ void MainWindow::writeColumnWidths() {
 }
 
 void MainWindow::saveDeletedList() {
-  // A list never loaded in this run is empty in memory: writing it would wipe the file.
-  if (!UseDeletedList || deletedList_.entries().empty()) return;
+  if (!UseDeletedList) return;
   try {
-    deletedList_.SaveDeletedList();
+    deletedList_.SaveChanges();
   } catch (const std::exception& error) {
     host_.showMessage(MessageKind::Error, error.what());
   }

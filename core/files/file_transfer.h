@@ -7,6 +7,8 @@
 
 #include "core/files/dir_listing.h"
 
+struct stat;
+
 namespace vl {
 
 // What a path names, looked at without following a symbolic link and without opening it.
@@ -23,6 +25,9 @@ struct RegularFileState {
   int32_t Size = 0;     // low 32 bits, as the directory listing gives them
   double FileDate = 0;  // as the directory listing gives it (FileTimeToDateTime)
 };
+
+// The state of the file an lstat, stat or fstat described.
+RegularFileState StateOfStat(const struct stat& st);
 
 // One lstat of path; `state` is filled for a regular file. Never blocks, never follows a link.
 PathKind ExaminePath(const std::string& path, RegularFileState& state);

@@ -174,13 +174,15 @@ std::string candidateName(const std::string& name, int n) {
 }
 
 // Reserves a free name in the trash by creating its .trashinfo (exclusively) and
-// then moves the file in; the info file goes again when the move fails. The reason
-// the file stayed, or empty when it went (`infoWritten` then names its .trashinfo).
-std::string moveIntoTrash(const std::string& path, const std::string& trash, std::string& infoWritten) {
+// then moves the file `name` of the open `folder` in; the info file goes again when
+// the move fails. The reason the file stayed, or empty when it went (`infoWritten`
+// then names its .trashinfo).
+std::string moveIntoTrash(int folder, const std::string& name, const std::string& path, const std::string& trash,
+                          std::string& infoWritten) {
   if (!ownFolder(trash + "/files") || !ownFolder(trash + "/info")) return "cannot use the trash " + trash;
-  const std::string name = FileNameOf(path);
+  const std::string trashName = FileNameOf(path);
   for (int n = 1; n <= MaxTrashNames; ++n) {
-    const std::string candidate = candidateName(name, n);
+    const std::string candidate = candidateName(trashName, n);
     const std::string info = trash + "/info/" + candidate + ".trashinfo";
     const std::string target = trash + "/files/" + candidate;
     const int fd = ::open(info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -196,7 +198,7 @@ std::string moveIntoTrash(const std::string& path, const std::string& trash, std
       ::unlink(info.c_str());
       continue;
     }
-    if (::rename(path.c_str(), target.c_str()) == 0) {
+    if (::renameat(folder, name.c_str(), AT_FDCWD, target.c_str()) == 0) {
       infoWritten = info;
       return {};
     }
@@ -212,27 +214,32 @@ std::string trashedPathOf(const std::string& fileName, std::error_code& error) {
   return std::filesystem::absolute(fileName, error).lexically_normal().string();
 }
 
-std::string moveToTrash(const std::string& fileName, std::string& infoWritten) {
+std::string moveToTrash(int folder, const std::string& name, const std::string& fileName, std::string& infoWritten) {
   std::error_code error;
   const std::string path = trashedPathOf(fileName, error);
   struct stat st {};
   if (error) return error.message();
-  if (::lstat(path.c_str(), &st) != 0) return systemReason();
+  if (::fstatat(folder, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return systemReason();
   if (S_ISDIR(st.st_mode)) return "is a folder";
   std::string problem;
   const std::string trash = trashFor(path, st.st_dev, problem);
   if (!problem.empty()) return problem;
-  return trash.empty() ? "there is no trash on its file system" : moveIntoTrash(path, trash, infoWritten);
+  return trash.empty() ? "there is no trash on its file system"
+                       : moveIntoTrash(folder, name, path, trash, infoWritten);
 }
 
 }  // namespace
 
 FileRemoval RemoveFile(const std::string& fileName, bool recycle) {
-  if (fileName.empty()) return {false, "empty name", {}};
+  return RemoveFileAt(AT_FDCWD, fileName, fileName, recycle);
+}
+
+FileRemoval RemoveFileAt(int folder, const std::string& name, const std::string& path, bool recycle) {
+  if (name.empty() || path.empty()) return {false, "empty name", {}};
   FileRemoval removal;
   if (recycle) {
-    removal.Reason = moveToTrash(fileName, removal.TrashInfo);
-  } else if (::unlink(fileName.c_str()) != 0) {
+    removal.Reason = moveToTrash(folder, name, path, removal.TrashInfo);
+  } else if (::unlinkat(folder, name.c_str(), 0) != 0) {
     removal.Reason = systemReason();
   }
   removal.Removed = removal.Reason.empty();

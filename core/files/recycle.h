@@ -17,6 +17,11 @@ struct FileRemoval {
 // RecycleOrDeleteFiles does; without, unlinks it. Asks nothing. A link is removed
 // itself, never its target.
 FileRemoval RemoveFile(const std::string& fileName, bool recycle);
+// RemoveFile for the file `name` in the open `folder` (a descriptor, or AT_FDCWD
+// for a name relative to the current folder), whose full path `path` the trash
+// records: the file is moved or unlinked relative to that folder, which is never
+// looked up by name again.
+FileRemoval RemoveFileAt(int folder, const std::string& name, const std::string& path, bool recycle);
 
 // With recycle, moves each file to the freedesktop.org trash (the home trash under
 // $XDG_DATA_HOME for files on its file system, a symbolic link to it followed,

@@ -25,8 +25,8 @@ const std::array<std::array<double, ThumbSide>, Frequencies>& cosines() {
 }
 
 // Luminance 0 to 255 of a pixel (ITU-R BT.601 weights), so that a greyscale copy keeps it.
-int lumaOf(const WorkBitmap& bitmap, uint32_t p) {
-  if (bitmap.luminance) return int(p & 0xFF);
+int lumaOf(bool luminance, uint32_t p) {
+  if (luminance) return int(p & 0xFF);
   return int((77 * (p >> 16 & 0xFF) + 150 * (p >> 8 & 0xFF) + 29 * (p & 0xFF)) >> 8);
 }
 
@@ -48,15 +48,17 @@ struct Samples {
   }
 };
 
-std::vector<double> thumbnail(const WorkBitmap& bitmap, int left, int top, int width, int height) {
+// Pixels: a WorkBitmap or SampledPixels holding the rows the samples fall on.
+template <typename Pixels>
+std::vector<double> thumbnail(const Pixels& bitmap, int left, int top, int width, int height) {
   const Samples across(left, width), down(top, height);
   std::vector<int64_t> sums(ThumbSide * ThumbSide, 0);
   std::vector<int> counts(ThumbSide * ThumbSide, 0);
   for (size_t j = 0; j < down.at.size(); ++j) {
-    const uint32_t* row = bitmap.pixels.data() + size_t(down.at[j]) * size_t(bitmap.width);
+    const uint32_t* row = bitmap.row(down.at[j]);
     const size_t cellRow = size_t(down.cell[j]) * ThumbSide;
     for (size_t i = 0; i < across.at.size(); ++i) {
-      sums[cellRow + size_t(across.cell[i])] += lumaOf(bitmap, row[across.at[i]]);
+      sums[cellRow + size_t(across.cell[i])] += lumaOf(bitmap.luminance, row[across.at[i]]);
       ++counts[cellRow + size_t(across.cell[i])];
     }
   }
@@ -69,9 +71,8 @@ std::vector<double> thumbnail(const WorkBitmap& bitmap, int left, int top, int w
   return means;
 }
 
-}  // namespace
-
-PictureSignature SignatureOfBitmap(const WorkBitmap& bitmap, int left, int top, int width, int height) {
+template <typename Pixels>
+PictureSignature signatureOf(const Pixels& bitmap, int left, int top, int width, int height) {
   const std::vector<double> thumb = thumbnail(bitmap, left, top, width, height);
   const auto& c = cosines();
   // Rows first: across[u][y] = sum over x of thumb(x, y) cos(x, u).
@@ -92,6 +93,18 @@ PictureSignature SignatureOfBitmap(const WorkBitmap& bitmap, int left, int top, 
     }
   return signature;
 }
+
+}  // namespace
+
+PictureSignature SignatureOfBitmap(const WorkBitmap& bitmap, int left, int top, int width, int height) {
+  return signatureOf(bitmap, left, top, width, height);
+}
+
+PictureSignature SignatureOfBitmap(const SampledPixels& pixels, int left, int top, int width, int height) {
+  return signatureOf(pixels, left, top, width, height);
+}
+
+std::vector<int> SignatureRows(int top, int height) { return Samples(top, height).at; }
 
 TFingerprint OrientGrid(const TFingerprint& grid, int orientation) {
   TFingerprint turned{};

@@ -5,6 +5,9 @@
 #include <bit>
 #include <cstdint>
 
+#include <vector>
+
+#include "core/fingerprint/sampled_pixels.h"
 #include "core/fingerprint/scan_entry.h"
 #include "core/fingerprint/work_bitmap.h"
 
@@ -23,6 +26,10 @@ inline int SignatureDistance(PictureSignature a, PictureSignature b) { return st
 // The signature of the rectangle (left, top, width, height) of a working bitmap,
 // averaged over an evenly spread grid of at most 256 x 256 of its pixels. O(1).
 PictureSignature SignatureOfBitmap(const WorkBitmap& bitmap, int left, int top, int width, int height);
+// The same from the kept rows of a picture; they must include SignatureRows(top, height).
+PictureSignature SignatureOfBitmap(const SampledPixels& pixels, int left, int top, int width, int height);
+// The rows the signature of `height` rows from `top` reads. O(rows).
+std::vector<int> SignatureRows(int top, int height);
 
 // The eight orientations of a square picture: bit 0 mirrors left to right, bit 1
 // top to bottom, bit 2 swaps rows and columns (after the mirrors); 0 is the picture

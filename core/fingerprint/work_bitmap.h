@@ -14,6 +14,12 @@ constexpr uint64_t MaxWorkPixels = uint64_t(1) << 22;
 constexpr uint64_t MaxWorkPixels = uint64_t(1) << 28;
 #endif
 
+// The grey value v of a pixel: 255 - Y for a luminance pixel, else 255 - round((R + G + B) / 3).
+inline int GreyOf(uint32_t pixel, bool luminance) {
+  if (luminance) return 255 - int(pixel);
+  return 255 - int(((pixel >> 16 & 0xFF) + (pixel >> 8 & 0xFF) + (pixel & 0xFF) + 1) / 3);
+}
+
 // A decoded picture, row by row from the top-left pixel. Each pixel is 0x00RRGGBB,
 // or, when `luminance` is set (a greyscale JPEG), the luminance Y alone. Colours are
 // kept whole because the border cut compares colours, not grey values.
@@ -36,12 +42,8 @@ struct WorkBitmap {
   }
   uint32_t at(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
   uint32_t* row(int y) { return pixels.data() + size_t(y) * size_t(width); }
-  // The grey value v of a pixel: 255 - Y for luminance, else 255 - round((R + G + B) / 3).
-  int greyAt(int x, int y) const {
-    const uint32_t p = at(x, y);
-    if (luminance) return 255 - int(p);
-    return 255 - int(((p >> 16 & 0xFF) + (p >> 8 & 0xFF) + (p & 0xFF) + 1) / 3);
-  }
+  const uint32_t* row(int y) const { return pixels.data() + size_t(y) * size_t(width); }
+  int greyAt(int x, int y) const { return GreyOf(at(x, y), luminance); }
 };
 
 }  // namespace vl

@@ -33,6 +33,7 @@ void ResultsModel::ClearResults() {
   entries_.clear();
   ++generation_;
   marksEdited_ = false;
+  matchBasis = MatchBasis::Unknown;
   notifyShownChanged();
 }
 

@@ -10,25 +10,37 @@
 #include <vector>
 
 #include "core/components/shared_text.h"
+#include "core/files/dir_listing.h"
 
 namespace vl {
 
 // One file in one result group. Groups are chains: the base entry, then its
 // duplicates in the order found, linked through Next; each duplicate's Base is the
 // group's base entry (null in the base itself). The texts are shared: a path that
-// many entries hold is stored once, so an entry takes 56 bytes besides its texts.
+// many entries hold is stored once, so an entry takes 72 bytes besides its texts.
 struct TResultEntry {
   TResultEntry* Next = nullptr;
   TResultEntry* Base = nullptr;
   SharedText Path;     // the full path (a results file holds at most 255 bytes)
   SharedText Volume;   // at most 13 bytes
   double FileDate = 0;
+  FileIdentity Identity;  // the file the scan reached at Path; unknown for an entry loaded from a results file
   int32_t Size = 0;
   int32_t Width = -1;
   int32_t Height = -1;
   uint8_t Errors = 0;  // error count against the base; 0 for the base
   uint8_t Gone = 0;    // set once the file was deleted or moved away
   uint8_t Marked = 0;  // 1 when marked for deletion
+};
+
+// What made the files of the groups duplicates; it decides what is compared before
+// one of them is deleted.
+enum class MatchBasis {
+  Unknown,         // loaded from a results file: told group by group from its entries
+  Pictures,        // fingerprints within the recorded error count
+  TurnedPictures,  // the same, the pictures also turned and mirrored
+  Contents,        // the same bytes
+  Names,           // names, or names and sizes: nothing more to compare
 };
 
 // One item of FBaseGroups or of the shown base list: a caption and its group's base
@@ -71,6 +83,9 @@ class ResultsModel {
 
   // "Remove when no duplicates": enables PruneGroups.
   bool removeWhenNoDuplicates = true;
+  // How the groups of the last scan were found; Unknown after ClearResults and so
+  // for loaded results.
+  MatchBasis matchBasis = MatchBasis::Unknown;
 
   // Changes whenever ClearResults or setGroups replaces the results, so that a
   // record of earlier results can tell it no longer applies.
@@ -80,7 +95,7 @@ class ResultsModel {
   bool marksEdited() const { return marksEdited_; }
   void setMarksEdited(bool edited) { marksEdited_ = edited; }
 
-  // Frees every entry and empties the three lists.
+  // Frees every entry, empties the three lists and forgets the match basis.
   void ClearResults();
   // Appends an entry to FResultEntries and returns it (group building, loading).
   TResultEntry* appendEntry(std::unique_ptr<TResultEntry> entry);

@@ -25,7 +25,7 @@ TResultEntry* liveBase(const ResultsModel& model, const TResultEntry* base) {
 }
 
 FileResult problem(const std::string& path, std::string reason) {
-  return {path, FileOutcome::Failed, std::move(reason), {}};
+  return {path, FileOutcome::Failed, std::move(reason)};
 }
 
 // Whether the file in the trash still is the one that went there.
@@ -178,7 +178,7 @@ void UndoRecord::forgetDeletedEntries(const std::vector<std::string>& restored, 
   for (const std::string& path : restored) {
     std::optional<TDeletedEntry> entry;
     try {
-      if (const std::optional<ContentSums> sums = ReadContentSums(path)) entry = DeletedList::EntryOf(*sums);
+      if (const std::optional<ContentSums> sums = ReadContentSums(path)) entry = DeletedList::EntryOf(*sums, path);
     } catch (const FileAccessError& e) {
       outcome.Problems.push_back(problem(path, std::string("back, but still in the deleted-file list: ") + e.what()));
     }
@@ -190,7 +190,7 @@ void UndoRecord::forgetDeletedEntries(const std::vector<std::string>& restored, 
   }
   if (!changed) return;
   try {
-    deletedList.SaveDeletedList();
+    deletedList.SaveChanges();
   } catch (const std::exception& e) {
     outcome.Problems.push_back(problem(DeletedList::fileName(), e.what()));
   }

@@ -13,7 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "core/files/dir_listing.h"
+#include "core/files/file_lock.h"
 #include "core/results/deleted_list.h"
+#include "core/results/results_file.h"
 #include "core/settings/folder_lists.h"
 #include "core/settings/settings.h"
 #include "tests/support/image_writer.h"
@@ -92,21 +95,40 @@ TEST_F(CliScan, ScanOutputFollowsFoldersModeAndMaskAndLoadsBackFromItsResultsFil
   EXPECT_EQ(dump.out, scan.out);
 }
 
-TEST_F(CliScan, EveryAutoDeletedFileIsNamedOnStandardError) {
-  ::setenv("VELLORAN_APPDIR", (dir.path() + "/").c_str(), 1);
-  vl::ResetAppPaths();
-  RecordingHost host;
-  vl::DeletedList list;
-  list.AddToDeletedList(dir.file("a/notes.txt"), host);
-  list.SaveDeletedList();
-  ::unsetenv("VELLORAN_APPDIR");
-  vl::ResetAppPaths();
+// A copy deleted to the trash: a fresh copy elsewhere is only named with the setting
+// alone, removed with --use-deleted-list; once the deleted file is restored to its
+// place it is scanned, and the list forgets its contents. Unreadable files are named.
+TEST_F(CliScan, TheDeletedListDeletesOnlyWhenAskedAndNeverARestoredFile) {
+  const std::string scan = "scan --mode contents --mask '*.txt' --base a --compare b";
+  ASSERT_EQ(Cli(dir, scan + " --save-results r.vlr").status, 0);
+  ASSERT_EQ(Cli(dir, "results delete-marked r.vlr").status, 0);
+  const std::string fresh = dir.write("b/fresh.txt", std::string("same"));
+  dir.write("b/other.txt", std::string("other"));
+  std::filesystem::create_symlink(dir.file("b/nowhere"), dir.file("b/dangling.txt"));
 
-  const CliRun scan = Cli(dir, "scan --use-deleted-list --mode contents --mask '*.txt' --base a --compare b");
-  EXPECT_NE(scan.status, 0) << "nothing left to compare";
-  EXPECT_PRED2(Contains, scan.err, "\nvelloran-cli: auto-deleted: " + dir.file("b/notes.txt") + "\n");
-  EXPECT_EQ(ReadFileBytes(dir.file("data/Trash/files/notes.txt")), "same");
-  EXPECT_EQ(ReadFileBytes(dir.file("a/notes.txt")), "same");
+  const CliRun told = Cli(dir, scan);
+  EXPECT_EQ(told.status, 0);
+  EXPECT_EQ(told.out, "") << "the match stays out of the scan";
+  EXPECT_PRED2(Contains, told.err, "\nvelloran-cli: would auto-delete: " + fresh + "\n");
+  EXPECT_PRED2(Contains, told.err,
+               "\nvelloran-cli: cannot read " + dir.file("b/dangling.txt") + ": the symbolic link leads nowhere\n");
+  EXPECT_TRUE(std::filesystem::exists(fresh));
+
+  const CliRun deleted = Cli(dir, scan + " --use-deleted-list");
+  EXPECT_PRED2(Contains, deleted.err, "\nvelloran-cli: auto-deleted: " + fresh + "\n");
+  EXPECT_EQ(ReadFileBytes(dir.file("data/Trash/files/fresh.txt")), "same");
+
+  std::filesystem::rename(dir.file("data/Trash/files/notes.txt"), dir.file("b/notes.txt"));
+  std::filesystem::remove(dir.file("data/Trash/info/notes.txt.trashinfo"));
+  const std::string again = dir.write("b/again.txt", std::string("same"));
+  const CliRun back = Cli(dir, scan + " --use-deleted-list");
+  EXPECT_PRED2(Contains, back.out, "\t" + dir.file("b/notes.txt") + "\n");
+  EXPECT_PRED2(Contains, back.out, "\t" + again + "\n");
+  EXPECT_FALSE(Contains(back.err, "auto-delete"));
+  std::filesystem::remove(dir.file("b/notes.txt"));
+  const CliRun forgotten = Cli(dir, scan + " --use-deleted-list");
+  EXPECT_PRED2(Contains, forgotten.out, "\t" + again + "\n") << "the forgetting was saved";
+  EXPECT_FALSE(Contains(forgotten.err, "auto-delete"));
 }
 
 TEST_F(CliScan, ThePlainLoopsGiveTheSameOutputInEveryModeAndArrangement) {
@@ -297,6 +319,23 @@ TEST_F(CliScan, ADatabaseTakesPartInPlaceOfItsFolderAndConcurrentAddsKeepEveryRe
   }
   EXPECT_EQ(Lines(Cli(dir, "db dump pics.vdb").out), 1 + 3 * 2 * 8);
   EXPECT_FALSE(std::filesystem::exists(dir.file("pics.vdb.lock")));
+
+  // A folder gone, a sixth of the records: kept unless --freshen-removes.
+  std::filesystem::remove_all(dir.file("more00"));
+  const CliRun kept = Cli(dir, "db add pics.vdb b/deeper");
+  EXPECT_PRED2(Contains, kept.err, "\n\n1 records added, 0 refreshed, 0 removed.\n\n8 records of files that are gone");
+  EXPECT_PRED2(Contains, kept.err, "\nvelloran-cli: give --freshen-removes to remove the 8 records kept\n");
+  const CliRun removed = Cli(dir, "db add pics.vdb --freshen-removes b/deeper");
+  EXPECT_PRED2(Contains, removed.err, "\n\n0 records added, 0 refreshed, 8 removed.\n");
+  EXPECT_EQ(Lines(Cli(dir, "db dump pics.vdb").out), 1 + 5 * 8 + 1);
+
+  // A base database whose files are all gone stops the scan instead of a self-compare.
+  ASSERT_EQ(Cli(dir, "db new gone.vdb more10").status, 0);
+  std::filesystem::remove_all(dir.file("more10"));
+  const CliRun stopped = Cli(dir, "scan --base gone.vdb --compare b --subfolders");
+  EXPECT_EQ(stopped.status, 2);
+  EXPECT_PRED2(Contains, stopped.err,
+               "\n" + dir.file("gone.vdb") + ": its 8 records are of files that are gone from a present volume\n");
 }
 
 TEST_F(CliScan, WritesKeepLinksRefuseForeignFilesAndRemoveStaleTemporaries) {
@@ -345,7 +384,10 @@ TEST_F(CliScan, WritesKeepLinksRefuseForeignFilesAndRemoveStaleTemporaries) {
 TEST_F(CliScan, DeleteMarkedDryRunChangesNothingAndARealRunRewritesTheResultsFile) {
   ASSERT_EQ(Cli(dir, "scan --mode contents --mask '*.txt' --base a --compare b --save-results r.vlr").status, 0);
   const std::string saved = ReadFileBytes(dir.file("r.vlr"));
+  vl::FileLock held(dir.file("r.vlr"));  // a dry run only reads: it takes no lock
+  ASSERT_TRUE(held.tryLock());
   const CliRun dry = Cli(dir, "results delete-marked --dry-run r.vlr");
+  held.unlock();
   EXPECT_EQ(dry.status, 0);
   EXPECT_EQ(dry.out, "would-trash\t" + dir.file("b/notes.txt") + "\n");
   EXPECT_TRUE(std::filesystem::exists(dir.file("b/notes.txt")));
@@ -359,6 +401,52 @@ TEST_F(CliScan, DeleteMarkedDryRunChangesNothingAndARealRunRewritesTheResultsFil
   EXPECT_EQ(ReadFileBytes(dir.file("data/Trash/files/notes.txt")), "same");
   EXPECT_TRUE(std::filesystem::exists(dir.file("dellist.ddb")));
   EXPECT_EQ(Cli(dir, "results dump r.vlr").out, "");
+}
+
+TEST_F(CliScan, DeleteMarkedLeavesEveryLastCopyAndWhatTheScanDidNotSee) {
+  // The base edited after the scan.
+  ASSERT_EQ(Cli(dir, "scan --subfolders --compare a --compare b --save-results r.vlr").status, 0);
+  WriteJpeg(dir.file("a/photo.jpg"), GradientPicture(120, 160));
+  const std::string lastCopy = ": its group would lose every copy; left alone\n";
+  CliRun run = Cli(dir, "results delete-marked --permanently r.vlr");
+  EXPECT_EQ(run.out, "");
+  EXPECT_PRED2(Contains, run.err, "skipped: " + dir.file("b/deeper/copy.jpg") + lastCopy);
+  // The base's folder turned into a link to its copy's folder.
+  dir.makeDir("x");
+  dir.makeDir("y");
+  WriteJpeg(dir.file("x/sun.jpg"), GradientPicture(160, 120));
+  std::filesystem::copy_file(dir.file("x/sun.jpg"), dir.file("y/sun.jpg"));
+  ASSERT_EQ(Cli(dir, "scan --compare x --compare y --save-results s.vlr").status, 0);
+  std::filesystem::rename(dir.file("x"), dir.file("x.old"));
+  std::filesystem::create_directory_symlink(dir.file("y"), dir.file("x"));
+  run = Cli(dir, "results delete-marked --permanently s.vlr");
+  EXPECT_EQ(run.out, "");
+  EXPECT_PRED2(Contains, run.err, "skipped: " + dir.file("y/sun.jpg") + lastCopy);
+  // Picture results naming one file twice, and a file that is no picture with its size and date.
+  vl::ResultsModel model;
+  const auto add = [&model](const std::string& path, vl::TResultEntry* base) {
+    const auto item = vl::FindFile(path);
+    auto entry = std::make_unique<vl::TResultEntry>();
+    entry->Base = base;
+    entry->Marked = base != nullptr ? 1 : 0;
+    entry->Path = path;
+    entry->Size = item->Size;
+    entry->FileDate = item->FileDate;
+    entry->Width = 160;
+    entry->Height = 120;
+    vl::TResultEntry* added = model.appendEntry(std::move(entry));
+    if (base == nullptr) model.appendGroup("", added);
+    else base->Next = added;
+    return added;
+  };
+  add(dir.file("y/./sun.jpg"), add(dir.file("y/sun.jpg"), nullptr));
+  add(dir.file("a/notes.txt"), add(dir.file("x.old/sun.jpg"), nullptr));
+  ASSERT_TRUE(vl::SaveResults(dir.file("c.vlr"), model).succeeded());
+  run = Cli(dir, "results delete-marked --dry-run c.vlr");
+  EXPECT_EQ(run.out, "");
+  EXPECT_PRED2(Contains, run.err, "skipped: " + dir.file("y/./sun.jpg") + lastCopy);
+  EXPECT_PRED2(Contains, run.err, "skipped: " + dir.file("a/notes.txt") + ": is not a picture");
+  EXPECT_TRUE(std::filesystem::exists(dir.file("b/deeper/copy.jpg")) && std::filesystem::exists(dir.file("y/sun.jpg")));
 }
 
 // The mark ("0" or "1") that a results dump or scan output gives the file at path; "?" when it lists none.

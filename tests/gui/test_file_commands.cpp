@@ -19,7 +19,9 @@
 #include "app/results/dupe_list_model.h"
 #include "app/shell/main_window.h"
 #include "core/files/paths.h"
+#include "core/files/dir_listing.h"
 #include "core/results/deleted_list.h"
+#include "core/results/results_file.h"
 #include "core/settings/settings.h"
 #include "tests/gui/main_window_fixture.h"
 #include "tests/gui/scripted_dialogs.h"
@@ -94,6 +96,7 @@ class FileCommandsTest : public QObject {
   void deleteKeepsTheLinePositionAndIgnoresFilePanes();
   void markedDeletesAskAndNeverTakeTheLastCopyUnasked();
   void deletesToTheTrashAreUndoneUnlessAPlaceIsTaken();
+  void aChangedLinkedOrTwiceNamedBaseIsNoCopy();
   void dropsExecuteMoveAndNewDriveRoot();
   void resultsSaveAndLoadThroughTheWindow();
 };
@@ -230,6 +233,55 @@ void FileCommandsTest::deletesToTheTrashAreUndoneUnlessAPlaceIsTaken() {
   QCOMPARE(s.undo()->text(), QStringLiteral("Undo"));
   QVERIFY(!s.undo()->isEnabled());
   qunsetenv("XDG_DATA_HOME");
+}
+
+// The last-copy question comes when the base was edited after the scan, when its
+// folder became a link to its copies' folder, and when it is the marked file itself.
+void FileCommandsTest::aChangedLinkedOrTwiceNamedBaseIsNoCopy() {
+  ScannedWindow s({"one"}, {"c1", "c2"});
+  vl::DeleteToRecycleBin = false;
+  const auto refusedAsLastCopy = [&s](const std::vector<std::string>& kept) {
+    QVERIFY(s.dialogs.questions.back().starts_with("1 group would lose every copy of its file."));
+    for (const std::string& path : kept) QVERIFY(vl::FileExists(path));
+  };
+  s.showGroup("y.jpg");
+  const std::string copyY = s.pathAt(1);
+  s.files.write("one/y.jpg", std::string("edited"));
+  s.selectLine(1);
+  s.dialogs.yesNo = {true, false};
+  s.press(Qt::Key_Delete);
+  refusedAsLastCopy({copyY});
+
+  s.showGroup("x.jpg");
+  const std::vector<std::string> copiesX = {s.pathAt(1), s.pathAt(2)};
+  for (int row : {1, 2}) {
+    s.selectLine(row);
+    s.press(Qt::Key_Space);
+  }
+  std::filesystem::rename(s.files.file("one"), s.files.file("one.old"));
+  std::filesystem::create_directory_symlink(s.files.file("c1"), s.files.file("one"));
+  s.dialogs.yesNo = {true, false};
+  s.press(Qt::Key_Delete, Qt::ShiftModifier);
+  refusedAsLastCopy(copiesX);
+
+  vl::ResultsModel crafted;
+  vl::TResultEntry* base = crafted.appendEntry(std::make_unique<vl::TResultEntry>());
+  base->Next = crafted.appendEntry(std::make_unique<vl::TResultEntry>());
+  base->Path = s.files.file("c2/x.jpg");
+  base->Next->Path = s.files.file("c2/./x.jpg");
+  for (vl::TResultEntry* entry : {base, base->Next}) {
+    entry->Size = vl::FindFile(base->Path)->Size;
+    entry->FileDate = vl::FindFile(base->Path)->FileDate;
+  }
+  base->Next->Base = base;
+  base->Next->Marked = 1;
+  crafted.appendGroup("x.jpg", base);
+  QVERIFY(vl::SaveResults(s.files.file("twice.vlr"), crafted).succeeded());
+  s.dialogs.openAnswers = {{s.files.file("twice.vlr")}};
+  child<QAction>(s.w, "LoadResults1")->trigger();
+  s.dialogs.yesNo = {true, false};
+  s.press(Qt::Key_Delete, Qt::ControlModifier);
+  refusedAsLastCopy({base->Path});
 }
 
 // Drops on the duplicate's file pane copy, move and link into its folder; Execute opens

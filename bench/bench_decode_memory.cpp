@@ -48,6 +48,7 @@ vl::DecodeControl controlFor(const std::string& way) {
   if (way == "whole") {
     control.budget = nullptr;
     control.wholePixels = vl::MaxWorkPixels;
+    control.maxDecodeBytes = UINT64_MAX;
   }
   return control;
 }

@@ -51,6 +51,12 @@ DecodeBudget& SharedDecodeBudget();
 // larger ones are read twice, keeping only the pixels a fingerprint reads.
 inline constexpr uint64_t DefaultWholePixels = uint64_t(32) << 20;
 
+// The most memory one decode may take besides the file's bytes (the library's
+// buffers and the pixels kept): a picture that needs more, such as a lossless WebP
+// or a HEIF picture above about 58 megapixels, is not read, so that a small crafted
+// file declaring a huge picture cannot take the machine's memory.
+inline constexpr uint64_t MaxDecodeBytes = uint64_t(448) << 20;
+
 // How one picture is decoded. Nothing here changes a fingerprint.
 struct DecodeControl {
   // When set, decoders look at it between rows and stop (failing) once it is set.
@@ -58,6 +64,8 @@ struct DecodeControl {
   // The memory a decode holds while it runs; none: not counted.
   DecodeBudget* budget = &SharedDecodeBudget();
   uint64_t wholePixels = DefaultWholePixels;
+  // A decode that needs more than this besides the file's bytes is refused.
+  uint64_t maxDecodeBytes = MaxDecodeBytes;
 
   bool cancelled() const { return cancel != nullptr && cancel->load(std::memory_order_relaxed); }
 };

@@ -168,7 +168,9 @@ class FingerprintSink final : public PixelSink {
   FingerprintSink(const DecodeControl& control, BudgetHold& hold, WorkBitmap& whole, bool withSignature)
       : control_(control), hold_(hold), fileBytes_(hold.bytes()), whole_(whole), withSignature_(withSignature) {}
 
-  bool reserve(uint64_t bytes) override { return hold_.resize(std::max(hold_.bytes(), fileBytes_ + bytes)); }
+  bool reserve(uint64_t bytes) override {
+    return bytes <= control_.maxDecodeBytes && hold_.resize(std::max(hold_.bytes(), fileBytes_ + bytes));
+  }
 
   bool begin(const PictureLayout& layout) override {
     const uint64_t pixels = uint64_t(layout.width) * uint64_t(layout.height);
@@ -183,13 +185,12 @@ class FingerprintSink final : public PixelSink {
     height_ = h;
     if (pixels <= control_.wholePixels) {
       stage_ = Stage::Whole;
-      return hold_.resize(fileBytes_ + pixels * sizeof(uint32_t) + layout.libraryBytes) &&
-             BitmapSink(whole_).begin(layout);
+      return holdForDecode(pixels * sizeof(uint32_t) + layout.libraryBytes) && BitmapSink(whole_).begin(layout);
     }
     stage_ = Stage::Probing;
     const std::vector<int> lines = cutRows(w, h);
     const uint64_t kept = SampledPixels::BytesFor(w, h, MaxSampledRows + lines.size(), 3);
-    if (!hold_.resize(fileBytes_ + layout.libraryBytes + kept)) return false;
+    if (!holdForDecode(layout.libraryBytes + kept)) return false;
     std::vector<int> rows = sampledRows(PixelRect{0, 0, w, h}, withSignature_);
     rows.insert(rows.end(), lines.begin(), lines.end());
     sampled_.keep(layout, rows, cutColumns(w, h));
@@ -225,6 +226,12 @@ class FingerprintSink final : public PixelSink {
   }
 
  private:
+  // Holds the file's bytes and `bytes` for the decode; a decode that needs more than
+  // the control's maxDecodeBytes is refused.
+  bool holdForDecode(uint64_t bytes) {
+    return bytes <= control_.maxDecodeBytes && hold_.resize(fileBytes_ + bytes);
+  }
+
   // Whole: kept whole. Probing: the first decode of a large picture. Sampled: its
   // probe held everything needed. Sampling: the second decode, within the cut.
   enum class Stage { None, Whole, Probing, Sampled, Sampling };

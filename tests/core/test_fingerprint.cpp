@@ -466,6 +466,10 @@ TEST(DecodeBudgetTest, HoldsWaitForRoomAndALargeOneRunsAlone) {
   ASSERT_TRUE(MakeFingerprintFromMemory(tall.data(), tall.size(), PictureType::Bmp, fingerprint, width, height,
                                         nullptr, control));
   EXPECT_LT(counted.peak(), 600u * 3000 * 4 / 8);
+  // A decode that would need more than the ceiling is refused before it allocates.
+  control.maxDecodeBytes = 600u * 3000 * 4 / 16;
+  EXPECT_FALSE(MakeFingerprintFromMemory(tall.data(), tall.size(), PictureType::Bmp, fingerprint, width, height,
+                                         nullptr, control));
 }
 
 // ---- What is not a picture ----

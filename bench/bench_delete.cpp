@@ -54,8 +54,8 @@ std::vector<std::string> makeGroups(const fs::path& folder, const std::string& p
       const auto item = vl::FindFile(path.string());
       auto entry = std::make_unique<vl::TResultEntry>();
       entry->Path = path.string();
-      entry->Size = item->Size;
-      entry->FileDate = item->FileDate;
+      entry->Size = item->size;
+      entry->FileDate = item->fileDate;
       entry->Width = width;
       entry->Height = height;
       entry->Base = base;

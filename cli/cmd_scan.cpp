@@ -142,10 +142,10 @@ void reportFiles(const ScanResult& result) {
   for (const std::string& path : result.autoDeletedPaths)
     std::fprintf(stderr, "velloran-cli: auto-deleted: %s\n", EscapedField(path).c_str());
   for (const UnreadableFile& file : result.notDeleted)
-    std::fprintf(stderr, "velloran-cli: not auto-deleted: %s: %s\n", EscapedField(file.Path).c_str(),
-                 file.Reason.c_str());
+    std::fprintf(stderr, "velloran-cli: not auto-deleted: %s: %s\n", EscapedField(file.path).c_str(),
+                 file.reason.c_str());
   for (const UnreadableFile& file : result.unreadable)
-    std::fprintf(stderr, "velloran-cli: cannot read %s: %s\n", EscapedField(file.Path).c_str(), file.Reason.c_str());
+    std::fprintf(stderr, "velloran-cli: cannot read %s: %s\n", EscapedField(file.path).c_str(), file.reason.c_str());
 }
 
 // Saves what the scan changed in the deleted-file list (contents of restored files

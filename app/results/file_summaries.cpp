@@ -16,7 +16,7 @@ std::unordered_map<std::string, uint64_t> SizesOnDisk(const std::vector<std::str
   std::unordered_map<std::string, uint64_t> sizes;
   for (const std::string& path : paths) {
     RegularFileState state;
-    if (ExaminePath(path, state) == PathKind::RegularFile) sizes.emplace(path, state.FullSize);
+    if (ExaminePath(path, state) == PathKind::RegularFile) sizes.emplace(path, state.fullSize);
   }
   return sizes;
 }

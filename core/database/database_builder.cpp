@@ -104,13 +104,13 @@ RecordCheck checkRecords(ScanList& database, bool freshen) {
   for (auto& entry : database) {
     if (!IsVolumeMounted(entry->Path, entry->Volume)) continue;
     const auto item = FindFile(entry->Path);
-    if (!item || !item->IsRegular) {
+    if (!item || !item->isRegular) {
       check.gone.push_back(entry.get());
       continue;
     }
-    if (!freshen || (item->Size == entry->Size && item->FileDate == entry->FileDate)) continue;
-    entry->Size = item->Size;
-    entry->FileDate = item->FileDate;
+    if (!freshen || (item->size == entry->Size && item->fileDate == entry->FileDate)) continue;
+    entry->Size = item->size;
+    entry->FileDate = item->fileDate;
     entry->Width = -1;
     entry->Height = -1;
     entry->Fingerprint.reset();

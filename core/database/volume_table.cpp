@@ -65,10 +65,10 @@ void RefreshVolumeTable() {
   Table& current = table();
   current.roots = queries().driveRoots();
   for (const DriveRoot& drive : current.roots) {
-    if (drive.Floppy && !CheckABDrives) continue;
+    if (drive.floppy && !CheckABDrives) continue;
     VolumeEntry entry;
-    if (!labelOf(drive.Root, entry.VolumeLabel, entry.DriveTypeText)) continue;
-    entry.Root = drive.Root;
+    if (!labelOf(drive.root, entry.VolumeLabel, entry.DriveTypeText)) continue;
+    entry.Root = drive.root;
     current.entries.push_back(std::move(entry));
   }
 }

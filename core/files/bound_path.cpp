@@ -61,8 +61,8 @@ constexpr int FolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
 }  // namespace
 
 bool FileVersion::sameAs(const FileVersion& other) const {
-  return State.Identity == other.State.Identity && State.FullSize == other.State.FullSize &&
-         ModifiedNs == other.ModifiedNs && ChangedNs == other.ChangedNs;
+  return state.identity == other.state.identity && state.fullSize == other.state.fullSize &&
+         modifiedNs == other.modifiedNs && changedNs == other.changedNs;
 }
 
 std::string CleanFilePath(const std::string& path) {

@@ -18,9 +18,9 @@ enum class FolderLinks {
 // status-change times to the nanosecond. No program can set the status-change time
 // back, so any write, rename or new link gives a new version.
 struct FileVersion {
-  RegularFileState State;
-  int64_t ModifiedNs = 0;
-  int64_t ChangedNs = 0;
+  RegularFileState state;
+  int64_t modifiedNs = 0;
+  int64_t changedNs = 0;
 
   // The same file (device and inode), size and both times.
   bool sameAs(const FileVersion& other) const;

@@ -31,14 +31,14 @@ const int64_t DateTimeEpoch = daysFromCivil(1899, 12, 30);
 
 DirItem itemOf(std::string name, const struct stat& st) {
   DirItem item;
-  item.Name = std::move(name);
-  item.IsDirectory = S_ISDIR(st.st_mode);
-  item.IsRegular = S_ISREG(st.st_mode);
-  item.Identity = {uint64_t(st.st_dev), uint64_t(st.st_ino)};
-  item.IsHidden = !item.Name.empty() && item.Name.front() == '.';
-  item.FullSize = st.st_size;
-  item.Size = static_cast<int32_t>(static_cast<uint32_t>(st.st_size));
-  item.FileDate = FileTimeToDateTime(st.st_mtime);
+  item.name = std::move(name);
+  item.isDirectory = S_ISDIR(st.st_mode);
+  item.isRegular = S_ISREG(st.st_mode);
+  item.identity = {uint64_t(st.st_dev), uint64_t(st.st_ino)};
+  item.isHidden = !item.name.empty() && item.name.front() == '.';
+  item.fullSize = st.st_size;
+  item.size = static_cast<int32_t>(static_cast<uint32_t>(st.st_size));
+  item.fileDate = FileTimeToDateTime(st.st_mtime);
   return item;
 }
 
@@ -61,7 +61,7 @@ std::vector<DirItem> ListDirectory(const std::string& folder, const std::functio
   std::vector<DirItem> items;
   DIR* dir = folder.empty() ? nullptr : ::opendir(folder.c_str());
   if (dir == nullptr) {
-    if (problems != nullptr) problems->Folder = std::strerror(folder.empty() ? ENOENT : errno);
+    if (problems != nullptr) problems->folder = std::strerror(folder.empty() ? ENOENT : errno);
     return items;
   }
   const int dirFd = ::dirfd(dir);
@@ -69,7 +69,7 @@ std::vector<DirItem> ListDirectory(const std::string& folder, const std::functio
     errno = 0;
     const dirent* entry = ::readdir(dir);
     if (entry == nullptr) {
-      if (errno != 0 && problems != nullptr) problems->Folder = std::string("its listing stopped: ") + std::strerror(errno);
+      if (errno != 0 && problems != nullptr) problems->folder = std::string("its listing stopped: ") + std::strerror(errno);
       break;
     }
     if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;
@@ -77,15 +77,15 @@ std::vector<DirItem> ListDirectory(const std::string& folder, const std::functio
     struct stat st {};
     if (::fstatat(dirFd, entry->d_name, &st, 0) != 0) {
       const int error = errno;
-      if (problems != nullptr) problems->Items.push_back({entry->d_name, itemProblem(dirFd, *entry, error)});
+      if (problems != nullptr) problems->items.push_back({entry->d_name, itemProblem(dirFd, *entry, error)});
       continue;
     }
     items.push_back(itemOf(entry->d_name, st));
-    items.back().IsLink = isLink(dirFd, *entry);
+    items.back().isLink = isLink(dirFd, *entry);
   }
   ::closedir(dir);
   std::sort(items.begin(), items.end(),
-            [](const DirItem& a, const DirItem& b) { return std::strcmp(a.Name.c_str(), b.Name.c_str()) < 0; });
+            [](const DirItem& a, const DirItem& b) { return std::strcmp(a.name.c_str(), b.name.c_str()) < 0; });
   return items;
 }
 

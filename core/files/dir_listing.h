@@ -12,29 +12,29 @@ namespace vl {
 
 // Which file a path reaches: device and inode after following links; inode 0 while unknown.
 struct FileIdentity {
-  uint64_t Device = 0;
-  uint64_t Inode = 0;
-  bool known() const { return Inode != 0; }
+  uint64_t device = 0;
+  uint64_t inode = 0;
+  bool known() const { return inode != 0; }
   bool operator==(const FileIdentity&) const = default;
 };
 
 // One item of a folder listing.
 struct DirItem {
-  std::string Name;
-  bool IsDirectory = false;
-  bool IsRegular = false;  // a regular file (after following a link)
-  bool IsLink = false;     // the name itself is a symbolic link
-  FileIdentity Identity;
-  bool IsHidden = false;   // the name begins with "."
-  int32_t Size = 0;        // low 32 bits of the size, as a signed 32-bit value
-  int64_t FullSize = 0;    // the whole size
-  double FileDate = 0;     // last-write time, local date-time, truncated to even seconds
+  std::string name;
+  bool isDirectory = false;
+  bool isRegular = false;  // a regular file (after following a link)
+  bool isLink = false;     // the name itself is a symbolic link
+  FileIdentity identity;
+  bool isHidden = false;   // the name begins with "."
+  int32_t size = 0;        // low 32 bits of the size, as a signed 32-bit value
+  int64_t fullSize = 0;    // the whole size
+  double fileDate = 0;     // last-write time, local date-time, truncated to even seconds
 };
 
 // A file or folder that could not be examined or read, and why ("Permission denied").
 struct UnreadableFile {
-  std::string Path;
-  std::string Reason;
+  std::string path;
+  std::string reason;
   bool operator==(const UnreadableFile&) const = default;
 };
 
@@ -42,8 +42,8 @@ struct UnreadableFile {
 // why its listing stopped; empty when it was read to its end) and the items whose
 // target could not be examined, by name.
 struct ListingProblems {
-  std::string Folder;
-  std::vector<UnreadableFile> Items;
+  std::string folder;
+  std::vector<UnreadableFile> items;
 };
 
 // Every item of a folder except "." and "..", sorted by name in byte order

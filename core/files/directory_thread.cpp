@@ -104,7 +104,7 @@ int watchFolder(const std::string& folder) {
 std::vector<std::string> readFileNames(const State& state, const std::string& folder) {
   std::vector<std::string> names;
   for (const DirItem& item : ListDirectory(folder, [&] { return state.terminated.load(); })) {
-    if (!item.IsDirectory && !item.IsHidden) names.push_back(item.Name);
+    if (!item.isDirectory && !item.isHidden) names.push_back(item.name);
   }
   return names;
 }

@@ -284,11 +284,11 @@ std::vector<DriveRoot> GetDriveLetters() {
   std::vector<DriveRoot> roots;
   for (const auto& [root, mount] : readDriveMounts()) {
     DriveRoot drive;
-    drive.Root = root;
-    drive.Removable = driveTypeTextOf(mount) == "Removable";
-    drive.Floppy = mount.source == "/dev/fd0" || mount.source == "/dev/fd1";
-    drive.Device = mount.source;
-    drive.FileSystem = mount.fileSystem;
+    drive.root = root;
+    drive.removable = driveTypeTextOf(mount) == "Removable";
+    drive.floppy = mount.source == "/dev/fd0" || mount.source == "/dev/fd1";
+    drive.device = mount.source;
+    drive.fileSystem = mount.fileSystem;
     roots.push_back(std::move(drive));
   }
   return roots;
@@ -300,7 +300,7 @@ std::string DriveRootOf(const std::string& path, const std::vector<DriveRoot>& r
   if (path.empty() || path.front() != '/') return {};
   std::string best;
   for (const DriveRoot& drive : roots) {
-    if (isUnder(path, drive.Root) && drive.Root.size() > best.size()) best = drive.Root;
+    if (isUnder(path, drive.root) && drive.root.size() > best.size()) best = drive.root;
   }
   const std::string folder = removableMountFolderOf(path);
   // A mounted parent of the folder (a /mnt partition, say) keeps the path.

@@ -8,11 +8,11 @@
 namespace vl {
 
 struct DriveRoot {
-  std::string Root;  // the mount point
-  bool Removable = false;
-  bool Floppy = false;     // mounted from /dev/fd0 or /dev/fd1 (skipped unless CheckABDrives)
-  std::string Device;      // the mount source, e.g. "/dev/sdb1" or "//server/share"
-  std::string FileSystem;  // the file-system type, e.g. "ext4", "vfat"
+  std::string root;  // the mount point
+  bool removable = false;
+  bool floppy = false;     // mounted from /dev/fd0 or /dev/fd1 (skipped unless CheckABDrives)
+  std::string device;      // the mount source, e.g. "/dev/sdb1" or "//server/share"
+  std::string fileSystem;  // the file-system type, e.g. "ext4", "vfat"
 };
 
 // The roots of every mounted file system that is not a pseudo file system, sorted

@@ -127,10 +127,10 @@ void moveByCopy(const std::string& source, const std::string& target, ExistingTa
 
 RegularFileState StateOfStat(const struct stat& st) {
   RegularFileState state;
-  state.Identity = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
-  state.FullSize = static_cast<uint64_t>(st.st_size);
-  state.Size = static_cast<int32_t>(static_cast<uint32_t>(st.st_size));
-  state.FileDate = FileTimeToDateTime(st.st_mtime);
+  state.identity = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+  state.fullSize = static_cast<uint64_t>(st.st_size);
+  state.size = static_cast<int32_t>(static_cast<uint32_t>(st.st_size));
+  state.fileDate = FileTimeToDateTime(st.st_mtime);
   return state;
 }
 

@@ -20,10 +20,10 @@ enum class PathKind {
 
 // The state of a regular file as a scan records it.
 struct RegularFileState {
-  FileIdentity Identity;
-  uint64_t FullSize = 0;
-  int32_t Size = 0;     // low 32 bits, as the directory listing gives them
-  double FileDate = 0;  // as the directory listing gives it (FileTimeToDateTime)
+  FileIdentity identity;
+  uint64_t fullSize = 0;
+  int32_t size = 0;     // low 32 bits, as the directory listing gives them
+  double fileDate = 0;  // as the directory listing gives it (FileTimeToDateTime)
 };
 
 // The state of the file an lstat, stat or fstat described.

@@ -238,17 +238,17 @@ FileRemoval RemoveFileAt(int folder, const std::string& name, const std::string&
   if (name.empty() || path.empty()) return {false, "empty name", {}};
   FileRemoval removal;
   if (recycle) {
-    removal.Reason = moveToTrash(folder, name, path, removal.TrashInfo);
+    removal.reason = moveToTrash(folder, name, path, removal.trashInfo);
   } else if (::unlinkat(folder, name.c_str(), 0) != 0) {
-    removal.Reason = systemReason();
+    removal.reason = systemReason();
   }
-  removal.Removed = removal.Reason.empty();
+  removal.removed = removal.reason.empty();
   return removal;
 }
 
 bool RecycleOrDeleteFiles(const std::vector<std::string>& files, bool recycle) {
   bool allGone = true;
-  for (const std::string& file : files) allGone = RemoveFile(file, recycle).Removed && allGone;
+  for (const std::string& file : files) allGone = RemoveFile(file, recycle).removed && allGone;
   return allGone;
 }
 
@@ -323,11 +323,11 @@ TrashRestore CheckTrashRestore(const std::string& trashInfo, const std::string& 
 
 TrashRestore RestoreFromTrash(const std::string& trashInfo, const std::string& originalPath) {
   TrashRestore restore = CheckTrashRestore(trashInfo, originalPath);
-  if (restore.Status != TrashRestoreStatus::Ready) return restore;
+  if (restore.status != TrashRestoreStatus::Ready) return restore;
   try {
-    MoveFileTo(restore.TrashedFile, originalPath, ExistingTarget::Keep);
+    MoveFileTo(restore.trashedFile, originalPath, ExistingTarget::Keep);
   } catch (const FileTransferError& e) {
-    return restoreStatus(TrashRestoreStatus::Failed, restore.TrashedFile, e.what());
+    return restoreStatus(TrashRestoreStatus::Failed, restore.trashedFile, e.what());
   }
   ::unlink(trashInfo.c_str());
   return restore;

@@ -8,9 +8,9 @@ namespace vl {
 
 // What became of one file handed to RemoveFile.
 struct FileRemoval {
-  bool Removed = false;
-  std::string Reason;     // why it stayed, when it did
-  std::string TrashInfo;  // the .trashinfo written for a file moved to the trash
+  bool removed = false;
+  std::string reason;     // why it stayed, when it did
+  std::string trashInfo;  // the .trashinfo written for a file moved to the trash
 };
 
 // With recycle, moves the file (never a folder) to the freedesktop.org trash as
@@ -43,12 +43,12 @@ enum class TrashRestoreStatus {
 };
 
 struct TrashRestore {
-  TrashRestoreStatus Status = TrashRestoreStatus::Ready;
-  std::string TrashedFile;  // its place in the trash's files folder
-  std::string Reason;       // for every status but Ready
+  TrashRestoreStatus status = TrashRestoreStatus::Ready;
+  std::string trashedFile;  // its place in the trash's files folder
+  std::string reason;       // for every status but Ready
 };
 
-// Checks, changing nothing, that `trashInfo` (FileRemoval::TrashInfo) still names
+// Checks, changing nothing, that `trashInfo` (FileRemoval::trashInfo) still names
 // originalPath, that its file in the trash is a regular file, and that nothing is at
 // originalPath while the folder there exists. Reads the info file (bounded), three lstats.
 TrashRestore CheckTrashRestore(const std::string& trashInfo, const std::string& originalPath);

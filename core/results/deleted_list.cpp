@@ -371,8 +371,8 @@ bool DeletedList::RemoveMatchedFile(const DeletedMatch& match, std::string& reas
   reason = changeSince(match.Path, match.Sums);
   if (!reason.empty()) return false;
   const FileRemoval removal = remover_(match.Path);
-  reason = removal.Reason;
-  return removal.Removed;
+  reason = removal.reason;
+  return removal.removed;
 }
 
 }  // namespace vl

@@ -84,24 +84,24 @@ Reading readBound(const std::string& cleanPath, FolderLinks links, const FileVer
   FileVersion now;
   if (!bound.isOpen() || bound.examine(now) != PathKind::RegularFile || !now.sameAs(expected))
     return failedReading(FileOutcome::Changed, ChangedWhileChecked);
-  if (picture && expected.State.FullSize > MaxPictureFileBytes)
+  if (picture && expected.state.fullSize > MaxPictureFileBytes)
     return failedReading(FileOutcome::NotVerified, NotPictureReason);
   const int fd = bound.openForReading();
   if (fd < 0) return failedReading(FileOutcome::Failed, std::string("cannot be read: ") + std::strerror(errno));
   std::vector<uint8_t> bytes;
-  if (picture) bytes.reserve(size_t(expected.State.FullSize));
+  if (picture) bytes.reserve(size_t(expected.state.fullSize));
   ContentSums sums;
   FileVersion opened;
   const bool same = VersionOfOpenFile(fd, opened) && opened.sameAs(expected);
   const int error = same ? ReadOpenFileSums(fd, sums, picture ? &bytes : nullptr) : 0;
   FileVersion after;
   const bool kept = same && error == 0 && VersionOfOpenFile(fd, after) && after.sameAs(expected) &&
-                    sums.size == expected.State.FullSize;
+                    sums.size == expected.state.fullSize;
   ::close(fd);
   if (error != 0) return failedReading(FileOutcome::Failed, std::string("cannot be read: ") + std::strerror(error));
   if (!kept) return failedReading(FileOutcome::Changed, ChangedWhileChecked);
-  sums.device = dev_t(expected.State.Identity.Device);
-  sums.inode = ino_t(expected.State.Identity.Inode);
+  sums.device = dev_t(expected.state.identity.device);
+  sums.inode = ino_t(expected.state.identity.inode);
   Reading reading;
   reading.sums = sums;
   if (!picture || !decode(sums)) return reading;
@@ -184,7 +184,7 @@ class Checker {
       results_.push_back(files_.examine(path, asked.clean, asked.version));
       if (results_.back().Outcome == FileOutcome::Done) {
         deleting_.emplace(asked.clean, asked_.size());
-        deletingIds_.insert(asked.version.State.Identity);
+        deletingIds_.insert(asked.version.state.identity);
       }
       asked_.push_back(std::move(asked));
     }
@@ -216,7 +216,7 @@ class Checker {
       const auto going = deleting_.find(clean);
       if (staying && going == deleting_.end() && files_.isUnchangedCopy(*member, deletingIds_)) return member;
       if (!staying && going != deleting_.end() &&
-          !(asked_[going->second].version.State.Identity == asked_[i].version.State.Identity))
+          !(asked_[going->second].version.state.identity == asked_[i].version.state.identity))
         return member;
     }
     return nullptr;
@@ -382,9 +382,9 @@ FileResult ScannedFiles::examine(const std::string& path, const std::string& cle
       break;
   }
   const TResultEntry& scanned = *entries->front();
-  if (scanned.Size != version.State.Size || !sameDate(scanned.FileDate, version.State.FileDate))
+  if (scanned.Size != version.state.size || !sameDate(scanned.FileDate, version.state.fileDate))
     return {path, FileOutcome::Changed, ChangedReason};
-  if (scanned.Identity.known() && !(scanned.Identity == version.State.Identity))
+  if (scanned.Identity.known() && !(scanned.Identity == version.state.identity))
     return {path, FileOutcome::NotVerified, "is no longer the file the scan found there; left alone"};
   for (const TResultEntry* entry : *entries)
     if (pairsPictures(basisOf(groupBase(*entry))) && !IsDecodedType(PictureTypeOf(cleanPath)))
@@ -398,8 +398,8 @@ bool ScannedFiles::isUnchangedCopy(const TResultEntry& member, const IdentitySet
   RegularFileState state;
   if (added && ExaminePath(member.Path, state) == PathKind::RegularFile) it->second = state;
   const std::optional<RegularFileState>& found = it->second;
-  return found && member.Size == found->Size && sameDate(member.FileDate, found->FileDate) &&
-         (!member.Identity.known() || member.Identity == found->Identity) && !excluded.contains(found->Identity);
+  return found && member.Size == found->size && sameDate(member.FileDate, found->fileDate) &&
+         (!member.Identity.known() || member.Identity == found->identity) && !excluded.contains(found->identity);
 }
 
 DeletionChecks CheckDeletions(const ScannedFiles& files, const std::vector<std::string>& paths,

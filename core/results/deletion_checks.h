@@ -45,7 +45,7 @@ struct FileResult {
 };
 
 struct FileIdentityHash {
-  size_t operator()(const FileIdentity& id) const { return std::hash<uint64_t>()(id.Inode * 31 + id.Device); }
+  size_t operator()(const FileIdentity& id) const { return std::hash<uint64_t>()(id.inode * 31 + id.device); }
 };
 using IdentitySet = std::unordered_set<FileIdentity, FileIdentityHash>;
 

@@ -50,7 +50,7 @@ void takeIdentity(ResultsModel& model, const std::string& path, bool reached) {
   RegularFileState state;
   const bool found = reached && ExaminePath(path, state) == PathKind::RegularFile;
   for (const auto& entry : model.FResultEntries())
-    if (entry->Path == path && entry->Identity.known()) entry->Identity = found ? state.Identity : FileIdentity{};
+    if (entry->Path == path && entry->Identity.known()) entry->Identity = found ? state.identity : FileIdentity{};
 }
 
 std::string detailLines(const DeletionReport& report) {
@@ -110,7 +110,7 @@ DeletionPlan PlanDeletion(const ResultsModel& model, const std::vector<std::stri
     FileResult check = files.examine(path, clean, version);
     if (check.Outcome == FileOutcome::Done) {
       plan.Deletable.push_back(path);
-      deletingIds.insert(version.State.Identity);
+      deletingIds.insert(version.state.identity);
     } else {
       plan.Skipped.push_back(std::move(check));
     }
@@ -154,9 +154,9 @@ FileResult FileOperations::removeChecked(const VerifiedFile& file, const Scanned
   if (!bound.isOpen() || bound.examine(now) != PathKind::RegularFile || !now.sameAs(file.Version))
     return {result.Path, FileOutcome::Changed, "changed while it was being checked; left alone"};
   const FileRemoval removal = RemoveFileAt(bound.folder(), bound.name(), file.CleanPath, options.Recycle);
-  if (!removal.Removed) return {result.Path, FileOutcome::Failed, removal.Reason};
-  result.TrashInfo = removal.TrashInfo;
-  if (bound.examine(now) == PathKind::RegularFile && now.State.Identity == file.Version.State.Identity)
+  if (!removal.removed) return {result.Path, FileOutcome::Failed, removal.reason};
+  result.TrashInfo = removal.trashInfo;
+  if (bound.examine(now) == PathKind::RegularFile && now.state.identity == file.Version.state.identity)
     return {result.Path, FileOutcome::Failed, "it is still there"};
   const std::optional<TDeletedEntry> entry =
       options.RecordDeleted && file.Sums ? DeletedList::EntryOf(*file.Sums, file.CleanPath) : std::nullopt;

@@ -14,7 +14,7 @@ namespace vl {
 namespace {
 
 bool sameFile(const RegularFileState& a, const RegularFileState& b) {
-  return a.Identity == b.Identity && a.FullSize == b.FullSize && a.FileDate == b.FileDate;
+  return a.identity == b.identity && a.fullSize == b.fullSize && a.fileDate == b.fileDate;
 }
 
 // The base of the model's group that began at `base`, or null once that group was removed. O(groups).
@@ -113,12 +113,12 @@ UndoOutcome UndoRecord::undoDeletion(ResultsModel& model, DeletedList& deletedLi
   std::vector<const TrashedFile*> ready;
   for (const TrashedFile& file : trashed_) {
     const TrashRestore check = CheckTrashRestore(file.TrashInfo, file.Path);
-    if (check.Status == TrashRestoreStatus::PathTaken) {
+    if (check.status == TrashRestoreStatus::PathTaken) {
       outcome.Refused = true;
-      outcome.Problems.push_back(problem(file.Path, check.Reason));
-    } else if (check.Status != TrashRestoreStatus::Ready) {
-      lost.push_back(problem(file.Path, check.Reason));
-    } else if (!unchangedInTrash(check.TrashedFile, file.State)) {
+      outcome.Problems.push_back(problem(file.Path, check.reason));
+    } else if (check.status != TrashRestoreStatus::Ready) {
+      lost.push_back(problem(file.Path, check.reason));
+    } else if (!unchangedInTrash(check.trashedFile, file.State)) {
       lost.push_back(problem(file.Path, "it changed in the trash; left there"));
     } else {
       ready.push_back(&file);
@@ -128,10 +128,10 @@ UndoOutcome UndoRecord::undoDeletion(ResultsModel& model, DeletedList& deletedLi
   outcome.Problems = std::move(lost);
   for (const TrashedFile* file : ready) {
     const TrashRestore restore = RestoreFromTrash(file->TrashInfo, file->Path);
-    if (restore.Status == TrashRestoreStatus::Ready)
+    if (restore.status == TrashRestoreStatus::Ready)
       outcome.Restored.push_back(file->Path);
     else
-      outcome.Problems.push_back(problem(file->Path, restore.Reason));
+      outcome.Problems.push_back(problem(file->Path, restore.reason));
   }
   putEntriesBack(model, outcome.Restored);
   if (enteredDeletedList_) forgetDeletedEntries(outcome.Restored, deletedList, outcome);

@@ -27,10 +27,10 @@ std::unique_ptr<TScanEntry> entryOf(const std::string& path, const DirItem& item
   auto entry = std::make_unique<TScanEntry>();
   entry->Path = path;
   entry->Volume = CutText(VolumeLabelOfPath(path), MaxVolumeLength);
-  entry->Size = item.Size;
-  entry->FullSize = item.FullSize;
-  entry->Identity = item.Identity;
-  entry->FileDate = item.FileDate;
+  entry->Size = item.size;
+  entry->FullSize = item.fullSize;
+  entry->Identity = item.identity;
+  entry->FileDate = item.fileDate;
   return entry;
 }
 
@@ -61,14 +61,14 @@ void Gatherer::addFolder(const std::string& folder, EntryYield& yield) {
   const std::string prefix = AddSlash(folder);
   ListingProblems problems;
   for (const DirItem& item : ListDirectory(prefix, [] { return ScanCancelled.load(); }, &problems)) {
-    if (!item.IsRegular || item.Name.front() == '.') continue;
-    if (!wanted(item.Name)) {
+    if (!item.isRegular || item.name.front() == '.') continue;
+    if (!wanted(item.name)) {
       ++yield.LeftOut;
       continue;
     }
-    const std::string path = prefix + item.Name;
-    if (!item.IsLink) checkDeleted(path, item);
-    if (item.IsLink) links_.push_back(target_.size());
+    const std::string path = prefix + item.name;
+    if (!item.isLink) checkDeleted(path, item);
+    if (item.isLink) links_.push_back(target_.size());
     target_.push_back(entryOf(path, item));
     ++yield.Files;
   }
@@ -78,23 +78,23 @@ void Gatherer::addFolder(const std::string& folder, EntryYield& yield) {
 // Items of the mask and the folder itself, when they could not be examined; a
 // folder that is not there is only "not found".
 void Gatherer::noteProblems(const std::string& prefix, const ListingProblems& problems, EntryYield& yield) {
-  for (const UnreadableFile& item : problems.Items)
-    if (wanted(item.Path)) report_.unreadable.push_back({prefix + item.Path, item.Reason});
-  if (problems.Folder.empty()) return;
+  for (const UnreadableFile& item : problems.items)
+    if (wanted(item.path)) report_.unreadable.push_back({prefix + item.path, item.reason});
+  if (problems.folder.empty()) return;
   std::error_code error;
   if (!std::filesystem::is_directory(prefix, error)) {
     yield.Problem = "not found";
     return;
   }
-  yield.Problem = "could not be read: " + problems.Folder;
-  report_.unreadable.push_back({yield.Entry, problems.Folder});
+  yield.Problem = "could not be read: " + problems.folder;
+  report_.unreadable.push_back({yield.Entry, problems.folder});
 }
 
 // With a deleted-file list, a listed file that matches it is noted, to be left out later.
 void Gatherer::checkDeleted(const std::string& path, const DirItem& item) {
   if (deletedList_ == nullptr) return;
   bool restored = false;
-  if (auto match = deletedList_->MatchFile(path, static_cast<uint64_t>(item.FullSize), &restored))
+  if (auto match = deletedList_->MatchFile(path, static_cast<uint64_t>(item.fullSize), &restored))
     report_.deletedMatches.push_back(std::move(*match));
   if (restored) ++report_.restored;
 }
@@ -105,11 +105,11 @@ void Gatherer::dropLinkedTwins() {
   for (const size_t at : links_) isLink[at] = 1;
   std::set<std::pair<uint64_t, uint64_t>> files;
   for (size_t i = 0; i < target_.size(); ++i)
-    if (!isLink[i] && target_[i]->Identity.known()) files.emplace(target_[i]->Identity.Device, target_[i]->Identity.Inode);
+    if (!isLink[i] && target_[i]->Identity.known()) files.emplace(target_[i]->Identity.device, target_[i]->Identity.inode);
   size_t kept = 0;
   for (size_t i = 0; i < target_.size(); ++i) {
     const FileIdentity& id = target_[i]->Identity;
-    if (isLink[i] && files.count({id.Device, id.Inode}) != 0) continue;
+    if (isLink[i] && files.count({id.device, id.inode}) != 0) continue;
     target_[kept++] = std::move(target_[i]);
   }
   target_.resize(kept);
@@ -122,8 +122,8 @@ void Gatherer::dropLinkedTwins() {
 bool keepRecord(TScanEntry& entry) {
   if (!IsVolumeMounted(entry.Path, entry.Volume)) return true;
   const auto item = FindFile(entry.Path);
-  if (!item || !item->IsRegular) return false;
-  entry.Identity = item->Identity;
+  if (!item || !item->isRegular) return false;
+  entry.Identity = item->identity;
   return true;
 }
 

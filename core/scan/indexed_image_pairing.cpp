@@ -218,7 +218,7 @@ std::vector<uint8_t> ClassesWithTwins(const ScanList& list, const FingerprintCla
     const auto [samePath, newPath] = byPath.try_emplace(entry.Path, uint32_t(i));
     if (!newPath) mark(samePath->second, i);
     if (!entry.Identity.known()) continue;
-    const auto [sameFile, newFile] = byIdentity.try_emplace({entry.Identity.Device, entry.Identity.Inode}, uint32_t(i));
+    const auto [sameFile, newFile] = byIdentity.try_emplace({entry.Identity.device, entry.Identity.inode}, uint32_t(i));
     if (!newFile) mark(sameFile->second, i);
   }
   return lingers;

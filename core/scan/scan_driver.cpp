@@ -98,7 +98,7 @@ void addSection(std::string& details, const char* heading, const Items& items, L
 }
 
 std::string pathLine(const std::string& path) { return path; }
-std::string reasonLine(const UnreadableFile& file) { return file.Path + ": " + file.Reason; }
+std::string reasonLine(const UnreadableFile& file) { return file.path + ": " + file.reason; }
 
 // The details of a message after gathering: the automatically deleted paths, the
 // matches not deleted, and the files that could not be read with the reason.

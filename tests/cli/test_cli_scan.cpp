@@ -430,8 +430,8 @@ TEST_F(CliScan, DeleteMarkedLeavesEveryLastCopyAndWhatTheScanDidNotSee) {
     entry->Base = base;
     entry->Marked = base != nullptr ? 1 : 0;
     entry->Path = path;
-    entry->Size = item->Size;
-    entry->FileDate = item->FileDate;
+    entry->Size = item->size;
+    entry->FileDate = item->fileDate;
     entry->Width = 160;
     entry->Height = 120;
     vl::TResultEntry* added = model.appendEntry(std::move(entry));

@@ -27,7 +27,7 @@ struct TimeZone {
 
 std::vector<std::string> namesOf(const std::vector<DirItem>& items) {
   std::vector<std::string> names;
-  for (const DirItem& item : items) names.push_back(item.Name);
+  for (const DirItem& item : items) names.push_back(item.name);
   return names;
 }
 
@@ -59,11 +59,11 @@ TEST(ListDirectory, SortsByteWiseSkipsDotEntriesAndFollowsLinks) {
   EXPECT_EQ(namesOf(items), (std::vector<std::string>{".hidden", "B.jpg", "Folder", "_x", "a", "b.jpg", "link",
                                                       "\xc3\xa9t\xc3\xa9.png"}));
   ASSERT_EQ(items.size(), 8u);
-  EXPECT_TRUE(items[0].IsHidden);
-  EXPECT_FALSE(items[1].IsHidden);
-  EXPECT_TRUE(items[2].IsDirectory);
-  EXPECT_FALSE(items[1].IsDirectory);
-  EXPECT_EQ(items[6].Size, 3);
+  EXPECT_TRUE(items[0].isHidden);
+  EXPECT_FALSE(items[1].isHidden);
+  EXPECT_TRUE(items[2].isDirectory);
+  EXPECT_FALSE(items[1].isDirectory);
+  EXPECT_EQ(items[6].size, 3);
 }
 
 // Size holds the low 32 bits of a file's size, FullSize all of it.
@@ -77,18 +77,18 @@ TEST(ListDirectory, GivesSizeAndDateFromTheFileAndStopsWhenAsked) {
   ASSERT_EQ(::truncate(sparse.c_str(), (int64_t{1} << 32) + 5), 0);
   const std::vector<DirItem> items = ListDirectory(dir.path() + "/");
   ASSERT_EQ(items.size(), 2u);
-  EXPECT_EQ(items[0].Size, 1234);
-  EXPECT_EQ(items[0].FullSize, 1234);
-  EXPECT_DOUBLE_EQ(items[0].FileDate, 25570.0);
-  EXPECT_EQ(items[1].Size, 5);
-  EXPECT_EQ(items[1].FullSize, (int64_t{1} << 32) + 5);
+  EXPECT_EQ(items[0].size, 1234);
+  EXPECT_EQ(items[0].fullSize, 1234);
+  EXPECT_DOUBLE_EQ(items[0].fileDate, 25570.0);
+  EXPECT_EQ(items[1].size, 5);
+  EXPECT_EQ(items[1].fullSize, (int64_t{1} << 32) + 5);
   ASSERT_EQ(::truncate(sparse.c_str(), 0xFFFFFFFFll), 0);
-  EXPECT_EQ(ListDirectory(dir.path())[1].Size, -1);
+  EXPECT_EQ(ListDirectory(dir.path())[1].size, -1);
 
   const std::optional<DirItem> found = FindFile(file);
   ASSERT_TRUE(found);
-  EXPECT_EQ(found->Name, "photo.jpg");
-  EXPECT_EQ(found->Size, 1234);
+  EXPECT_EQ(found->name, "photo.jpg");
+  EXPECT_EQ(found->size, 1234);
   EXPECT_FALSE(FindFile(dir.file("absent")));
 
   // A missing folder lists nothing; a stop ends the listing early.

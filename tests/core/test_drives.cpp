@@ -47,13 +47,13 @@ TEST(GetDriveLetters, ListsTheRootFileSystemButNoPseudoFileSystems) {
   const std::vector<DriveRoot> roots = GetDriveLetters();
   ASSERT_FALSE(roots.empty());
   EXPECT_TRUE(std::is_sorted(roots.begin(), roots.end(),
-                             [](const DriveRoot& a, const DriveRoot& b) { return a.Root < b.Root; }));
-  EXPECT_TRUE(std::any_of(roots.begin(), roots.end(), [](const DriveRoot& r) { return r.Root == "/"; }));
+                             [](const DriveRoot& a, const DriveRoot& b) { return a.root < b.root; }));
+  EXPECT_TRUE(std::any_of(roots.begin(), roots.end(), [](const DriveRoot& r) { return r.root == "/"; }));
   for (const DriveRoot& root : roots) {
-    EXPECT_NE(root.FileSystem, "proc") << root.Root;
-    EXPECT_NE(root.FileSystem, "sysfs") << root.Root;
-    EXPECT_NE(root.Root.rfind("/proc", 0), 0u) << root.Root;
-    EXPECT_NE(root.Root.rfind("/sys/", 0), 0u) << root.Root;
+    EXPECT_NE(root.fileSystem, "proc") << root.root;
+    EXPECT_NE(root.fileSystem, "sysfs") << root.root;
+    EXPECT_NE(root.root.rfind("/proc", 0), 0u) << root.root;
+    EXPECT_NE(root.root.rfind("/sys/", 0), 0u) << root.root;
   }
   EXPECT_EQ(DriveRootOf("/"), "/");
 }
@@ -91,7 +91,7 @@ TEST(GetDriveDetails, ReadingLabelsLeavesTheBlkidCacheFileAsItWas) {
   for (const DriveRoot& root : GetDriveLetters()) {
     std::string label, fileSystem, type;
     uint32_t serial = 0;
-    GetDriveDetails(root.Root, label, fileSystem, serial, type);
+    GetDriveDetails(root.root, label, fileSystem, serial, type);
   }
   ::unsetenv("BLKID_FILE");
   struct stat after {};

@@ -101,8 +101,8 @@ TEST(RecycleOrDelete, AHomeTrashThatIsALinkIsUsedAsItsTargetOrRefusedNeverBypass
     std::filesystem::remove(dir.file("data/Trash"));
     ASSERT_EQ(::symlink(target.c_str(), dir.file("data/Trash").c_str()), 0);
     const FileRemoval removal = RemoveFile(file, true);
-    EXPECT_FALSE(removal.Removed);
-    EXPECT_NE(removal.Reason.find(reason), std::string::npos) << removal.Reason;
+    EXPECT_FALSE(removal.removed);
+    EXPECT_NE(removal.reason.find(reason), std::string::npos) << removal.reason;
     EXPECT_EQ(test::ReadFileBytes(file), "picture");
   }
   if (links.size() > 1) std::filesystem::remove_all(shared);

@@ -61,8 +61,8 @@ class HashedPairingTest : public ::testing::Test {
       entry->Path = files[i].path;
       entry->Size = files[i].size;
       if (const auto item = FindFile(files[i].path)) {
-        entry->FullSize = item->FullSize;
-        entry->Identity = item->Identity;
+        entry->FullSize = item->fullSize;
+        entry->Identity = item->identity;
       }
       list.push_back(std::move(entry));
     }

@@ -48,9 +48,9 @@ class FileActions : public ::testing::Test {
       const DirItem item = *FindFile(path);
       auto entry = std::make_unique<TResultEntry>();
       entry->Path = path;
-      entry->Size = item.Size;
-      entry->FileDate = item.FileDate;
-      if (scannedIdentity) entry->Identity = item.Identity;
+      entry->Size = item.size;
+      entry->FileDate = item.fileDate;
+      if (scannedIdentity) entry->Identity = item.identity;
       if (pictures) entry->Width = entry->Height = 64;
       entry->Marked = marked ? 1 : 0;
       entry->Base = base;

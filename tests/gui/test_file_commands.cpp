@@ -270,8 +270,8 @@ void FileCommandsTest::aChangedLinkedOrTwiceNamedBaseIsNoCopy() {
   base->Path = s.files.file("c2/x.jpg");
   base->Next->Path = s.files.file("c2/./x.jpg");
   for (vl::TResultEntry* entry : {base, base->Next}) {
-    entry->Size = vl::FindFile(base->Path)->Size;
-    entry->FileDate = vl::FindFile(base->Path)->FileDate;
+    entry->Size = vl::FindFile(base->Path)->size;
+    entry->FileDate = vl::FindFile(base->Path)->fileDate;
   }
   base->Next->Base = base;
   base->Next->Marked = 1;

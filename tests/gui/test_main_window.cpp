@@ -140,7 +140,7 @@ void MainWindowTest::theDeletedListAsksFirstAndKeepsARestoredFile() {
     vl::test::RecordingHost host;
     vl::DeletedList list;
     list.AddDeletedEntry(*vl::DeletedList::EntryOf(*vl::ReadContentSums(restored), restored), host);
-    QVERIFY(vl::RemoveFile(restored, true).Removed);
+    QVERIFY(vl::RemoveFile(restored, true).removed);
     std::filesystem::rename(files.file("data/Trash/files/r.jpg"), restored);
     std::filesystem::remove(files.file("data/Trash/info/r.jpg.trashinfo"));
     list.AddDeletedEntry(*vl::DeletedList::EntryOf(*vl::ReadContentSums(fresh), files.file("old/p2.jpg")), host);

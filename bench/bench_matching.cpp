@@ -63,8 +63,8 @@ std::vector<Picture> loadPhotos() {
       const std::vector<uint8_t> data{std::istreambuf_iterator<char>(file), {}};
       vl::PreviewPicture preview;
       if (!vl::DecodeJpegPreview(data.data(), data.size(), {1, false, 1600, 1600}, preview)) continue;
-      Picture photo(preview.Width, preview.Height);
-      for (size_t i = 0; i < photo.rgb.size(); ++i) photo.rgb[i] = preview.Pixels[i] & 0xFFFFFF;
+      Picture photo(preview.width, preview.height);
+      for (size_t i = 0; i < photo.rgb.size(); ++i) photo.rgb[i] = preview.pixels[i] & 0xFFFFFF;
       photos.push_back(std::move(photo));
     }
   }

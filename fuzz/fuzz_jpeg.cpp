@@ -5,13 +5,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vl::fuzz::CheckFingerprint(data, size, vl::PictureType::Jpeg);
   vl::JpegPreviewOptions options;
-  options.ScaleDenominator = 8;
-  options.Fast = size % 2 == 1;
+  options.scaleDenominator = 8;
+  options.fast = size % 2 == 1;
   vl::PreviewPicture picture;
   if (vl::DecodeJpegPreview(data, size, options, picture)) {
-    if (picture.Width <= 0 || picture.Height <= 0 || !picture.Pixels) __builtin_trap();
+    if (picture.width <= 0 || picture.height <= 0 || !picture.pixels) __builtin_trap();
     // Every pixel was written: reading the last one must be defined.
-    if ((picture.Pixels[size_t(picture.Width) * size_t(picture.Height) - 1] >> 24) != 0xFF) __builtin_trap();
+    if ((picture.pixels[size_t(picture.width) * size_t(picture.height) - 1] >> 24) != 0xFF) __builtin_trap();
   }
   return 0;
 }

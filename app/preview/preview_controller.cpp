@@ -119,15 +119,15 @@ JpegPreviewOptions PreviewController::optionsFor(Pane pane) const {
   JpegPreviewOptions options;
   for (int i = 0; i < 4; ++i) {
     if (action(ScaleActions[i])->isChecked()) {
-      options.ScaleDenominator = ScaleDenominators[i];
+      options.scaleDenominator = ScaleDenominators[i];
       break;
     }
   }
-  options.Fast = !action("BestQuality3")->isChecked() && action("BestSpeed3")->isChecked();
+  options.fast = !action("BestQuality3")->isChecked() && action("BestSpeed3")->isChecked();
   if (!tbFullSize_->isChecked() && images_[pane]->zoom() == 0) {
     const QSize box = areas_[pane]->viewport()->size();
-    options.FitWidth = std::max(1, box.width());
-    options.FitHeight = std::max(1, box.height());
+    options.fitWidth = std::max(1, box.width());
+    options.fitHeight = std::max(1, box.height());
   }
   return options;
 }

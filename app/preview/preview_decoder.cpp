@@ -38,8 +38,8 @@ bool turnsSideways(QImageIOHandler::Transformations transformation) {
 }
 
 QImage wrap(PreviewPicture& picture) {
-  uint32_t* pixels = picture.Pixels.release();
-  return QImage(reinterpret_cast<uchar*>(pixels), picture.Width, picture.Height, picture.Width * 4,
+  uint32_t* pixels = picture.pixels.release();
+  return QImage(reinterpret_cast<uchar*>(pixels), picture.width, picture.height, picture.width * 4,
                 QImage::Format_RGB32, [](void* data) { delete[] static_cast<uint32_t*>(data); }, pixels);
 }
 
@@ -55,22 +55,22 @@ DecodedPreview decodeJpeg(const QString& path, JpegPreviewOptions options, bool 
   file.close();
   QImageReader header(path, "jpeg");
   const QImageIOHandler::Transformations transformation = header.transformation();
-  if (turnsSideways(transformation)) std::swap(options.FitWidth, options.FitHeight);
+  if (turnsSideways(transformation)) std::swap(options.fitWidth, options.fitHeight);
   JpegPreviewOptions decodeOptions = options;
-  if (standIn) decodeOptions.ScaleDenominator = 8;
+  if (standIn) decodeOptions.scaleDenominator = 8;
   PreviewPicture picture;
   if (!DecodeJpegPreview(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size()), decodeOptions,
                          picture))
     return result;
-  result.denominator = JpegPreviewDenominator(picture.FullWidth, picture.FullHeight, options);
-  result.displaySize = reducedSize(picture.FullWidth, picture.FullHeight, result.denominator);
-  result.fullSize = QSize(picture.FullWidth, picture.FullHeight);
+  result.denominator = JpegPreviewDenominator(picture.fullWidth, picture.fullHeight, options);
+  result.displaySize = reducedSize(picture.fullWidth, picture.fullHeight, result.denominator);
+  result.fullSize = QSize(picture.fullWidth, picture.fullHeight);
   if (turnsSideways(transformation)) {
     result.displaySize.transpose();
     result.fullSize.transpose();
   }
   result.scalable = true;
-  result.standIn = standIn && picture.ScaleDenominator != result.denominator;
+  result.standIn = standIn && picture.scaleDenominator != result.denominator;
   result.image = oriented(wrap(picture), transformation);
   result.ok = true;
   return result;
@@ -153,7 +153,7 @@ bool WantsStandIn(const QString& path, const JpegPreviewOptions& options) {
   const QSize full = header.size();
   if (!full.isValid()) return false;
   JpegPreviewOptions upright = options;
-  if (turnsSideways(header.transformation())) std::swap(upright.FitWidth, upright.FitHeight);
+  if (turnsSideways(header.transformation())) std::swap(upright.fitWidth, upright.fitHeight);
   const int denominator = JpegPreviewDenominator(full.width(), full.height(), upright);
   return denominator < 8 && qint64(full.width() / denominator) * (full.height() / denominator) > StandInPixels;
 }

@@ -9,7 +9,7 @@ namespace vl::gui {
 namespace {
 
 bool sameFile(const PreviewJob& a, const PreviewJob& b) {
-  return a.path == b.path && a.size == b.size && a.modified == b.modified && a.options.Fast == b.options.Fast;
+  return a.path == b.path && a.size == b.size && a.modified == b.modified && a.options.fast == b.options.fast;
 }
 
 qint64 bytesOf(const DecodedPreview& preview) { return preview.image.sizeInBytes(); }

@@ -135,8 +135,8 @@ void setPreviewParameters(jpeg_decompress_struct& cinfo, const JpegPreviewOption
   cinfo.scale_num = 1;
   cinfo.scale_denom = unsigned(JpegPreviewDenominator(cinfo.image_width, cinfo.image_height, options));
   cinfo.out_color_space = isCmyk(cinfo) ? JCS_CMYK : JCS_EXT_BGRX;
-  cinfo.dct_method = options.Fast ? JDCT_IFAST : JDCT_ISLOW;
-  cinfo.do_fancy_upsampling = options.Fast ? FALSE : TRUE;
+  cinfo.dct_method = options.fast ? JDCT_IFAST : JDCT_ISLOW;
+  cinfo.do_fancy_upsampling = options.fast ? FALSE : TRUE;
 }
 
 void cmykToRgb(uint32_t* row, JDIMENSION width) {
@@ -158,16 +158,16 @@ bool decodePreview(Decompressor& d, const uint8_t* data, size_t size, const Jpeg
   jpeg_calc_output_dimensions(&cinfo);
   const int64_t pixels = int64_t(cinfo.output_width) * cinfo.output_height;
   if (pixels <= 0 || pixels > MaxPreviewPixels) return false;
-  picture.FullWidth = int32_t(cinfo.image_width);
-  picture.FullHeight = int32_t(cinfo.image_height);
-  picture.Width = int32_t(cinfo.output_width);
-  picture.Height = int32_t(cinfo.output_height);
-  picture.ScaleDenominator = int(cinfo.scale_denom);
-  picture.Pixels.reset(new uint32_t[size_t(pixels)]);
+  picture.fullWidth = int32_t(cinfo.image_width);
+  picture.fullHeight = int32_t(cinfo.image_height);
+  picture.width = int32_t(cinfo.output_width);
+  picture.height = int32_t(cinfo.output_height);
+  picture.scaleDenominator = int(cinfo.scale_denom);
+  picture.pixels.reset(new uint32_t[size_t(pixels)]);
   jpeg_start_decompress(&cinfo);
   const bool cmyk = cinfo.out_color_space == JCS_CMYK;
   while (cinfo.output_scanline < cinfo.output_height) {
-    uint32_t* row = picture.Pixels.get() + size_t(cinfo.output_scanline) * cinfo.output_width;
+    uint32_t* row = picture.pixels.get() + size_t(cinfo.output_scanline) * cinfo.output_width;
     JSAMPROW rows[1] = {reinterpret_cast<JSAMPROW>(row)};
     if (jpeg_read_scanlines(&cinfo, rows, 1) != 1) return false;
     if (cmyk) cmykToRgb(row, cinfo.output_width);
@@ -190,9 +190,9 @@ int JpegCoveringDenominator(int64_t width, int64_t height, int fitWidth, int fit
 }
 
 int JpegPreviewDenominator(int64_t width, int64_t height, const JpegPreviewOptions& options) {
-  const int covering = JpegCoveringDenominator(width, height, options.FitWidth, options.FitHeight);
+  const int covering = JpegCoveringDenominator(width, height, options.fitWidth, options.fitHeight);
   for (int allowed : {8, 4, 2})
-    if (options.ScaleDenominator == allowed) return std::max(covering, allowed);
+    if (options.scaleDenominator == allowed) return std::max(covering, allowed);
   return covering;
 }
 

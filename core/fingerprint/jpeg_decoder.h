@@ -36,20 +36,20 @@ inline bool DecodeJpeg(const uint8_t* data, size_t size, WorkBitmap& bitmap, int
 // fit box, a smaller scale is taken as long as the picture still covers the size it
 // is shown at when fitted into that box.
 struct JpegPreviewOptions {
-  int ScaleDenominator = 1;
-  bool Fast = false;
-  int FitWidth = 0;  // 0: no fit box
-  int FitHeight = 0;
+  int scaleDenominator = 1;
+  bool fast = false;
+  int fitWidth = 0;  // 0: no fit box
+  int fitHeight = 0;
 };
 
 // A decoded preview: Width x Height pixels 0xFFRRGGBB, row by row from the top.
 struct PreviewPicture {
-  int32_t Width = 0;
-  int32_t Height = 0;
-  int32_t FullWidth = 0;
-  int32_t FullHeight = 0;
-  int ScaleDenominator = 1;
-  std::unique_ptr<uint32_t[]> Pixels;
+  int32_t width = 0;
+  int32_t height = 0;
+  int32_t fullWidth = 0;
+  int32_t fullHeight = 0;
+  int scaleDenominator = 1;
+  std::unique_ptr<uint32_t[]> pixels;
 };
 
 // Previews above this many decoded pixels are refused.

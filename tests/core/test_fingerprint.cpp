@@ -510,30 +510,30 @@ TEST(JpegPreview, ScalesCoverTheFitBoxAndColoursSurvive) {
     return (pixel >> 24) == 0xFF;
   };
   PreviewPicture quarter = decode(rgb, {4, false, 0, 0});
-  EXPECT_EQ(quarter.Width, 400);
-  EXPECT_EQ(quarter.Height, 300);
-  EXPECT_EQ(quarter.FullWidth, 1600);
-  EXPECT_TRUE(near(quarter.Pixels[150 * 400 + 200], Rgb(200, 40, 30)));
-  EXPECT_TRUE(near(quarter.Pixels[1 * 400 + 1], Rgb(20, 60, 220)));
+  EXPECT_EQ(quarter.width, 400);
+  EXPECT_EQ(quarter.height, 300);
+  EXPECT_EQ(quarter.fullWidth, 1600);
+  EXPECT_TRUE(near(quarter.pixels[150 * 400 + 200], Rgb(200, 40, 30)));
+  EXPECT_TRUE(near(quarter.pixels[1 * 400 + 1], Rgb(20, 60, 220)));
 
   // Fitted into 300 x 300 the picture is 300 x 225: 1/4 (400 x 300) covers it, 1/8 does not.
   EXPECT_EQ(JpegCoveringDenominator(1600, 1200, 300, 300), 4);
   EXPECT_EQ(JpegCoveringDenominator(1600, 1200, 3000, 3000), 1);
   EXPECT_EQ(JpegCoveringDenominator(1600, 1200, 0, 300), 1);
-  EXPECT_EQ(decode(rgb, {1, true, 300, 300}).Width, 400);
+  EXPECT_EQ(decode(rgb, {1, true, 300, 300}).width, 400);
   // The menu's scale is never exceeded: 1 : 8 stays at 1/8 in a large pane.
-  EXPECT_EQ(decode(rgb, {8, false, 3000, 3000}).Width, 200);
+  EXPECT_EQ(decode(rgb, {8, false, 3000, 3000}).width, 200);
 
   test::JpegOptions cmykOptions;
   cmykOptions.colour = test::JpegColour::Cmyk;
   PreviewPicture cmyk = decode(test::EncodeJpeg(picture, cmykOptions), {2, false, 0, 0});
-  EXPECT_EQ(cmyk.Width, 800);
-  EXPECT_TRUE(near(cmyk.Pixels[300 * 800 + 400], Rgb(200, 40, 30)));
+  EXPECT_EQ(cmyk.width, 800);
+  EXPECT_TRUE(near(cmyk.pixels[300 * 800 + 400], Rgb(200, 40, 30)));
 
   PreviewPicture none;
   std::vector<uint8_t> damaged(rgb.begin(), rgb.begin() + 200);
   EXPECT_FALSE(DecodeJpegPreview(damaged.data(), damaged.size(), {}, none));
-  EXPECT_FALSE(none.Pixels);
+  EXPECT_FALSE(none.pixels);
 }
 
 }  // namespace vl

@@ -85,7 +85,7 @@ void readAll(const std::vector<std::string>& paths) {
 // The bases' fingerprints stored in the cache, as a scan with the cache on leaves them.
 void cacheBases(const vl::ResultsModel& model) {
   vl::FingerprintCache cache;
-  for (const vl::BaseGroupItem& group : model.FBaseGroups()) vl::ComputeFingerprint(group.Base->Path, &cache);
+  for (const vl::BaseGroupItem& group : model.FBaseGroups()) vl::ComputeFingerprint(group.base->Path, &cache);
 }
 
 }  // namespace

@@ -79,14 +79,14 @@ DeletionPlan planFor(const ResultsModel& model, bool allowLastCopy) {
 
 // Prints a line per file deleted and names the others; true when none failed.
 bool reportDeletions(const DeletionReport& report, const char* verb, const LineOutput& output) {
-  for (const FileResult& file : report.Files) {
-    if (file.Outcome == FileOutcome::Done) {
-      output.write(std::string(verb) + "\t" + output.name(file.Path));
-      if (!file.Reason.empty()) std::fprintf(stderr, "velloran-cli: warning: %s\n", file.describe().c_str());
-    } else if (file.Outcome == FileOutcome::Failed) {
+  for (const FileResult& file : report.files) {
+    if (file.outcome == FileOutcome::Done) {
+      output.write(std::string(verb) + "\t" + output.name(file.path));
+      if (!file.reason.empty()) std::fprintf(stderr, "velloran-cli: warning: %s\n", file.describe().c_str());
+    } else if (file.outcome == FileOutcome::Failed) {
       std::fprintf(stderr, "velloran-cli: cannot delete %s\n", file.describe().c_str());
     } else {
-      reportSkipped(file.Path, file.Reason);
+      reportSkipped(file.path, file.reason);
     }
   }
   return !report.anyFailed();
@@ -128,15 +128,15 @@ int deletePlanned(const DeletionPlan& plan, ResultsModel& model, const std::stri
   const DeleteOptions options{!parsed.has("permanently"), UseDeletedList, UseFingerprintCache};
   DeletedList list;
   std::optional<FileLock> listLock;
-  if (options.RecordDeleted) {
+  if (options.recordDeleted) {
     listLock.emplace(DeletedList::fileName());
     if (!LockWaiting(*listLock, DeletedList::fileName()) || !loadDeletedList(list, host)) return ExitFailure;
   }
   FileOperations operations(model, list, host);
   const DeletionReport report = operations.DeletePlanned(plan, options);
-  bool allWent = reportDeletions(report, options.Recycle ? "trashed" : "deleted", LineOutput(parsed.has("0")));
+  bool allWent = reportDeletions(report, options.recycle ? "trashed" : "deleted", LineOutput(parsed.has("0")));
   if (report.count(FileOutcome::Done) > 0) {
-    if (options.RecordDeleted) allWent = saveDeletedList(list) && allWent;
+    if (options.recordDeleted) allWent = saveDeletedList(list) && allWent;
     allWent = rewriteResults(fileName, model) && allWent;
   }
   return allWent ? ExitOk : ExitFailure;

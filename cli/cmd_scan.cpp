@@ -129,7 +129,7 @@ class ScanCliHost : public CliHost {
   bool confirmAutoDeletion(const std::vector<DeletedMatch>& matches) override {
     if (autoDelete_) return true;
     for (const DeletedMatch& match : matches)
-      std::fprintf(stderr, "velloran-cli: would auto-delete: %s\n", EscapedField(match.Path).c_str());
+      std::fprintf(stderr, "velloran-cli: would auto-delete: %s\n", EscapedField(match.path).c_str());
     return false;
   }
 

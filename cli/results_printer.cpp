@@ -9,7 +9,7 @@ namespace vl::cli {
 
 void PrintResults(const ResultsModel& model, const LineOutput& output, std::FILE* out) {
   for (const BaseGroupItem& group : model.FBaseGroups()) {
-    const TResultEntry* base = group.Base;
+    const TResultEntry* base = group.base;
     output.write(std::string("G\t") + (base->Marked != 0 ? '1' : '0') + '\t' + output.name(base->Path), out);
     for (const TResultEntry* entry = base->Next; entry != nullptr; entry = entry->Next) {
       if (entry->Gone != 0) continue;

@@ -30,9 +30,9 @@ bool withinCapacities(const vl::TResultEntry& entry) { return entry.Path.size() 
 // Every group's chain starts at a base without a Base, and every duplicate points back to it.
 void checkGroups(const vl::ResultsModel& model) {
   for (const vl::BaseGroupItem& group : model.FBaseGroups()) {
-    if (group.Base == nullptr || group.Base->Base != nullptr || !withinCapacities(*group.Base)) __builtin_trap();
-    for (const vl::TResultEntry* entry = group.Base->Next; entry != nullptr; entry = entry->Next)
-      if (entry->Base != group.Base || !withinCapacities(*entry)) __builtin_trap();
+    if (group.base == nullptr || group.base->Base != nullptr || !withinCapacities(*group.base)) __builtin_trap();
+    for (const vl::TResultEntry* entry = group.base->Next; entry != nullptr; entry = entry->Next)
+      if (entry->Base != group.base || !withinCapacities(*entry)) __builtin_trap();
   }
 }
 

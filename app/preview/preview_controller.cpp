@@ -211,7 +211,7 @@ void PreviewController::prefetchNeighbours() {
   for (int offset : {1, 2, -1}) {
     const int neighbour = row + offset;
     if (row < 0 || neighbour < 1 || neighbour >= int(lines.size())) continue;
-    const std::string& path = lines[size_t(neighbour)].Entry->Path;
+    const std::string& path = lines[size_t(neighbour)].entry->Path;
     if (IsPictureName(path)) jobs.push_back(MakePreviewJob(fromPath(path), optionsFor(DupePane)));
   }
   loader_.prefetch(std::move(jobs));

@@ -18,13 +18,13 @@ QVariant DupeListModel::data(const QModelIndex& index, int role) const {
   const DupeLine& line = lines_[static_cast<size_t>(index.row())];
   switch (role) {
     case Qt::DisplayRole:
-      return DupeLineFields(line.Text).join(QStringLiteral("  "));
+      return DupeLineFields(line.text).join(QStringLiteral("  "));
     case FieldsRole:
-      return DupeLineFields(line.Text);
+      return DupeLineFields(line.text);
     case Qt::ToolTipRole:
-      return line.Entry != nullptr ? QString::fromStdString(line.Entry->Path) : QVariant();
+      return line.entry != nullptr ? QString::fromStdString(line.entry->Path) : QVariant();
     case IsBaseRole:
-      return line.Entry != nullptr && line.Entry->Base == nullptr;
+      return line.entry != nullptr && line.entry->Base == nullptr;
     default:
       return {};
   }
@@ -45,7 +45,7 @@ void DupeListModel::lineChanged(int row) {
 
 int DupeListModel::rowOf(const TResultEntry* entry) const {
   for (size_t row = 0; row < lines_.size(); ++row)
-    if (lines_[row].Entry == entry) return static_cast<int>(row);
+    if (lines_[row].entry == entry) return static_cast<int>(row);
   return -1;
 }
 

@@ -39,8 +39,8 @@ std::string deletionSummary(size_t files, uint64_t bytes, bool recycle) {
 QString deletionStatus(const DeletionReport& report, const std::unordered_map<std::string, uint64_t>& sizes) {
   const std::vector<std::string> deleted = report.pathsWith(FileOutcome::Done);
   if (deleted.empty()) return QStringLiteral("No file was deleted");
-  const bool trashed = std::any_of(report.Files.begin(), report.Files.end(),
-                                   [](const FileResult& file) { return !file.TrashInfo.empty(); });
+  const bool trashed = std::any_of(report.files.begin(), report.files.end(),
+                                   [](const FileResult& file) { return !file.trashInfo.empty(); });
   return QString::fromStdString(FilesAndSize(deleted.size(), TotalSize(sizes, deleted)) +
                                 (trashed ? " moved to the trash" : " deleted for good"));
 }
@@ -89,9 +89,9 @@ std::optional<DeletionPlan> FileCommands::confirmDeletion(const std::string& que
                                                          const std::vector<std::string>& paths) {
   DialogProvider& dialogs = CurrentDialogProvider();
   DeletionPlan plan = PlanDeletion(model_, paths);
-  const size_t lastCopies = plan.LastCopyGroups.size();
-  const uint64_t bytes = TotalSize(SizesOnDisk(plan.Deletable), plan.Deletable);
-  const std::string summary = deletionSummary(plan.Deletable.size(), bytes, DeleteToRecycleBin);
+  const size_t lastCopies = plan.lastCopyGroups.size();
+  const uint64_t bytes = TotalSize(SizesOnDisk(plan.deletable), plan.deletable);
+  const std::string summary = deletionSummary(plan.deletable.size(), bytes, DeleteToRecycleBin);
   const std::string note = lastCopies == 0 ? std::string() : "\n\n" + LastCopyNote(lastCopies);
   if (ConfirmDeletes && !dialogs.askYesNo(window_, question + "\n\n" + summary + note)) return std::nullopt;
   if (lastCopies > 0 && !dialogs.askYesNoDefaultNo(window_, LastCopyNote(lastCopies) + LastCopyQuestion))
@@ -100,10 +100,10 @@ std::optional<DeletionPlan> FileCommands::confirmDeletion(const std::string& que
 }
 
 bool FileCommands::carryOut(const DeletionPlan& plan, const std::function<bool()>& remove) {
-  const std::unordered_map<std::string, uint64_t> sizes = SizesOnDisk(plan.Deletable);
-  undo_.beginDeletion(plan.Deletable);
+  const std::unordered_map<std::string, uint64_t> sizes = SizesOnDisk(plan.deletable);
+  undo_.beginDeletion(plan.deletable);
   const bool removed = remove();
-  undo_.endDeletion(operations_.lastReport(), DeleteOptionsFromSettings().RecordDeleted);
+  undo_.endDeletion(operations_.lastReport(), DeleteOptionsFromSettings().recordDeleted);
   emit statusMessage(deletionStatus(operations_.lastReport(), sizes));
   return removed;
 }
@@ -120,7 +120,7 @@ void FileCommands::deleteFile() {
   const std::string path = entry->Path;
   const std::optional<DeletionPlan> plan = confirmDeletion("Confirm File Delete...\n\n" + path, {path});
   // A refused last copy leaves nothing to delete.
-  if (!plan || (!plan->LastCopyFiles.empty() && plan->Deletable.empty())) return;
+  if (!plan || (!plan->lastCopyFiles.empty() && plan->deletable.empty())) return;
   const int groupRow = widgets_.baseList->currentRow();
   if (!carryOut(*plan, [this, &path] { return operations_.DeleteOneFile(path); })) return;
   if (lists_.reselectShownGroup())
@@ -211,7 +211,7 @@ bool FileCommands::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress) {
     const QModelIndex pressed = widgets_.dupeList->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
     const auto& lines = lists_.dupeModel().lines();
-    pressedPath_ = pressed.isValid() && pressed.row() < int(lines.size()) ? lines[size_t(pressed.row())].Entry->Path
+    pressedPath_ = pressed.isValid() && pressed.row() < int(lines.size()) ? lines[size_t(pressed.row())].entry->Path
                                                                            : std::string();
   }
   if (!dragStarter_.shouldStart(event)) return false;

@@ -31,9 +31,9 @@ const TResultEntry* baseOfItem(const QListWidgetItem* item) {
 }
 
 QListWidgetItem* makeBaseItem(const BaseGroupItem& group) {
-  auto* item = new QListWidgetItem(QString::fromStdString(group.Caption));
-  item->setData(BaseRole, QVariant::fromValue(static_cast<void*>(group.Base)));
-  if (group.Base != nullptr) item->setToolTip(QString::fromStdString(group.Base->Path));
+  auto* item = new QListWidgetItem(QString::fromStdString(group.caption));
+  item->setData(BaseRole, QVariant::fromValue(static_cast<void*>(group.base)));
+  if (group.base != nullptr) item->setToolTip(QString::fromStdString(group.base->Path));
   return item;
 }
 
@@ -106,7 +106,7 @@ void ResultLists::fitPathColumn() {
 
 TResultEntry* ResultLists::selectedEntry() const {
   const int row = dupeList_->currentIndex().row();
-  return row >= 0 && row < dupeModel_.rowCount() ? dupeModel_.lines()[static_cast<size_t>(row)].Entry : nullptr;
+  return row >= 0 && row < dupeModel_.rowCount() ? dupeModel_.lines()[static_cast<size_t>(row)].entry : nullptr;
 }
 
 void ResultLists::FillDupeList() {
@@ -115,7 +115,7 @@ void ResultLists::FillDupeList() {
   {
     ListsBusyGuard busy;
     dupeModel_.setLines(model_.dupeLines(row, sortColumn_, LocaleDateText));
-    shownBase_ = model_.shownBases()[static_cast<size_t>(row)].Base;
+    shownBase_ = model_.shownBases()[static_cast<size_t>(row)].base;
   }
   emit groupShown(shownBase_);
   if (dupeModel_.rowCount() > 1)
@@ -186,7 +186,7 @@ void ResultLists::showGroupOf(const std::string& path) {
   model_.showView(tabs_->currentIndex() == static_cast<int>(BaseView::Marked) ? BaseView::Marked : BaseView::AllDupes);
   const auto& shown = model_.shownBases();
   for (size_t group = 0; group < shown.size(); ++group) {
-    for (const TResultEntry* entry = shown[group].Base; entry != nullptr; entry = entry->Next) {
+    for (const TResultEntry* entry = shown[group].base; entry != nullptr; entry = entry->Next) {
       if (entry->Path != path || entry->Gone != 0) continue;
       selectGroupRow(static_cast<int>(group));
       if (const int line = dupeModel_.rowOf(entry); line >= 0) selectDupeRow(line);
@@ -199,7 +199,7 @@ void ResultLists::showGroupOf(const std::string& path) {
 bool ResultLists::reselectShownGroup() {
   const auto& shown = model_.shownBases();
   for (size_t row = 0; row < shown.size(); ++row) {
-    if (shown[row].Base != shownBase_ || shownBase_ == nullptr) continue;
+    if (shown[row].base != shownBase_ || shownBase_ == nullptr) continue;
     ListsBusyGuard busy;
     baseList_->setCurrentRow(static_cast<int>(row));
     return true;
@@ -226,9 +226,9 @@ void ResultLists::refreshSelectedLine(bool showDupe) {
   const int row = dupeList_->currentIndex().row();
   if (row < 0 || row >= dupeModel_.rowCount()) return;
   DupeLine& line = dupeModel_.line(row);
-  line.Text = DupeLineText(*line.Entry, LocaleDateText);
+  line.text = DupeLineText(*line.entry, LocaleDateText);
   dupeModel_.lineChanged(row);
-  if (showDupe) emit dupeShown(line.Entry);
+  if (showDupe) emit dupeShown(line.entry);
 }
 
 void ResultLists::showAllDupes() { tabs_->setCurrentIndex(0); }
@@ -299,7 +299,7 @@ void ResultLists::syncBaseList() {
   const auto& shown = model_.shownBases();
   const int count = baseList_->count();
   const bool appendOnly = count < static_cast<int>(shown.size()) &&
-                          (count == 0 || baseOfItem(baseList_->item(count - 1)) == shown[count - 1].Base);
+                          (count == 0 || baseOfItem(baseList_->item(count - 1)) == shown[count - 1].base);
   ListsBusyGuard busy;
   if (appendOnly) {
     for (size_t i = static_cast<size_t>(count); i < shown.size(); ++i) baseList_->addItem(makeBaseItem(shown[i]));
@@ -317,7 +317,7 @@ void ResultLists::rebuildBaseList() {
 bool ResultLists::shownGroupStillExists() const {
   const auto& groups = model_.FBaseGroups();
   return shownBase_ != nullptr && std::any_of(groups.begin(), groups.end(), [this](const BaseGroupItem& group) {
-           return group.Base == shownBase_;
+           return group.base == shownBase_;
          });
 }
 

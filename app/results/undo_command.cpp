@@ -42,7 +42,7 @@ const char* hintOf(UndoKind kind) {
 
 std::string problemLines(const UndoOutcome& outcome) {
   std::string lines;
-  for (const FileResult& problem : outcome.Problems) lines += (lines.empty() ? "" : "\n") + problem.describe();
+  for (const FileResult& problem : outcome.problems) lines += (lines.empty() ? "" : "\n") + problem.describe();
   return lines;
 }
 
@@ -101,24 +101,24 @@ void UndoCommand::undo() {
     const CursorGuard cursor(host_, BusyCursor::Hourglass);
     outcome = record_.undo(model_, deletedList_);
   }
-  if (!outcome.Restored.empty()) lists_.showGroupOf(outcome.Restored.front());
+  if (!outcome.restored.empty()) lists_.showGroupOf(outcome.restored.front());
   refresh();
   showOutcome(kind, outcome);
 }
 
 void UndoCommand::showOutcome(UndoKind kind, const UndoOutcome& outcome) {
-  if (outcome.Refused) return host_.showDetailedMessage(MessageKind::Error, RefusedText, problemLines(outcome));
-  if (!outcome.Problems.empty()) {
-    const bool none = outcome.Restored.empty();
+  if (outcome.refused) return host_.showDetailedMessage(MessageKind::Error, RefusedText, problemLines(outcome));
+  if (!outcome.problems.empty()) {
+    const bool none = outcome.restored.empty();
     host_.showDetailedMessage(none ? MessageKind::Error : MessageKind::Information,
                               none ? "Nothing was undone." : "Some files could not be brought back.",
                               problemLines(outcome));
   }
-  if (outcome.Restored.empty()) return;
-  const std::string& path = outcome.Restored.front();
+  if (outcome.restored.empty()) return;
+  const std::string& path = outcome.restored.front();
   std::string status;
   if (kind == UndoKind::Delete)
-    status = FilesAndSize(outcome.Restored.size(), TotalSize(SizesOnDisk(outcome.Restored), outcome.Restored)) +
+    status = FilesAndSize(outcome.restored.size(), TotalSize(SizesOnDisk(outcome.restored), outcome.restored)) +
              " back from the trash";
   else
     status = (kind == UndoKind::Rename ? "Renamed back to " + FileNameOf(path) : "Moved back to " + path);

@@ -364,13 +364,13 @@ std::optional<DeletedMatch> DeletedList::MatchFile(const std::string& path, uint
 }
 
 bool DeletedList::holds(const DeletedMatch& match) const {
-  return matchOf(match.Sums.size, match.Sums.crc, match.Sums.digest) != nullptr;
+  return matchOf(match.sums.size, match.sums.crc, match.sums.digest) != nullptr;
 }
 
 bool DeletedList::RemoveMatchedFile(const DeletedMatch& match, std::string& reason) {
-  reason = changeSince(match.Path, match.Sums);
+  reason = changeSince(match.path, match.sums);
   if (!reason.empty()) return false;
-  const FileRemoval removal = remover_(match.Path);
+  const FileRemoval removal = remover_(match.path);
   reason = removal.reason;
   return removal.removed;
 }

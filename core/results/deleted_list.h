@@ -46,17 +46,17 @@ struct TDeletedEntry {
 };
 
 // A file that the deleted-file list removed, and whether the match rested on a classic entry.
-struct TAutoDeletion {
-  std::string Path;
-  bool Classic = false;
-  bool operator==(const TAutoDeletion&) const = default;
+struct AutoDeletedFile {
+  std::string path;
+  bool classic = false;
+  bool operator==(const AutoDeletedFile&) const = default;
 };
 
 // A listed file whose contents the list holds, as it was read when it matched.
 struct DeletedMatch {
-  std::string Path;
-  ContentSums Sums;
-  bool Classic = false;  // matched only by size and CRC-32 (an entry of an older list)
+  std::string path;
+  ContentSums sums;
+  bool classic = false;  // matched only by size and CRC-32 (an entry of an older list)
 };
 
 enum class DeletedListParse { Invalid, WrongVersion, Ok };

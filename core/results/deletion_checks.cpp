@@ -149,7 +149,7 @@ class Checker {
   DeletionChecks run(const std::vector<std::string>& paths) {
     examineAll(paths);
     for (size_t i = 0; i < asked_.size(); ++i)
-      if (results_[i].Outcome == FileOutcome::Done) planComparisons(i);
+      if (results_[i].outcome == FileOutcome::Done) planComparisons(i);
     readAll();
     return verdicts();
   }
@@ -182,7 +182,7 @@ class Checker {
       asked.clean = CleanFilePath(path);
       if (!seen.insert(asked.clean).second) continue;
       results_.push_back(files_.examine(path, asked.clean, asked.version));
-      if (results_.back().Outcome == FileOutcome::Done) {
+      if (results_.back().outcome == FileOutcome::Done) {
         deleting_.emplace(asked.clean, asked_.size());
         deletingIds_.insert(asked.version.state.identity);
       }
@@ -202,7 +202,7 @@ class Checker {
       comparisons_.push_back({i, readingOf(*copy, basis), basis, allowedErrors(*entry, *copy), copy->Path});
       asked_[i].read = true;
     }
-    asked_[i].read = asked_[i].read || asked_[i].picture || options_.ReadEvery;
+    asked_[i].read = asked_[i].read || asked_[i].picture || options_.readEvery;
   }
 
   // The first member of the group in chain order, the base first, that may vouch for
@@ -258,7 +258,7 @@ class Checker {
   }
 
   void inParallel(const std::vector<size_t>& todo, const std::function<void(size_t)>& work) const {
-    RunInParallel(todo.size(), options_.Jobs, [&](size_t n) { work(todo[n]); }, [] { return true; });
+    RunInParallel(todo.size(), options_.jobs, [&](size_t n) { work(todo[n]); }, [] { return true; });
   }
 
   // The sums of the copies that stay, then the files asked (decoding those whose
@@ -270,7 +270,7 @@ class Checker {
     inParallel(todo, [this](size_t r) { readings_[r] = readStayingSums(copies_[r - asked_.size()].clean); });
     todo.clear();
     for (size_t i = 0; i < asked_.size(); ++i)
-      if (asked_[i].read && results_[i].Outcome == FileOutcome::Done) todo.push_back(i);
+      if (asked_[i].read && results_[i].outcome == FileOutcome::Done) todo.push_back(i);
     inParallel(todo, [this](size_t i) {
       const DecodeWanted wanted = [this, i](const ContentSums& sums) { return wantsPrint(i, sums); };
       readings_[i] = readBound(asked_[i].clean, files_.linksFor(asked_[i].clean), asked_[i].version,
@@ -284,14 +284,14 @@ class Checker {
       if (!copy.print) todo.push_back(c.reading);
       copy.print = true;
     }
-    inParallel(todo, [this](size_t r) { addStayingPrint(copies_[r - asked_.size()].clean, options_.Cache, readings_[r]); });
+    inParallel(todo, [this](size_t r) { addStayingPrint(copies_[r - asked_.size()].clean, options_.cache, readings_[r]); });
   }
 
   // Why file c.asked stays after comparing it with its copy; none when they agree.
   std::optional<FileResult> mismatch(const Comparison& c) const {
     const Reading& file = readings_[c.asked];
     const Reading& copy = readings_[c.reading];
-    const std::string& path = results_[c.asked].Path;
+    const std::string& path = results_[c.asked].path;
     const std::string unchecked = "its copy " + c.copyPath + " could not be checked";
     if (copy.failure != FileOutcome::Done)
       return FileResult{path, FileOutcome::NotVerified, unchecked + " (" + copy.reason + "); left alone"};
@@ -308,18 +308,18 @@ class Checker {
 
   DeletionChecks verdicts() {
     for (size_t i = 0; i < asked_.size(); ++i)
-      if (results_[i].Outcome == FileOutcome::Done && asked_[i].read && readings_[i].failure != FileOutcome::Done)
-        results_[i] = {results_[i].Path, readings_[i].failure, readings_[i].reason};
+      if (results_[i].outcome == FileOutcome::Done && asked_[i].read && readings_[i].failure != FileOutcome::Done)
+        results_[i] = {results_[i].path, readings_[i].failure, readings_[i].reason};
     for (const Comparison& c : comparisons_) {
       FileResult& result = results_[c.asked];
-      if (result.Outcome != FileOutcome::Done) continue;
+      if (result.outcome != FileOutcome::Done) continue;
       if (auto refused = mismatch(c)) result = std::move(*refused);
     }
     DeletionChecks checks;
     for (size_t i = 0; i < asked_.size(); ++i)
-      if (results_[i].Outcome == FileOutcome::Done)
-        checks.Verified.push_back({i, asked_[i].clean, asked_[i].version, readings_[i].sums});
-    checks.Results = std::move(results_);
+      if (results_[i].outcome == FileOutcome::Done)
+        checks.verified.push_back({i, asked_[i].clean, asked_[i].version, readings_[i].sums});
+    checks.results = std::move(results_);
     return checks;
   }
 
@@ -337,7 +337,7 @@ class Checker {
 
 }  // namespace
 
-std::string FileResult::describe() const { return Reason.empty() ? Path : Path + ": " + Reason; }
+std::string FileResult::describe() const { return reason.empty() ? path : path + ": " + reason; }
 
 ScannedFiles::ScannedFiles(const ResultsModel& model) : model_(model) {
   for (const auto& entry : model.FResultEntries())

@@ -33,12 +33,12 @@ enum class FileOutcome {
 struct FileResult {
   FileResult() = default;
   FileResult(std::string path, FileOutcome outcome, std::string reason = {})
-      : Path(std::move(path)), Outcome(outcome), Reason(std::move(reason)) {}
+      : path(std::move(path)), outcome(outcome), reason(std::move(reason)) {}
 
-  std::string Path;
-  FileOutcome Outcome = FileOutcome::Done;
-  std::string Reason;     // for every outcome but Done and Vanished
-  std::string TrashInfo;  // Done to the trash: the .trashinfo that brings it back
+  std::string path;
+  FileOutcome outcome = FileOutcome::Done;
+  std::string reason;     // for every outcome but Done and Vanished
+  std::string trashInfo;  // Done to the trash: the .trashinfo that brings it back
 
   // "PATH: REASON", one line for a report.
   std::string describe() const;
@@ -85,21 +85,21 @@ class ScannedFiles {
 
 // One file that passed CheckDeletions: it is acted on only while it is still this version.
 struct VerifiedFile {
-  size_t Index = 0;  // its result in DeletionChecks::Results
-  std::string CleanPath;
-  FileVersion Version;
-  std::optional<ContentSums> Sums;  // when it was read
+  size_t index = 0;  // its result in DeletionChecks::results
+  std::string cleanPath;
+  FileVersion version;
+  std::optional<ContentSums> sums;  // when it was read
 };
 
 struct DeletionChecks {
-  std::vector<FileResult> Results;  // one per distinct file asked, in the order asked
-  std::vector<VerifiedFile> Verified;  // the files whose result is Done
+  std::vector<FileResult> results;  // one per distinct file asked, in the order asked
+  std::vector<VerifiedFile> verified;  // the files whose result is Done
 };
 
 struct CheckOptions {
-  bool ReadEvery = false;             // read every file (its sums) even where nothing is compared
-  FingerprintCache* Cache = nullptr;  // may give the fingerprint of an unchanged copy that stays
-  int Jobs = 1;                       // reading threads; 0 = hardware threads
+  bool readEvery = false;             // read every file (its sums) even where nothing is compared
+  FingerprintCache* cache = nullptr;  // may give the fingerprint of an unchanged copy that stays
+  int jobs = 1;                       // reading threads; 0 = hardware threads
 };
 
 // Checks the files at `paths` (each file once, however it is spelled) just before

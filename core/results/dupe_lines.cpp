@@ -115,7 +115,7 @@ void SortDupeLines(std::vector<DupeLine>& lines, int column) {
   sorter.setHint(std::to_string(column));
   sorter.setStringSortType(stCustom);
   sorter.OnCompareStrings = compareDupeLines;
-  VectorStrings<DupeLine> items(lines, [](const DupeLine& line) { return line.Text; });
+  VectorStrings<DupeLine> items(lines, [](const DupeLine& line) { return line.text; });
   sorter.setStrings(&items);
   sorter.SortStrings();
 }

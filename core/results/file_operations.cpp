@@ -21,12 +21,12 @@ const char* const LastCopyReason = "its group would lose every copy; left alone"
 void findLastCopyGroups(const ResultsModel& model, const ScannedFiles& files, const IdentitySet& deletingIds,
                         DeletionPlan& plan) {
   std::unordered_map<std::string, std::string> deletable;  // cleaned path -> as asked
-  for (const std::string& path : plan.Deletable) deletable.emplace(CleanFilePath(path), path);
+  for (const std::string& path : plan.deletable) deletable.emplace(CleanFilePath(path), path);
   std::unordered_set<std::string> lastCopies;
   for (const BaseGroupItem& group : model.FBaseGroups()) {
     std::vector<std::string> going;
     bool keepsCopy = false;
-    for (const TResultEntry* entry = group.Base; entry != nullptr && !keepsCopy; entry = entry->Next) {
+    for (const TResultEntry* entry = group.base; entry != nullptr && !keepsCopy; entry = entry->Next) {
       if (entry->Gone != 0) continue;
       const auto found = deletable.find(CleanFilePath(entry->Path));
       if (found != deletable.end()) {
@@ -36,11 +36,11 @@ void findLastCopyGroups(const ResultsModel& model, const ScannedFiles& files, co
       }
     }
     if (keepsCopy || going.empty()) continue;
-    plan.LastCopyGroups.push_back(group.Base);
+    plan.lastCopyGroups.push_back(group.base);
     lastCopies.insert(going.begin(), going.end());
   }
-  for (const std::string& path : plan.Deletable)
-    if (lastCopies.contains(path)) plan.LastCopyFiles.push_back(path);
+  for (const std::string& path : plan.deletable)
+    if (lastCopies.contains(path)) plan.lastCopyFiles.push_back(path);
 }
 
 // After a move, the entries of the file at path that knew the file the scan reached
@@ -55,8 +55,8 @@ void takeIdentity(ResultsModel& model, const std::string& path, bool reached) {
 
 std::string detailLines(const DeletionReport& report) {
   std::string details;
-  for (const FileResult& file : report.Files) {
-    if (file.Outcome == FileOutcome::Done || file.Outcome == FileOutcome::Vanished) continue;
+  for (const FileResult& file : report.files) {
+    if (file.outcome == FileOutcome::Done || file.outcome == FileOutcome::Vanished) continue;
     if (!details.empty()) details += '\n';
     details += file.describe();
   }
@@ -86,15 +86,15 @@ FileResult CheckScannedFile(const ResultsModel& model, const std::string& path) 
 }
 
 void DeletionPlan::skipLastCopyGroups() {
-  const std::unordered_set<std::string> skipped(LastCopyFiles.begin(), LastCopyFiles.end());
-  std::erase_if(Deletable, [&skipped](const std::string& path) { return skipped.contains(path); });
+  const std::unordered_set<std::string> lastCopies(lastCopyFiles.begin(), lastCopyFiles.end());
+  std::erase_if(deletable, [&lastCopies](const std::string& path) { return lastCopies.contains(path); });
 }
 
 std::vector<FileResult> DeletionPlan::leftAlone() const {
-  std::vector<FileResult> files = Skipped;
-  const std::unordered_set<std::string> deletable(Deletable.begin(), Deletable.end());
-  for (const std::string& path : LastCopyFiles)
-    if (!deletable.contains(path)) files.push_back({path, FileOutcome::KeptLastCopy, LastCopyReason});
+  std::vector<FileResult> files = skipped;
+  const std::unordered_set<std::string> stillDeletable(deletable.begin(), deletable.end());
+  for (const std::string& path : lastCopyFiles)
+    if (!stillDeletable.contains(path)) files.push_back({path, FileOutcome::KeptLastCopy, LastCopyReason});
   return files;
 }
 
@@ -108,11 +108,11 @@ DeletionPlan PlanDeletion(const ResultsModel& model, const std::vector<std::stri
     if (!seen.insert(clean).second) continue;
     FileVersion version;
     FileResult check = files.examine(path, clean, version);
-    if (check.Outcome == FileOutcome::Done) {
-      plan.Deletable.push_back(path);
+    if (check.outcome == FileOutcome::Done) {
+      plan.deletable.push_back(path);
       deletingIds.insert(version.state.identity);
     } else {
-      plan.Skipped.push_back(std::move(check));
+      plan.skipped.push_back(std::move(check));
     }
   }
   findLastCopyGroups(model, files, deletingIds, plan);
@@ -123,14 +123,14 @@ DeleteOptions DeleteOptionsFromSettings() { return {DeleteToRecycleBin, UseDelet
 
 std::vector<std::string> DeletionReport::pathsWith(FileOutcome outcome) const {
   std::vector<std::string> paths;
-  for (const FileResult& file : Files)
-    if (file.Outcome == outcome) paths.push_back(file.Path);
+  for (const FileResult& file : files)
+    if (file.outcome == outcome) paths.push_back(file.path);
   return paths;
 }
 
 size_t DeletionReport::count(FileOutcome outcome) const {
   size_t n = 0;
-  for (const FileResult& file : Files) n += file.Outcome == outcome ? 1 : 0;
+  for (const FileResult& file : files) n += file.outcome == outcome ? 1 : 0;
   return n;
 }
 
@@ -141,30 +141,30 @@ DeletionChecks FileOperations::check(const ScannedFiles& files, const std::vecto
                                      const DeleteOptions& options) const {
   const std::string cachePath = DefaultFingerprintCachePath();
   std::optional<FingerprintCache> cache;
-  if (options.UseFingerprintCache && FileExists(cachePath)) cache.emplace(cachePath);
-  return CheckDeletions(files, paths, {options.RecordDeleted, cache ? &*cache : nullptr, FingerprintJobs});
+  if (options.useFingerprintCache && FileExists(cachePath)) cache.emplace(cachePath);
+  return CheckDeletions(files, paths, {options.recordDeleted, cache ? &*cache : nullptr, FingerprintJobs});
 }
 
 // Removes a checked file through its folder, opened again, while it is still the version
 // checked; then records it. `result` is its Done result.
 FileResult FileOperations::removeChecked(const VerifiedFile& file, const ScannedFiles& files,
                                          const DeleteOptions& options, FileResult result) {
-  const BoundPath bound(file.CleanPath, files.linksFor(file.CleanPath));
+  const BoundPath bound(file.cleanPath, files.linksFor(file.cleanPath));
   FileVersion now;
-  if (!bound.isOpen() || bound.examine(now) != PathKind::RegularFile || !now.sameAs(file.Version))
-    return {result.Path, FileOutcome::Changed, "changed while it was being checked; left alone"};
-  const FileRemoval removal = RemoveFileAt(bound.folder(), bound.name(), file.CleanPath, options.Recycle);
-  if (!removal.removed) return {result.Path, FileOutcome::Failed, removal.reason};
-  result.TrashInfo = removal.trashInfo;
-  if (bound.examine(now) == PathKind::RegularFile && now.state.identity == file.Version.state.identity)
-    return {result.Path, FileOutcome::Failed, "it is still there"};
+  if (!bound.isOpen() || bound.examine(now) != PathKind::RegularFile || !now.sameAs(file.version))
+    return {result.path, FileOutcome::Changed, "changed while it was being checked; left alone"};
+  const FileRemoval removal = RemoveFileAt(bound.folder(), bound.name(), file.cleanPath, options.recycle);
+  if (!removal.removed) return {result.path, FileOutcome::Failed, removal.reason};
+  result.trashInfo = removal.trashInfo;
+  if (bound.examine(now) == PathKind::RegularFile && now.state.identity == file.version.state.identity)
+    return {result.path, FileOutcome::Failed, "it is still there"};
   const std::optional<TDeletedEntry> entry =
-      options.RecordDeleted && file.Sums ? DeletedList::EntryOf(*file.Sums, file.CleanPath) : std::nullopt;
+      options.recordDeleted && file.sums ? DeletedList::EntryOf(*file.sums, file.cleanPath) : std::nullopt;
   if (!entry) return result;
   try {
     deletedList_.AddDeletedEntry(*entry, host_);
   } catch (const std::exception& e) {
-    result.Reason = std::string("deleted, but not added to the deleted-file list: ") + e.what();
+    result.reason = std::string("deleted, but not added to the deleted-file list: ") + e.what();
   }
   return result;
 }
@@ -173,40 +173,40 @@ FileResult FileOperations::removeChecked(const VerifiedFile& file, const Scanned
 void FileOperations::markDeletedGone(const ScannedFiles& files, const DeletionReport& report,
                                      const DeletionChecks& checks) {
   std::vector<std::string> gone;
-  for (const VerifiedFile& file : checks.Verified) {
-    if (report.Files[file.Index].Outcome != FileOutcome::Done) continue;
-    for (const TResultEntry* entry : *files.entriesOf(file.CleanPath)) gone.push_back(entry->Path);
+  for (const VerifiedFile& file : checks.verified) {
+    if (report.files[file.index].outcome != FileOutcome::Done) continue;
+    for (const TResultEntry* entry : *files.entriesOf(file.cleanPath)) gone.push_back(entry->Path);
   }
   if (!gone.empty()) model_.SetGoneForPaths(gone);
 }
 
 DeletionReport FileOperations::DeleteFiles(const std::vector<std::string>& paths, const DeleteOptions& options) {
   DeletionReport report;
-  if (options.RecordDeleted) {
+  if (options.recordDeleted) {
     try {
       deletedList_.LoadDeletedList(host_);
     } catch (const std::exception& e) {
       const std::string fault = std::string("the deleted-file list cannot be read (") + e.what() + "); not deleted";
       std::unordered_set<std::string> seen;
       for (const std::string& path : paths)
-        if (seen.insert(CleanFilePath(path)).second) report.Files.push_back({path, FileOutcome::Failed, fault});
+        if (seen.insert(CleanFilePath(path)).second) report.files.push_back({path, FileOutcome::Failed, fault});
       return report;
     }
   }
   const ScannedFiles files(model_);
   const DeletionChecks checks = check(files, paths, options);
-  report.Files = checks.Results;
-  for (const VerifiedFile& file : checks.Verified)
-    report.Files[file.Index] = removeChecked(file, files, options, report.Files[file.Index]);
+  report.files = checks.results;
+  for (const VerifiedFile& file : checks.verified)
+    report.files[file.index] = removeChecked(file, files, options, report.files[file.index]);
   markDeletedGone(files, report, checks);
   return report;
 }
 
 DeletionReport FileOperations::CheckPlanned(const DeletionPlan& plan, const DeleteOptions& options) {
   DeletionReport report;
-  report.Files = check(ScannedFiles(model_), plan.Deletable, options).Results;
+  report.files = check(ScannedFiles(model_), plan.deletable, options).results;
   const std::vector<FileResult> leftAlone = plan.leftAlone();
-  report.Files.insert(report.Files.end(), leftAlone.begin(), leftAlone.end());
+  report.files.insert(report.files.end(), leftAlone.begin(), leftAlone.end());
   return report;
 }
 
@@ -215,11 +215,11 @@ bool FileOperations::DeleteOneFile(const std::string& path) {
     CursorGuard cursor(host_, BusyCursor::Hourglass);
     lastReport_ = DeleteFiles({path}, DeleteOptionsFromSettings());
   }
-  const FileResult& result = lastReport_.Files.front();
-  if (result.Outcome == FileOutcome::Done) return true;
-  if (result.Outcome == FileOutcome::Vanished) {
+  const FileResult& result = lastReport_.files.front();
+  if (result.outcome == FileOutcome::Done) return true;
+  if (result.outcome == FileOutcome::Vanished) {
     host_.showMessage(MessageKind::Error, "Unable to locate file\n\n" + path);
-  } else if (result.Outcome == FileOutcome::Failed) {
+  } else if (result.outcome == FileOutcome::Failed) {
     host_.showDetailedMessage(MessageKind::Error, "Unable to delete file.", result.describe());
   } else {
     host_.showDetailedMessage(MessageKind::Information, "Some files were not deleted.", result.describe());
@@ -240,9 +240,9 @@ bool FileOperations::DeleteFileList(std::vector<std::string>& paths) {
 }
 
 DeletionReport FileOperations::DeletePlanned(const DeletionPlan& plan, const DeleteOptions& options) {
-  DeletionReport report = DeleteFiles(plan.Deletable, options);
+  DeletionReport report = DeleteFiles(plan.deletable, options);
   const std::vector<FileResult> leftAlone = plan.leftAlone();
-  report.Files.insert(report.Files.end(), leftAlone.begin(), leftAlone.end());
+  report.files.insert(report.files.end(), leftAlone.begin(), leftAlone.end());
   return report;
 }
 
@@ -266,11 +266,11 @@ bool FileOperations::reportListOutcome() {
 
 std::optional<std::string> FileOperations::transfer(const std::string& path, const std::string& target, bool move) {
   const FileResult check = CheckScannedFile(model_, path);
-  if (check.Outcome == FileOutcome::Vanished) {
+  if (check.outcome == FileOutcome::Vanished) {
     host_.showMessage(MessageKind::Error, "Unable to locate file\n\n" + path);
     return std::nullopt;
   }
-  if (check.Outcome != FileOutcome::Done) {
+  if (check.outcome != FileOutcome::Done) {
     host_.showMessage(MessageKind::Error, check.describe());
     return std::nullopt;
   }

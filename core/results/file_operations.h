@@ -32,16 +32,16 @@ FileResult CheckScannedFile(const ResultsModel& model, const std::string& path);
 struct DeletionPlan {
   // The files that pass CheckScannedFile, in the order asked, each file once
   // however it is spelled (CleanFilePath).
-  std::vector<std::string> Deletable;
+  std::vector<std::string> deletable;
   // The others: vanished, not regular files, changed since the scan, not verified.
-  std::vector<FileResult> Skipped;
+  std::vector<FileResult> skipped;
   // The base entry of every group that would keep no copy: no member outside
   // Deletable is still an unchanged copy (ScannedFiles::isUnchangedCopy) that is
   // none of the files of Deletable. Valid until the model changes (a deletion may
   // prune these groups).
-  std::vector<const TResultEntry*> LastCopyGroups;
+  std::vector<const TResultEntry*> lastCopyGroups;
   // The files of Deletable that belong to one of LastCopyGroups, in Deletable's order.
-  std::vector<std::string> LastCopyFiles;
+  std::vector<std::string> lastCopyFiles;
 
   // Leaves the last-copy groups alone: LastCopyFiles leave Deletable (the caller did
   // not agree to lose every copy). The groups and files stay listed for reports.
@@ -59,16 +59,16 @@ DeletionPlan PlanDeletion(const ResultsModel& model, const std::vector<std::stri
 
 // How files are deleted.
 struct DeleteOptions {
-  bool Recycle = true;         // the freedesktop trash; false unlinks for good
-  bool RecordDeleted = false;  // remember each deleted file in the deleted-file list
-  bool UseFingerprintCache = false;  // an existing fingerprint cache may give a staying copy's fingerprint
+  bool recycle = true;         // the freedesktop trash; false unlinks for good
+  bool recordDeleted = false;  // remember each deleted file in the deleted-file list
+  bool useFingerprintCache = false;  // an existing fingerprint cache may give a staying copy's fingerprint
 };
 // DeleteToRecycleBin, UseDeletedList and UseFingerprintCache, as the settings have them now.
 DeleteOptions DeleteOptionsFromSettings();
 
 // What a deletion did: one result per distinct path asked, in the order asked.
 struct DeletionReport {
-  std::vector<FileResult> Files;
+  std::vector<FileResult> files;
 
   std::vector<std::string> pathsWith(FileOutcome outcome) const;
   size_t count(FileOutcome outcome) const;

@@ -148,8 +148,8 @@ std::vector<bool> takingPart(const ResultsModel& results, bool amongMarked) {
   for (const BaseGroupItem& group : results.FBaseGroups()) {
     const size_t first = part.size();
     size_t count = 0;
-    for (const TResultEntry* entry = group.Base; entry != nullptr; entry = entry->Next) {
-      const bool takes = entry->Gone == 0 && (!amongMarked || entry == group.Base || entry->Marked != 0);
+    for (const TResultEntry* entry = group.base; entry != nullptr; entry = entry->Next) {
+      const bool takes = entry->Gone == 0 && (!amongMarked || entry == group.base || entry->Marked != 0);
       part.push_back(takes);
       count += takes ? 1 : 0;
     }
@@ -212,11 +212,11 @@ MarkRuleOutcome ApplyMarkRule(ResultsModel& results, const MarkRule& rule) {
   std::unordered_set<std::string_view> kept;  // views of the entries' shared texts
   size_t at = 0;
   for (const BaseGroupItem& group : results.FBaseGroups()) {
-    if (const TResultEntry* keeper = keeperAmong(group.Base, rule.keep, part, at)) {
+    if (const TResultEntry* keeper = keeperAmong(group.base, rule.keep, part, at)) {
       kept.insert(keeper->Path);
       ++outcome.groups;
     }
-    for (const TResultEntry* entry = group.Base; entry != nullptr; entry = entry->Next) ++at;
+    for (const TResultEntry* entry = group.base; entry != nullptr; entry = entry->Next) ++at;
   }
   ProtectedFolders protection(rule.protectedFolders);
   std::unordered_set<std::string_view> markedPaths;
@@ -228,7 +228,7 @@ MarkRuleOutcome ApplyMarkRule(ResultsModel& results, const MarkRule& rule) {
   for (const bool taking : {true, false}) {
     at = 0;
     for (const BaseGroupItem& group : results.FBaseGroups())
-      for (TResultEntry* entry = group.Base; entry != nullptr; entry = entry->Next, ++at) {
+      for (TResultEntry* entry = group.base; entry != nullptr; entry = entry->Next, ++at) {
         if (part[at] != taking || entry->Gone != 0) continue;
         const bool wanted = taking || entry->Marked != 0 || markedPaths.contains(entry->Path);
         entry->Marked = wanted && markable(*entry) ? 1 : 0;

@@ -151,8 +151,8 @@ void forEachExported(const ResultsModel& model, Visit visit) {
   int number = 0;
   for (const BaseGroupItem& group : model.FBaseGroups()) {
     ++number;
-    for (const TResultEntry* entry = group.Base; entry != nullptr; entry = entry->Next)
-      if (entry == group.Base || entry->Gone == 0) visit(number, *entry);
+    for (const TResultEntry* entry = group.base; entry != nullptr; entry = entry->Next)
+      if (entry == group.base || entry->Gone == 0) visit(number, *entry);
   }
 }
 

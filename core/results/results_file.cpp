@@ -179,7 +179,7 @@ std::vector<BaseGroupItem> readGroups(ZlibReader& reader, ResultsModel& model) {
     if (isBase) {
       groups.push_back({texts.share(FileNameOf(entry->Path)), entry});
     } else {
-      entry->Base = groups.back().Base;
+      entry->Base = groups.back().base;
       previous->Next = entry;
     }
     previous = entry;

@@ -98,24 +98,24 @@ void ResultsModel::RemoveDuplicate(const TResultEntry* entry) {
 void ResultsModel::PruneGroups(int index) {
   if (!removeWhenNoDuplicates) return;
   if (index >= 0) {
-    if (index < static_cast<int>(shown_.size()) && presentFiles(shown_[index].Base, 2) < 2) RemoveGroup(index);
+    if (index < static_cast<int>(shown_.size()) && presentFiles(shown_[index].base, 2) < 2) RemoveGroup(index);
     return;
   }
   // Every group, not only the shown ones: under the "Marked" view a group that is
   // not listed may have lost its files too.
   std::unordered_set<const TResultEntry*> bases;
   for (const BaseGroupItem& group : groups_)
-    if (presentFiles(group.Base, 2) < 2) bases.insert(group.Base);
+    if (presentFiles(group.base, 2) < 2) bases.insert(group.base);
   if (!bases.empty()) removeGroups(bases);
 }
 
 void ResultsModel::RemoveGroup(int index) {
   if (index < 0 || index >= static_cast<int>(shown_.size())) return;
-  removeGroups({shown_[index].Base});
+  removeGroups({shown_[index].base});
 }
 
 void ResultsModel::removeGroups(const std::unordered_set<const TResultEntry*>& bases) {
-  const auto listed = [&bases](const BaseGroupItem& item) { return bases.contains(item.Base); };
+  const auto listed = [&bases](const BaseGroupItem& item) { return bases.contains(item.base); };
   std::erase_if(groups_, listed);
   std::erase_if(shown_, listed);
   const auto inGroup = [&bases](const std::unique_ptr<TResultEntry>& entry) {
@@ -143,7 +143,7 @@ void ResultsModel::showView(BaseView view) {
 void ResultsModel::sortShownAlphabetically() {
   TSorter sorter;
   sorter.setStringSortType(stWinNoCase);
-  VectorStrings<BaseGroupItem> items(shown_, [](const BaseGroupItem& item) { return item.Caption; });
+  VectorStrings<BaseGroupItem> items(shown_, [](const BaseGroupItem& item) { return item.caption; });
   sorter.setStrings(&items);
   sorter.SortStrings();
   notifyShownChanged();
@@ -152,21 +152,21 @@ void ResultsModel::sortShownAlphabetically() {
 std::vector<DupeLine> ResultsModel::dupeLines(int index, int column, const DateFormatter& formatDate) const {
   std::vector<DupeLine> lines;
   if (index < 0 || index >= static_cast<int>(shown_.size())) return lines;
-  for (TResultEntry* entry = shown_[index].Base; entry != nullptr; entry = entry->Next)
+  for (TResultEntry* entry = shown_[index].base; entry != nullptr; entry = entry->Next)
     if (entry->Base == nullptr || entry->Gone == 0) lines.push_back({DupeLineText(*entry, formatDate), entry});
   SortDupeLines(lines, column);
   return lines;
 }
 
 void ResultsModel::toggleMark(DupeLine& line) {
-  if (line.Entry == nullptr) return;
-  const bool mark = line.Text.empty() || line.Text[0] != '*';
+  if (line.entry == nullptr) return;
+  const bool mark = line.text.empty() || line.text[0] != '*';
   if (mark)
-    line.Text.insert(0, 1, '*');
+    line.text.insert(0, 1, '*');
   else
-    line.Text.erase(0, 1);
-  line.Entry->Marked = mark ? 1 : 0;
-  SetMarkForPath(line.Entry->Path, mark);
+    line.text.erase(0, 1);
+  line.entry->Marked = mark ? 1 : 0;
+  SetMarkForPath(line.entry->Path, mark);
 }
 
 void ResultsModel::notifyShownChanged() const {

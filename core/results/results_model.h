@@ -46,14 +46,14 @@ enum class MatchBasis {
 // One item of FBaseGroups or of the shown base list: a caption and its group's base
 // entry. The two lists share each caption's text.
 struct BaseGroupItem {
-  SharedText Caption;
-  TResultEntry* Base = nullptr;
+  SharedText caption;
+  TResultEntry* base = nullptr;
 };
 
 // One line of the duplicate list: eight fields, each followed by 0xBB, and its entry.
 struct DupeLine {
-  std::string Text;
-  TResultEntry* Entry = nullptr;
+  std::string text;
+  TResultEntry* entry = nullptr;
 };
 
 // The FBaseGroups caption of a group after a scan: the base's file name and " (n)".

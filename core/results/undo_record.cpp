@@ -20,7 +20,7 @@ bool sameFile(const RegularFileState& a, const RegularFileState& b) {
 // The base of the model's group that began at `base`, or null once that group was removed. O(groups).
 TResultEntry* liveBase(const ResultsModel& model, const TResultEntry* base) {
   for (const BaseGroupItem& group : model.FBaseGroups())
-    if (group.Base == base) return group.Base;
+    if (group.base == base) return group.base;
   return nullptr;
 }
 
@@ -51,30 +51,30 @@ void UndoRecord::beginDeletion(const ResultsModel& model, const std::vector<std:
   }
   const auto& groups = model.FBaseGroups();
   for (size_t position = 0; position < groups.size(); ++position) {
-    const TResultEntry* base = groups[position].Base;
+    const TResultEntry* base = groups[position].base;
     bool touched = false;
     for (const TResultEntry* entry = base; entry != nullptr && !touched; entry = entry->Next)
       touched = states_.contains(entry->Path);
     if (!touched) continue;
-    SavedGroup saved{base, position, groups[position].Caption, {}, false};
+    SavedGroup saved{base, position, groups[position].caption, {}, false};
     for (const TResultEntry* entry = base; entry != nullptr; entry = entry->Next) {
       TResultEntry copy = *entry;
       copy.Next = copy.Base = nullptr;
-      saved.Entries.push_back(std::move(copy));
+      saved.entries.push_back(std::move(copy));
     }
     groups_.push_back(std::move(saved));
   }
 }
 
 void UndoRecord::endDeletion(const ResultsModel& model, const DeletionReport& report, bool enteredDeletedList) {
-  for (const FileResult& file : report.Files) {
-    if (file.Outcome != FileOutcome::Done) continue;
-    deleted_.push_back(file.Path);
-    const auto state = states_.find(file.Path);
-    if (!file.TrashInfo.empty() && state != states_.end())
-      trashed_.push_back({file.Path, file.TrashInfo, state->second});
+  for (const FileResult& file : report.files) {
+    if (file.outcome != FileOutcome::Done) continue;
+    deleted_.push_back(file.path);
+    const auto state = states_.find(file.path);
+    if (!file.trashInfo.empty() && state != states_.end())
+      trashed_.push_back({file.path, file.trashInfo, state->second});
   }
-  for (SavedGroup& group : groups_) group.Pruned = liveBase(model, group.Base) == nullptr;
+  for (SavedGroup& group : groups_) group.pruned = liveBase(model, group.base) == nullptr;
   enteredDeletedList_ = enteredDeletedList;
   kind_ = !trashed_.empty() ? UndoKind::Delete : deleted_.empty() ? UndoKind::None : UndoKind::DeleteForGood;
 }
@@ -101,7 +101,7 @@ UndoOutcome UndoRecord::undo(ResultsModel& model, DeletedList& deletedList) {
     case UndoKind::DeleteForGood:
       break;
   }
-  if (!outcome.Refused) clear();
+  if (!outcome.refused) clear();
   return outcome;
 }
 
@@ -112,29 +112,29 @@ UndoOutcome UndoRecord::undoDeletion(ResultsModel& model, DeletedList& deletedLi
   std::vector<FileResult> lost;
   std::vector<const TrashedFile*> ready;
   for (const TrashedFile& file : trashed_) {
-    const TrashRestore check = CheckTrashRestore(file.TrashInfo, file.Path);
+    const TrashRestore check = CheckTrashRestore(file.trashInfo, file.path);
     if (check.status == TrashRestoreStatus::PathTaken) {
-      outcome.Refused = true;
-      outcome.Problems.push_back(problem(file.Path, check.reason));
+      outcome.refused = true;
+      outcome.problems.push_back(problem(file.path, check.reason));
     } else if (check.status != TrashRestoreStatus::Ready) {
-      lost.push_back(problem(file.Path, check.reason));
-    } else if (!unchangedInTrash(check.trashedFile, file.State)) {
-      lost.push_back(problem(file.Path, "it changed in the trash; left there"));
+      lost.push_back(problem(file.path, check.reason));
+    } else if (!unchangedInTrash(check.trashedFile, file.state)) {
+      lost.push_back(problem(file.path, "it changed in the trash; left there"));
     } else {
       ready.push_back(&file);
     }
   }
-  if (outcome.Refused) return outcome;
-  outcome.Problems = std::move(lost);
+  if (outcome.refused) return outcome;
+  outcome.problems = std::move(lost);
   for (const TrashedFile* file : ready) {
-    const TrashRestore restore = RestoreFromTrash(file->TrashInfo, file->Path);
+    const TrashRestore restore = RestoreFromTrash(file->trashInfo, file->path);
     if (restore.status == TrashRestoreStatus::Ready)
-      outcome.Restored.push_back(file->Path);
+      outcome.restored.push_back(file->path);
     else
-      outcome.Problems.push_back(problem(file->Path, restore.reason));
+      outcome.problems.push_back(problem(file->path, restore.reason));
   }
-  putEntriesBack(model, outcome.Restored);
-  if (enteredDeletedList_) forgetDeletedEntries(outcome.Restored, deletedList, outcome);
+  putEntriesBack(model, outcome.restored);
+  if (enteredDeletedList_) forgetDeletedEntries(outcome.restored, deletedList, outcome);
   return outcome;
 }
 
@@ -145,15 +145,15 @@ void UndoRecord::putEntriesBack(ResultsModel& model, const std::vector<std::stri
   const std::unordered_set<std::string> deleted(deleted_.begin(), deleted_.end());
   // Live groups first: a group made again below may take the address of one removed.
   for (const SavedGroup& group : groups_) {
-    if (group.Pruned) continue;  // a group the user removed since stays removed
-    for (TResultEntry* entry = liveBase(model, group.Base); entry != nullptr; entry = entry->Next)
+    if (group.pruned) continue;  // a group the user removed since stays removed
+    for (TResultEntry* entry = liveBase(model, group.base); entry != nullptr; entry = entry->Next)
       if (back.contains(entry->Path)) entry->Gone = 0;
   }
   for (const SavedGroup& group : groups_) {
-    if (!group.Pruned) continue;
+    if (!group.pruned) continue;
     TResultEntry* base = nullptr;
     TResultEntry* last = nullptr;
-    for (const TResultEntry& saved : group.Entries) {
+    for (const TResultEntry& saved : group.entries) {
       auto entry = std::make_unique<TResultEntry>(saved);
       entry->Base = base;
       if (deleted.contains(saved.Path) && !back.contains(saved.Path)) entry->Gone = 1;
@@ -164,7 +164,7 @@ void UndoRecord::putEntriesBack(ResultsModel& model, const std::vector<std::stri
         base = added;
       last = added;
     }
-    model.insertGroup(group.Position, group.Caption, base);
+    model.insertGroup(group.position, group.caption, base);
   }
   model.PruneGroups(-1);
 }
@@ -180,7 +180,7 @@ void UndoRecord::forgetDeletedEntries(const std::vector<std::string>& restored, 
     try {
       if (const std::optional<ContentSums> sums = ReadContentSums(path)) entry = DeletedList::EntryOf(*sums, path);
     } catch (const FileAccessError& e) {
-      outcome.Problems.push_back(problem(path, std::string("back, but still in the deleted-file list: ") + e.what()));
+      outcome.problems.push_back(problem(path, std::string("back, but still in the deleted-file list: ") + e.what()));
     }
     if (!entry) continue;
     const auto found = std::find(entries.rbegin(), entries.rend(), *entry);
@@ -192,30 +192,30 @@ void UndoRecord::forgetDeletedEntries(const std::vector<std::string>& restored, 
   try {
     deletedList.SaveChanges();
   } catch (const std::exception& e) {
-    outcome.Problems.push_back(problem(DeletedList::fileName(), e.what()));
+    outcome.problems.push_back(problem(DeletedList::fileName(), e.what()));
   }
 }
 
 UndoOutcome UndoRecord::undoMove(ResultsModel& model) {
   UndoOutcome outcome;
   const FileResult check = CheckScannedFile(model, to_);
-  if (check.Outcome != FileOutcome::Done) {
-    outcome.Problems.push_back(problem(to_, check.Reason));
+  if (check.outcome != FileOutcome::Done) {
+    outcome.problems.push_back(problem(to_, check.reason));
     return outcome;
   }
   if (std::string taken = PlaceTakenReason(from_); !taken.empty()) {
-    outcome.Refused = true;
-    outcome.Problems.push_back(problem(from_, std::move(taken)));
+    outcome.refused = true;
+    outcome.problems.push_back(problem(from_, std::move(taken)));
     return outcome;
   }
   try {
     MoveFileTo(to_, from_, ExistingTarget::Keep);
   } catch (const FileTransferError& e) {
-    outcome.Problems.push_back(problem(to_, e.what()));
+    outcome.problems.push_back(problem(to_, e.what()));
     return outcome;
   }
   model.UpdateEntriesForPath(to_, from_);
-  outcome.Restored.push_back(from_);
+  outcome.restored.push_back(from_);
   return outcome;
 }
 

@@ -25,9 +25,9 @@ enum class UndoKind {
 struct UndoOutcome {
   // Nothing was done: a file's old place is taken (or its folder gone) meanwhile.
   // Problems names those places; the record stays for another try.
-  bool Refused = false;
-  std::vector<std::string> Restored;  // the paths the files are back at
-  std::vector<FileResult> Problems;   // files that stay where they are, and why
+  bool refused = false;
+  std::vector<std::string> restored;  // the paths the files are back at
+  std::vector<FileResult> problems;   // files that stay where they are, and why
 };
 
 // The record of the last batch of one results model and its undo. A deletion is
@@ -64,16 +64,16 @@ class UndoRecord {
 
  private:
   struct SavedGroup {
-    const TResultEntry* Base = nullptr;  // compared with live bases only, never followed
-    size_t Position = 0;                 // its place in FBaseGroups
-    std::string Caption;
-    std::vector<TResultEntry> Entries;   // the chain as it was, links cleared
-    bool Pruned = false;
+    const TResultEntry* base = nullptr;  // compared with live bases only, never followed
+    size_t position = 0;                 // its place in FBaseGroups
+    std::string caption;
+    std::vector<TResultEntry> entries;   // the chain as it was, links cleared
+    bool pruned = false;
   };
   struct TrashedFile {
-    std::string Path;
-    std::string TrashInfo;
-    RegularFileState State;  // as it was just before it went
+    std::string path;
+    std::string trashInfo;
+    RegularFileState state;  // as it was just before it went
   };
 
   UndoOutcome undoDeletion(ResultsModel& model, DeletedList& deletedList);

@@ -14,10 +14,10 @@ constexpr size_t ListedInQuestion = 20;
 
 std::string AutoDeletionQuestion(const std::vector<DeletedMatch>& matches) {
   uint64_t total = 0;
-  for (const DeletedMatch& match : matches) total += match.Sums.size;
+  for (const DeletedMatch& match : matches) total += match.sums.size;
   std::string text = "The deleted-file list matched " + std::to_string(matches.size()) + " files (" + SizeText(total) +
                      ") in the Compare List: copies of files that were deleted before.\n";
-  for (size_t i = 0; i < matches.size() && i < ListedInQuestion; ++i) text += "\n" + matches[i].Path;
+  for (size_t i = 0; i < matches.size() && i < ListedInQuestion; ++i) text += "\n" + matches[i].path;
   if (matches.size() > ListedInQuestion)
     text += "\n... and " + std::to_string(matches.size() - ListedInQuestion) + " more";
   text += DeleteToRecycleBin ? "\n\nMove them to the trash now?" : "\n\nDelete them for good now?";
@@ -27,7 +27,7 @@ std::string AutoDeletionQuestion(const std::vector<DeletedMatch>& matches) {
 std::string AutoDeletionDetails(const std::vector<DeletedMatch>& matches) {
   if (matches.size() <= ListedInQuestion) return "";
   std::string details;
-  for (const DeletedMatch& match : matches) details += (details.empty() ? "" : "\n") + match.Path;
+  for (const DeletedMatch& match : matches) details += (details.empty() ? "" : "\n") + match.path;
   return details;
 }
 
@@ -35,15 +35,15 @@ AutoDeletionOutcome ConfirmAutoDeletion(const std::vector<DeletedMatch>& matches
   AutoDeletionOutcome outcome;
   if (matches.empty()) return outcome;
   if (!host.confirmAutoDeletion(matches)) {
-    for (const DeletedMatch& match : matches) outcome.kept.push_back(match.Path);
+    for (const DeletedMatch& match : matches) outcome.kept.push_back(match.path);
     return outcome;
   }
   for (const DeletedMatch& match : matches) {
     std::string reason;
     if (list.RemoveMatchedFile(match, reason))
-      outcome.deleted.push_back({match.Path, match.Classic});
+      outcome.deleted.push_back({match.path, match.classic});
     else
-      outcome.refused.push_back({match.Path, reason});
+      outcome.refused.push_back({match.path, reason});
   }
   return outcome;
 }

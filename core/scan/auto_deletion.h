@@ -14,7 +14,7 @@ class ScanHost;
 
 // What came of the files the deleted-file list matched while the compare list was gathered.
 struct AutoDeletionOutcome {
-  std::vector<TAutoDeletion> deleted;   // removed, in order
+  std::vector<AutoDeletedFile> deleted;   // removed, in order
   std::vector<UnreadableFile> refused;  // not removed, with the reason: changed since, or the removal failed
   std::vector<std::string> kept;        // not removed because the user said No
 };

@@ -138,7 +138,7 @@ void leaveOutMatches(ScanList& target, size_t from, const DeletedList& deletedLi
                 matches.end());
   if (matches.size() == firstMatch) return;
   std::unordered_set<std::string> matched;
-  for (size_t i = firstMatch; i < matches.size(); ++i) matched.insert(matches[i].Path);
+  for (size_t i = firstMatch; i < matches.size(); ++i) matched.insert(matches[i].path);
   const auto named = [&matched](const std::unique_ptr<TScanEntry>& entry) { return matched.count(entry->Path) != 0; };
   target.erase(std::remove_if(target.begin() + static_cast<std::ptrdiff_t>(from), target.end(), named), target.end());
 }

@@ -85,8 +85,8 @@ std::string summaryText(const ScanResult& result, double seconds) {
   return text;
 }
 
-int classicCount(const std::vector<TAutoDeletion>& deletions) {
-  return static_cast<int>(std::count_if(deletions.begin(), deletions.end(), [](const auto& d) { return d.Classic; }));
+int classicCount(const std::vector<AutoDeletedFile>& deletions) {
+  return static_cast<int>(std::count_if(deletions.begin(), deletions.end(), [](const auto& d) { return d.classic; }));
 }
 
 // One section of a message's details: a heading, then one line per item; nothing without items.
@@ -223,7 +223,7 @@ void ScanRun::fillResult(ScanResult& result) const {
   result.markedCount = markedCount;
   result.autoDeletedCount = static_cast<int>(autoDeletion.deleted.size());
   result.classicAutoDeletedCount = classicCount(autoDeletion.deleted);
-  for (const TAutoDeletion& deletion : autoDeletion.deleted) result.autoDeletedPaths.push_back(deletion.Path);
+  for (const AutoDeletedFile& deletion : autoDeletion.deleted) result.autoDeletedPaths.push_back(deletion.path);
   result.keptMatches = autoDeletion.kept;
   result.notDeleted = autoDeletion.refused;
   result.restoredCount = restoredCount;

@@ -44,7 +44,7 @@ inline TResultEntry* AddGroup(ResultsModel& model, const FileSpec& base, const s
 // The captions of a list of group items.
 inline std::vector<std::string> Captions(const std::vector<BaseGroupItem>& items) {
   std::vector<std::string> captions;
-  for (const BaseGroupItem& item : items) captions.push_back(item.Caption);
+  for (const BaseGroupItem& item : items) captions.push_back(item.caption);
   return captions;
 }
 

@@ -53,8 +53,8 @@ std::vector<std::string> ScanFixture::groups() const {
   };
   std::vector<std::string> lines;
   for (const BaseGroupItem& group : results.FBaseGroups()) {
-    std::string line = relative(group.Base->Path) + (group.Base->Marked ? "*" : "") + ":";
-    for (const TResultEntry* entry = group.Base->Next; entry != nullptr; entry = entry->Next)
+    std::string line = relative(group.base->Path) + (group.base->Marked ? "*" : "") + ":";
+    for (const TResultEntry* entry = group.base->Next; entry != nullptr; entry = entry->Next)
       line += " " + relative(entry->Path) + "(" + std::to_string(entry->Errors) + (entry->Marked ? ",*" : "") + ")";
     lines.push_back(line);
   }

@@ -200,7 +200,7 @@ TEST_F(DeletedListTest, StrongEntriesMatchOnlyTheWholeSizeAndDigestClassicOnesOn
   EXPECT_FALSE(list.MatchFile(copy, size + (uint64_t{1} << 32))) << "the low 32 bits alone are not the size";
   const auto match = list.MatchFile(copy, size);
   ASSERT_TRUE(match);
-  EXPECT_FALSE(match->Classic);
+  EXPECT_FALSE(match->classic);
   EXPECT_TRUE(FileExists(copy)) << "matching removes nothing";
   std::string reason;
   EXPECT_TRUE(list.RemoveMatchedFile(*match, reason)) << reason;
@@ -209,7 +209,7 @@ TEST_F(DeletedListTest, StrongEntriesMatchOnlyTheWholeSizeAndDigestClassicOnesOn
   list.entries().push_back({static_cast<uint32_t>(size), crcOf(forged)});
   const auto classic = list.MatchFile(forgery, size);
   ASSERT_TRUE(classic) << "a classic entry still matches on size and CRC";
-  EXPECT_TRUE(classic->Classic);
+  EXPECT_TRUE(classic->classic);
 
   list.entries() = {{0, 0}};
   EXPECT_FALSE(list.MatchFile(dir.write("elsewhere/empty.txt", std::string()), 0)) << "an empty file never matches";

@@ -100,7 +100,7 @@ TEST_F(FileActions, DeleteMarkedGoesToARestorableTrashAndIntoTheDeletedList) {
   EXPECT_FALSE(onDisk("b/p.jpg"));
   EXPECT_FALSE(onDisk("c/p.jpg"));
   EXPECT_EQ(model.FBaseGroups().size(), 1u);  // the photo group kept one file and was pruned
-  EXPECT_EQ(model.FBaseGroups()[0].Base, other);
+  EXPECT_EQ(model.FBaseGroups()[0].base, other);
   EXPECT_EQ(deleted.entries().size(), 2u);
 
   const std::string info = ReadFileBytes(dir.file("data/Trash/info/p.jpg.trashinfo"));
@@ -110,21 +110,21 @@ TEST_F(FileActions, DeleteMarkedGoesToARestorableTrashAndIntoTheDeletedList) {
   ASSERT_EQ(undo.kind(model), UndoKind::Delete);
   dir.write("b/p.jpg", "another file");
   const UndoOutcome refused = undo.undo(model, deleted);
-  EXPECT_TRUE(refused.Refused);
-  ASSERT_EQ(refused.Problems.size(), 1u);
-  EXPECT_EQ(refused.Problems[0].describe(), dir.file("b/p.jpg") + ": another file is at its place now");
+  EXPECT_TRUE(refused.refused);
+  ASSERT_EQ(refused.problems.size(), 1u);
+  EXPECT_EQ(refused.problems[0].describe(), dir.file("b/p.jpg") + ": another file is at its place now");
   EXPECT_FALSE(onDisk("c/p.jpg"));
   ASSERT_EQ(::unlink(dir.file("b/p.jpg").c_str()), 0);
   const UndoOutcome back = undo.undo(model, deleted);
-  EXPECT_EQ(back.Restored, paths);
-  EXPECT_TRUE(back.Problems.empty());
+  EXPECT_EQ(back.restored, paths);
+  EXPECT_TRUE(back.problems.empty());
   EXPECT_EQ(ReadFileBytes(dir.file("b/p.jpg")), "picture bytes of p.jpg");
   EXPECT_FALSE(onDisk("data/Trash/files/p.jpg") || onDisk("data/Trash/info/p.jpg.trashinfo"));
   // The pruned group is back at its place with every file, and out of the deleted-file list.
   ASSERT_EQ(model.FBaseGroups().size(), 2u);
-  EXPECT_EQ(model.FBaseGroups()[1].Base, other);
+  EXPECT_EQ(model.FBaseGroups()[1].base, other);
   int present = 0;
-  for (const TResultEntry* entry = model.FBaseGroups()[0].Base; entry != nullptr; entry = entry->Next)
+  for (const TResultEntry* entry = model.FBaseGroups()[0].base; entry != nullptr; entry = entry->Next)
     present += entry->Gone == 0 && entry->Marked == 1 ? 1 : 0;
   EXPECT_EQ(present, 2);
   EXPECT_TRUE(deleted.entries().empty());
@@ -190,12 +190,12 @@ TEST_F(FileActions, ThePlanFindsGroupsThatWouldKeepNoUnchangedCopy) {
   const std::vector<std::string> marked = MarkedFilesOfAllGroups(model);
   EXPECT_EQ(marked.size(), 8u);  // c/shared.jpg, marked in two groups, once
   DeletionPlan plan = PlanDeletion(model, marked);
-  EXPECT_EQ(plan.LastCopyGroups, (std::vector<const TResultEntry*>{allMarked, baseGone, edited, linked, twice}));
+  EXPECT_EQ(plan.lastCopyGroups, (std::vector<const TResultEntry*>{allMarked, baseGone, edited, linked, twice}));
   const std::vector<std::string> lastCopies = {dir.file("a/p.jpg"), dir.file("b/p.jpg"),   dir.file("b/r.jpg"),
                                                dir.file("f/t.jpg"), dir.file("g/./v.jpg"), dir.file("y/u.jpg")};
-  EXPECT_EQ(plan.LastCopyFiles, lastCopies);
+  EXPECT_EQ(plan.lastCopyFiles, lastCopies);
   plan.skipLastCopyGroups();
-  EXPECT_EQ(plan.Deletable, (std::vector<std::string>{dir.file("b/q.jpg"), dir.file("c/shared.jpg")}));
+  EXPECT_EQ(plan.deletable, (std::vector<std::string>{dir.file("b/q.jpg"), dir.file("c/shared.jpg")}));
   EXPECT_TRUE(onDisk("a/p.jpg") && onDisk("b/p.jpg"));  // planning touches nothing
 
   EXPECT_TRUE(operations.DeleteFileList(plan));
@@ -244,7 +244,7 @@ TEST_F(FileActions, AFileIsDeletedOnlyWhileItIsStillTheFileTheScanSaw) {
   swapKeepingDate("b/t.bmp", std::string(other.begin(), other.end()));
 
   DeletionPlan plan = PlanDeletion(model, MarkedFilesOfAllGroups(model));
-  EXPECT_TRUE(plan.LastCopyGroups.empty());
+  EXPECT_TRUE(plan.lastCopyGroups.empty());
   EXPECT_TRUE(operations.DeleteFileList(plan));
   for (const char* gone : {"b/q.txt", "via/k.txt", "b/s.bmp"}) EXPECT_FALSE(onDisk(gone)) << gone;
   const std::string details = detailsOfLastMessage();
@@ -298,10 +298,10 @@ TEST_F(FileActions, CopyKeepsTheTimeAndMoveKeepsEveryGroupOfTheFile) {
   undo.recordMove(model, dir.file("b/p.jpg"), dir.file("b/renamed.jpg"));
   EXPECT_EQ(undo.kind(model), UndoKind::Rename);
   dir.write("b/p.jpg", "in the way");
-  EXPECT_TRUE(undo.undo(model, deleted).Refused);
+  EXPECT_TRUE(undo.undo(model, deleted).refused);
   EXPECT_EQ(ReadFileBytes(dir.file("b/p.jpg")), "in the way");
   ASSERT_EQ(::unlink(dir.file("b/p.jpg").c_str()), 0);
-  EXPECT_EQ(undo.undo(model, deleted).Restored, std::vector<std::string>{dir.file("b/p.jpg")});
+  EXPECT_EQ(undo.undo(model, deleted).restored, std::vector<std::string>{dir.file("b/p.jpg")});
   EXPECT_FALSE(onDisk("b/renamed.jpg"));
   EXPECT_EQ(first->Next->Path, dir.file("b/p.jpg"));
   EXPECT_EQ(second->Next->Path, dir.file("b/p.jpg"));
@@ -322,11 +322,11 @@ TEST_F(FileActions, UndoBringsBackWhatTheTrashStillHoldsAndNothingDeletedForGood
   ASSERT_EQ(::unlink(dir.file("data/Trash/files/p.2.jpg").c_str()), 0);  // c/p.jpg, emptied from the trash
 
   const UndoOutcome outcome = undo.undo(model, deleted);
-  EXPECT_EQ(outcome.Restored, std::vector<std::string>{dir.file("b/p.jpg")});
-  ASSERT_EQ(outcome.Problems.size(), 1u);
-  EXPECT_EQ(outcome.Problems[0].describe(), dir.file("c/p.jpg") + ": its file is no longer in the trash");
+  EXPECT_EQ(outcome.restored, std::vector<std::string>{dir.file("b/p.jpg")});
+  ASSERT_EQ(outcome.problems.size(), 1u);
+  EXPECT_EQ(outcome.problems[0].describe(), dir.file("c/p.jpg") + ": its file is no longer in the trash");
   ASSERT_EQ(model.FBaseGroups().size(), 1u);
-  const TResultEntry* base = model.FBaseGroups()[0].Base;
+  const TResultEntry* base = model.FBaseGroups()[0].base;
   EXPECT_EQ(base->Next->Gone, 0);
   EXPECT_EQ(base->Next->Next->Gone, 1);
   EXPECT_EQ(deleted.entries().size(), 1u);  // the file still gone stays in the list
@@ -337,7 +337,7 @@ TEST_F(FileActions, UndoBringsBackWhatTheTrashStillHoldsAndNothingDeletedForGood
   ASSERT_TRUE(operations.DeleteFileList(paths));
   undo.endDeletion(model, operations.lastReport(), true);
   EXPECT_EQ(undo.kind(model), UndoKind::DeleteForGood);
-  EXPECT_TRUE(undo.undo(model, deleted).Restored.empty());
+  EXPECT_TRUE(undo.undo(model, deleted).restored.empty());
   EXPECT_FALSE(onDisk("b/p.jpg"));
 }
 

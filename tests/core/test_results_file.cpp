@@ -40,9 +40,9 @@ std::string compressed(const std::string& data) {
 std::vector<std::string> describe(const ResultsModel& model) {
   std::vector<std::string> lines;
   for (const BaseGroupItem& group : model.FBaseGroups()) {
-    lines.push_back("G " + std::to_string(group.Base->Marked) + std::to_string(group.Base->Gone) + " " +
-                    group.Base->Path);
-    for (const TResultEntry* e = group.Base->Next; e != nullptr; e = e->Next)
+    lines.push_back("G " + std::to_string(group.base->Marked) + std::to_string(group.base->Gone) + " " +
+                    group.base->Path);
+    for (const TResultEntry* e = group.base->Next; e != nullptr; e = e->Next)
       lines.push_back("D " + std::to_string(e->Errors) + " " + std::to_string(e->Marked) + " " + e->Path);
   }
   return lines;
@@ -143,7 +143,7 @@ TEST_F(ResultsFileTest, GoneDuplicatesAreLeftOutAndAGoneBaseKeepsItsGroupWhole) 
                                                         "D 4 0 /p/c.jpg", "D 0 0 /p/d.jpg"}));
   const std::vector<DupeLine> lines = loaded.dupeLines(1, 1);
   ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(SplitDupeLine(lines[0].Text)[2], "Deleted or Moved");
+  EXPECT_EQ(SplitDupeLine(lines[0].text)[2], "Deleted or Moved");
 }
 
 // A file of raw blocks, for the reader's defences.

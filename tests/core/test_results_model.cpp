@@ -18,7 +18,7 @@ const std::string Separator = "\xBB";
 
 std::vector<std::string> linePaths(const std::vector<DupeLine>& lines) {
   std::vector<std::string> paths;
-  for (const DupeLine& line : lines) paths.push_back(line.Entry->Path);
+  for (const DupeLine& line : lines) paths.push_back(line.entry->Path);
   return paths;
 }
 
@@ -51,8 +51,8 @@ TEST(ResultsModelPruning, GoneBaseShowsDeletedOrMovedWhenPruningIsOff) {
   ASSERT_EQ(model.FBaseGroups().size(), 1u);
   const std::vector<DupeLine> lines = model.dupeLines(0, 1);
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].Text, Separator + "*" + Separator + "Deleted or Moved" + Separator + "0" + Separator + Separator + Separator);
-  EXPECT_EQ(SplitDupeLine(lines[1].Text)[1], "3");
+  EXPECT_EQ(lines[0].text, Separator + "*" + Separator + "Deleted or Moved" + Separator + "0" + Separator + Separator + Separator);
+  EXPECT_EQ(SplitDupeLine(lines[1].text)[1], "3");
 }
 
 TEST(ResultsModelPruning, PruningUnderTheMarkedViewReachesGroupsNotShown) {
@@ -65,7 +65,7 @@ TEST(ResultsModelPruning, PruningUnderTheMarkedViewReachesGroupsNotShown) {
 
   model.UpdateEntriesForPath("/p/y.jpg", std::nullopt);
   ASSERT_EQ(model.FBaseGroups().size(), 1u);
-  EXPECT_EQ(model.FBaseGroups()[0].Base, shown);
+  EXPECT_EQ(model.FBaseGroups()[0].base, shown);
   EXPECT_EQ(model.FResultEntries().size(), 2u);
 }
 
@@ -107,10 +107,10 @@ TEST(ResultsModelMarks, MarkingAFileInTwoGroupsListsBothInTheMarkedView) {
   AddGroup(model, {"/p/third.jpg"}, {{"/p/e.jpg"}});
 
   std::vector<DupeLine> lines = model.dupeLines(0, 2);
-  DupeLine& shared = lines[2].Entry->Path == "/p/shared.jpg" ? lines[2] : lines[1];
+  DupeLine& shared = lines[2].entry->Path == "/p/shared.jpg" ? lines[2] : lines[1];
   model.toggleMark(shared);
-  EXPECT_EQ(shared.Text.substr(0, 2), "*" + Separator);
-  EXPECT_EQ(SplitDupeLine(model.dupeLines(1, 2)[2].Text)[0], "*");
+  EXPECT_EQ(shared.text.substr(0, 2), "*" + Separator);
+  EXPECT_EQ(SplitDupeLine(model.dupeLines(1, 2)[2].text)[0], "*");
 
   model.showView(BaseView::Marked);
   EXPECT_EQ(Captions(model.shownBases()), (std::vector<std::string>{"first.jpg", "second.jpg"}));
@@ -118,7 +118,7 @@ TEST(ResultsModelMarks, MarkingAFileInTwoGroupsListsBothInTheMarkedView) {
   EXPECT_EQ(model.shownBases().size(), 3u);
 
   model.toggleMark(shared);
-  EXPECT_EQ(shared.Text.substr(0, 1), Separator);
+  EXPECT_EQ(shared.text.substr(0, 1), Separator);
   for (const auto& entry : model.FResultEntries()) EXPECT_EQ(entry->Marked, 0) << entry->Path;
 }
 
@@ -132,7 +132,7 @@ TEST(ResultsModelMarks, MarkedViewListsAGroupWhoseOnlyMarkedFileIsTheBaseButNotA
   model.UpdateEntriesForPath("/p/b.jpg", std::nullopt);
   model.showView(BaseView::Marked);
   ASSERT_EQ(Captions(model.shownBases()), std::vector<std::string>{"base.jpg"});
-  EXPECT_EQ(model.shownBases()[0].Base, marked);
+  EXPECT_EQ(model.shownBases()[0].base, marked);
 }
 
 TEST(ResultsModelLines, FieldsOfAPresentEntry) {
@@ -141,9 +141,9 @@ TEST(ResultsModelLines, FieldsOfAPresentEntry) {
   const auto formatDate = [](double date) { return "day " + std::to_string(static_cast<int>(date)); };
   const std::vector<DupeLine> lines = model.dupeLines(0, 1, formatDate);
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].Text, Separator + "*" + Separator + "/p/base.jpg" + Separator + "1234" + Separator + "640" + Separator + "480" + Separator +
+  EXPECT_EQ(lines[0].text, Separator + "*" + Separator + "/p/base.jpg" + Separator + "1234" + Separator + "640" + Separator + "480" + Separator +
                                "day 45000" + Separator + "DATA" + Separator);
-  EXPECT_EQ(SplitDupeLine(lines[1].Text),
+  EXPECT_EQ(SplitDupeLine(lines[1].text),
             (std::vector<std::string>{"", "7", "/p/dupe.jpg", "99", "640", "480", "day 45000", "DATA", ""}));
 }
 
@@ -162,7 +162,7 @@ TEST(ResultsModelLines, SortKeepsTheBaseFirstAndComparesSizesAsNumbers) {
   ResultsModel model;
   AddGroup(model, {"/p/m.jpg", 50}, {{"/p/z.jpg", 10, 2}, {"/p/a.jpg", 9, 11}, {"/p/k.jpg", 100, 1}});
   for (int column = 0; column < 8; ++column)
-    EXPECT_EQ(model.dupeLines(0, column)[0].Entry->Path, "/p/m.jpg") << column;
+    EXPECT_EQ(model.dupeLines(0, column)[0].entry->Path, "/p/m.jpg") << column;
   EXPECT_EQ(linePaths(model.dupeLines(0, 3)), (std::vector<std::string>{"/p/m.jpg", "/p/a.jpg", "/p/z.jpg", "/p/k.jpg"}));
   EXPECT_EQ(linePaths(model.dupeLines(0, 1)), (std::vector<std::string>{"/p/m.jpg", "/p/k.jpg", "/p/z.jpg", "/p/a.jpg"}));
   EXPECT_EQ(linePaths(model.dupeLines(0, 2)), (std::vector<std::string>{"/p/m.jpg", "/p/a.jpg", "/p/k.jpg", "/p/z.jpg"}));
@@ -181,7 +181,7 @@ TEST(ResultsModelGroups, SortAlphabeticallyIgnoresCaseAndKeepsFBaseGroups) {
   EXPECT_EQ(std::tolower(shown[1][0]), 'a');
   EXPECT_EQ(std::tolower(shown[2][0]), 'b');
   EXPECT_EQ(std::tolower(shown[3][0]), 'b');
-  EXPECT_EQ(model.shownBases()[0].Base->Path.substr(3, 1), shown[0].substr(0, 1));
+  EXPECT_EQ(model.shownBases()[0].base->Path.substr(3, 1), shown[0].substr(0, 1));
   EXPECT_EQ(Captions(model.FBaseGroups()), (std::vector<std::string>{"b.jpg (1)", "A.jpg (1)", "a.jpg (1)", "B.jpg (1)"}));
 }
 

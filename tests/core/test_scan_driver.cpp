@@ -54,7 +54,7 @@ TEST_F(ScanDriverTest, ImageSelfCompareGroupsUnderTheFirstPictureWithPhasesMarks
   const std::string group = groups()[0];
   EXPECT_EQ(group.rfind("a/photo.jpg: a/zcopy.jpg(0,*) b/recompressed.jpg(", 0), 0u) << group;
   EXPECT_EQ(group.find("recompressed.jpg(0,*)"), std::string::npos) << "a recompressed copy differs in size";
-  EXPECT_EQ(results.FBaseGroups()[0].Caption, "photo.jpg (2)");
+  EXPECT_EQ(results.FBaseGroups()[0].caption, "photo.jpg (2)");
   EXPECT_EQ(result.duplicates, 2);
   EXPECT_EQ(result.markedCount, 1);
 

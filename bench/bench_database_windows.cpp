@@ -81,7 +81,7 @@ void timeExplorerLoads(const std::string& database, int records) {
   data.buildTree();
   const double build = secondsSince(start);
   std::printf("  phases: read %.3f s, sort %.3f s, tree %.3f s (%zu folders)\n", read, sort, build,
-              data.tree().Nodes.size());
+              data.tree().nodes.size());
 }
 
 using vl::bench::TimingHost;

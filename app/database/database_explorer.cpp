@@ -168,16 +168,16 @@ void DatabaseExplorer::loadFile(const std::string& fileName) {
 // Mirrors the folder tree into the tree control in one batched update.
 void DatabaseExplorer::fillTree() {
   const FolderTree& folders = data_.tree();
-  std::vector<QTreeWidgetItem*> items(folders.Nodes.size(), nullptr);
+  std::vector<QTreeWidgetItem*> items(folders.nodes.size(), nullptr);
   QList<QTreeWidgetItem*> topLevel;
-  for (size_t node = 0; node < folders.Nodes.size(); ++node) {
-    const FolderNode& folder = folders.Nodes[node];
-    auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(folder.Text)));
+  for (size_t node = 0; node < folders.nodes.size(); ++node) {
+    const FolderNode& folder = folders.nodes[node];
+    auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(folder.text)));
     item->setData(0, NodeRole, static_cast<int>(node));
     items[node] = item;
-    if (folder.Parent >= 0) items[size_t(folder.Parent)]->addChild(item);
+    if (folder.parent >= 0) items[size_t(folder.parent)]->addChild(item);
   }
-  for (int node : folders.TopLevel) topLevel.append(items[size_t(node)]);
+  for (int node : folders.topLevel) topLevel.append(items[size_t(node)]);
   tree_->setUpdatesEnabled(false);
   tree_->addTopLevelItems(topLevel);
   tree_->setUpdatesEnabled(true);
@@ -226,7 +226,7 @@ void DatabaseExplorer::showPicture(const std::string& path, const std::string& v
   const QString file = QString::fromStdString(path);
   if (!QFileInfo::exists(file)) {
     const MissingFileNotice notice = MissingFileNoticeFor(path, volumeLabel);
-    image_->setNotice(NoticeImage(QString::fromStdString(notice.Line1), QString::fromStdString(notice.Line2), font(),
+    image_->setNotice(NoticeImage(QString::fromStdString(notice.line1), QString::fromStdString(notice.line2), font(),
                                   scrollBox_->palette().color(QPalette::Base)));
     return;
   }

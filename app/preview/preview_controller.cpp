@@ -253,7 +253,7 @@ void PreviewController::showNotice(Pane pane, const std::string& fileName, const
   tickets_[pane] = 0;
   const MissingFileNotice notice = MissingFileNoticeFor(fileName, volumeLabel);
   infos_[pane]->clear();
-  images_[pane]->setNotice(NoticeImage(fromPath(notice.Line1), fromPath(notice.Line2), window_->font(),
+  images_[pane]->setNotice(NoticeImage(fromPath(notice.line1), fromPath(notice.line2), window_->font(),
                                        areas_[pane]->palette().color(QPalette::Base)));
 }
 

@@ -39,13 +39,14 @@ bool enterPhase(Host& host, const std::string& phase) {
   return cancelledAfterEvents(host);
 }
 
-void Gather(const std::vector<std::string>& entries, ScanList& target, Host& host) {
+// Adds the picture files found under `entries` to target.
+void gatherPictures(const std::vector<std::string>& entries, ScanList& target, Host& host) {
   LoadFileList(entries, std::string(ImageMasks()), target, host);
 }
 
 // Writes through a temporary file; records left out for their long paths are
 // reported as a warning, a failure shows the error message with its reason.
-BuildOutcome Write(const std::string& fileName, const ScanList& list, Host& host) {
+BuildOutcome writeList(const std::string& fileName, const ScanList& list, Host& host) {
   try {
     const size_t leftOut = WriteDatabase(fileName, list);
     if (leftOut > 0)
@@ -78,7 +79,7 @@ std::optional<BuildOutcome> lockDatabase(FileLock& lock, const std::string& file
 
 // The end steps of both operations: beep, summary message (closed by `note`) after
 // a write, phase and count taken away.
-BuildOutcome Finish(BuildOutcome outcome, Clock::time_point start, Host& host, const std::string& note) {
+BuildOutcome finish(BuildOutcome outcome, Clock::time_point start, Host& host, const std::string& note) {
   host.beep();
   if (outcome == BuildOutcome::Written) {
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
@@ -206,7 +207,7 @@ BuildOutcome newDatabaseSteps(const std::string& fileName, const std::vector<std
   host.processEvents();
   start = Clock::now();
   RefreshVolumeTable();
-  Gather(folders, list, host);
+  gatherPictures(folders, list, host);
   if (list.empty() && !ScanCancelled) {
     host.showMessage(MessageKind::Error, "You must select some folders to add to the new database.");
     return BuildOutcome::Refused;
@@ -216,7 +217,7 @@ BuildOutcome newDatabaseSteps(const std::string& fileName, const std::vector<std
   SortRecordsByPath(list);
   host.clearProgress();
   if (enterPhase(host, "Writing to Database")) return BuildOutcome::Cancelled;
-  return Write(fileName, list, host);
+  return writeList(fileName, list, host);
 }
 
 // What Add to Database is asked to do besides adding, and what it did.
@@ -234,7 +235,7 @@ BuildOutcome addSteps(const std::string& fileName, const std::vector<std::string
   host.processEvents();
   start = Clock::now();
   RefreshVolumeTable();
-  Gather(folders, fresh, host);
+  gatherPictures(folders, fresh, host);
   if (fresh.empty() && !ScanCancelled) {
     host.showMessage(MessageKind::Error, "You must select some folders to add to the database.");
     return BuildOutcome::Refused;
@@ -259,7 +260,7 @@ BuildOutcome addSteps(const std::string& fileName, const std::vector<std::string
   SortRecordsByPath(database);
   countChanges(database, before, added, check.refreshed, request.changes);
   if (enterPhase(host, "Saving Database")) return BuildOutcome::Cancelled;
-  return Write(fileName, database, host);
+  return writeList(fileName, database, host);
 }
 
 // Runs the steps of an operation on the file a link at fileName leads to, inside its
@@ -280,7 +281,7 @@ BuildOutcome runOperation(const std::string& fileName, Host& host, Steps steps, 
       return BuildOutcome::Refused;
     }
   }();
-  return Finish(outcome, start, host, changes != nullptr ? changesNote(*changes) : std::string());
+  return finish(outcome, start, host, changes != nullptr ? changesNote(*changes) : std::string());
 }
 
 }  // namespace

@@ -70,8 +70,8 @@ void ExplorerData::buildTree() {
     if (index == 0 || folder != lastFolder) node = FindOrCreateNode(items_[index].Path, tree_, true, map, roots);
     lastFolder = folder;
     if (node < 0) continue;
-    items_[index].Next = tree_.Nodes[size_t(node)].FirstItem;
-    tree_.Nodes[size_t(node)].FirstItem = static_cast<int>(index);
+    items_[index].Next = tree_.nodes[size_t(node)].firstItem;
+    tree_.nodes[size_t(node)].firstItem = static_cast<int>(index);
   }
   searchNode_ = tree_.add(SearchResultsText, -1);
 }
@@ -88,10 +88,10 @@ void ExplorerData::search(const std::string& pattern) {
 }
 
 std::vector<int> ExplorerData::itemsOf(int node) const {
-  if (node < 0 || node >= static_cast<int>(tree_.Nodes.size())) return {};
+  if (node < 0 || node >= static_cast<int>(tree_.nodes.size())) return {};
   if (node == searchNode_) return searchResults_;
   std::vector<int> shown;
-  for (int item = tree_.Nodes[size_t(node)].FirstItem; item >= 0; item = items_[size_t(item)].Next)
+  for (int item = tree_.nodes[size_t(node)].firstItem; item >= 0; item = items_[size_t(item)].Next)
     shown.push_back(item);
   return shown;
 }

@@ -12,7 +12,7 @@ char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a
 // The node among `siblings` whose text equals `text` exactly, or -1.
 int matchingSibling(const FolderTree& tree, const std::vector<int>& siblings, const std::string& text) {
   for (int node : siblings)
-    if (tree.Nodes[size_t(node)].Text == text) return node;
+    if (tree.nodes[size_t(node)].text == text) return node;
   return -1;
 }
 
@@ -20,13 +20,13 @@ int matchingSibling(const FolderTree& tree, const std::vector<int>& siblings, co
 std::pair<int, size_t> deepestMatch(const FolderTree& tree, const std::vector<std::string>& parts) {
   int found = -1;
   size_t matched = 0;
-  const std::vector<int>* siblings = &tree.TopLevel;
+  const std::vector<int>* siblings = &tree.topLevel;
   for (const std::string& part : parts) {
     const int node = matchingSibling(tree, *siblings, part);
     if (node < 0) break;
     found = node;
     ++matched;
-    siblings = &tree.Nodes[size_t(node)].Children;
+    siblings = &tree.nodes[size_t(node)].children;
   }
   return {found, matched};
 }
@@ -34,9 +34,9 @@ std::pair<int, size_t> deepestMatch(const FolderTree& tree, const std::vector<st
 }  // namespace
 
 int FolderTree::add(const std::string& text, int parent) {
-  const int index = static_cast<int>(Nodes.size());
-  Nodes.push_back(FolderNode{text, parent, {}, -1});
-  (parent < 0 ? TopLevel : Nodes[size_t(parent)].Children).push_back(index);
+  const int index = static_cast<int>(nodes.size());
+  nodes.push_back(FolderNode{text, parent, {}, -1});
+  (parent < 0 ? topLevel : nodes[size_t(parent)].children).push_back(index);
   return index;
 }
 
@@ -61,10 +61,10 @@ void SplitPath(const std::string& folderPath, std::vector<std::string>& parts, c
 }
 
 std::string NodePath(const FolderTree& tree, int node) {
-  const FolderNode& folder = tree.Nodes[size_t(node)];
-  const std::string above = folder.Parent < 0 ? std::string() : NodePath(tree, folder.Parent);
-  if (folder.Parent < 0 && !folder.Text.empty() && folder.Text.back() == '/') return folder.Text;
-  return above + folder.Text + "/";
+  const FolderNode& folder = tree.nodes[size_t(node)];
+  const std::string above = folder.parent < 0 ? std::string() : NodePath(tree, folder.parent);
+  if (folder.parent < 0 && !folder.text.empty() && folder.text.back() == '/') return folder.text;
+  return above + folder.text + "/";
 }
 
 int FindOrCreateNode(const std::string& path, FolderTree& tree, bool create, FolderPathMap& map,

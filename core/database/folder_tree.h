@@ -9,23 +9,23 @@
 
 namespace vl {
 
-// One folder of the tree. FirstItem is the index of the first record that lies
+// One folder of the tree. firstItem is the index of the first record that lies
 // directly in the folder (the others follow through the records' Next), -1 for none.
 struct FolderNode {
-  std::string Text;
-  int Parent = -1;
-  std::vector<int> Children;  // in the order they were added
-  int FirstItem = -1;
+  std::string text;
+  int parent = -1;
+  std::vector<int> children;  // in the order they were added
+  int firstItem = -1;
 };
 
 // A forest of folder nodes held by index; top-level nodes are volume roots.
 struct FolderTree {
-  std::vector<FolderNode> Nodes;
-  std::vector<int> TopLevel;
+  std::vector<FolderNode> nodes;
+  std::vector<int> topLevel;
 
   void clear() {
-    Nodes.clear();
-    TopLevel.clear();
+    nodes.clear();
+    topLevel.clear();
   }
   // Adds a node as the last child of parent (at the top level for -1); returns its index.
   int add(const std::string& text, int parent);

@@ -6,8 +6,8 @@
 namespace vl {
 
 struct MissingFileNotice {
-  std::string Line1;
-  std::string Line2;
+  std::string line1;
+  std::string line2;
 };
 
 // When the volume at the file's drive root now carries volumeLabel (the label the

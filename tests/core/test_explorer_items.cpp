@@ -19,7 +19,7 @@ std::vector<std::string> Split(const std::string& folder) {
 
 // The node whose NodePath is `path`, or -1.
 int NodeAt(const FolderTree& tree, const std::string& path) {
-  for (size_t node = 0; node < tree.Nodes.size(); ++node)
+  for (size_t node = 0; node < tree.nodes.size(); ++node)
     if (NodePath(tree, int(node)) == path) return int(node);
   return -1;
 }
@@ -34,11 +34,11 @@ TEST(FolderTreeTest, FoldersBecomeNodesBelowTheirVolumeRoots) {
   FolderPathMap map;
   const int a = FindOrCreateNode("/A/one.jpg", tree, true, map, Roots);
   const int b = FindOrCreateNode("/A/B/two.jpg", tree, true, map, Roots);
-  ASSERT_EQ(tree.TopLevel.size(), 1u);
-  EXPECT_EQ(tree.Nodes[size_t(tree.TopLevel[0])].Text, "/");
+  ASSERT_EQ(tree.topLevel.size(), 1u);
+  EXPECT_EQ(tree.nodes[size_t(tree.topLevel[0])].text, "/");
   EXPECT_EQ(NodePath(tree, a), "/A/");
   EXPECT_EQ(NodePath(tree, b), "/A/B/");
-  EXPECT_EQ(tree.Nodes[size_t(b)].Parent, a);
+  EXPECT_EQ(tree.nodes[size_t(b)].parent, a);
   EXPECT_EQ(FindOrCreateNode("/A/three.jpg", tree, true, map, Roots), a);
 
   // Two folders of one name, one below the other, are two nodes.
@@ -49,7 +49,7 @@ TEST(FolderTreeTest, FoldersBecomeNodesBelowTheirVolumeRoots) {
   const int outer = FindOrCreateNode("/media/me/DISC1/a/x.jpg", nested, true, nestedMap, Roots);
   const int inner = FindOrCreateNode("/media/me/DISC1/a/a/y.jpg", nested, true, nestedMap, Roots);
   EXPECT_NE(outer, inner);
-  EXPECT_EQ(nested.Nodes[size_t(inner)].Parent, outer);
+  EXPECT_EQ(nested.nodes[size_t(inner)].parent, outer);
   EXPECT_EQ(NodePath(nested, inner), "/media/me/DISC1/a/a/");
   EXPECT_EQ(FindOrCreateNode("/media/me/DISC1/A/A/z.jpg", nested, true, nestedMap, Roots), inner);
 
@@ -96,8 +96,8 @@ TEST_F(ExplorerDataTest, LoadsSortsBuildsTheTreeAndSearches) {
                                                                   d + "/Other/x.gif"}));
   data_.buildTree();
   const FolderTree& tree = data_.tree();
-  ASSERT_EQ(tree.Nodes[size_t(tree.TopLevel.back())].Text, "Search Results");
-  EXPECT_EQ(tree.TopLevel.back(), data_.searchNode());
+  ASSERT_EQ(tree.nodes[size_t(tree.topLevel.back())].text, "Search Results");
+  EXPECT_EQ(tree.topLevel.back(), data_.searchNode());
   const int a = NodeAt(tree, d + "/A/");
   const int b = NodeAt(tree, d + "/A/B/");
   ASSERT_GE(a, 0);
@@ -106,7 +106,7 @@ TEST_F(ExplorerDataTest, LoadsSortsBuildsTheTreeAndSearches) {
   std::sort(inA.begin(), inA.end());
   EXPECT_EQ(inA, (std::vector<std::string>{d + "/A/a.jpg", d + "/A/b.jpg", d + "/A/c.GIF"}));
   EXPECT_EQ(Paths(data_.itemsOf(b)).size(), 2u);
-  EXPECT_TRUE(data_.itemsOf(tree.Nodes[size_t(a)].Parent).empty());
+  EXPECT_TRUE(data_.itemsOf(tree.nodes[size_t(a)].parent).empty());
 
   data_.search("*.GIF");
   EXPECT_EQ(Paths(data_.searchResults()), (std::vector<std::string>{d + "/A/c.GIF", d + "/Other/x.gif"}));

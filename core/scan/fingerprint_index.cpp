@@ -8,14 +8,14 @@ namespace vl {
 namespace {
 
 // The block (0 to 3) a row or column belongs to: cells 0-2, 3-4, 5-6 and 7-9.
-constexpr int BandOf(int cell) { return cell < 3 ? 0 : cell < 5 ? 1 : cell < 7 ? 2 : 3; }
+constexpr int blockOfCell(int cell) { return cell < 3 ? 0 : cell < 5 ? 1 : cell < 7 ? 2 : 3; }
 
 }  // namespace
 
 BlockSums BlockSumsOf(const TFingerprint& fingerprint) {
   BlockSums sums{};
   for (int x = 0; x < GridWidth; ++x)
-    for (int y = 0; y < GridHeight; ++y) sums[size_t(BandOf(y) * 4 + BandOf(x))] += fingerprint[size_t(x * GridHeight + y)];
+    for (int y = 0; y < GridHeight; ++y) sums[size_t(blockOfCell(y) * 4 + blockOfCell(x))] += fingerprint[size_t(x * GridHeight + y)];
   return sums;
 }
 

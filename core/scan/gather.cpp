@@ -63,14 +63,14 @@ void Gatherer::addFolder(const std::string& folder, EntryYield& yield) {
   for (const DirItem& item : ListDirectory(prefix, [] { return ScanCancelled.load(); }, &problems)) {
     if (!item.isRegular || item.name.front() == '.') continue;
     if (!wanted(item.name)) {
-      ++yield.LeftOut;
+      ++yield.leftOut;
       continue;
     }
     const std::string path = prefix + item.name;
     if (!item.isLink) checkDeleted(path, item);
     if (item.isLink) links_.push_back(target_.size());
     target_.push_back(entryOf(path, item));
-    ++yield.Files;
+    ++yield.files;
   }
   noteProblems(prefix, problems, yield);
 }
@@ -83,11 +83,11 @@ void Gatherer::noteProblems(const std::string& prefix, const ListingProblems& pr
   if (problems.folder.empty()) return;
   std::error_code error;
   if (!std::filesystem::is_directory(prefix, error)) {
-    yield.Problem = "not found";
+    yield.problem = "not found";
     return;
   }
-  yield.Problem = "could not be read: " + problems.folder;
-  report_.unreadable.push_back({yield.Entry, problems.folder});
+  yield.problem = "could not be read: " + problems.folder;
+  report_.unreadable.push_back({yield.entry, problems.folder});
 }
 
 // With a deleted-file list, a listed file that matches it is noted, to be left out later.
@@ -159,22 +159,22 @@ std::vector<std::string> distinctEntries(const std::vector<std::string>& folderL
 bool IsDatabaseEntry(const std::string& entry) { return UpperAscii(ExtensionOf(entry)) == ".VDB"; }
 
 std::string NoFilesReason(const EntryYield& yield) {
-  if (!yield.Problem.empty()) return yield.Problem;
-  const std::string count = std::to_string(yield.LeftOut);
-  if (yield.Database)
-    return yield.LeftOut == 0 ? "the database holds no records"
+  if (!yield.problem.empty()) return yield.problem;
+  const std::string count = std::to_string(yield.leftOut);
+  if (yield.database)
+    return yield.leftOut == 0 ? "the database holds no records"
                               : "its " + count + " records are of files that are gone from a present volume";
-  return yield.LeftOut == 0 ? "empty folder" : "none of its " + count + " files is of the chosen types";
+  return yield.leftOut == 0 ? "empty folder" : "none of its " + count + " files is of the chosen types";
 }
 
 LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, Host& host, EntryYield* yield) {
   EntryYield unused;
   EntryYield& counts = yield != nullptr ? *yield : unused;
-  counts.Database = true;
+  counts.database = true;
   if (!FileExists(fileName)) {
     host.showMessage(MessageKind::Error, MissingDatabaseMessage(fileName));
     ScanCancelled = true;
-    counts.Problem = "not found";
+    counts.problem = "not found";
     return LoadAnswer::Stop;
   }
   const size_t before = list.size();
@@ -182,7 +182,7 @@ LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, Hos
   try {
     outcome = ReadDatabaseRecords(fileName, [&](std::unique_ptr<TScanEntry> entry) {
       if (!keepRecord(*entry)) {
-        ++counts.LeftOut;
+        ++counts.leftOut;
         return;
       }
       entry->Excluded = 0;
@@ -191,16 +191,16 @@ LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, Hos
   } catch (const DatabaseDataError& e) {
     list.resize(before);  // a damaged database is left out whole
     host.showMessage(MessageKind::Error, DamagedDatabaseMessage(fileName, e.what()));
-    counts.Problem = "a damaged database";
+    counts.problem = "a damaged database";
     return LoadAnswer::Continue;
   }
-  counts.Files = list.size() - before;
+  counts.files = list.size() - before;
   if (outcome == DatabaseOutcome::Invalid) {
     host.showMessage(MessageKind::Error, InvalidDatabaseMessage(fileName));
-    counts.Problem = "not a valid database";
+    counts.problem = "not a valid database";
   } else if (outcome == DatabaseOutcome::WrongVersion) {
     host.showMessage(MessageKind::Error, DatabaseVersionMessage(fileName));
-    counts.Problem = "a database of a different version";
+    counts.problem = "a database of a different version";
   }
   return LoadAnswer::Continue;
 }
@@ -216,7 +216,7 @@ void LoadFileList(const std::vector<std::string>& folderList, const std::string&
     host.processEvents();
     if (ScanCancelled) break;
     EntryYield& yield = found.entries.emplace_back();
-    yield.Entry = entry;
+    yield.entry = entry;
     if (!IsDatabaseEntry(entry)) {
       gatherer.addFolder(entry, yield);
     } else if (LoadDatabaseIntoList(entry, target, host, &yield) == LoadAnswer::Stop) {

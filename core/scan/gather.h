@@ -17,11 +17,11 @@ enum class LoadAnswer { Continue, Stop };
 
 // What one folder-list entry gave.
 struct EntryYield {
-  std::string Entry;
-  bool Database = false;
-  size_t Files = 0;     // entries it added to the list
-  size_t LeftOut = 0;   // a folder: regular files the mask left out; a database: records of files that are gone
-  std::string Problem;  // why it could not be used at all ("not found", "not a valid database"); "" when it was
+  std::string entry;
+  bool database = false;
+  size_t files = 0;     // entries it added to the list
+  size_t leftOut = 0;   // a folder: regular files the mask left out; a database: records of files that are gone
+  std::string problem;  // why it could not be used at all ("not found", "not a valid database"); "" when it was
 };
 
 // Why an entry gave no files, in words: its problem, "empty folder", "its 12 records

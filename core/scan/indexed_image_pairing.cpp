@@ -202,7 +202,7 @@ size_t blockEnd(const std::vector<uint8_t>& taken, size_t from, size_t size) {
 // list (the same path or identity), or an entry on which the rules' checks can fail.
 // Only such a class can keep a free entry after one of its entries was handled, as a
 // head never takes the same file as itself nor a pair a check rejects. O(n log n).
-std::vector<uint8_t> ClassesWithTwins(const ScanList& list, const FingerprintClasses& classes,
+std::vector<uint8_t> classesWithTwins(const ScanList& list, const FingerprintClasses& classes,
                                       const ImageMatchRules& rules) {
   if (!rules.checks.empty() && !rules.checkedEntry) return std::vector<uint8_t>(classes.points.size(), 1);
   std::unordered_map<std::string_view, uint32_t> byPath;
@@ -266,7 +266,7 @@ bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const Pairin
   if (!toneCodesOnly(compare)) return PairImagesSelf(compare, fuzzFactor, progress, sink, rules);
   fuzzFactor = std::min(fuzzFactor, MaxFuzzFactor);
   const FingerprintClasses classes(compare);
-  const std::vector<uint8_t> lingers = ClassesWithTwins(compare, classes, rules);
+  const std::vector<uint8_t> lingers = classesWithTwins(compare, classes, rules);
   ShrinkingIndex index(classes.points, fuzzFactor, rules.rotations);
   FreeEntries entries(classes);
   const std::vector<uint8_t>& taken = entries.taken;

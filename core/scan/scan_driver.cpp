@@ -116,7 +116,7 @@ std::string emptyBaseText(const std::vector<EntryYield>& entries) {
   std::string text =
       "The Base List contained no files, so the scan was not run (it would have compared the Compare List with "
       "itself).\n";
-  for (const EntryYield& entry : entries) text += "\n" + entry.Entry + ": " + NoFilesReason(entry);
+  for (const EntryYield& yield : entries) text += "\n" + yield.entry + ": " + NoFilesReason(yield);
   return text;
 }
 

@@ -22,10 +22,10 @@ namespace {
 constexpr std::string_view TemporaryInfix = ".tmp-";
 constexpr size_t UniquePartLength = 6;  // the XXXXXX that mkstemp fills
 
-bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 // True when name is "<base>.tmp-" followed by six letters or digits, as mkstemp makes them.
-bool IsTemporaryOf(const std::string& name, const std::string& base) {
+bool isTemporaryOf(const std::string& name, const std::string& base) {
   const std::string prefix = base + std::string(TemporaryInfix);
   if (name.size() != prefix.size() + UniquePartLength || name.compare(0, prefix.size(), prefix) != 0) return false;
   for (size_t i = prefix.size(); i < name.size(); ++i)
@@ -34,7 +34,7 @@ bool IsTemporaryOf(const std::string& name, const std::string& base) {
 }
 
 // Unlinks the regular file `name` in the folder when no writer holds its lock.
-void RemoveIfUnheld(int folderFd, const char* name) {
+void removeIfUnheld(int folderFd, const char* name) {
   const int fd = ::openat(folderFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return;
   struct stat st {};
@@ -75,7 +75,7 @@ int SafeFileWriter::createTemporary() {
     if (fd < 0) return -1;
     struct stat held {}, named {};
     if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &held) == 0 && ::stat(temporary_.c_str(), &named) == 0 &&
-        SameFile(held, named))
+        sameFile(held, named))
       return fd;
     ::close(fd);
   }
@@ -149,7 +149,7 @@ void RemoveStaleTemporaries(const std::string& target) {
   if (dir == nullptr) return;
   const std::string base = FileNameOf(target);
   while (const dirent* entry = ::readdir(dir))
-    if (IsTemporaryOf(entry->d_name, base)) RemoveIfUnheld(::dirfd(dir), entry->d_name);
+    if (isTemporaryOf(entry->d_name, base)) removeIfUnheld(::dirfd(dir), entry->d_name);
   ::closedir(dir);
 }
 

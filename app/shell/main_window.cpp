@@ -194,6 +194,7 @@ QWidget* MainWindow::createBasePanel() {
   lbBaseFiles_ = new QListWidget;
   lbBaseFiles_->setObjectName(QStringLiteral("lbBaseFiles"));
   lbBaseFiles_->setSelectionMode(QAbstractItemView::SingleSelection);
+  lbBaseFiles_->setUniformItemSizes(true);
   SetHint(lbBaseFiles_, QStringLiteral("|The base images that have possible duplicates."));
   tabSet_ = new QTabBar;
   tabSet_->setObjectName(QStringLiteral("TabSet1"));

@@ -111,7 +111,7 @@ struct CheckOptions {
 // groups nothing. A file to be deleted is read once, through its folder held open,
 // and must keep its version while it is read; a copy that stays is read once (its
 // fingerprint from the cache when the cache holds its version). Reads run on
-// options.Jobs threads. Touches nothing on disk.
+// options.jobs threads. Touches nothing on disk.
 DeletionChecks CheckDeletions(const ScannedFiles& files, const std::vector<std::string>& paths,
                               const CheckOptions& options);
 

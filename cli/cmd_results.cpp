@@ -55,7 +55,7 @@ void refuseOtherOptions(const ParsedArgs& parsed, const std::string& subcommand)
         throw UsageError{"results " + subcommand + ": " + (option == "0" ? "-0" : "--" + option) + " does not apply"};
 }
 
-int Dump(const ParsedArgs& parsed, const std::string& fileName) {
+int dump(const ParsedArgs& parsed, const std::string& fileName) {
   CliHost host;
   ResultsModel model;
   const ResultsFileOutcome outcome = LoadResults(fileName, model, host);
@@ -146,7 +146,7 @@ int deletePlanned(const DeletionPlan& plan, ResultsModel& model, const std::stri
 // --dry-run: every check a deletion makes (every file read when the deleted-file list
 // would record it), and nothing written: no lock file, no deleted-file list, no
 // fingerprint cache.
-int DryRun(const ParsedArgs& parsed, const std::string& fileName, const Settings& settings, CliHost& host) {
+int dryRun(const ParsedArgs& parsed, const std::string& fileName, const Settings& settings, CliHost& host) {
   ResultsModel model;
   if (!LoadResults(fileName, model, host).succeeded()) return ExitFailure;
   const DeletionPlan plan = planFor(model, parsed.has("allow-last-copy"));
@@ -159,11 +159,11 @@ int DryRun(const ParsedArgs& parsed, const std::string& fileName, const Settings
   return FinishOutput(reportDeletions(report, verb, LineOutput(parsed.has("0"))) ? ExitOk : ExitFailure);
 }
 
-int DeleteMarked(const ParsedArgs& parsed, const std::string& fileName) {
+int deleteMarked(const ParsedArgs& parsed, const std::string& fileName) {
   const Settings settings = LoadSettings();
   InstallCancelOnInterrupt();
   CliHost host;
-  if (parsed.has("dry-run")) return DryRun(parsed, fileName, settings, host);
+  if (parsed.has("dry-run")) return dryRun(parsed, fileName, settings, host);
   FileLock lock(fileName);
   if (!LockWaiting(lock, fileName)) return ExitFailure;
   ResultsModel model;
@@ -184,9 +184,9 @@ int RunResults(const Args& args) {
   if (operands.size() != 2) return UsageFailure("results " + command + ": expected one results file", Usage);
   refuseOtherOptions(parsed, command);
   if (command == "mark") return RunResultsMark(parsed, operands[1]);
-  if (command == "delete-marked") return DeleteMarked(parsed, operands[1]);
+  if (command == "delete-marked") return deleteMarked(parsed, operands[1]);
   CheckResultsFormat(parsed);
-  return Dump(parsed, operands[1]);
+  return dump(parsed, operands[1]);
 }
 
 }  // namespace vl::cli

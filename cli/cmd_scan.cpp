@@ -88,7 +88,7 @@ ScanMode scanModeNamed(const std::string& name) {
 
 // The entries of the list file (when given) followed by the repeated option's values,
 // made absolute; throws UsageError for a folder entry that does not exist.
-std::vector<std::string> FolderEntries(const ParsedArgs& parsed, const std::string& listOption,
+std::vector<std::string> folderEntries(const ParsedArgs& parsed, const std::string& listOption,
                                        const std::string& entryOption) {
   std::vector<std::string> entries;
   if (auto listFile = parsed.value(listOption)) {
@@ -138,8 +138,8 @@ ScanRequest requestOf(const ParsedArgs& parsed) {
   request.useCache = !parsed.has("no-cache");
   request.reference = parsed.has("reference");
   request.subfolders = parsed.has("subfolders");
-  request.baseEntries = FolderEntries(parsed, "base-list", "base");
-  request.compareEntries = FolderEntries(parsed, "compare-list", "compare");
+  request.baseEntries = folderEntries(parsed, "base-list", "base");
+  request.compareEntries = folderEntries(parsed, "compare-list", "compare");
   if (std::string problem = ValidateScanRequest(request); !problem.empty()) throw UsageError{problem};
   return request;
 }
@@ -187,7 +187,7 @@ bool saveResultsIfAsked(const ParsedArgs& parsed, const ResultsModel& results, C
   return !file || SaveResults(*file, results, host).succeeded();
 }
 
-int Scan(const ParsedArgs& parsed) {
+int scan(const ParsedArgs& parsed) {
   CheckResultsFormat(parsed);
   const ScanRequest request = requestOf(parsed);
   CliHost host;
@@ -216,7 +216,7 @@ int RunScan(const Args& args) {
                            "verify", "rotations", ModernFormatsFlag, ClassicFormatsFlag, "ignore-not-duplicates"});
   if (WantsHelp(parsed, Usage)) return ExitOk;
   if (!parsed.operands().empty()) return UsageFailure("unexpected operand: " + parsed.operands()[0], Usage);
-  return Scan(parsed);
+  return scan(parsed);
 }
 
 }  // namespace vl::cli

@@ -26,7 +26,7 @@ int RunVolumes(const Args& args) {
   RefreshVolumeTable(LoadSettings().checkABDrives);
   const LineOutput output;
   for (const VolumeEntry& entry : VolumeTable())
-    output.write(output.name(entry.Root) + '\t' + entry.DriveTypeText + '\t' + output.name(entry.VolumeLabel));
+    output.write(output.name(entry.root) + '\t' + entry.driveTypeText + '\t' + output.name(entry.volumeLabel));
   return FinishOutput(ExitOk);
 }
 

@@ -13,7 +13,7 @@ GuiHost::GuiHost(QWidget* dialogParent) : dialogParent_(dialogParent) {}
 
 namespace {
 
-void ShowIn(QLabel* panel, const std::string& text) {
+void showIn(QLabel* panel, const std::string& text) {
   if (panel != nullptr) panel->setText(QString::fromStdString(text));
 }
 
@@ -24,11 +24,11 @@ void GuiHost::showStatusIn(QLabel* phasePanel, QLabel* progressPanel) {
   progressPanel_ = progressPanel;
 }
 
-void GuiHost::phase(const std::string& text) { ShowIn(phasePanel_, text); }
+void GuiHost::phase(const std::string& text) { showIn(phasePanel_, text); }
 
-void GuiHost::progress(size_t current, size_t total) { ShowIn(progressPanel_, ProgressText(current, total)); }
+void GuiHost::progress(size_t current, size_t total) { showIn(progressPanel_, ProgressText(current, total)); }
 
-void GuiHost::clearProgress() { ShowIn(progressPanel_, ""); }
+void GuiHost::clearProgress() { showIn(progressPanel_, ""); }
 
 void GuiHost::showMessage(MessageKind kind, const std::string& text) {
   const QString message = QString::fromStdString(text);

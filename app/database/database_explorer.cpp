@@ -216,7 +216,7 @@ void DatabaseExplorer::search() {
 }
 
 void DatabaseExplorer::showRow(int row) {
-  if (const ExplorerItem* item = model_.item(row)) showPicture(item->Path, item->VolumeLabel);
+  if (const ExplorerItem* item = model_.item(row)) showPicture(item->path, item->volumeLabel);
 }
 
 void DatabaseExplorer::showPicture(const std::string& path, const std::string& volumeLabel) {

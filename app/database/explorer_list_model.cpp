@@ -29,7 +29,7 @@ QString ExplorerDateText(double dateTime) {
 void ExplorerListModel::setRows(const ExplorerData* data, std::vector<int> rows) {
   std::vector<std::pair<std::string, int>> keyed;
   keyed.reserve(rows.size());
-  for (int row : rows) keyed.emplace_back(CollationKey(data->items()[size_t(row)].Path, stWinCase), row);
+  for (int row : rows) keyed.emplace_back(CollationKey(data->items()[size_t(row)].path, stWinCase), row);
   std::sort(keyed.begin(), keyed.end());
   beginResetModel();
   data_ = data;
@@ -61,13 +61,13 @@ QVariant ExplorerListModel::data(const QModelIndex& index, int role) const {
   const ExplorerItem* shown = item(index.row());
   if (role != Qt::DisplayRole || shown == nullptr) return {};
   switch (index.column()) {
-    case 0: return text(shown->Path);
-    case 1: return QString(shown->Flag != 0 ? "T" : "F");
-    case 2: return text(shown->VolumeLabel);
-    case 3: return QString::number(shown->Size);
-    case 4: return ExplorerDateText(shown->Date);
-    case 5: return QString::number(shown->Width);
-    case 6: return QString::number(shown->Height);
+    case 0: return text(shown->path);
+    case 1: return QString(shown->flag != 0 ? "T" : "F");
+    case 2: return text(shown->volumeLabel);
+    case 3: return QString::number(shown->size);
+    case 4: return ExplorerDateText(shown->date);
+    case 5: return QString::number(shown->width);
+    case 6: return QString::number(shown->height);
     default: return {};
   }
 }

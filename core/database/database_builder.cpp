@@ -62,7 +62,7 @@ struct Build {
 
 // Writes through a temporary file; records left out for their long paths are
 // reported as a warning, a failure gives the error message with its reason.
-BuildOutcome Write(const std::string& fileName, const ScanList& list, const Build& build) {
+BuildOutcome write(const std::string& fileName, const ScanList& list, const Build& build) {
   try {
     const size_t leftOut = WriteDatabase(fileName, list);
     if (leftOut > 0)
@@ -213,7 +213,7 @@ BuildOutcome finishList(const std::string& fileName, ScanList& list, JobPhase wr
   SortRecordsByPath(list);
   if (beforeWriting) beforeWriting();
   if (build.cancelledAt(writing)) return BuildOutcome::Cancelled;
-  return Write(fileName, list, build);
+  return write(fileName, list, build);
 }
 
 BuildOutcome newDatabaseSteps(const std::string& fileName, const Build& build, Clock::time_point& start) {

@@ -45,7 +45,7 @@ void ExplorerData::sortByPath() {
       [this, &keys](size_t chunk) {
         const size_t end = std::min(items_.size(), (chunk + 1) * KeyChunk);
         for (size_t index = chunk * KeyChunk; index < end; ++index)
-          keys[index] = CollationKey(items_[index].Path, stWinNoCase);
+          keys[index] = CollationKey(items_[index].path, stWinNoCase);
       },
       [] { return true; });
   std::vector<size_t> order(items_.size());
@@ -66,11 +66,11 @@ void ExplorerData::buildTree() {
   int node = -1;
   for (size_t index = 0; index < items_.size(); ++index) {
     // Sorted records of one folder come together: only a new folder is looked up.
-    const std::string_view folder = folderOf(items_[index].Path);
-    if (index == 0 || folder != lastFolder) node = FindOrCreateNode(items_[index].Path, tree_, true, map, roots);
+    const std::string_view folder = folderOf(items_[index].path);
+    if (index == 0 || folder != lastFolder) node = FindOrCreateNode(items_[index].path, tree_, true, map, roots);
     lastFolder = folder;
     if (node < 0) continue;
-    items_[index].Next = tree_.nodes[size_t(node)].firstItem;
+    items_[index].next = tree_.nodes[size_t(node)].firstItem;
     tree_.nodes[size_t(node)].firstItem = static_cast<int>(index);
   }
   searchNode_ = tree_.add(SearchResultsText, -1);
@@ -79,7 +79,7 @@ void ExplorerData::buildTree() {
 void ExplorerData::search(const std::string& pattern) {
   searchResults_.clear();
   for (size_t index = 0; index < items_.size(); ++index) {
-    const std::string& path = items_[index].Path;
+    const std::string& path = items_[index].path;
     const size_t slash = path.rfind('/');
     const std::string_view name = slash == std::string::npos ? std::string_view(path)
                                                              : std::string_view(path).substr(slash + 1);
@@ -91,7 +91,7 @@ std::vector<int> ExplorerData::itemsOf(int node) const {
   if (node < 0 || node >= static_cast<int>(tree_.nodes.size())) return {};
   if (node == searchNode_) return searchResults_;
   std::vector<int> shown;
-  for (int item = tree_.nodes[size_t(node)].firstItem; item >= 0; item = items_[size_t(item)].Next)
+  for (int item = tree_.nodes[size_t(node)].firstItem; item >= 0; item = items_[size_t(item)].next)
     shown.push_back(item);
   return shown;
 }

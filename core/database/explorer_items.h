@@ -10,17 +10,17 @@
 
 namespace vl {
 
-// The explorer's copy of one database record. Next is the index of the next record
+// The explorer's copy of one database record. next is the index of the next record
 // of the same folder, -1 for none.
 struct ExplorerItem {
-  int Next = -1;
-  uint8_t Flag = 0;
-  std::string Path;
-  std::string VolumeLabel;
-  int32_t Size = 0;
-  double Date = 0;
-  int32_t Width = 0;
-  int32_t Height = 0;
+  int next = -1;
+  uint8_t flag = 0;
+  std::string path;
+  std::string volumeLabel;
+  int32_t size = 0;
+  double date = 0;
+  int32_t width = 0;
+  int32_t height = 0;
 };
 
 // Every record of one database with its folder tree. The tree's last top-level

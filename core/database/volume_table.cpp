@@ -66,9 +66,9 @@ std::optional<std::string> labelOfEntry(const std::string& path) {
   const std::string root = DriveRootOf(path, table().roots);
   if (root.empty()) return std::nullopt;
   const auto& entries = table().entries;
-  const auto it = std::find_if(entries.begin(), entries.end(), [&](const VolumeEntry& e) { return e.Root == root; });
+  const auto it = std::find_if(entries.begin(), entries.end(), [&](const VolumeEntry& e) { return e.root == root; });
   if (it == entries.end()) return std::nullopt;
-  return it->VolumeLabel;
+  return it->volumeLabel;
 }
 
 }  // namespace
@@ -80,8 +80,8 @@ void RefreshVolumeTable(bool checkFloppies) {
   for (const DriveRoot& drive : fresh.roots) {
     if (drive.floppy && !checkFloppies) continue;
     VolumeEntry entry;
-    if (!labelOf(drive.root, entry.VolumeLabel, entry.DriveTypeText)) continue;
-    entry.Root = drive.root;
+    if (!labelOf(drive.root, entry.volumeLabel, entry.driveTypeText)) continue;
+    entry.root = drive.root;
     fresh.entries.push_back(std::move(entry));
   }
   std::unique_lock lock(tableMutex());

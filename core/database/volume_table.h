@@ -11,9 +11,9 @@
 namespace vl {
 
 struct VolumeEntry {
-  std::string Root;           // the drive root (mount point), e.g. "/media/anna/ARCHIVE"
-  std::string VolumeLabel;    // label, or the serial number in decimal; at most 13 bytes
-  std::string DriveTypeText;  // "Fixed", "Removable", ... as GetDriveDetails gives it
+  std::string root;           // the drive root (mount point), e.g. "/media/anna/ARCHIVE"
+  std::string volumeLabel;    // label, or the serial number in decimal; at most 13 bytes
+  std::string driveTypeText;  // "Fixed", "Removable", ... as GetDriveDetails gives it
 };
 
 // The label a path on no known volume gets.

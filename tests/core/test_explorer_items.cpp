@@ -77,7 +77,7 @@ class ExplorerDataTest : public ::testing::Test {
 
   std::vector<std::string> Paths(const std::vector<int>& indexes) const {
     std::vector<std::string> paths;
-    for (int index : indexes) paths.push_back(data_.items()[size_t(index)].Path);
+    for (int index : indexes) paths.push_back(data_.items()[size_t(index)].path);
     return paths;
   }
 
@@ -113,7 +113,7 @@ TEST_F(ExplorerDataTest, LoadsSortsBuildsTheTreeAndSearches) {
   EXPECT_EQ(data_.itemsOf(data_.searchNode()), data_.searchResults());
   data_.search("");
   EXPECT_TRUE(data_.searchResults().empty());
-  for (const ExplorerItem& item : data_.items()) EXPECT_EQ(item.Flag, 0);
+  for (const ExplorerItem& item : data_.items()) EXPECT_EQ(item.flag, 0);
 }
 
 TEST_F(ExplorerDataTest, RefusesOtherFilesAndKeepsWhatWasReadBeforeDamage) {

@@ -18,7 +18,7 @@ namespace {
 
 std::optional<VolumeEntry> entryFor(const std::string& root) {
   const auto table = VolumeTable();
-  const auto it = std::find_if(table.begin(), table.end(), [&](const VolumeEntry& e) { return e.Root == root; });
+  const auto it = std::find_if(table.begin(), table.end(), [&](const VolumeEntry& e) { return e.root == root; });
   if (it == table.end()) return std::nullopt;
   return *it;
 }
@@ -68,12 +68,12 @@ TEST(VolumeTable, TheRootFileSystemHasAShortLabelAndRelativePathsNone) {
   EXPECT_FALSE(IsVolumeMounted("photos/a.jpg", NoVolumeLabel));
   const std::optional<VolumeEntry> root = entryFor("/");
   if (!root) GTEST_SKIP() << "the root file system has no type (an overlay or the like) on this machine";
-  EXPECT_FALSE(root->VolumeLabel.empty());
-  EXPECT_LE(root->VolumeLabel.size(), 13u);
-  EXPECT_EQ(VolumeLabelOfPath("/velloran-no-such-folder/a.jpg"), root->VolumeLabel);
-  EXPECT_TRUE(IsVolumeMounted("/velloran-no-such-folder/a.jpg", root->VolumeLabel));
+  EXPECT_FALSE(root->volumeLabel.empty());
+  EXPECT_LE(root->volumeLabel.size(), 13u);
+  EXPECT_EQ(VolumeLabelOfPath("/velloran-no-such-folder/a.jpg"), root->volumeLabel);
+  EXPECT_TRUE(IsVolumeMounted("/velloran-no-such-folder/a.jpg", root->volumeLabel));
   EXPECT_FALSE(IsVolumeMounted("/velloran-no-such-folder/a.jpg", ""));
-  EXPECT_FALSE(IsVolumeMounted("/velloran-no-such-folder/a.jpg", root->VolumeLabel + "x"));
+  EXPECT_FALSE(IsVolumeMounted("/velloran-no-such-folder/a.jpg", root->volumeLabel + "x"));
 }
 
 class LoopVolumeTest : public ::testing::Test {
@@ -96,8 +96,8 @@ TEST_F(LoopVolumeTest, LabelsAndSerialsHoldUntilTheVolumeIsUnmountedAndTheTableR
   RefreshVolumeTable();
   const std::optional<VolumeEntry> entry = entryFor(volume.mountPoint());
   ASSERT_TRUE(entry);
-  EXPECT_EQ(entry->VolumeLabel, "VLTEST");
-  EXPECT_EQ(entry->DriveTypeText, "Fixed");
+  EXPECT_EQ(entry->volumeLabel, "VLTEST");
+  EXPECT_EQ(entry->driveTypeText, "Fixed");
   EXPECT_EQ(VolumeLabelOfPath(photo), "VLTEST");
   EXPECT_TRUE(IsVolumeMounted(photo, "VLTEST"));
   EXPECT_FALSE(IsVolumeMounted(photo, "vltest")) << "labels compare with case";

@@ -29,7 +29,7 @@
 #include <vector>
 
 #include "app/preview/preview_controller.h"
-#include "app/preview/preview_image.h"
+#include "app/components/preview_image.h"
 #include "app/results/result_lists.h"
 #include "app/shell/main_window.h"
 #include "core/settings/ini_file.h"

@@ -27,7 +27,7 @@
 #include "app/components/help.h"
 #include "app/components/widget_helpers.h"
 #include "app/preview/preview_controller.h"
-#include "app/preview/preview_image.h"
+#include "app/components/preview_image.h"
 #include "core/database/missing_notice.h"
 #include "core/files/paths.h"
 #include "core/settings/ini_file.h"

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/database/explorer_list_model.h"
-#include "app/preview/preview_loader.h"
+#include "app/components/preview_loader.h"
 #include "core/database/explorer_items.h"
 
 class QLineEdit;

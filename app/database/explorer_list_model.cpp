@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/results/result_lists.h"
+#include "app/components/locale_date.h"
 #include "core/components/sorter.h"
 
 namespace vl::gui {

@@ -17,7 +17,7 @@
 #include <cmath>
 
 #include "app/components/app_settings.h"
-#include "app/preview/preview_image.h"
+#include "app/components/preview_image.h"
 #include "app/results/result_lists.h"
 #include "core/database/missing_notice.h"
 #include "core/fingerprint/scan_entry.h"
@@ -38,19 +38,6 @@ int proportional(int position, int range, int otherRange) {
 }
 
 }  // namespace
-
-QImage NoticeImage(const QString& line1, const QString& line2, const QFont& font, const QColor& background) {
-  const QFontMetrics metrics(font);
-  const int lineHeight = metrics.height();
-  QImage notice(std::max(metrics.horizontalAdvance(line1), metrics.horizontalAdvance(line2)) + 20,
-                2 * lineHeight + 30, QImage::Format_RGB32);
-  notice.fill(background);
-  QPainter painter(&notice);
-  painter.setFont(font);
-  painter.drawText(QRect(10, 10, notice.width(), lineHeight), Qt::AlignLeft | Qt::AlignTop, line1);
-  painter.drawText(QRect(10, lineHeight + 20, notice.width(), lineHeight), Qt::AlignLeft | Qt::AlignTop, line2);
-  return notice;
-}
 
 PreviewController::PreviewController(QWidget* window, ResultLists& lists)
     : QObject(window),

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/preview/file_panes.h"
-#include "app/preview/preview_loader.h"
+#include "app/components/preview_loader.h"
 
 class QAction;
 class QLabel;
@@ -137,9 +137,5 @@ class PreviewController : public QObject {
   QCursor savedCursor_;
   QTimer resizeTimer_;
 };
-
-// The notice drawn for a missing file: two lines in the font, on the window
-// background, 10 pixels in from the edges.
-QImage NoticeImage(const QString& line1, const QString& line2, const QFont& font, const QColor& background);
 
 }  // namespace vl::gui

@@ -6,7 +6,7 @@
 
 #include "app/components/action_set.h"
 #include "app/components/dialog_provider.h"
-#include "app/dialogs/mark_rule_dialog.h"
+#include "app/results/mark_rule_dialog.h"
 #include "app/results/result_lists.h"
 #include "core/settings/ini_file.h"
 

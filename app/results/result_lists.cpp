@@ -3,19 +3,18 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDateTime>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QListView>
 #include <QListWidget>
-#include <QLocale>
 #include <QTabBar>
 #include <algorithm>
 #include <cmath>
 
 #include "app/components/action_set.h"
 #include "app/components/app_settings.h"
+#include "app/components/locale_date.h"
 
 namespace vl::gui {
 namespace {
@@ -37,19 +36,6 @@ QListWidgetItem* makeBaseItem(const BaseGroupItem& group) {
 }
 
 }  // namespace
-
-std::string LocaleDateText(double dateTime) {
-  // 0001-01-01 to 9999-12-31; the fraction is the time of day on either side of day 0.
-  if (!(dateTime >= -693593.0 && dateTime < 2958466.0)) return {};
-  const double days = std::trunc(dateTime);
-  const QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(days));
-  const long milliseconds = std::lround(std::fabs(dateTime - days) * 86400000.0);
-  const QTime time = QTime(0, 0).addMSecs(static_cast<int>(std::min(milliseconds, 86399999L)));
-  const QLocale locale;
-  const QString timeFormat = locale.timeFormat(QLocale::LongFormat).remove(QLatin1Char('t')).trimmed();
-  return (locale.toString(date, QLocale::ShortFormat) + QLatin1Char(' ') + locale.toString(time, timeFormat))
-      .toStdString();
-}
 
 ResultLists::ResultLists(ResultsModel& model, const ResultListWidgets& widgets, const ActionSet& actions,
                          QObject* parent)

@@ -139,8 +139,4 @@ class ResultLists : public QObject {
   bool fittingPath_ = false;
 };
 
-// A date-time double (days since 30 December 1899, local time) in the locale's
-// short date and long time format, without a time zone.
-std::string LocaleDateText(double dateTime);
-
 }  // namespace vl::gui

@@ -20,7 +20,7 @@
 #include "app/database/database_dialog.h"
 #include "app/database/database_explorer.h"
 #include "app/dialogs/folders_dialog.h"
-#include "app/preview/preview_image.h"
+#include "app/components/preview_image.h"
 #include "core/database/database_builder.h"
 #include "core/database/database_file.h"
 #include "core/files/file_lock.h"

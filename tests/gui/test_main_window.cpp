@@ -13,6 +13,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "app/components/locale_date.h"
 #include "app/results/dupe_list_delegate.h"
 #include "app/results/dupe_list_model.h"
 #include "app/results/result_lists.h"

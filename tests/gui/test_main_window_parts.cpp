@@ -11,6 +11,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "app/components/locale_date.h"
 #include "app/results/dupe_list_delegate.h"
 #include "app/results/dupe_list_model.h"
 #include "app/results/key_navigation.h"

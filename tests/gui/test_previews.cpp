@@ -15,7 +15,7 @@
 #include <tuple>
 
 #include "app/preview/preview_controller.h"
-#include "app/preview/preview_image.h"
+#include "app/components/preview_image.h"
 #include "app/results/result_lists.h"
 #include "app/shell/main_window.h"
 #include "core/database/volume_table.h"

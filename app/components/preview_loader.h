@@ -10,7 +10,7 @@
 #include <optional>
 #include <thread>
 
-#include "app/preview/preview_decoder.h"
+#include "app/components/preview_decoder.h"
 
 namespace vl::gui {
 

@@ -1,5 +1,5 @@
 // Decoding previews on a worker thread, with a small cache of decoded pictures and prefetching.
-#include "app/preview/preview_loader.h"
+#include "app/components/preview_loader.h"
 
 #include <QFileInfo>
 #include <QMetaObject>

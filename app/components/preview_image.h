@@ -53,4 +53,8 @@ class PreviewImage : public QWidget {
   QPixmap fitted_;  // the picture scaled to pictureRect() while stretched
 };
 
+// The notice drawn for a missing file: two lines in the font, on the window
+// background, 10 pixels in from the edges.
+QImage NoticeImage(const QString& line1, const QString& line2, const QFont& font, const QColor& background);
+
 }  // namespace vl::gui

@@ -1,6 +1,7 @@
 // The picture control of a preview pane: a picture shown unscaled (sizing itself to it) or fitted into its bounds.
-#include "app/preview/preview_image.h"
+#include "app/components/preview_image.h"
 
+#include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -97,6 +98,19 @@ void PreviewImage::paintEvent(QPaintEvent* event) {
 void PreviewImage::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (stretched_) fitted_ = QPixmap();
+}
+
+QImage NoticeImage(const QString& line1, const QString& line2, const QFont& font, const QColor& background) {
+  const QFontMetrics metrics(font);
+  const int lineHeight = metrics.height();
+  QImage notice(std::max(metrics.horizontalAdvance(line1), metrics.horizontalAdvance(line2)) + 20,
+                2 * lineHeight + 30, QImage::Format_RGB32);
+  notice.fill(background);
+  QPainter painter(&notice);
+  painter.setFont(font);
+  painter.drawText(QRect(10, 10, notice.width(), lineHeight), Qt::AlignLeft | Qt::AlignTop, line1);
+  painter.drawText(QRect(10, lineHeight + 20, notice.width(), lineHeight), Qt::AlignLeft | Qt::AlignTop, line2);
+  return notice;
 }
 
 }  // namespace vl::gui

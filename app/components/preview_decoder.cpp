@@ -1,5 +1,5 @@
 // Decoding one picture file for a preview pane: JPEG through libjpeg at the View menu's scale, PNG, TIFF, WebP and HEIF/AVIF through the fingerprint decoders, the other formats through Qt.
-#include "app/preview/preview_decoder.h"
+#include "app/components/preview_decoder.h"
 
 #include <QFile>
 #include <QFileInfo>

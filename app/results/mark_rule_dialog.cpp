@@ -1,5 +1,5 @@
 // Building the "Mark by Rule" dialog and reading the rule back from it.
-#include "app/dialogs/mark_rule_dialog.h"
+#include "app/results/mark_rule_dialog.h"
 
 #include <algorithm>
 #include <vector>

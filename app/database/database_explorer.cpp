@@ -26,7 +26,6 @@
 #include "app/components/form_property_store.h"
 #include "app/components/help.h"
 #include "app/components/widget_helpers.h"
-#include "app/preview/preview_controller.h"
 #include "app/components/preview_image.h"
 #include "core/database/missing_notice.h"
 #include "core/files/paths.h"

@@ -14,13 +14,15 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
+#include "app/components/action_set.h"
 #include "app/components/app_settings.h"
 #include "app/components/preview_image.h"
-#include "app/results/result_lists.h"
 #include "core/database/missing_notice.h"
 #include "core/fingerprint/scan_entry.h"
+#include "core/results/results_model.h"
 
 namespace vl::gui {
 namespace {
@@ -39,21 +41,19 @@ int proportional(int position, int range, int otherRange) {
 
 }  // namespace
 
-PreviewController::PreviewController(QWidget* window, ResultLists& lists)
+PreviewController::PreviewController(QWidget* window, const PreviewWidgets& widgets, const ActionSet& actions,
+                                     PreviewSelection selection)
     : QObject(window),
       window_(window),
-      lists_(lists),
-      files_(window->findChild<QListWidget*>(QStringLiteral("lvBase")),
-             window->findChild<QListWidget*>(QStringLiteral("lvThumbs")), window) {
-  areas_[BasePane] = window->findChild<QScrollArea*>(QStringLiteral("sbBase"));
-  areas_[DupePane] = window->findChild<QScrollArea*>(QStringLiteral("sbThumbs"));
-  images_[BasePane] = window->findChild<PreviewImage*>(QStringLiteral("ImageBase"));
-  images_[DupePane] = window->findChild<PreviewImage*>(QStringLiteral("ImageThumbs"));
-  infos_[BasePane] = window->findChild<QLabel*>(QStringLiteral("lbBaseInfo"));
-  infos_[DupePane] = window->findChild<QLabel*>(QStringLiteral("lbThumbsInfo"));
-  pImages_ = window->findChild<QWidget*>(QStringLiteral("pImages"));
-  pFiles_ = window->findChild<QWidget*>(QStringLiteral("pFiles"));
+      actions_(actions),
+      selection_(std::move(selection)),
+      files_(widgets.filePanes[BasePane], widgets.filePanes[DupePane], window),
+      pImages_(widgets.imagesPanel),
+      pFiles_(widgets.filesPanel) {
   for (Pane pane : {BasePane, DupePane}) {
+    areas_[pane] = widgets.areas[pane];
+    images_[pane] = widgets.images[pane];
+    infos_[pane] = widgets.infos[pane];
     areas_[pane]->horizontalScrollBar()->setSingleStep(1);
     areas_[pane]->verticalScrollBar()->setSingleStep(1);
     images_[pane]->installEventFilter(this);
@@ -66,18 +66,14 @@ PreviewController::PreviewController(QWidget* window, ResultLists& lists)
   resizeTimer_.setInterval(ResizeSettleMs);
   connect(&resizeTimer_, &QTimer::timeout, this, &PreviewController::paneResized);
   connect(&loader_, &PreviewLoader::ready, this, &PreviewController::onReady);
-  connect(&lists_, &ResultLists::groupShown, this, &PreviewController::showGroup);
-  connect(&lists_, &ResultLists::dupeShown, this, &PreviewController::showDupe);
-  connectActions();
+  connectActions(widgets.viewMenu);
 }
 
 PreviewController::~PreviewController() = default;
 
-QAction* PreviewController::action(const char* objectName) const {
-  return window_->findChild<QAction*>(QLatin1String(objectName));
-}
+QAction* PreviewController::action(const char* objectName) const { return actions_.action(objectName); }
 
-void PreviewController::connectActions() {
+void PreviewController::connectActions(QMenu* view) {
   tbFullSize_ = action("tbFullSize");
   tbSideBySide_ = action("tbSideBySide");
   tbScrollInUnison_ = action("tbScrollInUnison");
@@ -85,7 +81,7 @@ void PreviewController::connectActions() {
   // Full size is a toggle a user can see and use: toolbar button and View menu item.
   tbFullSize_->setVisible(true);
   tbFullSize_->setEnabled(true);
-  if (auto* view = window_->findChild<QMenu*>(QStringLiteral("View1"))) {
+  if (view != nullptr) {
     QAction* first = view->actions().value(0);
     view->insertAction(first, tbFullSize_);
     view->insertSeparator(first);
@@ -190,9 +186,10 @@ void PreviewController::showDupe(const TResultEntry* entry) {
 
 // The lines after the selected one first (the usual direction), then the one before.
 void PreviewController::prefetchNeighbours() {
-  const auto& lines = lists_.dupeModel().lines();
-  const TResultEntry* selected = lists_.selectedEntry();
-  const int row = lists_.dupeModel().rowOf(selected);
+  const std::vector<DupeLine>& lines = selection_.dupeLines();
+  const TResultEntry* selected = selection_.selectedEntry();
+  const auto found = std::find_if(lines.begin(), lines.end(), [&](const DupeLine& line) { return line.entry == selected; });
+  const int row = found == lines.end() ? -1 : static_cast<int>(found - lines.begin());
   std::vector<PreviewJob> jobs;
   for (int offset : {1, 2, -1}) {
     const int neighbour = row + offset;
@@ -357,18 +354,18 @@ void PreviewController::applyShowFiles(bool showFiles) {
   pFiles_->setVisible(showFiles);
   if (!showFiles) return;
   if (tbSideBySide_->isChecked() && hasDupeRows()) ShowFolderOf(shown_[BasePane].path, BasePane);
-  if (lists_.selectedEntry() != nullptr) ShowFolderOf(lists_.selectedEntry()->Path, DupePane);
+  if (const TResultEntry* selected = selection_.selectedEntry()) ShowFolderOf(selected->Path, DupePane);
 }
 
 void PreviewController::refreshFiles() {
   if (files_.menuPane() == FilePanes::BasePane) {
     if (hasDupeRows()) ShowFolderOf(shown_[BasePane].path, BasePane);
-  } else if (lists_.selectedEntry() != nullptr) {
-    ShowFolderOf(lists_.selectedEntry()->Path, DupePane);
+  } else if (const TResultEntry* selected = selection_.selectedEntry()) {
+    ShowFolderOf(selected->Path, DupePane);
   }
 }
 
-bool PreviewController::hasDupeRows() const { return lists_.dupeModel().rowCount() > 0; }
+bool PreviewController::hasDupeRows() const { return !selection_.dupeLines().empty(); }
 
 bool PreviewController::eventFilter(QObject* watched, QEvent* event) {
   if (watched == pImages_) {

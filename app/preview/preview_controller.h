@@ -5,29 +5,53 @@
 #include <QObject>
 #include <QPoint>
 #include <QTimer>
+#include <functional>
 #include <string>
+#include <vector>
 
-#include "app/preview/file_panes.h"
 #include "app/components/preview_loader.h"
+#include "app/preview/file_panes.h"
 
 class QAction;
 class QLabel;
+class QListWidget;
+class QMenu;
 class QScrollArea;
 
 namespace vl {
+struct DupeLine;
 struct TResultEntry;
 }
 
 namespace vl::gui {
 
+class ActionSet;
 class PreviewImage;
-class ResultLists;
+
+// The controls the preview panes drive, each pair base pane first.
+struct PreviewWidgets {
+  QScrollArea* areas[2];      // sbBase, sbThumbs
+  PreviewImage* images[2];    // ImageBase, ImageThumbs
+  QLabel* infos[2];           // lbBaseInfo, lbThumbsInfo
+  QListWidget* filePanes[2];  // lvBase, lvThumbs
+  QWidget* imagesPanel;       // pImages
+  QWidget* filesPanel;        // pFiles
+  QMenu* viewMenu;            // View1, which gets the Full Size toggle
+};
+
+// What the panes read of the result lists: the selected duplicate (or null) and
+// the lines of the shown group, for decoding its neighbours ahead.
+struct PreviewSelection {
+  std::function<const TResultEntry*()> selectedEntry;
+  std::function<const std::vector<DupeLine>&()> dupeLines;
+};
 
 // Shows the shown group's base in sbBase and the selected duplicate in sbThumbs
 // (LoadPreview), lists their folders in the file panes (ShowFolderOf), carries out
 // the view toggles tbFullSize, tbSideBySide, tbShowFiles and tbScrollInUnison, the
 // View menu's JPEG options, panning by dragging a picture, and the pmFiles
-// commands. Finds its widgets and actions in the window by their objectNames.
+// commands. It is handed its widgets, and takes its actions from the window's
+// action set; the window passes on the lists' groupShown and dupeShown.
 // Pictures are decoded on a worker thread: a pane keeps its old picture until
 // the new one (or a quick stand-in) arrives; the neighbours of the selected
 // duplicate are decoded ahead. Ctrl + wheel over a picture zooms it about the
@@ -39,7 +63,8 @@ class PreviewController : public QObject {
  public:
   enum Pane { BasePane = 0, DupePane = 1 };
 
-  PreviewController(QWidget* window, ResultLists& lists);
+  PreviewController(QWidget* window, const PreviewWidgets& widgets, const ActionSet& actions,
+                    PreviewSelection selection);
   ~PreviewController() override;
 
   // Shows fileName in the pane at the given scroll position. True when the file
@@ -67,6 +92,9 @@ class PreviewController : public QObject {
   // Fits the pane's picture (and in unison the other's) into its pane.
   void zoomToFit(Pane pane);
   QLabel* info(Pane pane) const { return infos_[pane]; }
+  // The lists now show the group of base (null: none), or the duplicate entry.
+  void showGroup(const TResultEntry* base);
+  void showDupe(const TResultEntry* entry);
 
   static constexpr double ZoomStep = 1.25;
   static constexpr double MinZoom = 1.0 / 32;
@@ -86,10 +114,8 @@ class PreviewController : public QObject {
   };
 
   QAction* action(const char* objectName) const;
-  void connectActions();
+  void connectActions(QMenu* view);
   JpegPreviewOptions optionsFor(Pane pane) const;
-  void showGroup(const TResultEntry* base);
-  void showDupe(const TResultEntry* entry);
   void prefetchNeighbours();
   void onReady(int pane, quint64 ticket, const DecodedPreview& preview);
   void showPicture(Pane pane, const DecodedPreview& preview);
@@ -114,7 +140,8 @@ class PreviewController : public QObject {
   bool hasDupeRows() const;
 
   QWidget* window_;
-  ResultLists& lists_;
+  const ActionSet& actions_;
+  PreviewSelection selection_;
   FilePanes files_;
   PreviewLoader loader_;
   QScrollArea* areas_[2] = {};

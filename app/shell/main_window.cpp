@@ -130,7 +130,11 @@ MainWindow::MainWindow() : host_(this) {
   scan_ = new ScanCommands(*actions_, results_, deletedList_, host_, *this, *jobStatus_, this);
   connect(scan_, &ScanCommands::closeWhenDone, this, &QWidget::close);
   lists_ = new ResultLists(results_, {lbBaseFiles_, lbDupes_, lbDupesHead_, tabSet_}, *actions_, this);
-  previews_ = new PreviewController(this, *lists_);
+  previews_ = new PreviewController(this, previewWidgets(), *actions_,
+                                    {[this] { return lists_->selectedEntry(); },
+                                     [this]() -> const std::vector<DupeLine>& { return lists_->dupeModel().lines(); }});
+  connect(lists_, &ResultLists::groupShown, previews_, &PreviewController::showGroup);
+  connect(lists_, &ResultLists::dupeShown, previews_, &PreviewController::showDupe);
   resultsFile_ = new ResultsFileCommands(results_, deletedList_, *lists_, host_, *actions_, this);
   undo_ = new UndoCommand(results_, deletedList_, *lists_, host_, *actions_, this);
   connect(menuBar()->findChild<QMenu*>(QStringLiteral("Edit1")), &QMenu::aboutToShow, undo_, &UndoCommand::refresh);
@@ -252,11 +256,12 @@ QWidget* MainWindow::createImagePanel() {
   sbBase_ = makePreviewArea("sbBase", "ImageBase");
   sbThumbs_ = makePreviewArea("sbThumbs", "ImageThumbs");
   // Each pane over its picture's line; a column whose widgets are hidden takes no room.
-  for (auto [area, info] : {std::pair{sbBase_, "lbBaseInfo"}, std::pair{sbThumbs_, "lbThumbsInfo"}}) {
+  for (auto [area, info] : {std::pair{sbBase_, &lbBaseInfo_}, std::pair{sbThumbs_, &lbThumbsInfo_}}) {
+    *info = makeInfoLabel(area == sbBase_ ? "lbBaseInfo" : "lbThumbsInfo");
     auto* column = new QVBoxLayout;
     column->setSpacing(0);
     column->addWidget(area, 1);
-    column->addWidget(makeInfoLabel(info));
+    column->addWidget(*info);
     previewLayout->addLayout(column, 1);
   }
   auto* fileLayout = new QHBoxLayout;
@@ -272,10 +277,21 @@ QWidget* MainWindow::createImagePanel() {
   rxSplitter2->setStretchFactor(0, 1);
   rxSplitter2->setStretchFactor(1, 0);
   rxSplitter2->setSizes({200, FilePanelHeight});
-  QWidget* pImages = makePane("pImages", new QVBoxLayout);
-  pImages->setMinimumHeight(26);
-  pImages->layout()->addWidget(rxSplitter2);
-  return pImages;
+  pImages_ = makePane("pImages", new QVBoxLayout);
+  pImages_->setMinimumHeight(26);
+  pImages_->layout()->addWidget(rxSplitter2);
+  return pImages_;
+}
+
+PreviewWidgets MainWindow::previewWidgets() const {
+  const auto imageOf = [](QScrollArea* area) { return static_cast<PreviewImage*>(area->widget()); };
+  return {{sbBase_, sbThumbs_},
+          {imageOf(sbBase_), imageOf(sbThumbs_)},
+          {lbBaseInfo_, lbThumbsInfo_},
+          {lvBase_, lvThumbs_},
+          pImages_,
+          pFiles_,
+          viewMenu_};
 }
 
 void MainWindow::createStatusBar() {

@@ -14,6 +14,7 @@ class QHeaderView;
 class QLabel;
 class QListView;
 class QListWidget;
+class QMenu;
 class QProgressBar;
 class QScrollArea;
 class QTabBar;
@@ -25,6 +26,7 @@ class FoldersDialog;
 class FormPropertyStore;
 class JobStatus;
 class PreviewController;
+struct PreviewWidgets;
 class ResultLists;
 class ResultsFileCommands;
 class UndoCommand;
@@ -74,6 +76,8 @@ class MainWindow : public QMainWindow, public ScanWindow {
   QWidget* createBasePanel();
   QWidget* createDupePanel();
   QWidget* createImagePanel();
+  // The controls of the preview panes, for their controller.
+  PreviewWidgets previewWidgets() const;
   void createStatusBar();
   void readColumnWidths();
   // A date and time with the widest fields, in the locale's format, for the Date column's width.
@@ -109,6 +113,10 @@ class MainWindow : public QMainWindow, public ScanWindow {
   QListWidget* lvBase_ = nullptr;
   QListWidget* lvThumbs_ = nullptr;
   QWidget* pFiles_ = nullptr;
+  QWidget* pImages_ = nullptr;
+  QLabel* lbBaseInfo_ = nullptr;
+  QLabel* lbThumbsInfo_ = nullptr;
+  QMenu* viewMenu_ = nullptr;
   std::array<QLabel*, 3> panels_{};
   QProgressBar* progressBar_ = nullptr;
 };

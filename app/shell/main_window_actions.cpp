@@ -29,6 +29,7 @@ void MainWindow::createMenus() {
   actions_->fill(addMenu(menuBar(), "File1", "&File"));
   actions_->fill(addMenu(menuBar(), "Edit1", "&Edit"));
   QMenu* view = addMenu(menuBar(), "View1", "&View");
+  viewMenu_ = view;
   SetHelpContext(view, HelpViewMenu);
   QMenu* preview = addMenu(addMenu(view, "JPEGOptions1", "JPEG Options"), "Preview1", "Preview");
   actions_->fill(addMenu(preview, "Scale1", "Scale"));

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QWidget>
-#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -26,7 +25,7 @@ Placement placementIn(const char* places, const QString& container) {
 
 QAction* makeAction(QWidget* window, const ActionSpec& row) {
   auto* action = new QAction(QString::fromLatin1(row.caption), window);
-  action->setObjectName(QLatin1String(row.name));
+  if (row.objectName != nullptr) action->setObjectName(QLatin1String(row.objectName));
   if (*row.hint != '\0') SetHint(action, QString::fromLatin1(row.hint));
   if (row.shortcut.key() != Qt::Key_unknown) action->setShortcut(QKeySequence(row.shortcut));
   if (row.icon) action->setIcon(ActionIcon(*row.icon));
@@ -47,10 +46,10 @@ ActionSet::ActionSet(QWidget* window, std::span<const ActionSpec> table) {
   for (const ActionSpec& row : table) entries_.push_back({&row, makeAction(window, row)});
 }
 
-QAction* ActionSet::action(const char* name) const {
+QAction* ActionSet::action(MainAction key) const {
   for (const Entry& entry : entries_)
-    if (std::strcmp(entry.row->name, name) == 0) return entry.action;
-  throw std::invalid_argument(std::string("no action named ") + name);
+    if (entry.row->key == key) return entry.action;
+  throw std::invalid_argument("no action of key " + std::to_string(static_cast<int>(key)));
 }
 
 void ActionSet::fill(QWidget* container) const {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/components/action_icons.h"
+#include "app/components/main_actions.h"
 
 class QAction;
 class QWidget;
@@ -32,7 +33,8 @@ enum class ActionKind {
 // objectName) the action appears in, separated by blanks; a name written "|name"
 // puts a separator before the action there.
 struct ActionSpec {
-  const char* name;  // the action's objectName, the key of ActionSet::action
+  MainAction key;           // the key of ActionSet::action
+  const char* objectName;  // the inherited name that stored settings and tests find it by; nullptr for none
   const char* caption;
   const char* hint;  // "short|long" as SetHint takes it; "" for none
   QKeyCombination shortcut;
@@ -45,14 +47,14 @@ struct ActionSpec {
 
 // The actions of one window, created from its table (which must outlive the set) in
 // table order. Each action is a child of the window and added to it, so its shortcut
-// works while the window is active and the form property store finds it by name.
-// A lookup by name is O(rows).
+// works while the window is active and the form property store finds the ones
+// with an object name. A lookup by key is O(rows).
 class ActionSet {
  public:
   ActionSet(QWidget* window, std::span<const ActionSpec> table);
 
-  // The action named `name`; std::invalid_argument for a name not in the table.
-  QAction* action(const char* name) const;
+  // The action of `key`; std::invalid_argument for a key not in the table.
+  QAction* action(MainAction key) const;
   // Appends to `container` the actions placed there, in table order, with their
   // separators; the choices among them become one exclusive group.
   void fill(QWidget* container) const;

@@ -29,7 +29,8 @@ namespace {
 
 // A resize is served once the pane has kept its size this long.
 constexpr int ResizeSettleMs = 120;
-const char* const ScaleActions[4] = {"N113", "N123", "N143", "N183"};
+constexpr MainAction ScaleActions[4] = {MainAction::Scale1To1, MainAction::Scale1To2, MainAction::Scale1To4,
+                                        MainAction::Scale1To8};
 constexpr int ScaleDenominators[4] = {1, 2, 4, 8};
 
 QString fromPath(const std::string& path) { return QString::fromStdString(path); }
@@ -71,13 +72,13 @@ PreviewController::PreviewController(QWidget* window, const PreviewWidgets& widg
 
 PreviewController::~PreviewController() = default;
 
-QAction* PreviewController::action(const char* objectName) const { return actions_.action(objectName); }
+QAction* PreviewController::action(MainAction key) const { return actions_.action(key); }
 
 void PreviewController::connectActions(QMenu* view) {
-  tbFullSize_ = action("tbFullSize");
-  tbSideBySide_ = action("tbSideBySide");
-  tbScrollInUnison_ = action("tbScrollInUnison");
-  tbShowFiles_ = action("tbShowFiles");
+  tbFullSize_ = action(MainAction::FullSize);
+  tbSideBySide_ = action(MainAction::SideBySide);
+  tbScrollInUnison_ = action(MainAction::ScrollInUnison);
+  tbShowFiles_ = action(MainAction::ShowFiles);
   // Full size is a toggle a user can see and use: toolbar button and View menu item.
   tbFullSize_->setVisible(true);
   tbFullSize_->setEnabled(true);
@@ -89,13 +90,15 @@ void PreviewController::connectActions(QMenu* view) {
   connect(tbFullSize_, &QAction::toggled, this, &PreviewController::applyFullSize);
   connect(tbSideBySide_, &QAction::toggled, this, &PreviewController::applySideBySide);
   connect(tbShowFiles_, &QAction::toggled, this, &PreviewController::applyShowFiles);
-  for (const char* name : {"N113", "N123", "N143", "N183", "BestQuality3", "BestSpeed3"})
-    connect(action(name), &QAction::triggered, this, &PreviewController::reloadBoth);
-  for (const char* name : {"Execute2", "Exploreto2", "Refresh1"}) action(name)->setEnabled(true);
-  connect(action("Execute2"), &QAction::triggered, this,
+  for (MainAction key : {MainAction::Scale1To1, MainAction::Scale1To2, MainAction::Scale1To4, MainAction::Scale1To8,
+                         MainAction::BestQuality, MainAction::BestSpeed})
+    connect(action(key), &QAction::triggered, this, &PreviewController::reloadBoth);
+  for (MainAction key : {MainAction::ExecuteFile, MainAction::ExploreToFile, MainAction::RefreshFiles})
+    action(key)->setEnabled(true);
+  connect(action(MainAction::ExecuteFile), &QAction::triggered, this,
           [this] { files_.execute(files_.menuPane()); });
-  connect(action("Exploreto2"), &QAction::triggered, this, [this] { files_.explore(files_.menuPane()); });
-  connect(action("Refresh1"), &QAction::triggered, this, &PreviewController::refreshFiles);
+  connect(action(MainAction::ExploreToFile), &QAction::triggered, this, [this] { files_.explore(files_.menuPane()); });
+  connect(action(MainAction::RefreshFiles), &QAction::triggered, this, &PreviewController::refreshFiles);
 }
 
 JpegPreviewOptions PreviewController::optionsFor(Pane pane) const {
@@ -106,7 +109,7 @@ JpegPreviewOptions PreviewController::optionsFor(Pane pane) const {
       break;
     }
   }
-  options.fast = !action("BestQuality3")->isChecked() && action("BestSpeed3")->isChecked();
+  options.fast = !action(MainAction::BestQuality)->isChecked() && action(MainAction::BestSpeed)->isChecked();
   if (!tbFullSize_->isChecked() && images_[pane]->zoom() == 0) {
     const QSize box = areas_[pane]->viewport()->size();
     options.fitWidth = std::max(1, box.width());

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/components/main_actions.h"
 #include "app/components/preview_loader.h"
 #include "app/preview/file_panes.h"
 
@@ -113,7 +114,7 @@ class PreviewController : public QObject {
     std::string volume;
   };
 
-  QAction* action(const char* objectName) const;
+  QAction* action(MainAction key) const;
   void connectActions(QMenu* view);
   JpegPreviewOptions optionsFor(Pane pane) const;
   void prefetchNeighbours();

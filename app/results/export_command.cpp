@@ -13,7 +13,7 @@ namespace vl::gui {
 
 ExportCommand::ExportCommand(const ActionSet& actions, const ResultsModel& results, QWidget* window)
     : QObject(window), results_(results), window_(window) {
-  connect(actions.action("ExportResults1"), &QAction::triggered, this, &ExportCommand::exportResults);
+  connect(actions.action(MainAction::ExportResults), &QAction::triggered, this, &ExportCommand::exportResults);
 }
 
 void ExportCommand::exportResults() {

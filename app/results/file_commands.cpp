@@ -69,17 +69,17 @@ FileCommands::FileCommands(ResultsModel& model, DeletedList& deletedList, Result
 }
 
 void FileCommands::connectCommands(const ActionSet& actions) {
-  const auto bind = [this, &actions](const char* name, void (FileCommands::*command)()) {
-    connect(actions.action(name), &QAction::triggered, this, command);
+  const auto bind = [this, &actions](MainAction key, void (FileCommands::*command)()) {
+    connect(actions.action(key), &QAction::triggered, this, command);
   };
-  bind("aDelFile", &FileCommands::deleteFile);
-  bind("aDelMarked", &FileCommands::deleteMarked);
-  bind("aDelAllMarked", &FileCommands::deleteAllMarked);
-  bind("CopyFileto1", &FileCommands::copyFile);
-  bind("MoveRenameFile1", &FileCommands::moveFile);
-  bind("ChangeDriveLetter1", &FileCommands::changeDriveLetter);
-  bind("Execute1", &FileCommands::execute);
-  bind("Exploreto1", &FileCommands::explore);
+  bind(MainAction::DeleteFile, &FileCommands::deleteFile);
+  bind(MainAction::DeleteMarked, &FileCommands::deleteMarked);
+  bind(MainAction::DeleteAllMarked, &FileCommands::deleteAllMarked);
+  bind(MainAction::CopyFileTo, &FileCommands::copyFile);
+  bind(MainAction::MoveRenameFile, &FileCommands::moveFile);
+  bind(MainAction::ChangeDriveLetter, &FileCommands::changeDriveLetter);
+  bind(MainAction::ExecuteDupe, &FileCommands::execute);
+  bind(MainAction::ExploreToDupe, &FileCommands::explore);
 }
 
 const TResultEntry* FileCommands::commandEntry() const { return lists_.selectedEntry(); }

@@ -16,8 +16,8 @@ namespace vl::gui {
 
 NotDuplicateCommands::NotDuplicateCommands(ResultLists& lists, const ActionSet& actions, QWidget* window)
     : QObject(window), lists_(lists), window_(window) {
-  connect(actions.action("NotADuplicate1"), &QAction::triggered, this, &NotDuplicateCommands::dismissSelected);
-  connect(actions.action("ForgetNotDuplicates1"), &QAction::triggered, this, &NotDuplicateCommands::forgetAll);
+  connect(actions.action(MainAction::NotADuplicate), &QAction::triggered, this, &NotDuplicateCommands::dismissSelected);
+  connect(actions.action(MainAction::ForgetNotDuplicates), &QAction::triggered, this, &NotDuplicateCommands::forgetAll);
 }
 
 void NotDuplicateCommands::dismissSelected() {

@@ -63,11 +63,11 @@ ResultLists::ResultLists(ResultsModel& model, const ResultListWidgets& widgets, 
 ResultLists::~ResultLists() { qApp->removeEventFilter(this); }
 
 void ResultLists::connectCommands(const ActionSet& actions) {
-  connect(actions.action("aMarkFile"), &QAction::triggered, this, &ResultLists::ToggleMark);
-  for (const char* remove : {"RemoveFromList1", "RemoveBaseGroup1"})
+  connect(actions.action(MainAction::MarkFile), &QAction::triggered, this, &ResultLists::ToggleMark);
+  for (MainAction remove : {MainAction::RemoveFromList, MainAction::RemoveBaseGroup})
     connect(actions.action(remove), &QAction::triggered, this, &ResultLists::removeSelectedGroup);
-  connect(actions.action("SortAlphabetically1"), &QAction::triggered, this, &ResultLists::sortAlphabetically);
-  connect(actions.action("Removewhennoduplicates2"), &QAction::toggled, this,
+  connect(actions.action(MainAction::SortAlphabetically), &QAction::triggered, this, &ResultLists::sortAlphabetically);
+  connect(actions.action(MainAction::RemoveWhenNoDuplicates), &QAction::toggled, this,
           [this](bool on) { model_.removeWhenNoDuplicates = on; });
 }
 

@@ -23,9 +23,9 @@ const char* const ResultsExtension = "vlr";
 ResultsFileCommands::ResultsFileCommands(ResultsModel& model, DeletedList& deletedList, ResultLists& lists,
                                          Host& host, const ActionSet& actions, QWidget* window)
     : QObject(window), model_(model), deletedList_(deletedList), lists_(lists), host_(host), window_(window) {
-  connect(actions.action("SaveResults1"), &QAction::triggered, this, [this] { saveResults(); });
-  connect(actions.action("LoadResults1"), &QAction::triggered, this, &ResultsFileCommands::loadResults);
-  connect(actions.action("AddFilestoDeletedList1"), &QAction::triggered, this,
+  connect(actions.action(MainAction::SaveResults), &QAction::triggered, this, [this] { saveResults(); });
+  connect(actions.action(MainAction::LoadResults), &QAction::triggered, this, &ResultsFileCommands::loadResults);
+  connect(actions.action(MainAction::AddFilesToDeletedList), &QAction::triggered, this,
           &ResultsFileCommands::addFilesToDeletedList);
 }
 

@@ -54,7 +54,7 @@ UndoCommand::UndoCommand(ResultsModel& model, DeletedList& deletedList, ResultLi
       deletedList_(deletedList),
       lists_(lists),
       host_(host),
-      action_(actions.action("Undo1")) {
+      action_(actions.action(MainAction::Undo)) {
   connect(action_, &QAction::triggered, this, &UndoCommand::undo);
   refresh();
 }

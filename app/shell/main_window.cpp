@@ -374,7 +374,7 @@ void MainWindow::setFoldersDialog(FoldersDialog* folders) {
   scan_->setFoldersDialog(folders);
   // Like the action, the button does nothing while a scan runs.
   connect(folders, &FoldersDialog::databaseManagementRequested, folders, [this, folders] {
-    if (actions_->action("aDatabaseManagement")->isEnabled()) OpenDatabaseManagement(folders);
+    if (actions_->action(MainAction::DatabaseManagement)->isEnabled()) OpenDatabaseManagement(folders);
   });
 }
 

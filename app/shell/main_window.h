@@ -37,8 +37,8 @@ class UndoCommand;
 // to the controllers that carry them out: the result lists and the scan commands.
 // Closing it during a scan cancels the scan and closes once the scan's job has
 // ended; closing it with marks the user changed since the results were scanned,
-// loaded or saved asks whether to save them first. Its controls and actions carry
-// their design names as objectNames.
+// loaded or saved asks whether to save them first. Its controls carry their design
+// names as objectNames, and so do the actions that stored settings and tests find by name.
 class MainWindow : public QMainWindow, public ScanWindow {
   Q_OBJECT
  public:
@@ -52,6 +52,7 @@ class MainWindow : public QMainWindow, public ScanWindow {
   ResultLists& lists() { return *lists_; }
   PreviewController& previews() { return *previews_; }
   ScanCommands& scanCommands() { return *scan_; }
+  const ActionSet& commands() const { return *actions_; }
   bool isScanning() const;
 
   // ScanWindow

@@ -75,10 +75,10 @@ void MainWindow::createPopupMenus() {
 }
 
 void MainWindow::connectWindowCommands() {
-  connect(actions_->action("Exit1"), &QAction::triggered, this, &QWidget::close);
-  connect(actions_->action("HelpContents1"), &QAction::triggered, this, [this] { ShowHelp(this, HelpContents); });
-  connect(actions_->action("About1"), &QAction::triggered, this, [this] { AboutBox(this).exec(); });
-  connect(actions_->action("aDatabaseManagement"), &QAction::triggered, this,
+  connect(actions_->action(MainAction::Exit), &QAction::triggered, this, &QWidget::close);
+  connect(actions_->action(MainAction::HelpContents), &QAction::triggered, this, [this] { ShowHelp(this, HelpContents); });
+  connect(actions_->action(MainAction::About), &QAction::triggered, this, [this] { AboutBox(this).exec(); });
+  connect(actions_->action(MainAction::DatabaseManagement), &QAction::triggered, this,
           [this] { OpenDatabaseManagement(this); });
 }
 

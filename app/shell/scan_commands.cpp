@@ -41,16 +41,16 @@ ScanCommands::ScanCommands(const ActionSet& actions, ResultsModel& results, Dele
                            ScanWindow& scanWindow, JobStatus& status, QWidget* window)
     : QObject(window), actions_(actions), results_(results), deletedList_(deletedList), host_(host),
       scanWindow_(scanWindow), status_(status), window_(window), runner_(new JobRunner(this)) {
-  QAction* useDeletedList = actions_.action("tbDellist");
+  QAction* useDeletedList = actions_.action(MainAction::UseDeletedList);
   useDeletedList->setChecked(CurrentSettings().values().useDeletedList);
   connect(useDeletedList, &QAction::toggled, this, [](bool down) { CurrentSettings().setUseDeletedList(down); });
   connect(&CurrentSettings(), &AppSettings::changed, useDeletedList,
           [useDeletedList] { useDeletedList->setChecked(CurrentSettings().values().useDeletedList); });
-  connect(actions_.action("aScanWizard"), &QAction::triggered, this, &ScanCommands::scanWithWizard);
-  connect(actions_.action("aEditFolders"), &QAction::triggered, this, &ScanCommands::openFoldersDialog);
-  connect(actions_.action("aConfigure"), &QAction::triggered, this, &ScanCommands::configure);
-  connect(actions_.action("aScan"), &QAction::triggered, this, &ScanCommands::scanWithOptions);
-  connect(actions_.action("aCancel"), &QAction::triggered, this, [this] { cancel(); });
+  connect(actions_.action(MainAction::ScanWizard), &QAction::triggered, this, &ScanCommands::scanWithWizard);
+  connect(actions_.action(MainAction::EditFolders), &QAction::triggered, this, &ScanCommands::openFoldersDialog);
+  connect(actions_.action(MainAction::Configure), &QAction::triggered, this, &ScanCommands::configure);
+  connect(actions_.action(MainAction::Scan), &QAction::triggered, this, &ScanCommands::scanWithOptions);
+  connect(actions_.action(MainAction::Cancel), &QAction::triggered, this, [this] { cancel(); });
   connect(runner_, &JobRunner::progressed, &status_, &JobStatus::show);
   connect(runner_, &JobRunner::warned, &status_, [this](const QString& text) { host_.warning(text.toStdString()); });
   connect(runner_, &JobRunner::finished, this, &ScanCommands::finishScan);

@@ -41,7 +41,7 @@ namespace {
 // Whether every command of `group` in the window's table is enabled (or, with enabled false, disabled).
 bool groupIs(const WindowUnderTest& w, vl::gui::CommandGroup group, bool enabled) {
   for (const vl::gui::ActionSpec& row : vl::gui::MainWindowActions())
-    if (row.group == group && child<QAction>(w, row.name)->isEnabled() != enabled) return false;
+    if (row.group == group && w.window->commands().action(row.key)->isEnabled() != enabled) return false;
   return true;
 }
 

@@ -1,0 +1,55 @@
+// The keys of the main window's commands, shared by the controllers that connect them.
+#pragma once
+
+namespace vl::gui {
+
+// One command of the main window, in the order of its command table.
+enum class MainAction {
+  ScanWizard,
+  EditFolders,
+  DatabaseManagement,
+  Configure,
+  Scan,
+  Cancel,
+  UseDeletedList,
+  DeleteFile,
+  MarkFile,
+  DeleteMarked,
+  DeleteAllMarked,
+  FullSize,
+  SideBySide,
+  ScrollInUnison,
+  ShowFiles,
+  LoadResults,
+  SaveResults,
+  ExportResults,
+  AddFilesToDeletedList,
+  Exit,
+  Undo,
+  Scale1To1,
+  Scale1To2,
+  Scale1To4,
+  Scale1To8,
+  BestQuality,
+  BestSpeed,
+  RemoveWhenNoDuplicates,
+  ExecuteDupe,
+  ExploreToDupe,
+  CopyFileTo,
+  MoveRenameFile,
+  RemoveFromList,
+  NotADuplicate,
+  ForgetNotDuplicates,
+  ChangeDriveLetter,
+  MarkByRule,
+  UnmarkAll,
+  RemoveBaseGroup,
+  SortAlphabetically,
+  ExecuteFile,
+  ExploreToFile,
+  RefreshFiles,
+  HelpContents,
+  About,
+};
+
+}  // namespace vl::gui

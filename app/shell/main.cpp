@@ -32,11 +32,19 @@ int main(int argc, char** argv) {
   // Qt takes its own options out of argv; what is left is ours.
   vl::gui::VelloranApplication app(argc, argv);
   if (const std::optional<int> exitCode = answerCommandLine(argc, argv)) return *exitCode;
+  std::string err;
+  const std::optional<vl::gui::StartRequest> start =
+      vl::gui::ReadStartRequest(std::vector<std::string>(argv + 1, argv + argc), err);
+  if (!start) {
+    std::fputs(err.c_str(), stderr);
+    return 2;
+  }
   vl::gui::CurrentSettings().setValues(vl::LoadSettings());
   vl::ClearVolumeTable();
   vl::gui::MainWindow window;
   vl::gui::FoldersDialog folders(&window);
   window.setFoldersDialog(&folders);
   window.show();
+  window.start(*start);
   return app.exec();
 }

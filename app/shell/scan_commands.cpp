@@ -15,6 +15,7 @@
 #include "app/dialogs/folders_dialog.h"
 #include "app/dialogs/scan_options_dialog.h"
 #include "app/dialogs/scan_wizard.h"
+#include "core/fingerprint/scan_entry.h"
 #include "core/scan/not_duplicates.h"
 #include "core/settings/ini_file.h"
 
@@ -73,6 +74,13 @@ void ScanCommands::openWizardOnce() {
   if (wizardShown_) return;
   wizardShown_ = true;
   QTimer::singleShot(0, this, &ScanCommands::openWizardAtStartup);
+}
+
+void ScanCommands::scanFolders(const std::vector<std::string>& folders) {
+  skipWizard();
+  if (folders_ == nullptr) return;
+  folders_->setLists({}, folders);
+  startScan(static_cast<int>(ScanMode::Images), ImageFilesMask(CurrentSettings().values().modernImageFormats));
 }
 
 void ScanCommands::startScan(int scanMode, const std::string& mask) {

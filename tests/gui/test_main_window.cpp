@@ -1,5 +1,11 @@
 // The main window driven as a user would: start-up, scans, marking, tabs, sorting, removing groups, restart.
 #include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -52,6 +58,52 @@ bool commandsFollowScan(const WindowUnderTest& w, bool running) {
          groupIs(w, CommandGroup::Unavailable, false) && groupIs(w, CommandGroup::Hidden, false);
 }
 
+// The texts without an Alt-letter, and the pairs that share one; empty when all is well.
+QStringList mnemonicFaults(const QString& where, const QStringList& texts) {
+  QStringList faults;
+  QMap<QString, QString> taken;
+  for (const QString& text : texts) {
+    const QString key = QKeySequence::mnemonic(text).toString();
+    if (key.isEmpty())
+      faults << where + ": no Alt-letter in " + text;
+    else if (taken.contains(key))
+      faults << where + ": " + key + " for both " + taken[key] + " and " + text;
+    taken.insert(key, text);
+  }
+  return faults;
+}
+
+QStringList menuFaults(const QWidget* menu) {
+  QStringList texts;
+  for (const QAction* action : menu->actions())
+    if (!action->isSeparator() && action->isVisible() && !action->text().isEmpty()) texts << action->text();
+  return mnemonicFaults(menu->objectName(), texts);
+}
+
+// The buttons and tabs a user can see in `dialog` as it is now (tool buttons show
+// icons), for each page of a dialog with tabs.
+QStringList dialogFaults(QDialog* dialog) {
+  const auto visibleTexts = [dialog] {
+    QStringList texts;
+    for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+      if (!qobject_cast<const QToolButton*>(button) && button->isVisibleTo(dialog) && !button->text().isEmpty())
+        texts << button->text();
+    return texts;
+  };
+  auto* tabs = dialog->findChild<QTabWidget*>();
+  if (tabs == nullptr) return mnemonicFaults(dialog->objectName(), visibleTexts());
+  QStringList faults;
+  for (int tab = 0; tab < tabs->count(); ++tab) {
+    if (!tabs->isTabVisible(tab)) continue;
+    tabs->setCurrentIndex(tab);
+    QStringList texts = visibleTexts();
+    for (int other = 0; other < tabs->count(); ++other)
+      if (tabs->isTabVisible(other)) texts << tabs->tabText(other);
+    faults << mnemonicFaults(dialog->objectName() + "/" + tabs->tabText(tab), texts);
+  }
+  return faults;
+}
+
 QStringList dupeFields(const WindowUnderTest& w, int row) {
   auto* list = child<QListView>(w, "lbDupes");
   return list->model()->index(row, 0).data(vl::gui::DupeListModel::FieldsRole).toStringList();
@@ -98,6 +150,7 @@ class MainWindowTest : public QObject {
   void spaceMarksTheSameFileInEveryGroupTheMarkedTabListsThemAndGroupsAreRemoved();
   void headerClicksSortWithTheBaseLineFirst();
   void placementAndStoredPropertiesSurviveARestart();
+  void everyMenuAndDialogHasAltLettersWithoutClashes();
 };
 
 void MainWindowTest::firstStartOpensTheWizardAndSizesTheColumns() {
@@ -118,6 +171,11 @@ void MainWindowTest::firstStartOpensTheWizardAndSizesTheColumns() {
     QCOMPARE(child<QLabel>(w, "StatusPanel1")->text(), QStringLiteral("Ready To Scan"));
     QVERIFY(!child<QAction>(w, "aCancel")->isEnabled());
     QCOMPARE(child<QTabBar>(w, "TabSet1")->tabText(1), QStringLiteral("Marked"));
+    // A large first window: four fifths of the screen, ten lines of duplicates.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(std::abs(w.window->width() - screen.width() * 4 / 5) <= 2);
+    QVERIFY(screen.contains(w.window->geometry()));
+    QVERIFY(child<QListView>(w, "lbDupes")->height() >= 10 * (metrics.height() + 2));
     QVERIFY(w.window->close());
   }
   const vl::IniFile ini(app.iniFile());
@@ -154,14 +212,14 @@ void MainWindowTest::theDeletedListAsksFirstAndKeepsARestoredFile() {
   QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
   w.scanWithOptions(answerer, vl::ScanMode::Contents);
   QVERIFY(answerer.messages.contains(QString::fromStdString(
-      "The deleted-file list matched 1 files (8 bytes) in the Compare List: copies of files that were deleted "
-      "before.\n\n" + fresh + "\n\nMove them to the trash now? Files that are not deleted stay out of this scan.")));
+      "The deleted-file list matched 1 file (8 bytes) in the Compare List: a copy of a file that was deleted "
+      "before.\n\n" + fresh + "\n\nMove it to the trash now? Files that are not deleted stay out of this scan.")));
   QVERIFY(vl::FileExists(fresh));
   QVERIFY(anyEntryNamed(w.window->results(), "b/r.jpg"));
   QVERIFY(!anyEntryNamed(w.window->results(), "b/p2.jpg"));
   const qsizetype first = answerer.lastStartingWith(QStringLiteral("Finished Scanning"));
   QVERIFY(first >= 0);
-  QVERIFY2(answerer.messages[first].contains(QStringLiteral("\n\n1 files were back where they had been deleted")),
+  QVERIFY2(answerer.messages[first].contains(QStringLiteral("\n\n1 file was back where it had been deleted from: it was kept")),
            qPrintable(answerer.messages[first]));
 
   answerer.onTick = [] {
@@ -173,7 +231,7 @@ void MainWindowTest::theDeletedListAsksFirstAndKeepsARestoredFile() {
   QVERIFY(!vl::FileExists(fresh));
   const qsizetype second = answerer.lastStartingWith(QStringLiteral("Finished Scanning"));
   QVERIFY(second > first);
-  QVERIFY(answerer.messages[second].contains(QStringLiteral("\n\n1 files automatically deleted.")));
+  QVERIFY(answerer.messages[second].contains(QStringLiteral("\n\n1 file automatically deleted.")));
   QCOMPARE(answerer.details[second], QString::fromStdString("Automatically deleted:\n" + fresh));
   QVERIFY(w.window->close());
   w.window.reset();
@@ -240,9 +298,19 @@ void MainWindowTest::wizardScanFindsCopiedPictures() {
   w.show();
   QTRY_VERIFY(answerer.messages.size() == 1);
   QVERIFY2(answerer.messages[0].startsWith(QStringLiteral("Finished Scanning")), qPrintable(answerer.messages[0]));
+  QVERIFY2(answerer.messages[0].contains(QStringLiteral("Found 1 possible duplicate in")), qPrintable(answerer.messages[0]));
   QCOMPARE(child<QListWidget>(w, "lbBaseFiles")->count(), 1);
   QCOMPARE(child<QListView>(w, "lbDupes")->model()->rowCount(), 2);
   QVERIFY(!anyEntryNamed(w.window->results(), "/other.jpg"));
+
+  // Folders named on the command line are scanned as they are, without the wizard.
+  const qsizetype dialogs = answerer.dialogsSeen.size();
+  w.setLists({}, {});
+  w.window->start({vl::gui::StartRequest::Kind::ScanFolders, {files.file("a"), files.file("b")}});
+  QTRY_VERIFY(answerer.messages.size() == 2);
+  QVERIFY2(answerer.messages[1].startsWith(QStringLiteral("Finished Scanning")), qPrintable(answerer.messages[1]));
+  QCOMPARE(child<QListWidget>(w, "lbBaseFiles")->count(), 1);
+  QCOMPARE(answerer.dialogsSeen.size(), dialogs);
 }
 
 void MainWindowTest::closingDuringAScanCancelsItAndClosesWhenItHasEnded() {
@@ -295,6 +363,13 @@ void MainWindowTest::spaceMarksTheSameFileInEveryGroupTheMarkedTabListsThemAndGr
   auto* baseList = child<QListWidget>(w, "lbBaseFiles");
   auto* dupes = child<QListView>(w, "lbDupes");
   QCOMPARE(baseList->count(), 3);
+  // Down and Up move through the groups while the base list has the focus.
+  baseList->setCurrentRow(0);
+  baseList->setFocus();
+  QTest::keyClick(baseList, Qt::Key_Down);
+  QCOMPARE(baseList->currentRow(), 1);
+  QTest::keyClick(baseList, Qt::Key_Up);
+  QCOMPARE(baseList->currentRow(), 0);
   // Find the group of base1/x.jpg and mark new/x.jpg there with Space.
   const int row = [&] {
     for (int i = 0; i < baseList->count(); ++i) {
@@ -446,6 +521,45 @@ void MainWindowTest::placementAndStoredPropertiesSurviveARestart() {
   QVERIFY(child<QAction>(w, "BestSpeed3")->isChecked());
   QCOMPARE(child<QHeaderView>(w, "lbDupesHead")->sectionSize(2), 310);
   QCOMPARE(w.window->size(), placed.size());
+}
+
+// Every menu, pop-up menu and dialog the window opens offers an Alt-letter for each
+// item and button, none twice in one place; no two commands share a shortcut.
+void MainWindowTest::everyMenuAndDialogHasAltLettersWithoutClashes() {
+  AppDirScope app;
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  w.show();
+  QTRY_VERIFY(answerer.dialogsSeen.contains(QStringLiteral("vl::gui::ScanWizard")));
+  QStringList faults = menuFaults(w.window->menuBar());
+  const QList<QMenu*> menus = w.window->findChildren<QMenu*>();
+  QVERIFY(menus.size() >= 12);
+  for (const QMenu* menu : menus) faults << menuFaults(menu);
+  QMap<QString, QString> shortcuts;
+  for (const QAction* action : w.window->actions()) {
+    const QString keys = action->shortcut().toString();
+    if (!keys.isEmpty() && shortcuts.contains(keys)) faults << keys + " for two commands";
+    shortcuts.insert(keys, action->objectName());
+  }
+  QCOMPARE(shortcuts.value(QStringLiteral("Ctrl+R")), QStringLiteral("aScan"));
+
+  int checked = 0;
+  answerer.onDialog = [&](QDialog* dialog) {
+    ++checked;
+    faults << dialogFaults(dialog);
+    if (auto* start = dialog->findChild<QPushButton*>(QStringLiteral("bbWizard"))) {
+      start->click();  // the wizard's pages, each with the buttons it shows
+      for (auto* next = dialog->findChild<QPushButton*>(QStringLiteral("bbNext")); next->isEnabled(); next->click())
+        faults << dialogFaults(dialog);
+      faults << dialogFaults(dialog);
+    }
+    dialog->reject();
+  };
+  const char* const commands[] = {"aScanWizard", "aEditFolders", "aDatabaseManagement", "aConfigure",
+                                  "aScan",       "MarkByRule1",  "About1"};
+  for (const char* command : commands) child<QAction>(w, command)->trigger();
+  QCOMPARE(checked, int(std::size(commands)));
+  QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 QTEST_MAIN(MainWindowTest)

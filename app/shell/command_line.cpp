@@ -12,7 +12,7 @@ const char* const Usage =
     "Usage: velloran [--help | --version | FOLDER... | FILE.vlr | FILE.VDB]\n"
     "Finds duplicate files, above all duplicate pictures, in the folders you choose.\n"
     "\n"
-    "  FOLDER...      scan these folders for duplicates\n"
+    "  FOLDER...      scan these folders and their subfolders for duplicates\n"
     "  FILE.vlr       open a saved results file\n"
     "  FILE.VDB       open an image database in the Database Explorer\n"
     "  -h, --help     show this help and exit\n"

@@ -2,6 +2,7 @@
 #include "app/shell/scan_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QTimer>
 #include <optional>
 #include <utility>
@@ -17,6 +18,7 @@
 #include "app/dialogs/scan_wizard.h"
 #include "core/fingerprint/scan_entry.h"
 #include "core/scan/not_duplicates.h"
+#include "core/settings/folder_lists.h"
 #include "core/settings/ini_file.h"
 
 namespace vl::gui {
@@ -79,7 +81,10 @@ void ScanCommands::openWizardOnce() {
 void ScanCommands::scanFolders(const std::vector<std::string>& folders) {
   skipWizard();
   if (folders_ == nullptr) return;
-  folders_->setLists({}, folders);
+  std::vector<std::string> entries;
+  for (const std::string& folder : folders)
+    AddFolderToList(entries, folder, true, [] { QCoreApplication::processEvents(); });
+  folders_->setLists({}, std::move(entries));
   startScan(static_cast<int>(ScanMode::Images), ImageFilesMask(CurrentSettings().values().modernImageFormats));
 }
 

@@ -1,6 +1,5 @@
 // The main window driven as a user would: start-up, scans, marking, tabs, sorting, removing groups, restart.
 #include <QAction>
-#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -64,44 +63,21 @@ QStringList mnemonicFaults(const QString& where, const QStringList& texts) {
   QMap<QString, QString> taken;
   for (const QString& text : texts) {
     const QString key = QKeySequence::mnemonic(text).toString();
-    if (key.isEmpty())
-      faults << where + ": no Alt-letter in " + text;
-    else if (taken.contains(key))
-      faults << where + ": " + key + " for both " + taken[key] + " and " + text;
+    if (key.isEmpty() || taken.contains(key)) faults << where + ": " + text + " (" + key + ": " + taken[key] + ")";
     taken.insert(key, text);
   }
   return faults;
 }
 
-QStringList menuFaults(const QWidget* menu) {
+// The texts of the actions of a menu, or of the buttons a user sees in a dialog (tool buttons show icons).
+QStringList visibleTexts(const QWidget* widget) {
   QStringList texts;
-  for (const QAction* action : menu->actions())
+  for (const QAction* action : widget->actions())
     if (!action->isSeparator() && action->isVisible() && !action->text().isEmpty()) texts << action->text();
-  return mnemonicFaults(menu->objectName(), texts);
-}
-
-// The buttons and tabs a user can see in `dialog` as it is now (tool buttons show
-// icons), for each page of a dialog with tabs.
-QStringList dialogFaults(QDialog* dialog) {
-  const auto visibleTexts = [dialog] {
-    QStringList texts;
-    for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
-      if (!qobject_cast<const QToolButton*>(button) && button->isVisibleTo(dialog) && !button->text().isEmpty())
-        texts << button->text();
-    return texts;
-  };
-  auto* tabs = dialog->findChild<QTabWidget*>();
-  if (tabs == nullptr) return mnemonicFaults(dialog->objectName(), visibleTexts());
-  QStringList faults;
-  for (int tab = 0; tab < tabs->count(); ++tab) {
-    if (!tabs->isTabVisible(tab)) continue;
-    tabs->setCurrentIndex(tab);
-    QStringList texts = visibleTexts();
-    for (int other = 0; other < tabs->count(); ++other)
-      if (tabs->isTabVisible(other)) texts << tabs->tabText(other);
-    faults << mnemonicFaults(dialog->objectName() + "/" + tabs->tabText(tab), texts);
-  }
-  return faults;
+  for (const QAbstractButton* button : widget->findChildren<QAbstractButton*>())
+    if (!qobject_cast<const QToolButton*>(button) && button->isVisibleTo(widget) && !button->text().isEmpty())
+      texts << button->text();
+  return texts;
 }
 
 QStringList dupeFields(const WindowUnderTest& w, int row) {
@@ -174,7 +150,6 @@ void MainWindowTest::firstStartOpensTheWizardAndSizesTheColumns() {
     // A large first window: four fifths of the screen, ten lines of duplicates.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY(std::abs(w.window->width() - screen.width() * 4 / 5) <= 2);
-    QVERIFY(screen.contains(w.window->geometry()));
     QVERIFY(child<QListView>(w, "lbDupes")->height() >= 10 * (metrics.height() + 2));
     QVERIFY(w.window->close());
   }
@@ -303,12 +278,11 @@ void MainWindowTest::wizardScanFindsCopiedPictures() {
   QCOMPARE(child<QListView>(w, "lbDupes")->model()->rowCount(), 2);
   QVERIFY(!anyEntryNamed(w.window->results(), "/other.jpg"));
 
-  // Folders named on the command line are scanned as they are, without the wizard.
+  // A folder named on the command line is scanned with its subfolders, without the wizard.
   const qsizetype dialogs = answerer.dialogsSeen.size();
   w.setLists({}, {});
-  w.window->start({vl::gui::StartRequest::Kind::ScanFolders, {files.file("a"), files.file("b")}});
+  w.window->start({vl::gui::StartRequest::Kind::ScanFolders, {files.path()}});
   QTRY_VERIFY(answerer.messages.size() == 2);
-  QVERIFY2(answerer.messages[1].startsWith(QStringLiteral("Finished Scanning")), qPrintable(answerer.messages[1]));
   QCOMPARE(child<QListWidget>(w, "lbBaseFiles")->count(), 1);
   QCOMPARE(answerer.dialogsSeen.size(), dialogs);
 }
@@ -531,27 +505,29 @@ void MainWindowTest::everyMenuAndDialogHasAltLettersWithoutClashes() {
   WindowUnderTest w;
   w.show();
   QTRY_VERIFY(answerer.dialogsSeen.contains(QStringLiteral("vl::gui::ScanWizard")));
-  QStringList faults = menuFaults(w.window->menuBar());
+  QStringList faults = mnemonicFaults("menu bar", visibleTexts(w.window->menuBar()));
   const QList<QMenu*> menus = w.window->findChildren<QMenu*>();
   QVERIFY(menus.size() >= 12);
-  for (const QMenu* menu : menus) faults << menuFaults(menu);
-  QMap<QString, QString> shortcuts;
-  for (const QAction* action : w.window->actions()) {
-    const QString keys = action->shortcut().toString();
-    if (!keys.isEmpty() && shortcuts.contains(keys)) faults << keys + " for two commands";
-    shortcuts.insert(keys, action->objectName());
-  }
-  QCOMPARE(shortcuts.value(QStringLiteral("Ctrl+R")), QStringLiteral("aScan"));
+  for (const QMenu* menu : menus) faults << mnemonicFaults(menu->objectName(), visibleTexts(menu));
+  QStringList shortcuts;
+  for (const QAction* action : w.window->actions())
+    if (!action->shortcut().isEmpty()) shortcuts << action->shortcut().toString();
+  QCOMPARE(shortcuts.removeDuplicates(), 0);
 
   int checked = 0;
   answerer.onDialog = [&](QDialog* dialog) {
     ++checked;
-    faults << dialogFaults(dialog);
+    const auto check = [&] { faults << mnemonicFaults(dialog->objectName(), visibleTexts(dialog)); };
+    check();
+    if (auto* tabs = dialog->findChild<QTabWidget*>())
+      for (int tab = 0; tab < tabs->count(); ++tab)
+        if (tabs->isTabVisible(tab)) tabs->setCurrentIndex(tab), check();
     if (auto* start = dialog->findChild<QPushButton*>(QStringLiteral("bbWizard"))) {
-      start->click();  // the wizard's pages, each with the buttons it shows
-      for (auto* next = dialog->findChild<QPushButton*>(QStringLiteral("bbNext")); next->isEnabled(); next->click())
-        faults << dialogFaults(dialog);
-      faults << dialogFaults(dialog);
+      start->click();  // the wizard's pages, each with the buttons it shows; Enter presses Next
+      auto* next = dialog->findChild<QPushButton*>(QStringLiteral("bbNext"));
+      for (int page = 0; page < 4 && next->isEnabled(); ++page, QTest::keyClick(dialog, Qt::Key_Return)) check();
+      check();
+      if (next->isEnabled()) faults << "Enter does not press Next";
     }
     dialog->reject();
   };

@@ -87,15 +87,10 @@ void MainWindowPartsTest::commandLineAnswersHelpAndVersionAndSortsPaths() {
   QCOMPARE(folders->paths, (std::vector<std::string>{dir.file("a"), dir.file("b/")}));
   QCOMPARE(vl::gui::ReadStartRequest({dir.file("saved.vlr")}, err)->kind, Kind::OpenResults);
   QCOMPARE(vl::gui::ReadStartRequest({dir.file("photos.VDB")}, err)->kind, Kind::OpenDatabase);
-  QCOMPARE(vl::gui::ReadStartRequest({}, err)->kind, Kind::Window);
   QVERIFY(err.empty());
-  for (const std::vector<std::string>& wrong :
-       {std::vector<std::string>{dir.file("notes.txt")}, {dir.file("missing")}, {dir.file("a"), dir.file("saved.vlr")},
-        {dir.file("saved.vlr"), dir.file("saved.vlr")}}) {
-    QVERIFY(!vl::gui::ReadStartRequest(wrong, err));
-    QVERIFY(err.starts_with("velloran: "));
-    err.clear();
-  }
+  for (const std::vector<std::string>& wrong : {std::vector<std::string>{dir.file("notes.txt")}, {dir.file("missing")},
+                                                {dir.file("a"), dir.file("saved.vlr")}})
+    QVERIFY(!vl::gui::ReadStartRequest(wrong, err) && err.starts_with("velloran: ") && (err.clear(), true));
 }
 
 void MainWindowPartsTest::aboutBoxShowsVersionKernelAndGroupedMemory() {

@@ -156,7 +156,7 @@ QWidget* ConfigureDialog::makeGeneralPage() {
   verifyMatches_ = makeCheckBox("cbVerifyMatches", "&Verify picture matches", false);
   matchRotations_ = makeCheckBox("cbMatchRotations", "Also find &rotated and mirrored copies", false);
   auto* layout = new QVBoxLayout(page);
-  // Floppy drives do not exist here: the setting is kept as stored, without a control.
+  // No floppy-drive choice is offered: the setting keeps its stored value, without a control.
   checkABDrives_->hide();
   for (QCheckBox* box : {confirmDelete_, recycle_, beep_, navArrows_, useDeletedList_}) layout->addWidget(box);
   layout->addWidget(verifyMatches_);

@@ -1,4 +1,5 @@
 // The desktop program's entry point: settings, the main window and the hidden folders dialog.
+#include <QMessageBox>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -35,8 +36,9 @@ int main(int argc, char** argv) {
   std::string err;
   const std::optional<vl::gui::StartRequest> start =
       vl::gui::ReadStartRequest(std::vector<std::string>(argv + 1, argv + argc), err);
-  if (!start) {
+  if (!start) {  // said on the terminal and in a box, for a start from the file manager
     std::fputs(err.c_str(), stderr);
+    QMessageBox::critical(nullptr, QStringLiteral("Velloran"), QString::fromStdString(err).trimmed());
     return 2;
   }
   vl::gui::CurrentSettings().setValues(vl::LoadSettings());

@@ -131,21 +131,6 @@ TEST_F(CliScan, TheDeletedListDeletesOnlyWhenAskedAndNeverARestoredFile) {
   EXPECT_FALSE(Contains(forgotten.err, "auto-delete"));
 }
 
-TEST_F(CliScan, ThePlainLoopsGiveTheSameOutputInEveryModeAndArrangement) {
-  dir.write("b/deeper/notes.txt", std::string("same"));
-  dir.write("b/deeper/photo.jpg", std::string("not a picture"));
-  for (const char* mode : {"images", "names", "names-size", "contents"}) {
-    for (const char* folders : {"--compare a --compare b", "--base a --compare b"}) {
-      const std::string arguments = std::string("scan --subfolders --mask '*.*' --mode ") + mode + " " + folders;
-      const CliRun fast = Cli(dir, arguments);
-      const CliRun plain = Cli(dir, arguments + " --reference");
-      EXPECT_EQ(fast.status, 0);
-      EXPECT_NE(fast.out, "") << arguments;
-      EXPECT_EQ(fast.out, plain.out) << arguments;
-    }
-  }
-}
-
 // The entry count that "cache stats" prints, or -1 when its output is not the two lines.
 long CachedEntries(const TempDir& home) {
   const CliRun stats = Cli(home, "cache stats");

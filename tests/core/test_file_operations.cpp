@@ -48,20 +48,17 @@ std::string linkTarget(const std::string& link) {
 
 }  // namespace
 
-TEST(RecycleOrDelete, DeleteRemovesTheFilesForGood) {
+// Deleting for good removes every file; one failure makes the whole call fail but the others go.
+TEST(RecycleOrDelete, DeleteRemovesTheFilesForGoodAndOneFailureFailsTheCall) {
   test::TempDir dir;
   const std::string a = dir.write("a.jpg", "a");
   const std::string b = dir.write("b.jpg", "b");
   EXPECT_TRUE(RecycleOrDeleteFiles({a, b}, false));
   EXPECT_FALSE(exists(a));
   EXPECT_FALSE(exists(b));
-}
-
-TEST(RecycleOrDelete, OneFailureMakesTheWholeCallFailButTheOthersGo) {
-  test::TempDir dir;
-  const std::string a = dir.write("a.jpg", "a");
-  EXPECT_FALSE(RecycleOrDeleteFiles({dir.file("absent"), a}, false));
-  EXPECT_FALSE(exists(a));
+  const std::string c = dir.write("c.jpg", "c");
+  EXPECT_FALSE(RecycleOrDeleteFiles({dir.file("absent"), c}, false));
+  EXPECT_FALSE(exists(c));
   EXPECT_FALSE(RecycleOrDeleteFile(dir.makeDir("folder"), false)) << "folders are not deleted";
   EXPECT_FALSE(RecycleOrDeleteFile(dir.file("folder"), true));
   EXPECT_FALSE(RecycleOrDeleteFile("", true));
@@ -124,7 +121,8 @@ TEST(RecycleOrDelete, ASecondFileOfTheSameNameGetsAFreeTrashName) {
       << "a newline in a name must not break the info file";
 }
 
-TEST(CreateShortcut, TakesTheFirstFreeNumberedName) {
+// A shortcut takes the first free numbered name (a dangling link holds its name); a failure gives an empty name.
+TEST(CreateShortcut, TakesTheFirstFreeNumberedNameOrFailsWithAnEmptyOne) {
   test::TempDir dir;
   const std::string target = dir.write("photo.jpg", "x");
   EXPECT_EQ(CreateShortcut(target, dir.file("x.jpg")), dir.file("x.lnk"));
@@ -134,16 +132,8 @@ TEST(CreateShortcut, TakesTheFirstFreeNumberedName) {
   EXPECT_EQ(linkTarget(dir.file("x.lnk")), target);
   EXPECT_EQ(linkTarget(dir.file("x(2).lnk")), target);
   EXPECT_EQ(test::ReadFileBytes(dir.file("x(1).lnk")), "taken");
-}
-
-TEST(CreateShortcut, ADanglingLinkStillTakesItsName) {
-  test::TempDir dir;
   ASSERT_EQ(::symlink("/nowhere", dir.file("y.lnk").c_str()), 0);
   EXPECT_EQ(CreateShortcut(dir.file("t"), dir.file("y.lnk")), dir.file("y(1).lnk"));
-}
-
-TEST(CreateShortcut, FailureGivesAnEmptyName) {
-  test::TempDir dir;
   EXPECT_EQ(CreateShortcut(dir.file("t"), dir.file("absent/folder/z.lnk")), "");
   EXPECT_EQ(CreateShortcut("", dir.file("z.lnk")), "");
 }
@@ -161,25 +151,22 @@ class OpenWithAssociationTest : public ::testing::Test {
   EnvironmentVariable path{"PATH", dir.file("bin")};
 };
 
-TEST_F(OpenWithAssociationTest, SuccessShowsNothing) {
-  fakeXdgOpen(0);
-  EXPECT_TRUE(OpenWithAssociation("https://example.org/", host));
-  EXPECT_EQ(test::ReadFileBytes(dir.file("opened")), "https://example.org/");
-  EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(OpenWithAssociationTest, NonZeroExitShowsTheAssociationMessage) {
+// Success shows nothing; a non-zero exit or a missing program shows the association
+// message; a leading dash is no option.
+TEST_F(OpenWithAssociationTest, FailuresShowTheAssociationMessageAndALeadingDashIsNoOption) {
+  EXPECT_FALSE(OpenWithAssociation("/x/a.jpg", host));
+  EXPECT_EQ(host.messages.size(), 1u);
   fakeXdgOpen(3);
+  host.messages.clear();
   EXPECT_FALSE(OpenWithAssociation("/x/a.jpg", host));
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
   EXPECT_EQ(host.messages[0].text, "No Application association for \"/x/a.jpg\"");
-}
-
-TEST_F(OpenWithAssociationTest, AMissingProgramShowsTheMessageAndALeadingDashIsNoOption) {
-  EXPECT_FALSE(OpenWithAssociation("/x/a.jpg", host));
-  EXPECT_EQ(host.messages.size(), 1u);
   fakeXdgOpen(0);
+  host.messages.clear();
+  EXPECT_TRUE(OpenWithAssociation("https://example.org/", host));
+  EXPECT_EQ(test::ReadFileBytes(dir.file("opened")), "https://example.org/");
+  EXPECT_TRUE(host.messages.empty());
   EXPECT_TRUE(OpenWithAssociation("-help", host));
   EXPECT_EQ(test::ReadFileBytes(dir.file("opened")), "./-help");
 }

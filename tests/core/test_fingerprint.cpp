@@ -339,16 +339,6 @@ TEST(JpegDecoder, DecodesAtTheSmallestScaleLeavingMoreThanFiftyPixelsEachSide) {
   }
 }
 
-TEST_F(FingerprintTest, JpegCodingVariantsGiveTheSameFingerprint) {
-  const Picture p = test::FramedPicture(test::GradientPicture(300, 200), 40, 30, 40, 30);
-  const Result baseline = ofJpeg(p);
-  ASSERT_TRUE(baseline.ok);
-  EXPECT_EQ(ofJpeg(p, {.progressive = true}).fingerprint, baseline.fingerprint);
-  EXPECT_EQ(ofJpeg(p, {.arithmetic = true}).fingerprint, baseline.fingerprint);
-  EXPECT_EQ(ofJpeg(p, {.progressive = true, .arithmetic = true}).fingerprint, baseline.fingerprint);
-  EXPECT_EQ(ofJpeg(p, {.subsample420 = false}).fingerprint, baseline.fingerprint);
-}
-
 TEST_F(FingerprintTest, GreyscaleAndCmykJpegsMatchTheirPixelsScaledByBlack) {
   // Large blocks of far-apart tones survive the lossy coding without changing code.
   const Picture blocks = test::BlockPicture(160, 160, 16, {Black, White, Rgb(90, 90, 90)}, 21);
@@ -387,33 +377,6 @@ TEST_F(FingerprintTest, TruncatedJpegIsStillFingerprinted) {
   const WorkBitmap b = decodeJpeg(jpeg);
   ASSERT_EQ(a.width, b.width);
   EXPECT_TRUE(std::equal(a.pixels.begin(), a.pixels.begin() + 8 * a.width, b.pixels.begin()));
-}
-
-TEST_F(FingerprintTest, ThreadsFingerprintingAtOnceGetTheSameResults) {
-  std::vector<std::string> paths;
-  for (int i = 0; i < 6; ++i) {
-    paths.push_back(dir.file("t" + std::to_string(i) + ".jpg"));
-    test::WriteJpeg(paths.back(), test::FramedPicture(test::GradientPicture(120 + 40 * i, 90 + 7 * i), i, i, 2, 3));
-    paths.push_back(dir.file("t" + std::to_string(i) + ".bmp"));
-    test::WriteBmp(paths.back(), test::GradientPicture(33 + 50 * i, 21 + i));
-  }
-  std::vector<Result> expected;
-  for (const auto& p : paths) expected.push_back(fingerprintOf(p));
-  std::vector<std::vector<Result>> got(4);
-  std::vector<std::thread> threads;
-  for (auto& results : got)
-    threads.emplace_back([&paths, &results] {
-      for (int round = 0; round < 3; ++round)
-        for (const auto& p : paths) results.push_back(fingerprintOf(p));
-    });
-  for (auto& t : threads) t.join();
-  for (const auto& results : got) {
-    ASSERT_EQ(results.size(), 3 * paths.size());
-    for (size_t i = 0; i < results.size(); ++i) {
-      const Result& e = expected[i % paths.size()];
-      EXPECT_TRUE(results[i].ok && results[i].fingerprint == e.fingerprint && results[i].width == e.width) << i;
-    }
-  }
 }
 
 // ---- The decoding memory budget ----

@@ -183,41 +183,10 @@ TEST_P(ModernFormatTest, TheFirstFrameCountsAndDamagedOrOversizedPicturesFailWit
 INSTANTIATE_TEST_SUITE_P(Formats, ModernFormatTest, ::testing::ValuesIn(Formats),
                          [](const auto& info) { return std::string(info.param.extension + 1); });
 
-void appendChunk(std::vector<uint8_t>& png, const char* type, const std::vector<uint8_t>& data) {
-  const size_t start = png.size();
-  png.resize(start + 4);
-  putBigEndian(png, start, uint32_t(data.size()), 4);
-  png.insert(png.end(), type, type + 4);
-  png.insert(png.end(), data.begin(), data.end());
-  png.resize(png.size() + 4);
-  putBigEndian(png, png.size() - 4, uint32_t(crc32(0, png.data() + start + 4, uInt(data.size() + 4))), 4);
-}
-
-// A 16-bit RGB PNG without gamma chunks, each sample v * 257.
-std::vector<uint8_t> sixteenBitPng(const Picture& p) {
-  std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, header(13, 0), rows;
-  putBigEndian(header, 0, uint32_t(p.width), 4);
-  putBigEndian(header, 4, uint32_t(p.height), 4);
-  header[8] = 16, header[9] = 2;
-  for (int y = 0; y < p.height; ++y) {
-    rows.push_back(0);
-    for (int x = 0; x < p.width; ++x)
-      for (int shift : {16, 8, 0}) rows.insert(rows.end(), 2, uint8_t(p.at(x, y) >> shift));
-  }
-  std::vector<uint8_t> packed(compressBound(uLong(rows.size())));
-  uLongf packedSize = packed.size();
-  compress(packed.data(), &packedSize, rows.data(), uLong(rows.size()));
-  packed.resize(packedSize);
-  appendChunk(png, "IHDR", header);
-  appendChunk(png, "IDAT", packed);
-  appendChunk(png, "IEND", {});
-  return png;
-}
-
 // Samples are read as stored, like a BMP's, whatever their depth: no gamma is applied.
 TEST_F(PictureFiles, ASixteenBitPngFingerprintsAsItsEightBitCopy) {
   const Picture photo = test::GradientPicture(60, 40);
-  expectSame(of(sixteenBitPng(photo), ".png"), ofBmp(photo));
+  expectSame(of(test::EncodePng(photo, {test::PngColour::Rgb, 16}), ".png"), ofBmp(photo));
 }
 
 // R, G, B, A bytes as pixels over white.

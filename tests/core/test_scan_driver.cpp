@@ -273,23 +273,6 @@ TEST_F(ScanDriverTest, AMissingDatabaseCancelsTheScanAfterItsMessage) {
   EXPECT_TRUE(outcome.results.FBaseGroups().empty());
 }
 
-TEST_F(ScanDriverTest, DatabaseRecordsOfAPresentVolumeNeedTheirFileAndThoseOfAnAbsentOneDoNot) {
-  const std::string photo = writePhoto("pics/photo.jpg");
-  const std::string gone = copyFile(photo, "pics/gone.jpg");
-  copyFile(photo, "new/copy.jpg");
-  ScanList records;
-  for (const auto& [path, volume] : {std::pair{photo, VolumeLabelOfPath(photo)},
-                                     std::pair{gone, VolumeLabelOfPath(gone)},
-                                     std::pair{dir.file("archive/offline.jpg"), std::string("OLD-DISC")}})
-    records.push_back(record(path, volume, photo));
-  const std::string database = dir.file("pics.vdb");
-  WriteDatabase(database, records);
-  std::filesystem::remove(gone);
-
-  ASSERT_EQ(scan(ScanMode::Images, {database}, {dir.file("new")}).end, ScanEnd::Completed);
-  EXPECT_EQ(groups(), (Groups{"pics/photo.jpg: new/copy.jpg(0,*)", "archive/offline.jpg: new/copy.jpg(0,*)"}));
-}
-
 // The job only hands the matches back; the caller's question decides, and a
 // cancelled scan removes nothing.
 TEST_F(ScanDriverTest, ADeletedPictureCopiedBackGoesToTheTrashOnlyAfterYesAndEveryMessageNamesIt) {

@@ -84,7 +84,7 @@ TEST_F(SettingsTest, ProfileReadsIgnoreCaseBlanksAndOneQuotePairCutLongValuesAnd
   for (const auto& [key, value] : integers) EXPECT_EQ(ini.readInteger("S", key, 1), value) << key;
 }
 
-TEST_F(SettingsTest, ProfileWritesReplaceAppendAndCreate) {
+TEST_F(SettingsTest, ProfileWritesReplaceAppendCreateAndEraseSections) {
   IniFile ini(iniPath());
   EXPECT_EQ(ini.readString("A", "k", "missing file"), "missing file");
   ini.writeString("A", "one", "1");
@@ -94,11 +94,9 @@ TEST_F(SettingsTest, ProfileWritesReplaceAppendAndCreate) {
   ini.writeString("B", "evil", "x\n[A]\none=injected");
   EXPECT_EQ(ReadFileBytes(iniPath()), "[A]\nONE=uno\nTHREE=3\n\n[B]\ntwo=2\nevil=x [A] one=injected\n");
   EXPECT_EQ(ini.readString("A", "one", ""), "uno");
-}
 
-TEST_F(SettingsTest, ProfileEraseSectionKeepsTheOthers) {
+  // Erasing a section keeps the others.
   dir.write("velloran.ini", "[Keep]\na=1\n[Drop]\nb=2\n[keep2]\nc=3\n[DROP]\nd=4\n");
-  IniFile ini(iniPath());
   ini.eraseSection("drop");
   EXPECT_EQ(ReadFileBytes(iniPath()), "[Keep]\na=1\n[keep2]\nc=3\n");
   ini.eraseSection("Absent");
@@ -174,14 +172,7 @@ TEST(PropertyStoreForms, ValueFormsRoundTrip) {
   EXPECT_EQ(PropertyStore::PositionFromText("5", {9, 8, 7, 6}), (std::array<int, 4>{5, 8, 7, 6}));
 }
 
-TEST(PropertyStoreForms, ShowCmdDecoding) {
-  for (int cmd : {1, 5, 9}) EXPECT_EQ(PropertyStore::DecodeShowCmd(cmd), ShowState::Normal);
-  for (int cmd : {2, 6, 7}) EXPECT_EQ(PropertyStore::DecodeShowCmd(cmd), ShowState::Minimised);
-  EXPECT_EQ(PropertyStore::DecodeShowCmd(3), ShowState::Maximised);
-  for (int cmd : {0, 4, 8, 10, -1}) EXPECT_EQ(PropertyStore::DecodeShowCmd(cmd), ShowState::Unchanged);
-}
-
-TEST_F(SettingsTest, StoredValuesSurviveSaveAndRestore) {
+TEST_F(SettingsTest, StoredValuesAndStringListsSurviveSaveAndRestore) {
   PropertyStore store(iniPath(), "Tfconfigure");
   store.writeString("eFind_Text", "'x'");
   store.writeString("eQuote_Text", "\"y\"");
@@ -199,10 +190,8 @@ TEST_F(SettingsTest, StoredValuesSurviveSaveAndRestore) {
   EXPECT_EQ(reread.readInteger("eMarkSize_text", 5), 5);
   EXPECT_EQ(reread.readString("Missing_Text", "current"), "current");
   EXPECT_EQ(IniFile(iniPath()).readString("Tfconfigure", "Ratio_Value", ""), "30");
-}
 
-TEST_F(SettingsTest, StringListsLiveInTheirOwnSection) {
-  PropertyStore store(iniPath(), "Tfconfigure");
+  // String lists live in their own section; a damaged count is bounded.
   store.writeInteger("rxerrors_Value", 30);
   store.writeStringList("mIgnoreFilenames_Lines", {"thumbs", "'q'", "x=y"});
   const IniFile ini(iniPath());
@@ -215,9 +204,6 @@ TEST_F(SettingsTest, StringListsLiveInTheirOwnSection) {
   EXPECT_FALSE(ini.sectionExists("Tfconfigure.mIgnoreFilenames_Lines"));
   EXPECT_EQ(store.readStringList("mIgnoreFilenames_Lines", {"kept"}), std::vector<std::string>{"kept"});
   EXPECT_EQ(ini.readInteger("Tfconfigure", "rxerrors_Value", 0), 30);
-}
-
-TEST_F(SettingsTest, DamagedStringListCountIsBounded) {
   dir.write("velloran.ini", "[F.L]\nCount=2000000000\nItem1=b\n");
   const std::vector<std::string> lines = PropertyStore(iniPath(), "F").readStringList("L", {});
   ASSERT_EQ(lines.size(), static_cast<size_t>(PropertyStore::MaxListItems));

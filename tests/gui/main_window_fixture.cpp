@@ -1,4 +1,4 @@
-// The main-window fixtures: a fresh AppDir, a timer that answers modal dialogs, and a window driven through scans.
+// The main-window fixtures: a timer that answers modal dialogs, and a window driven through scans.
 #include "tests/gui/main_window_fixture.h"
 
 #include <QAction>
@@ -15,24 +15,6 @@
 #include "core/settings/settings.h"
 
 namespace vl::test {
-
-AppDirScope::AppDirScope() {
-  setenv("VELLORAN_APPDIR", dir_.path().c_str(), 1);
-  setenv("XDG_CACHE_HOME", dir_.file("cache").c_str(), 1);
-  ResetAppPaths();
-  Settings settings = LoadSettings();
-  settings.autoMarkDelete = false;
-  settings.useDeletedList = false;
-  gui::CurrentSettings().setValues(settings);
-}
-
-AppDirScope::~AppDirScope() {
-  unsetenv("VELLORAN_APPDIR");
-  unsetenv("XDG_CACHE_HOME");
-  ResetAppPaths();
-}
-
-std::string AppDirScope::iniFile() const { return AppIniFileName(); }
 
 ModalAnswerer::ModalAnswerer() {
   connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::poll);

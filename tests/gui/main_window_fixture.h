@@ -12,7 +12,7 @@
 #include "app/components/app_settings.h"
 #include "app/shell/main_window.h"
 #include "core/scan/scan_mode.h"
-#include "tests/support/temp_dir.h"
+#include "tests/gui/scripted_dialogs.h"
 
 class QDialog;
 
@@ -22,20 +22,6 @@ class MainWindow;
 }  // namespace vl::gui
 
 namespace vl::test {
-
-// A temporary VELLORAN_APPDIR with the settings loaded from it (no settings file
-// at first) and the fingerprint cache below it, auto-marking and the deleted-file
-// list off so that scans only group.
-class AppDirScope {
- public:
-  AppDirScope();
-  ~AppDirScope();
-  const TempDir& dir() const { return dir_; }
-  std::string iniFile() const;
-
- private:
-  TempDir dir_;
-};
 
 // Answers every modal dialog as it appears: message boxes are recorded and closed
 // with their default button, other dialogs go to onDialog (rejected without one).
@@ -86,9 +72,7 @@ void ChangeSetting(Value Settings::*field, Value value) {
 // The window's control of that object name; a missing one ends the test program.
 template <typename T>
 T* child(const WindowUnderTest& w, const char* name) {
-  T* found = w.window->findChild<T*>(QLatin1String(name));
-  if (found == nullptr) qFatal("no control named %s", name);
-  return found;
+  return child<T>(*w.window, name);
 }
 
 }  // namespace vl::test

@@ -4,18 +4,26 @@
 #include <cstdlib>
 
 #include "app/components/app_settings.h"
+#include "core/settings/settings.h"
 
 namespace vl::test {
 
-FreshAppDir::FreshAppDir() {
+AppDirScope::AppDirScope() {
   ::setenv("VELLORAN_APPDIR", dir_.path().c_str(), 1);
+  ::setenv("XDG_CACHE_HOME", dir_.file("cache").c_str(), 1);
   ResetAppPaths();
-  gui::CurrentSettings().setValues(Settings());
+  Settings settings = LoadSettings();
+  settings.autoMarkDelete = false;
+  settings.useDeletedList = false;
+  gui::CurrentSettings().setValues(settings);
 }
 
-FreshAppDir::~FreshAppDir() {
+AppDirScope::~AppDirScope() {
   ::unsetenv("VELLORAN_APPDIR");
+  ::unsetenv("XDG_CACHE_HOME");
   ResetAppPaths();
 }
+
+std::string AppDirScope::iniFile() const { return AppIniFileName(); }
 
 }  // namespace vl::test

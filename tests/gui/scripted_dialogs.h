@@ -1,4 +1,4 @@
-// Test doubles for the dialogs: scripted answers instead of native dialogs, and a fresh AppDir per test.
+// Test doubles for the dialogs: scripted answers instead of native dialogs, a fresh AppDir, controls by name.
 #pragma once
 
 #include <QWidget>
@@ -90,13 +90,15 @@ class ScriptedDialogs : public gui::DialogProvider {
   }
 };
 
-// A temporary folder installed as VELLORAN_APPDIR, with the program's settings reset
-// to their built-in defaults.
-class FreshAppDir {
+// A temporary VELLORAN_APPDIR with the settings loaded from it (no settings file
+// at first) and the fingerprint cache below it, auto-marking and the deleted-file
+// list off so that scans only group.
+class AppDirScope {
  public:
-  FreshAppDir();
-  ~FreshAppDir();
+  AppDirScope();
+  ~AppDirScope();
   const TempDir& dir() const { return dir_; }
+  std::string iniFile() const;
 
  private:
   TempDir dir_;

@@ -67,7 +67,7 @@ class DatabaseWindowsTest : public QObject {
 
  private slots:
   void init() {
-    appDir_ = std::make_unique<FreshAppDir>();
+    appDir_ = std::make_unique<AppDirScope>();
     dialogs_ = std::make_unique<ScriptedDialogs>();
     test::ChangeSetting(&Settings::useFingerprintCache, false);
     const TempDir& dir = appDir_->dir();
@@ -228,7 +228,7 @@ class DatabaseWindowsTest : public QObject {
   }
 
  private:
-  std::unique_ptr<FreshAppDir> appDir_;
+  std::unique_ptr<AppDirScope> appDir_;
   std::unique_ptr<ScriptedDialogs> dialogs_;
   std::string pics_;
 };

@@ -29,7 +29,7 @@ class FolderDialogsTest : public QObject {
 
  private slots:
   void init() {
-    appDir_ = std::make_unique<FreshAppDir>();
+    appDir_ = std::make_unique<AppDirScope>();
     dialogs_ = std::make_unique<ScriptedDialogs>();
   }
   void cleanup() {
@@ -196,7 +196,7 @@ class FolderDialogsTest : public QObject {
   }
 
  private:
-  std::unique_ptr<FreshAppDir> appDir_;
+  std::unique_ptr<AppDirScope> appDir_;
   std::unique_ptr<ScriptedDialogs> dialogs_;
 };
 

@@ -119,8 +119,7 @@ class MainWindowTest : public QObject {
 
  private slots:
   void firstStartOpensTheWizardAndSizesTheColumns();
-  void scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup_data();
-  void scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup();
+  void scanFillsTheBaseListAndSelectsTheFirstGroup();
   void wizardScanFindsCopiedPictures();
   void theDeletedListAsksFirstAndKeepsARestoredFile();
   void closingDuringAScanCancelsItAndClosesWhenItHasEnded();
@@ -218,19 +217,9 @@ void MainWindowTest::theDeletedListAsksFirstAndKeepsARestoredFile() {
   unsetenv("XDG_DATA_HOME");
 }
 
-void MainWindowTest::scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup_data() {
-  QTest::addColumn<int>("mode");
-  QTest::addColumn<bool>("findsP1");
-  QTest::addColumn<bool>("findsQ");
-  QTest::newRow("names") << int(vl::ScanMode::Names) << true << false;
-  QTest::newRow("names and size") << int(vl::ScanMode::NamesAndSize) << false << false;
-  QTest::newRow("contents") << int(vl::ScanMode::Contents) << false << true;
-}
-
-void MainWindowTest::scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup() {
-  QFETCH(int, mode);
-  QFETCH(bool, findsP1);
-  QFETCH(bool, findsQ);
+// The mode chosen in the scan options reaches the scan (which modes pair what is the
+// scan job's own matter); the lists are filled and the first group selected.
+void MainWindowTest::scanFillsTheBaseListAndSelectsTheFirstGroup() {
   AppDirScope app;
   vl::test::TempDir files;
   ModalAnswerer answerer;
@@ -238,7 +227,7 @@ void MainWindowTest::scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup() {
   w.setLists({}, modeFolders(files));
   w.show();
   QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());  // the start-up wizard, rejected
-  w.scanWithOptions(answerer, static_cast<vl::ScanMode>(mode));
+  w.scanWithOptions(answerer, vl::ScanMode::Contents);
   QVERIFY2(answerer.lastStartingWith(QStringLiteral("Finished Scanning for Duplicates.")) >= 0,
            qPrintable(answerer.messages.join('|')));
   auto* baseList = child<QListWidget>(w, "lbBaseFiles");
@@ -249,8 +238,8 @@ void MainWindowTest::scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup() {
   QVERIFY(dupes->model()->rowCount() >= 2);
   QCOMPARE(dupes->currentIndex().row(), 1);
   QCOMPARE(dupeFields(w, 0).value(1), QStringLiteral("*"));
-  QCOMPARE(anyEntryNamed(w.window->results(), "/p1.jpg"), findsP1);
-  QCOMPARE(anyEntryNamed(w.window->results(), "/q.jpg"), findsQ);
+  QVERIFY(!anyEntryNamed(w.window->results(), "/p1.jpg"));
+  QVERIFY(anyEntryNamed(w.window->results(), "/q.jpg"));
   QVERIFY(anyEntryNamed(w.window->results(), "/p2.jpg"));
   QVERIFY(commandsFollowScan(w, false));
   QVERIFY(child<QTabBar>(w, "TabSet1")->isEnabled());

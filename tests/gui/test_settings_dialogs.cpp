@@ -59,7 +59,7 @@ class SettingsDialogsTest : public QObject {
 
  private slots:
   void init() {
-    appDir_ = std::make_unique<FreshAppDir>();
+    appDir_ = std::make_unique<AppDirScope>();
     dialogs_ = std::make_unique<ScriptedDialogs>();
   }
   void cleanup() {
@@ -216,35 +216,6 @@ class SettingsDialogsTest : public QObject {
     QCOMPARE(IniFile(AppIniFileName()).readString("Tfconfigure", "rxerrors_Value", ""), std::string("12"));
   }
 
-  void placementFollowsPixelsPerInch() {
-    QRect saved;
-    {
-      SampleForm form;
-      form.setGeometry(120, 130, 300, 200);
-      form.show();
-      saved = form.normalGeometry();
-      form.close();
-    }
-    const IniFile ini(AppIniFileName());
-    QCOMPARE(ini.readString("TSample", "NormPos", ""),
-             QString("%1,%2,%3,%4").arg(saved.left()).arg(saved.top()).arg(saved.left() + saved.width())
-                 .arg(saved.top() + saved.height()).toStdString());
-    QCOMPARE(ini.readString("TSample", "ShowCmd", ""), std::string("1"));
-    {
-      SampleForm form;
-      form.setGeometry(10, 10, 100, 100);
-      form.show();
-      QCOMPARE(form.geometry(), saved);
-      form.close();
-    }
-    IniFile writable(AppIniFileName());
-    writable.writeString("TSample", "PixelsPerInch", "1");
-    SampleForm form;
-    form.setGeometry(10, 10, 100, 100);
-    form.show();
-    QCOMPARE(form.geometry(), QRect(10, 10, 100, 100));
-  }
-
   void failedWriteShowsOneErrorAndCloses() {
     std::filesystem::create_directories(AppIniFileName());
     SampleForm form;
@@ -256,7 +227,7 @@ class SettingsDialogsTest : public QObject {
   }
 
  private:
-  std::unique_ptr<FreshAppDir> appDir_;
+  std::unique_ptr<AppDirScope> appDir_;
   std::unique_ptr<ScriptedDialogs> dialogs_;
 };
 

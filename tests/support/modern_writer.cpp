@@ -37,32 +37,18 @@ std::vector<uint8_t> rgbaBytes(const Picture& p, const AlphaPlane& alpha) {
   return out;
 }
 
+// R, G, B bytes per pixel, and A when `alpha` is given.
+std::vector<uint8_t> samplesOf(const Picture& p, const AlphaPlane& alpha) {
+  std::vector<uint8_t> out = rgbaBytes(p, alpha);
+  if (!alpha.empty()) return out;
+  for (size_t i = 0; i < p.rgb.size(); ++i) std::copy_n(out.data() + i * 4, 3, out.data() + i * 3);
+  out.resize(p.rgb.size() * 3);
+  return out;
+}
+
 std::vector<uint8_t> readBack(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeTiffPage(TIFF* tiff, const Picture& p, const AlphaPlane& alpha) {
-  const uint16_t samples = alpha.empty() ? 3 : 4;
-  TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(p.width));
-  TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(p.height));
-  TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, samples);
-  TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, uint16_t(8));
-  TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, uint16_t(PHOTOMETRIC_RGB));
-  TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, uint16_t(PLANARCONFIG_CONTIG));
-  TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(8));
-  if (!alpha.empty()) {
-    const uint16_t extra = EXTRASAMPLE_UNASSALPHA;
-    TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, uint16_t(1), &extra);
-  }
-  const std::vector<uint8_t> rgba = rgbaBytes(p, alpha);
-  std::vector<uint8_t> row(size_t(p.width) * samples);
-  for (int y = 0; y < p.height; ++y) {
-    for (int x = 0; x < p.width; ++x)
-      for (int c = 0; c < samples; ++c) row[size_t(x) * samples + size_t(c)] = rgba[(size_t(y) * p.width + x) * 4 + c];
-    check(TIFFWriteScanline(tiff, row.data(), uint32_t(y), 0) == 1, "TIFF row");
-  }
-  check(TIFFWriteDirectory(tiff) == 1, "TIFF page");
 }
 
 // The samples of one pixel of a PNG layout, each 0 to 2^depth - 1.
@@ -171,9 +157,7 @@ std::vector<uint8_t> EncodePng(const Picture& picture, const AlphaPlane& alpha) 
   image.width = png_uint_32(picture.width);
   image.height = png_uint_32(picture.height);
   image.format = alpha.empty() ? PNG_FORMAT_RGB : PNG_FORMAT_RGBA;
-  std::vector<uint8_t> pixels = rgbaBytes(picture, alpha);
-  if (alpha.empty())
-    for (size_t i = 0; i < picture.rgb.size(); ++i) std::copy_n(pixels.data() + i * 4, 3, pixels.data() + i * 3);
+  const std::vector<uint8_t> pixels = samplesOf(picture, alpha);
   png_alloc_size_t size = 0;
   check(png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, nullptr) != 0, "PNG size");
   std::vector<uint8_t> out(size);
@@ -198,13 +182,8 @@ std::vector<uint8_t> tiffBytes(Write write) {
   return out;
 }
 
-std::vector<uint8_t> EncodeTiff(const std::vector<Picture>& pages, const AlphaPlane& alpha) {
-  return tiffBytes([&](TIFF* tiff) {
-    for (size_t i = 0; i < pages.size(); ++i) writeTiffPage(tiff, pages[i], i == 0 ? alpha : AlphaPlane{});
-  });
-}
-
-std::vector<uint8_t> EncodeTiff(const Picture& p, const TiffLayout& l, const AlphaPlane& alpha) {
+// Writes one page of `p` in layout `l` (its directory is written by TIFFClose or the caller).
+void writeTiff(TIFF* tiff, const Picture& p, const TiffLayout& l, const AlphaPlane& alpha) {
   const int perPixel = l.bilevel ? 1 : alpha.empty() ? 3 : 4;
   std::vector<uint8_t> samples;
   if (l.bilevel) {
@@ -214,34 +193,43 @@ std::vector<uint8_t> EncodeTiff(const Picture& p, const TiffLayout& l, const Alp
         if ((p.at(x, y) >> 16 & 0xFF) < 128) samples.back() |= uint8_t(0x80 >> (x % 8));
       }
   } else {
-    samples = rgbaBytes(p, alpha);
-    if (alpha.empty())
-      for (size_t i = 0; i < p.rgb.size(); ++i) std::copy_n(samples.data() + i * 4, 3, samples.data() + i * 3);
+    samples = samplesOf(p, alpha);
   }
   const uint16_t codings[] = {COMPRESSION_NONE, COMPRESSION_LZW, COMPRESSION_CCITTFAX4, COMPRESSION_JPEG};
+  const bool jpeg = l.coding == TiffCoding::Jpeg;
+  TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(p.width));
+  TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(p.height));
+  TIFFSetField(tiff, TIFFTAG_ORIENTATION, l.orientation);
+  TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, uint16_t(perPixel));
+  TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, uint16_t(l.bilevel ? 1 : 8));
+  TIFFSetField(tiff, TIFFTAG_COMPRESSION, codings[int(l.coding)]);
+  TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC,
+               uint16_t(l.bilevel ? PHOTOMETRIC_MINISWHITE : jpeg ? PHOTOMETRIC_YCBCR : PHOTOMETRIC_RGB));
+  if (jpeg) TIFFSetField(tiff, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
+  TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, uint16_t(l.separate ? PLANARCONFIG_SEPARATE : PLANARCONFIG_CONTIG));
+  if (!alpha.empty()) {
+    const uint16_t extra = EXTRASAMPLE_UNASSALPHA;
+    TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, uint16_t(1), &extra);
+  }
+  const int width = l.bilevel ? (p.width + 7) / 8 : p.width;
+  const int rows = l.tile > 0 ? l.tile : l.coding == TiffCoding::G4 ? p.height : 16;
+  if (l.tile > 0) TIFFSetField(tiff, TIFFTAG_TILEWIDTH, uint32_t(l.tile)), TIFFSetField(tiff, TIFFTAG_TILELENGTH, uint32_t(l.tile));
+  else TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(rows));
+  for (int plane = l.separate ? 0 : -1; plane < (l.separate ? perPixel : 0); ++plane)
+    writeTiffBlocks(tiff, samples, width, p.height, perPixel, plane, l.tile > 0 ? l.tile : width, rows);
+}
+
+std::vector<uint8_t> EncodeTiff(const std::vector<Picture>& pages, const AlphaPlane& alpha) {
   return tiffBytes([&](TIFF* tiff) {
-    const bool jpeg = l.coding == TiffCoding::Jpeg;
-    TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(p.width));
-    TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(p.height));
-    TIFFSetField(tiff, TIFFTAG_ORIENTATION, l.orientation);
-    TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, uint16_t(perPixel));
-    TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, uint16_t(l.bilevel ? 1 : 8));
-    TIFFSetField(tiff, TIFFTAG_COMPRESSION, codings[int(l.coding)]);
-    TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC,
-                 uint16_t(l.bilevel ? PHOTOMETRIC_MINISWHITE : jpeg ? PHOTOMETRIC_YCBCR : PHOTOMETRIC_RGB));
-    if (jpeg) TIFFSetField(tiff, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
-    TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, uint16_t(l.separate ? PLANARCONFIG_SEPARATE : PLANARCONFIG_CONTIG));
-    if (!alpha.empty()) {
-      const uint16_t extra = EXTRASAMPLE_UNASSALPHA;
-      TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, uint16_t(1), &extra);
+    for (size_t i = 0; i < pages.size(); ++i) {
+      writeTiff(tiff, pages[i], {}, i == 0 ? alpha : AlphaPlane{});
+      check(TIFFWriteDirectory(tiff) == 1, "TIFF page");
     }
-    const int width = l.bilevel ? (p.width + 7) / 8 : p.width;
-    const int rows = l.tile > 0 ? l.tile : l.coding == TiffCoding::G4 ? p.height : 16;
-    if (l.tile > 0) TIFFSetField(tiff, TIFFTAG_TILEWIDTH, uint32_t(l.tile)), TIFFSetField(tiff, TIFFTAG_TILELENGTH, uint32_t(l.tile));
-    else TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(rows));
-    for (int plane = l.separate ? 0 : -1; plane < (l.separate ? perPixel : 0); ++plane)
-      writeTiffBlocks(tiff, samples, width, p.height, perPixel, plane, l.tile > 0 ? l.tile : width, rows);
   });
+}
+
+std::vector<uint8_t> EncodeTiff(const Picture& p, const TiffLayout& l, const AlphaPlane& alpha) {
+  return tiffBytes([&](TIFF* tiff) { writeTiff(tiff, p, l, alpha); });
 }
 
 std::vector<uint8_t> EncodePng(const Picture& picture, const PngLayout& layout) {

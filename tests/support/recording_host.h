@@ -22,7 +22,7 @@ class RecordingHost : public Host, public ProgressSink {
   void showDetailedMessage(MessageKind kind, const std::string& text, const std::string& details) override;
   bool askYesNo(const std::string& text) override;
   void beep() override { ++beeps; }
-  void pushCursor(BusyCursor cursor) override { cursors.push_back(cursor); ++cursorDepth; }
+  void pushCursor(BusyCursor) override { ++cursorDepth; }
   void popCursor() override { --cursorDepth; }
   // A job's report: "phase:text" when the phase changes, then "progress:i / n" for a count.
   void report(const JobProgress& progress) override;
@@ -38,7 +38,6 @@ class RecordingHost : public Host, public ProgressSink {
   bool answer = true;  // what askYesNo answers
   int beeps = 0;
   int cursorDepth = 0;
-  std::vector<BusyCursor> cursors;
   // Runs after every statusLog entry: lets a test cancel when a phase or a count is reached.
   std::function<void(const std::string& entry)> onStatus;
 

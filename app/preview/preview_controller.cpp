@@ -125,7 +125,8 @@ JpegPreviewOptions PreviewController::optionsFor(Pane pane) const {
   }
   options.Fast = !action("BestQuality3")->isChecked() && action("BestSpeed3")->isChecked();
   if (!tbFullSize_->isChecked() && images_[pane]->zoom() == 0) {
-    const QSize box = areas_[pane]->viewport()->size();
+    // The fit box in device pixels, so that a 2x screen gets a picture of its own sharpness.
+    const QSize box = (QSizeF(areas_[pane]->viewport()->size()) * areas_[pane]->devicePixelRatioF()).toSize();
     options.FitWidth = std::max(1, box.width());
     options.FitHeight = std::max(1, box.height());
   }
@@ -135,6 +136,7 @@ JpegPreviewOptions PreviewController::optionsFor(Pane pane) const {
 bool PreviewController::LoadPreview(const std::string& fileName, const std::string& volumeLabel, Pane pane,
                                     int horzPos, int vertPos) {
   scrollTo(pane, horzPos, vertPos);
+  const bool samePicture = shown_[pane].path == fileName && images_[pane]->hasPicture();
   shown_[pane] = {fileName, volumeLabel};
   const QString path = fromPath(fileName);
   if (!QFileInfo::exists(path)) {
@@ -151,6 +153,11 @@ bool PreviewController::LoadPreview(const std::string& fileName, const std::stri
     tickets_[pane] = 0;
     showPicture(pane, *cached);
     return true;
+  }
+  // Another file's picture never stays beside the new one's name while it loads.
+  if (!samePicture) {
+    infos_[pane]->clear();
+    images_[pane]->setPlaceholder(QFileInfo(path).fileName());
   }
   tickets_[pane] = loader_.request(pane, job);
   return true;
@@ -201,17 +208,21 @@ void PreviewController::showDupe(const TResultEntry* entry) {
   prefetchNeighbours();
 }
 
-// The lines after the selected one first (the usual direction), then the one before.
+// The next line first (the usual direction), then the next group's base and first
+// duplicate (the next group to be shown), then the line after next and the one before.
 void PreviewController::prefetchNeighbours() {
   const auto& lines = lists_.dupeModel().lines();
-  const TResultEntry* selected = lists_.selectedEntry();
-  const int row = lists_.dupeModel().rowOf(selected);
-  std::vector<PreviewJob> jobs;
-  for (int offset : {1, 2, -1}) {
+  const int row = lists_.dupeModel().rowOf(lists_.selectedEntry());
+  const auto line = [&](int offset) -> const TResultEntry* {
     const int neighbour = row + offset;
-    if (row < 0 || neighbour < 1 || neighbour >= int(lines.size())) continue;
-    const std::string& path = lines[size_t(neighbour)].Entry->Path;
-    if (IsPictureName(path, CurrentSettings().values().modernImageFormats)) jobs.push_back(MakePreviewJob(fromPath(path), optionsFor(DupePane)));
+    return row < 0 || neighbour < 1 || neighbour >= int(lines.size()) ? nullptr : lines[size_t(neighbour)].Entry;
+  };
+  const auto [nextBase, nextDupe] = lists_.nextGroup();
+  std::vector<PreviewJob> jobs;
+  for (auto [entry, pane] : {std::pair(line(1), DupePane), std::pair(nextBase, BasePane), std::pair(nextDupe, DupePane),
+                             std::pair(line(2), DupePane), std::pair(line(-1), DupePane)}) {
+    if (entry != nullptr && IsPictureName(entry->Path, CurrentSettings().values().modernImageFormats))
+      jobs.push_back(MakePreviewJob(fromPath(entry->Path), optionsFor(pane)));
   }
   loader_.prefetch(std::move(jobs));
 }
@@ -339,7 +350,7 @@ void PreviewController::fitOne(Pane pane) {
   if (!image->hasPicture() || image->isNotice()) return;
   if (tbFullSize_->isChecked()) {
     const QSize box = areas_[pane]->maximumViewportSize();
-    const QSize picture = image->displaySize();
+    const QSize picture = image->shownSize();
     image->setZoom(std::min(double(box.width()) / picture.width(), double(box.height()) / picture.height()));
   } else {
     image->setZoom(0);

@@ -21,7 +21,7 @@ constexpr ActionSpec Table[] = {
   {"aMarkFile", "Mark Selected File", "Mark / UnMark Selected File for Deletion. (Space)", {}, MarkFile, Command, false, ScanIdle, "|FileManagement1 |Toolbar971"},
   {"aDelMarked", "Delete Marked", "Delete Visible Marked Files.", Qt::SHIFT | Qt::Key_Delete, DeleteMarked, Command, false, ScanIdle, "FileManagement1 Toolbar971"},
   {"aDelAllMarked", "Delete All Marked", "Delete ALL Marked Files.", Qt::CTRL | Qt::Key_Delete, DeleteAllMarked, Command, false, ScanIdle, "FileManagement1 Toolbar971"},
-  {"tbFullSize", "Show Image Full Sized, or Streched.", "Show Image Full Sized, or Streched.", {}, FullSize, Toggle, true, Always, "|Toolbar971"},
+  {"tbFullSize", "Show Image Full Sized, or Streched.", "Show Image Full Sized, or Streched.", {}, FullSize, Toggle, false, Always, "|Toolbar971"},
   {"tbSideBySide", "Show Base AND Selected, or just selected.", "Show Base AND Selected, or just selected.", {}, SideBySide, Toggle, true, Always, "Toolbar971"},
   {"tbScrollInUnison", "Scroll Images in Unison.", "Scroll Images in Unison.", {}, ScrollInUnison, Toggle, true, Always, "Toolbar971"},
   {"tbShowFiles", "Show File Pane.", "Show File Pane.", {}, ShowFiles, Toggle, true, Always, "Toolbar971"},

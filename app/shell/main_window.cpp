@@ -31,10 +31,12 @@
 #include "app/components/dialog_provider.h"
 #include "app/components/form_property_store.h"
 #include "app/components/job_status.h"
+#include "app/components/thumbnail_cache.h"
 #include "app/components/widget_helpers.h"
 #include "app/database/database_dialog.h"
 #include "app/dialogs/folders_dialog.h"
 #include "app/preview/preview_controller.h"
+#include "app/preview/preview_decoder.h"
 #include "app/preview/preview_image.h"
 #include "app/preview/file_pane_transfers.h"
 #include "app/results/dupe_list_delegate.h"
@@ -62,7 +64,7 @@ constexpr int FilePanelHeight = 65;
 constexpr int MaxColumnWidth = 4000;
 constexpr int PanelWidths[3] = {200, 200, 125};
 constexpr int ProgressBarWidth = 220;
-const char* const ColumnCaptions[8] = {"Del", "Ers", "Path", "Size", "Width", "Height", "Date", "Volume"};
+const char* const ColumnCaptions[8] = {"Del", "Difference", "Path", "Size", "Width", "Height", "Date", "Volume"};
 const bool CentredColumns[8] = {false, true, false, true, true, true, false, false};
 
 QWidget* makePane(const char* objectName, QLayout* layout) {
@@ -119,6 +121,7 @@ QListWidget* makeFilePane(const char* objectName) {
 MainWindow::MainWindow() : host_(this) {
   setObjectName(QStringLiteral("fmain"));
   setWindowTitle(QStringLiteral("Velloran"));
+  thumbnails_ = new ThumbnailCache(DecodeThumbnailPicture, this);
   createLayout();
   actions_ = std::make_unique<ActionSet>(this, MainWindowActions());
   createMenus();
@@ -195,6 +198,8 @@ QWidget* MainWindow::createBasePanel() {
   lbBaseFiles_->setObjectName(QStringLiteral("lbBaseFiles"));
   lbBaseFiles_->setSelectionMode(QAbstractItemView::SingleSelection);
   lbBaseFiles_->setUniformItemSizes(true);
+  lbBaseFiles_->setItemDelegate(new ThumbnailItemDelegate(*thumbnails_, lbBaseFiles_));
+  connect(thumbnails_, &ThumbnailCache::ready, lbBaseFiles_->viewport(), qOverload<>(&QWidget::update));
   SetHint(lbBaseFiles_, QStringLiteral("|The base images that have possible duplicates."));
   tabSet_ = new QTabBar;
   tabSet_->setObjectName(QStringLiteral("TabSet1"));
@@ -221,6 +226,10 @@ QWidget* MainWindow::createDupePanel() {
                            int((CentredColumns[column] ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter),
                            Qt::TextAlignmentRole);
   }
+  columns->setHeaderData(1, Qt::Horizontal,
+                         QStringLiteral("How much the picture differs from the group's base: 0 for the base and "
+                                        "for the same picture, more for a picture that looks less alike"),
+                         Qt::ToolTipRole);
   lbDupesHead_ = new QHeaderView(Qt::Horizontal);
   lbDupesHead_->setObjectName(QStringLiteral("lbDupesHead"));
   lbDupesHead_->setModel(columns);
@@ -236,7 +245,8 @@ QWidget* MainWindow::createDupePanel() {
   lbDupes_->setSelectionMode(QAbstractItemView::SingleSelection);
   lbDupes_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   lbDupes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  lbDupes_->setItemDelegate(new DupeListDelegate(lbDupesHead_, lbDupes_));
+  lbDupes_->setItemDelegate(new DupeListDelegate(lbDupesHead_, thumbnails_, lbDupes_));
+  connect(thumbnails_, &ThumbnailCache::ready, lbDupes_->viewport(), qOverload<>(&QWidget::update));
   connect(lbDupes_->horizontalScrollBar(), &QScrollBar::valueChanged, lbDupesHead_, &QHeaderView::setOffset);
   connect(lbDupesHead_, &QHeaderView::sectionResized, lbDupes_->viewport(), qOverload<>(&QWidget::update));
   layout->addWidget(lbDupesHead_);
@@ -308,7 +318,10 @@ QString MainWindow::sampleDateText() {
 
 void MainWindow::readColumnWidths() {
   const IniFile ini(AppIniFileName());
-  const std::array<int, 8> defaults = DefaultDupeColumnWidths(lbDupes_->fontMetrics(), sampleDateText());
+  QStringList captions;
+  for (const char* caption : ColumnCaptions) captions << QLatin1String(caption);
+  const std::array<int, 8> defaults =
+      DefaultDupeColumnWidths(lbDupes_->fontMetrics(), sampleDateText(), captions, lbDupesHead_->fontMetrics());
   for (int column = 0; column < 8; ++column) {
     const int width = ini.readInteger("ColWidths", "Col" + std::to_string(column), defaults[column]);
     lbDupesHead_->resizeSection(column, std::clamp(width, 0, MaxColumnWidth));

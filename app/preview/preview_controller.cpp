@@ -187,6 +187,7 @@ void PreviewController::showGroup(const TResultEntry* base) {
     images_[pane]->setZoom(0);
     applyScrolling(pane);
   }
+  groupAhead_.clear();
   if (base == nullptr) {
     shown_[BasePane] = {};
     emptyPane(BasePane);
@@ -194,6 +195,10 @@ void PreviewController::showGroup(const TResultEntry* base) {
   }
   LoadPreview(base->Path, base->Volume, BasePane, 0, 0);
   ShowFolderOf(base->Path, BasePane);
+  // Found once per group (its lines are built for it) and kept as jobs: a deletion may free the entries.
+  const auto [nextBase, nextDupe] = lists_.nextGroup();
+  addJob(groupAhead_, nextBase, BasePane);
+  addJob(groupAhead_, nextDupe, DupePane);
 }
 
 void PreviewController::showDupe(const TResultEntry* entry) {
@@ -208,6 +213,11 @@ void PreviewController::showDupe(const TResultEntry* entry) {
   prefetchNeighbours();
 }
 
+void PreviewController::addJob(std::vector<PreviewJob>& jobs, const TResultEntry* entry, Pane pane) const {
+  if (entry != nullptr && IsPictureName(entry->Path, CurrentSettings().values().modernImageFormats))
+    jobs.push_back(MakePreviewJob(fromPath(entry->Path), optionsFor(pane)));
+}
+
 // The next line first (the usual direction), then the next group's base and first
 // duplicate (the next group to be shown), then the line after next and the one before.
 void PreviewController::prefetchNeighbours() {
@@ -217,13 +227,11 @@ void PreviewController::prefetchNeighbours() {
     const int neighbour = row + offset;
     return row < 0 || neighbour < 1 || neighbour >= int(lines.size()) ? nullptr : lines[size_t(neighbour)].Entry;
   };
-  const auto [nextBase, nextDupe] = lists_.nextGroup();
   std::vector<PreviewJob> jobs;
-  for (auto [entry, pane] : {std::pair(line(1), DupePane), std::pair(nextBase, BasePane), std::pair(nextDupe, DupePane),
-                             std::pair(line(2), DupePane), std::pair(line(-1), DupePane)}) {
-    if (entry != nullptr && IsPictureName(entry->Path, CurrentSettings().values().modernImageFormats))
-      jobs.push_back(MakePreviewJob(fromPath(entry->Path), optionsFor(pane)));
-  }
+  addJob(jobs, line(1), DupePane);
+  jobs.insert(jobs.end(), groupAhead_.begin(), groupAhead_.end());
+  addJob(jobs, line(2), DupePane);
+  addJob(jobs, line(-1), DupePane);
   loader_.prefetch(std::move(jobs));
 }
 

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QTimer>
 #include <string>
+#include <vector>
 
 #include "app/preview/file_panes.h"
 #include "app/preview/preview_loader.h"
@@ -91,6 +92,8 @@ class PreviewController : public QObject {
   void showGroup(const TResultEntry* base);
   void showDupe(const TResultEntry* entry);
   void prefetchNeighbours();
+  // Adds the job for the entry's picture in the pane, unless there is none.
+  void addJob(std::vector<PreviewJob>& jobs, const TResultEntry* entry, Pane pane) const;
   void onReady(int pane, quint64 ticket, const DecodedPreview& preview);
   void showPicture(Pane pane, const DecodedPreview& preview);
   void showNotice(Pane pane, const std::string& fileName, const std::string& volumeLabel);
@@ -130,6 +133,7 @@ class PreviewController : public QObject {
   QAction* tbScrollInUnison_ = nullptr;
   QAction* tbShowFiles_ = nullptr;
   Shown shown_[2];
+  std::vector<PreviewJob> groupAhead_;  // the next group's base and first duplicate
   quint64 tickets_[2] = {0, 0};
   QPoint wanted_[2];
   bool panning_[2] = {false, false};

@@ -23,6 +23,7 @@
 #include "app/preview/preview_controller.h"
 #include "app/preview/preview_decoder.h"
 #include "app/preview/preview_image.h"
+#include "app/results/dupe_list_model.h"
 #include "app/results/result_lists.h"
 #include "app/shell/main_window.h"
 #include "core/database/volume_table.h"
@@ -374,10 +375,23 @@ void PreviewsTest::notADuplicateRemovesTheLineAndIsRemembered() {
   vl::test::WriteJpeg(files.file("a/3 large.jpg"), vl::test::GradientPicture(640, 480));
   ModalAnswerer answerer;
   WindowUnderTest w;
+  // The pictures' volume has no label: the list names it by its mount point, not its serial number.
+  vl::SetDriveQueries({[&] { return std::vector<vl::DriveRoot>{{files.path(), false, false, "/dev/sdz1", "ext4"}}; },
+                       [](const std::string&, std::string& label, std::string& fileSystem, uint32_t& serial,
+                          std::string& type) {
+                         std::tie(label, fileSystem, serial, type) = std::tuple("", "ext4", 4242u, "Fixed");
+                         return true;
+                       }});
   scanPictures(w, answerer, {files.file("a")});
+  vl::ResetDriveQueries();
   auto* baseList = child<QListWidget>(w, "lbBaseFiles");
   auto* dupes = child<QListView>(w, "lbDupes");
   QCOMPARE(dupes->model()->rowCount(), 3);
+  const QStringList stored = dupes->model()->index(1, 0).data(vl::gui::DupeListModel::FieldsRole).toStringList();
+  const QStringList shown = dupes->model()->index(1, 0).data(vl::gui::DupeListModel::ShownFieldsRole).toStringList();
+  QCOMPARE(stored.value(7), QStringLiteral("4242"));
+  QCOMPARE(shown.value(7), QString::fromStdString(files.path()));
+  QVERIFY(shown.value(3) != stored.value(3));  // a size in units, not the byte count
   const std::string dismissed = w.window->lists().selectedEntry()->Path;
 
   QApplication::setActiveWindow(w.window.get());

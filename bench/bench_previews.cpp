@@ -1,7 +1,7 @@
 // How fast the preview panes follow the duplicate list: selection to painted picture, and the longest stall while browsing.
 //
 // bench_previews FOLDER [LINES]: puts the JPEG files of FOLDER (photographs; 12 to
-// 24 megapixels is what the figures are for) into one group of LINES duplicate
+// 24 megapixels is what the figures are for) into a first group of LINES duplicate
 // lines (default 201) in the real main window, offscreen. The files are repeated
 // in turn under names of their own (hard links in a temporary folder), so that no
 // line finds its picture decoded for another. Measures for full-size and
@@ -11,7 +11,11 @@
 //   random jump - a line far from the current one: time to the first view (a 1/8
 //                 stand-in for a large JPEG) and to the picture itself;
 //   hold Down   - Down pressed every 33 ms (keyboard auto-repeat) through 200
-//                 lines: the longest time the event loop did not run.
+//                 lines: the longest time the event loop did not run;
+//   next group  - through 16 more groups of four lines: the next group selected
+//                 after the current group's pictures and prefetches are done: time
+//                 to both panes painted with a picture (first view) and with their
+//                 pictures themselves.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,6 +23,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QListView>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -64,10 +69,10 @@ class Bench {
  public:
   Bench(vl::gui::MainWindow& window) : window_(window), previews_(window.previews()) {
     dupes_ = window.findChild<QListView*>(QStringLiteral("lbDupes"));
+    bases_ = window.findChild<QListWidget*>(QStringLiteral("lbBaseFiles"));
     QObject::connect(&previews_, &PreviewController::pictureShown, [this](int pane) {
-      if (pane != PreviewController::DupePane) return;
-      previews_.image(PreviewController::DupePane)->repaint();
-      if (firstShownMs_ < 0) firstShownMs_ = clock_.nsecsElapsed() / 1e6;
+      previews_.image(PreviewController::Pane(pane))->repaint();
+      if (pane == PreviewController::DupePane && firstShownMs_ < 0) firstShownMs_ = clock_.nsecsElapsed() / 1e6;
     });
   }
 
@@ -140,10 +145,41 @@ class Bench {
 
   int rows() const { return dupes_->model()->rowCount(); }
 
+  // Shows each group after `first` in turn, its predecessor settled first; then the first group again.
+  Figures nextGroups(int first, int samples) {
+    Figures figures;
+    for (int row = first; row < first + samples && row + 1 < bases_->count(); ++row) {
+      bases_->setCurrentRow(row);
+      pumpFor(1500);  // the pictures and the prefetches of this group
+      clock_.start();
+      bases_->setCurrentRow(row + 1);
+      double firstMs = -1;
+      while (clock_.elapsed() < 20000) {
+        const bool painted = bothHavePictures();
+        if (painted && firstMs < 0) firstMs = clock_.nsecsElapsed() / 1e6;
+        if (painted && !previews_.isLoading(PreviewController::BasePane) &&
+            !previews_.isLoading(PreviewController::DupePane))
+          break;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+      }
+      figures.firstMs.push_back(firstMs);
+      figures.finalMs.push_back(clock_.nsecsElapsed() / 1e6);
+    }
+    bases_->setCurrentRow(0);
+    pumpFor(500);
+    return figures;
+  }
+
  private:
+  bool bothHavePictures() const {
+    return previews_.image(PreviewController::BasePane)->hasPicture() &&
+           previews_.image(PreviewController::DupePane)->hasPicture();
+  }
+
   vl::gui::MainWindow& window_;
   PreviewController& previews_;
   QListView* dupes_ = nullptr;
+  QListWidget* bases_ = nullptr;
   QElapsedTimer clock_;
   double firstShownMs_ = -1;
 };
@@ -206,6 +242,7 @@ int main(int argc, char** argv) {
   }
   QTemporaryDir appDir;
   qputenv("VELLORAN_APPDIR", appDir.path().toLocal8Bit());
+  qputenv("XDG_CACHE_HOME", (appDir.path() + QStringLiteral("/cache")).toLocal8Bit());
   vl::ResetAppPaths();
   vl::LoadSettings();
   vl::IniFile(vl::AppIniFileName()).writeString("TfWizard", "ShowWiz", "0");
@@ -221,6 +258,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   fillGroup(window.results(), paths);
+  QTemporaryDir groupDir;
+  constexpr int Groups = 16, GroupLines = 4;
+  const QStringList groupPaths = linkedPaths(files, Groups * GroupLines, groupDir.path());
+  for (int group = 0; group < Groups && !groupPaths.isEmpty(); ++group)
+    fillGroup(window.results(), groupPaths.mid(group * GroupLines, GroupLines));
   window.showFirstGroup();
   Bench bench(window);
   std::printf("%d lines over %lld JPEG files of %s\n", bench.rows(), qlonglong(files.size()), argv[1]);
@@ -232,6 +274,7 @@ int main(int argc, char** argv) {
     print("next line", bench.nextLines(15));
     print("random jump", bench.randomJumps(15));
     std::printf("  %-12s longest stall %7.1f ms holding Down through %d lines\n", "hold Down", bench.holdDown(200), 200);
+    print("next group", bench.nextGroups(1, Groups - 1));
   }
   return 0;
 }

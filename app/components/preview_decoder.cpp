@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/fingerprint/fingerprint.h"
+#include "core/fingerprint/modern_decoders.h"
 
 namespace vl::gui {
 namespace {
@@ -97,8 +98,17 @@ QImage wrap(WorkBitmap& bitmap) {
                 QImage::Format_RGB32, [](void* data) { delete static_cast<std::vector<uint32_t>*>(data); }, pixels);
 }
 
+// A TIFF of orientation 5 to 8 turned upright from the rows its decoder gives
+// (libheif turns HEIF and AVIF pictures itself). O(pixels) when turned.
+QImage uprightTiff(QImage image, const QByteArray& data) {
+  const int orientation = TiffOrientation(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size()));
+  if (orientation == 5 || orientation == 7) return image.transformed(QTransform(0, 1, 1, 0, 0, 0));
+  if (orientation == 6 || orientation == 8) return image.transformed(QTransform(0, -1, -1, 0, 0, 0));
+  return image;
+}
+
 // PNG, TIFF, WebP, HEIF and AVIF: the fingerprint decoders' full-size bitmap, alpha over white.
-DecodedPreview decodeFullColour(const QString& path) {
+DecodedPreview decodeFullColour(const QString& path, const QByteArray& format) {
   DecodedPreview result;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly) || file.size() > MaxPreviewFileBytes) return result;
@@ -109,6 +119,7 @@ DecodedPreview decodeFullColour(const QString& path) {
       int64_t(bitmap.width) * bitmap.height > MaxPreviewPixels)
     return result;
   result.image = wrap(bitmap);
+  if (format == "tiff") result.image = uprightTiff(std::move(result.image), data);
   result.displaySize = result.image.size();
   result.fullSize = result.image.size();
   result.ok = true;
@@ -136,8 +147,17 @@ DecodedPreview DecodePreviewFile(const QString& path, const JpegPreviewOptions& 
   const QByteArray format = PictureFormatOf(path);
   if (format.isEmpty() || !isRegularFile(path)) return {};
   if (format == "jpeg") return decodeJpeg(path, options, standIn);
-  if (isFullColourFormat(format)) return decodeFullColour(path);
+  if (isFullColourFormat(format)) return decodeFullColour(path, format);
   return decodeWithQt(path, format);
+}
+
+QImage DecodeThumbnailPicture(const QString& path, QSize box) {
+  JpegPreviewOptions options;
+  options.fitWidth = box.width();
+  options.fitHeight = box.height();
+  options.fast = true;
+  const DecodedPreview preview = DecodePreviewFile(path, options);
+  return preview.ok ? preview.image : QImage();
 }
 
 bool PreviewServes(const DecodedPreview& preview, const JpegPreviewOptions& options) {

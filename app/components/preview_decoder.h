@@ -38,6 +38,10 @@ QByteArray PictureFormatOf(const QString& path);
 // a regular file, and any failure, gives ok false. Runs on any thread; O(file size + decoded pixels).
 DecodedPreview DecodePreviewFile(const QString& path, const JpegPreviewOptions& options, bool standIn = false);
 
+// The picture of a file for a thumbnail of box: upright, a JPEG at the smallest
+// scale that still covers the box; null when it cannot be read. Runs on any thread.
+QImage DecodeThumbnailPicture(const QString& path, QSize box);
+
 // True when a JPEG decode for these options is worth a 1/8 stand-in first: the
 // final decode holds more than StandInPixels pixels.
 bool WantsStandIn(const QString& path, const JpegPreviewOptions& options);

@@ -11,6 +11,7 @@ PreviewImage::PreviewImage(QWidget* parent) : QWidget(parent) { resize(1, 1); }
 
 void PreviewImage::setPicture(const QImage& picture, QSize displaySize) {
   picture_ = picture;
+  placeholder_.clear();
   displaySize_ = displaySize;
   notice_ = false;
   fitted_ = QPixmap();
@@ -24,8 +25,15 @@ void PreviewImage::setNotice(const QImage& notice) {
   fitToPicture();
 }
 
+void PreviewImage::setPlaceholder(const QString& text) {
+  clearPicture();
+  placeholder_ = text;
+  fitToPicture();
+}
+
 void PreviewImage::clearPicture() {
   picture_ = QImage();
+  placeholder_.clear();
   displaySize_ = QSize(1, 1);
   notice_ = false;
   fitted_ = QPixmap();
@@ -47,22 +55,29 @@ void PreviewImage::setZoom(double scale) {
   update();
 }
 
+QSize PreviewImage::shownSize() const {
+  if (notice_) return displaySize_;
+  const qreal ratio = devicePixelRatioF();
+  return {std::max(1, qRound(displaySize_.width() / ratio)), std::max(1, qRound(displaySize_.height() / ratio))};
+}
+
 double PreviewImage::drawnScale() const {
-  return displaySize_.width() > 0 ? double(pictureRect().width()) / displaySize_.width() : 1.0;
+  const QSize shown = shownSize();
+  return shown.width() > 0 ? double(pictureRect().width()) / shown.width() : 1.0;
 }
 
 void PreviewImage::fitToPicture() {
   if (picture_.isNull())
-    resize(1, 1);
+    resize(!placeholder_.isEmpty() && parentWidget() != nullptr ? parentWidget()->size() : QSize(1, 1));
   else if (zoom_ > 0 && !notice_)
-    resize(std::max(1, qRound(displaySize_.width() * zoom_)), std::max(1, qRound(displaySize_.height() * zoom_)));
+    resize(std::max(1, qRound(shownSize().width() * zoom_)), std::max(1, qRound(shownSize().height() * zoom_)));
   else if (!stretched_ || notice_)
-    resize(displaySize_);
+    resize(shownSize());
 }
 
 QRect PreviewImage::pictureRect() const {
   if (zoom_ > 0 && !notice_) return rect();
-  if (!stretched_ || notice_) return QRect(QPoint(0, 0), displaySize_);
+  if (!stretched_ || notice_) return QRect(QPoint(0, 0), shownSize());
   const QSize fitted = displaySize_.scaled(size(), Qt::KeepAspectRatio);
   return QRect(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
 }
@@ -70,12 +85,20 @@ QRect PreviewImage::pictureRect() const {
 void PreviewImage::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(event->rect(), palette().color(QPalette::Base));
-  if (picture_.isNull()) return;
+  if (picture_.isNull()) {
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine,
+                     fontMetrics().elidedText(placeholder_, Qt::ElideMiddle, width() - 20));
+    return;
+  }
   const QRect target = pictureRect();
   if (target.isEmpty()) return;
-  if (picture_.size() == target.size()) {
+  const qreal ratio = devicePixelRatioF();
+  if (picture_.size() == (QSizeF(target.size()) * ratio).toSize()) {
+    // One picture pixel per device pixel: only the exposed part, unscaled.
     const QRect area = event->rect() & target;
-    painter.drawImage(area, picture_, area.translated(-target.topLeft()));
+    painter.drawImage(QRectF(area), picture_,
+                      QRectF(QPointF(area.topLeft() - target.topLeft()) * ratio, QSizeF(area.size()) * ratio));
     return;
   }
   if (zoom_ > 0 && !notice_) {
@@ -90,8 +113,11 @@ void PreviewImage::paintEvent(QPaintEvent* event) {
     painter.drawImage(target, picture_);
     return;
   }
-  if (fitted_.size() != target.size())
-    fitted_ = QPixmap::fromImage(picture_.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  const QSize devicePixels = (QSizeF(target.size()) * ratio).toSize();
+  if (fitted_.size() != devicePixels) {
+    fitted_ = QPixmap::fromImage(picture_.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    fitted_.setDevicePixelRatio(ratio);
+  }
   painter.drawPixmap(target.topLeft(), fitted_);
 }
 

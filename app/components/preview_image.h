@@ -7,11 +7,13 @@
 
 namespace vl::gui {
 
-// Shows one picture. Unscaled, the control takes the picture's display size (its
-// scroll area scrolls it); stretched, the picture fills the control as far as its
+// Shows one picture. Unscaled, the control takes the picture's display size at one
+// picture pixel per device pixel (half as many points on a 2x screen; its scroll
+// area scrolls it); stretched, the picture fills the control as far as its
 // aspect ratio allows, centred on the window background. A notice is always drawn
 // unscaled at the top left. Without a picture the control is 1 x 1 pixel.
-// Stretched drawing scales once per picture and size, not on every paint. A zoom
+// Stretched drawing scales once per picture and size, to device pixels, not on
+// every paint. A zoom
 // overrides both modes: the picture is drawn at a chosen scale of its display size,
 // the control sized to it; a paint scales only the part it exposes.
 class PreviewImage : public QWidget {
@@ -22,6 +24,9 @@ class PreviewImage : public QWidget {
   // The picture, standing for a picture of displaySize (a smaller stand-in is drawn enlarged).
   void setPicture(const QImage& picture, QSize displaySize);
   void setNotice(const QImage& notice);
+  // No picture: the text (a file name) centred in the pane's grey placeholder colour
+  // while the picture loads.
+  void setPlaceholder(const QString& text);
   void clearPicture();
   void setStretched(bool stretched);
   // Draws the picture at `scale` times its display size (kept for the next
@@ -35,6 +40,8 @@ class PreviewImage : public QWidget {
   bool isNotice() const { return notice_; }
   const QImage& picture() const { return picture_; }
   QSize displaySize() const { return displaySize_; }
+  // The display size in the control's own coordinates (see the class comment).
+  QSize shownSize() const;
   // Where the picture is drawn in the control.
   QRect pictureRect() const;
 
@@ -48,6 +55,7 @@ class PreviewImage : public QWidget {
   QImage picture_;
   QSize displaySize_;
   bool notice_ = false;
+  QString placeholder_;
   bool stretched_ = false;
   double zoom_ = 0;
   QPixmap fitted_;  // the picture scaled to pictureRect() while stretched

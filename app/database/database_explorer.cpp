@@ -235,10 +235,12 @@ void DatabaseExplorer::showPicture(const std::string& path, const std::string& v
     return;
   }
   const PreviewJob job = MakePreviewJob(file, JpegPreviewOptions{});
-  if (std::optional<DecodedPreview> cached = loader_.cached(job))
+  if (std::optional<DecodedPreview> cached = loader_.cached(job)) {
     image_->setPicture(cached->image, cached->displaySize);
-  else
+  } else {
+    image_->setPlaceholder(QFileInfo(file).fileName());  // never the last record's picture meanwhile
     ticket_ = loader_.request(0, job);
+  }
 }
 
 void DatabaseExplorer::onReady(int slot, quint64 ticket, const DecodedPreview& preview) {

@@ -111,7 +111,8 @@ JpegPreviewOptions PreviewController::optionsFor(Pane pane) const {
   }
   options.fast = !action(MainAction::BestQuality)->isChecked() && action(MainAction::BestSpeed)->isChecked();
   if (!tbFullSize_->isChecked() && images_[pane]->zoom() == 0) {
-    const QSize box = areas_[pane]->viewport()->size();
+    // The fit box in device pixels, so that a 2x screen gets a picture of its own sharpness.
+    const QSize box = (QSizeF(areas_[pane]->viewport()->size()) * areas_[pane]->devicePixelRatioF()).toSize();
     options.fitWidth = std::max(1, box.width());
     options.fitHeight = std::max(1, box.height());
   }
@@ -121,6 +122,7 @@ JpegPreviewOptions PreviewController::optionsFor(Pane pane) const {
 bool PreviewController::LoadPreview(const std::string& fileName, const std::string& volumeLabel, Pane pane,
                                     int horzPos, int vertPos) {
   scrollTo(pane, horzPos, vertPos);
+  const bool samePicture = shown_[pane].path == fileName && images_[pane]->hasPicture();
   shown_[pane] = {fileName, volumeLabel};
   const QString path = fromPath(fileName);
   if (!QFileInfo::exists(path)) {
@@ -137,6 +139,11 @@ bool PreviewController::LoadPreview(const std::string& fileName, const std::stri
     tickets_[pane] = 0;
     showPicture(pane, *cached);
     return true;
+  }
+  // Another file's picture never stays beside the new one's name while it loads.
+  if (!samePicture) {
+    infos_[pane]->clear();
+    images_[pane]->setPlaceholder(QFileInfo(path).fileName());
   }
   tickets_[pane] = loader_.request(pane, job);
   return true;
@@ -166,6 +173,7 @@ void PreviewController::showGroup(const TResultEntry* base) {
     images_[pane]->setZoom(0);
     applyScrolling(pane);
   }
+  groupAhead_.clear();
   if (base == nullptr) {
     shown_[BasePane] = {};
     emptyPane(BasePane);
@@ -173,6 +181,10 @@ void PreviewController::showGroup(const TResultEntry* base) {
   }
   LoadPreview(base->Path, base->Volume, BasePane, 0, 0);
   ShowFolderOf(base->Path, BasePane);
+  // Found once per group (its lines are built for it) and kept as jobs: a deletion may free the entries.
+  const auto [nextBase, nextDupe] = selection_.nextGroup();
+  addJob(groupAhead_, nextBase, BasePane);
+  addJob(groupAhead_, nextDupe, DupePane);
 }
 
 void PreviewController::showDupe(const TResultEntry* entry) {
@@ -187,19 +199,27 @@ void PreviewController::showDupe(const TResultEntry* entry) {
   prefetchNeighbours();
 }
 
-// The lines after the selected one first (the usual direction), then the one before.
+void PreviewController::addJob(std::vector<PreviewJob>& jobs, const TResultEntry* entry, Pane pane) const {
+  if (entry != nullptr && IsPictureName(entry->Path, CurrentSettings().values().modernImageFormats))
+    jobs.push_back(MakePreviewJob(fromPath(entry->Path), optionsFor(pane)));
+}
+
+// The next line first (the usual direction), then the next group's base and first
+// duplicate (the next group to be shown), then the line after next and the one before.
 void PreviewController::prefetchNeighbours() {
   const std::vector<DupeLine>& lines = selection_.dupeLines();
   const TResultEntry* selected = selection_.selectedEntry();
   const auto found = std::find_if(lines.begin(), lines.end(), [&](const DupeLine& line) { return line.entry == selected; });
   const int row = found == lines.end() ? -1 : static_cast<int>(found - lines.begin());
-  std::vector<PreviewJob> jobs;
-  for (int offset : {1, 2, -1}) {
+  const auto line = [&](int offset) -> const TResultEntry* {
     const int neighbour = row + offset;
-    if (row < 0 || neighbour < 1 || neighbour >= int(lines.size())) continue;
-    const std::string& path = lines[size_t(neighbour)].entry->Path;
-    if (IsPictureName(path, CurrentSettings().values().modernImageFormats)) jobs.push_back(MakePreviewJob(fromPath(path), optionsFor(DupePane)));
-  }
+    return row < 0 || neighbour < 1 || neighbour >= int(lines.size()) ? nullptr : lines[size_t(neighbour)].entry;
+  };
+  std::vector<PreviewJob> jobs;
+  addJob(jobs, line(1), DupePane);
+  jobs.insert(jobs.end(), groupAhead_.begin(), groupAhead_.end());
+  addJob(jobs, line(2), DupePane);
+  addJob(jobs, line(-1), DupePane);
   loader_.prefetch(std::move(jobs));
 }
 
@@ -326,7 +346,7 @@ void PreviewController::fitOne(Pane pane) {
   if (!image->hasPicture() || image->isNotice()) return;
   if (tbFullSize_->isChecked()) {
     const QSize box = areas_[pane]->maximumViewportSize();
-    const QSize picture = image->displaySize();
+    const QSize picture = image->shownSize();
     image->setZoom(std::min(double(box.width()) / picture.width(), double(box.height()) / picture.height()));
   } else {
     image->setZoom(0);

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QTimer>
 #include <functional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -40,11 +41,13 @@ struct PreviewWidgets {
   QMenu* viewMenu;            // View1, which gets the Full Size toggle
 };
 
-// What the panes read of the result lists: the selected duplicate (or null) and
-// the lines of the shown group, for decoding its neighbours ahead.
+// What the panes read of the result lists: the selected duplicate (or null), the
+// lines of the shown group and the next group's base and first duplicate (or
+// nulls), for decoding ahead.
 struct PreviewSelection {
   std::function<const TResultEntry*()> selectedEntry;
   std::function<const std::vector<DupeLine>&()> dupeLines;
+  std::function<std::pair<const TResultEntry*, const TResultEntry*>()> nextGroup;
 };
 
 // Shows the shown group's base in sbBase and the selected duplicate in sbThumbs
@@ -118,6 +121,8 @@ class PreviewController : public QObject {
   void connectActions(QMenu* view);
   JpegPreviewOptions optionsFor(Pane pane) const;
   void prefetchNeighbours();
+  // Adds the job for the entry's picture in the pane, unless there is none.
+  void addJob(std::vector<PreviewJob>& jobs, const TResultEntry* entry, Pane pane) const;
   void onReady(int pane, quint64 ticket, const DecodedPreview& preview);
   void showPicture(Pane pane, const DecodedPreview& preview);
   void showNotice(Pane pane, const std::string& fileName, const std::string& volumeLabel);
@@ -158,6 +163,7 @@ class PreviewController : public QObject {
   QAction* tbScrollInUnison_ = nullptr;
   QAction* tbShowFiles_ = nullptr;
   Shown shown_[2];
+  std::vector<PreviewJob> groupAhead_;  // the next group's base and first duplicate
   quint64 tickets_[2] = {0, 0};
   QPoint wanted_[2];
   bool panning_[2] = {false, false};

@@ -1,7 +1,33 @@
 // The duplicate list's rows: a line's fields for display, and finding the row of an entry.
 #include "app/results/dupe_list_model.h"
 
+#include <QLocale>
+#include <algorithm>
+
+#include "core/database/volume_table.h"
+
 namespace vl::gui {
+namespace {
+
+constexpr int SizeField = 3;
+constexpr int VolumeField = 7;
+
+bool isSerialNumber(const std::string& label) {
+  return !label.empty() && std::all_of(label.begin(), label.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+QStringList ShownDupeFields(QStringList fields, const std::map<std::string, std::string>& serialRoots) {
+  bool isNumber = false;
+  const qint64 bytes = fields.value(SizeField).toLongLong(&isNumber);
+  if (isNumber) fields[SizeField] = QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+  if (fields.size() > VolumeField) {
+    const auto root = serialRoots.find(fields[VolumeField].toStdString());
+    if (root != serialRoots.end()) fields[VolumeField] = QString::fromStdString(root->second);
+  }
+  return fields;
+}
 
 QStringList DupeLineFields(const std::string& lineText) {
   QStringList fields;
@@ -21,7 +47,10 @@ QVariant DupeListModel::data(const QModelIndex& index, int role) const {
       return DupeLineFields(line.text).join(QStringLiteral("  "));
     case FieldsRole:
       return DupeLineFields(line.text);
+    case ShownFieldsRole:
+      return ShownDupeFields(DupeLineFields(line.text), serialRoots_);
     case Qt::ToolTipRole:
+    case PathRole:
       return line.entry != nullptr ? QString::fromStdString(line.entry->Path) : QVariant();
     case IsBaseRole:
       return line.entry != nullptr && line.entry->Base == nullptr;
@@ -33,6 +62,9 @@ QVariant DupeListModel::data(const QModelIndex& index, int role) const {
 void DupeListModel::setLines(std::vector<DupeLine> lines) {
   beginResetModel();
   lines_ = std::move(lines);
+  serialRoots_.clear();
+  for (const VolumeEntry& volume : VolumeTable())
+    if (isSerialNumber(volume.volumeLabel)) serialRoots_.emplace(volume.volumeLabel, volume.root);
   endResetModel();
 }
 

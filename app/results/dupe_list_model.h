@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "core/results/results_model.h"
@@ -16,6 +18,8 @@ class DupeListModel : public QAbstractListModel {
   enum Role {
     FieldsRole = Qt::UserRole + 1,  // QStringList: the eight fields of the line
     IsBaseRole,                     // bool: the line of the group's base entry
+    PathRole,                       // QString: the entry's path
+    ShownFieldsRole,                // QStringList: the fields as the list shows them (ShownDupeFields)
   };
 
   using QAbstractListModel::QAbstractListModel;
@@ -23,6 +27,7 @@ class DupeListModel : public QAbstractListModel {
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
+  // Takes the lines; learns the mount points of the volumes present now. O(lines + volumes).
   void setLines(std::vector<DupeLine> lines);
   void clear();
   const std::vector<DupeLine>& lines() const { return lines_; }
@@ -34,9 +39,15 @@ class DupeListModel : public QAbstractListModel {
 
  private:
   std::vector<DupeLine> lines_;
+  std::map<std::string, std::string> serialRoots_;  // a volume known by its serial number: its mount point
 };
 
 // The eight fields of a line as display texts (the paths are UTF-8).
 QStringList DupeLineFields(const std::string& lineText);
+
+// The fields as the list shows them: the size in the locale's units ("1.8 MB"), and
+// a volume label that is a serial number replaced by the mount point serialRoots
+// gives for it.
+QStringList ShownDupeFields(QStringList fields, const std::map<std::string, std::string>& serialRoots);
 
 }  // namespace vl::gui

@@ -94,6 +94,13 @@ TResultEntry* ResultLists::selectedEntry() const {
   return row >= 0 && row < dupeModel_.rowCount() ? dupeModel_.lines()[static_cast<size_t>(row)].entry : nullptr;
 }
 
+std::pair<const TResultEntry*, const TResultEntry*> ResultLists::nextGroup() const {
+  const int row = baseList_->currentRow() + 1;
+  if (row < 1 || row >= static_cast<int>(model_.shownBases().size())) return {};
+  const std::vector<DupeLine> lines = model_.dupeLines(row, sortColumn_, LocaleDateText);
+  return {model_.shownBases()[static_cast<size_t>(row)].base, lines.size() > 1 ? lines[1].entry : nullptr};
+}
+
 void ResultLists::FillDupeList() {
   const int row = baseList_->currentRow();
   if (rebuilding_ || row < 0 || row >= static_cast<int>(model_.shownBases().size())) return;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <utility>
 
 #include "app/results/dupe_list_model.h"
 #include "app/results/key_navigation.h"
@@ -84,6 +85,9 @@ class ResultLists : public QObject {
   void marksChanged();
   // Empties lbDupes (before the entries it shows are freed).
   void clearDupeList();
+  // The next group's base and the duplicate FillDupeList would select first in it
+  // (either may be null), for decoding ahead. O(next group).
+  std::pair<const TResultEntry*, const TResultEntry*> nextGroup() const;
   // During a scan the tabs show "All Dupes" and cannot be changed.
   void setScanRunning(bool running);
 

@@ -22,7 +22,7 @@ constexpr ActionSpec Table[] = {
   {Key::MarkFile, nullptr, "&Mark Selected File", "Mark / UnMark Selected File for Deletion. (Space)", {}, MarkFile, Command, false, ScanIdle, "|FileManagement1 |Toolbar971"},
   {Key::DeleteMarked, nullptr, "Delete Mar&ked", "Delete Visible Marked Files.", Qt::SHIFT | Qt::Key_Delete, DeleteMarked, Command, false, ScanIdle, "FileManagement1 Toolbar971"},
   {Key::DeleteAllMarked, nullptr, "Delete &All Marked", "Delete ALL Marked Files.", Qt::CTRL | Qt::Key_Delete, DeleteAllMarked, Command, false, ScanIdle, "FileManagement1 Toolbar971"},
-  {Key::FullSize, "tbFullSize", "&Full Size", "Full size (off: fitted to the pane)|Show Image Full Sized, or Stretched to fit its pane.", {}, FullSize, Toggle, true, Always, "|Toolbar971"},
+  {Key::FullSize, "tbFullSize", "&Full Size", "Full size (off: fitted to the pane)|Show Image Full Sized, or Stretched to fit its pane.", {}, FullSize, Toggle, false, Always, "|Toolbar971"},
   {Key::SideBySide, "tbSideBySide", "Side &by Side", "Base beside the selected file (off: selected file only)|Show Base AND Selected, or just selected.", {}, SideBySide, Toggle, true, Always, "Toolbar971 |View1"},
   {Key::ScrollInUnison, "tbScrollInUnison", "Scroll in &Unison", "Scroll both pictures together|Scroll Images in Unison.", {}, ScrollInUnison, Toggle, true, Always, "Toolbar971 View1"},
   {Key::ShowFiles, "tbShowFiles", "Show File &Panes", "Show the folders of both files|Show File Pane.", {}, ShowFiles, Toggle, true, Always, "Toolbar971 View1"},

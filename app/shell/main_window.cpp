@@ -32,10 +32,12 @@
 #include "app/components/form_property_store.h"
 #include "app/components/job_status.h"
 #include "app/components/locale_date.h"
+#include "app/components/thumbnail_cache.h"
 #include "app/components/widget_helpers.h"
 #include "app/database/database_dialog.h"
 #include "app/dialogs/folders_dialog.h"
 #include "app/preview/preview_controller.h"
+#include "app/components/preview_decoder.h"
 #include "app/components/preview_image.h"
 #include "app/preview/file_pane_transfers.h"
 #include "app/results/dupe_list_delegate.h"
@@ -65,7 +67,7 @@ constexpr int MinDupeLines = 10;
 constexpr int BaseNameChars = 32;  // "IMG_20240101_123456789.jpg (12)" in full
 constexpr int PanelWidths[3] = {200, 200, 125};
 constexpr int ProgressBarWidth = 220;
-const char* const ColumnCaptions[8] = {"Del", "Ers", "Path", "Size", "Width", "Height", "Date", "Volume"};
+const char* const ColumnCaptions[8] = {"Del", "Difference", "Path", "Size", "Width", "Height", "Date", "Volume"};
 const bool CentredColumns[8] = {false, true, false, true, true, true, false, false};
 
 QWidget* makePane(const char* objectName, QLayout* layout) {
@@ -122,6 +124,7 @@ QListWidget* makeFilePane(const char* objectName) {
 MainWindow::MainWindow() : host_(this) {
   setObjectName(QStringLiteral("fmain"));
   setWindowTitle(QStringLiteral("Velloran"));
+  thumbnails_ = new ThumbnailCache(DecodeThumbnailPicture, this);
   createLayout();
   actions_ = std::make_unique<ActionSet>(this, MainWindowActions());
   createMenus();
@@ -134,7 +137,8 @@ MainWindow::MainWindow() : host_(this) {
   lists_ = new ResultLists(results_, {lbBaseFiles_, lbDupes_, lbDupesHead_, tabSet_}, *actions_, this);
   previews_ = new PreviewController(this, previewWidgets(), *actions_,
                                     {[this] { return lists_->selectedEntry(); },
-                                     [this]() -> const std::vector<DupeLine>& { return lists_->dupeModel().lines(); }});
+                                     [this]() -> const std::vector<DupeLine>& { return lists_->dupeModel().lines(); },
+                                     [this] { return lists_->nextGroup(); }});
   connect(lists_, &ResultLists::groupShown, previews_, &PreviewController::showGroup);
   connect(lists_, &ResultLists::dupeShown, previews_, &PreviewController::showDupe);
   resultsFile_ = new ResultsFileCommands(results_, deletedList_, *lists_, host_, *actions_, this);
@@ -213,6 +217,8 @@ QWidget* MainWindow::createBasePanel() {
   lbBaseFiles_->setObjectName(QStringLiteral("lbBaseFiles"));
   lbBaseFiles_->setSelectionMode(QAbstractItemView::SingleSelection);
   lbBaseFiles_->setUniformItemSizes(true);
+  lbBaseFiles_->setItemDelegate(new ThumbnailItemDelegate(*thumbnails_, lbBaseFiles_));
+  connect(thumbnails_, &ThumbnailCache::ready, lbBaseFiles_->viewport(), qOverload<>(&QWidget::update));
   SetHint(lbBaseFiles_, QStringLiteral("|The base images that have possible duplicates."));
   tabSet_ = new QTabBar;
   tabSet_->setObjectName(QStringLiteral("TabSet1"));
@@ -239,6 +245,10 @@ QWidget* MainWindow::createDupePanel() {
                            int((CentredColumns[column] ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter),
                            Qt::TextAlignmentRole);
   }
+  columns->setHeaderData(1, Qt::Horizontal,
+                         QStringLiteral("How much the picture differs from the group's base: 0 for the base and "
+                                        "for the same picture, more for a picture that looks less alike"),
+                         Qt::ToolTipRole);
   lbDupesHead_ = new QHeaderView(Qt::Horizontal);
   lbDupesHead_->setObjectName(QStringLiteral("lbDupesHead"));
   lbDupesHead_->setModel(columns);
@@ -254,7 +264,8 @@ QWidget* MainWindow::createDupePanel() {
   lbDupes_->setSelectionMode(QAbstractItemView::SingleSelection);
   lbDupes_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   lbDupes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  lbDupes_->setItemDelegate(new DupeListDelegate(lbDupesHead_, lbDupes_));
+  lbDupes_->setItemDelegate(new DupeListDelegate(lbDupesHead_, thumbnails_, lbDupes_));
+  connect(thumbnails_, &ThumbnailCache::ready, lbDupes_->viewport(), qOverload<>(&QWidget::update));
   connect(lbDupes_->horizontalScrollBar(), &QScrollBar::valueChanged, lbDupesHead_, &QHeaderView::setOffset);
   connect(lbDupesHead_, &QHeaderView::sectionResized, lbDupes_->viewport(), qOverload<>(&QWidget::update));
   layout->addWidget(lbDupesHead_);
@@ -338,7 +349,10 @@ QString MainWindow::sampleDateText() {
 
 void MainWindow::readColumnWidths() {
   const IniFile ini(AppIniFileName());
-  const std::array<int, 8> defaults = DefaultDupeColumnWidths(lbDupes_->fontMetrics(), sampleDateText());
+  QStringList captions;
+  for (const char* caption : ColumnCaptions) captions << QLatin1String(caption);
+  const std::array<int, 8> defaults =
+      DefaultDupeColumnWidths(lbDupes_->fontMetrics(), sampleDateText(), captions, lbDupesHead_->fontMetrics());
   for (int column = 0; column < 8; ++column) {
     const int width = ini.readInteger("ColWidths", "Col" + std::to_string(column), defaults[column]);
     lbDupesHead_->resizeSection(column, std::clamp(width, 0, MaxColumnWidth));

@@ -23,6 +23,7 @@ class QTabBar;
 namespace vl::gui {
 
 class ActionSet;
+class ThumbnailCache;
 class FoldersDialog;
 class FormPropertyStore;
 class JobStatus;
@@ -113,6 +114,7 @@ class MainWindow : public QMainWindow, public ScanWindow {
   std::unique_ptr<FormPropertyStore> store_;
   bool firstShowDone_ = false;
 
+  ThumbnailCache* thumbnails_ = nullptr;
   QListWidget* lbBaseFiles_ = nullptr;
   QTabBar* tabSet_ = nullptr;
   QHeaderView* lbDupesHead_ = nullptr;

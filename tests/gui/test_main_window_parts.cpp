@@ -137,7 +137,7 @@ void MainWindowPartsTest::delegateDrawsTheRedDelCellAndTheBaseLineOnButtonFace()
   QHeaderView header(Qt::Horizontal);
   header.setModel(&columns);
   for (int section = 0; section < 8; ++section) header.resizeSection(section, 40);
-  vl::gui::DupeListDelegate delegate(&header, nullptr);
+  vl::gui::DupeListDelegate delegate(&header, nullptr, nullptr);  // no thumbnails
   vl::gui::DupeListModel model;
   vl::TResultEntry base;
   base.Path = "/p/base.jpg";

@@ -1,7 +1,11 @@
 // The preview and file panes of the main window, driven after real scans of generated pictures.
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QUrl>
 #include <QImageWriter>
+#include <QHeaderView>
 #include <QLabel>
 #include <QWheelEvent>
 #include <QListView>
@@ -9,13 +13,17 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <sys/stat.h>
 #include <tuple>
 
+#include "app/components/thumbnail_cache.h"
 #include "app/preview/preview_controller.h"
+#include "app/components/preview_decoder.h"
 #include "app/components/preview_image.h"
+#include "app/results/dupe_list_model.h"
 #include "app/results/result_lists.h"
 #include "app/shell/main_window.h"
 #include "core/database/volume_table.h"
@@ -77,6 +85,9 @@ struct SmallAndLargePhoto {
     vl::test::WriteJpeg(files.file("b/photo large.jpg"), vl::test::GradientPicture(1600, 1200));
     scanPictures(w, answerer, {files.file("a"), files.file("b")});
     QTRY_VERIFY(bothShown(w));
+    QVERIFY(!child<QAction>(w, "tbFullSize")->isChecked());  // a new settings file fits pictures to their panes
+    child<QAction>(w, "tbFullSize")->trigger();
+    QTRY_VERIFY(bothShown(w) && dupe->size() == QSize(1600, 1200));
   }
   AppDirScope app;
   vl::test::TempDir files;
@@ -106,6 +117,7 @@ class PreviewsTest : public QObject {
   void missingAndUnreadableFilesAndANewScan();
   void filePanesFollowTheFoldersAndTheToggle();
   void notADuplicateRemovesTheLineAndIsRemembered();
+  void thumbnailsAreSharedAndFollowChangedFiles();
 };
 
 // A small base beside a large duplicate: the info lines, full size, scroll positions
@@ -120,6 +132,15 @@ void PreviewsTest::picturesShowScalePanAndZoomTogether() {
   QVERIFY(previews(w).info(Pane::DupePane)->text().startsWith(QString::fromUtf8("1600 \u00D7 1200 pixels, ")));
   QCOMPARE(base->size(), QSize(640, 480));
   QCOMPARE(dupe->size(), QSize(1600, 1200));
+  // The duplicate's line starts its Path cell with the picture's thumbnail.
+  auto* dupes = child<QListView>(w, "lbDupes");
+  const QPoint thumbnailCentre(child<QHeaderView>(w, "lbDupesHead")->sectionPosition(2) + dupes->visualRect(dupes->model()->index(1, 0)).height() / 2,
+                               dupes->visualRect(dupes->model()->index(1, 0)).center().y());
+  const auto drawn = [&] {
+    const QImage list = dupes->viewport()->grab().toImage();
+    return list.pixel(thumbnailCentre) != list.pixel(3, thumbnailCentre.y());  // not the line's background
+  };
+  QTRY_VERIFY(drawn());
 
   // Dragging the duplicate moves it with the mouse and the base in proportion.
   QScrollBar* dupeH = bar(w, Pane::DupePane, Qt::Horizontal);
@@ -248,7 +269,21 @@ void PreviewsTest::missingAndUnreadableFilesAndANewScan() {
   writer.setTransformation(QImageIOHandler::TransformationRotate90);
   QVERIFY(writer.write(QImage(240, 120, QImage::Format_RGB32)));
   QVERIFY(load(upright));
+  // Until it is decoded the pane shows its name, not the last file's picture and info.
+  QVERIFY(!dupe->hasPicture() && previews(w).info(Pane::DupePane)->text().isEmpty());
   QTRY_COMPARE(dupe->size(), QSize(120, 240));
+  // So is a TIFF of any of the four orientations that turn it on its side: the
+  // stored top-left (red) pixel lands in the corner its orientation names.
+  vl::test::Picture sideways(40, 30, vl::test::Rgb(0, 0, 255));
+  sideways.rgb[0] = vl::test::Rgb(255, 0, 0);
+  for (auto [orientation, corner] : {std::pair(5, QPoint(0, 0)), std::pair(6, QPoint(29, 0)),
+                                     std::pair(7, QPoint(29, 39)), std::pair(8, QPoint(0, 39))}) {
+    const std::string name = "a/turned" + std::to_string(orientation) + ".tif";
+    QVERIFY(load(files.write(name, vl::test::EncodeTiff(sideways, {.orientation = uint16_t(orientation)}))));
+    QTRY_VERIFY(!previews(w).isLoading(Pane::DupePane) && dupe->size() == QSize(30, 40));
+    QCOMPARE(qRed(dupe->picture().pixel(corner)), 255);
+    QCOMPARE(qRed(dupe->picture().pixel(QPoint(29, 39) - corner)), 0);
+  }
 
   // A PNG is shown through the fingerprint decoder, transparency over white; a damaged
   // WebP gives the error like any unreadable picture.
@@ -340,10 +375,23 @@ void PreviewsTest::notADuplicateRemovesTheLineAndIsRemembered() {
   vl::test::WriteJpeg(files.file("a/3 large.jpg"), vl::test::GradientPicture(640, 480));
   ModalAnswerer answerer;
   WindowUnderTest w;
+  // The pictures' volume has no label: the list names it by its mount point, not its serial number.
+  vl::SetDriveQueries({[&] { return std::vector<vl::DriveRoot>{{files.path(), false, false, "/dev/sdz1", "ext4"}}; },
+                       [](const std::string&, std::string& label, std::string& fileSystem, uint32_t& serial,
+                          std::string& type) {
+                         std::tie(label, fileSystem, serial, type) = std::tuple("", "ext4", 4242u, "Fixed");
+                         return true;
+                       }});
   scanPictures(w, answerer, {files.file("a")});
+  vl::ResetDriveQueries();
   auto* baseList = child<QListWidget>(w, "lbBaseFiles");
   auto* dupes = child<QListView>(w, "lbDupes");
   QCOMPARE(dupes->model()->rowCount(), 3);
+  const QStringList stored = dupes->model()->index(1, 0).data(vl::gui::DupeListModel::FieldsRole).toStringList();
+  const QStringList shown = dupes->model()->index(1, 0).data(vl::gui::DupeListModel::ShownFieldsRole).toStringList();
+  QCOMPARE(stored.value(7), QStringLiteral("4242"));
+  QCOMPARE(shown.value(7), QString::fromStdString(files.path()));
+  QVERIFY(shown.value(3) != stored.value(3));  // a size in units, not the byte count
   const std::string dismissed = w.window->lists().selectedEntry()->Path;
 
   QApplication::setActiveWindow(w.window.get());
@@ -368,6 +416,59 @@ void PreviewsTest::notADuplicateRemovesTheLineAndIsRemembered() {
   w.scanWithOptions(answerer, vl::ScanMode::Images);
   QCOMPARE(baseList->count(), 1);
   QVERIFY(dialogs.errors.empty());
+}
+
+// A thumbnail is made once into the freedesktop folder, taken from there when it
+// still matches the file (made by another program too), made again when the file
+// changed, and never asked for again for a file that is no picture.
+void PreviewsTest::thumbnailsAreSharedAndFollowChangedFiles() {
+  AppDirScope app;
+  vl::test::TempDir files;
+  std::atomic<int> decodes = 0;
+  const auto counting = [&](const QString& path, QSize box) {
+    ++decodes;
+    return vl::gui::DecodeThumbnailPicture(path, box);
+  };
+  vl::gui::ThumbnailCache cache(counting);
+  const auto ready = [](vl::gui::ThumbnailCache& from, const QString& path) {
+    QImage made;
+    return QTest::qWaitFor([&] { return !(made = from.thumbnail(path)).isNull(); }) ? made : QImage();
+  };
+  const QString photo = QString::fromStdString(files.file("photo.jpg"));
+  vl::test::WriteJpeg(photo.toStdString(), vl::test::Picture(1600, 1200, vl::test::Rgb(200, 0, 0)));
+  const QImage made = ready(cache, photo);
+  QCOMPARE(made.size(), QSize(128, 96));
+  QVERIFY(qRed(made.pixel(64, 48)) > 150);
+  const QString stored = vl::gui::FreedesktopThumbnailPath(photo);
+  QVERIFY(!(QFileInfo(stored).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther)));
+  QImage onDisk(stored);
+  QCOMPARE(onDisk.text(QStringLiteral("Thumb::URI")), QUrl::fromLocalFile(photo).toString());
+  QCOMPARE(decodes.load(), 1);
+
+  // Another cache (the next run, or a file manager) uses the stored thumbnail as it is.
+  vl::gui::ThumbnailCache next([&](const QString&, QSize) { ++decodes; return QImage(); });
+  QCOMPARE(ready(next, photo).size(), QSize(128, 96));
+  QCOMPARE(decodes.load(), 1);
+
+  // A changed file (new contents, new time) is never shown by its old stored thumbnail.
+  vl::test::WriteJpeg(photo.toStdString(), vl::test::Picture(1200, 1600, vl::test::Rgb(0, 0, 200)));
+  QFile touched(photo);
+  QVERIFY(touched.open(QIODevice::ReadWrite) &&
+          touched.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+  touched.close();
+  vl::gui::ThumbnailCache later(counting);
+  const QImage redone = ready(later, photo);
+  QCOMPARE(redone.size(), QSize(96, 128));
+  QVERIFY(qBlue(redone.pixel(48, 64)) > 150);
+  QCOMPARE(decodes.load(), 2);
+
+  const QString text = QString::fromStdString(files.write("notes.jpg", std::string("not a picture")));
+  QVERIFY(cache.thumbnail(text).isNull());
+  QTRY_COMPARE(decodes.load(), 3);
+  QTest::qWait(50);
+  QVERIFY(cache.thumbnail(text).isNull());
+  QTest::qWait(50);
+  QCOMPARE(decodes.load(), 3);
 }
 
 QTEST_MAIN(PreviewsTest)

@@ -41,7 +41,7 @@ std::vector<uint8_t> readBack(const std::string& path) {
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-void writeTiffPage(TIFF* tiff, const Picture& p, const AlphaPlane& alpha) {
+void writeTiffPage(TIFF* tiff, const Picture& p, const AlphaPlane& alpha, int orientation) {
   const uint16_t samples = alpha.empty() ? 3 : 4;
   TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(p.width));
   TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(p.height));
@@ -50,6 +50,7 @@ void writeTiffPage(TIFF* tiff, const Picture& p, const AlphaPlane& alpha) {
   TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, uint16_t(PHOTOMETRIC_RGB));
   TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, uint16_t(PLANARCONFIG_CONTIG));
   TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(8));
+  if (orientation != 1) TIFFSetField(tiff, TIFFTAG_ORIENTATION, uint16_t(orientation));
   if (!alpha.empty()) {
     const uint16_t extra = EXTRASAMPLE_UNASSALPHA;
     TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, uint16_t(1), &extra);
@@ -103,21 +104,21 @@ std::vector<uint8_t> EncodePng(const Picture& picture, const AlphaPlane& alpha) 
   return out;
 }
 
-std::vector<uint8_t> EncodeTiff(const std::vector<Picture>& pages, const AlphaPlane& alpha) {
+std::vector<uint8_t> EncodeTiff(const std::vector<Picture>& pages, const AlphaPlane& alpha, int orientation) {
   char path[] = "/tmp/velloran-tiff-XXXXXX";
   const int fd = ::mkstemp(path);
   check(fd >= 0, "TIFF temporary file");
   ::close(fd);
   TIFF* tiff = TIFFOpen(path, "w");
   check(tiff != nullptr, "TIFF open");
-  for (size_t i = 0; i < pages.size(); ++i) writeTiffPage(tiff, pages[i], i == 0 ? alpha : AlphaPlane{});
+  for (size_t i = 0; i < pages.size(); ++i) writeTiffPage(tiff, pages[i], i == 0 ? alpha : AlphaPlane{}, orientation);
   TIFFClose(tiff);
   std::vector<uint8_t> out = readBack(path);
   ::unlink(path);
   return out;
 }
 
-std::vector<uint8_t> EncodeWebp(const std::vector<Picture>& frames, const AlphaPlane& alpha) {
+std::vector<uint8_t> EncodeWebp(const std::vector<Picture>& frames, const AlphaPlane& alpha, int quality) {
   const Picture& first = frames.at(0);
   WebPAnimEncoderOptions animOptions;
   check(WebPAnimEncoderOptionsInit(&animOptions) != 0, "WebP options");
@@ -125,8 +126,9 @@ std::vector<uint8_t> EncodeWebp(const std::vector<Picture>& frames, const AlphaP
   check(encoder != nullptr, "WebP encoder");
   WebPConfig config;
   WebPConfigInit(&config);
-  config.lossless = 1;
-  config.exact = 1;
+  config.lossless = quality == 0 ? 1 : 0;
+  config.exact = quality == 0 ? 1 : 0;
+  if (quality != 0) config.quality = float(quality);
   int timestamp = 0;
   for (size_t i = 0; i < frames.size(); ++i, timestamp += 100) {
     WebPPicture frame;
@@ -151,18 +153,25 @@ std::vector<uint8_t> EncodeWebp(const std::vector<Picture>& frames, const AlphaP
   return out;
 }
 
-std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, const AlphaPlane& alpha) {
+std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, const AlphaPlane& alpha, int quality,
+                                int orientation) {
   heif_context* context = heif_context_alloc();
   heif_encoder* encoder = nullptr;
   check(heif_context_get_encoder_for_format(context, av1 ? heif_compression_AV1 : heif_compression_HEVC, &encoder)
             .code == heif_error_Ok, "HEIF encoder");
-  heif_encoder_set_lossless(encoder, 1);
-  heif_encoder_set_parameter_string(encoder, "chroma", "444");
   heif_encoding_options* options = heif_encoding_options_alloc();
   heif_color_profile_nclx* nclx = heif_nclx_color_profile_alloc();
-  nclx->matrix_coefficients = heif_matrix_coefficients_RGB_GBR;
-  nclx->full_range_flag = 1;
+  if (quality == 0) {
+    heif_encoder_set_lossless(encoder, 1);
+    heif_encoder_set_parameter_string(encoder, "chroma", "444");
+    nclx->matrix_coefficients = heif_matrix_coefficients_RGB_GBR;
+    nclx->full_range_flag = 1;
+  } else {
+    heif_encoder_set_lossy_quality(encoder, quality);
+    if (av1) heif_encoder_set_parameter_integer(encoder, "speed", 8);  // a few times faster than the default
+  }
   options->output_nclx_profile = nclx;
+  options->image_orientation = heif_orientation(orientation);
   for (size_t i = 0; i < images.size(); ++i) {
     heif_image* image = heifImage(images[i], i == 0 ? alpha : AlphaPlane{}, nclx);
     const bool encoded = heif_context_encode_image(context, image, encoder, options, nullptr).code == heif_error_Ok;

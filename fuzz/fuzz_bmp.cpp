@@ -1,4 +1,4 @@
-// Fuzz target: MakeFingerprint and the picture signature on BMP data.
+// Fuzz target: MakeFingerprint and the verified print on BMP data.
 #include <cstddef>
 #include <cstdint>
 
@@ -7,11 +7,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vl::TFingerprint fingerprint;
   int32_t width = 0, height = 0;
-  vl::PictureSignature signature = 0;
-  if (vl::MakeFingerprintFromMemory(data, size, vl::PictureType::Bmp, fingerprint, width, height, &signature)) {
-    for (uint8_t code : fingerprint)
-      if (code > 3) __builtin_trap();
-    if ((signature & 1) != 0) __builtin_trap();  // the mean never has a bit
+  vl::VerifiedPrint print;
+  if (vl::MakeFingerprintFromMemory(data, size, vl::PictureType::Bmp, fingerprint, width, height, &print)) {
+    for (size_t k = 0; k < fingerprint.size(); ++k)
+      if (fingerprint[k] > 3 || print.grid[k] > 3) __builtin_trap();
+    if (print.orientation != 0) __builtin_trap();  // a BMP has no orientation tag
   }
   return 0;
 }

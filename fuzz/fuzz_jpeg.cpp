@@ -1,4 +1,4 @@
-// Fuzz target: MakeFingerprint and the preview decoder on JPEG data.
+// Fuzz target: MakeFingerprint (with and without the verified print) and the preview decoder on JPEG data.
 #include <cstddef>
 #include <cstdint>
 
@@ -8,9 +8,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vl::TFingerprint fingerprint;
   int32_t width = 0, height = 0;
-  if (vl::MakeFingerprintFromMemory(data, size, vl::PictureType::Jpeg, fingerprint, width, height)) {
-    for (uint8_t code : fingerprint)
-      if (code > 3) __builtin_trap();
+  vl::VerifiedPrint print;
+  // Every other input is read as a verifying scan would: with chroma and the EXIF orientation.
+  vl::VerifiedPrint* verified = size % 4 < 2 ? &print : nullptr;
+  if (vl::MakeFingerprintFromMemory(data, size, vl::PictureType::Jpeg, fingerprint, width, height, verified)) {
+    for (size_t k = 0; k < fingerprint.size(); ++k)
+      if (fingerprint[k] > 3 || print.grid[k] > 3) __builtin_trap();
+    if (print.orientation < 0 || print.orientation >= vl::OrientationCount) __builtin_trap();
   }
   vl::JpegPreviewOptions options;
   options.ScaleDenominator = 8;

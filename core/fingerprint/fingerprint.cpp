@@ -11,6 +11,7 @@
 
 #include "core/files/paths.h"
 #include "core/fingerprint/bmp_decoder.h"
+#include "core/fingerprint/exif_orientation.h"
 #include "core/fingerprint/gif_decoder.h"
 #include "core/fingerprint/jpeg_decoder.h"
 #include "core/fingerprint/modern_decoders.h"
@@ -94,25 +95,18 @@ Rect borderCut(const WorkBitmap& b) {
   return Rect{left, top, right - left, bottom - top};
 }
 
-// Replaces the grey values by tone codes 0 (lightest quarter) to 3 (darkest).
-void toneCodes(TFingerprint& grid, int minimum, int maximum, int sum) {
-  const int avg = sum / 100;
-  const int mid = minimum + (maximum - minimum) / 2;
-  int lo, hi;
-  if (mid <= avg) {
-    hi = avg + (maximum - avg) / 2;
-    lo = 2 * avg - hi;
-  } else {
-    lo = minimum + (avg - minimum) / 2;
-    hi = 2 * avg - lo;
-  }
-  for (uint8_t& v : grid) v = v < lo ? 0 : v < avg ? 1 : v < hi ? 2 : 3;
+// The part of the bitmap a verified print describes: what the border cut leaves,
+// unless that is less than a quarter of a side (content of a shape that fools the
+// cut's checks, or a small mark on a blank page), then the whole bitmap. O(W + H).
+Rect verifiedCut(const WorkBitmap& b) {
+  const Rect cut = borderCut(b);
+  return cut.width * 4 < b.width || cut.height * 4 < b.height ? Rect{0, 0, b.width, b.height} : cut;
 }
 
 bool decode(const uint8_t* data, size_t size, PictureType type, WorkBitmap& bitmap, int32_t& width,
-            int32_t& height) {
+            int32_t& height, bool withChroma) {
   switch (type) {
-    case PictureType::Jpeg: return DecodeJpeg(data, size, bitmap, width, height);
+    case PictureType::Jpeg: return DecodeJpeg(data, size, bitmap, width, height, withChroma);
     case PictureType::Bmp:
       if (!DecodeBmp(data, size, bitmap)) return false;
       break;
@@ -130,7 +124,38 @@ bool decode(const uint8_t* data, size_t size, PictureType type, WorkBitmap& bitm
   return true;
 }
 
+// The orientation (0 to 7) that turns the decoded picture into the one its tag shows.
+// HEIF decoding applies the rotation and mirror boxes itself (they overrule an EXIF
+// tag inside the file, which is left alone). libtiff's reader turns a TIFF upright
+// for tags 2 to 4, and for tags 5 to 8 mirrors it so that only a swap of rows and
+// columns (tags 5 and 7) or a half turn and that swap (tags 6 and 8) remain.
+int orientationOf(const uint8_t* data, size_t size, PictureType type) {
+  static constexpr int TiffRemainder[9] = {0, 0, 0, 0, 0, 4, 7, 4, 7};
+  if (type == PictureType::Jpeg) return OrientationOfTag(JpegOrientationTag(data, size));
+  return type == PictureType::Tiff ? TiffRemainder[TiffOrientationTag(data, size)] : 0;
+}
+
 }  // namespace
+
+void ToneCodes(TFingerprint& greys) {
+  int minimum = 256, maximum = 0, sum = 0;
+  for (uint8_t v : greys) {
+    minimum = std::min<int>(minimum, v);
+    maximum = std::max<int>(maximum, v);
+    sum += v;
+  }
+  const int avg = sum / 100;
+  const int mid = minimum + (maximum - minimum) / 2;
+  int lo, hi;
+  if (mid <= avg) {
+    hi = avg + (maximum - avg) / 2;
+    lo = 2 * avg - hi;
+  } else {
+    lo = minimum + (avg - minimum) / 2;
+    hi = 2 * avg - lo;
+  }
+  for (uint8_t& v : greys) v = v < lo ? 0 : v < avg ? 1 : v < hi ? 2 : 3;
+}
 
 PictureType PictureTypeOf(const std::string& fileName) {
   const std::string ext = UpperAscii(ExtensionOf(fileName));
@@ -163,44 +188,45 @@ bool DecodeFullColour(const uint8_t* data, size_t size, PictureType type, WorkBi
 TFingerprint FingerprintOfBitmap(const WorkBitmap& bitmap) {
   const Rect r = borderCut(bitmap);
   TFingerprint grid{};
-  int minimum = 256, maximum = 0, sum = 0;
   for (int gy = 0; gy < GridHeight; ++gy) {
     const int sy = r.top + int((2 * gy + 1) * int64_t(r.height) / (2 * GridHeight));
     for (int gx = 0; gx < GridWidth; ++gx) {
       const int sx = r.left + int((2 * gx + 1) * int64_t(r.width) / (2 * GridWidth));
-      const int v = bitmap.greyAt(sx, sy);
-      grid[size_t(gx * GridHeight + gy)] = uint8_t(v);
-      minimum = std::min(minimum, v);
-      maximum = std::max(maximum, v);
-      sum += v;
+      grid[size_t(gx * GridHeight + gy)] = uint8_t(bitmap.greyAt(sx, sy));
     }
   }
-  toneCodes(grid, minimum, maximum, sum);
+  ToneCodes(grid);
   return grid;
 }
 
-PictureSignature SignatureOfSampledPart(const WorkBitmap& bitmap) {
-  const Rect r = borderCut(bitmap);
-  return SignatureOfBitmap(bitmap, r.left, r.top, r.width, r.height);
+VerifiedPrint VerifiedPrintOfBitmap(const WorkBitmap& bitmap) {
+  const Rect r = verifiedCut(bitmap);
+  VerifiedPrint print;
+  SignatureOfBitmap(bitmap, r.left, r.top, r.width, r.height, print.grid, print.signature);
+  return print;
 }
 
 bool MakeFingerprintFromMemory(const uint8_t* data, size_t size, PictureType type, TFingerprint& fingerprint,
-                               int32_t& width, int32_t& height, PictureSignature* signature) {
+                               int32_t& width, int32_t& height, VerifiedPrint* verified) {
   thread_local WorkBitmap bitmap;
   bool ok = false;
   try {
-    ok = decode(data, size, type, bitmap, width, height);
+    ok = decode(data, size, type, bitmap, width, height, verified != nullptr);
     if (ok) fingerprint = FingerprintOfBitmap(bitmap);
-    if (ok && signature != nullptr) *signature = SignatureOfSampledPart(bitmap);
+    if (ok && verified != nullptr) {
+      *verified = VerifiedPrintOfBitmap(bitmap);
+      verified->orientation = orientationOf(data, size, type);
+    }
   } catch (const std::exception&) {
     ok = false;  // out of memory for a huge picture
   }
   releaseIfLarge(bitmap.pixels);
+  releaseIfLarge(bitmap.chroma);
   return ok;
 }
 
 bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int32_t& width, int32_t& height,
-                     bool* unreadable, PictureSignature* signature) {
+                     bool* unreadable, VerifiedPrint* verified) {
   const PictureType type = PictureTypeOf(fileName);
   if (!IsDecodedType(type)) return false;
   thread_local std::vector<uint8_t> file;
@@ -208,7 +234,7 @@ bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int
   bool failedRead = false;
   try {
     ok = readWholeFile(fileName, file, failedRead) &&
-         MakeFingerprintFromMemory(file.data(), file.size(), type, fingerprint, width, height, signature);
+         MakeFingerprintFromMemory(file.data(), file.size(), type, fingerprint, width, height, verified);
   } catch (const std::exception&) {
     ok = false;
   }

@@ -20,14 +20,6 @@ namespace {
 constexpr int WaitSliceMs = 20;     // events run at least this often while a decode is awaited
 constexpr size_t SlotsPerThread = 8;
 
-void store(TScanEntry& entry, const FingerprintOutcome& outcome) {
-  if (!outcome.ok) return;
-  entry.Fingerprint = std::make_unique<TFingerprint>(outcome.fingerprint);
-  entry.Width = outcome.width;
-  entry.Height = outcome.height;
-  entry.Signature = outcome.signature;
-}
-
 // Submits the pictures ahead of the walk that may need decoding while the pool has room.
 class LookAhead {
  public:
@@ -60,13 +52,13 @@ std::optional<FingerprintOutcome> awaitOutcome(FingerprintPool& pool, const TSca
   return pool.popOldest();
 }
 
-FingerprintOutcome decode(const std::string& path, bool withSignature) {
+FingerprintOutcome decode(const std::string& path, bool verified) {
   FingerprintOutcome outcome;
-  PictureSignature signature = 0;
+  VerifiedPrint print;
   try {
     outcome.ok = MakeFingerprint(path, outcome.fingerprint, outcome.width, outcome.height, &outcome.unreadable,
-                                 withSignature ? &signature : nullptr);
-    if (outcome.ok && withSignature) outcome.signature = signature;
+                                 verified ? &print : nullptr);
+    if (outcome.ok && verified) outcome.verified = print;
   } catch (const std::exception&) {
     outcome.ok = false;
   }
@@ -80,11 +72,20 @@ void reportCacheWarning(FingerprintCache* cache, Host& host) {
 
 }  // namespace
 
-FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache, bool signature) {
+void StoreOutcome(TScanEntry& entry, const FingerprintOutcome& outcome, bool verifying) {
+  if (!outcome.ok) return;
+  const bool verified = verifying && outcome.verified;
+  entry.Fingerprint = std::make_unique<TFingerprint>(verified ? outcome.verified->uprightGrid() : outcome.fingerprint);
+  entry.Width = outcome.width;
+  entry.Height = outcome.height;
+  entry.Signature = verified ? std::optional(outcome.verified->uprightSignature()) : std::nullopt;
+}
+
+FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache, bool verified) {
   const auto key = cache != nullptr ? StatFileKey(path) : std::nullopt;
-  if (!key) return decode(path, signature);
-  if (auto stored = cache->lookup(path, *key, signature)) return *stored;
-  const FingerprintOutcome outcome = decode(path, signature);
+  if (!key) return decode(path, verified);
+  if (auto stored = cache->lookup(path, *key, verified)) return *stored;
+  const FingerprintOutcome outcome = decode(path, verified);
   if (!outcome.unreadable) cache->store(path, *key, outcome);
   return outcome;
 }
@@ -184,7 +185,7 @@ size_t walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& 
           pool ? awaitOutcome(*pool, entry, options, host)
                : ComputeFingerprint(entry.Path, options.cache, options.signatures);
       if (!outcome) break;
-      store(entry, *outcome);
+      StoreOutcome(entry, *outcome, options.signatures);
       unreadable += outcome->unreadable ? 1 : 0;
       reportCacheWarning(options.cache, host);
     } else if (pool && pool->oldestIs(&entry)) {

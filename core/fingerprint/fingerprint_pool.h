@@ -22,16 +22,23 @@ class FingerprintCache;
 struct FingerprintOptions {
   int jobs = 1;  // worker threads; 1 decodes on the calling thread, 0 = hardware threads
   FingerprintCache* cache = nullptr;  // results of earlier runs; none: decode every picture
-  bool signatures = false;            // also the picture signature of each decoded picture
+  // A verifying read: each entry gets the verified grid and the signature of its
+  // picture as shown (turned as its orientation tag says) instead of the fingerprint.
+  bool signatures = false;
 };
 
 // MakeFingerprint on one path; a thrown error counts as a failure. With a cache the
 // file is stat()ed first (before it is read, so a file changed meanwhile gets a new
 // key), a matching stored result is given without decoding, and a decoded result
-// is stored unless the file could not be read. With `signature` the outcome carries
-// the picture signature too (a stored result without one is decoded anew). Thread-safe.
+// is stored unless the file could not be read. With `verified` the outcome carries
+// the verified print too (a stored result without one is decoded anew). Thread-safe.
 FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache = nullptr,
-                                      bool signature = false);
+                                      bool verified = false);
+
+// Stores a successful outcome in the entry: its width and height, and either the
+// fingerprint (no signature) or, for a verifying read, the upright verified grid and
+// signature. A failed outcome leaves the entry alone. O(100).
+void StoreOutcome(TScanEntry& entry, const FingerprintOutcome& outcome, bool verifying);
 
 // A fixed set of worker threads decoding submitted pictures. At most `window`
 // pictures are in flight; results are taken oldest first, each identified by the
@@ -88,7 +95,7 @@ struct ListWalk {
 };
 
 // Walks the list in order by the rules, removing dropped entries by compaction and
-// storing each decoded fingerprint, width and height (and signature, when asked for). With more than one job the
+// storing each outcome by StoreOutcome. With more than one job the
 // pictures ahead of the walk are decoded on a pool, a bounded window at a time;
 // while a result is awaited, events run every 20 ms and a set ScanCancelled stops
 // the walk at once. A stopped walk leaves the unvisited entries as they were. With a

@@ -55,6 +55,13 @@ void storeGreyRow(const JSAMPLE* in, uint32_t* out, JDIMENSION width) {
   for (JDIMENSION x = 0; x < width; ++x) out[x] = in[x];
 }
 
+void storeYccRow(const JSAMPLE* in, uint32_t* out, uint16_t* chroma, JDIMENSION width) {
+  for (JDIMENSION x = 0; x < width; ++x, in += 3) {
+    out[x] = in[0];
+    chroma[x] = uint16_t(in[1] << 8 | in[2]);
+  }
+}
+
 void storeCmykRow(const JSAMPLE* in, uint32_t* out, JDIMENSION width) {
   for (JDIMENSION x = 0; x < width; ++x, in += 4) {
     const uint32_t k = in[3];
@@ -83,7 +90,8 @@ void readHeader(Decompressor& d, const uint8_t* data, size_t size) {
 
 // The decoding proper. No object with a destructor lives here, as libjpeg's errors
 // leave through longjmp.
-bool decode(Decompressor& d, const uint8_t* data, size_t size, WorkBitmap& bitmap, int32_t& width, int32_t& height) {
+bool decode(Decompressor& d, const uint8_t* data, size_t size, WorkBitmap& bitmap, int32_t& width, int32_t& height,
+            bool withChroma) {
   jpeg_decompress_struct& cinfo = d.cinfo;
   installErrorHandlers(d);
   if (setjmp(d.errors.jump)) return false;
@@ -91,20 +99,24 @@ bool decode(Decompressor& d, const uint8_t* data, size_t size, WorkBitmap& bitma
   width = int32_t(cinfo.image_width);
   height = int32_t(cinfo.image_height);
   const bool cmyk = isCmyk(cinfo);
+  const bool chroma = withChroma && cinfo.jpeg_color_space == JCS_YCbCr;
   cinfo.scale_num = 1;
   cinfo.scale_denom = unsigned(JpegScaleDenominator(cinfo.image_width, cinfo.image_height));
-  cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_GRAYSCALE;
+  cinfo.out_color_space = cmyk ? JCS_CMYK : chroma ? JCS_YCbCr : JCS_GRAYSCALE;
   cinfo.dct_method = JDCT_ISLOW;
   jpeg_calc_output_dimensions(&cinfo);
   if (uint64_t(cinfo.output_width) * cinfo.output_height > MaxWorkPixels) return false;
   jpeg_start_decompress(&cinfo);
   if (!bitmap.reset(cinfo.output_width, cinfo.output_height, 0, !cmyk)) return false;
+  if (chroma) bitmap.chroma.assign(bitmap.pixels.size(), 0);
   JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
                                               cinfo.output_width * JDIMENSION(cinfo.output_components), 1);
   while (cinfo.output_scanline < cinfo.output_height) {
     const int y = int(cinfo.output_scanline);
     if (jpeg_read_scanlines(&cinfo, row, 1) != 1) return false;
     if (cmyk) storeCmykRow(row[0], bitmap.row(y), cinfo.output_width);
+    else if (chroma)
+      storeYccRow(row[0], bitmap.row(y), bitmap.chroma.data() + size_t(y) * size_t(bitmap.width), cinfo.output_width);
     else storeGreyRow(row[0], bitmap.row(y), cinfo.output_width);
   }
   return true;
@@ -181,10 +193,11 @@ int JpegScaleDenominator(int64_t width, int64_t height) {
   return 1;
 }
 
-bool DecodeJpeg(const uint8_t* data, size_t size, WorkBitmap& bitmap, int32_t& width, int32_t& height) {
+bool DecodeJpeg(const uint8_t* data, size_t size, WorkBitmap& bitmap, int32_t& width, int32_t& height,
+                bool withChroma) {
   if (size == 0) return false;
   Decompressor d;
-  return decode(d, data, size, bitmap, width, height);
+  return decode(d, data, size, bitmap, width, height, withChroma);
 }
 
 bool DecodeJpegPreview(const uint8_t* data, size_t size, const JpegPreviewOptions& options, PreviewPicture& picture) {

@@ -15,11 +15,13 @@ int JpegScaleDenominator(int64_t width, int64_t height);
 
 // Decodes JPEG data at its fingerprint scale into `bitmap`: the luminance alone
 // (luminance bitmap), or for CMYK and YCCK pictures R = C*K/255, G = M*K/255,
-// B = Y*K/255. width and height get the full-size dimensions. libjpeg's warnings
-// (corrupt or truncated data) are ignored and the picture is used as delivered; its
-// errors, pictures above MaxWorkPixels at the reduced size and more than 500 scans
-// give false. O(file size + reduced pixels).
-bool DecodeJpeg(const uint8_t* data, size_t size, WorkBitmap& bitmap, int32_t& width, int32_t& height);
+// B = Y*K/255. With `withChroma` a YCbCr picture also fills the bitmap's chroma plane
+// (the luminance is the same either way). width and height get the full-size
+// dimensions. libjpeg's warnings (corrupt or truncated data) are ignored and the
+// picture is used as delivered; its errors, pictures above MaxWorkPixels at the
+// reduced size and more than 500 scans give false. O(file size + reduced pixels).
+bool DecodeJpeg(const uint8_t* data, size_t size, WorkBitmap& bitmap, int32_t& width, int32_t& height,
+                bool withChroma = false);
 
 // How a preview is decoded. ScaleDenominator 1, 2, 4 or 8 decodes at that
 // fraction of the full size through libjpeg's scaled DCT; Fast takes the fast

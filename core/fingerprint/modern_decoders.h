@@ -18,6 +18,10 @@ bool DecodeTiff(const uint8_t* data, size_t size, WorkBitmap& bitmap);
 bool DecodeWebp(const uint8_t* data, size_t size, WorkBitmap& bitmap);
 bool DecodeHeif(const uint8_t* data, size_t size, WorkBitmap& bitmap);
 
+// The orientation tag (1 to 8) of a TIFF's first page, or 0 when it has none or the
+// data cannot be opened. Reads the header and the first directory only.
+int TiffOrientationTag(const uint8_t* data, size_t size);
+
 // One pixel with straight (not premultiplied) alpha, composited over white.
 inline uint32_t OverWhite(uint32_t r, uint32_t g, uint32_t b, uint32_t a) {
   const uint32_t white = 255 * (255 - a) + 127;

@@ -1,17 +1,26 @@
-// The picture signature (a DCT sign hash of a luminance thumbnail) and the orientations of grids and signatures.
+// The picture signature (two grey views, colour layout, uniformity), its match rule and the orientations.
 #include "core/fingerprint/signature.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 #include <vector>
+
+#include "core/fingerprint/fingerprint.h"
 
 namespace vl {
 
 namespace {
 
 constexpr int ThumbSide = 32;
-constexpr int Frequencies = 8;
+constexpr int Frequencies = SignatureFrequencies;
+// At most this many pixels are sampled along each side, so that the cost stays
+// bounded whatever the size, and a thumbnail cell's mean is that of at least 16 x 16
+// of its pixels, however fine their texture.
+constexpr int SamplesPerSide = 512;
+// A chroma cell further than this from grey makes a picture coloured.
+constexpr int ColouredChroma = 4;
 
 // cos((2 x + 1) u pi / 64) for the low frequencies u, computed once.
 const std::array<std::array<double, ThumbSide>, Frequencies>& cosines() {
@@ -24,55 +33,144 @@ const std::array<std::array<double, ThumbSide>, Frequencies>& cosines() {
   return table;
 }
 
-// Luminance 0 to 255 of a pixel (ITU-R BT.601 weights), so that a greyscale copy keeps it.
-int lumaOf(const WorkBitmap& bitmap, uint32_t p) {
-  if (bitmap.luminance) return int(p & 0xFF);
-  return int((77 * (p >> 16 & 0xFF) + 150 * (p >> 8 & 0xFF) + 29 * (p & 0xFF)) >> 8);
-}
+// How the samples along one side spread over `cells` cells: sample i of n covers
+// [i, i + 1) and cell c covers [c n / cells, (c + 1) n / cells), so that every cell
+// gets exactly its share of the side however the sizes divide. With n at least
+// cells, a sample falls into one cell or two neighbours.
+struct Spread {
+  std::vector<int> cell;         // the first cell of each sample
+  std::vector<double> weight;    // its share of the sample; the rest goes to the next cell
+  std::vector<double> total;     // per cell
 
-// The mean luminance of each of the 32 x 32 cells of the rectangle, from a grid of at
-// most SamplesPerSide x SamplesPerSide evenly spread pixels (at least 8 x 8 per cell
-// for a picture that large), so that the cost stays bounded whatever the picture's size.
-constexpr int SamplesPerSide = 256;
-
-// The sample positions along a side of `length` pixels from `start`, and the cell of each.
-struct Samples {
-  std::vector<int> at;
-  std::vector<int> cell;
-  Samples(int start, int length) {
-    const int count = std::min(length, SamplesPerSide);
-    for (int i = 0; i < count; ++i) {
-      at.push_back(start + int((2 * int64_t(i) + 1) * length / (2 * count)));
-      cell.push_back(i * ThumbSide / count);
+  Spread(int n, int cells) : cell(size_t(n)), weight(size_t(n)), total(size_t(cells), 0.0) {
+    for (int i = 0; i < n; ++i) {
+      const double from = double(i) * cells / n, to = double(i + 1) * cells / n;
+      const int c = std::min(int(from), cells - 1);
+      cell[size_t(i)] = c;
+      weight[size_t(i)] = to <= c + 1 ? 1.0 : c + 1 - from;
+      total[size_t(c)] += weight[size_t(i)];
+      if (c + 1 < cells) total[size_t(c) + 1] += 1.0 - weight[size_t(i)];
     }
+  }
+  // The two cells sample i falls into and its share of each (the second may be past
+  // the last cell, with a share of 0).
+  std::array<std::pair<size_t, double>, 2> sharesOf(size_t i) const {
+    return {{{size_t(cell[i]), weight[i]}, {size_t(cell[i]) + 1, 1.0 - weight[i]}}};
   }
 };
 
-std::vector<double> thumbnail(const WorkBitmap& bitmap, int left, int top, int width, int height) {
-  const Samples across(left, width), down(top, height);
-  std::vector<int64_t> sums(ThumbSide * ThumbSide, 0);
-  std::vector<int> counts(ThumbSide * ThumbSide, 0);
-  for (size_t j = 0; j < down.at.size(); ++j) {
-    const uint32_t* row = bitmap.pixels.data() + size_t(down.at[j]) * size_t(bitmap.width);
-    const size_t cellRow = size_t(down.cell[j]) * ThumbSide;
-    for (size_t i = 0; i < across.at.size(); ++i) {
-      sums[cellRow + size_t(across.cell[i])] += lumaOf(bitmap, row[across.at[i]]);
-      ++counts[cellRow + size_t(across.cell[i])];
+// The sample positions along a side of `length` pixels from `start` (at least one
+// per thumbnail cell, pixels repeating on a shorter side), and how they spread over
+// the thumbnail's cells.
+struct Samples {
+  std::vector<int> at;
+  Spread thumb;
+  Samples(int start, int length) : thumb(countFor(length), ThumbSide) {
+    const int count = countFor(length);
+    for (int i = 0; i < count; ++i) at.push_back(start + int((2 * int64_t(i) + 1) * length / (2 * count)));
+  }
+  static int countFor(int length) { return std::clamp(length, ThumbSide, SamplesPerSide); }
+};
+
+// The channels measured per pixel: luminance (ITU-R BT.601 weights), the mean of the
+// three channels, and Cb and Cr around 0 (0 without colour).
+enum Channel { Luma, Average, Cb, Cr, Channels };
+using Thumbnail = std::vector<double>;  // 32 x 32 cells, row by row
+
+using Values = std::array<float, Channels>;
+
+Values valuesAt(const WorkBitmap& bitmap, size_t index) {
+  const uint32_t p = bitmap.pixels[index];
+  if (bitmap.luminance) {
+    const float y = float(p & 0xFF);
+    if (bitmap.chroma.empty()) return {y, y, 0, 0};
+    const uint16_t c = bitmap.chroma[index];
+    const float cb = float(c >> 8) - 128.0f, cr = float(c & 0xFF) - 128.0f;
+    // (R + G + B) / 3 of JPEG's YCbCr: R = Y + 1.402 Cr, G = Y - 0.344 Cb - 0.714 Cr, B = Y + 1.772 Cb.
+    return {y, std::clamp(y + 0.47596f * cb + 0.22929f * cr, 0.0f, 255.0f), cb, cr};
+  }
+  const float r = float(p >> 16 & 0xFF), g = float(p >> 8 & 0xFF), b = float(p & 0xFF);
+  return {0.299f * r + 0.587f * g + 0.114f * b, (r + g + b) / 3, -0.168736f * r - 0.331264f * g + 0.5f * b,
+          0.5f * r - 0.418688f * g - 0.081312f * b};
+}
+
+using CellRow = std::array<Values, ThumbSide>;
+
+// The sums of each channel over the thumbnail cells of one row of samples. The
+// samples of one cell are summed in a running total (independent additions rather
+// than a chain through memory), a sample on a cell's edge split between the two.
+CellRow rowSums(const WorkBitmap& bitmap, size_t row, const Samples& across) {
+  CellRow sums{};
+  Values running{};
+  size_t current = size_t(across.thumb.cell[0]);
+  const auto flush = [&](size_t next) {
+    for (size_t k = 0; k < Channels; ++k) sums[current][k] += running[k];
+    running = Values{};
+    current = next;
+  };
+  for (size_t i = 0; i < across.at.size(); ++i) {
+    const Values values = valuesAt(bitmap, row + size_t(across.at[i]));
+    const size_t cell = size_t(across.thumb.cell[i]);
+    if (cell != current) flush(cell);
+    const float weight = float(across.thumb.weight[i]);
+    if (weight == 1.0f) {
+      for (size_t k = 0; k < Channels; ++k) running[k] += values[k];
+      continue;
     }
+    for (size_t k = 0; k < Channels; ++k) running[k] += weight * values[k];
+    flush(std::min<size_t>(cell + 1, ThumbSide - 1));
+    for (size_t k = 0; k < Channels; ++k) running[k] = (1.0f - weight) * values[k];
   }
-  // A side shorter than the thumbnail leaves cells empty: each takes the cell before it.
-  std::vector<double> means(ThumbSide * ThumbSide, 0.0);
-  for (size_t cell = 0; cell < means.size(); ++cell) {
-    const size_t from = counts[cell] > 0 ? cell : cell % ThumbSide > 0 ? cell - 1 : cell - ThumbSide;
-    means[cell] = counts[cell] > 0 ? double(sums[cell]) / counts[cell] : means[from];
+  flush(current);
+  return sums;
+}
+
+// The mean of each channel over each thumbnail cell, from every pixel of the
+// rectangle or an evenly spread grid of them.
+std::array<Thumbnail, Channels> thumbnailsOf(const WorkBitmap& bitmap, int left, int top, int width, int height) {
+  const Samples across(left, width), down(top, height);
+  std::array<Thumbnail, Channels> thumbs;
+  for (Thumbnail& thumb : thumbs) thumb.assign(ThumbSide * ThumbSide, 0.0);
+  for (size_t j = 0; j < down.at.size(); ++j) {
+    const CellRow sums = rowSums(bitmap, size_t(down.at[j]) * size_t(bitmap.width), across);
+    for (const auto& [cellRow, weight] : down.thumb.sharesOf(j))
+      for (size_t x = 0; cellRow < ThumbSide && x < ThumbSide; ++x)
+        for (size_t k = 0; k < Channels; ++k) thumbs[k][cellRow * ThumbSide + x] += weight * double(sums[x][k]);
   }
+  for (Thumbnail& thumb : thumbs)
+    for (size_t y = 0; y < ThumbSide; ++y)
+      for (size_t x = 0; x < ThumbSide; ++x) thumb[y * ThumbSide + x] /= across.thumb.total[x] * down.thumb.total[y];
+  return thumbs;
+}
+
+// The mean of a thumbnail over each cell of a side x side grid (cell x * side + y),
+// each thumbnail cell counted by the share of it that lies in the grid cell.
+std::vector<double> cellMeans(const Thumbnail& thumb, int side) {
+  const Spread spread(ThumbSide, side);
+  std::vector<double> means(size_t(side * side), 0.0);
+  for (size_t y = 0; y < ThumbSide; ++y)
+    for (size_t x = 0; x < ThumbSide; ++x)
+      for (const auto& [gx, wx] : spread.sharesOf(x))
+        for (const auto& [gy, wy] : spread.sharesOf(y))
+          if (gx < size_t(side) && gy < size_t(side))
+            means[gx * size_t(side) + gy] += wx * wy * thumb[y * ThumbSide + x];
+  for (size_t gx = 0; gx < size_t(side); ++gx)
+    for (size_t gy = 0; gy < size_t(side); ++gy) means[gx * size_t(side) + gy] /= spread.total[gx] * spread.total[gy];
   return means;
 }
 
-}  // namespace
+// The verified grid: the tone codes of the inverted mean luminance of each cell.
+TFingerprint gridOf(const Thumbnail& luma) {
+  static_assert(GridWidth == GridHeight);
+  const std::vector<double> means = cellMeans(luma, GridWidth);
+  TFingerprint grid{};
+  for (size_t k = 0; k < FingerprintSize; ++k) grid[k] = uint8_t(255 - std::clamp<long>(std::lround(means[k]), 0, 255));
+  ToneCodes(grid);
+  return grid;
+}
 
-PictureSignature SignatureOfBitmap(const WorkBitmap& bitmap, int left, int top, int width, int height) {
-  const std::vector<double> thumb = thumbnail(bitmap, left, top, width, height);
+// The coefficients (u, v) of the thumbnail's DCT-II for u, v below Frequencies.
+std::array<double, Frequencies * Frequencies> coefficientsOf(const std::vector<double>& thumb) {
   const auto& c = cosines();
   // Rows first: across[u][y] = sum over x of thumb(x, y) cos(x, u).
   std::array<std::array<double, ThumbSide>, Frequencies> across{};
@@ -82,40 +180,186 @@ PictureSignature SignatureOfBitmap(const WorkBitmap& bitmap, int left, int top, 
       for (int x = 0; x < ThumbSide; ++x) s += thumb[size_t(y * ThumbSide + x)] * c[size_t(u)][size_t(x)];
       across[size_t(u)][size_t(y)] = s;
     }
-  PictureSignature signature = 0;
+  std::array<double, Frequencies * Frequencies> coefficients{};
   for (int u = 0; u < Frequencies; ++u)
     for (int v = 0; v < Frequencies; ++v) {
-      if (u == 0 && v == 0) continue;
       double s = 0;
       for (int y = 0; y < ThumbSide; ++y) s += across[size_t(u)][size_t(y)] * c[size_t(v)][size_t(y)];
-      if (s > 1e-6) signature |= PictureSignature(1) << (u * Frequencies + v);
+      coefficients[size_t(u * Frequencies + v)] = s;
     }
-  return signature;
+  return coefficients;
+}
+
+// The structure (scaled to +-127) and the detail of the coefficients without the
+// mean, and the mean and contrast of a thumbnail.
+GreyView viewOf(const std::vector<double>& thumb) {
+  GreyView view;
+  const auto coefficients = coefficientsOf(thumb);
+  double largest = 0, squares = 0, fourths = 0;
+  for (size_t k = 1; k < coefficients.size(); ++k) {
+    const double c2 = coefficients[k] * coefficients[k];
+    largest = std::max(largest, std::abs(coefficients[k]));
+    squares += c2;
+    fourths += c2 * c2;
+  }
+  if (largest >= 1.0) {  // a uniform thumbnail (up to rounding) has no structure
+    for (size_t k = 1; k < coefficients.size(); ++k)
+      view.structure[k - 1] = int8_t(std::lround(coefficients[k] * 127 / largest));
+    view.detail = uint8_t(std::min<long>(255, std::lround(16 * squares * squares / fourths)));
+  }
+  double sum = 0, sumSquares = 0;
+  for (double v : thumb) sum += v, sumSquares += v * v;
+  const double n = double(thumb.size()), mean = sum / n;
+  view.mean = uint8_t(std::clamp<long>(std::lround(mean), 0, 255));
+  const double deviation = std::sqrt(std::max(0.0, sumSquares / n - mean * mean));
+  view.contrast = uint16_t(std::min<long>(65535, std::lround(16 * deviation)));
+  return view;
+}
+
+// True when nearly every thumbnail cell lies near the median.
+bool almostUniform(const std::vector<double>& thumb) {
+  std::vector<double> sorted = thumb;
+  std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2), sorted.end());
+  const double median = sorted[sorted.size() / 2];
+  const auto near = std::count_if(thumb.begin(), thumb.end(), [median](double v) {
+    return std::abs(v - median) <= VerifiedTuning.uniformLevels;
+  });
+  return double(near) >= VerifiedTuning.uniformShare * double(thumb.size());
+}
+
+// The chroma cells and whether the picture is coloured.
+void describeColour(const Thumbnail& cb, const Thumbnail& cr, PictureSignature& signature) {
+  const std::vector<double> cbMeans = cellMeans(cb, ChromaSide), crMeans = cellMeans(cr, ChromaSide);
+  for (size_t k = 0; k < signature.chroma.size(); ++k) {
+    const long mean = std::lround(k < cbMeans.size() ? cbMeans[k] : crMeans[k - cbMeans.size()]);
+    signature.chroma[k] = int8_t(std::clamp<long>(mean, -128, 127));
+    signature.coloured = signature.coloured || std::abs(mean) > ColouredChroma;
+  }
+}
+
+double correlation(const GreyView& a, const GreyView& b) {
+  int64_t ab = 0, aa = 0, bb = 0;
+  for (size_t k = 0; k < a.structure.size(); ++k) {
+    ab += a.structure[k] * b.structure[k];
+    aa += a.structure[k] * a.structure[k];
+    bb += b.structure[k] * b.structure[k];
+  }
+  return aa == 0 || bb == 0 ? 0.0 : double(ab) / std::sqrt(double(aa) * double(bb));
+}
+
+// The root mean square of the differences of the chroma cells.
+double chromaShift(const PictureSignature& a, const PictureSignature& b) {
+  double squares = 0;
+  for (size_t k = 0; k < a.chroma.size(); ++k) squares += (a.chroma[k] - b.chroma[k]) * (a.chroma[k] - b.chroma[k]);
+  return std::sqrt(squares / double(a.chroma.size()));
+}
+
+// How a pair's verification limits lie between the plain and the detailed ones: 0
+// for a plain pair, 1 for a detailed one.
+struct Limits {
+  double detail;
+  double operator()(double plain, double detailed) const { return plain + (detailed - plain) * detail; }
+};
+
+Limits limitsFor(const GreyView& a, const GreyView& b) {
+  const VerifiedMatchTuning& t = VerifiedTuning;
+  const double span = t.detailedDetail - t.plainDetail;
+  return {std::clamp((a.detail + b.detail) / 2.0 - t.plainDetail, 0.0, span) / span};
+}
+
+// Structure and contrast agree for the pair's detail, and, when `meanLimited`, the means.
+bool viewsAgree(const GreyView& a, const GreyView& b, bool meanLimited) {
+  const VerifiedMatchTuning& t = VerifiedTuning;
+  const Limits limit = limitsFor(a, b);
+  const double contrast = double(std::max(a.contrast, b.contrast)) / std::max(1, std::min<int>(a.contrast, b.contrast));
+  return correlation(a, b) >= limit(t.plainCorrelation, t.detailedCorrelation) &&
+         contrast <= limit(t.plainContrast, t.detailedContrast) &&
+         (!meanLimited || std::abs(a.mean - b.mean) <= limit(t.plainMeanShift, t.detailedMeanShift));
+}
+
+bool uniformMatch(const PictureSignature& a, const PictureSignature& b) {
+  const VerifiedMatchTuning& t = VerifiedTuning;
+  return std::abs(a.luminance.mean - b.luminance.mean) <= t.uniformMeanShift &&
+         std::abs(a.luminance.contrast - b.luminance.contrast) <= 16 * t.uniformContrast &&
+         (!a.coloured || !b.coloured || chromaShift(a, b) <= t.uniformChroma);
+}
+
+// Cells of a side x side grid (cell x * side + y) turned by orientation o.
+template <int Side, typename Cell>
+void orientCells(const Cell* from, Cell* to, int orientation) {
+  for (int x = 0; x < Side; ++x)
+    for (int y = 0; y < Side; ++y) {
+      int a = orientation & 1 ? Side - 1 - x : x;
+      int b = orientation & 2 ? Side - 1 - y : y;
+      if (orientation & 4) std::swap(a, b);
+      to[x * Side + y] = from[a * Side + b];
+    }
+}
+
+}  // namespace
+
+void SignatureOfBitmap(const WorkBitmap& bitmap, int left, int top, int width, int height, TFingerprint& grid,
+                       PictureSignature& signature) {
+  const std::array<Thumbnail, Channels> thumbs = thumbnailsOf(bitmap, left, top, width, height);
+  signature = PictureSignature{};
+  grid = gridOf(thumbs[Luma]);
+  signature.luminance = viewOf(thumbs[Luma]);
+  signature.almostUniform = almostUniform(thumbs[Luma]);
+  describeColour(thumbs[Cb], thumbs[Cr], signature);
+  signature.channelMean = signature.coloured ? viewOf(thumbs[Average]) : signature.luminance;
+}
+
+bool SignaturesMatch(const PictureSignature& a, const PictureSignature& b) {
+  const VerifiedMatchTuning& t = VerifiedTuning;
+  if (a.almostUniform || b.almostUniform) return uniformMatch(a, b);
+  if (a.coloured && b.coloured)
+    return viewsAgree(a.luminance, b.luminance, false) &&
+           chromaShift(a, b) <= limitsFor(a.luminance, b.luminance)(t.plainChroma, t.detailedChroma);
+  if (!a.coloured && !b.coloured)
+    return viewsAgree(a.luminance, b.luminance, false) &&
+           std::abs(a.luminance.mean - b.luminance.mean) <= t.greyMeanShift;
+  const PictureSignature& coloured = a.coloured ? a : b;
+  const GreyView& grey = a.coloured ? b.luminance : a.luminance;
+  return viewsAgree(coloured.luminance, grey, true) || viewsAgree(coloured.channelMean, grey, true);
 }
 
 TFingerprint OrientGrid(const TFingerprint& grid, int orientation) {
+  static_assert(GridWidth == GridHeight);
   TFingerprint turned{};
-  for (int x = 0; x < GridWidth; ++x)
-    for (int y = 0; y < GridHeight; ++y) {
-      int a = orientation & 1 ? GridWidth - 1 - x : x;
-      int b = orientation & 2 ? GridHeight - 1 - y : y;
-      if (orientation & 4) std::swap(a, b);
-      turned[size_t(x * GridHeight + y)] = grid[size_t(a * GridHeight + b)];
+  orientCells<GridWidth>(grid.data(), turned.data(), orientation);
+  return turned;
+}
+
+namespace {
+
+GreyView orientView(const GreyView& view, int orientation) {
+  GreyView turned = view;
+  for (int u = 0; u < Frequencies; ++u)
+    for (int v = 0; v < Frequencies; ++v) {
+      if (u + v == 0) continue;  // the mean is no part of the structure
+      const int from = orientation & 4 ? v * Frequencies + u : u * Frequencies + v;
+      const bool flip = (orientation & 1 && u % 2 == 1) != (orientation & 2 && v % 2 == 1);
+      const int8_t value = view.structure[size_t(from - 1)];
+      turned.structure[size_t(u * Frequencies + v - 1)] = int8_t(flip ? -value : value);
     }
   return turned;
 }
 
-PictureSignature OrientSignature(PictureSignature signature, int orientation) {
-  PictureSignature turned = 0;
-  for (int u = 0; u < Frequencies; ++u)
-    for (int v = 0; v < Frequencies; ++v) {
-      const int from = orientation & 4 ? v * Frequencies + u : u * Frequencies + v;
-      const bool flip = (orientation & 1 && u % 2 == 1) != (orientation & 2 && v % 2 == 1);
-      const bool bit = (signature >> from & 1) != 0;
-      // The mean has no sign to flip; a coefficient of 0 stays clear either way.
-      if (u + v > 0 && bit != flip) turned |= PictureSignature(1) << (u * Frequencies + v);
-    }
+}  // namespace
+
+PictureSignature OrientSignature(const PictureSignature& signature, int orientation) {
+  PictureSignature turned = signature;
+  turned.luminance = orientView(signature.luminance, orientation);
+  turned.channelMean = orientView(signature.channelMean, orientation);
+  constexpr int Cells = ChromaSide * ChromaSide;
+  for (int plane = 0; plane < 2; ++plane)
+    orientCells<ChromaSide>(signature.chroma.data() + plane * Cells, turned.chroma.data() + plane * Cells, orientation);
   return turned;
+}
+
+int OrientationOfTag(int tagValue) {
+  static constexpr int orientations[9] = {0, 0, 1, 3, 2, 4, 5, 7, 6};
+  return tagValue >= 1 && tagValue <= 8 ? orientations[tagValue] : 0;
 }
 
 }  // namespace vl

@@ -79,4 +79,12 @@ bool DecodeTiff(const uint8_t* data, size_t size, WorkBitmap& bitmap) {
   return true;
 }
 
+int TiffOrientationTag(const uint8_t* data, size_t size) {
+  MemoryFile file{data, toff_t(size)};
+  const auto tiff = openMemory(file);
+  uint16_t orientation = 0;
+  if (!tiff || !TIFFGetField(tiff.get(), TIFFTAG_ORIENTATION, &orientation)) return 0;
+  return orientation >= 1 && orientation <= 8 ? orientation : 0;
+}
+
 }  // namespace vl

@@ -16,12 +16,14 @@ constexpr uint64_t MaxWorkPixels = uint64_t(1) << 28;
 
 // A decoded picture, row by row from the top-left pixel. Each pixel is 0x00RRGGBB,
 // or, when `luminance` is set (a greyscale JPEG), the luminance Y alone. Colours are
-// kept whole because the border cut compares colours, not grey values.
+// kept whole because the border cut compares colours, not grey values. A luminance
+// bitmap decoded for a verifying read may also carry each pixel's chroma, Cb << 8 | Cr.
 struct WorkBitmap {
   int width = 0;
   int height = 0;
   bool luminance = false;
   std::vector<uint32_t> pixels;
+  std::vector<uint16_t> chroma;  // empty, or one value per pixel of a luminance bitmap
 
   // Sets the size and fills every pixel with `fill`; false (and nothing changed)
   // when either side is not positive or the pixel count exceeds MaxWorkPixels.
@@ -32,6 +34,7 @@ struct WorkBitmap {
     height = int(h);
     luminance = isLuminance;
     pixels.assign(size_t(w) * size_t(h), fill);
+    chroma.clear();
     return true;
   }
   uint32_t at(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }

@@ -250,7 +250,7 @@ bool ScanRun::pairImages(const PairingProgress& onProgress, const GroupSink& onG
   const ScanList& heads = base_.empty() ? compare_ : base_;
   ImageMatchRules rules;
   rules.rotations = MatchRotations;
-  if (VerifyMatches) rules.checks.push_back(SignatureCheck(heads, compare_, VerifiedSignatureDistance));
+  if (VerifyMatches) rules.checks.push_back(SignatureCheck(heads, compare_));
   const std::optional<NotDuplicateFilter> filter = notDuplicateFilter();
   if (filter) AddNotDuplicateCheck(rules, *filter, heads, compare_);
   if (reference_)

@@ -267,14 +267,15 @@ Limits limitsFor(const GreyView& a, const GreyView& b) {
   return {std::clamp((a.detail + b.detail) / 2.0 - t.plainDetail, 0.0, span) / span};
 }
 
-// Structure and contrast agree for the pair's detail, and, when `meanLimited`, the means.
+// Contrast and structure agree for the pair's detail, and, when `meanLimited`, the
+// means; the cheap tests first, as most pairs a check meets are turned down.
 bool viewsAgree(const GreyView& a, const GreyView& b, bool meanLimited) {
   const VerifiedMatchTuning& t = VerifiedTuning;
   const Limits limit = limitsFor(a, b);
   const double contrast = double(std::max(a.contrast, b.contrast)) / std::max(1, std::min<int>(a.contrast, b.contrast));
-  return correlation(a, b) >= limit(t.plainCorrelation, t.detailedCorrelation) &&
-         contrast <= limit(t.plainContrast, t.detailedContrast) &&
-         (!meanLimited || std::abs(a.mean - b.mean) <= limit(t.plainMeanShift, t.detailedMeanShift));
+  return contrast <= limit(t.plainContrast, t.detailedContrast) &&
+         (!meanLimited || std::abs(a.mean - b.mean) <= limit(t.plainMeanShift, t.detailedMeanShift)) &&
+         correlation(a, b) >= limit(t.plainCorrelation, t.detailedCorrelation);
 }
 
 bool uniformMatch(const PictureSignature& a, const PictureSignature& b) {
@@ -313,11 +314,11 @@ bool SignaturesMatch(const PictureSignature& a, const PictureSignature& b) {
   const VerifiedMatchTuning& t = VerifiedTuning;
   if (a.almostUniform || b.almostUniform) return uniformMatch(a, b);
   if (a.coloured && b.coloured)
-    return viewsAgree(a.luminance, b.luminance, false) &&
-           chromaShift(a, b) <= limitsFor(a.luminance, b.luminance)(t.plainChroma, t.detailedChroma);
+    return chromaShift(a, b) <= limitsFor(a.luminance, b.luminance)(t.plainChroma, t.detailedChroma) &&
+           viewsAgree(a.luminance, b.luminance, false);
   if (!a.coloured && !b.coloured)
-    return viewsAgree(a.luminance, b.luminance, false) &&
-           std::abs(a.luminance.mean - b.luminance.mean) <= t.greyMeanShift;
+    return std::abs(a.luminance.mean - b.luminance.mean) <= t.greyMeanShift &&
+           viewsAgree(a.luminance, b.luminance, false);
   const PictureSignature& coloured = a.coloured ? a : b;
   const GreyView& grey = a.coloured ? b.luminance : a.luminance;
   return viewsAgree(coloured.luminance, grey, true) || viewsAgree(coloured.channelMean, grey, true);

@@ -72,13 +72,16 @@ void reportCacheWarning(FingerprintCache* cache, Host& host) {
 
 }  // namespace
 
-void StoreOutcome(TScanEntry& entry, const FingerprintOutcome& outcome, bool verifying) {
+void StoreOutcome(TScanEntry& entry, const FingerprintOutcome& outcome, bool verifying, bool verifiedGrid) {
   if (!outcome.ok) return;
-  const bool verified = verifying && outcome.verified;
-  entry.Fingerprint = std::make_unique<TFingerprint>(verified ? outcome.verified->uprightGrid() : outcome.fingerprint);
+  const VerifiedPrint* print = verifying && outcome.verified ? &*outcome.verified : nullptr;
+  const TFingerprint grid = !print ? outcome.fingerprint
+                            : verifiedGrid ? print->uprightGrid()
+                                           : OrientGrid(outcome.fingerprint, print->orientation);
+  entry.Fingerprint = std::make_unique<TFingerprint>(grid);
   entry.Width = outcome.width;
   entry.Height = outcome.height;
-  entry.Signature = verified ? std::optional(outcome.verified->uprightSignature()) : std::nullopt;
+  entry.Signature = print ? std::optional(print->uprightSignature()) : std::nullopt;
 }
 
 FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache, bool verified) {
@@ -185,7 +188,7 @@ size_t walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& 
           pool ? awaitOutcome(*pool, entry, options, host)
                : ComputeFingerprint(entry.Path, options.cache, options.signatures);
       if (!outcome) break;
-      StoreOutcome(entry, *outcome, options.signatures);
+      StoreOutcome(entry, *outcome, options.signatures, options.verifiedGrids);
       unreadable += outcome->unreadable ? 1 : 0;
       reportCacheWarning(options.cache, host);
     } else if (pool && pool->oldestIs(&entry)) {

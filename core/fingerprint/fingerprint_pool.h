@@ -22,9 +22,11 @@ class FingerprintCache;
 struct FingerprintOptions {
   int jobs = 1;  // worker threads; 1 decodes on the calling thread, 0 = hardware threads
   FingerprintCache* cache = nullptr;  // results of earlier runs; none: decode every picture
-  // A verifying read: each entry gets the verified grid and the signature of its
-  // picture as shown (turned as its orientation tag says) instead of the fingerprint.
+  // A verifying read: each entry gets the signature of its picture as shown (turned as
+  // its orientation tag says) and, with verifiedGrids, the verified grid instead of
+  // the fingerprint (else the fingerprint, turned the same way).
   bool signatures = false;
+  bool verifiedGrids = true;
 };
 
 // MakeFingerprint on one path; a thrown error counts as a failure. With a cache the
@@ -36,9 +38,10 @@ FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache*
                                       bool verified = false);
 
 // Stores a successful outcome in the entry: its width and height, and either the
-// fingerprint (no signature) or, for a verifying read, the upright verified grid and
-// signature. A failed outcome leaves the entry alone. O(100).
-void StoreOutcome(TScanEntry& entry, const FingerprintOutcome& outcome, bool verifying);
+// fingerprint (no signature) or, for a verifying read, the upright signature and the
+// upright verified grid (or fingerprint, without verifiedGrid). A failed outcome
+// leaves the entry alone. O(100).
+void StoreOutcome(TScanEntry& entry, const FingerprintOutcome& outcome, bool verifying, bool verifiedGrid = true);
 
 // A fixed set of worker threads decoding submitted pictures. At most `window`
 // pictures are in flight; results are taken oldest first, each identified by the

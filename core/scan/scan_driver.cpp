@@ -181,11 +181,19 @@ bool ScanRun::gather(const std::vector<std::string>& baseFolders, const std::vec
   return !ScanCancelled;
 }
 
+// True when the list holds an entry with a fingerprint before reading: a database record.
+bool holdsRecords(const ScanList& list) {
+  return std::any_of(list.begin(), list.end(), [](const auto& entry) { return entry->Fingerprint != nullptr; });
+}
+
 bool ScanRun::readImages() {
   std::optional<FingerprintCache> cache;
   FingerprintOptions options = fingerprinting_;
   if (useCache_) options.cache = &cache.emplace();
   options.signatures = VerifyMatches;
+  // Database records hold classic fingerprints only: with any of them the pictures are
+  // paired by their fingerprints too (turned upright), their signatures still verifying.
+  options.verifiedGrids = !holdsRecords(base_) && !holdsRecords(compare_);
   host_.phase("Reading Base Images");
   unreadableCount += int(ReadImages(base_, nullptr, host_, options));
   if (ScanCancelled) return false;

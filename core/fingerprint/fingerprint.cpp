@@ -199,10 +199,11 @@ TFingerprint FingerprintOfBitmap(const WorkBitmap& bitmap) {
   return grid;
 }
 
-VerifiedPrint VerifiedPrintOfBitmap(const WorkBitmap& bitmap) {
+VerifiedPrint VerifiedPrintOfBitmap(const WorkBitmap& bitmap, double lastColumnShare, double lastRowShare) {
   const Rect r = verifiedCut(bitmap);
   VerifiedPrint print;
-  SignatureOfBitmap(bitmap, r.left, r.top, r.width, r.height, print.grid, print.signature);
+  SignatureOfBitmap(bitmap, r.left, r.top, r.width, r.height, print.grid, print.signature, lastColumnShare,
+                    lastRowShare);
   return print;
 }
 
@@ -214,7 +215,10 @@ bool MakeFingerprintFromMemory(const uint8_t* data, size_t size, PictureType typ
     ok = decode(data, size, type, bitmap, width, height, verified != nullptr);
     if (ok) fingerprint = FingerprintOfBitmap(bitmap);
     if (ok && verified != nullptr) {
-      *verified = VerifiedPrintOfBitmap(bitmap);
+      // At a reduced scale a JPEG's last column and row are the means of partial blocks.
+      const int scale = type == PictureType::Jpeg ? JpegScaleDenominator(width, height) : 1;
+      const auto lastShare = [scale](int full, int decoded) { return double(full - (decoded - 1) * scale) / scale; };
+      *verified = VerifiedPrintOfBitmap(bitmap, lastShare(width, bitmap.width), lastShare(height, bitmap.height));
       verified->orientation = orientationOf(data, size, type);
     }
   } catch (const std::exception&) {

@@ -69,8 +69,9 @@ TFingerprint FingerprintOfBitmap(const WorkBitmap& bitmap);
 
 // The verified grid and signature of the part of a decoded bitmap that its
 // fingerprint samples (what the border cut leaves, unless that is less than a
-// quarter of a side); orientation 0. O(min(pixels, 512 x 512) + W + H).
-VerifiedPrint VerifiedPrintOfBitmap(const WorkBitmap& bitmap);
+// quarter of a side); orientation 0. The shares tell how much of a pixel's width
+// the last column and row stand for (SignatureOfBitmap). O(min(pixels, 512 x 512) + W + H).
+VerifiedPrint VerifiedPrintOfBitmap(const WorkBitmap& bitmap, double lastColumnShare = 1.0, double lastRowShare = 1.0);
 
 // Replaces 100 inverted grey values (0 to 255) by tone codes 0 (lightest quarter of
 // their range) to 3 (darkest), around their mean. O(100).

@@ -34,38 +34,45 @@ const std::array<std::array<double, ThumbSide>, Frequencies>& cosines() {
 }
 
 // How the samples along one side spread over `cells` cells: sample i of n covers
-// [i, i + 1) and cell c covers [c n / cells, (c + 1) n / cells), so that every cell
-// gets exactly its share of the side however the sizes divide. With n at least
-// cells, a sample falls into one cell or two neighbours.
+// [i, i + 1), the last one only [n - 1, n - 1 + lastShare), and cell c covers its
+// share of that extent, so that every cell gets exactly its part of the side however
+// the sizes divide. With the extent more than cells, a sample falls into one cell or
+// two neighbours.
 struct Spread {
-  std::vector<int> cell;         // the first cell of each sample
-  std::vector<double> weight;    // its share of the sample; the rest goes to the next cell
-  std::vector<double> total;     // per cell
+  std::vector<int> cell;          // the first cell of each sample
+  std::vector<double> weight;     // the part of the sample in it
+  std::vector<double> spill;      // the part in the next cell
+  std::vector<double> total;      // per cell
 
-  Spread(int n, int cells) : cell(size_t(n)), weight(size_t(n)), total(size_t(cells), 0.0) {
+  Spread(int n, int cells, double lastShare = 1.0)
+      : cell(size_t(n)), weight(size_t(n)), spill(size_t(n)), total(size_t(cells), 0.0) {
+    const double extent = n - 1 + lastShare, scale = cells / extent;
     for (int i = 0; i < n; ++i) {
-      const double from = double(i) * cells / n, to = double(i + 1) * cells / n;
+      const double from = i * scale, to = std::min(i + 1.0, extent) * scale;
       const int c = std::min(int(from), cells - 1);
       cell[size_t(i)] = c;
-      weight[size_t(i)] = to <= c + 1 ? 1.0 : c + 1 - from;
+      weight[size_t(i)] = (std::min(to, c + 1.0) - from) / scale;
+      spill[size_t(i)] = c + 1 < cells ? std::max(0.0, to - (c + 1)) / scale : 0.0;
       total[size_t(c)] += weight[size_t(i)];
-      if (c + 1 < cells) total[size_t(c) + 1] += 1.0 - weight[size_t(i)];
+      if (c + 1 < cells) total[size_t(c) + 1] += spill[size_t(i)];
     }
   }
-  // The two cells sample i falls into and its share of each (the second may be past
-  // the last cell, with a share of 0).
+  // The two cells sample i falls into and its part in each (the second may be past
+  // the last cell, with a part of 0).
   std::array<std::pair<size_t, double>, 2> sharesOf(size_t i) const {
-    return {{{size_t(cell[i]), weight[i]}, {size_t(cell[i]) + 1, 1.0 - weight[i]}}};
+    return {{{size_t(cell[i]), weight[i]}, {size_t(cell[i]) + 1, spill[i]}}};
   }
 };
 
 // The sample positions along a side of `length` pixels from `start` (at least one
 // per thumbnail cell, pixels repeating on a shorter side), and how they spread over
-// the thumbnail's cells.
+// the thumbnail's cells. When every pixel is a sample, the last one counts by
+// `lastShare` (a JPEG decoded at a reduced scale ends in a partial block).
 struct Samples {
   std::vector<int> at;
   Spread thumb;
-  Samples(int start, int length) : thumb(countFor(length), ThumbSide) {
+  Samples(int start, int length, double lastShare)
+      : thumb(countFor(length), ThumbSide, countFor(length) == length && length > ThumbSide + 1 ? lastShare : 1.0) {
     const int count = countFor(length);
     for (int i = 0; i < count; ++i) at.push_back(start + int((2 * int64_t(i) + 1) * length / (2 * count)));
   }
@@ -112,14 +119,15 @@ CellRow rowSums(const WorkBitmap& bitmap, size_t row, const Samples& across) {
     const Values values = valuesAt(bitmap, row + size_t(across.at[i]));
     const size_t cell = size_t(across.thumb.cell[i]);
     if (cell != current) flush(cell);
-    const float weight = float(across.thumb.weight[i]);
+    const float weight = float(across.thumb.weight[i]), spill = float(across.thumb.spill[i]);
     if (weight == 1.0f) {
       for (size_t k = 0; k < Channels; ++k) running[k] += values[k];
       continue;
     }
     for (size_t k = 0; k < Channels; ++k) running[k] += weight * values[k];
+    if (spill == 0.0f) continue;
     flush(std::min<size_t>(cell + 1, ThumbSide - 1));
-    for (size_t k = 0; k < Channels; ++k) running[k] = (1.0f - weight) * values[k];
+    for (size_t k = 0; k < Channels; ++k) running[k] = spill * values[k];
   }
   flush(current);
   return sums;
@@ -127,8 +135,10 @@ CellRow rowSums(const WorkBitmap& bitmap, size_t row, const Samples& across) {
 
 // The mean of each channel over each thumbnail cell, from every pixel of the
 // rectangle or an evenly spread grid of them.
-std::array<Thumbnail, Channels> thumbnailsOf(const WorkBitmap& bitmap, int left, int top, int width, int height) {
-  const Samples across(left, width), down(top, height);
+std::array<Thumbnail, Channels> thumbnailsOf(const WorkBitmap& bitmap, int left, int top, int width, int height,
+                                             double lastColumnShare, double lastRowShare) {
+  const Samples across(left, width, left + width == bitmap.width ? lastColumnShare : 1.0);
+  const Samples down(top, height, top + height == bitmap.height ? lastRowShare : 1.0);
   std::array<Thumbnail, Channels> thumbs;
   for (Thumbnail& thumb : thumbs) thumb.assign(ThumbSide * ThumbSide, 0.0);
   for (size_t j = 0; j < down.at.size(); ++j) {
@@ -300,8 +310,9 @@ void orientCells(const Cell* from, Cell* to, int orientation) {
 }  // namespace
 
 void SignatureOfBitmap(const WorkBitmap& bitmap, int left, int top, int width, int height, TFingerprint& grid,
-                       PictureSignature& signature) {
-  const std::array<Thumbnail, Channels> thumbs = thumbnailsOf(bitmap, left, top, width, height);
+                       PictureSignature& signature, double lastColumnShare, double lastRowShare) {
+  const std::array<Thumbnail, Channels> thumbs =
+      thumbnailsOf(bitmap, left, top, width, height, lastColumnShare, lastRowShare);
   signature = PictureSignature{};
   grid = gridOf(thumbs[Luma]);
   signature.luminance = viewOf(thumbs[Luma]);

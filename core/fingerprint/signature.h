@@ -52,9 +52,11 @@ inline constexpr VerifiedMatchTuning VerifiedTuning{};
 // grid). Both from every pixel of the rectangle, or an evenly spread grid of 512 x
 // 512 of them in a larger one, each cell taking exactly its share of the samples on
 // its edges; chroma comes from colour pixels or a luminance bitmap's chroma plane.
-// O(min(pixels, 512 x 512)).
+// The bitmap's last column and row may stand for only a part of a pixel's width
+// (lastColumnShare, lastRowShare: a JPEG decoded at a reduced scale ends in a partial
+// block). O(min(pixels, 512 x 512)).
 void SignatureOfBitmap(const WorkBitmap& bitmap, int left, int top, int width, int height, TFingerprint& grid,
-                       PictureSignature& signature);
+                       PictureSignature& signature, double lastColumnShare = 1.0, double lastRowShare = 1.0);
 
 // True when two signatures are a verified match under VerifiedTuning. Symmetric. O(63).
 bool SignaturesMatch(const PictureSignature& a, const PictureSignature& b);

@@ -104,6 +104,8 @@ bool decode(Decompressor& d, const uint8_t* data, size_t size, WorkBitmap& bitma
   cinfo.scale_denom = unsigned(JpegScaleDenominator(cinfo.image_width, cinfo.image_height));
   cinfo.out_color_space = cmyk ? JCS_CMYK : chroma ? JCS_YCbCr : JCS_GRAYSCALE;
   cinfo.dct_method = JDCT_ISLOW;
+  // The chroma's precision matters little, and plain upsampling never touches the luminance.
+  if (chroma) cinfo.do_fancy_upsampling = FALSE;
   jpeg_calc_output_dimensions(&cinfo);
   if (uint64_t(cinfo.output_width) * cinfo.output_height > MaxWorkPixels) return false;
   jpeg_start_decompress(&cinfo);

@@ -22,12 +22,13 @@ constexpr int SamplesPerSide = 512;
 // A chroma cell further than this from grey makes a picture coloured.
 constexpr int ColouredChroma = 4;
 
-// cos((2 x + 1) u pi / 64) for the low frequencies u, computed once.
-const std::array<std::array<double, ThumbSide>, Frequencies>& cosines() {
+// cos((2 x + 1) u pi / 64) for the low frequencies u, at [x][u], computed once.
+const std::array<std::array<float, Frequencies>, ThumbSide>& cosines() {
   static const auto table = [] {
-    std::array<std::array<double, ThumbSide>, Frequencies> t{};
-    for (int u = 0; u < Frequencies; ++u)
-      for (int x = 0; x < ThumbSide; ++x) t[size_t(u)][size_t(x)] = std::cos((2 * x + 1) * u * std::numbers::pi / 64);
+    std::array<std::array<float, Frequencies>, ThumbSide> t{};
+    for (int x = 0; x < ThumbSide; ++x)
+      for (int u = 0; u < Frequencies; ++u)
+        t[size_t(x)][size_t(u)] = float(std::cos((2 * x + 1) * u * std::numbers::pi / 64));
     return t;
   }();
   return table;
@@ -43,9 +44,10 @@ struct Spread {
   std::vector<double> weight;     // the part of the sample in it
   std::vector<double> spill;      // the part in the next cell
   std::vector<double> total;      // per cell
+  std::vector<size_t> first;      // per cell and one more: the samples whose first cell it is
 
   Spread(int n, int cells, double lastShare = 1.0)
-      : cell(size_t(n)), weight(size_t(n)), spill(size_t(n)), total(size_t(cells), 0.0) {
+      : cell(size_t(n)), weight(size_t(n)), spill(size_t(n)), total(size_t(cells), 0.0), first(size_t(cells) + 1, 0) {
     const double extent = n - 1 + lastShare, scale = cells / extent;
     for (int i = 0; i < n; ++i) {
       const double from = i * scale, to = std::min(i + 1.0, extent) * scale;
@@ -55,7 +57,9 @@ struct Spread {
       spill[size_t(i)] = c + 1 < cells ? std::max(0.0, to - (c + 1)) / scale : 0.0;
       total[size_t(c)] += weight[size_t(i)];
       if (c + 1 < cells) total[size_t(c) + 1] += spill[size_t(i)];
+      first[size_t(c) + 1] = size_t(i) + 1;
     }
+    for (size_t c = 1; c < first.size(); ++c) first[c] = std::max(first[c], first[c - 1]);
   }
   // The two cells sample i falls into and its part in each (the second may be past
   // the last cell, with a part of 0).
@@ -79,100 +83,139 @@ struct Samples {
   static int countFor(int length) { return std::clamp(length, ThumbSide, SamplesPerSide); }
 };
 
-// The channels measured per pixel: luminance (ITU-R BT.601 weights), the mean of the
-// three channels, and Cb and Cr around 0 (0 without colour).
-enum Channel { Luma, Average, Cb, Cr, Channels };
-using Thumbnail = std::vector<double>;  // 32 x 32 cells, row by row
-
+// The channels measured per pixel: luminance (ITU-R BT.601 weights), and Cb and Cr
+// around 0 (0 without colour). The mean of the three colour channels is linear in
+// them, so it is made per cell: (R + G + B) / 3 = Y + 0.476 Cb + 0.229 Cr.
+enum Channel { Luma, Cb, Cr, Channels };
+using Thumbnail = std::array<float, ThumbSide * ThumbSide>;  // 32 x 32 cells, row by row
 using Values = std::array<float, Channels>;
+using CellRow = std::array<Values, ThumbSide + 1>;  // a spare cell for the parts past the last
 
-Values valuesAt(const WorkBitmap& bitmap, size_t index) {
-  const uint32_t p = bitmap.pixels[index];
-  if (bitmap.luminance) {
-    const float y = float(p & 0xFF);
-    if (bitmap.chroma.empty()) return {y, y, 0, 0};
-    const uint16_t c = bitmap.chroma[index];
-    const float cb = float(c >> 8) - 128.0f, cr = float(c & 0xFF) - 128.0f;
-    // (R + G + B) / 3 of JPEG's YCbCr: R = Y + 1.402 Cr, G = Y - 0.344 Cb - 0.714 Cr, B = Y + 1.772 Cb.
-    return {y, std::clamp(y + 0.47596f * cb + 0.22929f * cr, 0.0f, 255.0f), cb, cr};
+// The raw channels of pixel `index` of a bitmap of one of three kinds, and the
+// channels of a sum of `count` raw pixels (all three conversions are linear).
+using Raw = std::array<int32_t, 3>;
+struct GreyPixels {
+  const WorkBitmap& b;
+  Raw operator()(size_t index) const { return {int32_t(b.pixels[index] & 0xFF), 0, 0}; }
+  static Values channels(const Raw& sum, int32_t) { return {float(sum[0]), 0, 0}; }
+};
+struct YccPixels {
+  const WorkBitmap& b;
+  Raw operator()(size_t index) const {
+    const uint16_t c = b.chroma[index];
+    return {int32_t(b.pixels[index] & 0xFF), int32_t(c >> 8), int32_t(c & 0xFF)};
   }
-  const float r = float(p >> 16 & 0xFF), g = float(p >> 8 & 0xFF), b = float(p & 0xFF);
-  return {0.299f * r + 0.587f * g + 0.114f * b, (r + g + b) / 3, -0.168736f * r - 0.331264f * g + 0.5f * b,
-          0.5f * r - 0.418688f * g - 0.081312f * b};
+  static Values channels(const Raw& sum, int32_t count) {
+    return {float(sum[0]), float(sum[1] - 128 * count), float(sum[2] - 128 * count)};
+  }
+};
+struct RgbPixels {
+  const WorkBitmap& b;
+  Raw operator()(size_t index) const {
+    const uint32_t p = b.pixels[index];
+    return {int32_t(p >> 16 & 0xFF), int32_t(p >> 8 & 0xFF), int32_t(p & 0xFF)};
+  }
+  static Values channels(const Raw& sum, int32_t) {
+    const float r = float(sum[0]), g = float(sum[1]), bl = float(sum[2]);
+    return {0.299f * r + 0.587f * g + 0.114f * bl, -0.168736f * r - 0.331264f * g + 0.5f * bl,
+            0.5f * r - 0.418688f * g - 0.081312f * bl};
+  }
+};
+
+void addValues(Values& to, const Values& values, float share) {
+  for (size_t k = 0; k < Channels; ++k) to[k] += share * values[k];
 }
 
-using CellRow = std::array<Values, ThumbSide>;
-
-// The sums of each channel over the thumbnail cells of one row of samples. The
-// samples of one cell are summed in a running total (independent additions rather
-// than a chain through memory), a sample on a cell's edge split between the two.
-CellRow rowSums(const WorkBitmap& bitmap, size_t row, const Samples& across) {
-  CellRow sums{};
-  Values running{};
-  size_t current = size_t(across.thumb.cell[0]);
-  const auto flush = [&](size_t next) {
-    for (size_t k = 0; k < Channels; ++k) sums[current][k] += running[k];
-    running = Values{};
-    current = next;
-  };
-  for (size_t i = 0; i < across.at.size(); ++i) {
-    const Values values = valuesAt(bitmap, row + size_t(across.at[i]));
-    const size_t cell = size_t(across.thumb.cell[i]);
-    if (cell != current) flush(cell);
-    const float weight = float(across.thumb.weight[i]), spill = float(across.thumb.spill[i]);
-    if (weight == 1.0f) {
-      for (size_t k = 0; k < Channels; ++k) running[k] += values[k];
-      continue;
+// Adds the samples of one row to the thumbnail cells of `sums`, by their parts: per
+// cell, its whole samples summed as raw integers and converted once, then the sample
+// on its far edge, if only a part of it lies in the cell, split between it and the
+// next one (or counted by its part, at the end of a partial block).
+template <typename Pixels>
+void addRow(const Pixels& pixelAt, size_t row, const Samples& across, CellRow& sums) {
+  const Spread& spread = across.thumb;
+  for (size_t c = 0; c < ThumbSide; ++c) {
+    size_t end = spread.first[c + 1];
+    const bool edge = end > spread.first[c] && spread.weight[end - 1] != 1.0;
+    if (edge) --end;
+    Raw sum{};
+    for (size_t i = spread.first[c]; i < end; ++i) {
+      const Raw raw = pixelAt(row + size_t(across.at[i]));
+      sum[0] += raw[0], sum[1] += raw[1], sum[2] += raw[2];
     }
-    for (size_t k = 0; k < Channels; ++k) running[k] += weight * values[k];
-    if (spill == 0.0f) continue;
-    flush(std::min<size_t>(cell + 1, ThumbSide - 1));
-    for (size_t k = 0; k < Channels; ++k) running[k] = spill * values[k];
+    addValues(sums[c], Pixels::channels(sum, int32_t(end - spread.first[c])), 1.0f);
+    if (!edge) continue;
+    const Values values = Pixels::channels(pixelAt(row + size_t(across.at[end])), 1);
+    addValues(sums[c], values, float(spread.weight[end]));
+    addValues(sums[c + 1], values, float(spread.spill[end]));
   }
-  flush(current);
+}
+
+// The sums of each channel over the thumbnail cells (row by row), from every pixel of
+// the rectangle or an evenly spread grid of them. Sample rows that fall into one
+// thumbnail row are summed in a running row first.
+using CellSums = std::array<CellRow, ThumbSide + 1>;
+
+template <typename Pixels>
+CellSums cellSums(const Pixels& pixelAt, int bitmapWidth, const Samples& across, const Samples& down) {
+  CellSums sums{};
+  for (size_t j = 0; j < down.at.size(); ++j) {
+    CellRow row{};
+    addRow(pixelAt, size_t(down.at[j]) * size_t(bitmapWidth), across, row);
+    for (const auto& [cellRow, share] : down.thumb.sharesOf(j))
+      for (size_t x = 0; share != 0.0 && x < ThumbSide; ++x) addValues(sums[cellRow][x], row[x], float(share));
+  }
   return sums;
 }
 
-// The mean of each channel over each thumbnail cell, from every pixel of the
-// rectangle or an evenly spread grid of them.
-std::array<Thumbnail, Channels> thumbnailsOf(const WorkBitmap& bitmap, int left, int top, int width, int height,
-                                             double lastColumnShare, double lastRowShare) {
+// The mean of each channel, and of the channel mean, over each thumbnail cell.
+struct Thumbnails {
+  Thumbnail luma, average, cb, cr;
+};
+
+Thumbnails thumbnailsOf(const WorkBitmap& bitmap, int left, int top, int width, int height, double lastColumnShare,
+                        double lastRowShare) {
   const Samples across(left, width, left + width == bitmap.width ? lastColumnShare : 1.0);
   const Samples down(top, height, top + height == bitmap.height ? lastRowShare : 1.0);
-  std::array<Thumbnail, Channels> thumbs;
-  for (Thumbnail& thumb : thumbs) thumb.assign(ThumbSide * ThumbSide, 0.0);
-  for (size_t j = 0; j < down.at.size(); ++j) {
-    const CellRow sums = rowSums(bitmap, size_t(down.at[j]) * size_t(bitmap.width), across);
-    for (const auto& [cellRow, weight] : down.thumb.sharesOf(j))
-      for (size_t x = 0; cellRow < ThumbSide && x < ThumbSide; ++x)
-        for (size_t k = 0; k < Channels; ++k) thumbs[k][cellRow * ThumbSide + x] += weight * double(sums[x][k]);
-  }
-  for (Thumbnail& thumb : thumbs)
-    for (size_t y = 0; y < ThumbSide; ++y)
-      for (size_t x = 0; x < ThumbSide; ++x) thumb[y * ThumbSide + x] /= across.thumb.total[x] * down.thumb.total[y];
+  const CellSums sums = !bitmap.luminance ? cellSums(RgbPixels{bitmap}, bitmap.width, across, down)
+                        : bitmap.chroma.empty() ? cellSums(GreyPixels{bitmap}, bitmap.width, across, down)
+                                                : cellSums(YccPixels{bitmap}, bitmap.width, across, down);
+  Thumbnails thumbs;
+  for (size_t y = 0; y < ThumbSide; ++y)
+    for (size_t x = 0; x < ThumbSide; ++x) {
+      const float area = float(across.thumb.total[x] * down.thumb.total[y]);
+      const Values& cell = sums[y][x];
+      const size_t k = y * ThumbSide + x;
+      thumbs.luma[k] = cell[Luma] / area;
+      thumbs.cb[k] = cell[Cb] / area;
+      thumbs.cr[k] = cell[Cr] / area;
+      thumbs.average[k] = thumbs.luma[k] + 0.475955f * thumbs.cb[k] + 0.229288f * thumbs.cr[k];
+    }
   return thumbs;
 }
 
 // The mean of a thumbnail over each cell of a side x side grid (cell x * side + y),
-// each thumbnail cell counted by the share of it that lies in the grid cell.
-std::vector<double> cellMeans(const Thumbnail& thumb, int side) {
-  const Spread spread(ThumbSide, side);
-  std::vector<double> means(size_t(side * side), 0.0);
+// each thumbnail cell counted by the share of it that lies in the grid cell: first
+// across, then down.
+template <int Side>
+std::array<double, Side * Side> cellMeans(const Thumbnail& thumb) {
+  static const Spread spread(ThumbSide, Side);
+  std::array<std::array<double, Side + 1>, ThumbSide> across{};  // per thumbnail row
   for (size_t y = 0; y < ThumbSide; ++y)
     for (size_t x = 0; x < ThumbSide; ++x)
-      for (const auto& [gx, wx] : spread.sharesOf(x))
-        for (const auto& [gy, wy] : spread.sharesOf(y))
-          if (gx < size_t(side) && gy < size_t(side))
-            means[gx * size_t(side) + gy] += wx * wy * thumb[y * ThumbSide + x];
-  for (size_t gx = 0; gx < size_t(side); ++gx)
-    for (size_t gy = 0; gy < size_t(side); ++gy) means[gx * size_t(side) + gy] /= spread.total[gx] * spread.total[gy];
+      for (const auto& [gx, share] : spread.sharesOf(x)) across[y][gx] += share * thumb[y * ThumbSide + x];
+  std::array<double, Side * Side> means{};
+  for (size_t y = 0; y < ThumbSide; ++y)
+    for (const auto& [gy, share] : spread.sharesOf(y))
+      for (size_t gx = 0; gy < Side && gx < Side; ++gx) means[gx * Side + gy] += share * across[y][gx];
+  for (size_t gx = 0; gx < Side; ++gx)
+    for (size_t gy = 0; gy < Side; ++gy) means[gx * Side + gy] /= spread.total[gx] * spread.total[gy];
   return means;
 }
 
 // The verified grid: the tone codes of the inverted mean luminance of each cell.
 TFingerprint gridOf(const Thumbnail& luma) {
   static_assert(GridWidth == GridHeight);
-  const std::vector<double> means = cellMeans(luma, GridWidth);
+  const auto means = cellMeans<GridWidth>(luma);
   TFingerprint grid{};
   for (size_t k = 0; k < FingerprintSize; ++k) grid[k] = uint8_t(255 - std::clamp<long>(std::lround(means[k]), 0, 255));
   ToneCodes(grid);
@@ -180,29 +223,29 @@ TFingerprint gridOf(const Thumbnail& luma) {
 }
 
 // The coefficients (u, v) of the thumbnail's DCT-II for u, v below Frequencies.
-std::array<double, Frequencies * Frequencies> coefficientsOf(const std::vector<double>& thumb) {
+std::array<double, Frequencies * Frequencies> coefficientsOf(const Thumbnail& thumb) {
   const auto& c = cosines();
-  // Rows first: across[u][y] = sum over x of thumb(x, y) cos(x, u).
-  std::array<std::array<double, ThumbSide>, Frequencies> across{};
-  for (int y = 0; y < ThumbSide; ++y)
-    for (int u = 0; u < Frequencies; ++u) {
-      double s = 0;
-      for (int x = 0; x < ThumbSide; ++x) s += thumb[size_t(y * ThumbSide + x)] * c[size_t(u)][size_t(x)];
-      across[size_t(u)][size_t(y)] = s;
+  // Rows first: across[y][u] = sum over x of thumb(x, y) cos(x, u), the sums of all
+  // frequencies side by side so that they do not wait for each other.
+  std::array<std::array<float, Frequencies>, ThumbSide> across{};
+  for (size_t y = 0; y < ThumbSide; ++y)
+    for (size_t x = 0; x < ThumbSide; ++x) {
+      const float value = thumb[y * ThumbSide + x];
+      for (size_t u = 0; u < Frequencies; ++u) across[y][u] += value * c[x][u];
     }
+  std::array<std::array<float, Frequencies>, Frequencies> sums{};  // [u][v]
+  for (size_t y = 0; y < ThumbSide; ++y)
+    for (size_t u = 0; u < Frequencies; ++u)
+      for (size_t v = 0; v < Frequencies; ++v) sums[u][v] += across[y][u] * c[y][v];
   std::array<double, Frequencies * Frequencies> coefficients{};
-  for (int u = 0; u < Frequencies; ++u)
-    for (int v = 0; v < Frequencies; ++v) {
-      double s = 0;
-      for (int y = 0; y < ThumbSide; ++y) s += across[size_t(u)][size_t(y)] * c[size_t(v)][size_t(y)];
-      coefficients[size_t(u * Frequencies + v)] = s;
-    }
+  for (size_t u = 0; u < Frequencies; ++u)
+    for (size_t v = 0; v < Frequencies; ++v) coefficients[u * Frequencies + v] = sums[u][v];
   return coefficients;
 }
 
 // The structure (scaled to +-127) and the detail of the coefficients without the
 // mean, and the mean and contrast of a thumbnail.
-GreyView viewOf(const std::vector<double>& thumb) {
+GreyView viewOf(const Thumbnail& thumb) {
   GreyView view;
   const auto coefficients = coefficientsOf(thumb);
   double largest = 0, squares = 0, fourths = 0;
@@ -218,7 +261,7 @@ GreyView viewOf(const std::vector<double>& thumb) {
     view.detail = uint8_t(std::min<long>(255, std::lround(16 * squares * squares / fourths)));
   }
   double sum = 0, sumSquares = 0;
-  for (double v : thumb) sum += v, sumSquares += v * v;
+  for (const double v : thumb) sum += v, sumSquares += v * v;
   const double n = double(thumb.size()), mean = sum / n;
   view.mean = uint8_t(std::clamp<long>(std::lround(mean), 0, 255));
   const double deviation = std::sqrt(std::max(0.0, sumSquares / n - mean * mean));
@@ -227,19 +270,19 @@ GreyView viewOf(const std::vector<double>& thumb) {
 }
 
 // True when nearly every thumbnail cell lies near the median.
-bool almostUniform(const std::vector<double>& thumb) {
-  std::vector<double> sorted = thumb;
+bool almostUniform(const Thumbnail& thumb) {
+  Thumbnail sorted = thumb;
   std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2), sorted.end());
-  const double median = sorted[sorted.size() / 2];
-  const auto near = std::count_if(thumb.begin(), thumb.end(), [median](double v) {
-    return std::abs(v - median) <= VerifiedTuning.uniformLevels;
+  const float median = sorted[sorted.size() / 2];
+  const auto near = std::count_if(thumb.begin(), thumb.end(), [median](float v) {
+    return std::abs(v - median) <= float(VerifiedTuning.uniformLevels);
   });
   return double(near) >= VerifiedTuning.uniformShare * double(thumb.size());
 }
 
 // The chroma cells and whether the picture is coloured.
 void describeColour(const Thumbnail& cb, const Thumbnail& cr, PictureSignature& signature) {
-  const std::vector<double> cbMeans = cellMeans(cb, ChromaSide), crMeans = cellMeans(cr, ChromaSide);
+  const auto cbMeans = cellMeans<ChromaSide>(cb), crMeans = cellMeans<ChromaSide>(cr);
   for (size_t k = 0; k < signature.chroma.size(); ++k) {
     const long mean = std::lround(k < cbMeans.size() ? cbMeans[k] : crMeans[k - cbMeans.size()]);
     signature.chroma[k] = int8_t(std::clamp<long>(mean, -128, 127));
@@ -311,14 +354,13 @@ void orientCells(const Cell* from, Cell* to, int orientation) {
 
 void SignatureOfBitmap(const WorkBitmap& bitmap, int left, int top, int width, int height, TFingerprint& grid,
                        PictureSignature& signature, double lastColumnShare, double lastRowShare) {
-  const std::array<Thumbnail, Channels> thumbs =
-      thumbnailsOf(bitmap, left, top, width, height, lastColumnShare, lastRowShare);
+  const Thumbnails thumbs = thumbnailsOf(bitmap, left, top, width, height, lastColumnShare, lastRowShare);
   signature = PictureSignature{};
-  grid = gridOf(thumbs[Luma]);
-  signature.luminance = viewOf(thumbs[Luma]);
-  signature.almostUniform = almostUniform(thumbs[Luma]);
-  describeColour(thumbs[Cb], thumbs[Cr], signature);
-  signature.channelMean = signature.coloured ? viewOf(thumbs[Average]) : signature.luminance;
+  grid = gridOf(thumbs.luma);
+  signature.luminance = viewOf(thumbs.luma);
+  signature.almostUniform = almostUniform(thumbs.luma);
+  describeColour(thumbs.cb, thumbs.cr, signature);
+  signature.channelMean = signature.coloured ? viewOf(thumbs.average) : signature.luminance;
 }
 
 bool SignaturesMatch(const PictureSignature& a, const PictureSignature& b) {

@@ -158,7 +158,7 @@ int main(int argc, char** argv) {
               corpus.readSeconds[1], corpus.readSeconds[1] / corpus.readSeconds[0]);
   printHeader();
   for (const int fuzz : {30, 50, 80}) printRow(corpus, "classic", fuzz, false, measure(corpus, false, fuzz, false));
-  for (const int fuzz : {20, 30, 40, 50, 60, 80})
+  for (const int fuzz : {20, 25, 30, 40, 50, 60, 80})
     printRow(corpus, "verified", fuzz, false, measure(corpus, true, fuzz, false));
   for (const int fuzz : {30, 40}) {
     printRow(corpus, "classic", fuzz, true, measure(corpus, false, fuzz, true));

@@ -18,7 +18,7 @@ const char* const DbUsage =
     "\n"
     "subcommands:\n"
     "  new FILE.VDB [--subfolders] FOLDER...    create a database of the pictures in folders\n"
-    "  add FILE.VDB [--no-freshen] [--subfolders] FOLDER...\n"
+    "  add FILE.VDB [--no-freshen] [--freshen-removes] [--subfolders] FOLDER...\n"
     "                                           add folders to a database and freshen it\n"
     "  dump FILE.VDB                            print every record of a database\n"
     "\n"

@@ -1,4 +1,5 @@
 // velloran-cli db new / db add: build a database from folders or extend and freshen one.
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -71,19 +72,31 @@ int RunDbNew(const Args& args) {
 
 int RunDbAdd(const Args& args) {
   static const char* usage =
-      "usage: velloran-cli db add FILE.VDB [--no-freshen] [--subfolders] FOLDER...\n"
+      "usage: velloran-cli db add FILE.VDB [--no-freshen] [--freshen-removes] [--subfolders]\n"
+      "         FOLDER...\n"
       "\n"
       "Adds the pictures of each FOLDER not yet recorded under the same path and, unless\n"
-      "--no-freshen, re-reads recorded pictures that changed and drops those gone.\n"
+      "--no-freshen, re-reads recorded pictures that changed. Records of files gone from\n"
+      "a present volume are removed, but when they are more than a tenth of the database\n"
+      "(a folder renamed or offline looks like that) they are kept unless\n"
+      "--freshen-removes is given. The summary counts the records added, refreshed,\n"
+      "removed and kept.\n"
       "--jobs N decodes on N threads (default: the hardware threads); --no-cache\n"
       "decodes every picture and leaves the fingerprint cache alone. --modern-formats\n"
       "and --classic-formats choose the picture types as for scan. Exit status:\n"
       "0 written, 1 after an error message (also a missing FILE.VDB), 2 bad usage\n"
       "(also a FOLDER that does not exist), 130 cancelled.\n";
-  return runBuild(args, usage, {"subfolders", "no-freshen", "no-cache"},
+  return runBuild(args, usage, {"subfolders", "no-freshen", "freshen-removes", "no-cache"},
                   [](const std::string& file, const std::vector<std::string>& folders, const ParsedArgs& parsed,
                      const FingerprintOptions& options, CliHost& host) {
-                    return AddToDatabase(file, folders, !parsed.has("no-freshen"), host, options);
+                    const GoneRecords gone = parsed.has("freshen-removes") ? GoneRecords::Remove : GoneRecords::Keep;
+                    DatabaseChanges changes;
+                    const BuildOutcome outcome =
+                        AddToDatabase(file, folders, !parsed.has("no-freshen"), host, options, gone, &changes);
+                    if (changes.keptGone > 0)
+                      std::fprintf(stderr, "velloran-cli: give --freshen-removes to remove the %zu records kept\n",
+                                   changes.keptGone);
+                    return outcome;
                   });
 }
 

@@ -1,5 +1,6 @@
 // velloran-cli notdupes: remembering pairs of pictures that are not duplicates, listing and forgetting them.
 #include <cstdio>
+#include <exception>
 #include <string>
 
 #include "cli/arguments.h"
@@ -24,6 +25,8 @@ const char* const Usage =
     "every pair. The list is the file \"notdupes\" beside the settings file; `velloran-cli\n"
     "scan --ignore-not-duplicates` pairs as if it were empty.\n"
     "\n"
+    "A damaged list is never rewritten by add (clear starts it anew).\n"
+    "\n"
     "Exit status: 0 done, 1 a file that is no readable picture or a list that cannot\n"
     "be read or written (named in the message), 2 bad usage.\n";
 
@@ -40,9 +43,12 @@ int add(const std::string& first, const std::string& second) {
     std::fprintf(stderr, "velloran-cli: %s\n", reason.c_str());
     return ExitFailure;
   }
-  std::string problem;
-  RememberNotDuplicate(NotDuplicatesFileName(), MakeNotDuplicatePair(a, b), problem);
-  if (!problem.empty()) std::fprintf(stderr, "velloran-cli: %s It was started anew.\n", problem.c_str());
+  try {
+    RememberNotDuplicate(NotDuplicatesFileName(), MakeNotDuplicatePair(a, b));
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "velloran-cli: %s\n", error.what());
+    return ExitFailure;
+  }
   return ExitOk;
 }
 

@@ -29,11 +29,15 @@ const char* const Usage =
     "  delete-marked: moves every marked file of the results file to the trash and\n"
     "  rewrites the results file without them; prints \"trashed\" (\"deleted\" with\n"
     "  --permanently) and the path for each file, \"would-trash\" or \"would-delete\"\n"
-    "  with --dry-run, which changes nothing. Files that changed since the scan, are\n"
-    "  gone or are not regular files are skipped, and so are the marked files of a\n"
-    "  group that would lose every copy, unless --allow-last-copy; each skipped file\n"
-    "  is named on standard error. Deleted files enter the deleted-file list when the\n"
-    "  settings have it in use. Exit status 1 when a file could not be deleted.\n"
+    "  with --dry-run, which makes the same checks and writes nothing. A file is\n"
+    "  deleted only while it is still the file the scan saw: a regular file reached\n"
+    "  with no symbolic link on the way, of the recorded size and date, and (against\n"
+    "  a copy that stays) of the same contents, or for pictures a picture that still\n"
+    "  matches within the recorded error count. Other files are skipped, and so are\n"
+    "  the marked files of a group that would keep no unchanged copy, unless\n"
+    "  --allow-last-copy; each skipped file is named on standard error with the\n"
+    "  reason. Deleted files enter the deleted-file list when the settings have it in\n"
+    "  use. Exit status 1 when a file could not be deleted (or read, with --dry-run).\n"
     "\n" VELLORAN_ESCAPE_HELP VELLORAN_FORMAT_HELP "\n" VELLORAN_KEEP_HELP;
 
 // The options of each subcommand; those of another one are bad usage.
@@ -121,7 +125,7 @@ bool rewriteResults(const std::string& fileName, const ResultsModel& model) {
 // use, and rewrites the results file without them. The exit status.
 int deletePlanned(const DeletionPlan& plan, ResultsModel& model, const std::string& fileName,
                   const ParsedArgs& parsed, CliHost& host) {
-  const DeleteOptions options{!parsed.has("permanently"), UseDeletedList};
+  const DeleteOptions options{!parsed.has("permanently"), UseDeletedList, UseFingerprintCache};
   DeletedList list;
   std::optional<FileLock> listLock;
   if (options.RecordDeleted) {
@@ -138,21 +142,31 @@ int deletePlanned(const DeletionPlan& plan, ResultsModel& model, const std::stri
   return allWent ? ExitOk : ExitFailure;
 }
 
+// --dry-run: every check a deletion makes (every file read when the deleted-file list
+// would record it), and nothing written: no lock file, no deleted-file list, no
+// fingerprint cache.
+int DryRun(const ParsedArgs& parsed, const std::string& fileName, CliHost& host) {
+  ResultsModel model;
+  if (!LoadResults(fileName, model, host).succeeded()) return ExitFailure;
+  const DeletionPlan plan = planFor(model, parsed.has("allow-last-copy"));
+  DeletedList unused;
+  const DeleteOptions options{!parsed.has("permanently"), UseDeletedList, false};
+  const DeletionReport report = FileOperations(model, unused, host).CheckPlanned(plan, options);
+  const char* verb = parsed.has("permanently") ? "would-delete" : "would-trash";
+  return FinishOutput(reportDeletions(report, verb, LineOutput(parsed.has("0"))) ? ExitOk : ExitFailure);
+}
+
 int DeleteMarked(const ParsedArgs& parsed, const std::string& fileName) {
   LoadSettings();
   InstallCancelOnInterrupt();
   CliHost host;
+  if (parsed.has("dry-run")) return DryRun(parsed, fileName, host);
   FileLock lock(fileName);
   if (!LockWaiting(lock, fileName)) return ExitFailure;
   ResultsModel model;
   if (!LoadResults(fileName, model, host).succeeded()) return ExitFailure;
   const DeletionPlan plan = planFor(model, parsed.has("allow-last-copy"));
-  if (!parsed.has("dry-run")) return FinishOutput(deletePlanned(plan, model, fileName, parsed, host));
-  const LineOutput output(parsed.has("0"));
-  const std::string verb = parsed.has("permanently") ? "would-delete\t" : "would-trash\t";
-  for (const std::string& path : plan.Deletable) output.write(verb + output.name(path));
-  for (const FileResult& file : plan.leftAlone()) reportSkipped(file.Path, file.Reason);
-  return FinishOutput(ExitOk);
+  return FinishOutput(deletePlanned(plan, model, fileName, parsed, host));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace vl::cli {
 
 int RunResultsMark(const ParsedArgs& parsed, const std::string& fileName) {
   const std::optional<MarkRule> rule = MarkRuleFromOptions(parsed);
-  if (!rule) throw UsageError{"results mark: --keep is required"};
+  if (!rule) throw UsageError{"results mark: --keep CRITERIA is required"};
   FileLock lock(fileName);
   if (!LockWaiting(lock, fileName)) return ExitFailure;
   CliHost host;

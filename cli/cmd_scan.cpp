@@ -30,17 +30,18 @@ const char* const Usage =
     "         [--subfolders] [--fuzz N] [--use-deleted-list | --no-deleted-list]\n"
     "         [--save-results FILE.vlr] [--jobs N] [--no-cache] [--reference] [-0]\n"
     "         [--verify] [--rotations]\n"
-    "         [--keep CRITERIA [--protect DIR]...] [--format tsv|json|csv]\n"
+    "         [--keep CRITERIA [--protect DIR]... | --keep none] [--format tsv|json|csv]\n"
     "         [--modern-formats | --classic-formats]\n"
     "         [--ignore-not-duplicates]\n"
     "\n"
     "Scans the compare entries against themselves, or against the base entries when\n"
     "there are any. An ENTRY is a folder or a database file; a list FILE holds one\n"
-    "entry per line. A folder entry that does not exist is bad usage. --subfolders\n"
-    "adds every folder below each folder entry. The mask defaults to the image files;\n"
-    "the fuzz factor and the deleted-list use default to the settings file. --jobs\n"
-    "sets the worker threads (0: one per core), --no-cache leaves the fingerprint\n"
-    "cache alone, --reference runs the plain pairing loops. --verify confirms each\n"
+    "entry per line (a regular file of at most 16 MB). A folder entry that does not\n"
+    "exist is bad usage. --subfolders adds every folder below each folder entry. The\n"
+    "mask defaults to the image files; the fuzz factor and the deleted-list use\n"
+    "default to the settings file. --jobs sets the worker threads (0: one per core),\n"
+    "--no-cache leaves the fingerprint cache alone, --reference runs the plain\n"
+    "pairing loops. --verify confirms each\n"
     "picture pair by a finer signature (setting Verify picture matches); --rotations\n"
     "also finds pictures turned by 90, 180 or 270 degrees or mirrored. --modern-formats\n"
     "also takes PNG, TIFF, WebP, HEIF and AVIF files as pictures, --classic-formats only\n"
@@ -48,21 +49,34 @@ const char* const Usage =
     "An image scan never pairs two pictures remembered as not duplicates (velloran-cli\n"
     "notdupes) unless --ignore-not-duplicates is given.\n"
     "\n"
+    "\n"
+    "The deleted-file list (scans against a base only) removes the compare files it\n"
+    "matches only with --use-deleted-list: each goes to the trash while the setting\n"
+    "Delete to Recycle Bin is on, after a check that it is still the file that matched,\n"
+    "and is named in a line \"velloran-cli: auto-deleted: PATH\". With the setting Use\n"
+    "Deleted List alone nothing is deleted: each match is named in a line\n"
+    "\"velloran-cli: would auto-delete: PATH\". Matched files stay out of the scan\n"
+    "either way. A file back at the place it was deleted from (restored from the\n"
+    "trash) is no match: it is scanned, and the list forgets its contents.\n"
+    "\n"
     "Output: per group \"G<TAB>marked<TAB>base path\", then per duplicate\n"
     "\"D<TAB>errors<TAB>marked<TAB>path\". Messages go to standard error; so does a line\n"
-    "\"velloran-cli: auto-deleted: PATH\" for every file the deleted-file list removed\n"
-    "(moved to the trash while the setting Delete to Recycle Bin is on).\n"
+    "\"velloran-cli: cannot read PATH: REASON\" for every file or folder that could not\n"
+    "be read.\n"
     VELLORAN_ESCAPE_HELP
     VELLORAN_FORMAT_HELP
     "\n"
     VELLORAN_KEEP_HELP
     "The rule applies after the auto-mark thresholds; without --keep the rule stored\n"
     "by the window's Mark by Rule dialog applies when its \"Apply after every scan\" is on.\n"
+    "While there is no settings file that rule is the default one: among the files the\n"
+    "thresholds marked in a group, keep resolution, then largest, plain-name, oldest\n"
+    "and shortest-path, and leave unmarked files unmarked. --keep none applies no rule.\n"
     "\n"
     "Exit status: 0 scanned to the end, 1 after an error message (a missing or\n"
-    "damaged database or not-duplicate list, a results file not saved), 2 bad usage\n"
-    "or nothing to compare (no entries, or no files in the compare entries), 130\n"
-    "cancelled.\n";
+    "damaged database or not-duplicate list, a results file or the deleted-file list\n"
+    "not saved), 2 bad usage or nothing to compare (no entries, base entries that give\n"
+    "no files, or no files in the compare entries), 130 cancelled.\n";
 
 ScanMode scanModeNamed(const std::string& name) {
   static const char* const names[] = {"images", "names", "names-size", "contents"};
@@ -107,9 +121,50 @@ ScanTuning tuningOf(const ParsedArgs& parsed) {
   return tuning;
 }
 
+// The command line's answer to the deleted-file list: with --use-deleted-list its
+// matches are removed; with the setting alone each is named and nothing is removed.
+class ScanCliHost : public CliHost {
+ public:
+  explicit ScanCliHost(bool autoDelete) : autoDelete_(autoDelete) {}
+  bool confirmAutoDeletion(const std::vector<DeletedMatch>& matches) override {
+    if (autoDelete_) return true;
+    for (const DeletedMatch& match : matches)
+      std::fprintf(stderr, "velloran-cli: would auto-delete: %s\n", EscapedField(match.Path).c_str());
+    return false;
+  }
+
+ private:
+  bool autoDelete_;
+};
+
+// The lines about single files on standard error: deletions, refusals and files that could not be read.
+void reportFiles(const ScanResult& result) {
+  for (const std::string& path : result.autoDeletedPaths)
+    std::fprintf(stderr, "velloran-cli: auto-deleted: %s\n", EscapedField(path).c_str());
+  for (const UnreadableFile& file : result.notDeleted)
+    std::fprintf(stderr, "velloran-cli: not auto-deleted: %s: %s\n", EscapedField(file.Path).c_str(),
+                 file.Reason.c_str());
+  for (const UnreadableFile& file : result.unreadable)
+    std::fprintf(stderr, "velloran-cli: cannot read %s: %s\n", EscapedField(file.Path).c_str(), file.Reason.c_str());
+}
+
+// Saves what the scan changed in the deleted-file list (contents of restored files
+// forgotten); false, said on standard error, when that failed.
+bool saveDeletedListChanges(DeletedList& list) {
+  try {
+    list.SaveChanges();
+    return true;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "velloran-cli: %s\n", e.what());
+    return false;
+  }
+}
+
 // Nothing to compare is bad usage even though its message is an error; otherwise
 // any error message (a missing database cancels the scan after one) is a failure, not a Ctrl-C.
+// A base list emptied by a damaged database is a failure: its message comes before the stop's.
 int exitFor(ScanEnd end, const CliHost& host) {
+  if (end == ScanEnd::EmptyBaseList) return host.errorCount() > 1 ? ExitFailure : ExitUsage;
   if (end == ScanEnd::NoFolders || end == ScanEnd::EmptyCompareList) return ExitUsage;
   if (host.errorCount() > 0 || end == ScanEnd::Failed) return ExitFailure;
   return end == ScanEnd::Cancelled ? ExitCancelled : ExitOk;
@@ -121,9 +176,11 @@ bool saveResultsIfAsked(const ParsedArgs& parsed, const ResultsModel& results, C
   return !file || SaveResults(*file, results, host).succeeded();
 }
 
-// The rule of --keep, else the stored one when it applies after every scan.
+// The rule of --keep, else (without "--keep none") the stored one when it applies
+// after every scan.
 std::optional<MarkRule> markRuleOf(const ParsedArgs& parsed) {
   if (auto rule = MarkRuleFromOptions(parsed)) return rule;
+  if (KeepsNone(parsed)) return std::nullopt;
   MarkRule stored = LoadMarkRule();
   if (stored.applyAfterScan) return stored;
   return std::nullopt;
@@ -140,20 +197,21 @@ int Scan(const ParsedArgs& parsed) {
   const auto base = FolderEntries(parsed, "base-list", "base");
   const auto compare = FolderEntries(parsed, "compare-list", "compare");
   InstallCancelOnInterrupt();
-  CliHost host;
+  ScanCliHost host(parsed.has("use-deleted-list"));
   ResultsModel results;
   DeletedList deletedList;
   ScanDriver driver(results, deletedList, host, tuning);
   driver.setMarkRule(markRule);
   driver.setUseNotDuplicates(!parsed.has("ignore-not-duplicates"));
   const ScanResult result = driver.StartScan(mode, mask, base, compare);
-  for (const std::string& path : result.autoDeletedPaths)
-    std::fprintf(stderr, "velloran-cli: auto-deleted: %s\n", path.c_str());
+  reportFiles(result);
+  const bool listSaved = !UseDeletedList || saveDeletedListChanges(deletedList);
   if (result.end == ScanEnd::Completed || result.end == ScanEnd::Cancelled) {
     PrintResultsAs(parsed, results, stdout);
     if (!saveResultsIfAsked(parsed, results, host)) return FinishOutput(ExitFailure);
   }
-  return FinishOutput(exitFor(result.end, host));
+  const int status = exitFor(result.end, host);
+  return FinishOutput(status == ExitOk && !listSaved ? ExitFailure : status);
 }
 
 }  // namespace

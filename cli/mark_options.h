@@ -11,16 +11,21 @@
   "--keep CRITERIA keeps one file of each group and marks every other one: the best\n"      \
   "by the first of the comma-separated criteria that tells two files apart, the\n"          \
   "first path in byte order when none does. Criteria: resolution (width x height),\n"      \
-  "largest (or size), smallest, newest, oldest, shortest-path, longest-path and\n"          \
-  "inside=DIR (files below DIR first; quote the whole criterion when DIR holds a\n"         \
-  "comma). Files below a --protect DIR (repeatable) are never marked. A file kept in\n"     \
-  "one group is marked in none.\n"
+  "largest (or size), smallest, newest, oldest, shortest-path, longest-path,\n"            \
+  "plain-name (a name without a copy marker such as \" (copy)\", \" - Copy\", \"Copy of \",\n" \
+  "\" (1)\" or \"_1\" first) and inside=DIR (files below DIR first; quote the whole\n"       \
+  "criterion when DIR holds a comma). Files below a --protect DIR (repeatable; an\n"       \
+  "existing folder, also when reached through another name or a symbolic link) are\n"     \
+  "never marked. A file kept in one group is marked in none.\n"
 
 namespace vl::cli {
 
 // The rule of --keep and every --protect, with relative folders made absolute (the
-// results hold absolute paths); none without --keep. Throws UsageError for
-// an unknown criterion, or for --protect without --keep.
+// results hold absolute paths); none without --keep and for "--keep none". Throws
+// UsageError for an unknown criterion, for --protect without criteria, and for a
+// --protect folder that does not exist. One stat per --protect.
 std::optional<MarkRule> MarkRuleFromOptions(const ParsedArgs& parsed);
+// True for "--keep none": no rule at all, not even the stored one.
+bool KeepsNone(const ParsedArgs& parsed);
 
 }  // namespace vl::cli

@@ -30,8 +30,8 @@ void PrintResultsAs(const ParsedArgs& parsed, const ResultsModel& model, std::FI
   CheckResultsFormat(parsed);
   const std::string format = parsed.value("format").value_or("tsv");
   if (format == "tsv") return PrintResults(model, LineOutput(parsed.has("0")), out);
-  const std::string text = format == "json" ? ResultsJson(model) : ResultsCsv(model);
-  std::fwrite(text.data(), 1, text.size(), out);
+  WriteResults(model, format == "json" ? ExportFormat::Json : ExportFormat::Csv,
+               [out](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), out); });
 }
 
 }  // namespace vl::cli

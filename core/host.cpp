@@ -1,10 +1,24 @@
 // The process-wide cancel flag and the progress text.
 #include "core/host.h"
 
+#include <cstdio>
+#include <iterator>
+
 namespace vl {
 
 std::atomic<bool> ScanCancelled{false};
 
 std::string ProgressText(size_t current, size_t total) { return std::to_string(current) + " / " + std::to_string(total); }
+
+std::string SizeText(uint64_t bytes) {
+  if (bytes < 1024) return std::to_string(bytes) + " bytes";
+  static const char* const units[] = {"KB", "MB", "GB", "TB"};
+  double value = static_cast<double>(bytes) / 1024;
+  size_t unit = 0;
+  for (; value >= 1024 && unit + 1 < std::size(units); ++unit) value /= 1024;
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f %s", value, units[unit]);
+  return text;
+}
 
 }  // namespace vl

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace vl {
@@ -43,6 +44,8 @@ class Host {
   }
   // A confirmation with Yes and No; true for Yes.
   virtual bool askYesNo(const std::string& text) = 0;
+  // The same with No as the default button, for a question whose Yes cannot be undone.
+  virtual bool askYesNoDefaultNo(const std::string& text) { return askYesNo(text); }
   virtual void beep() = 0;
   // Busy cursors nest: only the outermost pop restores the normal cursor.
   virtual void pushCursor(BusyCursor cursor) = 0;
@@ -54,6 +57,10 @@ class Host {
 
 // A progress position as the user sees it: "12 / 340".
 std::string ProgressText(size_t current, size_t total);
+
+// A size as the user reads it: "812 bytes", then one decimal in KB, MB or GB
+// (units of 1024): "48.3 MB".
+std::string SizeText(uint64_t bytes);
 
 // Shows a busy cursor for the lifetime of the guard.
 class CursorGuard {

@@ -1,21 +1,9 @@
-// Fuzz target: MakeFingerprint (with and without the verified print) and the preview decoder on JPEG data.
-#include <cstddef>
-#include <cstdint>
-
-#include "core/fingerprint/fingerprint.h"
+// Fuzz target: MakeFingerprint and the verified print (kept whole and sampled) and the preview decoder on JPEG data.
 #include "core/fingerprint/jpeg_decoder.h"
+#include "fuzz/fingerprint_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  vl::TFingerprint fingerprint;
-  int32_t width = 0, height = 0;
-  vl::VerifiedPrint print;
-  // Every other input is read as a verifying scan would: with chroma and the EXIF orientation.
-  vl::VerifiedPrint* verified = size % 4 < 2 ? &print : nullptr;
-  if (vl::MakeFingerprintFromMemory(data, size, vl::PictureType::Jpeg, fingerprint, width, height, verified)) {
-    for (size_t k = 0; k < fingerprint.size(); ++k)
-      if (fingerprint[k] > 3 || print.grid[k] > 3) __builtin_trap();
-    if (print.orientation < 0 || print.orientation >= vl::OrientationCount) __builtin_trap();
-  }
+  vl::fuzz::CheckFingerprint(data, size, vl::PictureType::Jpeg);
   vl::JpegPreviewOptions options;
   options.ScaleDenominator = 8;
   options.Fast = size % 2 == 1;

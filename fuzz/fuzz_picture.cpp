@@ -1,18 +1,7 @@
-// Fuzz target: MakeFingerprint and the verified print on data of the picture type FUZZ_PICTURE_TYPE (PNG, TIFF, WebP or HEIF/AVIF).
-#include <cstddef>
-#include <cstdint>
-
-#include "core/fingerprint/fingerprint.h"
+// Fuzz target: MakeFingerprint and the verified print on data of the picture type FUZZ_PICTURE_TYPE (PNG, TIFF, WebP or HEIF/AVIF), kept whole and sampled.
+#include "fuzz/fingerprint_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  vl::TFingerprint fingerprint;
-  int32_t width = 0, height = 0;
-  vl::VerifiedPrint print;
-  if (vl::MakeFingerprintFromMemory(data, size, vl::PictureType::FUZZ_PICTURE_TYPE, fingerprint, width, height,
-                                    &print)) {
-    for (size_t k = 0; k < fingerprint.size(); ++k)
-      if (fingerprint[k] > 3 || print.grid[k] > 3) __builtin_trap();
-    if (print.orientation < 0 || print.orientation >= vl::OrientationCount) __builtin_trap();
-  }
+  vl::fuzz::CheckFingerprint(data, size, vl::PictureType::FUZZ_PICTURE_TYPE);
   return 0;
 }

@@ -54,6 +54,9 @@ void deletedListSeeds(const vl::fuzz::SeedFolder& folder) {
   const std::vector<vl::TDeletedEntry> entries = {
       {0, 0}, {123456, 0xCAFEBABEu}, vl::TDeletedEntry(uint64_t{0x1FFFFFFFF}, 0xFFFFFFFFu, {0x0123456789ABCDEF, 42})};
   folder.add("three.ddb", compressed(vl::DeletedList::Encode(entries)));
+  std::vector<vl::TDeletedEntry> withOrigin = entries;
+  withOrigin.emplace_back(uint64_t{77}, 7u, vl::ContentDigest{1, 2}, "/home/user/Pictures/sunset (copy).jpg");
+  folder.add("origin.ddb", compressed(vl::DeletedList::Encode(withOrigin)));
   std::vector<uint8_t> partial = vl::DeletedList::Encode(entries);
   partial.resize(partial.size() - 5);
   folder.add("partial-entry.ddb", compressed(partial));

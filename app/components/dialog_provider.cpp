@@ -138,6 +138,18 @@ bool QtDialogProvider::askYesNoDefaultNo(QWidget* parent, const std::string& tex
                                QMessageBox::No) == QMessageBox::Yes;
 }
 
+YesNoCancel QtDialogProvider::askYesNoCancel(QWidget* parent, const std::string& text) {
+  switch (QMessageBox::question(parent, QString(), QString::fromStdString(text),
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+      return YesNoCancel::Yes;
+    case QMessageBox::No:
+      return YesNoCancel::No;
+    default:
+      return YesNoCancel::Cancel;
+  }
+}
+
 void QtDialogProvider::showError(QWidget* parent, const std::string& text) {
   QMessageBox::critical(parent, QString(), QString::fromStdString(text));
 }

@@ -19,6 +19,9 @@ struct FileDialogRequest {
   bool confirmOverwrite = false; // a save dialog asks before an existing file is replaced
 };
 
+// The answer to a question with Yes, No and Cancel.
+enum class YesNoCancel { Yes, No, Cancel };
+
 // The modal questions the windows put to the user. The default implementation
 // shows Qt's dialogs; tests install a scripted one.
 class DialogProvider {
@@ -48,6 +51,8 @@ class DialogProvider {
   virtual bool askYesNo(QWidget* parent, const std::string& text) = 0;
   // The same with No as the default button, for questions where Yes cannot be undone.
   virtual bool askYesNoDefaultNo(QWidget* parent, const std::string& text) = 0;
+  // A question with Yes (the default), No and Cancel; closing the box is Cancel.
+  virtual YesNoCancel askYesNoCancel(QWidget* parent, const std::string& text) = 0;
   // An error box with an OK button.
   virtual void showError(QWidget* parent, const std::string& text) = 0;
 };
@@ -66,6 +71,7 @@ class QtDialogProvider : public DialogProvider {
                                      const std::string& initial) override;
   bool askYesNo(QWidget* parent, const std::string& text) override;
   bool askYesNoDefaultNo(QWidget* parent, const std::string& text) override;
+  YesNoCancel askYesNoCancel(QWidget* parent, const std::string& text) override;
   void showError(QWidget* parent, const std::string& text) override;
 };
 

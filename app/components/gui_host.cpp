@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMessageBox>
 
+#include "core/scan/auto_deletion.h"
+
 namespace vl::gui {
 
 GuiHost::GuiHost(QWidget* dialogParent, ScanWindow* window) : dialogParent_(dialogParent), window_(window) {}
@@ -54,6 +56,23 @@ void GuiHost::showDetailedMessage(MessageKind kind, const std::string& text, con
 bool GuiHost::askYesNo(const std::string& text) {
   return QMessageBox::question(dialogParent_, QObject::tr("Confirm"), QString::fromStdString(text),
                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+bool GuiHost::askYesNoDefaultNo(const std::string& text) { return askDefaultNo(text, ""); }
+
+bool GuiHost::askDefaultNo(const std::string& text, const std::string& details) {
+  QMessageBox box(QMessageBox::Question, QObject::tr("Confirm"), QString::fromStdString(text),
+                  QMessageBox::Yes | QMessageBox::No, dialogParent_);
+  box.setDefaultButton(QMessageBox::No);
+  if (!details.empty()) box.setDetailedText(QString::fromStdString(details));
+  QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const bool yes = box.exec() == QMessageBox::Yes;
+  QApplication::restoreOverrideCursor();
+  return yes;
+}
+
+bool GuiHost::confirmAutoDeletion(const std::vector<DeletedMatch>& matches) {
+  return askDefaultNo(AutoDeletionQuestion(matches), AutoDeletionDetails(matches));
 }
 
 void GuiHost::beep() { QApplication::beep(); }

@@ -40,6 +40,7 @@ class GuiHost : public ScanHost {
   // The details go into the message box's "Show Details..." section.
   void showDetailedMessage(MessageKind kind, const std::string& text, const std::string& details) override;
   bool askYesNo(const std::string& text) override;
+  bool askYesNoDefaultNo(const std::string& text) override;
   void beep() override;
   void pushCursor(BusyCursor cursor) override;
   void popCursor() override;
@@ -48,11 +49,17 @@ class GuiHost : public ScanHost {
   void resultsCleared() override;
   void scanRunning(bool running) override;
   void showFirstGroup() override;
+  // The question with the matched files listed (all of them under "Show Details..."
+  // when there are many), No as the default button.
+  bool confirmAutoDeletion(const std::vector<DeletedMatch>& matches) override;
 
   // Override cursors this host has set and not yet restored.
   int cursorDepth() const { return cursorDepth_; }
 
  private:
+  // A question box with Yes and No, No the default, the arrow cursor while it is open.
+  bool askDefaultNo(const std::string& text, const std::string& details);
+
   QWidget* dialogParent_;
   ScanWindow* window_;
   QLabel* phasePanel_ = nullptr;

@@ -33,6 +33,7 @@ constexpr CriterionCaption Captions[] = {
     {KeepCriterion::Oldest, "Oldest"},
     {KeepCriterion::ShortestPath, "Shortest path"},
     {KeepCriterion::LongestPath, "Longest path"},
+    {KeepCriterion::PlainName, "Name without a copy marker (\" (copy)\", \" - Copy\", \" (1)\" ...)"},
     {KeepCriterion::InsideFolder, "Inside folder ..."},
 };
 
@@ -67,6 +68,11 @@ MarkRuleDialog::MarkRuleDialog(const MarkRule& rule, QWidget* parent) : QDialog(
   applyAfterScan_->setObjectName("cbApplyAfterScan");
   applyAfterScan_->setChecked(rule.applyAfterScan);
   layout->addWidget(applyAfterScan_);
+  amongMarked_ = new QCheckBox("Choose only among each group's base and marked files (unmarked files stay unmarked)",
+                               this);
+  amongMarked_->setObjectName("cbAmongMarked");
+  amongMarked_->setChecked(rule.amongMarked);
+  layout->addWidget(amongMarked_);
   auto* mark = button("bbMark", "Mark", this);
   mark->setDefault(true);
   auto* cancel = button("bbCancel", "Cancel", this);
@@ -171,6 +177,7 @@ MarkRule MarkRuleDialog::rule() const {
   for (int row = 0; row < protected_->count(); ++row)
     rule.protectedFolders.push_back(protected_->item(row)->text().toStdString());
   rule.applyAfterScan = applyAfterScan_->isChecked();
+  rule.amongMarked = amongMarked_->isChecked();
   return rule;
 }
 

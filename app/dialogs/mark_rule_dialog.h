@@ -1,4 +1,4 @@
-// The "Mark by Rule" dialog: the ordered keep criteria, the protected folders and "Apply after every scan".
+// The "Mark by Rule" dialog: the ordered keep criteria, the protected folders and when and among what it applies.
 #pragma once
 
 #include <QDialog>
@@ -35,6 +35,7 @@ class MarkRuleDialog : public QDialog {
   QLineEdit* insideFolder_ = nullptr;
   QListWidget* protected_ = nullptr;
   QCheckBox* applyAfterScan_ = nullptr;
+  QCheckBox* amongMarked_ = nullptr;
 };
 
 }  // namespace vl::gui

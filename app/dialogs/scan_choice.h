@@ -15,6 +15,10 @@ class FilterComboBox;
 // The built-in filter text of the file-type box; its "Image Files" mask follows the
 // setting ModernImageFormats.
 QString BuiltInFileFilter();
+// The filter text with the mask of its "Image Files" entry set to ImageFilesMask()
+// when that mask is one of the built-in picture masks (classic or with the newer
+// types), so that a stored filter follows the setting; a mask typed by hand stays.
+QString FilterFollowingImageSetting(const QString& filter);
 
 // The four mode buttons in mode order: rbFuzz (0), rbFilename (1), rbNameandSize (2),
 // rbContents (3).

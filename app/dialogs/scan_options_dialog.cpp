@@ -61,7 +61,7 @@ int ScanOptionsDialog::scanMode() const { return CheckedScanMode(modeButtons_); 
 std::string ScanOptionsDialog::mask() const { return filterBox_->mask(); }
 
 void ScanOptionsDialog::showEvent(QShowEvent* event) {
-  if (filterBox_->count() > 0) filterBox_->setCurrentIndex(0);
+  filterBox_->setFilter(FilterFollowingImageSetting(filterBox_->filter()));
   QDialog::showEvent(event);
 }
 

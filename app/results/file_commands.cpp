@@ -10,8 +10,10 @@
 #include "app/components/action_set.h"
 #include "app/components/desktop_shell.h"
 #include "app/components/dialog_provider.h"
+#include "app/results/file_summaries.h"
 #include "app/results/lists_busy.h"
 #include "app/results/result_lists.h"
+#include "app/results/undo_command.h"
 #include "core/files/file_transfer.h"
 #include "core/files/paths.h"
 #include "core/settings/settings.h"
@@ -27,6 +29,22 @@ std::string extensionWithoutDot(const std::string& path) {
   return extension.empty() ? extension : extension.substr(1);
 }
 
+// What deleting `files` files of `bytes` bytes will do, for the confirmation.
+std::string deletionSummary(size_t files, uint64_t bytes, bool recycle) {
+  return FilesAndSize(files, bytes) +
+         (recycle ? " will be moved to the trash." : " will be deleted for good; this cannot be undone.");
+}
+
+// What a deletion did, for the status line: the files it removed and their size before.
+QString deletionStatus(const DeletionReport& report, const std::unordered_map<std::string, uint64_t>& sizes) {
+  const std::vector<std::string> deleted = report.pathsWith(FileOutcome::Done);
+  if (deleted.empty()) return QStringLiteral("No file was deleted");
+  const bool trashed = std::any_of(report.Files.begin(), report.Files.end(),
+                                   [](const FileResult& file) { return !file.TrashInfo.empty(); });
+  return QString::fromStdString(FilesAndSize(deleted.size(), TotalSize(sizes, deleted)) +
+                                (trashed ? " moved to the trash" : " deleted for good"));
+}
+
 }  // namespace
 
 std::string LastCopyNote(size_t groups) {
@@ -35,13 +53,15 @@ std::string LastCopyNote(size_t groups) {
 }
 
 FileCommands::FileCommands(ResultsModel& model, DeletedList& deletedList, ResultLists& lists, Host& host,
-                           const ActionSet& actions, const FileCommandWidgets& widgets, QWidget* window)
+                           const ActionSet& actions, const FileCommandWidgets& widgets, UndoCommand& undo,
+                           QWidget* window)
     : QObject(window),
       model_(model),
       lists_(lists),
       host_(host),
       operations_(model, deletedList, host),
       widgets_(widgets),
+      undo_(undo),
       window_(window) {
   connectCommands(actions);
   connect(widgets_.dupeList, &QAbstractItemView::doubleClicked, this, &FileCommands::execute);
@@ -70,11 +90,22 @@ std::optional<DeletionPlan> FileCommands::confirmDeletion(const std::string& que
   DialogProvider& dialogs = CurrentDialogProvider();
   DeletionPlan plan = PlanDeletion(model_, paths);
   const size_t lastCopies = plan.LastCopyGroups.size();
+  const uint64_t bytes = TotalSize(SizesOnDisk(plan.Deletable), plan.Deletable);
+  const std::string summary = deletionSummary(plan.Deletable.size(), bytes, DeleteToRecycleBin);
   const std::string note = lastCopies == 0 ? std::string() : "\n\n" + LastCopyNote(lastCopies);
-  if (ConfirmDeletes && !dialogs.askYesNo(window_, question + note)) return std::nullopt;
+  if (ConfirmDeletes && !dialogs.askYesNo(window_, question + "\n\n" + summary + note)) return std::nullopt;
   if (lastCopies > 0 && !dialogs.askYesNoDefaultNo(window_, LastCopyNote(lastCopies) + LastCopyQuestion))
     plan.skipLastCopyGroups();
   return plan;
+}
+
+bool FileCommands::carryOut(const DeletionPlan& plan, const std::function<bool()>& remove) {
+  const std::unordered_map<std::string, uint64_t> sizes = SizesOnDisk(plan.Deletable);
+  undo_.beginDeletion(plan.Deletable);
+  const bool removed = remove();
+  undo_.endDeletion(operations_.lastReport(), DeleteOptionsFromSettings().RecordDeleted);
+  emit statusMessage(deletionStatus(operations_.lastReport(), sizes));
+  return removed;
 }
 
 void FileCommands::beepOnDelete() const {
@@ -91,7 +122,7 @@ void FileCommands::deleteFile() {
   // A refused last copy leaves nothing to delete.
   if (!plan || (!plan->LastCopyFiles.empty() && plan->Deletable.empty())) return;
   const int groupRow = widgets_.baseList->currentRow();
-  if (!operations_.DeleteOneFile(path)) return;
+  if (!carryOut(*plan, [this, &path] { return operations_.DeleteOneFile(path); })) return;
   if (lists_.reselectShownGroup())
     lists_.removeSelectedLine();
   else
@@ -100,10 +131,14 @@ void FileCommands::deleteFile() {
 }
 
 void FileCommands::deleteList(const std::string& question, const std::vector<std::string>& paths) {
+  if (paths.empty()) {
+    emit statusMessage(QStringLiteral("No marked file to delete"));
+    return;
+  }
   const std::optional<DeletionPlan> plan = confirmDeletion(question, paths);
   if (!plan) return;
   const int groupRow = widgets_.baseList->currentRow();
-  operations_.DeleteFileList(*plan);
+  carryOut(*plan, [this, &plan] { return operations_.DeleteFileList(*plan); });
   lists_.selectGroup(groupRow);
   beepOnDelete();
 }
@@ -137,7 +172,9 @@ void FileCommands::moveFile() {
   if (entry == nullptr) return;
   const std::string path = entry->Path;
   const std::optional<std::string> target = askTarget(path);
-  if (!target || !operations_.MoveFile(path, *target)) return;
+  const std::optional<std::string> moved = target ? operations_.MoveFile(path, *target) : std::nullopt;
+  if (!moved) return;
+  undo_.recordMove(path, *moved);
   lists_.refreshSelectedLine(false);
   host_.beep();
 }
@@ -149,6 +186,7 @@ void FileCommands::changeDriveLetter() {
   const std::optional<std::string> answer = CurrentDialogProvider().askText(
       window_, "New Drive Letter", "Select a new drive letter to look for this file on.", DriveRootForChange(path));
   if (!answer || answer->empty() || !operations_.ChangeDriveRoot(path, *answer)) return;
+  undo_.clear();  // the record's paths no longer match the entries
   lists_.refreshSelectedLine(true);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ namespace vl::gui {
 
 class ActionSet;
 class ResultLists;
+class UndoCommand;
 
 // The controls the file commands read besides the result lists.
 struct FileCommandWidgets {
@@ -27,15 +29,18 @@ struct FileCommandWidgets {
 // Carries out "Delete File", "Delete Marked", "Delete All Marked", "Copy File to...",
 // "Move / Rename File...", "Change Drive Letter...", "Execute..." (and a double
 // click), "Explore to..." and dragging a line of lbDupes out, on the selected
-// duplicate line, through FileOperations. Before any deletion it plans: when every
-// existing file of a group would go, the confirmation counts those groups and a
-// second question must agree, or their files stay. Every command does nothing while
-// ListsBusy is set or no line is selected.
+// duplicate line, through FileOperations. Before any deletion it plans: the
+// confirmation counts the files, their size and where they go (the trash or for
+// good); when every existing file of a group would go, it counts those groups and a
+// second question (No by default) must agree, or their files stay. After a deletion
+// the status line says what was done. Deletions, moves and renames are handed to
+// the undo command. Every command does nothing while ListsBusy is set or no line is
+// selected.
 class FileCommands : public QObject {
   Q_OBJECT
  public:
   FileCommands(ResultsModel& model, DeletedList& deletedList, ResultLists& lists, Host& host,
-               const ActionSet& actions, const FileCommandWidgets& widgets, QWidget* window);
+               const ActionSet& actions, const FileCommandWidgets& widgets, UndoCommand& undo, QWidget* window);
 
   // "Delete File": the selected file; its line leaves lbDupes and the line now at its
   // place is shown, or, when its group went, the group now at the group's place.
@@ -58,6 +63,10 @@ class FileCommands : public QObject {
   // "Explore to...": the file shown in the file manager, then a beep.
   void explore();
 
+ signals:
+  // What a deletion did ("12 files, 48.3 MB moved to the trash"), for the status line.
+  void statusMessage(const QString& text);
+
  protected:
   // Mouse presses and moves over lbDupes start a drag of the pressed line's file.
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,6 +78,9 @@ class FileCommands : public QObject {
   // The confirmation and, for groups that would lose every copy, the second question;
   // the plan to carry out (the last copies left alone unless agreed), none when cancelled.
   std::optional<DeletionPlan> confirmDeletion(const std::string& question, const std::vector<std::string>& paths);
+  // Runs `remove` (a deletion of the plan's files through operations_) between the
+  // undo record's two steps, then tells the status line; remove's result.
+  bool carryOut(const DeletionPlan& plan, const std::function<bool()>& remove);
   void deleteList(const std::string& question, const std::vector<std::string>& paths);
   std::optional<std::string> askTarget(const std::string& path) const;
   void beepOnDelete() const;
@@ -79,6 +91,7 @@ class FileCommands : public QObject {
   Host& host_;
   FileOperations operations_;
   FileCommandWidgets widgets_;
+  UndoCommand& undo_;
   QWidget* window_;
   DragStarter dragStarter_;
   // The duplicate list's viewport, taken at construction: the event filter must not

@@ -17,6 +17,13 @@ MarkRuleCommands::MarkRuleCommands(const ActionSet& actions, ResultsModel& resul
     : QObject(window), results_(results), lists_(lists), window_(window) {
   connect(actions.action("MarkByRule1"), &QAction::triggered, this, &MarkRuleCommands::markByRule);
   connect(actions.action("UnmarkAll1"), &QAction::triggered, this, &MarkRuleCommands::unmarkAll);
+  // A first start writes the default rule into the new settings file, so that it
+  // outlives the first save of other settings. When that fails the rule still holds
+  // while the file is missing, and the first save of settings reports the failure.
+  try {
+    StoreDefaultMarkRuleIfNew();
+  } catch (const IniWriteError&) {
+  }
 }
 
 void MarkRuleCommands::markByRule() {
@@ -29,11 +36,13 @@ void MarkRuleCommands::markByRule() {
     CurrentDialogProvider().showError(window_, error.what());
   }
   ApplyMarkRule(results_, rule);
+  results_.setMarksEdited(true);
   lists_.marksChanged();
 }
 
 void MarkRuleCommands::unmarkAll() {
   UnmarkAll(results_);
+  results_.setMarksEdited(true);
   lists_.marksChanged();
 }
 

@@ -25,17 +25,16 @@ void NotDuplicateCommands::dismissSelected() {
   const TResultEntry* entry = lists_.selectedEntry();
   if (ListsBusy || entry == nullptr || entry->Base == nullptr) return;
   NotDuplicateSide base, duplicate;
-  std::string reason, problem;
+  std::string reason;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const bool read = SideOfFile(entry->Base->Path, base, reason) && SideOfFile(entry->Path, duplicate, reason);
   QApplication::restoreOverrideCursor();
   if (!read) return CurrentDialogProvider().showError(window_, reason);
   try {
-    RememberNotDuplicate(NotDuplicatesFileName(), MakeNotDuplicatePair(base, duplicate), problem);
+    RememberNotDuplicate(NotDuplicatesFileName(), MakeNotDuplicatePair(base, duplicate));
   } catch (const std::exception& error) {
     return CurrentDialogProvider().showError(window_, error.what());
   }
-  if (!problem.empty()) CurrentDialogProvider().showError(window_, problem + " It was started anew.");
   lists_.removeSelectedDuplicate();
 }
 

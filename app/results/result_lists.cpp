@@ -142,6 +142,7 @@ void ResultLists::ToggleMark() {
   const int row = dupeList_->currentIndex().row();
   if (ListsBusy || row < 0 || row >= dupeModel_.rowCount()) return;
   model_.toggleMark(dupeModel_.line(row));
+  model_.setMarksEdited(true);
   dupeModel_.lineChanged(row);
 }
 
@@ -178,6 +179,22 @@ void ResultLists::showView(BaseView view) {
 }
 
 void ResultLists::selectGroup(int row) { selectGroupRow(std::min(row, baseList_->count() - 1)); }
+
+void ResultLists::showGroupOf(const std::string& path) {
+  const int row = std::max(baseList_->currentRow(), 0);
+  clearDupeList();
+  model_.showView(tabs_->currentIndex() == static_cast<int>(BaseView::Marked) ? BaseView::Marked : BaseView::AllDupes);
+  const auto& shown = model_.shownBases();
+  for (size_t group = 0; group < shown.size(); ++group) {
+    for (const TResultEntry* entry = shown[group].Base; entry != nullptr; entry = entry->Next) {
+      if (entry->Path != path || entry->Gone != 0) continue;
+      selectGroupRow(static_cast<int>(group));
+      if (const int line = dupeModel_.rowOf(entry); line >= 0) selectDupeRow(line);
+      return;
+    }
+  }
+  selectGroup(row);
+}
 
 bool ResultLists::reselectShownGroup() {
   const auto& shown = model_.shownBases();

@@ -61,6 +61,10 @@ class ResultLists : public QObject {
   void showView(BaseView view);
   // Selects the group at row, or the last one when row is beyond the end, and fills lbDupes.
   void selectGroup(int row);
+  // After groups came back or changed: rebuilds the shown tab's list and shows the
+  // first group holding `path` with its line selected, or the group at the selected
+  // row when none holds it. O(entries).
+  void showGroupOf(const std::string& path);
   // Selects the shown group's row again after groups were removed around it; false
   // when the shown group itself is gone.
   bool reselectShownGroup();

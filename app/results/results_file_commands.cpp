@@ -24,7 +24,7 @@ const char* const ResultsExtension = "vlr";
 ResultsFileCommands::ResultsFileCommands(ResultsModel& model, DeletedList& deletedList, ResultLists& lists,
                                          Host& host, const ActionSet& actions, QWidget* window)
     : QObject(window), model_(model), deletedList_(deletedList), lists_(lists), host_(host), window_(window) {
-  connect(actions.action("SaveResults1"), &QAction::triggered, this, &ResultsFileCommands::saveResults);
+  connect(actions.action("SaveResults1"), &QAction::triggered, this, [this] { saveResults(); });
   connect(actions.action("LoadResults1"), &QAction::triggered, this, &ResultsFileCommands::loadResults);
   connect(actions.action("AddFilestoDeletedList1"), &QAction::triggered, this,
           &ResultsFileCommands::addFilesToDeletedList);
@@ -39,13 +39,15 @@ FileDialogRequest ResultsFileCommands::request(const char* filter, const char* e
 
 void ResultsFileCommands::remember(const std::string& file) { lastFolder_ = FolderOf(file); }
 
-void ResultsFileCommands::saveResults() {
-  if (ListsBusy) return;
+bool ResultsFileCommands::saveResults() {
+  if (ListsBusy) return false;
   const std::optional<std::string> file =
       CurrentDialogProvider().askSaveFile(window_, request(ResultsFilter, ResultsExtension));
-  if (!file) return;
+  if (!file) return false;
   remember(*file);
-  SaveResults(*file, model_, host_);
+  if (!SaveResults(*file, model_, host_).succeeded()) return false;
+  model_.setMarksEdited(false);
+  return true;
 }
 
 void ResultsFileCommands::loadResults() {

@@ -30,8 +30,9 @@ class ResultsFileCommands : public QObject {
                       const ActionSet& actions, QWidget* window);
 
   // Writes every group to a file chosen in a save dialog that asks before replacing
-  // one; the outcome is shown. O(entries).
-  void saveResults();
+  // one; the outcome is shown. True when the results were saved (the marks then
+  // count as saved). O(entries).
+  bool saveResults();
   // Replaces the results by those of a chosen file; no group is selected after it.
   void loadResults();
   // Appends the chosen files to the deleted-file list, each kind once, then beeps.

@@ -30,6 +30,7 @@ constexpr ActionSpec Table[] = {
   {"ExportResults1", "Export Results...", "Write the results to a CSV or JSON file.", {}, {}, Command, false, ScanIdle, "File1"},
   {"AddFilestoDeletedList1", "Add Files to Deleted List...", "", {}, DeletedList, Command, false, ScanIdle, "File1"},
   {"Exit1", "Exit", "", Qt::CTRL | Qt::Key_Q, Exit, Command, false, Always, "|File1"},
+  {"Undo1", "Undo", "|Bring back the files of the last deletion, move or rename.", Qt::CTRL | Qt::Key_Z, {}, Command, false, Always, "Edit1"},
   {"N113", "1 : 1", "", {}, {}, Choice, true, Always, "Scale1"},
   {"N123", "1 : 2", "", {}, {}, Choice, false, Always, "Scale1"},
   {"N143", "1 : 4", "", {}, {}, Choice, false, Always, "Scale1"},

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -25,6 +26,7 @@
 #include <algorithm>
 
 #include "app/components/action_set.h"
+#include "app/components/dialog_provider.h"
 #include "app/components/form_property_store.h"
 #include "app/components/widget_helpers.h"
 #include "app/database/database_dialog.h"
@@ -40,6 +42,7 @@
 #include "app/results/not_duplicate_commands.h"
 #include "app/results/result_lists.h"
 #include "app/results/results_file_commands.h"
+#include "app/results/undo_command.h"
 #include "app/shell/action_table.h"
 #include "app/components/help.h"
 #include "app/shell/scan_commands.h"
@@ -126,9 +129,13 @@ MainWindow::MainWindow() : host_(this, this) {
   scan_ = new ScanCommands(*actions_, results_, deletedList_, host_, this);
   lists_ = new ResultLists(results_, {lbBaseFiles_, lbDupes_, lbDupesHead_, tabSet_}, *actions_, this);
   previews_ = new PreviewController(this, *lists_);
-  new ResultsFileCommands(results_, deletedList_, *lists_, host_, *actions_, this);
-  new FileCommands(results_, deletedList_, *lists_, host_, *actions_, {lbBaseFiles_, lbDupes_, {lvBase_, lvThumbs_}},
-                   this);
+  resultsFile_ = new ResultsFileCommands(results_, deletedList_, *lists_, host_, *actions_, this);
+  undo_ = new UndoCommand(results_, deletedList_, *lists_, host_, *actions_, this);
+  connect(menuBar()->findChild<QMenu*>(QStringLiteral("Edit1")), &QMenu::aboutToShow, undo_, &UndoCommand::refresh);
+  connect(undo_, &UndoCommand::statusMessage, this, &MainWindow::showStatusMessage);
+  auto* files = new FileCommands(results_, deletedList_, *lists_, host_, *actions_,
+                                 {lbBaseFiles_, lbDupes_, {lvBase_, lvThumbs_}}, *undo_, this);
+  connect(files, &FileCommands::statusMessage, this, &MainWindow::showStatusMessage);
   new FilePaneTransfers(previews_->filePanes(), this);
   new MarkRuleCommands(*actions_, results_, *lists_, this);
   new ExportCommand(*actions_, results_, this);
@@ -312,13 +319,31 @@ void MainWindow::writeColumnWidths() {
 }
 
 void MainWindow::saveDeletedList() {
-  // A list never loaded in this run is empty in memory: writing it would wipe the file.
-  if (!UseDeletedList || deletedList_.entries().empty()) return;
+  if (!UseDeletedList) return;
   try {
-    deletedList_.SaveDeletedList();
+    deletedList_.SaveChanges();
   } catch (const std::exception& error) {
     host_.showMessage(MessageKind::Error, error.what());
   }
+}
+
+void MainWindow::showStatusMessage(const QString& text) {
+  lastStatus_ = text;
+  panels_[0]->setText(text);
+}
+
+bool MainWindow::mayCloseWithMarks() {
+  if (!results_.marksEdited()) return true;
+  switch (CurrentDialogProvider().askYesNoCancel(
+      this, "The marks were changed since the results were last saved.\n\nSave the results before closing?")) {
+    case YesNoCancel::Yes:
+      return resultsFile_->saveResults();
+    case YesNoCancel::No:
+      return true;
+    case YesNoCancel::Cancel:
+      break;
+  }
+  return false;
 }
 
 void MainWindow::setFoldersDialog(FoldersDialog* folders) {
@@ -338,15 +363,19 @@ void MainWindow::resultsCleared() { lists_->clearDupeList(); }
 void MainWindow::scanRunning(bool running) {
   scan_->setRunning(running);
   lists_->setScanRunning(running);
+  undo_->setScanRunning(running);
+  if (running) showStatusMessage(QString());
 }
 
 void MainWindow::showFirstGroup() { lists_->showFirstGroup(); }
 
 bool MainWindow::event(QEvent* event) {
   switch (event->type()) {
-    case QEvent::StatusTip:
-      panels_[0]->setText(static_cast<QStatusTipEvent*>(event)->tip());
+    case QEvent::StatusTip: {
+      const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+      panels_[0]->setText(tip.isEmpty() ? lastStatus_ : tip);
       return true;
+    }
     case QEvent::WindowActivate:
       scan_->openWizardOnce();
       break;
@@ -368,6 +397,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (scan_->isRunning()) {
     ScanCancelled = true;
+    event->ignore();
+    return;
+  }
+  if (!mayCloseWithMarks()) {
     event->ignore();
     return;
   }

@@ -23,14 +23,17 @@ class FoldersDialog;
 class FormPropertyStore;
 class PreviewController;
 class ResultLists;
+class ResultsFileCommands;
 class ScanCommands;
+class UndoCommand;
 
 // The program's main form "fmain". It owns the results (FResultEntries and
 // FBaseGroups in the results model) and the in-memory deleted-file list, creates
 // and lays out the controls and the commands of its action table, and hands them
 // to the controllers that carry them out: the result lists and the scan commands.
-// Closing it during a scan only cancels the scan. Its controls and actions carry
-// their design names as objectNames.
+// Closing it during a scan only cancels the scan; closing it with marks the user
+// changed since the results were scanned, loaded or saved asks whether to save
+// them first. Its controls and actions carry their design names as objectNames.
 class MainWindow : public QMainWindow, public ScanWindow {
   Q_OBJECT
  public:
@@ -74,6 +77,11 @@ class MainWindow : public QMainWindow, public ScanWindow {
   static QString sampleDateText();
   void writeColumnWidths();
   void saveDeletedList();
+  // The first status panel shows `text` whenever no hint is shown.
+  void showStatusMessage(const QString& text);
+  // Whether closing may go on: with marks changed since the last save, the user is
+  // asked to save them first (Yes saves, No drops them, Cancel keeps the window).
+  bool mayCloseWithMarks();
 
   ResultsModel results_;
   DeletedList deletedList_;
@@ -82,6 +90,9 @@ class MainWindow : public QMainWindow, public ScanWindow {
   ResultLists* lists_ = nullptr;
   PreviewController* previews_ = nullptr;
   ScanCommands* scan_ = nullptr;
+  ResultsFileCommands* resultsFile_ = nullptr;
+  UndoCommand* undo_ = nullptr;
+  QString lastStatus_;
   std::unique_ptr<FormPropertyStore> store_;
   bool firstShowDone_ = false;
 

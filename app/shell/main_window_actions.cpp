@@ -27,6 +27,7 @@ QMenu* addMenu(Parent* parent, const char* objectName, const char* caption) {
 
 void MainWindow::createMenus() {
   actions_->fill(addMenu(menuBar(), "File1", "&File"));
+  actions_->fill(addMenu(menuBar(), "Edit1", "&Edit"));
   QMenu* view = addMenu(menuBar(), "View1", "&View");
   SetHelpContext(view, HelpViewMenu);
   QMenu* preview = addMenu(addMenu(view, "JPEGOptions1", "JPEG Options"), "Preview1", "Preview");

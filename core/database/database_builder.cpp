@@ -2,7 +2,9 @@
 #include "core/database/database_builder.h"
 
 #include <chrono>
+#include <algorithm>
 #include <exception>
+#include <map>
 #include <optional>
 #include <thread>
 #include <unordered_set>
@@ -14,7 +16,7 @@
 #include "core/files/file_lock.h"
 #include "core/files/paths.h"
 #include "core/files/safe_file_writer.h"
-#include "core/results/deleted_list.h"
+#include "core/results/saved_file_kind.h"
 #include "core/fingerprint/fingerprint.h"
 #include "core/scan/gather.h"
 #include "core/components/elapsed_time.h"
@@ -38,9 +40,7 @@ bool enterPhase(Host& host, const std::string& phase) {
 }
 
 void Gather(const std::vector<std::string>& entries, ScanList& target, Host& host) {
-  DeletedList unusedDeletedList;
-  int autoDeletedCount = 0;
-  LoadFileList(entries, std::string(ImageMasks()), autoDeletedCount, false, target, unusedDeletedList, host);
+  LoadFileList(entries, std::string(ImageMasks()), target, host);
 }
 
 // Writes through a temporary file; records left out for their long paths are
@@ -76,55 +76,91 @@ std::optional<BuildOutcome> lockDatabase(FileLock& lock, const std::string& file
   }
 }
 
-// True when a file at fileName may be replaced by a new database: there is none, it
-// has the .VDB extension, or it begins as a database does.
-bool mayReplace(const std::string& fileName) {
-  if (!FileExists(fileName) || IsDatabaseEntry(fileName)) return true;
-  std::string damage;
-  return CheckDatabase(fileName, damage) != DatabaseOutcome::Invalid || !damage.empty();
-}
-
-// The end steps of both operations: beep, summary message after a write, phase and count taken away.
-BuildOutcome Finish(BuildOutcome outcome, Clock::time_point start, Host& host) {
+// The end steps of both operations: beep, summary message (closed by `note`) after
+// a write, phase and count taken away.
+BuildOutcome Finish(BuildOutcome outcome, Clock::time_point start, Host& host, const std::string& note) {
   host.beep();
   if (outcome == BuildOutcome::Written) {
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    host.showMessage(MessageKind::Information, "Database saved in " + ElapsedText(seconds) + ".");
+    host.showMessage(MessageKind::Information, "Database saved in " + ElapsedText(seconds) + "." + note);
   }
   host.phase("");
   host.clearProgress();
   return outcome;
 }
 
-// Empties the fingerprint of a record on a present volume whose file changed, and
-// excludes one whose file is gone; records of absent volumes stay as they are.
-void freshenRecord(TScanEntry& entry) {
-  if (!IsVolumeMounted(entry.Path, entry.Volume)) return;
-  const auto item = FindFile(entry.Path);
-  if (!item) {
-    entry.Excluded = 1;
-    return;
+using EntrySet = std::unordered_set<const TScanEntry*>;
+
+// The records of present volumes whose files are gone, and (with freshen) those
+// refreshed: their file changed, so their fingerprint is emptied and read again.
+// Records of absent volumes stay as they are. One stat per record.
+struct RecordCheck {
+  std::vector<TScanEntry*> gone;
+  EntrySet refreshed;
+};
+
+RecordCheck checkRecords(ScanList& database, bool freshen) {
+  RecordCheck check;
+  for (auto& entry : database) {
+    if (!IsVolumeMounted(entry->Path, entry->Volume)) continue;
+    const auto item = FindFile(entry->Path);
+    if (!item || !item->IsRegular) {
+      check.gone.push_back(entry.get());
+      continue;
+    }
+    if (!freshen || (item->Size == entry->Size && item->FileDate == entry->FileDate)) continue;
+    entry->Size = item->Size;
+    entry->FileDate = item->FileDate;
+    entry->Width = -1;
+    entry->Height = -1;
+    entry->Fingerprint.reset();
+    check.refreshed.insert(entry.get());
   }
-  if (item->Size == entry.Size && item->FileDate == entry.FileDate) return;
-  entry.Size = item->Size;
-  entry.FileDate = item->FileDate;
-  entry.Width = -1;
-  entry.Height = -1;
-  entry.Fingerprint.reset();
+  return check;
 }
 
-// Appends the records whose exact path (byte for byte) is not in the list yet.
-void addNewRecords(ScanList& database, ScanList& fresh) {
+// The question about many gone records: how many, and the folders they were in
+// (the ten with most records), as a renamed or offline folder shows.
+std::string goneQuestion(const std::string& fileName, const std::vector<TScanEntry*>& gone, size_t total) {
+  std::map<std::string, size_t> perFolder;
+  for (const TScanEntry* entry : gone) ++perFolder[FolderOf(entry->Path)];
+  std::vector<std::pair<std::string, size_t>> folders(perFolder.begin(), perFolder.end());
+  std::stable_sort(folders.begin(), folders.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+  std::string text = std::to_string(gone.size()) + " of the " + std::to_string(total) + " records of " + fileName +
+                     " are of files that are gone from a present volume, more than a tenth of the database. A "
+                     "folder may have been renamed or be offline.\n";
+  for (size_t i = 0; i < folders.size() && i < 10; ++i)
+    text += "\n" + folders[i].first + ": " + std::to_string(folders[i].second) + " records";
+  if (folders.size() > 10) text += "\n... and " + std::to_string(folders.size() - 10) + " more folders";
+  return text + "\n\nRemove these records from the database? With No they are kept.";
+}
+
+// Whether the records of gone files leave the database: always when they are a
+// tenth of it or fewer, otherwise as `policy` says.
+bool removeGone(const std::string& fileName, const std::vector<TScanEntry*>& gone, size_t total, GoneRecords policy,
+                Host& host) {
+  if (gone.size() * 10 <= total || policy == GoneRecords::Remove) return true;
+  if (policy == GoneRecords::Keep) return false;
+  return host.askYesNoDefaultNo(goneQuestion(fileName, gone, total));
+}
+
+// Appends the records whose exact path (byte for byte) is not in the list yet; gives those appended.
+EntrySet addNewRecords(ScanList& database, ScanList& fresh) {
+  EntrySet added;
   std::unordered_set<std::string> paths;
   for (const auto& entry : database) paths.insert(entry->Path);
   for (auto& entry : fresh) {
-    if (paths.insert(entry->Path).second) database.push_back(std::move(entry));
+    if (!paths.insert(entry->Path).second) continue;
+    added.insert(entry.get());
+    database.push_back(std::move(entry));
   }
   fresh.clear();
+  return added;
 }
 
-// Loads the database into list; false after its message when it is missing, not a
-// database, of another version or damaged anywhere: such a file is never rewritten.
+// Reads every record of the database into list; false after its message when it is
+// missing, not a database, of another version or damaged anywhere: such a file is
+// never rewritten.
 bool loadExisting(const std::string& fileName, ScanList& list, Host& host) {
   std::string damage;
   const DatabaseOutcome outcome = CheckDatabase(fileName, damage);
@@ -132,8 +168,35 @@ bool loadExisting(const std::string& fileName, ScanList& list, Host& host) {
     host.showMessage(MessageKind::Error, DatabaseProblemMessage(fileName, outcome, damage));
     return false;
   }
-  Gather({fileName}, list, host);
+  ReadDatabaseRecords(fileName, [&list](std::unique_ptr<TScanEntry> entry) {
+    entry->Excluded = 0;
+    list.push_back(std::move(entry));
+  });
   return true;
+}
+
+// The counts of a rewritten database: the records it will hold against those it held.
+void countChanges(const ScanList& database, size_t before, const EntrySet& added, const EntrySet& refreshed,
+                  DatabaseChanges& changes) {
+  size_t written = 0;
+  for (const auto& entry : database) {
+    if (!entry->Fingerprint || entry->Excluded != 0) continue;
+    ++written;
+    changes.added += added.count(entry.get());
+    changes.refreshed += refreshed.count(entry.get());
+  }
+  changes.removed = before + changes.added - written;
+}
+
+// The close of Add to Database's summary: the counts, and the gone records kept.
+std::string changesNote(const DatabaseChanges& changes) {
+  std::string note = "\n\n" + std::to_string(changes.added) + " records added, " + std::to_string(changes.refreshed) +
+                     " refreshed, " + std::to_string(changes.removed) + " removed.";
+  if (changes.keptGone > 0)
+    note += "\n\n" + std::to_string(changes.keptGone) +
+            " records of files that are gone from a present volume were kept: they are more than a tenth of the "
+            "database.";
+  return note;
 }
 
 BuildOutcome newDatabaseSteps(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
@@ -156,7 +219,14 @@ BuildOutcome newDatabaseSteps(const std::string& fileName, const std::vector<std
   return Write(fileName, list, host);
 }
 
-BuildOutcome addSteps(const std::string& fileName, const std::vector<std::string>& folders, bool freshen,
+// What Add to Database is asked to do besides adding, and what it did.
+struct AddRequest {
+  bool freshen;
+  GoneRecords gone;
+  DatabaseChanges& changes;
+};
+
+BuildOutcome addSteps(const std::string& fileName, const std::vector<std::string>& folders, const AddRequest& request,
                       Host& host, const FingerprintOptions& options, Clock::time_point& start) {
   ScanList database;
   ScanList fresh;
@@ -174,15 +244,20 @@ BuildOutcome addSteps(const std::string& fileName, const std::vector<std::string
   if (cancelledAfterEvents(host)) return BuildOutcome::Cancelled;
   if (!loaded) return BuildOutcome::Refused;
   RefreshVolumeTable();
-  if (freshen) {
-    host.phase("Freshening DB Files");
-    for (auto& entry : database) freshenRecord(*entry);
+  if (request.freshen) host.phase("Freshening DB Files");
+  const size_t before = database.size();
+  const RecordCheck check = checkRecords(database, request.freshen);
+  if (removeGone(fileName, check.gone, before, request.gone, host)) {
+    for (TScanEntry* entry : check.gone) entry->Excluded = 1;
+  } else {
+    request.changes.keptGone = check.gone.size();
   }
   if (enterPhase(host, "Adding New files to DB")) return BuildOutcome::Cancelled;
-  addNewRecords(database, fresh);
+  const EntrySet added = addNewRecords(database, fresh);
   if (enterPhase(host, "Reading Images")) return BuildOutcome::Cancelled;
   FingerprintRecords(database, host, options);
   SortRecordsByPath(database);
+  countChanges(database, before, added, check.refreshed, request.changes);
   if (enterPhase(host, "Saving Database")) return BuildOutcome::Cancelled;
   return Write(fileName, database, host);
 }
@@ -191,7 +266,7 @@ BuildOutcome addSteps(const std::string& fileName, const std::vector<std::string
 // hourglass cursor and under the database's lock, then its end steps; a failure (the
 // lock, a read error) shows its text and writes nothing.
 template <typename Steps>
-BuildOutcome runOperation(const std::string& fileName, Host& host, Steps steps) {
+BuildOutcome runOperation(const std::string& fileName, Host& host, Steps steps, const DatabaseChanges* changes = nullptr) {
   Clock::time_point start = Clock::now();
   CursorGuard cursor(host, BusyCursor::Hourglass);
   const auto outcome = [&] {
@@ -205,7 +280,7 @@ BuildOutcome runOperation(const std::string& fileName, Host& host, Steps steps) 
       return BuildOutcome::Refused;
     }
   }();
-  return Finish(outcome, start, host);
+  return Finish(outcome, start, host, changes != nullptr ? changesNote(*changes) : std::string());
 }
 
 }  // namespace
@@ -236,8 +311,8 @@ void SortRecordsByPath(ScanList& list) {
 BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
                          const FingerprintOptions& options) {
   ScanCancelled = false;
-  if (!mayReplace(fileName)) {
-    host.showMessage(MessageKind::Error, fileName + "\n\nis not a VL Database (*.VDB) file; it was left unchanged.");
+  if (const std::string refusal = RefusalToWrite(fileName, SavedFileKind::Database); !refusal.empty()) {
+    host.showMessage(MessageKind::Error, refusal);
     return BuildOutcome::Refused;
   }
   return runOperation(fileName, host, [&](const std::string& target, Clock::time_point& start) {
@@ -246,15 +321,22 @@ BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::str
 }
 
 BuildOutcome AddToDatabase(const std::string& fileName, const std::vector<std::string>& folders, bool freshen,
-                           Host& host, const FingerprintOptions& options) {
+                           Host& host, const FingerprintOptions& options, GoneRecords gone, DatabaseChanges* changes) {
   ScanCancelled = false;
-  if (!IsDatabaseEntry(fileName)) {
+  if (!IsDatabaseEntry(fileName) || KindOfSavedFile(fileName) == SavedFileKind::Results) {
     host.showMessage(MessageKind::Error, fileName + "\n\nis not a VL Database (*.VDB) file.");
     return BuildOutcome::Refused;
   }
-  return runOperation(fileName, host, [&](const std::string& target, Clock::time_point& start) {
-    return addSteps(target, folders, freshen, host, options, start);
-  });
+  DatabaseChanges counted;
+  const AddRequest request{freshen, gone, counted};
+  const BuildOutcome outcome = runOperation(
+      fileName, host,
+      [&](const std::string& target, Clock::time_point& start) {
+        return addSteps(target, folders, request, host, options, start);
+      },
+      &counted);
+  if (changes != nullptr) *changes = counted;
+  return outcome;
 }
 
 }  // namespace vl

@@ -18,6 +18,23 @@ enum class BuildOutcome {
   Failed,     // writing failed: "Error in creating database."; an old file is untouched
 };
 
+// What Add to Database does with the records of a present volume whose files are gone
+// when they are more than a tenth of the database (a renamed or offline folder
+// looks like that); fewer are always removed.
+enum class GoneRecords {
+  Ask,     // host.askYesNoDefaultNo, naming their folders: Yes removes them, No keeps them
+  Remove,  // remove them
+  Keep,    // keep them, and say so in the summary
+};
+
+// How Add to Database changed the records.
+struct DatabaseChanges {
+  size_t added = 0;      // new pictures recorded
+  size_t refreshed = 0;  // recorded pictures read again because they changed
+  size_t removed = 0;    // records left out: files gone, or changed and no longer readable
+  size_t keptGone = 0;   // records of gone files kept (GoneRecords)
+};
+
 // Drops records that are not pictures or whose file is gone, and fingerprints every
 // record without a fingerprint; a picture that cannot be read keeps none. Panel 1
 // shows "i / n", and events run and ScanCancelled is tested at each position (the
@@ -40,11 +57,15 @@ BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::str
                          const FingerprintOptions& options = {});
 
 // Add to Database: adds the pictures of the folder entries whose exact paths are not
-// recorded yet, with `freshen` re-reads recorded pictures on present volumes whose
-// size or date changed and drops those gone, and rewrites the database. A name
-// without the ".VDB" extension, or a database that is missing, of another version or
-// damaged anywhere (data that ends early included), is refused and left unchanged.
+// recorded yet, drops the records of present volumes whose files are gone (as
+// `gone` says when they are more than a tenth), with `freshen` re-reads recorded
+// pictures on present volumes whose size or date changed, and rewrites the
+// database; the summary and `changes` say how many records were added, refreshed,
+// removed and kept. A name without the ".VDB" extension, or a database that is
+// missing, of another version or damaged anywhere (data that ends early included),
+// is refused and left unchanged. One stat per record.
 BuildOutcome AddToDatabase(const std::string& fileName, const std::vector<std::string>& folders, bool freshen,
-                           Host& host, const FingerprintOptions& options = {});
+                           Host& host, const FingerprintOptions& options = {}, GoneRecords gone = GoneRecords::Ask,
+                           DatabaseChanges* changes = nullptr);
 
 }  // namespace vl

@@ -26,8 +26,9 @@ struct StateFree {
   void operator()(XXH3_state_t* state) const { XXH3_freeState(state); }
 };
 
-// Reads fd to its end into the sums; the errno of a failed read, 0 on success.
-int readAll(int fd, ContentSums& sums) {
+}  // namespace
+
+int ReadOpenFileSums(int fd, ContentSums& sums, std::vector<uint8_t>* keep) {
   std::unique_ptr<XXH3_state_t, StateFree> state(XXH3_createState());
   if (!state) return ENOMEM;
   XXH3_128bits_reset(state.get());
@@ -41,6 +42,7 @@ int readAll(int fd, ContentSums& sums) {
     if (got == 0) break;
     crc = crc32(crc, buffer.data(), static_cast<uInt>(got));
     XXH3_128bits_update(state.get(), buffer.data(), static_cast<size_t>(got));
+    if (keep != nullptr) keep->insert(keep->end(), buffer.begin(), buffer.begin() + got);
     total += static_cast<uint64_t>(got);
   }
   const XXH128_hash_t hash = XXH3_128bits_digest(state.get());
@@ -49,8 +51,6 @@ int readAll(int fd, ContentSums& sums) {
   sums.digest = {hash.low64, hash.high64};
   return 0;
 }
-
-}  // namespace
 
 std::optional<ContentSums> ReadContentSums(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -62,7 +62,7 @@ std::optional<ContentSums> ReadContentSums(const std::string& path) {
   ContentSums sums;
   int error = ::fstat(fd, &st) != 0 ? errno : 0;
   const bool regular = error == 0 && S_ISREG(st.st_mode);
-  if (regular) error = readAll(fd, sums);
+  if (regular) error = ReadOpenFileSums(fd, sums);
   ::close(fd);
   if (error != 0) raiseAccessError(path, error);
   if (!regular) return std::nullopt;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/files/file_checks.h"
 
@@ -26,6 +27,11 @@ struct ContentSums {
 // file (checked on the open descriptor). Throws FileAccessError, naming the file and
 // the reason, when it exists but cannot be opened or read. O(size).
 std::optional<ContentSums> ReadContentSums(const std::string& path);
+
+// Reads the open file from its offset to its end into the size, CRC-32 and digest
+// of sums (device and inode are the caller's), appending its bytes to `keep` when
+// given. 0, or the errno of the read that failed. O(size), 1 MiB reads.
+int ReadOpenFileSums(int fd, ContentSums& sums, std::vector<uint8_t>* keep = nullptr);
 
 // True when the path still names the file the sums were read from: the same device,
 // inode and size. One stat.

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "core/files/paths.h"
@@ -47,20 +48,36 @@ bool isLink(int dirFd, const dirent& entry) {
   return ::fstatat(dirFd, entry.d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
 }
 
+// Why an item could not be examined, from the errno of its stat.
+std::string itemProblem(int dirFd, const dirent& entry, int error) {
+  if (error == ENOENT && isLink(dirFd, entry)) return "the symbolic link leads nowhere";
+  return std::strerror(error);
+}
+
 }  // namespace
 
 std::vector<DirItem> ListDirectory(const std::string& folder, const std::function<bool()>& stop,
-                                   std::vector<std::string>* unexamined) {
+                                   ListingProblems* problems) {
   std::vector<DirItem> items;
   DIR* dir = folder.empty() ? nullptr : ::opendir(folder.c_str());
-  if (dir == nullptr) return items;
+  if (dir == nullptr) {
+    if (problems != nullptr) problems->Folder = std::strerror(folder.empty() ? ENOENT : errno);
+    return items;
+  }
   const int dirFd = ::dirfd(dir);
-  while (const dirent* entry = ::readdir(dir)) {
+  for (;;) {
+    errno = 0;
+    const dirent* entry = ::readdir(dir);
+    if (entry == nullptr) {
+      if (errno != 0 && problems != nullptr) problems->Folder = std::string("its listing stopped: ") + std::strerror(errno);
+      break;
+    }
     if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;
     if (stop && stop()) break;
     struct stat st {};
     if (::fstatat(dirFd, entry->d_name, &st, 0) != 0) {
-      if (unexamined != nullptr) unexamined->push_back(entry->d_name);
+      const int error = errno;
+      if (problems != nullptr) problems->Items.push_back({entry->d_name, itemProblem(dirFd, *entry, error)});
       continue;
     }
     items.push_back(itemOf(entry->d_name, st));

@@ -31,15 +31,30 @@ struct DirItem {
   double FileDate = 0;     // last-write time, local date-time, truncated to even seconds
 };
 
+// A file or folder that could not be examined or read, and why ("Permission denied").
+struct UnreadableFile {
+  std::string Path;
+  std::string Reason;
+  bool operator==(const UnreadableFile&) const = default;
+};
+
+// What a listing could not examine: the folder itself (why it could not be read, or
+// why its listing stopped; empty when it was read to its end) and the items whose
+// target could not be examined, by name.
+struct ListingProblems {
+  std::string Folder;
+  std::vector<UnreadableFile> Items;
+};
+
 // Every item of a folder except "." and "..", sorted by name in byte order
 // (strcmp), so that the order never depends on the file system. Symbolic links are
 // followed; an item whose target cannot be examined (vanished, a dangling link, no
-// permission) is left out, and its name goes to `unexamined` when given. A folder
-// that cannot be read lists nothing. `stop`, when given, is asked before each item
+// permission) is left out, and goes to `problems` when given, as does a folder that
+// cannot be read (it lists nothing). `stop`, when given, is asked before each item
 // and ends the listing early (the items read so far are returned). Cost: one readdir
 // pass, one stat per item (two for a link) and the sort.
 std::vector<DirItem> ListDirectory(const std::string& folder, const std::function<bool()>& stop = {},
-                                   std::vector<std::string>* unexamined = nullptr);
+                                   ListingProblems* problems = nullptr);
 
 // The listing item of one path (following symbolic links); none when it does not exist.
 std::optional<DirItem> FindFile(const std::string& path);

@@ -7,6 +7,7 @@
 #include <xxhash.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -31,6 +32,31 @@ int OpenRegularFile(const std::string& path, std::string& reason) {
   reason = "not a regular file";
   ::close(fd);
   return -1;
+}
+
+bool ReadRegularFile(const std::string& path, size_t maxBytes, std::string& bytes, std::string& reason) {
+  const int fd = OpenRegularFile(path, reason);
+  if (fd < 0) return false;
+  struct stat st {};
+  const size_t announced = ::fstat(fd, &st) == 0 ? static_cast<size_t>(st.st_size) : 0;
+  const size_t limit = maxBytes + 1;
+  bytes.assign(std::min(announced + 1, limit), '\0');
+  size_t filled = 0;
+  bool failed = false;
+  while (filled < limit) {
+    if (filled == bytes.size()) bytes.resize(std::min(std::max<size_t>(2 * filled, 4096), limit));
+    const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      reason = std::strerror(errno);
+      failed = true;
+    }
+    if (got <= 0) break;
+    filled += static_cast<size_t>(got);
+  }
+  ::close(fd);
+  bytes.resize(filled);
+  return !failed;
 }
 
 namespace {

@@ -21,6 +21,11 @@ constexpr uint32_t MissingFileCRC = 0xFFFFFFFFu;
 // descriptor, or -1 with the reason set. One open and one fstat.
 int OpenRegularFile(const std::string& path, std::string& reason);
 
+// Reads a regular file (opened as OpenRegularFile does) into `bytes`, at most
+// maxBytes + 1 of them, so that a caller tells a file over its bound by the size;
+// false with the reason when it cannot be opened or read. O(min(size, maxBytes)).
+bool ReadRegularFile(const std::string& path, size_t maxBytes, std::string& bytes, std::string& reason);
+
 // Every open here is of a regular file only, and never waits: a FIFO, a device or a
 // socket counts as a file that cannot be read.
 

@@ -19,15 +19,6 @@ namespace {
 
 constexpr size_t CopyBlockSize = 1 << 20;
 
-RegularFileState stateOf(const struct stat& st) {
-  RegularFileState state;
-  state.Identity = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
-  state.FullSize = static_cast<uint64_t>(st.st_size);
-  state.Size = static_cast<int32_t>(static_cast<uint32_t>(st.st_size));
-  state.FileDate = FileTimeToDateTime(st.st_mtime);
-  return state;
-}
-
 bool sameContentsState(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
          a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
@@ -134,11 +125,20 @@ void moveByCopy(const std::string& source, const std::string& target, ExistingTa
 
 }  // namespace
 
+RegularFileState StateOfStat(const struct stat& st) {
+  RegularFileState state;
+  state.Identity = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+  state.FullSize = static_cast<uint64_t>(st.st_size);
+  state.Size = static_cast<int32_t>(static_cast<uint32_t>(st.st_size));
+  state.FileDate = FileTimeToDateTime(st.st_mtime);
+  return state;
+}
+
 PathKind ExaminePath(const std::string& path, RegularFileState& state) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT || errno == ENOTDIR ? PathKind::Missing : PathKind::Other;
   if (!S_ISREG(st.st_mode)) return PathKind::Other;
-  state = stateOf(st);
+  state = StateOfStat(st);
   return PathKind::RegularFile;
 }
 
@@ -165,6 +165,13 @@ std::string MoveFileTo(const std::string& source, const std::string& target, Exi
   if (errno != EXDEV) refuse("move", source, name, std::strerror(errno));
   moveByCopy(source, name, existing);
   return name;
+}
+
+std::string PlaceTakenReason(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0 || errno != ENOENT) return "another file is at its place now";
+  if (::stat(FolderOf(path).c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return "its folder no longer exists";
+  return {};
 }
 
 }  // namespace vl

@@ -7,6 +7,8 @@
 
 #include "core/files/dir_listing.h"
 
+struct stat;
+
 namespace vl {
 
 // What a path names, looked at without following a symbolic link and without opening it.
@@ -23,6 +25,9 @@ struct RegularFileState {
   int32_t Size = 0;     // low 32 bits, as the directory listing gives them
   double FileDate = 0;  // as the directory listing gives it (FileTimeToDateTime)
 };
+
+// The state of the file an lstat, stat or fstat described.
+RegularFileState StateOfStat(const struct stat& st);
 
 // One lstat of path; `state` is filled for a regular file. Never blocks, never follows a link.
 PathKind ExaminePath(const std::string& path, RegularFileState& state);
@@ -61,5 +66,10 @@ std::string CopyFileTo(const std::string& source, const std::string& target,
 // FileTransferError. O(1) on one file system, O(size) across two.
 std::string MoveFileTo(const std::string& source, const std::string& target,
                        ExistingTarget existing = ExistingTarget::Replace);
+
+// Why a file cannot be put back at path now: something is there (even a link that
+// leads nowhere), or the folder that held it is gone. Empty when the place is free.
+// Two lstat/stat calls.
+std::string PlaceTakenReason(const std::string& path);
 
 }  // namespace vl

@@ -11,7 +11,7 @@ inline void PutLE16(uint8_t* at, uint16_t value) {
   at[1] = static_cast<uint8_t>(value >> 8);
 }
 
-inline uint16_t GetLE16(const uint8_t* at) { return static_cast<uint16_t>(at[0] | at[1] << 8); }
+inline uint16_t GetLE16(const uint8_t* at) { return static_cast<uint16_t>(at[0] | (at[1] << 8)); }
 
 inline void PutLE32(uint8_t* at, uint32_t value) {
   for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(value >> (8 * i));

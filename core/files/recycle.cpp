@@ -15,6 +15,8 @@
 #include <optional>
 #include <string_view>
 
+#include "core/files/file_checks.h"
+#include "core/files/file_transfer.h"
 #include "core/files/paths.h"
 
 namespace vl {
@@ -23,6 +25,8 @@ namespace {
 
 // More numbered names than any trash holds; the bound only guards the loop.
 constexpr int MaxTrashNames = 100000;
+
+std::string systemReason() { return std::strerror(errno); }
 
 std::optional<dev_t> deviceOf(const std::string& path) {
   struct stat st {};
@@ -76,11 +80,54 @@ std::string topTrash(const std::string& top) {
   return ownFolder(own) ? own : std::string();
 }
 
-// The trash for a file: the home trash when it is on the same file system, else
-// the trash of the file's own file system; empty when there is none.
-std::string trashFor(const std::string& path, dev_t device) {
+// The home trash as it is used: its folder (a symbolic link's target, as the
+// desktops follow it), the device of that folder, the device the name itself lies
+// on (they differ for a link to another file system), and why it cannot be used.
+struct HomeTrash {
+  std::string folder;
+  dev_t device = 0;
+  dev_t placeDevice = 0;
+  std::string problem;
+};
+
+HomeTrash homeTrashInUse(const std::string& home) {
+  HomeTrash trash;
+  struct stat st {};
+  if (::lstat(home.c_str(), &st) != 0 && !makeFolders(home)) {
+    trash.problem = "cannot make the trash " + home + ": " + systemReason();
+    std::string above = home;
+    while (above.size() > 1 && ::stat(above.c_str(), &st) != 0) above = FolderOf(above.substr(0, above.size() - 1));
+    trash.placeDevice = st.st_dev;
+    return trash;
+  }
+  ::lstat(home.c_str(), &st);
+  trash.placeDevice = st.st_dev;
+  char* real = ::realpath(home.c_str(), nullptr);
+  struct stat target {};
+  if (real == nullptr || ::stat(real, &target) != 0 || !S_ISDIR(target.st_mode)) {
+    trash.problem = "the trash " + home + " is no folder" + (S_ISLNK(st.st_mode) ? " (a symbolic link to none)" : "");
+  } else {
+    trash.folder = real;
+    trash.device = target.st_dev;
+  }
+  std::free(real);
+  return trash;
+}
+
+// The trash for a file: the home trash when the file is on its file system (also
+// through a symbolic link), else the trash of the file's own file system. A file on
+// the file system where the home trash lies never goes to another trash: when the
+// home trash cannot take it, the reason is in `problem` and the answer is empty.
+std::string trashFor(const std::string& path, dev_t device, std::string& problem) {
   const std::string home = homeTrash();
-  if (!home.empty() && makeFolders(home) && deviceOf(home) == device) return home;
+  if (home.empty()) return topTrash(topFolderOf(path, device));
+  const HomeTrash trash = homeTrashInUse(home);
+  if (trash.problem.empty() && trash.device == device) return trash.folder;
+  if (trash.placeDevice == device) {
+    problem = trash.problem.empty() ? "the trash " + home + " leads to " + trash.folder + " on another file system"
+                                    : trash.problem;
+    return {};
+  }
   return topTrash(topFolderOf(path, device));
 }
 
@@ -126,16 +173,16 @@ std::string candidateName(const std::string& name, int n) {
   return FileNameNoExt(name) + "." + std::to_string(n) + ExtensionOf(name);
 }
 
-std::string systemReason() { return std::strerror(errno); }
-
 // Reserves a free name in the trash by creating its .trashinfo (exclusively) and
-// then moves the file in; the info file goes again when the move fails. The reason
-// the file stayed, or empty when it went.
-std::string moveIntoTrash(const std::string& path, const std::string& trash) {
+// then moves the file `name` of the open `folder` in; the info file goes again when
+// the move fails. The reason the file stayed, or empty when it went (`infoWritten`
+// then names its .trashinfo).
+std::string moveIntoTrash(int folder, const std::string& name, const std::string& path, const std::string& trash,
+                          std::string& infoWritten) {
   if (!ownFolder(trash + "/files") || !ownFolder(trash + "/info")) return "cannot use the trash " + trash;
-  const std::string name = FileNameOf(path);
+  const std::string trashName = FileNameOf(path);
   for (int n = 1; n <= MaxTrashNames; ++n) {
-    const std::string candidate = candidateName(name, n);
+    const std::string candidate = candidateName(trashName, n);
     const std::string info = trash + "/info/" + candidate + ".trashinfo";
     const std::string target = trash + "/files/" + candidate;
     const int fd = ::open(info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -151,7 +198,10 @@ std::string moveIntoTrash(const std::string& path, const std::string& trash) {
       ::unlink(info.c_str());
       continue;
     }
-    if (::rename(path.c_str(), target.c_str()) == 0) return {};
+    if (::renameat(folder, name.c_str(), AT_FDCWD, target.c_str()) == 0) {
+      infoWritten = info;
+      return {};
+    }
     const std::string reason = "cannot move it to the trash " + trash + ": " + systemReason();
     ::unlink(info.c_str());
     return reason;
@@ -159,28 +209,41 @@ std::string moveIntoTrash(const std::string& path, const std::string& trash) {
   return "the trash " + trash + " has no free name";
 }
 
-std::string moveToTrash(const std::string& fileName) {
+// The path as a .trashinfo records it: absolute, without "." or ".." parts.
+std::string trashedPathOf(const std::string& fileName, std::error_code& error) {
+  return std::filesystem::absolute(fileName, error).lexically_normal().string();
+}
+
+std::string moveToTrash(int folder, const std::string& name, const std::string& fileName, std::string& infoWritten) {
   std::error_code error;
-  const std::string path = std::filesystem::absolute(fileName, error).lexically_normal().string();
+  const std::string path = trashedPathOf(fileName, error);
   struct stat st {};
   if (error) return error.message();
-  if (::lstat(path.c_str(), &st) != 0) return systemReason();
+  if (::fstatat(folder, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return systemReason();
   if (S_ISDIR(st.st_mode)) return "is a folder";
-  const std::string trash = trashFor(path, st.st_dev);
-  return trash.empty() ? "there is no trash on its file system" : moveIntoTrash(path, trash);
+  std::string problem;
+  const std::string trash = trashFor(path, st.st_dev, problem);
+  if (!problem.empty()) return problem;
+  return trash.empty() ? "there is no trash on its file system"
+                       : moveIntoTrash(folder, name, path, trash, infoWritten);
 }
 
 }  // namespace
 
 FileRemoval RemoveFile(const std::string& fileName, bool recycle) {
-  if (fileName.empty()) return {false, "empty name"};
-  std::string reason;
+  return RemoveFileAt(AT_FDCWD, fileName, fileName, recycle);
+}
+
+FileRemoval RemoveFileAt(int folder, const std::string& name, const std::string& path, bool recycle) {
+  if (name.empty() || path.empty()) return {false, "empty name", {}};
+  FileRemoval removal;
   if (recycle) {
-    reason = moveToTrash(fileName);
-  } else if (::unlink(fileName.c_str()) != 0) {
-    reason = systemReason();
+    removal.Reason = moveToTrash(folder, name, path, removal.TrashInfo);
+  } else if (::unlinkat(folder, name.c_str(), 0) != 0) {
+    removal.Reason = systemReason();
   }
-  return {reason.empty(), reason};
+  removal.Removed = removal.Reason.empty();
+  return removal;
 }
 
 bool RecycleOrDeleteFiles(const std::vector<std::string>& files, bool recycle) {
@@ -191,6 +254,83 @@ bool RecycleOrDeleteFiles(const std::vector<std::string>& files, bool recycle) {
 
 bool RecycleOrDeleteFile(const std::string& fileName, bool recycle) {
   return RecycleOrDeleteFiles({fileName}, recycle);
+}
+
+namespace {
+
+// A .trashinfo is a few lines; anything longer is not one we wrote.
+constexpr size_t MaxTrashInfoBytes = 64 * 1024;
+const char* const TrashInfoSuffix = ".trashinfo";
+
+// The text of a regular file of at most MaxTrashInfoBytes; none when it cannot be read or is longer.
+std::optional<std::string> readTrashInfo(const std::string& info) {
+  std::string reason;
+  const int fd = OpenRegularFile(info, reason);
+  if (fd < 0) return std::nullopt;
+  std::string text(MaxTrashInfoBytes + 1, '\0');
+  size_t got = 0;
+  bool failed = false;
+  while (got < text.size()) {
+    const ssize_t read = ::read(fd, text.data() + got, text.size() - got);
+    if (read < 0 && errno == EINTR) continue;
+    failed = read < 0;
+    if (read <= 0) break;
+    got += static_cast<size_t>(read);
+  }
+  ::close(fd);
+  if (failed || got > MaxTrashInfoBytes) return std::nullopt;
+  text.resize(got);
+  return text;
+}
+
+// Whether the info file's [Trash Info] group has the line "Path=" + escaped.
+bool namesPath(const std::string& text, const std::string& escaped) {
+  const std::string header = "[Trash Info]\n";
+  if (text.rfind(header, 0) != 0) return false;
+  return text.find("\nPath=" + escaped + "\n") != std::string::npos;
+}
+
+// "<trash>/files/<name>" for "<trash>/info/<name>.trashinfo"; empty for any other name.
+std::string trashedFileFor(const std::string& info) {
+  const std::string name = FileNameOf(info);
+  std::string folder = FolderOf(info);
+  if (folder.size() > 1) folder.pop_back();
+  const size_t suffix = std::strlen(TrashInfoSuffix);
+  if (FileNameOf(folder) != "info" || name.size() <= suffix || !name.ends_with(TrashInfoSuffix)) return {};
+  return FolderOf(folder) + "files/" + name.substr(0, name.size() - suffix);
+}
+
+TrashRestore restoreStatus(TrashRestoreStatus status, std::string trashedFile, std::string reason) {
+  return {status, std::move(trashedFile), std::move(reason)};
+}
+
+}  // namespace
+
+TrashRestore CheckTrashRestore(const std::string& trashInfo, const std::string& originalPath) {
+  std::error_code error;
+  const std::string path = trashedPathOf(originalPath, error);
+  const std::string trashed = trashedFileFor(trashInfo);
+  const std::optional<std::string> info = trashed.empty() || error ? std::nullopt : readTrashInfo(trashInfo);
+  if (!info || !namesPath(*info, urlEscaped(path)))
+    return restoreStatus(TrashRestoreStatus::NotInTrash, trashed, "the trash no longer holds it");
+  struct stat st {};
+  if (::lstat(trashed.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    return restoreStatus(TrashRestoreStatus::NotInTrash, trashed, "its file is no longer in the trash");
+  std::string taken = PlaceTakenReason(path);
+  if (!taken.empty()) return restoreStatus(TrashRestoreStatus::PathTaken, trashed, std::move(taken));
+  return restoreStatus(TrashRestoreStatus::Ready, trashed, {});
+}
+
+TrashRestore RestoreFromTrash(const std::string& trashInfo, const std::string& originalPath) {
+  TrashRestore restore = CheckTrashRestore(trashInfo, originalPath);
+  if (restore.Status != TrashRestoreStatus::Ready) return restore;
+  try {
+    MoveFileTo(restore.TrashedFile, originalPath, ExistingTarget::Keep);
+  } catch (const FileTransferError& e) {
+    return restoreStatus(TrashRestoreStatus::Failed, restore.TrashedFile, e.what());
+  }
+  ::unlink(trashInfo.c_str());
+  return restore;
 }
 
 }  // namespace vl

@@ -146,23 +146,35 @@ void decodeRow(const BmpLayout& b, const uint8_t* in, uint32_t* out) {
   }
 }
 
-bool decodeUncompressed(const uint8_t* data, size_t size, const BmpLayout& b, WorkBitmap& bitmap) {
+constexpr int RowsBetweenCancelChecks = 64;
+
+// True when the pixel rows the headers describe lie inside the data.
+bool rowsFit(size_t size, const BmpLayout& b) {
   const uint64_t stride = (uint64_t(b.width) * b.bpp + 31) / 32 * 4;
   const uint64_t lastRow = (uint64_t(b.width) * b.bpp + 7) / 8;
-  if (b.pixelOffset + stride * uint64_t(b.height - 1) + lastRow > size) return false;
+  return b.pixelOffset + stride * uint64_t(b.height - 1) + lastRow <= size;
+}
+
+bool decodeUncompressed(const uint8_t* data, const BmpLayout& b, PixelSink& sink, const DecodeControl& control) {
+  const uint64_t stride = (uint64_t(b.width) * b.bpp + 31) / 32 * 4;
+  std::vector<uint32_t> row(size_t(b.width));
   for (int64_t r = 0; r < b.height; ++r) {
-    const int y = int(b.topDown ? r : b.height - 1 - r);
-    decodeRow(b, data + b.pixelOffset + stride * uint64_t(r), bitmap.row(y));
+    if (r % RowsBetweenCancelChecks == 0 && control.cancelled()) return false;
+    decodeRow(b, data + b.pixelOffset + stride * uint64_t(r), row.data());
+    sink.put(int(b.topDown ? r : b.height - 1 - r), 0, int(b.width), row.data());
   }
   return true;
 }
 
-// Walks RLE8 or RLE4 data, painting what it reaches; the rest stays black.
+// Walks RLE8 or RLE4 data, painting what it reaches; the rest stays black. RLE rows
+// run from the bottom and never go back, so each row is painted in a row buffer and
+// handed on whole when the data leaves it.
 class RleDecoder {
  public:
-  RleDecoder(const BmpLayout& b, WorkBitmap& bitmap) : b_(b), bitmap_(bitmap) {}
+  RleDecoder(const BmpLayout& b, PixelSink& sink) : b_(b), sink_(sink), row_(size_t(b.width), BlackPixel) {}
 
-  void run(const uint8_t* p, const uint8_t* end) {
+  // False when the cancel flag stopped it.
+  bool run(const uint8_t* p, const uint8_t* end, const DecodeControl& control) {
     while (end - p >= 2 && y_ < b_.height) {
       const uint8_t count = p[0], value = p[1];
       p += 2;
@@ -172,16 +184,22 @@ class RleDecoder {
         x_ = 0;
         ++y_;
       } else if (value == 1) {
-        return;
+        break;
       } else if (value == 2) {
-        if (end - p < 2) return;
+        if (end - p < 2) break;
         x_ += p[0];
         y_ += p[1];
         p += 2;
       } else {
         p = absolute(p, end, value);
       }
+      if (y_ - rowsChecked_ >= RowsBetweenCancelChecks) {
+        rowsChecked_ = y_;
+        if (control.cancelled()) return false;
+      }
     }
+    flush();
+    return true;
   }
 
  private:
@@ -194,27 +212,43 @@ class RleDecoder {
   }
 
   void put(uint32_t index) {
-    if (x_ < b_.width && y_ < b_.height) bitmap_.row(int(b_.height - 1 - y_))[x_] = paletteColour(b_, index);
+    if (x_ < b_.width && y_ < b_.height) {
+      if (painted_ != y_) {
+        flush();
+        painted_ = y_;
+      }
+      row_[size_t(x_)] = paletteColour(b_, index);
+    }
     ++x_;
   }
 
+  // Hands the painted row on and blackens the buffer for the next.
+  void flush() {
+    if (painted_ < 0) return;
+    sink_.put(int(b_.height - 1 - painted_), 0, int(b_.width), row_.data());
+    std::fill(row_.begin(), row_.end(), BlackPixel);
+    painted_ = -1;
+  }
+
   const BmpLayout& b_;
-  WorkBitmap& bitmap_;
+  PixelSink& sink_;
+  std::vector<uint32_t> row_;
   int64_t x_ = 0;
   int64_t y_ = 0;
+  int64_t painted_ = -1;  // the row in row_, or none
+  int64_t rowsChecked_ = 0;
 };
 
 }  // namespace
 
-bool DecodeBmp(const uint8_t* data, size_t size, WorkBitmap& bitmap) {
+bool DecodeBmp(const uint8_t* data, size_t size, PixelSink& sink, const DecodeControl& control) {
   BmpLayout b;
   if (!parseHeaders(data, size, b)) return false;
-  if (!bitmap.reset(b.width, b.height, BlackPixel)) return false;
-  if (b.compression == Rle8 || b.compression == Rle4) {
-    RleDecoder(b, bitmap).run(data + b.pixelOffset, data + size);
-    return true;
-  }
-  return decodeUncompressed(data, size, b, bitmap);
+  const bool rle = b.compression == Rle8 || b.compression == Rle4;
+  if (b.width <= 0 || b.height <= 0 || (!rle && !rowsFit(size, b))) return false;
+  if (!sink.begin({b.width, b.height, BlackPixel, false, uint64_t(b.width) * sizeof(uint32_t)})) return false;
+  if (rle) return RleDecoder(b, sink).run(data + b.pixelOffset, data + size, control);
+  return decodeUncompressed(data, b, sink, control);
 }
 
 }  // namespace vl

@@ -6,11 +6,16 @@
 #include <optional>
 #include <string>
 
+#include "core/fingerprint/decode_control.h"
+#include "core/fingerprint/pixel_sink.h"
 #include "core/fingerprint/scan_entry.h"
 #include "core/fingerprint/signature.h"
 #include "core/fingerprint/work_bitmap.h"
 
 namespace vl {
+
+// Files larger than this are not read as pictures.
+constexpr uint64_t MaxPictureFileBytes = uint64_t(1) << 31;
 
 // The picture type, chosen by the file extension alone (without regard to case):
 // Heif stands for ".heic", ".heif" and ".avif", Tiff for ".tif" and ".tiff".
@@ -23,6 +28,9 @@ bool IsDecodedType(PictureType type);
 // Decodes a PNG, TIFF, WebP or HEIF/AVIF picture at full size into `bitmap`
 // (0x00RRGGBB, alpha over white); false for other types and on failure. O(file size + pixels).
 bool DecodeFullColour(const uint8_t* data, size_t size, PictureType type, WorkBitmap& bitmap);
+// The same into a sink, stopping when the control says so.
+bool DecodeFullColour(const uint8_t* data, size_t size, PictureType type, PixelSink& sink,
+                      const DecodeControl& control);
 
 // What a verifying read measures besides the fingerprint, on the picture as stored:
 // the verified grid, the signature, and the turn its orientation tag asks for.
@@ -44,6 +52,7 @@ struct FingerprintOutcome {
   int32_t width = -1;
   int32_t height = -1;
   bool unreadable = false;  // the file could not be opened or read (not: no picture)
+  bool cancelled = false;   // the cancel flag stopped the decode: nothing is known of the picture
   std::optional<VerifiedPrint> verified;  // when asked for, from the same decode
 };
 
@@ -56,12 +65,20 @@ struct FingerprintOutcome {
 // given, receives the verified grid and signature of the same decode (a colour JPEG
 // is then decoded with its chroma, the fingerprint staying the same) and the turn
 // the orientation tag of a JPEG or TIFF asks for.
+// The file and the decoding hold their memory from the control's budget, waiting
+// for it when other decodes hold too much. A picture larger than the control's
+// wholePixels is decoded twice, keeping only the rows and columns the border cut
+// reads and then the rows the fingerprint and print sample: the same fingerprint and
+// print in far less memory. A set cancel flag makes the call fail soon (at the next
+// row or block).
 bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int32_t& width, int32_t& height,
-                     bool* unreadable = nullptr, VerifiedPrint* verified = nullptr);
+                     bool* unreadable = nullptr, VerifiedPrint* verified = nullptr,
+                     const DecodeControl& control = {});
 
 // The same on picture data already in memory, of the given type. Never throws.
 bool MakeFingerprintFromMemory(const uint8_t* data, size_t size, PictureType type, TFingerprint& fingerprint,
-                               int32_t& width, int32_t& height, VerifiedPrint* verified = nullptr);
+                               int32_t& width, int32_t& height, VerifiedPrint* verified = nullptr,
+                               const DecodeControl& control = {});
 
 // The fingerprint of a decoded working bitmap: the corner test, the border cut with
 // its confirmation, the 10 x 10 point sample and the four tone codes. O(W + H).

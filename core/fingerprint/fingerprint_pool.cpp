@@ -40,28 +40,40 @@ class LookAhead {
   size_t ahead_ = 0;
 };
 
-// The outcome for an entry from the pool (decoding it here when it was not looked
-// ahead); none when ScanCancelled was set while waiting.
-std::optional<FingerprintOutcome> awaitOutcome(FingerprintPool& pool, const TScanEntry& entry,
-                                               const FingerprintOptions& options, Host& host) {
-  if (!pool.oldestIs(&entry)) return ComputeFingerprint(entry.Path, options.cache, options.signatures);
-  while (!pool.waitOldest(WaitSliceMs)) {
-    host.processEvents();
-    if (ScanCancelled) return std::nullopt;
-  }
-  return pool.popOldest();
+FingerprintOutcome computeFor(const TScanEntry& entry, const FingerprintOptions& options) {
+  return ComputeFingerprint(entry.Path, options.cache, options.signatures, options.decoding);
 }
 
-FingerprintOutcome decode(const std::string& path, bool verified) {
+// The outcome for an entry from the pool (decoding it here when it was not looked
+// ahead); none when the cancel flag was set while waiting or stopped the decode.
+std::optional<FingerprintOutcome> awaitOutcome(FingerprintPool* pool, const TScanEntry& entry,
+                                               const FingerprintOptions& options, Host& host) {
+  if (options.decoding.cancelled()) return std::nullopt;
+  std::optional<FingerprintOutcome> outcome;
+  if (pool == nullptr || !pool->oldestIs(&entry)) {
+    outcome = computeFor(entry, options);
+  } else {
+    while (!pool->waitOldest(WaitSliceMs)) {
+      host.processEvents();
+      if (options.decoding.cancelled()) return std::nullopt;
+    }
+    outcome = pool->popOldest();
+  }
+  if (outcome->cancelled) return std::nullopt;
+  return outcome;
+}
+
+FingerprintOutcome decode(const std::string& path, bool verified, const DecodeControl& control) {
   FingerprintOutcome outcome;
   VerifiedPrint print;
   try {
     outcome.ok = MakeFingerprint(path, outcome.fingerprint, outcome.width, outcome.height, &outcome.unreadable,
-                                 verified ? &print : nullptr);
+                                 verified ? &print : nullptr, control);
     if (outcome.ok && verified) outcome.verified = print;
   } catch (const std::exception&) {
     outcome.ok = false;
   }
+  outcome.cancelled = !outcome.ok && control.cancelled();
   return outcome;
 }
 
@@ -84,17 +96,19 @@ void StoreOutcome(TScanEntry& entry, const FingerprintOutcome& outcome, bool ver
   entry.Signature = print ? std::optional(print->uprightSignature()) : std::nullopt;
 }
 
-FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache, bool verified) {
+FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache, bool verified,
+                                      const DecodeControl& control) {
   const auto key = cache != nullptr ? StatFileKey(path) : std::nullopt;
-  if (!key) return decode(path, verified);
+  if (!key) return decode(path, verified, control);
   if (auto stored = cache->lookup(path, *key, verified)) return *stored;
-  const FingerprintOutcome outcome = decode(path, verified);
-  if (!outcome.unreadable) cache->store(path, *key, outcome);
+  const FingerprintOutcome outcome = decode(path, verified, control);
+  if (!outcome.unreadable && !outcome.cancelled) cache->store(path, *key, outcome);
   return outcome;
 }
 
-FingerprintPool::FingerprintPool(int threads, size_t window, FingerprintCache* cache, bool signatures)
-    : window_(std::max<size_t>(window, 1)), cache_(cache), signatures_(signatures) {
+FingerprintPool::FingerprintPool(int threads, size_t window, FingerprintCache* cache, bool signatures,
+                                 const DecodeControl& control)
+    : window_(std::max<size_t>(window, 1)), cache_(cache), signatures_(signatures), control_(control) {
   for (int i = 0; i < threads; ++i) threads_.emplace_back([this] { work(); });
 }
 
@@ -154,7 +168,7 @@ void FingerprintPool::work() {
     todo_.pop_front();
     const std::string path = slot->path;
     lock.unlock();
-    const FingerprintOutcome outcome = ComputeFingerprint(path, cache_, signatures_);
+    const FingerprintOutcome outcome = ComputeFingerprint(path, cache_, signatures_, control_);
     lock.lock();
     slot->outcome = outcome;
     slot->done = true;
@@ -170,7 +184,9 @@ size_t walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& 
   const int jobs = ResolveJobs(options.jobs);
   std::optional<FingerprintPool> pool;
   std::optional<LookAhead> ahead;
-  if (jobs > 1) ahead.emplace(list, walk, pool.emplace(jobs, SlotsPerThread * size_t(jobs), options.cache, options.signatures));
+  if (jobs > 1)
+    ahead.emplace(list, walk,
+                  pool.emplace(jobs, SlotsPerThread * size_t(jobs), options.cache, options.signatures, options.decoding));
   // Entries are removed by compaction: kept entries move down to `kept`, so the
   // list's current count is the kept entries plus those not yet visited, exactly
   // as if each were erased in place.
@@ -184,12 +200,13 @@ size_t walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& 
     TScanEntry& entry = *list[next];
     const EntryAction action = walk.classify(entry);
     if (action == EntryAction::Decode) {
-      const auto outcome =
-          pool ? awaitOutcome(*pool, entry, options, host)
-               : ComputeFingerprint(entry.Path, options.cache, options.signatures);
+      const auto outcome = awaitOutcome(pool ? &*pool : nullptr, entry, options, host);
       if (!outcome) break;
       StoreOutcome(entry, *outcome, options.signatures, options.verifiedGrids);
-      unreadable += outcome->unreadable ? 1 : 0;
+      if (outcome->unreadable) {
+        ++unreadable;
+        if (walk.unreadable) walk.unreadable(entry);
+      }
       reportCacheWarning(options.cache, host);
     } else if (pool && pool->oldestIs(&entry)) {
       pool->dropOldest();

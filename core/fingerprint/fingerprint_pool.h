@@ -27,15 +27,18 @@ struct FingerprintOptions {
   // the fingerprint (else the fingerprint, turned the same way).
   bool signatures = false;
   bool verifiedGrids = true;
+  // The memory budget the decodes share and the flag that stops them and the pass.
+  DecodeControl decoding{&ScanCancelled};
 };
 
 // MakeFingerprint on one path; a thrown error counts as a failure. With a cache the
 // file is stat()ed first (before it is read, so a file changed meanwhile gets a new
 // key), a matching stored result is given without decoding, and a decoded result
-// is stored unless the file could not be read. With `verified` the outcome carries
-// the verified print too (a stored result without one is decoded anew). Thread-safe.
+// is stored unless the file could not be read or the decode was cancelled. With
+// `verified` the outcome carries the verified print too (a stored result without one
+// is decoded anew). Thread-safe.
 FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache = nullptr,
-                                      bool verified = false);
+                                      bool verified = false, const DecodeControl& control = {});
 
 // Stores a successful outcome in the entry: its width and height, and either the
 // fingerprint (no signature) or, for a verifying read, the upright signature and the
@@ -48,7 +51,8 @@ void StoreOutcome(TScanEntry& entry, const FingerprintOutcome& outcome, bool ver
 // tag it was submitted with. All calls come from one consumer thread.
 class FingerprintPool {
  public:
-  FingerprintPool(int threads, size_t window, FingerprintCache* cache = nullptr, bool signatures = false);
+  FingerprintPool(int threads, size_t window, FingerprintCache* cache = nullptr, bool signatures = false,
+                  const DecodeControl& control = {});
   ~FingerprintPool();
   FingerprintPool(const FingerprintPool&) = delete;
   FingerprintPool& operator=(const FingerprintPool&) = delete;
@@ -76,6 +80,7 @@ class FingerprintPool {
   size_t window_;
   FingerprintCache* cache_;
   bool signatures_;
+  DecodeControl control_;
   std::deque<Slot> slots_;    // in submission order; the consumer pops done slots only
   std::deque<Slot*> todo_;    // slots no worker has taken yet
   std::mutex mutex_;
@@ -95,13 +100,17 @@ struct ListWalk {
   std::function<bool(const TScanEntry&)> mayDecode;
   // At the entry's turn: keep it as it is, drop it, or decode it (and keep it).
   std::function<EntryAction(TScanEntry&)> classify;
+  // When given: told of each decoded file that could not be opened or read.
+  std::function<void(const TScanEntry&)> unreadable;
 };
 
 // Walks the list in order by the rules, removing dropped entries by compaction and
 // storing each outcome by StoreOutcome. With more than one job the
 // pictures ahead of the walk are decoded on a pool, a bounded window at a time;
-// while a result is awaited, events run every 20 ms and a set ScanCancelled stops
-// the walk at once. A stopped walk leaves the unvisited entries as they were. With a
+// while a result is awaited, events run every 20 ms. The options' cancel flag stops
+// the walk before the next decode and the decodes themselves within a few rows; a
+// stopped walk leaves the unvisited entries (the one being decoded included) as they
+// were. With a
 // cache, its queued results are written at the end and its warning, if it turned
 // itself off, goes to host.warning on this thread. Gives the count of decoded files
 // that could not be opened or read (they stay without a fingerprint).

@@ -68,8 +68,17 @@ bool readExtension(GifFileType* gif, int& transparent) {
   return true;
 }
 
-// Reads the first image and draws it onto the screen bitmap.
-bool drawImage(GifFileType* gif, int transparent, WorkBitmap& bitmap) {
+// The logical screen the first image is drawn on.
+struct Screen {
+  int width, height;
+  uint32_t background;
+};
+
+// Reads the first image and draws it onto the screen: each line of the image that
+// falls on the screen goes to the sink as the run it covers, transparent pixels
+// showing the background.
+bool drawImage(GifFileType* gif, int transparent, const Screen& screen, PixelSink& sink,
+               const DecodeControl& control) {
   if (DGifGetImageDesc(gif) == GIF_ERROR) return false;
   const GifImageDesc& d = gif->Image;
   if (d.Width <= 0 || d.Height <= 0 || uint64_t(d.Width) * uint64_t(d.Height) > MaxWorkPixels) return false;
@@ -78,34 +87,36 @@ bool drawImage(GifFileType* gif, int transparent, WorkBitmap& bitmap) {
   for (int i = 0; i < 256; ++i) colours[size_t(i)] = colourOf(map, i);
   thread_local std::vector<GifPixelType> line;
   line.resize(size_t(d.Width));
+  const int64_t left = std::max<int64_t>(0, d.Left), right = std::min<int64_t>(screen.width, int64_t(d.Left) + d.Width);
+  std::vector<uint32_t> run(size_t(std::max<int64_t>(0, right - left)));
   for (int i = 0; i < d.Height; ++i) {
+    if (i % 64 == 0 && control.cancelled()) return false;
     if (DGifGetLine(gif, line.data(), d.Width) == GIF_ERROR) return false;
     const int64_t y = int64_t(d.Top) + (d.Interlace ? interlacedRow(i, d.Height) : i);
-    if (y < 0 || y >= bitmap.height) continue;
-    uint32_t* out = bitmap.row(int(y));
-    const int64_t left = d.Left, right = std::min<int64_t>(bitmap.width, left + d.Width);
-    for (int64_t x = std::max<int64_t>(0, left); x < right; ++x) {
-      const GifPixelType index = line[size_t(x - left)];
-      if (index != transparent) out[x] = colours[index];
+    if (y < 0 || y >= screen.height || run.empty()) continue;
+    for (int64_t x = left; x < right; ++x) {
+      const GifPixelType index = line[size_t(x - d.Left)];
+      run[size_t(x - left)] = index != transparent ? colours[index] : screen.background;
     }
+    sink.put(int(y), int(left), int(run.size()), run.data());
   }
   return true;
 }
 
 }  // namespace
 
-bool DecodeGif(const uint8_t* data, size_t size, WorkBitmap& bitmap) {
+bool DecodeGif(const uint8_t* data, size_t size, PixelSink& sink, const DecodeControl& control) {
   MemoryReader reader{data, size};
   int error = 0;
   GifPtr gif(DGifOpen(&reader, readMemory, &error));
   if (!gif) return false;
-  const ColorMapObject* global = gif->SColorMap;
-  if (!bitmap.reset(gif->SWidth, gif->SHeight, colourOf(global, gif->SBackGroundColor))) return false;
+  const Screen screen{gif->SWidth, gif->SHeight, colourOf(gif->SColorMap, gif->SBackGroundColor)};
+  if (!sink.begin({screen.width, screen.height, screen.background, false, uint64_t(screen.width) * 8})) return false;
   int transparent = NO_TRANSPARENT_COLOR;
   for (;;) {
     GifRecordType type;
     if (DGifGetRecordType(gif.get(), &type) == GIF_ERROR) return false;
-    if (type == IMAGE_DESC_RECORD_TYPE) return drawImage(gif.get(), transparent, bitmap);
+    if (type == IMAGE_DESC_RECORD_TYPE) return drawImage(gif.get(), transparent, screen, sink, control);
     if (type != EXTENSION_RECORD_TYPE || !readExtension(gif.get(), transparent)) return false;
   }
 }

@@ -1,7 +1,8 @@
-// HEIF and AVIF decoding through libheif (HEVC by libde265, AV1 by dav1d or aom): the primary image as RGBA.
+// HEIF and AVIF decoding through libheif (HEVC by libde265, AV1 by dav1d or aom): the primary image as RGBA, handed on row by row.
 #include "core/fingerprint/modern_decoders.h"
 
 #include <memory>
+#include <vector>
 
 #include <libheif/heif.h>
 
@@ -31,6 +32,9 @@ struct HeifFree {
 template <typename T>
 using HeifPtr = std::unique_ptr<T, HeifFree>;
 
+// libheif's planes while it decodes and the interleaved RGBA picture it gives.
+uint64_t libraryMemory(int64_t width, int64_t height) { return uint64_t(width) * uint64_t(height) * 8; }
+
 bool fitsWorkBitmap(int64_t width, int64_t height) {
   return width > 0 && height > 0 && uint64_t(width) * uint64_t(height) <= MaxWorkPixels;
 }
@@ -57,32 +61,42 @@ HeifPtr<const heif_image> decodeRgba(const heif_image_handle* handle) {
   return HeifPtr<const heif_image>(image);
 }
 
-// Copies the decoded rows into the bitmap, composited over white.
-bool copyRows(const heif_image* image, bool premultiplied, WorkBitmap& bitmap) {
+// Puts the decoded rows into the sink, composited over white; false when the sink
+// refuses the picture or a set cancel flag stops it.
+bool putRows(const heif_image* image, bool premultiplied, PixelSink& sink, const DecodeControl& control) {
   const int width = heif_image_get_width(image, heif_channel_interleaved);
   const int height = heif_image_get_height(image, heif_channel_interleaved);
   int stride = 0;
   const uint8_t* plane = heif_image_get_plane_readonly(image, heif_channel_interleaved, &stride);
   if (plane == nullptr || !fitsWorkBitmap(width, height) || stride < width * 4) return false;
-  if (!bitmap.reset(width, height, 0)) return false;
+  if (!sink.begin({width, height, 0, false, libraryMemory(width, height)})) return false;
+  std::vector<uint32_t> row(static_cast<size_t>(width));
   for (int y = 0; y < height; ++y) {
+    if (y % 64 == 0 && control.cancelled()) return false;
     const uint8_t* in = plane + size_t(y) * size_t(stride);
-    uint32_t* out = bitmap.row(y);
-    for (int x = 0; x < width; ++x, in += 4)
-      out[x] = premultiplied ? OverWhitePremultiplied(in[0], in[1], in[2], in[3]) : OverWhite(in[0], in[1], in[2], in[3]);
+    PutConverted(sink, y, 0, width, 1, row, [in, premultiplied](int x) {
+      const uint8_t* p = in + 4 * x;
+      return premultiplied ? OverWhitePremultiplied(p[0], p[1], p[2], p[3]) : OverWhite(p[0], p[1], p[2], p[3]);
+    });
   }
   return true;
 }
 
 }  // namespace
 
-bool DecodeHeif(const uint8_t* data, size_t size, WorkBitmap& bitmap) {
+bool DecodeHeif(const uint8_t* data, size_t size, PixelSink& sink, const DecodeControl& control) {
   HeifPtr<heif_context> context(heif_context_alloc());
   if (!context) return false;
   const auto handle = primaryImage(context.get(), data, size);
-  if (!handle) return false;
+  if (!handle || control.cancelled()) return false;
+  if (!sink.reserve(libraryMemory(heif_image_handle_get_width(handle.get()), heif_image_handle_get_height(handle.get()))))
+    return false;
   const auto image = decodeRgba(handle.get());
-  return image && copyRows(image.get(), heif_image_handle_is_premultiplied_alpha(handle.get()) != 0, bitmap);
+  if (!image) return false;
+  const bool premultiplied = heif_image_handle_is_premultiplied_alpha(handle.get()) != 0;
+  // The decoded picture stays at hand, so a second pass needs no second decode.
+  if (!putRows(image.get(), premultiplied, sink, control)) return false;
+  return !sink.startSecondPass() || putRows(image.get(), premultiplied, sink, control);
 }
 
 }  // namespace vl

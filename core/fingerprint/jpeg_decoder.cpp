@@ -24,6 +24,7 @@ constexpr int MaxScans = 500;
 struct JpegErrors {
   jpeg_error_mgr mgr;
   std::jmp_buf jump;
+  const DecodeControl* control = nullptr;  // its cancel flag stops decoding
 };
 
 [[noreturn]] void onError(j_common_ptr cinfo) { std::longjmp(reinterpret_cast<JpegErrors*>(cinfo->err)->jump, 1); }
@@ -31,9 +32,12 @@ struct JpegErrors {
 // Warnings and trace messages are neither shown nor counted.
 void onMessage(j_common_ptr, int) {}
 
+// libjpeg calls this for every row it gives and, for a progressive picture, while it
+// reads the scans.
 void onProgress(j_common_ptr cinfo) {
   auto* dinfo = reinterpret_cast<j_decompress_ptr>(cinfo);
-  if (dinfo->input_scan_number > MaxScans) onError(cinfo);
+  const DecodeControl* control = reinterpret_cast<JpegErrors*>(cinfo->err)->control;
+  if (dinfo->input_scan_number > MaxScans || (control != nullptr && control->cancelled())) onError(cinfo);
 }
 
 // Owns one libjpeg decompressor; destroys it however decoding ends.
@@ -55,11 +59,8 @@ void storeGreyRow(const JSAMPLE* in, uint32_t* out, JDIMENSION width) {
   for (JDIMENSION x = 0; x < width; ++x) out[x] = in[x];
 }
 
-void storeYccRow(const JSAMPLE* in, uint32_t* out, uint16_t* chroma, JDIMENSION width) {
-  for (JDIMENSION x = 0; x < width; ++x, in += 3) {
-    out[x] = in[0];
-    chroma[x] = uint16_t(in[1] << 8 | in[2]);
-  }
+void storeYccRow(const JSAMPLE* in, uint32_t* out, JDIMENSION width) {
+  for (JDIMENSION x = 0; x < width; ++x, in += 3) out[x] = uint32_t(in[1]) << 16 | uint32_t(in[2]) << 8 | in[0];
 }
 
 void storeCmykRow(const JSAMPLE* in, uint32_t* out, JDIMENSION width) {
@@ -88,12 +89,24 @@ void readHeader(Decompressor& d, const uint8_t* data, size_t size) {
   jpeg_read_header(&cinfo, TRUE);
 }
 
+// What libjpeg allocates for a picture besides the output rows: a band of rows per
+// component and, for a picture of several scans, every coefficient (within the cap).
+uint64_t libraryMemory(jpeg_decompress_struct& cinfo) {
+  uint64_t coefficients = 0;
+  if (jpeg_has_multiple_scans(&cinfo))
+    for (int c = 0; c < cinfo.num_components; ++c)
+      coefficients += uint64_t(cinfo.comp_info[c].width_in_blocks) * cinfo.comp_info[c].height_in_blocks * sizeof(JBLOCK);
+  const uint64_t rows = uint64_t(cinfo.image_width) * uint64_t(cinfo.num_components) * 2 * DCTSIZE;
+  return std::min<uint64_t>(coefficients, MaxDecoderMemory) + rows + uint64_t(cinfo.output_width) * 8;
+}
+
 // The decoding proper. No object with a destructor lives here, as libjpeg's errors
 // leave through longjmp.
-bool decode(Decompressor& d, const uint8_t* data, size_t size, WorkBitmap& bitmap, int32_t& width, int32_t& height,
-            bool withChroma) {
+bool decode(Decompressor& d, const uint8_t* data, size_t size, PixelSink& sink, int32_t& width, int32_t& height,
+            const DecodeControl& control, bool withChroma) {
   jpeg_decompress_struct& cinfo = d.cinfo;
   installErrorHandlers(d);
+  d.errors.control = &control;
   if (setjmp(d.errors.jump)) return false;
   readHeader(d, data, size);
   width = int32_t(cinfo.image_width);
@@ -108,18 +121,20 @@ bool decode(Decompressor& d, const uint8_t* data, size_t size, WorkBitmap& bitma
   if (chroma) cinfo.do_fancy_upsampling = FALSE;
   jpeg_calc_output_dimensions(&cinfo);
   if (uint64_t(cinfo.output_width) * cinfo.output_height > MaxWorkPixels) return false;
+  if (!sink.begin({cinfo.output_width, cinfo.output_height, 0, !cmyk, libraryMemory(cinfo), chroma})) return false;
   jpeg_start_decompress(&cinfo);
-  if (!bitmap.reset(cinfo.output_width, cinfo.output_height, 0, !cmyk)) return false;
-  if (chroma) bitmap.chroma.assign(bitmap.pixels.size(), 0);
-  JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
+  const auto common = reinterpret_cast<j_common_ptr>(&cinfo);
+  JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(common, JPOOL_IMAGE,
                                               cinfo.output_width * JDIMENSION(cinfo.output_components), 1);
+  auto* pixels = static_cast<uint32_t*>((*cinfo.mem->alloc_large)(common, JPOOL_IMAGE,
+                                                                   cinfo.output_width * sizeof(uint32_t)));
   while (cinfo.output_scanline < cinfo.output_height) {
     const int y = int(cinfo.output_scanline);
     if (jpeg_read_scanlines(&cinfo, row, 1) != 1) return false;
-    if (cmyk) storeCmykRow(row[0], bitmap.row(y), cinfo.output_width);
-    else if (chroma)
-      storeYccRow(row[0], bitmap.row(y), bitmap.chroma.data() + size_t(y) * size_t(bitmap.width), cinfo.output_width);
-    else storeGreyRow(row[0], bitmap.row(y), cinfo.output_width);
+    if (cmyk) storeCmykRow(row[0], pixels, cinfo.output_width);
+    else if (chroma) storeYccRow(row[0], pixels, cinfo.output_width);
+    else storeGreyRow(row[0], pixels, cinfo.output_width);
+    sink.put(y, 0, int(cinfo.output_width), pixels);
   }
   return true;
 }
@@ -195,11 +210,11 @@ int JpegScaleDenominator(int64_t width, int64_t height) {
   return 1;
 }
 
-bool DecodeJpeg(const uint8_t* data, size_t size, WorkBitmap& bitmap, int32_t& width, int32_t& height,
-                bool withChroma) {
+bool DecodeJpeg(const uint8_t* data, size_t size, PixelSink& sink, int32_t& width, int32_t& height,
+                const DecodeControl& control, bool withChroma) {
   if (size == 0) return false;
   Decompressor d;
-  return decode(d, data, size, bitmap, width, height, withChroma);
+  return decode(d, data, size, sink, width, height, control, withChroma);
 }
 
 bool DecodeJpegPreview(const uint8_t* data, size_t size, const JpegPreviewOptions& options, PreviewPicture& picture) {

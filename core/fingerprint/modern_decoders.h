@@ -4,19 +4,26 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/fingerprint/decode_control.h"
+#include "core/fingerprint/pixel_sink.h"
 #include "core/fingerprint/work_bitmap.h"
 
 namespace vl {
 
-// Each decodes the whole picture into `bitmap` as 0x00RRGGBB pixels, alpha
+// Each decodes the whole picture into the sink as 0x00RRGGBB pixels, alpha
 // composited over white; an animated or multi-page file gives its first frame or
 // page (for HEIF and AVIF, the primary image). Damaged or truncated data, and a
 // picture above MaxWorkPixels, give false; the size is checked before any pixel
 // memory is taken. The libraries' messages are swallowed. O(file size + pixels).
-bool DecodePng(const uint8_t* data, size_t size, WorkBitmap& bitmap);
-bool DecodeTiff(const uint8_t* data, size_t size, WorkBitmap& bitmap);
-bool DecodeWebp(const uint8_t* data, size_t size, WorkBitmap& bitmap);
-bool DecodeHeif(const uint8_t* data, size_t size, WorkBitmap& bitmap);
+// PNG, TIFF and WebP pictures are handed on a few rows at a time, and their
+// libraries keep only those rows and the state they decode from (a lossless WebP
+// keeps every pixel, and a TIFF strip or tile is decoded whole); libheif decodes
+// the whole picture at once. A set cancel flag makes them fail at their next row,
+// strip or batch of rows (HEIF: after libheif's decode).
+bool DecodePng(const uint8_t* data, size_t size, PixelSink& sink, const DecodeControl& control);
+bool DecodeTiff(const uint8_t* data, size_t size, PixelSink& sink, const DecodeControl& control);
+bool DecodeWebp(const uint8_t* data, size_t size, PixelSink& sink, const DecodeControl& control);
+bool DecodeHeif(const uint8_t* data, size_t size, PixelSink& sink, const DecodeControl& control);
 
 // The orientation tag (1 to 8) of a TIFF's first page, or 0 when it has none or the
 // data cannot be opened. Reads the header and the first directory only.
@@ -33,15 +40,6 @@ inline uint32_t OverWhite(uint32_t r, uint32_t g, uint32_t b, uint32_t a) {
 inline uint32_t OverWhitePremultiplied(uint32_t r, uint32_t g, uint32_t b, uint32_t a) {
   const auto over = [a](uint32_t c) { return c + 255 - a > 255 ? 255 : c + 255 - a; };
   return over(r) << 16 | over(g) << 8 | over(b);
-}
-
-// Turns the bitmap's pixels, holding bytes R, G, B, A in memory order (straight
-// alpha), into 0x00RRGGBB over white in place. O(pixels).
-inline void CompositeRgbaBytes(WorkBitmap& bitmap) {
-  for (uint32_t& pixel : bitmap.pixels) {
-    const auto* c = reinterpret_cast<const uint8_t*>(&pixel);
-    pixel = OverWhite(c[0], c[1], c[2], c[3]);
-  }
 }
 
 }  // namespace vl

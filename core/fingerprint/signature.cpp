@@ -18,7 +18,7 @@ constexpr int Frequencies = SignatureFrequencies;
 // At most this many pixels are sampled along each side, so that the cost stays
 // bounded whatever the size, and a thumbnail cell's mean is that of at least 16 x 16
 // of its pixels, however fine their texture.
-constexpr int SamplesPerSide = 512;
+constexpr int SamplesPerSide = SignatureSamplesPerSide;
 // A chroma cell further than this from grey makes a picture coloured.
 constexpr int ColouredChroma = 4;
 
@@ -91,30 +91,21 @@ using Thumbnail = std::array<float, ThumbSide * ThumbSide>;  // 32 x 32 cells, r
 using Values = std::array<float, Channels>;
 using CellRow = std::array<Values, ThumbSide + 1>;  // a spare cell for the parts past the last
 
-// The raw channels of pixel `index` of a bitmap of one of three kinds, and the
-// channels of a sum of `count` raw pixels (all three conversions are linear).
+// The raw channels of a pixel of one of three kinds, and the channels of a sum of
+// `count` raw pixels (all three conversions are linear).
 using Raw = std::array<int32_t, 3>;
 struct GreyPixels {
-  const WorkBitmap& b;
-  Raw operator()(size_t index) const { return {int32_t(b.pixels[index] & 0xFF), 0, 0}; }
+  static Raw raw(uint32_t p) { return {int32_t(p & 0xFF), 0, 0}; }
   static Values channels(const Raw& sum, int32_t) { return {float(sum[0]), 0, 0}; }
 };
 struct YccPixels {
-  const WorkBitmap& b;
-  Raw operator()(size_t index) const {
-    const uint16_t c = b.chroma[index];
-    return {int32_t(b.pixels[index] & 0xFF), int32_t(c >> 8), int32_t(c & 0xFF)};
-  }
+  static Raw raw(uint32_t p) { return {int32_t(p & 0xFF), int32_t(p >> 16 & 0xFF), int32_t(p >> 8 & 0xFF)}; }
   static Values channels(const Raw& sum, int32_t count) {
     return {float(sum[0]), float(sum[1] - 128 * count), float(sum[2] - 128 * count)};
   }
 };
 struct RgbPixels {
-  const WorkBitmap& b;
-  Raw operator()(size_t index) const {
-    const uint32_t p = b.pixels[index];
-    return {int32_t(p >> 16 & 0xFF), int32_t(p >> 8 & 0xFF), int32_t(p & 0xFF)};
-  }
+  static Raw raw(uint32_t p) { return {int32_t(p >> 16 & 0xFF), int32_t(p >> 8 & 0xFF), int32_t(p & 0xFF)}; }
   static Values channels(const Raw& sum, int32_t) {
     const float r = float(sum[0]), g = float(sum[1]), bl = float(sum[2]);
     return {0.299f * r + 0.587f * g + 0.114f * bl, -0.168736f * r - 0.331264f * g + 0.5f * bl,
@@ -131,7 +122,7 @@ void addValues(Values& to, const Values& values, float share) {
 // on its far edge, if only a part of it lies in the cell, split between it and the
 // next one (or counted by its part, at the end of a partial block).
 template <typename Pixels>
-void addRow(const Pixels& pixelAt, size_t row, const Samples& across, CellRow& sums) {
+void addRow(const uint32_t* row, const Samples& across, CellRow& sums) {
   const Spread& spread = across.thumb;
   for (size_t c = 0; c < ThumbSide; ++c) {
     size_t end = spread.first[c + 1];
@@ -139,12 +130,12 @@ void addRow(const Pixels& pixelAt, size_t row, const Samples& across, CellRow& s
     if (edge) --end;
     Raw sum{};
     for (size_t i = spread.first[c]; i < end; ++i) {
-      const Raw raw = pixelAt(row + size_t(across.at[i]));
+      const Raw raw = Pixels::raw(row[across.at[i]]);
       sum[0] += raw[0], sum[1] += raw[1], sum[2] += raw[2];
     }
     addValues(sums[c], Pixels::channels(sum, int32_t(end - spread.first[c])), 1.0f);
     if (!edge) continue;
-    const Values values = Pixels::channels(pixelAt(row + size_t(across.at[end])), 1);
+    const Values values = Pixels::channels(Pixels::raw(row[across.at[end]]), 1);
     addValues(sums[c], values, float(spread.weight[end]));
     addValues(sums[c + 1], values, float(spread.spill[end]));
   }
@@ -152,15 +143,16 @@ void addRow(const Pixels& pixelAt, size_t row, const Samples& across, CellRow& s
 
 // The sums of each channel over the thumbnail cells (row by row), from every pixel of
 // the rectangle or an evenly spread grid of them. Sample rows that fall into one
-// thumbnail row are summed in a running row first.
+// thumbnail row are summed in a running row first. Bitmap: a WorkBitmap, or
+// SampledPixels keeping the rows `down` names.
 using CellSums = std::array<CellRow, ThumbSide + 1>;
 
-template <typename Pixels>
-CellSums cellSums(const Pixels& pixelAt, int bitmapWidth, const Samples& across, const Samples& down) {
+template <typename Pixels, typename Bitmap>
+CellSums cellSums(const Bitmap& bitmap, const Samples& across, const Samples& down) {
   CellSums sums{};
   for (size_t j = 0; j < down.at.size(); ++j) {
     CellRow row{};
-    addRow(pixelAt, size_t(down.at[j]) * size_t(bitmapWidth), across, row);
+    addRow<Pixels>(bitmap.row(down.at[j]), across, row);
     for (const auto& [cellRow, share] : down.thumb.sharesOf(j))
       for (size_t x = 0; share != 0.0 && x < ThumbSide; ++x) addValues(sums[cellRow][x], row[x], float(share));
   }
@@ -172,13 +164,14 @@ struct Thumbnails {
   Thumbnail luma, average, cb, cr;
 };
 
-Thumbnails thumbnailsOf(const WorkBitmap& bitmap, int left, int top, int width, int height, double lastColumnShare,
+template <typename Bitmap>
+Thumbnails thumbnailsOf(const Bitmap& bitmap, int left, int top, int width, int height, double lastColumnShare,
                         double lastRowShare) {
   const Samples across(left, width, left + width == bitmap.width ? lastColumnShare : 1.0);
   const Samples down(top, height, top + height == bitmap.height ? lastRowShare : 1.0);
-  const CellSums sums = !bitmap.luminance ? cellSums(RgbPixels{bitmap}, bitmap.width, across, down)
-                        : bitmap.chroma.empty() ? cellSums(GreyPixels{bitmap}, bitmap.width, across, down)
-                                                : cellSums(YccPixels{bitmap}, bitmap.width, across, down);
+  const CellSums sums = !bitmap.luminance ? cellSums<RgbPixels>(bitmap, across, down)
+                        : bitmap.chroma   ? cellSums<YccPixels>(bitmap, across, down)
+                                          : cellSums<GreyPixels>(bitmap, across, down);
   Thumbnails thumbs;
   for (size_t y = 0; y < ThumbSide; ++y)
     for (size_t x = 0; x < ThumbSide; ++x) {
@@ -350,10 +343,9 @@ void orientCells(const Cell* from, Cell* to, int orientation) {
     }
 }
 
-}  // namespace
-
-void SignatureOfBitmap(const WorkBitmap& bitmap, int left, int top, int width, int height, TFingerprint& grid,
-                       PictureSignature& signature, double lastColumnShare, double lastRowShare) {
+template <typename Bitmap>
+void signatureOf(const Bitmap& bitmap, int left, int top, int width, int height, TFingerprint& grid,
+                 PictureSignature& signature, double lastColumnShare, double lastRowShare) {
   const Thumbnails thumbs = thumbnailsOf(bitmap, left, top, width, height, lastColumnShare, lastRowShare);
   signature = PictureSignature{};
   grid = gridOf(thumbs.luma);
@@ -362,6 +354,20 @@ void SignatureOfBitmap(const WorkBitmap& bitmap, int left, int top, int width, i
   describeColour(thumbs.cb, thumbs.cr, signature);
   signature.channelMean = signature.coloured ? viewOf(thumbs.average) : signature.luminance;
 }
+
+}  // namespace
+
+void SignatureOfBitmap(const WorkBitmap& bitmap, int left, int top, int width, int height, TFingerprint& grid,
+                       PictureSignature& signature, double lastColumnShare, double lastRowShare) {
+  signatureOf(bitmap, left, top, width, height, grid, signature, lastColumnShare, lastRowShare);
+}
+
+void SignatureOfBitmap(const SampledPixels& pixels, int left, int top, int width, int height, TFingerprint& grid,
+                       PictureSignature& signature, double lastColumnShare, double lastRowShare) {
+  signatureOf(pixels, left, top, width, height, grid, signature, lastColumnShare, lastRowShare);
+}
+
+std::vector<int> SignatureRows(int top, int height) { return Samples(top, height, 1.0).at; }
 
 bool SignaturesMatch(const PictureSignature& a, const PictureSignature& b) {
   const VerifiedMatchTuning& t = VerifiedTuning;

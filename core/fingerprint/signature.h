@@ -4,7 +4,10 @@
 #include <array>
 #include <cstdint>
 
+#include <vector>
+
 #include "core/fingerprint/picture_signature.h"
+#include "core/fingerprint/sampled_pixels.h"
 #include "core/fingerprint/scan_entry.h"
 #include "core/fingerprint/work_bitmap.h"
 
@@ -57,6 +60,14 @@ inline constexpr VerifiedMatchTuning VerifiedTuning{};
 // block). O(min(pixels, 512 x 512)).
 void SignatureOfBitmap(const WorkBitmap& bitmap, int left, int top, int width, int height, TFingerprint& grid,
                        PictureSignature& signature, double lastColumnShare = 1.0, double lastRowShare = 1.0);
+
+// The same from the kept rows of a picture; they must include SignatureRows(top, height).
+void SignatureOfBitmap(const SampledPixels& pixels, int left, int top, int width, int height, TFingerprint& grid,
+                       PictureSignature& signature, double lastColumnShare = 1.0, double lastRowShare = 1.0);
+// The rows the signature of `height` rows from `top` reads: at most SignatureSamplesPerSide. O(rows).
+std::vector<int> SignatureRows(int top, int height);
+// At most this many pixels are sampled along each side of a signature's rectangle.
+inline constexpr int SignatureSamplesPerSide = 512;
 
 // True when two signatures are a verified match under VerifiedTuning. Symmetric. O(63).
 bool SignaturesMatch(const PictureSignature& a, const PictureSignature& b);

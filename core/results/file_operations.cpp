@@ -1,98 +1,56 @@
 // Deleting, copying, moving and re-rooting the files of the result groups, with the model kept in step.
 #include "core/results/file_operations.h"
 
-#include <cmath>
 #include <set>
 #include <unordered_map>
 #include <unordered_set>
 
-#include "core/files/content_sums.h"
 #include "core/files/drives.h"
 #include "core/files/paths.h"
 #include "core/files/recycle.h"
+#include "core/fingerprint/fingerprint_cache.h"
 #include "core/settings/settings.h"
 
 namespace vl {
 
-// The first entry of each path, for the scanned size and date: O(entries) once per command.
-class ScannedIndex {
- public:
-  explicit ScannedIndex(const ResultsModel& model) {
-    for (const auto& entry : model.FResultEntries()) entries_.try_emplace(entry->Path, entry.get());
-  }
-  const TResultEntry* find(const std::string& path) const {
-    const auto it = entries_.find(path);
-    return it == entries_.end() ? nullptr : it->second;
-  }
-
- private:
-  std::unordered_map<std::string, const TResultEntry*> entries_;
-};
-
 namespace {
 
-// Dates are kept to two seconds; anything closer is the same date.
-constexpr double SameDateTolerance = 0.5 / 86400.0;
-
-const char* const VanishedReason = "no longer exists";
-const char* const NotRegularReason = "is not a regular file (a folder, a link or a device); left alone";
 const char* const LastCopyReason = "its group would lose every copy; left alone";
-const char* const ChangedReason = "changed since the scan (size or modification time); left alone";
 
-FileResult resultOf(const std::string& path, FileOutcome outcome, std::string reason = {}) {
-  return {path, outcome, std::move(reason)};
-}
-
-// CheckScannedFile, also giving the file's state when it may be acted on.
-FileResult checkScanned(const ScannedIndex& index, const std::string& path, RegularFileState& state) {
-  switch (ExaminePath(path, state)) {
-    case PathKind::Missing:
-      return resultOf(path, FileOutcome::Vanished, VanishedReason);
-    case PathKind::Other:
-      return resultOf(path, FileOutcome::NotRegular, NotRegularReason);
-    case PathKind::RegularFile:
-      break;
-  }
-  const TResultEntry* scanned = index.find(path);
-  if (scanned != nullptr &&
-      (scanned->Size != state.Size || std::fabs(scanned->FileDate - state.FileDate) > SameDateTolerance))
-    return resultOf(path, FileOutcome::Changed, ChangedReason);
-  return resultOf(path, FileOutcome::Done);
-}
-
-bool isRegularFile(const std::string& path) {
-  RegularFileState state;
-  return ExaminePath(path, state) == PathKind::RegularFile;
-}
-
-// True when every present member of the group is to be deleted and at least one is.
-bool losesEveryCopy(const TResultEntry* base, const std::unordered_set<std::string>& deletable,
-                    std::unordered_map<std::string, bool>& existing) {
-  bool touched = false;
-  for (const TResultEntry* entry = base; entry != nullptr; entry = entry->Next)
-    if (entry->Gone == 0 && deletable.contains(entry->Path)) touched = true;
-  if (!touched) return false;
-  for (const TResultEntry* entry = base; entry != nullptr; entry = entry->Next) {
-    if (entry->Gone != 0 || deletable.contains(entry->Path)) continue;
-    auto [it, added] = existing.try_emplace(entry->Path, false);
-    if (added) it->second = isRegularFile(entry->Path);
-    if (it->second) return false;
-  }
-  return true;
-}
-
-void findLastCopyGroups(const ResultsModel& model, DeletionPlan& plan) {
-  const std::unordered_set<std::string> deletable(plan.Deletable.begin(), plan.Deletable.end());
-  std::unordered_map<std::string, bool> existing;
+// The groups of the plan's files that would keep no copy, and those files.
+void findLastCopyGroups(const ResultsModel& model, const ScannedFiles& files, const IdentitySet& deletingIds,
+                        DeletionPlan& plan) {
+  std::unordered_map<std::string, std::string> deletable;  // cleaned path -> as asked
+  for (const std::string& path : plan.Deletable) deletable.emplace(CleanFilePath(path), path);
   std::unordered_set<std::string> lastCopies;
   for (const BaseGroupItem& group : model.FBaseGroups()) {
-    if (!losesEveryCopy(group.Base, deletable, existing)) continue;
+    std::vector<std::string> going;
+    bool keepsCopy = false;
+    for (const TResultEntry* entry = group.Base; entry != nullptr && !keepsCopy; entry = entry->Next) {
+      if (entry->Gone != 0) continue;
+      const auto found = deletable.find(CleanFilePath(entry->Path));
+      if (found != deletable.end()) {
+        going.push_back(found->second);
+      } else {
+        keepsCopy = files.isUnchangedCopy(*entry, deletingIds);
+      }
+    }
+    if (keepsCopy || going.empty()) continue;
     plan.LastCopyGroups.push_back(group.Base);
-    for (const TResultEntry* entry = group.Base; entry != nullptr; entry = entry->Next)
-      if (entry->Gone == 0 && deletable.contains(entry->Path)) lastCopies.insert(entry->Path);
+    lastCopies.insert(going.begin(), going.end());
   }
   for (const std::string& path : plan.Deletable)
     if (lastCopies.contains(path)) plan.LastCopyFiles.push_back(path);
+}
+
+// After a move, the entries of the file at path that knew the file the scan reached
+// now know the moved file (a move across file systems makes a new one); without
+// `reached` they forget it, so that the file is looked for with no link on the way.
+void takeIdentity(ResultsModel& model, const std::string& path, bool reached) {
+  RegularFileState state;
+  const bool found = reached && ExaminePath(path, state) == PathKind::RegularFile;
+  for (const auto& entry : model.FResultEntries())
+    if (entry->Path == path && entry->Identity.known()) entry->Identity = found ? state.Identity : FileIdentity{};
 }
 
 std::string detailLines(const DeletionReport& report) {
@@ -106,8 +64,6 @@ std::string detailLines(const DeletionReport& report) {
 }
 
 }  // namespace
-
-std::string FileResult::describe() const { return Reason.empty() ? Path : Path + ": " + Reason; }
 
 std::vector<std::string> MarkedFilesOfGroup(const TResultEntry& entry) {
   std::vector<std::string> paths;
@@ -125,8 +81,8 @@ std::vector<std::string> MarkedFilesOfAllGroups(const ResultsModel& model) {
 }
 
 FileResult CheckScannedFile(const ResultsModel& model, const std::string& path) {
-  RegularFileState state;
-  return checkScanned(ScannedIndex(model), path, state);
+  FileVersion version;
+  return ScannedFiles(model).examine(path, CleanFilePath(path), version);
 }
 
 void DeletionPlan::skipLastCopyGroups() {
@@ -138,29 +94,32 @@ std::vector<FileResult> DeletionPlan::leftAlone() const {
   std::vector<FileResult> files = Skipped;
   const std::unordered_set<std::string> deletable(Deletable.begin(), Deletable.end());
   for (const std::string& path : LastCopyFiles)
-    if (!deletable.contains(path)) files.push_back(resultOf(path, FileOutcome::KeptLastCopy, LastCopyReason));
+    if (!deletable.contains(path)) files.push_back({path, FileOutcome::KeptLastCopy, LastCopyReason});
   return files;
 }
 
 DeletionPlan PlanDeletion(const ResultsModel& model, const std::vector<std::string>& paths) {
   DeletionPlan plan;
-  const ScannedIndex index(model);
+  const ScannedFiles files(model);
   std::unordered_set<std::string> seen;
+  IdentitySet deletingIds;
   for (const std::string& path : paths) {
-    if (!seen.insert(path).second) continue;
-    RegularFileState state;
-    FileResult check = checkScanned(index, path, state);
+    const std::string clean = CleanFilePath(path);
+    if (!seen.insert(clean).second) continue;
+    FileVersion version;
+    FileResult check = files.examine(path, clean, version);
     if (check.Outcome == FileOutcome::Done) {
       plan.Deletable.push_back(path);
+      deletingIds.insert(version.State.Identity);
     } else {
       plan.Skipped.push_back(std::move(check));
     }
   }
-  findLastCopyGroups(model, plan);
+  findLastCopyGroups(model, files, deletingIds, plan);
   return plan;
 }
 
-DeleteOptions DeleteOptionsFromSettings() { return {DeleteToRecycleBin, UseDeletedList}; }
+DeleteOptions DeleteOptionsFromSettings() { return {DeleteToRecycleBin, UseDeletedList, UseFingerprintCache}; }
 
 std::vector<std::string> DeletionReport::pathsWith(FileOutcome outcome) const {
   std::vector<std::string> paths;
@@ -178,34 +137,29 @@ size_t DeletionReport::count(FileOutcome outcome) const {
 FileOperations::FileOperations(ResultsModel& model, DeletedList& deletedList, Host& host)
     : model_(model), deletedList_(deletedList), host_(host) {}
 
-// Reads the deleted-list entry of the file examined as `state`: Done, or why it stays.
-FileResult FileOperations::readEntry(const std::string& path, const RegularFileState& state,
-                                     std::optional<TDeletedEntry>& entry) {
-  std::optional<ContentSums> sums;
-  try {
-    sums = ReadContentSums(path);
-  } catch (const FileAccessError& e) {
-    return resultOf(path, FileOutcome::Failed, std::string(e.what()) + "; not deleted");
-  }
-  if (!sums || sums->size != state.FullSize ||
-      FileIdentity{static_cast<uint64_t>(sums->device), static_cast<uint64_t>(sums->inode)} != state.Identity)
-    return resultOf(path, FileOutcome::Changed, ChangedReason);
-  entry = DeletedList::EntryOf(*sums);
-  return resultOf(path, FileOutcome::Done);
+DeletionChecks FileOperations::check(const ScannedFiles& files, const std::vector<std::string>& paths,
+                                     const DeleteOptions& options) const {
+  const std::string cachePath = DefaultFingerprintCachePath();
+  std::optional<FingerprintCache> cache;
+  if (options.UseFingerprintCache && FileExists(cachePath)) cache.emplace(cachePath);
+  return CheckDeletions(files, paths, {options.RecordDeleted, cache ? &*cache : nullptr, FingerprintJobs});
 }
 
-FileResult FileOperations::deleteOne(const std::string& path, const DeleteOptions& options,
-                                     const ScannedIndex& index) {
-  RegularFileState state;
-  FileResult result = checkScanned(index, path, state);
-  std::optional<TDeletedEntry> entry;
-  if (result.Outcome == FileOutcome::Done && options.RecordDeleted) result = readEntry(path, state, entry);
-  if (result.Outcome != FileOutcome::Done) return result;
-  const FileRemoval removal = RemoveFile(path, options.Recycle);
-  if (!removal.Removed) return resultOf(path, FileOutcome::Failed, removal.Reason);
-  RegularFileState after;
-  if (ExaminePath(path, after) == PathKind::RegularFile && after.Identity == state.Identity)
-    return resultOf(path, FileOutcome::Failed, "it is still there");
+// Removes a checked file through its folder, opened again, while it is still the version
+// checked; then records it. `result` is its Done result.
+FileResult FileOperations::removeChecked(const VerifiedFile& file, const ScannedFiles& files,
+                                         const DeleteOptions& options, FileResult result) {
+  const BoundPath bound(file.CleanPath, files.linksFor(file.CleanPath));
+  FileVersion now;
+  if (!bound.isOpen() || bound.examine(now) != PathKind::RegularFile || !now.sameAs(file.Version))
+    return {result.Path, FileOutcome::Changed, "changed while it was being checked; left alone"};
+  const FileRemoval removal = RemoveFileAt(bound.folder(), bound.name(), file.CleanPath, options.Recycle);
+  if (!removal.Removed) return {result.Path, FileOutcome::Failed, removal.Reason};
+  result.TrashInfo = removal.TrashInfo;
+  if (bound.examine(now) == PathKind::RegularFile && now.State.Identity == file.Version.State.Identity)
+    return {result.Path, FileOutcome::Failed, "it is still there"};
+  const std::optional<TDeletedEntry> entry =
+      options.RecordDeleted && file.Sums ? DeletedList::EntryOf(*file.Sums, file.CleanPath) : std::nullopt;
   if (!entry) return result;
   try {
     deletedList_.AddDeletedEntry(*entry, host_);
@@ -215,25 +169,44 @@ FileResult FileOperations::deleteOne(const std::string& path, const DeleteOption
   return result;
 }
 
+// Every entry of a file deleted is Gone, however its path was spelled; then the groups are pruned.
+void FileOperations::markDeletedGone(const ScannedFiles& files, const DeletionReport& report,
+                                     const DeletionChecks& checks) {
+  std::vector<std::string> gone;
+  for (const VerifiedFile& file : checks.Verified) {
+    if (report.Files[file.Index].Outcome != FileOutcome::Done) continue;
+    for (const TResultEntry* entry : *files.entriesOf(file.CleanPath)) gone.push_back(entry->Path);
+  }
+  if (!gone.empty()) model_.SetGoneForPaths(gone);
+}
+
 DeletionReport FileOperations::DeleteFiles(const std::vector<std::string>& paths, const DeleteOptions& options) {
   DeletionReport report;
-  std::string listFault;
   if (options.RecordDeleted) {
     try {
       deletedList_.LoadDeletedList(host_);
     } catch (const std::exception& e) {
-      listFault = std::string("the deleted-file list cannot be read (") + e.what() + "); not deleted";
+      const std::string fault = std::string("the deleted-file list cannot be read (") + e.what() + "); not deleted";
+      std::unordered_set<std::string> seen;
+      for (const std::string& path : paths)
+        if (seen.insert(CleanFilePath(path)).second) report.Files.push_back({path, FileOutcome::Failed, fault});
+      return report;
     }
   }
-  const ScannedIndex index(model_);
-  std::unordered_set<std::string> seen;
-  for (const std::string& path : paths) {
-    if (!seen.insert(path).second) continue;
-    report.Files.push_back(listFault.empty() ? deleteOne(path, options, index)
-                                             : resultOf(path, FileOutcome::Failed, listFault));
-  }
-  const std::vector<std::string> deleted = report.pathsWith(FileOutcome::Done);
-  if (!deleted.empty()) model_.SetGoneForPaths(deleted);
+  const ScannedFiles files(model_);
+  const DeletionChecks checks = check(files, paths, options);
+  report.Files = checks.Results;
+  for (const VerifiedFile& file : checks.Verified)
+    report.Files[file.Index] = removeChecked(file, files, options, report.Files[file.Index]);
+  markDeletedGone(files, report, checks);
+  return report;
+}
+
+DeletionReport FileOperations::CheckPlanned(const DeletionPlan& plan, const DeleteOptions& options) {
+  DeletionReport report;
+  report.Files = check(ScannedFiles(model_), plan.Deletable, options).Results;
+  const std::vector<FileResult> leftAlone = plan.leftAlone();
+  report.Files.insert(report.Files.end(), leftAlone.begin(), leftAlone.end());
   return report;
 }
 
@@ -246,8 +219,10 @@ bool FileOperations::DeleteOneFile(const std::string& path) {
   if (result.Outcome == FileOutcome::Done) return true;
   if (result.Outcome == FileOutcome::Vanished) {
     host_.showMessage(MessageKind::Error, "Unable to locate file\n\n" + path);
-  } else {
+  } else if (result.Outcome == FileOutcome::Failed) {
     host_.showDetailedMessage(MessageKind::Error, "Unable to delete file.", result.describe());
+  } else {
+    host_.showDetailedMessage(MessageKind::Information, "Some files were not deleted.", result.describe());
   }
   return false;
 }
@@ -301,7 +276,10 @@ std::optional<std::string> FileOperations::transfer(const std::string& path, con
   }
   try {
     const std::string name = move ? MoveFileTo(path, target) : CopyFileTo(path, target);
-    if (move) model_.UpdateEntriesForPath(path, name);
+    if (move) {
+      model_.UpdateEntriesForPath(path, name);
+      takeIdentity(model_, name, true);
+    }
     return name;
   } catch (const FileTransferError& e) {
     host_.showMessage(MessageKind::Error, e.what());
@@ -319,7 +297,9 @@ std::optional<std::string> FileOperations::MoveFile(const std::string& path, con
 
 std::optional<std::string> FileOperations::ChangeDriveRoot(const std::string& path, const std::string& newRoot) {
   std::optional<std::string> newPath = PathOnNewDriveRoot(path, newRoot);
-  if (newPath) model_.UpdateEntriesForPath(path, *newPath);
+  if (!newPath) return newPath;
+  model_.UpdateEntriesForPath(path, *newPath);
+  takeIdentity(model_, *newPath, false);
   return newPath;
 }
 

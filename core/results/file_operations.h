@@ -9,30 +9,10 @@
 #include "core/files/file_transfer.h"
 #include "core/host.h"
 #include "core/results/deleted_list.h"
+#include "core/results/deletion_checks.h"
 #include "core/results/results_model.h"
 
 namespace vl {
-
-class ScannedIndex;
-
-// What became of one file a command was asked to act on.
-enum class FileOutcome {
-  Done,        // deleted (to the trash or for good), copied or moved
-  Vanished,    // nothing at the path any more: silently left out
-  NotRegular,  // a folder, a symbolic link, a device, a FIFO: never acted on
-  Changed,     // size or modification time differ from the scan's: left alone
-  Failed,      // the system refused or the file could not be read; Reason tells why
-  KeptLastCopy,  // left alone so that its group keeps a copy (DeletionPlan::skipLastCopyGroups)
-};
-
-struct FileResult {
-  std::string Path;
-  FileOutcome Outcome = FileOutcome::Done;
-  std::string Reason;  // for every outcome but Done and Vanished
-
-  // "PATH: REASON", one line for a report.
-  std::string describe() const;
-};
 
 // The Path of every entry of the group holding `entry` (its base or one of its
 // duplicates) that is marked and not Gone, in chain order ("Delete Marked"). O(group).
@@ -41,20 +21,24 @@ std::vector<std::string> MarkedFilesOfGroup(const TResultEntry& entry);
 // (a file marked in two groups is deleted once: "Delete All Marked"). O(n log n).
 std::vector<std::string> MarkedFilesOfAllGroups(const ResultsModel& model);
 
-// Checks the path just before acting: a regular file named directly (no link), with
-// the Size and FileDate the model's entries of that path were scanned with (when the
-// model holds the path). Outcome Done means it may be acted on. One lstat, O(entries).
+// Checks the path just before acting, reading nothing (ScannedFiles::examine): in the
+// results, reached without a link the scan did not vouch for, a regular file named
+// directly with the Size and FileDate its entries were scanned with, the file the
+// scan reached when known. Outcome Done means it may be acted on. O(entries) plus a
+// few system calls.
 FileResult CheckScannedFile(const ResultsModel& model, const std::string& path);
 
 // What deleting some files would do, found before anything is touched.
 struct DeletionPlan {
-  // The files that pass CheckScannedFile, in the order asked, each once.
+  // The files that pass CheckScannedFile, in the order asked, each file once
+  // however it is spelled (CleanFilePath).
   std::vector<std::string> Deletable;
-  // The others: vanished, not regular files, changed since the scan.
+  // The others: vanished, not regular files, changed since the scan, not verified.
   std::vector<FileResult> Skipped;
-  // The base entry of every group whose every existing member, its base included,
-  // is among Deletable: deleting would leave no copy of that group's file. Valid
-  // until the model changes (a deletion may prune these groups).
+  // The base entry of every group that would keep no copy: no member outside
+  // Deletable is still an unchanged copy (ScannedFiles::isUnchangedCopy) that is
+  // none of the files of Deletable. Valid until the model changes (a deletion may
+  // prune these groups).
   std::vector<const TResultEntry*> LastCopyGroups;
   // The files of Deletable that belong to one of LastCopyGroups, in Deletable's order.
   std::vector<std::string> LastCopyFiles;
@@ -68,17 +52,18 @@ struct DeletionPlan {
 };
 
 // Checks every path (CheckScannedFile) and finds the groups that would lose their
-// last existing copy. A member counts as existing when a regular file is at its path.
-// Touches nothing. O(entries + paths) plus one lstat per path and per member of the
-// groups that hold a deletable file.
+// last copy. Reads no file and touches nothing. The window's delete commands and
+// the command line plan with it. O(entries + paths) plus a few system calls per
+// path and one lstat per member of the groups that hold a deletable file.
 DeletionPlan PlanDeletion(const ResultsModel& model, const std::vector<std::string>& paths);
 
 // How files are deleted.
 struct DeleteOptions {
   bool Recycle = true;         // the freedesktop trash; false unlinks for good
   bool RecordDeleted = false;  // remember each deleted file in the deleted-file list
+  bool UseFingerprintCache = false;  // an existing fingerprint cache may give a staying copy's fingerprint
 };
-// DeleteToRecycleBin and UseDeletedList, as the settings have them now.
+// DeleteToRecycleBin, UseDeletedList and UseFingerprintCache, as the settings have them now.
 DeleteOptions DeleteOptionsFromSettings();
 
 // What a deletion did: one result per distinct path asked, in the order asked.
@@ -90,31 +75,37 @@ struct DeletionReport {
   bool anyFailed() const { return count(FileOutcome::Failed) > 0; }
 };
 
-// The file commands on one model. Every path is checked (CheckScannedFile) just
-// before it is acted on; a file is reported deleted only when nothing is left at its
-// path, and enters the deleted-file list only after it was deleted. Messages go
+// The file commands on one model. Every file is checked just before it is acted on
+// (CheckDeletions for deletions, CheckScannedFile for copies and moves); a file is
+// reported deleted only when nothing is left at its path, and enters the deleted-file
+// list only after it was deleted, with the sums read when it was checked. Messages go
 // through the host; beeps, confirmations and the list positions are the caller's.
 class FileOperations {
  public:
   FileOperations(ResultsModel& model, DeletedList& deletedList, Host& host);
 
-  // Deletes the files as the options say, without any message: each one checked,
-  // its deleted-list entry read first when recording (a file that cannot be read is
-  // then Failed and stays), removed, and then recorded. The entries of every file
-  // deleted are set Gone and the groups pruned, even when others failed. O(size of
-  // the files read) plus O(entries + groups).
+  // Deletes the files as the options say, without any message: all of them checked
+  // together (CheckDeletions, on FingerprintJobs threads), then each removed through
+  // its folder held open while it is still the version checked, and then recorded.
+  // The entries of every file deleted are set Gone and the groups pruned, even when
+  // others failed. O(size of the files read) plus O(entries + groups).
   DeletionReport DeleteFiles(const std::vector<std::string>& paths, const DeleteOptions& options);
+  // What DeleteFiles would do for the plan, without deleting: CheckDeletions on
+  // plan.Deletable (Done: would be deleted), then plan.leftAlone(). Writes nothing.
+  DeletionReport CheckPlanned(const DeletionPlan& plan, const DeleteOptions& options);
 
   // "Delete File": DeleteFiles for one path with the settings' options, the wait
   // cursor shown. A vanished file shows "Unable to locate file" + two line breaks +
-  // path; any other failure "Unable to delete file." with the file and its reason as
-  // details. True when the file was deleted (UpdateEntriesForPath marked it Gone).
+  // path; a failure "Unable to delete file.", a file left alone (changed, not
+  // verified) the information "Some files were not deleted.", each with the file and
+  // its reason as details. True when the file was deleted (its entries Gone).
   bool DeleteOneFile(const std::string& path);
   // "Delete Marked" and "Delete All Marked" after the caller's questions: DeleteFiles
   // with the settings' options, the wait cursor shown; vanished names are removed
   // from paths without a message. When a file failed, "Unable to delete file(s)."
   // with one detail line per file failed or skipped; when files were only skipped
-  // (not regular, changed since the scan), an information message listing them.
+  // (not regular, changed since the scan, not verified), the information "Some files
+  // were not deleted." listing them with their reasons.
   // False for an empty list or when a file failed.
   bool DeleteFileList(std::vector<std::string>& paths);
   // DeleteFiles for plan.Deletable; the report then also holds plan.leftAlone().
@@ -144,8 +135,11 @@ class FileOperations {
   std::optional<std::string> ChangeDriveRoot(const std::string& path, const std::string& newRoot);
 
  private:
-  FileResult deleteOne(const std::string& path, const DeleteOptions& options, const ScannedIndex& index);
-  FileResult readEntry(const std::string& path, const RegularFileState& state, std::optional<TDeletedEntry>& entry);
+  DeletionChecks check(const ScannedFiles& files, const std::vector<std::string>& paths,
+                       const DeleteOptions& options) const;
+  FileResult removeChecked(const VerifiedFile& file, const ScannedFiles& files, const DeleteOptions& options,
+                           FileResult result);
+  void markDeletedGone(const ScannedFiles& files, const DeletionReport& report, const DeletionChecks& checks);
   // The messages of DeleteFileList for lastReport_; false when a file failed.
   bool reportListOutcome();
   std::optional<std::string> transfer(const std::string& path, const std::string& target, bool move);

@@ -1,13 +1,19 @@
 // Mark by rule: choosing each group's keeper, marking the rest, and the rule's place in the settings file.
 #include "core/results/mark_rules.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
+#include <set>
 #include <stdexcept>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "core/components/comma_parse.h"
 #include "core/files/paths.h"
+#include "core/results/copy_names.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
 
@@ -29,6 +35,7 @@ constexpr CriterionName CriterionNames[] = {
     {KeepCriterion::Largest, "size"},               {KeepCriterion::Smallest, "smallest"},
     {KeepCriterion::Newest, "newest"},              {KeepCriterion::Oldest, "oldest"},
     {KeepCriterion::ShortestPath, "shortest-path"}, {KeepCriterion::LongestPath, "longest-path"},
+    {KeepCriterion::PlainName, "plain-name"},
 };
 
 // The step a token names; nothing for an unknown name or "inside=" without a folder.
@@ -73,6 +80,7 @@ int compareBy(const KeepStep& step, const TResultEntry& a, const TResultEntry& b
     case KeepCriterion::LongestPath: return preferGreater(a.Path.size(), b.Path.size());
     case KeepCriterion::InsideFolder:
       return preferGreater(isInside(a.Path, step.folder), isInside(b.Path, step.folder));
+    case KeepCriterion::PlainName: return -preferGreater(CopyMarkerCount(a.Path), CopyMarkerCount(b.Path));
   }
   return 0;
 }
@@ -83,8 +91,80 @@ bool keepsBetter(const std::vector<KeepStep>& steps, const TResultEntry& a, cons
   return a.Path < b.Path;
 }
 
-bool isProtected(const std::string& path, const std::vector<std::string>& folders) {
-  return std::any_of(folders.begin(), folders.end(), [&](const std::string& folder) { return isInside(path, folder); });
+// Tells whether a path lies below one of the protected folders: by the device and
+// inode of each folder above it, or, for folders that cannot be examined (a file
+// gone since the scan), by the cleaned path text. One stat per distinct folder asked about.
+class ProtectedFolders {
+ public:
+  explicit ProtectedFolders(const std::vector<std::string>& folders) {
+    for (const std::string& folder : folders) {
+      if (folder.empty()) continue;
+      texts_.push_back(AddSlash(NormalPath(folder)));
+      if (char* real = ::realpath(folder.c_str(), nullptr)) {
+        texts_.push_back(AddSlash(real));
+        std::free(real);
+      }
+      if (const auto identity = identityOf(folder)) identities_.insert(*identity);
+    }
+  }
+
+  bool covers(const std::string& path) {
+    if (texts_.empty()) return false;
+    const std::string cleaned = NormalPath(path);
+    const auto below = [&cleaned](const std::string& text) { return cleaned.starts_with(text); };
+    return std::any_of(texts_.begin(), texts_.end(), below) || folderCovered(FolderOf(cleaned));
+  }
+
+ private:
+  using Identity = std::pair<dev_t, ino_t>;
+
+  static std::optional<Identity> identityOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
+    return Identity{st.st_dev, st.st_ino};
+  }
+
+  // True when the folder (ending in "/") or one above it is a protected one.
+  bool folderCovered(const std::string& folder) {
+    if (folder.empty()) return false;
+    if (const auto known = answers_.find(folder); known != answers_.end()) return known->second;
+    const auto identity = identityOf(folder);
+    std::string parent = folder.size() > 1 ? FolderOf(folder.substr(0, folder.size() - 1)) : std::string();
+    const bool covered = (identity && identities_.contains(*identity)) || folderCovered(parent);
+    answers_.emplace(folder, covered);
+    return covered;
+  }
+
+  std::vector<std::string> texts_;
+  std::set<Identity> identities_;
+  std::unordered_map<std::string, bool> answers_;
+};
+
+// Whether each entry takes part, in the order ApplyMarkRule walks the groups: every
+// present entry, or with amongMarked the present base and marked duplicates of the
+// groups that have at least two of them.
+std::vector<bool> takingPart(const ResultsModel& results, bool amongMarked) {
+  std::vector<bool> part;
+  for (const BaseGroupItem& group : results.FBaseGroups()) {
+    const size_t first = part.size();
+    size_t count = 0;
+    for (const TResultEntry* entry = group.Base; entry != nullptr; entry = entry->Next) {
+      const bool takes = entry->Gone == 0 && (!amongMarked || entry == group.Base || entry->Marked != 0);
+      part.push_back(takes);
+      count += takes ? 1 : 0;
+    }
+    if (amongMarked && count < 2) std::fill(part.begin() + static_cast<std::ptrdiff_t>(first), part.end(), false);
+  }
+  return part;
+}
+
+// The best entry of a group among those taking part (from index `at` of `part` on).
+const TResultEntry* keeperAmong(const TResultEntry* base, const std::vector<KeepStep>& steps,
+                                const std::vector<bool>& part, size_t at) {
+  const TResultEntry* keeper = nullptr;
+  for (const TResultEntry* entry = base; entry != nullptr; entry = entry->Next, ++at)
+    if (part[at] && (keeper == nullptr || keepsBetter(steps, *entry, *keeper))) keeper = entry;
+  return keeper;
 }
 
 std::string numberedKey(const char* name, size_t index) { return name + std::to_string(index + 1); }
@@ -115,6 +195,10 @@ std::string KeepCriteriaText(const std::vector<KeepStep>& steps) {
   return text;
 }
 
+MarkRule DefaultMarkRule() {
+  return {ParseKeepCriteria("resolution,largest,plain-name,oldest,shortest-path"), {}, true, true};
+}
+
 const TResultEntry* KeeperOf(const TResultEntry& base, const std::vector<KeepStep>& steps) {
   const TResultEntry* keeper = nullptr;
   for (const TResultEntry* entry = &base; entry != nullptr; entry = entry->Next)
@@ -124,19 +208,34 @@ const TResultEntry* KeeperOf(const TResultEntry& base, const std::vector<KeepSte
 
 MarkRuleOutcome ApplyMarkRule(ResultsModel& results, const MarkRule& rule) {
   MarkRuleOutcome outcome;
-  std::unordered_set<std::string> kept;
-  for (const BaseGroupItem& group : results.FBaseGroups())
-    if (const TResultEntry* keeper = KeeperOf(*group.Base, rule.keep)) {
+  const std::vector<bool> part = takingPart(results, rule.amongMarked);
+  std::unordered_set<std::string_view> kept;  // views of the entries' shared texts
+  size_t at = 0;
+  for (const BaseGroupItem& group : results.FBaseGroups()) {
+    if (const TResultEntry* keeper = keeperAmong(group.Base, rule.keep, part, at)) {
       kept.insert(keeper->Path);
       ++outcome.groups;
     }
-  for (const BaseGroupItem& group : results.FBaseGroups())
-    for (TResultEntry* entry = group.Base; entry != nullptr; entry = entry->Next) {
-      if (entry->Gone != 0) continue;
-      const bool mark = !kept.contains(entry->Path) && !isProtected(entry->Path, rule.protectedFolders);
-      entry->Marked = mark ? 1 : 0;
-      outcome.marked += mark ? 1 : 0;
-    }
+    for (const TResultEntry* entry = group.Base; entry != nullptr; entry = entry->Next) ++at;
+  }
+  ProtectedFolders protection(rule.protectedFolders);
+  std::unordered_set<std::string_view> markedPaths;
+  const auto markable = [&](const TResultEntry& entry) {
+    return !kept.contains(entry.Path) && !protection.covers(entry.Path);
+  };
+  // Every entry taking part is marked unless kept or protected; the others (with
+  // amongMarked) follow the marks of their paths.
+  for (const bool taking : {true, false}) {
+    at = 0;
+    for (const BaseGroupItem& group : results.FBaseGroups())
+      for (TResultEntry* entry = group.Base; entry != nullptr; entry = entry->Next, ++at) {
+        if (part[at] != taking || entry->Gone != 0) continue;
+        const bool wanted = taking || entry->Marked != 0 || markedPaths.contains(entry->Path);
+        entry->Marked = wanted && markable(*entry) ? 1 : 0;
+        if (taking && entry->Marked != 0 && rule.amongMarked) markedPaths.insert(entry->Path);
+        outcome.marked += entry->Marked;
+      }
+  }
   return outcome;
 }
 
@@ -145,6 +244,7 @@ void UnmarkAll(ResultsModel& results) {
 }
 
 MarkRule LoadMarkRule() {
+  if (!FileExists(AppIniFileName())) return DefaultMarkRule();
   MarkRule rule;
   for (const IniFile::KeyValue& pair : IniFile(AppIniFileName()).readSection(RuleSection)) {
     const std::string key = UpperAscii(pair.key);
@@ -154,6 +254,8 @@ MarkRule LoadMarkRule() {
       rule.protectedFolders.push_back(pair.value);
     } else if (key == "APPLYAFTERSCAN") {
       rule.applyAfterScan = UpperAscii(pair.value) == "TRUE";
+    } else if (key == "AMONGMARKED") {
+      rule.amongMarked = UpperAscii(pair.value) == "TRUE";
     }
   }
   return rule;
@@ -165,7 +267,12 @@ void SaveMarkRule(const MarkRule& rule) {
   for (size_t i = 0; i < rule.protectedFolders.size(); ++i)
     pairs.push_back({numberedKey("Protect", i), rule.protectedFolders[i]});
   pairs.push_back({"ApplyAfterScan", rule.applyAfterScan ? "True" : "False"});
+  pairs.push_back({"AmongMarked", rule.amongMarked ? "True" : "False"});
   IniFile(AppIniFileName()).writeSection(RuleSection, pairs);
+}
+
+void StoreDefaultMarkRuleIfNew() {
+  if (!FileExists(AppIniFileName())) SaveMarkRule(DefaultMarkRule());
 }
 
 }  // namespace vl

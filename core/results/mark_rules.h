@@ -19,6 +19,7 @@ enum class KeepCriterion {
   ShortestPath,  // the fewest bytes of path
   LongestPath,   // the most bytes of path
   InsideFolder,  // a file below `folder` before one that is not
+  PlainName,     // the fewest copy markers in the file name (CopyMarkerCount)
 };
 
 struct KeepStep {
@@ -28,19 +29,27 @@ struct KeepStep {
   bool operator==(const KeepStep&) const = default;
 };
 
-// A rule: the criteria in order, the folders whose files are never marked, and
-// whether each scan ends by applying it.
+// A rule: the criteria in order, the folders whose files are never marked, whether
+// each scan ends by applying it, and whether it only chooses among the files already
+// marked: then in each group the base and its marked duplicates are the copies the
+// rule keeps one of, and files left unmarked stay unmarked.
 struct MarkRule {
   std::vector<KeepStep> keep;
   std::vector<std::string> protectedFolders;
   bool applyAfterScan = false;
+  bool amongMarked = false;
 
   bool operator==(const MarkRule&) const = default;
 };
 
+// The rule of a new settings file: after every scan, among the files the auto-mark
+// thresholds marked, keep the one of the highest resolution, then the largest, then
+// the one whose name carries no copy marker, then the oldest, then the shortest path.
+MarkRule DefaultMarkRule();
+
 // The criteria of a comma-separated text such as "resolution,size,oldest": resolution,
-// largest (or size), smallest, newest, oldest, shortest-path, longest-path and
-// inside=FOLDER; a token holding a comma is written in double quotes ("inside=/a,b").
+// largest (or size), smallest, newest, oldest, shortest-path, longest-path, plain-name
+// and inside=FOLDER; a token holding a comma is written in double quotes ("inside=/a,b").
 // Throws std::invalid_argument naming the first token that is none of these.
 std::vector<KeepStep> ParseKeepCriteria(std::string_view text);
 // The text ParseKeepCriteria reads back to the same steps.
@@ -57,16 +66,25 @@ struct MarkRuleOutcome {
 };
 
 // Applies the rule to every group: its keeper is unmarked, every other present entry
-// marked, unless it lies in a protected folder. A path kept in one group is not
-// marked in any other, so marks stay the same for every entry of one path and no
-// group loses its keeper. Gone entries are left as they are. O(entries x steps).
+// marked, unless it lies in a protected folder (told by device and inode, so another
+// spelling of the folder or a symbolic link to it counts too; by the cleaned path when
+// the folders cannot be examined). With amongMarked only the base and the marked
+// duplicates of a group take part, and a group with fewer than two of them is left
+// as it is. A path kept in one group is not marked in any other, a path marked in one
+// group is marked in all, so no group loses its keeper. Gone entries are left as
+// they are. O(entries x steps), plus one stat per folder level of the paths.
 MarkRuleOutcome ApplyMarkRule(ResultsModel& results, const MarkRule& rule);
 // Clears the mark of every entry. O(entries).
 void UnmarkAll(ResultsModel& results);
 
-// The rule stored in the settings file (section MarkByRule); an empty rule when
-// none is stored, and a step that cannot be read is left out.
+// The rule stored in the settings file (section MarkByRule); DefaultMarkRule while
+// there is no settings file, an empty rule when a settings file holds none, and a
+// step that cannot be read is left out.
 MarkRule LoadMarkRule();
+// Creates a settings file that does not exist yet holding the default rule, so that
+// the rule stays once other settings are written. Throws IniWriteError when it
+// cannot be written.
+void StoreDefaultMarkRuleIfNew();
 // Replaces the stored rule; throws IniWriteError when the file cannot be written.
 void SaveMarkRule(const MarkRule& rule);
 

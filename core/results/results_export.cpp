@@ -158,26 +158,32 @@ void forEachExported(const ResultsModel& model, Visit visit) {
 
 }  // namespace
 
-std::string ResultsJson(const ResultsModel& model) {
-  std::string out = "{\"version\":1,\"groups\":[";
-  int open = 0;
+void WriteResults(const ResultsModel& model, ExportFormat format, const TextSink& sink) {
+  if (format == ExportFormat::Csv) {
+    sink("group,role,path,path_escaped,size,date,width,height,errors,marked,gone\r\n");
+    forEachExported(model, [&](int group, const TResultEntry& entry) { sink(csvLine(group, entry)); });
+    return;
+  }
+  sink("{\"version\":1,\"groups\":[");
+  bool anyGroup = false, anyDuplicate = false;
   forEachExported(model, [&](int group, const TResultEntry& entry) {
     if (entry.Base == nullptr) {
-      out += std::string(open > 0 ? "]},\n" : "\n") + "{\"group\":" + std::to_string(group) +
-             ",\"base\":" + jsonFile(entry) + ",\"duplicates\":[";
-      open = group;
+      sink(std::string(anyGroup ? "]},\n" : "\n") + "{\"group\":" + std::to_string(group) +
+           ",\"base\":" + jsonFile(entry) + ",\"duplicates\":[");
+      anyGroup = true;
+      anyDuplicate = false;
     } else {
-      out += (out.back() == '[' ? "" : ",") + jsonFile(entry);
+      sink((anyDuplicate ? "," : "") + jsonFile(entry));
+      anyDuplicate = true;
     }
   });
-  out += open > 0 ? "]}\n]}\n" : "]}\n";
-  return out;
+  sink(anyGroup ? "]}\n]}\n" : "]}\n");
 }
 
-std::string ResultsCsv(const ResultsModel& model) {
-  std::string out = "group,role,path,path_escaped,size,date,width,height,errors,marked,gone\r\n";
-  forEachExported(model, [&](int group, const TResultEntry& entry) { out += csvLine(group, entry); });
-  return out;
+std::string ResultsText(const ResultsModel& model, ExportFormat format) {
+  std::string text;
+  WriteResults(model, format, [&text](std::string_view piece) { text += piece; });
+  return text;
 }
 
 ExportFormat ExportFormatFor(const std::string& fileName) {
@@ -185,7 +191,9 @@ ExportFormat ExportFormatFor(const std::string& fileName) {
 }
 
 void ExportResults(const std::string& fileName, const ResultsModel& model, ExportFormat format) {
-  WriteFileSafely(fileName, format == ExportFormat::Json ? ResultsJson(model) : ResultsCsv(model));
+  SafeFileWriter writer(fileName);
+  WriteResults(model, format, [&writer](std::string_view piece) { writer.write(piece.data(), piece.size()); });
+  writer.commit();
 }
 
 }  // namespace vl

@@ -6,10 +6,14 @@
 #include <cstring>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "core/files/little_endian.h"
 #include "core/files/paths.h"
 #include "core/files/zlib_stream.h"
+#include "core/results/saved_file_kind.h"
 
 namespace vl {
 
@@ -61,16 +65,44 @@ Block encodeEntry(const TResultEntry& entry) {
   return block;
 }
 
+// Hands out one shared text for equal texts met lately, so that the paths, labels and
+// captions a results list repeats are held once. Deflate repeats only what lies in
+// its last 32 KiB (about a hundred blocks), so a file that is small for its entries
+// repeats its texts within that reach; older texts are forgotten, keeping the table
+// small. O(1) hashing per text.
+class RecentTexts {
+ public:
+  SharedText share(std::string text) {
+    if (const auto found = index_.find(text); found != index_.end()) return found->second;
+    SharedText shared(std::move(text));
+    if (ring_.size() < Capacity) {
+      ring_.push_back(shared);
+    } else {
+      index_.erase(ring_[next_].view());
+      ring_[next_] = shared;
+      next_ = (next_ + 1) % Capacity;
+    }
+    index_.emplace(shared.view(), shared);
+    return shared;
+  }
+
+ private:
+  static constexpr size_t Capacity = 1024;
+  std::unordered_map<std::string_view, SharedText> index_;
+  std::vector<SharedText> ring_;
+  size_t next_ = 0;
+};
+
 // The entry of one block, unlinked; `isBase` tells whether it begins a group. Only a
 // base may come back Gone (a gone base saved with its remaining duplicates).
-std::unique_ptr<TResultEntry> decodeEntry(const Block& block, bool& isBase) {
+std::unique_ptr<TResultEntry> decodeEntry(const Block& block, bool& isBase, RecentTexts& texts) {
   auto entry = std::make_unique<TResultEntry>();
   isBase = GetLE32(&block[BaseAt]) == 0;
   entry->Errors = block[ErrorsAt];
   entry->Gone = isBase && block[GoneAt] == 1 ? 1 : 0;
   entry->Marked = block[MarkedAt] != 0 ? 1 : 0;
-  entry->Path = getText(&block[PathAt], PathCapacity);
-  entry->Volume = getText(&block[VolumeAt], VolumeCapacity);
+  entry->Path = texts.share(getText(&block[PathAt], PathCapacity));
+  entry->Volume = texts.share(getText(&block[VolumeAt], VolumeCapacity));
   entry->Size = static_cast<int32_t>(GetLE32(&block[SizeAt]));
   entry->FileDate = GetLEDouble(&block[DateAt]);
   entry->Width = static_cast<int32_t>(GetLE32(&block[WidthAt]));
@@ -135,16 +167,17 @@ std::vector<BaseGroupItem> readGroups(ZlibReader& reader, ResultsModel& model) {
   TResultEntry* previous = nullptr;
   size_t count = 0;
   Block block;
+  RecentTexts texts;
   while (reader.readRecord(block.data(), block.size())) {
     if (++count > MaxResultEntries)
       throw std::runtime_error("The results list holds more than " + std::to_string(MaxResultEntries) +
                                " entries.");
     bool isBase = false;
-    std::unique_ptr<TResultEntry> decoded = decodeEntry(block, isBase);
+    std::unique_ptr<TResultEntry> decoded = decodeEntry(block, isBase, texts);
     if (!isBase && groups.empty()) continue;  // a duplicate without a base before it
     TResultEntry* entry = model.appendEntry(std::move(decoded));
     if (isBase) {
-      groups.push_back({FileNameOf(entry->Path), entry});
+      groups.push_back({texts.share(FileNameOf(entry->Path)), entry});
     } else {
       entry->Base = groups.back().Base;
       previous->Next = entry;
@@ -155,6 +188,9 @@ std::vector<BaseGroupItem> readGroups(ZlibReader& reader, ResultsModel& model) {
 }
 
 ResultsFileOutcome loadInto(const std::string& fileName, ResultsModel& model) {
+  if (KindOfSavedFile(fileName) == SavedFileKind::Database)
+    return outcome(ResultsFileStatus::VersionMismatch,
+                   std::string(VersionMismatchText) + "\n\n" + fileName + " is an image database (*.vdb).");
   std::unique_ptr<ZlibFileReader> reader;
   try {
     reader = std::make_unique<ZlibFileReader>(fileName);
@@ -172,24 +208,11 @@ ResultsFileOutcome loadInto(const std::string& fileName, ResultsModel& model) {
   return outcome(ResultsFileStatus::Loaded, "");
 }
 
-// True when a save may replace whatever is at fileName: nothing, a file with the
-// .vlr extension, or a file that begins as a results file does.
-bool mayReplace(const std::string& fileName) {
-  if (!FileExists(fileName) || UpperAscii(ExtensionOf(fileName)) == ".VLR") return true;
-  try {
-    ZlibFileReader reader(fileName);
-    return readVersion(reader);
-  } catch (const std::exception&) {
-    return false;
-  }
-}
-
 }  // namespace
 
 ResultsFileOutcome SaveResults(const std::string& fileName, const ResultsModel& model) {
-  if (!mayReplace(fileName))
-    return outcome(ResultsFileStatus::CannotCreate,
-                   fileName + "\n\nis not a results list (*.vlr) file; it was left unchanged.");
+  if (const std::string refusal = RefusalToWrite(fileName, SavedFileKind::Results); !refusal.empty())
+    return outcome(ResultsFileStatus::CannotCreate, refusal);
   std::unique_ptr<ZlibFileWriter> writer;
   try {
     writer = std::make_unique<ZlibFileWriter>(fileName, 1);

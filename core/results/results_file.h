@@ -45,9 +45,10 @@ struct ResultsFileOutcome {
 // as "Deleted or Moved". An entry whose path is longer than 255 bytes is left out
 // (with a base, its whole group) and counted in leftOut. The file is written beside
 // the target and renamed over it only when everything was written, so a failed save
-// leaves an old file intact; its message ends with the system's reason. An existing
-// file that neither has the .vlr extension nor begins as a results file is refused
-// (CannotCreate) and left unchanged.
+// leaves an old file intact; its message ends with the system's reason. An image
+// database, a name with the .vdb extension, and an existing file that neither has
+// the .vlr extension nor begins as a results file are refused (CannotCreate) and
+// left unchanged.
 // Cost: O(entries).
 ResultsFileOutcome SaveResults(const std::string& fileName, const ResultsModel& model);
 // The same with the wait cursor, showing the outcome's message through the host,
@@ -59,7 +60,8 @@ ResultsFileOutcome SaveResults(const std::string& fileName, const ResultsModel& 
 // and no group selected. Every failure shows its error message through the host and
 // leaves the results empty: data that ends before its stream's end or inside a
 // block, or that expands more than real results do (128 times), is damaged, and the
-// message names the file. Duplicates before the first base are dropped; Gone is
+// message names the file; an image database is refused as of another version.
+// Duplicates before the first base are dropped; Gone is
 // taken only from base entries. A load that worked ends with a beep. Cost: O(file).
 ResultsFileOutcome LoadResults(const std::string& fileName, ResultsModel& model, Host& host);
 

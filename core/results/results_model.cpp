@@ -31,6 +31,9 @@ void ResultsModel::ClearResults() {
   shown_.clear();
   groups_.clear();
   entries_.clear();
+  ++generation_;
+  marksEdited_ = false;
+  matchBasis = MatchBasis::Unknown;
   notifyShownChanged();
 }
 
@@ -40,15 +43,23 @@ TResultEntry* ResultsModel::appendEntry(std::unique_ptr<TResultEntry> entry) {
 }
 
 void ResultsModel::appendGroup(const std::string& caption, TResultEntry* base) {
-  groups_.push_back({caption, base});
-  shown_.push_back({caption, base});
+  const SharedText shared(caption);
+  groups_.push_back({shared, base});
+  shown_.push_back({shared, base});
   notifyShownChanged();
 }
 
 void ResultsModel::setGroups(std::vector<BaseGroupItem> groups) {
   groups_ = std::move(groups);
   shown_ = groups_;
+  ++generation_;
+  marksEdited_ = false;
   notifyShownChanged();
+}
+
+void ResultsModel::insertGroup(size_t position, const std::string& caption, TResultEntry* base) {
+  groups_.insert(groups_.begin() + static_cast<std::ptrdiff_t>(std::min(position, groups_.size())),
+                 {SharedText(caption), base});
 }
 
 void ResultsModel::SetMarkForPath(const std::string& path, bool mark) {
@@ -119,10 +130,11 @@ void ResultsModel::showView(BaseView view) {
     shown_ = groups_;
   } else {
     shown_.clear();
+    std::unordered_set<const TResultEntry*> listed;
     for (const auto& entry : entries_) {
-      if (entry->Marked == 0 || entry->Base == nullptr || entry->Gone != 0) continue;
-      if (!shown_.empty() && shown_.back().Base == entry->Base) continue;
-      shown_.push_back({FileNameOf(entry->Base->Path), entry->Base});
+      if (entry->Marked == 0 || entry->Gone != 0) continue;
+      TResultEntry* base = entry->Base != nullptr ? entry->Base : entry.get();
+      if (listed.insert(base).second) shown_.push_back({SharedText(FileNameOf(base->Path)), base});
     }
   }
   notifyShownChanged();

@@ -9,28 +9,44 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/components/shared_text.h"
+#include "core/files/dir_listing.h"
+
 namespace vl {
 
 // One file in one result group. Groups are chains: the base entry, then its
 // duplicates in the order found, linked through Next; each duplicate's Base is the
-// group's base entry (null in the base itself).
+// group's base entry (null in the base itself). The texts are shared: a path that
+// many entries hold is stored once, so an entry takes 72 bytes besides its texts.
 struct TResultEntry {
   TResultEntry* Next = nullptr;
   TResultEntry* Base = nullptr;
+  SharedText Path;     // the full path (a results file holds at most 255 bytes)
+  SharedText Volume;   // at most 13 bytes
+  double FileDate = 0;
+  FileIdentity Identity;  // the file the scan reached at Path; unknown for an entry loaded from a results file
+  int32_t Size = 0;
+  int32_t Width = -1;
+  int32_t Height = -1;
   uint8_t Errors = 0;  // error count against the base; 0 for the base
   uint8_t Gone = 0;    // set once the file was deleted or moved away
   uint8_t Marked = 0;  // 1 when marked for deletion
-  std::string Path;    // the full path (a results file holds at most 255 bytes)
-  std::string Volume;  // at most 13 bytes
-  int32_t Size = 0;
-  double FileDate = 0;
-  int32_t Width = -1;
-  int32_t Height = -1;
 };
 
-// One item of FBaseGroups or of the shown base list: a caption and its group's base entry.
+// What made the files of the groups duplicates; it decides what is compared before
+// one of them is deleted.
+enum class MatchBasis {
+  Unknown,         // loaded from a results file: told group by group from its entries
+  Pictures,        // fingerprints within the recorded error count
+  TurnedPictures,  // the same, the pictures also turned and mirrored
+  Contents,        // the same bytes
+  Names,           // names, or names and sizes: nothing more to compare
+};
+
+// One item of FBaseGroups or of the shown base list: a caption and its group's base
+// entry. The two lists share each caption's text.
 struct BaseGroupItem {
-  std::string Caption;
+  SharedText Caption;
   TResultEntry* Base = nullptr;
 };
 
@@ -67,8 +83,19 @@ class ResultsModel {
 
   // "Remove when no duplicates": enables PruneGroups.
   bool removeWhenNoDuplicates = true;
+  // How the groups of the last scan were found; Unknown after ClearResults and so
+  // for loaded results.
+  MatchBasis matchBasis = MatchBasis::Unknown;
 
-  // Frees every entry and empties the three lists.
+  // Changes whenever ClearResults or setGroups replaces the results, so that a
+  // record of earlier results can tell it no longer applies.
+  uint64_t generation() const { return generation_; }
+  // Whether the user changed marks since the results were scanned, loaded or saved
+  // (the callers that change marks for the user say so; ClearResults and setGroups reset it).
+  bool marksEdited() const { return marksEdited_; }
+  void setMarksEdited(bool edited) { marksEdited_ = edited; }
+
+  // Frees every entry, empties the three lists and forgets the match basis.
   void ClearResults();
   // Appends an entry to FResultEntries and returns it (group building, loading).
   TResultEntry* appendEntry(std::unique_ptr<TResultEntry> entry);
@@ -76,6 +103,9 @@ class ResultsModel {
   void appendGroup(const std::string& caption, TResultEntry* base);
   // Replaces FBaseGroups and the shown list by the same items (loading results).
   void setGroups(std::vector<BaseGroupItem> groups);
+  // Puts a group whose entries were appended back at `position` of FBaseGroups (the
+  // end when beyond it); the shown list is left for showView to rebuild. O(groups).
+  void insertGroup(size_t position, const std::string& caption, TResultEntry* base);
 
   // Sets Marked of every entry whose Path equals path (case-sensitive). O(entries).
   void SetMarkForPath(const std::string& path, bool mark);
@@ -96,7 +126,8 @@ class ResultsModel {
   // and its shown item. O(entries).
   void RemoveGroup(int index);
   // Fills the shown list for a view tab: a copy of FBaseGroups, or the bare names of
-  // the groups holding a marked duplicate that is not Gone, each once. O(entries).
+  // the groups holding a marked file that is not Gone (the base included), each
+  // once, in the order of FResultEntries. O(entries).
   void showView(BaseView view);
   // Sorts the shown list by caption, case-insensitively by the locale (TSorter stWinNoCase).
   void sortShownAlphabetically();
@@ -117,6 +148,8 @@ class ResultsModel {
   std::vector<std::unique_ptr<TResultEntry>> entries_;
   std::vector<BaseGroupItem> groups_;
   std::vector<BaseGroupItem> shown_;
+  uint64_t generation_ = 0;
+  bool marksEdited_ = false;
 };
 
 // The text of one duplicate-list line. A field holding 0xBB or a double quote (a

@@ -2,6 +2,7 @@
 #include "core/scan/gather.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
 #include <unordered_set>
 #include <utility>
@@ -37,46 +38,65 @@ std::unique_ptr<TScanEntry> entryOf(const std::string& path, const DirItem& item
 // symbolic link to a file that the list also holds under another name.
 class Gatherer {
  public:
-  Gatherer(const std::string& mask, bool checkDeleted, ScanList& target, DeletedList& deletedList)
-      : upperMask_(UpperAscii(mask)), checkDeleted_(checkDeleted), target_(target), deletedList_(deletedList) {}
+  Gatherer(const std::string& mask, ScanList& target, GatherReport& report, DeletedList* deletedList)
+      : upperMask_(UpperAscii(mask)), target_(target), report_(report), deletedList_(deletedList) {}
 
-  void addFolder(const std::string& folder);
+  void addFolder(const std::string& folder, EntryYield& yield);
   // Drops the links whose target the list holds as a file of its own. O(n).
   void dropLinkedTwins();
 
-  int autoDeleted = 0;
-  int unreadable = 0;
-
  private:
   bool wanted(const std::string& name) const { return name.front() != '.' && passesMask(name, upperMask_); }
-  bool deletedFile(const std::string& path, const DirItem& item);
+  void checkDeleted(const std::string& path, const DirItem& item);
+  void noteProblems(const std::string& prefix, const ListingProblems& problems, EntryYield& yield);
 
   std::string upperMask_;
-  bool checkDeleted_;
   ScanList& target_;
-  DeletedList& deletedList_;
+  GatherReport& report_;
+  DeletedList* deletedList_;
   std::vector<size_t> links_;  // positions in target_ reached through a symbolic link
 };
 
-void Gatherer::addFolder(const std::string& folder) {
+void Gatherer::addFolder(const std::string& folder, EntryYield& yield) {
   const std::string prefix = AddSlash(folder);
-  std::vector<std::string> unexamined;
-  for (const DirItem& item : ListDirectory(prefix, [] { return ScanCancelled.load(); }, &unexamined)) {
-    if (!item.IsRegular || !wanted(item.Name)) continue;
+  ListingProblems problems;
+  for (const DirItem& item : ListDirectory(prefix, [] { return ScanCancelled.load(); }, &problems)) {
+    if (!item.IsRegular || item.Name.front() == '.') continue;
+    if (!wanted(item.Name)) {
+      ++yield.LeftOut;
+      continue;
+    }
     const std::string path = prefix + item.Name;
-    if (deletedFile(path, item)) continue;
+    if (!item.IsLink) checkDeleted(path, item);
     if (item.IsLink) links_.push_back(target_.size());
     target_.push_back(entryOf(path, item));
+    ++yield.Files;
   }
-  for (const std::string& name : unexamined) unreadable += wanted(name) ? 1 : 0;
+  noteProblems(prefix, problems, yield);
 }
 
-// With the deleted-list check on, a listed file that matches an entry is removed
-// (by the list) and left out.
-bool Gatherer::deletedFile(const std::string& path, const DirItem& item) {
-  if (!checkDeleted_ || !deletedList_.IsDeletedFile(path, static_cast<uint64_t>(item.FullSize))) return false;
-  ++autoDeleted;
-  return true;
+// Items of the mask and the folder itself, when they could not be examined; a
+// folder that is not there is only "not found".
+void Gatherer::noteProblems(const std::string& prefix, const ListingProblems& problems, EntryYield& yield) {
+  for (const UnreadableFile& item : problems.Items)
+    if (wanted(item.Path)) report_.unreadable.push_back({prefix + item.Path, item.Reason});
+  if (problems.Folder.empty()) return;
+  std::error_code error;
+  if (!std::filesystem::is_directory(prefix, error)) {
+    yield.Problem = "not found";
+    return;
+  }
+  yield.Problem = "could not be read: " + problems.Folder;
+  report_.unreadable.push_back({yield.Entry, problems.Folder});
+}
+
+// With a deleted-file list, a listed file that matches it is noted, to be left out later.
+void Gatherer::checkDeleted(const std::string& path, const DirItem& item) {
+  if (deletedList_ == nullptr) return;
+  bool restored = false;
+  if (auto match = deletedList_->MatchFile(path, static_cast<uint64_t>(item.FullSize), &restored))
+    report_.deletedMatches.push_back(std::move(*match));
+  if (restored) ++report_.restored;
 }
 
 void Gatherer::dropLinkedTwins() {
@@ -107,15 +127,19 @@ bool keepRecord(TScanEntry& entry) {
   return true;
 }
 
-// Leaves out the entries from index `from` on that name a file removed by the
-// deletions from index `firstDeletion` on: database records of such files, whichever
+// Keeps the matches whose contents the list still holds (a file restored later in
+// the gathering drops them), then leaves out the entries from index `from` on that
+// name a matched file: the files themselves and database records of them, whichever
 // came first in the folder list. O(entries) expected.
-void dropDeletedPaths(ScanList& target, size_t from, const DeletedList& deletedList, size_t firstDeletion) {
-  const auto& deletions = deletedList.autoDeletions();
-  if (deletions.size() == firstDeletion) return;
-  std::unordered_set<std::string> gone;
-  for (size_t i = firstDeletion; i < deletions.size(); ++i) gone.insert(deletions[i].Path);
-  const auto named = [&gone](const std::unique_ptr<TScanEntry>& entry) { return gone.count(entry->Path) != 0; };
+void leaveOutMatches(ScanList& target, size_t from, const DeletedList& deletedList, std::vector<DeletedMatch>& matches,
+                     size_t firstMatch) {
+  const auto forgotten = [&deletedList](const DeletedMatch& match) { return !deletedList.holds(match); };
+  matches.erase(std::remove_if(matches.begin() + static_cast<std::ptrdiff_t>(firstMatch), matches.end(), forgotten),
+                matches.end());
+  if (matches.size() == firstMatch) return;
+  std::unordered_set<std::string> matched;
+  for (size_t i = firstMatch; i < matches.size(); ++i) matched.insert(matches[i].Path);
+  const auto named = [&matched](const std::unique_ptr<TScanEntry>& entry) { return matched.count(entry->Path) != 0; };
   target.erase(std::remove_if(target.begin() + static_cast<std::ptrdiff_t>(from), target.end(), named), target.end());
 }
 
@@ -134,52 +158,73 @@ std::vector<std::string> distinctEntries(const std::vector<std::string>& folderL
 
 bool IsDatabaseEntry(const std::string& entry) { return UpperAscii(ExtensionOf(entry)) == ".VDB"; }
 
-LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, Host& host) {
+std::string NoFilesReason(const EntryYield& yield) {
+  if (!yield.Problem.empty()) return yield.Problem;
+  const std::string count = std::to_string(yield.LeftOut);
+  if (yield.Database)
+    return yield.LeftOut == 0 ? "the database holds no records"
+                              : "its " + count + " records are of files that are gone from a present volume";
+  return yield.LeftOut == 0 ? "empty folder" : "none of its " + count + " files is of the chosen types";
+}
+
+LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, Host& host, EntryYield* yield) {
+  EntryYield unused;
+  EntryYield& counts = yield != nullptr ? *yield : unused;
+  counts.Database = true;
   if (!FileExists(fileName)) {
     host.showMessage(MessageKind::Error, MissingDatabaseMessage(fileName));
     ScanCancelled = true;
+    counts.Problem = "not found";
     return LoadAnswer::Stop;
   }
   const size_t before = list.size();
   DatabaseOutcome outcome = DatabaseOutcome::Invalid;
   try {
     outcome = ReadDatabaseRecords(fileName, [&](std::unique_ptr<TScanEntry> entry) {
-      if (!keepRecord(*entry)) return;
+      if (!keepRecord(*entry)) {
+        ++counts.LeftOut;
+        return;
+      }
       entry->Excluded = 0;
       list.push_back(std::move(entry));
     });
   } catch (const DatabaseDataError& e) {
     list.resize(before);  // a damaged database is left out whole
     host.showMessage(MessageKind::Error, DamagedDatabaseMessage(fileName, e.what()));
+    counts.Problem = "a damaged database";
     return LoadAnswer::Continue;
   }
+  counts.Files = list.size() - before;
   if (outcome == DatabaseOutcome::Invalid) {
     host.showMessage(MessageKind::Error, InvalidDatabaseMessage(fileName));
+    counts.Problem = "not a valid database";
   } else if (outcome == DatabaseOutcome::WrongVersion) {
     host.showMessage(MessageKind::Error, DatabaseVersionMessage(fileName));
+    counts.Problem = "a database of a different version";
   }
   return LoadAnswer::Continue;
 }
 
-void LoadFileList(const std::vector<std::string>& folderList, const std::string& mask, int& autoDeletedCount,
-                  bool checkDeleted, ScanList& target, DeletedList& deletedList, Host& host, int* unreadableCount) {
-  autoDeletedCount = 0;
+void LoadFileList(const std::vector<std::string>& folderList, const std::string& mask, ScanList& target, Host& host,
+                  GatherReport* report, DeletedList* deletedList) {
+  GatherReport unused;
+  GatherReport& found = report != nullptr ? *report : unused;
   const size_t firstEntry = target.size();
-  const size_t firstDeletion = deletedList.autoDeletions().size();
-  Gatherer gatherer(mask, checkDeleted, target, deletedList);
+  const size_t firstMatch = found.deletedMatches.size();
+  Gatherer gatherer(mask, target, found, deletedList);
   for (const std::string& entry : distinctEntries(folderList)) {
     host.processEvents();
     if (ScanCancelled) break;
+    EntryYield& yield = found.entries.emplace_back();
+    yield.Entry = entry;
     if (!IsDatabaseEntry(entry)) {
-      gatherer.addFolder(entry);
-    } else if (LoadDatabaseIntoList(entry, target, host) == LoadAnswer::Stop) {
+      gatherer.addFolder(entry, yield);
+    } else if (LoadDatabaseIntoList(entry, target, host, &yield) == LoadAnswer::Stop) {
       break;
     }
   }
   gatherer.dropLinkedTwins();
-  dropDeletedPaths(target, firstEntry, deletedList, firstDeletion);
-  autoDeletedCount += gatherer.autoDeleted;
-  if (unreadableCount != nullptr) *unreadableCount = gatherer.unreadable;
+  if (deletedList != nullptr) leaveOutMatches(target, firstEntry, *deletedList, found.deletedMatches, firstMatch);
 }
 
 }  // namespace vl

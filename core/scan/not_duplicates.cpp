@@ -36,27 +36,6 @@ uint32_t checksumOf(const uint8_t* data, size_t size) {
   return static_cast<uint32_t>(crc32(crc32(0, nullptr, 0), data, static_cast<uInt>(size)));
 }
 
-// The file's bytes, at most MaxFileSize + 1 of them; false with the reason when it cannot be read.
-bool readBounded(const std::string& fileName, std::string& bytes, std::string& reason) {
-  const int fd = OpenRegularFile(fileName, reason);
-  if (fd < 0) return false;
-  bytes.resize(MaxFileSize + 1);
-  size_t filled = 0;
-  while (filled < bytes.size()) {
-    const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-    if (got < 0) {
-      reason = std::strerror(errno);
-      ::close(fd);
-      return false;
-    }
-    if (got == 0) break;
-    filled += static_cast<size_t>(got);
-  }
-  ::close(fd);
-  bytes.resize(filled);
-  return true;
-}
-
 void putSide(uint8_t* at, const NotDuplicateSide& side) {
   PutLE64(at, side.size);
   std::memcpy(at + 8, side.fingerprint.data(), FingerprintSize);
@@ -137,12 +116,25 @@ bool SideOfFile(const std::string& path, NotDuplicateSide& side, std::string& re
 
 std::string NotDuplicatesFileName() { return AppDir() + "notdupes"; }
 
+namespace {
+
+// The pairs of the file (none when it is missing); false with the reason it is damaged.
+bool readPairs(const std::string& fileName, std::vector<NotDuplicatePair>& pairs, std::string& reason) {
+  if (!FileExists(fileName)) return true;
+  std::string bytes;
+  return ReadRegularFile(fileName, MaxFileSize, bytes, reason) && ParseNotDuplicates(bytes, pairs, reason);
+}
+
+std::string damagedText(const std::string& fileName, const std::string& reason) {
+  return "The not-duplicate list " + fileName + " is damaged (" + reason + ")";
+}
+
+}  // namespace
+
 std::vector<NotDuplicatePair> ReadNotDuplicates(const std::string& fileName, std::string& problem) {
   std::vector<NotDuplicatePair> pairs;
-  if (!FileExists(fileName)) return pairs;
-  std::string bytes, reason;
-  if (!readBounded(fileName, bytes, reason) || !ParseNotDuplicates(bytes, pairs, reason))
-    problem = "The not-duplicate list " + fileName + " is damaged (" + reason + "); it is taken as empty.";
+  if (std::string reason; !readPairs(fileName, pairs, reason))
+    problem = damagedText(fileName, reason) + "; it is taken as empty.";
   return pairs;
 }
 
@@ -168,11 +160,14 @@ void WriteNotDuplicates(const std::string& fileName, const std::vector<NotDuplic
   WriteFileSafely(fileName, EncodeNotDuplicates(pairs));
 }
 
-bool RememberNotDuplicate(const std::string& fileName, const NotDuplicatePair& pair, std::string& problem) {
+bool RememberNotDuplicate(const std::string& fileName, const NotDuplicatePair& pair) {
   const std::string target = LinkTargetOf(fileName);
   FileLock lock(target);
   lockList(lock, fileName);
-  std::vector<NotDuplicatePair> pairs = ReadNotDuplicates(target, problem);
+  std::vector<NotDuplicatePair> pairs;
+  if (std::string reason; !readPairs(target, pairs, reason))
+    throw std::runtime_error(damagedText(fileName, reason) +
+                             "; the pair was not added and the list was left as it is.");
   if (std::find(pairs.begin(), pairs.end(), pair) != pairs.end()) return false;
   pairs.push_back(pair);
   WriteNotDuplicates(target, pairs);

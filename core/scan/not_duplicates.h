@@ -60,10 +60,11 @@ std::string EncodeNotDuplicates(const std::vector<NotDuplicatePair>& pairs);
 void WriteNotDuplicates(const std::string& fileName, const std::vector<NotDuplicatePair>& pairs);
 
 // Adds a pair to the file under its lock (reading it again first, so that two programs
-// do not lose each other's pairs); a damaged file is replaced, its message left in
-// `problem`. False when the pair was already known. Throws as WriteNotDuplicates does,
-// and when the lock stays taken for five seconds.
-bool RememberNotDuplicate(const std::string& fileName, const NotDuplicatePair& pair, std::string& problem);
+// do not lose each other's pairs). False when the pair was already known. Throws as
+// WriteNotDuplicates does, when the lock stays taken for five seconds, and when the
+// file is damaged: a damaged list is never rewritten, so that the pairs it still
+// holds are not lost (ForgetNotDuplicates starts it anew).
+bool RememberNotDuplicate(const std::string& fileName, const NotDuplicatePair& pair);
 // Empties the file under its lock.
 void ForgetNotDuplicates(const std::string& fileName);
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/fingerprint/grid_errors.h"
 #include "core/fingerprint/scan_entry.h"
 #include "core/fingerprint/signature.h"
 #include "core/host.h"
@@ -33,11 +34,6 @@ using GroupSink = std::function<void(const PairedGroup& group)>;
 // Ends the long file reads of the content pairings when the scan is cancelled
 // (ScanCancelled), so that a cancel takes effect within a block's read.
 bool ScanStopRequested();
-
-// The error count of two fingerprints, cells taken row by row (y outer, x inner,
-// k = x * 10 + y); a difference of 3 counts 4. Returns the running count as soon
-// as it exceeds limit. O(100).
-int FingerprintErrors(const TFingerprint& a, const TFingerprint& b, int limit);
 
 // A further test a pair of pictures within the fuzz factor must pass to be a
 // duplicate: the head (its position in the base list, or in the compare list for a

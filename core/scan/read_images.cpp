@@ -1,6 +1,11 @@
 // The fingerprinting pass of an image scan.
 #include "core/scan/read_images.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <string_view>
 #include <unordered_map>
 
@@ -40,9 +45,18 @@ bool isGone(const TScanEntry& entry) {
   return IsVolumeMounted(entry.Path, entry.Volume) && !FileExists(entry.Path);
 }
 
+// Why a picture could not be opened or read, asked again of the file system after the fact.
+std::string readProblem(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::strerror(errno);
+  ::close(fd);
+  return "it could not be read";
+}
+
 }  // namespace
 
-size_t ReadImages(ScanList& list, const ScanList* second, Host& host, const FingerprintOptions& options) {
+size_t ReadImages(ScanList& list, const ScanList* second, Host& host, const FingerprintOptions& options,
+                  std::vector<UnreadableFile>* unreadable) {
   const PathIndex index = indexByPath(second);
   ListWalk walk;
   walk.checkpoint = [&host](size_t kept, size_t count) {
@@ -55,15 +69,17 @@ size_t ReadImages(ScanList& list, const ScanList* second, Host& host, const Fing
     return !entry.Fingerprint && !canReuse(entry, index) && IsPictureName(entry.Path);
   };
   size_t gone = 0;
-  walk.classify = [&index, &gone](TScanEntry& entry) {
+  walk.classify = [&index, &gone, unreadable](TScanEntry& entry) {
     if (entry.Fingerprint || reuseFingerprint(entry, index)) return EntryAction::Keep;
     if (!IsPictureName(entry.Path)) return EntryAction::Drop;
     if (!isGone(entry)) return EntryAction::Decode;
     ++gone;
+    if (unreadable != nullptr) unreadable->push_back({entry.Path, "it is gone"});
     return EntryAction::Drop;
   };
-  const size_t unreadable = FingerprintList(list, walk, options, host);
-  return unreadable + gone;
+  if (unreadable != nullptr)
+    walk.unreadable = [unreadable](const TScanEntry& entry) { unreadable->push_back({entry.Path, readProblem(entry.Path)}); };
+  return FingerprintList(list, walk, options, host) + gone;
 }
 
 }  // namespace vl

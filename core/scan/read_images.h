@@ -1,6 +1,8 @@
 // The fingerprinting pass of an image scan.
 #pragma once
 
+#include <vector>
+
 #include "core/host.h"
 #include "core/fingerprint/fingerprint_pool.h"
 #include "core/fingerprint/scan_entry.h"
@@ -15,7 +17,9 @@ namespace vl {
 // positions the host gets the progress, events run and ScanCancelled stops the
 // pass. Cost: one decode per new picture; O(n + m) for the path lookup. With more
 // than one job the decodes run on a pool and the results are taken in list order.
-// Gives the count of pictures that could not be opened or read, gone ones included.
-size_t ReadImages(ScanList& list, const ScanList* second, Host& host, const FingerprintOptions& options = {});
+// Gives the count of pictures that could not be opened or read, gone ones included;
+// `unreadable`, when given, receives each with the reason.
+size_t ReadImages(ScanList& list, const ScanList* second, Host& host, const FingerprintOptions& options = {},
+                  std::vector<UnreadableFile>* unreadable = nullptr);
 
 }  // namespace vl

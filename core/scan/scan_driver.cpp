@@ -11,6 +11,7 @@
 #include "core/database/volume_table.h"
 #include "core/files/paths.h"
 #include "core/fingerprint/fingerprint_cache.h"
+#include "core/scan/auto_deletion.h"
 #include "core/scan/gather.h"
 #include "core/scan/marking.h"
 #include "core/scan/not_duplicates.h"
@@ -34,7 +35,20 @@ std::unique_ptr<TResultEntry> resultOf(const TScanEntry& file, TResultEntry* bas
   entry->FileDate = file.FileDate;
   entry->Width = file.Width;
   entry->Height = file.Height;
+  entry->Identity = file.Identity;
   return entry;
+}
+
+MatchBasis matchBasisOf(ScanMode mode) {
+  switch (mode) {
+    case ScanMode::Names:
+    case ScanMode::NamesAndSize:
+      return MatchBasis::Names;
+    case ScanMode::Contents:
+      return MatchBasis::Contents;
+    default:
+      return MatchRotations ? MatchBasis::TurnedPictures : MatchBasis::Pictures;
+  }
 }
 
 // How many automatic deletions rested on size and CRC-32 alone; nothing when none did.
@@ -44,14 +58,29 @@ std::string classicNote(int classicDeleted) {
          " of them matched only by size and CRC-32 (entries of an older deleted-file list).";
 }
 
-// The summary of a completed scan; the classic-entry note and the files that could
-// not be read, when there were any, close it.
+// What became of the deleted-file list's matches beyond the deletions, for a message; "" when nothing.
+std::string matchNotes(const ScanResult& result) {
+  std::string text;
+  if (!result.keptMatches.empty())
+    text += "\n\n" + std::to_string(result.keptMatches.size()) +
+            " files that the deleted-file list matched were not deleted and were left out of this scan.";
+  if (!result.notDeleted.empty())
+    text += "\n\n" + std::to_string(result.notDeleted.size()) +
+            " matched files were not deleted: they changed since they were read or could not be removed.";
+  if (result.restoredCount > 0)
+    text += "\n\n" + std::to_string(result.restoredCount) +
+            " files were back where they had been deleted from: they were kept, and the deleted-file list forgot them.";
+  return text;
+}
+
+// The summary of a completed scan; the classic-entry note, the matches not deleted
+// and the files that could not be read, when there were any, close it.
 std::string summaryText(const ScanResult& result, double seconds) {
   std::string text = "Finished Scanning for Duplicates.\n\nFound " + std::to_string(result.duplicates) +
                      " possible duplicates in " + ElapsedText(seconds) + ".\n\n" +
                      std::to_string(result.markedCount) + " files marked for Delete.\n\n" +
                      std::to_string(result.autoDeletedCount) + " files automatically deleted." +
-                     classicNote(result.classicAutoDeletedCount);
+                     classicNote(result.classicAutoDeletedCount) + matchNotes(result);
   if (result.unreadableCount > 0) text += "\n\n" + std::to_string(result.unreadableCount) + " files could not be read.";
   return text;
 }
@@ -60,12 +89,35 @@ int classicCount(const std::vector<TAutoDeletion>& deletions) {
   return static_cast<int>(std::count_if(deletions.begin(), deletions.end(), [](const auto& d) { return d.Classic; }));
 }
 
-// The details of a message after gathering: every automatically deleted path, one a line.
-std::string deletionDetails(const std::vector<TAutoDeletion>& deletions) {
-  if (deletions.empty()) return std::string();
-  std::string details = "Automatically deleted:";
-  for (const TAutoDeletion& deletion : deletions) details += "\n" + deletion.Path;
+// One section of a message's details: a heading, then one line per item; nothing without items.
+template <typename Items, typename Line>
+void addSection(std::string& details, const char* heading, const Items& items, Line line) {
+  if (items.empty()) return;
+  details += (details.empty() ? "" : "\n\n") + std::string(heading);
+  for (const auto& item : items) details += "\n" + line(item);
+}
+
+std::string pathLine(const std::string& path) { return path; }
+std::string reasonLine(const UnreadableFile& file) { return file.Path + ": " + file.Reason; }
+
+// The details of a message after gathering: the automatically deleted paths, the
+// matches not deleted, and the files that could not be read with the reason.
+std::string scanDetails(const ScanResult& result) {
+  std::string details;
+  addSection(details, "Automatically deleted:", result.autoDeletedPaths, pathLine);
+  addSection(details, "Matched by the deleted-file list, not deleted:", result.keptMatches, pathLine);
+  addSection(details, "Matched by the deleted-file list, not deleted:", result.notDeleted, reasonLine);
+  addSection(details, "Could not be read:", result.unreadable, reasonLine);
   return details;
+}
+
+// The stop for a base list whose entries gave no file: each entry with the reason.
+std::string emptyBaseText(const std::vector<EntryYield>& entries) {
+  std::string text =
+      "The Base List contained no files, so the scan was not run (it would have compared the Compare List with "
+      "itself).\n";
+  for (const EntryYield& entry : entries) text += "\n" + entry.Entry + ": " + NoFilesReason(entry);
+  return text;
 }
 
 // Adds the folder entries that are no folders (a typo, a drive taken away) to missing, each once.
@@ -101,6 +153,8 @@ class ScanRun {
 
   // Gathers and pairs; true when the pairing ran to its end. May throw.
   bool run(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders);
+  // Copies the counters, the deleted-file list's outcome and the problems into result.
+  void fillResult(ScanResult& result) const;
 
   // The closing step: the scan lists are freed with every entry and fingerprint.
   void freeLists() {
@@ -109,14 +163,17 @@ class ScanRun {
   }
 
   int markedCount = 0;
-  int autoDeletedCount = 0;
-  int unreadableCount = 0;
+  std::vector<UnreadableFile> unreadable;
+  AutoDeletionOutcome autoDeletion;
+  size_t restoredCount = 0;
+  bool baseListEmpty = false;
   bool compareListEmpty = false;
   bool useNotDuplicates = true;
   std::vector<std::string> missingFolders;
 
  private:
   bool enterPhase(const std::string& phase);
+  bool gatherBase(const std::vector<std::string>& baseFolders);
   bool gather(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders);
   bool pair();
   bool readImages();
@@ -150,34 +207,61 @@ bool ScanRun::run(const std::vector<std::string>& baseFolders, const std::vector
   if (compare_.empty()) {
     compareListEmpty = true;
     host_.beep();
-    const auto& deletions = deletedList_.autoDeletions();
+    ScanResult counts;
+    fillResult(counts);
     host_.showDetailedMessage(MessageKind::Error,
-                              "The Compare List contained no files.\n\n" + std::to_string(autoDeletedCount) +
-                                  " files were automatically deleted." + classicNote(classicCount(deletions)) +
-                                  missingFoldersText(missingFolders),
-                              deletionDetails(deletions));
+                              "The Compare List contained no files.\n\n" + std::to_string(counts.autoDeletedCount) +
+                                  " files were automatically deleted." + classicNote(counts.classicAutoDeletedCount) +
+                                  matchNotes(counts) + missingFoldersText(missingFolders),
+                              scanDetails(counts));
     return false;
   }
   return pair();
 }
 
-bool ScanRun::gather(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders) {
-  int baseDeleted = 0;
-  int baseUnreadable = 0;
-  int compareUnreadable = 0;
-  addMissingFolders(baseFolders, missingFolders);
-  addMissingFolders(compareFolders, missingFolders);
+void ScanRun::fillResult(ScanResult& result) const {
+  result.markedCount = markedCount;
+  result.autoDeletedCount = static_cast<int>(autoDeletion.deleted.size());
+  result.classicAutoDeletedCount = classicCount(autoDeletion.deleted);
+  for (const TAutoDeletion& deletion : autoDeletion.deleted) result.autoDeletedPaths.push_back(deletion.Path);
+  result.keptMatches = autoDeletion.kept;
+  result.notDeleted = autoDeletion.refused;
+  result.restoredCount = restoredCount;
+  result.unreadable = unreadable;
+  result.unreadableCount = static_cast<int>(unreadable.size());
+  result.missingFolders = missingFolders;
+}
+
+// Gathers the base list; false when cancelled, or when its entries gave no file at
+// all: then the scan stops with a message naming each entry and why.
+bool ScanRun::gatherBase(const std::vector<std::string>& baseFolders) {
   host_.phase("Loading Base List.");
   host_.processEvents();
-  LoadFileList(baseFolders, mask_, baseDeleted, false, base_, deletedList_, host_, &baseUnreadable);
+  GatherReport report;
+  LoadFileList(baseFolders, mask_, base_, host_, &report);
   host_.processEvents();
-  unreadableCount += baseUnreadable;
-  if (ScanCancelled || !enterPhase("Loading Compare List.")) return false;
+  unreadable.insert(unreadable.end(), report.unreadable.begin(), report.unreadable.end());
+  if (ScanCancelled) return false;
+  if (baseFolders.empty() || !base_.empty()) return true;
+  baseListEmpty = true;
+  host_.beep();
+  host_.showMessage(MessageKind::Error, emptyBaseText(report.entries));
+  return false;
+}
+
+// Gathers both lists, then asks before the deleted-file list removes what it matched.
+bool ScanRun::gather(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders) {
+  addMissingFolders(baseFolders, missingFolders);
+  addMissingFolders(compareFolders, missingFolders);
+  if (!gatherBase(baseFolders) || !enterPhase("Loading Compare List.")) return false;
   const bool checkDeleted = UseDeletedList && !base_.empty();
-  LoadFileList(compareFolders, mask_, autoDeletedCount, checkDeleted, compare_, deletedList_, host_,
-               &compareUnreadable);
-  unreadableCount += compareUnreadable;
+  GatherReport report;
+  LoadFileList(compareFolders, mask_, compare_, host_, &report, checkDeleted ? &deletedList_ : nullptr);
+  unreadable.insert(unreadable.end(), report.unreadable.begin(), report.unreadable.end());
+  restoredCount = report.restored;
   host_.processEvents();
+  if (ScanCancelled) return false;
+  autoDeletion = ConfirmAutoDeletion(report.deletedMatches, deletedList_, host_);
   return !ScanCancelled;
 }
 
@@ -195,10 +279,10 @@ bool ScanRun::readImages() {
   // paired by their fingerprints too (turned upright), their signatures still verifying.
   options.verifiedGrids = !holdsRecords(base_) && !holdsRecords(compare_);
   host_.phase("Reading Base Images");
-  unreadableCount += int(ReadImages(base_, nullptr, host_, options));
+  ReadImages(base_, nullptr, host_, options, &unreadable);
   if (ScanCancelled) return false;
   host_.phase("Reading Compare Images");
-  unreadableCount += int(ReadImages(compare_, &base_, host_, options));
+  ReadImages(compare_, &base_, host_, options, &unreadable);
   if (ScanCancelled) return false;
   host_.phase("Comparing Images");
   host_.clearProgress();
@@ -288,6 +372,10 @@ void ScanRun::addGroup(const PairedGroup& group) {
 
 }  // namespace
 
+bool ScanHost::confirmAutoDeletion(const std::vector<DeletedMatch>& matches) {
+  return askYesNoDefaultNo(AutoDeletionQuestion(matches));
+}
+
 ScanDriver::ScanDriver(ResultsModel& results, DeletedList& deletedList, ScanHost& host, ScanTuning tuning)
     : results_(results), deletedList_(deletedList), host_(host), tuning_(tuning) {}
 
@@ -295,6 +383,7 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
                                  const std::vector<std::string>& compareFolders) {
   ScanResult result;
   results_.ClearResults();
+  results_.matchBasis = matchBasisOf(scanMode);
   host_.resultsCleared();
   host_.processEvents();
   if (compareFolders.empty()) {
@@ -316,7 +405,6 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   bool completed = false;
   ScanRun run(results_, deletedList_, host_, scanMode, mask, tuning_);
   run.useNotDuplicates = useNotDuplicates_;
-  deletedList_.clearAutoDeletions();
   try {
     RefreshVolumeTable();
     if (UseDeletedList) deletedList_.LoadDeletedList(host_);
@@ -324,14 +412,8 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   } catch (const std::exception& error) {
     failure = error.what();
   }
-  result.markedCount = run.markedCount;
-  result.autoDeletedCount = run.autoDeletedCount;
-  result.unreadableCount = run.unreadableCount;
-  const auto& deletions = deletedList_.autoDeletions();
-  result.classicAutoDeletedCount = classicCount(deletions);
-  for (const TAutoDeletion& deletion : deletions) result.autoDeletedPaths.push_back(deletion.Path);
-  const std::string details = deletionDetails(deletions);
-  result.missingFolders = run.missingFolders;
+  run.fillResult(result);
+  const std::string details = scanDetails(result);
 
   // Closing steps, on every way out.
   run.freeLists();
@@ -346,6 +428,8 @@ ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, con
   } else if (failure) {
     host_.showDetailedMessage(MessageKind::Error, *failure, details);
     result.end = ScanEnd::Failed;
+  } else if (run.baseListEmpty) {
+    result.end = ScanEnd::EmptyBaseList;
   } else if (run.compareListEmpty) {
     result.end = ScanEnd::EmptyCompareList;
   }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/files/dir_listing.h"
 #include "core/host.h"
 #include "core/results/results_model.h"
 #include "core/results/deleted_list.h"
@@ -29,6 +30,10 @@ class ScanHost : public Host {
   virtual void groupAdded() {}
   // After a completed pairing: select base item 0 and fill the duplicate list.
   virtual void showFirstGroup() {}
+  // The deleted-file list matched these files of the compare list, which stay out of
+  // the scan: true lets it remove them now. By default askYesNoDefaultNo with
+  // AutoDeletionQuestion(matches).
+  virtual bool confirmAutoDeletion(const std::vector<DeletedMatch>& matches);
 };
 
 // How the scan does its work; nothing here changes a result.
@@ -38,7 +43,7 @@ struct ScanTuning {
   bool reference = false;  // the plain pairing loops (for checking and benchmarks)
 };
 
-enum class ScanEnd { Completed, Cancelled, NoFolders, EmptyCompareList, Failed };
+enum class ScanEnd { Completed, Cancelled, NoFolders, EmptyBaseList, EmptyCompareList, Failed };
 
 struct ScanResult {
   ScanEnd end = ScanEnd::Completed;
@@ -48,15 +53,23 @@ struct ScanResult {
   int unreadableCount = 0;  // files listed or read that could not be examined or read
   int classicAutoDeletedCount = 0;            // of those, matched by a classic (size and CRC) entry
   std::vector<std::string> autoDeletedPaths;  // every automatically deleted file, in order
+  std::vector<std::string> keptMatches;       // matched by the deleted-file list, not deleted (the user said No)
+  std::vector<UnreadableFile> notDeleted;     // matched and agreed to, but changed since or not removable
+  size_t restoredCount = 0;                   // files back where they were deleted from: kept, forgotten by the list
+  std::vector<UnreadableFile> unreadable;     // files and folders that could not be examined or read, with why
   std::vector<std::string> missingFolders;  // folder entries that were not folders, left out
   std::string summary;     // the summary message, when completed
 };
 
 // Runs StartScan over the folder lists (each entry a folder or a database file)
 // into the results model, reporting through the host. Uses the setting globals.
-// Every message after gathering carries the automatically deleted paths as its
-// details. A folder entry that is not a folder is left out, and the summary (or the
-// message about an empty compare list) names it.
+// Files the deleted-file list matches stay out of the scan and are removed only
+// when the host's confirmAutoDeletion agrees, right after gathering. A base list
+// whose entries give no file at all stops the scan (EmptyBaseList) with a message
+// naming each entry and why. Every message after gathering carries, as its
+// details, the automatically deleted paths, the matches not deleted and the files
+// that could not be read. A folder entry that is not a folder is left out, and
+// the summary (or the message about an empty compare list) names it.
 class ScanDriver {
  public:
   ScanDriver(ResultsModel& results, DeletedList& deletedList, ScanHost& host, ScanTuning tuning = {});

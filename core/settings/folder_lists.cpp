@@ -1,14 +1,11 @@
 // Folder lists: the folder-list text file and the rule for adding a folder to a list.
 #include "core/settings/folder_lists.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <stdexcept>
 
 #include "core/components/sorter.h"
+#include "core/files/file_checks.h"
 #include "core/files/safe_file_writer.h"
 #include "core/files/subfolders.h"
 
@@ -32,10 +29,12 @@ void sortUnique(std::vector<std::string>& entries) {
 }  // namespace
 
 std::vector<std::string> LoadFolderListFile(const std::string& fileName) {
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) throw std::runtime_error("Cannot read the folder list " + fileName + ": " + std::strerror(errno) + ".");
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw std::runtime_error("Cannot read the folder list " + fileName + ": " + std::strerror(errno) + ".");
+  std::string bytes, reason;
+  if (!ReadRegularFile(fileName, MaxFolderListBytes, bytes, reason))
+    throw std::runtime_error("Cannot read the folder list " + fileName + ": " + reason + ".");
+  if (bytes.size() > MaxFolderListBytes)
+    throw std::runtime_error("Cannot read the folder list " + fileName + ": it is larger than " +
+                             std::to_string(MaxFolderListBytes >> 20) + " MB.");
   std::vector<std::string> entries;
   std::string line;
   for (size_t i = 0; i < bytes.size(); ++i) {

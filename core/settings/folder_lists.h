@@ -7,9 +7,14 @@
 
 namespace vl {
 
+// The largest folder-list file read: far more folders than anyone lists.
+constexpr size_t MaxFolderListBytes = size_t(16) << 20;
+
 // Reads a folder-list file: lines end in CR, LF or CR LF; every line is an entry,
-// empty ones included, and a final line break adds none. Throws std::runtime_error
-// naming the file and the reason when it cannot be read. O(file size).
+// empty ones included, and a final line break adds none. Only a regular file of at
+// most MaxFolderListBytes is read, opened without waiting (a FIFO or a device is
+// refused at once). Throws std::runtime_error naming the file and the reason when
+// it cannot be read. O(file size).
 std::vector<std::string> LoadFolderListFile(const std::string& fileName);
 
 // Writes the entries with CR LF after every line through WriteFileSafely, so a failed

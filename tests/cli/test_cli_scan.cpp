@@ -1,5 +1,6 @@
 // velloran-cli run as a script would run it: scan output, exit statuses, results files and databases.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -12,7 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "core/files/dir_listing.h"
+#include "core/files/file_lock.h"
 #include "core/results/deleted_list.h"
+#include "core/results/results_file.h"
+#include "core/settings/folder_lists.h"
 #include "core/settings/settings.h"
 #include "tests/support/image_writer.h"
 #include "tests/support/recording_host.h"
@@ -90,21 +95,40 @@ TEST_F(CliScan, ScanOutputFollowsFoldersModeAndMaskAndLoadsBackFromItsResultsFil
   EXPECT_EQ(dump.out, scan.out);
 }
 
-TEST_F(CliScan, EveryAutoDeletedFileIsNamedOnStandardError) {
-  ::setenv("VELLORAN_APPDIR", (dir.path() + "/").c_str(), 1);
-  vl::ResetAppPaths();
-  RecordingHost host;
-  vl::DeletedList list;
-  list.AddToDeletedList(dir.file("a/notes.txt"), host);
-  list.SaveDeletedList();
-  ::unsetenv("VELLORAN_APPDIR");
-  vl::ResetAppPaths();
+// A copy deleted to the trash: a fresh copy elsewhere is only named with the setting
+// alone, removed with --use-deleted-list; once the deleted file is restored to its
+// place it is scanned, and the list forgets its contents. Unreadable files are named.
+TEST_F(CliScan, TheDeletedListDeletesOnlyWhenAskedAndNeverARestoredFile) {
+  const std::string scan = "scan --mode contents --mask '*.txt' --base a --compare b";
+  ASSERT_EQ(Cli(dir, scan + " --save-results r.vlr").status, 0);
+  ASSERT_EQ(Cli(dir, "results delete-marked r.vlr").status, 0);
+  const std::string fresh = dir.write("b/fresh.txt", std::string("same"));
+  dir.write("b/other.txt", std::string("other"));
+  std::filesystem::create_symlink(dir.file("b/nowhere"), dir.file("b/dangling.txt"));
 
-  const CliRun scan = Cli(dir, "scan --use-deleted-list --mode contents --mask '*.txt' --base a --compare b");
-  EXPECT_NE(scan.status, 0) << "nothing left to compare";
-  EXPECT_PRED2(Contains, scan.err, "\nvelloran-cli: auto-deleted: " + dir.file("b/notes.txt") + "\n");
-  EXPECT_EQ(ReadFileBytes(dir.file("data/Trash/files/notes.txt")), "same");
-  EXPECT_EQ(ReadFileBytes(dir.file("a/notes.txt")), "same");
+  const CliRun told = Cli(dir, scan);
+  EXPECT_EQ(told.status, 0);
+  EXPECT_EQ(told.out, "") << "the match stays out of the scan";
+  EXPECT_PRED2(Contains, told.err, "\nvelloran-cli: would auto-delete: " + fresh + "\n");
+  EXPECT_PRED2(Contains, told.err,
+               "\nvelloran-cli: cannot read " + dir.file("b/dangling.txt") + ": the symbolic link leads nowhere\n");
+  EXPECT_TRUE(std::filesystem::exists(fresh));
+
+  const CliRun deleted = Cli(dir, scan + " --use-deleted-list");
+  EXPECT_PRED2(Contains, deleted.err, "\nvelloran-cli: auto-deleted: " + fresh + "\n");
+  EXPECT_EQ(ReadFileBytes(dir.file("data/Trash/files/fresh.txt")), "same");
+
+  std::filesystem::rename(dir.file("data/Trash/files/notes.txt"), dir.file("b/notes.txt"));
+  std::filesystem::remove(dir.file("data/Trash/info/notes.txt.trashinfo"));
+  const std::string again = dir.write("b/again.txt", std::string("same"));
+  const CliRun back = Cli(dir, scan + " --use-deleted-list");
+  EXPECT_PRED2(Contains, back.out, "\t" + dir.file("b/notes.txt") + "\n");
+  EXPECT_PRED2(Contains, back.out, "\t" + again + "\n");
+  EXPECT_FALSE(Contains(back.err, "auto-delete"));
+  std::filesystem::remove(dir.file("b/notes.txt"));
+  const CliRun forgotten = Cli(dir, scan + " --use-deleted-list");
+  EXPECT_PRED2(Contains, forgotten.out, "\t" + again + "\n") << "the forgetting was saved";
+  EXPECT_FALSE(Contains(forgotten.err, "auto-delete"));
 }
 
 TEST_F(CliScan, ThePlainLoopsGiveTheSameOutputInEveryModeAndArrangement) {
@@ -168,6 +192,10 @@ TEST_F(CliScan, NotDuplicatesAddedStayApartAfterARenameUntilIgnoredOrCleared) {
   EXPECT_EQ(damaged.status, 1);
   EXPECT_NE(damaged.out, "") << "a damaged list leaves nothing out";
   EXPECT_PRED2(Contains, damaged.err, dir.file("notdupes") + " is damaged");
+  const CliRun add = Cli(dir, "notdupes add a/photo.jpg b/renamed.jpg");
+  EXPECT_EQ(add.status, 1);
+  EXPECT_PRED2(Contains, add.err, "is damaged (not a list of pairs); the pair was not added");
+  EXPECT_EQ(ReadFileBytes(dir.file("notdupes")), "VLND");
 }
 
 // Bad usage, a file named as a folder, a missing folder and nothing to compare.
@@ -195,6 +223,15 @@ TEST_F(CliScan, MissingInputsAreNamedAndOnlyOptionsAreOptions) {
   const CliRun listed = Cli(dir, "scan --compare-list list.txt");
   EXPECT_EQ(listed.status, 2);
   EXPECT_PRED2(Contains, listed.err, "\"b/deepr\"");
+  // A list must be a regular file of a sane size: a FIFO or a device is refused at once.
+  ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  std::filesystem::resize_file(dir.write("huge.txt", std::string("a\n")), vl::MaxFolderListBytes + 1);
+  for (const char* list : {"fifo", "/dev/urandom", "huge.txt"}) {
+    const std::string run = "--version >/dev/null; timeout 20 CLI scan --compare a --base-list ";
+    const CliRun refused = Cli(dir, run + list);
+    EXPECT_EQ(refused.status, 1) << list;
+    EXPECT_PRED2(Contains, refused.err, list == std::string("huge.txt") ? "larger than 16 MB" : "not a regular file");
+  }
 
   dir.write("-h", std::string("same"));
   const CliRun operand = Cli(dir, "crc -- -h");
@@ -282,6 +319,23 @@ TEST_F(CliScan, ADatabaseTakesPartInPlaceOfItsFolderAndConcurrentAddsKeepEveryRe
   }
   EXPECT_EQ(Lines(Cli(dir, "db dump pics.vdb").out), 1 + 3 * 2 * 8);
   EXPECT_FALSE(std::filesystem::exists(dir.file("pics.vdb.lock")));
+
+  // A folder gone, a sixth of the records: kept unless --freshen-removes.
+  std::filesystem::remove_all(dir.file("more00"));
+  const CliRun kept = Cli(dir, "db add pics.vdb b/deeper");
+  EXPECT_PRED2(Contains, kept.err, "\n\n1 records added, 0 refreshed, 0 removed.\n\n8 records of files that are gone");
+  EXPECT_PRED2(Contains, kept.err, "\nvelloran-cli: give --freshen-removes to remove the 8 records kept\n");
+  const CliRun removed = Cli(dir, "db add pics.vdb --freshen-removes b/deeper");
+  EXPECT_PRED2(Contains, removed.err, "\n\n0 records added, 0 refreshed, 8 removed.\n");
+  EXPECT_EQ(Lines(Cli(dir, "db dump pics.vdb").out), 1 + 5 * 8 + 1);
+
+  // A base database whose files are all gone stops the scan instead of a self-compare.
+  ASSERT_EQ(Cli(dir, "db new gone.vdb more10").status, 0);
+  std::filesystem::remove_all(dir.file("more10"));
+  const CliRun stopped = Cli(dir, "scan --base gone.vdb --compare b --subfolders");
+  EXPECT_EQ(stopped.status, 2);
+  EXPECT_PRED2(Contains, stopped.err,
+               "\n" + dir.file("gone.vdb") + ": its 8 records are of files that are gone from a present volume\n");
 }
 
 TEST_F(CliScan, WritesKeepLinksRefuseForeignFilesAndRemoveStaleTemporaries) {
@@ -304,12 +358,36 @@ TEST_F(CliScan, WritesKeepLinksRefuseForeignFilesAndRemoveStaleTemporaries) {
   EXPECT_EQ(ReadFileBytes(dir.file("notes.txt")), "my notes");
   ASSERT_EQ(Cli(dir, "scan --subfolders --compare a --compare b --save-results r.vlr").status, 0);
   EXPECT_FALSE(std::filesystem::exists(dir.file("r.vlr.tmp-Zz9Zz9")));
+
+  // Results lists and databases both begin with version 1000: neither replaces the other.
+  const std::string database = ReadFileBytes(dir.file("real.vdb")), results = ReadFileBytes(dir.file("r.vlr"));
+  std::filesystem::copy_file(dir.file("real.vdb"), dir.file("db.vlr"));
+  std::filesystem::copy_file(dir.file("r.vlr"), dir.file("r2.dat"));
+  std::filesystem::copy_file(dir.file("r.vlr"), dir.file("r3.vdb"));
+  for (const char* misuse : {"scan --compare a --compare b --subfolders --save-results real.vdb",
+                             "scan --compare a --compare b --subfolders --save-results db.vlr",
+                             "scan --compare a --compare b --subfolders --save-results new.vdb",
+                             "db new r.vlr a", "db new r2.dat a", "db new new.vlr a", "db add r3.vdb a",
+                             "results dump real.vdb", "results dump db.vlr"}) {
+    const CliRun refused = Cli(dir, misuse);
+    EXPECT_EQ(refused.status, 1) << misuse;
+    EXPECT_PRED2(Contains, refused.err, "(*.") << misuse;
+  }
+  EXPECT_EQ(ReadFileBytes(dir.file("real.vdb")), database);
+  EXPECT_EQ(ReadFileBytes(dir.file("db.vlr")), database);
+  EXPECT_EQ(ReadFileBytes(dir.file("r.vlr")), results);
+  EXPECT_EQ(ReadFileBytes(dir.file("r2.dat")), results);
+  EXPECT_EQ(ReadFileBytes(dir.file("r3.vdb")), results);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("new.vdb")) || std::filesystem::exists(dir.file("new.vlr")));
 }
 
 TEST_F(CliScan, DeleteMarkedDryRunChangesNothingAndARealRunRewritesTheResultsFile) {
   ASSERT_EQ(Cli(dir, "scan --mode contents --mask '*.txt' --base a --compare b --save-results r.vlr").status, 0);
   const std::string saved = ReadFileBytes(dir.file("r.vlr"));
+  vl::FileLock held(dir.file("r.vlr"));  // a dry run only reads: it takes no lock
+  ASSERT_TRUE(held.tryLock());
   const CliRun dry = Cli(dir, "results delete-marked --dry-run r.vlr");
+  held.unlock();
   EXPECT_EQ(dry.status, 0);
   EXPECT_EQ(dry.out, "would-trash\t" + dir.file("b/notes.txt") + "\n");
   EXPECT_TRUE(std::filesystem::exists(dir.file("b/notes.txt")));
@@ -323,6 +401,52 @@ TEST_F(CliScan, DeleteMarkedDryRunChangesNothingAndARealRunRewritesTheResultsFil
   EXPECT_EQ(ReadFileBytes(dir.file("data/Trash/files/notes.txt")), "same");
   EXPECT_TRUE(std::filesystem::exists(dir.file("dellist.ddb")));
   EXPECT_EQ(Cli(dir, "results dump r.vlr").out, "");
+}
+
+TEST_F(CliScan, DeleteMarkedLeavesEveryLastCopyAndWhatTheScanDidNotSee) {
+  // The base edited after the scan.
+  ASSERT_EQ(Cli(dir, "scan --subfolders --compare a --compare b --save-results r.vlr").status, 0);
+  WriteJpeg(dir.file("a/photo.jpg"), GradientPicture(120, 160));
+  const std::string lastCopy = ": its group would lose every copy; left alone\n";
+  CliRun run = Cli(dir, "results delete-marked --permanently r.vlr");
+  EXPECT_EQ(run.out, "");
+  EXPECT_PRED2(Contains, run.err, "skipped: " + dir.file("b/deeper/copy.jpg") + lastCopy);
+  // The base's folder turned into a link to its copy's folder.
+  dir.makeDir("x");
+  dir.makeDir("y");
+  WriteJpeg(dir.file("x/sun.jpg"), GradientPicture(160, 120));
+  std::filesystem::copy_file(dir.file("x/sun.jpg"), dir.file("y/sun.jpg"));
+  ASSERT_EQ(Cli(dir, "scan --compare x --compare y --save-results s.vlr").status, 0);
+  std::filesystem::rename(dir.file("x"), dir.file("x.old"));
+  std::filesystem::create_directory_symlink(dir.file("y"), dir.file("x"));
+  run = Cli(dir, "results delete-marked --permanently s.vlr");
+  EXPECT_EQ(run.out, "");
+  EXPECT_PRED2(Contains, run.err, "skipped: " + dir.file("y/sun.jpg") + lastCopy);
+  // Picture results naming one file twice, and a file that is no picture with its size and date.
+  vl::ResultsModel model;
+  const auto add = [&model](const std::string& path, vl::TResultEntry* base) {
+    const auto item = vl::FindFile(path);
+    auto entry = std::make_unique<vl::TResultEntry>();
+    entry->Base = base;
+    entry->Marked = base != nullptr ? 1 : 0;
+    entry->Path = path;
+    entry->Size = item->Size;
+    entry->FileDate = item->FileDate;
+    entry->Width = 160;
+    entry->Height = 120;
+    vl::TResultEntry* added = model.appendEntry(std::move(entry));
+    if (base == nullptr) model.appendGroup("", added);
+    else base->Next = added;
+    return added;
+  };
+  add(dir.file("y/./sun.jpg"), add(dir.file("y/sun.jpg"), nullptr));
+  add(dir.file("a/notes.txt"), add(dir.file("x.old/sun.jpg"), nullptr));
+  ASSERT_TRUE(vl::SaveResults(dir.file("c.vlr"), model).succeeded());
+  run = Cli(dir, "results delete-marked --dry-run c.vlr");
+  EXPECT_EQ(run.out, "");
+  EXPECT_PRED2(Contains, run.err, "skipped: " + dir.file("y/./sun.jpg") + lastCopy);
+  EXPECT_PRED2(Contains, run.err, "skipped: " + dir.file("a/notes.txt") + ": is not a picture");
+  EXPECT_TRUE(std::filesystem::exists(dir.file("b/deeper/copy.jpg")) && std::filesystem::exists(dir.file("y/sun.jpg")));
 }
 
 // The mark ("0" or "1") that a results dump or scan output gives the file at path; "?" when it lists none.
@@ -341,15 +465,22 @@ TEST_F(CliScan, KeepRulesMarkAllButTheBestAndResultsMarkRewritesTheFileUnderItsL
   EXPECT_EQ(MarkOf(scan.out, dir.file("b/small.jpg")), "1");
   EXPECT_EQ(Cli(dir, "results dump r.vlr").out, scan.out);
 
-  const CliRun mark = Cli(dir, "results mark r.vlr --keep smallest --protect a/");
+  // Protected folders are the same folders under another spelling or through a link.
+  std::filesystem::create_directory_symlink("a", dir.file("alias"));
+  const CliRun mark = Cli(dir, "results mark r.vlr --keep smallest --protect b/..//alias/.");
   ASSERT_EQ(mark.status, 0) << mark.err;
   const std::string dump = Cli(dir, "results dump r.vlr").out;
   EXPECT_EQ(MarkOf(dump, dir.file("a/photo.jpg")), "0");  // protected
   EXPECT_EQ(MarkOf(dump, dir.file("b/deeper/copy.jpg")), "1");
   EXPECT_EQ(MarkOf(dump, dir.file("b/small.jpg")), "0");
   EXPECT_FALSE(std::filesystem::exists(dir.file("r.vlr.lock")));
+  const CliRun linked = Cli(dir, "scan --compare alias --compare b/deeper --keep smallest --protect a");
+  EXPECT_EQ(MarkOf(linked.out, dir.file("alias/photo.jpg")), "0");
+  EXPECT_EQ(MarkOf(linked.out, dir.file("b/deeper/copy.jpg")), "1");
 
   for (const char* misuse : {"results mark r.vlr --keep biggest", "results mark r.vlr --protect a",
+                             "results mark r.vlr --keep size --protect nowhere",
+                             "scan --compare a --keep none --protect a",
                              "results dump --format json -0 r.vlr", "results dump --keep size r.vlr",
                              "results mark --keep size -0 r.vlr", "results dump --dry-run r.vlr"})
     EXPECT_EQ(Cli(dir, misuse).status, 2) << misuse;
@@ -358,6 +489,25 @@ TEST_F(CliScan, KeepRulesMarkAllButTheBestAndResultsMarkRewritesTheFileUnderItsL
   if (json.status != 127) {
     EXPECT_EQ(json.status, 0) << json.err;
   }
+}
+
+// A new user's scan keeps the original beside its desktop copy and marks only the
+// copies the thresholds marked; "--keep none" and a settings file from before the rule
+// keep the first path of the group instead.
+TEST_F(CliScan, TheDefaultRuleKeepsTheNameWithoutACopyMarkerUnlessTurnedOff) {
+  dir.makeDir("s");
+  WriteJpeg(dir.file("s/sunset.jpg"), GradientPicture(160, 120));
+  std::filesystem::copy_file(dir.file("s/sunset.jpg"), dir.file("s/sunset (copy).jpg"));
+  WriteJpeg(dir.file("s/sunset edit.jpg"), GradientPicture(160, 120), {.quality = 60});
+  const std::string copy = dir.file("s/sunset (copy).jpg"), original = dir.file("s/sunset.jpg");
+  const CliRun scan = Cli(dir, "scan --compare s");
+  ASSERT_EQ(scan.status, 0) << scan.err;
+  EXPECT_EQ(scan.out, "G\t1\t" + copy + "\nD\t1\t0\t" + dir.file("s/sunset edit.jpg") + "\nD\t0\t0\t" + original + "\n");
+  const CliRun none = Cli(dir, "scan --compare s --keep none");
+  EXPECT_EQ(MarkOf(none.out, copy), "0");
+  EXPECT_EQ(MarkOf(none.out, original), "1");
+  dir.write("velloran.ini", std::string("[Tfconfigure]\ncbBeep_Checked=True\n"));
+  EXPECT_EQ(Cli(dir, "scan --compare s").out, none.out);
 }
 
 // The groups of scan output, each the set of its paths.

@@ -94,44 +94,31 @@ class DatabaseTest : public ::testing::Test {
   ScanList list;
 };
 
-TEST(DatabaseRecord, FieldsAtTheirOffsetsLittleEndianSpaceFilled) {
+// Texts are length-prefixed and space-filled; numbers little-endian; a long path or
+// label is cut, and a damaged length byte is clamped to its field.
+TEST(DatabaseRecord, FieldsAtTheirOffsetsAndLengthsBounded) {
   auto entry = makeEntry("/pics/a.jpg", "ARCHIVE", 1);
   entry->Size = -2;
   entry->FileDate = 1.5;
   uint8_t record[DatabaseRecordSize];
   std::memset(record, 0xAA, sizeof record);
   EncodeDatabaseRecord(*entry, record);
-
-  EXPECT_EQ(record[0], 0);
-  EXPECT_EQ(record[1], 11);
-  EXPECT_EQ(std::memcmp(record + 2, "/pics/a.jpg", 11), 0);
-  for (size_t i = 13; i < 257; ++i) ASSERT_EQ(record[i], ' ') << i;
-  EXPECT_EQ(record[257], 7);
-  EXPECT_EQ(std::memcmp(record + 258, "ARCHIVE", 7), 0);
-  for (size_t i = 265; i < 271; ++i) ASSERT_EQ(record[i], ' ') << i;
-  EXPECT_EQ(record[271], 0);
-  const uint8_t size[] = {0xFE, 0xFF, 0xFF, 0xFF};
-  EXPECT_EQ(std::memcmp(record + 272, size, 4), 0);
-  const uint8_t date[] = {0, 0, 0, 0, 0, 0, 0xF8, 0x3F};  // 1.5 as an IEEE-754 double
-  EXPECT_EQ(std::memcmp(record + 276, date, 8), 0);
-  const uint8_t width[] = {0x81, 0x02, 0, 0};  // 641
-  EXPECT_EQ(std::memcmp(record + 284, width, 4), 0);
-  const uint8_t height[] = {0xDF, 0x01, 0, 0};  // 479
-  EXPECT_EQ(std::memcmp(record + 288, height, 4), 0);
+  const std::string text(record, record + 272);
+  EXPECT_EQ(text, std::string("\0\x0b/pics/a.jpg", 13) + std::string(244, ' ') + "\x07" "ARCHIVE" +
+                      std::string(6, ' ') + std::string(1, '\0'));
+  const uint8_t numbers[] = {0xFE, 0xFF, 0xFF, 0xFF,                     // size -2
+                             0,    0,    0,    0, 0, 0, 0xF8, 0x3F,      // date 1.5, an IEEE-754 double
+                             0x81, 0x02, 0,    0, 0xDF, 0x01, 0, 0};     // width 641, height 479
+  EXPECT_EQ(std::memcmp(record + 272, numbers, sizeof numbers), 0);
   EXPECT_EQ(std::memcmp(record + 292, entry->Fingerprint->data(), FingerprintSize), 0);
-}
 
-TEST(DatabaseRecord, LongTextsCutAndOversizedLengthBytesClamped) {
-  const std::string path(300, 'p');
-  auto entry = makeEntry(path, "A-VERY-LONG-VOLUME-LABEL", 2);
-  uint8_t record[DatabaseRecordSize];
+  entry = makeEntry(std::string(300, 'p'), "A-VERY-LONG-VOLUME-LABEL", 2);
   EncodeDatabaseRecord(*entry, record);
   EXPECT_EQ(record[1], 255);
   EXPECT_EQ(record[257], 13);
   auto decoded = DecodeDatabaseRecord(record);
-  EXPECT_EQ(decoded->Path, path.substr(0, 255));
+  EXPECT_EQ(decoded->Path, std::string(255, 'p'));
   EXPECT_EQ(decoded->Volume, "A-VERY-LONG-V");
-
   entry->Volume = "AB";
   EncodeDatabaseRecord(*entry, record);
   record[257] = 200;  // beyond the label's 13 characters: clamped, never reads past the field
@@ -140,8 +127,7 @@ TEST(DatabaseRecord, LongTextsCutAndOversizedLengthBytesClamped) {
   record[1] = 0;
   record[0] = 1;
   decoded = DecodeDatabaseRecord(record);
-  EXPECT_EQ(decoded->Path, "");
-  EXPECT_EQ(decoded->Volume, "");
+  EXPECT_EQ(decoded->Path + decoded->Volume, "");
   EXPECT_EQ(decoded->Excluded, 1);
 }
 
@@ -165,19 +151,9 @@ TEST_F(DatabaseTest, WriteAndReadBackKeepsFingerprintedIncludedEntriesInOrder) {
   const ScanList records = readAll(file, outcome);
   ASSERT_EQ(outcome, DatabaseOutcome::Readable);
   ASSERT_EQ(records.size(), 2u);
-  EXPECT_EQ(records[0]->Path.size(), 255u);
   expectSameEntry(*records[0], *entries[0]);
   entries[3]->Volume = "LABEL-LONGER-";
   expectSameEntry(*records[1], *entries[3]);
-  EXPECT_EQ(records[1]->Excluded, 0);
-
-  const std::string bytes = test::ReadFileBytes(file);  // the reader over bytes in memory agrees
-  ZlibMemoryReader reader(bytes.data(), bytes.size());
-  ScanList fromMemory;
-  EXPECT_EQ(ReadDatabaseRecords(reader, [&](std::unique_ptr<TScanEntry> e) { fromMemory.push_back(std::move(e)); }),
-            DatabaseOutcome::Readable);
-  ASSERT_EQ(fromMemory.size(), 2u);
-  expectSameEntry(*fromMemory[1], *records[1]);
 }
 
 TEST_F(DatabaseTest, DamagedDatabasesAreLeftOutWholeWithTheirMessageAndGatheringGoesOn) {
@@ -185,24 +161,18 @@ TEST_F(DatabaseTest, DamagedDatabasesAreLeftOutWholeWithTheirMessageAndGathering
   for (int i = 0; i < 5; ++i) entries.push_back(makeEntry("/absent/" + std::to_string(i), "NOSUCHVOL", i));
   std::vector<uint8_t> data = databaseData(entries);
   const std::string whole = compressed(data);
+  // A zlib header and a stored block holding the version and two records, then a final
+  // block of the reserved type 3.
+  const uint16_t stored = uint16_t(4 + 2 * DatabaseRecordSize);
+  std::string blockType = {0x78, 0x01, 0x00, char(stored & 0xFF), char(stored >> 8), char(~stored & 0xFF),
+                           char(~stored >> 8)};
+  blockType.append(data.begin(), data.begin() + stored).push_back(0x07);
   data.resize(4 + 4 * DatabaseRecordSize + 100);
-  // A valid start flushed to a byte boundary, then a final block of the reserved type 3.
-  z_stream stream{};
-  ASSERT_EQ(deflateInit(&stream, 1), Z_OK);
-  std::vector<uint8_t> packed(data.size() + 1024);
-  stream.next_in = data.data();
-  stream.avail_in = static_cast<uInt>(4 + 2 * DatabaseRecordSize);
-  stream.next_out = packed.data();
-  stream.avail_out = static_cast<uInt>(packed.size());
-  ASSERT_EQ(deflate(&stream, Z_FULL_FLUSH), Z_OK);
-  packed.resize(packed.size() - stream.avail_out);
-  deflateEnd(&stream);
-  packed.insert(packed.end(), {0x07, 0x00, 0x00, 0x00});
   const std::vector<std::pair<std::string, std::string>> damaged = {
       {dir.write("partial.VDB", compressed(data)), "unexpected end of file inside a record"},
       {dir.write("cut.VDB", whole.substr(0, whole.size() * 2 / 3)), "unexpected end of file"},
       {dir.write("notrailer.VDB", whole.substr(0, whole.size() - 4)), "unexpected end of file"},
-      {dir.write("blocktype.VDB", std::string(packed.begin(), packed.end())), "invalid block type"},
+      {dir.write("blocktype.VDB", blockType), "invalid block type"},
   };
   list.push_back(makeEntry("/kept/before", "NOSUCHVOL", 9));
   for (const auto& [file, reason] : damaged) {
@@ -221,7 +191,7 @@ TEST_F(DatabaseTest, DamagedDatabasesAreLeftOutWholeWithTheirMessageAndGathering
   EXPECT_EQ(damage, "");
 }
 
-TEST_F(DatabaseTest, EmptyForeignAndOtherVersionFilesGiveTheirMessageAndGatheringGoesOn) {
+TEST_F(DatabaseTest, EmptyForeignOtherVersionAndMissingFilesGiveTheirMessage) {
   const std::string versionOnly = dir.file("version-only.VDB");
   WriteDatabase(versionOnly, ScanList{});
   EXPECT_EQ(inflateFile(versionOnly), versionBytes(DatabaseVersion));
@@ -251,9 +221,9 @@ TEST_F(DatabaseTest, EmptyForeignAndOtherVersionFilesGiveTheirMessageAndGatherin
   }
   EXPECT_TRUE(list.empty());
   EXPECT_FALSE(ScanCancelled);
-}
 
-TEST_F(DatabaseTest, MissingDatabaseStopsGatheringAndCancels) {
+  // A missing database stops the gathering and cancels the scan.
+  host.messages.clear();
   const std::string file = dir.file("gone.VDB");
   EXPECT_EQ(load(file), LoadAnswer::Stop);
   EXPECT_TRUE(ScanCancelled);

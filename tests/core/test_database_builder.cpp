@@ -136,9 +136,25 @@ TEST_F(DatabaseBuilderTest, AddingRecordedPathsAddsNothingDropsDeletedOnesButOth
   const std::string before = test::ReadFileBytes(db_);
   ASSERT_EQ(AddToDatabase(db_, {pics_}, false, host_), BuildOutcome::Written);
   EXPECT_EQ(test::ReadFileBytes(db_), before);
-  std::filesystem::remove(pics_ + "/B.jpg");  // dropped even without freshening
+  // A third of the records gone looks like a renamed folder: asked, kept on No and
+  // said so, dropped on Yes even without freshening.
+  std::filesystem::remove(pics_ + "/B.jpg");
+  host_.answer = false;
   ASSERT_EQ(AddToDatabase(db_, {pics_}, false, host_), BuildOutcome::Written);
+  EXPECT_EQ(Records(db_).size(), 3u);
+  ASSERT_EQ(host_.questions.size(), 1u);
+  EXPECT_NE(host_.questions[0].find("\n" + pics_ + "/: 1 records\n"), std::string::npos) << host_.questions[0];
+  EXPECT_TRUE(host_.messages.back().text.ends_with(
+      "\n\n0 records added, 0 refreshed, 0 removed.\n\n1 records of files that are gone from a present volume were "
+      "kept: they are more than a tenth of the database."))
+      << host_.messages.back().text;
+  DatabaseChanges changes;
+  host_.answer = true;
+  ASSERT_EQ(AddToDatabase(db_, {pics_}, false, host_, {}, GoneRecords::Ask, &changes), BuildOutcome::Written);
   EXPECT_EQ(Paths(Records(db_)), (std::vector<std::string>{pics_ + "/a.jpg", pics_ + "/c.jpg"}));
+  EXPECT_EQ(changes.removed, 1u);
+  EXPECT_EQ(changes.keptGone, 0u);
+
 
   const std::string upper = dir_.makeDir("PICS");
   std::filesystem::copy_file(pics_ + "/a.jpg", upper + "/a.jpg");
@@ -151,6 +167,15 @@ TEST_F(DatabaseBuilderTest, AddingRecordedPathsAddsNothingDropsDeletedOnesButOth
     EXPECT_NE(std::find(host_.statusLog.begin(), host_.statusLog.end(), status), host_.statusLog.end()) << status;
   }
   EXPECT_FALSE(std::filesystem::exists(db_ + ".new"));
+
+  // One record in ten gone is dropped without a question.
+  for (int i = 0; i < 8; ++i)
+    test::WriteJpeg(pics_ + "/small" + std::to_string(i) + ".jpg", test::UniformPicture(8 + i, 8, test::Rgb(9, 9, 9)));
+  ASSERT_EQ(AddToDatabase(db_, {pics_}, false, host_, {}, GoneRecords::Keep, &changes), BuildOutcome::Written);
+  std::filesystem::remove(pics_ + "/small0.jpg");
+  ASSERT_EQ(AddToDatabase(db_, {pics_}, false, host_, {}, GoneRecords::Keep, &changes), BuildOutcome::Written);
+  EXPECT_EQ(changes.removed, 1u);
+  EXPECT_EQ(Records(db_).size(), 10u);
 }
 
 TEST_F(DatabaseBuilderTest, FreshenRereadsOnlyChangedPictures) {
@@ -177,6 +202,8 @@ TEST_F(DatabaseBuilderTest, FreshenRereadsOnlyChangedPictures) {
   EXPECT_NE(after[0]->Size, before[0]->Size);
   EXPECT_EQ(*after[2]->Fingerprint, *before[2]->Fingerprint);
   EXPECT_EQ(after[2]->Width, 50);
+  EXPECT_TRUE(host_.messages.back().text.ends_with(".\n\n0 records added, 1 refreshed, 0 removed."))
+      << host_.messages.back().text;
 }
 
 TEST_F(DatabaseBuilderTest, RecordsOfAnAbsentVolumeSurvive) {

@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "core/files/little_endian.h"
 #include "core/files/paths.h"
@@ -78,6 +79,17 @@ TEST(DeletedListFormat, CurrentVersionRoundTripsAndTheClassicVersionStillReads) 
   ASSERT_EQ(parsePlain(data, out), DeletedListParse::Ok);
   EXPECT_EQ(out, entries);
   EXPECT_EQ(out[1].Size, 9u) << "the low 32 bits of the whole size";
+
+  // An entry that records where it was deleted from makes the newer version.
+  const std::vector<TDeletedEntry> withOrigin = {{7, 7}, TDeletedEntry(5, 6, {1, 2}, "/photos/a.jpg")};
+  std::vector<uint8_t> originData = DeletedList::Encode(withOrigin);
+  EXPECT_EQ(GetLE32(originData.data()), 3000u);
+  ASSERT_EQ(parsePlain(originData, out), DeletedListParse::Ok);
+  EXPECT_EQ(out, withOrigin);
+  PutLE16(originData.data() + 8 + 9 + 33, 4097);
+  EXPECT_THROW(parsePlain(originData, out), ZlibDataError) << "an origin beyond the bound";
+  PutLE32(originData.data(), 2000);
+  EXPECT_THROW(parsePlain(originData, out), ZlibDataError) << "no origins in the older counted version";
 
   std::vector<uint8_t> classic = classicList({{0xFFFFFFFFu, 0x12345678u}, {3, 4}});
   ASSERT_EQ(parsePlain(classic, out), DeletedListParse::Ok);
@@ -175,60 +187,90 @@ TEST_F(DeletedListTest, AddingRecordsStrongEntriesSkipsEmptyMissingOrSpecialFile
   EXPECT_EQ(host.cursorDepth, 0);
 }
 
-TEST_F(DeletedListTest, StrongEntriesMatchOnlyTheWholeSizeAndDigestClassicOnesOnSizeAndCrc) {
+TEST_F(DeletedListTest, StrongEntriesMatchOnlyTheWholeSizeAndDigestClassicOnesOnSizeAndCrcAndMatchingRemovesNothing) {
   const std::string original = "the deleted picture";
   const std::string forged = "a forged lookalike!";  // same size; the entries below give it the same CRC
   ASSERT_EQ(forged.size(), original.size());
   const uint64_t size = original.size();
   const std::string forgery = dir.write("forged.jpg", forged);
   list.entries() = {TDeletedEntry(size, crcOf(forged), digestOf(original))};
-  EXPECT_FALSE(list.IsDeletedFile(forgery, size)) << "same size and CRC, other contents";
+  EXPECT_FALSE(list.MatchFile(forgery, size)) << "same size and CRC, other contents";
 
   const std::string copy = dir.write("back/again.jpg", original);
-  EXPECT_FALSE(list.IsDeletedFile(copy, size + (uint64_t{1} << 32))) << "the low 32 bits alone are not the size";
-  EXPECT_TRUE(list.IsDeletedFile(copy, size));
+  EXPECT_FALSE(list.MatchFile(copy, size + (uint64_t{1} << 32))) << "the low 32 bits alone are not the size";
+  const auto match = list.MatchFile(copy, size);
+  ASSERT_TRUE(match);
+  EXPECT_FALSE(match->Classic);
+  EXPECT_TRUE(FileExists(copy)) << "matching removes nothing";
+  std::string reason;
+  EXPECT_TRUE(list.RemoveMatchedFile(*match, reason)) << reason;
   EXPECT_FALSE(FileExists(copy));
-  EXPECT_FALSE(list.IsDeletedFile(copy, size)) << "gone now";
 
   list.entries().push_back({static_cast<uint32_t>(size), crcOf(forged)});
-  EXPECT_TRUE(list.IsDeletedFile(forgery, size)) << "a classic entry still matches on size and CRC";
-  EXPECT_EQ(list.autoDeletions(), (std::vector<TAutoDeletion>{{copy, false}, {forgery, true}}));
-  list.clearAutoDeletions();
-  EXPECT_TRUE(list.autoDeletions().empty());
+  const auto classic = list.MatchFile(forgery, size);
+  ASSERT_TRUE(classic) << "a classic entry still matches on size and CRC";
+  EXPECT_TRUE(classic->Classic);
+
+  list.entries() = {{0, 0}};
+  EXPECT_FALSE(list.MatchFile(dir.write("elsewhere/empty.txt", std::string()), 0)) << "an empty file never matches";
 }
 
-TEST_F(DeletedListTest, AnEmptyFileIsNeverMatchedAndAFailedRemovalIsNotADeletion) {
-  list.entries() = {{0, 0}, strongOf("undeletable")};
-  const std::string empty = dir.write("elsewhere/empty.txt", std::string());
-  EXPECT_FALSE(list.IsDeletedFile(empty, 0));
-  EXPECT_TRUE(FileExists(empty));
-
-  const std::string locked = dir.write("locked.jpg", std::string("undeletable"));
-  std::vector<std::string> attempts;
-  list.setRemover([&](const std::string& path) {
-    attempts.push_back(path);
-    return false;
-  });
-  EXPECT_FALSE(list.IsDeletedFile(locked, 11));
-  EXPECT_EQ(attempts, std::vector<std::string>{locked});
-  EXPECT_TRUE(list.autoDeletions().empty());
-}
-
-TEST_F(DeletedListTest, AutoDeletionGoesToTheTrashWhileDeleteToRecycleBinIsOn) {
+// Between the match and the removal the file is checked again: other bytes of the
+// same size or a link there are refused; a removal that fails is no deletion.
+TEST_F(DeletedListTest, ARemovalChecksTheFileJustBefore) {
   list.entries() = {strongOf("unwanted")};
-  const std::string first = dir.write("photos/first.jpg", std::string("unwanted"));
-  DeleteToRecycleBin = true;
-  ASSERT_TRUE(list.IsDeletedFile(first, 8));
-  EXPECT_FALSE(FileExists(first));
-  EXPECT_EQ(test::ReadFileBytes(dir.file("data/Trash/files/first.jpg")), "unwanted");
-  EXPECT_NE(test::ReadFileBytes(dir.file("data/Trash/info/first.jpg.trashinfo")).find("Path=" + first + "\n"),
-            std::string::npos);
+  const std::string swapped = dir.write("photos/swapped.jpg", std::string("unwanted"));
+  const auto first = list.MatchFile(swapped, 8);
+  ASSERT_TRUE(first);
+  dir.write("photos/swapped.jpg", std::string("replaced"));
+  std::string reason;
+  EXPECT_FALSE(list.RemoveMatchedFile(*first, reason));
+  EXPECT_EQ(reason, "it changed since it was read");
+  std::filesystem::remove(swapped);
+  std::filesystem::create_symlink(dir.write("elsewhere/target.jpg", std::string("unwanted")), swapped);
+  EXPECT_FALSE(list.RemoveMatchedFile(*first, reason));
+  EXPECT_EQ(reason, "it is no longer a regular file");
 
-  const std::string second = dir.write("photos/second.jpg", std::string("unwanted"));
-  DeleteToRecycleBin = false;
-  ASSERT_TRUE(list.IsDeletedFile(second, 8));
-  EXPECT_FALSE(FileExists(second));
-  EXPECT_FALSE(FileExists(dir.file("data/Trash/files/second.jpg")));
+  const std::string locked = dir.write("locked.jpg", std::string("unwanted"));
+  list.setRemover([](const std::string&) { return FileRemoval{false, "Permission denied", {}}; });
+  EXPECT_FALSE(list.RemoveMatchedFile(*list.MatchFile(locked, 8), reason));
+  EXPECT_EQ(reason, "Permission denied");
+}
+
+// A file restored to the place it was deleted from is no match and the list forgets
+// its contents; a fresh copy elsewhere still matches while no restored file drops them.
+TEST_F(DeletedListTest, AFileBackWhereItWasDeletedFromIsKeptAndForgottenAFreshCopyElsewhereMatches) {
+  const std::string restored = dir.write("photos/sunset.jpg", std::string("sunset bytes"));
+  const std::string fresh = dir.write("downloads/sunset (1).jpg", std::string("sunset bytes"));
+  const ContentSums sums = *ReadContentSums(restored);
+  list.entries() = {*DeletedList::EntryOf(sums, dir.path() + "/photos/./sunset.jpg"), strongOf("other")};
+  EXPECT_EQ(list.entries()[0].Origin, restored) << "the origin is kept in its normal form";
+  EXPECT_TRUE(list.MatchFile(fresh, 12)) << "a fresh copy elsewhere";
+  bool back = false;
+  EXPECT_FALSE(list.MatchFile(restored, 12, &back));
+  EXPECT_TRUE(back);
+  EXPECT_EQ(list.entries(), std::vector<TDeletedEntry>{strongOf("other")});
+  EXPECT_FALSE(list.MatchFile(fresh, 12)) << "its contents are wanted again";
+}
+
+// Two programs saving: each writes its own changes into the file as it is then.
+TEST_F(DeletedListTest, SavingChangesKeepsWhatAnotherProgramSavedMeanwhile) {
+  writeListFile(compressed(DeletedList::Encode({strongOf("one"), strongOf("two")})));
+  list.LoadDeletedList(host);
+  DeletedList other;
+  other.AddToDeletedList(dir.write("x.txt", std::string("three")), host);
+  list.entries().erase(list.entries().begin());
+  list.AddToDeletedList(dir.write("y.txt", std::string("four")), host);
+  other.SaveChanges();
+  list.SaveChanges();
+  DeletedList again;
+  again.LoadDeletedList(host);
+  EXPECT_EQ(again.entries(), (std::vector<TDeletedEntry>{strongOf("two"), strongOf("three"), strongOf("four")}));
+
+  writeListFile("garbage");
+  list.AddToDeletedList(dir.write("z.txt", std::string("five")), host);
+  EXPECT_THROW(list.SaveChanges(), std::runtime_error);
+  EXPECT_EQ(test::ReadFileBytes(DeletedList::fileName()), "garbage") << "a damaged list is never overwritten";
 }
 
 }  // namespace

@@ -15,24 +15,14 @@ namespace vl {
 namespace {
 
 // Sets TZ for the lifetime of the guard.
-class TimeZone {
- public:
-  explicit TimeZone(const char* zone) {
-    if (const char* old = std::getenv("TZ")) old_ = old;
-    ::setenv("TZ", zone, 1);
+struct TimeZone {
+  explicit TimeZone(const char* zone) : old(std::getenv("TZ") ? std::getenv("TZ") : "") { set(zone); }
+  ~TimeZone() { set(old.empty() ? nullptr : old.c_str()); }
+  static void set(const char* zone) {
+    zone ? ::setenv("TZ", zone, 1) : ::unsetenv("TZ");
     ::tzset();
   }
-  ~TimeZone() {
-    if (old_.empty()) {
-      ::unsetenv("TZ");
-    } else {
-      ::setenv("TZ", old_.c_str(), 1);
-    }
-    ::tzset();
-  }
-
- private:
-  std::string old_;
+  std::string old;
 };
 
 std::vector<std::string> namesOf(const std::vector<DirItem>& items) {
@@ -77,7 +67,7 @@ TEST(ListDirectory, SortsByteWiseSkipsDotEntriesAndFollowsLinks) {
 }
 
 // Size holds the low 32 bits of a file's size, FullSize all of it.
-TEST(ListDirectory, GivesSizeAndDateFromTheFile) {
+TEST(ListDirectory, GivesSizeAndDateFromTheFileAndStopsWhenAsked) {
   const TimeZone utc("UTC");
   test::TempDir dir;
   const std::string file = dir.write("photo.jpg", std::string(1234, 'x'));
@@ -100,15 +90,12 @@ TEST(ListDirectory, GivesSizeAndDateFromTheFile) {
   EXPECT_EQ(found->Name, "photo.jpg");
   EXPECT_EQ(found->Size, 1234);
   EXPECT_FALSE(FindFile(dir.file("absent")));
-}
 
-TEST(ListDirectory, MissingFolderListsNothingAndStopEndsEarly) {
-  test::TempDir dir;
+  // A missing folder lists nothing; a stop ends the listing early.
   EXPECT_TRUE(ListDirectory(dir.file("absent")).empty());
   EXPECT_TRUE(ListDirectory("").empty());
-  for (const char* name : {"a", "b", "c"}) dir.write(name, "");
   int asked = 0;
-  EXPECT_EQ(ListDirectory(dir.path(), [&] { return ++asked > 2; }).size(), 2u);
+  EXPECT_EQ(ListDirectory(dir.path(), [&] { return ++asked > 1; }).size(), 1u);
 }
 
 }  // namespace vl

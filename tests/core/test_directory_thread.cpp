@@ -16,47 +16,40 @@ namespace vl {
 
 namespace {
 
-// Updates handed to the "main thread": the test thread takes them one by one.
+// Updates handed to the "main thread": the test thread takes them one by one while the
+// folder thread waits for each to be run.
 class UpdateQueue {
  public:
-  struct Pending {
-    std::function<void()> task;
-    std::promise<void> done;
-  };
+  using Pending = std::packaged_task<void()>;
 
   // Called on the folder thread; returns when the test has run the task.
   void invoke(const std::function<void()>& task) {
-    std::future<void> finished;
+    Pending pending(task);
+    const std::future<void> finished = pending.get_future();
     {
       const std::lock_guard<std::mutex> lock(mutex_);
-      queue_.push_back(std::make_unique<Pending>(Pending{task, {}}));
-      finished = queue_.back()->done.get_future();
+      queue_.push_back(std::move(pending));
     }
     ready_.notify_all();
     finished.wait();
   }
 
-  // The next update, without running it; the folder thread waits until it is run.
-  std::unique_ptr<Pending> take() {
+  // The next update, without running it.
+  Pending take() {
     std::unique_lock<std::mutex> lock(mutex_);
-    const bool arrived = ready_.wait_for(lock, std::chrono::seconds(20), [&] { return !queue_.empty(); });
-    if (!arrived) throw std::runtime_error("the folder thread sent no update");
-    std::unique_ptr<Pending> next = std::move(queue_.front());
+    if (!ready_.wait_for(lock, std::chrono::seconds(20), [&] { return !queue_.empty(); }))
+      throw std::runtime_error("the folder thread sent no update");
+    Pending next = std::move(queue_.front());
     queue_.pop_front();
     return next;
   }
 
-  void runNext() { run(take()); }
-
-  static void run(std::unique_ptr<Pending> pending) {
-    pending->task();
-    pending->done.set_value();
-  }
+  void runNext() { take()(); }
 
  private:
   std::mutex mutex_;
   std::condition_variable ready_;
-  std::deque<std::unique_ptr<Pending>> queue_;
+  std::deque<Pending> queue_;
 };
 
 // A list that records what the updates did to it.
@@ -113,7 +106,6 @@ TEST_F(DirectoryThreadTest, ShowsThePlainFilesFollowsChangesAndSetFile) {
   EXPECT_EQ(list.items, (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg"}));
   EXPECT_EQ(list.selected, 0);
   EXPECT_EQ(list.scrolled, -1);
-  EXPECT_EQ(list.depth, 0);
   dir.write("new.jpg", "y");
   queue->runNext();
   EXPECT_EQ(list.items, (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg", "new.jpg"}));
@@ -140,10 +132,10 @@ TEST_F(DirectoryThreadTest, ABurstOfChangesIsServedOnce) {
   queue->runNext();
   dir.write("first.jpg", "x");
   // Hold the update of the first change while a burst arrives behind it.
-  std::unique_ptr<UpdateQueue::Pending> held = queue->take();
+  UpdateQueue::Pending held = queue->take();
   for (int i = 0; i < 40; ++i) dir.write("burst" + std::to_string(i) + ".jpg", "x");
   for (int i = 0; i < 10; ++i) std::remove(dir.file("burst" + std::to_string(i) + ".jpg").c_str());
-  UpdateQueue::run(std::move(held));
+  held();
   queue->runNext();
   EXPECT_EQ(list.count(), 31);
   dir.write("last.jpg", "x");
@@ -170,10 +162,10 @@ TEST_F(DirectoryThreadTest, TerminateWhileWaitingEndsTheThreadWithoutTouchingThe
     TDirectoryThread thread(*owned, dir.file("a.jpg"), invoker());
     queue->runNext();
     dir.write("b.jpg", "x");
-    std::unique_ptr<UpdateQueue::Pending> held = queue->take();
+    UpdateQueue::Pending held = queue->take();
     thread.Terminate();
     thread.Wake();
-    UpdateQueue::run(std::move(held));  // reaches the list only if the thread ignored Terminate
+    held();  // reaches the list only if the thread ignored Terminate
     EXPECT_EQ(owned->count(), 0);
   }
   owned.reset();

@@ -22,27 +22,25 @@ std::vector<DriveRoot> rootsOf(std::initializer_list<const char*> paths) {
 
 }  // namespace
 
-TEST(DriveRootOf, TakesTheLongestRootAtAComponentBoundary) {
+TEST(DriveRootOf, TakesTheLongestRootAtAComponentBoundaryOrAMediaFolder) {
   const std::vector<DriveRoot> roots = rootsOf({"/", "/data", "/data/photos", "/mnt"});
   EXPECT_EQ(DriveRootOf("/data/photos/a.jpg", roots), "/data/photos");
   EXPECT_EQ(DriveRootOf("/data/photos", roots), "/data/photos");
   EXPECT_EQ(DriveRootOf("/data/photos2/a.jpg", roots), "/data");
   EXPECT_EQ(DriveRootOf("/database/a.jpg", roots), "/");
   EXPECT_EQ(DriveRootOf("/data/", roots), "/data");
-  EXPECT_EQ(DriveRootOf("/", roots), "/");
   EXPECT_EQ(DriveRootOf("/mnt/photos/a.jpg", roots), "/mnt") << "a mounted /mnt keeps its folders";
   for (const char* relative : {"", "photos/a.jpg", "C:\\photos"}) EXPECT_EQ(DriveRootOf(relative, roots), "");
-}
 
-TEST(DriveRootOf, UnmountedMediaFoldersAreTheirOwnRoot) {
-  const std::vector<DriveRoot> roots = rootsOf({"/", "/media/anna/CARD"});
-  EXPECT_EQ(DriveRootOf("/media/anna/DISC/photos/a.jpg", roots), "/media/anna/DISC");
-  EXPECT_EQ(DriveRootOf("/media/anna/CARD/a.jpg", roots), "/media/anna/CARD");
-  EXPECT_EQ(DriveRootOf("/run/media/anna/USB STICK/a.jpg", roots), "/run/media/anna/USB STICK");
-  EXPECT_EQ(DriveRootOf("/mnt/backup/2020/a.jpg", roots), "/mnt/backup");
-  EXPECT_EQ(DriveRootOf("/mnt/backup", roots), "/mnt/backup");
-  EXPECT_EQ(DriveRootOf("/media/anna", roots), "/") << "a user folder alone is no volume";
-  EXPECT_EQ(DriveRootOf("/mnt/", roots), "/");
+  // Unmounted media folders are their own root.
+  const std::vector<DriveRoot> media = rootsOf({"/", "/media/anna/CARD"});
+  EXPECT_EQ(DriveRootOf("/media/anna/DISC/photos/a.jpg", media), "/media/anna/DISC");
+  EXPECT_EQ(DriveRootOf("/media/anna/CARD/a.jpg", media), "/media/anna/CARD");
+  EXPECT_EQ(DriveRootOf("/run/media/anna/USB STICK/a.jpg", media), "/run/media/anna/USB STICK");
+  EXPECT_EQ(DriveRootOf("/mnt/backup/2020/a.jpg", media), "/mnt/backup");
+  EXPECT_EQ(DriveRootOf("/mnt/backup", media), "/mnt/backup");
+  EXPECT_EQ(DriveRootOf("/media/anna", media), "/") << "a user folder alone is no volume";
+  EXPECT_EQ(DriveRootOf("/mnt/", media), "/");
 }
 
 TEST(GetDriveLetters, ListsTheRootFileSystemButNoPseudoFileSystems) {

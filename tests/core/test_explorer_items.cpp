@@ -62,22 +62,14 @@ TEST(FolderTreeTest, FoldersBecomeNodesBelowTheirVolumeRoots) {
 
 class ExplorerDataTest : public ::testing::Test {
  protected:
-  static std::unique_ptr<TScanEntry> Record(const std::string& path, uint8_t excluded = 0) {
-    auto entry = std::make_unique<TScanEntry>();
-    entry->Path = path;
-    entry->Volume = "VOL";
-    entry->Size = 1234;
-    entry->FileDate = 45000.5;
-    entry->Width = 64;
-    entry->Height = 48;
-    entry->Excluded = excluded;
-    entry->Fingerprint = std::make_unique<TFingerprint>();
-    return entry;
-  }
-
+  // A database of fingerprinted records of `paths`.
   std::string WriteRecords(const std::string& name, const std::vector<std::string>& paths) {
     ScanList list;
-    for (const std::string& path : paths) list.push_back(Record(path));
+    for (const std::string& path : paths) {
+      list.push_back(std::make_unique<TScanEntry>());
+      list.back()->Path = path;
+      list.back()->Fingerprint = std::make_unique<TFingerprint>();
+    }
     const std::string file = dir_.file(name);
     WriteDatabase(file, list);
     return file;

@@ -80,6 +80,34 @@ TEST(RecycleOrDelete, RecycleMovesTheFileIntoTheHomeTrash) {
   EXPECT_NE(info.find("\nDeletionDate="), std::string::npos) << info;
 }
 
+// The desktops follow a home trash that is a symbolic link; one that leads nowhere
+// or to another file system keeps the file in place, never in the root's trash.
+TEST(RecycleOrDelete, AHomeTrashThatIsALinkIsUsedAsItsTargetOrRefusedNeverBypassed) {
+  test::TempDir dir;
+  const EnvironmentVariable dataHome("XDG_DATA_HOME", dir.makeDir("data"));
+  ASSERT_EQ(::symlink(dir.makeDir("elsewhere").c_str(), dir.file("data/Trash").c_str()), 0);
+  ASSERT_TRUE(RecycleOrDeleteFile(dir.write("photos/a.jpg", "picture"), true));
+  EXPECT_EQ(test::ReadFileBytes(dir.file("elsewhere/files/a.jpg")), "picture");
+  EXPECT_TRUE(exists(dir.file("elsewhere/info/a.jpg.trashinfo")));
+
+  std::vector<std::pair<std::string, std::string>> links = {{dir.file("gone"), "a symbolic link to none"}};
+  char shared[] = "/dev/shm/velloran-trash-XXXXXX";
+  struct stat shm {}, here {};
+  if (::stat(dir.path().c_str(), &here) == 0 && ::stat("/dev/shm", &shm) == 0 && shm.st_dev != here.st_dev &&
+      ::mkdtemp(shared) != nullptr)
+    links.push_back({shared, "on another file system"});
+  const std::string file = dir.write("photos/b.jpg", "picture");
+  for (const auto& [target, reason] : links) {
+    std::filesystem::remove(dir.file("data/Trash"));
+    ASSERT_EQ(::symlink(target.c_str(), dir.file("data/Trash").c_str()), 0);
+    const FileRemoval removal = RemoveFile(file, true);
+    EXPECT_FALSE(removal.Removed);
+    EXPECT_NE(removal.Reason.find(reason), std::string::npos) << removal.Reason;
+    EXPECT_EQ(test::ReadFileBytes(file), "picture");
+  }
+  if (links.size() > 1) std::filesystem::remove_all(shared);
+}
+
 TEST(RecycleOrDelete, ASecondFileOfTheSameNameGetsAFreeTrashName) {
   test::TempDir dir;
   const EnvironmentVariable dataHome("XDG_DATA_HOME", dir.makeDir("data"));

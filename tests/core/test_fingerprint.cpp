@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <string>
 #include <thread>
@@ -11,6 +13,7 @@
 #include "core/fingerprint/fingerprint.h"
 #include "core/fingerprint/gif_decoder.h"
 #include "core/fingerprint/jpeg_decoder.h"
+#include "tests/core/two_pass_check.h"
 #include "tests/support/image_writer.h"
 #include "tests/support/temp_dir.h"
 
@@ -65,7 +68,7 @@ struct Result {
 
 Result fingerprintOf(const std::string& path) {
   Result r;
-  r.ok = MakeFingerprint(path, r.fingerprint, r.width, r.height);
+  r.ok = test::FingerprintBothWays(path, r.fingerprint, r.width, r.height);
   return r;
 }
 
@@ -411,6 +414,62 @@ TEST_F(FingerprintTest, ThreadsFingerprintingAtOnceGetTheSameResults) {
       EXPECT_TRUE(results[i].ok && results[i].fingerprint == e.fingerprint && results[i].width == e.width) << i;
     }
   }
+}
+
+// ---- The decoding memory budget ----
+
+// Holds wait in arrival order for room beside what others hold; one larger than the
+// whole budget waits until nothing else is held; a cancel ends a wait with nothing held.
+TEST(DecodeBudgetTest, HoldsWaitForRoomAndALargeOneRunsAlone) {
+  DecodeBudget budget(100);
+  std::atomic<bool> cancel{false};
+  DecodeControl control;
+  control.budget = &budget;
+  control.cancel = &cancel;
+  BudgetHold first(control);
+  ASSERT_TRUE(first.resize(60));
+  std::atomic<int> got{0};
+  const auto holdFor = [&](uint64_t bytes) {
+    return std::thread([&, bytes] {
+      BudgetHold hold(control);
+      if (hold.resize(bytes)) got += int(bytes);
+    });
+  };
+  std::thread large = holdFor(150);
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  std::thread small = holdFor(30);  // fits beside 60, but the large hold came first
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_EQ(got, 0);
+  first.resize(0);
+  large.join();
+  small.join();
+  EXPECT_EQ(got, 180);
+  EXPECT_EQ(budget.peak(), 150u);
+
+  ASSERT_TRUE(first.resize(100));
+  std::thread cancelled = holdFor(10);
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  cancel = true;
+  cancelled.join();
+  EXPECT_EQ(got, 180);
+  first.resize(0);
+  cancel = false;
+  BudgetHold after(control);
+  EXPECT_TRUE(after.resize(100)) << "the cancelled wait left nothing held";
+
+  // A picture above the whole size holds a fraction of its bitmap: the rows it samples.
+  const std::vector<uint8_t> tall = test::EncodeBmp(test::GradientPicture(600, 3000));
+  DecodeBudget counted(uint64_t(1) << 30);
+  control = {nullptr, &counted, 1000};
+  TFingerprint fingerprint;
+  int32_t width = 0, height = 0;
+  ASSERT_TRUE(MakeFingerprintFromMemory(tall.data(), tall.size(), PictureType::Bmp, fingerprint, width, height,
+                                        nullptr, control));
+  EXPECT_LT(counted.peak(), 600u * 3000 * 4 / 8);
+  // A decode that would need more than the ceiling is refused before it allocates.
+  control.maxDecodeBytes = 600u * 8 * 4;  // fewer than the rows it samples
+  EXPECT_FALSE(MakeFingerprintFromMemory(tall.data(), tall.size(), PictureType::Bmp, fingerprint, width, height,
+                                         nullptr, control));
 }
 
 // ---- What is not a picture ----

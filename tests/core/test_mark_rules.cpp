@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/results/copy_names.h"
 #include "core/results/mark_rules.h"
+#include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
 #include "tests/core/results_fixture.h"
 #include "tests/support/temp_dir.h"
@@ -90,6 +92,40 @@ TEST(MarkRules, APathKeptInOneGroupIsMarkedInNoneSoEveryGroupKeepsAFile) {
   EXPECT_EQ(markedPaths(second), "");
 }
 
+TEST(MarkRules, CopyMarkersOfDesktopsAndBrowsersAreCountedButCameraNumbersAreNone) {
+  const std::pair<const char*, int> names[] = {
+      {"/p/sunset.jpg", 0},          {"/p/IMG_1234.JPG", 0},         {"/p/DSC_0001.jpg", 0},
+      {"/p/2019-05-01 12.30.45.jpg", 0}, {"/p/copy.jpg", 0},          {"/p/(1).jpg", 0},
+      {"/p/sunset (copy).jpg", 1},   {"/p/sunset - Copy.jpg", 1},    {"/p/Copy of sunset.jpg", 1},
+      {"/p/sunset (1).jpg", 1},      {"/p/sunset(12).jpg", 1},       {"/p/sunset_1.jpg", 1},
+      {"/p/sunset-2.jpg", 1},        {"/p/sunset copy.jpg", 1},      {"/p/sunset (copy 2).jpg", 1},
+      {"/p/sunset (3rd copy).jpg", 1}, {"/p/sunset - Kopie.jpg", 1}, {"/p/sunset - копия.jpg", 1},
+      {"/p/Copy (2) of sunset.jpg", 1}, {"/p/IMG_1234_1.JPG", 1},     {"/p/sunset copy 2.jpg", 2},
+      {"/p/sunset - Copy (2).jpg", 2}, {"/p/sunset (1) (copy).jpg", 2},
+  };
+  for (const auto& [name, markers] : names) EXPECT_EQ(CopyMarkerCount(name), markers) << name;
+}
+
+// The rule of a new settings file works among the files the thresholds marked: the
+// original keeps its name, a similar but different picture stays unmarked, and a
+// group with nothing marked is left alone.
+TEST(MarkRules, TheDefaultRuleKeepsTheOriginalAmongTheMarkedCopiesOnly) {
+  ResultsModel model;
+  TResultEntry* sunset = AddGroup(model, {"/p/sunset (copy).jpg"}, {{"/p/sunset.jpg"}, {"/p/sunset edit.jpg", 900}});
+  sunset->Next->Marked = 1;
+  TResultEntry* lone = AddGroup(model, {"/p/beach - Copy.jpg"}, {{"/p/beach.jpg", 300}});
+  const MarkRuleOutcome outcome = ApplyMarkRule(model, DefaultMarkRule());
+  EXPECT_EQ(outcome.groups, 1);
+  EXPECT_EQ(outcome.marked, 1);
+  EXPECT_EQ(markedPaths(sunset), "/p/sunset (copy).jpg ");
+  EXPECT_EQ(markedPaths(lone), "");
+  MarkRule wholeGroups = DefaultMarkRule();
+  wholeGroups.amongMarked = false;
+  ApplyMarkRule(model, wholeGroups);
+  EXPECT_EQ(markedPaths(sunset), "/p/sunset (copy).jpg /p/sunset.jpg ");  // the largest is kept
+  EXPECT_EQ(markedPaths(lone), "/p/beach - Copy.jpg ");
+}
+
 TEST(MarkRules, CriteriaTextsRoundTripAndBadOnesAreRefused) {
   const std::vector<KeepStep> steps = {{KeepCriterion::Newest, {}}, {KeepCriterion::InsideFolder, "/a,\"b\""}};
   EXPECT_EQ(KeepCriteriaText(steps), "newest,\"inside=/a,\"\"b\"\"\"");
@@ -102,8 +138,14 @@ TEST(MarkRules, TheRuleIsStoredInTheSettingsFile) {
   test::TempDir dir;
   ::setenv("VELLORAN_APPDIR", dir.path().c_str(), 1);
   ResetAppPaths();
+  EXPECT_EQ(LoadMarkRule(), DefaultMarkRule()) << "no settings file yet";
+  StoreDefaultMarkRuleIfNew();
+  EXPECT_EQ(LoadMarkRule(), DefaultMarkRule());
+  IniFile(AppIniFileName()).eraseSection("MarkByRule");
+  EXPECT_EQ(LoadMarkRule(), MarkRule{}) << "a settings file without a rule keeps its behaviour";
+  StoreDefaultMarkRuleIfNew();
   EXPECT_EQ(LoadMarkRule(), MarkRule{});
-  const MarkRule rule{ParseKeepCriteria("resolution,inside=/photos/2024,oldest"), {"/a", "/b c"}, true};
+  const MarkRule rule{ParseKeepCriteria("resolution,inside=/photos/2024,plain-name"), {"/a", "/b c"}, true, true};
   SaveMarkRule(rule);
   EXPECT_EQ(LoadMarkRule(), rule);
   ::unsetenv("VELLORAN_APPDIR");

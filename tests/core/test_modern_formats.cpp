@@ -1,18 +1,29 @@
 // PNG, TIFF, WebP and HEIF/AVIF pictures: the fingerprint of a BMP of the same pixels, first frames, damage and caps; the picture-type switch.
 #include <gtest/gtest.h>
 
+#include <png.h>
+#include <tiffio.h>
+#include <webp/decode.h>
 #include <zlib.h>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "core/fingerprint/bmp_decoder.h"
 #include "core/fingerprint/fingerprint.h"
+#include "core/fingerprint/fingerprint_cache.h"
+#include "core/fingerprint/fingerprint_pool.h"
+#include "core/fingerprint/gif_decoder.h"
+#include "core/fingerprint/jpeg_decoder.h"
+#include "core/fingerprint/modern_decoders.h"
 #include "core/fingerprint/scan_entry.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
 #include "tests/core/scan_fixture.h"
+#include "tests/core/two_pass_check.h"
 #include "tests/support/modern_writer.h"
 
 namespace vl {
@@ -92,7 +103,7 @@ class PictureFiles : public ::testing::Test {
     const std::string path = dir.file("p" + std::to_string(counter++) + extension);
     test::WriteBytes(path, bytes);
     Outcome o;
-    o.ok = MakeFingerprint(path, o.fingerprint, o.width, o.height, &o.unreadable);
+    o.ok = test::FingerprintBothWays(path, o.fingerprint, o.width, o.height, &o.unreadable);
     return o;
   }
   Outcome ofBmp(const Picture& p) { return of(test::EncodeBmp(p), ".bmp"); }
@@ -207,6 +218,140 @@ std::vector<uint8_t> sixteenBitPng(const Picture& p) {
 TEST_F(PictureFiles, ASixteenBitPngFingerprintsAsItsEightBitCopy) {
   const Picture photo = test::GradientPicture(60, 40);
   expectSame(of(sixteenBitPng(photo), ".png"), ofBmp(photo));
+}
+
+// R, G, B, A bytes as pixels over white.
+std::vector<uint32_t> overWhite(const uint8_t* rgba, size_t count) {
+  std::vector<uint32_t> pixels(count);
+  for (size_t i = 0; i < count; ++i, rgba += 4) pixels[i] = OverWhite(rgba[0], rgba[1], rgba[2], rgba[3]);
+  return pixels;
+}
+
+// What the libraries' whole-picture readers give, alpha over white as ours composite it.
+std::vector<uint32_t> simplifiedPng(const std::vector<uint8_t>& png) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  EXPECT_TRUE(png_image_begin_read_from_memory(&image, png.data(), png.size()));
+  image.format = PNG_FORMAT_RGBA;
+  image.flags |= PNG_IMAGE_FLAG_16BIT_sRGB;
+  std::vector<uint8_t> rgba(PNG_IMAGE_SIZE(image));
+  EXPECT_TRUE(png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr));
+  return overWhite(rgba.data(), rgba.size() / 4);
+}
+
+std::vector<uint32_t> rgbaTiff(const std::vector<uint8_t>& bytes, const std::string& path) {
+  test::WriteBytes(path, bytes);
+  TIFF* tiff = TIFFOpen(path.c_str(), "r");
+  uint32_t width = 0, height = 0;
+  TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
+  TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
+  std::vector<uint32_t> pixels(size_t(width) * height);
+  EXPECT_TRUE(TIFFReadRGBAImageOriented(tiff, width, height, pixels.data(), ORIENTATION_TOPLEFT, 1));
+  TIFFClose(tiff);
+  for (uint32_t& p : pixels) p = OverWhitePremultiplied(TIFFGetR(p), TIFFGetG(p), TIFFGetB(p), TIFFGetA(p));
+  return pixels;
+}
+
+std::vector<uint32_t> wholeWebp(const std::vector<uint8_t>& webp) {
+  int width = 0, height = 0;
+  uint8_t* rgba = WebPDecodeRGBA(webp.data(), webp.size(), &width, &height);
+  const std::vector<uint32_t> pixels = overWhite(rgba, size_t(width) * size_t(height));
+  WebPFree(rgba);
+  return pixels;
+}
+
+std::vector<uint32_t> rowsOf(const std::vector<uint8_t>& bytes, PictureType type) {
+  WorkBitmap bitmap;
+  EXPECT_TRUE(DecodeFullColour(bytes.data(), bytes.size(), type, bitmap));
+  return bitmap.pixels;
+}
+
+// Our readers, which hand pictures on a few rows at a time, give exactly the pixels
+// of the libraries' whole-picture readers, whatever the layout of the file. An
+// interlaced PNG gives what the same picture stored plainly gives: libpng's own
+// whole-picture reader mixes up the passes of 16-bit ones.
+TEST_F(PictureFiles, RowReadersGiveThePixelsOfTheLibrariesWholePictureReaders) {
+  const Picture photo = test::GradientPicture(70, 45);  // odd sizes: partial tiles, blocks and interlace passes
+  const Picture few = test::BlockPicture(37, 29, 5, {test::Black, test::White, test::Rgb(200, 30, 30)}, 4);
+  using test::PngColour;
+  const std::vector<std::pair<Picture, test::PngLayout>> pngs = {
+      {few, {PngColour::Grey, 1}}, {few, {PngColour::Grey, 2, true, true}}, {few, {PngColour::Palette, 4, true, true}},
+      {photo, {PngColour::Grey, 16, false, false, 1.0}}, {photo, {PngColour::GreyAlpha, 8, true}},
+      {photo, {PngColour::Rgb, 8, true, true, 0.7}}, {photo, {PngColour::Rgba, 16, true}}};
+  for (const auto& [picture, layout] : pngs) {
+    const auto png = test::EncodePng(picture, layout);
+    test::PngLayout plain = layout;
+    plain.interlaced = false;
+    EXPECT_EQ(rowsOf(png, PictureType::Png), simplifiedPng(test::EncodePng(picture, plain)))
+        << int(layout.colour) << " " << layout.depth;
+    of(png, ".png");
+  }
+  std::vector<test::TiffLayout> tiffs = {{1, 32}, {4, 32, true}, {2, 0, true}, {7, 0, false, true, test::TiffCoding::G4},
+                                         {6, 0, false, false, test::TiffCoding::Lzw}, {3, 32, false, false, test::TiffCoding::Jpeg}};
+  for (uint16_t orientation = 1; orientation <= 8; ++orientation) tiffs.push_back({orientation});
+  for (const test::TiffLayout& layout : tiffs) {
+    const auto tiff = test::EncodeTiff(layout.bilevel ? few : photo, layout, layout.separate ? alphaRamp(photo) : AlphaPlane{});
+    EXPECT_EQ(rowsOf(tiff, PictureType::Tiff), rgbaTiff(tiff, dir.file("oracle.tif"))) << layout.orientation;
+    of(tiff, ".tif");
+  }
+  for (bool lossless : {false, true}) {
+    const auto webp = test::EncodeWebp({photo}, alphaRamp(photo), lossless ? 0 : 90);
+    EXPECT_EQ(rowsOf(webp, PictureType::Webp), wholeWebp(webp)) << lossless;
+    of(webp, ".webp");
+  }
+}
+
+// Sets the cancel flag when the `after`-th run comes and counts the runs after it.
+class CancellingSink final : public PixelSink {
+ public:
+  CancellingSink(std::atomic<bool>& flag, int after) : flag_(flag), after_(after) {}
+  bool begin(const PictureLayout&) override { return true; }
+  void put(int, int, int, const uint32_t*, int) override {
+    if (++runs_ == after_) flag_ = true;
+  }
+  int runsAfterCancel() const { return runs_ - after_; }
+
+ private:
+  std::atomic<bool>& flag_;
+  int after_;
+  int runs_ = 0;
+};
+
+bool decodeInto(const std::vector<uint8_t>& bytes, PictureType type, PixelSink& sink, const DecodeControl& control) {
+  int32_t width = 0, height = 0;
+  if (type == PictureType::Bmp) return DecodeBmp(bytes.data(), bytes.size(), sink, control);
+  if (type == PictureType::Gif) return DecodeGif(bytes.data(), bytes.size(), sink, control);
+  if (type == PictureType::Jpeg) return DecodeJpeg(bytes.data(), bytes.size(), sink, width, height, control);
+  return DecodeFullColour(bytes.data(), bytes.size(), type, sink, control);
+}
+
+// A cancel set while a picture decodes stops every decoder within a few rows (a strip,
+// a batch of checks, a step of WebP data), and the cancelled decode is not remembered
+// as a picture that does not decode.
+TEST_F(PictureFiles, ACancelStopsEveryDecoderWithinAFewRows) {
+  const Picture tall = test::BlockPicture(64, 2000, 8, {test::Black, test::White, test::Rgb(9, 90, 200)}, 7);
+  const std::vector<std::pair<std::vector<uint8_t>, PictureType>> pictures = {
+      {test::EncodeBmp(tall), PictureType::Bmp}, {test::EncodeGif(tall), PictureType::Gif},
+      {test::EncodeJpeg(tall), PictureType::Jpeg}, {test::EncodePng(tall), PictureType::Png},
+      {test::EncodeTiff({tall}), PictureType::Tiff}, {test::EncodeWebp({tall}, {}, 90), PictureType::Webp},
+      {test::EncodeHeif({tall}, false), PictureType::Heif}};
+  for (const auto& [bytes, type] : pictures) {
+    std::atomic<bool> cancel{false};
+    DecodeControl control;
+    control.cancel = &cancel;
+    CancellingSink sink(cancel, 100);
+    EXPECT_FALSE(decodeInto(bytes, type, sink, control)) << int(type);
+    EXPECT_LE(sink.runsAfterCancel(), 300) << int(type);
+  }
+  const std::string path = dir.file("tall.png");
+  test::WriteBytes(path, pictures[3].first);
+  FingerprintCache cache(dir.file("cache.sqlite"));
+  std::atomic<bool> cancelled{true};
+  DecodeControl stopped;
+  stopped.cancel = &cancelled;
+  EXPECT_TRUE(ComputeFingerprint(path, &cache, false, stopped).cancelled);
+  cache.flush();
+  EXPECT_TRUE(ComputeFingerprint(path, &cache).ok);
 }
 
 using PictureTypeScan = test::ScanFixture;

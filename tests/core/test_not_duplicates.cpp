@@ -18,11 +18,9 @@ class NotDuplicatesTest : public ScanFixture {
   // Remembers the pair as `velloran-cli notdupes add` does; false when it was known.
   bool remember(const std::string& a, const std::string& b) {
     NotDuplicateSide first, second;
-    std::string reason, problem;
+    std::string reason;
     EXPECT_TRUE(SideOfFile(a, first, reason) && SideOfFile(b, second, reason)) << reason;
-    const bool added = RememberNotDuplicate(NotDuplicatesFileName(), MakeNotDuplicatePair(first, second), problem);
-    EXPECT_EQ(problem, "");
-    return added;
+    return RememberNotDuplicate(NotDuplicatesFileName(), MakeNotDuplicatePair(first, second));
   }
   Groups imageScan(const std::vector<std::string>& folders) {
     EXPECT_EQ(scan(ScanMode::Images, {}, folders).end, ScanEnd::Completed);
@@ -95,12 +93,15 @@ TEST_F(NotDuplicatesTest, DamagedAndOversizedListsAreNamedOnceAndLeaveNothingOut
   EXPECT_TRUE(ReadNotDuplicates(file, problem).empty());
   EXPECT_NE(problem.find("(wrong length)"), std::string::npos) << problem;
 
-  // Adding over a damaged list starts it anew; a full list refuses the next pair.
+  // Adding over a damaged list is refused and keeps the file; a full list refuses the next pair.
   NotDuplicateSide side;
   std::string reason;
   ASSERT_TRUE(SideOfFile(photo, side, reason));
-  EXPECT_TRUE(RememberNotDuplicate(file, MakeNotDuplicatePair(side, side), problem = ""));
-  EXPECT_NE(problem.find("is damaged"), std::string::npos);
+  const std::string damagedBytes = ReadFileBytes(file);
+  EXPECT_THROW(RememberNotDuplicate(file, MakeNotDuplicatePair(side, side)), std::runtime_error);
+  EXPECT_EQ(ReadFileBytes(file), damagedBytes);
+  ForgetNotDuplicates(file);
+  EXPECT_TRUE(RememberNotDuplicate(file, MakeNotDuplicatePair(side, side)));
   EXPECT_EQ(ReadNotDuplicates(file, problem = "").size(), 1u);
   EXPECT_EQ(problem, "");
   EXPECT_FALSE(SideOfFile(dir.write("a/notes.jpg", std::string("text")), side, reason));

@@ -3,18 +3,16 @@
 
 #include <filesystem>
 
+#include "core/files/bound_path.h"
 #include "core/files/paths.h"
+#include "tests/support/temp_dir.h"
 
 namespace vl {
 
-TEST(Paths, AddSlashLeavesEmptyAndSlashedPathsAlone) {
+TEST(Paths, NameFolderAndExtensionSplitAtTheLastSlash) {
   EXPECT_EQ(AddSlash(""), "");
   EXPECT_EQ(AddSlash("/"), "/");
   EXPECT_EQ(AddSlash("/photos"), "/photos/");
-  EXPECT_EQ(AddSlash("/photos/"), "/photos/");
-}
-
-TEST(Paths, NameFolderAndExtensionSplitAtTheLastSlash) {
   EXPECT_EQ(FileNameOf("/a/b.c/photo.jpg"), "photo.jpg");
   EXPECT_EQ(FolderOf("/a/b.c/photo.jpg"), "/a/b.c/");
   EXPECT_EQ(ExtensionOf("/a/b.c/photo.jpg"), ".jpg");
@@ -24,17 +22,9 @@ TEST(Paths, NameFolderAndExtensionSplitAtTheLastSlash) {
   EXPECT_EQ(FileNameNoExt("/a/b.c/photo"), "photo");
   EXPECT_EQ(FileNameOf("plain"), "plain");
   EXPECT_EQ(FolderOf("plain"), "");
-}
-
-TEST(Paths, ForceExtensionReplacesTheExtension) {
-  EXPECT_EQ(ForceExtension("/x/photo.jpg", ".lnk"), "/x/photo.lnk");
   EXPECT_EQ(ForceExtension("/x/photo.jpg", "lnk"), "/x/photo.lnk");
   EXPECT_EQ(ForceExtension("/x.d/photo", ".lnk"), "/x.d/photo.lnk");
-}
-
-TEST(Paths, UpperAsciiFoldsOnlyAtoZ) {
-  EXPECT_EQ(UpperAscii("img_0001.jpg"), "IMG_0001.JPG");
-  EXPECT_EQ(UpperAscii("caf\xc3\xa9"), "CAF\xc3\xa9");
+  EXPECT_EQ(UpperAscii("img_caf\xc3\xa9.jpg"), "IMG_CAF\xc3\xa9.JPG");
 }
 
 TEST(Paths, AbsolutePathJoinsTheCurrentFolderAndDropsDotParts) {
@@ -43,6 +33,16 @@ TEST(Paths, AbsolutePathJoinsTheCurrentFolderAndDropsDotParts) {
   EXPECT_EQ(AbsolutePath("a/"), here + "/a");
   EXPECT_EQ(AbsolutePath("/x/../y"), "/x/../y");
   EXPECT_EQ(AbsolutePath(""), "");
+}
+
+TEST(Paths, CleanFilePathTakesDotDotBackOnlyOverARealFolder) {
+  test::TempDir dir;
+  dir.makeDir("x");
+  std::filesystem::create_directory_symlink(dir.file("x"), dir.file("link"));
+  EXPECT_EQ(CleanFilePath(dir.path() + "//x/./a.jpg"), dir.file("x/a.jpg"));
+  EXPECT_EQ(CleanFilePath(dir.path() + "/x/../a.jpg"), dir.file("a.jpg"));
+  EXPECT_EQ(CleanFilePath(dir.path() + "/link/../a.jpg"), dir.file("link/../a.jpg"));
+  EXPECT_EQ(CleanFilePath("/../x/.a/...//"), "/x/.a/...");
 }
 
 }  // namespace vl

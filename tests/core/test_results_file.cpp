@@ -96,6 +96,10 @@ TEST_F(ResultsFileTest, RoundTripKeepsMarksErrorsAndFields) {
     EXPECT_EQ(b.Height, a.Height);
     EXPECT_EQ(b.Base == nullptr, a.Base == nullptr);
   }
+  // A path the file repeats is held once, and so are the labels.
+  const auto& entries = loaded.FResultEntries();
+  EXPECT_TRUE(entries[1]->Path.sharesWith(entries[4]->Path));
+  EXPECT_TRUE(entries[0]->Volume.sharesWith(entries[3]->Volume));
 }
 
 TEST_F(ResultsFileTest, BlocksAreLittleEndianFieldByFieldAndEmptyResultsSaveTheVersionAlone) {

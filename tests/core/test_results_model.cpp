@@ -58,14 +58,15 @@ TEST(ResultsModelPruning, GoneBaseShowsDeletedOrMovedWhenPruningIsOff) {
 TEST(ResultsModelPruning, PruningUnderTheMarkedViewReachesGroupsNotShown) {
   ResultsModel model;
   AddGroup(model, {"/p/x.jpg"}, {{"/p/y.jpg"}});
-  AddGroup(model, {"/p/z.jpg"}, {{"/p/x.jpg"}});
-  model.SetMarkForPath("/p/x.jpg", true);
+  const TResultEntry* shown = AddGroup(model, {"/p/z.jpg"}, {{"/p/w.jpg"}});
+  model.SetMarkForPath("/p/w.jpg", true);
   model.showView(BaseView::Marked);
   ASSERT_EQ(Captions(model.shownBases()), std::vector<std::string>{"z.jpg"});
 
-  model.UpdateEntriesForPath("/p/x.jpg", std::nullopt);
-  EXPECT_TRUE(model.FBaseGroups().empty());
-  EXPECT_TRUE(model.FResultEntries().empty());
+  model.UpdateEntriesForPath("/p/y.jpg", std::nullopt);
+  ASSERT_EQ(model.FBaseGroups().size(), 1u);
+  EXPECT_EQ(model.FBaseGroups()[0].Base, shown);
+  EXPECT_EQ(model.FResultEntries().size(), 2u);
 }
 
 TEST(ResultsModelPruning, DeletingSeveralFilesAtOnceMarksEveryEntryGone) {
@@ -121,16 +122,17 @@ TEST(ResultsModelMarks, MarkingAFileInTwoGroupsListsBothInTheMarkedView) {
   for (const auto& entry : model.FResultEntries()) EXPECT_EQ(entry->Marked, 0) << entry->Path;
 }
 
-TEST(ResultsModelMarks, MarkedViewOmitsGroupsWhoseOnlyMarkedFileIsTheBaseOrGone) {
+TEST(ResultsModelMarks, MarkedViewListsAGroupWhoseOnlyMarkedFileIsTheBaseButNotAGoneOne) {
   ResultsModel model;
   model.removeWhenNoDuplicates = false;
-  AddGroup(model, {"/p/base.jpg"}, {{"/p/a.jpg"}});
+  const TResultEntry* marked = AddGroup(model, {"/p/base.jpg"}, {{"/p/a.jpg"}});
   AddGroup(model, {"/p/other.jpg"}, {{"/p/b.jpg"}, {"/p/c.jpg"}});
   model.SetMarkForPath("/p/base.jpg", true);
   model.SetMarkForPath("/p/b.jpg", true);
   model.UpdateEntriesForPath("/p/b.jpg", std::nullopt);
   model.showView(BaseView::Marked);
-  EXPECT_TRUE(model.shownBases().empty());
+  ASSERT_EQ(Captions(model.shownBases()), std::vector<std::string>{"base.jpg"});
+  EXPECT_EQ(model.shownBases()[0].Base, marked);
 }
 
 TEST(ResultsModelLines, FieldsOfAPresentEntry) {

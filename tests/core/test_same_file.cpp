@@ -88,12 +88,13 @@ TEST_F(SameFileTest, SpecialFilesNeverHangAScan) {
     EXPECT_EQ(groups(), (byName ? Groups{} : Groups{"s/copy.jpg: s/photo.jpg(0,*)"}));
   }
   EXPECT_TRUE(madeDevice || ::geteuid() != 0);
-  // A FIFO or a device given as a database is not a database, and never waited on.
+  // A FIFO or a device given as a database is not a database, and never waited on:
+  // a base list of nothing else stops the scan.
   ASSERT_EQ(::mkfifo(dir.file("pipe.vdb").c_str(), 0644), 0);
   fs::create_symlink("/dev/zero", dir.file("zero.vdb"));
   EXPECT_EQ(scanWithin(ScanMode::Images, {dir.file("pipe.vdb"), dir.file("zero.vdb")}, {dir.file("s")}).end,
-            ScanEnd::Completed);
-  EXPECT_EQ(groups(), Groups{"s/copy.jpg: s/photo.jpg(0,*)"});
+            ScanEnd::EmptyBaseList);
+  EXPECT_NE(host.messages.back().text.find(dir.file("zero.vdb") + ": not a valid database"), std::string::npos);
 }
 
 // A dangling link and a picture that vanishes before it is read are counted and
@@ -111,6 +112,10 @@ TEST_F(SameFileTest, FilesThatCannotBeReadAreCountedAndReported) {
   EXPECT_EQ(groups(), Groups{"u/copy.jpg: u/photo.jpg(0,*)"});
   EXPECT_EQ(result.unreadableCount, 2);
   EXPECT_NE(result.summary.find("\n\n2 files could not be read."), std::string::npos) << result.summary;
+  EXPECT_EQ(result.unreadable, (std::vector<UnreadableFile>{{dir.file("u/dangling.jpg"), "the symbolic link leads nowhere"},
+                                                            {vanishing, "it is gone"}}));
+  EXPECT_TRUE(host.messages.back().details.ends_with("Could not be read:\n" + dir.file("u/dangling.jpg") +
+                                                     ": the symbolic link leads nowhere\n" + vanishing + ": it is gone"));
 }
 
 // Sizes of files read from disk compare in 64 bits: a sparse file of 4 GiB + 100

@@ -229,7 +229,7 @@ TEST_F(ScanDriverTest, AFolderEntryThatIsNoFolderIsLeftOutAndNamedInTheMessages)
   const std::string photo = writePhoto("a/photo.jpg");
   copyFile(photo, "a/copy.jpg");
   const std::string typo = dir.file("b4se");
-  const ScanResult result = scan(ScanMode::Images, {typo, photo}, {dir.file("a"), typo});
+  const ScanResult result = scan(ScanMode::Images, {typo, photo, dir.file("a")}, {dir.file("a"), typo});
   ASSERT_EQ(result.end, ScanEnd::Completed);
   EXPECT_EQ(result.missingFolders, (std::vector<std::string>{typo, photo}));
   EXPECT_NE(lastMessage().find("\n\nThese folders were not found and were left out:\n" + typo + "\n" + photo),
@@ -239,6 +239,34 @@ TEST_F(ScanDriverTest, AFolderEntryThatIsNoFolderIsLeftOutAndNamedInTheMessages)
   EXPECT_EQ(scan(ScanMode::Images, {}, {typo}).end, ScanEnd::EmptyCompareList);
   EXPECT_EQ(lastMessage(), "The Compare List contained no files.\n\n0 files were automatically deleted.\n\n"
                            "These folders were not found and were left out:\n" + typo);
+}
+
+// Base entries that give no file would turn the scan into a self-compare of the
+// compare list: it stops instead, naming every entry and why, and pairs nothing.
+TEST_F(ScanDriverTest, BaseEntriesThatGiveNoFilesStopTheScanNamingEachEntry) {
+  const std::string photo = writePhoto("archive/photo.jpg");
+  copyFile(photo, "new/copy.jpg");
+  copyFile(photo, "new/copy2.jpg");
+  ScanList records;
+  for (const char* name : {"archive/photo.jpg", "archive/other.jpg"})
+    records.push_back(record(dir.file(name), VolumeLabelOfPath(photo), photo));
+  const std::string database = dir.file("archive.vdb");
+  WriteDatabase(database, records);
+  std::filesystem::remove(photo);
+  dir.write("texts/readme.txt", std::string("x"));
+  dir.makeDir("empty");
+
+  const ScanResult result =
+      scan(ScanMode::Images, {database, dir.file("texts"), dir.file("empty"), dir.file("b4se")}, {dir.file("new")});
+  EXPECT_EQ(result.end, ScanEnd::EmptyBaseList);
+  EXPECT_EQ(lastMessage(),
+            "The Base List contained no files, so the scan was not run (it would have compared the Compare List with "
+            "itself).\n\n" +
+                database + ": its 2 records are of files that are gone from a present volume\n" + dir.file("texts") +
+                ": none of its 1 files is of the chosen types\n" + dir.file("empty") + ": empty folder\n" +
+                dir.file("b4se") + ": not found");
+  EXPECT_TRUE(results.FBaseGroups().empty());
+  EXPECT_FALSE(logged("phase:Loading Compare List.")) << "the compare list is not even gathered";
 }
 
 TEST_F(ScanDriverTest, AMissingDatabaseCancelsTheScanAfterItsMessage) {
@@ -281,7 +309,20 @@ TEST_F(ScanDriverTest, ADeletedPictureCopiedBackGoesToTheTrashAndEveryMessageNam
   const std::string back = copyFile(unwanted, "new/renamed.jpg");
   writePhoto("new/fresh.jpg", 5);
 
-  const ScanResult result = scan(ScanMode::Images, {dir.file("base")}, {dir.file("new")});
+  // Answered No: nothing is deleted, and the match stays out of the scan.
+  host.answer = false;
+  ScanResult result = scan(ScanMode::Images, {dir.file("base")}, {dir.file("new")});
+  EXPECT_EQ(result.end, ScanEnd::Completed);
+  ASSERT_EQ(host.questions.size(), 1u);
+  EXPECT_NE(host.questions[0].find("matched 1 files (" + SizeText(ReadFileBytes(unwanted).size()) + ")"),
+            std::string::npos);
+  EXPECT_TRUE(std::filesystem::exists(back));
+  EXPECT_EQ(result.keptMatches, std::vector<std::string>{back});
+  EXPECT_TRUE(groups().empty()) << "the match is not paired";
+  EXPECT_NE(lastMessage().find("\n\n1 files that the deleted-file list matched were not deleted"), std::string::npos);
+
+  host.answer = true;
+  result = scan(ScanMode::Images, {dir.file("base")}, {dir.file("new")});
   EXPECT_EQ(result.end, ScanEnd::Completed);
   EXPECT_EQ(result.autoDeletedCount, 1);
   EXPECT_EQ(result.autoDeletedPaths, std::vector<std::string>{back});

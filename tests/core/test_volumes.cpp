@@ -82,9 +82,14 @@ class LoopVolumeTest : public ::testing::Test {
   test::TempDir dir;
 };
 
-TEST_F(LoopVolumeTest, ALabelledVolumeIsPresentUntilItIsUnmountedAndTheTableRefreshed) {
+// An unlabelled volume is known by its serial, a long label is cut; a volume stays
+// present until it is unmounted and the table refreshed.
+TEST_F(LoopVolumeTest, LabelsAndSerialsHoldUntilTheVolumeIsUnmountedAndTheTableRefreshed) {
   LoopVolume volume(dir, "labelled", "-L VLTEST");
-  if (!volume.mounted()) GTEST_SKIP() << "a loop mount is not possible here (no loop devices or no mount rights)";
+  LoopVolume unlabelled(dir, "unlabelled", "-U 1234abcd-0000-4000-8000-00000000cafe");
+  LoopVolume longLabel(dir, "long", "-L VLTEST-LONGNAME");
+  if (!volume.mounted() || !unlabelled.mounted() || !longLabel.mounted())
+    GTEST_SKIP() << "a loop mount is not possible here (no loop devices or no mount rights)";
   const std::string photo = volume.mountPoint() + "/photos/a.jpg";
   RefreshVolumeTable();
   const VolumeEntry* entry = entryFor(volume.mountPoint());
@@ -95,20 +100,6 @@ TEST_F(LoopVolumeTest, ALabelledVolumeIsPresentUntilItIsUnmountedAndTheTableRefr
   EXPECT_TRUE(IsVolumeMounted(photo, "VLTEST"));
   EXPECT_FALSE(IsVolumeMounted(photo, "vltest")) << "labels compare with case";
   EXPECT_FALSE(IsVolumeMounted(dir.file("elsewhere.jpg"), "VLTEST"));
-
-  ASSERT_TRUE(volume.unmount());
-  EXPECT_TRUE(IsVolumeMounted(photo, "VLTEST")) << "the table stays as it was until the next refresh";
-  RefreshVolumeTable();
-  EXPECT_EQ(entryFor(volume.mountPoint()), nullptr);
-  EXPECT_FALSE(IsVolumeMounted(photo, "VLTEST"));
-  EXPECT_NE(VolumeLabelOfPath(photo), "VLTEST");
-}
-
-TEST_F(LoopVolumeTest, AnUnlabelledVolumeIsKnownByItsSerialAndLongLabelsAreCut) {
-  LoopVolume unlabelled(dir, "unlabelled", "-U 1234abcd-0000-4000-8000-00000000cafe");
-  LoopVolume longLabel(dir, "long", "-L VLTEST-LONGNAME");
-  if (!unlabelled.mounted() || !longLabel.mounted()) GTEST_SKIP() << "a loop mount is not possible here";
-  RefreshVolumeTable();
   EXPECT_EQ(VolumeLabelOfPath(unlabelled.mountPoint() + "/a.jpg"), "305441741");  // 0x1234ABCD
   EXPECT_EQ(VolumeLabelOfPath(longLabel.mountPoint() + "/a.jpg"), "VLTEST-LONGNA");
   std::string label, fileSystem, type;
@@ -117,6 +108,13 @@ TEST_F(LoopVolumeTest, AnUnlabelledVolumeIsKnownByItsSerialAndLongLabelsAreCut) 
   EXPECT_EQ(label, "");
   EXPECT_EQ(fileSystem, "ext4");
   EXPECT_EQ(serial, 0x1234ABCDu);
+
+  ASSERT_TRUE(volume.unmount());
+  EXPECT_TRUE(IsVolumeMounted(photo, "VLTEST")) << "the table stays as it was until the next refresh";
+  RefreshVolumeTable();
+  EXPECT_EQ(entryFor(volume.mountPoint()), nullptr);
+  EXPECT_FALSE(IsVolumeMounted(photo, "VLTEST"));
+  EXPECT_NE(VolumeLabelOfPath(photo), "VLTEST");
 }
 
 TEST_F(LoopVolumeTest, RecyclingOnAnotherFileSystemUsesThatFileSystemsTrash) {

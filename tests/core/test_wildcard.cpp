@@ -5,22 +5,15 @@
 
 namespace vl {
 
-TEST(Wildcard, EmptyTextOrPatternNeverMatches) {
+// An empty text or pattern never matches; the text need not be used up.
+TEST(Wildcard, TheFourWildcardsAndAnUnusedRest) {
   EXPECT_FALSE(WildcardMatch("", "*", false));
   EXPECT_FALSE(WildcardMatch("a", "", false));
   EXPECT_FALSE(WildcardMatch("", "", true));
-}
-
-TEST(Wildcard, TextNeedNotBeUsedUp) {
   EXPECT_TRUE(WildcardMatch("x", "*", false));
-  EXPECT_TRUE(WildcardMatch("ab", "ab", false));
   EXPECT_TRUE(WildcardMatch("abc", "ab", false));
   EXPECT_FALSE(WildcardMatch("ab", "abc", false));
-  EXPECT_TRUE(WildcardMatch("abcdef", "abc", false));
   EXPECT_TRUE(WildcardMatch("a.jpg.bak", "*.jpg", false));
-}
-
-TEST(Wildcard, DigitLetterAndAnyCharacter) {
   EXPECT_TRUE(WildcardMatch("5", "#", false));
   EXPECT_TRUE(WildcardMatch("#", "#", false));
   EXPECT_FALSE(WildcardMatch("x", "#", false));
@@ -32,12 +25,11 @@ TEST(Wildcard, DigitLetterAndAnyCharacter) {
   EXPECT_FALSE(WildcardMatch("IMG_42.JPG", "IMG_####", false));
 }
 
+// Only bytes that flip into a..z, A..Z or "@" fold; "[" and "{" stay apart.
 TEST(Wildcard, CaseFoldingIsSevenBitOnly) {
   EXPECT_TRUE(WildcardMatch("HOLIDAY.JPG", "*.jpg", true));
   EXPECT_FALSE(WildcardMatch("HOLIDAY.JPG", "*.jpg", false));
-  EXPECT_TRUE(WildcardMatch("abc", "ABC", true));
   EXPECT_FALSE(WildcardMatch("\xc9", "\xe9", true));
-  // Only bytes that flip into a..z, A..Z or "@" fold; "[" and "{" stay apart.
   EXPECT_FALSE(WildcardMatch("[", "{", true));
   EXPECT_FALSE(WildcardMatch("{", "[", true));
 }

@@ -58,16 +58,27 @@ class ScriptedDialogs : public gui::DialogProvider {
     yesNo.pop_front();
     return answer;
   }
-  bool askYesNoDefaultNo(QWidget* parent, const std::string& text) override { return askYesNo(parent, text); }
+  bool askYesNoDefaultNo(QWidget* parent, const std::string& text) override {
+    defaultNoQuestions.push_back(text);
+    return askYesNo(parent, text);
+  }
+  gui::YesNoCancel askYesNoCancel(QWidget*, const std::string& text) override {
+    questions.push_back(text);
+    if (yesNoCancel.empty()) return gui::YesNoCancel::Cancel;
+    const gui::YesNoCancel answer = yesNoCancel.front();
+    yesNoCancel.pop_front();
+    return answer;
+  }
   void showError(QWidget*, const std::string& text) override { errors.push_back(text); }
 
   std::deque<std::optional<std::string>> folders;
   std::deque<bool> yesNo;
+  std::deque<gui::YesNoCancel> yesNoCancel;
   std::deque<std::vector<std::string>> openAnswers;
   std::deque<std::optional<std::string>> saveAnswers;
   std::deque<std::optional<std::string>> textAnswers;
   std::vector<gui::FileDialogRequest> saveRequests, openRequests;
-  std::vector<std::string> titles, startFolders, filters, extensions, questions, errors;
+  std::vector<std::string> titles, startFolders, filters, extensions, questions, errors, defaultNoQuestions;
   std::vector<bool> multipleFlags;
 
  private:

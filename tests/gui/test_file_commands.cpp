@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QListView>
 #include <QListWidget>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QUrl>
@@ -17,7 +19,9 @@
 #include "app/results/dupe_list_model.h"
 #include "app/shell/main_window.h"
 #include "core/files/paths.h"
+#include "core/files/dir_listing.h"
 #include "core/results/deleted_list.h"
+#include "core/results/results_file.h"
 #include "core/settings/settings.h"
 #include "tests/gui/main_window_fixture.h"
 #include "tests/gui/scripted_dialogs.h"
@@ -64,6 +68,8 @@ struct ScannedWindow {
     qFatal("no group %s", name.c_str());
   }
   void selectLine(int row) const { dupes()->setCurrentIndex(dupes()->model()->index(row, 0)); }
+  QString status() const { return child<QLabel>(w, "StatusPanel0")->text(); }
+  QAction* undo() const { return child<QAction>(w, "Undo1"); }
   // A key on `target` (lbDupes without one), with the window active again after any message box.
   void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, QWidget* target = nullptr) const {
     if (target == nullptr) target = dupes();
@@ -89,6 +95,8 @@ class FileCommandsTest : public QObject {
  private slots:
   void deleteKeepsTheLinePositionAndIgnoresFilePanes();
   void markedDeletesAskAndNeverTakeTheLastCopyUnasked();
+  void deletesToTheTrashAreUndoneUnlessAPlaceIsTaken();
+  void aChangedLinkedOrTwiceNamedBaseIsNoCopy();
   void dropsExecuteMoveAndNewDriveRoot();
   void resultsSaveAndLoadThroughTheWindow();
 };
@@ -104,12 +112,17 @@ void FileCommandsTest::deleteKeepsTheLinePositionAndIgnoresFilePanes() {
   QVERIFY(s.dialogs.questions.empty());
 
   s.press(Qt::Key_Delete);  // answered No
-  QCOMPARE(s.dialogs.questions.back(), "Confirm File Delete...\n\n" + first);
+  const QString asked = QString::fromStdString(s.dialogs.questions.back());
+  QVERIFY2(asked.startsWith(QString::fromStdString("Confirm File Delete...\n\n" + first + "\n\n1 file, ")), qPrintable(asked));
+  QVERIFY(asked.endsWith(QStringLiteral(" bytes will be deleted for good; this cannot be undone.")));
   QVERIFY(vl::FileExists(first));
 
   s.dialogs.yesNo = {true, true, true};
   s.press(Qt::Key_Delete);
   QVERIFY(!vl::FileExists(first));
+  QVERIFY(s.status().endsWith(QStringLiteral(" bytes deleted for good")));
+  QCOMPARE(s.undo()->text(), QStringLiteral("Can't Undo Delete"));  // nothing brings it back
+  QVERIFY(!s.undo()->isEnabled());
   QCOMPARE(s.lines(), 3);
   QCOMPARE(s.dupes()->currentIndex().row(), 1);
   QCOMPARE(s.pathAt(1), second);
@@ -141,7 +154,7 @@ void FileCommandsTest::markedDeletesAskAndNeverTakeTheLastCopyUnasked() {
   s.press(Qt::Key_Space);
   s.dialogs.yesNo = {true};
   s.press(Qt::Key_Delete, Qt::ShiftModifier);
-  QCOMPARE(s.dialogs.questions.back(), std::string("Confirm Deletion of all visible marked files..."));
+  QVERIFY(s.dialogs.questions.back().starts_with("Confirm Deletion of all visible marked files...\n\n1 file, "));
   QVERIFY(!vl::FileExists(marked));
   QCOMPARE(s.baseList()->currentRow(), group);
   QCOMPARE(s.lines(), 2);
@@ -156,10 +169,13 @@ void FileCommandsTest::markedDeletesAskAndNeverTakeTheLastCopyUnasked() {
   s.dialogs.yesNo = {true, false};
   s.press(Qt::Key_Delete, Qt::ControlModifier);
   QCOMPARE(s.dialogs.questions.size(), size_t(3));
-  QCOMPARE(s.dialogs.questions[1],
-           std::string("Confirm Deletion of ALL marked files...\n\n1 group would lose every copy of its file."));
+  QVERIFY(s.dialogs.questions[1].starts_with("Confirm Deletion of ALL marked files...\n\n2 files, "));
+  QVERIFY(s.dialogs.questions[1].ends_with(" will be deleted for good; this cannot be undone.\n\n"
+                                           "1 group would lose every copy of its file."));
+  QCOMPARE(s.dialogs.defaultNoQuestions, std::vector<std::string>{s.dialogs.questions[2]});
   QVERIFY(s.dialogs.questions[2].starts_with("1 group would lose every copy of its file.\n\n"));
   QVERIFY(vl::FileExists(base) && vl::FileExists(copy));
+  QCOMPARE(s.status(), QStringLiteral("No file was deleted"));
 
   // Without confirmations the second question is still asked.
   vl::ConfirmDeletes = false;
@@ -168,6 +184,104 @@ void FileCommandsTest::markedDeletesAskAndNeverTakeTheLastCopyUnasked() {
   QCOMPARE(s.dialogs.questions.size(), size_t(4));
   QVERIFY(!vl::FileExists(base) && !vl::FileExists(copy));
   QCOMPARE(s.baseList()->count(), 1);
+}
+
+// Delete Marked to the trash and Ctrl+Z: the files and their pruned group come back;
+// a file standing at an old place refuses the undo until it is moved away.
+void FileCommandsTest::deletesToTheTrashAreUndoneUnlessAPlaceIsTaken() {
+  ScannedWindow s({"one"}, {"c1", "c2", "c3"});
+  qputenv("XDG_DATA_HOME", QByteArray::fromStdString(s.files.makeDir("data")));
+  QCOMPARE(s.undo()->text(), QStringLiteral("Undo"));
+  QVERIFY(!s.undo()->isEnabled());
+  const int group = s.showGroup("x.jpg");
+  const int groups = s.baseList()->count();
+  std::vector<std::string> copies;
+  for (int row : {1, 2, 3}) {
+    copies.push_back(s.pathAt(row));
+    s.selectLine(row);
+    s.press(Qt::Key_Space);
+  }
+  s.dialogs.yesNo = {true};
+  s.press(Qt::Key_Delete, Qt::ShiftModifier);
+  QVERIFY(s.dialogs.questions.back().starts_with("Confirm Deletion of all visible marked files...\n\n3 files, "));
+  QVERIFY(s.dialogs.questions.back().ends_with(" will be moved to the trash."));
+  for (const std::string& copy : copies) QVERIFY(!vl::FileExists(copy));
+  QVERIFY2(QRegularExpression(QStringLiteral("^3 files, [0-9.]+ (bytes|kB) moved to the trash$"))
+               .match(s.status())
+               .hasMatch(),
+           qPrintable(s.status()));
+  QCOMPARE(s.baseList()->count(), groups - 1);
+  QCOMPARE(s.undo()->text(), QStringLiteral("Undo Delete"));
+
+  s.files.write(copies[1].substr(s.files.path().size() + 1), std::string("another file"));
+  s.press(Qt::Key_Z, Qt::ControlModifier);
+  QVERIFY(s.answerer.messages.back().startsWith(QStringLiteral("Nothing was undone")));
+  QCOMPARE(s.answerer.details.back().toStdString(), copies[1] + ": another file is at its place now");
+  QVERIFY(!vl::FileExists(copies[0]) && s.undo()->isEnabled());
+
+  std::filesystem::remove(copies[1]);
+  s.press(Qt::Key_Z, Qt::ControlModifier);
+  for (const std::string& copy : copies) QVERIFY(vl::FileExists(copy));
+  QCOMPARE(s.baseList()->count(), groups);
+  QCOMPARE(s.baseList()->currentRow(), group);
+  QCOMPARE(s.lines(), 4);
+  QVERIFY(std::filesystem::is_empty(s.files.file("data/Trash/files")));
+  QVERIFY2(QRegularExpression(QStringLiteral("^3 files, [0-9.]+ (bytes|kB) back from the trash$"))
+               .match(s.status())
+               .hasMatch(),
+           qPrintable(s.status()));
+  QCOMPARE(s.undo()->text(), QStringLiteral("Undo"));
+  QVERIFY(!s.undo()->isEnabled());
+  qunsetenv("XDG_DATA_HOME");
+}
+
+// The last-copy question comes when the base was edited after the scan, when its
+// folder became a link to its copies' folder, and when it is the marked file itself.
+void FileCommandsTest::aChangedLinkedOrTwiceNamedBaseIsNoCopy() {
+  ScannedWindow s({"one"}, {"c1", "c2"});
+  vl::DeleteToRecycleBin = false;
+  const auto refusedAsLastCopy = [&s](const std::vector<std::string>& kept) {
+    QVERIFY(s.dialogs.questions.back().starts_with("1 group would lose every copy of its file."));
+    for (const std::string& path : kept) QVERIFY(vl::FileExists(path));
+  };
+  s.showGroup("y.jpg");
+  const std::string copyY = s.pathAt(1);
+  s.files.write("one/y.jpg", std::string("edited"));
+  s.selectLine(1);
+  s.dialogs.yesNo = {true, false};
+  s.press(Qt::Key_Delete);
+  refusedAsLastCopy({copyY});
+
+  s.showGroup("x.jpg");
+  const std::vector<std::string> copiesX = {s.pathAt(1), s.pathAt(2)};
+  for (int row : {1, 2}) {
+    s.selectLine(row);
+    s.press(Qt::Key_Space);
+  }
+  std::filesystem::rename(s.files.file("one"), s.files.file("one.old"));
+  std::filesystem::create_directory_symlink(s.files.file("c1"), s.files.file("one"));
+  s.dialogs.yesNo = {true, false};
+  s.press(Qt::Key_Delete, Qt::ShiftModifier);
+  refusedAsLastCopy(copiesX);
+
+  vl::ResultsModel crafted;
+  vl::TResultEntry* base = crafted.appendEntry(std::make_unique<vl::TResultEntry>());
+  base->Next = crafted.appendEntry(std::make_unique<vl::TResultEntry>());
+  base->Path = s.files.file("c2/x.jpg");
+  base->Next->Path = s.files.file("c2/./x.jpg");
+  for (vl::TResultEntry* entry : {base, base->Next}) {
+    entry->Size = vl::FindFile(base->Path)->Size;
+    entry->FileDate = vl::FindFile(base->Path)->FileDate;
+  }
+  base->Next->Base = base;
+  base->Next->Marked = 1;
+  crafted.appendGroup("x.jpg", base);
+  QVERIFY(vl::SaveResults(s.files.file("twice.vlr"), crafted).succeeded());
+  s.dialogs.openAnswers = {{s.files.file("twice.vlr")}};
+  child<QAction>(s.w, "LoadResults1")->trigger();
+  s.dialogs.yesNo = {true, false};
+  s.press(Qt::Key_Delete, Qt::ControlModifier);
+  refusedAsLastCopy({base->Path});
 }
 
 // Drops on the duplicate's file pane copy, move and link into its folder; Execute opens
@@ -230,9 +344,9 @@ void FileCommandsTest::dropsExecuteMoveAndNewDriveRoot() {
   QCOMPARE(s.answerer.messages.back(), QStringLiteral("Unable to open file."));
   qputenv("PATH", path);
 
-  // Move / Rename and a new drive root follow the file in its line.
+  // Move / Rename and a new drive root follow the file in its line; Ctrl+Z renames it back.
   const std::string old = s.pathAt(1);
-  const std::string renamed = files.file("c1/renamed.jpg");
+  const std::string renamed = files.file("c2/renamed.jpg");
   s.dialogs.saveAnswers = {renamed};
   child<QAction>(s.w, "MoveRenameFile1")->trigger();
   const vl::gui::FileDialogRequest& asked = s.dialogs.saveRequests.back();
@@ -242,12 +356,18 @@ void FileCommandsTest::dropsExecuteMoveAndNewDriveRoot() {
   QVERIFY(!vl::FileExists(old) && vl::FileExists(renamed));
   QCOMPARE(s.pathAt(1), renamed);
   QCOMPARE(s.lines(), 3);
+  QCOMPARE(s.undo()->text(), QStringLiteral("Undo Rename"));
+  s.press(Qt::Key_Z, Qt::ControlModifier);
+  QVERIFY(vl::FileExists(old) && !vl::FileExists(renamed));
+  const int line = s.dupes()->currentIndex().row();
+  QCOMPARE(s.pathAt(line), old);
+  QCOMPARE(s.status(), QStringLiteral("Renamed back to x.jpg"));
 
   s.dialogs.textAnswers = {"/media/elsewhere/DISC"};
   child<QAction>(s.w, "ChangeDriveLetter1")->trigger();
   QVERIFY(s.dialogs.questions.back().starts_with(
       "New Drive Letter|Select a new drive letter to look for this file on.|/"));
-  QVERIFY(s.pathAt(1).starts_with("/media/elsewhere/DISC/") && s.pathAt(1).ends_with("/c1/renamed.jpg"));
+  QVERIFY(s.pathAt(line).starts_with("/media/elsewhere/DISC/") && s.pathAt(line).ends_with("/c2/x.jpg"));
 }
 
 void FileCommandsTest::resultsSaveAndLoadThroughTheWindow() {
@@ -287,8 +407,23 @@ void FileCommandsTest::resultsSaveAndLoadThroughTheWindow() {
   s.dialogs.openAnswers = {{files.file("c1/x.jpg"), files.write("saved/again.jpg", vl::test::ReadFileBytes(files.file("c1/x.jpg")))}};
   child<QAction>(s.w, "AddFilestoDeletedList1")->trigger();
   QVERIFY(s.dialogs.multipleFlags.back());
+
+  // A mark changed since the load: closing asks; Cancel, and Yes with the save
+  // dialog cancelled, keep the window; Yes and a file name save and close.
+  s.dialogs.openAnswers = {{saved}};
+  child<QAction>(s.w, "LoadResults1")->trigger();
+  s.showGroup("x.jpg");
+  s.press(Qt::Key_Space);
+  const std::string resaved = files.file("saved/again.vlr");
+  s.dialogs.yesNoCancel = {vl::gui::YesNoCancel::Cancel, vl::gui::YesNoCancel::Yes, vl::gui::YesNoCancel::Yes};
+  s.dialogs.saveAnswers = {std::nullopt, resaved};
+  QVERIFY(!s.w.window->close());
+  QCOMPARE(s.dialogs.questions.back(), std::string("The marks were changed since the results were last saved.\n\n"
+                                                   "Save the results before closing?"));
+  QVERIFY(!s.w.window->close());
   vl::UseDeletedList = true;
   QVERIFY(s.w.window->close());
+  QVERIFY(vl::FileExists(resaved));
   s.w.window.reset();
   vl::test::RecordingHost host;
   vl::DeletedList list;

@@ -1,5 +1,8 @@
 // The main window driven as a user would: start-up, scans, marking, tabs, sorting, removing groups, restart.
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -8,13 +11,16 @@
 #include <QSplitter>
 #include <QTabBar>
 #include <QTest>
+#include <filesystem>
 
 #include "app/results/dupe_list_delegate.h"
 #include "app/results/dupe_list_model.h"
 #include "app/results/result_lists.h"
 #include "app/shell/action_table.h"
 #include "app/shell/main_window.h"
+#include "core/files/content_sums.h"
 #include "core/files/paths.h"
+#include "core/files/recycle.h"
 #include "core/results/deleted_list.h"
 #include "core/scan/scan_driver.h"
 #include "core/settings/ini_file.h"
@@ -87,7 +93,7 @@ class MainWindowTest : public QObject {
   void scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup_data();
   void scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup();
   void wizardScanFindsCopiedPictures();
-  void theSummaryNamesEveryAutoDeletedFileInItsDetails();
+  void theDeletedListAsksFirstAndKeepsARestoredFile();
   void closingDuringAScanCancelsAndKeepsTheWindow();
   void spaceMarksTheSameFileInEveryGroupTheMarkedTabListsThemAndGroupsAreRemoved();
   void headerClicksSortWithTheBaseLineFirst();
@@ -120,26 +126,57 @@ void MainWindowTest::firstStartOpensTheWizardAndSizesTheColumns() {
   QVERIFY(ini.keyExists("Tfmain", "tbShowFiles_Down"));
 }
 
-void MainWindowTest::theSummaryNamesEveryAutoDeletedFileInItsDetails() {
+// A file restored from the trash to where it was deleted from is scanned and
+// forgotten by the deleted-file list; a copy of another deleted file is listed in a
+// question whose default is No, and only Yes removes it, named in the summary.
+void MainWindowTest::theDeletedListAsksFirstAndKeepsARestoredFile() {
   AppDirScope app;
   vl::test::TempDir files;
   const std::vector<std::string> folders = modeFolders(files);
-  vl::test::RecordingHost host;
-  vl::DeletedList list;
-  list.AddToDeletedList(files.file("a/q.jpg"), host);
-  list.SaveDeletedList();
-  vl::UseDeletedList = true;
-  vl::DeleteToRecycleBin = false;
+  setenv("XDG_DATA_HOME", files.file("data").c_str(), 1);
+  vl::UseDeletedList = vl::DeleteToRecycleBin = true;
+  const std::string restored = files.file("b/r.jpg"), fresh = files.file("b/p2.jpg");
+  {
+    vl::test::RecordingHost host;
+    vl::DeletedList list;
+    list.AddDeletedEntry(*vl::DeletedList::EntryOf(*vl::ReadContentSums(restored), restored), host);
+    QVERIFY(vl::RemoveFile(restored, true).Removed);
+    std::filesystem::rename(files.file("data/Trash/files/r.jpg"), restored);
+    std::filesystem::remove(files.file("data/Trash/info/r.jpg.trashinfo"));
+    list.AddDeletedEntry(*vl::DeletedList::EntryOf(*vl::ReadContentSums(fresh), files.file("old/p2.jpg")), host);
+    list.SaveChanges();
+  }
   ModalAnswerer answerer;
   WindowUnderTest w;
   w.setLists({folders[0]}, {folders[1]});
   w.show();
   QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
-  w.scanWithOptions(answerer, vl::ScanMode::Names);
-  QVERIFY2(answerer.messages.last().endsWith(QStringLiteral("\n\n1 files automatically deleted.")),
+  w.scanWithOptions(answerer, vl::ScanMode::Contents);
+  QVERIFY(answerer.messages.contains(QString::fromStdString(
+      "The deleted-file list matched 1 files (8 bytes) in the Compare List: copies of files that were deleted "
+      "before.\n\n" + fresh + "\n\nMove them to the trash now? Files that are not deleted stay out of this scan.")));
+  QVERIFY(vl::FileExists(fresh));
+  QVERIFY(anyEntryNamed(w.window->results(), "b/r.jpg"));
+  QVERIFY(!anyEntryNamed(w.window->results(), "b/p2.jpg"));
+  QVERIFY2(answerer.messages.last().contains(QStringLiteral("\n\n1 files were back where they had been deleted")),
            qPrintable(answerer.messages.last()));
-  QCOMPARE(answerer.details.last(), QString::fromStdString("Automatically deleted:\n" + files.file("b/r.jpg")));
-  QVERIFY(!vl::FileExists(files.file("b/r.jpg")));
+
+  answerer.onTick = [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box != nullptr && box->isVisible() && box->text().startsWith(QStringLiteral("The deleted-file list")))
+      box->button(QMessageBox::Yes)->click();
+  };
+  w.scanWithOptions(answerer, vl::ScanMode::Contents);
+  QVERIFY(!vl::FileExists(fresh));
+  QVERIFY(answerer.messages.last().contains(QStringLiteral("\n\n1 files automatically deleted.")));
+  QCOMPARE(answerer.details.last(), QString::fromStdString("Automatically deleted:\n" + fresh));
+  QVERIFY(w.window->close());
+  w.window.reset();
+  vl::test::RecordingHost host;
+  vl::DeletedList saved;
+  saved.LoadDeletedList(host);
+  QCOMPARE(saved.entries().size(), size_t(1));  // the restored file's entry is forgotten
+  unsetenv("XDG_DATA_HOME");
 }
 
 void MainWindowTest::scanWithEachModeFillsTheBaseListAndSelectsTheFirstGroup_data() {
@@ -297,6 +334,16 @@ void MainWindowTest::spaceMarksTheSameFileInEveryGroupTheMarkedTabListsThemAndGr
   QCOMPARE(markedEntriesAt(w.window->results(), shared), 0);
   tabs->setCurrentIndex(1);
   QCOMPARE(baseList->count(), 0);
+  tabs->setCurrentIndex(0);
+
+  // A group whose only marked file is its base is listed under "Marked" too.
+  baseList->setCurrentRow(row);
+  dupes->setCurrentIndex(dupes->model()->index(0, 0));
+  QTest::keyClick(dupes, Qt::Key_Space);
+  tabs->setCurrentIndex(1);
+  QCOMPARE(baseList->count(), 1);
+  QVERIFY(dupeFields(w, 0).value(2).endsWith(QStringLiteral("base1/x.jpg")));
+  QCOMPARE(dupeFields(w, 0).value(0), QStringLiteral("*"));
   tabs->setCurrentIndex(0);
 
   // Removing a group shows the next one; removing the last shows the new last; then nothing is left.

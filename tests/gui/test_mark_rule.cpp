@@ -74,18 +74,26 @@ void MarkRuleTest::theDialogStoresItsRuleWhichMarksNowAndAfterEveryScan() {
   dialogs.folders.push_back(files.file("Elsewhere"));
   markByRule(w, answerer, [](QDialog* dialog) {
     auto* criteria = dialog->findChild<QListWidget*>(QStringLiteral("lbCriteria"));
-    criteria->item(0)->setCheckState(Qt::Checked);  // Highest resolution
-    criteria->item(2)->setCheckState(Qt::Checked);  // Smallest file
-    criteria->setCurrentRow(2);
-    dialog->findChild<QPushButton*>(QStringLiteral("bbMoveUp"))->click();
-    dialog->findChild<QPushButton*>(QStringLiteral("bbMoveUp"))->click();
+    auto* amongMarked = dialog->findChild<QCheckBox*>(QStringLiteral("cbAmongMarked"));
+    QStringList checked;  // a first start shows the default rule
+    for (int row = 0; row < criteria->count(); ++row)
+      if (criteria->item(row)->checkState() == Qt::Checked) checked << criteria->item(row)->text();
+    QCOMPARE(checked, QStringList({"Highest resolution (width x height)", "Largest file",
+                                   "Name without a copy marker (\" (copy)\", \" - Copy\", \" (1)\" ...)", "Oldest",
+                                   "Shortest path"}));
+    QVERIFY(amongMarked->isChecked() && dialog->findChild<QCheckBox*>(QStringLiteral("cbApplyAfterScan"))->isChecked());
+    for (int row = 1; row < 5; ++row) criteria->item(row)->setCheckState(Qt::Unchecked);
+    const int smallest = criteria->row(criteria->findItems(QStringLiteral("Smallest file"), Qt::MatchExactly).value(0));
+    criteria->item(smallest)->setCheckState(Qt::Checked);
+    criteria->setCurrentRow(smallest);
+    for (int row = smallest; row > 0; --row) dialog->findChild<QPushButton*>(QStringLiteral("bbMoveUp"))->click();
     dialog->findChild<QPushButton*>(QStringLiteral("bbAddProtected"))->click();
-    dialog->findChild<QCheckBox*>(QStringLiteral("cbApplyAfterScan"))->setChecked(true);
+    amongMarked->setChecked(false);
   });
   const vl::MarkRule stored = vl::LoadMarkRule();
   QCOMPARE(vl::KeepCriteriaText(stored.keep), std::string("smallest,resolution"));
   QCOMPARE(stored.protectedFolders, std::vector<std::string>{files.file("Elsewhere")});
-  QVERIFY(stored.applyAfterScan);
+  QVERIFY(stored.applyAfterScan && !stored.amongMarked);
   QVERIFY(markedAt(w.window->results(), original) && !markedAt(w.window->results(), copy));
   QCOMPARE(delFieldOf(w, original), QStringLiteral("*"));
 
@@ -99,6 +107,7 @@ void MarkRuleTest::theDialogStoresItsRuleWhichMarksNowAndAfterEveryScan() {
   child<QAction>(w, "UnmarkAll1")->trigger();
   QVERIFY(!markedAt(w.window->results(), copy));
   QCOMPARE(delFieldOf(w, copy), QString());
+  QVERIFY(!w.window->close());  // marks the user changed: the close question, cancelled
 
   w.scanWithOptions(answerer, vl::ScanMode::Images);  // auto-marking is off: only the rule marks
   QTRY_VERIFY(answerer.messages.size() == 2);
@@ -109,6 +118,7 @@ void MarkRuleTest::theDialogStoresItsRuleWhichMarksNowAndAfterEveryScan() {
   child<QAction>(w, "ExportResults1")->trigger();
   QVERIFY(vl::test::ReadFileBytes(files.file("out.json")).starts_with("{\"version\":1,\"groups\":["));
   QVERIFY(dialogs.errors.empty());
+  QVERIFY(w.window->close());  // a scan's own marks come back with the next scan: no question
 }
 
 QTEST_MAIN(MarkRuleTest)

@@ -4,7 +4,6 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QSplitter>
 #include <QTest>
 
 #include <sys/inotify.h>
@@ -15,6 +14,7 @@
 
 #include "app/dialogs/configure_dialog.h"
 #include "app/components/filter_combo_box.h"
+#include "app/dialogs/scan_choice.h"
 #include "app/dialogs/scan_options_dialog.h"
 #include "app/components/form_property_store.h"
 #include "core/settings/ini_file.h"
@@ -66,43 +66,35 @@ class SettingsDialogsTest : public QObject {
     appDir_.reset();
   }
 
-  void configureStoresItsKeysAndClosingCopiesControlsIntoGlobals() {
-    {
-      gui::ConfigureDialog dialog;
-      dialog.show();
+  // Unreadable numbers fall back to their defaults; unticking the automatic marking
+  // disables its boxes, and unticking the newer picture types gives the classic mask.
+  void configureStoresItsControlsAndCopiesThemIntoGlobals() {
+    openEditClose<gui::ConfigureDialog>([](gui::ConfigureDialog& dialog) {
       QVERIFY(!child<QPlainTextEdit>(dialog, "mIgnoreFilenames")->isEnabled());
       child<QCheckBox>(dialog, "cbMatchRotations")->setChecked(true);
       child<QSpinBox>(dialog, "rxerrors")->setValue(55);
       child<QLineEdit>(dialog, "eMarkSize")->setText("abc");
       child<QLineEdit>(dialog, "eMarkErrors")->setText("12");
-      child<QLineEdit>(dialog, "eMarkWidth")->setText("x");
       child<QCheckBox>(dialog, "cbRecycle")->setChecked(false);
+      child<QCheckBox>(dialog, "cbModernImageFormats")->setChecked(false);
       child<QCheckBox>(dialog, "cbAutoMarkDelete")->click();
       QVERIFY(!child<QLineEdit>(dialog, "eMarkSize")->isEnabled());
-      dialog.accept();
-    }
+    });
     const IniFile ini(AppIniFileName());
-    for (const char* key : {"cmIgnoreNumbers_Checked", "rxerrors_Value", "useignorelist_Checked", "cbBeep_Checked",
-                            "cbConfirmDelete_Checked", "cbRecycle_Checked", "cbNavArrows_Checked", "eMarkErrors_Text",
-                            "eMarkHeight_Text", "eMarkSize_Text", "eMarkWidth_Text", "cbAutoMarkDelete_Checked",
-                            "cbCheckabDrives_Checked", "cbUseDeletedList_Checked", "Flags", "ShowCmd",
-                            "PixelsPerInch", "MinMaxPos", "NormPos", "Visible"})
-      QVERIFY2(ini.keyExists("Tfconfigure", key), key);
     QCOMPARE(ini.readString("Tfconfigure", "rxerrors_Value", ""), std::string("55"));
-    QCOMPARE(ini.readString("Tfconfigure", "cbCheckabDrives_Checked", ""), std::string("False"));
     QCOMPARE(ini.readString("Tfconfigure", "eMarkSize_Text", ""), std::string("abc"));
+    QCOMPARE(ini.readString("Tfconfigure", "cbModernImageFormats_Checked", ""), std::string("False"));
     QCOMPARE(ini.readString("Tfconfigure", "Visible", ""), std::string("0"));
     QVERIFY(!ini.sectionExists("Tfconfigure.mIgnoreFilenames_Lines"));
     QCOMPARE(FuzzFactor, 55);
     QCOMPARE(MarkErrors, 12);
-    QCOMPARE(MarkWidth, 0);
     QCOMPARE(MarkSize, 5);
-    QVERIFY(!DeleteToRecycleBin && !AutoMarkDelete);
+    QVERIFY(!DeleteToRecycleBin && !AutoMarkDelete && !ModernImageFormats);
     QVERIFY(MatchRotations && !VerifyMatches);
-    MatchRotations = false;
+    MatchRotations = ModernImageFormats = true;
     MarkSize = 99;
     LoadSettings();
-    QVERIFY(MatchRotations && !VerifyMatches);
+    QVERIFY(MatchRotations && !ModernImageFormats);
     QCOMPARE(MarkSize, 5);
 
     gui::ConfigureDialog reopened;
@@ -111,47 +103,43 @@ class SettingsDialogsTest : public QObject {
     QVERIFY(!child<QCheckBox>(reopened, "cbAutoMarkDelete")->isChecked());
     for (const char* name : {"eMarkErrors", "eMarkWidth", "eMarkHeight", "eMarkSize"})
       QVERIFY2(!child<QLineEdit>(reopened, name)->isEnabled(), name);
+    gui::ScanOptionsDialog options;
+    options.show();
+    QCOMPARE(options.mask(), std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf"));
   }
 
-  void scanOptionsDefaultsAndModes() {
-    gui::ScanOptionsDialog dialog;
-    dialog.show();
-    QCOMPARE(dialog.scanMode(), 0);
-    QCOMPARE(dialog.mask(),
-             std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf;*.png;*.tif;*.tiff;*.webp;*.heic;*.heif;*.avif"));
-    QCOMPARE(child<gui::FilterComboBox>(dialog, "FilterComboBox1")->count(), 4);
-    child<QRadioButton>(dialog, "rbNameandSize")->setChecked(true);
-    QCOMPARE(dialog.scanMode(), 2);
-    child<gui::FilterComboBox>(dialog, "FilterComboBox1")->setCurrentIndex(3);
-    QCOMPARE(dialog.mask(), std::string("*.*"));
-    dialog.accept();
-    QCOMPARE(IniFile(AppIniFileName()).readString("TfScanOptions", "rbNameandSize_Checked", ""),
-             std::string("True"));
-
-    gui::ScanOptionsDialog reopened;
-    reopened.show();
-    QCOMPARE(reopened.scanMode(), 2);
-    QCOMPARE(child<gui::FilterComboBox>(reopened, "FilterComboBox1")->currentIndex(), 0);
-  }
-
-  // Unticking the newer picture types stores the key and gives the classic image mask.
-  void modernFormatsBoxSwitchesTheImageFilesMask() {
-    openEditClose<gui::ConfigureDialog>([](QWidget& d) {
-      auto* box = child<QCheckBox>(d, "cbModernImageFormats");
-      QVERIFY(box->isChecked());
-      box->setChecked(false);
-    });
-    QCOMPARE(IniFile(AppIniFileName()).readString("Tfconfigure", "cbModernImageFormats_Checked", ""), std::string("False"));
+  // The mode is stored, the filter starts at its first entry; an edited filter offers its
+  // own entries, and the mask falls back to the last entry or to all files.
+  void scanOptionsModesAndFilters() {
+    {
+      gui::ScanOptionsDialog dialog;
+      dialog.show();
+      QCOMPARE(dialog.mask(),
+               std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf;*.png;*.tif;*.tiff;*.webp;*.heic;*.heif;*.avif"));
+      child<QRadioButton>(dialog, "rbNameandSize")->setChecked(true);
+      QCOMPARE(dialog.scanMode(), 2);
+      child<gui::FilterComboBox>(dialog, "FilterComboBox1")->setCurrentIndex(3);
+      QCOMPARE(dialog.mask(), std::string("*.*"));
+      dialog.accept();
+    }
+    IniFile ini(AppIniFileName());
+    QCOMPARE(ini.readString("TfScanOptions", "rbNameandSize_Checked", ""), std::string("True"));
+    {
+      gui::ScanOptionsDialog reopened;
+      reopened.show();
+      QCOMPARE(reopened.scanMode(), 2);
+      QCOMPARE(child<gui::FilterComboBox>(reopened, "FilterComboBox1")->currentIndex(), 0);
+    }
+    // The stored "Image Files" filter follows the newer-picture-types setting; a typed one stays.
+    ModernImageFormats = false;
+    {
+      gui::ScanOptionsDialog classic;
+      classic.show();
+      QCOMPARE(classic.mask(), std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf"));
+    }
     ModernImageFormats = true;
-    LoadSettings();
-    QVERIFY(!ModernImageFormats);
-    gui::ScanOptionsDialog dialog;
-    dialog.show();
-    QCOMPARE(dialog.mask(), std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf"));
-  }
-
-  void editedFilterOffersItsEntriesAndTheMaskFallsBack() {
-    IniFile(AppIniFileName()).writeString("TfScanOptions", "FilterComboBox1_Filter", "Gif Pictures|*.gif");
+    QCOMPARE(gui::FilterFollowingImageSetting("Image Files|*.jpg|All|*.*"), QString("Image Files|*.jpg|All|*.*"));
+    ini.writeString("TfScanOptions", "FilterComboBox1_Filter", "Gif Pictures|*.gif");
     gui::ScanOptionsDialog dialog;
     dialog.show();
     auto* box = child<gui::FilterComboBox>(dialog, "FilterComboBox1");
@@ -166,15 +154,18 @@ class SettingsDialogsTest : public QObject {
     QCOMPARE(box->mask(), std::string("*.*"));
   }
 
+  // A form never shown writes nothing; one destroyed while open saves itself as visible.
   void quotedStringsAndLinesSurviveAndDamagedValuesAreBounded() {
+    { SampleForm form; }
+    QVERIFY(!std::filesystem::exists(AppIniFileName()));
     {
       SampleForm form;
       form.show();
       form.text->setText("'x'");
       form.memo->setPlainText("one\n\"two\"\n");
       form.flag->setChecked(true);
-      form.close();
     }
+    QCOMPARE(IniFile(AppIniFileName()).readString("TSample", "Visible", ""), std::string("1"));
     SampleForm again;
     again.show();
     QCOMPARE(again.text->text(), QString("'x'"));
@@ -194,24 +185,6 @@ class SettingsDialogsTest : public QObject {
     damaged.show();
     QVERIFY(damaged.flag->isChecked());
     QCOMPARE(damaged.memo->toPlainText(), QString());
-  }
-
-  void splitterPaneWidthSurvives() {
-    IniFile(AppIniFileName()).writeString("TSplit", "Panel2_Width", "142");
-    QWidget form;
-    form.resize(500, 300);
-    auto* splitter = new QSplitter(&form);
-    splitter->setGeometry(0, 0, 500, 300);
-    auto* pane = new QWidget(splitter);
-    pane->setObjectName("Panel2");
-    splitter->addWidget(pane);
-    splitter->addWidget(new QWidget(splitter));
-    gui::FormPropertyStore store(&form, "TSplit", true, {"Panel2.Width"});
-    form.show();
-    QCOMPARE(splitter->sizes().value(0), 142);
-    splitter->setSizes({200, splitter->sizes().value(0) + splitter->sizes().value(1) - 200});
-    form.close();
-    QCOMPARE(IniFile(AppIniFileName()).readString("TSplit", "Panel2_Width", ""), std::string("200"));
   }
 
   void closingAFormWritesTheSettingsFileOnce() {
@@ -234,19 +207,6 @@ class SettingsDialogsTest : public QObject {
     ::close(watch);
     QCOMPARE(replacements, 1);
     QCOMPARE(IniFile(AppIniFileName()).readString("Tfconfigure", "rxerrors_Value", ""), std::string("12"));
-  }
-
-  void neverShownFormWritesNothingAndOneDestroyedWhileOpenSavesVisible() {
-    { SampleForm form; }
-    QVERIFY(!std::filesystem::exists(AppIniFileName()));
-    {
-      SampleForm form;
-      form.show();
-      form.text->setText("open");
-    }
-    const IniFile ini(AppIniFileName());
-    QCOMPARE(ini.readString("TSample", "Visible", ""), std::string("1"));
-    QCOMPARE(ini.readString("TSample", "eText_Text", ""), std::string("open"));
   }
 
   void placementFollowsPixelsPerInch() {

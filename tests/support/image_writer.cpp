@@ -13,6 +13,8 @@
 #include <gif_lib.h>
 #include <libexif/exif-data.h>
 
+#include "core/files/little_endian.h"
+
 namespace vl::test {
 
 namespace {
@@ -29,10 +31,6 @@ void put16(std::vector<uint8_t>& out, uint32_t v) {
 void put32(std::vector<uint8_t>& out, uint32_t v) {
   put16(out, v & 0xFFFF);
   put16(out, v >> 16);
-}
-
-void set32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out[at + size_t(i)] = uint8_t(v >> (8 * i));
 }
 
 // The distinct colours of a picture in first-seen order, and each colour's index.
@@ -55,24 +53,21 @@ Palette paletteOf(const Picture& picture) {
 
 // ---- JPEG ----
 
-J_COLOR_SPACE inputSpace(JpegColour colour) {
-  switch (colour) {
-    case JpegColour::Rgb: return JCS_RGB;
-    case JpegColour::Grey: return JCS_GRAYSCALE;
-    case JpegColour::Cmyk:
-    case JpegColour::Ycck: return JCS_CMYK;
-  }
-  return JCS_RGB;
-}
+// The colour space of the rows handed to libjpeg, that of the file, and the row's samples per pixel.
+struct JpegSpaces {
+  J_COLOR_SPACE input;
+  J_COLOR_SPACE file;
+  int components;
+};
 
-J_COLOR_SPACE fileSpace(JpegColour colour) {
+JpegSpaces spacesOf(JpegColour colour) {
   switch (colour) {
-    case JpegColour::Rgb: return JCS_YCbCr;
-    case JpegColour::Grey: return JCS_GRAYSCALE;
-    case JpegColour::Cmyk: return JCS_CMYK;
-    case JpegColour::Ycck: return JCS_YCCK;
+    case JpegColour::Grey: return {JCS_GRAYSCALE, JCS_GRAYSCALE, 1};
+    case JpegColour::Cmyk: return {JCS_CMYK, JCS_CMYK, 4};
+    case JpegColour::Ycck: return {JCS_CMYK, JCS_YCCK, 4};
+    case JpegColour::Rgb: break;
   }
-  return JCS_YCbCr;
+  return {JCS_RGB, JCS_YCbCr, 3};
 }
 
 uint8_t undoBlack(int v, int k) { return uint8_t(std::min(255, v * 255 / std::max(1, k))); }
@@ -160,34 +155,13 @@ void bmpRow(const Picture& picture, int y, const BmpVariant& v, const Palette& p
   while ((out.size() - start) % 4 != 0) out.push_back(0);
 }
 
-// One row in RLE8 or RLE4: encoded runs, and absolute runs for stretches of single pixels.
+// One row in RLE8 or RLE4 as encoded runs of one index (an RLE4 run repeats the index in both nibbles).
 void rleRow(const std::vector<int>& indexes, int bpp, std::vector<uint8_t>& out) {
-  const size_t n = indexes.size();
-  size_t i = 0;
-  while (i < n) {
-    size_t run = 1;
-    while (i + run < n && run < 255 && indexes[i + run] == indexes[i]) ++run;
-    size_t singles = 0;
-    while (run == 1 && i + singles < n && singles < 255 &&
-           (i + singles + 1 >= n || indexes[i + singles + 1] != indexes[i + singles]))
-      ++singles;
-    if (run == 1 && singles >= 3) {
-      out.push_back(0);
-      out.push_back(uint8_t(singles));
-      const size_t start = out.size();
-      for (size_t k = 0; k < singles; ++k) {
-        if (bpp == 8) out.push_back(uint8_t(indexes[i + k]));
-        else if (k % 2 == 0) out.push_back(uint8_t(indexes[i + k] << 4));
-        else out.back() |= uint8_t(indexes[i + k]);
-      }
-      if ((out.size() - start) % 2 != 0) out.push_back(0);
-      i += singles;
-      continue;
+  for (size_t i = 0, run = 1; i < indexes.size(); i += run) {
+    for (run = 1; i + run < indexes.size() && run < 255 && indexes[i + run] == indexes[i]; ++run) {
     }
-    const int idx = indexes[i];
     out.push_back(uint8_t(run));
-    out.push_back(uint8_t(bpp == 8 ? idx : (idx << 4 | idx)));
-    i += run;
+    out.push_back(uint8_t(bpp == 8 ? indexes[i] : (indexes[i] << 4 | indexes[i])));
   }
 }
 
@@ -357,10 +331,11 @@ std::vector<uint8_t> EncodeJpeg(const Picture& picture, const JpegOptions& optio
   jpeg_mem_dest(&cinfo, &buffer, &size);
   cinfo.image_width = JDIMENSION(picture.width);
   cinfo.image_height = JDIMENSION(picture.height);
-  cinfo.in_color_space = inputSpace(options.colour);
-  cinfo.input_components = options.colour == JpegColour::Rgb ? 3 : options.colour == JpegColour::Grey ? 1 : 4;
+  const JpegSpaces spaces = spacesOf(options.colour);
+  cinfo.in_color_space = spaces.input;
+  cinfo.input_components = spaces.components;
   jpeg_set_defaults(&cinfo);
-  jpeg_set_colorspace(&cinfo, fileSpace(options.colour));
+  jpeg_set_colorspace(&cinfo, spaces.file);
   jpeg_set_quality(&cinfo, options.quality, TRUE);
   if (!options.subsample420) cinfo.comp_info[0].h_samp_factor = cinfo.comp_info[0].v_samp_factor = 1;
   if (options.colour == JpegColour::Ycck && !options.subsample420)
@@ -405,9 +380,9 @@ std::vector<uint8_t> EncodeBmp(const Picture& picture, const BmpVariant& variant
     out.insert(out.end(), {uint8_t(blue(c)), uint8_t(green(c)), uint8_t(red(c))});
     if (!variant.coreHeader) out.push_back(0);
   }
-  set32(out, 10, uint32_t(out.size()));
+  PutLE32(out.data() + 10, uint32_t(out.size()));
   out.insert(out.end(), pixels.begin(), pixels.end());
-  set32(out, 2, uint32_t(out.size()));
+  PutLE32(out.data() + 2, uint32_t(out.size()));
   return out;
 }
 

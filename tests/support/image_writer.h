@@ -75,7 +75,7 @@ void WriteJpeg(const std::string& path, const Picture& picture, const JpegOption
 
 struct BmpVariant {
   int bpp = 24;               // 1, 4, 8 (palette of the picture's colours), 16, 24, 32
-  bool rle = false;           // RLE8 for 8 bpp, RLE4 for 4 bpp
+  bool rle = false;           // RLE8 for 8 bpp, RLE4 for 4 bpp, as encoded runs only
   bool bitfields = false;     // BI_BITFIELDS: 16 bpp as 5-6-5, 32 bpp as 10-10-10 channels
   bool topDown = false;       // negative height, rows from the top
   bool coreHeader = false;    // 12-byte OS/2 header (1, 4, 8, 24 bpp only)

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -65,6 +66,84 @@ void writeTiffPage(TIFF* tiff, const Picture& p, const AlphaPlane& alpha, int or
   check(TIFFWriteDirectory(tiff) == 1, "TIFF page");
 }
 
+// The samples of one pixel of a PNG layout, each 0 to 2^depth - 1.
+std::vector<uint32_t> pngSamples(uint32_t c, uint8_t alpha, const std::vector<uint32_t>& palette, const PngLayout& l) {
+  const uint32_t r = c >> 16 & 0xFF, g = c >> 8 & 0xFF, b = c & 0xFF, grey = (r + g + b + 1) / 3;
+  const auto scaled = [&l](uint32_t v) { return l.depth == 16 ? v * 257 : v >> (8 - std::min(l.depth, 8)); };
+  switch (l.colour) {
+    case PngColour::Grey: return {scaled(grey)};
+    case PngColour::GreyAlpha: return {scaled(grey), scaled(alpha)};
+    case PngColour::Palette: return {uint32_t(std::find(palette.begin(), palette.end(), c) - palette.begin())};
+    case PngColour::Rgb: return {scaled(r), scaled(g), scaled(b)};
+    default: return {scaled(r), scaled(g), scaled(b), scaled(alpha)};
+  }
+}
+
+// One row of samples, packed most significant bit first below 8 bits, big-endian at 16.
+std::vector<uint8_t> pngRow(const Picture& p, int y, const std::vector<uint32_t>& palette, const PngLayout& l) {
+  std::vector<uint8_t> row;
+  int bits = 0;
+  for (int x = 0; x < p.width; ++x) {
+    const uint8_t alpha = uint8_t(255 - 255 * x / std::max(1, p.width - 1));
+    for (uint32_t v : pngSamples(p.at(x, y), alpha, palette, l)) {
+      if (l.depth == 16) row.insert(row.end(), {uint8_t(v >> 8), uint8_t(v)});
+      else if (l.depth == 8) row.push_back(uint8_t(v));
+      else {
+        if (bits % 8 == 0) row.push_back(0);
+        row.back() |= uint8_t(v << (8 - l.depth - bits % 8));
+        bits += l.depth;
+      }
+    }
+  }
+  return row;
+}
+
+void appendPng(png_structp png, png_bytep data, size_t size) {
+  auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
+  out->insert(out->end(), data, data + size);
+}
+
+void setPngTransparency(png_structp png, png_infop info, const Picture& p, const std::vector<uint32_t>& palette,
+                        const PngLayout& l) {
+  const std::vector<uint32_t> first = pngSamples(p.at(0, 0), 255, palette, l);
+  if (l.colour == PngColour::Palette) {
+    std::vector<png_byte> alphas(palette.size(), 255);
+    alphas[first[0]] = 0;
+    png_set_tRNS(png, info, alphas.data(), int(alphas.size()), nullptr);
+    return;
+  }
+  png_color_16 colour{};
+  colour.gray = png_uint_16(first[0]);
+  if (first.size() >= 3) colour.red = png_uint_16(first[0]), colour.green = png_uint_16(first[1]), colour.blue = png_uint_16(first[2]);
+  png_set_tRNS(png, info, nullptr, 0, &colour);
+}
+
+// Writes the samples (perPixel per pixel, `width` pixels a row) in blocks of
+// blockWidth x blockHeight (tiles, or strips as wide as the picture), all of them
+// interleaved, or with `plane` >= 0 that plane alone.
+void writeTiffBlocks(TIFF* tiff, const std::vector<uint8_t>& samples, int width, int height, int perPixel, int plane,
+                     int blockWidth, int blockHeight) {
+  const int channels = plane >= 0 ? 1 : perPixel;
+  std::vector<uint8_t> block(size_t(blockWidth) * blockHeight * channels);
+  for (int by = 0; by < height; by += blockHeight)
+    for (int bx = 0; bx < width; bx += blockWidth) {
+      for (int y = 0; y < blockHeight; ++y)
+        for (int x = 0; x < blockWidth; ++x)
+          for (int c = 0; c < channels; ++c) {
+            const bool inside = bx + x < width && by + y < height;
+            const size_t at = (size_t(by + y) * width + bx + x) * perPixel + size_t(plane >= 0 ? plane : c);
+            block[(size_t(y) * blockWidth + x) * channels + c] = inside ? samples[at] : 0;
+          }
+      const uint16_t sample = uint16_t(std::max(plane, 0));
+      const bool written =
+          TIFFIsTiled(tiff)
+              ? TIFFWriteEncodedTile(tiff, TIFFComputeTile(tiff, bx, by, 0, sample), block.data(), tmsize_t(block.size())) > 0
+              : TIFFWriteEncodedStrip(tiff, TIFFComputeStrip(tiff, by, sample), block.data(),
+                                      tmsize_t(std::min(blockHeight, height - by)) * width * channels) > 0;
+      check(written, "TIFF block");
+    }
+}
+
 heif_image* heifImage(const Picture& p, const AlphaPlane& alpha, const heif_color_profile_nclx* nclx) {
   heif_image* image = nullptr;
   check(heif_image_create(p.width, p.height, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, &image).code ==
@@ -104,31 +183,135 @@ std::vector<uint8_t> EncodePng(const Picture& picture, const AlphaPlane& alpha) 
   return out;
 }
 
-std::vector<uint8_t> EncodeTiff(const std::vector<Picture>& pages, const AlphaPlane& alpha, int orientation) {
+// The bytes of a TIFF file that `write` fills.
+template <typename Write>
+std::vector<uint8_t> tiffBytes(Write write) {
   char path[] = "/tmp/velloran-tiff-XXXXXX";
   const int fd = ::mkstemp(path);
   check(fd >= 0, "TIFF temporary file");
   ::close(fd);
   TIFF* tiff = TIFFOpen(path, "w");
   check(tiff != nullptr, "TIFF open");
-  for (size_t i = 0; i < pages.size(); ++i) writeTiffPage(tiff, pages[i], i == 0 ? alpha : AlphaPlane{}, orientation);
+  write(tiff);
   TIFFClose(tiff);
   std::vector<uint8_t> out = readBack(path);
   ::unlink(path);
   return out;
 }
 
+std::vector<uint8_t> EncodeTiff(const std::vector<Picture>& pages, const AlphaPlane& alpha, int orientation) {
+  return tiffBytes([&](TIFF* tiff) {
+    for (size_t i = 0; i < pages.size(); ++i) writeTiffPage(tiff, pages[i], i == 0 ? alpha : AlphaPlane{}, orientation);
+  });
+}
+
+std::vector<uint8_t> EncodeTiff(const Picture& p, const TiffLayout& l, const AlphaPlane& alpha) {
+  const int perPixel = l.bilevel ? 1 : alpha.empty() ? 3 : 4;
+  std::vector<uint8_t> samples;
+  if (l.bilevel) {
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x) {
+        if (x % 8 == 0) samples.push_back(0);
+        if ((p.at(x, y) >> 16 & 0xFF) < 128) samples.back() |= uint8_t(0x80 >> (x % 8));
+      }
+  } else {
+    samples = rgbaBytes(p, alpha);
+    if (alpha.empty())
+      for (size_t i = 0; i < p.rgb.size(); ++i) std::copy_n(samples.data() + i * 4, 3, samples.data() + i * 3);
+  }
+  const uint16_t codings[] = {COMPRESSION_NONE, COMPRESSION_LZW, COMPRESSION_CCITTFAX4, COMPRESSION_JPEG};
+  return tiffBytes([&](TIFF* tiff) {
+    const bool jpeg = l.coding == TiffCoding::Jpeg;
+    TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(p.width));
+    TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(p.height));
+    TIFFSetField(tiff, TIFFTAG_ORIENTATION, l.orientation);
+    TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, uint16_t(perPixel));
+    TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, uint16_t(l.bilevel ? 1 : 8));
+    TIFFSetField(tiff, TIFFTAG_COMPRESSION, codings[int(l.coding)]);
+    TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC,
+                 uint16_t(l.bilevel ? PHOTOMETRIC_MINISWHITE : jpeg ? PHOTOMETRIC_YCBCR : PHOTOMETRIC_RGB));
+    if (jpeg) TIFFSetField(tiff, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
+    TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, uint16_t(l.separate ? PLANARCONFIG_SEPARATE : PLANARCONFIG_CONTIG));
+    if (!alpha.empty()) {
+      const uint16_t extra = EXTRASAMPLE_UNASSALPHA;
+      TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, uint16_t(1), &extra);
+    }
+    const int width = l.bilevel ? (p.width + 7) / 8 : p.width;
+    const int rows = l.tile > 0 ? l.tile : l.coding == TiffCoding::G4 ? p.height : 16;
+    if (l.tile > 0) TIFFSetField(tiff, TIFFTAG_TILEWIDTH, uint32_t(l.tile)), TIFFSetField(tiff, TIFFTAG_TILELENGTH, uint32_t(l.tile));
+    else TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(rows));
+    for (int plane = l.separate ? 0 : -1; plane < (l.separate ? perPixel : 0); ++plane)
+      writeTiffBlocks(tiff, samples, width, p.height, perPixel, plane, l.tile > 0 ? l.tile : width, rows);
+  });
+}
+
+std::vector<uint8_t> EncodePng(const Picture& picture, const PngLayout& layout) {
+  std::vector<uint32_t> palette;
+  if (layout.colour == PngColour::Palette)
+    for (uint32_t c : picture.rgb)
+      if (std::find(palette.begin(), palette.end(), c) == palette.end()) palette.push_back(c);
+  check(palette.size() <= (size_t(1) << layout.depth), "PNG palette");
+  std::vector<uint8_t> out;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  if (png == nullptr || info == nullptr || setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    check(false, "PNG layout");
+  }
+  png_set_write_fn(png, &out, appendPng, nullptr);
+  png_set_IHDR(png, info, png_uint_32(picture.width), png_uint_32(picture.height), layout.depth,
+               std::array{PNG_COLOR_TYPE_GRAY, PNG_COLOR_TYPE_GRAY_ALPHA, PNG_COLOR_TYPE_PALETTE, PNG_COLOR_TYPE_RGB,
+                          PNG_COLOR_TYPE_RGB_ALPHA}[size_t(layout.colour)],
+               layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  std::vector<png_color> entries;
+  for (uint32_t c : palette) entries.push_back({png_byte(c >> 16), png_byte(c >> 8), png_byte(c)});
+  if (!entries.empty()) png_set_PLTE(png, info, entries.data(), int(entries.size()));
+  if (layout.transparentFirst) setPngTransparency(png, info, picture, palette, layout);
+  if (layout.gamma != 0) png_set_gAMA(png, info, layout.gamma);
+  png_write_info(png, info);
+  std::vector<std::vector<uint8_t>> rows;
+  std::vector<png_bytep> pointers;
+  for (int y = 0; y < picture.height; ++y) rows.push_back(pngRow(picture, y, palette, layout));
+  for (auto& row : rows) pointers.push_back(row.data());
+  png_write_image(png, pointers.data());
+  png_write_end(png, info);
+  png_destroy_write_struct(&png, &info);
+  return out;
+}
+
+// A still WebP of one picture.
+std::vector<uint8_t> encodeStillWebp(const Picture& p, const AlphaPlane& alpha, const WebPConfig& config) {
+  WebPPicture picture;
+  WebPPictureInit(&picture);
+  picture.use_argb = 1;
+  picture.width = p.width;
+  picture.height = p.height;
+  WebPMemoryWriter writer;
+  WebPMemoryWriterInit(&writer);
+  picture.writer = WebPMemoryWrite;
+  picture.custom_ptr = &writer;
+  const std::vector<uint8_t> rgba = rgbaBytes(p, alpha);
+  const bool ok = WebPPictureImportRGBA(&picture, rgba.data(), p.width * 4) != 0 && WebPEncode(&config, &picture) != 0;
+  WebPPictureFree(&picture);
+  std::vector<uint8_t> out(writer.mem, writer.mem + writer.size);
+  WebPMemoryWriterClear(&writer);
+  check(ok, "WebP still");
+  return out;
+}
+
 std::vector<uint8_t> EncodeWebp(const std::vector<Picture>& frames, const AlphaPlane& alpha, int quality) {
   const Picture& first = frames.at(0);
+  WebPConfig config;
+  WebPConfigInit(&config);
+  config.lossless = quality == 0 ? 1 : 0;
+  if (quality != 0) config.quality = float(quality);
+  config.exact = 1;
+  if (frames.size() == 1) return encodeStillWebp(first, alpha, config);
   WebPAnimEncoderOptions animOptions;
   check(WebPAnimEncoderOptionsInit(&animOptions) != 0, "WebP options");
   WebPAnimEncoder* encoder = WebPAnimEncoderNew(first.width, first.height, &animOptions);
   check(encoder != nullptr, "WebP encoder");
-  WebPConfig config;
-  WebPConfigInit(&config);
-  config.lossless = quality == 0 ? 1 : 0;
-  config.exact = quality == 0 ? 1 : 0;
-  if (quality != 0) config.quality = float(quality);
   int timestamp = 0;
   for (size_t i = 0; i < frames.size(); ++i, timestamp += 100) {
     WebPPicture frame;

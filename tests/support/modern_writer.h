@@ -21,6 +21,31 @@ std::vector<uint8_t> EncodeTiff(const std::vector<Picture>& pages, const AlphaPl
 // Lossless WebP, or lossy at `quality` 1 to 100; with more than one frame, an
 // animation of same-sized frames.
 std::vector<uint8_t> EncodeWebp(const std::vector<Picture>& frames, const AlphaPlane& alpha = {}, int quality = 0);
+
+// The ways a PNG may hold a picture. Grey samples are round((R + G + B) / 3) cut to
+// the depth; a palette holds the picture's colours (at most 2^depth of them); 16-bit
+// samples are v * 257; an alpha channel falls from opaque on the left.
+enum class PngColour { Grey, GreyAlpha, Palette, Rgb, Rgba };
+struct PngLayout {
+  PngColour colour = PngColour::Rgb;
+  int depth = 8;
+  bool interlaced = false;
+  bool transparentFirst = false;  // a tRNS chunk: the first pixel's grey, colour or palette entry is transparent
+  double gamma = 0;               // a gAMA chunk when not 0
+};
+std::vector<uint8_t> EncodePng(const Picture& picture, const PngLayout& layout);
+
+// The ways a TIFF may hold a picture: RGB (with `alpha`, unassociated), or one bit
+// per pixel (a pixel is black when its red channel is below 128; min-is-white).
+enum class TiffCoding { None, Lzw, G4, Jpeg };
+struct TiffLayout {
+  uint16_t orientation = 1;
+  int tile = 0;  // tiles of this side (a multiple of 16) instead of strips of 16 rows
+  bool separate = false;
+  bool bilevel = false;
+  TiffCoding coding = TiffCoding::None;
+};
+std::vector<uint8_t> EncodeTiff(const Picture& picture, const TiffLayout& layout, const AlphaPlane& alpha = {});
 // HEIF with HEVC (or AVIF with AV1) coding: lossless in the RGB matrix at 4:4:4, or
 // lossy at `quality` 1 to 100 (4:2:0); the first picture is the primary image, shown
 // turned by `orientation` (EXIF values, written as rotation and mirror boxes).

@@ -26,7 +26,7 @@
 #include <vector>
 
 #include "bench/crafted_pictures.h"
-#include "bench/timing_host.h"
+#include "core/components/cancel_token.h"
 #include "core/fingerprint/fingerprint.h"
 #include "core/scan/read_images.h"
 #include "core/settings/settings.h"
@@ -41,10 +41,16 @@ constexpr int PerKind = 6;
 
 double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
+// The measured process's cancel token.
+vl::CancelToken& cancelToken() {
+  static vl::CancelToken token;
+  return token;
+}
+
 // How a measured process decodes: as before (whole bitmaps, no shared budget) or as now.
 vl::DecodeControl controlFor(const std::string& way) {
   vl::DecodeControl control;
-  control.cancel = &vl::ScanCancelled;
+  control.cancel = &cancelToken().flag();
   if (way == "whole") {
     control.budget = nullptr;
     control.wholePixels = vl::MaxWorkPixels;
@@ -82,12 +88,12 @@ int fingerprintOne(const std::string& path, const std::string& way) {
 
 // The reading pass of an image scan over the folder, as `velloran-cli scan` runs it.
 size_t readFolder(const std::string& folder, int jobs, const std::string& way, vl::ScanList& list) {
-  vl::bench::TimingHost host;
+  vl::NoProgress quiet;
   vl::FingerprintOptions options;
   options.jobs = jobs;
   options.decoding = controlFor(way);
   list = listOf(picturesIn(folder));
-  vl::ReadImages(list, nullptr, host, options);
+  vl::ReadImages(list, nullptr, quiet, options);
   return size_t(std::count_if(list.begin(), list.end(), [](const auto& e) { return bool(e->Fingerprint); }));
 }
 
@@ -105,7 +111,7 @@ int cancelAfter(const std::string& folder, double seconds) {
     const auto until = Clock::now() + std::chrono::duration<double>(seconds);
     while (!finished && Clock::now() < until) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     cancelledAt = Clock::now();
-    vl::ScanCancelled = true;
+    cancelToken().cancel();
   });
   vl::ScanList list;
   const size_t done = readFolder(folder, 1, "scan", list);
@@ -190,7 +196,6 @@ int orchestrate(const std::string& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  vl::ModernImageFormats = true;
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.size() == 2 && args[0] == "--write") {
     vl::bench::WriteLosslessWebp(args[1] + "/single");

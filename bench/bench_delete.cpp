@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
     for (const std::string& path : marked) vl::MakeFingerprint(path, print, width, height);
   });
   std::printf("%d duplicates of %s (%.1f MB), %d jobs\n", count, picture.c_str(),
-              double(fs::file_size(picture)) / 1e6, vl::ResolveJobs(vl::FingerprintJobs));
+              double(fs::file_size(picture)) / 1e6, vl::ResolveJobs(0));
   std::printf("  unlink only:              %7.3f s\n", unlinkTime);
   std::printf("  read each once:           %7.3f s\n", readTime);
   std::printf("  fingerprint each once:    %7.3f s (one thread)\n", decodeTime);

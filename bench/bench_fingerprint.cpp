@@ -85,20 +85,6 @@ double bestTime(const std::vector<std::string>& paths, int rounds, Work work) {
   return best;
 }
 
-// A host that shows nothing.
-class QuietHost : public vl::Host {
- public:
-  void phase(const std::string&) override {}
-  void progress(size_t, size_t) override {}
-  void clearProgress() override {}
-  void processEvents() override {}
-  void showMessage(vl::MessageKind, const std::string&) override {}
-  bool askYesNo(const std::string&) override { return true; }
-  void beep() override {}
-  void pushCursor(vl::BusyCursor) override {}
-  void popCursor() override {}
-};
-
 // The time ReadImages takes over a fresh list of the paths.
 double readImagesTime(const std::vector<std::string>& paths, const vl::FingerprintOptions& options) {
   vl::ScanList list;
@@ -106,9 +92,9 @@ double readImagesTime(const std::vector<std::string>& paths, const vl::Fingerpri
     list.push_back(std::make_unique<vl::TScanEntry>());
     list.back()->Path = p;
   }
-  QuietHost host;
+  vl::NoProgress quiet;
   const auto start = Clock::now();
-  vl::ReadImages(list, nullptr, host, options);
+  vl::ReadImages(list, nullptr, quiet, options);
   return seconds(Clock::now() - start);
 }
 
@@ -148,11 +134,11 @@ ScanTime scanTime(const std::vector<std::string>& paths, bool verified, vl::Fing
     list.push_back(std::make_unique<vl::TScanEntry>());
     list.back()->Path = p;
   }
-  QuietHost host;
+  vl::NoProgress quiet;
   vl::FingerprintOptions options{0, cache, verified};
   ScanTime time;
   auto start = Clock::now();
-  vl::ReadImages(list, nullptr, host, options);
+  vl::ReadImages(list, nullptr, quiet, options);
   time.read = seconds(Clock::now() - start);
   vl::ImageMatchRules rules;
   if (verified) rules.checks.push_back(vl::SignatureCheck(list, list));

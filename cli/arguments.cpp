@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cstdio>
 
-#include "core/settings/settings.h"
 
 namespace vl::cli {
 
@@ -101,11 +100,11 @@ int UsageFailure(const std::string& text, const char* usage) {
   return ExitUsage;
 }
 
-void ApplyPictureTypeFlags(const ParsedArgs& parsed) {
+bool ModernTypesOf(const ParsedArgs& parsed, bool setting) {
   if (parsed.has(ModernFormatsFlag) && parsed.has(ClassicFormatsFlag))
     throw UsageError{"--modern-formats and --classic-formats exclude each other"};
-  if (parsed.has(ModernFormatsFlag)) ModernImageFormats = true;
-  if (parsed.has(ClassicFormatsFlag)) ModernImageFormats = false;
+  if (parsed.has(ModernFormatsFlag)) return true;
+  return parsed.has(ClassicFormatsFlag) ? false : setting;
 }
 
 }  // namespace vl::cli

@@ -51,10 +51,11 @@ bool WantsHelp(const ParsedArgs& parsed, const char* usage);
 // Prints "velloran-cli: <text>" and the usage to standard error; returns ExitUsage.
 int UsageFailure(const std::string& text, const char* usage);
 
-// The flags that override the setting ModernImageFormats, and applying them (after
-// LoadSettings); throws UsageError when both are given.
+// The flags that override the setting "Also compare PNG, TIFF, WebP, HEIF and AVIF
+// pictures", and what they make of the setting's value; throws UsageError when both
+// are given.
 inline const char* const ModernFormatsFlag = "modern-formats";
 inline const char* const ClassicFormatsFlag = "classic-formats";
-void ApplyPictureTypeFlags(const ParsedArgs& parsed);
+bool ModernTypesOf(const ParsedArgs& parsed, bool setting);
 
 }  // namespace vl::cli

@@ -9,19 +9,11 @@
 #include "cli/commands.h"
 #include "cli/folder_entries.h"
 #include "core/database/database_builder.h"
-#include "core/fingerprint/fingerprint_cache.h"
 #include "core/settings/settings.h"
 
 namespace vl::cli {
 
 namespace {
-
-// The folder operands after FILE.VDB; throws UsageError for one that is not a folder.
-std::vector<std::string> FolderEntries(const ParsedArgs& parsed) {
-  const std::vector<std::string> folders(parsed.operands().begin() + 1, parsed.operands().end());
-  CheckFolderEntries(folders, "folder");
-  return ExpandFolderEntries(folders, parsed.has("subfolders"));
-}
 
 // A missing database cancels the operation after its error message: a failure, not a Ctrl-C.
 int exitFor(BuildOutcome outcome, const CliHost& host) {
@@ -29,24 +21,37 @@ int exitFor(BuildOutcome outcome, const CliHost& host) {
   return outcome == BuildOutcome::Cancelled && host.errorCount() == 0 ? ExitCancelled : ExitFailure;
 }
 
-// Parses, checks the operands and runs the operation with the CLI host and, unless
-// --no-cache, the fingerprint cache.
-template <typename Operation>
+using Operation = BuildResult (*)(const DatabaseRequest&, const CancelToken&, ProgressSink&);
+
+// Parses, checks the operands and runs the operation on its own thread with the
+// settings file's values and the options over them; its messages go to standard error.
 int runBuild(const Args& args, const char* usage, const std::vector<std::string>& flags, Operation operation) {
   std::vector<std::string> allFlags = flags;
   allFlags.insert(allFlags.end(), {ModernFormatsFlag, ClassicFormatsFlag});
   const ParsedArgs parsed(args, {"jobs"}, allFlags);
   if (WantsHelp(parsed, usage)) return ExitOk;
-  FingerprintOptions options{parsed.intValue("jobs", 0)};
+  const int jobs = parsed.intValue("jobs", 0);
   if (parsed.operands().size() < 2) return UsageFailure("needs a database file and at least one folder", usage);
-  const std::vector<std::string> folders = FolderEntries(parsed);
-  LoadSettings();
-  ApplyPictureTypeFlags(parsed);
-  InstallCancelOnInterrupt();
+  const std::vector<std::string> folders(parsed.operands().begin() + 1, parsed.operands().end());
+  CheckFolderEntries(folders, "folder");
+  const Settings settings = LoadSettings();
+  DatabaseRequest request = DatabaseRequestFromSettings(settings);
+  request.fileName = parsed.operands()[0];
+  request.folders = AbsoluteEntries(folders);
+  request.subfolders = parsed.has("subfolders");
+  request.freshen = !parsed.has("no-freshen");
+  request.gone = parsed.has("freshen-removes") ? GoneRecords::Remove : GoneRecords::Keep;
+  request.jobs = jobs;
+  request.useCache = !parsed.has("no-cache");
+  request.modernImageFormats = ModernTypesOf(parsed, settings.modernImageFormats);
   CliHost host;
-  std::optional<FingerprintCache> cache;
-  if (!parsed.has("no-cache")) options.cache = &cache.emplace();
-  const int status = exitFor(operation(parsed.operands()[0], folders, parsed, options, host), host);
+  BuildResult result;
+  RunJob(host, [&](const CancelToken& cancel, ProgressSink& sink) { result = operation(request, cancel, sink); });
+  for (const JobMessage& message : result.messages) ShowJobMessage(host, message);
+  if (result.changes.keptGone > 0)
+    std::fprintf(stderr, "velloran-cli: give --freshen-removes to remove the %zu records kept\n",
+                 result.changes.keptGone);
+  const int status = exitFor(result.outcome, host);
   // A damaged database among the folder entries is left out after its message: a failure.
   return status == ExitOk && host.errorCount() > 0 ? ExitFailure : status;
 }
@@ -64,10 +69,7 @@ int RunDbNew(const Args& args) {
       "and --classic-formats choose the picture types as for scan. Exit status:\n"
       "0 written, 1 after an error message, 2 bad usage (also a FOLDER that does not\n"
       "exist), 130 cancelled.\n";
-  return runBuild(args, usage, {"subfolders", "no-cache"},
-                  [](const std::string& file, const std::vector<std::string>& folders, const ParsedArgs&,
-                     const FingerprintOptions& options,
-                     CliHost& host) { return NewDatabase(file, folders, host, options); });
+  return runBuild(args, usage, {"subfolders", "no-cache"}, NewDatabase);
 }
 
 int RunDbAdd(const Args& args) {
@@ -86,18 +88,7 @@ int RunDbAdd(const Args& args) {
       "and --classic-formats choose the picture types as for scan. Exit status:\n"
       "0 written, 1 after an error message (also a missing FILE.VDB), 2 bad usage\n"
       "(also a FOLDER that does not exist), 130 cancelled.\n";
-  return runBuild(args, usage, {"subfolders", "no-freshen", "freshen-removes", "no-cache"},
-                  [](const std::string& file, const std::vector<std::string>& folders, const ParsedArgs& parsed,
-                     const FingerprintOptions& options, CliHost& host) {
-                    const GoneRecords gone = parsed.has("freshen-removes") ? GoneRecords::Remove : GoneRecords::Keep;
-                    DatabaseChanges changes;
-                    const BuildOutcome outcome =
-                        AddToDatabase(file, folders, !parsed.has("no-freshen"), host, options, gone, &changes);
-                    if (changes.keptGone > 0)
-                      std::fprintf(stderr, "velloran-cli: give --freshen-removes to remove the %zu records kept\n",
-                                   changes.keptGone);
-                    return outcome;
-                  });
+  return runBuild(args, usage, {"subfolders", "no-freshen", "freshen-removes", "no-cache"}, AddToDatabase);
 }
 
 }  // namespace vl::cli

@@ -124,8 +124,9 @@ bool rewriteResults(const std::string& fileName, const ResultsModel& model) {
 // Deletes the plan's files, recording them in the deleted-file list when it is in
 // use, and rewrites the results file without them. The exit status.
 int deletePlanned(const DeletionPlan& plan, ResultsModel& model, const std::string& fileName,
-                  const ParsedArgs& parsed, CliHost& host) {
-  const DeleteOptions options{!parsed.has("permanently"), UseDeletedList, UseFingerprintCache};
+                  const ParsedArgs& parsed, const Settings& settings, CliHost& host) {
+  DeleteOptions options = DeleteOptionsOf(settings);
+  options.Recycle = !parsed.has("permanently");
   DeletedList list;
   std::optional<FileLock> listLock;
   if (options.RecordDeleted) {
@@ -145,28 +146,30 @@ int deletePlanned(const DeletionPlan& plan, ResultsModel& model, const std::stri
 // --dry-run: every check a deletion makes (every file read when the deleted-file list
 // would record it), and nothing written: no lock file, no deleted-file list, no
 // fingerprint cache.
-int DryRun(const ParsedArgs& parsed, const std::string& fileName, CliHost& host) {
+int DryRun(const ParsedArgs& parsed, const std::string& fileName, const Settings& settings, CliHost& host) {
   ResultsModel model;
   if (!LoadResults(fileName, model, host).succeeded()) return ExitFailure;
   const DeletionPlan plan = planFor(model, parsed.has("allow-last-copy"));
   DeletedList unused;
-  const DeleteOptions options{!parsed.has("permanently"), UseDeletedList, false};
+  DeleteOptions options = DeleteOptionsOf(settings);
+  options.Recycle = !parsed.has("permanently");
+  options.UseFingerprintCache = false;
   const DeletionReport report = FileOperations(model, unused, host).CheckPlanned(plan, options);
   const char* verb = parsed.has("permanently") ? "would-delete" : "would-trash";
   return FinishOutput(reportDeletions(report, verb, LineOutput(parsed.has("0"))) ? ExitOk : ExitFailure);
 }
 
 int DeleteMarked(const ParsedArgs& parsed, const std::string& fileName) {
-  LoadSettings();
+  const Settings settings = LoadSettings();
   InstallCancelOnInterrupt();
   CliHost host;
-  if (parsed.has("dry-run")) return DryRun(parsed, fileName, host);
+  if (parsed.has("dry-run")) return DryRun(parsed, fileName, settings, host);
   FileLock lock(fileName);
   if (!LockWaiting(lock, fileName)) return ExitFailure;
   ResultsModel model;
   if (!LoadResults(fileName, model, host).succeeded()) return ExitFailure;
   const DeletionPlan plan = planFor(model, parsed.has("allow-last-copy"));
-  return FinishOutput(deletePlanned(plan, model, fileName, parsed, host));
+  return FinishOutput(deletePlanned(plan, model, fileName, parsed, settings, host));
 }
 
 }  // namespace

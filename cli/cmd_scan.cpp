@@ -17,6 +17,7 @@
 #include "core/results/deleted_list.h"
 #include "core/fingerprint/scan_entry.h"
 #include "core/settings/folder_lists.h"
+#include "core/scan/not_duplicates.h"
 #include "core/scan/scan_driver.h"
 #include "core/settings/settings.h"
 
@@ -85,8 +86,8 @@ ScanMode scanModeNamed(const std::string& name) {
   throw UsageError{"unknown mode: " + name};
 }
 
-// The entries of the list file (when given) followed by the repeated option's values;
-// throws UsageError for a folder entry that does not exist.
+// The entries of the list file (when given) followed by the repeated option's values,
+// made absolute; throws UsageError for a folder entry that does not exist.
 std::vector<std::string> FolderEntries(const ParsedArgs& parsed, const std::string& listOption,
                                        const std::string& entryOption) {
   std::vector<std::string> entries;
@@ -96,55 +97,65 @@ std::vector<std::string> FolderEntries(const ParsedArgs& parsed, const std::stri
   }
   CheckFolderEntries(parsed.values(entryOption), "--" + entryOption);
   for (const auto& entry : parsed.values(entryOption)) entries.push_back(entry);
-  return ExpandFolderEntries(entries, parsed.has("subfolders"));
+  return AbsoluteEntries(entries);
 }
 
-// Applies the options that override the settings file's values.
-void applySettingOptions(const ParsedArgs& parsed) {
-  FuzzFactor = std::min(parsed.intValue("fuzz", FuzzFactor), MaxFuzzFactor);
-  if (FuzzFactor < 0) throw UsageError{"--fuzz must not be negative"};
+// The rule of --keep, else (without "--keep none") the stored one when it applies
+// after every scan.
+std::optional<MarkRule> markRuleOf(const ParsedArgs& parsed) {
+  if (auto rule = MarkRuleFromOptions(parsed)) return rule;
+  if (KeepsNone(parsed)) return std::nullopt;
+  MarkRule stored = LoadMarkRule();
+  if (stored.applyAfterScan) return stored;
+  return std::nullopt;
+}
+
+// The deleted-file list's use: --use-deleted-list removes its matches, the setting
+// alone names them; --no-deleted-list leaves it alone.
+void applyDeletedListOptions(const ParsedArgs& parsed, ScanRequest& request) {
   if (parsed.has("use-deleted-list") && parsed.has("no-deleted-list"))
     throw UsageError{"--use-deleted-list and --no-deleted-list exclude each other"};
-  if (parsed.has("use-deleted-list")) UseDeletedList = true;
-  if (parsed.has("no-deleted-list")) UseDeletedList = false;
-  if (parsed.has("verify")) VerifyMatches = true;
-  if (parsed.has("rotations")) MatchRotations = true;
-  ApplyPictureTypeFlags(parsed);
+  if (parsed.has("use-deleted-list")) request.useDeletedList = true;
+  if (parsed.has("no-deleted-list")) request.useDeletedList = false;
+  request.deletedListConsent =
+      parsed.has("use-deleted-list") ? DeletedListConsent::Given : DeletedListConsent::ReportOnly;
 }
 
-ScanTuning tuningOf(const ParsedArgs& parsed) {
-  ScanTuning tuning;
-  tuning.jobs = parsed.intValue("jobs", 0);
-  if (tuning.jobs < 0) throw UsageError{"--jobs must not be negative"};
-  tuning.useCache = !parsed.has("no-cache");
-  tuning.reference = parsed.has("reference");
-  return tuning;
+// The request: the settings file's values with the options over them, checked.
+ScanRequest requestOf(const ParsedArgs& parsed) {
+  const Settings settings = LoadSettings();
+  ScanRequest request = ScanRequestFromSettings(settings);
+  request.mode = scanModeNamed(parsed.value("mode").value_or("images"));
+  request.fuzzFactor = parsed.intValue("fuzz", settings.fuzzFactor);
+  request.verifyMatches = request.verifyMatches || parsed.has("verify");
+  request.matchRotations = request.matchRotations || parsed.has("rotations");
+  request.modernImageFormats = ModernTypesOf(parsed, settings.modernImageFormats);
+  request.mask = parsed.value("mask").value_or(ImageFilesMask(request.modernImageFormats));
+  applyDeletedListOptions(parsed, request);
+  request.keepRule = markRuleOf(parsed);
+  if (!parsed.has("ignore-not-duplicates")) request.notDuplicatesFile = NotDuplicatesFileName();
+  request.jobs = parsed.intValue("jobs", 0);
+  request.useCache = !parsed.has("no-cache");
+  request.reference = parsed.has("reference");
+  request.subfolders = parsed.has("subfolders");
+  request.baseEntries = FolderEntries(parsed, "base-list", "base");
+  request.compareEntries = FolderEntries(parsed, "compare-list", "compare");
+  if (std::string problem = ValidateScanRequest(request); !problem.empty()) throw UsageError{problem};
+  return request;
 }
 
-// The command line's answer to the deleted-file list: with --use-deleted-list its
-// matches are removed; with the setting alone each is named and nothing is removed.
-class ScanCliHost : public CliHost {
- public:
-  explicit ScanCliHost(bool autoDelete) : autoDelete_(autoDelete) {}
-  bool confirmAutoDeletion(const std::vector<DeletedMatch>& matches) override {
-    if (autoDelete_) return true;
-    for (const DeletedMatch& match : matches)
-      std::fprintf(stderr, "velloran-cli: would auto-delete: %s\n", EscapedField(match.Path).c_str());
-    return false;
-  }
-
- private:
-  bool autoDelete_;
-};
-
-// The lines about single files on standard error: deletions, refusals and files that could not be read.
-void reportFiles(const ScanResult& result) {
-  for (const std::string& path : result.autoDeletedPaths)
-    std::fprintf(stderr, "velloran-cli: auto-deleted: %s\n", EscapedField(path).c_str());
-  for (const UnreadableFile& file : result.notDeleted)
+// The lines about single files on standard error: matches not removed, deletions,
+// refusals and files that could not be read.
+void reportFiles(const ScanOutcome& outcome, const AutoDeletionOutcome& deletion, bool reportOnly) {
+  if (reportOnly)
+    for (const std::string& path : deletion.kept)
+      std::fprintf(stderr, "velloran-cli: would auto-delete: %s\n", EscapedField(path).c_str());
+  for (const TAutoDeletion& deleted : deletion.deleted)
+    std::fprintf(stderr, "velloran-cli: auto-deleted: %s\n", EscapedField(deleted.Path).c_str());
+  for (const UnreadableFile& file : deletion.refused)
     std::fprintf(stderr, "velloran-cli: not auto-deleted: %s: %s\n", EscapedField(file.Path).c_str(),
                  file.Reason.c_str());
-  for (const UnreadableFile& file : result.unreadable)
+  for (const UnreadableFile& file : outcome.unreadable)
     std::fprintf(stderr, "velloran-cli: cannot read %s: %s\n", EscapedField(file.Path).c_str(), file.Reason.c_str());
 }
 
@@ -176,41 +187,23 @@ bool saveResultsIfAsked(const ParsedArgs& parsed, const ResultsModel& results, C
   return !file || SaveResults(*file, results, host).succeeded();
 }
 
-// The rule of --keep, else (without "--keep none") the stored one when it applies
-// after every scan.
-std::optional<MarkRule> markRuleOf(const ParsedArgs& parsed) {
-  if (auto rule = MarkRuleFromOptions(parsed)) return rule;
-  if (KeepsNone(parsed)) return std::nullopt;
-  MarkRule stored = LoadMarkRule();
-  if (stored.applyAfterScan) return stored;
-  return std::nullopt;
-}
-
 int Scan(const ParsedArgs& parsed) {
-  LoadSettings();
-  applySettingOptions(parsed);
   CheckResultsFormat(parsed);
-  const std::optional<MarkRule> markRule = markRuleOf(parsed);
-  const ScanMode mode = scanModeNamed(parsed.value("mode").value_or("images"));
-  const std::string mask = parsed.value("mask").value_or(ImageFilesMask());
-  const ScanTuning tuning = tuningOf(parsed);
-  const auto base = FolderEntries(parsed, "base-list", "base");
-  const auto compare = FolderEntries(parsed, "compare-list", "compare");
-  InstallCancelOnInterrupt();
-  ScanCliHost host(parsed.has("use-deleted-list"));
-  ResultsModel results;
+  const ScanRequest request = requestOf(parsed);
+  CliHost host;
   DeletedList deletedList;
-  ScanDriver driver(results, deletedList, host, tuning);
-  driver.setMarkRule(markRule);
-  driver.setUseNotDuplicates(!parsed.has("ignore-not-duplicates"));
-  const ScanResult result = driver.StartScan(mode, mask, base, compare);
-  reportFiles(result);
-  const bool listSaved = !UseDeletedList || saveDeletedListChanges(deletedList);
-  if (result.end == ScanEnd::Completed || result.end == ScanEnd::Cancelled) {
-    PrintResultsAs(parsed, results, stdout);
-    if (!saveResultsIfAsked(parsed, results, host)) return FinishOutput(ExitFailure);
+  ScanOutcome outcome;
+  RunJob(host, [&](const CancelToken& cancel, ProgressSink& sink) {
+    outcome = RunScanJob(request, deletedList, cancel, sink);
+  });
+  const AutoDeletionOutcome deletion = FinishScan(request, outcome, deletedList, host, {});
+  reportFiles(outcome, deletion, request.deletedListConsent == DeletedListConsent::ReportOnly);
+  const bool listSaved = !request.useDeletedList || saveDeletedListChanges(deletedList);
+  if (outcome.end == ScanEnd::Completed || outcome.end == ScanEnd::Cancelled) {
+    PrintResultsAs(parsed, outcome.results, stdout);
+    if (!saveResultsIfAsked(parsed, outcome.results, host)) return FinishOutput(ExitFailure);
   }
-  const int status = exitFor(result.end, host);
+  const int status = exitFor(outcome.end, host);
   return FinishOutput(status == ExitOk && !listSaved ? ExitFailure : status);
 }
 

@@ -23,8 +23,7 @@ int RunVolumes(const Args& args) {
   const ParsedArgs parsed(args, {}, {});
   if (WantsHelp(parsed, usage)) return ExitOk;
   if (!parsed.operands().empty()) return UsageFailure("volumes: takes no arguments", usage);
-  LoadSettings();
-  RefreshVolumeTable();
+  RefreshVolumeTable(LoadSettings().checkABDrives);
   const LineOutput output;
   for (const VolumeEntry& entry : VolumeTable())
     output.write(output.name(entry.Root) + '\t' + entry.DriveTypeText + '\t' + output.name(entry.VolumeLabel));

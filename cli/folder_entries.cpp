@@ -1,4 +1,4 @@
-// Folder entries named on the command line, made absolute and expanded with their subfolders.
+// Folder entries named on the command line, checked and made absolute.
 #include "cli/folder_entries.h"
 
 #include <sys/stat.h>
@@ -8,25 +8,14 @@
 
 #include "cli/arguments.h"
 #include "core/files/paths.h"
-#include "core/settings/folder_lists.h"
 #include "core/scan/gather.h"
 
 namespace vl::cli {
 
-std::vector<std::string> ExpandFolderEntries(const std::vector<std::string>& entries, bool withSubfolders) {
-  std::vector<std::string> folders;
-  std::vector<std::string> databases;
-  for (const auto& entry : entries) {
-    const std::string absolute = AbsolutePath(entry);
-    if (!withSubfolders)
-      folders.push_back(absolute);
-    else if (IsDatabaseEntry(absolute))
-      databases.push_back(absolute);
-    else
-      AddFolderToList(folders, absolute, true, {});
-  }
-  folders.insert(folders.end(), databases.begin(), databases.end());
-  return folders;
+std::vector<std::string> AbsoluteEntries(const std::vector<std::string>& entries) {
+  std::vector<std::string> absolute;
+  for (const auto& entry : entries) absolute.push_back(AbsolutePath(entry));
+  return absolute;
 }
 
 void CheckFolderEntries(const std::vector<std::string>& entries, const std::string& source) {

@@ -1,4 +1,4 @@
-// Folder entries named on the command line, made absolute and expanded with their subfolders.
+// Folder entries named on the command line, checked and made absolute.
 #pragma once
 
 #include <string>
@@ -6,11 +6,9 @@
 
 namespace vl::cli {
 
-// Each entry made absolute (so results and databases record full paths); with
-// withSubfolders each folder entry is merged with every folder below it (sorted,
-// case-insensitive duplicates dropped) and database entries follow unchanged.
-// O(n log n) plus one listing per subfolder.
-std::vector<std::string> ExpandFolderEntries(const std::vector<std::string>& entries, bool withSubfolders);
+// Each entry made absolute, so that results and databases record full paths (the
+// job expands subfolders when asked: ExpandFolderEntries). O(n).
+std::vector<std::string> AbsoluteEntries(const std::vector<std::string>& entries);
 
 // Throws UsageError naming `source` (the option or list that gave them) and the entry
 // for the first entry that is not a database file and not a folder, with the

@@ -1,4 +1,4 @@
-// The process-wide cancel flag and the progress text.
+// The progress and size texts.
 #include "core/host.h"
 
 #include <cstdio>
@@ -6,7 +6,9 @@
 
 namespace vl {
 
-std::atomic<bool> ScanCancelled{false};
+void ShowJobMessage(Host& host, const JobMessage& message) {
+  host.showDetailedMessage(message.kind, message.text, message.details);
+}
 
 std::string ProgressText(size_t current, size_t total) { return std::to_string(current) + " / " + std::to_string(total); }
 

@@ -1,27 +1,34 @@
-// The host interface through which long core operations talk to their caller.
+// The host interface through which the commands of the core talk to their caller.
 #pragma once
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vl {
 
-// The process-wide cancel flag: cleared when a scan or database operation starts,
-// set by the caller's Cancel command (or Ctrl-C in the CLI) and by a missing database.
-extern std::atomic<bool> ScanCancelled;
-
 enum class MessageKind { Error, Information };
+
+// A message a job hands back for its caller to show: the text, and details the user
+// can unfold ("" for none).
+struct JobMessage {
+  MessageKind kind = MessageKind::Error;
+  std::string text;
+  std::string details;
+
+  bool operator==(const JobMessage&) const = default;
+};
 
 enum class BusyCursor {
   Hourglass,    // plain wait cursor
   AppStarting,  // arrow with hourglass: the program stays usable meanwhile
 };
 
-// What a long operation needs from whoever runs it: the GUI, the CLI and the
-// tests each implement it. Every call happens on the thread that runs the
-// operation (the GUI's main thread).
+// What a command of the core (deleting, loading or saving results, the deleted-file
+// list) needs from whoever runs it: the GUI, the CLI and the tests each implement
+// it. Every call happens on the caller's thread. Scans and database builds run as
+// jobs instead: they report to a ProgressSink and hand their messages back.
 class Host {
  public:
   virtual ~Host() = default;
@@ -33,8 +40,6 @@ class Host {
   virtual void progress(size_t current, size_t total) = 0;
   // Takes the position away (a step without a count begins, or the operation ends).
   virtual void clearProgress() = 0;
-  // Lets pending user-interface events run; callers test ScanCancelled right after.
-  virtual void processEvents() = 0;
   // A modal message with an OK button.
   virtual void showMessage(MessageKind kind, const std::string& text) = 0;
   // A message with details the user can unfold (a "Details" section); hosts without
@@ -54,6 +59,28 @@ class Host {
   // off); shown as the phase text unless the host has a better place for it.
   virtual void warning(const std::string& text) { phase(text); }
 };
+
+// A host that keeps the messages it is given and shows nothing: what a job passes to
+// a routine that reports through a host. Questions answer No.
+class MessageList : public Host {
+ public:
+  void phase(const std::string&) override {}
+  void progress(size_t, size_t) override {}
+  void clearProgress() override {}
+  void showMessage(MessageKind kind, const std::string& text) override { messages.push_back({kind, text, {}}); }
+  void showDetailedMessage(MessageKind kind, const std::string& text, const std::string& details) override {
+    messages.push_back({kind, text, details});
+  }
+  bool askYesNo(const std::string&) override { return false; }
+  void beep() override {}
+  void pushCursor(BusyCursor) override {}
+  void popCursor() override {}
+
+  std::vector<JobMessage> messages;
+};
+
+// Shows a job's message through the host (showDetailedMessage).
+void ShowJobMessage(Host& host, const JobMessage& message);
 
 // A progress position as the user sees it: "12 / 340".
 std::string ProgressText(size_t current, size_t total);

@@ -16,7 +16,7 @@ namespace vl::gui {
 // When a command can be used; each group is switched on and off as a whole.
 enum class CommandGroup {
   Always,       // whenever the window takes input
-  ScanIdle,     // while no scan runs
+  ScanIdle,     // while no scan runs: every command that touches the results or starts a scan
   ScanRunning,  // only while a scan runs
   Unavailable,  // offered in the menus but not yet carried out: always disabled
   Hidden,       // neither shown nor enabled

@@ -1,4 +1,4 @@
-// The desktop host: message boxes, beep, cursors, event pump and the status panels a window hands it.
+// The desktop host: message boxes, beep, cursors and the status panels a window hands it.
 #include "app/components/gui_host.h"
 
 #include <QApplication>
@@ -9,7 +9,7 @@
 
 namespace vl::gui {
 
-GuiHost::GuiHost(QWidget* dialogParent, ScanWindow* window) : dialogParent_(dialogParent), window_(window) {}
+GuiHost::GuiHost(QWidget* dialogParent) : dialogParent_(dialogParent) {}
 
 namespace {
 
@@ -29,8 +29,6 @@ void GuiHost::phase(const std::string& text) { ShowIn(phasePanel_, text); }
 void GuiHost::progress(size_t current, size_t total) { ShowIn(progressPanel_, ProgressText(current, total)); }
 
 void GuiHost::clearProgress() { ShowIn(progressPanel_, ""); }
-
-void GuiHost::processEvents() { QCoreApplication::processEvents(); }
 
 void GuiHost::showMessage(MessageKind kind, const std::string& text) {
   const QString message = QString::fromStdString(text);
@@ -71,8 +69,8 @@ bool GuiHost::askDefaultNo(const std::string& text, const std::string& details) 
   return yes;
 }
 
-bool GuiHost::confirmAutoDeletion(const std::vector<DeletedMatch>& matches) {
-  return askDefaultNo(AutoDeletionQuestion(matches), AutoDeletionDetails(matches));
+bool GuiHost::confirmAutoDeletion(const std::vector<DeletedMatch>& matches, bool recycle) {
+  return askDefaultNo(AutoDeletionQuestion(matches, recycle), AutoDeletionDetails(matches));
 }
 
 void GuiHost::beep() { QApplication::beep(); }
@@ -86,22 +84,6 @@ void GuiHost::popCursor() {
   if (cursorDepth_ == 0) return;
   --cursorDepth_;
   QApplication::restoreOverrideCursor();
-}
-
-void GuiHost::openFoldersDialog() {
-  if (window_ != nullptr) window_->openFoldersDialog();
-}
-
-void GuiHost::resultsCleared() {
-  if (window_ != nullptr) window_->resultsCleared();
-}
-
-void GuiHost::scanRunning(bool running) {
-  if (window_ != nullptr) window_->scanRunning(running);
-}
-
-void GuiHost::showFirstGroup() {
-  if (window_ != nullptr) window_->showFirstGroup();
 }
 
 }  // namespace vl::gui

@@ -1,32 +1,22 @@
-// The host through which the scan and the dialogs talk to the desktop user.
+// The host through which the core's commands and the windows talk to the desktop user.
 #pragma once
 
-#include "core/scan/scan_driver.h"
+#include <vector>
+
+#include "core/host.h"
+#include "core/results/deleted_list.h"
 
 class QLabel;
 class QWidget;
 
 namespace vl::gui {
 
-// What the scan changes in the window beyond messages, cursors and status panels;
-// the main window implements it.
-class ScanWindow {
- public:
-  virtual ~ScanWindow() = default;
-  virtual void openFoldersDialog() = 0;
-  virtual void resultsCleared() = 0;
-  virtual void scanRunning(bool running) = 0;
-  virtual void showFirstGroup() = 0;
-};
-
-// ScanHost for the desktop: message boxes owned by `dialogParent` (texts with "\n"
-// line breaks), the system beep, nested override cursors, pending events run
-// through QCoreApplication::processEvents, and the window hooks of `window` when
-// one is given (the dialogs use the host without a window). The phase and the
+// Host for the desktop: message boxes owned by `dialogParent` (texts with "\n"
+// line breaks), the system beep and nested override cursors. The phase and the
 // progress show in the status panels given to showStatusIn, nowhere before.
-class GuiHost : public ScanHost {
+class GuiHost : public Host {
  public:
-  explicit GuiHost(QWidget* dialogParent, ScanWindow* window = nullptr);
+  explicit GuiHost(QWidget* dialogParent);
 
   // The labels that show the phase text and the progress count from now on; the
   // labels must outlive the host.
@@ -35,7 +25,6 @@ class GuiHost : public ScanHost {
   void phase(const std::string& text) override;
   void progress(size_t current, size_t total) override;
   void clearProgress() override;
-  void processEvents() override;
   void showMessage(MessageKind kind, const std::string& text) override;
   // The details go into the message box's "Show Details..." section.
   void showDetailedMessage(MessageKind kind, const std::string& text, const std::string& details) override;
@@ -45,13 +34,10 @@ class GuiHost : public ScanHost {
   void pushCursor(BusyCursor cursor) override;
   void popCursor() override;
 
-  void openFoldersDialog() override;
-  void resultsCleared() override;
-  void scanRunning(bool running) override;
-  void showFirstGroup() override;
-  // The question with the matched files listed (all of them under "Show Details..."
-  // when there are many), No as the default button.
-  bool confirmAutoDeletion(const std::vector<DeletedMatch>& matches) override;
+  // The question before the deleted-file list's matches are removed (to the trash
+  // with `recycle`), the files listed (all of them under "Show Details..." when
+  // there are many), No as the default button; true for Yes.
+  bool confirmAutoDeletion(const std::vector<DeletedMatch>& matches, bool recycle);
 
   // Override cursors this host has set and not yet restored.
   int cursorDepth() const { return cursorDepth_; }
@@ -61,7 +47,6 @@ class GuiHost : public ScanHost {
   bool askDefaultNo(const std::string& text, const std::string& details);
 
   QWidget* dialogParent_;
-  ScanWindow* window_;
   QLabel* phasePanel_ = nullptr;
   QLabel* progressPanel_ = nullptr;
   int cursorDepth_ = 0;

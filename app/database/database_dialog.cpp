@@ -9,14 +9,13 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "app/components/app_settings.h"
 #include "app/components/dialog_provider.h"
 #include "app/components/help.h"
+#include "app/components/job_runner.h"
 #include "app/components/widget_helpers.h"
 #include "app/database/add_to_database_dialog.h"
 #include "app/database/database_explorer.h"
-#include "core/database/database_builder.h"
-#include "core/fingerprint/fingerprint_cache.h"
-#include "core/settings/settings.h"
 
 namespace vl::gui {
 namespace {
@@ -32,7 +31,7 @@ const char* const RemovableNote =
 
 DatabaseDialog::DatabaseDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      host_(this) {
+      host_(this), runner_(new JobRunner(this)) {
   setObjectName("fDatabase");
   setWindowTitle("Database Management");
   SetHelpContext(this, HelpDatabaseDialog);
@@ -71,7 +70,14 @@ DatabaseDialog::DatabaseDialog(QWidget* parent)
   connect(bbNew_, &QPushButton::clicked, this, &DatabaseDialog::newDatabase);
   connect(bbAddFolders_, &QPushButton::clicked, this, &DatabaseDialog::addToDatabase);
   connect(bbPack_, &QPushButton::clicked, this, &DatabaseDialog::exploreDatabase);
-  connect(bbcancelop_, &QPushButton::clicked, this, [] { ScanCancelled = true; });
+  connect(bbcancelop_, &QPushButton::clicked, runner_, &JobRunner::cancel);
+  connect(runner_, &JobRunner::progressed, this, [this](const JobProgress& progress) {
+    panels_[0]->setText(QString::fromLatin1(PhaseText(progress.phase)));
+    panels_[1]->setText(progress.total > 0 ? QString::fromStdString(ProgressText(progress.current, progress.total))
+                                           : QString());
+  });
+  connect(runner_, &JobRunner::warned, this, [this](const QString& text) { host_.warning(text.toStdString()); });
+  connect(runner_, &JobRunner::finished, this, &DatabaseDialog::finishJob);
   connect(bbdone_, &QPushButton::clicked, this, &QDialog::accept);
   host_.showStatusIn(panels_[0], panels_[1]);
   FixDialogSize(this, 420, 230);
@@ -104,7 +110,6 @@ QWidget* DatabaseDialog::makeStatusBar() {
 
 void DatabaseDialog::beginOperation() {
   busy_ = true;
-  ScanCancelled = false;
   for (QWidget* control : std::initializer_list<QWidget*>{bbNew_, bbAddFolders_, bbPack_, bbdone_, cbFreshen_})
     control->setEnabled(false);
   bbcancelop_->setEnabled(true);
@@ -124,17 +129,37 @@ std::optional<std::vector<std::string>> DatabaseDialog::chooseFolders() {
   return folders.folders();
 }
 
-template <typename Operation>
-void DatabaseDialog::runOperation(const std::string& fileName, Operation operation) {
+void DatabaseDialog::startOperation(DatabaseRequest request, Operation operation) {
   beginOperation();
-  if (const auto folders = chooseFolders()) {
-    FingerprintOptions options{FingerprintJobs, nullptr};
-    std::optional<FingerprintCache> cache;
-    if (UseFingerprintCache) options.cache = &cache.emplace();
-    operation(fileName, *folders, options);
-  } else {
+  const auto folders = chooseFolders();
+  if (!folders) {
     host_.beep();
+    endOperation();
+    return;
   }
+  request.folders = *folders;
+  request_ = std::move(request);
+  operation_ = operation;
+  runJob();
+}
+
+void DatabaseDialog::runJob() {
+  host_.pushCursor(BusyCursor::Hourglass);
+  runner_->start([this, request = request_, operation = operation_](const CancelToken& cancel, ProgressSink& sink) {
+    result_ = operation(request, cancel, sink);
+  });
+}
+
+void DatabaseDialog::finishJob() {
+  host_.popCursor();
+  const BuildResult result = std::move(result_);
+  if (result.outcome == BuildOutcome::Undecided) {
+    request_.gone = host_.askYesNoDefaultNo(result.goneQuestion) ? GoneRecords::Remove : GoneRecords::Keep;
+    runJob();
+    return;
+  }
+  host_.beep();
+  for (const JobMessage& message : result.messages) ShowJobMessage(host_, message);
   endOperation();
 }
 
@@ -142,19 +167,19 @@ void DatabaseDialog::newDatabase() {
   if (busy_) return;
   const auto fileName = CurrentDialogProvider().saveFile(this, DatabaseFilter, DatabaseExtension);
   if (!fileName) return;
-  runOperation(*fileName, [this](const std::string& file, const std::vector<std::string>& folders,
-                                 const FingerprintOptions& options) { NewDatabase(file, folders, host_, options); });
+  DatabaseRequest request = DatabaseRequestFromSettings(CurrentSettings().values());
+  request.fileName = *fileName;
+  startOperation(std::move(request), NewDatabase);
 }
 
 void DatabaseDialog::addToDatabase() {
   if (busy_) return;
   const std::vector<std::string> chosen = CurrentDialogProvider().openFiles(this, DatabaseFilter, false);
   if (chosen.empty()) return;
-  const bool freshen = cbFreshen_->isChecked();
-  runOperation(chosen.front(), [this, freshen](const std::string& file, const std::vector<std::string>& folders,
-                                               const FingerprintOptions& options) {
-    AddToDatabase(file, folders, freshen, host_, options);
-  });
+  DatabaseRequest request = DatabaseRequestFromSettings(CurrentSettings().values());
+  request.fileName = chosen.front();
+  request.freshen = cbFreshen_->isChecked();
+  startOperation(std::move(request), AddToDatabase);
 }
 
 void DatabaseDialog::exploreDatabase() {

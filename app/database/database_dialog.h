@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/components/gui_host.h"
+#include "core/database/database_builder.h"
 
 class QCheckBox;
 class QGridLayout;
@@ -16,10 +17,13 @@ class QPushButton;
 
 namespace vl::gui {
 
-// Runs the database operations of the core through a host that writes this dialog's
-// two status panels (the step, the fingerprinting count) and pumps events, so the
-// dialog stays usable while pictures are read on the fingerprinting pool. While an
-// operation runs only "Cancel Operation" is enabled and the dialog refuses to close.
+class JobRunner;
+
+// Runs the database operations of the core as jobs on a worker thread, their step
+// and count in this dialog's two status panels, so the dialog stays usable while
+// pictures are read. While an operation runs only "Cancel Operation" is enabled and
+// the dialog refuses to close. When Add to Database meets many records of gone
+// files it asks, then runs again with the answer.
 class DatabaseDialog : public QDialog {
   Q_OBJECT
 
@@ -44,12 +48,19 @@ class DatabaseDialog : public QDialog {
   void endOperation();
   // The folders chosen in "Add To Database"; none when it was cancelled.
   std::optional<std::vector<std::string>> chooseFolders();
-  // Runs operation(fileName, folders, options) between BeginOperation and
-  // EndOperation, after the folders are chosen.
-  template <typename Operation>
-  void runOperation(const std::string& fileName, Operation operation);
+  using Operation = BuildResult (*)(const DatabaseRequest&, const CancelToken&, ProgressSink&);
+  // Asks for the folders, then starts the operation on them (BeginOperation);
+  // nothing after a Cancel there but a beep.
+  void startOperation(DatabaseRequest request, Operation operation);
+  void runJob();
+  // Shows what the job said; an open question is asked and the job runs again.
+  void finishJob();
 
   GuiHost host_;
+  JobRunner* runner_ = nullptr;
+  DatabaseRequest request_;
+  Operation operation_ = nullptr;
+  BuildResult result_;
   QPushButton* bbNew_ = nullptr;
   QPushButton* bbAddFolders_ = nullptr;
   QPushButton* bbPack_ = nullptr;

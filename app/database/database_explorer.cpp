@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "app/components/app_settings.h"
 #include "app/components/dialog_provider.h"
 #include "app/components/form_property_store.h"
 #include "app/components/help.h"
@@ -230,7 +231,7 @@ void DatabaseExplorer::showPicture(const std::string& path, const std::string& v
                                   scrollBox_->palette().color(QPalette::Base)));
     return;
   }
-  if (!IsPictureName(path)) {
+  if (!IsPictureName(path, CurrentSettings().values().modernImageFormats)) {
     image_->clearPicture();
     return;
   }

@@ -1,4 +1,4 @@
-// Building the configure dialog and copying its controls into the setting globals.
+// Building the configure dialog and copying its controls into the program's settings.
 #include "app/dialogs/configure_dialog.h"
 
 #include <QCheckBox>
@@ -15,7 +15,7 @@
 #include "app/components/help.h"
 #include "app/components/widget_helpers.h"
 #include "app/components/form_property_store.h"
-#include "core/settings/settings.h"
+#include "app/components/app_settings.h"
 
 namespace vl::gui {
 namespace {
@@ -185,21 +185,24 @@ void ConfigureDialog::done(int result) {
 }
 
 void ConfigureDialog::copyIntoSettings() const {
-  ConfirmDeletes = confirmDelete_->isChecked();
-  DeleteToRecycleBin = recycle_->isChecked();
-  BeepOnDelete = beep_->isChecked();
-  NavigateWithArrows = navArrows_->isChecked();
-  CheckABDrives = checkABDrives_->isChecked();
-  UseDeletedList = useDeletedList_->isChecked();
-  VerifyMatches = verifyMatches_->isChecked();
-  MatchRotations = matchRotations_->isChecked();
-  AutoMarkDelete = autoMarkDelete_->isChecked();
-  FuzzFactor = WholeNumberOr(fuzzFactor_->cleanText(), fuzzFactor_->minimum());
-  MarkErrors = WholeNumberOr(markErrors_->text(), 0);
-  MarkWidth = WholeNumberOr(markWidth_->text(), 0);
-  MarkHeight = WholeNumberOr(markHeight_->text(), 0);
-  MarkSize = WholeNumberOr(markSize_->text(), 5);
-  ModernImageFormats = modernFormats_->isChecked();
+  Settings settings = CurrentSettings().values();
+  settings.confirmDeletes = confirmDelete_->isChecked();
+  settings.deleteToRecycleBin = recycle_->isChecked();
+  settings.beepOnDelete = beep_->isChecked();
+  settings.navigateWithArrows = navArrows_->isChecked();
+  settings.checkABDrives = checkABDrives_->isChecked();
+  settings.useDeletedList = useDeletedList_->isChecked();
+  settings.verifyMatches = verifyMatches_->isChecked();
+  settings.matchRotations = matchRotations_->isChecked();
+  settings.autoMarkDelete = autoMarkDelete_->isChecked();
+  settings.fuzzFactor = WholeNumberOr(fuzzFactor_->cleanText(), fuzzFactor_->minimum());
+  const Settings defaults;
+  settings.markErrors = WholeNumberOr(markErrors_->text(), defaults.markErrors);
+  settings.markWidth = WholeNumberOr(markWidth_->text(), defaults.markWidth);
+  settings.markHeight = WholeNumberOr(markHeight_->text(), defaults.markHeight);
+  settings.markSize = WholeNumberOr(markSize_->text(), defaults.markSize);
+  settings.modernImageFormats = modernFormats_->isChecked();
+  CurrentSettings().setValues(settings);
 }
 
 }  // namespace vl::gui

@@ -17,7 +17,7 @@ class FormPropertyStore;
 
 // Three pages (tabs at the bottom) and "Done". Its controls are kept in section
 // "Tfconfigure" (position only); when it closes, by "Done" or otherwise, every
-// control is copied into its setting global.
+// control is copied into the program's settings (CurrentSettings).
 class ConfigureDialog : public QDialog {
   Q_OBJECT
 

@@ -13,9 +13,9 @@ namespace vl::gui {
 class FilterComboBox;
 
 // The built-in filter text of the file-type box; its "Image Files" mask follows the
-// setting ModernImageFormats.
+// setting "Also compare PNG, TIFF, WebP, HEIF and AVIF pictures".
 QString BuiltInFileFilter();
-// The filter text with the mask of its "Image Files" entry set to ImageFilesMask()
+// The filter text with the mask of its "Image Files" entry set to ImageFilesMask(setting)
 // when that mask is one of the built-in picture masks (classic or with the newer
 // types), so that a stored filter follows the setting; a mask typed by hand stays.
 QString FilterFollowingImageSetting(const QString& filter);

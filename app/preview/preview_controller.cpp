@@ -16,8 +16,8 @@
 #include <QScrollBar>
 #include <cmath>
 
+#include "app/components/app_settings.h"
 #include "app/preview/preview_image.h"
-#include "app/results/lists_busy.h"
 #include "app/results/result_lists.h"
 #include "core/database/missing_notice.h"
 #include "core/fingerprint/scan_entry.h"
@@ -141,8 +141,7 @@ bool PreviewController::LoadPreview(const std::string& fileName, const std::stri
     showNotice(pane, fileName, volumeLabel);
     return false;
   }
-  const ListsBusyGuard busy;
-  if (!IsPictureName(fileName)) {
+  if (!IsPictureName(fileName, CurrentSettings().values().modernImageFormats)) {
     emptyPane(pane);
     return false;
   }
@@ -212,7 +211,7 @@ void PreviewController::prefetchNeighbours() {
     const int neighbour = row + offset;
     if (row < 0 || neighbour < 1 || neighbour >= int(lines.size())) continue;
     const std::string& path = lines[size_t(neighbour)].Entry->Path;
-    if (IsPictureName(path)) jobs.push_back(MakePreviewJob(fromPath(path), optionsFor(DupePane)));
+    if (IsPictureName(path, CurrentSettings().values().modernImageFormats)) jobs.push_back(MakePreviewJob(fromPath(path), optionsFor(DupePane)));
   }
   loader_.prefetch(std::move(jobs));
 }
@@ -226,7 +225,6 @@ void PreviewController::onReady(int pane, quint64 ticket, const DecodedPreview& 
     return;
   }
   emptyPane(which);
-  const ListsBusyGuard busy;
   QMessageBox::critical(window_, QStringLiteral("Error"), QStringLiteral("Error in reading image file."));
 }
 

@@ -8,15 +8,14 @@
 #include <QMouseEvent>
 
 #include "app/components/action_set.h"
+#include "app/components/app_settings.h"
 #include "app/components/desktop_shell.h"
 #include "app/components/dialog_provider.h"
 #include "app/results/file_summaries.h"
-#include "app/results/lists_busy.h"
 #include "app/results/result_lists.h"
 #include "app/results/undo_command.h"
 #include "core/files/file_transfer.h"
 #include "core/files/paths.h"
-#include "core/settings/settings.h"
 
 namespace vl::gui {
 namespace {
@@ -83,17 +82,18 @@ void FileCommands::connectCommands(const ActionSet& actions) {
   bind("Exploreto1", &FileCommands::explore);
 }
 
-const TResultEntry* FileCommands::commandEntry() const { return ListsBusy ? nullptr : lists_.selectedEntry(); }
+const TResultEntry* FileCommands::commandEntry() const { return lists_.selectedEntry(); }
 
 std::optional<DeletionPlan> FileCommands::confirmDeletion(const std::string& question,
                                                          const std::vector<std::string>& paths) {
   DialogProvider& dialogs = CurrentDialogProvider();
+  const Settings& settings = CurrentSettings().values();
   DeletionPlan plan = PlanDeletion(model_, paths);
   const size_t lastCopies = plan.LastCopyGroups.size();
   const uint64_t bytes = TotalSize(SizesOnDisk(plan.Deletable), plan.Deletable);
-  const std::string summary = deletionSummary(plan.Deletable.size(), bytes, DeleteToRecycleBin);
+  const std::string summary = deletionSummary(plan.Deletable.size(), bytes, settings.deleteToRecycleBin);
   const std::string note = lastCopies == 0 ? std::string() : "\n\n" + LastCopyNote(lastCopies);
-  if (ConfirmDeletes && !dialogs.askYesNo(window_, question + "\n\n" + summary + note)) return std::nullopt;
+  if (settings.confirmDeletes && !dialogs.askYesNo(window_, question + "\n\n" + summary + note)) return std::nullopt;
   if (lastCopies > 0 && !dialogs.askYesNoDefaultNo(window_, LastCopyNote(lastCopies) + LastCopyQuestion))
     plan.skipLastCopyGroups();
   return plan;
@@ -102,14 +102,15 @@ std::optional<DeletionPlan> FileCommands::confirmDeletion(const std::string& que
 bool FileCommands::carryOut(const DeletionPlan& plan, const std::function<bool()>& remove) {
   const std::unordered_map<std::string, uint64_t> sizes = SizesOnDisk(plan.Deletable);
   undo_.beginDeletion(plan.Deletable);
+  operations_.setOptions(DeleteOptionsOf(CurrentSettings().values()));
   const bool removed = remove();
-  undo_.endDeletion(operations_.lastReport(), DeleteOptionsFromSettings().RecordDeleted);
+  undo_.endDeletion(operations_.lastReport(), operations_.options().RecordDeleted);
   emit statusMessage(deletionStatus(operations_.lastReport(), sizes));
   return removed;
 }
 
 void FileCommands::beepOnDelete() const {
-  if (BeepOnDelete) host_.beep();
+  if (CurrentSettings().values().beepOnDelete) host_.beep();
 }
 
 void FileCommands::deleteFile() {
@@ -150,7 +151,7 @@ void FileCommands::deleteMarked() {
 }
 
 void FileCommands::deleteAllMarked() {
-  if (ListsBusy || model_.FResultEntries().empty()) return;
+  if (model_.FResultEntries().empty()) return;
   deleteList("Confirm Deletion of ALL marked files...", MarkedFilesOfAllGroups(model_));
 }
 
@@ -223,7 +224,7 @@ bool FileCommands::eventFilter(QObject* watched, QEvent* event) {
 // A drop that moved the file away marks it gone; a copy, a cancel, or a "move" that
 // left the file in place changes nothing.
 void FileCommands::dragOut() {
-  if (ListsBusy || pressedPath_.empty()) return;
+  if (pressedPath_.empty()) return;
   const std::string path = pressedPath_;
   RegularFileState state;
   if (ExaminePath(path, state) != PathKind::RegularFile) return;

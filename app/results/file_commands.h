@@ -34,8 +34,8 @@ struct FileCommandWidgets {
 // good); when every existing file of a group would go, it counts those groups and a
 // second question (No by default) must agree, or their files stay. After a deletion
 // the status line says what was done. Deletions, moves and renames are handed to
-// the undo command. Every command does nothing while ListsBusy is set or no line is
-// selected.
+// the undo command. Every command does nothing while no line is selected. The
+// settings (confirmation, trash, beep, deleted-file list) are read as each command runs.
 class FileCommands : public QObject {
   Q_OBJECT
  public:

@@ -8,7 +8,6 @@
 
 #include "app/components/action_set.h"
 #include "app/components/dialog_provider.h"
-#include "app/results/lists_busy.h"
 #include "app/results/result_lists.h"
 #include "core/files/paths.h"
 #include "core/scan/not_duplicates.h"
@@ -23,7 +22,7 @@ NotDuplicateCommands::NotDuplicateCommands(ResultLists& lists, const ActionSet& 
 
 void NotDuplicateCommands::dismissSelected() {
   const TResultEntry* entry = lists_.selectedEntry();
-  if (ListsBusy || entry == nullptr || entry->Base == nullptr) return;
+  if (entry == nullptr || entry->Base == nullptr) return;
   NotDuplicateSide base, duplicate;
   std::string reason;
   QApplication::setOverrideCursor(Qt::WaitCursor);

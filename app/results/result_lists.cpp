@@ -15,8 +15,7 @@
 #include <cmath>
 
 #include "app/components/action_set.h"
-#include "app/results/lists_busy.h"
-#include "core/settings/settings.h"
+#include "app/components/app_settings.h"
 
 namespace vl::gui {
 namespace {
@@ -111,9 +110,9 @@ TResultEntry* ResultLists::selectedEntry() const {
 
 void ResultLists::FillDupeList() {
   const int row = baseList_->currentRow();
-  if (ListsBusy || row < 0 || row >= static_cast<int>(model_.shownBases().size())) return;
+  if (rebuilding_ || row < 0 || row >= static_cast<int>(model_.shownBases().size())) return;
   {
-    ListsBusyGuard busy;
+    const Rebuilding rebuilding(rebuilding_);
     dupeModel_.setLines(model_.dupeLines(row, sortColumn_, LocaleDateText));
     shownBase_ = model_.shownBases()[static_cast<size_t>(row)].Base;
   }
@@ -125,12 +124,12 @@ void ResultLists::FillDupeList() {
 }
 
 void ResultLists::SortDupeList(int column) {
-  if (ListsBusy || column == DelColumn || column == DateColumn) return;
+  if (rebuilding_ || column == DelColumn || column == DateColumn) return;
   sortColumn_ = column;
   const TResultEntry* selected = selectedEntry();
   std::vector<DupeLine> lines = dupeModel_.lines();
   {
-    ListsBusyGuard busy;
+    const Rebuilding rebuilding(rebuilding_);
     SortDupeLines(lines, sortColumn_);
     dupeModel_.setLines(std::move(lines));
     const int row = dupeModel_.rowOf(selected);
@@ -140,7 +139,7 @@ void ResultLists::SortDupeList(int column) {
 
 void ResultLists::ToggleMark() {
   const int row = dupeList_->currentIndex().row();
-  if (ListsBusy || row < 0 || row >= dupeModel_.rowCount()) return;
+  if (rebuilding_ || row < 0 || row >= dupeModel_.rowCount()) return;
   model_.toggleMark(dupeModel_.line(row));
   model_.setMarksEdited(true);
   dupeModel_.lineChanged(row);
@@ -148,7 +147,7 @@ void ResultLists::ToggleMark() {
 
 void ResultLists::removeSelectedGroup() {
   const int row = baseList_->currentRow();
-  if (ListsBusy || row < 0) return;
+  if (rebuilding_ || row < 0) return;
   clearDupeList();
   model_.RemoveGroup(row);
   selectGroupRow(std::min(row, baseList_->count() - 1));
@@ -156,7 +155,7 @@ void ResultLists::removeSelectedGroup() {
 
 void ResultLists::removeSelectedDuplicate() {
   const TResultEntry* entry = selectedEntry();
-  if (ListsBusy || entry == nullptr || entry->Base == nullptr) return;
+  if (rebuilding_ || entry == nullptr || entry->Base == nullptr) return;
   const int groupRow = baseList_->currentRow();
   const int dupeRow = dupeList_->currentIndex().row();
   clearDupeList();
@@ -166,9 +165,9 @@ void ResultLists::removeSelectedDuplicate() {
 }
 
 void ResultLists::sortAlphabetically() {
-  if (ListsBusy) return;
+  if (rebuilding_) return;
   model_.sortShownAlphabetically();
-  ListsBusyGuard busy;
+  const Rebuilding rebuilding(rebuilding_);
   for (int row = 0; row < baseList_->count(); ++row)
     if (shownBase_ != nullptr && baseOfItem(baseList_->item(row)) == shownBase_) baseList_->setCurrentRow(row);
 }
@@ -200,7 +199,7 @@ bool ResultLists::reselectShownGroup() {
   const auto& shown = model_.shownBases();
   for (size_t row = 0; row < shown.size(); ++row) {
     if (shown[row].Base != shownBase_ || shownBase_ == nullptr) continue;
-    ListsBusyGuard busy;
+    const Rebuilding rebuilding(rebuilding_);
     baseList_->setCurrentRow(static_cast<int>(row));
     return true;
   }
@@ -213,7 +212,7 @@ void ResultLists::removeSelectedLine() {
   std::vector<DupeLine> lines = dupeModel_.lines();
   lines.erase(lines.begin() + row);
   {
-    ListsBusyGuard busy;
+    const Rebuilding rebuilding(rebuilding_);
     dupeModel_.setLines(std::move(lines));
   }
   if (dupeModel_.rowCount() == 0)
@@ -238,7 +237,7 @@ void ResultLists::showFirstGroup() {
 }
 
 void ResultLists::marksChanged() {
-  if (ListsBusy) return;
+  if (rebuilding_) return;
   if (tabs_->currentIndex() == static_cast<int>(BaseView::Marked)) {
     clearDupeList();
     showView(BaseView::Marked);
@@ -247,7 +246,7 @@ void ResultLists::marksChanged() {
 }
 
 void ResultLists::clearDupeList() {
-  ListsBusyGuard busy;
+  const Rebuilding rebuilding(rebuilding_);
   dupeModel_.clear();
   shownBase_ = nullptr;
   emit groupShown(nullptr);
@@ -292,7 +291,7 @@ bool ResultLists::eventFilter(QObject* watched, QEvent* event) {
     return false;
   const auto* key = static_cast<const QKeyEvent*>(event);
   if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-  return runKeyCommand(ListKeyCommandFor(key->key(), NavigateWithArrows));
+  return runKeyCommand(ListKeyCommandFor(key->key(), CurrentSettings().values().navigateWithArrows));
 }
 
 void ResultLists::syncBaseList() {
@@ -300,7 +299,7 @@ void ResultLists::syncBaseList() {
   const int count = baseList_->count();
   const bool appendOnly = count < static_cast<int>(shown.size()) &&
                           (count == 0 || baseOfItem(baseList_->item(count - 1)) == shown[count - 1].Base);
-  ListsBusyGuard busy;
+  const Rebuilding rebuilding(rebuilding_);
   if (appendOnly) {
     for (size_t i = static_cast<size_t>(count); i < shown.size(); ++i) baseList_->addItem(makeBaseItem(shown[i]));
     return;
@@ -335,7 +334,7 @@ void ResultLists::selectDupeRow(int row) {
 }
 
 void ResultLists::onCurrentDupeChanged() {
-  if (!ListsBusy) emit dupeShown(selectedEntry());
+  if (!rebuilding_) emit dupeShown(selectedEntry());
 }
 
 }  // namespace vl::gui

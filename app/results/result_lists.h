@@ -29,7 +29,8 @@ struct ResultListWidgets {
 // click, removing a group, the view tabs and key moves). It connects the list
 // commands of the window's action set itself, and sees the keys of every control
 // in the lists' window before the focused one does. The model builds every line;
-// this class only places them. Handlers do nothing while ListsBusy is set.
+// this class only places them. While it rebuilds a list, the handlers the rebuild
+// sets off do nothing.
 class ResultLists : public QObject {
   Q_OBJECT
  public:
@@ -110,7 +111,22 @@ class ResultLists : public QObject {
   void onSectionResized(int section, int newSize);
   void fitPathColumn();
 
+  // Sets the flag for its lifetime and restores what it was, so nested rebuilds keep
+  // it until the outermost one ends.
+  class Rebuilding {
+   public:
+    explicit Rebuilding(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
+    ~Rebuilding() { flag_ = saved_; }
+    Rebuilding(const Rebuilding&) = delete;
+    Rebuilding& operator=(const Rebuilding&) = delete;
+
+   private:
+    bool& flag_;
+    bool saved_;
+  };
+
   ResultsModel& model_;
+  bool rebuilding_ = false;
   QListWidget* baseList_;
   QListView* dupeList_;
   QHeaderView* header_;

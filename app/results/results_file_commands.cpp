@@ -7,7 +7,6 @@
 #include <exception>
 
 #include "app/components/action_set.h"
-#include "app/results/lists_busy.h"
 #include "app/results/result_lists.h"
 #include "core/files/paths.h"
 #include "core/results/deleted_list.h"
@@ -40,7 +39,6 @@ FileDialogRequest ResultsFileCommands::request(const char* filter, const char* e
 void ResultsFileCommands::remember(const std::string& file) { lastFolder_ = FolderOf(file); }
 
 bool ResultsFileCommands::saveResults() {
-  if (ListsBusy) return false;
   const std::optional<std::string> file =
       CurrentDialogProvider().askSaveFile(window_, request(ResultsFilter, ResultsExtension));
   if (!file) return false;
@@ -51,7 +49,6 @@ bool ResultsFileCommands::saveResults() {
 }
 
 void ResultsFileCommands::loadResults() {
-  if (ListsBusy) return;
   const std::vector<std::string> files =
       CurrentDialogProvider().askOpenFiles(window_, request(ResultsFilter, ResultsExtension), false);
   if (files.empty()) return;
@@ -62,7 +59,6 @@ void ResultsFileCommands::loadResults() {
 }
 
 void ResultsFileCommands::addFilesToDeletedList() {
-  if (ListsBusy) return;
   const std::vector<std::string> files = CurrentDialogProvider().askOpenFiles(window_, request("", ""), true);
   if (files.empty()) return;
   remember(files.front());

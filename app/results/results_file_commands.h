@@ -21,8 +21,8 @@ class ResultLists;
 
 // "Save Results..." and "Load Results..." (.vlr files through core/results/results_file)
 // and "Add Files to Deleted List...". Their file dialogs open in the user's documents
-// folder, later in the folder last chosen in any of them. Every command does nothing
-// while ListsBusy is set.
+// folder, later in the folder last chosen in any of them. A running scan switches
+// their actions off (CommandGroup::ScanIdle).
 class ResultsFileCommands : public QObject {
   Q_OBJECT
  public:

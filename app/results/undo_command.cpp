@@ -7,7 +7,6 @@
 #include "app/components/action_set.h"
 #include "app/components/widget_helpers.h"
 #include "app/results/file_summaries.h"
-#include "app/results/lists_busy.h"
 #include "app/results/result_lists.h"
 #include "core/files/paths.h"
 #include "core/host.h"
@@ -95,7 +94,7 @@ void UndoCommand::setScanRunning(bool running) {
 void UndoCommand::undo() {
   refresh();
   const UndoKind kind = record_.kind(model_);
-  if (ListsBusy || !action_->isEnabled()) return;
+  if (!action_->isEnabled()) return;
   UndoOutcome outcome;
   {
     const CursorGuard cursor(host_, BusyCursor::Hourglass);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/components/app_settings.h"
 #include "app/dialogs/folders_dialog.h"
 #include "app/shell/command_line.h"
 #include "app/shell/main_window.h"
@@ -31,7 +32,7 @@ int main(int argc, char** argv) {
   // Qt takes its own options out of argv; what is left is ours.
   vl::gui::VelloranApplication app(argc, argv);
   if (const std::optional<int> exitCode = answerCommandLine(argc, argv)) return *exitCode;
-  vl::LoadSettings();
+  vl::gui::CurrentSettings().setValues(vl::LoadSettings());
   vl::ClearVolumeTable();
   vl::gui::MainWindow window;
   vl::gui::FoldersDialog folders(&window);

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -26,8 +27,10 @@
 #include <algorithm>
 
 #include "app/components/action_set.h"
+#include "app/components/app_settings.h"
 #include "app/components/dialog_provider.h"
 #include "app/components/form_property_store.h"
+#include "app/components/job_status.h"
 #include "app/components/widget_helpers.h"
 #include "app/database/database_dialog.h"
 #include "app/dialogs/folders_dialog.h"
@@ -37,7 +40,6 @@
 #include "app/results/dupe_list_delegate.h"
 #include "app/results/export_command.h"
 #include "app/results/file_commands.h"
-#include "app/results/lists_busy.h"
 #include "app/results/mark_rule_commands.h"
 #include "app/results/not_duplicate_commands.h"
 #include "app/results/result_lists.h"
@@ -45,9 +47,7 @@
 #include "app/results/undo_command.h"
 #include "app/shell/action_table.h"
 #include "app/components/help.h"
-#include "app/shell/scan_commands.h"
 #include "core/settings/ini_file.h"
-#include "core/settings/settings.h"
 
 namespace vl::gui {
 namespace {
@@ -61,6 +61,7 @@ constexpr int DupePanelHeight = 149;
 constexpr int FilePanelHeight = 65;
 constexpr int MaxColumnWidth = 4000;
 constexpr int PanelWidths[3] = {200, 200, 125};
+constexpr int ProgressBarWidth = 220;
 const char* const ColumnCaptions[8] = {"Del", "Ers", "Path", "Size", "Width", "Height", "Date", "Volume"};
 const bool CentredColumns[8] = {false, true, false, true, true, true, false, false};
 
@@ -115,10 +116,9 @@ QListWidget* makeFilePane(const char* objectName) {
 
 }  // namespace
 
-MainWindow::MainWindow() : host_(this, this) {
+MainWindow::MainWindow() : host_(this) {
   setObjectName(QStringLiteral("fmain"));
   setWindowTitle(QStringLiteral("Velloran"));
-  ListsBusy = true;
   createLayout();
   actions_ = std::make_unique<ActionSet>(this, MainWindowActions());
   createMenus();
@@ -126,7 +126,8 @@ MainWindow::MainWindow() : host_(this, this) {
   createPopupMenus();
   createStatusBar();
   connectWindowCommands();
-  scan_ = new ScanCommands(*actions_, results_, deletedList_, host_, this);
+  scan_ = new ScanCommands(*actions_, results_, deletedList_, host_, *this, *jobStatus_, this);
+  connect(scan_, &ScanCommands::closeWhenDone, this, &QWidget::close);
   lists_ = new ResultLists(results_, {lbBaseFiles_, lbDupes_, lbDupesHead_, tabSet_}, *actions_, this);
   previews_ = new PreviewController(this, *lists_);
   resultsFile_ = new ResultsFileCommands(results_, deletedList_, *lists_, host_, *actions_, this);
@@ -193,6 +194,7 @@ QWidget* MainWindow::createBasePanel() {
   lbBaseFiles_ = new QListWidget;
   lbBaseFiles_->setObjectName(QStringLiteral("lbBaseFiles"));
   lbBaseFiles_->setSelectionMode(QAbstractItemView::SingleSelection);
+  lbBaseFiles_->setUniformItemSizes(true);
   SetHint(lbBaseFiles_, QStringLiteral("|The base images that have possible duplicates."));
   tabSet_ = new QTabBar;
   tabSet_->setObjectName(QStringLiteral("TabSet1"));
@@ -291,6 +293,11 @@ void MainWindow::createStatusBar() {
     panels_[panel]->setFixedWidth(PanelWidths[panel]);
     statusBar()->addPermanentWidget(panels_[panel]);
   }
+  progressBar_ = new QProgressBar;
+  progressBar_->setObjectName(QStringLiteral("ScanProgress"));
+  progressBar_->setFixedWidth(ProgressBarWidth);
+  statusBar()->addPermanentWidget(progressBar_);
+  jobStatus_ = new JobStatus(panels_[1], panels_[2], progressBar_, this);
   host_.showStatusIn(panels_[1], panels_[2]);
 }
 
@@ -319,7 +326,7 @@ void MainWindow::writeColumnWidths() {
 }
 
 void MainWindow::saveDeletedList() {
-  if (!UseDeletedList) return;
+  if (!CurrentSettings().values().useDeletedList) return;
   try {
     deletedList_.SaveChanges();
   } catch (const std::exception& error) {
@@ -356,12 +363,11 @@ void MainWindow::setFoldersDialog(FoldersDialog* folders) {
 
 bool MainWindow::isScanning() const { return scan_->isRunning(); }
 
-void MainWindow::openFoldersDialog() { scan_->openFoldersDialog(); }
-
 void MainWindow::resultsCleared() { lists_->clearDupeList(); }
 
 void MainWindow::scanRunning(bool running) {
-  scan_->setRunning(running);
+  actions_->enableGroup(CommandGroup::ScanIdle, !running);
+  actions_->enableGroup(CommandGroup::ScanRunning, running);
   lists_->setScanRunning(running);
   undo_->setScanRunning(running);
   if (running) showStatusMessage(QString());
@@ -391,12 +397,11 @@ void MainWindow::showEvent(QShowEvent* event) {
   firstShowDone_ = true;
   QTimer::singleShot(WizardFallbackMs, scan_, &ScanCommands::openWizardOnce);
   previews_->applyViewToggles();
-  ListsBusy = false;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (scan_->isRunning()) {
-    ScanCancelled = true;
+    scan_->cancel(true);
     event->ignore();
     return;
   }
@@ -404,7 +409,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  ListsBusy = true;
   event->accept();
 }
 

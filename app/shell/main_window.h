@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/components/gui_host.h"
+#include "app/shell/scan_commands.h"
 #include "core/results/results_model.h"
 #include "core/results/deleted_list.h"
 
@@ -13,6 +14,7 @@ class QHeaderView;
 class QLabel;
 class QListView;
 class QListWidget;
+class QProgressBar;
 class QScrollArea;
 class QTabBar;
 
@@ -21,19 +23,20 @@ namespace vl::gui {
 class ActionSet;
 class FoldersDialog;
 class FormPropertyStore;
+class JobStatus;
 class PreviewController;
 class ResultLists;
 class ResultsFileCommands;
-class ScanCommands;
 class UndoCommand;
 
 // The program's main form "fmain". It owns the results (FResultEntries and
 // FBaseGroups in the results model) and the in-memory deleted-file list, creates
 // and lays out the controls and the commands of its action table, and hands them
 // to the controllers that carry them out: the result lists and the scan commands.
-// Closing it during a scan only cancels the scan; closing it with marks the user
-// changed since the results were scanned, loaded or saved asks whether to save
-// them first. Its controls and actions carry their design names as objectNames.
+// Closing it during a scan cancels the scan and closes once the scan's job has
+// ended; closing it with marks the user changed since the results were scanned,
+// loaded or saved asks whether to save them first. Its controls and actions carry
+// their design names as objectNames.
 class MainWindow : public QMainWindow, public ScanWindow {
   Q_OBJECT
  public:
@@ -46,10 +49,10 @@ class MainWindow : public QMainWindow, public ScanWindow {
   ResultsModel& results() { return results_; }
   ResultLists& lists() { return *lists_; }
   PreviewController& previews() { return *previews_; }
+  ScanCommands& scanCommands() { return *scan_; }
   bool isScanning() const;
 
   // ScanWindow
-  void openFoldersDialog() override;
   void resultsCleared() override;
   void scanRunning(bool running) override;
   void showFirstGroup() override;
@@ -89,6 +92,7 @@ class MainWindow : public QMainWindow, public ScanWindow {
   std::unique_ptr<ActionSet> actions_;
   ResultLists* lists_ = nullptr;
   PreviewController* previews_ = nullptr;
+  JobStatus* jobStatus_ = nullptr;
   ScanCommands* scan_ = nullptr;
   ResultsFileCommands* resultsFile_ = nullptr;
   UndoCommand* undo_ = nullptr;
@@ -106,6 +110,7 @@ class MainWindow : public QMainWindow, public ScanWindow {
   QListWidget* lvThumbs_ = nullptr;
   QWidget* pFiles_ = nullptr;
   std::array<QLabel*, 3> panels_{};
+  QProgressBar* progressBar_ = nullptr;
 };
 
 }  // namespace vl::gui

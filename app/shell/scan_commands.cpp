@@ -1,21 +1,22 @@
-// Runs the scan dialogs and scans for the main window's scan commands.
+// Runs the scan dialogs, and scans as jobs, for the main window's scan commands.
 #include "app/shell/scan_commands.h"
 
 #include <QAction>
 #include <QTimer>
-#include <exception>
 #include <optional>
 #include <utility>
 
 #include "app/components/action_set.h"
+#include "app/components/app_settings.h"
 #include "app/components/gui_host.h"
+#include "app/components/job_runner.h"
+#include "app/components/job_status.h"
 #include "app/dialogs/configure_dialog.h"
 #include "app/dialogs/folders_dialog.h"
 #include "app/dialogs/scan_options_dialog.h"
 #include "app/dialogs/scan_wizard.h"
-#include "core/scan/scan_driver.h"
+#include "core/scan/not_duplicates.h"
 #include "core/settings/ini_file.h"
-#include "core/settings/settings.h"
 
 namespace vl::gui {
 namespace {
@@ -37,22 +38,31 @@ std::optional<ScanChoice> askScan(Args&&... args) {
 }  // namespace
 
 ScanCommands::ScanCommands(const ActionSet& actions, ResultsModel& results, DeletedList& deletedList, GuiHost& host,
-                           QWidget* window)
-    : QObject(window), actions_(actions), results_(results), deletedList_(deletedList), host_(host), window_(window) {
+                           ScanWindow& scanWindow, JobStatus& status, QWidget* window)
+    : QObject(window), actions_(actions), results_(results), deletedList_(deletedList), host_(host),
+      scanWindow_(scanWindow), status_(status), window_(window), runner_(new JobRunner(this)) {
   QAction* useDeletedList = actions_.action("tbDellist");
-  useDeletedList->setChecked(UseDeletedList);
-  connect(useDeletedList, &QAction::toggled, this, [](bool down) { UseDeletedList = down; });
+  useDeletedList->setChecked(CurrentSettings().values().useDeletedList);
+  connect(useDeletedList, &QAction::toggled, this, [](bool down) { CurrentSettings().setUseDeletedList(down); });
+  connect(&CurrentSettings(), &AppSettings::changed, useDeletedList,
+          [useDeletedList] { useDeletedList->setChecked(CurrentSettings().values().useDeletedList); });
   connect(actions_.action("aScanWizard"), &QAction::triggered, this, &ScanCommands::scanWithWizard);
   connect(actions_.action("aEditFolders"), &QAction::triggered, this, &ScanCommands::openFoldersDialog);
   connect(actions_.action("aConfigure"), &QAction::triggered, this, &ScanCommands::configure);
   connect(actions_.action("aScan"), &QAction::triggered, this, &ScanCommands::scanWithOptions);
-  connect(actions_.action("aCancel"), &QAction::triggered, this, [] { ScanCancelled = true; });
+  connect(actions_.action("aCancel"), &QAction::triggered, this, [this] { cancel(); });
+  connect(runner_, &JobRunner::progressed, &status_, &JobStatus::show);
+  connect(runner_, &JobRunner::warned, &status_, [this](const QString& text) { host_.warning(text.toStdString()); });
+  connect(runner_, &JobRunner::finished, this, &ScanCommands::finishScan);
 }
 
-void ScanCommands::setRunning(bool running) {
-  running_ = running;
-  actions_.enableGroup(CommandGroup::ScanIdle, !running);
-  actions_.enableGroup(CommandGroup::ScanRunning, running);
+ScanCommands::~ScanCommands() = default;
+
+bool ScanCommands::isRunning() const { return runner_->running(); }
+
+void ScanCommands::cancel(bool closing) {
+  closing_ = closing_ || closing;
+  runner_->cancel();
 }
 
 void ScanCommands::openFoldersDialog() {
@@ -66,16 +76,42 @@ void ScanCommands::openWizardOnce() {
 }
 
 void ScanCommands::startScan(int scanMode, const std::string& mask) {
-  if (running_ || folders_ == nullptr) return;
-  try {
-    ScanDriver driver(results_, deletedList_, host_, ScanTuning{FingerprintJobs, UseFingerprintCache});
-    if (MarkRule rule = LoadMarkRule(); rule.applyAfterScan) driver.setMarkRule(std::move(rule));
-    driver.StartScan(static_cast<ScanMode>(scanMode), mask, folders_->baseList(), folders_->compareList());
-  } catch (const std::exception& error) {
-    host_.showMessage(MessageKind::Error, error.what());
+  if (isRunning() || folders_ == nullptr) return;
+  request_ = ScanRequestFromSettings(CurrentSettings().values());
+  request_.mode = static_cast<ScanMode>(scanMode);
+  request_.mask = mask;
+  request_.baseEntries = folders_->baseList();
+  request_.compareEntries = folders_->compareList();
+  if (MarkRule rule = LoadMarkRule(); rule.applyAfterScan) request_.keepRule = std::move(rule);
+  request_.notDuplicatesFile = NotDuplicatesFileName();
+  results_.ClearResults();
+  scanWindow_.resultsCleared();
+  scanWindow_.scanRunning(true);
+  host_.pushCursor(BusyCursor::AppStarting);
+  status_.begin();
+  runner_->start([this, request = request_](const CancelToken& cancel, ProgressSink& sink) {
+    outcome_ = RunScanJob(request, deletedList_, cancel, sink);
+  });
+}
+
+// Takes the job's outcome: its groups, then its messages, the question about the
+// deleted-file list's matches and the closing message.
+void ScanCommands::finishScan() {
+  host_.popCursor();
+  status_.end(QString::fromLatin1(PhaseText(JobPhase::Idle)));
+  ScanOutcome outcome = std::move(outcome_);
+  outcome_ = ScanOutcome();
+  results_.adopt(std::move(outcome.results));
+  if (outcome.end == ScanEnd::Completed) scanWindow_.showFirstGroup();
+  scanWindow_.scanRunning(false);
+  if (closing_) {
+    emit closeWhenDone();
+    return;
   }
-  if (running_) host_.scanRunning(false);
-  while (host_.cursorDepth() > 0) host_.popCursor();
+  const bool recycle = request_.recycle;
+  FinishScan(request_, outcome, deletedList_, host_,
+             [this, recycle](const auto& matches) { return host_.confirmAutoDeletion(matches, recycle); });
+  if (outcome.end == ScanEnd::NoFolders) openFoldersDialog();
 }
 
 void ScanCommands::scanWithOptions() {
@@ -83,16 +119,13 @@ void ScanCommands::scanWithOptions() {
 }
 
 void ScanCommands::scanWithWizard() {
-  if (folders_ == nullptr) return;
+  if (folders_ == nullptr || isRunning()) return;
   if (const auto choice = askScan<ScanWizard>(*folders_, window_)) startScan(choice->scanMode, choice->mask);
 }
 
 void ScanCommands::configure() {
-  {
-    ConfigureDialog configure(window_);
-    configure.exec();
-  }
-  actions_.action("tbDellist")->setChecked(UseDeletedList);
+  ConfigureDialog configure(window_);
+  configure.exec();
 }
 
 void ScanCommands::openWizardAtStartup() {

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 #include <string>
+
+#include "core/scan/scan_driver.h"
 
 class QWidget;
 
@@ -16,29 +19,54 @@ namespace vl::gui {
 class ActionSet;
 class FoldersDialog;
 class GuiHost;
+class JobRunner;
+class JobStatus;
 
-// Connects the scan's commands of the window's action set and starts scans through
-// ScanDriver into `results` with `deletedList`, reporting through `host`, whose
-// window is told when a scan starts and stops. Its dialogs open over `window`.
-// While a scan runs the scan-idle commands are off and Cancel is on.
+// What a scan changes in the main window besides its results model.
+class ScanWindow {
+ public:
+  virtual ~ScanWindow() = default;
+  // The results were emptied: the lists and previews show nothing.
+  virtual void resultsCleared() = 0;
+  // A scan begins (true: the commands that touch the results are off, Cancel on,
+  // the view tabs on "All Dupes") or ends (false).
+  virtual void scanRunning(bool running) = 0;
+  // After a completed scan: the first group is selected and its duplicates listed.
+  virtual void showFirstGroup() = 0;
+};
+
+// Connects the scan's commands of the window's action set and runs scans as jobs on
+// a worker thread: the request is built from the settings and the folders dialog's
+// lists when the scan starts, the window's results are emptied, and the status bar
+// follows the job (JobStatus). When the job ends its groups replace `results` in
+// one step, its messages are shown, the user is asked about the deleted-file list's
+// matches, and the closing message follows. Its dialogs open over `window`.
 class ScanCommands : public QObject {
   Q_OBJECT
  public:
   ScanCommands(const ActionSet& actions, ResultsModel& results, DeletedList& deletedList, GuiHost& host,
-               QWidget* window);
+               ScanWindow& scanWindow, JobStatus& status, QWidget* window);
+  ~ScanCommands() override;
 
   // The folders dialog whose lists every scan reads (created after the window).
   void setFoldersDialog(FoldersDialog* folders) { folders_ = folders; }
-  bool isRunning() const { return running_; }
-  // Follows the scan's state in the commands.
-  void setRunning(bool running);
+  bool isRunning() const;
+  // Cancels the running scan; `closing` drops its messages and results: the window
+  // closes once the job has ended (closeWhenDone).
+  void cancel(bool closing = false);
   void openFoldersDialog();
   // The first call opens the wizard soon after, when "ShowWiz" is on; later calls do nothing.
   void openWizardOnce();
+  // Starts a scan over the folders dialog's lists (what the Scan command does once the
+  // options are chosen); ignored while a scan runs.
+  void startScan(int scanMode, const std::string& mask);
+
+ signals:
+  // The scan that was cancelled for closing the window has ended.
+  void closeWhenDone();
 
  private:
-  // StartScan over the folders dialog's lists; ignored while a scan runs.
-  void startScan(int scanMode, const std::string& mask);
+  void finishScan();
   void scanWithOptions();
   void scanWithWizard();
   void configure();
@@ -48,9 +76,14 @@ class ScanCommands : public QObject {
   ResultsModel& results_;
   DeletedList& deletedList_;
   GuiHost& host_;
+  ScanWindow& scanWindow_;
+  JobStatus& status_;
   QWidget* window_;
+  JobRunner* runner_;
   FoldersDialog* folders_ = nullptr;
-  bool running_ = false;
+  ScanRequest request_;
+  ScanOutcome outcome_;
+  bool closing_ = false;
   bool wizardShown_ = false;
 };
 

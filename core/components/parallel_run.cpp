@@ -12,7 +12,7 @@
 namespace vl {
 
 int ResolveJobs(int jobs) {
-  if (jobs > 0) return jobs;
+  if (jobs > 0) return std::min(jobs, MaxJobs);
   return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
 }
 

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <algorithm>
 #include <exception>
+#include <functional>
 #include <map>
 #include <optional>
 #include <thread>
@@ -18,6 +19,7 @@
 #include "core/files/safe_file_writer.h"
 #include "core/results/saved_file_kind.h"
 #include "core/fingerprint/fingerprint.h"
+#include "core/fingerprint/fingerprint_cache.h"
 #include "core/scan/gather.h"
 #include "core/components/elapsed_time.h"
 
@@ -27,66 +29,68 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// True when ScanCancelled is set after pending events ran.
-bool cancelledAfterEvents(Host& host) {
-  host.processEvents();
-  return ScanCancelled.load();
-}
+// One run of New Database or Add to Database: the request, the token, the sink and
+// the result it fills.
+struct Build {
+  const DatabaseRequest& request;
+  const CancelToken& cancel;
+  ProgressSink& sink;
+  BuildResult& result;
 
-// Sets the phase text and answers whether the operation was cancelled meanwhile.
-bool enterPhase(Host& host, const std::string& phase) {
-  host.phase(phase);
-  return cancelledAfterEvents(host);
-}
-
-void Gather(const std::vector<std::string>& entries, ScanList& target, Host& host) {
-  LoadFileList(entries, std::string(ImageMasks()), target, host);
-}
+  void error(const std::string& text) const { result.messages.push_back({MessageKind::Error, text, {}}); }
+  // Enters a phase; true when the operation was cancelled meanwhile.
+  bool cancelledAt(JobPhase phase) const {
+    sink.report({phase});
+    return cancel.cancelled();
+  }
+  FingerprintOptions fingerprinting(std::optional<FingerprintCache>& cache) const {
+    FingerprintOptions options{request.jobs};
+    if (request.useCache) options.cache = &cache.emplace();
+    options.decoding.cancel = &cancel.flag();
+    return options;
+  }
+  // Gathers the pictures of the request's folders into target; false after a missing
+  // database entry's message, which ends the operation as a cancel.
+  bool gather(ScanList& target) const {
+    const std::vector<std::string> folders = request.subfolders ? ExpandFolderEntries(request.folders) : request.folders;
+    GatherReport report;
+    LoadFileList(folders, std::string(ImageMasks(request.modernImageFormats)), target, cancel, &report);
+    for (const std::string& text : report.errors) error(text);
+    return !report.missingDatabase;
+  }
+};
 
 // Writes through a temporary file; records left out for their long paths are
-// reported as a warning, a failure shows the error message with its reason.
-BuildOutcome Write(const std::string& fileName, const ScanList& list, Host& host) {
+// reported as a warning, a failure gives the error message with its reason.
+BuildOutcome Write(const std::string& fileName, const ScanList& list, const Build& build) {
   try {
     const size_t leftOut = WriteDatabase(fileName, list);
     if (leftOut > 0)
-      host.warning(std::to_string(leftOut) + " files were left out of " + fileName + ": their paths are longer than " +
-                   std::to_string(MaxPathLength) + " bytes.");
+      build.sink.warning(std::to_string(leftOut) + " files were left out of " + fileName +
+                         ": their paths are longer than " + std::to_string(MaxPathLength) + " bytes.");
     return BuildOutcome::Written;
   } catch (const std::exception& e) {
-    host.showMessage(MessageKind::Error, std::string("Error in creating database.\n\n") + e.what());
+    build.error(std::string("Error in creating database.\n\n") + e.what());
     return BuildOutcome::Failed;
   }
 }
 
-// Takes the database's lock, waiting while another process holds it (events run and
-// the phase says so). Nothing once held; Cancelled when cancelled meanwhile, Failed
+// Takes the database's lock, waiting while another process holds it (in the phase
+// WaitingForLock). Nothing once held; Cancelled when cancelled meanwhile, Failed
 // (with the message and its reason) when the lock file cannot be made. Polls ten
 // times a second.
-std::optional<BuildOutcome> lockDatabase(FileLock& lock, const std::string& fileName, Host& host) {
+std::optional<BuildOutcome> lockDatabase(FileLock& lock, const Build& build) {
   try {
-    if (!lock.tryLock()) host.phase("Waiting for another program to finish with " + fileName);
+    if (!lock.tryLock()) build.sink.report({JobPhase::WaitingForLock});
     while (!lock.tryLock()) {
-      if (cancelledAfterEvents(host)) return BuildOutcome::Cancelled;
+      if (build.cancel.cancelled()) return BuildOutcome::Cancelled;
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     return std::nullopt;
   } catch (const std::exception& e) {
-    host.showMessage(MessageKind::Error, std::string("Error in creating database.\n\n") + e.what());
+    build.error(std::string("Error in creating database.\n\n") + e.what());
     return BuildOutcome::Failed;
   }
-}
-
-// The end steps of both operations: beep, summary message (closed by `note`) after
-// a write, phase and count taken away.
-BuildOutcome Finish(BuildOutcome outcome, Clock::time_point start, Host& host, const std::string& note) {
-  host.beep();
-  if (outcome == BuildOutcome::Written) {
-    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    host.showMessage(MessageKind::Information, "Database saved in " + ElapsedText(seconds) + "." + note);
-  }
-  host.phase("");
-  host.clearProgress();
-  return outcome;
 }
 
 using EntrySet = std::unordered_set<const TScanEntry*>;
@@ -136,12 +140,11 @@ std::string goneQuestion(const std::string& fileName, const std::vector<TScanEnt
 }
 
 // Whether the records of gone files leave the database: always when they are a
-// tenth of it or fewer, otherwise as `policy` says.
-bool removeGone(const std::string& fileName, const std::vector<TScanEntry*>& gone, size_t total, GoneRecords policy,
-                Host& host) {
+// tenth of it or fewer, otherwise as the policy says; none for Ask (the question).
+std::optional<bool> removeGone(const std::vector<TScanEntry*>& gone, size_t total, GoneRecords policy) {
   if (gone.size() * 10 <= total || policy == GoneRecords::Remove) return true;
   if (policy == GoneRecords::Keep) return false;
-  return host.askYesNoDefaultNo(goneQuestion(fileName, gone, total));
+  return std::nullopt;
 }
 
 // Appends the records whose exact path (byte for byte) is not in the list yet; gives those appended.
@@ -161,11 +164,11 @@ EntrySet addNewRecords(ScanList& database, ScanList& fresh) {
 // Reads every record of the database into list; false after its message when it is
 // missing, not a database, of another version or damaged anywhere: such a file is
 // never rewritten.
-bool loadExisting(const std::string& fileName, ScanList& list, Host& host) {
+bool loadExisting(const std::string& fileName, ScanList& list, const Build& build) {
   std::string damage;
   const DatabaseOutcome outcome = CheckDatabase(fileName, damage);
   if (outcome != DatabaseOutcome::Readable) {
-    host.showMessage(MessageKind::Error, DatabaseProblemMessage(fileName, outcome, damage));
+    build.error(DatabaseProblemMessage(fileName, outcome, damage));
     return false;
   }
   ReadDatabaseRecords(fileName, [&list](std::unique_ptr<TScanEntry> entry) {
@@ -190,8 +193,9 @@ void countChanges(const ScanList& database, size_t before, const EntrySet& added
 
 // The close of Add to Database's summary: the counts, and the gone records kept.
 std::string changesNote(const DatabaseChanges& changes) {
-  std::string note = "\n\n" + std::to_string(changes.added) + " records added, " + std::to_string(changes.refreshed) +
-                     " refreshed, " + std::to_string(changes.removed) + " removed.";
+  std::string note = "\n\n" + std::to_string(changes.added) + " records added, " +
+                     std::to_string(changes.refreshed) + " refreshed, " + std::to_string(changes.removed) +
+                     " removed.";
   if (changes.keptGone > 0)
     note += "\n\n" + std::to_string(changes.keptGone) +
             " records of files that are gone from a present volume were kept: they are more than a tenth of the "
@@ -199,104 +203,129 @@ std::string changesNote(const DatabaseChanges& changes) {
   return note;
 }
 
-BuildOutcome newDatabaseSteps(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
-                              const FingerprintOptions& options, Clock::time_point& start) {
-  ScanList list;
-  host.phase("Scanning Files");
-  host.processEvents();
-  start = Clock::now();
-  RefreshVolumeTable();
-  Gather(folders, list, host);
-  if (list.empty() && !ScanCancelled) {
-    host.showMessage(MessageKind::Error, "You must select some folders to add to the new database.");
-    return BuildOutcome::Refused;
-  }
-  if (enterPhase(host, "Reading Images")) return BuildOutcome::Cancelled;
-  FingerprintRecords(list, host, options);
+// Reads the pictures of the records without a fingerprint, sorts them and, in the
+// phase `writing`, writes them; `beforeWriting` runs after the sort.
+BuildOutcome finishList(const std::string& fileName, ScanList& list, JobPhase writing, const Build& build,
+                        const std::function<void()>& beforeWriting = {}) {
+  if (build.cancelledAt(JobPhase::ReadingImages)) return BuildOutcome::Cancelled;
+  std::optional<FingerprintCache> cache;
+  FingerprintRecords(list, build.sink, build.fingerprinting(cache), build.request.modernImageFormats);
   SortRecordsByPath(list);
-  host.clearProgress();
-  if (enterPhase(host, "Writing to Database")) return BuildOutcome::Cancelled;
-  return Write(fileName, list, host);
+  if (beforeWriting) beforeWriting();
+  if (build.cancelledAt(writing)) return BuildOutcome::Cancelled;
+  return Write(fileName, list, build);
 }
 
-// What Add to Database is asked to do besides adding, and what it did.
-struct AddRequest {
-  bool freshen;
-  GoneRecords gone;
-  DatabaseChanges& changes;
-};
+BuildOutcome newDatabaseSteps(const std::string& fileName, const Build& build, Clock::time_point& start) {
+  ScanList list;
+  build.sink.report({JobPhase::ScanningFiles});
+  start = Clock::now();
+  RefreshVolumeTable(build.request.checkABDrives);
+  if (!build.gather(list)) return BuildOutcome::Cancelled;
+  if (list.empty() && !build.cancel.cancelled()) {
+    build.error("You must select some folders to add to the new database.");
+    return BuildOutcome::Refused;
+  }
+  return finishList(fileName, list, JobPhase::WritingDatabase, build);
+}
 
-BuildOutcome addSteps(const std::string& fileName, const std::vector<std::string>& folders, const AddRequest& request,
-                      Host& host, const FingerprintOptions& options, Clock::time_point& start) {
+BuildOutcome addSteps(const std::string& fileName, const Build& build, Clock::time_point& start) {
   ScanList database;
   ScanList fresh;
-  host.phase("Scanning New Files");
-  host.processEvents();
+  build.sink.report({JobPhase::ScanningNewFiles});
   start = Clock::now();
-  RefreshVolumeTable();
-  Gather(folders, fresh, host);
-  if (fresh.empty() && !ScanCancelled) {
-    host.showMessage(MessageKind::Error, "You must select some folders to add to the database.");
+  RefreshVolumeTable(build.request.checkABDrives);
+  if (!build.gather(fresh)) return BuildOutcome::Cancelled;
+  if (fresh.empty() && !build.cancel.cancelled()) {
+    build.error("You must select some folders to add to the database.");
     return BuildOutcome::Refused;
   }
-  if (enterPhase(host, "Scanning Database")) return BuildOutcome::Cancelled;
-  const bool loaded = loadExisting(fileName, database, host);
-  if (cancelledAfterEvents(host)) return BuildOutcome::Cancelled;
+  if (build.cancelledAt(JobPhase::ScanningDatabase)) return BuildOutcome::Cancelled;
+  const bool loaded = loadExisting(fileName, database, build);
+  if (build.cancel.cancelled()) return BuildOutcome::Cancelled;
   if (!loaded) return BuildOutcome::Refused;
-  RefreshVolumeTable();
-  if (request.freshen) host.phase("Freshening DB Files");
+  RefreshVolumeTable(build.request.checkABDrives);
+  if (build.request.freshen) build.sink.report({JobPhase::FresheningRecords});
   const size_t before = database.size();
-  const RecordCheck check = checkRecords(database, request.freshen);
-  if (removeGone(fileName, check.gone, before, request.gone, host)) {
+  const RecordCheck check = checkRecords(database, build.request.freshen);
+  const std::optional<bool> remove = removeGone(check.gone, before, build.request.gone);
+  if (!remove) {
+    build.result.goneQuestion = goneQuestion(fileName, check.gone, before);
+    return BuildOutcome::Undecided;
+  }
+  if (*remove) {
     for (TScanEntry* entry : check.gone) entry->Excluded = 1;
   } else {
-    request.changes.keptGone = check.gone.size();
+    build.result.changes.keptGone = check.gone.size();
   }
-  if (enterPhase(host, "Adding New files to DB")) return BuildOutcome::Cancelled;
+  if (build.cancelledAt(JobPhase::AddingNewFiles)) return BuildOutcome::Cancelled;
   const EntrySet added = addNewRecords(database, fresh);
-  if (enterPhase(host, "Reading Images")) return BuildOutcome::Cancelled;
-  FingerprintRecords(database, host, options);
-  SortRecordsByPath(database);
-  countChanges(database, before, added, check.refreshed, request.changes);
-  if (enterPhase(host, "Saving Database")) return BuildOutcome::Cancelled;
-  return Write(fileName, database, host);
+  return finishList(fileName, database, JobPhase::SavingDatabase, build, [&] {
+    countChanges(database, before, added, check.refreshed, build.result.changes);
+  });
 }
 
-// Runs the steps of an operation on the file a link at fileName leads to, inside its
-// hourglass cursor and under the database's lock, then its end steps; a failure (the
-// lock, a read error) shows its text and writes nothing.
+// Runs the steps of an operation on the file a link at the request's name leads to,
+// under the database's lock, then adds the summary after a write; a failure (the
+// lock, a read error) gives its text and writes nothing.
 template <typename Steps>
-BuildOutcome runOperation(const std::string& fileName, Host& host, Steps steps, const DatabaseChanges* changes = nullptr) {
+BuildResult runOperation(const DatabaseRequest& request, const CancelToken& cancel, ProgressSink& sink, Steps steps,
+                         bool withChanges) {
+  BuildResult result;
+  const Build build{request, cancel, sink, result};
   Clock::time_point start = Clock::now();
-  CursorGuard cursor(host, BusyCursor::Hourglass);
-  const auto outcome = [&] {
-    const std::string target = LinkTargetOf(fileName);
+  result.outcome = [&] {
+    const std::string target = LinkTargetOf(request.fileName);
     FileLock lock(target);
     try {
-      if (const auto unlocked = lockDatabase(lock, fileName, host)) return *unlocked;
-      return steps(target, start);
+      if (const auto unlocked = lockDatabase(lock, build)) return *unlocked;
+      return steps(target, build, start);
     } catch (const std::exception& e) {
-      host.showMessage(MessageKind::Error, e.what());
+      build.error(e.what());
       return BuildOutcome::Refused;
     }
   }();
-  return Finish(outcome, start, host, changes != nullptr ? changesNote(*changes) : std::string());
+  if (result.outcome == BuildOutcome::Written) {
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    result.messages.push_back({MessageKind::Information,
+                               "Database saved in " + ElapsedText(seconds) + "." +
+                                   (withChanges ? changesNote(result.changes) : std::string()),
+                               {}});
+  }
+  return result;
+}
+
+BuildResult refusal(const std::string& text) {
+  BuildResult result;
+  result.messages.push_back({MessageKind::Error, text, {}});
+  return result;
 }
 
 }  // namespace
 
-void FingerprintRecords(ScanList& list, Host& host, const FingerprintOptions& options) {
+DatabaseRequest DatabaseRequestFromSettings(const Settings& settings) {
+  DatabaseRequest request;
+  request.jobs = settings.fingerprintJobs;
+  request.useCache = settings.useFingerprintCache;
+  request.modernImageFormats = settings.modernImageFormats;
+  request.checkABDrives = settings.checkABDrives;
+  return request;
+}
+
+void FingerprintRecords(ScanList& list, ProgressSink& sink, const FingerprintOptions& options, bool modernTypes) {
   ListWalk walk;
-  walk.checkpoint = [&host](size_t kept, size_t count) {
-    host.progress(kept + 1, count);
-    return !cancelledAfterEvents(host);
+  walk.checkpoint = [&sink, &options](size_t kept, size_t count) {
+    sink.report({JobPhase::ReadingImages, kept + 1, count});
+    return !options.decoding.cancelled();
   };
-  walk.mayDecode = [](const TScanEntry& entry) { return !entry.Fingerprint && IsPictureName(entry.Path); };
-  walk.classify = [](TScanEntry& entry) {
+  walk.mayDecode = [modernTypes](const TScanEntry& entry) {
+    return !entry.Fingerprint && IsPictureName(entry.Path, modernTypes);
+  };
+  walk.classify = [modernTypes](TScanEntry& entry) {
     if (entry.Fingerprint) return EntryAction::Keep;
-    return !IsPictureName(entry.Path) || !FindFile(entry.Path) ? EntryAction::Drop : EntryAction::Decode;
+    return !IsPictureName(entry.Path, modernTypes) || !FindFile(entry.Path) ? EntryAction::Drop : EntryAction::Decode;
   };
-  FingerprintList(list, walk, options, host);
+  FingerprintList(list, walk, options, sink);
 }
 
 void SortRecordsByPath(ScanList& list) {
@@ -308,35 +337,16 @@ void SortRecordsByPath(ScanList& list) {
   sorter.SortList(&list);
 }
 
-BuildOutcome NewDatabase(const std::string& fileName, const std::vector<std::string>& folders, Host& host,
-                         const FingerprintOptions& options) {
-  ScanCancelled = false;
-  if (const std::string refusal = RefusalToWrite(fileName, SavedFileKind::Database); !refusal.empty()) {
-    host.showMessage(MessageKind::Error, refusal);
-    return BuildOutcome::Refused;
-  }
-  return runOperation(fileName, host, [&](const std::string& target, Clock::time_point& start) {
-    return newDatabaseSteps(target, folders, host, options, start);
-  });
+BuildResult NewDatabase(const DatabaseRequest& request, const CancelToken& cancel, ProgressSink& sink) {
+  if (const std::string refused = RefusalToWrite(request.fileName, SavedFileKind::Database); !refused.empty())
+    return refusal(refused);
+  return runOperation(request, cancel, sink, newDatabaseSteps, false);
 }
 
-BuildOutcome AddToDatabase(const std::string& fileName, const std::vector<std::string>& folders, bool freshen,
-                           Host& host, const FingerprintOptions& options, GoneRecords gone, DatabaseChanges* changes) {
-  ScanCancelled = false;
-  if (!IsDatabaseEntry(fileName) || KindOfSavedFile(fileName) == SavedFileKind::Results) {
-    host.showMessage(MessageKind::Error, fileName + "\n\nis not a VL Database (*.VDB) file.");
-    return BuildOutcome::Refused;
-  }
-  DatabaseChanges counted;
-  const AddRequest request{freshen, gone, counted};
-  const BuildOutcome outcome = runOperation(
-      fileName, host,
-      [&](const std::string& target, Clock::time_point& start) {
-        return addSteps(target, folders, request, host, options, start);
-      },
-      &counted);
-  if (changes != nullptr) *changes = counted;
-  return outcome;
+BuildResult AddToDatabase(const DatabaseRequest& request, const CancelToken& cancel, ProgressSink& sink) {
+  if (!IsDatabaseEntry(request.fileName) || KindOfSavedFile(request.fileName) == SavedFileKind::Results)
+    return refusal(request.fileName + "\n\nis not a VL Database (*.VDB) file.");
+  return runOperation(request, cancel, sink, addSteps, true);
 }
 
 }  // namespace vl

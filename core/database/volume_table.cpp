@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <mutex>
+#include <optional>
+#include <shared_mutex>
 
 #include "core/files/drives.h"
-#include "core/settings/settings.h"
 
 namespace vl {
 
@@ -19,11 +21,18 @@ constexpr size_t MaxVolumeLabel = 13;
 struct Table {
   std::vector<VolumeEntry> entries;
   std::vector<DriveRoot> roots;
+  bool checkFloppies = false;
 };
 
 Table& table() {
   static Table instance;
   return instance;
+}
+
+// Guards the table: readers share it, a refresh or clear holds it alone.
+std::shared_mutex& tableMutex() {
+  static std::shared_mutex mutex;
+  return mutex;
 }
 
 DriveQueries systemQueries() { return {GetDriveLetters, GetDriveDetails}; }
@@ -45,50 +54,56 @@ bool labelOf(const std::string& root, std::string& label, std::string& driveType
   return true;
 }
 
-void ensureFilled() {
-  if (table().entries.empty()) RefreshVolumeTable();
-}
-
-const VolumeEntry* entryOf(const std::string& path) {
-  ensureFilled();
+// The label of the entry for the path's drive root, or none; fills an empty table first.
+std::optional<std::string> labelOfEntry(const std::string& path) {
+  bool empty = false;
+  {
+    std::shared_lock lock(tableMutex());
+    empty = table().entries.empty();
+  }
+  if (empty) RefreshVolumeTable(table().checkFloppies);
+  std::shared_lock lock(tableMutex());
   const std::string root = DriveRootOf(path, table().roots);
-  if (root.empty()) return nullptr;
+  if (root.empty()) return std::nullopt;
   const auto& entries = table().entries;
   const auto it = std::find_if(entries.begin(), entries.end(), [&](const VolumeEntry& e) { return e.Root == root; });
-  return it == entries.end() ? nullptr : &*it;
+  if (it == entries.end()) return std::nullopt;
+  return it->VolumeLabel;
 }
 
 }  // namespace
 
-void RefreshVolumeTable() {
-  ClearVolumeTable();
-  Table& current = table();
-  current.roots = queries().driveRoots();
-  for (const DriveRoot& drive : current.roots) {
-    if (drive.Floppy && !CheckABDrives) continue;
+void RefreshVolumeTable(bool checkFloppies) {
+  Table fresh;
+  fresh.checkFloppies = checkFloppies;
+  fresh.roots = queries().driveRoots();
+  for (const DriveRoot& drive : fresh.roots) {
+    if (drive.Floppy && !checkFloppies) continue;
     VolumeEntry entry;
     if (!labelOf(drive.Root, entry.VolumeLabel, entry.DriveTypeText)) continue;
     entry.Root = drive.Root;
-    current.entries.push_back(std::move(entry));
+    fresh.entries.push_back(std::move(entry));
   }
+  std::unique_lock lock(tableMutex());
+  table() = std::move(fresh);
 }
 
 void ClearVolumeTable() {
+  std::unique_lock lock(tableMutex());
   table().entries.clear();
   table().roots.clear();
 }
 
-const std::vector<VolumeEntry>& VolumeTable() { return table().entries; }
-
-std::string VolumeLabelOfPath(const std::string& path) {
-  const VolumeEntry* entry = entryOf(path);
-  return entry ? entry->VolumeLabel : NoVolumeLabel;
+std::vector<VolumeEntry> VolumeTable() {
+  std::shared_lock lock(tableMutex());
+  return table().entries;
 }
+
+std::string VolumeLabelOfPath(const std::string& path) { return labelOfEntry(path).value_or(NoVolumeLabel); }
 
 bool IsVolumeMounted(const std::string& path, const std::string& volumeLabel) {
   if (volumeLabel.empty()) return false;
-  const VolumeEntry* entry = entryOf(path);
-  return entry != nullptr && entry->VolumeLabel == volumeLabel;
+  return labelOfEntry(path) == volumeLabel;
 }
 
 std::string PresentDriveRoot(const std::string& path) { return DriveRootOf(path, queries().driveRoots()); }

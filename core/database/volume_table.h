@@ -19,17 +19,22 @@ struct VolumeEntry {
 // The label a path on no known volume gets.
 inline constexpr const char* NoVolumeLabel = "*none*";
 
+// The table is shared by every thread of the process: a refresh builds the new
+// table aside and puts it in place under a lock, so a scan on a worker thread may
+// refresh it while the window looks labels up.
+
 // Rebuilds the table from the drives present now: every drive root that can be
-// queried and has a type, floppies only when CheckABDrives is on. O(mounts²)
-// (one mount-table read per drive).
-void RefreshVolumeTable();
+// queried and has a type, floppies only with `checkFloppies` (the setting "Check A
+// / B Drives."). O(mounts²) (one mount-table read per drive).
+void RefreshVolumeTable(bool checkFloppies = false);
 // Empties the table.
 void ClearVolumeTable();
-// The entries, in drive-root order.
-const std::vector<VolumeEntry>& VolumeTable();
+// A copy of the entries, in drive-root order.
+std::vector<VolumeEntry> VolumeTable();
 
 // The label to record for Path: the label of the entry for the path's drive root,
-// or "*none*" when there is none. Builds the table first when it is empty.
+// or "*none*" when there is none. Builds the table first when it is empty (with the
+// floppy choice of the last refresh).
 std::string VolumeLabelOfPath(const std::string& path);
 
 // True when VolumeLabel is not empty and the entry for the path's drive root has

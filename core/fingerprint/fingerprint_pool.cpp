@@ -17,7 +17,7 @@ namespace vl {
 
 namespace {
 
-constexpr int WaitSliceMs = 20;     // events run at least this often while a decode is awaited
+constexpr int WaitSliceMs = 20;     // the cancel flag is looked at this often while a decode is awaited
 constexpr size_t SlotsPerThread = 8;
 
 // Submits the pictures ahead of the walk that may need decoding while the pool has room.
@@ -47,14 +47,13 @@ FingerprintOutcome computeFor(const TScanEntry& entry, const FingerprintOptions&
 // The outcome for an entry from the pool (decoding it here when it was not looked
 // ahead); none when the cancel flag was set while waiting or stopped the decode.
 std::optional<FingerprintOutcome> awaitOutcome(FingerprintPool* pool, const TScanEntry& entry,
-                                               const FingerprintOptions& options, Host& host) {
+                                               const FingerprintOptions& options) {
   if (options.decoding.cancelled()) return std::nullopt;
   std::optional<FingerprintOutcome> outcome;
   if (pool == nullptr || !pool->oldestIs(&entry)) {
     outcome = computeFor(entry, options);
   } else {
     while (!pool->waitOldest(WaitSliceMs)) {
-      host.processEvents();
       if (options.decoding.cancelled()) return std::nullopt;
     }
     outcome = pool->popOldest();
@@ -77,9 +76,9 @@ FingerprintOutcome decode(const std::string& path, bool verified, const DecodeCo
   return outcome;
 }
 
-void reportCacheWarning(FingerprintCache* cache, Host& host) {
+void reportCacheWarning(FingerprintCache* cache, ProgressSink& sink) {
   if (cache == nullptr) return;
-  if (const auto warning = cache->takeWarning()) host.warning(*warning);
+  if (const auto warning = cache->takeWarning()) sink.warning(*warning);
 }
 
 }  // namespace
@@ -180,7 +179,7 @@ namespace {
 
 // The walk of FingerprintList; its pool's workers have finished when it returns.
 // Gives the count of files that could not be read.
-size_t walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host) {
+size_t walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, ProgressSink& sink) {
   const int jobs = ResolveJobs(options.jobs);
   std::optional<FingerprintPool> pool;
   std::optional<LookAhead> ahead;
@@ -200,14 +199,14 @@ size_t walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& 
     TScanEntry& entry = *list[next];
     const EntryAction action = walk.classify(entry);
     if (action == EntryAction::Decode) {
-      const auto outcome = awaitOutcome(pool ? &*pool : nullptr, entry, options, host);
+      const auto outcome = awaitOutcome(pool ? &*pool : nullptr, entry, options);
       if (!outcome) break;
       StoreOutcome(entry, *outcome, options.signatures, options.verifiedGrids);
       if (outcome->unreadable) {
         ++unreadable;
         if (walk.unreadable) walk.unreadable(entry);
       }
-      reportCacheWarning(options.cache, host);
+      reportCacheWarning(options.cache, sink);
     } else if (pool && pool->oldestIs(&entry)) {
       pool->dropOldest();
     }
@@ -235,12 +234,12 @@ void KeepLargeBuffersInHeap() {
   });
 }
 
-size_t FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host) {
+size_t FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, ProgressSink& sink) {
   KeepLargeBuffersInHeap();
-  const size_t unreadable = walkList(list, walk, options, host);
+  const size_t unreadable = walkList(list, walk, options, sink);
   if (options.cache == nullptr) return unreadable;
   options.cache->flush();
-  reportCacheWarning(options.cache, host);
+  reportCacheWarning(options.cache, sink);
   return unreadable;
 }
 

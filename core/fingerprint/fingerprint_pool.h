@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/host.h"
+#include "core/components/job_progress.h"
 #include "core/fingerprint/fingerprint.h"
 #include "core/fingerprint/scan_entry.h"
 
@@ -27,8 +27,9 @@ struct FingerprintOptions {
   // the fingerprint (else the fingerprint, turned the same way).
   bool signatures = false;
   bool verifiedGrids = true;
-  // The memory budget the decodes share and the flag that stops them and the pass.
-  DecodeControl decoding{&ScanCancelled};
+  // The memory budget the decodes share and the flag that stops them and the pass
+  // (a CancelToken's flag; none: the pass runs to its end).
+  DecodeControl decoding{};
 };
 
 // MakeFingerprint on one path; a thrown error counts as a failure. With a cache the
@@ -94,7 +95,7 @@ class FingerprintPool {
 enum class EntryAction { Keep, Drop, Decode };
 struct ListWalk {
   // Runs before each position with the kept count and the list's current count;
-  // false stops the walk (progress, events and the cancel test live here).
+  // false stops the walk (progress and the cancel test live here).
   std::function<bool(size_t kept, size_t count)> checkpoint;
   // Without side effects: true for every entry `classify` may answer Decode for.
   std::function<bool(const TScanEntry&)> mayDecode;
@@ -105,15 +106,14 @@ struct ListWalk {
 };
 
 // Walks the list in order by the rules, removing dropped entries by compaction and
-// storing each outcome by StoreOutcome. With more than one job the
-// pictures ahead of the walk are decoded on a pool, a bounded window at a time;
-// while a result is awaited, events run every 20 ms. The options' cancel flag stops
-// the walk before the next decode and the decodes themselves within a few rows; a
-// stopped walk leaves the unvisited entries (the one being decoded included) as they
-// were. With a
+// storing each outcome by StoreOutcome. With more than one job the pictures ahead of
+// the walk are decoded on a pool, a bounded window at a time. The options' cancel
+// flag stops the walk before the next decode (it is looked at every 20 ms while a
+// result is awaited) and the decodes themselves within a few rows; a stopped walk
+// leaves the unvisited entries (the one being decoded included) as they were. With a
 // cache, its queued results are written at the end and its warning, if it turned
-// itself off, goes to host.warning on this thread. Gives the count of decoded files
-// that could not be opened or read (they stay without a fingerprint).
-size_t FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, Host& host);
+// itself off, goes to sink.warning. Gives the count of decoded files that could not
+// be opened or read (they stay without a fingerprint).
+size_t FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, ProgressSink& sink);
 
 }  // namespace vl

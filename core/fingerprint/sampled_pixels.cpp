@@ -34,7 +34,9 @@ void SampledPixels::keep(const PictureLayout& layout, const std::vector<int>& ro
 }
 
 uint64_t SampledPixels::BytesFor(int64_t width, int64_t height, size_t rows, size_t columns) {
-  return (uint64_t(width) * rows + uint64_t(height) * (columns + 1)) * sizeof(uint32_t);
+  // A picture keeps no more rows than it has (a very wide, short picture keeps them all).
+  const uint64_t kept = std::min<uint64_t>(rows, uint64_t(std::max<int64_t>(height, 0)));
+  return (uint64_t(width) * kept + uint64_t(height) * (columns + 1)) * sizeof(uint32_t);
 }
 
 void SampledPixels::put(int y, int x0, int count, const uint32_t* pixels, int step) {

@@ -31,7 +31,8 @@ class SampledPixels {
   void put(int y, int x0, int count, const uint32_t* pixels, int step);
   bool keepsRow(int y) const { return slotOfRow_[size_t(y)] >= 0; }
   const std::vector<int>& keptColumns() const { return columns_; }
-  // The bytes keep() would hold for so many rows and columns of a picture.
+  // The bytes keep() would hold for so many rows (at most the picture's height) and
+  // columns of a picture.
   static uint64_t BytesFor(int64_t width, int64_t height, size_t rows, size_t columns);
 
   uint32_t at(int x, int y) const;

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "core/files/paths.h"
-#include "core/settings/settings.h"
 
 namespace vl {
 
@@ -14,17 +13,17 @@ bool SameFile(const TScanEntry& a, const TScanEntry& b) {
   return a.Path == b.Path || (a.Identity.known() && a.Identity == b.Identity);
 }
 
-std::string_view ImageMasks() { return ModernImageFormats ? ModernImageMasks : ClassicImageMasks; }
+std::string_view ImageMasks(bool modernTypes) { return modernTypes ? ModernImageMasks : ClassicImageMasks; }
 
-std::string ImageFilesMask() {
-  std::string mask(ImageMasks());
+std::string ImageFilesMask(bool modernTypes) {
+  std::string mask(ImageMasks(modernTypes));
   std::transform(mask.begin(), mask.end(), mask.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; });
   return mask;
 }
 
-bool IsPictureName(std::string_view path) {
+bool IsPictureName(std::string_view path, bool modernTypes) {
   const std::string ext = UpperAscii(ExtensionOf(path));
-  return !ext.empty() && ImageMasks().find(ext) != std::string_view::npos;
+  return !ext.empty() && ImageMasks(modernTypes).find(ext) != std::string_view::npos;
 }
 
 std::string CutText(std::string_view text, size_t limit) {

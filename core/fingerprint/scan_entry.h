@@ -60,15 +60,16 @@ inline constexpr std::string_view ClassicImageMasks = "*.JPG;*.JPEG;*.GIF;*.BMP;
 inline constexpr std::string_view ModernImageMasks =
     "*.JPG;*.JPEG;*.GIF;*.BMP;*.ICO;*.EMF;*.WMF;*.PNG;*.TIF;*.TIFF;*.WEBP;*.HEIC;*.HEIF;*.AVIF";
 
-// The picture extensions the image passes treat as pictures: ModernImageMasks while
-// the setting ModernImageFormats is on, else ClassicImageMasks.
-std::string_view ImageMasks();
+// The picture extensions the image passes treat as pictures: ModernImageMasks with
+// `modernTypes` (the setting "Also compare PNG, TIFF, WebP, HEIF and AVIF
+// pictures"), else ClassicImageMasks.
+std::string_view ImageMasks(bool modernTypes);
 
-// The mask of the "Image Files" filter: ImageMasks() in lower case.
-std::string ImageFilesMask();
+// The mask of the "Image Files" filter: ImageMasks(modernTypes) in lower case.
+std::string ImageFilesMask(bool modernTypes);
 
-// True when the upper-cased extension of Path (dot included) occurs in ImageMasks().
-bool IsPictureName(std::string_view path);
+// True when the upper-cased extension of Path (dot included) occurs in ImageMasks(modernTypes).
+bool IsPictureName(std::string_view path, bool modernTypes);
 
 // Cuts a text to at most `limit` bytes.
 std::string CutText(std::string_view text, size_t limit);

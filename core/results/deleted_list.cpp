@@ -158,8 +158,6 @@ void removeRepeats(std::vector<TDeletedEntry>& entries) {
   entries.resize(kept);
 }
 
-FileRemoval removeAsConfigured(const std::string& path) { return RemoveFile(path, DeleteToRecycleBin); }
-
 using EntryCounts = std::map<std::string, long>;
 
 // How often each entry occurs in `entries`, plus `sign` times.
@@ -232,7 +230,7 @@ std::string changeSince(const std::string& path, const ContentSums& matched) {
 
 }  // namespace
 
-DeletedList::DeletedList() : remover_(removeAsConfigured) {}
+DeletedList::DeletedList() : remover_(RemoveFile) {}
 
 std::string DeletedList::fileName() { return AppDir() + "dellist.ddb"; }
 
@@ -367,10 +365,10 @@ bool DeletedList::holds(const DeletedMatch& match) const {
   return matchOf(match.Sums.size, match.Sums.crc, match.Sums.digest) != nullptr;
 }
 
-bool DeletedList::RemoveMatchedFile(const DeletedMatch& match, std::string& reason) {
+bool DeletedList::RemoveMatchedFile(const DeletedMatch& match, bool recycle, std::string& reason) {
   reason = changeSince(match.Path, match.Sums);
   if (!reason.empty()) return false;
-  const FileRemoval removal = remover_(match.Path);
+  const FileRemoval removal = remover_(match.Path, recycle);
   reason = removal.Reason;
   return removal.Removed;
 }

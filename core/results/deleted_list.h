@@ -64,8 +64,8 @@ enum class DeletedListParse { Invalid, WrongVersion, Ok };
 // The list in memory (FDeletedList) with its file AppDir() + "dellist.ddb".
 class DeletedList {
  public:
-  // Removes a file (RemoveFile by default: to the trash while DeleteToRecycleBin is on).
-  using FileRemover = std::function<FileRemoval(const std::string& path)>;
+  // Removes a file, to the trash with `recycle` (RemoveFile by default).
+  using FileRemover = std::function<FileRemoval(const std::string& path, bool recycle)>;
 
   DeletedList();
   std::vector<TDeletedEntry>& entries() { return entries_; }
@@ -80,7 +80,7 @@ class DeletedList {
   // Writes the list in the current version (through a temporary file and a rename).
   // Throws std::runtime_error when it cannot be written; the old file then stays
   // intact. For a caller that holds the file's lock and loaded the list under it;
-  // whether to save at all (UseDeletedList) is the caller's decision.
+  // whether to save at all (the setting "Use Deleted List") is the caller's decision.
   void SaveDeletedList() const;
   // Writes what changed in memory since the list was loaded (entries added, entries
   // dropped) into the file as it is now, under the file's FileLock (waiting up to
@@ -116,9 +116,10 @@ class DeletedList {
   bool holds(const DeletedMatch& match) const;
   // Removes a matched file after checking, just before, that it is still the file
   // that matched: a regular file reached without a symbolic link, on the same device
-  // and inode, with the same size and digest (one more read of it). False with the
-  // reason when it is not, or when it could not be removed. O(file size).
-  bool RemoveMatchedFile(const DeletedMatch& match, std::string& reason);
+  // and inode, with the same size and digest (one more read of it); then removes it,
+  // to the trash with `recycle`. False with the reason when it is not, or when it
+  // could not be removed. O(file size).
+  bool RemoveMatchedFile(const DeletedMatch& match, bool recycle, std::string& reason);
   // Replaces the remover, e.g. to test a removal that fails.
   void setRemover(FileRemover remover) { remover_ = std::move(remover); }
 

@@ -119,7 +119,9 @@ DeletionPlan PlanDeletion(const ResultsModel& model, const std::vector<std::stri
   return plan;
 }
 
-DeleteOptions DeleteOptionsFromSettings() { return {DeleteToRecycleBin, UseDeletedList, UseFingerprintCache}; }
+DeleteOptions DeleteOptionsOf(const Settings& settings) {
+  return {settings.deleteToRecycleBin, settings.useDeletedList, settings.useFingerprintCache, settings.fingerprintJobs};
+}
 
 std::vector<std::string> DeletionReport::pathsWith(FileOutcome outcome) const {
   std::vector<std::string> paths;
@@ -142,7 +144,7 @@ DeletionChecks FileOperations::check(const ScannedFiles& files, const std::vecto
   const std::string cachePath = DefaultFingerprintCachePath();
   std::optional<FingerprintCache> cache;
   if (options.UseFingerprintCache && FileExists(cachePath)) cache.emplace(cachePath);
-  return CheckDeletions(files, paths, {options.RecordDeleted, cache ? &*cache : nullptr, FingerprintJobs});
+  return CheckDeletions(files, paths, {options.RecordDeleted, cache ? &*cache : nullptr, options.Jobs});
 }
 
 // Removes a checked file through its folder, opened again, while it is still the version
@@ -213,7 +215,7 @@ DeletionReport FileOperations::CheckPlanned(const DeletionPlan& plan, const Dele
 bool FileOperations::DeleteOneFile(const std::string& path) {
   {
     CursorGuard cursor(host_, BusyCursor::Hourglass);
-    lastReport_ = DeleteFiles({path}, DeleteOptionsFromSettings());
+    lastReport_ = DeleteFiles({path}, options_);
   }
   const FileResult& result = lastReport_.Files.front();
   if (result.Outcome == FileOutcome::Done) return true;
@@ -231,7 +233,7 @@ bool FileOperations::DeleteFileList(std::vector<std::string>& paths) {
   if (paths.empty()) return false;
   {
     CursorGuard cursor(host_, BusyCursor::Hourglass);
-    lastReport_ = DeleteFiles(paths, DeleteOptionsFromSettings());
+    lastReport_ = DeleteFiles(paths, options_);
   }
   const std::vector<std::string> vanished = lastReport_.pathsWith(FileOutcome::Vanished);
   const std::unordered_set<std::string> missing(vanished.begin(), vanished.end());
@@ -249,7 +251,7 @@ DeletionReport FileOperations::DeletePlanned(const DeletionPlan& plan, const Del
 bool FileOperations::DeleteFileList(const DeletionPlan& plan) {
   {
     CursorGuard cursor(host_, BusyCursor::Hourglass);
-    lastReport_ = DeletePlanned(plan, DeleteOptionsFromSettings());
+    lastReport_ = DeletePlanned(plan, options_);
   }
   return reportListOutcome();
 }

@@ -11,6 +11,7 @@
 #include "core/results/deleted_list.h"
 #include "core/results/deletion_checks.h"
 #include "core/results/results_model.h"
+#include "core/settings/settings.h"
 
 namespace vl {
 
@@ -62,9 +63,11 @@ struct DeleteOptions {
   bool Recycle = true;         // the freedesktop trash; false unlinks for good
   bool RecordDeleted = false;  // remember each deleted file in the deleted-file list
   bool UseFingerprintCache = false;  // an existing fingerprint cache may give a staying copy's fingerprint
+  int Jobs = 0;                // threads that read the files checked (ResolveJobs)
 };
-// DeleteToRecycleBin, UseDeletedList and UseFingerprintCache, as the settings have them now.
-DeleteOptions DeleteOptionsFromSettings();
+// The options the settings give: "Delete to Recycle Bin", "Use Deleted List", the
+// fingerprint cache and the fingerprinting threads.
+DeleteOptions DeleteOptionsOf(const Settings& settings);
 
 // What a deletion did: one result per distinct path asked, in the order asked.
 struct DeletionReport {
@@ -85,7 +88,7 @@ class FileOperations {
   FileOperations(ResultsModel& model, DeletedList& deletedList, Host& host);
 
   // Deletes the files as the options say, without any message: all of them checked
-  // together (CheckDeletions, on FingerprintJobs threads), then each removed through
+  // together (CheckDeletions, on the options' Jobs threads), then each removed through
   // its folder held open while it is still the version checked, and then recorded.
   // The entries of every file deleted are set Gone and the groups pruned, even when
   // others failed. O(size of the files read) plus O(entries + groups).
@@ -94,14 +97,18 @@ class FileOperations {
   // plan.Deletable (Done: would be deleted), then plan.leftAlone(). Writes nothing.
   DeletionReport CheckPlanned(const DeletionPlan& plan, const DeleteOptions& options);
 
-  // "Delete File": DeleteFiles for one path with the settings' options, the wait
+  // The options of the deleting commands below (DeleteOneFile, DeleteFileList).
+  void setOptions(const DeleteOptions& options) { options_ = options; }
+  const DeleteOptions& options() const { return options_; }
+
+  // "Delete File": DeleteFiles for one path with the options set, the wait
   // cursor shown. A vanished file shows "Unable to locate file" + two line breaks +
   // path; a failure "Unable to delete file.", a file left alone (changed, not
   // verified) the information "Some files were not deleted.", each with the file and
   // its reason as details. True when the file was deleted (its entries Gone).
   bool DeleteOneFile(const std::string& path);
   // "Delete Marked" and "Delete All Marked" after the caller's questions: DeleteFiles
-  // with the settings' options, the wait cursor shown; vanished names are removed
+  // with the options set, the wait cursor shown; vanished names are removed
   // from paths without a message. When a file failed, "Unable to delete file(s)."
   // with one detail line per file failed or skipped; when files were only skipped
   // (not regular, changed since the scan, not verified), the information "Some files
@@ -112,7 +119,7 @@ class FileOperations {
   DeletionReport DeletePlanned(const DeletionPlan& plan, const DeleteOptions& options);
   // DeleteFileList for a plan the caller asked its questions about (and, unless the
   // user agreed to lose every copy, ran skipLastCopyGroups on): deletes plan.Deletable
-  // with the settings' options; the messages as DeleteFileList, listing the files the
+  // with the options set; the messages as DeleteFileList, listing the files the
   // plan left alone too. False when a file failed.
   bool DeleteFileList(const DeletionPlan& plan);
   // The report of the last DeleteOneFile or DeleteFileList.
@@ -148,6 +155,7 @@ class FileOperations {
   DeletedList& deletedList_;
   Host& host_;
   DeletionReport lastReport_;
+  DeleteOptions options_;
 };
 
 // The "drive letter" of a path: its drive root (DriveRootOf), the text the

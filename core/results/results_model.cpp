@@ -37,6 +37,17 @@ void ResultsModel::ClearResults() {
   notifyShownChanged();
 }
 
+void ResultsModel::adopt(ResultsModel&& other) {
+  entries_ = std::move(other.entries_);
+  groups_ = std::move(other.groups_);
+  shown_ = std::move(other.shown_);
+  matchBasis = other.matchBasis;
+  other.ClearResults();
+  ++generation_;
+  marksEdited_ = false;
+  notifyShownChanged();
+}
+
 TResultEntry* ResultsModel::appendEntry(std::unique_ptr<TResultEntry> entry) {
   entries_.push_back(std::move(entry));
   return entries_.back().get();

@@ -97,6 +97,10 @@ class ResultsModel {
 
   // Frees every entry, empties the three lists and forgets the match basis.
   void ClearResults();
+  // Takes over the entries, groups, shown list and match basis of `other` (a scan's
+  // outcome), which is left empty, in one step: one change of the shown list. O(1)
+  // besides freeing what this model held.
+  void adopt(ResultsModel&& other);
   // Appends an entry to FResultEntries and returns it (group building, loading).
   TResultEntry* appendEntry(std::unique_ptr<TResultEntry> entry);
   // Appends a group to FBaseGroups and to the shown base list.

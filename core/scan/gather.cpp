@@ -12,6 +12,7 @@
 #include "core/files/dir_listing.h"
 #include "core/files/file_checks.h"
 #include "core/files/paths.h"
+#include "core/settings/folder_lists.h"
 
 namespace vl {
 
@@ -38,8 +39,9 @@ std::unique_ptr<TScanEntry> entryOf(const std::string& path, const DirItem& item
 // symbolic link to a file that the list also holds under another name.
 class Gatherer {
  public:
-  Gatherer(const std::string& mask, ScanList& target, GatherReport& report, DeletedList* deletedList)
-      : upperMask_(UpperAscii(mask)), target_(target), report_(report), deletedList_(deletedList) {}
+  Gatherer(const std::string& mask, ScanList& target, GatherReport& report, DeletedList* deletedList,
+           const CancelToken& cancel)
+      : upperMask_(UpperAscii(mask)), target_(target), report_(report), deletedList_(deletedList), cancel_(cancel) {}
 
   void addFolder(const std::string& folder, EntryYield& yield);
   // Drops the links whose target the list holds as a file of its own. O(n).
@@ -54,13 +56,14 @@ class Gatherer {
   ScanList& target_;
   GatherReport& report_;
   DeletedList* deletedList_;
+  const CancelToken& cancel_;
   std::vector<size_t> links_;  // positions in target_ reached through a symbolic link
 };
 
 void Gatherer::addFolder(const std::string& folder, EntryYield& yield) {
   const std::string prefix = AddSlash(folder);
   ListingProblems problems;
-  for (const DirItem& item : ListDirectory(prefix, [] { return ScanCancelled.load(); }, &problems)) {
+  for (const DirItem& item : ListDirectory(prefix, [this] { return cancel_.cancelled(); }, &problems)) {
     if (!item.IsRegular || item.Name.front() == '.') continue;
     if (!wanted(item.Name)) {
       ++yield.LeftOut;
@@ -158,6 +161,19 @@ std::vector<std::string> distinctEntries(const std::vector<std::string>& folderL
 
 bool IsDatabaseEntry(const std::string& entry) { return UpperAscii(ExtensionOf(entry)) == ".VDB"; }
 
+std::vector<std::string> ExpandFolderEntries(const std::vector<std::string>& entries) {
+  std::vector<std::string> folders;
+  std::vector<std::string> databases;
+  for (const std::string& entry : entries) {
+    if (IsDatabaseEntry(entry))
+      databases.push_back(entry);
+    else
+      AddFolderToList(folders, entry, true, {});
+  }
+  folders.insert(folders.end(), databases.begin(), databases.end());
+  return folders;
+}
+
 std::string NoFilesReason(const EntryYield& yield) {
   if (!yield.Problem.empty()) return yield.Problem;
   const std::string count = std::to_string(yield.LeftOut);
@@ -167,13 +183,13 @@ std::string NoFilesReason(const EntryYield& yield) {
   return yield.LeftOut == 0 ? "empty folder" : "none of its " + count + " files is of the chosen types";
 }
 
-LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, Host& host, EntryYield* yield) {
+LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, std::vector<std::string>& errors,
+                                EntryYield* yield) {
   EntryYield unused;
   EntryYield& counts = yield != nullptr ? *yield : unused;
   counts.Database = true;
   if (!FileExists(fileName)) {
-    host.showMessage(MessageKind::Error, MissingDatabaseMessage(fileName));
-    ScanCancelled = true;
+    errors.push_back(MissingDatabaseMessage(fileName));
     counts.Problem = "not found";
     return LoadAnswer::Stop;
   }
@@ -190,36 +206,36 @@ LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, Hos
     });
   } catch (const DatabaseDataError& e) {
     list.resize(before);  // a damaged database is left out whole
-    host.showMessage(MessageKind::Error, DamagedDatabaseMessage(fileName, e.what()));
+    errors.push_back(DamagedDatabaseMessage(fileName, e.what()));
     counts.Problem = "a damaged database";
     return LoadAnswer::Continue;
   }
   counts.Files = list.size() - before;
   if (outcome == DatabaseOutcome::Invalid) {
-    host.showMessage(MessageKind::Error, InvalidDatabaseMessage(fileName));
+    errors.push_back(InvalidDatabaseMessage(fileName));
     counts.Problem = "not a valid database";
   } else if (outcome == DatabaseOutcome::WrongVersion) {
-    host.showMessage(MessageKind::Error, DatabaseVersionMessage(fileName));
+    errors.push_back(DatabaseVersionMessage(fileName));
     counts.Problem = "a database of a different version";
   }
   return LoadAnswer::Continue;
 }
 
-void LoadFileList(const std::vector<std::string>& folderList, const std::string& mask, ScanList& target, Host& host,
-                  GatherReport* report, DeletedList* deletedList) {
+void LoadFileList(const std::vector<std::string>& folderList, const std::string& mask, ScanList& target,
+                  const CancelToken& cancel, GatherReport* report, DeletedList* deletedList) {
   GatherReport unused;
   GatherReport& found = report != nullptr ? *report : unused;
   const size_t firstEntry = target.size();
   const size_t firstMatch = found.deletedMatches.size();
-  Gatherer gatherer(mask, target, found, deletedList);
+  Gatherer gatherer(mask, target, found, deletedList, cancel);
   for (const std::string& entry : distinctEntries(folderList)) {
-    host.processEvents();
-    if (ScanCancelled) break;
+    if (cancel.cancelled()) break;
     EntryYield& yield = found.entries.emplace_back();
     yield.Entry = entry;
     if (!IsDatabaseEntry(entry)) {
       gatherer.addFolder(entry, yield);
-    } else if (LoadDatabaseIntoList(entry, target, host, &yield) == LoadAnswer::Stop) {
+    } else if (LoadDatabaseIntoList(entry, target, found.errors, &yield) == LoadAnswer::Stop) {
+      found.missingDatabase = true;
       break;
     }
   }

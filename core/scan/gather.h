@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/host.h"
+#include "core/components/cancel_token.h"
 #include "core/results/deleted_list.h"
 #include "core/fingerprint/scan_entry.h"
 
@@ -12,6 +12,11 @@ namespace vl {
 
 // True when an entry names a database file: its extension, upper-cased, is ".VDB".
 bool IsDatabaseEntry(const std::string& entry);
+
+// The entries with every folder below each folder entry: the folders merged into one
+// list (sorted without regard to case, entries equal byte for byte dropped), then
+// the database entries unchanged. O(n log n) plus one listing per folder.
+std::vector<std::string> ExpandFolderEntries(const std::vector<std::string>& entries);
 
 enum class LoadAnswer { Continue, Stop };
 
@@ -34,16 +39,19 @@ struct GatherReport {
   std::vector<UnreadableFile> unreadable;    // files (of the mask) and folders that could not be examined
   std::vector<DeletedMatch> deletedMatches;  // files the deleted-file list matched; left out of the list
   size_t restored = 0;                       // files back where they were deleted from: kept, their entries dropped
+  std::vector<std::string> errors;           // the messages about database entries (missing, invalid, damaged)
+  bool missingDatabase = false;              // a database entry was missing: the gathering stopped there
 };
 
 // Appends a database's records to List, dropping records of a present volume whose
 // file is gone or is no regular file; no file a record names is ever opened. A
-// missing file shows its message, sets ScanCancelled and answers Stop; an invalid or
-// other-version file shows its message and answers Continue, and so does a database
+// missing file adds its message to `errors` and answers Stop; an invalid or
+// other-version file adds its message and answers Continue, and so does a database
 // damaged after its version (data that ends early included): its records are left
 // out whole. `yield`, when given, counts the records taken and those dropped, or
 // says why none could be. O(records), one stat per record.
-LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, Host& host, EntryYield* yield = nullptr);
+LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, std::vector<std::string>& errors,
+                                EntryYield* yield = nullptr);
 
 // Appends to target the regular files directly inside each folder entry (no
 // subfolders; links followed) whose upper-cased extension occurs in the upper-cased
@@ -54,11 +62,11 @@ LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, Hos
 // left out of the list, and so are records naming it, and goes to the report's
 // deletedMatches, nothing is deleted here; a file back where it was deleted from
 // stays and its entries leave the list. The report, when given, receives what each
-// entry gave and the files and folders that could not be examined.
-// Pending events run and ScanCancelled is tested once per entry; a missing database
-// stops the gathering. Cost: one folder listing per entry, one read of each file
-// whose size a list entry has.
-void LoadFileList(const std::vector<std::string>& folderList, const std::string& mask, ScanList& target, Host& host,
-                  GatherReport* report = nullptr, DeletedList* deletedList = nullptr);
+// entry gave, the files and folders that could not be examined and the messages
+// about database entries. The token is looked at once per entry and while a folder
+// is listed; a missing database stops the gathering (missingDatabase). Cost: one
+// folder listing per entry, one read of each file whose size a list entry has.
+void LoadFileList(const std::vector<std::string>& folderList, const std::string& mask, ScanList& target,
+                  const CancelToken& cancel, GatherReport* report = nullptr, DeletedList* deletedList = nullptr);
 
 }  // namespace vl

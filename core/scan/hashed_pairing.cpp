@@ -88,8 +88,12 @@ std::vector<Key> nameKeys(const ScanList& list, bool withSize) {
 }
 
 bool alwaysEqual(const TScanEntry&, const TScanEntry&) { return true; }
-bool sameBytes(const TScanEntry& a, const TScanEntry& b) {
-  return CompareFileContents(a.Path, b.Path, ScanStopRequested);
+
+// Whether two files hold the same bytes; a read stops early once the pairing is stopped.
+auto sameBytes(const PairingOptions& options) {
+  return [&options](const TScanEntry& a, const TScanEntry& b) {
+    return CompareFileContents(a.Path, b.Path, options.stop);
+  };
 }
 
 // Content keys for the entries of one or two lists. An entry starts with its size as
@@ -121,10 +125,10 @@ class ContentKeys {
         [&](size_t k) {
           ContentDigest digest;
           const std::string& path = entries_[chosen[k]]->Path;
-          if (prefix ? PrefixDigest(path, digest) : RestDigest(path, digest, ScanStopRequested))
+          if (prefix ? PrefixDigest(path, digest) : RestDigest(path, digest, options_.stop))
             refined[k] = *keys_[chosen[k]] + std::string(reinterpret_cast<const char*>(&digest), sizeof digest);
         },
-        options_.idle);
+        [this] { return KeepGoing(options_); });
     for (size_t k = 0; k < chosen.size(); ++k) keys_[chosen[k]] = std::move(refined[k]);
     return finished;
   }
@@ -171,7 +175,7 @@ bool PairContentsSelfHashed(ScanList& compare, const PairingOptions& options, co
   if (!keys.refine(true, [&](const auto& members) { return liveCount(members) > 1; }) ||
       !keys.refine(false, [&](const auto& members) { return liveCount(members) > 3; }))
     return false;
-  return pairClassesSelf(compare, keys.keys(0, compare.size()), progress, sink, sameBytes);
+  return pairClassesSelf(compare, keys.keys(0, compare.size()), progress, sink, sameBytes(options));
 }
 
 bool PairContentsAgainstBaseHashed(const ScanList& base, const ScanList& compare, const PairingOptions& options,
@@ -197,7 +201,7 @@ bool PairContentsAgainstBaseHashed(const ScanList& base, const ScanList& compare
   if (!keys.refine(true, shared) || !keys.refine(false, worthDigests)) return false;
   const size_t total = base.size() + compare.size();
   return pairClassesAgainstBase(base, compare, keys.keys(0, base.size()), keys.keys(base.size(), total), progress,
-                                sink, sameBytes);
+                                sink, sameBytes(options));
 }
 
 }  // namespace vl

@@ -10,7 +10,6 @@
 #include "core/scan/fingerprint_index.h"
 #include "core/scan/pairing.h"
 #include "core/components/parallel_run.h"
-#include "core/settings/settings.h"
 
 namespace vl {
 
@@ -128,7 +127,7 @@ struct NeighbourBlock {
 
   // Finds the neighbours of the queries [from, to) for which wanted(q) holds, keeping
   // the classes that keep(q, class) accepts; gridOf(q) is the query's grid, turned
-  // with rotations. False when the idle callback stopped it.
+  // with rotations. False when the options' stop test stopped it.
   template <class Wanted, class QueryOf, class GridOf, class Keep>
   bool fill(size_t from, size_t to, const FingerprintIndex& index, const PairingOptions& options, bool rotations,
             Wanted wanted, QueryOf queryOf, GridOf gridOf, Keep keep) {
@@ -143,7 +142,7 @@ struct NeighbourBlock {
           searchIndex(index, queryOf(query), gridOf(query), rotations,
                       [&](uint32_t cls) { return keep(query, cls); }, lists[slot]);
         },
-        options.idle);
+        [&options] { return KeepGoing(options); });
     plan();
     return finished;
   }
@@ -168,7 +167,7 @@ class ShrinkingIndex {
 
   const FingerprintIndex& index() const { return index_; }
 
-  // Rebuilds when enough classes were taken; false when the idle callback stopped it.
+  // Rebuilds when enough classes were taken; false when the options' stop test stopped it.
   bool refresh(const std::vector<uint8_t>& taken, size_t takenCount, const PairingOptions& options) {
     const size_t left = points_.size() - takenCount;
     if (8 * left >= keptEighths_ * indexed_) return true;
@@ -177,7 +176,7 @@ class ShrinkingIndex {
     for (size_t c = 0; c < points_.size(); ++c)
       if (!taken[c]) rest.push_back(points_[c]);
     std::optional<FingerprintIndex> rebuilt;
-    if (!RunInParallel(1, 1, [&](size_t) { rebuilt.emplace(rest, fuzz_); }, options.idle)) return false;
+    if (!RunInParallel(1, 1, [&](size_t) { rebuilt.emplace(rest, fuzz_); }, [&options] { return KeepGoing(options); })) return false;
     index_ = std::move(*rebuilt);
     indexed_ = left;
     return true;
@@ -266,7 +265,7 @@ class FreeEntries {
 bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const PairingOptions& options,
                            const PairingProgress& progress, const GroupSink& sink, const ImageMatchRules& rules) {
   if (!toneCodesOnly(compare)) return PairImagesSelf(compare, fuzzFactor, progress, sink, rules);
-  fuzzFactor = std::min(fuzzFactor, MaxFuzzFactor);
+  fuzzFactor = std::min(fuzzFactor, MaxFuzzFactor);  // the index's search bound: every pair is within 400
   const FingerprintClasses classes(compare);
   const std::vector<uint8_t> lingers = ClassesWithTwins(compare, classes, rules);
   ShrinkingIndex index(classes.points, fuzzFactor, rules.rotations);

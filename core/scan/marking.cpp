@@ -6,7 +6,6 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "core/settings/settings.h"
 
 namespace vl {
 
@@ -14,29 +13,30 @@ namespace {
 
 bool within(int32_t a, int32_t b, int limit) { return std::llabs(int64_t{a} - int64_t{b}) <= limit; }
 
-bool imageRule(const TScanEntry& h, const TScanEntry& d, int errors) {
-  return errors <= MarkErrors && within(d.Width, h.Width, MarkWidth) && within(d.Height, h.Height, MarkHeight) &&
-         within(d.Size, h.Size, MarkSize);
+bool imageRule(const TScanEntry& h, const TScanEntry& d, int errors, const AutoMarkRule& rule) {
+  return errors <= rule.errors && within(d.Width, h.Width, rule.width) && within(d.Height, h.Height, rule.height) &&
+         within(d.Size, h.Size, rule.size);
 }
 
-bool nameRule(const TScanEntry& h, const TScanEntry& d) {
-  if (!within(d.Size, h.Size, MarkSize)) return false;
-  if (d.Width >= 0 && h.Width >= 0 && !within(d.Width, h.Width, MarkWidth)) return false;
-  return !(d.Height >= 0 && h.Height >= 0 && !within(d.Height, h.Height, MarkHeight));
+bool nameRule(const TScanEntry& h, const TScanEntry& d, const AutoMarkRule& rule) {
+  if (!within(d.Size, h.Size, rule.size)) return false;
+  if (d.Width >= 0 && h.Width >= 0 && !within(d.Width, h.Width, rule.width)) return false;
+  return !(d.Height >= 0 && h.Height >= 0 && !within(d.Height, h.Height, rule.height));
 }
 
 }  // namespace
 
-bool AutoMarkDuplicate(ScanMode scanMode, const TScanEntry& head, const TScanEntry& duplicate, int errors) {
-  if (!AutoMarkDelete) return false;
+bool AutoMarkDuplicate(ScanMode scanMode, const TScanEntry& head, const TScanEntry& duplicate, int errors,
+                       const AutoMarkRule& rule) {
+  if (!rule.enabled) return false;
   switch (scanMode) {
     case ScanMode::Names:
     case ScanMode::NamesAndSize:
-      return nameRule(head, duplicate);
+      return nameRule(head, duplicate, rule);
     case ScanMode::Contents:
       return true;
     default:
-      return imageRule(head, duplicate, errors);
+      return imageRule(head, duplicate, errors, rule);
   }
 }
 

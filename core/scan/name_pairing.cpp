@@ -16,8 +16,10 @@ MatchRule nameRule(bool withSize) {
   };
 }
 
-bool contentsMatch(const TScanEntry& h, const std::string&, const TScanEntry& d) {
-  return h.ComparedSize() == d.ComparedSize() && CompareFileContents(h.Path, d.Path, ScanStopRequested);
+MatchRule contentsRule(const StopRequest& stop) {
+  return [&stop](const TScanEntry& h, const std::string&, const TScanEntry& d) {
+    return h.ComparedSize() == d.ComparedSize() && CompareFileContents(h.Path, d.Path, stop);
+  };
 }
 
 bool pairSelf(ScanList& compare, bool needsKey, const MatchRule& matches, const PairingProgress& progress,
@@ -59,8 +61,6 @@ bool pairAgainstBase(const ScanList& base, const ScanList& compare, bool needsKe
 
 }  // namespace
 
-bool ScanStopRequested() { return ScanCancelled; }
-
 std::string NameKey(const std::string& path) { return UpperAscii(FileNameOf(path)); }
 
 bool PairNamesSelf(ScanList& compare, bool withSize, const PairingProgress& progress, const GroupSink& sink) {
@@ -72,13 +72,14 @@ bool PairNamesAgainstBase(const ScanList& base, const ScanList& compare, bool wi
   return pairAgainstBase(base, compare, true, nameRule(withSize), progress, sink);
 }
 
-bool PairContentsSelf(ScanList& compare, const PairingProgress& progress, const GroupSink& sink) {
-  return pairSelf(compare, false, contentsMatch, progress, sink);
+bool PairContentsSelf(ScanList& compare, const PairingProgress& progress, const GroupSink& sink,
+                      const StopRequest& stop) {
+  return pairSelf(compare, false, contentsRule(stop), progress, sink);
 }
 
 bool PairContentsAgainstBase(const ScanList& base, const ScanList& compare, const PairingProgress& progress,
-                             const GroupSink& sink) {
-  return pairAgainstBase(base, compare, false, contentsMatch, progress, sink);
+                             const GroupSink& sink, const StopRequest& stop) {
+  return pairAgainstBase(base, compare, false, contentsRule(stop), progress, sink);
 }
 
 }  // namespace vl

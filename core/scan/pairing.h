@@ -6,12 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "core/files/file_checks.h"
 #include "core/fingerprint/grid_errors.h"
 #include "core/fingerprint/scan_entry.h"
 #include "core/fingerprint/signature.h"
-#include "core/host.h"
 
 namespace vl {
+
+// The largest fuzz factor that means anything: an error count never exceeds 400 (100
+// cells, a difference of 3 counting 4). A scan request cuts larger values to it.
+constexpr int MaxFuzzFactor = 400;
 
 struct PairedDuplicate {
   size_t index = 0;  // position in the compare list
@@ -25,15 +29,11 @@ struct PairedGroup {
   std::vector<PairedDuplicate> duplicates;
 };
 
-// Runs before head candidate `index` is handled when index % 5 == 0 (the status
-// text, pending events and the cancel test); returns false to stop the pairing.
+// Runs before head candidate `index` is handled when index % 5 == 0 (the progress
+// and the cancel test); returns false to stop the pairing.
 using PairingProgress = std::function<bool(size_t index, size_t count)>;
 // Receives each group with at least one duplicate, in head order.
 using GroupSink = std::function<void(const PairedGroup& group)>;
-
-// Ends the long file reads of the content pairings when the scan is cancelled
-// (ScanCancelled), so that a cancel takes effect within a block's read.
-bool ScanStopRequested();
 
 // A further test a pair of pictures within the fuzz factor must pass to be a
 // duplicate: the head (its position in the base list, or in the compare list for a
@@ -82,9 +82,14 @@ bool PairImagesAgainstBase(const ScanList& base, const ScanList& compare, int fu
 
 // How the indexed and hashed pairings run; nothing here changes a result.
 struct PairingOptions {
-  int jobs = 0;                 // threads; 0 = hardware threads
-  std::function<bool()> idle;   // every 20 ms while threads work: events and the cancel test; false stops
+  int jobs = 0;  // threads; 0 = hardware threads
+  // True once the pairing should stop (the cancel test): looked at every 20 ms while
+  // threads work and within a block's read of a file, so a cancel takes effect at once.
+  StopRequest stop;
 };
+
+// Whether the options' stop test lets the pairing go on.
+inline bool KeepGoing(const PairingOptions& options) { return !options.stop || !options.stop(); }
 
 // The image pairings with the plain loops' exact results (groups, order, error
 // counts, progress calls) but without comparing every pair: identical fingerprints
@@ -108,10 +113,12 @@ bool PairNamesSelf(ScanList& compare, bool withSize, const PairingProgress& prog
 bool PairNamesAgainstBase(const ScanList& base, const ScanList& compare, bool withSize,
                           const PairingProgress& progress, const GroupSink& sink);
 
-// ComparedSize and contents (CompareFileContents). Self-compare sets Excluded on every entry taken.
-bool PairContentsSelf(ScanList& compare, const PairingProgress& progress, const GroupSink& sink);
+// ComparedSize and contents (CompareFileContents, whose reads `stop` ends early).
+// Self-compare sets Excluded on every entry taken.
+bool PairContentsSelf(ScanList& compare, const PairingProgress& progress, const GroupSink& sink,
+                      const StopRequest& stop = {});
 bool PairContentsAgainstBase(const ScanList& base, const ScanList& compare, const PairingProgress& progress,
-                             const GroupSink& sink);
+                             const GroupSink& sink, const StopRequest& stop = {});
 
 // The name and content pairings with the plain loops' exact results, by hashing.
 // Names: entries with equal name keys (and sizes) form classes, and a class's first

@@ -55,23 +55,23 @@ std::string readProblem(const std::string& path) {
 
 }  // namespace
 
-size_t ReadImages(ScanList& list, const ScanList* second, Host& host, const FingerprintOptions& options,
-                  std::vector<UnreadableFile>* unreadable) {
+size_t ReadImages(ScanList& list, const ScanList* second, ProgressSink& sink, const FingerprintOptions& options,
+                  std::vector<UnreadableFile>* unreadable, const PicturePass& pass) {
   const PathIndex index = indexByPath(second);
+  const bool modern = pass.modernTypes;
   ListWalk walk;
-  walk.checkpoint = [&host](size_t kept, size_t count) {
+  walk.checkpoint = [&sink, &options, &pass](size_t kept, size_t count) {
     if (kept % 10 != 0) return true;
-    host.progress(kept + 1, count);
-    host.processEvents();
-    return !ScanCancelled;
+    sink.report({pass.phase, kept + 1, count});
+    return !options.decoding.cancelled();
   };
-  walk.mayDecode = [&index](const TScanEntry& entry) {
-    return !entry.Fingerprint && !canReuse(entry, index) && IsPictureName(entry.Path);
+  walk.mayDecode = [&index, modern](const TScanEntry& entry) {
+    return !entry.Fingerprint && !canReuse(entry, index) && IsPictureName(entry.Path, modern);
   };
   size_t gone = 0;
-  walk.classify = [&index, &gone, unreadable](TScanEntry& entry) {
+  walk.classify = [&index, &gone, unreadable, modern](TScanEntry& entry) {
     if (entry.Fingerprint || reuseFingerprint(entry, index)) return EntryAction::Keep;
-    if (!IsPictureName(entry.Path)) return EntryAction::Drop;
+    if (!IsPictureName(entry.Path, modern)) return EntryAction::Drop;
     if (!isGone(entry)) return EntryAction::Decode;
     ++gone;
     if (unreadable != nullptr) unreadable->push_back({entry.Path, "it is gone"});
@@ -79,7 +79,7 @@ size_t ReadImages(ScanList& list, const ScanList* second, Host& host, const Fing
   };
   if (unreadable != nullptr)
     walk.unreadable = [unreadable](const TScanEntry& entry) { unreadable->push_back({entry.Path, readProblem(entry.Path)}); };
-  return FingerprintList(list, walk, options, host) + gone;
+  return FingerprintList(list, walk, options, sink) + gone;
 }
 
 }  // namespace vl

@@ -1,23 +1,21 @@
-// The scan driver: from the two folder lists to result groups, with status, cancel and summary.
+// The scan as a job: from a request to result groups, with typed progress, a cancel token and an outcome.
 #include "core/scan/scan_driver.h"
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <exception>
+#include <filesystem>
 #include <optional>
 
 #include "core/components/elapsed_time.h"
 #include "core/database/volume_table.h"
 #include "core/files/paths.h"
 #include "core/fingerprint/fingerprint_cache.h"
-#include "core/scan/auto_deletion.h"
 #include "core/scan/gather.h"
 #include "core/scan/marking.h"
 #include "core/scan/not_duplicates.h"
 #include "core/scan/pairing.h"
 #include "core/scan/read_images.h"
-#include "core/settings/settings.h"
 
 namespace vl {
 
@@ -39,85 +37,16 @@ std::unique_ptr<TResultEntry> resultOf(const TScanEntry& file, TResultEntry* bas
   return entry;
 }
 
-MatchBasis matchBasisOf(ScanMode mode) {
-  switch (mode) {
+MatchBasis matchBasisOf(const ScanRequest& request) {
+  switch (request.mode) {
     case ScanMode::Names:
     case ScanMode::NamesAndSize:
       return MatchBasis::Names;
     case ScanMode::Contents:
       return MatchBasis::Contents;
     default:
-      return MatchRotations ? MatchBasis::TurnedPictures : MatchBasis::Pictures;
+      return request.matchRotations ? MatchBasis::TurnedPictures : MatchBasis::Pictures;
   }
-}
-
-// How many automatic deletions rested on size and CRC-32 alone; nothing when none did.
-std::string classicNote(int classicDeleted) {
-  if (classicDeleted == 0) return std::string();
-  return "\n\n" + std::to_string(classicDeleted) +
-         " of them matched only by size and CRC-32 (entries of an older deleted-file list).";
-}
-
-// What became of the deleted-file list's matches beyond the deletions, for a message; "" when nothing.
-std::string matchNotes(const ScanResult& result) {
-  std::string text;
-  if (!result.keptMatches.empty())
-    text += "\n\n" + std::to_string(result.keptMatches.size()) +
-            " files that the deleted-file list matched were not deleted and were left out of this scan.";
-  if (!result.notDeleted.empty())
-    text += "\n\n" + std::to_string(result.notDeleted.size()) +
-            " matched files were not deleted: they changed since they were read or could not be removed.";
-  if (result.restoredCount > 0)
-    text += "\n\n" + std::to_string(result.restoredCount) +
-            " files were back where they had been deleted from: they were kept, and the deleted-file list forgot them.";
-  return text;
-}
-
-// The summary of a completed scan; the classic-entry note, the matches not deleted
-// and the files that could not be read, when there were any, close it.
-std::string summaryText(const ScanResult& result, double seconds) {
-  std::string text = "Finished Scanning for Duplicates.\n\nFound " + std::to_string(result.duplicates) +
-                     " possible duplicates in " + ElapsedText(seconds) + ".\n\n" +
-                     std::to_string(result.markedCount) + " files marked for Delete.\n\n" +
-                     std::to_string(result.autoDeletedCount) + " files automatically deleted." +
-                     classicNote(result.classicAutoDeletedCount) + matchNotes(result);
-  if (result.unreadableCount > 0) text += "\n\n" + std::to_string(result.unreadableCount) + " files could not be read.";
-  return text;
-}
-
-int classicCount(const std::vector<TAutoDeletion>& deletions) {
-  return static_cast<int>(std::count_if(deletions.begin(), deletions.end(), [](const auto& d) { return d.Classic; }));
-}
-
-// One section of a message's details: a heading, then one line per item; nothing without items.
-template <typename Items, typename Line>
-void addSection(std::string& details, const char* heading, const Items& items, Line line) {
-  if (items.empty()) return;
-  details += (details.empty() ? "" : "\n\n") + std::string(heading);
-  for (const auto& item : items) details += "\n" + line(item);
-}
-
-std::string pathLine(const std::string& path) { return path; }
-std::string reasonLine(const UnreadableFile& file) { return file.Path + ": " + file.Reason; }
-
-// The details of a message after gathering: the automatically deleted paths, the
-// matches not deleted, and the files that could not be read with the reason.
-std::string scanDetails(const ScanResult& result) {
-  std::string details;
-  addSection(details, "Automatically deleted:", result.autoDeletedPaths, pathLine);
-  addSection(details, "Matched by the deleted-file list, not deleted:", result.keptMatches, pathLine);
-  addSection(details, "Matched by the deleted-file list, not deleted:", result.notDeleted, reasonLine);
-  addSection(details, "Could not be read:", result.unreadable, reasonLine);
-  return details;
-}
-
-// The stop for a base list whose entries gave no file: each entry with the reason.
-std::string emptyBaseText(const std::vector<EntryYield>& entries) {
-  std::string text =
-      "The Base List contained no files, so the scan was not run (it would have compared the Compare List with "
-      "itself).\n";
-  for (const EntryYield& entry : entries) text += "\n" + entry.Entry + ": " + NoFilesReason(entry);
-  return text;
 }
 
 // Adds the folder entries that are no folders (a typo, a drive taken away) to missing, each once.
@@ -130,139 +59,97 @@ void addMissingFolders(const std::vector<std::string>& entries, std::vector<std:
   }
 }
 
-// The warning lines for a message, or "" when every folder was found.
-std::string missingFoldersText(const std::vector<std::string>& missing) {
-  if (missing.empty()) return "";
-  std::string text = "\n\nThese folders were not found and were left out:";
-  for (const std::string& folder : missing) text += "\n" + folder;
+// The stop for a base list whose entries gave no file: each entry with the reason.
+std::string emptyBaseText(const std::vector<EntryYield>& entries) {
+  std::string text =
+      "The Base List contained no files, so the scan was not run (it would have compared the Compare List with "
+      "itself).\n";
+  for (const EntryYield& entry : entries) text += "\n" + entry.Entry + ": " + NoFilesReason(entry);
   return text;
 }
 
-double secondsSince(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
+void addErrors(std::vector<JobMessage>& messages, const std::vector<std::string>& errors) {
+  for (const std::string& error : errors) messages.push_back({MessageKind::Error, error, {}});
 }
 
-// One run of StartScan: the two scan lists and the counters live as long as it does.
+// One run of a scan: the two scan lists live as long as it does.
 class ScanRun {
  public:
-  ScanRun(ResultsModel& results, DeletedList& deletedList, ScanHost& host, ScanMode scanMode, const std::string& mask,
-          const ScanTuning& tuning)
-      : results_(results), deletedList_(deletedList), host_(host), scanMode_(scanMode), mask_(mask),
-        fingerprinting_{tuning.jobs}, useCache_(tuning.useCache), reference_(tuning.reference),
-        pairing_{tuning.jobs, [this] { return idle(); }} {}
+  ScanRun(const ScanRequest& request, DeletedList& deletedList, const CancelToken& cancel, ProgressSink& sink,
+          ScanOutcome& outcome)
+      : request_(request), deletedList_(deletedList), cancel_(cancel), sink_(sink), outcome_(outcome),
+        pairing_{request.jobs, [&cancel] { return cancel.cancelled(); }} {}
 
   // Gathers and pairs; true when the pairing ran to its end. May throw.
-  bool run(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders);
-  // Copies the counters, the deleted-file list's outcome and the problems into result.
-  void fillResult(ScanResult& result) const;
-
-  // The closing step: the scan lists are freed with every entry and fingerprint.
-  void freeLists() {
-    FreeScanList(base_);
-    FreeScanList(compare_);
-  }
-
-  int markedCount = 0;
-  std::vector<UnreadableFile> unreadable;
-  AutoDeletionOutcome autoDeletion;
-  size_t restoredCount = 0;
-  bool baseListEmpty = false;
-  bool compareListEmpty = false;
-  bool useNotDuplicates = true;
-  std::vector<std::string> missingFolders;
+  bool run();
 
  private:
-  bool enterPhase(const std::string& phase);
-  bool gatherBase(const std::vector<std::string>& baseFolders);
-  bool gather(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders);
+  bool stopped() const { return cancel_.cancelled() || missingDatabase_; }
+  std::vector<std::string> entries(const std::vector<std::string>& given) const;
+  void gatherInto(const std::vector<std::string>& entries, ScanList& list, GatherReport& report, bool checkDeleted);
+  bool gather();
   bool pair();
   bool readImages();
-  bool progress(size_t index, size_t count);
-  bool idle();
+  bool progress(JobPhase phase, size_t index, size_t count);
   bool pairImages(const PairingProgress& onProgress, const GroupSink& onGroup);
   std::optional<NotDuplicateFilter> notDuplicateFilter();
   void addGroup(const PairedGroup& group);
 
-  ResultsModel& results_;
+  const ScanRequest& request_;
   DeletedList& deletedList_;
-  ScanHost& host_;
-  ScanMode scanMode_;
-  std::string mask_;
-  FingerprintOptions fingerprinting_;
-  bool useCache_;
-  bool reference_;
+  const CancelToken& cancel_;
+  ProgressSink& sink_;
+  ScanOutcome& outcome_;
   PairingOptions pairing_;
   ScanList base_;
   ScanList compare_;
+  bool missingDatabase_ = false;
 };
 
-bool ScanRun::enterPhase(const std::string& phase) {
-  host_.phase(phase);
-  host_.processEvents();
-  return !ScanCancelled;
-}
-
-bool ScanRun::run(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders) {
-  if (!gather(baseFolders, compareFolders)) return false;
+bool ScanRun::run() {
+  if (!gather()) return false;
   if (compare_.empty()) {
-    compareListEmpty = true;
-    host_.beep();
-    ScanResult counts;
-    fillResult(counts);
-    host_.showDetailedMessage(MessageKind::Error,
-                              "The Compare List contained no files.\n\n" + std::to_string(counts.autoDeletedCount) +
-                                  " files were automatically deleted." + classicNote(counts.classicAutoDeletedCount) +
-                                  matchNotes(counts) + missingFoldersText(missingFolders),
-                              scanDetails(counts));
+    outcome_.end = ScanEnd::EmptyCompareList;
     return false;
   }
   return pair();
 }
 
-void ScanRun::fillResult(ScanResult& result) const {
-  result.markedCount = markedCount;
-  result.autoDeletedCount = static_cast<int>(autoDeletion.deleted.size());
-  result.classicAutoDeletedCount = classicCount(autoDeletion.deleted);
-  for (const TAutoDeletion& deletion : autoDeletion.deleted) result.autoDeletedPaths.push_back(deletion.Path);
-  result.keptMatches = autoDeletion.kept;
-  result.notDeleted = autoDeletion.refused;
-  result.restoredCount = restoredCount;
-  result.unreadable = unreadable;
-  result.unreadableCount = static_cast<int>(unreadable.size());
-  result.missingFolders = missingFolders;
+// The entries of a list, with every folder below each folder entry when asked.
+std::vector<std::string> ScanRun::entries(const std::vector<std::string>& given) const {
+  return request_.subfolders ? ExpandFolderEntries(given) : given;
 }
 
-// Gathers the base list; false when cancelled, or when its entries gave no file at
-// all: then the scan stops with a message naming each entry and why.
-bool ScanRun::gatherBase(const std::vector<std::string>& baseFolders) {
-  host_.phase("Loading Base List.");
-  host_.processEvents();
-  GatherReport report;
-  LoadFileList(baseFolders, mask_, base_, host_, &report);
-  host_.processEvents();
-  unreadable.insert(unreadable.end(), report.unreadable.begin(), report.unreadable.end());
-  if (ScanCancelled) return false;
-  if (baseFolders.empty() || !base_.empty()) return true;
-  baseListEmpty = true;
-  host_.beep();
-  host_.showMessage(MessageKind::Error, emptyBaseText(report.entries));
-  return false;
+void ScanRun::gatherInto(const std::vector<std::string>& entries, ScanList& list, GatherReport& report,
+                         bool checkDeleted) {
+  LoadFileList(entries, request_.mask, list, cancel_, &report, checkDeleted ? &deletedList_ : nullptr);
+  outcome_.unreadable.insert(outcome_.unreadable.end(), report.unreadable.begin(), report.unreadable.end());
+  addErrors(outcome_.messages, report.errors);
+  missingDatabase_ = missingDatabase_ || report.missingDatabase;
 }
 
-// Gathers both lists, then asks before the deleted-file list removes what it matched.
-bool ScanRun::gather(const std::vector<std::string>& baseFolders, const std::vector<std::string>& compareFolders) {
-  addMissingFolders(baseFolders, missingFolders);
-  addMissingFolders(compareFolders, missingFolders);
-  if (!gatherBase(baseFolders) || !enterPhase("Loading Compare List.")) return false;
-  const bool checkDeleted = UseDeletedList && !base_.empty();
+// Gathers the base list and then the compare list, the deleted-file list's matches
+// left out of it; false when stopped, or when the base entries gave no file at all.
+bool ScanRun::gather() {
+  sink_.report({JobPhase::LoadingBaseList});
+  const std::vector<std::string> baseEntries = entries(request_.baseEntries);
+  const std::vector<std::string> compareEntries = entries(request_.compareEntries);
+  addMissingFolders(baseEntries, outcome_.missingFolders);
+  addMissingFolders(compareEntries, outcome_.missingFolders);
+  GatherReport baseReport;
+  gatherInto(baseEntries, base_, baseReport, false);
+  if (stopped()) return false;
+  if (!baseEntries.empty() && base_.empty()) {
+    outcome_.end = ScanEnd::EmptyBaseList;
+    outcome_.stopText = emptyBaseText(baseReport.entries);
+    return false;
+  }
+  sink_.report({JobPhase::LoadingCompareList});
   GatherReport report;
-  LoadFileList(compareFolders, mask_, compare_, host_, &report, checkDeleted ? &deletedList_ : nullptr);
-  unreadable.insert(unreadable.end(), report.unreadable.begin(), report.unreadable.end());
-  restoredCount = report.restored;
-  host_.processEvents();
-  if (ScanCancelled) return false;
-  autoDeletion = ConfirmAutoDeletion(report.deletedMatches, deletedList_, host_);
-  return !ScanCancelled;
+  gatherInto(compareEntries, compare_, report, request_.useDeletedList && !base_.empty());
+  outcome_.restoredCount = report.restored;
+  outcome_.deletedMatches = std::move(report.deletedMatches);
+  return !stopped();
 }
 
 // True when the list holds an entry with a fingerprint before reading: a database record.
@@ -272,52 +159,49 @@ bool holdsRecords(const ScanList& list) {
 
 bool ScanRun::readImages() {
   std::optional<FingerprintCache> cache;
-  FingerprintOptions options = fingerprinting_;
-  if (useCache_) options.cache = &cache.emplace();
-  options.signatures = VerifyMatches;
+  FingerprintOptions options{request_.jobs};
+  if (request_.useCache) options.cache = &cache.emplace();
+  options.signatures = request_.verifyMatches;
   // Database records hold classic fingerprints only: with any of them the pictures are
   // paired by their fingerprints too (turned upright), their signatures still verifying.
   options.verifiedGrids = !holdsRecords(base_) && !holdsRecords(compare_);
-  host_.phase("Reading Base Images");
-  ReadImages(base_, nullptr, host_, options, &unreadable);
-  if (ScanCancelled) return false;
-  host_.phase("Reading Compare Images");
-  ReadImages(compare_, &base_, host_, options, &unreadable);
-  if (ScanCancelled) return false;
-  host_.phase("Comparing Images");
-  host_.clearProgress();
+  options.decoding.cancel = &cancel_.flag();
+  std::vector<UnreadableFile>& unreadable = outcome_.unreadable;
+  sink_.report({JobPhase::ReadingBaseImages});
+  ReadImages(base_, nullptr, sink_, options, &unreadable, {JobPhase::ReadingBaseImages, request_.modernImageFormats});
+  if (cancel_.cancelled()) return false;
+  sink_.report({JobPhase::ReadingCompareImages});
+  ReadImages(compare_, &base_, sink_, options, &unreadable,
+             {JobPhase::ReadingCompareImages, request_.modernImageFormats});
+  if (cancel_.cancelled()) return false;
+  sink_.report({JobPhase::ComparingImages});
   return true;
 }
 
-bool ScanRun::progress(size_t index, size_t count) {
-  host_.progress(index + 1, count);
-  host_.processEvents();
-  return !ScanCancelled;
-}
-
-// While pairing threads work: pending events run and a cancel stops them; phase and progress stay.
-bool ScanRun::idle() {
-  host_.processEvents();
-  return !ScanCancelled;
+bool ScanRun::progress(JobPhase phase, size_t index, size_t count) {
+  sink_.report({phase, index + 1, count});
+  return !cancel_.cancelled();
 }
 
 bool ScanRun::pair() {
-  const PairingProgress onProgress = [this](size_t index, size_t count) { return progress(index, count); };
+  const JobPhase phase = request_.mode == ScanMode::Images ? JobPhase::ComparingImages : JobPhase::LoadingCompareList;
+  const PairingProgress onProgress = [this, phase](size_t index, size_t count) { return progress(phase, index, count); };
   const GroupSink onGroup = [this](const PairedGroup& group) { addGroup(group); };
+  const StopRequest& stop = pairing_.stop;
   const bool self = base_.empty();
-  const bool withSize = scanMode_ == ScanMode::NamesAndSize;
-  switch (scanMode_) {
+  const bool withSize = request_.mode == ScanMode::NamesAndSize;
+  switch (request_.mode) {
     case ScanMode::Names:
     case ScanMode::NamesAndSize:
-      if (reference_)
+      if (request_.reference)
         return self ? PairNamesSelf(compare_, withSize, onProgress, onGroup)
                     : PairNamesAgainstBase(base_, compare_, withSize, onProgress, onGroup);
       return self ? PairNamesSelfHashed(compare_, withSize, onProgress, onGroup)
                   : PairNamesAgainstBaseHashed(base_, compare_, withSize, onProgress, onGroup);
     case ScanMode::Contents:
-      if (reference_)
-        return self ? PairContentsSelf(compare_, onProgress, onGroup)
-                    : PairContentsAgainstBase(base_, compare_, onProgress, onGroup);
+      if (request_.reference)
+        return self ? PairContentsSelf(compare_, onProgress, onGroup, stop)
+                    : PairContentsAgainstBase(base_, compare_, onProgress, onGroup, stop);
       return self ? PairContentsSelfHashed(compare_, pairing_, onProgress, onGroup)
                   : PairContentsAgainstBaseHashed(base_, compare_, pairing_, onProgress, onGroup);
     default:
@@ -329,23 +213,23 @@ bool ScanRun::pair() {
 // The remembered not-duplicate pairs, when used and there are any; a damaged list is
 // reported and leaves none out.
 std::optional<NotDuplicateFilter> ScanRun::notDuplicateFilter() {
-  if (!useNotDuplicates) return std::nullopt;
+  if (request_.notDuplicatesFile.empty()) return std::nullopt;
   std::string problem;
-  const std::vector<NotDuplicatePair> pairs = ReadNotDuplicates(NotDuplicatesFileName(), problem);
-  if (!problem.empty()) host_.showMessage(MessageKind::Error, problem);
+  const std::vector<NotDuplicatePair> pairs = ReadNotDuplicates(request_.notDuplicatesFile, problem);
+  if (!problem.empty()) outcome_.messages.push_back({MessageKind::Error, problem, {}});
   if (pairs.empty()) return std::nullopt;
   return NotDuplicateFilter(pairs);
 }
 
 bool ScanRun::pairImages(const PairingProgress& onProgress, const GroupSink& onGroup) {
-  const int fuzz = std::min(FuzzFactor, MaxFuzzFactor);
+  const int fuzz = request_.fuzzFactor;
   const ScanList& heads = base_.empty() ? compare_ : base_;
   ImageMatchRules rules;
-  rules.rotations = MatchRotations;
-  if (VerifyMatches) rules.checks.push_back(SignatureCheck(heads, compare_));
+  rules.rotations = request_.matchRotations;
+  if (request_.verifyMatches) rules.checks.push_back(SignatureCheck(heads, compare_));
   const std::optional<NotDuplicateFilter> filter = notDuplicateFilter();
   if (filter) AddNotDuplicateCheck(rules, *filter, heads, compare_);
-  if (reference_)
+  if (request_.reference)
     return base_.empty() ? PairImagesSelf(compare_, fuzz, onProgress, onGroup, rules)
                          : PairImagesAgainstBase(base_, compare_, fuzz, onProgress, onGroup, rules);
   return base_.empty() ? PairImagesSelfIndexed(compare_, fuzz, pairing_, onProgress, onGroup, rules)
@@ -353,97 +237,180 @@ bool ScanRun::pairImages(const PairingProgress& onProgress, const GroupSink& onG
 }
 
 void ScanRun::addGroup(const PairedGroup& group) {
+  ResultsModel& results = outcome_.results;
   const TScanEntry& head = base_.empty() ? *compare_[group.head] : *base_[group.head];
-  TResultEntry* base = results_.appendEntry(resultOf(head, nullptr, 0));
+  TResultEntry* base = results.appendEntry(resultOf(head, nullptr, 0));
   TResultEntry* last = base;
   for (const PairedDuplicate& found : group.duplicates) {
     const TScanEntry& file = *compare_[found.index];
     auto entry = resultOf(file, base, found.errors);
-    if (AutoMarkDuplicate(scanMode_, head, file, found.errors)) {
+    if (AutoMarkDuplicate(request_.mode, head, file, found.errors, request_.autoMark)) {
       entry->Marked = 1;
-      ++markedCount;
+      ++outcome_.markedCount;
     }
-    last->Next = results_.appendEntry(std::move(entry));
+    last->Next = results.appendEntry(std::move(entry));
     last = last->Next;
   }
-  results_.appendGroup(GroupCaption(*base, static_cast<int>(group.duplicates.size())), base);
-  host_.groupAdded();
+  results.appendGroup(GroupCaption(*base, static_cast<int>(group.duplicates.size())), base);
+}
+
+// Loads the deleted-file list into memory when the scan uses it; its messages join the outcome's.
+void loadDeletedList(const ScanRequest& request, DeletedList& deletedList, ScanOutcome& outcome) {
+  if (!request.useDeletedList) return;
+  MessageList messages;
+  deletedList.LoadDeletedList(messages);
+  outcome.messages.insert(outcome.messages.end(), messages.messages.begin(), messages.messages.end());
+}
+
+// Marks a completed scan: propagated marks, then the keep rule, whose marks are then the count.
+void mark(const ScanRequest& request, ScanOutcome& outcome, ProgressSink& sink) {
+  sink.report({JobPhase::Marking});
+  PropagateMarks(outcome.results);
+  if (request.keepRule) outcome.markedCount = ApplyMarkRule(outcome.results, *request.keepRule).marked;
+}
+
+// How many automatic deletions rested on size and CRC-32 alone; nothing when none did.
+std::string classicNote(const AutoDeletionOutcome& deletion) {
+  const auto classic = std::count_if(deletion.deleted.begin(), deletion.deleted.end(),
+                                     [](const TAutoDeletion& d) { return d.Classic; });
+  if (classic == 0) return std::string();
+  return "\n\n" + std::to_string(classic) +
+         " of them matched only by size and CRC-32 (entries of an older deleted-file list).";
+}
+
+// What became of the deleted-file list's matches beyond the deletions, for a message; "" when nothing.
+std::string matchNotes(const ScanOutcome& outcome, const AutoDeletionOutcome& deletion) {
+  std::string text;
+  if (!deletion.kept.empty())
+    text += "\n\n" + std::to_string(deletion.kept.size()) +
+            " files that the deleted-file list matched were not deleted and were left out of this scan.";
+  if (!deletion.refused.empty())
+    text += "\n\n" + std::to_string(deletion.refused.size()) +
+            " matched files were not deleted: they changed since they were read or could not be removed.";
+  if (outcome.restoredCount > 0)
+    text += "\n\n" + std::to_string(outcome.restoredCount) +
+            " files were back where they had been deleted from: they were kept, and the deleted-file list forgot them.";
+  return text;
+}
+
+// "A files automatically deleted." with what became of the other matches.
+std::string deletionLines(const ScanOutcome& outcome, const AutoDeletionOutcome& deletion, const char* wording) {
+  return std::to_string(deletion.deleted.size()) + wording + classicNote(deletion) + matchNotes(outcome, deletion);
+}
+
+// The warning lines for a message, or "" when every folder was found.
+std::string missingFoldersText(const std::vector<std::string>& missing) {
+  if (missing.empty()) return "";
+  std::string text = "\n\nThese folders were not found and were left out:";
+  for (const std::string& folder : missing) text += "\n" + folder;
+  return text;
+}
+
+// The summary of a completed scan; the classic-entry note, the matches not deleted,
+// the files that could not be read and the folders not found, when there were any, close it.
+std::string summaryText(const ScanOutcome& outcome, const AutoDeletionOutcome& deletion) {
+  std::string text = "Finished Scanning for Duplicates.\n\nFound " + std::to_string(outcome.duplicates) +
+                     " possible duplicates in " + ElapsedText(outcome.seconds) + ".\n\n" +
+                     std::to_string(outcome.markedCount) + " files marked for Delete.\n\n" +
+                     deletionLines(outcome, deletion, " files automatically deleted.");
+  if (!outcome.unreadable.empty())
+    text += "\n\n" + std::to_string(outcome.unreadable.size()) + " files could not be read.";
+  return text + missingFoldersText(outcome.missingFolders);
+}
+
+// One section of a message's details: a heading, then one line per item; nothing without items.
+template <typename Items, typename Line>
+void addSection(std::string& details, const char* heading, const Items& items, Line line) {
+  if (items.empty()) return;
+  details += (details.empty() ? "" : "\n\n") + std::string(heading);
+  for (const auto& item : items) details += "\n" + line(item);
+}
+
+std::string pathLine(const std::string& path) { return path; }
+std::string deletedLine(const TAutoDeletion& deletion) { return deletion.Path; }
+std::string reasonLine(const UnreadableFile& file) { return file.Path + ": " + file.Reason; }
+
+// The details of a closing message: the automatically deleted paths, the matches not
+// deleted, and the files that could not be read with the reason.
+std::string scanDetails(const ScanOutcome& outcome, const AutoDeletionOutcome& deletion) {
+  std::string details;
+  addSection(details, "Automatically deleted:", deletion.deleted, deletedLine);
+  addSection(details, "Matched by the deleted-file list, not deleted:", deletion.kept, pathLine);
+  addSection(details, "Matched by the deleted-file list, not deleted:", deletion.refused, reasonLine);
+  addSection(details, "Could not be read:", outcome.unreadable, reasonLine);
+  return details;
 }
 
 }  // namespace
 
-bool ScanHost::confirmAutoDeletion(const std::vector<DeletedMatch>& matches) {
-  return askYesNoDefaultNo(AutoDeletionQuestion(matches));
+ScanOutcome RunScanJob(const ScanRequest& given, DeletedList& deletedList, const CancelToken& cancel,
+                       ProgressSink& sink) {
+  const Clock::time_point start = Clock::now();
+  ScanOutcome outcome;
+  ScanRequest request = given;
+  outcome.results.matchBasis = matchBasisOf(request);
+  if (std::string problem = ValidateScanRequest(request); !problem.empty()) {
+    outcome.end = ScanEnd::Failed;
+    outcome.stopText = std::move(problem);
+    return outcome;
+  }
+  if (request.compareEntries.empty()) {
+    outcome.end = ScanEnd::NoFolders;
+    return outcome;
+  }
+  sink.report({JobPhase::DriveInformation});
+  bool completed = false;
+  try {
+    RefreshVolumeTable(request.checkABDrives);
+    loadDeletedList(request, deletedList, outcome);
+    completed = ScanRun(request, deletedList, cancel, sink, outcome).run();
+  } catch (const std::exception& error) {
+    outcome.end = ScanEnd::Failed;
+    outcome.stopText = error.what();
+  }
+  // A cancel, and a missing database, end the scan as a cancel whatever else happened.
+  if (!completed && cancel.cancelled()) outcome.end = ScanEnd::Cancelled;
+  if (!completed && outcome.end == ScanEnd::Completed) outcome.end = ScanEnd::Cancelled;
+  outcome.duplicates = outcome.results.duplicateCount();
+  if (completed) mark(request, outcome, sink);
+  outcome.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  return outcome;
 }
 
-ScanDriver::ScanDriver(ResultsModel& results, DeletedList& deletedList, ScanHost& host, ScanTuning tuning)
-    : results_(results), deletedList_(deletedList), host_(host), tuning_(tuning) {}
+AutoDeletionOutcome FinishScan(const ScanRequest& request, const ScanOutcome& outcome, DeletedList& deletedList,
+                               Host& host, const AutoDeletionAsk& ask) {
+  for (const JobMessage& message : outcome.messages) ShowJobMessage(host, message);
+  AutoDeletionOutcome deletion;
+  if (outcome.end == ScanEnd::Completed || outcome.end == ScanEnd::EmptyCompareList)
+    deletion = ActOnDeletedMatches(outcome.deletedMatches, request.deletedListConsent, request.recycle, deletedList, ask);
+  const ScanClosing closing = ClosingMessage(outcome, deletion);
+  if (closing.beep) host.beep();
+  ShowJobMessage(host, closing.message);
+  return deletion;
+}
 
-ScanResult ScanDriver::StartScan(ScanMode scanMode, const std::string& mask, const std::vector<std::string>& baseFolders,
-                                 const std::vector<std::string>& compareFolders) {
-  ScanResult result;
-  results_.ClearResults();
-  results_.matchBasis = matchBasisOf(scanMode);
-  host_.resultsCleared();
-  host_.processEvents();
-  if (compareFolders.empty()) {
-    host_.showMessage(MessageKind::Information, "You must first Add some folders to Scan.");
-    host_.openFoldersDialog();
-    result.end = ScanEnd::NoFolders;
-    return result;
+ScanClosing ClosingMessage(const ScanOutcome& outcome, const AutoDeletionOutcome& deletion) {
+  const std::string details = scanDetails(outcome, deletion);
+  switch (outcome.end) {
+    case ScanEnd::Completed:
+      return {{MessageKind::Information, summaryText(outcome, deletion), details}, true};
+    case ScanEnd::Cancelled:
+      return {{MessageKind::Information, "Scan Canceled.", details}, true};
+    case ScanEnd::NoFolders:
+      return {{MessageKind::Information, "You must first Add some folders to Scan.", {}}, false};
+    case ScanEnd::EmptyBaseList:
+      return {{MessageKind::Error, outcome.stopText, {}}, true};
+    case ScanEnd::EmptyCompareList:
+      return {{MessageKind::Error,
+               "The Compare List contained no files.\n\n" +
+                   deletionLines(outcome, deletion, " files were automatically deleted.") +
+                   missingFoldersText(outcome.missingFolders),
+               details},
+              true};
+    case ScanEnd::Failed:
+      break;
   }
-
-  const Clock::time_point scanStart = Clock::now();
-  host_.scanRunning(true);
-  std::optional<CursorGuard> cursor(std::in_place, host_, BusyCursor::AppStarting);
-  ScanCancelled = false;
-  host_.phase("Getting Drive Information.");
-  host_.clearProgress();
-  host_.processEvents();
-
-  std::optional<std::string> failure;
-  bool completed = false;
-  ScanRun run(results_, deletedList_, host_, scanMode, mask, tuning_);
-  run.useNotDuplicates = useNotDuplicates_;
-  try {
-    RefreshVolumeTable();
-    if (UseDeletedList) deletedList_.LoadDeletedList(host_);
-    completed = run.run(baseFolders, compareFolders);
-  } catch (const std::exception& error) {
-    failure = error.what();
-  }
-  run.fillResult(result);
-  const std::string details = scanDetails(result);
-
-  // Closing steps, on every way out.
-  run.freeLists();
-  cursor.reset();
-  host_.scanRunning(false);
-  host_.phase("Ready To Scan");
-  host_.clearProgress();
-  if (ScanCancelled) {
-    host_.beep();
-    host_.showDetailedMessage(MessageKind::Information, "Scan Canceled.", details);
-    result.end = ScanEnd::Cancelled;
-  } else if (failure) {
-    host_.showDetailedMessage(MessageKind::Error, *failure, details);
-    result.end = ScanEnd::Failed;
-  } else if (run.baseListEmpty) {
-    result.end = ScanEnd::EmptyBaseList;
-  } else if (run.compareListEmpty) {
-    result.end = ScanEnd::EmptyCompareList;
-  }
-  result.duplicates = results_.duplicateCount();
-  if (!completed || result.end != ScanEnd::Completed) return result;
-
-  PropagateMarks(results_);
-  if (markRule_) result.markedCount = ApplyMarkRule(results_, *markRule_).marked;
-  host_.showFirstGroup();
-  host_.beep();
-  host_.processEvents();
-  result.summary = summaryText(result, secondsSince(scanStart)) + missingFoldersText(result.missingFolders);
-  host_.showDetailedMessage(MessageKind::Information, result.summary, details);
-  return result;
+  return {{MessageKind::Error, outcome.stopText, details}, false};
 }
 
 }  // namespace vl

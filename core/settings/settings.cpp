@@ -1,7 +1,6 @@
-// The program's own folder, its settings file, the setting globals and LoadSettings.
+// The program's own folder, its settings file and reading the settings from it.
 #include "core/settings/settings.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -12,27 +11,7 @@
 
 namespace vl {
 
-bool BeepOnDelete = true;
-bool DeleteToRecycleBin = true;
-bool ConfirmDeletes = true;
-int FuzzFactor = 30;
-bool NavigateWithArrows = true;
-bool AutoMarkDelete = true;
-bool CheckABDrives = false;
-bool UseDeletedList = true;
-int MarkErrors = 0;
-int MarkWidth = 0;
-int MarkHeight = 0;
-int MarkSize = 5;
-int FingerprintJobs = 0;
-bool UseFingerprintCache = true;
-bool VerifyMatches = false;
-bool MatchRotations = false;
-bool ModernImageFormats = true;
-
 namespace {
-
-constexpr int MaxFingerprintJobs = 256;  // a damaged settings file must not start a million threads
 
 struct AppPaths {
   std::string dir;
@@ -108,25 +87,28 @@ const std::string& AppIniFileName() { return appPaths().iniFileName; }
 
 void ResetAppPaths() { appPaths().dir.clear(); }
 
-void LoadSettings() {
-  const IniFile ini(AppIniFileName());
-  BeepOnDelete = readBoolean(ini, "cbBeep_Checked", true);
-  DeleteToRecycleBin = readBoolean(ini, "cbRecycle_Checked", true);
-  ConfirmDeletes = readBoolean(ini, "cbConfirmDelete_Checked", true);
-  FuzzFactor = std::min(readInteger(ini, "rxerrors_Value", 30), MaxFuzzFactor);
-  NavigateWithArrows = readBoolean(ini, "cbNavArrows_Checked", true);
-  AutoMarkDelete = readBoolean(ini, "cbAutoMarkDelete_Checked", true);
-  CheckABDrives = readBoolean(ini, "cbCheckabDrives_Checked", false);
-  UseDeletedList = readBoolean(ini, "cbUseDeletedList_Checked", true);
-  MarkErrors = readInteger(ini, "eMarkErrors_text", 0);
-  MarkWidth = readInteger(ini, "eMarkWidth_text", 0);
-  MarkHeight = readInteger(ini, "eMarkHeight_text", 0);
-  MarkSize = readInteger(ini, "eMarkSize_text", 5);
-  FingerprintJobs = std::clamp(readInteger(ini, "FingerprintJobs", 0), 0, MaxFingerprintJobs);
-  UseFingerprintCache = readInteger(ini, "UseFingerprintCache", 1) != 0;
-  VerifyMatches = readBoolean(ini, "cbVerifyMatches_Checked", false);
-  MatchRotations = readBoolean(ini, "cbMatchRotations_Checked", false);
-  ModernImageFormats = readBoolean(ini, "cbModernImageFormats_Checked", true);
+Settings LoadSettings(const std::string& iniFileName) {
+  const IniFile ini(iniFileName);
+  const Settings defaults;
+  Settings settings;
+  settings.beepOnDelete = readBoolean(ini, "cbBeep_Checked", defaults.beepOnDelete);
+  settings.deleteToRecycleBin = readBoolean(ini, "cbRecycle_Checked", defaults.deleteToRecycleBin);
+  settings.confirmDeletes = readBoolean(ini, "cbConfirmDelete_Checked", defaults.confirmDeletes);
+  settings.fuzzFactor = readInteger(ini, "rxerrors_Value", defaults.fuzzFactor);
+  settings.navigateWithArrows = readBoolean(ini, "cbNavArrows_Checked", defaults.navigateWithArrows);
+  settings.autoMarkDelete = readBoolean(ini, "cbAutoMarkDelete_Checked", defaults.autoMarkDelete);
+  settings.checkABDrives = readBoolean(ini, "cbCheckabDrives_Checked", defaults.checkABDrives);
+  settings.useDeletedList = readBoolean(ini, "cbUseDeletedList_Checked", defaults.useDeletedList);
+  settings.markErrors = readInteger(ini, "eMarkErrors_text", defaults.markErrors);
+  settings.markWidth = readInteger(ini, "eMarkWidth_text", defaults.markWidth);
+  settings.markHeight = readInteger(ini, "eMarkHeight_text", defaults.markHeight);
+  settings.markSize = readInteger(ini, "eMarkSize_text", defaults.markSize);
+  settings.fingerprintJobs = readInteger(ini, "FingerprintJobs", defaults.fingerprintJobs);
+  settings.useFingerprintCache = readInteger(ini, "UseFingerprintCache", defaults.useFingerprintCache ? 1 : 0) != 0;
+  settings.verifyMatches = readBoolean(ini, "cbVerifyMatches_Checked", defaults.verifyMatches);
+  settings.matchRotations = readBoolean(ini, "cbMatchRotations_Checked", defaults.matchRotations);
+  settings.modernImageFormats = readBoolean(ini, "cbModernImageFormats_Checked", defaults.modernImageFormats);
+  return settings;
 }
 
 }  // namespace vl

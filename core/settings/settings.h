@@ -1,4 +1,4 @@
-// The program's own folder, its settings file, and the setting globals.
+// The program's own folder, its settings file, and the settings read from it.
 #pragma once
 
 #include <functional>
@@ -22,31 +22,36 @@ const std::string& AppIniFileName();
 // Recomputes the three names (tests change VELLORAN_APPDIR between cases).
 void ResetAppPaths();
 
-// The setting globals, all from section "Tfconfigure".
-extern bool BeepOnDelete;
-extern bool DeleteToRecycleBin;
-extern bool ConfirmDeletes;
-extern int FuzzFactor;
-// The largest fuzz factor that means anything: an error count never exceeds 400
-// (100 cells, a difference of 3 counting 4); larger values are cut to it.
-constexpr int MaxFuzzFactor = 400;
-extern bool NavigateWithArrows;
-extern bool AutoMarkDelete;
-extern bool CheckABDrives;
-extern bool UseDeletedList;
-extern int MarkErrors;
-extern int MarkWidth;
-extern int MarkHeight;
-extern int MarkSize;
-extern int FingerprintJobs;       // fingerprinting threads; 0 = hardware threads
-extern bool UseFingerprintCache;  // keep fingerprints between scans
-extern bool VerifyMatches;        // picture pairs within the fuzz factor are confirmed by their signatures
-extern bool MatchRotations;       // pictures are also compared turned and mirrored
-// PNG, TIFF, WebP, HEIF and AVIF files count as pictures besides the classic
-// types (key cbModernImageFormats_Checked); on when the settings file lacks the key.
-extern bool ModernImageFormats;
+// The settings of section "Tfconfigure" as one value; the defaults are those a
+// missing key or a missing settings file gives. Values are kept as read: a request
+// built from them bounds what it uses (ScanRequest::validated, ResolveJobs).
+struct Settings {
+  bool beepOnDelete = true;
+  bool deleteToRecycleBin = true;
+  bool confirmDeletes = true;
+  int fuzzFactor = 30;
+  bool navigateWithArrows = true;
+  bool autoMarkDelete = true;
+  bool checkABDrives = false;
+  bool useDeletedList = true;
+  int markErrors = 0;
+  int markWidth = 0;
+  int markHeight = 0;
+  int markSize = 5;
+  int fingerprintJobs = 0;          // fingerprinting threads; 0 = hardware threads
+  bool useFingerprintCache = true;  // keep fingerprints between scans
+  bool verifyMatches = false;       // picture pairs within the fuzz factor are confirmed by their signatures
+  bool matchRotations = false;      // pictures are also compared turned and mirrored
+  // PNG, TIFF, WebP, HEIF and AVIF files count as pictures besides the classic types
+  // (key cbModernImageFormats_Checked).
+  bool modernImageFormats = true;
 
-// Fills the setting globals from the settings file (defaults for missing keys).
-void LoadSettings();
+  bool operator==(const Settings&) const = default;
+};
+
+// Reads the settings from a settings file: a Boolean key is true exactly when its
+// text is "true" in any letter case, an integer key that is not a whole number
+// gives its default, and so does a missing key or file. One read of the file.
+Settings LoadSettings(const std::string& iniFileName = AppIniFileName());
 
 }  // namespace vl

@@ -1,9 +1,10 @@
-// A scan test's world: its own settings folder and cache, known setting values, folders of files and a scan runner.
+// A scan test's world: its own settings folder and cache, a request, folders of files and a scan runner.
 #include "tests/core/scan_fixture.h"
 
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/scan/not_duplicates.h"
 #include "core/settings/settings.h"
 #include "tests/support/image_writer.h"
 
@@ -13,16 +14,14 @@ ScanFixture::ScanFixture() {
   setenv("VELLORAN_APPDIR", dir.makeDir("app").c_str(), 1);
   setenv("XDG_CACHE_HOME", dir.makeDir("cache").c_str(), 1);
   ResetAppPaths();
-  LoadSettings();
-  UseDeletedList = false;
-  ScanCancelled = false;
+  request = ScanRequestFromSettings(Settings());
+  request.useDeletedList = false;
+  request.notDuplicatesFile = NotDuplicatesFileName();
 }
 
 ScanFixture::~ScanFixture() {
   unsetenv("VELLORAN_APPDIR");
   ResetAppPaths();
-  LoadSettings();
-  ScanCancelled = false;
 }
 
 std::string ScanFixture::writePhoto(const std::string& relative, int variant, int quality) const {
@@ -41,10 +40,18 @@ std::string ScanFixture::copyFile(const std::string& from, const std::string& re
   return dir.write(relative, ReadFileBytes(from));
 }
 
-ScanResult ScanFixture::scan(ScanMode mode, const std::vector<std::string>& base, const std::vector<std::string>& compare,
-                             const std::string& mask) {
-  ScanDriver driver(results, deletedList, host);
-  return driver.StartScan(mode, mask, base, compare);
+const ScanOutcome& ScanFixture::scan(ScanMode mode, const std::vector<std::string>& base,
+                                     const std::vector<std::string>& compare, const std::string& mask) {
+  request.mode = mode;
+  request.mask = mask;
+  request.baseEntries = base;
+  request.compareEntries = compare;
+  cancel.emplace();
+  outcome = RunScanJob(request, deletedList, *cancel, host);
+  deletion = FinishScan(request, outcome, deletedList, host, [this](const std::vector<DeletedMatch>& matches) {
+    return host.askYesNo(AutoDeletionQuestion(matches, request.recycle));
+  });
+  return outcome;
 }
 
 std::vector<std::string> ScanFixture::groups() const {
@@ -52,7 +59,7 @@ std::vector<std::string> ScanFixture::groups() const {
     return path.rfind(dir.path() + "/", 0) == 0 ? path.substr(dir.path().size() + 1) : path;
   };
   std::vector<std::string> lines;
-  for (const BaseGroupItem& group : results.FBaseGroups()) {
+  for (const BaseGroupItem& group : outcome.results.FBaseGroups()) {
     std::string line = relative(group.Base->Path) + (group.Base->Marked ? "*" : "") + ":";
     for (const TResultEntry* entry = group.Base->Next; entry != nullptr; entry = entry->Next)
       line += " " + relative(entry->Path) + "(" + std::to_string(entry->Errors) + (entry->Marked ? ",*" : "") + ")";

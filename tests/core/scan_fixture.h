@@ -1,12 +1,12 @@
-// A scan test's world: its own settings folder and cache, known setting values, folders of files and a scan runner.
+// A scan test's world: its own settings folder and cache, a request, folders of files and a scan runner.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "core/results/results_model.h"
 #include "core/results/deleted_list.h"
 #include "core/scan/scan_driver.h"
 #include "core/fingerprint/scan_entry.h"
@@ -15,8 +15,8 @@
 
 namespace vl::test {
 
-// An empty AppDir and cache folder of its own, every setting global at its default
-// with the deleted list off; afterwards the environment and settings are reloaded.
+// An empty AppDir and cache folder of its own, and a request with the default
+// settings (the deleted-file list off); afterwards the environment is restored.
 class ScanFixture : public ::testing::Test {
  protected:
   ScanFixture();
@@ -27,8 +27,12 @@ class ScanFixture : public ::testing::Test {
   // Copies a file byte for byte to `relative` below the temporary folder.
   std::string copyFile(const std::string& from, const std::string& relative) const;
 
-  ScanResult scan(ScanMode mode, const std::vector<std::string>& base, const std::vector<std::string>& compare,
-                  const std::string& mask = "*.jpg;*.jpeg;*.gif;*.bmp");
+  // Runs the scan's job with `request` (and the mode, mask and lists given), reporting
+  // to `host`, then what its caller does (FinishScan through `host`: the deleted-file
+  // list's question is the host's askYesNo); the outcome is kept in `outcome`. A
+  // test cancels through `cancel`, made anew for each scan.
+  const ScanOutcome& scan(ScanMode mode, const std::vector<std::string>& base, const std::vector<std::string>& compare,
+                          const std::string& mask = "*.jpg;*.jpeg;*.gif;*.bmp");
   // One line per group, "base: dup(errors) dup(errors,*) ...", paths relative to dir ("*": marked).
   std::vector<std::string> groups() const;
   // The texts of the messages shown, in order.
@@ -40,8 +44,11 @@ class ScanFixture : public ::testing::Test {
 
   TempDir dir;
   RecordingHost host;
-  ResultsModel results;
+  ScanRequest request;
+  ScanOutcome outcome;
+  AutoDeletionOutcome deletion;
   DeletedList deletedList;
+  std::optional<CancelToken> cancel;
 };
 
 }  // namespace vl::test

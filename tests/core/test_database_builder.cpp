@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <regex>
 
 #include "core/database/database_builder.h"
@@ -44,16 +45,40 @@ class DatabaseBuilderTest : public ::testing::Test {
     for (const auto& e : list) paths.push_back(e->Path);
     return paths;
   }
-  void BuildNew() { ASSERT_EQ(NewDatabase(db_, {pics_}, host_), BuildOutcome::Written); }
-  // Cancels at the first event pump while `phase` is shown.
+  // Runs the operation as the window does: an open question about gone records is
+  // the host's askYesNo, then the operation runs again with the answer; the messages
+  // go to the host and the changes to changes_.
+  BuildOutcome Run(BuildResult (*operation)(const DatabaseRequest&, const CancelToken&, ProgressSink&),
+                   DatabaseRequest request) {
+    cancel_.emplace();
+    BuildResult result = operation(request, *cancel_, host_);
+    if (result.outcome == BuildOutcome::Undecided) {
+      request.gone = host_.askYesNo(result.goneQuestion) ? GoneRecords::Remove : GoneRecords::Keep;
+      result = operation(request, *cancel_, host_);
+    }
+    for (const JobMessage& message : result.messages) ShowJobMessage(host_, message);
+    changes_ = result.changes;
+    return result.outcome;
+  }
+  BuildOutcome New(const std::string& file, const std::vector<std::string>& folders) {
+    return Run(NewDatabase, {.fileName = file, .folders = folders});
+  }
+  BuildOutcome Add(const std::string& file, const std::vector<std::string>& folders, bool freshen,
+                   GoneRecords gone = GoneRecords::Ask) {
+    return Run(AddToDatabase, {.fileName = file, .folders = folders, .freshen = freshen, .gone = gone});
+  }
+  void BuildNew() { ASSERT_EQ(New(db_, {pics_}), BuildOutcome::Written); }
+  // Cancels when `phase` is reported.
   void CancelAt(const std::string& phase) {
-    host_.onEvents = [this, phase](int) {
-      if (host_.phaseText == phase) ScanCancelled = true;
+    host_.onStatus = [this, phase](const std::string& entry) {
+      if (entry == "phase:" + phase) cancel_->cancel();
     };
   }
 
   test::TempDir dir_;
   test::RecordingHost host_;
+  std::optional<CancelToken> cancel_;
+  DatabaseChanges changes_;
   std::string pics_;
   std::string db_;
 };
@@ -72,23 +97,19 @@ TEST_F(DatabaseBuilderTest, NewDatabaseReplacesAFileWithThePicturesSortedWithout
        {"phase:Scanning Files", "phase:Reading Images", "progress:3 / 3", "phase:Writing to Database"}) {
     EXPECT_NE(std::find(host_.statusLog.begin(), host_.statusLog.end(), status), host_.statusLog.end()) << status;
   }
-  EXPECT_EQ(host_.beeps, 1);
-  EXPECT_EQ(host_.cursorDepth, 0);
-  EXPECT_EQ(host_.phaseText, "");
-  EXPECT_EQ(host_.progressText, "");
 }
 
 TEST_F(DatabaseBuilderTest, NewDatabaseRefusalsAndFailuresAreReportedWithTheirReason) {
   const std::string text = dir_.makeDir("text");
   dir_.write("text/readme.txt", "words");
-  EXPECT_EQ(NewDatabase(db_, {text}, host_), BuildOutcome::Refused);
+  EXPECT_EQ(New(db_, {text}), BuildOutcome::Refused);
   ASSERT_EQ(host_.messages.size(), 1u);
   EXPECT_EQ(host_.messages[0].text, "You must select some folders to add to the new database.");
   EXPECT_FALSE(std::filesystem::exists(db_)) << "no pictures: nothing written";
 
   host_.messages.clear();
   const std::string nowhere = dir_.file("no/such/folder/x.vdb");
-  EXPECT_EQ(NewDatabase(nowhere, {pics_}, host_), BuildOutcome::Failed);
+  EXPECT_EQ(New(nowhere, {pics_}), BuildOutcome::Failed);
   ASSERT_EQ(host_.messages.size(), 1u);
   EXPECT_EQ(host_.messages[0].text,
             "Error in creating database.\n\ncannot lock " + nowhere + ".lock: No such file or directory");
@@ -96,14 +117,14 @@ TEST_F(DatabaseBuilderTest, NewDatabaseRefusalsAndFailuresAreReportedWithTheirRe
   // A file of another kind is not overwritten unless its name says it is a database.
   const std::string notes = dir_.write("notes.txt", "my notes");
   host_.messages.clear();
-  EXPECT_EQ(NewDatabase(notes, {pics_}, host_), BuildOutcome::Refused);
+  EXPECT_EQ(New(notes, {pics_}), BuildOutcome::Refused);
   EXPECT_EQ(test::ReadFileBytes(notes), "my notes");
   ASSERT_EQ(host_.messages.size(), 1u);
   EXPECT_EQ(host_.messages[0].text, notes + "\n\nis not a VL Database (*.VDB) file; it was left unchanged.");
-  EXPECT_EQ(NewDatabase(dir_.write("x.VDB", "garbage"), {pics_}, host_), BuildOutcome::Written);
+  EXPECT_EQ(New(dir_.write("x.VDB", "garbage"), {pics_}), BuildOutcome::Written);
   const std::string old = dir_.file("old.db");
   std::filesystem::copy_file(dir_.file("x.VDB"), old);
-  EXPECT_EQ(NewDatabase(old, {pics_}, host_), BuildOutcome::Written);
+  EXPECT_EQ(New(old, {pics_}), BuildOutcome::Written);
 }
 
 TEST_F(DatabaseBuilderTest, LongPathsAreLeftOutOfTheFileAndCounted) {
@@ -112,7 +133,7 @@ TEST_F(DatabaseBuilderTest, LongPathsAreLeftOutOfTheFileAndCounted) {
   while (deep.size() < 300) deep += "/" + std::string(40, 'd');
   std::filesystem::create_directories(deep);
   std::filesystem::copy_file(pics_ + "/a.jpg", deep + "/a.jpg");
-  ASSERT_EQ(NewDatabase(db_, {pics_, deep}, host_), BuildOutcome::Written);
+  ASSERT_EQ(New(db_, {pics_, deep}), BuildOutcome::Written);
   EXPECT_EQ(Records(db_).size(), 3u);
   const std::string warning = "1 files were left out of " + db_ + ": their paths are longer than 255 bytes.";
   EXPECT_NE(std::find(host_.warnings.begin(), host_.warnings.end(), warning), host_.warnings.end());
@@ -124,23 +145,22 @@ TEST_F(DatabaseBuilderTest, CancelWhileReadingImagesLeavesTheFileUntouched) {
   host_ = test::RecordingHost{};
   CancelAt("Reading Images");
   test::WriteJpeg(pics_ + "/d.jpg", test::GradientPicture(20, 20));
-  EXPECT_EQ(NewDatabase(db_, {pics_}, host_), BuildOutcome::Cancelled);
-  EXPECT_EQ(AddToDatabase(db_, {pics_}, true, host_), BuildOutcome::Cancelled);
+  EXPECT_EQ(New(db_, {pics_}), BuildOutcome::Cancelled);
+  EXPECT_EQ(Add(db_, {pics_}, true), BuildOutcome::Cancelled);
   EXPECT_EQ(test::ReadFileBytes(db_), before);
   EXPECT_TRUE(host_.messages.empty());
-  EXPECT_EQ(host_.cursorDepth, 0);
 }
 
 TEST_F(DatabaseBuilderTest, AddingRecordedPathsAddsNothingDropsDeletedOnesButOtherCaseAddsAgain) {
   BuildNew();
   const std::string before = test::ReadFileBytes(db_);
-  ASSERT_EQ(AddToDatabase(db_, {pics_}, false, host_), BuildOutcome::Written);
+  ASSERT_EQ(Add(db_, {pics_}, false), BuildOutcome::Written);
   EXPECT_EQ(test::ReadFileBytes(db_), before);
   // A third of the records gone looks like a renamed folder: asked, kept on No and
   // said so, dropped on Yes even without freshening.
   std::filesystem::remove(pics_ + "/B.jpg");
   host_.answer = false;
-  ASSERT_EQ(AddToDatabase(db_, {pics_}, false, host_), BuildOutcome::Written);
+  ASSERT_EQ(Add(db_, {pics_}, false), BuildOutcome::Written);
   EXPECT_EQ(Records(db_).size(), 3u);
   ASSERT_EQ(host_.questions.size(), 1u);
   EXPECT_NE(host_.questions[0].find("\n" + pics_ + "/: 1 records\n"), std::string::npos) << host_.questions[0];
@@ -148,17 +168,16 @@ TEST_F(DatabaseBuilderTest, AddingRecordedPathsAddsNothingDropsDeletedOnesButOth
       "\n\n0 records added, 0 refreshed, 0 removed.\n\n1 records of files that are gone from a present volume were "
       "kept: they are more than a tenth of the database."))
       << host_.messages.back().text;
-  DatabaseChanges changes;
   host_.answer = true;
-  ASSERT_EQ(AddToDatabase(db_, {pics_}, false, host_, {}, GoneRecords::Ask, &changes), BuildOutcome::Written);
+  ASSERT_EQ(Add(db_, {pics_}, false, GoneRecords::Ask), BuildOutcome::Written);
   EXPECT_EQ(Paths(Records(db_)), (std::vector<std::string>{pics_ + "/a.jpg", pics_ + "/c.jpg"}));
-  EXPECT_EQ(changes.removed, 1u);
-  EXPECT_EQ(changes.keptGone, 0u);
+  EXPECT_EQ(changes_.removed, 1u);
+  EXPECT_EQ(changes_.keptGone, 0u);
 
 
   const std::string upper = dir_.makeDir("PICS");
   std::filesystem::copy_file(pics_ + "/a.jpg", upper + "/a.jpg");
-  ASSERT_EQ(AddToDatabase(db_, {upper}, true, host_), BuildOutcome::Written);
+  ASSERT_EQ(Add(db_, {upper}, true), BuildOutcome::Written);
   const ScanList records = Records(db_);
   ASSERT_EQ(records.size(), 3u);
   EXPECT_EQ(*records[0]->Fingerprint, *records[1]->Fingerprint);  // PICS/a.jpg and pics/a.jpg, same picture
@@ -171,10 +190,10 @@ TEST_F(DatabaseBuilderTest, AddingRecordedPathsAddsNothingDropsDeletedOnesButOth
   // One record in ten gone is dropped without a question.
   for (int i = 0; i < 8; ++i)
     test::WriteJpeg(pics_ + "/small" + std::to_string(i) + ".jpg", test::UniformPicture(8 + i, 8, test::Rgb(9, 9, 9)));
-  ASSERT_EQ(AddToDatabase(db_, {pics_}, false, host_, {}, GoneRecords::Keep, &changes), BuildOutcome::Written);
+  ASSERT_EQ(Add(db_, {pics_}, false, GoneRecords::Keep), BuildOutcome::Written);
   std::filesystem::remove(pics_ + "/small0.jpg");
-  ASSERT_EQ(AddToDatabase(db_, {pics_}, false, host_, {}, GoneRecords::Keep, &changes), BuildOutcome::Written);
-  EXPECT_EQ(changes.removed, 1u);
+  ASSERT_EQ(Add(db_, {pics_}, false, GoneRecords::Keep), BuildOutcome::Written);
+  EXPECT_EQ(changes_.removed, 1u);
   EXPECT_EQ(Records(db_).size(), 10u);
 }
 
@@ -191,7 +210,7 @@ TEST_F(DatabaseBuilderTest, FreshenRereadsOnlyChangedPictures) {
   const utimbuf times{st.st_atime, st.st_mtime};
   ASSERT_EQ(utime(c.c_str(), &times), 0);
 
-  ASSERT_EQ(AddToDatabase(db_, {pics_}, true, host_), BuildOutcome::Written);
+  ASSERT_EQ(Add(db_, {pics_}, true), BuildOutcome::Written);
   const ScanList after = Records(db_);
   ASSERT_EQ(after.size(), 3u);
   TFingerprint expected{};
@@ -219,7 +238,7 @@ TEST_F(DatabaseBuilderTest, RecordsOfAnAbsentVolumeSurvive) {
   list.push_back(std::move(absent));
   WriteDatabase(db_, list);
   for (bool freshen : {true, false}) {
-    ASSERT_EQ(AddToDatabase(db_, {pics_}, freshen, host_), BuildOutcome::Written);
+    ASSERT_EQ(Add(db_, {pics_}, freshen), BuildOutcome::Written);
     const ScanList records = Records(db_);
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[0]->Path, "/absent/z.jpg");
@@ -231,7 +250,7 @@ TEST_F(DatabaseBuilderTest, RecordsOfAnAbsentVolumeSurvive) {
 
 TEST_F(DatabaseBuilderTest, AddRefusesWhatIsNotAReadableDatabaseAndKeepsIt) {
   const std::string invalid = dir_.write("bad.VDB", "not a database");
-  EXPECT_EQ(AddToDatabase(invalid, {pics_}, true, host_), BuildOutcome::Refused);
+  EXPECT_EQ(Add(invalid, {pics_}, true), BuildOutcome::Refused);
   EXPECT_EQ(test::ReadFileBytes(invalid), "not a database");
   EXPECT_FALSE(host_.messages.empty());
 
@@ -240,7 +259,7 @@ TEST_F(DatabaseBuilderTest, AddRefusesWhatIsNotAReadableDatabaseAndKeepsIt) {
   const std::string other = dir_.file("pics.dat");
   std::filesystem::copy_file(db_, other);
   host_.messages.clear();
-  EXPECT_EQ(AddToDatabase(other, {pics_}, true, host_), BuildOutcome::Refused);
+  EXPECT_EQ(Add(other, {pics_}, true), BuildOutcome::Refused);
   ASSERT_EQ(host_.messages.size(), 1u);
   EXPECT_EQ(host_.messages[0].text, other + "\n\nis not a VL Database (*.VDB) file.");
   EXPECT_EQ(test::ReadFileBytes(other), before);
@@ -250,10 +269,9 @@ TEST_F(DatabaseBuilderTest, AddRefusesWhatIsNotAReadableDatabaseAndKeepsIt) {
   for (size_t i = 20; i < 60; ++i) damaged[i] = '\xff';
   dir_.write("pics.vdb", damaged);
   host_.messages.clear();
-  EXPECT_EQ(AddToDatabase(db_, {pics_}, true, host_), BuildOutcome::Refused);
+  EXPECT_EQ(Add(db_, {pics_}, true), BuildOutcome::Refused);
   EXPECT_EQ(host_.messages.size(), 1u);
   EXPECT_EQ(test::ReadFileBytes(db_), damaged);
-  EXPECT_EQ(host_.cursorDepth, 0);
 }
 
 TEST_F(DatabaseBuilderTest, AddWriteFailureKeepsTheDatabaseAndGivesTheReason) {
@@ -268,7 +286,7 @@ TEST_F(DatabaseBuilderTest, AddWriteFailureKeepsTheDatabaseAndGivesTheReason) {
   rlimit small = saved;
   small.rlim_cur = 100;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const BuildOutcome outcome = AddToDatabase(db_, {pics_}, true, host_);
+  const BuildOutcome outcome = Add(db_, {pics_}, true);
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, previous);
   EXPECT_EQ(outcome, BuildOutcome::Failed);

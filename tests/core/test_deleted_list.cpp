@@ -55,12 +55,8 @@ class DeletedListTest : public ::testing::Test {
     ::setenv("VELLORAN_APPDIR", (dir.path() + "/").c_str(), 1);
     ::setenv("XDG_DATA_HOME", dir.makeDir("data").c_str(), 1);
     ResetAppPaths();
-    DeleteToRecycleBin = false;
   }
-  void TearDown() override {
-    ::unsetenv("XDG_DATA_HOME");
-    DeleteToRecycleBin = true;
-  }
+  void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
 
   void writeListFile(const std::string& bytes) { dir.write("dellist.ddb", bytes); }
 
@@ -203,7 +199,7 @@ TEST_F(DeletedListTest, StrongEntriesMatchOnlyTheWholeSizeAndDigestClassicOnesOn
   EXPECT_FALSE(match->Classic);
   EXPECT_TRUE(FileExists(copy)) << "matching removes nothing";
   std::string reason;
-  EXPECT_TRUE(list.RemoveMatchedFile(*match, reason)) << reason;
+  EXPECT_TRUE(list.RemoveMatchedFile(*match, false, reason)) << reason;
   EXPECT_FALSE(FileExists(copy));
 
   list.entries().push_back({static_cast<uint32_t>(size), crcOf(forged)});
@@ -224,16 +220,16 @@ TEST_F(DeletedListTest, ARemovalChecksTheFileJustBefore) {
   ASSERT_TRUE(first);
   dir.write("photos/swapped.jpg", std::string("replaced"));
   std::string reason;
-  EXPECT_FALSE(list.RemoveMatchedFile(*first, reason));
+  EXPECT_FALSE(list.RemoveMatchedFile(*first, false, reason));
   EXPECT_EQ(reason, "it changed since it was read");
   std::filesystem::remove(swapped);
   std::filesystem::create_symlink(dir.write("elsewhere/target.jpg", std::string("unwanted")), swapped);
-  EXPECT_FALSE(list.RemoveMatchedFile(*first, reason));
+  EXPECT_FALSE(list.RemoveMatchedFile(*first, false, reason));
   EXPECT_EQ(reason, "it is no longer a regular file");
 
   const std::string locked = dir.write("locked.jpg", std::string("unwanted"));
-  list.setRemover([](const std::string&) { return FileRemoval{false, "Permission denied", {}}; });
-  EXPECT_FALSE(list.RemoveMatchedFile(*list.MatchFile(locked, 8), reason));
+  list.setRemover([](const std::string&, bool) { return FileRemoval{false, "Permission denied", {}}; });
+  EXPECT_FALSE(list.RemoveMatchedFile(*list.MatchFile(locked, 8), false, reason));
   EXPECT_EQ(reason, "Permission denied");
 }
 

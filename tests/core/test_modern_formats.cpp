@@ -361,14 +361,14 @@ using PictureTypeScan = test::ScanFixture;
 TEST_F(PictureTypeScan, APngAndAJpegOfTheSamePixelsAreDuplicatesOnlyWithTheNewerTypes) {
   writePhoto("photo.jpg");
   test::WriteBytes(dir.file("photo.png"), test::EncodePng(test::GradientPicture(160, 120)));
-  scan(ScanMode::Images, {}, {dir.path()}, ImageFilesMask());
+  scan(ScanMode::Images, {}, {dir.path()}, ImageFilesMask(true));
   ASSERT_EQ(groups().size(), 1u);
   EXPECT_NE(groups()[0].find("photo.png"), std::string::npos);
   EXPECT_NE(groups()[0].find("photo.jpg"), std::string::npos);
 
   IniFile(AppIniFileName()).writeString("Tfconfigure", "cbModernImageFormats_Checked", "False");
-  LoadSettings();
-  UseDeletedList = false;
+  request = ScanRequestFromSettings(LoadSettings());
+  request.useDeletedList = false;
   scan(ScanMode::Images, {}, {dir.path()}, "*.*");
   EXPECT_TRUE(groups().empty());
 }

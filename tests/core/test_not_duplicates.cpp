@@ -51,9 +51,8 @@ TEST_F(NotDuplicatesTest, ARememberedPairStaysApartAfterARenameAndAMoveAndItsFil
   EXPECT_EQ(afterMove[0].rfind("b/0copy.jpg: a/1.jpg(0", 0), 0u) << afterMove[0];
   EXPECT_EQ(afterMove[1].rfind("b/moved.jpg: a/renamed.jpg(", 0), 0u) << afterMove[1];
 
-  ScanDriver ignoring(results, deletedList, host);
-  ignoring.setUseNotDuplicates(false);
-  ASSERT_EQ(ignoring.StartScan(ScanMode::Images, "*.jpg", {}, {dir.file("a")}).end, ScanEnd::Completed);
+  request.notDuplicatesFile.clear();
+  ASSERT_EQ(scan(ScanMode::Images, {}, {dir.file("a")}, "*.jpg").end, ScanEnd::Completed);
   ASSERT_EQ(groups().size(), 1u);
   EXPECT_EQ(groups()[0].rfind("a/1.jpg: a/renamed.jpg(", 0), 0u) << "ignoring the list pairs as before";
 }

@@ -43,9 +43,12 @@ TEST_F(ReadImagesTest, ACancelStopsThePassAtItsNextCheck) {
   std::vector<std::string> paths;
   for (int i = 0; i < 40; ++i) paths.push_back(writePhoto("f/p" + std::to_string(i) + ".jpg", i % 3));
   ScanList list = listOf(paths);
-  host.onEvents = [](int) { ScanCancelled = true; };
-  ReadImages(list, nullptr, host, FingerprintOptions{4});
-  EXPECT_EQ(host.statusLog, (std::vector<std::string>{"progress:1 / 40"}));
+  CancelToken cancel;
+  FingerprintOptions options{4};
+  options.decoding.cancel = &cancel.flag();
+  host.onStatus = [&cancel](const std::string&) { cancel.cancel(); };
+  ReadImages(list, nullptr, host, options);
+  EXPECT_EQ(host.statusLog, (std::vector<std::string>{"phase:Reading Images", "progress:1 / 40"}));
   EXPECT_FALSE(list.back()->Fingerprint) << "pictures after the cancel are left unread";
 }
 

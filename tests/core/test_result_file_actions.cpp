@@ -27,8 +27,7 @@ class FileActions : public ::testing::Test {
     ::setenv("VELLORAN_APPDIR", (dir.makeDir("app") + "/").c_str(), 1);
     ::setenv("XDG_DATA_HOME", dir.makeDir("data").c_str(), 1);
     ResetAppPaths();
-    DeleteToRecycleBin = true;
-    UseDeletedList = true;
+    operations.setOptions({.Recycle = true, .RecordDeleted = true, .UseFingerprintCache = true});
   }
   void TearDown() override {
     ::unsetenv("VELLORAN_APPDIR");
@@ -146,7 +145,7 @@ TEST_F(FileActions, AFailedTrashKeepsFileEntriesAndListWhileForGoodUnlinks) {
   EXPECT_EQ(model.FBaseGroups().size(), 2u);
   EXPECT_TRUE(deleted.entries().empty());
 
-  DeleteToRecycleBin = false;
+  operations.setOptions({.Recycle = false, .RecordDeleted = true, .UseFingerprintCache = true});
   EXPECT_TRUE(operations.DeleteOneFile(dir.file("b/q.jpg")));
   EXPECT_FALSE(onDisk("b/q.jpg"));
   EXPECT_EQ(model.FBaseGroups().size(), 1u);  // its group kept one file and was pruned
@@ -331,7 +330,7 @@ TEST_F(FileActions, UndoBringsBackWhatTheTrashStillHoldsAndNothingDeletedForGood
   EXPECT_EQ(base->Next->Next->Gone, 1);
   EXPECT_EQ(deleted.entries().size(), 1u);  // the file still gone stays in the list
 
-  DeleteToRecycleBin = false;
+  operations.setOptions({.Recycle = false, .RecordDeleted = true, .UseFingerprintCache = true});
   paths = {dir.file("b/p.jpg")};
   undo.beginDeletion(model, paths);
   ASSERT_TRUE(operations.DeleteFileList(paths));

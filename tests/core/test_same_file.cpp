@@ -9,7 +9,6 @@
 
 #include <filesystem>
 
-#include "core/settings/settings.h"
 #include "tests/core/scan_fixture.h"
 
 namespace vl::test {
@@ -23,12 +22,13 @@ constexpr ScanMode AllModes[] = {ScanMode::Images, ScanMode::Names, ScanMode::Na
 class SameFileTest : public ScanFixture {
  protected:
   // A scan that must end within the harness's limit: a hang fails the whole program.
-  ScanResult scanWithin(ScanMode mode, const std::vector<std::string>& base, const std::vector<std::string>& compare,
-                        const std::string& mask = "*.jpg;*.jpeg;*.gif;*.bmp") {
+  const ScanOutcome& scanWithin(ScanMode mode, const std::vector<std::string>& base,
+                                const std::vector<std::string>& compare,
+                                const std::string& mask = "*.jpg;*.jpeg;*.gif;*.bmp") {
     ::alarm(60);
-    const ScanResult result = scan(mode, base, compare, mask);
+    scan(mode, base, compare, mask);
     ::alarm(0);
-    return result;
+    return outcome;
   }
 };
 
@@ -63,7 +63,7 @@ TEST_F(SameFileTest, ABindMountedFolderIsTheSameFolder) {
   const std::string mountPoint = dir.makeDir("bound");
   if (::mount(dir.file("a").c_str(), mountPoint.c_str(), nullptr, MS_BIND, nullptr) != 0)
     GTEST_SKIP() << "bind mounts need privileges here";
-  const ScanResult result = scanWithin(ScanMode::Images, {}, {dir.file("a"), mountPoint});
+  const ScanOutcome& result = scanWithin(ScanMode::Images, {}, {dir.file("a"), mountPoint});
   const Groups found = groups();
   ::umount2(mountPoint.c_str(), MNT_DETACH);
   ASSERT_EQ(result.end, ScanEnd::Completed);
@@ -81,9 +81,9 @@ TEST_F(SameFileTest, SpecialFilesNeverHangAScan) {
   fs::create_symlink("/dev/zero", dir.file("s/zero2.jpg"));
   for (const ScanMode mode : AllModes) {
     SCOPED_TRACE(int(mode));
-    const ScanResult result = scanWithin(mode, {}, {dir.file("s")}, "*.*");
+    const ScanOutcome& result = scanWithin(mode, {}, {dir.file("s")}, "*.*");
     ASSERT_EQ(result.end, ScanEnd::Completed);
-    EXPECT_EQ(result.unreadableCount, 0);
+    EXPECT_TRUE(result.unreadable.empty());
     const bool byName = mode == ScanMode::Names || mode == ScanMode::NamesAndSize;
     EXPECT_EQ(groups(), (byName ? Groups{} : Groups{"s/copy.jpg: s/photo.jpg(0,*)"}));
   }
@@ -107,12 +107,11 @@ TEST_F(SameFileTest, FilesThatCannotBeReadAreCountedAndReported) {
   host.onStatus = [&](const std::string& entry) {
     if (entry == "phase:Reading Compare Images") fs::remove(vanishing);
   };
-  const ScanResult result = scanWithin(ScanMode::Images, {}, {dir.file("u")});
-  ASSERT_EQ(result.end, ScanEnd::Completed);
+  ASSERT_EQ(scanWithin(ScanMode::Images, {}, {dir.file("u")}).end, ScanEnd::Completed);
   EXPECT_EQ(groups(), Groups{"u/copy.jpg: u/photo.jpg(0,*)"});
-  EXPECT_EQ(result.unreadableCount, 2);
-  EXPECT_NE(result.summary.find("\n\n2 files could not be read."), std::string::npos) << result.summary;
-  EXPECT_EQ(result.unreadable, (std::vector<UnreadableFile>{{dir.file("u/dangling.jpg"), "the symbolic link leads nowhere"},
+  const std::string summary = host.messages.back().text;
+  EXPECT_NE(summary.find("\n\n2 files could not be read."), std::string::npos) << summary;
+  EXPECT_EQ(outcome.unreadable, (std::vector<UnreadableFile>{{dir.file("u/dangling.jpg"), "the symbolic link leads nowhere"},
                                                             {vanishing, "it is gone"}}));
   EXPECT_TRUE(host.messages.back().details.ends_with("Could not be read:\n" + dir.file("u/dangling.jpg") +
                                                      ": the symbolic link leads nowhere\n" + vanishing + ": it is gone"));
@@ -138,10 +137,10 @@ TEST_F(SameFileTest, FoldersDifferingInCaseAreBothScannedAndAHugeFuzzIsCut) {
   const std::string photo = writePhoto("Photos/a.jpg");
   copyFile(photo, "photos/b.jpg");
   writePhoto("photos/c.jpg", 7);
-  FuzzFactor = INT32_MAX;
+  request.fuzzFactor = INT32_MAX;
   ASSERT_EQ(scanWithin(ScanMode::Images, {}, {dir.file("Photos"), dir.file("photos")}).end, ScanEnd::Completed);
   EXPECT_EQ(groups().size(), 1u);
-  EXPECT_EQ(results.duplicateCount(), 2) << "every picture is within the largest fuzz factor";
+  EXPECT_EQ(outcome.results.duplicateCount(), 2) << "every picture is within the largest fuzz factor";
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
-// Settings file: profile semantics, the setting globals and the property store's keys.
+// Settings file: profile semantics, the settings value and the property store's keys.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
 
+#include "core/components/parallel_run.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/property_store.h"
 #include "core/settings/settings.h"
@@ -145,17 +146,17 @@ TEST_F(SettingsTest, LoadSettingsReadsTrueOnlyAsTrueAndWholeNumbersOnly) {
             "[tfconfigure]\ncbBeep_Checked=1\ncbRecycle_Checked=false\ncbCheckabDrives_Checked=tRuE\n"
             "rxerrors_Value=45\neMarkSize_text=abc\neMarkWidth_text=12\neMarkErrors_text=3.5\n"
             "FingerprintJobs=99999999\nUseFingerprintCache=0\n");
-  LoadSettings();
-  EXPECT_FALSE(BeepOnDelete);
-  EXPECT_FALSE(DeleteToRecycleBin);
-  EXPECT_TRUE(CheckABDrives);
-  EXPECT_TRUE(ConfirmDeletes);
-  EXPECT_EQ(FuzzFactor, 45);
-  EXPECT_EQ(MarkSize, 5);
-  EXPECT_EQ(MarkWidth, 12);
-  EXPECT_EQ(MarkErrors, 0);
-  EXPECT_EQ(FingerprintJobs, 256) << "bounded: a damaged file must not start millions of threads";
-  EXPECT_FALSE(UseFingerprintCache);
+  const Settings settings = LoadSettings();
+  EXPECT_FALSE(settings.beepOnDelete);
+  EXPECT_FALSE(settings.deleteToRecycleBin);
+  EXPECT_TRUE(settings.checkABDrives);
+  EXPECT_TRUE(settings.confirmDeletes);
+  EXPECT_EQ(settings.fuzzFactor, 45);
+  EXPECT_EQ(settings.markSize, 5);
+  EXPECT_EQ(settings.markWidth, 12);
+  EXPECT_EQ(settings.markErrors, 0);
+  EXPECT_EQ(ResolveJobs(settings.fingerprintJobs), MaxJobs) << "bounded: a damaged file must not start millions of threads";
+  EXPECT_FALSE(settings.useFingerprintCache);
 }
 
 TEST(PropertyStoreForms, ValueFormsRoundTrip) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "core/database/volume_table.h"
 #include "core/files/drives.h"
@@ -15,10 +16,11 @@ namespace vl {
 
 namespace {
 
-const VolumeEntry* entryFor(const std::string& root) {
-  const auto& table = VolumeTable();
+std::optional<VolumeEntry> entryFor(const std::string& root) {
+  const auto table = VolumeTable();
   const auto it = std::find_if(table.begin(), table.end(), [&](const VolumeEntry& e) { return e.Root == root; });
-  return it == table.end() ? nullptr : &*it;
+  if (it == table.end()) return std::nullopt;
+  return *it;
 }
 
 bool run(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()) == 0; }
@@ -64,8 +66,8 @@ TEST(VolumeTable, TheRootFileSystemHasAShortLabelAndRelativePathsNone) {
   EXPECT_EQ(VolumeLabelOfPath(""), NoVolumeLabel);
   EXPECT_EQ(VolumeLabelOfPath("photos/a.jpg"), NoVolumeLabel);
   EXPECT_FALSE(IsVolumeMounted("photos/a.jpg", NoVolumeLabel));
-  const VolumeEntry* root = entryFor("/");
-  if (root == nullptr) GTEST_SKIP() << "the root file system has no type (an overlay or the like) on this machine";
+  const std::optional<VolumeEntry> root = entryFor("/");
+  if (!root) GTEST_SKIP() << "the root file system has no type (an overlay or the like) on this machine";
   EXPECT_FALSE(root->VolumeLabel.empty());
   EXPECT_LE(root->VolumeLabel.size(), 13u);
   EXPECT_EQ(VolumeLabelOfPath("/velloran-no-such-folder/a.jpg"), root->VolumeLabel);
@@ -92,8 +94,8 @@ TEST_F(LoopVolumeTest, LabelsAndSerialsHoldUntilTheVolumeIsUnmountedAndTheTableR
     GTEST_SKIP() << "a loop mount is not possible here (no loop devices or no mount rights)";
   const std::string photo = volume.mountPoint() + "/photos/a.jpg";
   RefreshVolumeTable();
-  const VolumeEntry* entry = entryFor(volume.mountPoint());
-  ASSERT_NE(entry, nullptr);
+  const std::optional<VolumeEntry> entry = entryFor(volume.mountPoint());
+  ASSERT_TRUE(entry);
   EXPECT_EQ(entry->VolumeLabel, "VLTEST");
   EXPECT_EQ(entry->DriveTypeText, "Fixed");
   EXPECT_EQ(VolumeLabelOfPath(photo), "VLTEST");
@@ -112,7 +114,7 @@ TEST_F(LoopVolumeTest, LabelsAndSerialsHoldUntilTheVolumeIsUnmountedAndTheTableR
   ASSERT_TRUE(volume.unmount());
   EXPECT_TRUE(IsVolumeMounted(photo, "VLTEST")) << "the table stays as it was until the next refresh";
   RefreshVolumeTable();
-  EXPECT_EQ(entryFor(volume.mountPoint()), nullptr);
+  EXPECT_FALSE(entryFor(volume.mountPoint()));
   EXPECT_FALSE(IsVolumeMounted(photo, "VLTEST"));
   EXPECT_NE(VolumeLabelOfPath(photo), "VLTEST");
 }

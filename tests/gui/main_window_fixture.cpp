@@ -9,6 +9,7 @@
 #include <QTest>
 #include <cstdlib>
 
+#include "app/components/app_settings.h"
 #include "app/dialogs/folders_dialog.h"
 #include "app/shell/main_window.h"
 #include "core/settings/settings.h"
@@ -19,9 +20,10 @@ AppDirScope::AppDirScope() {
   setenv("VELLORAN_APPDIR", dir_.path().c_str(), 1);
   setenv("XDG_CACHE_HOME", dir_.file("cache").c_str(), 1);
   ResetAppPaths();
-  LoadSettings();
-  AutoMarkDelete = false;
-  UseDeletedList = false;
+  Settings settings = LoadSettings();
+  settings.autoMarkDelete = false;
+  settings.useDeletedList = false;
+  gui::CurrentSettings().setValues(settings);
 }
 
 AppDirScope::~AppDirScope() {
@@ -35,6 +37,12 @@ std::string AppDirScope::iniFile() const { return AppIniFileName(); }
 ModalAnswerer::ModalAnswerer() {
   connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::poll);
   timer_.start(5);
+}
+
+qsizetype ModalAnswerer::lastStartingWith(const QString& start) const {
+  for (qsizetype i = messages.size() - 1; i >= 0; --i)
+    if (messages[i].startsWith(start)) return i;
+  return -1;
 }
 
 void ModalAnswerer::poll() {
@@ -83,6 +91,7 @@ void WindowUnderTest::scanWithOptions(ModalAnswerer& answerer, vl::ScanMode scan
   };
   window->findChild<QAction*>(QStringLiteral("aScan"))->trigger();
   answerer.onDialog = nullptr;
+  QTRY_VERIFY_WITH_TIMEOUT(!window->isScanning(), 60000);
 }
 
 }  // namespace vl::test

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/components/app_settings.h"
 #include "app/shell/main_window.h"
 #include "core/scan/scan_mode.h"
 #include "tests/support/temp_dir.h"
@@ -23,7 +24,8 @@ class MainWindow;
 namespace vl::test {
 
 // A temporary VELLORAN_APPDIR with the settings loaded from it (no settings file
-// at first) and the fingerprint cache below it, auto-marking and the deleted-file list off so that scans only group.
+// at first) and the fingerprint cache below it, auto-marking and the deleted-file
+// list off so that scans only group.
 class AppDirScope {
  public:
   AppDirScope();
@@ -48,6 +50,9 @@ class ModalAnswerer : public QObject {
   QStringList messages;      // texts of the message boxes, in order
   QStringList details;       // their "Show Details..." texts, in the same order
   QStringList dialogsSeen;   // class names of the other dialogs, in order
+  // The position of the last message that begins with `start`, or -1 (a preview's
+  // error may come after a scan's summary).
+  qsizetype lastStartingWith(const QString& start) const;
 
  private:
   void poll();
@@ -62,12 +67,21 @@ struct WindowUnderTest {
   void show();
   // Sets the folders dialog's lists.
   void setLists(const std::vector<std::string>& base, const std::vector<std::string>& compare);
-  // Triggers aScan and answers the scan-options dialog with the mode's button.
+  // Triggers aScan, answers the scan-options dialog with the mode's button and waits
+  // until the scan has ended and its messages were answered.
   void scanWithOptions(ModalAnswerer& answerer, vl::ScanMode scanMode);
 
   std::unique_ptr<gui::MainWindow> window;
   gui::FoldersDialog* folders = nullptr;
 };
+
+// Changes one of the program's settings, as the configure dialog would.
+template <typename Value>
+void ChangeSetting(Value Settings::*field, Value value) {
+  Settings settings = gui::CurrentSettings().values();
+  settings.*field = value;
+  gui::CurrentSettings().setValues(settings);
+}
 
 // The window's control of that object name; a missing one ends the test program.
 template <typename T>

@@ -3,20 +3,14 @@
 
 #include <cstdlib>
 
-#include "core/settings/settings.h"
+#include "app/components/app_settings.h"
 
 namespace vl::test {
 
 FreshAppDir::FreshAppDir() {
   ::setenv("VELLORAN_APPDIR", dir_.path().c_str(), 1);
   ResetAppPaths();
-  BeepOnDelete = DeleteToRecycleBin = ConfirmDeletes = NavigateWithArrows = AutoMarkDelete = UseDeletedList = true;
-  CheckABDrives = false;
-  FuzzFactor = 30;
-  MarkErrors = MarkWidth = MarkHeight = 0;
-  MarkSize = 5;
-  VerifyMatches = MatchRotations = false;
-  ModernImageFormats = true;
+  gui::CurrentSettings().setValues(Settings());
 }
 
 FreshAppDir::~FreshAppDir() {

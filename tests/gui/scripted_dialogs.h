@@ -90,8 +90,8 @@ class ScriptedDialogs : public gui::DialogProvider {
   }
 };
 
-// A temporary folder installed as VELLORAN_APPDIR, with the setting globals reset to
-// their built-in defaults.
+// A temporary folder installed as VELLORAN_APPDIR, with the program's settings reset
+// to their built-in defaults.
 class FreshAppDir {
  public:
   FreshAppDir();

@@ -23,12 +23,12 @@
 #include "app/preview/preview_image.h"
 #include "core/database/database_builder.h"
 #include "core/database/database_file.h"
+#include "core/files/file_lock.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
 #include "tests/gui/main_window_fixture.h"
 #include "tests/gui/scripted_dialogs.h"
 #include "tests/support/image_writer.h"
-#include "tests/support/recording_host.h"
 
 namespace vl::test {
 namespace {
@@ -49,6 +49,17 @@ ScanList Records(const std::string& database) {
   return records;
 }
 
+// New Database as the command line runs it.
+BuildOutcome Build(const std::string& file, const std::vector<std::string>& folders) {
+  CancelToken cancel;
+  NoProgress sink;
+  DatabaseRequest request;
+  request.fileName = file;
+  request.folders = folders;
+  request.useCache = false;
+  return NewDatabase(request, cancel, sink).outcome;
+}
+
 }  // namespace
 
 class DatabaseWindowsTest : public QObject {
@@ -58,7 +69,7 @@ class DatabaseWindowsTest : public QObject {
   void init() {
     appDir_ = std::make_unique<FreshAppDir>();
     dialogs_ = std::make_unique<ScriptedDialogs>();
-    UseFingerprintCache = false;
+    test::ChangeSetting(&Settings::useFingerprintCache, false);
     const TempDir& dir = appDir_->dir();
     pics_ = dir.makeDir("pics");
     WriteJpeg(pics_ + "/a.jpg", GradientPicture(64, 48));
@@ -73,8 +84,8 @@ class DatabaseWindowsTest : public QObject {
 
   // New Database writes what the command line writes, refuses to close while busy
   // and ends with the summary. Add to Database freshens the picture that changed;
-  // a cancel while reading leaves the database byte for byte as it was, without a
-  // message.
+  // a cancel while it waits for another program's lock leaves the database byte for
+  // byte as it was, without a message.
   void newAndAddToDatabaseWriteFreshenCancelAndSummarise() {
     gui::DatabaseDialog dialog;
     dialog.show();
@@ -92,15 +103,15 @@ class DatabaseWindowsTest : public QObject {
       QVERIFY(dialog.isVisible());
     };
     child<QPushButton>(dialog, "bbNew")->click();
+    QTRY_VERIFY(!dialog.busy());
     QVERIFY(checkedBusy);
     QCOMPARE(dialogs_->filters.back(), std::string("VL Database (*.VDB)|*.VDB"));
     QCOMPARE(dialogs_->extensions.back(), std::string("VDB"));
     QCOMPARE(answers.messages.size(), qsizetype(1));
     QVERIFY(std::regex_match(answers.messages[0].toStdString(), std::regex(R"(Database saved in 0:0:\d\d\.)")));
     QVERIFY(child<QLabel>(dialog, "StatusPanel0")->text().isEmpty());
-    RecordingHost host;
     const std::string reference = appDir_->dir().file("cli.vdb");
-    QCOMPARE(NewDatabase(reference, {pics_}, host), BuildOutcome::Written);
+    QCOMPARE(Build(reference, {pics_}), BuildOutcome::Written);
     QCOMPARE(ReadFileBytes(db), ReadFileBytes(reference));
     QCOMPARE(Records(db).size(), size_t(3));
 
@@ -108,20 +119,20 @@ class DatabaseWindowsTest : public QObject {
     const std::string original = ReadFileBytes(db);
     answers.messages.clear();
     AnswerFolders(answers, {pics_ + "/sub"});
-    // A timer without interval runs at every event pump of the operation.
-    QTimer cancelWhileReading;
-    QObject::connect(&cancelWhileReading, &QTimer::timeout, [&dialog] {
-      if (child<QLabel>(dialog, "StatusPanel0")->text() == "Reading Images")
-        child<QPushButton>(dialog, "bbcancelop")->click();
-    });
-    cancelWhileReading.start(0);
-    dialogs_->openAnswers = {{db}};
-    child<QPushButton>(dialog, "bbAddFolders")->click();
+    {
+      FileLock otherProgram(db);
+      QVERIFY(otherProgram.tryLock());
+      dialogs_->openAnswers = {{db}};
+      child<QPushButton>(dialog, "bbAddFolders")->click();
+      QTRY_COMPARE(child<QLabel>(dialog, "StatusPanel0")->text(), QString(PhaseText(JobPhase::WaitingForLock)));
+      child<QPushButton>(dialog, "bbcancelop")->click();
+      QTRY_VERIFY(!dialog.busy());
+    }
     QVERIFY(answers.messages.empty());
     QCOMPARE(ReadFileBytes(db), original);
-    cancelWhileReading.stop();
     dialogs_->openAnswers = {{db}};
     child<QPushButton>(dialog, "bbAddFolders")->click();
+    QTRY_VERIFY(!dialog.busy());
     QCOMPARE(answers.messages.size(), qsizetype(1));
     const ScanList records = Records(db);
     QCOMPARE(records.size(), size_t(4));
@@ -136,6 +147,7 @@ class DatabaseWindowsTest : public QObject {
     AnswerFolders(answers, {pics_});
     dialogs_->openAnswers = {{db}};
     child<QPushButton>(dialog, "bbAddFolders")->click();
+    QTRY_VERIFY(!dialog.busy());
     QCOMPARE(answers.messages.size(), qsizetype(2));
     QVERIFY(answers.messages[0].startsWith(QString::fromStdString("1 of the 4 records of " + db + " are of files")));
     QCOMPARE(Records(db).size(), size_t(4));
@@ -162,8 +174,7 @@ class DatabaseWindowsTest : public QObject {
   // The explorer: folders, search, another load, other files, messages and stored settings.
   void explorerLoadsBrowsesSearchesAndKeepsItsSettings() {
     const std::string db = appDir_->dir().file("pics.VDB");
-    RecordingHost host;
-    QCOMPARE(NewDatabase(db, {pics_, pics_ + "/sub"}, host), BuildOutcome::Written);
+    QCOMPARE(Build(db, {pics_, pics_ + "/sub"}), BuildOutcome::Written);
     ModalAnswerer answers;
     {
       gui::DatabaseExplorer explorer;

@@ -103,7 +103,7 @@ class FileCommandsTest : public QObject {
 
 void FileCommandsTest::deleteKeepsTheLinePositionAndIgnoresFilePanes() {
   ScannedWindow s({"one"}, {"c1", "c2", "c3"});
-  vl::DeleteToRecycleBin = false;
+  vl::test::ChangeSetting(&vl::Settings::deleteToRecycleBin, false);
   const int group = s.showGroup("x.jpg");
   QCOMPARE(s.lines(), 4);
   const std::string first = s.pathAt(1), second = s.pathAt(2), third = s.pathAt(3);
@@ -148,7 +148,7 @@ void FileCommandsTest::deleteKeepsTheLinePositionAndIgnoresFilePanes() {
 
 void FileCommandsTest::markedDeletesAskAndNeverTakeTheLastCopyUnasked() {
   ScannedWindow s({"one"}, {"c1", "c2"});
-  vl::DeleteToRecycleBin = false;
+  vl::test::ChangeSetting(&vl::Settings::deleteToRecycleBin, false);
   const int group = s.showGroup("x.jpg");
   const std::string marked = s.pathAt(1);
   s.press(Qt::Key_Space);
@@ -178,7 +178,7 @@ void FileCommandsTest::markedDeletesAskAndNeverTakeTheLastCopyUnasked() {
   QCOMPARE(s.status(), QStringLiteral("No file was deleted"));
 
   // Without confirmations the second question is still asked.
-  vl::ConfirmDeletes = false;
+  vl::test::ChangeSetting(&vl::Settings::confirmDeletes, false);
   s.dialogs.yesNo = {true};
   s.press(Qt::Key_Delete, Qt::ControlModifier);
   QCOMPARE(s.dialogs.questions.size(), size_t(4));
@@ -239,7 +239,7 @@ void FileCommandsTest::deletesToTheTrashAreUndoneUnlessAPlaceIsTaken() {
 // folder became a link to its copies' folder, and when it is the marked file itself.
 void FileCommandsTest::aChangedLinkedOrTwiceNamedBaseIsNoCopy() {
   ScannedWindow s({"one"}, {"c1", "c2"});
-  vl::DeleteToRecycleBin = false;
+  vl::test::ChangeSetting(&vl::Settings::deleteToRecycleBin, false);
   const auto refusedAsLastCopy = [&s](const std::vector<std::string>& kept) {
     QVERIFY(s.dialogs.questions.back().starts_with("1 group would lose every copy of its file."));
     for (const std::string& path : kept) QVERIFY(vl::FileExists(path));
@@ -421,7 +421,7 @@ void FileCommandsTest::resultsSaveAndLoadThroughTheWindow() {
   QCOMPARE(s.dialogs.questions.back(), std::string("The marks were changed since the results were last saved.\n\n"
                                                    "Save the results before closing?"));
   QVERIFY(!s.w.window->close());
-  vl::UseDeletedList = true;
+  vl::test::ChangeSetting(&vl::Settings::useDeletedList, true);
   QVERIFY(s.w.window->close());
   QVERIFY(vl::FileExists(resaved));
   s.w.window.reset();

@@ -186,7 +186,7 @@ class FolderDialogsTest : public QObject {
     QVERIFY(folders.baseList().empty());
     QCOMPARE(folders.compareList(), Entries{folder});
     QCOMPARE(wizard.scanMode(), 3);
-    QCOMPARE(wizard.mask(), ImageFilesMask());
+    QCOMPARE(wizard.mask(), ImageFilesMask(true));
   }
 
   void fileFiltersMatchEitherCase() {

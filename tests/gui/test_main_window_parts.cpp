@@ -151,7 +151,7 @@ void MainWindowPartsTest::delegateDrawsTheRedDelCellAndTheBaseLineOnButtonFace()
 }
 
 void MainWindowPartsTest::hostNestsCursorsAndFillsItsPanels() {
-  vl::gui::GuiHost host(nullptr, nullptr);
+  vl::gui::GuiHost host(nullptr);
   host.pushCursor(vl::BusyCursor::AppStarting);
   QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
   host.pushCursor(vl::BusyCursor::Hourglass);

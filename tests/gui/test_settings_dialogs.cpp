@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/components/app_settings.h"
 #include "app/dialogs/configure_dialog.h"
 #include "app/components/filter_combo_box.h"
 #include "app/dialogs/scan_choice.h"
@@ -68,7 +69,7 @@ class SettingsDialogsTest : public QObject {
 
   // Unreadable numbers fall back to their defaults; unticking the automatic marking
   // disables its boxes, and unticking the newer picture types gives the classic mask.
-  void configureStoresItsControlsAndCopiesThemIntoGlobals() {
+  void configureStoresItsControlsAndCopiesThemIntoTheSettings() {
     openEditClose<gui::ConfigureDialog>([](gui::ConfigureDialog& dialog) {
       QVERIFY(!child<QPlainTextEdit>(dialog, "mIgnoreFilenames")->isEnabled());
       child<QCheckBox>(dialog, "cbMatchRotations")->setChecked(true);
@@ -86,16 +87,15 @@ class SettingsDialogsTest : public QObject {
     QCOMPARE(ini.readString("Tfconfigure", "cbModernImageFormats_Checked", ""), std::string("False"));
     QCOMPARE(ini.readString("Tfconfigure", "Visible", ""), std::string("0"));
     QVERIFY(!ini.sectionExists("Tfconfigure.mIgnoreFilenames_Lines"));
-    QCOMPARE(FuzzFactor, 55);
-    QCOMPARE(MarkErrors, 12);
-    QCOMPARE(MarkSize, 5);
-    QVERIFY(!DeleteToRecycleBin && !AutoMarkDelete && !ModernImageFormats);
-    QVERIFY(MatchRotations && !VerifyMatches);
-    MatchRotations = ModernImageFormats = true;
-    MarkSize = 99;
-    LoadSettings();
-    QVERIFY(MatchRotations && !ModernImageFormats);
-    QCOMPARE(MarkSize, 5);
+    const Settings& copied = gui::CurrentSettings().values();
+    QCOMPARE(copied.fuzzFactor, 55);
+    QCOMPARE(copied.markErrors, 12);
+    QCOMPARE(copied.markSize, 5);
+    QVERIFY(!copied.deleteToRecycleBin && !copied.autoMarkDelete && !copied.modernImageFormats);
+    QVERIFY(copied.matchRotations && !copied.verifyMatches);
+    const Settings reread = LoadSettings();
+    QVERIFY(reread.matchRotations && !reread.modernImageFormats);
+    QCOMPARE(reread.markSize, 5);
 
     gui::ConfigureDialog reopened;
     reopened.show();
@@ -131,13 +131,15 @@ class SettingsDialogsTest : public QObject {
       QCOMPARE(child<gui::FilterComboBox>(reopened, "FilterComboBox1")->currentIndex(), 0);
     }
     // The stored "Image Files" filter follows the newer-picture-types setting; a typed one stays.
-    ModernImageFormats = false;
+    Settings classicTypes;
+    classicTypes.modernImageFormats = false;
+    gui::CurrentSettings().setValues(classicTypes);
     {
       gui::ScanOptionsDialog classic;
       classic.show();
       QCOMPARE(classic.mask(), std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf"));
     }
-    ModernImageFormats = true;
+    gui::CurrentSettings().setValues(Settings());
     QCOMPARE(gui::FilterFollowingImageSetting("Image Files|*.jpg|All|*.*"), QString("Image Files|*.jpg|All|*.*"));
     ini.writeString("TfScanOptions", "FilterComboBox1_Filter", "Gif Pictures|*.gif");
     gui::ScanOptionsDialog dialog;

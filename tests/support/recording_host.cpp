@@ -1,4 +1,4 @@
-// A Host for tests that records what an operation reports.
+// A Host and ProgressSink for tests that records what an operation reports.
 #include "tests/support/recording_host.h"
 
 namespace vl::test {
@@ -23,9 +23,9 @@ void RecordingHost::clearProgress() {
   record("progress:");
 }
 
-void RecordingHost::processEvents() {
-  ++events;
-  if (onEvents) onEvents(events);
+void RecordingHost::report(const JobProgress& progress) {
+  if (PhaseText(progress.phase) != phaseText) phase(PhaseText(progress.phase));
+  if (progress.total > 0) this->progress(progress.current, progress.total);
 }
 
 void RecordingHost::showMessage(MessageKind kind, const std::string& text) { messages.push_back({kind, text, {}}); }

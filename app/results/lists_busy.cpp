@@ -1,8 +1,0 @@
-// The ListsBusy flag itself.
-#include "app/results/lists_busy.h"
-
-namespace vl::gui {
-
-bool ListsBusy = false;
-
-}  // namespace vl::gui

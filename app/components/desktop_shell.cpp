@@ -1,29 +1,19 @@
-// Showing a file in the desktop's file manager: the freedesktop FileManager1 interface, else xdg-open on its folder.
+// Opening files and showing them in the desktop's file manager (FileManager1, else xdg-open), never waiting.
 #include "app/components/desktop_shell.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QProcess>
 #include <QStringList>
 #include <QUrl>
 
-#include "core/files/open_with.h"
 #include "core/files/paths.h"
 
 namespace vl::gui {
 namespace {
 
 constexpr int FileManagerTimeoutMs = 3000;
-
-bool askFileManager(const std::string& path) {
-  QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected()) return false;
-  QDBusMessage call = QDBusMessage::createMethodCall(
-      QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
-      QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
-  call << QStringList{QUrl::fromLocalFile(QString::fromStdString(path)).toString()} << QString();
-  return bus.call(call, QDBus::Block, FileManagerTimeoutMs).type() == QDBusMessage::ReplyMessage;
-}
 
 // The folder of path without its trailing "/", except for the root itself.
 std::string folderWithoutSlash(const std::string& path) {
@@ -38,7 +28,7 @@ void OpenDocumentInBackground(const std::string& document, QObject* owner, std::
   auto* process = new QProcess(owner);
   const auto fail = [process, onFailure] {
     process->deleteLater();
-    onFailure();
+    if (onFailure) onFailure();
   };
   QObject::connect(process, &QProcess::errorOccurred, owner, [fail](QProcess::ProcessError error) {
     if (error == QProcess::FailedToStart) fail();
@@ -51,8 +41,20 @@ void OpenDocumentInBackground(const std::string& document, QObject* owner, std::
   process->start(QStringLiteral("xdg-open"), {operand.startsWith('-') ? "./" + operand : operand});
 }
 
-bool ShowInFileManager(const std::string& path) {
-  return askFileManager(path) || OpenDocument(folderWithoutSlash(path));
+void ShowInFileManager(const std::string& path, QObject* owner, std::function<void()> onFailure) {
+  const std::string folder = folderWithoutSlash(path);
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected()) return OpenDocumentInBackground(folder, owner, std::move(onFailure));
+  QDBusMessage call = QDBusMessage::createMethodCall(
+      QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+      QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+  call << QStringList{QUrl::fromLocalFile(QString::fromStdString(path)).toString()} << QString();
+  auto* answer = new QDBusPendingCallWatcher(bus.asyncCall(call, FileManagerTimeoutMs), owner);
+  QObject::connect(answer, &QDBusPendingCallWatcher::finished, owner,
+                   [answer, folder, owner, onFailure = std::move(onFailure)] {
+                     answer->deleteLater();
+                     if (answer->isError()) OpenDocumentInBackground(folder, owner, onFailure);
+                   });
 }
 
 }  // namespace vl::gui

@@ -286,18 +286,20 @@ void FormPropertyStore::restorePlacement(const PropertyStore& store) {
   applyShowState(form_, read.showState);
 }
 
-// Moves the form (and resizes it when it is resizable) unless the platform places
-// windows itself. A rectangle that does not fit the screen it opens on (another
-// monitor, another scale factor) is brought onto that screen.
+// Moves the form (and resizes it when it is resizable); where the platform places
+// windows itself (Wayland) only the size is restored. A rectangle that does not fit
+// the screen it opens on (another monitor, another scale factor) is brought onto that screen.
 void FormPropertyStore::applyNormalPosition(const QRect& rect) {
-  if (platformPlacesWindows()) return;
   const bool resizable = isResizable(form_) && rect.width() > 0 && rect.height() > 0 &&
                          rect.width() <= MaxWindowExtent && rect.height() <= MaxWindowExtent;
   const QRect placed = broughtOntoScreen(resizable ? rect : QRect(rect.topLeft(), form_->size()), resizable);
-  if (resizable)
+  if (platformPlacesWindows()) {
+    if (resizable) form_->resize(placed.size());
+  } else if (resizable) {
     form_->setGeometry(placed);
-  else
+  } else {
     form_->move(placed.topLeft());
+  }
 }
 
 void FormPropertyStore::restoreProperty(const PropertyStore& store, const QString& stored) {

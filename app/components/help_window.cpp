@@ -34,6 +34,11 @@ HelpWindow::HelpWindow(QWidget* owner, const QUrl& contents) : QWidget(owner, Qt
   forward->setEnabled(false);
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+  auto* close = new QAction(this);
+  close->setObjectName(QStringLiteral("HelpClose"));
+  close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+  connect(close, &QAction::triggered, this, &QWidget::close);
+  addAction(close);
   // Pages of the help folder stay here; anything else (web addresses) goes to the browser.
   connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
     const QUrl target = browser_->source().resolved(link);

@@ -9,7 +9,8 @@ class QTextBrowser;
 namespace vl::gui {
 
 // A top-level window over a QTextBrowser. Links between the pages stay inside it;
-// web addresses open in the desktop's browser. One per owner window.
+// web addresses open in the desktop's browser. Escape and Ctrl+W close it. One per
+// owner window.
 class HelpWindow : public QWidget {
   Q_OBJECT
  public:

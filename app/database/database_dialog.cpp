@@ -24,8 +24,8 @@ const char* const DatabaseFilter = "VL Database (*.VDB)|*.VDB";
 const char* const DatabaseExtension = "VDB";
 const char* const RemovableNote =
     "Note:  It is NOT recommended to place files from different\n"
-    "removeable disks in the same database.  Create a seperate\n"
-    "database for each removeable disk.";
+    "removable disks in the same database.  Create a separate\n"
+    "database for each removable disk.";
 
 }  // namespace
 
@@ -36,10 +36,10 @@ DatabaseDialog::DatabaseDialog(QWidget* parent)
   setWindowTitle("Database Management");
   SetHelpContext(this, HelpDatabaseDialog);
   auto* rows = new QGridLayout;
-  bbNew_ = addRow(rows, "bbNew", "New Database", "Create a New database.");
-  bbAddFolders_ = addRow(rows, "bbAddFolders", "Add to Database",
+  bbNew_ = addRow(rows, "bbNew", "&New Database", "Create a New database.");
+  bbAddFolders_ = addRow(rows, "bbAddFolders", "&Add to Database",
                          "Add new files to, and freshen files in an existing database.");
-  cbFreshen_ = new QCheckBox("Freshen files (and pack local files).", this);
+  cbFreshen_ = new QCheckBox("&Freshen files (and pack local files).", this);
   cbFreshen_->setObjectName("cbFreshen");
   cbFreshen_->setChecked(true);
   SetHint(cbFreshen_, "Look for existing files, and update if changed.");
@@ -47,11 +47,11 @@ DatabaseDialog::DatabaseDialog(QWidget* parent)
   auto* note = new QLabel(RemovableNote, this);
   note->setObjectName("Label4");
   rows->addWidget(note, rows->rowCount(), 0, 1, 2);
-  bbPack_ = addRow(rows, "bbPack", "Explore Database", "View the contents of your existing Databases.");
-  bbcancelop_ = new QPushButton("Cancel Operation", this);
+  bbPack_ = addRow(rows, "bbPack", "&Explore Database", "View the contents of your existing Databases.");
+  bbcancelop_ = new QPushButton("&Cancel Operation", this);
   bbcancelop_->setObjectName("bbcancelop");
   bbcancelop_->setEnabled(false);
-  bbdone_ = new QPushButton("Done", this);
+  bbdone_ = new QPushButton("&Done", this);
   bbdone_->setObjectName("bbdone");
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(bbcancelop_);

@@ -2,6 +2,7 @@
 #include "app/dialogs/configure_dialog.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,22 +47,22 @@ ConfigureDialog::ConfigureDialog(QWidget* parent) : QDialog(parent) {
   pages_ = new QTabWidget(this);
   pages_->setObjectName("PageControl1");
   pages_->setTabPosition(QTabWidget::South);
+  // The file-name page keeps its stored values but stays hidden: none of its controls acts.
   pages_->addTab(makeFilenamePage(), "Filename Compare");
-  pages_->addTab(makeImagePage(), "Image Compare");
-  pages_->addTab(makeGeneralPage(), "General");
-  pages_->setCurrentIndex(0);
+  pages_->setTabVisible(0, false);
+  pages_->addTab(makeImagePage(), "&Image Compare");
+  pages_->addTab(makeGeneralPage(), "&General");
+  pages_->setCurrentIndex(1);
 
-  auto* done = new QPushButton("Done", this);
-  done->setObjectName("bbDone");
-  done->setDefault(true);
-  connect(done, &QPushButton::clicked, this, &QDialog::accept);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(done);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->setObjectName("bbDone");
+  buttons->button(QDialogButtonBox::Ok)->setText("&OK");
+  buttons->button(QDialogButtonBox::Cancel)->setText("&Cancel");
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);
-  layout->addLayout(buttons);
+  layout->addWidget(buttons);
 
   FixDialogSize(this, ClientWidth, ClientHeight);
   store_ = std::make_unique<FormPropertyStore>(this, "Tfconfigure", false, StoredProperties);
@@ -105,15 +106,17 @@ QWidget* ConfigureDialog::makeImagePage() {
   fuzzFactor_->setRange(5, 100);
   fuzzFactor_->setSingleStep(5);
   fuzzFactor_->setValue(30);
-  autoMarkDelete_ = makeCheckBox("cbAutoMarkDelete", "Auto Mark Delete", true);
+  autoMarkDelete_ = makeCheckBox("cbAutoMarkDelete", "&Auto Mark Delete", true);
   markErrors_ = makeMarkBox("eMarkErrors", "0");
   markWidth_ = makeMarkBox("eMarkWidth", "0");
   markHeight_ = makeMarkBox("eMarkHeight", "0");
   markSize_ = makeMarkBox("eMarkSize", "5");
   connect(autoMarkDelete_, &QCheckBox::toggled, this, &ConfigureDialog::enableMarkBoxes);
 
+  auto* fuzzLabel = new QLabel("&Fuzz Factor:", page);
+  fuzzLabel->setBuddy(fuzzFactor_);
   auto* fuzzRow = new QHBoxLayout;
-  fuzzRow->addWidget(new QLabel("Fuzz Factor:", page));
+  fuzzRow->addWidget(fuzzLabel);
   fuzzRow->addWidget(fuzzFactor_);
   fuzzRow->addStretch();
   auto* rule = new QGridLayout;
@@ -135,7 +138,7 @@ QWidget* ConfigureDialog::makeImagePage() {
   layout->addSpacing(8);
   layout->addWidget(autoMarkDelete_);
   layout->addLayout(rule);
-  modernFormats_ = makeCheckBox("cbModernImageFormats", "Also compare PNG, TIFF, WebP, HEIF and AVIF pictures", true);
+  modernFormats_ = makeCheckBox("cbModernImageFormats", "Also compare &PNG, TIFF, WebP, HEIF and AVIF pictures", true);
   layout->addWidget(modernFormats_);
   layout->addStretch();
   return page;
@@ -144,17 +147,18 @@ QWidget* ConfigureDialog::makeImagePage() {
 QWidget* ConfigureDialog::makeGeneralPage() {
   auto* page = new QWidget;
   page->setObjectName("tsGeneral");
-  confirmDelete_ = makeCheckBox("cbConfirmDelete", "Confirm File Deletes", true);
-  recycle_ = makeCheckBox("cbRecycle", "Delete to Recycle Bin", true);
-  beep_ = makeCheckBox("cbBeep", "Beep on Delete", true);
-  navArrows_ = makeCheckBox("cbNavArrows", "Navigate with arrows / PG Controls", true);
+  confirmDelete_ = makeCheckBox("cbConfirmDelete", "Con&firm File Deletes", true);
+  recycle_ = makeCheckBox("cbRecycle", "&Move Deleted Files to the Trash", true);
+  beep_ = makeCheckBox("cbBeep", "&Beep on Delete", true);
+  navArrows_ = makeCheckBox("cbNavArrows", "&Navigate with Arrows / Page Keys", true);
   checkABDrives_ = makeCheckBox("cbCheckabDrives", "Check A / B Drives.", false);
-  useDeletedList_ = makeCheckBox("cbUseDeletedList", "Use Deleted List", true);
-  verifyMatches_ = makeCheckBox("cbVerifyMatches", "Verify picture matches", false);
-  matchRotations_ = makeCheckBox("cbMatchRotations", "Also find rotated and mirrored copies", false);
+  useDeletedList_ = makeCheckBox("cbUseDeletedList", "Use &Deleted List", true);
+  verifyMatches_ = makeCheckBox("cbVerifyMatches", "&Verify picture matches", false);
+  matchRotations_ = makeCheckBox("cbMatchRotations", "Also find &rotated and mirrored copies", false);
   auto* layout = new QVBoxLayout(page);
-  for (QCheckBox* box : {confirmDelete_, recycle_, beep_, navArrows_, checkABDrives_, useDeletedList_})
-    layout->addWidget(box);
+  // No floppy-drive choice is offered: the setting keeps its stored value, without a control.
+  checkABDrives_->hide();
+  for (QCheckBox* box : {confirmDelete_, recycle_, beep_, navArrows_, useDeletedList_}) layout->addWidget(box);
   layout->addWidget(verifyMatches_);
   layout->addWidget(matchRotations_);
   layout->addStretch();
@@ -180,8 +184,28 @@ void ConfigureDialog::enableMarkBoxes(bool enabled) {
 }
 
 void ConfigureDialog::done(int result) {
-  copyIntoSettings();
+  if (result == QDialog::Accepted)
+    copyIntoSettings();
+  else
+    copyFromSettings();  // the stored properties, saved as the dialog hides, stay as they were
   QDialog::done(result);
+}
+
+void ConfigureDialog::copyFromSettings() {
+  const Settings& settings = CurrentSettings().values();
+  const std::pair<QCheckBox*, bool> boxes[] = {
+      {confirmDelete_, settings.confirmDeletes},   {recycle_, settings.deleteToRecycleBin},
+      {beep_, settings.beepOnDelete},              {navArrows_, settings.navigateWithArrows},
+      {checkABDrives_, settings.checkABDrives},    {useDeletedList_, settings.useDeletedList},
+      {verifyMatches_, settings.verifyMatches},    {matchRotations_, settings.matchRotations},
+      {autoMarkDelete_, settings.autoMarkDelete},  {modernFormats_, settings.modernImageFormats}};
+  for (const auto& [box, checked] : boxes) box->setChecked(checked);
+  fuzzFactor_->setValue(settings.fuzzFactor);
+  const std::pair<QLineEdit*, int> marks[] = {{markErrors_, settings.markErrors},
+                                              {markWidth_, settings.markWidth},
+                                              {markHeight_, settings.markHeight},
+                                              {markSize_, settings.markSize}};
+  for (const auto& [box, value] : marks) box->setText(QString::number(value));
 }
 
 void ConfigureDialog::copyIntoSettings() const {

@@ -15,9 +15,10 @@ namespace vl::gui {
 
 class FormPropertyStore;
 
-// Three pages (tabs at the bottom) and "Done". Its controls are kept in section
-// "Tfconfigure" (position only); when it closes, by "Done" or otherwise, every
-// control is copied into the program's settings (CurrentSettings).
+// Two pages (tabs at the bottom; a third, for file names, kept hidden), OK and Cancel.
+// Its controls are kept in section "Tfconfigure" (position only); OK copies every
+// control into the program's settings (CurrentSettings), Cancel and Escape put the
+// controls back to those settings, so neither they nor the file change.
 class ConfigureDialog : public QDialog {
   Q_OBJECT
 
@@ -35,6 +36,7 @@ class ConfigureDialog : public QDialog {
   QLineEdit* makeMarkBox(const char* name, const QString& text);
   void enableMarkBoxes(bool enabled);
   void copyIntoSettings() const;
+  void copyFromSettings();
 
   QTabWidget* pages_ = nullptr;
   QPlainTextEdit* ignoreFilenames_ = nullptr;

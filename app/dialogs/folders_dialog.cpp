@@ -79,11 +79,11 @@ QWidget* FoldersDialog::makeBottomBar() {
   auto* bar = new QWidget(this);
   bar->setObjectName("pBottom");
   bar->setFixedHeight(ScaledBarHeight(bar, 41));
-  auto* done = new QPushButton("Done", bar);
+  auto* done = new QPushButton("&Done", bar);
   done->setObjectName("bbDone");
   done->setDefault(true);
   connect(done, &QPushButton::clicked, this, &QDialog::accept);
-  auto* databases = new QPushButton("Database Management", bar);
+  auto* databases = new QPushButton("Database &Management", bar);
   databases->setObjectName("bbDatabase");
   connect(databases, &QPushButton::clicked, this, &FoldersDialog::databaseManagementRequested);
   auto* layout = new QHBoxLayout(bar);

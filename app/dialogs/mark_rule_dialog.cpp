@@ -64,18 +64,18 @@ MarkRuleDialog::MarkRuleDialog(const MarkRule& rule, QWidget* parent) : QDialog(
                                this));
   layout->addWidget(createCriteria(rule));
   layout->addWidget(createProtected(rule));
-  applyAfterScan_ = new QCheckBox("Apply after every scan", this);
+  applyAfterScan_ = new QCheckBox("Apply after every &scan", this);
   applyAfterScan_->setObjectName("cbApplyAfterScan");
   applyAfterScan_->setChecked(rule.applyAfterScan);
   layout->addWidget(applyAfterScan_);
-  amongMarked_ = new QCheckBox("Choose only among each group's base and marked files (unmarked files stay unmarked)",
+  amongMarked_ = new QCheckBox("Choose only among each group's base and mar&ked files (unmarked files stay unmarked)",
                                this);
   amongMarked_->setObjectName("cbAmongMarked");
   amongMarked_->setChecked(rule.amongMarked);
   layout->addWidget(amongMarked_);
-  auto* mark = button("bbMark", "Mark", this);
+  auto* mark = button("bbMark", "&Mark", this);
   mark->setDefault(true);
-  auto* cancel = button("bbCancel", "Cancel", this);
+  auto* cancel = button("bbCancel", "&Cancel", this);
   connect(mark, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto* buttons = new QHBoxLayout;
@@ -91,15 +91,15 @@ QWidget* MarkRuleDialog::createCriteria(const MarkRule& rule) {
   criteria_ = new QListWidget(box);
   criteria_->setObjectName("lbCriteria");
   fillCriteria(rule);
-  auto* up = button("bbMoveUp", "Move Up", box);
-  auto* down = button("bbMoveDown", "Move Down", box);
+  auto* up = button("bbMoveUp", "Move &Up", box);
+  auto* down = button("bbMoveDown", "Move D&own", box);
   connect(up, &QPushButton::clicked, this, [this] { moveCurrent(-1); });
   connect(down, &QPushButton::clicked, this, [this] { moveCurrent(1); });
   insideFolder_ = new QLineEdit(box);
   insideFolder_->setObjectName("eInsideFolder");
   for (const KeepStep& step : rule.keep)
     if (step.criterion == KeepCriterion::InsideFolder) insideFolder_->setText(QString::fromStdString(step.folder));
-  auto* browse = button("bbInsideFolder", "Browse...", box);
+  auto* browse = button("bbInsideFolder", "&Browse...", box);
   connect(browse, &QPushButton::clicked, this, &MarkRuleDialog::chooseInsideFolder);
   layout->addWidget(criteria_, 0, 0, 3, 2);
   layout->addWidget(up, 0, 2);
@@ -130,8 +130,8 @@ QWidget* MarkRuleDialog::createProtected(const MarkRule& rule) {
   protected_ = new QListWidget(box);
   protected_->setObjectName("lbProtected");
   for (const std::string& folder : rule.protectedFolders) protected_->addItem(QString::fromStdString(folder));
-  auto* add = button("bbAddProtected", "Add Folder...", box);
-  auto* remove = button("bbRemoveProtected", "Remove", box);
+  auto* add = button("bbAddProtected", "&Add Folder...", box);
+  auto* remove = button("bbRemoveProtected", "&Remove", box);
   connect(add, &QPushButton::clicked, this, &MarkRuleDialog::addProtected);
   connect(remove, &QPushButton::clicked, this, [this] { delete protected_->currentItem(); });
   layout->addWidget(protected_, 0, 0, 3, 1);

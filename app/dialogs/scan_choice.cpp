@@ -30,8 +30,8 @@ QString FilterFollowingImageSetting(const QString& filter) {
 
 ScanModeButtons MakeScanModeButtons(QWidget* parent) {
   static const char* const names[] = {"rbFuzz", "rbFilename", "rbNameandSize", "rbContents"};
-  static const char* const captions[] = {"Compare Images", "Compare Filenames", "Comapre Filename and Size",
-                                         "Compare File Size and Contents"};
+  static const char* const captions[] = {"Compare &Images", "Compare Filena&mes", "Compare Filename and Si&ze",
+                                         "Compare File Size and Con&tents"};
   ScanModeButtons buttons{};
   for (size_t i = 0; i < buttons.size(); ++i) {
     buttons[i] = new QRadioButton(captions[i], parent);

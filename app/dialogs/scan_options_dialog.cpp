@@ -37,10 +37,10 @@ ScanOptionsDialog::ScanOptionsDialog(QWidget* parent) : QDialog(parent) {
   filterBox_ = MakeFileFilterBox(this);
   layout->addWidget(filterBox_);
 
-  auto* start = new QPushButton("Start Scan", this);
+  auto* start = new QPushButton("&Start Scan", this);
   start->setObjectName("bbStartScan");
   start->setDefault(true);
-  auto* cancel = new QPushButton("Cancel", this);
+  auto* cancel = new QPushButton("&Cancel", this);
   cancel->setObjectName("bbCancel");
   connect(start, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -38,8 +38,8 @@ const char* const WelcomeText =
 
 const char* const ModeDescriptions[] = {
     "Actually look at the images, and do a \"Visual\" Comparison.  This will find Resized, Resampled, Scaled, "
-    "Cropped, Color Corrected, and otherwise altered images.  It does however find erronious matches.  THis is the "
-    "Slowest Scan Method, but can be sped up darmatically by using Databases (See Help File).",
+    "Cropped, Color Corrected, and otherwise altered images.  It does however find erroneous matches.  This is the "
+    "Slowest Scan Method, but can be sped up dramatically by using Databases (See Help File).",
     "Find all files with duplicate Filenames.",
     "Find all files with Duplicate Filenames that are the same Size.",
     "Find all Files that have identical Filesizes and Identical File Contents.  This will find Exact Duplicates, "
@@ -52,11 +52,11 @@ struct WizardListButton {
 };
 
 const WizardListButton WizardListButtons[] = {
-    {"bbAddFolder", "Add Folder", &FolderListBox::addFolder},
-    {"bbClearList", "Clear List", &FolderListBox::clear},
-    {"bbAddDatabase", "Add Database", &FolderListBox::addDatabases},
-    {"bbLoadList", "Load List", &FolderListBox::loadList},
-    {"bbSaveList", "Save List", &FolderListBox::saveList},
+    {"bbAddFolder", "&Add Folder", &FolderListBox::addFolder},
+    {"bbClearList", "&Clear List", &FolderListBox::clear},
+    {"bbAddDatabase", "Add &Database", &FolderListBox::addDatabases},
+    {"bbLoadList", "&Load List", &FolderListBox::loadList},
+    {"bbSaveList", "&Save List", &FolderListBox::saveList},
 };
 
 QLabel* wrappedLabel(const QString& text, QWidget* parent) {
@@ -117,10 +117,10 @@ QWidget* ScanWizard::makeWelcomePanel() {
   picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
   auto* title = titleLabel("Welcome to Velloran", panel);
   title->setAlignment(Qt::AlignCenter);
-  auto* classic = makeButton("bbClassic", "Classic", panel);
-  auto* wizard = makeButton("bbWizard", "Wizard", panel);
+  auto* classic = makeButton("bbClassic", "&Classic", panel);
+  auto* wizard = makeButton("bbWizard", "&Wizard", panel);
   wizard->setDefault(true);
-  showAtStartup_ = new QCheckBox("Show this screen at Startup.", panel);
+  showAtStartup_ = new QCheckBox("&Show this screen at Startup.", panel);
   showAtStartup_->setObjectName("cbShowWiz");
   connect(classic, &QPushButton::clicked, this, [this] { done(Classic); });
   connect(wizard, &QPushButton::clicked, this, &ScanWizard::showPages);
@@ -176,7 +176,7 @@ QWidget* ScanWizard::makeListPage(const QString& title, const QStringList& texts
   auto* buttons = new QVBoxLayout;
   for (const WizardListButton& listButton : WizardListButtons) {
     QPushButton* button = makeButton((listButton.name + suffix).toLatin1().constData(), listButton.caption, page);
-    SetHint(button, listButton.caption);
+    SetHint(button, QString(listButton.caption).remove(QLatin1Char('&')));
     connect(button, &QPushButton::clicked, list, listButton.command);
     buttons->addWidget(button);
   }
@@ -203,8 +203,8 @@ QWidget* ScanWizard::makeScanTypePage() {
   }
   modes->setColumnStretch(1, 1);
   filterBox_ = MakeFileFilterBox(page);
-  auto* scan = makeButton("bbScan", "Scan", page);
-  auto* cancel = makeButton("bbCancel", "Cancel", page);
+  auto* scan = makeButton("bbScan", "&Scan", page);
+  auto* cancel = makeButton("bbCancel", "&Cancel", page);
   connect(scan, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto* bottom = new QHBoxLayout;
@@ -224,8 +224,8 @@ QWidget* ScanWizard::makeScanTypePage() {
 
 QWidget* ScanWizard::makeNavigation() {
   auto* bar = new QWidget;
-  back_ = makeButton("bbBack", "<- Back", bar);
-  next_ = makeButton("bbNext", "Next ->", bar);
+  back_ = makeButton("bbBack", "<- &Back", bar);
+  next_ = makeButton("bbNext", "&Next ->", bar);
   connect(back_, &QPushButton::clicked, this, [this] { movePage(-1); });
   connect(next_, &QPushButton::clicked, this, [this] { movePage(1); });
   auto* layout = new QHBoxLayout(bar);
@@ -236,7 +236,10 @@ QWidget* ScanWizard::makeNavigation() {
   return bar;
 }
 
-void ScanWizard::showPages() { panels_->setCurrentIndex(1); }
+void ScanWizard::showPages() {
+  panels_->setCurrentIndex(1);
+  UpdateButtons();
+}
 
 void ScanWizard::movePage(int step) {
   notebook_->setCurrentIndex(std::clamp(notebook_->currentIndex() + step, 0, notebook_->count() - 1));
@@ -246,6 +249,8 @@ void ScanWizard::movePage(int step) {
 void ScanWizard::UpdateButtons() {
   back_->setEnabled(notebook_->currentIndex() > 0);
   next_->setEnabled(notebook_->currentIndex() < notebook_->count() - 1);
+  // Enter presses Next, and Scan on the last page.
+  if (panels_->currentIndex() == 1) (next_->isEnabled() ? next_ : findChild<QPushButton*>("bbScan"))->setDefault(true);
 }
 
 int ScanWizard::scanMode() const { return CheckedScanMode(modeButtons_); }

@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <sys/stat.h>
 
-#include "core/files/open_with.h"
+#include "app/components/desktop_shell.h"
 #include "core/files/paths.h"
 
 namespace vl::gui {
@@ -85,14 +85,17 @@ void FilePanes::execute(Pane which) {
     item = selected.first();
   }
   const std::string path = folders_[which] + item->text().toStdString();
-  if (!isRegularFile(path) || !OpenDocument(path))
+  const auto unable = [this] {
     QMessageBox::information(window_, QStringLiteral("Information"), QStringLiteral("Unable to open file."));
+  };
+  if (!isRegularFile(path)) return unable();
+  OpenDocumentInBackground(path, this, unable);
 }
 
 void FilePanes::explore(Pane which) {
   const std::string& folder = folders_[which];
   if (folder.empty()) return;
-  OpenDocument(folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder);
+  OpenDocumentInBackground(folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder, this, {});
   QApplication::beep();
 }
 

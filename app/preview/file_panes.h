@@ -15,8 +15,8 @@ namespace vl::gui {
 
 // lvBase and lvThumbs: each pane shows the folder of one file through its own
 // TDirectoryThread (made at its first use, ended with this object), with the file
-// selected. Carries out the pmFiles commands "Execute..." (and a double click) and
-// "Explore to..." on the pane the menu was opened on.
+// selected. Carries out the pmFiles commands "Open" (and a double click) and
+// "Show in Folder" on the pane the menu was opened on, without waiting for the desktop.
 class FilePanes : public QObject {
   Q_OBJECT
  public:
@@ -35,10 +35,10 @@ class FilePanes : public QObject {
   // The folder the pane shows (ending in "/"), empty before the first ShowFolderOf.
   const std::string& folderOf(Pane which) const { return folders_[which]; }
 
-  // Opens the pane's selected file (its first one) with the desktop's application;
-  // "Unable to open file." when that fails.
+  // Starts the desktop's application on the pane's selected file (its first one);
+  // "Unable to open file." when it is not a file or the opener fails.
   void execute(Pane which);
-  // Opens the pane's folder in the desktop's file manager, then beeps.
+  // Starts the desktop's file manager on the pane's folder, then beeps.
   void explore(Pane which);
 
  private:

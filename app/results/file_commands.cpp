@@ -184,8 +184,8 @@ void FileCommands::changeDriveLetter() {
   const TResultEntry* entry = commandEntry();
   if (entry == nullptr) return;
   const std::string path = entry->Path;
-  const std::optional<std::string> answer = CurrentDialogProvider().askText(
-      window_, "New Drive Letter", "Select a new drive letter to look for this file on.", DriveRootForChange(path));
+  const std::optional<std::string> answer = CurrentDialogProvider().chooseFolder(
+      window_, "Choose the New Volume Root for This File", DriveRootForChange(path));
   if (!answer || answer->empty() || !operations_.ChangeDriveRoot(path, *answer)) return;
   undo_.clear();  // the record's paths no longer match the entries
   lists_.refreshSelectedLine(true);
@@ -203,7 +203,8 @@ void FileCommands::execute() {
 void FileCommands::explore() {
   const TResultEntry* entry = commandEntry();
   if (entry == nullptr) return;
-  ShowInFileManager(entry->Path);
+  ShowInFileManager(entry->Path, this,
+                    [this] { host_.showMessage(MessageKind::Information, "Unable to show the file in its folder."); });
   host_.beep();
 }
 

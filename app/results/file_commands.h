@@ -27,8 +27,8 @@ struct FileCommandWidgets {
 };
 
 // Carries out "Delete File", "Delete Marked", "Delete All Marked", "Copy File to...",
-// "Move / Rename File...", "Change Drive Letter...", "Execute..." (and a double
-// click), "Explore to..." and dragging a line of lbDupes out, on the selected
+// "Move / Rename File...", "Change Volume Root...", "Open" (and a double
+// click), "Show in Folder" and dragging a line of lbDupes out, on the selected
 // duplicate line, through FileOperations. Before any deletion it plans: the
 // confirmation counts the files, their size and where they go (the trash or for
 // good); when every existing file of a group would go, it counts those groups and a
@@ -55,12 +55,12 @@ class FileCommands : public QObject {
   void copyFile();
   // "Move / Rename File...": every entry of the file takes the new name; the line is rewritten.
   void moveFile();
-  // "Change Drive Letter...": the file's drive root replaced by the answer in every
-  // entry of the file; nothing on disk is touched, the previews look at the new place.
+  // "Change Volume Root...": the file's volume root replaced by the folder chosen in
+  // every entry of the file; nothing on disk is touched, the previews look at the new place.
   void changeDriveLetter();
-  // "Execute..." and a double click: the desktop's program for the file, waited for.
+  // "Open" and a double click: the desktop's program for the file, started without waiting.
   void execute();
-  // "Explore to...": the file shown in the file manager, then a beep.
+  // "Show in Folder": the file shown in the file manager (not waited for), then a beep.
   void explore();
 
  signals:

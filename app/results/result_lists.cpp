@@ -291,7 +291,11 @@ bool ResultLists::eventFilter(QObject* watched, QEvent* event) {
     return false;
   const auto* key = static_cast<const QKeyEvent*>(event);
   if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-  return runKeyCommand(ListKeyCommandFor(key->key(), CurrentSettings().values().navigateWithArrows));
+  ListKeyCommand command = ListKeyCommandFor(key->key(), CurrentSettings().values().navigateWithArrows);
+  // With the base list focused, the line keys move through its groups.
+  if (widget == baseList_ && command == ListKeyCommand::PreviousLine) command = ListKeyCommand::PreviousGroup;
+  if (widget == baseList_ && command == ListKeyCommand::NextLine) command = ListKeyCommand::NextGroup;
+  return runKeyCommand(command);
 }
 
 void ResultLists::syncBaseList() {

@@ -88,7 +88,8 @@ class ResultLists : public QObject {
   void setScanRunning(bool running);
 
  protected:
-  // Key presses of the window's controls run the list commands; the Path column takes
+  // Key presses of the window's controls run the list commands (the line keys move through
+  // the groups while the base list has the focus); the Path column takes
   // the room the list gains when it grows.
   bool eventFilter(QObject* watched, QEvent* event) override;
 

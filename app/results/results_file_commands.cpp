@@ -53,9 +53,13 @@ void ResultsFileCommands::loadResults() {
       CurrentDialogProvider().askOpenFiles(window_, request(ResultsFilter, ResultsExtension), false);
   if (files.empty()) return;
   remember(files.front());
+  loadResultsFrom(files.front());
+}
+
+void ResultsFileCommands::loadResultsFrom(const std::string& file) {
   lists_.showAllDupes();
   lists_.clearDupeList();
-  LoadResults(files.front(), model_, host_);
+  LoadResults(file, model_, host_);
 }
 
 void ResultsFileCommands::addFilesToDeletedList() {

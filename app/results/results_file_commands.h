@@ -35,6 +35,8 @@ class ResultsFileCommands : public QObject {
   bool saveResults();
   // Replaces the results by those of a chosen file; no group is selected after it.
   void loadResults();
+  // The same for a file named on the command line.
+  void loadResultsFrom(const std::string& file);
   // Appends the chosen files to the deleted-file list, each kind once, then beeps.
   // Nothing is written to disk before the window closes. O(size of the files).
   void addFilesToDeletedList();

@@ -1,4 +1,4 @@
-// "Undo Delete", "Undo Move" and "Undo Rename": the caption, the undo itself and what it tells the user.
+// "&Undo Delete", "&Undo Move" and "&Undo Rename": the caption, the undo itself and what it tells the user.
 #include "app/results/undo_command.h"
 
 #include <QAction>
@@ -21,17 +21,17 @@ const char* const RefusedText =
 const char* captionOf(UndoKind kind) {
   switch (kind) {
     case UndoKind::Delete:
-      return "Undo Delete";
+      return "&Undo Delete";
     case UndoKind::DeleteForGood:
-      return "Can't Undo Delete";
+      return "Can't &Undo Delete";
     case UndoKind::Move:
-      return "Undo Move";
+      return "&Undo Move";
     case UndoKind::Rename:
-      return "Undo Rename";
+      return "&Undo Rename";
     case UndoKind::None:
       break;
   }
-  return "Undo";
+  return "&Undo";
 }
 
 const char* hintOf(UndoKind kind) {

@@ -9,9 +9,11 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
+#include "app/components/desktop_shell.h"
 #include "app/components/action_icons.h"
 #include "core/settings/settings.h"
 
@@ -78,10 +80,14 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   settings->setTextInteractionFlags(Qt::TextSelectableByMouse);
   QLabel* address = addLine(layout, QStringLiteral("WebAddress"),
                             QStringLiteral("<a href=\"%1\">%1</a>").arg(QLatin1String(WebAddress)));
-  address->setOpenExternalLinks(true);
+  // The opener belongs to the main window: it may outlive this box.
+  QObject* opener = parent ? static_cast<QObject*>(parent) : qApp;
+  connect(address, &QLabel::linkActivated, opener,
+          [opener](const QString& link) { OpenDocumentInBackground(link.toStdString(), opener, {}); });
   address->setTextInteractionFlags(Qt::TextBrowserInteraction);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
   buttons->setObjectName(QStringLiteral("OKButton"));
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);

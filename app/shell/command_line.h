@@ -1,4 +1,4 @@
-// The desktop program's command line: --help and --version, besides Qt's own options.
+// The desktop program's command line: --help, --version and the folders or files to open, besides Qt's options.
 #pragma once
 
 #include <optional>
@@ -16,5 +16,22 @@ bool IsInformationRequest(const std::vector<std::string>& arguments);
 // The arguments are those Qt left after taking its standard options (-style,
 // -platform, -reverse, ...) out.
 std::optional<int> HandleCommandLine(const std::vector<std::string>& arguments, std::string& out, std::string& err);
+
+// What the window opens at start, from the paths on the command line.
+struct StartRequest {
+  enum class Kind {
+    Window,        // nothing given: the window (and the wizard when it is on)
+    ScanFolders,   // folders: scanned as the compare list, without the wizard
+    OpenResults,   // one results file (.vlr)
+    OpenDatabase,  // one image database (.VDB, any case), in the Database Explorer
+  };
+  Kind kind = Kind::Window;
+  std::vector<std::string> paths;  // absolute, as given
+};
+
+// Sorts the path arguments (those HandleCommandLine let through) into a start
+// request; none, with a message in err, for a path that is neither a folder nor a
+// results file or database, or for folders mixed with files. One stat per path.
+std::optional<StartRequest> ReadStartRequest(const std::vector<std::string>& arguments, std::string& err);
 
 }  // namespace vl::gui

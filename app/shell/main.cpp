@@ -1,4 +1,5 @@
 // The desktop program's entry point: settings, the main window and the hidden folders dialog.
+#include <QMessageBox>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -32,11 +33,20 @@ int main(int argc, char** argv) {
   // Qt takes its own options out of argv; what is left is ours.
   vl::gui::VelloranApplication app(argc, argv);
   if (const std::optional<int> exitCode = answerCommandLine(argc, argv)) return *exitCode;
+  std::string err;
+  const std::optional<vl::gui::StartRequest> start =
+      vl::gui::ReadStartRequest(std::vector<std::string>(argv + 1, argv + argc), err);
+  if (!start) {  // said on the terminal and in a box, for a start from the file manager
+    std::fputs(err.c_str(), stderr);
+    QMessageBox::critical(nullptr, QStringLiteral("Velloran"), QString::fromStdString(err).trimmed());
+    return 2;
+  }
   vl::gui::CurrentSettings().setValues(vl::LoadSettings());
   vl::ClearVolumeTable();
   vl::gui::MainWindow window;
   vl::gui::FoldersDialog folders(&window);
   window.setFoldersDialog(&folders);
   window.show();
+  window.start(*start);
   return app.exec();
 }

@@ -60,6 +60,8 @@ constexpr int BasePanelWidth = 142;
 constexpr int DupePanelHeight = 149;
 constexpr int FilePanelHeight = 65;
 constexpr int MaxColumnWidth = 4000;
+constexpr int MinDupeLines = 10;
+constexpr int BaseNameChars = 32;  // "IMG_20240101_123456789.jpg (12)" in full
 constexpr int PanelWidths[3] = {200, 200, 125};
 constexpr int ProgressBarWidth = 220;
 const char* const ColumnCaptions[8] = {"Del", "Ers", "Path", "Size", "Width", "Height", "Date", "Volume"};
@@ -144,9 +146,7 @@ MainWindow::MainWindow() : host_(this) {
   readColumnWidths();
   SetHelpContext(this, HelpMainWindow);
 
-  resize(574, 408 + menuBar()->sizeHint().height());
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+  placeAtFirstStart();
   store_ = std::make_unique<FormPropertyStore>(
       this, QStringLiteral("Tfmain"), true,
       QStringList{QStringLiteral("Panel2.Width"), QStringLiteral("pDupes.Height"),
@@ -181,6 +181,19 @@ void MainWindow::createLayout() {
   rxSplitter1->setStretchFactor(1, 1);
   rxSplitter1->setSizes({BasePanelWidth, 574 - BasePanelWidth});
   setCentralWidget(rxSplitter1);
+}
+
+void MainWindow::placeAtFirstStart() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  const QSize size(std::max(574, available.width() * 4 / 5), std::max(408, available.height() * 4 / 5));
+  setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));
+  const int lineHeight = lbDupes_->fontMetrics().height() + 2;
+  const int dupeHeight = MinDupeLines * lineHeight + lbDupesHead_->height() + 2 * lbDupes_->frameWidth() +
+                         style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const int baseWidth = std::max(BasePanelWidth, lbBaseFiles_->fontMetrics().averageCharWidth() * BaseNameChars);
+  findChild<QSplitter*>(QStringLiteral("RxSplitter3"))->setSizes({dupeHeight, size.height() - dupeHeight});
+  findChild<QSplitter*>(QStringLiteral("RxSplitter1"))->setSizes({baseWidth, size.width() - baseWidth});
 }
 
 QWidget* MainWindow::createBasePanel() {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/components/gui_host.h"
+#include "app/shell/command_line.h"
 #include "app/shell/scan_commands.h"
 #include "core/results/results_model.h"
 #include "core/results/deleted_list.h"
@@ -45,6 +46,9 @@ class MainWindow : public QMainWindow, public ScanWindow {
 
   // The folders dialog whose lists every scan reads (created after the window).
   void setFoldersDialog(FoldersDialog* folders);
+  // Opens what the command line named, once the window is shown: scans folders,
+  // loads a results file, or shows a database in the Database Explorer.
+  void start(const StartRequest& request);
 
   ResultsModel& results() { return results_; }
   ResultLists& lists() { return *lists_; }
@@ -71,6 +75,10 @@ class MainWindow : public QMainWindow, public ScanWindow {
 
   // Built in main_window.cpp.
   void createLayout();
+  // The first start's placement (nothing stored yet): 80 % of the screen, centred, the
+  // duplicate list at least MinDupeLines lines high and the base list wide enough for
+  // its names and counts. Stored placement and splitter sizes replace it on first show.
+  void placeAtFirstStart();
   QWidget* createBasePanel();
   QWidget* createDupePanel();
   QWidget* createImagePanel();

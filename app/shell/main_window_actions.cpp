@@ -4,11 +4,14 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/components/action_set.h"
 #include "app/components/widget_helpers.h"
 #include "app/database/database_dialog.h"
+#include "app/database/database_explorer.h"
+#include "app/results/results_file_commands.h"
 #include "app/shell/about_box.h"
 #include "app/components/help.h"
 #include "app/shell/main_window.h"
@@ -30,9 +33,9 @@ void MainWindow::createMenus() {
   actions_->fill(addMenu(menuBar(), "Edit1", "&Edit"));
   QMenu* view = addMenu(menuBar(), "View1", "&View");
   SetHelpContext(view, HelpViewMenu);
-  QMenu* preview = addMenu(addMenu(view, "JPEGOptions1", "JPEG Options"), "Preview1", "Preview");
-  actions_->fill(addMenu(preview, "Scale1", "Scale"));
-  actions_->fill(addMenu(preview, "Performance1", "Performance"));
+  QMenu* preview = addMenu(addMenu(view, "JPEGOptions1", "&JPEG Options"), "Preview1", "&Preview");
+  actions_->fill(addMenu(preview, "Scale1", "&Scale"));
+  actions_->fill(addMenu(preview, "Performance1", "&Performance"));
   actions_->fill(view);
   QMenu* fileManagement = addMenu(menuBar(), "FileManagement1", "File &Management");
   SetHelpContext(fileManagement, HelpFileManagementMenu);
@@ -71,6 +74,27 @@ void MainWindow::createPopupMenus() {
   QMenu* pmFiles = popup("pmFiles");
   attach(lvBase_, pmFiles);
   attach(lvThumbs_, pmFiles);
+}
+
+void MainWindow::start(const StartRequest& request) {
+  if (request.kind == StartRequest::Kind::Window) return;
+  scan_->skipWizard();
+  QTimer::singleShot(0, this, [this, request] {
+    switch (request.kind) {
+      case StartRequest::Kind::ScanFolders:
+        return scan_->scanFolders(request.paths);
+      case StartRequest::Kind::OpenResults:
+        return resultsFile_->loadResultsFrom(request.paths.front());
+      case StartRequest::Kind::OpenDatabase: {
+        DatabaseExplorer explorer(this);
+        explorer.loadFile(request.paths.front());
+        explorer.exec();
+        return;
+      }
+      case StartRequest::Kind::Window:
+        return;
+    }
+  });
 }
 
 void MainWindow::connectWindowCommands() {

@@ -2,6 +2,7 @@
 #include "app/shell/scan_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QTimer>
 #include <optional>
 #include <utility>
@@ -15,7 +16,9 @@
 #include "app/dialogs/folders_dialog.h"
 #include "app/dialogs/scan_options_dialog.h"
 #include "app/dialogs/scan_wizard.h"
+#include "core/fingerprint/scan_entry.h"
 #include "core/scan/not_duplicates.h"
+#include "core/settings/folder_lists.h"
 #include "core/settings/ini_file.h"
 
 namespace vl::gui {
@@ -73,6 +76,16 @@ void ScanCommands::openWizardOnce() {
   if (wizardShown_) return;
   wizardShown_ = true;
   QTimer::singleShot(0, this, &ScanCommands::openWizardAtStartup);
+}
+
+void ScanCommands::scanFolders(const std::vector<std::string>& folders) {
+  skipWizard();
+  if (folders_ == nullptr) return;
+  std::vector<std::string> entries;
+  for (const std::string& folder : folders)
+    AddFolderToList(entries, folder, true, [] { QCoreApplication::processEvents(); });
+  folders_->setLists({}, std::move(entries));
+  startScan(static_cast<int>(ScanMode::Images), ImageFilesMask(CurrentSettings().values().modernImageFormats));
 }
 
 void ScanCommands::startScan(int scanMode, const std::string& mask) {

@@ -60,6 +60,12 @@ class ScanCommands : public QObject {
   // Starts a scan over the folders dialog's lists (what the Scan command does once the
   // options are chosen); ignored while a scan runs.
   void startScan(int scanMode, const std::string& mask);
+  // Scans `folders` and their subfolders as the compare list (the base list empty) for
+  // duplicate pictures, without the start-up wizard; the lists are saved only as the
+  // folders dialog saves them. Lists every subfolder first, pumping events.
+  void scanFolders(const std::vector<std::string>& folders);
+  // Keeps the start-up wizard from opening (the program was started on a file).
+  void skipWizard() { wizardShown_ = true; }
 
  signals:
   // The scan that was cancelled for closing the window has ended.

@@ -121,7 +121,7 @@ void FileCommandsTest::deleteKeepsTheLinePositionAndIgnoresFilePanes() {
   s.press(Qt::Key_Delete);
   QVERIFY(!vl::FileExists(first));
   QVERIFY(s.status().endsWith(QStringLiteral(" bytes deleted for good")));
-  QCOMPARE(s.undo()->text(), QStringLiteral("Can't Undo Delete"));  // nothing brings it back
+  QCOMPARE(s.undo()->text(), QStringLiteral("Can't &Undo Delete"));  // nothing brings it back
   QVERIFY(!s.undo()->isEnabled());
   QCOMPARE(s.lines(), 3);
   QCOMPARE(s.dupes()->currentIndex().row(), 1);
@@ -191,7 +191,7 @@ void FileCommandsTest::markedDeletesAskAndNeverTakeTheLastCopyUnasked() {
 void FileCommandsTest::deletesToTheTrashAreUndoneUnlessAPlaceIsTaken() {
   ScannedWindow s({"one"}, {"c1", "c2", "c3"});
   qputenv("XDG_DATA_HOME", QByteArray::fromStdString(s.files.makeDir("data")));
-  QCOMPARE(s.undo()->text(), QStringLiteral("Undo"));
+  QCOMPARE(s.undo()->text(), QStringLiteral("&Undo"));
   QVERIFY(!s.undo()->isEnabled());
   const int group = s.showGroup("x.jpg");
   const int groups = s.baseList()->count();
@@ -211,7 +211,7 @@ void FileCommandsTest::deletesToTheTrashAreUndoneUnlessAPlaceIsTaken() {
                .hasMatch(),
            qPrintable(s.status()));
   QCOMPARE(s.baseList()->count(), groups - 1);
-  QCOMPARE(s.undo()->text(), QStringLiteral("Undo Delete"));
+  QCOMPARE(s.undo()->text(), QStringLiteral("&Undo Delete"));
 
   s.files.write(copies[1].substr(s.files.path().size() + 1), std::string("another file"));
   s.press(Qt::Key_Z, Qt::ControlModifier);
@@ -230,7 +230,7 @@ void FileCommandsTest::deletesToTheTrashAreUndoneUnlessAPlaceIsTaken() {
                .match(s.status())
                .hasMatch(),
            qPrintable(s.status()));
-  QCOMPARE(s.undo()->text(), QStringLiteral("Undo"));
+  QCOMPARE(s.undo()->text(), QStringLiteral("&Undo"));
   QVERIFY(!s.undo()->isEnabled());
   qunsetenv("XDG_DATA_HOME");
 }
@@ -356,17 +356,16 @@ void FileCommandsTest::dropsExecuteMoveAndNewDriveRoot() {
   QVERIFY(!vl::FileExists(old) && vl::FileExists(renamed));
   QCOMPARE(s.pathAt(1), renamed);
   QCOMPARE(s.lines(), 3);
-  QCOMPARE(s.undo()->text(), QStringLiteral("Undo Rename"));
+  QCOMPARE(s.undo()->text(), QStringLiteral("&Undo Rename"));
   s.press(Qt::Key_Z, Qt::ControlModifier);
   QVERIFY(vl::FileExists(old) && !vl::FileExists(renamed));
   const int line = s.dupes()->currentIndex().row();
   QCOMPARE(s.pathAt(line), old);
   QCOMPARE(s.status(), QStringLiteral("Renamed back to x.jpg"));
 
-  s.dialogs.textAnswers = {"/media/elsewhere/DISC"};
+  s.dialogs.folders = {"/media/elsewhere/DISC"};
   child<QAction>(s.w, "ChangeDriveLetter1")->trigger();
-  QVERIFY(s.dialogs.questions.back().starts_with(
-      "New Drive Letter|Select a new drive letter to look for this file on.|/"));
+  QCOMPARE(s.dialogs.startFolders.back(), std::string("/"));
   QVERIFY(s.pathAt(line).starts_with("/media/elsewhere/DISC/") && s.pathAt(line).ends_with("/c2/x.jpg"));
 }
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QListView>
 #include <QMenu>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
@@ -80,9 +81,7 @@ void HelpTest::f1ShowsTheHelpOfTheWindowOrMenuWithTheKeyboard() {
   QVERIFY(help != nullptr);
   QCOMPARE(shownPage(help), QStringLiteral("main-window.html#context-7"));
 
-  QMenu* scale = nullptr;
-  for (QMenu* menu : main->findChildren<QMenu*>())
-    if (menu->title() == QStringLiteral("Scale")) scale = menu;
+  auto* scale = main->findChild<QMenu*>("Scale1");
   QVERIFY(scale != nullptr);
   QCOMPARE(pressF1(scale, main), help);
   QCOMPARE(shownPage(help), QStringLiteral("view-menu.html#context-8"));
@@ -93,6 +92,11 @@ void HelpTest::f1ShowsTheHelpOfTheWindowOrMenuWithTheKeyboard() {
   QCOMPARE(shownPage(help), QStringLiteral("view-menu.html#context-8"));
   help->findChild<QAction*>("HelpContents")->trigger();
   QCOMPARE(QFileInfo(help->browser()->source().toLocalFile()).fileName(), QStringLiteral("index.html"));
+  // Escape closes it (as Ctrl+W does).
+  const QPointer<HelpWindow> closing = help;
+  QVERIFY(QTest::qWaitForWindowActive(help));
+  QTest::keyClick(help->browser(), Qt::Key_Escape);
+  QTRY_VERIFY(closing.isNull());
 
   // A dialog's help window belongs to the dialog, so it takes input while the dialog is modal.
   vl::gui::ConfigureDialog configure(main);

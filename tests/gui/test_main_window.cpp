@@ -1,5 +1,10 @@
 // The main window driven as a user would: start-up, scans, marking, tabs, sorting, removing groups, restart.
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -52,6 +57,29 @@ bool commandsFollowScan(const WindowUnderTest& w, bool running) {
          groupIs(w, CommandGroup::Unavailable, false) && groupIs(w, CommandGroup::Hidden, false);
 }
 
+// The texts without an Alt-letter, and the pairs that share one; empty when all is well.
+QStringList mnemonicFaults(const QString& where, const QStringList& texts) {
+  QStringList faults;
+  QMap<QString, QString> taken;
+  for (const QString& text : texts) {
+    const QString key = QKeySequence::mnemonic(text).toString();
+    if (key.isEmpty() || taken.contains(key)) faults << where + ": " + text + " (" + key + ": " + taken[key] + ")";
+    taken.insert(key, text);
+  }
+  return faults;
+}
+
+// The texts of the actions of a menu, or of the buttons a user sees in a dialog (tool buttons show icons).
+QStringList visibleTexts(const QWidget* widget) {
+  QStringList texts;
+  for (const QAction* action : widget->actions())
+    if (!action->isSeparator() && action->isVisible() && !action->text().isEmpty()) texts << action->text();
+  for (const QAbstractButton* button : widget->findChildren<QAbstractButton*>())
+    if (!qobject_cast<const QToolButton*>(button) && button->isVisibleTo(widget) && !button->text().isEmpty())
+      texts << button->text();
+  return texts;
+}
+
 QStringList dupeFields(const WindowUnderTest& w, int row) {
   auto* list = child<QListView>(w, "lbDupes");
   return list->model()->index(row, 0).data(vl::gui::DupeListModel::FieldsRole).toStringList();
@@ -98,6 +126,7 @@ class MainWindowTest : public QObject {
   void spaceMarksTheSameFileInEveryGroupTheMarkedTabListsThemAndGroupsAreRemoved();
   void headerClicksSortWithTheBaseLineFirst();
   void placementAndStoredPropertiesSurviveARestart();
+  void everyMenuAndDialogHasAltLettersWithoutClashes();
 };
 
 void MainWindowTest::firstStartOpensTheWizardAndSizesTheColumns() {
@@ -118,6 +147,10 @@ void MainWindowTest::firstStartOpensTheWizardAndSizesTheColumns() {
     QCOMPARE(child<QLabel>(w, "StatusPanel1")->text(), QStringLiteral("Ready To Scan"));
     QVERIFY(!child<QAction>(w, "aCancel")->isEnabled());
     QCOMPARE(child<QTabBar>(w, "TabSet1")->tabText(1), QStringLiteral("Marked"));
+    // A large first window: four fifths of the screen, ten lines of duplicates.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(std::abs(w.window->width() - screen.width() * 4 / 5) <= 2);
+    QVERIFY(child<QListView>(w, "lbDupes")->height() >= 10 * (metrics.height() + 2));
     QVERIFY(w.window->close());
   }
   const vl::IniFile ini(app.iniFile());
@@ -154,14 +187,14 @@ void MainWindowTest::theDeletedListAsksFirstAndKeepsARestoredFile() {
   QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
   w.scanWithOptions(answerer, vl::ScanMode::Contents);
   QVERIFY(answerer.messages.contains(QString::fromStdString(
-      "The deleted-file list matched 1 files (8 bytes) in the Compare List: copies of files that were deleted "
-      "before.\n\n" + fresh + "\n\nMove them to the trash now? Files that are not deleted stay out of this scan.")));
+      "The deleted-file list matched 1 file (8 bytes) in the Compare List: a copy of a file that was deleted "
+      "before.\n\n" + fresh + "\n\nMove it to the trash now? Files that are not deleted stay out of this scan.")));
   QVERIFY(vl::FileExists(fresh));
   QVERIFY(anyEntryNamed(w.window->results(), "b/r.jpg"));
   QVERIFY(!anyEntryNamed(w.window->results(), "b/p2.jpg"));
   const qsizetype first = answerer.lastStartingWith(QStringLiteral("Finished Scanning"));
   QVERIFY(first >= 0);
-  QVERIFY2(answerer.messages[first].contains(QStringLiteral("\n\n1 files were back where they had been deleted")),
+  QVERIFY2(answerer.messages[first].contains(QStringLiteral("\n\n1 file was back where it had been deleted from: it was kept")),
            qPrintable(answerer.messages[first]));
 
   answerer.onTick = [] {
@@ -173,7 +206,7 @@ void MainWindowTest::theDeletedListAsksFirstAndKeepsARestoredFile() {
   QVERIFY(!vl::FileExists(fresh));
   const qsizetype second = answerer.lastStartingWith(QStringLiteral("Finished Scanning"));
   QVERIFY(second > first);
-  QVERIFY(answerer.messages[second].contains(QStringLiteral("\n\n1 files automatically deleted.")));
+  QVERIFY(answerer.messages[second].contains(QStringLiteral("\n\n1 file automatically deleted.")));
   QCOMPARE(answerer.details[second], QString::fromStdString("Automatically deleted:\n" + fresh));
   QVERIFY(w.window->close());
   w.window.reset();
@@ -240,9 +273,18 @@ void MainWindowTest::wizardScanFindsCopiedPictures() {
   w.show();
   QTRY_VERIFY(answerer.messages.size() == 1);
   QVERIFY2(answerer.messages[0].startsWith(QStringLiteral("Finished Scanning")), qPrintable(answerer.messages[0]));
+  QVERIFY2(answerer.messages[0].contains(QStringLiteral("Found 1 possible duplicate in")), qPrintable(answerer.messages[0]));
   QCOMPARE(child<QListWidget>(w, "lbBaseFiles")->count(), 1);
   QCOMPARE(child<QListView>(w, "lbDupes")->model()->rowCount(), 2);
   QVERIFY(!anyEntryNamed(w.window->results(), "/other.jpg"));
+
+  // A folder named on the command line is scanned with its subfolders, without the wizard.
+  const qsizetype dialogs = answerer.dialogsSeen.size();
+  w.setLists({}, {});
+  w.window->start({vl::gui::StartRequest::Kind::ScanFolders, {files.path()}});
+  QTRY_VERIFY(answerer.messages.size() == 2);
+  QCOMPARE(child<QListWidget>(w, "lbBaseFiles")->count(), 1);
+  QCOMPARE(answerer.dialogsSeen.size(), dialogs);
 }
 
 void MainWindowTest::closingDuringAScanCancelsItAndClosesWhenItHasEnded() {
@@ -295,6 +337,13 @@ void MainWindowTest::spaceMarksTheSameFileInEveryGroupTheMarkedTabListsThemAndGr
   auto* baseList = child<QListWidget>(w, "lbBaseFiles");
   auto* dupes = child<QListView>(w, "lbDupes");
   QCOMPARE(baseList->count(), 3);
+  // Down and Up move through the groups while the base list has the focus.
+  baseList->setCurrentRow(0);
+  baseList->setFocus();
+  QTest::keyClick(baseList, Qt::Key_Down);
+  QCOMPARE(baseList->currentRow(), 1);
+  QTest::keyClick(baseList, Qt::Key_Up);
+  QCOMPARE(baseList->currentRow(), 0);
   // Find the group of base1/x.jpg and mark new/x.jpg there with Space.
   const int row = [&] {
     for (int i = 0; i < baseList->count(); ++i) {
@@ -446,6 +495,47 @@ void MainWindowTest::placementAndStoredPropertiesSurviveARestart() {
   QVERIFY(child<QAction>(w, "BestSpeed3")->isChecked());
   QCOMPARE(child<QHeaderView>(w, "lbDupesHead")->sectionSize(2), 310);
   QCOMPARE(w.window->size(), placed.size());
+}
+
+// Every menu, pop-up menu and dialog the window opens offers an Alt-letter for each
+// item and button, none twice in one place; no two commands share a shortcut.
+void MainWindowTest::everyMenuAndDialogHasAltLettersWithoutClashes() {
+  AppDirScope app;
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+  w.show();
+  QTRY_VERIFY(answerer.dialogsSeen.contains(QStringLiteral("vl::gui::ScanWizard")));
+  QStringList faults = mnemonicFaults("menu bar", visibleTexts(w.window->menuBar()));
+  const QList<QMenu*> menus = w.window->findChildren<QMenu*>();
+  QVERIFY(menus.size() >= 12);
+  for (const QMenu* menu : menus) faults << mnemonicFaults(menu->objectName(), visibleTexts(menu));
+  QStringList shortcuts;
+  for (const QAction* action : w.window->actions())
+    if (!action->shortcut().isEmpty()) shortcuts << action->shortcut().toString();
+  QCOMPARE(shortcuts.removeDuplicates(), 0);
+
+  int checked = 0;
+  answerer.onDialog = [&](QDialog* dialog) {
+    ++checked;
+    const auto check = [&] { faults << mnemonicFaults(dialog->objectName(), visibleTexts(dialog)); };
+    check();
+    if (auto* tabs = dialog->findChild<QTabWidget*>())
+      for (int tab = 0; tab < tabs->count(); ++tab)
+        if (tabs->isTabVisible(tab)) tabs->setCurrentIndex(tab), check();
+    if (auto* start = dialog->findChild<QPushButton*>(QStringLiteral("bbWizard"))) {
+      start->click();  // the wizard's pages, each with the buttons it shows; Enter presses Next
+      auto* next = dialog->findChild<QPushButton*>(QStringLiteral("bbNext"));
+      for (int page = 0; page < 4 && next->isEnabled(); ++page, QTest::keyClick(dialog, Qt::Key_Return)) check();
+      check();
+      if (next->isEnabled()) faults << "Enter does not press Next";
+    }
+    dialog->reject();
+  };
+  const char* const commands[] = {"aScanWizard", "aEditFolders", "aDatabaseManagement", "aConfigure",
+                                  "aScan",       "MarkByRule1",  "About1"};
+  for (const char* command : commands) child<QAction>(w, command)->trigger();
+  QCOMPARE(checked, int(std::size(commands)));
+  QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -29,7 +29,7 @@ class MainWindowPartsTest : public QObject {
 
  private slots:
   void keysFollowTheNavigationSettingAndMovesStopAtTheEnds();
-  void commandLineKnowsOnlyHelpAndVersion();
+  void commandLineAnswersHelpAndVersionAndSortsPaths();
   void aboutBoxShowsVersionKernelAndGroupedMemory();
   void datesUseTheLocaleWithoutTimeZone();
   void delegateDrawsTheRedDelCellAndTheBaseLineOnButtonFace();
@@ -55,7 +55,7 @@ void MainWindowPartsTest::keysFollowTheNavigationSettingAndMovesStopAtTheEnds() 
   QCOMPARE(MovedRow(-1, 1, 0), -1);  // empty list
 }
 
-void MainWindowPartsTest::commandLineKnowsOnlyHelpAndVersion() {
+void MainWindowPartsTest::commandLineAnswersHelpAndVersionAndSortsPaths() {
   std::string out;
   std::string err;
   QVERIFY(!vl::gui::HandleCommandLine({}, out, err).has_value());
@@ -73,6 +73,24 @@ void MainWindowPartsTest::commandLineKnowsOnlyHelpAndVersion() {
   err.clear();
   QCOMPARE(vl::gui::HandleCommandLine({"--help", "photos"}, out, err), std::optional<int>(2));
   QVERIFY(err.find("'photos'") != std::string::npos);
+
+  // Paths: folders to scan, or one results file or database (any letter case).
+  using Kind = vl::gui::StartRequest::Kind;
+  vl::test::TempDir dir;
+  dir.makeDir("a");
+  dir.makeDir("b");
+  for (const char* name : {"saved.vlr", "photos.VDB", "notes.txt"}) dir.write(name, std::string("x"));
+  QVERIFY(!vl::gui::HandleCommandLine({dir.file("a"), dir.file("saved.vlr")}, out, err).has_value());
+  err.clear();
+  const auto folders = vl::gui::ReadStartRequest({dir.file("a"), dir.file("b/")}, err);
+  QVERIFY(folders && folders->kind == Kind::ScanFolders);
+  QCOMPARE(folders->paths, (std::vector<std::string>{dir.file("a"), dir.file("b/")}));
+  QCOMPARE(vl::gui::ReadStartRequest({dir.file("saved.vlr")}, err)->kind, Kind::OpenResults);
+  QCOMPARE(vl::gui::ReadStartRequest({dir.file("photos.VDB")}, err)->kind, Kind::OpenDatabase);
+  QVERIFY(err.empty());
+  for (const std::vector<std::string>& wrong : {std::vector<std::string>{dir.file("notes.txt")}, {dir.file("missing")},
+                                                {dir.file("a"), dir.file("saved.vlr")}})
+    QVERIFY(!vl::gui::ReadStartRequest(wrong, err) && err.starts_with("velloran: ") && (err.clear(), true));
 }
 
 void MainWindowPartsTest::aboutBoxShowsVersionKernelAndGroupedMemory() {

@@ -111,7 +111,7 @@ void MarkRuleTest::theDialogStoresItsRuleWhichMarksNowAndAfterEveryScan() {
 
   w.scanWithOptions(answerer, vl::ScanMode::Images);  // auto-marking is off: only the rule marks
   QTRY_VERIFY(answerer.messages.size() == 2);
-  QVERIFY2(answerer.messages[1].contains("1 files marked for Delete."), qPrintable(answerer.messages[1]));
+  QVERIFY2(answerer.messages[1].contains("1 file marked for Delete."), qPrintable(answerer.messages[1]));
   QVERIFY(markedAt(w.window->results(), copy) && !markedAt(w.window->results(), original));
 
   dialogs.saveAnswers.push_back(files.file("out.json"));

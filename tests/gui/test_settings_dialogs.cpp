@@ -103,6 +103,11 @@ class SettingsDialogsTest : public QObject {
     QVERIFY(!child<QCheckBox>(reopened, "cbAutoMarkDelete")->isChecked());
     for (const char* name : {"eMarkErrors", "eMarkWidth", "eMarkHeight", "eMarkSize"})
       QVERIFY2(!child<QLineEdit>(reopened, name)->isEnabled(), name);
+    // Escape cancels: neither the settings nor the stored values take the changes.
+    child<QSpinBox>(reopened, "rxerrors")->setValue(80);
+    QTest::keyClick(&reopened, Qt::Key_Escape);
+    QCOMPARE(gui::CurrentSettings().values().fuzzFactor, 55);
+    QCOMPARE(IniFile(AppIniFileName()).readString("Tfconfigure", "rxerrors_Value", ""), std::string("55"));
     gui::ScanOptionsDialog options;
     options.show();
     QCOMPARE(options.mask(), std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf"));

@@ -1,7 +1,8 @@
 // bench_fingerprint FOLDER [ROUNDS [LIMIT]]: fingerprints the pictures below a folder (at most
 // LIMIT of them) and compares the JPEG time with libjpeg's bare greyscale decode of the same
 // files at the same scale; then reads them as a scan does with one job and with every core,
-// and from a fresh fingerprint cache, cold and again unchanged.
+// and from a fresh fingerprint cache, cold and again unchanged; then times a verifying scan
+// (reading and pairing) against a classic one, without a cache and from a filled one.
 #include <algorithm>
 #include <chrono>
 #include <csetjmp>
@@ -18,6 +19,7 @@
 #include "core/fingerprint/fingerprint.h"
 #include "core/fingerprint/fingerprint_cache.h"
 #include "core/fingerprint/jpeg_decoder.h"
+#include "core/scan/pairing.h"
 #include "core/scan/read_images.h"
 
 namespace {
@@ -119,6 +121,64 @@ void benchScanReading(const std::vector<std::string>& paths) {
               cold / warm);
 }
 
+// The time of reading the paths as a scan does (all cores) and then pairing them at the
+// default fuzz factor, verified or classic.
+struct ScanTime {
+  double read = 0, pair = 0;
+  double total() const { return read + pair; }
+};
+
+ScanTime scanTime(const std::vector<std::string>& paths, bool verified, vl::FingerprintCache* cache) {
+  vl::ScanList list;
+  for (const std::string& p : paths) {
+    list.push_back(std::make_unique<vl::TScanEntry>());
+    list.back()->Path = p;
+  }
+  vl::NoProgress quiet;
+  vl::FingerprintOptions options{0, cache, verified};
+  ScanTime time;
+  auto start = Clock::now();
+  vl::ReadImages(list, nullptr, quiet, options);
+  time.read = seconds(Clock::now() - start);
+  vl::ImageMatchRules rules;
+  if (verified) rules.checks.push_back(vl::SignatureCheck(list, list));
+  start = Clock::now();
+  vl::PairImagesSelfIndexed(list, 30, {}, [](size_t, size_t) { return true; }, [](const vl::PairedGroup&) {}, rules);
+  time.pair = seconds(Clock::now() - start);
+  return time;
+}
+
+void printScanRatio(const char* what, const ScanTime& classic, const ScanTime& verified) {
+  std::printf("%s: classic %.3f s (read %.3f, pair %.3f), verified %.3f s (read %.3f, pair %.3f), ratio %.3f "
+              "(target <= 1.3)\n",
+              what, classic.total(), classic.read, classic.pair, verified.total(), verified.read, verified.pair,
+              verified.total() / classic.total());
+}
+
+// Verifying scans against classic ones, each the best of `rounds` taken by turns: without
+// a cache, and from a cache filled by a first scan of the same kind.
+void benchVerifiedScans(const std::vector<std::string>& paths, int rounds) {
+  ScanTime best[2] = {{1e300, 0}, {1e300, 0}};
+  for (int r = 0; r < 2 * rounds; ++r) {
+    const ScanTime t = scanTime(paths, r % 2 == 1, nullptr);
+    if (t.total() < best[r % 2].total()) best[r % 2] = t;
+  }
+  printScanRatio("scan without a cache", best[0], best[1]);
+  const std::string cacheFile = std::filesystem::temp_directory_path() / "bench_fingerprint_scans.sqlite";
+  ScanTime cached[2] = {{1e300, 0}, {1e300, 0}};
+  for (int verified = 0; verified < 2; ++verified) {
+    for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(cacheFile + suffix);
+    vl::FingerprintCache cache(cacheFile);
+    scanTime(paths, verified == 1, &cache);
+    for (int r = 0; r < rounds; ++r) {
+      const ScanTime t = scanTime(paths, verified == 1, &cache);
+      if (t.total() < cached[verified].total()) cached[verified] = t;
+    }
+  }
+  for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(cacheFile + suffix);
+  printScanRatio("scan from the cache", cached[0], cached[1]);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -150,7 +210,10 @@ int main(int argc, char** argv) {
               failed, rounds);
   const double allTime = bestTime(all, rounds, fingerprintOne);
   std::printf("MakeFingerprint, all pictures: %.3f s, %.1f pictures/s\n", allTime, double(all.size()) / allTime);
-  if (jpegs.empty()) return 0;
+  if (jpegs.empty()) {
+    benchVerifiedScans(all, rounds);
+    return 0;
+  }
   double fpTime = 1e300, bareTime = 1e300;
   for (int r = 0; r < rounds; ++r) {  // interleaved, so that both see the same machine load
     fpTime = std::min(fpTime, bestTime(jpegs, 1, fingerprintOne));
@@ -162,5 +225,6 @@ int main(int argc, char** argv) {
               n / bareTime);
   std::printf("ratio MakeFingerprint / bare decode: %.3f (target <= 1.15)\n", fpTime / bareTime);
   benchScanReading(all);
+  benchVerifiedScans(all, rounds);
   return 0;
 }

@@ -1,5 +1,6 @@
 // bench_pairing [COUNT...]: the indexed image pairing (also with rotations) against the plain loop on fingerprints
-// made from random crops of Debian's wallpaper photographs, with families of near copies.
+// made from random crops of Debian's wallpaper photographs, with families of near copies; and the verified
+// self-compare (verified grids and signatures of the same crops) against the classic one.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -45,7 +46,9 @@ struct Crop {
   double left, top, width, height;  // as fractions of the photo
 };
 
-vl::TFingerprint fingerprintOf(const vl::WorkBitmap& photo, const Crop& crop, int width, int height, bool grey) {
+// The classic fingerprint of the crop, or with `verified` its verified grid and signature.
+void addCrop(vl::ScanList& list, const vl::WorkBitmap& photo, const Crop& crop, int width, int height, bool grey,
+             bool verified) {
   vl::WorkBitmap bitmap;
   bitmap.reset(width, height, 0, grey);
   for (int y = 0; y < height; ++y) {
@@ -57,31 +60,35 @@ vl::TFingerprint fingerprintOf(const vl::WorkBitmap& photo, const Crop& crop, in
                                                    : p;
     }
   }
-  return vl::FingerprintOfBitmap(bitmap);
+  auto entry = std::make_unique<vl::TScanEntry>();
+  entry->Path = "/corpus/" + std::to_string(list.size()) + ".jpg";
+  if (verified) {
+    const vl::VerifiedPrint print = vl::VerifiedPrintOfBitmap(bitmap);
+    entry->Fingerprint = std::make_unique<vl::TFingerprint>(print.grid);
+    entry->Signature = print.signature;
+  } else {
+    entry->Fingerprint = std::make_unique<vl::TFingerprint>(vl::FingerprintOfBitmap(bitmap));
+  }
+  list.push_back(std::move(entry));
 }
 
 // `count` fingerprints: distinct crops, one in ten with a family of copies (resized, greyscale, slightly shifted).
-vl::ScanList syntheticList(const std::vector<vl::WorkBitmap>& photos, size_t count, uint32_t seed) {
+vl::ScanList syntheticList(const std::vector<vl::WorkBitmap>& photos, size_t count, uint32_t seed,
+                           bool verified = false) {
   std::mt19937 random(seed);
   std::uniform_real_distribution<double> unit(0, 1);
   vl::ScanList list;
-  auto add = [&](const vl::TFingerprint& f) {
-    auto entry = std::make_unique<vl::TScanEntry>();
-    entry->Path = "/corpus/" + std::to_string(list.size()) + ".jpg";
-    entry->Fingerprint = std::make_unique<vl::TFingerprint>(f);
-    list.push_back(std::move(entry));
-  };
   while (list.size() < count) {
     Crop crop{random() % photos.size(), 0, 0, 0.2 + 0.8 * unit(random), 0.2 + 0.8 * unit(random)};
     crop.left = (1 - crop.width) * unit(random);
     crop.top = (1 - crop.height) * unit(random);
     const vl::WorkBitmap& photo = photos[crop.photo];
-    add(fingerprintOf(photo, crop, 64, 48, false));
+    addCrop(list, photo, crop, 64, 48, false, verified);
     if (random() % 10 != 0) continue;
-    add(fingerprintOf(photo, crop, 40, 30, false));
-    add(fingerprintOf(photo, crop, 64, 48, true));
+    addCrop(list, photo, crop, 40, 30, false, verified);
+    addCrop(list, photo, crop, 64, 48, true, verified);
     crop.left = std::min(1 - crop.width, crop.left + 0.01);
-    add(fingerprintOf(photo, crop, 64, 48, false));
+    addCrop(list, photo, crop, 64, 48, false, verified);
   }
   list.resize(count);
   std::shuffle(list.begin(), list.end(), random);
@@ -152,6 +159,35 @@ void benchSelf(const vl::ScanList& list, bool fullPlain) {
   benchRotations(list);
 }
 
+// The verified self-compare (verified grids, signature check) against the classic one
+// of the same crops, by turns, the fastest of a few rounds each; and the verified grids
+// without the check, to tell the cost of the check and of the pairs it turns down.
+void benchVerified(const vl::ScanList& classic, const vl::ScanList& verified) {
+  constexpr int Rounds = 3;
+  vl::ImageMatchRules rules;
+  size_t checks = 0;
+  const vl::PairCheck check = vl::SignatureCheck(verified, verified);
+  rules.checks.push_back([&](size_t head, size_t candidate, vl::Orientations orientations) {
+    ++checks;
+    return check(head, candidate, orientations);
+  });
+  Run plain, checked, unchecked;
+  plain.seconds = checked.seconds = unchecked.seconds = 1e9;
+  for (int round = 0; round < Rounds; ++round) {
+    const Run a = timed([&](auto p, auto s) { return vl::PairImagesSelfIndexed(classic, Fuzz, {}, p, s); });
+    const Run b = timed([&](auto p, auto s) { return vl::PairImagesSelfIndexed(verified, Fuzz, {}, p, s, rules); });
+    const Run c = timed([&](auto p, auto s) { return vl::PairImagesSelfIndexed(verified, Fuzz, {}, p, s); });
+    if (a.seconds < plain.seconds) plain = a;
+    if (b.seconds < checked.seconds) checked = b;
+    if (c.seconds < unchecked.seconds) unchecked = c;
+  }
+  std::printf("  verified grids without the check: %.3f s (%zu groups, %zu duplicates); %zu pairs checked\n",
+              unchecked.seconds, unchecked.groups, unchecked.duplicates, checks / Rounds);
+  std::printf("  verified: %.3f s (%zu groups) against %.3f s classic (%zu groups), %.2f times the classic time "
+              "(fastest of %d rounds each)\n",
+              checked.seconds, checked.groups, plain.seconds, plain.groups, checked.seconds / plain.seconds, Rounds);
+}
+
 void benchAgainstBase(const vl::ScanList& base, const vl::ScanList& compare, bool fullPlain) {
   const Run fast = timed([&](auto p, auto s) { return vl::PairImagesAgainstBaseIndexed(base, compare, Fuzz, {}, p, s); });
   std::printf("against a base %zu x %zu: indexed %.3f s (%zu groups, %zu duplicates)", base.size(), compare.size(),
@@ -186,6 +222,7 @@ int main(int argc, char** argv) {
     const vl::ScanList list = syntheticList(photos, count, 1);
     std::printf("%zu fingerprints made in %.1f s\n", count, secondsSince(start));
     benchSelf(list, count <= 20000);
+    benchVerified(list, syntheticList(photos, count, 1, true));
     if (count > 200000) continue;
     const vl::ScanList base = syntheticList(photos, count / 2, 2);
     benchAgainstBase(base, list, count <= 20000);

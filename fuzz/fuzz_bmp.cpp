@@ -1,4 +1,4 @@
-// Fuzz target: MakeFingerprint and the picture signature on BMP data, kept whole and sampled.
+// Fuzz target: MakeFingerprint and the verified print on BMP data, kept whole and sampled.
 #include "fuzz/fingerprint_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -1,4 +1,4 @@
-// Fuzz target: MakeFingerprint (kept whole and sampled) and the preview decoder on JPEG data.
+// Fuzz target: MakeFingerprint and the verified print (kept whole and sampled) and the preview decoder on JPEG data.
 #include "core/fingerprint/jpeg_decoder.h"
 #include "fuzz/fingerprint_check.h"
 

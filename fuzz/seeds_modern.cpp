@@ -23,6 +23,7 @@ void pngSeeds(const vl::fuzz::SeedFolder& folder) {
 void tiffSeeds(const vl::fuzz::SeedFolder& folder) {
   folder.add("rgb.tif", EncodeTiff({photo()}));
   folder.add("alpha-two-pages.tif", EncodeTiff({photo(), blocks()}, ramp()));
+  folder.add("turned.tif", EncodeTiff({photo()}, {}, 8));
 }
 
 void webpSeeds(const vl::fuzz::SeedFolder& folder) {

@@ -21,6 +21,7 @@ void jpegSeeds(const vl::fuzz::SeedFolder& folder) {
         folder.add("seed" + std::to_string(n++) + ".jpg", EncodeJpeg(p, options));
       }
   folder.add("large.jpg", EncodeJpeg(GradientPicture(420, 130), {.quality = 30}));
+  folder.add("exif-turned.jpg", EncodeJpeg(GradientPicture(64, 48), {.quality = 75, .exifOrientation = 6}));
 }
 
 void bmpSeeds(const vl::fuzz::SeedFolder& folder) {

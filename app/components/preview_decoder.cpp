@@ -101,7 +101,7 @@ QImage wrap(WorkBitmap& bitmap) {
 // A TIFF of orientation 5 to 8 turned upright from the rows its decoder gives
 // (libheif turns HEIF and AVIF pictures itself). O(pixels) when turned.
 QImage uprightTiff(QImage image, const QByteArray& data) {
-  const int orientation = TiffOrientation(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size()));
+  const int orientation = TiffOrientationTag(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size()));
   if (orientation == 5 || orientation == 7) return image.transformed(QTransform(0, 1, 1, 0, 0, 0));
   if (orientation == 6 || orientation == 8) return image.transformed(QTransform(0, -1, -1, 0, 0, 0));
   return image;

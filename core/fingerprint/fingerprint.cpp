@@ -11,6 +11,7 @@
 
 #include "core/files/paths.h"
 #include "core/fingerprint/bmp_decoder.h"
+#include "core/fingerprint/exif_orientation.h"
 #include "core/fingerprint/gif_decoder.h"
 #include "core/fingerprint/jpeg_decoder.h"
 #include "core/fingerprint/modern_decoders.h"
@@ -21,8 +22,6 @@ namespace {
 
 // Per-thread buffers bigger than this are released after use rather than kept.
 constexpr size_t KeptBufferBytes = size_t(64) << 20;
-// The most rows a large picture's sampling keeps: the grid's and the signature's.
-constexpr size_t MaxSampledRows = GridHeight + 256;
 
 // Reads a whole regular file into `buffer`, holding its size from the budget first;
 // false when it cannot be read (then `unreadable` is set), is too large, is no regular
@@ -116,57 +115,55 @@ int gridPosition(int start, int length, int i, int cells) {
   return start + int((2 * i + 1) * int64_t(length) / (2 * cells));
 }
 
-// The rows of the rectangle that the grid (and, when asked for, the signature) sample.
-std::vector<int> sampledRows(const PixelRect& r, bool withSignature) {
-  std::vector<int> rows = withSignature ? SignatureRows(r.top, r.height) : std::vector<int>{};
-  for (int gy = 0; gy < GridHeight; ++gy) rows.push_back(gridPosition(r.top, r.height, gy, GridHeight));
-  return rows;
+// The part of a w x h picture a verified print describes: what the border cut left,
+// unless that is less than a quarter of a side (content of a shape that fools the
+// cut's checks, or a small mark on a blank page), then the whole picture. O(1).
+PixelRect verifiedCut(const PixelRect& cut, int w, int h) {
+  return cut.width * 4 < w || cut.height * 4 < h ? PixelRect{0, 0, w, h} : cut;
 }
 
-// Replaces the grey values by tone codes 0 (lightest quarter) to 3 (darkest).
-void toneCodes(TFingerprint& grid, int minimum, int maximum, int sum) {
-  const int avg = sum / 100;
-  const int mid = minimum + (maximum - minimum) / 2;
-  int lo, hi;
-  if (mid <= avg) {
-    hi = avg + (maximum - avg) / 2;
-    lo = 2 * avg - hi;
-  } else {
-    lo = minimum + (avg - minimum) / 2;
-    hi = 2 * avg - lo;
-  }
-  for (uint8_t& v : grid) v = v < lo ? 0 : v < avg ? 1 : v < hi ? 2 : 3;
+// The rows the grid samples in the cut `r` of a w x h picture and, with a print,
+// the rows the print reads.
+std::vector<int> sampledRows(const PixelRect& r, int w, int h, bool withPrint) {
+  const PixelRect printed = verifiedCut(r, w, h);
+  std::vector<int> rows = withPrint ? SignatureRows(printed.top, printed.height) : std::vector<int>{};
+  for (int gy = 0; gy < GridHeight; ++gy) rows.push_back(gridPosition(r.top, r.height, gy, GridHeight));
+  return rows;
 }
 
 // The 10 x 10 point sample of the rectangle and its tone codes.
 template <typename Pixels>
 TFingerprint gridOf(const Pixels& bitmap, const PixelRect& r) {
   TFingerprint grid{};
-  int minimum = 256, maximum = 0, sum = 0;
   for (int gy = 0; gy < GridHeight; ++gy) {
     const int sy = gridPosition(r.top, r.height, gy, GridHeight);
-    for (int gx = 0; gx < GridWidth; ++gx) {
-      const int sx = gridPosition(r.left, r.width, gx, GridWidth);
-      const int v = bitmap.greyAt(sx, sy);
-      grid[size_t(gx * GridHeight + gy)] = uint8_t(v);
-      minimum = std::min(minimum, v);
-      maximum = std::max(maximum, v);
-      sum += v;
-    }
+    for (int gx = 0; gx < GridWidth; ++gx)
+      grid[size_t(gx * GridHeight + gy)] = uint8_t(bitmap.greyAt(gridPosition(r.left, r.width, gx, GridWidth), sy));
   }
-  toneCodes(grid, minimum, maximum, sum);
+  ToneCodes(grid);
   return grid;
+}
+
+// The verified grid and signature of the part of a picture verifiedCut leaves of
+// its border cut; the shares as SignatureOfBitmap takes them.
+template <typename Pixels>
+VerifiedPrint printOf(const Pixels& bitmap, const PixelRect& cut, double lastColumnShare, double lastRowShare) {
+  const PixelRect r = verifiedCut(cut, bitmap.width, bitmap.height);
+  VerifiedPrint print;
+  SignatureOfBitmap(bitmap, r.left, r.top, r.width, r.height, print.grid, print.signature, lastColumnShare,
+                    lastRowShare);
+  return print;
 }
 
 // Takes a decoded picture for its fingerprint. A picture of at most wholePixels is
 // kept whole. A larger one is probed: the rows and columns the border cut reads and
-// the rows the grid and signature sample when nothing is cut (most pictures). Only
+// the rows the grid and print sample when nothing is cut (most pictures). Only
 // when a border is cut does a second decode give the rows sampled within it. The
 // memory of either is held from the budget, beside the bytes already held (the file).
 class FingerprintSink final : public PixelSink {
  public:
-  FingerprintSink(const DecodeControl& control, BudgetHold& hold, WorkBitmap& whole, bool withSignature)
-      : control_(control), hold_(hold), fileBytes_(hold.bytes()), whole_(whole), withSignature_(withSignature) {}
+  FingerprintSink(const DecodeControl& control, BudgetHold& hold, WorkBitmap& whole, bool withPrint)
+      : control_(control), hold_(hold), fileBytes_(hold.bytes()), whole_(whole), withPrint_(withPrint) {}
 
   bool reserve(uint64_t bytes) override {
     return bytes <= control_.maxDecodeBytes && hold_.resize(std::max(hold_.bytes(), fileBytes_ + bytes));
@@ -178,7 +175,7 @@ class FingerprintSink final : public PixelSink {
     const int w = int(layout.width), h = int(layout.height);
     if (stage_ == Stage::Sampling) {
       if (w != width_ || h != height_) return false;
-      sampled_.keep(layout, sampledRows(cut_, withSignature_), {});
+      sampled_.keep(layout, sampledRows(cut_, w, h, withPrint_), {});
       return true;
     }
     width_ = w;
@@ -189,9 +186,9 @@ class FingerprintSink final : public PixelSink {
     }
     stage_ = Stage::Probing;
     const std::vector<int> lines = cutRows(w, h);
-    const uint64_t kept = SampledPixels::BytesFor(w, h, MaxSampledRows + lines.size(), 3);
-    if (!holdForDecode(layout.libraryBytes + kept)) return false;
-    std::vector<int> rows = sampledRows(PixelRect{0, 0, w, h}, withSignature_);
+    const size_t maxRows = GridHeight + (withPrint_ ? SignatureSamplesPerSide : 0) + lines.size();
+    if (!holdForDecode(layout.libraryBytes + SampledPixels::BytesFor(w, h, maxRows, 3))) return false;
+    std::vector<int> rows = sampledRows(PixelRect{0, 0, w, h}, w, h, withPrint_);
     rows.insert(rows.end(), lines.begin(), lines.end());
     sampled_.keep(layout, rows, cutColumns(w, h));
     return true;
@@ -220,9 +217,9 @@ class FingerprintSink final : public PixelSink {
   TFingerprint fingerprint() const {
     return stage_ == Stage::Whole ? FingerprintOfBitmap(whole_) : gridOf(sampled_, cut_);
   }
-  PictureSignature signature() const {
-    if (stage_ == Stage::Whole) return SignatureOfSampledPart(whole_);
-    return SignatureOfBitmap(sampled_, cut_.left, cut_.top, cut_.width, cut_.height);
+  VerifiedPrint print(double lastColumnShare, double lastRowShare) const {
+    if (stage_ == Stage::Whole) return VerifiedPrintOfBitmap(whole_, lastColumnShare, lastRowShare);
+    return printOf(sampled_, cut_, lastColumnShare, lastRowShare);
   }
 
  private:
@@ -239,7 +236,7 @@ class FingerprintSink final : public PixelSink {
   BudgetHold& hold_;
   const uint64_t fileBytes_;
   WorkBitmap& whole_;
-  const bool withSignature_;
+  const bool withPrint_;
   Stage stage_ = Stage::None;
   int width_ = 0, height_ = 0;
   SampledPixels sampled_;
@@ -247,9 +244,9 @@ class FingerprintSink final : public PixelSink {
 };
 
 bool decode(const uint8_t* data, size_t size, PictureType type, PixelSink& sink, int32_t& width, int32_t& height,
-            const DecodeControl& control) {
+            const DecodeControl& control, bool withChroma) {
   switch (type) {
-    case PictureType::Jpeg: return DecodeJpeg(data, size, sink, width, height, control);
+    case PictureType::Jpeg: return DecodeJpeg(data, size, sink, width, height, control, withChroma);
     case PictureType::Bmp:
     case PictureType::Gif: break;
     case PictureType::Icon:
@@ -260,23 +257,41 @@ bool decode(const uint8_t* data, size_t size, PictureType type, PixelSink& sink,
   return type == PictureType::Bmp ? DecodeBmp(data, size, sink, control) : DecodeGif(data, size, sink, control);
 }
 
-// The fingerprint (and signature) of the data, decoding it once or, for a large
+// The orientation (0 to 7) that turns the decoded picture into the one its tag shows.
+// HEIF decoding applies the rotation and mirror boxes itself (they overrule an EXIF
+// tag inside the file, which is left alone). libtiff's reader turns a TIFF upright
+// for tags 2 to 4, and for tags 5 to 8 mirrors it so that only a swap of rows and
+// columns (tags 5 and 7) or a half turn and that swap (tags 6 and 8) remain.
+int orientationOf(const uint8_t* data, size_t size, PictureType type) {
+  static constexpr int TiffRemainder[9] = {0, 0, 0, 0, 0, 4, 7, 4, 7};
+  if (type == PictureType::Jpeg) return OrientationOfTag(JpegOrientationTag(data, size));
+  return type == PictureType::Tiff ? TiffRemainder[TiffOrientationTag(data, size)] : 0;
+}
+
+// The fingerprint (and verified print) of the data, decoding it once or, for a large
 // picture, twice; the sink holds memory from `hold`.
 bool fingerprintData(const uint8_t* data, size_t size, PictureType type, TFingerprint& fingerprint, int32_t& width,
-                     int32_t& height, PictureSignature* signature, const DecodeControl& control, BudgetHold& hold) {
+                     int32_t& height, VerifiedPrint* verified, const DecodeControl& control, BudgetHold& hold) {
   thread_local WorkBitmap bitmap;
   bool ok = false;
   try {
-    FingerprintSink sink(control, hold, bitmap, signature != nullptr);
+    FingerprintSink sink(control, hold, bitmap, verified != nullptr);
+    const bool chroma = verified != nullptr;
     int32_t w = -1, h = -1;  // the full size; only a JPEG's differs from its decoded size
-    ok = decode(data, size, type, sink, w, h, control);
+    ok = decode(data, size, type, sink, w, h, control, chroma);
     if (ok && type != PictureType::Jpeg) w = sink.width(), h = sink.height();
-    if (ok && sink.startSecondPass()) ok = decode(data, size, type, sink, w, h, control);
+    if (ok && sink.startSecondPass()) ok = decode(data, size, type, sink, w, h, control, chroma);
     if (ok) {
       fingerprint = sink.fingerprint();
-      if (signature != nullptr) *signature = sink.signature();
       width = w;
       height = h;
+    }
+    if (ok && verified != nullptr) {
+      // At a reduced scale a JPEG's last column and row are the means of partial blocks.
+      const int scale = type == PictureType::Jpeg ? JpegScaleDenominator(w, h) : 1;
+      const auto lastShare = [scale](int full, int decoded) { return double(full - (decoded - 1) * scale) / scale; };
+      *verified = sink.print(lastShare(w, sink.width()), lastShare(h, sink.height()));
+      verified->orientation = orientationOf(data, size, type);
     }
   } catch (const std::exception&) {
     ok = false;  // out of memory for a huge picture
@@ -286,6 +301,26 @@ bool fingerprintData(const uint8_t* data, size_t size, PictureType type, TFinger
 }
 
 }  // namespace
+
+void ToneCodes(TFingerprint& greys) {
+  int minimum = 256, maximum = 0, sum = 0;
+  for (uint8_t v : greys) {
+    minimum = std::min<int>(minimum, v);
+    maximum = std::max<int>(maximum, v);
+    sum += v;
+  }
+  const int avg = sum / 100;
+  const int mid = minimum + (maximum - minimum) / 2;
+  int lo, hi;
+  if (mid <= avg) {
+    hi = avg + (maximum - avg) / 2;
+    lo = 2 * avg - hi;
+  } else {
+    lo = minimum + (avg - minimum) / 2;
+    hi = 2 * avg - lo;
+  }
+  for (uint8_t& v : greys) v = v < lo ? 0 : v < avg ? 1 : v < hi ? 2 : 3;
+}
 
 PictureType PictureTypeOf(const std::string& fileName) {
   const std::string ext = UpperAscii(ExtensionOf(fileName));
@@ -323,20 +358,19 @@ bool DecodeFullColour(const uint8_t* data, size_t size, PictureType type, WorkBi
 
 TFingerprint FingerprintOfBitmap(const WorkBitmap& bitmap) { return gridOf(bitmap, borderCut(bitmap)); }
 
-PictureSignature SignatureOfSampledPart(const WorkBitmap& bitmap) {
-  const PixelRect r = borderCut(bitmap);
-  return SignatureOfBitmap(bitmap, r.left, r.top, r.width, r.height);
+VerifiedPrint VerifiedPrintOfBitmap(const WorkBitmap& bitmap, double lastColumnShare, double lastRowShare) {
+  return printOf(bitmap, borderCut(bitmap), lastColumnShare, lastRowShare);
 }
 
 bool MakeFingerprintFromMemory(const uint8_t* data, size_t size, PictureType type, TFingerprint& fingerprint,
-                               int32_t& width, int32_t& height, PictureSignature* signature,
+                               int32_t& width, int32_t& height, VerifiedPrint* verified,
                                const DecodeControl& control) {
   BudgetHold hold(control);
-  return fingerprintData(data, size, type, fingerprint, width, height, signature, control, hold);
+  return fingerprintData(data, size, type, fingerprint, width, height, verified, control, hold);
 }
 
 bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int32_t& width, int32_t& height,
-                     bool* unreadable, PictureSignature* signature, const DecodeControl& control) {
+                     bool* unreadable, VerifiedPrint* verified, const DecodeControl& control) {
   const PictureType type = PictureTypeOf(fileName);
   if (!IsDecodedType(type) || control.cancelled()) return false;
   thread_local std::vector<uint8_t> file;
@@ -345,7 +379,7 @@ bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int
   try {
     BudgetHold hold(control);
     ok = readWholeFile(fileName, file, failedRead, hold) &&
-         fingerprintData(file.data(), file.size(), type, fingerprint, width, height, signature, control, hold);
+         fingerprintData(file.data(), file.size(), type, fingerprint, width, height, verified, control, hold);
   } catch (const std::exception&) {
     ok = false;
   }

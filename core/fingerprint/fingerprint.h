@@ -32,6 +32,19 @@ bool DecodeFullColour(const uint8_t* data, size_t size, PictureType type, WorkBi
 bool DecodeFullColour(const uint8_t* data, size_t size, PictureType type, PixelSink& sink,
                       const DecodeControl& control);
 
+// What a verifying read measures besides the fingerprint, on the picture as stored:
+// the verified grid, the signature, and the turn its orientation tag asks for.
+struct VerifiedPrint {
+  TFingerprint grid{};
+  PictureSignature signature;
+  int orientation = 0;  // 0 to 7 (OrientGrid): turns the stored picture into the one shown
+
+  // The grid and signature of the picture as shown. O(100).
+  TFingerprint uprightGrid() const { return OrientGrid(grid, orientation); }
+  PictureSignature uprightSignature() const { return OrientSignature(signature, orientation); }
+  bool operator==(const VerifiedPrint&) const = default;
+};
+
 // What MakeFingerprint gave for one picture.
 struct FingerprintOutcome {
   bool ok = false;
@@ -40,7 +53,7 @@ struct FingerprintOutcome {
   int32_t height = -1;
   bool unreadable = false;  // the file could not be opened or read (not: no picture)
   bool cancelled = false;   // the cancel flag stopped the decode: nothing is known of the picture
-  std::optional<PictureSignature> signature;  // when asked for, from the same decode
+  std::optional<VerifiedPrint> verified;  // when asked for, from the same decode
 };
 
 // Loads the picture at fileName (one read of the whole file) and computes its
@@ -48,28 +61,37 @@ struct FingerprintOutcome {
 // or converted, and for icons and metafiles (the outputs are then not valid);
 // `unreadable`, when given, tells whether the file could not be opened or read.
 // Deterministic bit for bit on every machine; thread-safe (each thread reuses its
-// own file and bitmap buffers). O(file size + decoded pixels). `signature`, when
-// given, receives the picture signature of the same decode.
+// own file and bitmap buffers). O(file size + decoded pixels). `verified`, when
+// given, receives the verified grid and signature of the same decode (a colour JPEG
+// is then decoded with its chroma, the fingerprint staying the same) and the turn
+// the orientation tag of a JPEG or TIFF asks for.
 // The file and the decoding hold their memory from the control's budget, waiting
 // for it when other decodes hold too much. A picture larger than the control's
 // wholePixels is decoded twice, keeping only the rows and columns the border cut
-// reads and then the rows the fingerprint samples: the same fingerprint in far less
-// memory. A set cancel flag makes the call fail soon (at the next row or block).
+// reads and then the rows the fingerprint and print sample: the same fingerprint and
+// print in far less memory. A set cancel flag makes the call fail soon (at the next
+// row or block).
 bool MakeFingerprint(const std::string& fileName, TFingerprint& fingerprint, int32_t& width, int32_t& height,
-                     bool* unreadable = nullptr, PictureSignature* signature = nullptr,
+                     bool* unreadable = nullptr, VerifiedPrint* verified = nullptr,
                      const DecodeControl& control = {});
 
 // The same on picture data already in memory, of the given type. Never throws.
 bool MakeFingerprintFromMemory(const uint8_t* data, size_t size, PictureType type, TFingerprint& fingerprint,
-                               int32_t& width, int32_t& height, PictureSignature* signature = nullptr,
+                               int32_t& width, int32_t& height, VerifiedPrint* verified = nullptr,
                                const DecodeControl& control = {});
 
 // The fingerprint of a decoded working bitmap: the corner test, the border cut with
 // its confirmation, the 10 x 10 point sample and the four tone codes. O(W + H).
 TFingerprint FingerprintOfBitmap(const WorkBitmap& bitmap);
 
-// The signature of the part of a decoded bitmap that its fingerprint samples (what
-// the border cut leaves). O(W + H).
-PictureSignature SignatureOfSampledPart(const WorkBitmap& bitmap);
+// The verified grid and signature of the part of a decoded bitmap that its
+// fingerprint samples (what the border cut leaves, unless that is less than a
+// quarter of a side); orientation 0. The shares tell how much of a pixel's width
+// the last column and row stand for (SignatureOfBitmap). O(min(pixels, 512 x 512) + W + H).
+VerifiedPrint VerifiedPrintOfBitmap(const WorkBitmap& bitmap, double lastColumnShare = 1.0, double lastRowShare = 1.0);
+
+// Replaces 100 inverted grey values (0 to 255) by tone codes 0 (lightest quarter of
+// their range) to 3 (darkest), around their mean. O(100).
+void ToneCodes(TFingerprint& greys);
 
 }  // namespace vl

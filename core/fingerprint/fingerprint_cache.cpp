@@ -14,6 +14,9 @@
 #include <limits>
 #include <system_error>
 #include <utility>
+#include <vector>
+
+#include "core/files/little_endian.h"
 
 namespace vl {
 
@@ -22,17 +25,24 @@ namespace {
 constexpr size_t BatchSize = 512;
 constexpr int ReadBatchSize = 1024;
 constexpr int BusyTimeoutMs = 2000;
-constexpr int SchemaVersion = 2;
-// Version 1 held no signatures; its rows are kept, without one.
+constexpr int SchemaVersion = 3;
+// Version 1 held no signatures, version 2 the 64-bit signatures of an earlier
+// verification, which no longer count; the rows of both are kept, without a print.
 constexpr int SignaturelessVersion = 1;
+constexpr int OldSignatureVersion = 2;
 constexpr uint8_t HighestToneCode = 3;
+// A verified print in the signature column: the grid; of both grey views the
+// structure, detail, mean and contrast (16 bits); the chroma cells, the flags (1
+// coloured, 2 almost uniform) and the orientation.
+constexpr size_t ViewBytes = StructureSize + 4;
+constexpr size_t PrintBytes = FingerprintSize + 2 * ViewBytes + 2 * ChromaSide * ChromaSide + 2;
 
 const char* const CreateTable =
     "CREATE TABLE IF NOT EXISTS fingerprints(path BLOB PRIMARY KEY NOT NULL, device INTEGER NOT NULL,"
     " inode INTEGER NOT NULL, size INTEGER NOT NULL, modified INTEGER NOT NULL, changed INTEGER NOT NULL,"
-    " ok INTEGER NOT NULL, fingerprint BLOB, width INTEGER NOT NULL, height INTEGER NOT NULL, signature INTEGER)"
+    " ok INTEGER NOT NULL, fingerprint BLOB, width INTEGER NOT NULL, height INTEGER NOT NULL, signature BLOB)"
     " WITHOUT ROWID";
-const char* const AddSignatures = "ALTER TABLE fingerprints ADD COLUMN signature INTEGER";
+const char* const AddSignatures = "ALTER TABLE fingerprints ADD COLUMN signature BLOB";
 const char* const SelectRow =
     "SELECT device, inode, size, modified, changed, ok, fingerprint, width, height, signature FROM fingerprints"
     " WHERE path = ?";
@@ -66,9 +76,56 @@ std::optional<FileKey> keyColumns(sqlite3_stmt* statement) {
   return FileKey{uint64_t(*values[0]), uint64_t(*values[1]), *values[2], *values[3], *values[4]};
 }
 
+bool toneCodesOnly(const uint8_t* codes) {
+  return std::none_of(codes, codes + FingerprintSize, [](uint8_t code) { return code > HighestToneCode; });
+}
+
+uint8_t* putView(uint8_t* at, const GreyView& view) {
+  for (int8_t c : view.structure) *at++ = uint8_t(c);
+  *at++ = view.detail;
+  *at++ = view.mean;
+  PutLE16(at, view.contrast);
+  return at + 2;
+}
+
+const uint8_t* getView(const uint8_t* at, GreyView& view) {
+  for (int8_t& c : view.structure) c = int8_t(*at++);
+  view.detail = *at++;
+  view.mean = *at++;
+  view.contrast = GetLE16(at);
+  return at + 2;
+}
+
+std::vector<uint8_t> printBytes(const VerifiedPrint& print) {
+  std::vector<uint8_t> bytes(PrintBytes);
+  uint8_t* at = std::copy(print.grid.begin(), print.grid.end(), bytes.data());
+  const PictureSignature& s = print.signature;
+  at = putView(putView(at, s.luminance), s.channelMean);
+  for (int8_t c : s.chroma) *at++ = uint8_t(c);
+  *at++ = uint8_t((s.coloured ? 1 : 0) | (s.almostUniform ? 2 : 0));
+  *at = uint8_t(print.orientation);
+  return bytes;
+}
+
+// The print of a signature column's bytes; none unless they are one a read can give.
+std::optional<VerifiedPrint> printOf(const uint8_t* bytes, int length) {
+  if (bytes == nullptr || length != int(PrintBytes) || !toneCodesOnly(bytes)) return std::nullopt;
+  VerifiedPrint print;
+  std::copy_n(bytes, FingerprintSize, print.grid.begin());
+  PictureSignature& s = print.signature;
+  const uint8_t* at = getView(getView(bytes + FingerprintSize, s.luminance), s.channelMean);
+  for (int8_t& c : s.chroma) c = int8_t(*at++);
+  const uint8_t flags = *at++;
+  print.orientation = *at;
+  if (flags > 3 || print.orientation >= OrientationCount) return std::nullopt;
+  s.coloured = (flags & 1) != 0;
+  s.almostUniform = (flags & 2) != 0;
+  return print;
+}
+
 // The outcome columns 5 to 9 of a selected row; none unless they hold a result
 // MakeFingerprint can give: a failure, or 100 tone codes with positive dimensions
-// and a signature or none (NULL).
+// and a verified print (a blob), none (NULL) or an old signature (an integer, ignored).
 std::optional<FingerprintOutcome> outcomeColumns(sqlite3_stmt* statement) {
   const auto ok = integerColumn(statement, 5);
   if (ok == 0) return FingerprintOutcome{};
@@ -77,17 +134,21 @@ std::optional<FingerprintOutcome> outcomeColumns(sqlite3_stmt* statement) {
   const int length = sqlite3_column_bytes(statement, 6);
   const auto width = dimensionColumn(statement, 7);
   const auto height = dimensionColumn(statement, 8);
-  if (bytes == nullptr || length != int(FingerprintSize) || !width || !height) return std::nullopt;
-  if (std::any_of(bytes, bytes + FingerprintSize, [](uint8_t code) { return code > HighestToneCode; }))
+  if (bytes == nullptr || length != int(FingerprintSize) || !width || !height || !toneCodesOnly(bytes))
     return std::nullopt;
-  const int signatureType = sqlite3_column_type(statement, 9);
-  if (signatureType != SQLITE_NULL && signatureType != SQLITE_INTEGER) return std::nullopt;
   FingerprintOutcome outcome;
   outcome.ok = true;
   outcome.width = *width;
   outcome.height = *height;
   std::copy(bytes, bytes + FingerprintSize, outcome.fingerprint.begin());
-  if (signatureType == SQLITE_INTEGER) outcome.signature = PictureSignature(sqlite3_column_int64(statement, 9));
+  const int signatureType = sqlite3_column_type(statement, 9);
+  if (signatureType == SQLITE_BLOB) {
+    outcome.verified = printOf(static_cast<const uint8_t*>(sqlite3_column_blob(statement, 9)),
+                               sqlite3_column_bytes(statement, 9));
+    if (!outcome.verified) return std::nullopt;
+  } else if (signatureType != SQLITE_NULL && signatureType != SQLITE_INTEGER) {
+    return std::nullopt;
+  }
   return outcome;
 }
 
@@ -136,25 +197,30 @@ void FingerprintCache::open() {
     turnOffWithError("unexpected contents");
 }
 
-// Creates the table of a new file, or adds the signature column to a file of the
-// version before, inside one write transaction, as two processes may do so at once;
-// a file of any other schema version is not touched. Closing the connection on a
-// failure rolls the transaction back.
+// Creates the table of a new file, or brings a file of an earlier version up to
+// date (version 1 gets the signature column, version 2 keeps its old signatures,
+// which count as none), inside one write transaction, as two processes may do so at
+// once; a file of any other schema version is not touched. Closing the connection
+// on a failure rolls the transaction back.
 bool FingerprintCache::ensureSchema() {
   if (!execute("BEGIN IMMEDIATE")) {
     turnOffWithError("cannot lock");
     return false;
   }
   const std::string current = std::to_string(SchemaVersion);
-  const std::string previous = std::to_string(SignaturelessVersion);
+  const std::string signatureless = std::to_string(SignaturelessVersion);
+  const std::string oldSignatures = std::to_string(OldSignatureVersion);
   const auto version = queryText("PRAGMA user_version");
-  if (version && *version != "0" && *version != current && *version != previous) {
+  if (version && *version != "0" && *version != current && *version != signatureless && *version != oldSignatures) {
     turnOff(path_ + " was made by another version");
     return false;
   }
-  const char* const setUp = version == previous ? AddSignatures : CreateTable;
-  const bool ready = version && (*version == current ||
-                                 (execute(setUp) && execute(("PRAGMA user_version=" + current).c_str())));
+  // Version 2's table already has the column; its integers read as no print.
+  const auto setUp = [&] {
+    return version == oldSignatures || execute(version == signatureless ? AddSignatures : CreateTable);
+  };
+  const bool ready =
+      version && (*version == current || (setUp() && execute(("PRAGMA user_version=" + current).c_str())));
   if (ready && execute("COMMIT")) return true;
   turnOffWithError("cannot set up the table");
   return false;
@@ -199,7 +265,7 @@ std::optional<FingerprintOutcome> FingerprintCache::lookup(const std::string& pa
   std::lock_guard lock(mutex_);
   if (db_ == nullptr) return std::nullopt;
   const auto usable = [&](const Row& row) {
-    return row.key == key && (!withSignature || !row.outcome.ok || row.outcome.signature);
+    return row.key == key && (!withSignature || !row.outcome.ok || row.outcome.verified);
   };
   const auto queued = pending_.find(path);
   if (queued != pending_.end()) {
@@ -278,10 +344,12 @@ bool FingerprintCache::writeRow(const std::string& path, const Row& row) {
     sqlite3_bind_null(insert_, 8);
   sqlite3_bind_int(insert_, 9, row.outcome.width);
   sqlite3_bind_int(insert_, 10, row.outcome.height);
-  if (row.outcome.ok && row.outcome.signature)
-    sqlite3_bind_int64(insert_, 11, int64_t(*row.outcome.signature));
-  else
+  if (row.outcome.ok && row.outcome.verified) {
+    const std::vector<uint8_t> print = printBytes(*row.outcome.verified);
+    sqlite3_bind_blob(insert_, 11, print.data(), int(print.size()), SQLITE_TRANSIENT);
+  } else {
     sqlite3_bind_null(insert_, 11);
+  }
   const bool done = sqlite3_step(insert_) == SQLITE_DONE;
   sqlite3_reset(insert_);
   return done;

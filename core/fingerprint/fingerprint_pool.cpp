@@ -20,14 +20,6 @@ namespace {
 constexpr int WaitSliceMs = 20;     // the cancel flag is looked at this often while a decode is awaited
 constexpr size_t SlotsPerThread = 8;
 
-void store(TScanEntry& entry, const FingerprintOutcome& outcome) {
-  if (!outcome.ok) return;
-  entry.Fingerprint = std::make_unique<TFingerprint>(outcome.fingerprint);
-  entry.Width = outcome.width;
-  entry.Height = outcome.height;
-  entry.Signature = outcome.signature;
-}
-
 // Submits the pictures ahead of the walk that may need decoding while the pool has room.
 class LookAhead {
  public:
@@ -70,13 +62,13 @@ std::optional<FingerprintOutcome> awaitOutcome(FingerprintPool* pool, const TSca
   return outcome;
 }
 
-FingerprintOutcome decode(const std::string& path, bool withSignature, const DecodeControl& control) {
+FingerprintOutcome decode(const std::string& path, bool verified, const DecodeControl& control) {
   FingerprintOutcome outcome;
-  PictureSignature signature = 0;
+  VerifiedPrint print;
   try {
     outcome.ok = MakeFingerprint(path, outcome.fingerprint, outcome.width, outcome.height, &outcome.unreadable,
-                                 withSignature ? &signature : nullptr, control);
-    if (outcome.ok && withSignature) outcome.signature = signature;
+                                 verified ? &print : nullptr, control);
+    if (outcome.ok && verified) outcome.verified = print;
   } catch (const std::exception&) {
     outcome.ok = false;
   }
@@ -91,12 +83,24 @@ void reportCacheWarning(FingerprintCache* cache, ProgressSink& sink) {
 
 }  // namespace
 
-FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache, bool signature,
+void StoreOutcome(TScanEntry& entry, const FingerprintOutcome& outcome, bool verifying, bool verifiedGrid) {
+  if (!outcome.ok) return;
+  const VerifiedPrint* print = verifying && outcome.verified ? &*outcome.verified : nullptr;
+  const TFingerprint grid = !print ? outcome.fingerprint
+                            : verifiedGrid ? print->uprightGrid()
+                                           : OrientGrid(outcome.fingerprint, print->orientation);
+  entry.Fingerprint = std::make_unique<TFingerprint>(grid);
+  entry.Width = outcome.width;
+  entry.Height = outcome.height;
+  entry.Signature = print ? std::optional(print->uprightSignature()) : std::nullopt;
+}
+
+FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache, bool verified,
                                       const DecodeControl& control) {
   const auto key = cache != nullptr ? StatFileKey(path) : std::nullopt;
-  if (!key) return decode(path, signature, control);
-  if (auto stored = cache->lookup(path, *key, signature)) return *stored;
-  const FingerprintOutcome outcome = decode(path, signature, control);
+  if (!key) return decode(path, verified, control);
+  if (auto stored = cache->lookup(path, *key, verified)) return *stored;
+  const FingerprintOutcome outcome = decode(path, verified, control);
   if (!outcome.unreadable && !outcome.cancelled) cache->store(path, *key, outcome);
   return outcome;
 }
@@ -197,7 +201,7 @@ size_t walkList(ScanList& list, const ListWalk& walk, const FingerprintOptions& 
     if (action == EntryAction::Decode) {
       const auto outcome = awaitOutcome(pool ? &*pool : nullptr, entry, options);
       if (!outcome) break;
-      store(entry, *outcome);
+      StoreOutcome(entry, *outcome, options.signatures, options.verifiedGrids);
       if (outcome->unreadable) {
         ++unreadable;
         if (walk.unreadable) walk.unreadable(entry);

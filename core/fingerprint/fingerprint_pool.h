@@ -22,7 +22,11 @@ class FingerprintCache;
 struct FingerprintOptions {
   int jobs = 1;  // worker threads; 1 decodes on the calling thread, 0 = hardware threads
   FingerprintCache* cache = nullptr;  // results of earlier runs; none: decode every picture
-  bool signatures = false;            // also the picture signature of each decoded picture
+  // A verifying read: each entry gets the signature of its picture as shown (turned as
+  // its orientation tag says) and, with verifiedGrids, the verified grid instead of
+  // the fingerprint (else the fingerprint, turned the same way).
+  bool signatures = false;
+  bool verifiedGrids = true;
   // The memory budget the decodes share and the flag that stops them and the pass
   // (a CancelToken's flag; none: the pass runs to its end).
   DecodeControl decoding{};
@@ -32,10 +36,16 @@ struct FingerprintOptions {
 // file is stat()ed first (before it is read, so a file changed meanwhile gets a new
 // key), a matching stored result is given without decoding, and a decoded result
 // is stored unless the file could not be read or the decode was cancelled. With
-// `signature` the outcome carries the picture signature too (a stored result without
-// one is decoded anew). Thread-safe.
+// `verified` the outcome carries the verified print too (a stored result without one
+// is decoded anew). Thread-safe.
 FingerprintOutcome ComputeFingerprint(const std::string& path, FingerprintCache* cache = nullptr,
-                                      bool signature = false, const DecodeControl& control = {});
+                                      bool verified = false, const DecodeControl& control = {});
+
+// Stores a successful outcome in the entry: its width and height, and either the
+// fingerprint (no signature) or, for a verifying read, the upright signature and the
+// upright verified grid (or fingerprint, without verifiedGrid). A failed outcome
+// leaves the entry alone. O(100).
+void StoreOutcome(TScanEntry& entry, const FingerprintOutcome& outcome, bool verifying, bool verifiedGrid = true);
 
 // A fixed set of worker threads decoding submitted pictures. At most `window`
 // pictures are in flight; results are taken oldest first, each identified by the
@@ -96,15 +106,14 @@ struct ListWalk {
 };
 
 // Walks the list in order by the rules, removing dropped entries by compaction and
-// storing each decoded fingerprint, width and height (and signature, when asked
-// for). With more than one job the pictures ahead of the walk are decoded on a pool,
-// a bounded window at a time. The options' cancel flag stops the walk before the
-// next decode (it is looked at every 20 ms while a result is awaited) and the
-// decodes themselves within a few rows; a stopped walk leaves the unvisited entries
-// (the one being decoded included) as they were. With a cache, its queued results
-// are written at the end and its warning, if it turned itself off, goes to
-// sink.warning. Gives the count of decoded files that could not be opened or read
-// (they stay without a fingerprint).
+// storing each outcome by StoreOutcome. With more than one job the pictures ahead of
+// the walk are decoded on a pool, a bounded window at a time. The options' cancel
+// flag stops the walk before the next decode (it is looked at every 20 ms while a
+// result is awaited) and the decodes themselves within a few rows; a stopped walk
+// leaves the unvisited entries (the one being decoded included) as they were. With a
+// cache, its queued results are written at the end and its warning, if it turned
+// itself off, goes to sink.warning. Gives the count of decoded files that could not
+// be opened or read (they stay without a fingerprint).
 size_t FingerprintList(ScanList& list, const ListWalk& walk, const FingerprintOptions& options, ProgressSink& sink);
 
 }  // namespace vl

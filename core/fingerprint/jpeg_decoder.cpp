@@ -59,6 +59,10 @@ void storeGreyRow(const JSAMPLE* in, uint32_t* out, JDIMENSION width) {
   for (JDIMENSION x = 0; x < width; ++x) out[x] = in[x];
 }
 
+void storeYccRow(const JSAMPLE* in, uint32_t* out, JDIMENSION width) {
+  for (JDIMENSION x = 0; x < width; ++x, in += 3) out[x] = uint32_t(in[1]) << 16 | uint32_t(in[2]) << 8 | in[0];
+}
+
 void storeCmykRow(const JSAMPLE* in, uint32_t* out, JDIMENSION width) {
   for (JDIMENSION x = 0; x < width; ++x, in += 4) {
     const uint32_t k = in[3];
@@ -99,7 +103,7 @@ uint64_t libraryMemory(jpeg_decompress_struct& cinfo) {
 // The decoding proper. No object with a destructor lives here, as libjpeg's errors
 // leave through longjmp.
 bool decode(Decompressor& d, const uint8_t* data, size_t size, PixelSink& sink, int32_t& width, int32_t& height,
-            const DecodeControl& control) {
+            const DecodeControl& control, bool withChroma) {
   jpeg_decompress_struct& cinfo = d.cinfo;
   installErrorHandlers(d);
   d.errors.control = &control;
@@ -108,13 +112,16 @@ bool decode(Decompressor& d, const uint8_t* data, size_t size, PixelSink& sink, 
   width = int32_t(cinfo.image_width);
   height = int32_t(cinfo.image_height);
   const bool cmyk = isCmyk(cinfo);
+  const bool chroma = withChroma && cinfo.jpeg_color_space == JCS_YCbCr;
   cinfo.scale_num = 1;
   cinfo.scale_denom = unsigned(JpegScaleDenominator(cinfo.image_width, cinfo.image_height));
-  cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_GRAYSCALE;
+  cinfo.out_color_space = cmyk ? JCS_CMYK : chroma ? JCS_YCbCr : JCS_GRAYSCALE;
   cinfo.dct_method = JDCT_ISLOW;
+  // The chroma's precision matters little, and plain upsampling never touches the luminance.
+  if (chroma) cinfo.do_fancy_upsampling = FALSE;
   jpeg_calc_output_dimensions(&cinfo);
   if (uint64_t(cinfo.output_width) * cinfo.output_height > MaxWorkPixels) return false;
-  if (!sink.begin({cinfo.output_width, cinfo.output_height, 0, !cmyk, libraryMemory(cinfo)})) return false;
+  if (!sink.begin({cinfo.output_width, cinfo.output_height, 0, !cmyk, libraryMemory(cinfo), chroma})) return false;
   jpeg_start_decompress(&cinfo);
   const auto common = reinterpret_cast<j_common_ptr>(&cinfo);
   JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(common, JPOOL_IMAGE,
@@ -125,6 +132,7 @@ bool decode(Decompressor& d, const uint8_t* data, size_t size, PixelSink& sink, 
     const int y = int(cinfo.output_scanline);
     if (jpeg_read_scanlines(&cinfo, row, 1) != 1) return false;
     if (cmyk) storeCmykRow(row[0], pixels, cinfo.output_width);
+    else if (chroma) storeYccRow(row[0], pixels, cinfo.output_width);
     else storeGreyRow(row[0], pixels, cinfo.output_width);
     sink.put(y, 0, int(cinfo.output_width), pixels);
   }
@@ -203,10 +211,10 @@ int JpegScaleDenominator(int64_t width, int64_t height) {
 }
 
 bool DecodeJpeg(const uint8_t* data, size_t size, PixelSink& sink, int32_t& width, int32_t& height,
-                const DecodeControl& control) {
+                const DecodeControl& control, bool withChroma) {
   if (size == 0) return false;
   Decompressor d;
-  return decode(d, data, size, sink, width, height, control);
+  return decode(d, data, size, sink, width, height, control, withChroma);
 }
 
 bool DecodeJpegPreview(const uint8_t* data, size_t size, const JpegPreviewOptions& options, PreviewPicture& picture) {

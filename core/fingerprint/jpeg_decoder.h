@@ -17,17 +17,20 @@ int JpegScaleDenominator(int64_t width, int64_t height);
 
 // Decodes JPEG data at its fingerprint scale into the sink, row by row: the
 // luminance alone (a luminance layout), or for CMYK and YCCK pictures R = C*K/255,
-// G = M*K/255, B = Y*K/255. width and height get the full-size dimensions. libjpeg's
-// warnings (corrupt or truncated data) are ignored and the picture is used as
-// delivered; its errors, pictures above MaxWorkPixels at the reduced size, more than
-// 500 scans and a set cancel flag (looked at every 16 rows and while libjpeg reads
-// the scans of a progressive picture) give false. O(file size + reduced pixels).
+// G = M*K/255, B = Y*K/255. With `withChroma` a YCbCr picture's pixels also carry
+// their chroma (a layout with chroma; the luminance is the same either way). width
+// and height get the full-size dimensions. libjpeg's warnings (corrupt or truncated
+// data) are ignored and the picture is used as delivered; its errors, pictures above
+// MaxWorkPixels at the reduced size, more than 500 scans and a set cancel flag
+// (looked at every 16 rows and while libjpeg reads the scans of a progressive
+// picture) give false. O(file size + reduced pixels).
 bool DecodeJpeg(const uint8_t* data, size_t size, PixelSink& sink, int32_t& width, int32_t& height,
-                const DecodeControl& control);
+                const DecodeControl& control, bool withChroma = false);
 // The same into a bitmap.
-inline bool DecodeJpeg(const uint8_t* data, size_t size, WorkBitmap& bitmap, int32_t& width, int32_t& height) {
+inline bool DecodeJpeg(const uint8_t* data, size_t size, WorkBitmap& bitmap, int32_t& width, int32_t& height,
+                       bool withChroma = false) {
   BitmapSink sink(bitmap);
-  return DecodeJpeg(data, size, sink, width, height, DecodeControl{});
+  return DecodeJpeg(data, size, sink, width, height, DecodeControl{}, withChroma);
 }
 
 // How a preview is decoded. ScaleDenominator 1, 2, 4 or 8 decodes at that

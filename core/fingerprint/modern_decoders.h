@@ -25,11 +25,9 @@ bool DecodeTiff(const uint8_t* data, size_t size, PixelSink& sink, const DecodeC
 bool DecodeWebp(const uint8_t* data, size_t size, PixelSink& sink, const DecodeControl& control);
 bool DecodeHeif(const uint8_t* data, size_t size, PixelSink& sink, const DecodeControl& control);
 
-// The TIFF's orientation tag (1 to 8, as in EXIF), 1 when absent, unreadable or out
-// of range. DecodeTiff turns pictures of orientations 1 to 4 upright; for 5 to 8 it
-// gives the rows as 1 to 4 would, which still need a transpose (5, 7) or a
-// transverse (6, 8) to be upright. O(header).
-int TiffOrientation(const uint8_t* data, size_t size);
+// The orientation tag (1 to 8) of a TIFF's first page, or 0 when it has none or the
+// data cannot be opened. Reads the header and the first directory only.
+int TiffOrientationTag(const uint8_t* data, size_t size);
 
 // One pixel with straight (not premultiplied) alpha, composited over white.
 inline uint32_t OverWhite(uint32_t r, uint32_t g, uint32_t b, uint32_t a) {

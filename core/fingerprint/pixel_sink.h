@@ -16,6 +16,7 @@ struct PictureLayout {
   uint32_t fill = 0;       // every pixel's colour until a run covers it
   bool luminance = false;  // pixels are luminance values (see WorkBitmap)
   uint64_t libraryBytes = 0;  // what the decoder and its library allocate besides the pixels
+  bool chroma = false;        // luminance pixels carry their chroma (see WorkBitmap)
 };
 
 // Receives one decoded picture. A decoder calls begin once, before it allocates
@@ -68,7 +69,7 @@ class BitmapSink final : public PixelSink {
  public:
   explicit BitmapSink(WorkBitmap& bitmap) : bitmap_(bitmap) {}
   bool begin(const PictureLayout& layout) override {
-    return bitmap_.reset(layout.width, layout.height, layout.fill, layout.luminance);
+    return bitmap_.reset(layout.width, layout.height, layout.fill, layout.luminance, layout.chroma);
   }
   void put(int y, int x0, int count, const uint32_t* pixels, int step = 1) override {
     uint32_t* out = bitmap_.row(y) + x0;

@@ -22,6 +22,7 @@ void SampledPixels::keep(const PictureLayout& layout, const std::vector<int>& ro
   width = int(layout.width);
   height = int(layout.height);
   luminance = layout.luminance;
+  chroma = layout.luminance && layout.chroma;
   slotOfRow_.assign(size_t(height), -1);
   rows_.clear();
   for (int y : inside(rows, height)) {
@@ -51,10 +52,10 @@ void SampledPixels::put(int y, int x0, int count, const uint32_t* pixels, int st
 }
 
 uint32_t SampledPixels::at(int x, int y) const {
-  if (const int slot = slotOfRow_[size_t(y)]; slot >= 0) return rows_[size_t(slot)][size_t(x)];
+  if (const int slot = slotOfRow_[size_t(y)]; slot >= 0) return ColourOf(rows_[size_t(slot)][size_t(x)], luminance);
   const auto column = std::lower_bound(columns_.begin(), columns_.end(), x);
   if (column == columns_.end() || *column != x) throw std::logic_error("a pixel that was not kept was read");
-  return columnPixels_[size_t(column - columns_.begin())][size_t(y)];
+  return ColourOf(columnPixels_[size_t(column - columns_.begin())][size_t(y)], luminance);
 }
 
 }  // namespace vl

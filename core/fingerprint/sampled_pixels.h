@@ -21,6 +21,7 @@ class SampledPixels {
   int width = 0;
   int height = 0;
   bool luminance = false;
+  bool chroma = false;
 
   // Forgets everything, then keeps the given rows and columns of a picture of the
   // layout's size, filled with its fill colour. Positions outside the picture are

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/files/dir_listing.h"
+#include "core/fingerprint/picture_signature.h"
 
 namespace vl {
 
@@ -34,7 +35,8 @@ struct TScanEntry {
   int32_t Width = -1;
   int32_t Height = -1;
   std::unique_ptr<TFingerprint> Fingerprint;
-  std::optional<uint64_t> Signature;  // the picture signature, when a scan asked for it (never from a record)
+  // The picture signature of the picture as shown, when a verifying scan read it (never from a record).
+  std::optional<PictureSignature> Signature;
   int64_t FullSize = -1;  // the whole size of a file read from disk; -1 for a record
   FileIdentity Identity;  // the file reached, when known (not for records of absent volumes)
 

@@ -195,13 +195,13 @@ bool DecodeTiff(const uint8_t* data, size_t size, PixelSink& sink, const DecodeC
   return rows.begin() && rows.read();
 }
 
-int TiffOrientation(const uint8_t* data, size_t size) {
+int TiffOrientationTag(const uint8_t* data, size_t size) {
   const DecodeControl control;
   MemoryFile file{data, toff_t(size), control};
   const auto tiff = openMemory(file);
-  uint16_t orientation = ORIENTATION_TOPLEFT;
-  if (!tiff || !TIFFGetFieldDefaulted(tiff.get(), TIFFTAG_ORIENTATION, &orientation)) return ORIENTATION_TOPLEFT;
-  return orientation >= ORIENTATION_TOPLEFT && orientation <= ORIENTATION_LEFTBOT ? orientation : ORIENTATION_TOPLEFT;
+  uint16_t orientation = 0;
+  if (!tiff || !TIFFGetField(tiff.get(), TIFFTAG_ORIENTATION, &orientation)) return 0;
+  return orientation >= 1 && orientation <= 8 ? orientation : 0;
 }
 
 }  // namespace vl

@@ -198,12 +198,12 @@ size_t blockEnd(const std::vector<uint8_t>& taken, size_t from, size_t size) {
 }
 
 // Per class: whether it holds an entry that is the same file as another entry of the
-// list (the same path or identity), or an entry on which the rules' checks can fail.
-// Only such a class can keep a free entry after one of its entries was handled, as a
-// head never takes the same file as itself nor a pair a check rejects. O(n log n).
+// list (the same path or identity), or two entries or more of which a check may turn
+// one down. Only such a class can keep a free entry after one of its entries was
+// handled, as a head never takes the same file as itself nor a pair a check rejects
+// (a class of one entry is taken or heads a group by then). O(n log n).
 std::vector<uint8_t> classesWithTwins(const ScanList& list, const FingerprintClasses& classes,
                                       const ImageMatchRules& rules) {
-  if (!rules.checks.empty() && !rules.checkedEntry) return std::vector<uint8_t>(classes.points.size(), 1);
   std::unordered_map<std::string_view, uint32_t> byPath;
   std::map<std::pair<uint64_t, uint64_t>, uint32_t> byIdentity;
   std::vector<uint8_t> lingers(classes.points.size(), 0);
@@ -213,7 +213,9 @@ std::vector<uint8_t> classesWithTwins(const ScanList& list, const FingerprintCla
   };
   for (size_t i = 0; i < list.size(); ++i) {
     const TScanEntry& entry = *list[i];
-    if (!rules.checks.empty() && rules.checkedEntry(i)) mark(i, i);
+    const uint32_t cls = classes.classOf[i];
+    const bool shared = cls != NoClass && classes.start[cls + 1] - classes.start[cls] > 1;
+    if (shared && !rules.checks.empty() && (!rules.checkedEntry || rules.checkedEntry(i))) mark(i, i);
     const auto [samePath, newPath] = byPath.try_emplace(entry.Path, uint32_t(i));
     if (!newPath) mark(samePath->second, i);
     if (!entry.Identity.known()) continue;
@@ -259,7 +261,7 @@ class FreeEntries {
 // those that are the same file as itself. A class before the head's holds no free
 // entry unless it holds such a twin, so neighbour lists keep only those and later classes.
 // A check may turn a candidate down, leaving it free in a class before later heads'
-// classes, so with checks every class not taken is kept.
+// classes when that class holds other entries, so with checks such classes are kept too.
 bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const PairingOptions& options,
                            const PairingProgress& progress, const GroupSink& sink, const ImageMatchRules& rules) {
   if (!toneCodesOnly(compare)) return PairImagesSelf(compare, fuzzFactor, progress, sink, rules);
@@ -290,8 +292,8 @@ bool PairImagesSelfIndexed(const ScanList& compare, int fuzzFactor, const Pairin
       if (taken[near.cls]) continue;
       for (uint32_t m = classes.start[near.cls]; m < classes.start[near.cls + 1]; ++m) {
         const uint32_t member = classes.members[m];
-        if (!entries.isFree(member) || SameFile(*compare[i], *compare[member]) ||
-            !rules.accepts(i, member, near.orientations))
+        if (!entries.isFree(member) || !rules.accepts(i, member, near.orientations) ||
+            SameFile(*compare[i], *compare[member]))
           continue;
         entries.take(member);
         group.duplicates.push_back({member, near.errors});

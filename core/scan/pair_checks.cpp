@@ -3,13 +3,13 @@
 
 namespace vl {
 
-PairCheck SignatureCheck(const ScanList& heads, const ScanList& candidates, int maxDistance) {
-  return [&heads, &candidates, maxDistance](size_t head, size_t candidate, Orientations orientations) {
-    const std::optional<uint64_t>& a = heads[head]->Signature;
-    const std::optional<uint64_t>& b = candidates[candidate]->Signature;
+PairCheck SignatureCheck(const ScanList& heads, const ScanList& candidates) {
+  return [&heads, &candidates](size_t head, size_t candidate, Orientations orientations) {
+    const std::optional<PictureSignature>& a = heads[head]->Signature;
+    const std::optional<PictureSignature>& b = candidates[candidate]->Signature;
     if (!a || !b) return true;
     for (int o = 0; o < OrientationCount; ++o)
-      if ((orientations >> o & 1) != 0 && SignatureDistance(OrientSignature(*a, o), *b) <= maxDistance) return true;
+      if ((orientations >> o & 1) != 0 && SignaturesMatch(o == 0 ? *a : OrientSignature(*a, o), *b)) return true;
     return false;
   };
 }

@@ -63,12 +63,9 @@ struct ImageMatchRules {
 
 // The verification of picture pairs: a pair passes when either entry has no
 // signature (a database record), or when in one of the given orientations the
-// head's signature differs from the candidate's in at most maxDistance bits. The
-// lists must outlive the check. O(1) per pair.
-PairCheck SignatureCheck(const ScanList& heads, const ScanList& candidates, int maxDistance);
-// The largest signature distance of a verified pair, chosen on a labelled corpus
-// (docs/matching.md).
-constexpr int VerifiedSignatureDistance = 10;
+// head's turned signature matches the candidate's (SignaturesMatch). The lists must
+// outlive the check. O(63) per orientation and pair.
+PairCheck SignatureCheck(const ScanList& heads, const ScanList& candidates);
 
 // The plain pairing loops. Each returns false when progress stopped it (the groups
 // sunk so far stand). Two entries that are the same file (SameFile) never match,

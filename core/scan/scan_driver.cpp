@@ -152,11 +152,19 @@ bool ScanRun::gather() {
   return !stopped();
 }
 
+// True when the list holds an entry with a fingerprint before reading: a database record.
+bool holdsRecords(const ScanList& list) {
+  return std::any_of(list.begin(), list.end(), [](const auto& entry) { return entry->Fingerprint != nullptr; });
+}
+
 bool ScanRun::readImages() {
   std::optional<FingerprintCache> cache;
   FingerprintOptions options{request_.jobs};
   if (request_.useCache) options.cache = &cache.emplace();
   options.signatures = request_.verifyMatches;
+  // Database records hold classic fingerprints only: with any of them the pictures are
+  // paired by their fingerprints too (turned upright), their signatures still verifying.
+  options.verifiedGrids = !holdsRecords(base_) && !holdsRecords(compare_);
   options.decoding.cancel = &cancel_.flag();
   std::vector<UnreadableFile>& unreadable = outcome_.unreadable;
   sink_.report({JobPhase::ReadingBaseImages});
@@ -218,7 +226,7 @@ bool ScanRun::pairImages(const PairingProgress& onProgress, const GroupSink& onG
   const ScanList& heads = base_.empty() ? compare_ : base_;
   ImageMatchRules rules;
   rules.rotations = request_.matchRotations;
-  if (request_.verifyMatches) rules.checks.push_back(SignatureCheck(heads, compare_, VerifiedSignatureDistance));
+  if (request_.verifyMatches) rules.checks.push_back(SignatureCheck(heads, compare_));
   const std::optional<NotDuplicateFilter> filter = notDuplicateFilter();
   if (filter) AddNotDuplicateCheck(rules, *filter, heads, compare_);
   if (request_.reference)

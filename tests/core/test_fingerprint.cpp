@@ -430,7 +430,7 @@ TEST(DecodeBudgetTest, HoldsWaitForRoomAndALargeOneRunsAlone) {
                                         nullptr, control));
   EXPECT_LT(counted.peak(), 600u * 3000 * 4 / 8);
   // A decode that would need more than the ceiling is refused before it allocates.
-  control.maxDecodeBytes = 600u * 3000 * 4 / 16;
+  control.maxDecodeBytes = 600u * 8 * 4;  // fewer than the rows it samples
   EXPECT_FALSE(MakeFingerprintFromMemory(tall.data(), tall.size(), PictureType::Bmp, fingerprint, width, height,
                                          nullptr, control));
 }

@@ -171,31 +171,40 @@ TEST_F(FingerprintCacheTest, AFileOfAnotherVersionIsLeftAlone) {
   EXPECT_EQ(sql("SELECT count(*) FROM fingerprints"), "1");
 }
 
-// A cache of the version before signatures: its rows still hit where no signature is
-// wanted, a signature is decoded and stored once, and the file is of the new version.
-TEST_F(FingerprintCacheTest, ACacheWithoutSignaturesIsMigratedAndItsRowsKept) {
+// Caches of the versions before verified prints (1: no signature column, 2: 64-bit
+// signatures that no longer count): their rows still hit where no print is wanted, a
+// print is decoded and stored once, and the file is of the new version.
+TEST_F(FingerprintCacheTest, OlderCachesAreMigratedAndTheirRowsKept) {
   const std::string photo = writePhoto("photo.jpg");
   const std::string decoded = textOf(ComputeFingerprint(photo));
-  { FingerprintCache cache; ComputeFingerprint(photo, &cache); }
-  sql("ALTER TABLE fingerprints DROP COLUMN signature");
-  sql("PRAGMA user_version = 1");
-  sql("UPDATE fingerprints SET width = 77");  // tells a stored result from a decoded one
-  {
-    FingerprintCache cache;
-    EXPECT_EQ(cache.lookup(photo, *StatFileKey(photo))->width, 77) << "an old row is kept";
-    EXPECT_FALSE(cache.lookup(photo, *StatFileKey(photo), true)) << "it has no signature";
-    const FingerprintOutcome fresh = ComputeFingerprint(photo, &cache, true);
-    EXPECT_EQ(textOf(fresh), decoded);
-    ASSERT_TRUE(fresh.signature);
-    EXPECT_FALSE(cache.takeWarning());
+  const std::optional<VerifiedPrint> verified = ComputeFingerprint(photo, nullptr, true).verified;
+  ASSERT_TRUE(verified);
+  for (const char* version : {"1", "2"}) {
+    SCOPED_TRACE(version);
+    { FingerprintCache cache; ComputeFingerprint(photo, &cache); }
+    sql("ALTER TABLE fingerprints DROP COLUMN signature");
+    if (version == std::string("2")) {
+      sql("ALTER TABLE fingerprints ADD COLUMN signature INTEGER");
+      sql("UPDATE fingerprints SET signature = 1234567");
+    }
+    sql(std::string("PRAGMA user_version = ") + version);
+    sql("UPDATE fingerprints SET width = 77");  // tells a stored result from a decoded one
+    {
+      FingerprintCache cache;
+      EXPECT_EQ(cache.lookup(photo, *StatFileKey(photo))->width, 77) << "an old row is kept";
+      EXPECT_FALSE(cache.lookup(photo, *StatFileKey(photo), true)) << "it has no print";
+      const FingerprintOutcome fresh = ComputeFingerprint(photo, &cache, true);
+      EXPECT_EQ(textOf(fresh), decoded);
+      EXPECT_EQ(fresh.verified, verified);
+      EXPECT_FALSE(cache.takeWarning());
+    }
+    EXPECT_EQ(sql("PRAGMA user_version"), "3");
+    const auto stored = FingerprintCache().lookup(photo, *StatFileKey(photo), true);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->verified, verified);
   }
-  EXPECT_EQ(sql("PRAGMA user_version"), "2");
-  FingerprintCache cache;
-  const auto stored = cache.lookup(photo, *StatFileKey(photo), true);
-  ASSERT_TRUE(stored);
-  EXPECT_EQ(stored->signature, ComputeFingerprint(photo, nullptr, true).signature);
-  sql("UPDATE fingerprints SET signature = 'text'");
-  EXPECT_FALSE(FingerprintCache().lookup(photo, *StatFileKey(photo))) << "a signature of the wrong type is unsound";
+  sql("UPDATE fingerprints SET signature = x'0102'");
+  EXPECT_FALSE(FingerprintCache().lookup(photo, *StatFileKey(photo))) << "a print of the wrong size is unsound";
 }
 
 TEST_F(FingerprintCacheTest, AReadOnlyCacheFolderGivesOneWarningAndPlainResults) {

@@ -11,6 +11,7 @@
 
 #include <jpeglib.h>
 #include <gif_lib.h>
+#include <libexif/exif-data.h>
 
 #include "core/files/little_endian.h"
 
@@ -85,6 +86,26 @@ void jpegRow(const Picture& picture, int y, const JpegOptions& options, std::vec
         break;
     }
   }
+}
+
+// The APP1 payload ("Exif", two zeros, a TIFF header and IFD 0) holding one orientation tag.
+std::vector<uint8_t> exifBlock(int orientation) {
+  ExifData* exif = exif_data_new();
+  if (exif == nullptr) throw std::runtime_error("EXIF block");
+  exif_data_set_byte_order(exif, EXIF_BYTE_ORDER_INTEL);
+  ExifEntry* entry = exif_entry_new();
+  exif_content_add_entry(exif->ifd[EXIF_IFD_0], entry);
+  exif_entry_initialize(entry, EXIF_TAG_ORIENTATION);
+  exif_set_short(entry->data, EXIF_BYTE_ORDER_INTEL, ExifShort(orientation));
+  exif_entry_unref(entry);
+  unsigned char* data = nullptr;
+  unsigned int size = 0;
+  exif_data_save_data(exif, &data, &size);
+  exif_data_unref(exif);
+  if (data == nullptr) throw std::runtime_error("EXIF block");
+  std::vector<uint8_t> bytes(data, data + size);
+  std::free(data);
+  return bytes;
 }
 
 // ---- BMP ----
@@ -286,6 +307,20 @@ Picture BlockPicture(int width, int height, int block, const std::vector<uint32_
   return p;
 }
 
+Picture Oriented(const Picture& from, int o) {
+  const bool swap = (o & 4) != 0;
+  Picture out(swap ? from.height : from.width, swap ? from.width : from.height);
+  for (int y = 0; y < out.height; ++y)
+    for (int x = 0; x < out.width; ++x) {
+      int a = o & 1 ? out.width - 1 - x : x, b = o & 2 ? out.height - 1 - y : y;
+      if (swap) std::swap(a, b);
+      out.set(x, y, from.at(a, b));
+    }
+  return out;
+}
+
+int InverseOrientation(int orientation) { return orientation == 5 ? 6 : orientation == 6 ? 5 : orientation; }
+
 std::vector<uint8_t> EncodeJpeg(const Picture& picture, const JpegOptions& options) {
   jpeg_compress_struct cinfo;
   jpeg_error_mgr err;
@@ -308,6 +343,10 @@ std::vector<uint8_t> EncodeJpeg(const Picture& picture, const JpegOptions& optio
   if (options.progressive) jpeg_simple_progression(&cinfo);
   cinfo.arith_code = options.arithmetic ? TRUE : FALSE;
   jpeg_start_compress(&cinfo, TRUE);
+  if (options.exifOrientation != 0) {
+    const std::vector<uint8_t> exif = exifBlock(options.exifOrientation);
+    jpeg_write_marker(&cinfo, JPEG_APP0 + 1, exif.data(), unsigned(exif.size()));
+  }
   std::vector<uint8_t> row;
   for (int y = 0; y < picture.height; ++y) {
     jpegRow(picture, y, options, row);

@@ -42,6 +42,12 @@ Picture FramedPicture(const Picture& content, int left, int top, int right, int 
 Picture AbandonedCutPicture(int width, int height, int frame, int dip);
 // Blocks of `colours` (cycled pseudo-randomly from `seed`), each block `block` pixels square.
 Picture BlockPicture(int width, int height, int block, const std::vector<uint32_t>& colours, uint32_t seed);
+// The picture turned by orientation o (0 to 7, as OrientGrid numbers them):
+// P'(x, y) = P(s(x, y)), s mirroring x when bit 0 is set, y when bit 1 is, then
+// swapping them when bit 2 is.
+Picture Oriented(const Picture& picture, int orientation);
+// The orientation that undoes orientation o (0 to 7).
+int InverseOrientation(int orientation);
 
 // ---- JPEG ----
 
@@ -57,6 +63,9 @@ struct JpegOptions {
   // R = C * K / 255 gets the picture back (exactly for K = 255).
   JpegColour colour = JpegColour::Rgb;
   int cmykBlack = 255;
+  // 1 to 8: an EXIF block whose orientation tag tells how the stored pixels are
+  // turned for display; 0: no EXIF block.
+  int exifOrientation = 0;
 };
 
 std::vector<uint8_t> EncodeJpeg(const Picture& picture, const JpegOptions& options = {});

@@ -219,10 +219,10 @@ void writeTiff(TIFF* tiff, const Picture& p, const TiffLayout& l, const AlphaPla
     writeTiffBlocks(tiff, samples, width, p.height, perPixel, plane, l.tile > 0 ? l.tile : width, rows);
 }
 
-std::vector<uint8_t> EncodeTiff(const std::vector<Picture>& pages, const AlphaPlane& alpha) {
+std::vector<uint8_t> EncodeTiff(const std::vector<Picture>& pages, const AlphaPlane& alpha, int orientation) {
   return tiffBytes([&](TIFF* tiff) {
     for (size_t i = 0; i < pages.size(); ++i) {
-      writeTiff(tiff, pages[i], {}, i == 0 ? alpha : AlphaPlane{});
+      writeTiff(tiff, pages[i], {.orientation = uint16_t(orientation)}, i == 0 ? alpha : AlphaPlane{});
       check(TIFFWriteDirectory(tiff) == 1, "TIFF page");
     }
   });
@@ -287,12 +287,12 @@ std::vector<uint8_t> encodeStillWebp(const Picture& p, const AlphaPlane& alpha, 
   return out;
 }
 
-std::vector<uint8_t> EncodeWebp(const std::vector<Picture>& frames, const AlphaPlane& alpha, bool lossless) {
+std::vector<uint8_t> EncodeWebp(const std::vector<Picture>& frames, const AlphaPlane& alpha, int quality) {
   const Picture& first = frames.at(0);
   WebPConfig config;
   WebPConfigInit(&config);
-  config.lossless = lossless ? 1 : 0;
-  config.quality = lossless ? config.quality : 90;
+  config.lossless = quality == 0 ? 1 : 0;
+  if (quality != 0) config.quality = float(quality);
   config.exact = 1;
   if (frames.size() == 1) return encodeStillWebp(first, alpha, config);
   WebPAnimEncoderOptions animOptions;
@@ -323,18 +323,25 @@ std::vector<uint8_t> EncodeWebp(const std::vector<Picture>& frames, const AlphaP
   return out;
 }
 
-std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, const AlphaPlane& alpha) {
+std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, const AlphaPlane& alpha, int quality,
+                                int orientation) {
   heif_context* context = heif_context_alloc();
   heif_encoder* encoder = nullptr;
   check(heif_context_get_encoder_for_format(context, av1 ? heif_compression_AV1 : heif_compression_HEVC, &encoder)
             .code == heif_error_Ok, "HEIF encoder");
-  heif_encoder_set_lossless(encoder, 1);
-  heif_encoder_set_parameter_string(encoder, "chroma", "444");
   heif_encoding_options* options = heif_encoding_options_alloc();
   heif_color_profile_nclx* nclx = heif_nclx_color_profile_alloc();
-  nclx->matrix_coefficients = heif_matrix_coefficients_RGB_GBR;
-  nclx->full_range_flag = 1;
+  if (quality == 0) {
+    heif_encoder_set_lossless(encoder, 1);
+    heif_encoder_set_parameter_string(encoder, "chroma", "444");
+    nclx->matrix_coefficients = heif_matrix_coefficients_RGB_GBR;
+    nclx->full_range_flag = 1;
+  } else {
+    heif_encoder_set_lossy_quality(encoder, quality);
+    if (av1) heif_encoder_set_parameter_integer(encoder, "speed", 8);  // a few times faster than the default
+  }
   options->output_nclx_profile = nclx;
+  options->image_orientation = heif_orientation(orientation);
   for (size_t i = 0; i < images.size(); ++i) {
     heif_image* image = heifImage(images[i], i == 0 ? alpha : AlphaPlane{}, nclx);
     const bool encoded = heif_context_encode_image(context, image, encoder, options, nullptr).code == heif_error_Ok;

@@ -14,11 +14,13 @@ using AlphaPlane = std::vector<uint8_t>;
 // Lossless PNG, 8 bits per channel, RGBA when `alpha` is given.
 std::vector<uint8_t> EncodePng(const Picture& picture, const AlphaPlane& alpha = {});
 // Lossless (uncompressed) TIFF, one page per picture; the first page gets `alpha`
-// as unassociated alpha.
-std::vector<uint8_t> EncodeTiff(const std::vector<Picture>& pages, const AlphaPlane& alpha = {});
-// Lossless WebP (lossy at quality 90 when `lossless` is false); with more than one
-// frame, an animation of same-sized frames.
-std::vector<uint8_t> EncodeWebp(const std::vector<Picture>& frames, const AlphaPlane& alpha = {}, bool lossless = true);
+// as unassociated alpha. Every page carries the orientation tag (1 to 8, EXIF
+// values: how the stored pixels are turned for display).
+std::vector<uint8_t> EncodeTiff(const std::vector<Picture>& pages, const AlphaPlane& alpha = {},
+                                int orientation = 1);
+// Lossless WebP, or lossy at `quality` 1 to 100; with more than one frame, an
+// animation of same-sized frames.
+std::vector<uint8_t> EncodeWebp(const std::vector<Picture>& frames, const AlphaPlane& alpha = {}, int quality = 0);
 
 // The ways a PNG may hold a picture. Grey samples are round((R + G + B) / 3) cut to
 // the depth; a palette holds the picture's colours (at most 2^depth of them); 16-bit
@@ -44,8 +46,10 @@ struct TiffLayout {
   TiffCoding coding = TiffCoding::None;
 };
 std::vector<uint8_t> EncodeTiff(const Picture& picture, const TiffLayout& layout, const AlphaPlane& alpha = {});
-// HEIF with HEVC (or AVIF with AV1) coding, lossless in the RGB matrix at 4:4:4;
-// the first picture is the primary image.
-std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, const AlphaPlane& alpha = {});
+// HEIF with HEVC (or AVIF with AV1) coding: lossless in the RGB matrix at 4:4:4, or
+// lossy at `quality` 1 to 100 (4:2:0); the first picture is the primary image, shown
+// turned by `orientation` (EXIF values, written as rotation and mirror boxes).
+std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, const AlphaPlane& alpha = {},
+                                int quality = 0, int orientation = 1);
 
 }  // namespace vl::test

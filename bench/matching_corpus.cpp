@@ -100,8 +100,8 @@ Picture loadSource(const fs::path& path, int maxSide) {
   if (type == PictureType::Jpeg) {
     PreviewPicture preview;
     if (!DecodeJpegPreview(data.data(), data.size(), {1, false, maxSide, maxSide}, preview)) return {};
-    bitmap.reset(preview.Width, preview.Height, 0);
-    for (size_t i = 0; i < bitmap.pixels.size(); ++i) bitmap.pixels[i] = preview.Pixels[i] & 0xFFFFFF;
+    bitmap.reset(preview.width, preview.height, 0);
+    for (size_t i = 0; i < bitmap.pixels.size(); ++i) bitmap.pixels[i] = preview.pixels[i] & 0xFFFFFF;
   } else if (!DecodeFullColour(data.data(), data.size(), type, bitmap)) {
     return {};
   }

@@ -17,7 +17,6 @@ class SilentHost : public vl::Host {
   void phase(const std::string&) override {}
   void progress(size_t, size_t) override {}
   void clearProgress() override {}
-  void processEvents() override {}
   void showMessage(vl::MessageKind, const std::string&) override {}
   bool askYesNo(const std::string&) override { return false; }
   void beep() override {}

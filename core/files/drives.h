@@ -10,7 +10,7 @@ namespace vl {
 struct DriveRoot {
   std::string root;  // the mount point
   bool removable = false;
-  bool floppy = false;     // mounted from /dev/fd0 or /dev/fd1 (skipped unless CheckABDrives)
+  bool floppy = false;     // mounted from /dev/fd0 or /dev/fd1 (skipped unless a request takes floppy drives)
   std::string device;      // the mount source, e.g. "/dev/sdb1" or "//server/share"
   std::string fileSystem;  // the file-system type, e.g. "ext4", "vfat"
 };

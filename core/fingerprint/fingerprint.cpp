@@ -333,11 +333,15 @@ PictureType PictureTypeOf(const std::string& fileName) {
   if (ext == ".TIF" || ext == ".TIFF") return PictureType::Tiff;
   if (ext == ".WEBP") return PictureType::Webp;
   if (ext == ".HEIC" || ext == ".HEIF" || ext == ".AVIF") return PictureType::Heif;
+  if (ext == ".JXL") return PictureType::Jxl;
+  for (const char* raw : {".DNG", ".CR2", ".CR3", ".NEF", ".ARW", ".ORF", ".RW2", ".RAF", ".PEF"})
+    if (ext == raw) return PictureType::Raw;
   return PictureType::None;
 }
 
 bool IsDecodedType(PictureType type) {
-  return type != PictureType::None && type != PictureType::Icon && type != PictureType::Metafile;
+  return type != PictureType::None && type != PictureType::Icon && type != PictureType::Metafile &&
+         type != PictureType::Jxl && type != PictureType::Raw;
 }
 
 bool DecodeFullColour(const uint8_t* data, size_t size, PictureType type, PixelSink& sink,

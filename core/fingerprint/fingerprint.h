@@ -18,11 +18,12 @@ namespace vl {
 constexpr uint64_t MaxPictureFileBytes = uint64_t(1) << 31;
 
 // The picture type, chosen by the file extension alone (without regard to case):
-// Heif stands for ".heic", ".heif" and ".avif", Tiff for ".tif" and ".tiff".
-enum class PictureType { None, Bmp, Jpeg, Gif, Icon, Metafile, Png, Tiff, Webp, Heif };
+// Heif stands for ".heic", ".heif" and ".avif", Tiff for ".tif" and ".tiff", Raw for
+// the camera raw files (".dng", ".cr2", ".cr3", ".nef", ".arw", ".orf", ".rw2", ".raf", ".pef").
+enum class PictureType { None, Bmp, Jpeg, Gif, Icon, Metafile, Png, Tiff, Webp, Heif, Jxl, Raw };
 PictureType PictureTypeOf(const std::string& fileName);
 
-// True for the types MakeFingerprint decodes (all but None, Icon and Metafile).
+// True for the types MakeFingerprint decodes (all but None, Icon, Metafile, Jxl and Raw).
 bool IsDecodedType(PictureType type);
 
 // Decodes a PNG, TIFF, WebP or HEIF/AVIF picture at full size into `bitmap`

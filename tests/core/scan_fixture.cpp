@@ -1,7 +1,6 @@
 // A scan test's world: its own settings folder and cache, a request, folders of files and a scan runner.
 #include "tests/core/scan_fixture.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "core/scan/not_duplicates.h"
@@ -11,17 +10,9 @@
 namespace vl::test {
 
 ScanFixture::ScanFixture() {
-  setenv("VELLORAN_APPDIR", dir.makeDir("app").c_str(), 1);
-  setenv("XDG_CACHE_HOME", dir.makeDir("cache").c_str(), 1);
-  ResetAppPaths();
   request = ScanRequestFromSettings(Settings());
   request.useDeletedList = false;
   request.notDuplicatesFile = NotDuplicatesFileName();
-}
-
-ScanFixture::~ScanFixture() {
-  unsetenv("VELLORAN_APPDIR");
-  ResetAppPaths();
 }
 
 std::string ScanFixture::writePhoto(const std::string& relative, int variant, int quality) const {

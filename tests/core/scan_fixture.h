@@ -20,7 +20,6 @@ namespace vl::test {
 class ScanFixture : public ::testing::Test {
  protected:
   ScanFixture();
-  ~ScanFixture() override;
 
   // Writes a JPEG of the standard test photograph (variant 0) or of another picture.
   std::string writePhoto(const std::string& relative, int variant = 0, int quality = 90) const;
@@ -43,6 +42,8 @@ class ScanFixture : public ::testing::Test {
   static std::vector<std::string> describe(const ScanList& list);
 
   TempDir dir;
+  ScopedEnv appDir{"VELLORAN_APPDIR", dir.makeDir("app")};
+  ScopedEnv cacheHome{"XDG_CACHE_HOME", dir.makeDir("cache")};
   RecordingHost host;
   ScanRequest request;
   ScanOutcome outcome;

@@ -1,8 +1,8 @@
 // Tests of the image database format: record layout, writer, reader and loading into a scan list.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
+#include <tuple>
 
 #include "core/database/database_file.h"
 #include "core/database/volume_table.h"
@@ -66,28 +66,21 @@ ScanList readAll(const std::string& path, DatabaseOutcome& outcome) {
 }
 
 void expectSameEntry(const TScanEntry& got, const TScanEntry& want) {
-  EXPECT_EQ(got.Path, want.Path);
-  EXPECT_EQ(got.Volume, want.Volume);
-  EXPECT_EQ(got.Size, want.Size);
-  EXPECT_EQ(got.FileDate, want.FileDate);
-  EXPECT_EQ(got.Width, want.Width);
-  EXPECT_EQ(got.Height, want.Height);
   ASSERT_TRUE(got.Fingerprint);
-  EXPECT_EQ(*got.Fingerprint, *want.Fingerprint);
+  const auto fields = [](const TScanEntry& e) {
+    return std::tuple(e.Path, e.Volume, e.Size, e.FileDate, e.Width, e.Height, *e.Fingerprint);
+  };
+  EXPECT_EQ(fields(got), fields(want));
 }
 
 class DatabaseTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ::setenv("VELLORAN_APPDIR", (dir.path() + "/").c_str(), 1);
-    ResetAppPaths();
-  }
-
   LoadAnswer load(const std::string& fileName) {
     return LoadDatabaseIntoList(fileName, list, errors);
   }
 
   test::TempDir dir;
+  test::ScopedEnv appDir{"VELLORAN_APPDIR", dir.path() + "/"};
   std::vector<std::string> errors;
   ScanList list;
 };

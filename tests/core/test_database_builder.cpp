@@ -5,7 +5,6 @@
 #include <csignal>
 #include <utime.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <regex>
@@ -24,8 +23,6 @@ namespace {
 class DatabaseBuilderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("VELLORAN_APPDIR", dir_.makeDir("app").c_str(), 1);
-    ResetAppPaths();
     pics_ = dir_.makeDir("pics");
     test::WriteJpeg(pics_ + "/a.jpg", test::GradientPicture(64, 48));
     test::WriteJpeg(pics_ + "/B.jpg", test::UniformPicture(40, 40, test::Rgb(200, 30, 30)));
@@ -68,6 +65,13 @@ class DatabaseBuilderTest : public ::testing::Test {
     return Run(AddToDatabase, {.fileName = file, .folders = folders, .freshen = freshen, .gone = gone});
   }
   void BuildNew() { ASSERT_EQ(New(db_, {pics_}), BuildOutcome::Written); }
+  // The text of the one message shown since the last call, which forgets it.
+  std::string onlyMessage() {
+    EXPECT_EQ(host_.messages.size(), 1u);
+    const std::string text = host_.messages.empty() ? "" : host_.messages.back().text;
+    host_.messages.clear();
+    return text;
+  }
   // Cancels when `phase` is reported.
   void CancelAt(const std::string& phase) {
     host_.onStatus = [this, phase](const std::string& entry) {
@@ -76,6 +80,7 @@ class DatabaseBuilderTest : public ::testing::Test {
   }
 
   test::TempDir dir_;
+  test::ScopedEnv appDir_{"VELLORAN_APPDIR", dir_.makeDir("app")};
   test::RecordingHost host_;
   std::optional<CancelToken> cancel_;
   DatabaseChanges changes_;
@@ -103,24 +108,18 @@ TEST_F(DatabaseBuilderTest, NewDatabaseRefusalsAndFailuresAreReportedWithTheirRe
   const std::string text = dir_.makeDir("text");
   dir_.write("text/readme.txt", "words");
   EXPECT_EQ(New(db_, {text}), BuildOutcome::Refused);
-  ASSERT_EQ(host_.messages.size(), 1u);
-  EXPECT_EQ(host_.messages[0].text, "You must select some folders to add to the new database.");
+  EXPECT_EQ(onlyMessage(), "You must select some folders to add to the new database.");
   EXPECT_FALSE(std::filesystem::exists(db_)) << "no pictures: nothing written";
 
-  host_.messages.clear();
   const std::string nowhere = dir_.file("no/such/folder/x.vdb");
   EXPECT_EQ(New(nowhere, {pics_}), BuildOutcome::Failed);
-  ASSERT_EQ(host_.messages.size(), 1u);
-  EXPECT_EQ(host_.messages[0].text,
-            "Error in creating database.\n\ncannot lock " + nowhere + ".lock: No such file or directory");
+  EXPECT_EQ(onlyMessage(), "Error in creating database.\n\ncannot lock " + nowhere + ".lock: No such file or directory");
 
   // A file of another kind is not overwritten unless its name says it is a database.
   const std::string notes = dir_.write("notes.txt", "my notes");
-  host_.messages.clear();
   EXPECT_EQ(New(notes, {pics_}), BuildOutcome::Refused);
   EXPECT_EQ(test::ReadFileBytes(notes), "my notes");
-  ASSERT_EQ(host_.messages.size(), 1u);
-  EXPECT_EQ(host_.messages[0].text, notes + "\n\nis not a VL Database (*.VDB) file; it was left unchanged.");
+  EXPECT_EQ(onlyMessage(), notes + "\n\nis not a VL Database (*.VDB) file; it was left unchanged.");
   EXPECT_EQ(New(dir_.write("x.VDB", "garbage"), {pics_}), BuildOutcome::Written);
   const std::string old = dir_.file("old.db");
   std::filesystem::copy_file(dir_.file("x.VDB"), old);
@@ -260,17 +259,15 @@ TEST_F(DatabaseBuilderTest, AddRefusesWhatIsNotAReadableDatabaseAndKeepsIt) {
   std::filesystem::copy_file(db_, other);
   host_.messages.clear();
   EXPECT_EQ(Add(other, {pics_}, true), BuildOutcome::Refused);
-  ASSERT_EQ(host_.messages.size(), 1u);
-  EXPECT_EQ(host_.messages[0].text, other + "\n\nis not a VL Database (*.VDB) file.");
+  EXPECT_EQ(onlyMessage(), other + "\n\nis not a VL Database (*.VDB) file.");
   EXPECT_EQ(test::ReadFileBytes(other), before);
 
   std::string damaged = before;
   ASSERT_GT(damaged.size(), 60u);
   for (size_t i = 20; i < 60; ++i) damaged[i] = '\xff';
   dir_.write("pics.vdb", damaged);
-  host_.messages.clear();
   EXPECT_EQ(Add(db_, {pics_}, true), BuildOutcome::Refused);
-  EXPECT_EQ(host_.messages.size(), 1u);
+  onlyMessage();
   EXPECT_EQ(test::ReadFileBytes(db_), damaged);
 }
 
@@ -290,8 +287,7 @@ TEST_F(DatabaseBuilderTest, AddWriteFailureKeepsTheDatabaseAndGivesTheReason) {
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, previous);
   EXPECT_EQ(outcome, BuildOutcome::Failed);
-  ASSERT_EQ(host_.messages.size(), 1u);
-  EXPECT_EQ(host_.messages[0].text, "Error in creating database.\n\ncannot write " + db_ + ": File too large");
+  EXPECT_EQ(onlyMessage(), "Error in creating database.\n\ncannot write " + db_ + ": File too large");
   EXPECT_EQ(test::ReadFileBytes(db_), before);
   for (const auto& item : std::filesystem::directory_iterator(dir_.path()))
     EXPECT_EQ(item.path().string().find(".tmp-"), std::string::npos) << item.path();

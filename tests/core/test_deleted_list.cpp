@@ -4,7 +4,6 @@
 #include <xxhash.h>
 #include <zlib.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "core/files/little_endian.h"
@@ -51,16 +50,11 @@ DeletedListParse parsePlain(const std::vector<uint8_t>& data, std::vector<TDelet
 
 class DeletedListTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ::setenv("VELLORAN_APPDIR", (dir.path() + "/").c_str(), 1);
-    ::setenv("XDG_DATA_HOME", dir.makeDir("data").c_str(), 1);
-    ResetAppPaths();
-  }
-  void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
-
   void writeListFile(const std::string& bytes) { dir.write("dellist.ddb", bytes); }
 
   test::TempDir dir;
+  test::ScopedEnv appDir{"VELLORAN_APPDIR", dir.path() + "/"};
+  test::ScopedEnv dataHome{"XDG_DATA_HOME", dir.makeDir("data")};
   test::RecordingHost host;
   DeletedList list;
 };
@@ -162,11 +156,10 @@ TEST_F(DeletedListTest, AClassicListLoadsAndIsSavedInTheCurrentVersionKeepingIts
   EXPECT_TRUE(host.messages.empty());
 
   const std::string before = test::ReadFileBytes(DeletedList::fileName());
-  ::setenv("VELLORAN_APPDIR", (dir.path() + "/no/such/folder/").c_str(), 1);
-  ResetAppPaths();
-  EXPECT_THROW(again.SaveDeletedList(), std::runtime_error);
-  ::setenv("VELLORAN_APPDIR", (dir.path() + "/").c_str(), 1);
-  ResetAppPaths();
+  {
+    const test::ScopedEnv missingFolder("VELLORAN_APPDIR", dir.path() + "/no/such/folder/");
+    EXPECT_THROW(again.SaveDeletedList(), std::runtime_error);
+  }
   EXPECT_EQ(test::ReadFileBytes(DeletedList::fileName()), before) << "a failed save keeps the old file";
 }
 

@@ -56,9 +56,8 @@ TEST(ListDirectory, SortsByteWiseSkipsDotEntriesAndFollowsLinks) {
   ASSERT_EQ(::symlink(target.c_str(), dir.file("link").c_str()), 0);
   ASSERT_EQ(::symlink(dir.file("gone").c_str(), dir.file("broken").c_str()), 0);
   const std::vector<DirItem> items = ListDirectory(dir.path());
-  EXPECT_EQ(namesOf(items), (std::vector<std::string>{".hidden", "B.jpg", "Folder", "_x", "a", "b.jpg", "link",
+  ASSERT_EQ(namesOf(items), (std::vector<std::string>{".hidden", "B.jpg", "Folder", "_x", "a", "b.jpg", "link",
                                                       "\xc3\xa9t\xc3\xa9.png"}));
-  ASSERT_EQ(items.size(), 8u);
   EXPECT_TRUE(items[0].isHidden);
   EXPECT_FALSE(items[1].isHidden);
   EXPECT_TRUE(items[2].isDirectory);

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 
 #include "core/files/drives.h"
@@ -87,13 +86,12 @@ TEST(GetDriveDetails, ReadingLabelsLeavesTheBlkidCacheFileAsItWas) {
       "blkid.tab", std::string("<device DEVNO=\"0xfe01\" TIME=\"1.1\" LABEL=\"old\" TYPE=\"ext4\">/dev/vl-gone</device>\n"));
   struct stat before {};
   ASSERT_EQ(::stat(cacheFile.c_str(), &before), 0);
-  ASSERT_EQ(::setenv("BLKID_FILE", cacheFile.c_str(), 1), 0);
-  for (const DriveRoot& root : GetDriveLetters()) {
+  {
+    const test::ScopedEnv blkidFile("BLKID_FILE", cacheFile);
     std::string label, fileSystem, type;
     uint32_t serial = 0;
-    GetDriveDetails(root.root, label, fileSystem, serial, type);
+    for (const DriveRoot& root : GetDriveLetters()) GetDriveDetails(root.root, label, fileSystem, serial, type);
   }
-  ::unsetenv("BLKID_FILE");
   struct stat after {};
   ASSERT_EQ(::stat(cacheFile.c_str(), &after), 0);
   EXPECT_EQ(after.st_ino, before.st_ino) << "the cache file was replaced";

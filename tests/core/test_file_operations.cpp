@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "core/files/open_with.h"
@@ -15,26 +14,6 @@
 namespace vl {
 
 namespace {
-
-// Sets an environment variable for the lifetime of the guard.
-class EnvironmentVariable {
- public:
-  EnvironmentVariable(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    ::setenv(name, value.c_str(), 1);
-  }
-  ~EnvironmentVariable() {
-    if (old_) {
-      ::setenv(name_, old_->c_str(), 1);
-    } else {
-      ::unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 bool exists(const std::string& path) {
   struct stat st {};
@@ -66,7 +45,7 @@ TEST(RecycleOrDelete, DeleteRemovesTheFilesForGoodAndOneFailureFailsTheCall) {
 
 TEST(RecycleOrDelete, RecycleMovesTheFileIntoTheHomeTrash) {
   test::TempDir dir;
-  const EnvironmentVariable dataHome("XDG_DATA_HOME", dir.makeDir("data"));
+  const test::ScopedEnv dataHome("XDG_DATA_HOME", dir.makeDir("data"));
   const std::string file = dir.write("photos/a b.jpg", "picture");
   ASSERT_TRUE(RecycleOrDeleteFile(file, true));
   EXPECT_FALSE(exists(file));
@@ -81,7 +60,7 @@ TEST(RecycleOrDelete, RecycleMovesTheFileIntoTheHomeTrash) {
 // or to another file system keeps the file in place, never in the root's trash.
 TEST(RecycleOrDelete, AHomeTrashThatIsALinkIsUsedAsItsTargetOrRefusedNeverBypassed) {
   test::TempDir dir;
-  const EnvironmentVariable dataHome("XDG_DATA_HOME", dir.makeDir("data"));
+  const test::ScopedEnv dataHome("XDG_DATA_HOME", dir.makeDir("data"));
   ASSERT_EQ(::symlink(dir.makeDir("elsewhere").c_str(), dir.file("data/Trash").c_str()), 0);
   ASSERT_TRUE(RecycleOrDeleteFile(dir.write("photos/a.jpg", "picture"), true));
   EXPECT_EQ(test::ReadFileBytes(dir.file("elsewhere/files/a.jpg")), "picture");
@@ -107,7 +86,7 @@ TEST(RecycleOrDelete, AHomeTrashThatIsALinkIsUsedAsItsTargetOrRefusedNeverBypass
 
 TEST(RecycleOrDelete, ASecondFileOfTheSameNameGetsAFreeTrashName) {
   test::TempDir dir;
-  const EnvironmentVariable dataHome("XDG_DATA_HOME", dir.makeDir("data"));
+  const test::ScopedEnv dataHome("XDG_DATA_HOME", dir.makeDir("data"));
   const std::string first = dir.write("one/photo.jpg", "1");
   const std::string second = dir.write("two/photo.jpg", "2");
   const std::string strange = dir.write("two/100%\n.jpg", "3");
@@ -148,7 +127,7 @@ class OpenWithAssociationTest : public ::testing::Test {
   }
   test::TempDir dir;
   test::RecordingHost host;
-  EnvironmentVariable path{"PATH", dir.file("bin")};
+  test::ScopedEnv path{"PATH", dir.file("bin")};
 };
 
 // Success shows nothing; a non-zero exit or a missing program shows the association

@@ -14,8 +14,6 @@
 #include "core/fingerprint/gif_decoder.h"
 #include "core/fingerprint/jpeg_decoder.h"
 #include "tests/core/two_pass_check.h"
-#include "tests/support/image_writer.h"
-#include "tests/support/temp_dir.h"
 
 namespace vl {
 namespace {
@@ -60,39 +58,8 @@ Picture crop(const Picture& p, int left, int top, int width, int height) {
   return out;
 }
 
-struct Result {
-  bool ok = false;
-  TFingerprint fingerprint{};
-  int32_t width = -1, height = -1;
-};
-
-Result fingerprintOf(const std::string& path) {
-  Result r;
-  r.ok = test::FingerprintBothWays(path, r.fingerprint, r.width, r.height);
-  return r;
-}
-
-class FingerprintTest : public ::testing::Test {
- protected:
-  // Writes the bytes to a new file of the extension and fingerprints it.
-  Result of(const std::vector<uint8_t>& bytes, const char* extension) {
-    const std::string path = dir.file("p" + std::to_string(counter++) + extension);
-    test::WriteBytes(path, bytes);
-    return fingerprintOf(path);
-  }
-  Result ofBmp(const Picture& p, const test::BmpVariant& variant = {}) { return of(test::EncodeBmp(p, variant), ".bmp"); }
-  Result ofJpeg(const Picture& p, const test::JpegOptions& options = {}) { return of(test::EncodeJpeg(p, options), ".jpg"); }
-  Result ofGif(const Picture& p, const test::GifOptions& options = {}) { return of(test::EncodeGif(p, options), ".gif"); }
-
-  test::TempDir dir;
-  int counter = 0;
-};
-
-TFingerprint allCodes(uint8_t code) {
-  TFingerprint f;
-  f.fill(code);
-  return f;
-}
+using Result = test::PictureOutcome;
+using FingerprintTest = test::PictureFiles;
 
 // ---- The algorithm, on lossless BMP pictures ----
 
@@ -117,8 +84,7 @@ TEST_F(FingerprintTest, FrameIsCutKeepingOneRowAboveAndOneColumnLeft) {
   const Picture framed = test::FramedPicture(content, 7, 5, 9, 11);
   const Result r = ofBmp(framed);
   ASSERT_TRUE(r.ok);
-  EXPECT_EQ(r.width, 96);
-  EXPECT_EQ(r.height, 76);
+  EXPECT_EQ(r.size(), std::pair(96, 76));
   const Picture kept = crop(framed, 6, 4, 81, 61);
   EXPECT_NE(expectedFingerprint(kept), expectedFingerprint(framed));
   EXPECT_EQ(r.fingerprint, expectedFingerprint(kept));
@@ -139,11 +105,13 @@ TEST_F(FingerprintTest, CutIsNotMadeOrIsAbandonedAndTheWholePictureIsSampled) {
   EXPECT_EQ(abandoned.fingerprint, expectedFingerprint(p));
 
   // A uniform picture, all border, keeps its one pixel and gives code 3 everywhere, JPEG as BMP.
+  TFingerprint allThree;
+  allThree.fill(3);
   for (const Result& uniform : {ofBmp(test::UniformPicture(1, 1, Rgb(20, 20, 20))),
                                 ofBmp(test::UniformPicture(64, 48, Rgb(10, 200, 30))),
                                 ofJpeg(test::UniformPicture(120, 90, Rgb(90, 90, 90)))}) {
     ASSERT_TRUE(uniform.ok);
-    EXPECT_EQ(uniform.fingerprint, allCodes(3));
+    EXPECT_EQ(uniform.fingerprint, allThree);
   }
 
   Picture line(5, 1, White);  // confirmed cut of zero rows
@@ -186,8 +154,7 @@ TEST_F(FingerprintTest, EveryBmpVariantGivesTheSameFingerprint) {
     const Picture& p = v.bpp == 1 ? two : many;
     const Result r = ofBmp(p, v);
     ASSERT_TRUE(r.ok) << "bpp " << v.bpp << " rle " << v.rle << " header " << v.infoHeaderSize;
-    EXPECT_EQ(r.width, 45);
-    EXPECT_EQ(r.height, 31);
+    EXPECT_EQ(r.size(), std::pair(45, 31));
     EXPECT_EQ(r.fingerprint, expectedFingerprint(p)) << "bpp " << v.bpp << " top-down " << v.topDown;
   }
 }
@@ -283,8 +250,7 @@ TEST_F(FingerprintTest, GifImageIsDrawnAtItsOffsetOnTheBackgroundWithTransparenc
     const test::GifOptions options{.screenWidth = 7, .screenHeight = 6, .left = 2, .top = 1,
                                    .localColourTable = local, .backgroundColour = green, .transparentColour = red};
     const WorkBitmap b = decodeGif(image, options);
-    ASSERT_EQ(b.width, 7);
-    ASSERT_EQ(b.height, 6);
+    ASSERT_EQ(std::pair(b.width, b.height), std::pair(7, 6));
     for (int y = 0; y < 6; ++y) {
       for (int x = 0; x < 7; ++x) {
         const bool inside = x >= 2 && x < 6 && y >= 1 && y < 4 && !(x == 3 && y == 2);
@@ -294,8 +260,7 @@ TEST_F(FingerprintTest, GifImageIsDrawnAtItsOffsetOnTheBackgroundWithTransparenc
   }
   const Result r = ofGif(image, {.screenWidth = 70, .screenHeight = 60, .left = 2, .top = 1});
   ASSERT_TRUE(r.ok);
-  EXPECT_EQ(r.width, 70);
-  EXPECT_EQ(r.height, 60);
+  EXPECT_EQ(r.size(), std::pair(70, 60));
   // Without a global table the background is black, and an image beyond the screen is clipped.
   const WorkBitmap clipped = decodeGif(Picture(3, 3, White), {.screenWidth = 4, .screenHeight = 2, .left = 2,
                                                               .localColourTable = true, .globalColourTable = false});
@@ -331,10 +296,8 @@ TEST(JpegDecoder, DecodesAtTheSmallestScaleLeavingMoreThanFiftyPixelsEachSide) {
     EXPECT_EQ(JpegScaleDenominator(w, h), denominator) << w << "x" << h;
     int32_t width = 0, height = 0;
     const WorkBitmap b = decodeJpeg(test::EncodeJpeg(test::GradientPicture(w, h)), &width, &height);
-    EXPECT_EQ(width, w);
-    EXPECT_EQ(height, h);
-    EXPECT_EQ(b.width, dw) << w << "x" << h;
-    EXPECT_EQ(b.height, dh) << w << "x" << h;
+    EXPECT_EQ(std::pair(width, height), std::pair(w, h));
+    EXPECT_EQ(std::pair(b.width, b.height), std::pair(dw, dh)) << w << "x" << h;
     EXPECT_TRUE(b.luminance);
   }
 }
@@ -357,10 +320,7 @@ TEST_F(FingerprintTest, GreyscaleAndCmykJpegsMatchTheirPixelsScaledByBlack) {
         test::UniformPicture(16, 16, Rgb(100, 50, 20)),
         {.quality = 100, .subsample420 = false, .colour = colour, .cmykBlack = 128}));
     EXPECT_FALSE(b.luminance);
-    const uint32_t c = b.at(8, 8);
-    EXPECT_NEAR(int(c >> 16), 99, 2);
-    EXPECT_NEAR(int(c >> 8 & 0xFF), 49, 2);
-    EXPECT_NEAR(int(c & 0xFF), 19, 2);
+    for (int shift : {16, 8, 0}) EXPECT_NEAR(int(b.at(8, 8) >> shift & 0xFF), int(Rgb(99, 49, 19) >> shift & 0xFF), 2);
   }
 }
 
@@ -371,8 +331,7 @@ TEST_F(FingerprintTest, TruncatedJpegIsStillFingerprinted) {
   jpeg.resize(jpeg.size() * 3 / 4);
   const Result r = of(jpeg, ".jpg");
   ASSERT_TRUE(r.ok);
-  EXPECT_EQ(r.width, 640);
-  EXPECT_EQ(r.height, 480);
+  EXPECT_EQ(r.size(), std::pair(640, 480));
   // The rows before the cut are decoded exactly as in the whole file.
   const WorkBitmap b = decodeJpeg(jpeg);
   ASSERT_EQ(a.width, b.width);
@@ -443,10 +402,10 @@ TEST_F(FingerprintTest, FilesThatAreNotPicturesOfTheirExtensionsTypeFail) {
   for (const auto& [name, bytes] : std::vector<std::pair<std::string, std::vector<uint8_t>>>{
            {"garbage.jpg", garbage}, {"garbage.bmp", garbage}, {"garbage.gif", garbage}, {"empty.jpg", {}},
            {"png.jpg", png}, {"jpeg.txt", jpeg}, {"jpeg.gif", jpeg}, {"icon.ico", jpeg}, {"drawing.wmf", jpeg}})
-    EXPECT_FALSE(fingerprintOf(dir.write(name, bytes)).ok) << name;
-  EXPECT_FALSE(fingerprintOf(dir.file("missing.jpg")).ok);
-  EXPECT_FALSE(fingerprintOf(dir.makeDir("folder.jpg")).ok);
-  EXPECT_TRUE(fingerprintOf(dir.write("real.JpG", jpeg)).ok);
+    EXPECT_FALSE(test::FingerprintOutcomeOf(dir.write(name, bytes)).ok) << name;
+  EXPECT_FALSE(test::FingerprintOutcomeOf(dir.file("missing.jpg")).ok);
+  EXPECT_FALSE(test::FingerprintOutcomeOf(dir.makeDir("folder.jpg")).ok);
+  EXPECT_TRUE(test::FingerprintOutcomeOf(dir.write("real.JpG", jpeg)).ok);
   // The type is chosen by extension without regard to case.
   for (auto [path, type] : {std::pair{"/a/b.JpEg", PictureType::Jpeg}, {"b.jpg", PictureType::Jpeg},
                             {"b.Bmp", PictureType::Bmp}, {"b.gif", PictureType::Gif}, {"b.ico", PictureType::Icon},
@@ -487,9 +446,7 @@ TEST(JpegPreview, ScalesCoverTheFitBoxAndColoursSurvive) {
   // The menu's scale is never exceeded: 1 : 8 stays at 1/8 in a large pane.
   EXPECT_EQ(decode(rgb, {8, false, 3000, 3000}).width, 200);
 
-  test::JpegOptions cmykOptions;
-  cmykOptions.colour = test::JpegColour::Cmyk;
-  PreviewPicture cmyk = decode(test::EncodeJpeg(picture, cmykOptions), {2, false, 0, 0});
+  PreviewPicture cmyk = decode(test::EncodeJpeg(picture, {.colour = test::JpegColour::Cmyk}), {2, false, 0, 0});
   EXPECT_EQ(cmyk.width, 800);
   EXPECT_TRUE(near(cmyk.pixels[300 * 800 + 400], Rgb(200, 40, 30)));
 

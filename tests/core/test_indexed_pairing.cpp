@@ -138,6 +138,33 @@ TEST(PackedFingerprint, ErrorsEqualThePlainCountForEveryToneDifference) {
   }
 }
 
+// The plain loop's outcome (base null: a self-compare), after expecting the indexed
+// pairing on `jobs` threads to report exactly the same.
+Outcome plainEqualsIndexed(const ScanList* base, const ScanList& compare, int fuzz, const ImageMatchRules& rules = {},
+                           int jobs = 2, size_t stopAt = SIZE_MAX) {
+  const Outcome plain = Record([&](auto& p, auto s) {
+    return base ? PairImagesAgainstBase(*base, compare, fuzz, p, s, rules) : PairImagesSelf(compare, fuzz, p, s, rules);
+  }, stopAt);
+  EXPECT_EQ(Record([&](auto& p, auto s) {
+              return base ? PairImagesAgainstBaseIndexed(*base, compare, fuzz, {jobs, {}}, p, s, rules)
+                          : PairImagesSelfIndexed(compare, fuzz, {jobs, {}}, p, s, rules);
+            }, stopAt),
+            plain);
+  return plain;
+}
+
+// Both pairings with and without a filter remembering some pairs, which changes the groups.
+void expectEqualWithAndWithoutRememberedPairs(FingerprintSet& set, const ScanList* base, const ScanList& compare,
+                                              int fuzz, int jobs) {
+  const Outcome plain = plainEqualsIndexed(base, compare, fuzz, {}, jobs);
+  const NotDuplicateFilter filter = set.rememberSome(base ? *base : compare, compare, base == nullptr, fuzz);
+  ImageMatchRules rules;
+  AddNotDuplicateCheck(rules, filter, base ? *base : compare, compare);
+  if (fuzz >= 0) {
+    EXPECT_NE(plainEqualsIndexed(base, compare, fuzz, rules, jobs), plain) << "the remembered pairs change the groups";
+  }
+}
+
 TEST(IndexedPairing, SelfCompareEqualsThePlainLoop) {
   for (const uint32_t seed : {1u, 2u, 3u}) {
     FingerprintSet set(seed);
@@ -146,18 +173,7 @@ TEST(IndexedPairing, SelfCompareEqualsThePlainLoop) {
     for (const int fuzz : {-1, 0, 5, 12, 20, 30, 60, 100, 1 << 30, INT32_MAX}) {
       for (const int jobs : {1, 3}) {
         SCOPED_TRACE("seed " + std::to_string(seed) + " fuzz " + std::to_string(fuzz) + " jobs " + std::to_string(jobs));
-        const Outcome plain = Record([&](auto& p, auto s) { return PairImagesSelf(list, fuzz, p, s); });
-        const Outcome fast = Record([&](auto& p, auto s) { return PairImagesSelfIndexed(list, fuzz, {jobs, {}}, p, s); });
-        EXPECT_EQ(fast, plain);
-        const NotDuplicateFilter filter = set.rememberSome(list, list, true, fuzz);
-        ImageMatchRules rules;
-        AddNotDuplicateCheck(rules, filter, list, list);
-        const Outcome kept = Record([&](auto& p, auto s) { return PairImagesSelf(list, fuzz, p, s, rules); });
-        EXPECT_EQ(Record([&](auto& p, auto s) { return PairImagesSelfIndexed(list, fuzz, {jobs, {}}, p, s, rules); }),
-                  kept);
-        if (fuzz >= 0) {
-          EXPECT_NE(kept, plain) << "the remembered pairs change the groups";
-        }
+        expectEqualWithAndWithoutRememberedPairs(set, nullptr, list, fuzz, jobs);
       }
     }
   }
@@ -179,20 +195,7 @@ TEST(IndexedPairing, AgainstBaseEqualsThePlainLoop) {
     }
     for (const int fuzz : {0, 10, 30, 100, INT32_MAX}) {
       SCOPED_TRACE("seed " + std::to_string(seed) + " fuzz " + std::to_string(fuzz));
-      const Outcome plain = Record([&](auto& p, auto s) { return PairImagesAgainstBase(base, compare, fuzz, p, s); });
-      const Outcome fast =
-          Record([&](auto& p, auto s) { return PairImagesAgainstBaseIndexed(base, compare, fuzz, {2, {}}, p, s); });
-      EXPECT_EQ(fast, plain);
-      const NotDuplicateFilter filter = set.rememberSome(base, compare, false, fuzz);
-      ImageMatchRules rules;
-      AddNotDuplicateCheck(rules, filter, base, compare);
-      const Outcome kept =
-          Record([&](auto& p, auto s) { return PairImagesAgainstBase(base, compare, fuzz, p, s, rules); });
-      EXPECT_EQ(Record([&](auto& p, auto s) {
-                  return PairImagesAgainstBaseIndexed(base, compare, fuzz, {2, {}}, p, s, rules);
-                }),
-                kept);
-      EXPECT_NE(kept, plain) << "the remembered pairs change the groups";
+      expectEqualWithAndWithoutRememberedPairs(set, &base, compare, fuzz, 2);
     }
   }
 }
@@ -217,19 +220,12 @@ TEST(IndexedPairing, TurnedAndVerifiedMatchesEqualThePlainLoop) {
         for (const int fuzz : {0, 20, 60}) {
           SCOPED_TRACE("seed " + std::to_string(seed) + " rotations " + std::to_string(rotations) + " verify " +
                        std::to_string(verify) + " fuzz " + std::to_string(fuzz));
-          const Outcome plain = Record([&](auto& p, auto s) { return PairImagesSelf(list, fuzz, p, s, self); });
+          const Outcome plain = plainEqualsIndexed(nullptr, list, fuzz, self);
           if (!verify) unverified[fuzz] = plain;
           if (verify && fuzz == 60) {
             EXPECT_NE(plain, unverified[fuzz]) << "the check turns some pairs down";
           }
-          EXPECT_EQ(Record([&](auto& p, auto s) { return PairImagesSelfIndexed(list, fuzz, {2, {}}, p, s, self); }),
-                    plain);
-          const Outcome plainBase =
-              Record([&](auto& p, auto s) { return PairImagesAgainstBase(base, list, fuzz, p, s, against); });
-          EXPECT_EQ(Record([&](auto& p, auto s) {
-                      return PairImagesAgainstBaseIndexed(base, list, fuzz, {2, {}}, p, s, against);
-                    }),
-                    plainBase);
+          plainEqualsIndexed(&base, list, fuzz, against);
         }
       }
     }
@@ -248,24 +244,18 @@ TEST(IndexedPairing, ChainsAndIdenticalClustersKeepTheGreedyRule) {
   for (const TFingerprint* f : std::initializer_list<const TFingerprint*>{&c, &a, &b, &a, &a}) set.add(list, f, "/x" + std::to_string(list.size()));
   const int fuzz = std::max(FingerprintErrors(a, b, 400), FingerprintErrors(b, c, 400));
   ASSERT_GT(FingerprintErrors(a, c, 400), fuzz);
-  const Outcome plain = Record([&](auto& p, auto s) { return PairImagesSelf(list, fuzz, p, s); });
-  EXPECT_EQ(Record([&](auto& p, auto s) { return PairImagesSelfIndexed(list, fuzz, {2, {}}, p, s); }), plain);
-  EXPECT_EQ(plain.lines.size(), 3u);  // one progress call and two groups
+  EXPECT_EQ(plainEqualsIndexed(nullptr, list, fuzz).lines.size(), 3u);  // one progress call and two groups
 }
 
 TEST(IndexedPairing, DamagedCodesAndAStoppedPairingMatchThePlainLoop) {
   FingerprintSet set(11);
   ScanList list = set.make(200, "/c/");
-  for (const size_t stopAt : {size_t(0), size_t(45), size_t(250)}) {
-    const Outcome plain = Record([&](auto& p, auto s) { return PairImagesSelf(list, 30, p, s); }, stopAt);
-    EXPECT_EQ(Record([&](auto& p, auto s) { return PairImagesSelfIndexed(list, 30, {2, {}}, p, s); }, stopAt), plain);
-  }
+  for (const size_t stopAt : {size_t(0), size_t(45), size_t(250)}) plainEqualsIndexed(nullptr, list, 30, {}, 2, stopAt);
   // A code of 200 from a damaged database: the difference counts as it is.
   (*list[3]->Fingerprint)[0] = 200;
   (*list[5]->Fingerprint) = *list[3]->Fingerprint;
   (*list[5]->Fingerprint)[0] = 3;
-  const Outcome plain = Record([&](auto& p, auto s) { return PairImagesSelf(list, 250, p, s); });
-  EXPECT_EQ(Record([&](auto& p, auto s) { return PairImagesSelfIndexed(list, 250, {2, {}}, p, s); }), plain);
+  plainEqualsIndexed(nullptr, list, 250);
 }
 
 TEST(RunInParallel, RunsEveryPieceOnceOrStopsWhenIdleSaysSo) {

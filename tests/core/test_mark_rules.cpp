@@ -1,6 +1,4 @@
 // Mark by rule: each criterion and their order on groups built to tell them apart, protection, keepers, storage.
-#include <cstdlib>
-
 #include <gtest/gtest.h>
 
 #include "core/results/copy_names.h"
@@ -136,8 +134,7 @@ TEST(MarkRules, CriteriaTextsRoundTripAndBadOnesAreRefused) {
 
 TEST(MarkRules, TheRuleIsStoredInTheSettingsFile) {
   test::TempDir dir;
-  ::setenv("VELLORAN_APPDIR", dir.path().c_str(), 1);
-  ResetAppPaths();
+  const test::ScopedEnv appDir("VELLORAN_APPDIR", dir.path());
   EXPECT_EQ(LoadMarkRule(), DefaultMarkRule()) << "no settings file yet";
   StoreDefaultMarkRuleIfNew();
   EXPECT_EQ(LoadMarkRule(), DefaultMarkRule());
@@ -148,8 +145,6 @@ TEST(MarkRules, TheRuleIsStoredInTheSettingsFile) {
   const MarkRule rule{ParseKeepCriteria("resolution,inside=/photos/2024,plain-name"), {"/a", "/b c"}, true, true};
   SaveMarkRule(rule);
   EXPECT_EQ(LoadMarkRule(), rule);
-  ::unsetenv("VELLORAN_APPDIR");
-  ResetAppPaths();
 }
 
 }  // namespace

@@ -32,12 +32,8 @@ namespace {
 using test::AlphaPlane;
 using test::Picture;
 
-struct Outcome {
-  bool ok = false;
-  TFingerprint fingerprint{};
-  int32_t width = -1, height = -1;
-  bool unreadable = true;
-};
+using Outcome = test::PictureOutcome;
+using test::PictureFiles;
 
 using Encoder = std::function<std::vector<uint8_t>(const std::vector<Picture>&, const AlphaPlane&)>;
 
@@ -96,22 +92,6 @@ const Format Formats[] = {
     {".avif", [](const auto& p, const auto& a) { return test::EncodeHeif(p, true, a); }, claimHeifSize},
 };
 
-class PictureFiles : public ::testing::Test {
- protected:
-  // Writes the bytes to a new file of the extension and fingerprints it.
-  Outcome of(const std::vector<uint8_t>& bytes, const std::string& extension) {
-    const std::string path = dir.file("p" + std::to_string(counter++) + extension);
-    test::WriteBytes(path, bytes);
-    Outcome o;
-    o.ok = test::FingerprintBothWays(path, o.fingerprint, o.width, o.height, &o.unreadable);
-    return o;
-  }
-  Outcome ofBmp(const Picture& p) { return of(test::EncodeBmp(p), ".bmp"); }
-
-  test::TempDir dir;
-  int counter = 0;
-};
-
 class ModernFormatTest : public PictureFiles, public ::testing::WithParamInterface<Format> {
  protected:
   using PictureFiles::of;
@@ -123,8 +103,7 @@ void expectSame(const Outcome& actual, const Outcome& expected) {
   ASSERT_TRUE(actual.ok);
   ASSERT_TRUE(expected.ok);
   EXPECT_EQ(actual.fingerprint, expected.fingerprint);
-  EXPECT_EQ(actual.width, expected.width);
-  EXPECT_EQ(actual.height, expected.height);
+  EXPECT_EQ(actual.size(), expected.size());
 }
 
 // Pixels of falling opacity, and the picture they show over white.

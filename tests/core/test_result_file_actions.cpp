@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 
 #include "core/files/dir_listing.h"
 #include "core/files/paths.h"
@@ -23,17 +22,7 @@ using test::ReadFileBytes;
 
 class FileActions : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ::setenv("VELLORAN_APPDIR", (dir.makeDir("app") + "/").c_str(), 1);
-    ::setenv("XDG_DATA_HOME", dir.makeDir("data").c_str(), 1);
-    ResetAppPaths();
-    operations.setOptions({.recycle = true, .recordDeleted = true, .useFingerprintCache = true});
-  }
-  void TearDown() override {
-    ::unsetenv("VELLORAN_APPDIR");
-    ::unsetenv("XDG_DATA_HOME");
-    ResetAppPaths();
-  }
+  void SetUp() override { operations.setOptions({.recycle = true, .recordDeleted = true, .useFingerprintCache = true}); }
 
   // Writes the files and adds them as one group, marked as given, with the size and date a scan records
   // (and, as set below, the file it reached and picture dimensions; without dimensions equal sizes
@@ -79,6 +68,8 @@ class FileActions : public ::testing::Test {
   bool scannedIdentity = false;
   bool pictures = false;
   test::TempDir dir;
+  test::ScopedEnv appDir{"VELLORAN_APPDIR", dir.makeDir("app") + "/"};
+  test::ScopedEnv dataHome{"XDG_DATA_HOME", dir.makeDir("data")};
   ResultsModel model;
   DeletedList deleted;
   test::RecordingHost host;

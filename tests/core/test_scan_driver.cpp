@@ -294,7 +294,7 @@ TEST_F(ScanDriverTest, DatabaseRecordsOfAPresentVolumeNeedTheirFileAndThoseOfAnA
 // The job only hands the matches back; the caller's question decides, and a
 // cancelled scan removes nothing.
 TEST_F(ScanDriverTest, ADeletedPictureCopiedBackGoesToTheTrashOnlyAfterYesAndEveryMessageNamesIt) {
-  ::setenv("XDG_DATA_HOME", dir.makeDir("data").c_str(), 1);
+  const ScopedEnv dataHome("XDG_DATA_HOME", dir.makeDir("data"));
   writePhoto("base/keep.jpg", 3);
   const std::string unwanted = writePhoto("base/unwanted.jpg");
   request.useDeletedList = true;
@@ -333,7 +333,6 @@ TEST_F(ScanDriverTest, ADeletedPictureCopiedBackGoesToTheTrashOnlyAfterYesAndEve
   EXPECT_EQ(host.messages.back().text, "Scan Canceled.");
   EXPECT_EQ(host.questions.size(), 2u) << "no question after a cancel";
   EXPECT_TRUE(std::filesystem::exists(again));
-  ::unsetenv("XDG_DATA_HOME");
 }
 
 TEST_F(ScanDriverTest, DatabaseRecordsAreNeverOpenedOrDeletedAndClassicMatchesAreCounted) {

@@ -1,6 +1,5 @@
 // Settings file: profile semantics, the settings value and the property store's keys.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include "core/components/parallel_run.h"
@@ -18,38 +17,29 @@ using test::TempDir;
 
 class SettingsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    setenv("VELLORAN_APPDIR", dir.path().c_str(), 1);
-    ResetAppPaths();
-  }
-  void TearDown() override {
-    unsetenv("VELLORAN_APPDIR");
-    ResetAppPaths();
-  }
   std::string iniPath() const { return dir.file("velloran.ini"); }
 
   TempDir dir;
+  test::ScopedEnv appDir{"VELLORAN_APPDIR", dir.path()};
 };
 
 }  // namespace
 
 TEST_F(SettingsTest, AppPathsFollowTheOverrideWithoutLowerCasingElseTheConfigFolderOrAPortableCopy) {
   const std::string mixed = dir.makeDir("Mixed Case");
-  setenv("VELLORAN_APPDIR", mixed.c_str(), 1);
-  ResetAppPaths();
-  EXPECT_EQ(AppDir(), mixed + "/");
-  EXPECT_EQ(AppBaseName(), "velloran");
-  EXPECT_EQ(AppIniFileName(), mixed + "/velloran.ini");
-
+  {
+    const test::ScopedEnv overridden("VELLORAN_APPDIR", mixed);
+    EXPECT_EQ(AppDir(), mixed + "/");
+    EXPECT_EQ(AppBaseName(), "velloran");
+    EXPECT_EQ(AppIniFileName(), mixed + "/velloran.ini");
+  }
   // Without it: the user's config folder unless a copy is portable.
   unsetenv("VELLORAN_APPDIR");
   const std::string config = dir.makeDir("config");
-  setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-  ResetAppPaths();
+  const test::ScopedEnv configHome("XDG_CONFIG_HOME", config);
   EXPECT_EQ(AppDir(), config + "/velloran/");
   EXPECT_EQ(AppIniFileName(), config + "/velloran/velloran.ini");
   EXPECT_EQ(access(AppDir().c_str(), W_OK), 0);
-  unsetenv("XDG_CONFIG_HOME");
 
   // A program folder is used only once a settings file lies in it; the override beats both.
   const std::string program = dir.makeDir("program");

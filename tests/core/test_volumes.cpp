@@ -3,7 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <fstream>
 #include <cstdlib>
 #include <optional>
 
@@ -122,14 +122,10 @@ TEST_F(LoopVolumeTest, LabelsAndSerialsHoldUntilTheVolumeIsUnmountedAndTheTableR
 TEST_F(LoopVolumeTest, RecyclingOnAnotherFileSystemUsesThatFileSystemsTrash) {
   LoopVolume volume(dir, "trash", "-L VLTRASH");
   if (!volume.mounted()) GTEST_SKIP() << "a loop mount is not possible here";
-  ::setenv("XDG_DATA_HOME", dir.makeDir("data").c_str(), 1);
+  const test::ScopedEnv dataHome("XDG_DATA_HOME", dir.makeDir("data"));
   const std::string file = volume.mountPoint() + "/a.jpg";
-  std::FILE* out = std::fopen(file.c_str(), "w");
-  ASSERT_NE(out, nullptr);
-  std::fputs("picture", out);
-  std::fclose(out);
+  ASSERT_TRUE(std::ofstream(file) << "picture");
   EXPECT_TRUE(RecycleOrDeleteFile(file, true));
-  ::unsetenv("XDG_DATA_HOME");
   const std::string trash = volume.mountPoint() + "/.Trash-" + std::to_string(::getuid());
   EXPECT_EQ(test::ReadFileBytes(trash + "/files/a.jpg"), "picture");
   EXPECT_NE(test::ReadFileBytes(trash + "/info/a.jpg.trashinfo").find("\nPath=" + file + "\n"), std::string::npos);

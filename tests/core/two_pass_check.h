@@ -1,11 +1,16 @@
-// Fingerprinting a file as scans do and again in two passes, checking that both agree.
+// Fingerprinting a file as scans do and again in two passes, checking that both agree, and a fixture of
+// pictures written to files and fingerprinted so.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/fingerprint/fingerprint.h"
+#include "tests/support/image_writer.h"
+#include "tests/support/temp_dir.h"
 
 namespace vl::test {
 
@@ -34,5 +39,37 @@ inline bool FingerprintBothWays(const std::string& path, TFingerprint& fingerpri
   }
   return ok;
 }
+
+// What fingerprinting a file both ways gave.
+struct PictureOutcome {
+  bool ok = false;
+  TFingerprint fingerprint{};
+  int32_t width = -1, height = -1;
+  bool unreadable = true;
+  std::pair<int32_t, int32_t> size() const { return {width, height}; }
+};
+
+inline PictureOutcome FingerprintOutcomeOf(const std::string& path) {
+  PictureOutcome o;
+  o.ok = FingerprintBothWays(path, o.fingerprint, o.width, o.height, &o.unreadable);
+  return o;
+}
+
+// Pictures written to new files of a temporary folder and fingerprinted both ways.
+class PictureFiles : public ::testing::Test {
+ protected:
+  // Writes the bytes to a new file of the extension and fingerprints it.
+  PictureOutcome of(const std::vector<uint8_t>& bytes, const std::string& extension) {
+    const std::string path = dir.file("p" + std::to_string(counter++) + extension);
+    WriteBytes(path, bytes);
+    return FingerprintOutcomeOf(path);
+  }
+  PictureOutcome ofBmp(const Picture& p, const BmpVariant& variant = {}) { return of(EncodeBmp(p, variant), ".bmp"); }
+  PictureOutcome ofJpeg(const Picture& p, const JpegOptions& options = {}) { return of(EncodeJpeg(p, options), ".jpg"); }
+  PictureOutcome ofGif(const Picture& p, const GifOptions& options = {}) { return of(EncodeGif(p, options), ".gif"); }
+
+  TempDir dir;
+  int counter = 0;
+};
 
 }  // namespace vl::test

@@ -23,15 +23,12 @@ int red(uint32_t c) { return int(c >> 16 & 0xFF); }
 int green(uint32_t c) { return int(c >> 8 & 0xFF); }
 int blue(uint32_t c) { return int(c & 0xFF); }
 
-void put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(uint8_t(v));
-  out.push_back(uint8_t(v >> 8));
+// Appends the low `bytes` bytes of v, little-endian.
+void put(std::vector<uint8_t>& out, uint32_t v, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(v >> (8 * i)));
 }
-
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-  put16(out, v & 0xFFFF);
-  put16(out, v >> 16);
-}
+void put16(std::vector<uint8_t>& out, uint32_t v) { put(out, v, 2); }
+void put32(std::vector<uint8_t>& out, uint32_t v) { put(out, v, 4); }
 
 // The distinct colours of a picture in first-seen order, and each colour's index.
 struct Palette {
@@ -186,9 +183,7 @@ void bmpMasks(std::vector<uint8_t>& out, const BmpVariant& v, bool withAlpha) {
   uint32_t r = 0, g = 0, b = 0;
   if (v.bitfields && v.bpp == 16) r = 0xF800, g = 0x07E0, b = 0x001F;
   if (v.bitfields && v.bpp == 32) r = 0x3FF00000, g = 0x000FFC00, b = 0x000003FF;
-  put32(out, r);
-  put32(out, g);
-  put32(out, b);
+  for (uint32_t mask : {r, g, b}) put32(out, mask);
   if (withAlpha) put32(out, 0);
 }
 
@@ -371,9 +366,7 @@ std::vector<uint8_t> EncodeBmp(const Picture& picture, const BmpVariant& variant
                                                                       : std::max<size_t>(1, palette.colours.size());
   const std::vector<uint8_t> pixels = bmpPixels(picture, variant, palette);
   std::vector<uint8_t> out = {'B', 'M'};
-  put32(out, 0);
-  put32(out, 0);
-  put32(out, 0);
+  out.resize(14);  // file size and pixel offset filled in below
   bmpHeaders(out, picture, variant, variant.coreHeader ? 0 : paletteSize, pixels.size());
   for (size_t i = 0; i < paletteSize; ++i) {
     const uint32_t c = i < palette.colours.size() ? palette.colours[i] : 0;

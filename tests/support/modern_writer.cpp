@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -17,6 +15,8 @@
 #include <tiffio.h>
 #include <webp/encode.h>
 #include <webp/mux.h>
+
+#include "tests/support/temp_dir.h"
 
 namespace vl::test {
 
@@ -44,11 +44,6 @@ std::vector<uint8_t> samplesOf(const Picture& p, const AlphaPlane& alpha) {
   for (size_t i = 0; i < p.rgb.size(); ++i) std::copy_n(out.data() + i * 4, 3, out.data() + i * 3);
   out.resize(p.rgb.size() * 3);
   return out;
-}
-
-std::vector<uint8_t> readBack(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
 // The samples of one pixel of a PNG layout, each 0 to 2^depth - 1.
@@ -177,8 +172,9 @@ std::vector<uint8_t> tiffBytes(Write write) {
   check(tiff != nullptr, "TIFF open");
   write(tiff);
   TIFFClose(tiff);
-  std::vector<uint8_t> out = readBack(path);
+  const std::string bytes = ReadFileBytes(path);
   ::unlink(path);
+  std::vector<uint8_t> out(bytes.begin(), bytes.end());
   return out;
 }
 

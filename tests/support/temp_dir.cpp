@@ -1,4 +1,4 @@
-// A temporary folder for test fixtures.
+// A temporary folder for test fixtures, and the environment guard.
 #include "tests/support/temp_dir.h"
 
 #include <cstdlib>
@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+#include "core/settings/settings.h"
 
 namespace vl::test {
 
@@ -40,6 +42,17 @@ std::string TempDir::write(const std::string& relative, const std::string& bytes
 
 std::string TempDir::write(const std::string& relative, const std::vector<uint8_t>& bytes) const {
   return write(relative, std::string(bytes.begin(), bytes.end()));
+}
+
+ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
+  if (const char* old = std::getenv(name)) old_ = old;
+  ::setenv(name, value.c_str(), 1);
+  ResetAppPaths();
+}
+
+ScopedEnv::~ScopedEnv() {
+  old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_);
+  ResetAppPaths();
 }
 
 std::string ReadFileBytes(const std::string& path) {

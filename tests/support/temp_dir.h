@@ -1,7 +1,9 @@
-// A temporary folder that tests fill with their own fixtures and that is removed afterwards.
+// A temporary folder that tests fill with their own fixtures and that is removed afterwards, and an
+// environment guard that points the program's folders into it.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,20 @@ class TempDir {
 
  private:
   std::string path_;
+};
+
+// Sets an environment variable while the guard lives and gives the old value (or none)
+// back afterwards; both times the program looks its settings folder up again.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::string& value);
+  ~ScopedEnv();
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
 };
 
 // The whole contents of a file (empty when it cannot be read).

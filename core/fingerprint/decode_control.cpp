@@ -26,6 +26,11 @@ uint64_t DecodeBudget::peak() {
   return peak_;
 }
 
+size_t DecodeBudget::waiting() {
+  std::lock_guard lock(mutex_);
+  return waiting_.size();
+}
+
 void DecodeBudget::resetPeak() {
   std::lock_guard lock(mutex_);
   peak_ = held_;

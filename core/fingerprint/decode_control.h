@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <mutex>
@@ -23,6 +24,8 @@ class DecodeBudget {
   // The most ever held at once since construction (or the last resetPeak).
   uint64_t peak();
   void resetPeak();
+  // How many takes are waiting now.
+  size_t waiting();
 
   // Waits for `bytes`; false (and nothing taken) when `cancel` is set meanwhile. The
   // flag is looked at every 20 ms while waiting.

@@ -357,10 +357,13 @@ TEST(DecodeBudgetTest, HoldsWaitForRoomAndALargeOneRunsAlone) {
       if (hold.resize(bytes)) got += int(bytes);
     });
   };
+  const auto untilWaiting = [&](size_t count) {
+    while (budget.waiting() < count) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  };
   std::thread large = holdFor(150);
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  untilWaiting(1);
   std::thread small = holdFor(30);  // fits beside 60, but the large hold came first
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  untilWaiting(2);
   EXPECT_EQ(got, 0);
   first.resize(0);
   large.join();
@@ -370,7 +373,7 @@ TEST(DecodeBudgetTest, HoldsWaitForRoomAndALargeOneRunsAlone) {
 
   ASSERT_TRUE(first.resize(100));
   std::thread cancelled = holdFor(10);
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  untilWaiting(1);
   cancel = true;
   cancelled.join();
   EXPECT_EQ(got, 180);

@@ -1,6 +1,8 @@
 // The progress and size texts.
 #include "core/host.h"
 
+#include "core/components/user_text.h"
+
 #include <cstdio>
 #include <iterator>
 
@@ -13,7 +15,7 @@ void ShowJobMessage(Host& host, const JobMessage& message) {
 std::string ProgressText(size_t current, size_t total) { return std::to_string(current) + " / " + std::to_string(total); }
 
 std::string SizeText(uint64_t bytes) {
-  if (bytes < 1024) return std::to_string(bytes) + " bytes";
+  if (bytes < 1024) return UserText("vl::core", "%n bytes", nullptr, int(bytes));
   static const char* const units[] = {"KB", "MB", "GB", "TB"};
   double value = static_cast<double>(bytes) / 1024;
   size_t unit = 0;

@@ -33,7 +33,7 @@ void JobStatus::begin() {
 
 void JobStatus::show(const JobProgress& progress) {
   timeLeft_.note(progress);
-  phasePanel_->setText(QString::fromLatin1(PhaseText(progress.phase)));
+  phasePanel_->setText(QString::fromStdString(PhaseText(progress.phase)));
   if (progress.total == 0) {
     countPanel_->clear();
     bar_->setRange(0, 0);

@@ -72,7 +72,7 @@ DatabaseDialog::DatabaseDialog(QWidget* parent)
   connect(bbPack_, &QPushButton::clicked, this, &DatabaseDialog::exploreDatabase);
   connect(bbcancelop_, &QPushButton::clicked, runner_, &JobRunner::cancel);
   connect(runner_, &JobRunner::progressed, this, [this](const JobProgress& progress) {
-    panels_[0]->setText(QString::fromLatin1(PhaseText(progress.phase)));
+    panels_[0]->setText(QString::fromStdString(PhaseText(progress.phase)));
     panels_[1]->setText(progress.total > 0 ? QString::fromStdString(ProgressText(progress.current, progress.total))
                                            : QString());
   });

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/components/app_settings.h"
+#include "app/components/core_texts.h"
 #include "app/dialogs/folders_dialog.h"
 #include "app/shell/command_line.h"
 #include "app/shell/main_window.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     return *answerCommandLine(argc, argv);
   // Qt takes its own options out of argv; what is left is ours.
   vl::gui::VelloranApplication app(argc, argv);
+  vl::gui::InstallCoreTexts();
   if (const std::optional<int> exitCode = answerCommandLine(argc, argv)) return *exitCode;
   std::string err;
   const std::optional<vl::gui::StartRequest> start =

@@ -111,7 +111,7 @@ void ScanCommands::startScan(int scanMode, const std::string& mask) {
 // deleted-file list's matches and the closing message.
 void ScanCommands::finishScan() {
   host_.popCursor();
-  status_.end(QString::fromLatin1(PhaseText(JobPhase::Idle)));
+  status_.end(QString::fromStdString(PhaseText(JobPhase::Idle)));
   ScanOutcome outcome = std::move(outcome_);
   outcome_ = ScanOutcome();
   results_.adopt(std::move(outcome.results));

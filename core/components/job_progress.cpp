@@ -1,31 +1,33 @@
 // Phase texts, progress lines and the estimate of the time left.
 #include "core/components/job_progress.h"
 
+#include "core/components/user_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 namespace vl {
 
-const char* PhaseText(JobPhase phase) {
+std::string PhaseText(JobPhase phase) {
   switch (phase) {
-    case JobPhase::Idle: return "Ready To Scan";
-    case JobPhase::DriveInformation: return "Getting Drive Information.";
-    case JobPhase::LoadingBaseList: return "Loading Base List.";
-    case JobPhase::LoadingCompareList: return "Loading Compare List.";
-    case JobPhase::ReadingBaseImages: return "Reading Base Images";
-    case JobPhase::ReadingCompareImages: return "Reading Compare Images";
-    case JobPhase::ComparingImages: return "Comparing Images";
-    case JobPhase::Marking: return "Marking Duplicates";
-    case JobPhase::WaitingForLock: return "Waiting for another program to finish with the database";
-    case JobPhase::ScanningFiles: return "Scanning Files";
-    case JobPhase::ScanningNewFiles: return "Scanning New Files";
-    case JobPhase::ScanningDatabase: return "Scanning Database";
-    case JobPhase::FresheningRecords: return "Freshening DB Files";
-    case JobPhase::AddingNewFiles: return "Adding New files to DB";
-    case JobPhase::ReadingImages: return "Reading Images";
-    case JobPhase::WritingDatabase: return "Writing to Database";
-    case JobPhase::SavingDatabase: return "Saving Database";
+    case JobPhase::Idle: return UserText("vl::core", "Ready To Scan");
+    case JobPhase::DriveInformation: return UserText("vl::core", "Getting Drive Information.");
+    case JobPhase::LoadingBaseList: return UserText("vl::core", "Loading Base List.");
+    case JobPhase::LoadingCompareList: return UserText("vl::core", "Loading Compare List.");
+    case JobPhase::ReadingBaseImages: return UserText("vl::core", "Reading Base Images");
+    case JobPhase::ReadingCompareImages: return UserText("vl::core", "Reading Compare Images");
+    case JobPhase::ComparingImages: return UserText("vl::core", "Comparing Images");
+    case JobPhase::Marking: return UserText("vl::core", "Marking Duplicates");
+    case JobPhase::WaitingForLock: return UserText("vl::core", "Waiting for another program to finish with the database");
+    case JobPhase::ScanningFiles: return UserText("vl::core", "Scanning Files");
+    case JobPhase::ScanningNewFiles: return UserText("vl::core", "Scanning New Files");
+    case JobPhase::ScanningDatabase: return UserText("vl::core", "Scanning Database");
+    case JobPhase::FresheningRecords: return UserText("vl::core", "Freshening DB Files");
+    case JobPhase::AddingNewFiles: return UserText("vl::core", "Adding New files to DB");
+    case JobPhase::ReadingImages: return UserText("vl::core", "Reading Images");
+    case JobPhase::WritingDatabase: return UserText("vl::core", "Writing to Database");
+    case JobPhase::SavingDatabase: return UserText("vl::core", "Saving Database");
   }
   return "";
 }
@@ -54,12 +56,12 @@ std::optional<double> TimeLeft::seconds(Clock::time_point now) const {
 
 std::string TimeLeftText(double seconds) {
   const long whole = std::lround(std::max(0.0, seconds));
-  char text[48];
+  char clock[40];
   if (whole >= 3600)
-    std::snprintf(text, sizeof text, "about %ld:%02ld:%02ld left", whole / 3600, whole / 60 % 60, whole % 60);
+    std::snprintf(clock, sizeof clock, "%ld:%02ld:%02ld", whole / 3600, whole / 60 % 60, whole % 60);
   else
-    std::snprintf(text, sizeof text, "about %ld:%02ld left", whole / 60, whole % 60);
-  return text;
+    std::snprintf(clock, sizeof clock, "%ld:%02ld", whole / 60, whole % 60);
+  return FormatText(UserText("vl::core", "about %1 left"), {clock});
 }
 
 }  // namespace vl

@@ -29,8 +29,8 @@ enum class JobPhase {
   SavingDatabase,        // "Saving Database"
 };
 
-// The text of a phase, as the status bar shows it.
-const char* PhaseText(JobPhase phase);
+// The text of a phase, as the status bar shows it, in the user's language (UserText).
+std::string PhaseText(JobPhase phase);
 
 // Where a job is: its phase and item `current` (counted from 1) of `total`; a phase
 // without a count has total 0.

@@ -11,6 +11,7 @@
 #include <unordered_set>
 
 #include "core/components/sorter.h"
+#include "core/components/user_text.h"
 #include "core/database/database_file.h"
 #include "core/database/volume_table.h"
 #include "core/files/dir_listing.h"
@@ -60,17 +61,23 @@ struct Build {
   }
 };
 
+// The message of a database that could not be made, with the reason.
+std::string creationError(const std::exception& e) {
+  return UserText("vl::core", "Error in creating database.") + "\n\n" + e.what();
+}
+
 // Writes through a temporary file; records left out for their long paths are
 // reported as a warning, a failure gives the error message with its reason.
 BuildOutcome write(const std::string& fileName, const ScanList& list, const Build& build) {
   try {
     const size_t leftOut = WriteDatabase(fileName, list);
     if (leftOut > 0)
-      build.sink.warning(std::to_string(leftOut) + " files were left out of " + fileName +
-                         ": their paths are longer than " + std::to_string(MaxPathLength) + " bytes.");
+      build.sink.warning(FormatText(UserText("vl::core", "%n files were left out of %1: their paths are longer than %2 bytes.",
+                                             nullptr, TextCount(leftOut)),
+                                    {fileName, std::to_string(MaxPathLength)}));
     return BuildOutcome::Written;
   } catch (const std::exception& e) {
-    build.error(std::string("Error in creating database.\n\n") + e.what());
+    build.error(creationError(e));
     return BuildOutcome::Failed;
   }
 }
@@ -88,7 +95,7 @@ std::optional<BuildOutcome> lockDatabase(FileLock& lock, const Build& build) {
     }
     return std::nullopt;
   } catch (const std::exception& e) {
-    build.error(std::string("Error in creating database.\n\n") + e.what());
+    build.error(creationError(e));
     return BuildOutcome::Failed;
   }
 }
@@ -130,13 +137,19 @@ std::string goneQuestion(const std::string& fileName, const std::vector<TScanEnt
   for (const TScanEntry* entry : gone) ++perFolder[FolderOf(entry->Path)];
   std::vector<std::pair<std::string, size_t>> folders(perFolder.begin(), perFolder.end());
   std::stable_sort(folders.begin(), folders.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
-  std::string text = std::to_string(gone.size()) + " of the " + std::to_string(total) + " records of " + fileName +
-                     " are of files that are gone from a present volume, more than a tenth of the database. A "
-                     "folder may have been renamed or be offline.\n";
-  for (size_t i = 0; i < folders.size() && i < 10; ++i)
-    text += "\n" + folders[i].first + ": " + std::to_string(folders[i].second) + " records";
-  if (folders.size() > 10) text += "\n... and " + std::to_string(folders.size() - 10) + " more folders";
-  return text + "\n\nRemove these records from the database? With No they are kept.";
+  std::string text = FormatText(UserText("vl::core",
+                                         "%1 of the %2 records of %3 are of files that are gone from a present volume, "
+                                         "more than a tenth of the database. A folder may have been renamed or be "
+                                         "offline."),
+                                {std::to_string(gone.size()), std::to_string(total), fileName}) +
+                     "\n";
+  for (size_t i = 0; i < folders.size() && i < 10; ++i) {
+    const auto& [folder, records] = folders[i];
+    text += "\n" + folder + ": " + UserText("vl::core", "%n records", nullptr, TextCount(records));
+  }
+  if (const size_t more = folders.size() > 10 ? folders.size() - 10 : 0; more > 0)
+    text += "\n" + UserText("vl::core", "... and %n more folders", nullptr, TextCount(more));
+  return text + "\n\n" + UserText("vl::core", "Remove these records from the database? With No they are kept.");
 }
 
 // Whether the records of gone files leave the database: always when they are a
@@ -193,13 +206,14 @@ void countChanges(const ScanList& database, size_t before, const EntrySet& added
 
 // The close of Add to Database's summary: the counts, and the gone records kept.
 std::string changesNote(const DatabaseChanges& changes) {
-  std::string note = "\n\n" + std::to_string(changes.added) + " records added, " +
-                     std::to_string(changes.refreshed) + " refreshed, " + std::to_string(changes.removed) +
-                     " removed.";
+  std::string note = "\n\n" + FormatText(UserText("vl::core", "%1 records added, %2 refreshed, %3 removed."),
+                                          {std::to_string(changes.added), std::to_string(changes.refreshed),
+                                           std::to_string(changes.removed)});
   if (changes.keptGone > 0)
-    note += "\n\n" + std::to_string(changes.keptGone) +
-            " records of files that are gone from a present volume were kept: they are more than a tenth of the "
-            "database.";
+    note += "\n\n" + UserText("vl::core",
+                               "%n records of files that are gone from a present volume were kept: they are more than "
+                               "a tenth of the database.",
+                               nullptr, TextCount(changes.keptGone));
   return note;
 }
 
@@ -223,7 +237,7 @@ BuildOutcome newDatabaseSteps(const std::string& fileName, const Build& build, C
   RefreshVolumeTable(build.request.checkABDrives);
   if (!build.gather(list)) return BuildOutcome::Cancelled;
   if (list.empty() && !build.cancel.cancelled()) {
-    build.error("You must select some folders to add to the new database.");
+    build.error(UserText("vl::core", "You must select some folders to add to the new database."));
     return BuildOutcome::Refused;
   }
   return finishList(fileName, list, JobPhase::WritingDatabase, build);
@@ -237,7 +251,7 @@ BuildOutcome addSteps(const std::string& fileName, const Build& build, Clock::ti
   RefreshVolumeTable(build.request.checkABDrives);
   if (!build.gather(fresh)) return BuildOutcome::Cancelled;
   if (fresh.empty() && !build.cancel.cancelled()) {
-    build.error("You must select some folders to add to the database.");
+    build.error(UserText("vl::core", "You must select some folders to add to the database."));
     return BuildOutcome::Refused;
   }
   if (build.cancelledAt(JobPhase::ScanningDatabase)) return BuildOutcome::Cancelled;
@@ -288,7 +302,7 @@ BuildResult runOperation(const DatabaseRequest& request, const CancelToken& canc
   if (result.outcome == BuildOutcome::Written) {
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     result.messages.push_back({MessageKind::Information,
-                               "Database saved in " + ElapsedText(seconds) + "." +
+                               FormatText(UserText("vl::core", "Database saved in %1."), {ElapsedText(seconds)}) +
                                    (withChanges ? changesNote(result.changes) : std::string()),
                                {}});
   }
@@ -345,7 +359,7 @@ BuildResult NewDatabase(const DatabaseRequest& request, const CancelToken& cance
 
 BuildResult AddToDatabase(const DatabaseRequest& request, const CancelToken& cancel, ProgressSink& sink) {
   if (!IsDatabaseEntry(request.fileName) || KindOfSavedFile(request.fileName) == SavedFileKind::Results)
-    return refusal(request.fileName + "\n\nis not a VL Database (*.VDB) file.");
+    return refusal(FormatText(UserText("vl::core", "%1\n\nis not a VL Database (*.VDB) file."), {request.fileName}));
   return runOperation(request, cancel, sink, addSteps, true);
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/components/user_text.h"
 #include "core/files/little_endian.h"
 #include "core/files/paths.h"
 
@@ -148,11 +149,11 @@ std::string DatabaseProblemMessage(const std::string& fileName, DatabaseOutcome 
 }
 
 std::string MissingDatabaseMessage(const std::string& fileName) {
-  return "Unable to locate database file \n\n" + fileName;
+  return FormatText(UserText("vl::core", "Unable to locate database file \n\n%1"), {fileName});
 }
 
 std::string InvalidDatabaseMessage(const std::string& fileName) {
-  return fileName + "\n\n" + "does not appear to be a valid database.";
+  return FormatText(UserText("vl::core", "%1\n\ndoes not appear to be a valid database."), {fileName});
 }
 
 std::string DamagedDatabaseMessage(const std::string& fileName, const std::string& damage) {
@@ -160,7 +161,7 @@ std::string DamagedDatabaseMessage(const std::string& fileName, const std::strin
 }
 
 std::string DatabaseVersionMessage(const std::string& fileName) {
-  return "Database: \n\n" + fileName + "\n\n" + "is a different version, can not open.";
+  return FormatText(UserText("vl::core", "Database: \n\n%1\n\nis a different version, can not open."), {fileName});
 }
 
 }  // namespace vl

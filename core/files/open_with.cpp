@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <climits>
 
+#include "core/components/user_text.h"
 #include "core/files/paths.h"
 #include "core/host.h"
 
@@ -54,7 +55,7 @@ bool OpenDocument(const std::string& document) { return runXdgOpen(document); }
 
 bool OpenWithAssociation(const std::string& document, Host& host) {
   if (runXdgOpen(document)) return true;
-  host.showMessage(MessageKind::Error, "No Application association for \"" + document + "\"");
+  host.showMessage(MessageKind::Error, FormatText(UserText("vl::core", "No Application association for \"%1\""), {document}));
   return false;
 }
 

@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/components/user_text.h"
 #include "core/files/little_endian.h"
 
 namespace vl {
@@ -240,7 +241,7 @@ std::optional<std::string> FingerprintCache::queryText(const char* sql) {
 }
 
 void FingerprintCache::turnOff(const std::string& reason) {
-  if (!warned_) warning_ = "Fingerprint cache unavailable: " + reason + "; going on without it.";
+  if (!warned_) warning_ = FormatText(UserText("vl::core", "Fingerprint cache unavailable: %1; going on without it."), {reason});
   warned_ = true;
   pending_.clear();
   close();

@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "core/components/user_text.h"
 #include "core/files/content_sums.h"
 #include "core/files/file_lock.h"
 #include "core/files/little_endian.h"
@@ -198,16 +199,20 @@ std::vector<TDeletedEntry> entriesOnDisk(const std::string& name) {
   ZlibFileReader reader(name);
   const DeletedListParse outcome = parseStream(reader, entries);
   if (outcome != DeletedListParse::Ok)
-    throw std::runtime_error(name + (outcome == DeletedListParse::Invalid
-                                         ? " does not appear to be a valid Deleted File list; it was left unchanged."
-                                         : " is a different version; it was left unchanged."));
+    throw std::runtime_error(FormatText(
+        outcome == DeletedListParse::Invalid
+            ? UserText("vl::core", "%1 does not appear to be a valid Deleted File list; it was left unchanged.")
+            : UserText("vl::core", "%1 is a different version; it was left unchanged."),
+        {name}));
   return entries;
 }
 
 // Takes the lock, trying ten times a second for half a minute.
 void takeLock(FileLock& lock, const std::string& name) {
   for (int tries = 0; !lock.tryLock(); ++tries) {
-    if (tries == 300) throw std::runtime_error(name + " is in use by another program; the changes were not saved.");
+    if (tries == 300)
+      throw std::runtime_error(
+          FormatText(UserText("vl::core", "%1 is in use by another program; the changes were not saved."), {name}));
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
   }
 }
@@ -215,16 +220,16 @@ void takeLock(FileLock& lock, const std::string& name) {
 // Why the file at path is not the one that matched; "" when it still is.
 std::string changeSince(const std::string& path, const ContentSums& matched) {
   struct stat st {};
-  if (::lstat(path.c_str(), &st) != 0) return "it is gone";
-  if (!S_ISREG(st.st_mode)) return "it is no longer a regular file";
+  if (::lstat(path.c_str(), &st) != 0) return UserText("vl::core", "it is gone");
+  if (!S_ISREG(st.st_mode)) return UserText("vl::core", "it is no longer a regular file");
   std::optional<ContentSums> now;
   try {
     now = ReadContentSums(path);
   } catch (const FileAccessError& e) {
     return e.what();
   }
-  if (!now || now->device != matched.device || now->inode != matched.inode) return "another file is there now";
-  if (now->size != matched.size || now->digest != matched.digest) return "it changed since it was read";
+  if (!now || now->device != matched.device || now->inode != matched.inode) return UserText("vl::core", "another file is there now");
+  if (now->size != matched.size || now->digest != matched.digest) return UserText("vl::core", "it changed since it was read");
   return "";
 }
 
@@ -263,9 +268,11 @@ void DeletedList::LoadDeletedList(Host& host) {
   const DeletedListParse outcome = reader ? parseStream(*reader, entries_) : DeletedListParse::Invalid;
   loaded_ = entries_;
   if (outcome == DeletedListParse::Invalid) {
-    host.showMessage(MessageKind::Error, name + "\n\n" + "does not appear to be a valid Deleted File list.");
+    host.showMessage(MessageKind::Error,
+                     FormatText(UserText("vl::core", "%1\n\ndoes not appear to be a valid Deleted File list."), {name}));
   } else if (outcome == DeletedListParse::WrongVersion) {
-    host.showMessage(MessageKind::Error, "Database: \n\n" + name + "\n\n" + "is a different version, can not open.");
+    host.showMessage(MessageKind::Error,
+                     FormatText(UserText("vl::core", "Database: \n\n%1\n\nis a different version, can not open."), {name}));
   }
 }
 

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "core/components/parallel_run.h"
+#include "core/components/user_text.h"
 #include "core/fingerprint/fingerprint.h"
 #include "core/fingerprint/fingerprint_cache.h"
 #include "core/fingerprint/grid_errors.h"
@@ -21,11 +22,21 @@ namespace {
 // Dates are kept to two seconds; anything closer is the same date.
 constexpr double SameDateTolerance = 0.5 / 86400.0;
 
-const char* const VanishedReason = "no longer exists";
-const char* const NotRegularReason = "is not a regular file (a folder, a link or a device); left alone";
-const char* const ChangedReason = "changed since the scan (size or modification time); left alone";
-const char* const ChangedWhileChecked = "changed while it was being checked; left alone";
-const char* const NotPictureReason = "is not a picture, and only the pictures of picture results are deleted; left alone";
+// Why a file is left alone, as the details of a deletion list it.
+std::string vanishedReason() { return UserText("vl::core", "no longer exists"); }
+std::string notRegularReason() {
+  return UserText("vl::core", "is not a regular file (a folder, a link or a device); left alone");
+}
+std::string changedReason() { return UserText("vl::core", "changed since the scan (size or modification time); left alone"); }
+std::string changedWhileCheckedReason() { return UserText("vl::core", "changed while it was being checked; left alone"); }
+std::string notPictureReason() {
+  return UserText("vl::core", "is not a picture, and only the pictures of picture results are deleted; left alone");
+}
+
+// "cannot be read: " with the system's reason for `error`.
+std::string cannotBeRead(int error) {
+  return FormatText(UserText("vl::core", "cannot be read: %1"), {std::strerror(error)});
+}
 
 bool pairsPictures(MatchBasis basis) { return basis == MatchBasis::Pictures || basis == MatchBasis::TurnedPictures; }
 
@@ -83,11 +94,11 @@ Reading readBound(const std::string& cleanPath, FolderLinks links, const FileVer
   const BoundPath bound(cleanPath, links);
   FileVersion now;
   if (!bound.isOpen() || bound.examine(now) != PathKind::RegularFile || !now.sameAs(expected))
-    return failedReading(FileOutcome::Changed, ChangedWhileChecked);
+    return failedReading(FileOutcome::Changed, changedWhileCheckedReason());
   if (picture && expected.state.fullSize > MaxPictureFileBytes)
-    return failedReading(FileOutcome::NotVerified, NotPictureReason);
+    return failedReading(FileOutcome::NotVerified, notPictureReason());
   const int fd = bound.openForReading();
-  if (fd < 0) return failedReading(FileOutcome::Failed, std::string("cannot be read: ") + std::strerror(errno));
+  if (fd < 0) return failedReading(FileOutcome::Failed, cannotBeRead(errno));
   std::vector<uint8_t> bytes;
   if (picture) bytes.reserve(size_t(expected.state.fullSize));
   ContentSums sums;
@@ -98,15 +109,15 @@ Reading readBound(const std::string& cleanPath, FolderLinks links, const FileVer
   const bool kept = same && error == 0 && VersionOfOpenFile(fd, after) && after.sameAs(expected) &&
                     sums.size == expected.state.fullSize;
   ::close(fd);
-  if (error != 0) return failedReading(FileOutcome::Failed, std::string("cannot be read: ") + std::strerror(error));
-  if (!kept) return failedReading(FileOutcome::Changed, ChangedWhileChecked);
+  if (error != 0) return failedReading(FileOutcome::Failed, cannotBeRead(error));
+  if (!kept) return failedReading(FileOutcome::Changed, changedWhileCheckedReason());
   sums.device = dev_t(expected.state.identity.device);
   sums.inode = ino_t(expected.state.identity.inode);
   Reading reading;
   reading.sums = sums;
   if (!picture || !decode(sums)) return reading;
   TFingerprint print{};
-  if (!fingerprintOf(bytes, cleanPath, print)) return failedReading(FileOutcome::NotVerified, NotPictureReason);
+  if (!fingerprintOf(bytes, cleanPath, print)) return failedReading(FileOutcome::NotVerified, notPictureReason());
   reading.print = print;
   return reading;
 }
@@ -119,7 +130,7 @@ Reading readStayingSums(const std::string& path) {
   } catch (const FileAccessError& e) {
     return failedReading(FileOutcome::Failed, e.what());
   }
-  return reading.sums ? reading : failedReading(FileOutcome::Failed, VanishedReason);
+  return reading.sums ? reading : failedReading(FileOutcome::Failed, vanishedReason());
 }
 
 // Adds the fingerprint of a copy that stays: from the cache when it holds this
@@ -136,7 +147,7 @@ void addStayingPrint(const std::string& path, FingerprintCache* cache, Reading& 
   if (MakeFingerprint(path, decoded, width, height)) {
     reading.print = decoded;
   } else {
-    reading = failedReading(FileOutcome::Failed, "cannot be read as a picture");
+    reading = failedReading(FileOutcome::Failed, UserText("vl::core", "cannot be read as a picture"));
   }
 }
 
@@ -292,18 +303,25 @@ class Checker {
     const Reading& file = readings_[c.asked];
     const Reading& copy = readings_[c.reading];
     const std::string& path = results_[c.asked].path;
-    const std::string unchecked = "its copy " + c.copyPath + " could not be checked";
     if (copy.failure != FileOutcome::Done)
-      return FileResult{path, FileOutcome::NotVerified, unchecked + " (" + copy.reason + "); left alone"};
+      return FileResult{path, FileOutcome::NotVerified,
+                        FormatText(UserText("vl::core", "its copy %1 could not be checked (%2); left alone"),
+                                   {c.copyPath, copy.reason})};
     if (sameContents(c)) return std::nullopt;
     if (c.basis == MatchBasis::Contents)
-      return FileResult{path, FileOutcome::Changed, "its contents are no longer those of its copy " + c.copyPath + "; left alone"};
-    if (!file.print || !copy.print) return FileResult{path, FileOutcome::NotVerified, unchecked + "; left alone"};
+      return FileResult{path, FileOutcome::Changed,
+                        FormatText(UserText("vl::core", "its contents are no longer those of its copy %1; left alone"),
+                                   {c.copyPath})};
+    if (!file.print || !copy.print)
+      return FileResult{path, FileOutcome::NotVerified,
+                        FormatText(UserText("vl::core", "its copy %1 could not be checked; left alone"), {c.copyPath})};
     const int errors = smallestErrors(*file.print, *copy.print, c.basis != MatchBasis::Pictures);
     if (errors <= c.allowed) return std::nullopt;
     return FileResult{path, FileOutcome::Changed,
-                      "its picture no longer matches its copy " + c.copyPath + " (" + std::to_string(errors) +
-                          " differences where the scan allowed " + std::to_string(c.allowed) + "); left alone"};
+                      FormatText(UserText("vl::core",
+                                          "its picture no longer matches its copy %1 (%2 differences where the scan "
+                                          "allowed %3); left alone"),
+                                 {c.copyPath, std::to_string(errors), std::to_string(c.allowed)})};
   }
 
   DeletionChecks verdicts() {
@@ -369,26 +387,26 @@ FolderLinks ScannedFiles::linksFor(const std::string& cleanPath) const {
 
 FileResult ScannedFiles::examine(const std::string& path, const std::string& cleanPath, FileVersion& version) const {
   const auto* entries = entriesOf(cleanPath);
-  if (entries == nullptr) return {path, FileOutcome::NotVerified, "is not in the results; left alone"};
+  if (entries == nullptr) return {path, FileOutcome::NotVerified, UserText("vl::core", "is not in the results; left alone")};
   const BoundPath bound(cleanPath, linksFor(cleanPath));
-  if (bound.folderMissing()) return {path, FileOutcome::Vanished, VanishedReason};
-  if (!bound.isOpen()) return {path, FileOutcome::NotVerified, bound.failure() + "; left alone"};
+  if (bound.folderMissing()) return {path, FileOutcome::Vanished, vanishedReason()};
+  if (!bound.isOpen()) return {path, FileOutcome::NotVerified, FormatText(UserText("vl::core", "%1; left alone"), {bound.failure()})};
   switch (bound.examine(version)) {
     case PathKind::Missing:
-      return {path, FileOutcome::Vanished, VanishedReason};
+      return {path, FileOutcome::Vanished, vanishedReason()};
     case PathKind::Other:
-      return {path, FileOutcome::NotRegular, NotRegularReason};
+      return {path, FileOutcome::NotRegular, notRegularReason()};
     case PathKind::RegularFile:
       break;
   }
   const TResultEntry& scanned = *entries->front();
   if (scanned.Size != version.state.size || !sameDate(scanned.FileDate, version.state.fileDate))
-    return {path, FileOutcome::Changed, ChangedReason};
+    return {path, FileOutcome::Changed, changedReason()};
   if (scanned.Identity.known() && !(scanned.Identity == version.state.identity))
-    return {path, FileOutcome::NotVerified, "is no longer the file the scan found there; left alone"};
+    return {path, FileOutcome::NotVerified, UserText("vl::core", "is no longer the file the scan found there; left alone")};
   for (const TResultEntry* entry : *entries)
     if (pairsPictures(basisOf(groupBase(*entry))) && !IsDecodedType(PictureTypeOf(cleanPath)))
-      return {path, FileOutcome::NotVerified, NotPictureReason};
+      return {path, FileOutcome::NotVerified, notPictureReason()};
   return {path, FileOutcome::Done, {}};
 }
 

@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "core/components/user_text.h"
 #include "core/files/drives.h"
 #include "core/files/paths.h"
 #include "core/files/recycle.h"
@@ -15,7 +16,6 @@ namespace vl {
 
 namespace {
 
-const char* const LastCopyReason = "its group would lose every copy; left alone";
 
 // The groups of the plan's files that would keep no copy, and those files.
 void findLastCopyGroups(const ResultsModel& model, const ScannedFiles& files, const IdentitySet& deletingIds,
@@ -94,7 +94,7 @@ std::vector<FileResult> DeletionPlan::leftAlone() const {
   std::vector<FileResult> files = skipped;
   const std::unordered_set<std::string> stillDeletable(deletable.begin(), deletable.end());
   for (const std::string& path : lastCopyFiles)
-    if (!stillDeletable.contains(path)) files.push_back({path, FileOutcome::KeptLastCopy, LastCopyReason});
+    if (!stillDeletable.contains(path)) files.push_back({path, FileOutcome::KeptLastCopy, UserText("vl::core", "its group would lose every copy; left alone")});
   return files;
 }
 
@@ -154,19 +154,19 @@ FileResult FileOperations::removeChecked(const VerifiedFile& file, const Scanned
   const BoundPath bound(file.cleanPath, files.linksFor(file.cleanPath));
   FileVersion now;
   if (!bound.isOpen() || bound.examine(now) != PathKind::RegularFile || !now.sameAs(file.version))
-    return {result.path, FileOutcome::Changed, "changed while it was being checked; left alone"};
+    return {result.path, FileOutcome::Changed, UserText("vl::core", "changed while it was being checked; left alone")};
   const FileRemoval removal = RemoveFileAt(bound.folder(), bound.name(), file.cleanPath, options.recycle);
   if (!removal.removed) return {result.path, FileOutcome::Failed, removal.reason};
   result.trashInfo = removal.trashInfo;
   if (bound.examine(now) == PathKind::RegularFile && now.state.identity == file.version.state.identity)
-    return {result.path, FileOutcome::Failed, "it is still there"};
+    return {result.path, FileOutcome::Failed, UserText("vl::core", "it is still there")};
   const std::optional<TDeletedEntry> entry =
       options.recordDeleted && file.sums ? DeletedList::EntryOf(*file.sums, file.cleanPath) : std::nullopt;
   if (!entry) return result;
   try {
     deletedList_.AddDeletedEntry(*entry, host_);
   } catch (const std::exception& e) {
-    result.reason = std::string("deleted, but not added to the deleted-file list: ") + e.what();
+    result.reason = FormatText(UserText("vl::core", "deleted, but not added to the deleted-file list: %1"), {e.what()});
   }
   return result;
 }
@@ -188,7 +188,8 @@ DeletionReport FileOperations::DeleteFiles(const std::vector<std::string>& paths
     try {
       deletedList_.LoadDeletedList(host_);
     } catch (const std::exception& e) {
-      const std::string fault = std::string("the deleted-file list cannot be read (") + e.what() + "); not deleted";
+      const std::string fault =
+          FormatText(UserText("vl::core", "the deleted-file list cannot be read (%1); not deleted"), {e.what()});
       std::unordered_set<std::string> seen;
       for (const std::string& path : paths)
         if (seen.insert(CleanFilePath(path)).second) report.files.push_back({path, FileOutcome::Failed, fault});
@@ -220,11 +221,11 @@ bool FileOperations::DeleteOneFile(const std::string& path) {
   const FileResult& result = lastReport_.files.front();
   if (result.outcome == FileOutcome::Done) return true;
   if (result.outcome == FileOutcome::Vanished) {
-    host_.showMessage(MessageKind::Error, "Unable to locate file\n\n" + path);
+    host_.showMessage(MessageKind::Error, FormatText(UserText("vl::core", "Unable to locate file\n\n%1"), {path}));
   } else if (result.outcome == FileOutcome::Failed) {
-    host_.showDetailedMessage(MessageKind::Error, "Unable to delete file.", result.describe());
+    host_.showDetailedMessage(MessageKind::Error, UserText("vl::core", "Unable to delete file."), result.describe());
   } else {
-    host_.showDetailedMessage(MessageKind::Information, "Some files were not deleted.", result.describe());
+    host_.showDetailedMessage(MessageKind::Information, UserText("vl::core", "Some files were not deleted."), result.describe());
   }
   return false;
 }
@@ -259,17 +260,17 @@ bool FileOperations::DeleteFileList(const DeletionPlan& plan) {
 bool FileOperations::reportListOutcome() {
   const std::string details = detailLines(lastReport_);
   if (lastReport_.anyFailed()) {
-    host_.showDetailedMessage(MessageKind::Error, "Unable to delete file(s).", details);
+    host_.showDetailedMessage(MessageKind::Error, UserText("vl::core", "Unable to delete file(s)."), details);
     return false;
   }
-  if (!details.empty()) host_.showDetailedMessage(MessageKind::Information, "Some files were not deleted.", details);
+  if (!details.empty()) host_.showDetailedMessage(MessageKind::Information, UserText("vl::core", "Some files were not deleted."), details);
   return true;
 }
 
 std::optional<std::string> FileOperations::transfer(const std::string& path, const std::string& target, bool move) {
   const FileResult check = CheckScannedFile(model_, path);
   if (check.outcome == FileOutcome::Vanished) {
-    host_.showMessage(MessageKind::Error, "Unable to locate file\n\n" + path);
+    host_.showMessage(MessageKind::Error, FormatText(UserText("vl::core", "Unable to locate file\n\n%1"), {path}));
     return std::nullopt;
   }
   if (check.outcome != FileOutcome::Done) {

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/components/user_text.h"
 #include "core/files/little_endian.h"
 #include "core/files/paths.h"
 #include "core/files/zlib_stream.h"
@@ -31,9 +32,8 @@ constexpr size_t PathCapacity = 255, VolumeCapacity = 13;
 // 1000 times and would take a hundred times its size in memory.
 constexpr size_t kMaxExpansion = 128;
 
-const char* const SaveErrorText = "There was an error in saving your results list.";
-const char* const SavedText = "Results List saved.";
-const char* const VersionMismatchText = "Results list version mismatch.  Unable to load.";
+// The message of a results list of another version.
+std::string versionMismatchText() { return UserText("vl::core", "Results list version mismatch.  Unable to load."); }
 
 // A length-prefixed text with a fixed capacity; the unused tail is spaces.
 void putText(uint8_t* at, const std::string& text, size_t capacity) {
@@ -190,12 +190,13 @@ std::vector<BaseGroupItem> readGroups(ZlibReader& reader, ResultsModel& model) {
 ResultsFileOutcome loadInto(const std::string& fileName, ResultsModel& model) {
   if (KindOfSavedFile(fileName) == SavedFileKind::Database)
     return outcome(ResultsFileStatus::VersionMismatch,
-                   std::string(VersionMismatchText) + "\n\n" + fileName + " is an image database (*.vdb).");
+                   versionMismatchText() + "\n\n" +
+                       FormatText(UserText("vl::core", "%1 is an image database (*.vdb)."), {fileName}));
   std::unique_ptr<ZlibFileReader> reader;
   try {
     reader = std::make_unique<ZlibFileReader>(fileName);
     reader->limitExpansion(kMaxExpansion);
-    if (!readVersion(*reader)) return outcome(ResultsFileStatus::VersionMismatch, VersionMismatchText);
+    if (!readVersion(*reader)) return outcome(ResultsFileStatus::VersionMismatch, versionMismatchText());
   } catch (const std::exception& e) {
     return outcome(ResultsFileStatus::CannotOpen, e.what());
   }
@@ -227,9 +228,10 @@ ResultsFileOutcome SaveResults(const std::string& fileName, const ResultsModel& 
     leftOut = writeGroups(*writer, model);
     writer->commit();
   } catch (const std::exception& e) {
-    return outcome(ResultsFileStatus::WriteFailed, std::string(SaveErrorText) + "\n\n" + e.what());
+    return outcome(ResultsFileStatus::WriteFailed,
+                   UserText("vl::core", "There was an error in saving your results list.") + "\n\n" + e.what());
   }
-  ResultsFileOutcome saved = outcome(ResultsFileStatus::Saved, SavedText);
+  ResultsFileOutcome saved = outcome(ResultsFileStatus::Saved, UserText("vl::core", "Results List saved."));
   saved.leftOut = leftOut;
   return saved;
 }
@@ -240,8 +242,9 @@ ResultsFileOutcome SaveResults(const std::string& fileName, const ResultsModel& 
     return SaveResults(fileName, model);
   }();
   if (result.leftOut > 0)
-    host.warning(std::to_string(result.leftOut) + " entries were left out of " + fileName +
-                 ": their paths are longer than " + std::to_string(PathCapacity) + " bytes.");
+    host.warning(FormatText(UserText("vl::core", "%n entries were left out of %1: their paths are longer than %2 bytes.",
+                                     nullptr, TextCount(result.leftOut)),
+                            {fileName, std::to_string(PathCapacity)}));
   host.showMessage(result.kind, result.message);
   return result;
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <exception>
 
+#include "core/components/user_text.h"
 #include "core/files/little_endian.h"
 #include "core/files/paths.h"
 #include "core/files/zlib_stream.h"
@@ -58,25 +59,24 @@ SavedFileKind KindOfSavedFile(const std::string& fileName) {
 }
 
 std::string RefusalToWrite(const std::string& fileName, SavedFileKind writing) {
-  struct Names {
-    const char* self;       // what `writing` is called in messages
-    const char* selfName;   // how a file of it is named
-    const char* otherName;  // how a file of the other kind is named
-    const char* extension;  // of `writing`
-  };
   const bool results = writing == SavedFileKind::Results;
-  const Names names = results ? Names{"results list (*.vlr)", "the results list", "an image database (*.vdb)", ".vlr"}
-                              : Names{"VL Database (*.VDB)", "the database", "a results list (*.vlr)", ".vdb"};
   const SavedFileKind kind = KindOfSavedFile(fileName);
   const SavedFileKind otherKind = results ? SavedFileKind::Database : SavedFileKind::Results;
   const bool ownExtension = results ? HasResultsExtension(fileName) : HasDatabaseExtension(fileName);
   const bool otherExtension = results ? HasDatabaseExtension(fileName) : HasResultsExtension(fileName);
-  if (kind == otherKind) return fileName + "\n\nis " + names.otherName + " file; it was left unchanged.";
+  if (kind == otherKind)
+    return FormatText(results ? UserText("vl::core", "%1\n\nis an image database (*.vdb) file; it was left unchanged.")
+                              : UserText("vl::core", "%1\n\nis a results list (*.vlr) file; it was left unchanged."),
+                      {fileName});
   if (otherExtension)
-    return fileName + "\n\nis the name of " + names.otherName + "; save " + names.selfName + " as a " +
-           names.extension + " file.";
+    return FormatText(
+        results ? UserText("vl::core", "%1\n\nis the name of an image database (*.vdb); save the results list as a .vlr file.")
+                : UserText("vl::core", "%1\n\nis the name of a results list (*.vlr); save the database as a .vdb file."),
+        {fileName});
   if (kind == SavedFileKind::Other && !ownExtension)
-    return fileName + "\n\nis not a " + names.self + " file; it was left unchanged.";
+    return FormatText(results ? UserText("vl::core", "%1\n\nis not a results list (*.vlr) file; it was left unchanged.")
+                              : UserText("vl::core", "%1\n\nis not a VL Database (*.VDB) file; it was left unchanged."),
+                      {fileName});
   return {};
 }
 

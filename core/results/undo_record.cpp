@@ -5,6 +5,7 @@
 #include <memory>
 #include <unordered_set>
 
+#include "core/components/user_text.h"
 #include "core/files/content_sums.h"
 #include "core/files/paths.h"
 #include "core/files/recycle.h"
@@ -119,7 +120,7 @@ UndoOutcome UndoRecord::undoDeletion(ResultsModel& model, DeletedList& deletedLi
     } else if (check.status != TrashRestoreStatus::Ready) {
       lost.push_back(problem(file.path, check.reason));
     } else if (!unchangedInTrash(check.trashedFile, file.state)) {
-      lost.push_back(problem(file.path, "it changed in the trash; left there"));
+      lost.push_back(problem(file.path, UserText("vl::core", "it changed in the trash; left there")));
     } else {
       ready.push_back(&file);
     }
@@ -180,7 +181,7 @@ void UndoRecord::forgetDeletedEntries(const std::vector<std::string>& restored, 
     try {
       if (const std::optional<ContentSums> sums = ReadContentSums(path)) entry = DeletedList::EntryOf(*sums, path);
     } catch (const FileAccessError& e) {
-      outcome.problems.push_back(problem(path, std::string("back, but still in the deleted-file list: ") + e.what()));
+      outcome.problems.push_back(problem(path, FormatText(UserText("vl::core", "back, but still in the deleted-file list: %1"), {e.what()})));
     }
     if (!entry) continue;
     const auto found = std::find(entries.rbegin(), entries.rend(), *entry);

@@ -1,6 +1,7 @@
 // The question before the deleted-file list removes the files it matched, and the removals the user agreed to.
 #include "core/scan/auto_deletion.h"
 
+#include "core/components/user_text.h"
 #include "core/host.h"
 
 namespace vl {
@@ -14,13 +15,18 @@ constexpr size_t ListedInQuestion = 20;
 std::string AutoDeletionQuestion(const std::vector<DeletedMatch>& matches, bool recycle) {
   uint64_t total = 0;
   for (const DeletedMatch& match : matches) total += match.sums.size;
-  std::string text = "The deleted-file list matched " + std::to_string(matches.size()) + " files (" + SizeText(total) +
-                     ") in the Compare List: copies of files that were deleted before.\n";
+  std::string text = FormatText(UserText("vl::core",
+                                         "The deleted-file list matched %n files (%1) in the Compare List: copies of "
+                                         "files that were deleted before.",
+                                         nullptr, TextCount(matches.size())),
+                                {SizeText(total)}) +
+                     "\n";
   for (size_t i = 0; i < matches.size() && i < ListedInQuestion; ++i) text += "\n" + matches[i].path;
   if (matches.size() > ListedInQuestion)
-    text += "\n... and " + std::to_string(matches.size() - ListedInQuestion) + " more";
-  text += recycle ? "\n\nMove them to the trash now?" : "\n\nDelete them for good now?";
-  return text + " Files that are not deleted stay out of this scan.";
+    text += "\n" + UserText("vl::core", "... and %n more", nullptr, TextCount(matches.size() - ListedInQuestion));
+  text += "\n\n" + (recycle ? UserText("vl::core", "Move them to the trash now?")
+                             : UserText("vl::core", "Delete them for good now?"));
+  return text + " " + UserText("vl::core", "Files that are not deleted stay out of this scan.");
 }
 
 std::string AutoDeletionDetails(const std::vector<DeletedMatch>& matches) {

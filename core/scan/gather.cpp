@@ -7,6 +7,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "core/components/user_text.h"
 #include "core/database/database_file.h"
 #include "core/database/volume_table.h"
 #include "core/files/dir_listing.h"
@@ -86,10 +87,10 @@ void Gatherer::noteProblems(const std::string& prefix, const ListingProblems& pr
   if (problems.folder.empty()) return;
   std::error_code error;
   if (!std::filesystem::is_directory(prefix, error)) {
-    yield.problem = "not found";
+    yield.problem = UserText("vl::core", "not found");
     return;
   }
-  yield.problem = "could not be read: " + problems.folder;
+  yield.problem = FormatText(UserText("vl::core", "could not be read: %1"), {problems.folder});
   report_.unreadable.push_back({yield.entry, problems.folder});
 }
 
@@ -176,11 +177,13 @@ std::vector<std::string> ExpandFolderEntries(const std::vector<std::string>& ent
 
 std::string NoFilesReason(const EntryYield& yield) {
   if (!yield.problem.empty()) return yield.problem;
-  const std::string count = std::to_string(yield.leftOut);
+  const int count = TextCount(yield.leftOut);
   if (yield.database)
-    return yield.leftOut == 0 ? "the database holds no records"
-                              : "its " + count + " records are of files that are gone from a present volume";
-  return yield.leftOut == 0 ? "empty folder" : "none of its " + count + " files is of the chosen types";
+    return yield.leftOut == 0
+               ? UserText("vl::core", "the database holds no records")
+               : UserText("vl::core", "its %n records are of files that are gone from a present volume", nullptr, count);
+  return yield.leftOut == 0 ? UserText("vl::core", "empty folder")
+                            : UserText("vl::core", "none of its %n files is of the chosen types", nullptr, count);
 }
 
 LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, std::vector<std::string>& errors,
@@ -190,7 +193,7 @@ LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, std
   counts.database = true;
   if (!FileExists(fileName)) {
     errors.push_back(MissingDatabaseMessage(fileName));
-    counts.problem = "not found";
+    counts.problem = UserText("vl::core", "not found");
     return LoadAnswer::Stop;
   }
   const size_t before = list.size();
@@ -207,16 +210,16 @@ LoadAnswer LoadDatabaseIntoList(const std::string& fileName, ScanList& list, std
   } catch (const DatabaseDataError& e) {
     list.resize(before);  // a damaged database is left out whole
     errors.push_back(DamagedDatabaseMessage(fileName, e.what()));
-    counts.problem = "a damaged database";
+    counts.problem = UserText("vl::core", "a damaged database");
     return LoadAnswer::Continue;
   }
   counts.files = list.size() - before;
   if (outcome == DatabaseOutcome::Invalid) {
     errors.push_back(InvalidDatabaseMessage(fileName));
-    counts.problem = "not a valid database";
+    counts.problem = UserText("vl::core", "not a valid database");
   } else if (outcome == DatabaseOutcome::WrongVersion) {
     errors.push_back(DatabaseVersionMessage(fileName));
-    counts.problem = "a database of a different version";
+    counts.problem = UserText("vl::core", "a database of a different version");
   }
   return LoadAnswer::Continue;
 }

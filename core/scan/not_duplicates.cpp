@@ -11,6 +11,7 @@
 #include <string_view>
 #include <thread>
 
+#include "core/components/user_text.h"
 #include "core/files/file_checks.h"
 #include "core/files/file_lock.h"
 #include "core/files/little_endian.h"
@@ -51,7 +52,7 @@ bool getSide(const uint8_t* at, NotDuplicateSide& side) {
 // Takes the file's lock, trying ten times a second for five seconds.
 void lockList(FileLock& lock, const std::string& fileName) {
   for (int tries = 0; !lock.tryLock(); ++tries) {
-    if (tries == 50) throw std::runtime_error("Another program keeps " + fileName + " locked.");
+    if (tries == 50) throw std::runtime_error(FormatText(UserText("vl::core", "Another program keeps %1 locked."), {fileName}));
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
   }
 }
@@ -125,16 +126,13 @@ bool readPairs(const std::string& fileName, std::vector<NotDuplicatePair>& pairs
   return ReadRegularFile(fileName, MaxFileSize, bytes, reason) && ParseNotDuplicates(bytes, pairs, reason);
 }
 
-std::string damagedText(const std::string& fileName, const std::string& reason) {
-  return "The not-duplicate list " + fileName + " is damaged (" + reason + ")";
-}
-
 }  // namespace
 
 std::vector<NotDuplicatePair> ReadNotDuplicates(const std::string& fileName, std::string& problem) {
   std::vector<NotDuplicatePair> pairs;
   if (std::string reason; !readPairs(fileName, pairs, reason))
-    problem = damagedText(fileName, reason) + "; it is taken as empty.";
+    problem = FormatText(UserText("vl::core", "The not-duplicate list %1 is damaged (%2); it is taken as empty."),
+                         {fileName, reason});
   return pairs;
 }
 
@@ -155,8 +153,8 @@ std::string EncodeNotDuplicates(const std::vector<NotDuplicatePair>& pairs) {
 
 void WriteNotDuplicates(const std::string& fileName, const std::vector<NotDuplicatePair>& pairs) {
   if (pairs.size() > MaxNotDuplicatePairs)
-    throw std::runtime_error("The not-duplicate list " + fileName + " is full (" +
-                             std::to_string(MaxNotDuplicatePairs) + " pairs).");
+    throw std::runtime_error(FormatText(UserText("vl::core", "The not-duplicate list %1 is full (%2 pairs)."),
+                                        {fileName, std::to_string(MaxNotDuplicatePairs)}));
   WriteFileSafely(fileName, EncodeNotDuplicates(pairs));
 }
 
@@ -166,8 +164,10 @@ bool RememberNotDuplicate(const std::string& fileName, const NotDuplicatePair& p
   lockList(lock, fileName);
   std::vector<NotDuplicatePair> pairs;
   if (std::string reason; !readPairs(target, pairs, reason))
-    throw std::runtime_error(damagedText(fileName, reason) +
-                             "; the pair was not added and the list was left as it is.");
+    throw std::runtime_error(FormatText(UserText("vl::core",
+                                                 "The not-duplicate list %1 is damaged (%2); the pair was not added and "
+                                                 "the list was left as it is."),
+                                        {fileName, reason}));
   if (std::find(pairs.begin(), pairs.end(), pair) != pairs.end()) return false;
   pairs.push_back(pair);
   WriteNotDuplicates(target, pairs);

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/components/elapsed_time.h"
+#include "core/components/user_text.h"
 #include "core/database/volume_table.h"
 #include "core/files/paths.h"
 #include "core/fingerprint/fingerprint_cache.h"
@@ -61,9 +62,10 @@ void addMissingFolders(const std::vector<std::string>& entries, std::vector<std:
 
 // The stop for a base list whose entries gave no file: each entry with the reason.
 std::string emptyBaseText(const std::vector<EntryYield>& entries) {
-  std::string text =
-      "The Base List contained no files, so the scan was not run (it would have compared the Compare List with "
-      "itself).\n";
+  std::string text = UserText("vl::core",
+                              "The Base List contained no files, so the scan was not run (it would have compared the "
+                              "Compare List with itself).") +
+                     "\n";
   for (const EntryYield& entry : entries) text += "\n" + entry.entry + ": " + NoFilesReason(entry);
   return text;
 }
@@ -274,34 +276,41 @@ std::string classicNote(const AutoDeletionOutcome& deletion) {
   const auto classic = std::count_if(deletion.deleted.begin(), deletion.deleted.end(),
                                      [](const AutoDeletedFile& d) { return d.classic; });
   if (classic == 0) return std::string();
-  return "\n\n" + std::to_string(classic) +
-         " of them matched only by size and CRC-32 (entries of an older deleted-file list).";
+  return "\n\n" + UserText("vl::core", "%n of them matched only by size and CRC-32 (entries of an older deleted-file list).",
+                          nullptr, TextCount(size_t(classic)));
 }
 
 // What became of the deleted-file list's matches beyond the deletions, for a message; "" when nothing.
 std::string matchNotes(const ScanOutcome& outcome, const AutoDeletionOutcome& deletion) {
   std::string text;
   if (!deletion.kept.empty())
-    text += "\n\n" + std::to_string(deletion.kept.size()) +
-            " files that the deleted-file list matched were not deleted and were left out of this scan.";
+    text += "\n\n" + UserText("vl::core",
+                              "%n files that the deleted-file list matched were not deleted and were left out of this "
+                              "scan.",
+                              nullptr, TextCount(deletion.kept.size()));
   if (!deletion.refused.empty())
-    text += "\n\n" + std::to_string(deletion.refused.size()) +
-            " matched files were not deleted: they changed since they were read or could not be removed.";
+    text += "\n\n" + UserText("vl::core",
+                              "%n matched files were not deleted: they changed since they were read or could not be "
+                              "removed.",
+                              nullptr, TextCount(deletion.refused.size()));
   if (outcome.restoredCount > 0)
-    text += "\n\n" + std::to_string(outcome.restoredCount) +
-            " files were back where they had been deleted from: they were kept, and the deleted-file list forgot them.";
+    text += "\n\n" + UserText("vl::core",
+                              "%n files were back where they had been deleted from: they were kept, and the "
+                              "deleted-file list forgot them.",
+                              nullptr, TextCount(outcome.restoredCount));
   return text;
 }
 
-// "A files automatically deleted." with what became of the other matches.
-std::string deletionLines(const ScanOutcome& outcome, const AutoDeletionOutcome& deletion, const char* wording) {
-  return std::to_string(deletion.deleted.size()) + wording + classicNote(deletion) + matchNotes(outcome, deletion);
+// "A files automatically deleted." (`wording` is the translated "%n ..." text for the
+// count) with what became of the other matches.
+std::string deletionLines(const ScanOutcome& outcome, const AutoDeletionOutcome& deletion, const std::string& wording) {
+  return wording + classicNote(deletion) + matchNotes(outcome, deletion);
 }
 
 // The warning lines for a message, or "" when every folder was found.
 std::string missingFoldersText(const std::vector<std::string>& missing) {
   if (missing.empty()) return "";
-  std::string text = "\n\nThese folders were not found and were left out:";
+  std::string text = "\n\n" + UserText("vl::core", "These folders were not found and were left out:");
   for (const std::string& folder : missing) text += "\n" + folder;
   return text;
 }
@@ -309,20 +318,23 @@ std::string missingFoldersText(const std::vector<std::string>& missing) {
 // The summary of a completed scan; the classic-entry note, the matches not deleted,
 // the files that could not be read and the folders not found, when there were any, close it.
 std::string summaryText(const ScanOutcome& outcome, const AutoDeletionOutcome& deletion) {
-  std::string text = "Finished Scanning for Duplicates.\n\nFound " + std::to_string(outcome.duplicates) +
-                     " possible duplicates in " + ElapsedText(outcome.seconds) + ".\n\n" +
-                     std::to_string(outcome.markedCount) + " files marked for Delete.\n\n" +
-                     deletionLines(outcome, deletion, " files automatically deleted.");
+  const size_t deleted = deletion.deleted.size();
+  std::string text =
+      UserText("vl::core", "Finished Scanning for Duplicates.") + "\n\n" +
+      FormatText(UserText("vl::core", "Found %1 possible duplicates in %2."),
+                 {std::to_string(outcome.duplicates), ElapsedText(outcome.seconds)}) +
+      "\n\n" + UserText("vl::core", "%n files marked for Delete.", nullptr, TextCount(outcome.markedCount)) + "\n\n" +
+      deletionLines(outcome, deletion, UserText("vl::core", "%n files automatically deleted.", nullptr, TextCount(deleted)));
   if (!outcome.unreadable.empty())
-    text += "\n\n" + std::to_string(outcome.unreadable.size()) + " files could not be read.";
+    text += "\n\n" + UserText("vl::core", "%n files could not be read.", nullptr, TextCount(outcome.unreadable.size()));
   return text + missingFoldersText(outcome.missingFolders);
 }
 
 // One section of a message's details: a heading, then one line per item; nothing without items.
 template <typename Items, typename Line>
-void addSection(std::string& details, const char* heading, const Items& items, Line line) {
+void addSection(std::string& details, const std::string& heading, const Items& items, Line line) {
   if (items.empty()) return;
-  details += (details.empty() ? "" : "\n\n") + std::string(heading);
+  details += (details.empty() ? "" : "\n\n") + heading;
   for (const auto& item : items) details += "\n" + line(item);
 }
 
@@ -334,10 +346,11 @@ std::string reasonLine(const UnreadableFile& file) { return file.path + ": " + f
 // deleted, and the files that could not be read with the reason.
 std::string scanDetails(const ScanOutcome& outcome, const AutoDeletionOutcome& deletion) {
   std::string details;
-  addSection(details, "Automatically deleted:", deletion.deleted, deletedLine);
-  addSection(details, "Matched by the deleted-file list, not deleted:", deletion.kept, pathLine);
-  addSection(details, "Matched by the deleted-file list, not deleted:", deletion.refused, reasonLine);
-  addSection(details, "Could not be read:", outcome.unreadable, reasonLine);
+  const std::string notDeleted = UserText("vl::core", "Matched by the deleted-file list, not deleted:");
+  addSection(details, UserText("vl::core", "Automatically deleted:"), deletion.deleted, deletedLine);
+  addSection(details, notDeleted, deletion.kept, pathLine);
+  addSection(details, notDeleted, deletion.refused, reasonLine);
+  addSection(details, UserText("vl::core", "Could not be read:"), outcome.unreadable, reasonLine);
   return details;
 }
 
@@ -395,15 +408,17 @@ ScanClosing ClosingMessage(const ScanOutcome& outcome, const AutoDeletionOutcome
     case ScanEnd::Completed:
       return {{MessageKind::Information, summaryText(outcome, deletion), details}, true};
     case ScanEnd::Cancelled:
-      return {{MessageKind::Information, "Scan Canceled.", details}, true};
+      return {{MessageKind::Information, UserText("vl::core", "Scan Canceled."), details}, true};
     case ScanEnd::NoFolders:
-      return {{MessageKind::Information, "You must first Add some folders to Scan.", {}}, false};
+      return {{MessageKind::Information, UserText("vl::core", "You must first Add some folders to Scan."), {}}, false};
     case ScanEnd::EmptyBaseList:
       return {{MessageKind::Error, outcome.stopText, {}}, true};
     case ScanEnd::EmptyCompareList:
       return {{MessageKind::Error,
-               "The Compare List contained no files.\n\n" +
-                   deletionLines(outcome, deletion, " files were automatically deleted.") +
+               UserText("vl::core", "The Compare List contained no files.") + "\n\n" +
+                   deletionLines(outcome, deletion,
+                                 UserText("vl::core", "%n files were automatically deleted.", nullptr,
+                                          TextCount(deletion.deleted.size()))) +
                    missingFoldersText(outcome.missingFolders),
                details},
               true};

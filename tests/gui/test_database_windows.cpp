@@ -124,7 +124,7 @@ class DatabaseWindowsTest : public QObject {
       QVERIFY(otherProgram.tryLock());
       dialogs_->openAnswers = {{db}};
       child<QPushButton>(dialog, "bbAddFolders")->click();
-      QTRY_COMPARE(child<QLabel>(dialog, "StatusPanel0")->text(), QString(PhaseText(JobPhase::WaitingForLock)));
+      QTRY_COMPARE(child<QLabel>(dialog, "StatusPanel0")->text(), QString::fromStdString(PhaseText(JobPhase::WaitingForLock)));
       child<QPushButton>(dialog, "bbcancelop")->click();
       QTRY_VERIFY(!dialog.busy());
     }

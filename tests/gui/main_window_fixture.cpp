@@ -7,12 +7,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <cstdlib>
-
-#include "app/components/app_settings.h"
-#include "app/dialogs/folders_dialog.h"
-#include "app/shell/main_window.h"
-#include "core/settings/settings.h"
 
 namespace vl::test {
 
@@ -61,10 +55,6 @@ void WindowUnderTest::show() {
   QCoreApplication::processEvents();
 }
 
-void WindowUnderTest::setLists(const std::vector<std::string>& base, const std::vector<std::string>& compare) {
-  folders->setLists(base, compare);
-}
-
 void WindowUnderTest::scanWithOptions(ModalAnswerer& answerer, vl::ScanMode scanMode) {
   static const char* const buttons[4] = {"rbFuzz", "rbFilename", "rbNameandSize", "rbContents"};
   answerer.onDialog = [scanMode](QDialog* dialog) {
@@ -74,6 +64,14 @@ void WindowUnderTest::scanWithOptions(ModalAnswerer& answerer, vl::ScanMode scan
   window->findChild<QAction*>(QStringLiteral("aScan"))->trigger();
   answerer.onDialog = nullptr;
   QTRY_VERIFY_WITH_TIMEOUT(!window->isScanning(), 60000);
+}
+
+void WindowUnderTest::showAndScan(ModalAnswerer& answerer, const std::vector<std::string>& base,
+                                  const std::vector<std::string>& compare, vl::ScanMode scanMode) {
+  folders->setLists(base, compare);
+  show();
+  QTRY_VERIFY(!answerer.dialogsSeen.isEmpty());
+  scanWithOptions(answerer, scanMode);
 }
 
 }  // namespace vl::test

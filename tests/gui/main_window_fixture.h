@@ -10,16 +10,10 @@
 #include <vector>
 
 #include "app/components/app_settings.h"
+#include "app/dialogs/folders_dialog.h"
 #include "app/shell/main_window.h"
 #include "core/scan/scan_mode.h"
 #include "tests/gui/scripted_dialogs.h"
-
-class QDialog;
-
-namespace vl::gui {
-class FoldersDialog;
-class MainWindow;
-}  // namespace vl::gui
 
 namespace vl::test {
 
@@ -51,11 +45,13 @@ struct WindowUnderTest {
   ~WindowUnderTest();
   // Shows the window and lets the first show and activation run.
   void show();
-  // Sets the folders dialog's lists.
-  void setLists(const std::vector<std::string>& base, const std::vector<std::string>& compare);
   // Triggers aScan, answers the scan-options dialog with the mode's button and waits
   // until the scan has ended and its messages were answered.
   void scanWithOptions(ModalAnswerer& answerer, vl::ScanMode scanMode);
+  // Sets the folders dialog's lists, shows the window, waits for the start-up wizard
+  // (rejected unless the answerer says otherwise) and scans as scanWithOptions does.
+  void showAndScan(ModalAnswerer& answerer, const std::vector<std::string>& base,
+                   const std::vector<std::string>& compare, vl::ScanMode scanMode);
 
   std::unique_ptr<gui::MainWindow> window;
   gui::FoldersDialog* folders = nullptr;

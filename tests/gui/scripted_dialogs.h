@@ -3,7 +3,6 @@
 
 #include <QWidget>
 #include <deque>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,8 +12,9 @@
 
 namespace vl::test {
 
-// Answers each question from its queue (cancel / No when the queue is empty) and
-// records what was asked and every error shown. Installs itself while it lives.
+// Answers each question from its queue (cancel / No when the queue is empty; a text
+// prompt is always cancelled) and records what was asked and every error shown.
+// Installs itself while it lives.
 class ScriptedDialogs : public gui::DialogProvider {
  public:
   ScriptedDialogs() { gui::SetDialogProvider(this); }
@@ -28,10 +28,7 @@ class ScriptedDialogs : public gui::DialogProvider {
   std::vector<std::string> openFiles(QWidget*, const std::string& filter, bool multiple) override {
     filters.push_back(filter);
     multipleFlags.push_back(multiple);
-    if (openAnswers.empty()) return {};
-    std::vector<std::string> answer = openAnswers.front();
-    openAnswers.pop_front();
-    return answer;
+    return next(openAnswers);
   }
   std::optional<std::string> saveFile(QWidget*, const std::string& filter, const std::string& extension) override {
     filters.push_back(filter);
@@ -49,14 +46,11 @@ class ScriptedDialogs : public gui::DialogProvider {
   std::optional<std::string> askText(QWidget*, const std::string& title, const std::string& prompt,
                                      const std::string& initial) override {
     questions.push_back(title + "|" + prompt + "|" + initial);
-    return next(textAnswers);
+    return std::nullopt;
   }
   bool askYesNo(QWidget*, const std::string& text) override {
     questions.push_back(text);
-    if (yesNo.empty()) return false;
-    const bool answer = yesNo.front();
-    yesNo.pop_front();
-    return answer;
+    return next(yesNo, false);
   }
   bool askYesNoDefaultNo(QWidget* parent, const std::string& text) override {
     defaultNoQuestions.push_back(text);
@@ -64,10 +58,7 @@ class ScriptedDialogs : public gui::DialogProvider {
   }
   gui::YesNoCancel askYesNoCancel(QWidget*, const std::string& text) override {
     questions.push_back(text);
-    if (yesNoCancel.empty()) return gui::YesNoCancel::Cancel;
-    const gui::YesNoCancel answer = yesNoCancel.front();
-    yesNoCancel.pop_front();
-    return answer;
+    return next(yesNoCancel, gui::YesNoCancel::Cancel);
   }
   void showError(QWidget*, const std::string& text) override { errors.push_back(text); }
 
@@ -76,15 +67,16 @@ class ScriptedDialogs : public gui::DialogProvider {
   std::deque<gui::YesNoCancel> yesNoCancel;
   std::deque<std::vector<std::string>> openAnswers;
   std::deque<std::optional<std::string>> saveAnswers;
-  std::deque<std::optional<std::string>> textAnswers;
   std::vector<gui::FileDialogRequest> saveRequests, openRequests;
   std::vector<std::string> titles, startFolders, filters, extensions, questions, errors, defaultNoQuestions;
   std::vector<bool> multipleFlags;
 
  private:
-  static std::optional<std::string> next(std::deque<std::optional<std::string>>& queue) {
-    if (queue.empty()) return std::nullopt;
-    std::optional<std::string> answer = queue.front();
+  // The queue's first answer, taken from it; `fallback` when it is empty.
+  template <typename Answer>
+  static Answer next(std::deque<Answer>& queue, Answer fallback = {}) {
+    if (queue.empty()) return fallback;
+    Answer answer = std::move(queue.front());
     queue.pop_front();
     return answer;
   }

@@ -18,11 +18,8 @@
 #include "tests/gui/scripted_dialogs.h"
 
 namespace vl::test {
-namespace {
 
 using Entries = std::vector<std::string>;
-
-}  // namespace
 
 class FolderDialogsTest : public QObject {
   Q_OBJECT

@@ -14,7 +14,6 @@
 #include "app/components/help.h"
 #include "app/components/help_window.h"
 #include "app/dialogs/configure_dialog.h"
-#include "app/shell/main_window.h"
 #include "tests/gui/main_window_fixture.h"
 
 using vl::gui::HelpWindow;

@@ -3,7 +3,6 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
-#include <QListView>
 #include <QLocale>
 #include <QPainter>
 #include <QStandardItemModel>

@@ -10,7 +10,6 @@
 #include "app/results/dupe_list_model.h"
 #include "core/results/mark_rules.h"
 #include "tests/gui/main_window_fixture.h"
-#include "tests/gui/scripted_dialogs.h"
 #include "tests/support/image_writer.h"
 
 using vl::test::AppDirScope;
@@ -65,9 +64,7 @@ void MarkRuleTest::theDialogStoresItsRuleWhichMarksNowAndAfterEveryScan() {
   vl::test::ScriptedDialogs dialogs;
   ModalAnswerer answerer;
   WindowUnderTest w;
-  w.setLists({}, {files.file("Backup"), files.file("Photos")});
-  w.show();
-  w.scanWithOptions(answerer, vl::ScanMode::Images);
+  w.showAndScan(answerer, {}, {files.file("Backup"), files.file("Photos")}, vl::ScanMode::Images);
   QTRY_VERIFY(answerer.messages.size() == 1);
   QVERIFY(!markedAt(w.window->results(), copy) && !markedAt(w.window->results(), original));
 

@@ -271,8 +271,8 @@ void SaveMarkRule(const MarkRule& rule) {
   IniFile(AppIniFileName()).writeSection(RuleSection, pairs);
 }
 
-void StoreDefaultMarkRuleIfNew() {
-  if (!FileExists(AppIniFileName())) SaveMarkRule(DefaultMarkRule());
+void StoreNewSettingsFile() {
+  if (CreateSettingsFile(AppIniFileName())) SaveMarkRule(DefaultMarkRule());
 }
 
 }  // namespace vl

@@ -81,10 +81,10 @@ void UnmarkAll(ResultsModel& results);
 // there is no settings file, an empty rule when a settings file holds none, and a
 // step that cannot be read is left out.
 MarkRule LoadMarkRule();
-// Creates a settings file that does not exist yet holding the default rule, so that
-// the rule stays once other settings are written. Throws IniWriteError when it
-// cannot be written.
-void StoreDefaultMarkRuleIfNew();
+// Creates a settings file that does not exist yet holding what a new user starts
+// with (CreateSettingsFile) and the default rule, so that both stay once other
+// settings are written. Throws IniWriteError when it cannot be written.
+void StoreNewSettingsFile();
 // Replaces the stored rule; throws IniWriteError when the file cannot be written.
 void SaveMarkRule(const MarkRule& rule);
 

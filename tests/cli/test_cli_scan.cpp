@@ -162,8 +162,8 @@ TEST_F(CliScan, NotDuplicatesAddedStayApartAfterARenameUntilIgnoredOrCleared) {
   EXPECT_EQ(list.status, 0);
   EXPECT_EQ(Lines(list.out), 1) << "a pair and its mirror are one pair";
   std::filesystem::rename(dir.file("b/deeper/copy.jpg"), dir.file("b/renamed.jpg"));
-  EXPECT_EQ(Cli(dir, "scan --subfolders --compare a --compare b").out, "");
-  EXPECT_NE(Cli(dir, "scan --ignore-not-duplicates --compare a --compare b").out, "");
+  EXPECT_EQ(Cli(dir, "scan --classic --subfolders --compare a --compare b").out, "");
+  EXPECT_NE(Cli(dir, "scan --classic --ignore-not-duplicates --compare a --compare b").out, "");
 
   const CliRun notPicture = Cli(dir, "notdupes add a/photo.jpg a/notes.txt");
   EXPECT_EQ(notPicture.status, 1);
@@ -291,7 +291,9 @@ TEST_F(CliScan, ADatabaseTakesPartInPlaceOfItsFolderAndConcurrentAddsKeepEveryRe
   ASSERT_EQ(Cli(dir, "db new pics.vdb a").status, 0);
   const CliRun scan = Cli(dir, "scan --base pics.vdb --compare b/deeper --no-cache");
   EXPECT_EQ(scan.status, 0);
-  EXPECT_EQ(scan.out, photoPair());
+  EXPECT_EQ(scan.out, "G\t0\t" + dir.file("a/photo.jpg") + "\nD\t0\t0\t" + dir.file("b/deeper/copy.jpg") + "\n")
+      << "a verifying scan marks no pair with a record, which has no signature";
+  EXPECT_EQ(Cli(dir, "scan --classic --base pics.vdb --compare b/deeper").out, photoPair());
   for (int round = 0; round < 3; ++round) {
     std::string runs = "--version >/dev/null";
     for (int i = 0; i < 2; ++i) {
@@ -487,12 +489,17 @@ TEST_F(CliScan, TheDefaultRuleKeepsTheNameWithoutACopyMarkerUnlessTurnedOff) {
   const std::string copy = dir.file("s/sunset (copy).jpg"), original = dir.file("s/sunset.jpg");
   const CliRun scan = Cli(dir, "scan --compare s");
   ASSERT_EQ(scan.status, 0) << scan.err;
-  EXPECT_EQ(scan.out, "G\t1\t" + copy + "\nD\t1\t0\t" + dir.file("s/sunset edit.jpg") + "\nD\t0\t0\t" + original + "\n");
+  EXPECT_EQ(scan.out, "G\t1\t" + copy + "\nD\t0\t0\t" + dir.file("s/sunset edit.jpg") + "\nD\t0\t0\t" + original + "\n");
   const CliRun none = Cli(dir, "scan --compare s --keep none");
   EXPECT_EQ(MarkOf(none.out, copy), "0");
   EXPECT_EQ(MarkOf(none.out, original), "1");
-  dir.write("velloran.ini", std::string("[Tfconfigure]\ncbBeep_Checked=True\n"));
+  dir.write("velloran.ini", std::string("[Tfconfigure]\ncbVerifyMatches_Checked=True\n"));
   EXPECT_EQ(Cli(dir, "scan --compare s").out, none.out);
+  // --classic: the classic error counts and no rule, whatever the file asks for.
+  dir.write("velloran.ini", std::string("[Tfconfigure]\ncbVerifyMatches_Checked=True\n[MarkByRule]\nKeep1=smallest\n"
+                                        "ApplyAfterScan=True\n"));
+  const CliRun classic = Cli(dir, "scan --classic --compare s");
+  EXPECT_EQ(classic.out, "G\t0\t" + copy + "\nD\t1\t0\t" + dir.file("s/sunset edit.jpg") + "\nD\t0\t1\t" + original + "\n");
 }
 
 // The groups of scan output, each the set of its paths.

@@ -30,7 +30,7 @@ const char* const Usage =
     "         [--base ENTRY]... [--compare ENTRY]... [--base-list FILE] [--compare-list FILE]\n"
     "         [--subfolders] [--fuzz N] [--use-deleted-list | --no-deleted-list]\n"
     "         [--save-results FILE.vlr] [--jobs N] [--no-cache] [--reference] [-0]\n"
-    "         [--verify] [--rotations]\n"
+    "         [--verify | --classic] [--rotations]\n"
     "         [--keep CRITERIA [--protect DIR]... | --keep none] [--format tsv|json|csv]\n"
     "         [--modern-formats | --classic-formats]\n"
     "         [--ignore-not-duplicates]\n"
@@ -42,11 +42,14 @@ const char* const Usage =
     "mask defaults to the image files; the fuzz factor and the deleted-list use\n"
     "default to the settings file. --jobs sets the worker threads (0: one per core),\n"
     "--no-cache leaves the fingerprint cache alone, --reference runs the plain\n"
-    "pairing loops. --verify confirms each\n"
-    "picture pair by a finer signature (setting Verify picture matches); --rotations\n"
-    "also finds pictures turned by 90, 180 or 270 degrees or mirrored. --modern-formats\n"
-    "also takes PNG, TIFF, WebP, HEIF and AVIF files as pictures, --classic-formats only\n"
-    "JPEG, GIF and BMP (and icons and metafiles); the default is the settings file's.\n"
+    "pairing loops. --verify confirms each picture pair by a finer signature (the\n"
+    "setting Find edited copies, on in a new settings file); --classic pairs pictures\n"
+    "by their classic fingerprints alone and applies no stored or default keep rule\n"
+    "(only --keep), whatever the settings file says. --rotations also finds pictures\n"
+    "turned by 90, 180 or 270 degrees or mirrored (with --classic only when given).\n"
+    "--modern-formats also takes PNG, TIFF, WebP, HEIF and AVIF files as pictures,\n"
+    "--classic-formats only JPEG, GIF and BMP (and icons and metafiles); the default is\n"
+    "the settings file's.\n"
     "An image scan never pairs two pictures remembered as not duplicates (velloran-cli\n"
     "notdupes) unless --ignore-not-duplicates is given.\n"
     "\n"
@@ -121,18 +124,27 @@ void applyDeletedListOptions(const ParsedArgs& parsed, ScanRequest& request) {
       parsed.has("use-deleted-list") ? DeletedListConsent::Given : DeletedListConsent::ReportOnly;
 }
 
+// The matcher: the settings' verification and rotations with --verify and
+// --rotations over them; --classic leaves out verification, the stored rotations
+// and the stored or default keep rule.
+void applyMatcherOptions(const ParsedArgs& parsed, ScanRequest& request) {
+  const bool classic = parsed.has("classic");
+  if (classic && parsed.has("verify")) throw UsageError{"--classic and --verify exclude each other"};
+  request.verifyMatches = !classic && (request.verifyMatches || parsed.has("verify"));
+  request.matchRotations = (!classic && request.matchRotations) || parsed.has("rotations");
+  request.keepRule = classic ? MarkRuleFromOptions(parsed) : markRuleOf(parsed);
+}
+
 // The request: the settings file's values with the options over them, checked.
 ScanRequest requestOf(const ParsedArgs& parsed) {
   const Settings settings = LoadSettings();
   ScanRequest request = ScanRequestFromSettings(settings);
   request.mode = scanModeNamed(parsed.value("mode").value_or("images"));
   request.fuzzFactor = parsed.intValue("fuzz", settings.fuzzFactor);
-  request.verifyMatches = request.verifyMatches || parsed.has("verify");
-  request.matchRotations = request.matchRotations || parsed.has("rotations");
+  applyMatcherOptions(parsed, request);
   request.modernImageFormats = ModernTypesOf(parsed, settings.modernImageFormats);
   request.mask = parsed.value("mask").value_or(ImageFilesMask(request.modernImageFormats));
   applyDeletedListOptions(parsed, request);
-  request.keepRule = markRuleOf(parsed);
   if (!parsed.has("ignore-not-duplicates")) request.notDuplicatesFile = NotDuplicatesFileName();
   request.jobs = parsed.intValue("jobs", 0);
   request.useCache = !parsed.has("no-cache");
@@ -213,7 +225,7 @@ int RunScan(const Args& args) {
   const ParsedArgs parsed(args, {"mode", "mask", "base", "compare", "base-list", "compare-list", "fuzz",
                                  "save-results", "jobs", "keep", "protect", "format"},
                           {"subfolders", "use-deleted-list", "no-deleted-list", "no-cache", "reference", "0",
-                           "verify", "rotations", ModernFormatsFlag, ClassicFormatsFlag, "ignore-not-duplicates"});
+                           "verify", "classic", "rotations", ModernFormatsFlag, ClassicFormatsFlag, "ignore-not-duplicates"});
   if (WantsHelp(parsed, Usage)) return ExitOk;
   if (!parsed.operands().empty()) return UsageFailure("unexpected operand: " + parsed.operands()[0], Usage);
   return scan(parsed);

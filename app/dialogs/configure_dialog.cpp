@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/components/help.h"
+#include "app/components/matching_choice.h"
 #include "app/components/widget_helpers.h"
 #include "app/components/form_property_store.h"
 #include "app/components/app_settings.h"
@@ -132,7 +133,11 @@ QWidget* ConfigureDialog::makeImagePage() {
   rule->addWidget(new QLabel("then mark for delete.", page), row, 0);
   rule->setColumnStretch(2, 1);
 
+  // A store's restore leaves a missing key alone: a settings file from before the
+  // choice keeps the setting it was read with.
+  matching_ = new MatchingChoice(CurrentSettings().values().verifyMatches, page);
   auto* layout = new QVBoxLayout(page);
+  layout->addWidget(matching_);
   layout->addLayout(fuzzRow);
   layout->addWidget(new QLabel("The Lower the Fuzz Factor, the more accurate the search.", page));
   layout->addSpacing(8);
@@ -153,13 +158,11 @@ QWidget* ConfigureDialog::makeGeneralPage() {
   navArrows_ = makeCheckBox("cbNavArrows", "&Navigate with Arrows / Page Keys", true);
   checkABDrives_ = makeCheckBox("cbCheckabDrives", "Check A / B Drives.", false);
   useDeletedList_ = makeCheckBox("cbUseDeletedList", "Use &Deleted List", true);
-  verifyMatches_ = makeCheckBox("cbVerifyMatches", "&Verify picture matches", false);
   matchRotations_ = makeCheckBox("cbMatchRotations", "Also find &rotated and mirrored copies", false);
   auto* layout = new QVBoxLayout(page);
   // No floppy-drive choice is offered: the setting keeps its stored value, without a control.
   checkABDrives_->hide();
   for (QCheckBox* box : {confirmDelete_, recycle_, beep_, navArrows_, useDeletedList_}) layout->addWidget(box);
-  layout->addWidget(verifyMatches_);
   layout->addWidget(matchRotations_);
   layout->addStretch();
   return page;
@@ -197,9 +200,10 @@ void ConfigureDialog::copyFromSettings() {
       {confirmDelete_, settings.confirmDeletes},   {recycle_, settings.deleteToRecycleBin},
       {beep_, settings.beepOnDelete},              {navArrows_, settings.navigateWithArrows},
       {checkABDrives_, settings.checkABDrives},    {useDeletedList_, settings.useDeletedList},
-      {verifyMatches_, settings.verifyMatches},    {matchRotations_, settings.matchRotations},
-      {autoMarkDelete_, settings.autoMarkDelete},  {modernFormats_, settings.modernImageFormats}};
+      {matchRotations_, settings.matchRotations},  {autoMarkDelete_, settings.autoMarkDelete},
+      {modernFormats_, settings.modernImageFormats}};
   for (const auto& [box, checked] : boxes) box->setChecked(checked);
+  matching_->setVerified(settings.verifyMatches);
   fuzzFactor_->setValue(settings.fuzzFactor);
   const std::pair<QLineEdit*, int> marks[] = {{markErrors_, settings.markErrors},
                                               {markWidth_, settings.markWidth},
@@ -216,7 +220,7 @@ void ConfigureDialog::copyIntoSettings() const {
   settings.navigateWithArrows = navArrows_->isChecked();
   settings.checkABDrives = checkABDrives_->isChecked();
   settings.useDeletedList = useDeletedList_->isChecked();
-  settings.verifyMatches = verifyMatches_->isChecked();
+  settings.verifyMatches = matching_->verified();
   settings.matchRotations = matchRotations_->isChecked();
   settings.autoMarkDelete = autoMarkDelete_->isChecked();
   settings.fuzzFactor = WholeNumberOr(fuzzFactor_->cleanText(), fuzzFactor_->minimum());

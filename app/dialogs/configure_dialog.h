@@ -14,6 +14,7 @@ class QTabWidget;
 namespace vl::gui {
 
 class FormPropertyStore;
+class MatchingChoice;
 
 // Two pages (tabs at the bottom; a third, for file names, kept hidden), OK and Cancel.
 // Its controls are kept in section "Tfconfigure" (position only); OK copies every
@@ -52,7 +53,7 @@ class ConfigureDialog : public QDialog {
   QCheckBox* navArrows_ = nullptr;
   QCheckBox* checkABDrives_ = nullptr;
   QCheckBox* useDeletedList_ = nullptr;
-  QCheckBox* verifyMatches_ = nullptr;
+  MatchingChoice* matching_ = nullptr;
   QCheckBox* matchRotations_ = nullptr;
   QCheckBox* modernFormats_ = nullptr;
   std::unique_ptr<FormPropertyStore> store_;

@@ -12,12 +12,14 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/components/app_settings.h"
 #include "app/components/dialog_provider.h"
 #include "app/components/filter_combo_box.h"
 #include "app/components/folder_list_box.h"
 #include "app/dialogs/folders_dialog.h"
 #include "app/components/widget_helpers.h"
 #include "app/components/form_property_store.h"
+#include "app/components/matching_choice.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
 
@@ -128,6 +130,8 @@ QWidget* ScanWizard::makeWelcomePanel() {
   auto* text = new QVBoxLayout;
   text->addWidget(title);
   text->addWidget(wrappedLabel(WelcomeText, panel));
+  matching_ = new MatchingChoice(CurrentSettings().values().verifyMatches, panel);
+  text->addWidget(matching_);
   text->addStretch();
   auto* body = new QHBoxLayout;
   body->addWidget(picture);
@@ -260,14 +264,21 @@ std::string ScanWizard::mask() const { return filterBox_->mask(); }
 void ScanWizard::done(int result) {
   folders_.setLists(baseList_->entries(), compareList_->entries());
   folders_.saveListFiles();
-  saveShowWizard();
+  saveChoices();
   QDialog::done(result);
 }
 
-void ScanWizard::saveShowWizard() {
+void ScanWizard::saveChoices() {
+  Settings settings = CurrentSettings().values();
+  const bool matchingChanged = settings.verifyMatches != matching_->verified();
+  settings.verifyMatches = matching_->verified();
+  CurrentSettings().setValues(settings);
   try {
     IniFile ini(AppIniFileName());
+    ini.beginBatch();
     ini.writeString(WizardSection, ShowWizardKey, showAtStartup_->isChecked() ? "1" : "0");
+    if (matchingChanged) ini.writeString(SettingsSection, VerifyMatchesKey, settings.verifyMatches ? "True" : "False");
+    ini.commitBatch();
   } catch (const IniWriteError& error) {
     CurrentDialogProvider().showError(this, error.what());
   }

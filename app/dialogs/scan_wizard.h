@@ -18,12 +18,14 @@ class FilterComboBox;
 class FolderListBox;
 class FoldersDialog;
 class FormPropertyStore;
+class MatchingChoice;
 
 // Opens on the welcome panel ("Classic" closes with Classic, "Wizard" shows the
 // pages). The pages "Base Files", "Compare Files" and "Scan Type" edit copies of the
 // folders dialog's lists and choose the mode and file type; "Scan" closes with
 // Accepted, "Cancel" with Rejected. Every close copies the lists back into the
-// folders dialog, writes "newlist.txt"/"orglist.txt" and the "ShowWiz" key.
+// folders dialog, writes "newlist.txt"/"orglist.txt" and the "ShowWiz" key, and
+// keeps the welcome panel's matching choice in the settings.
 class ScanWizard : public QDialog {
   Q_OBJECT
 
@@ -49,12 +51,15 @@ class ScanWizard : public QDialog {
   void showPages();
   void movePage(int step);
   void UpdateButtons();
-  void saveShowWizard();
+  // Writes the "ShowWiz" key and, when changed, the matching choice, which the
+  // program's settings take at once.
+  void saveChoices();
 
   FoldersDialog& folders_;
   QStackedWidget* panels_ = nullptr;
   QStackedWidget* notebook_ = nullptr;
   QCheckBox* showAtStartup_ = nullptr;
+  MatchingChoice* matching_ = nullptr;
   QPushButton* back_ = nullptr;
   QPushButton* next_ = nullptr;
   FolderListBox* baseList_ = nullptr;

@@ -2,11 +2,13 @@
 #include "app/results/dupe_list_delegate.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QIcon>
 #include <QLocale>
 #include <QPainter>
+#include <QStyle>
 #include <QToolTip>
 
 #include "app/components/thumbnail_cache.h"
@@ -22,6 +24,16 @@ constexpr int CellPadding = 8;
 constexpr int LineHeightAt8Points = 13;
 
 bool isNumberColumn(int section) { return section == 1 || (section >= 3 && section <= 5); }
+
+// A warning sign at the right end of the cell when the line has a note (the tooltip
+// says it), taking its width from the cell's text. One icon draw.
+void drawNoteMark(QPainter* painter, const QString& note, QRect& cell) {
+  if (note.isEmpty() || cell.width() < 2 * cell.height()) return;
+  const int side = std::min(cell.height() - 2, 16);
+  const QRect mark(cell.right() - side, cell.center().y() - side / 2, side, side);
+  QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).paint(painter, mark);
+  cell.setRight(mark.left() - CellPadding / 2);
+}
 
 int thumbnailSide(const QFontMetrics& metrics) { return ListThumbnailLines * metrics.height(); }
 
@@ -100,6 +112,7 @@ void DupeListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
       DrawListThumbnail(painter, *thumbnails_, index.data(DupeListModel::PathRole).toString(), box);
       cell.setLeft(box.right() + 1 + CellPadding / 2);
     }
+    if (section == PathColumn) drawNoteMark(painter, index.data(DupeListModel::NoteRole).toString(), cell);
     const QString field = FittedCellText(section < fields.size() ? fields[section] : QString(), section, metrics, cell.width());
     if (section == 0) {
       if (field == QLatin1String("*")) painter->fillRect(cell, QColor(255, 0, 0));
@@ -128,7 +141,7 @@ bool DupeListDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, con
                                  const QModelIndex& index) {
   if (event->type() != QEvent::ToolTip || !index.isValid()) return QStyledItemDelegate::helpEvent(event, view, option, index);
   const int section = sectionAt(event->pos().x() - option.rect.left());
-  QString tip = index.data(DupeListModel::PathRole).toString();
+  QString tip = index.data(Qt::ToolTipRole).toString();
   if (section == SizeColumn) {
     const QString bytes = index.data(DupeListModel::FieldsRole).toStringList().value(SizeColumn);
     tip = QStringLiteral("%1 bytes").arg(QLocale().toString(bytes.toLongLong()));

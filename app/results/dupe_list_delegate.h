@@ -37,7 +37,8 @@ QString FittedCellText(const QString& field, int section, const QFontMetrics& me
 // section (left when they do not fit). A text too long for its cell is elided, a
 // path in the middle so that its file name shows; a number too long is shown as
 // "#" marks, never cut to other digits. With a thumbnail cache, the Path cell
-// starts with the file's thumbnail and lines are two text lines high. O(sections) per line.
+// starts with the file's thumbnail and lines are two text lines high; a line with a
+// note (EntryNote) ends its Path cell with a warning sign. O(sections) per line.
 class DupeListDelegate : public QStyledItemDelegate {
   Q_OBJECT
  public:
@@ -45,7 +46,7 @@ class DupeListDelegate : public QStyledItemDelegate {
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   // Tooltips by cell: the exact byte count over Size, what the number means over
-  // Difference, the full path elsewhere.
+  // Difference, the full path and the line's note elsewhere.
   bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                  const QModelIndex& index) override;
   // As wide as all sections, one text line (two with thumbnails) plus 2 pixels high.

@@ -29,6 +29,12 @@ QStringList ShownDupeFields(QStringList fields, const std::map<std::string, std:
   return fields;
 }
 
+QString EntryNote(const TResultEntry& entry) {
+  if (entry.almostUniform) return QStringLiteral("Almost uniform picture: check before deleting.");
+  if (entry.unverifiedPair) return QStringLiteral("Paired by fingerprints alone, not verified: check before deleting.");
+  return {};
+}
+
 QStringList DupeLineFields(const std::string& lineText) {
   QStringList fields;
   for (const std::string& field : SplitDupeLine(lineText)) fields << QString::fromStdString(field);
@@ -50,8 +56,13 @@ QVariant DupeListModel::data(const QModelIndex& index, int role) const {
     case ShownFieldsRole:
       return ShownDupeFields(DupeLineFields(line.text), serialRoots_);
     case Qt::ToolTipRole:
+      if (line.entry != nullptr && !EntryNote(*line.entry).isEmpty())
+        return QString::fromStdString(line.entry->Path) + QLatin1Char('\n') + EntryNote(*line.entry);
+      [[fallthrough]];
     case PathRole:
       return line.entry != nullptr ? QString::fromStdString(line.entry->Path) : QVariant();
+    case NoteRole:
+      return line.entry != nullptr ? EntryNote(*line.entry) : QString();
     case IsBaseRole:
       return line.entry != nullptr && line.entry->Base == nullptr;
     default:

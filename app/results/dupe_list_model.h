@@ -20,6 +20,7 @@ class DupeListModel : public QAbstractListModel {
     IsBaseRole,                     // bool: the line of the group's base entry
     PathRole,                       // QString: the entry's path
     ShownFieldsRole,                // QStringList: the fields as the list shows them (ShownDupeFields)
+    NoteRole,                       // QString: what to heed before deleting the file (EntryNote)
   };
 
   using QAbstractListModel::QAbstractListModel;
@@ -41,6 +42,10 @@ class DupeListModel : public QAbstractListModel {
   std::vector<DupeLine> lines_;
   std::map<std::string, std::string> serialRoots_;  // a volume known by its serial number: its mount point
 };
+
+// What the list says about an entry beyond its fields: that it is an almost uniform
+// picture, or that a verifying scan paired it by fingerprints alone; "" otherwise.
+QString EntryNote(const TResultEntry& entry);
 
 // The eight fields of a line as display texts (the paths are UTF-8).
 QStringList DupeLineFields(const std::string& lineText);

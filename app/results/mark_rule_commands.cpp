@@ -17,13 +17,6 @@ MarkRuleCommands::MarkRuleCommands(const ActionSet& actions, ResultsModel& resul
     : QObject(window), results_(results), lists_(lists), window_(window) {
   connect(actions.action(MainAction::MarkByRule), &QAction::triggered, this, &MarkRuleCommands::markByRule);
   connect(actions.action(MainAction::UnmarkAll), &QAction::triggered, this, &MarkRuleCommands::unmarkAll);
-  // A first start writes the default rule into the new settings file, so that it
-  // outlives the first save of other settings. When that fails the rule still holds
-  // while the file is missing, and the first save of settings reports the failure.
-  try {
-    StoreDefaultMarkRuleIfNew();
-  } catch (const IniWriteError&) {
-  }
 }
 
 void MarkRuleCommands::markByRule() {

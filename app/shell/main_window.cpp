@@ -50,6 +50,7 @@
 #include "app/results/undo_command.h"
 #include "app/shell/action_table.h"
 #include "app/components/help.h"
+#include "core/results/mark_rules.h"
 #include "core/settings/ini_file.h"
 
 namespace vl::gui {
@@ -119,9 +120,21 @@ QListWidget* makeFilePane(const char* objectName) {
   return pane;
 }
 
+// A first start writes what a new user starts with (verified matching, the default
+// rule) into the new settings file, so that it outlives the first save of other
+// settings. When that fails it still holds while the file is missing, and the first
+// save of settings reports the failure.
+void createSettingsFileAtFirstStart() {
+  try {
+    StoreNewSettingsFile();
+  } catch (const IniWriteError&) {
+  }
+}
+
 }  // namespace
 
 MainWindow::MainWindow() : host_(this) {
+  createSettingsFileAtFirstStart();
   setObjectName(QStringLiteral("fmain"));
   setWindowTitle(QStringLiteral("Velloran"));
   thumbnails_ = new ThumbnailCache(DecodeThumbnailPicture, this);

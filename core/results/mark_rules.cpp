@@ -141,15 +141,16 @@ class ProtectedFolders {
 };
 
 // Whether each entry takes part, in the order ApplyMarkRule walks the groups: every
-// present entry, or with amongMarked the present base and marked duplicates of the
-// groups that have at least two of them.
+// present entry that marking may choose (MarkableByRule), or with amongMarked the
+// base and marked duplicates among them of the groups that have at least two.
 std::vector<bool> takingPart(const ResultsModel& results, bool amongMarked) {
   std::vector<bool> part;
   for (const BaseGroupItem& group : results.FBaseGroups()) {
     const size_t first = part.size();
     size_t count = 0;
     for (const TResultEntry* entry = group.base; entry != nullptr; entry = entry->Next) {
-      const bool takes = entry->Gone == 0 && (!amongMarked || entry == group.base || entry->Marked != 0);
+      const bool takes = entry->Gone == 0 && MarkableByRule(*entry) &&
+                         (!amongMarked || entry == group.base || entry->Marked != 0);
       part.push_back(takes);
       count += takes ? 1 : 0;
     }
@@ -271,8 +272,8 @@ void SaveMarkRule(const MarkRule& rule) {
   IniFile(AppIniFileName()).writeSection(RuleSection, pairs);
 }
 
-void StoreDefaultMarkRuleIfNew() {
-  if (!FileExists(AppIniFileName())) SaveMarkRule(DefaultMarkRule());
+void StoreNewSettingsFile() {
+  if (CreateSettingsFile(AppIniFileName())) SaveMarkRule(DefaultMarkRule());
 }
 
 }  // namespace vl

@@ -71,8 +71,10 @@ struct MarkRuleOutcome {
 // the folders cannot be examined). With amongMarked only the base and the marked
 // duplicates of a group take part, and a group with fewer than two of them is left
 // as it is. A path kept in one group is not marked in any other, a path marked in one
-// group is marked in all, so no group loses its keeper. Gone entries are left as
-// they are. O(entries x steps), plus one stat per folder level of the paths.
+// group is marked in all, so no group loses its keeper. Gone entries, and entries
+// marking may not choose (MarkableByRule: almost uniform pictures, pairs a verifying
+// scan could not verify), take no part: they keep their marks unless their path is
+// marked or kept elsewhere. O(entries x steps), plus one stat per folder level of the paths.
 MarkRuleOutcome ApplyMarkRule(ResultsModel& results, const MarkRule& rule);
 // Clears the mark of every entry. O(entries).
 void UnmarkAll(ResultsModel& results);
@@ -81,10 +83,10 @@ void UnmarkAll(ResultsModel& results);
 // there is no settings file, an empty rule when a settings file holds none, and a
 // step that cannot be read is left out.
 MarkRule LoadMarkRule();
-// Creates a settings file that does not exist yet holding the default rule, so that
-// the rule stays once other settings are written. Throws IniWriteError when it
-// cannot be written.
-void StoreDefaultMarkRuleIfNew();
+// Creates a settings file that does not exist yet holding what a new user starts
+// with (CreateSettingsFile) and the default rule, so that both stay once other
+// settings are written. Throws IniWriteError when it cannot be written.
+void StoreNewSettingsFile();
 // Replaces the stored rule; throws IniWriteError when the file cannot be written.
 void SaveMarkRule(const MarkRule& rule);
 

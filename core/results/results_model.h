@@ -31,7 +31,16 @@ struct TResultEntry {
   uint8_t Errors = 0;  // error count against the base; 0 for the base
   uint8_t Gone = 0;    // set once the file was deleted or moved away
   uint8_t Marked = 0;  // 1 when marked for deletion
+  // Known only to the scan that found the group (a results file keeps neither):
+  bool almostUniform = false;   // a picture of nearly one tone (a blank page), shown with a note
+  bool unverifiedPair = false;  // a verifying scan paired it with its base by fingerprints alone
 };
+
+// Whether marking may choose the entry by itself: neither an almost uniform picture
+// (its copies are alike by having nothing in them) nor a duplicate whose pair a
+// verifying scan could not verify. The auto-mark and Mark by Rule leave the others as
+// they are. O(1).
+inline bool MarkableByRule(const TResultEntry& entry) { return !entry.almostUniform && !entry.unverifiedPair; }
 
 // What made the files of the groups duplicates; it decides what is compared before
 // one of them is deleted.

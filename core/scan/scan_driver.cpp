@@ -35,6 +35,7 @@ std::unique_ptr<TResultEntry> resultOf(const TScanEntry& file, TResultEntry* bas
   entry->Width = file.Width;
   entry->Height = file.Height;
   entry->Identity = file.Identity;
+  entry->almostUniform = IsAlmostUniform(file);
   return entry;
 }
 
@@ -96,6 +97,11 @@ class ScanRun {
   bool pairImages(const PairingProgress& onProgress, const GroupSink& onGroup);
   std::optional<NotDuplicateFilter> notDuplicateFilter();
   void addGroup(const PairedGroup& group);
+  // Whether a verifying image scan paired the two without comparing their signatures
+  // (a database record, or a picture read without one). O(1).
+  bool unverifiedPair(const TScanEntry& head, const TScanEntry& file) const {
+    return request_.mode == ScanMode::Images && request_.verifyMatches && !(head.Signature && file.Signature);
+  }
 
   const ScanRequest& request_;
   DeletedList& deletedList_;
@@ -246,7 +252,8 @@ void ScanRun::addGroup(const PairedGroup& group) {
   for (const PairedDuplicate& found : group.duplicates) {
     const TScanEntry& file = *compare_[found.index];
     auto entry = resultOf(file, base, found.errors);
-    if (AutoMarkDuplicate(request_.mode, head, file, found.errors, request_.autoMark)) {
+    entry->unverifiedPair = unverifiedPair(head, file);
+    if (MarkableByRule(*entry) && AutoMarkDuplicate(request_.mode, head, file, found.errors, request_.autoMark)) {
       entry->Marked = 1;
       ++outcome_.markedCount;
     }

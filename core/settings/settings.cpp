@@ -72,11 +72,11 @@ AppPaths& appPaths() {
 }
 
 bool readBoolean(const IniFile& ini, const char* key, bool defaultValue) {
-  return UpperAscii(ini.readString("Tfconfigure", key, defaultValue ? "True" : "False")) == "TRUE";
+  return UpperAscii(ini.readString(SettingsSection, key, defaultValue ? "True" : "False")) == "TRUE";
 }
 
 int readInteger(const IniFile& ini, const char* key, int defaultValue) {
-  return ini.readInteger("Tfconfigure", key, defaultValue);
+  return ini.readInteger(SettingsSection, key, defaultValue);
 }
 
 }  // namespace
@@ -87,7 +87,14 @@ const std::string& AppIniFileName() { return appPaths().iniFileName; }
 
 void ResetAppPaths() { appPaths().dir.clear(); }
 
+Settings NewFileSettings() {
+  Settings settings;
+  settings.verifyMatches = true;
+  return settings;
+}
+
 Settings LoadSettings(const std::string& iniFileName) {
+  if (!FileExists(iniFileName)) return NewFileSettings();
   const IniFile ini(iniFileName);
   const Settings defaults;
   Settings settings;
@@ -105,10 +112,17 @@ Settings LoadSettings(const std::string& iniFileName) {
   settings.markSize = readInteger(ini, "eMarkSize_text", defaults.markSize);
   settings.fingerprintJobs = readInteger(ini, "FingerprintJobs", defaults.fingerprintJobs);
   settings.useFingerprintCache = readInteger(ini, "UseFingerprintCache", defaults.useFingerprintCache ? 1 : 0) != 0;
-  settings.verifyMatches = readBoolean(ini, "cbVerifyMatches_Checked", defaults.verifyMatches);
+  settings.verifyMatches = readBoolean(ini, VerifyMatchesKey, defaults.verifyMatches);
   settings.matchRotations = readBoolean(ini, "cbMatchRotations_Checked", defaults.matchRotations);
   settings.modernImageFormats = readBoolean(ini, "cbModernImageFormats_Checked", defaults.modernImageFormats);
   return settings;
+}
+
+bool CreateSettingsFile(const std::string& iniFileName) {
+  if (FileExists(iniFileName)) return false;
+  const bool verify = NewFileSettings().verifyMatches;
+  IniFile(iniFileName).writeString(SettingsSection, VerifyMatchesKey, verify ? "True" : "False");
+  return true;
 }
 
 }  // namespace vl

@@ -22,9 +22,14 @@ const std::string& AppIniFileName();
 // Recomputes the three names (tests change VELLORAN_APPDIR between cases).
 void ResetAppPaths();
 
+// The section of the configure dialog's settings, and the key of VerifyMatches.
+inline constexpr const char* SettingsSection = "Tfconfigure";
+inline constexpr const char* VerifyMatchesKey = "cbVerifyMatches_Checked";
+
 // The settings of section "Tfconfigure" as one value; the defaults are those a
-// missing key or a missing settings file gives. Values are kept as read: a request
-// built from them bounds what it uses (ScanRequest::validated, ResolveJobs).
+// missing key gives (a missing settings file gives NewFileSettings). Values are kept
+// as read: a request built from them bounds what it uses (ScanRequest::validated,
+// ResolveJobs).
 struct Settings {
   bool beepOnDelete = true;
   bool deleteToRecycleBin = true;
@@ -40,7 +45,10 @@ struct Settings {
   int markSize = 5;
   int fingerprintJobs = 0;          // fingerprinting threads; 0 = hardware threads
   bool useFingerprintCache = true;  // keep fingerprints between scans
-  bool verifyMatches = false;       // picture pairs within the fuzz factor are confirmed by their signatures
+  // Picture pairs within the fuzz factor are confirmed by their signatures. Off in a
+  // file without the key: files written before verified matching came first keep
+  // the classic matcher they had.
+  bool verifyMatches = false;
   bool matchRotations = false;      // pictures are also compared turned and mirrored
   // PNG, TIFF, WebP, HEIF and AVIF files count as pictures besides the classic types
   // (key cbModernImageFormats_Checked).
@@ -49,9 +57,20 @@ struct Settings {
   bool operator==(const Settings&) const = default;
 };
 
+// The settings a new user starts with: the defaults above with verified matching on
+// (at the default fuzz factor, 30).
+Settings NewFileSettings();
+
 // Reads the settings from a settings file: a Boolean key is true exactly when its
 // text is "true" in any letter case, an integer key that is not a whole number
-// gives its default, and so does a missing key or file. One read of the file.
+// gives its default, and so does a missing key; a missing file gives
+// NewFileSettings. One stat and one read of the file.
 Settings LoadSettings(const std::string& iniFileName = AppIniFileName());
+
+// Creates a settings file that does not exist yet holding the keys whose new-user
+// values differ from a missing key's (cbVerifyMatches_Checked), so that they stay
+// once other settings are written. False, writing nothing, when the file exists.
+// One stat and at most one write; throws IniWriteError when it cannot be written.
+bool CreateSettingsFile(const std::string& iniFileName = AppIniFileName());
 
 }  // namespace vl

@@ -267,7 +267,10 @@ TEST_F(CliScan, TruncatedFilesAreReportedByNameAndNeverRewritten) {
 
 TEST_F(CliScan, ADatabaseTakesPartInPlaceOfItsFolderAndConcurrentAddsKeepEveryRecord) {
   ASSERT_EQ(Cli(dir, "db new pics.vdb a").status, 0);
-  ExpectRuns(dir, {{"scan --base pics.vdb --compare b/deeper --no-cache", 0, photoPair()}});
+  // A verifying scan marks no pair with a record, which has no signature.
+  ExpectRuns(dir, {{"scan --base pics.vdb --compare b/deeper --no-cache", 0,
+                    "G\t0\t" + dir.file("a/photo.jpg") + "\nD\t0\t0\t" + dir.file("b/deeper/copy.jpg") + "\n"},
+                   {"scan --classic --base pics.vdb --compare b/deeper", 0, photoPair()}});
   for (int round = 0; round < 3; ++round) {
     std::string runs = "--version >/dev/null";
     for (int i = 0; i < 2; ++i) {
@@ -422,12 +425,17 @@ TEST_F(CliScan, TheDefaultRuleKeepsTheNameWithoutACopyMarkerUnlessTurnedOff) {
   const std::string copy = dir.file("s/sunset (copy).jpg"), original = dir.file("s/sunset.jpg");
   const CliRun scan = Cli(dir, "scan --compare s");
   ASSERT_EQ(scan.status, 0) << scan.err;
-  EXPECT_EQ(scan.out, "G\t1\t" + copy + "\nD\t1\t0\t" + dir.file("s/sunset edit.jpg") + "\nD\t0\t0\t" + original + "\n");
+  EXPECT_EQ(scan.out, "G\t1\t" + copy + "\nD\t0\t0\t" + dir.file("s/sunset edit.jpg") + "\nD\t0\t0\t" + original + "\n");
   const CliRun none = Cli(dir, "scan --compare s --keep none");
   EXPECT_EQ(MarkOf(none.out, copy), "0");
   EXPECT_EQ(MarkOf(none.out, original), "1");
-  dir.write("velloran.ini", std::string("[Tfconfigure]\ncbBeep_Checked=True\n"));
+  dir.write("velloran.ini", std::string("[Tfconfigure]\ncbVerifyMatches_Checked=True\n"));
   EXPECT_EQ(Cli(dir, "scan --compare s").out, none.out);
+  // --classic: the classic error counts and no rule, whatever the file asks for.
+  dir.write("velloran.ini", std::string("[Tfconfigure]\ncbVerifyMatches_Checked=True\n[MarkByRule]\nKeep1=smallest\n"
+                                        "ApplyAfterScan=True\n"));
+  const CliRun classic = Cli(dir, "scan --classic --compare s");
+  EXPECT_EQ(classic.out, "G\t0\t" + copy + "\nD\t1\t0\t" + dir.file("s/sunset edit.jpg") + "\nD\t0\t1\t" + original + "\n");
 }
 
 // The groups of scan output, each the set of its paths.

@@ -136,11 +136,12 @@ TEST(MarkRules, TheRuleIsStoredInTheSettingsFile) {
   test::TempDir dir;
   const test::ScopedEnv appDir("VELLORAN_APPDIR", dir.path());
   EXPECT_EQ(LoadMarkRule(), DefaultMarkRule()) << "no settings file yet";
-  StoreDefaultMarkRuleIfNew();
+  StoreNewSettingsFile();
   EXPECT_EQ(LoadMarkRule(), DefaultMarkRule());
+  EXPECT_TRUE(LoadSettings().verifyMatches);
   IniFile(AppIniFileName()).eraseSection("MarkByRule");
   EXPECT_EQ(LoadMarkRule(), MarkRule{}) << "a settings file without a rule keeps its behaviour";
-  StoreDefaultMarkRuleIfNew();
+  StoreNewSettingsFile();
   EXPECT_EQ(LoadMarkRule(), MarkRule{});
   const MarkRule rule{ParseKeepCriteria("resolution,inside=/photos/2024,plain-name"), {"/a", "/b c"}, true, true};
   SaveMarkRule(rule);

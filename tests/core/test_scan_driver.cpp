@@ -285,10 +285,19 @@ TEST_F(ScanDriverTest, DatabaseRecordsOfAPresentVolumeNeedTheirFileAndThoseOfAnA
   ASSERT_EQ(scan(ScanMode::Images, {database}, {dir.file("new")}).end, ScanEnd::Completed);
   const Groups found = {"pics/photo.jpg: new/copy.jpg(0,*)", "archive/offline.jpg: new/copy.jpg(0,*)"};
   EXPECT_EQ(groups(), found);
-  // Records hold classic fingerprints only, so a verifying scan pairs the pictures by theirs too.
+  // Records hold classic fingerprints only, so a verifying scan pairs the pictures by
+  // theirs too, and neither the thresholds nor a keep rule mark such unverified pairs.
   request.verifyMatches = true;
+  request.keepRule = MarkRule{ParseKeepCriteria("shortest-path"), {}, true, false};
   ASSERT_EQ(scan(ScanMode::Images, {database}, {dir.file("new")}).end, ScanEnd::Completed);
-  EXPECT_EQ(groups(), found);
+  EXPECT_EQ(groups(), (Groups{"pics/photo.jpg: new/copy.jpg(0)", "archive/offline.jpg: new/copy.jpg(0)"}));
+  // A verified copy is marked; a blank page is grouped with its copy but never marked.
+  request.keepRule.reset();
+  copyFile(photo, "new/copy2.jpg");
+  WriteJpeg(dir.file("new/blank.jpg"), UniformPicture(120, 90, Rgb(250, 250, 250)));
+  copyFile(dir.file("new/blank.jpg"), "new/blank2.jpg");
+  ASSERT_EQ(scan(ScanMode::Images, {}, {dir.file("new")}).end, ScanEnd::Completed);
+  EXPECT_EQ(groups(), (Groups{"new/blank.jpg: new/blank2.jpg(0)", "new/copy.jpg: new/copy2.jpg(0,*)"}));
 }
 
 // The job only hands the matches back; the caller's question decides, and a

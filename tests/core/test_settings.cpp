@@ -147,6 +147,21 @@ TEST_F(SettingsTest, LoadSettingsReadsTrueOnlyAsTrueAndWholeNumbersOnly) {
   EXPECT_FALSE(settings.useFingerprintCache);
 }
 
+// A new user starts with verified matching; a file from before keeps the classic matcher.
+TEST_F(SettingsTest, VerifiedMatchingIsOnForANewSettingsFileOnlyAndCreatingTheFileKeepsIt) {
+  EXPECT_TRUE(LoadSettings().verifyMatches);
+  EXPECT_EQ(LoadSettings().fuzzFactor, 30);
+  EXPECT_TRUE(CreateSettingsFile());
+  IniFile(iniPath()).writeString("Tfmain", "Panel2_Width", "100");
+  EXPECT_TRUE(LoadSettings().verifyMatches) << "the key outlives later writes";
+  EXPECT_FALSE(CreateSettingsFile()) << "an existing file is left alone";
+
+  dir.write("velloran.ini", "[Tfconfigure]\nrxerrors_Value=50\n");
+  EXPECT_FALSE(CreateSettingsFile());
+  EXPECT_FALSE(LoadSettings().verifyMatches);
+  EXPECT_EQ(ReadFileBytes(iniPath()), "[Tfconfigure]\nrxerrors_Value=50\n");
+}
+
 TEST(PropertyStoreForms, ValueFormsRoundTrip) {
   EXPECT_EQ(PropertyStore::FloatText(30.0), "30");
   EXPECT_EQ(PropertyStore::FloatText(2.5), "2.5");

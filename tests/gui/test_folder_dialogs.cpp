@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/components/app_settings.h"
 #include "app/components/dialog_provider.h"
 #include "app/components/folder_list_box.h"
 #include "app/dialogs/folders_dialog.h"
@@ -138,15 +139,21 @@ class FolderDialogsTest : public QObject {
       wizard.show();
       QVERIFY(child<QCheckBox>(wizard, "cbShowWiz")->isChecked());
       child<QCheckBox>(wizard, "cbShowWiz")->setChecked(false);
+      QVERIFY(child<QRadioButton>(wizard, "cbVerifyMatches")->isChecked());  // a new user's choice
+      child<QRadioButton>(wizard, "rbClassicMatch")->click();
       child<QPushButton>(wizard, "bbClassic")->click();
       QCOMPARE(wizard.result(), gui::ScanWizard::Classic);
     }
     QCOMPARE(IniFile(AppIniFileName()).readString("TfWizard", "ShowWiz", ""), std::string("0"));
+    QVERIFY(!LoadSettings().verifyMatches && !gui::CurrentSettings().values().verifyMatches);
     QCOMPARE(ReadFileBytes(AppDir() + "newlist.txt"), std::string("/b\r\n"));
     {
       gui::ScanWizard wizard(folders);
       wizard.show();
       QVERIFY(!child<QCheckBox>(wizard, "cbShowWiz")->isChecked());
+      QVERIFY(child<QRadioButton>(wizard, "rbClassicMatch")->isChecked());
+      child<QRadioButton>(wizard, "rbClassicMatch")->click();  // a click keeps a radio button checked
+      QVERIFY(child<QRadioButton>(wizard, "rbClassicMatch")->isChecked());
       child<QCheckBox>(wizard, "cbShowWiz")->setChecked(true);
       child<QPushButton>(wizard, "bbCancel")->click();
       QCOMPARE(wizard.result(), int(QDialog::Rejected));

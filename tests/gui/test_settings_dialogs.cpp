@@ -72,6 +72,8 @@ class SettingsDialogsTest : public QObject {
   void configureStoresItsControlsAndCopiesThemIntoTheSettings() {
     openEditClose<gui::ConfigureDialog>([](gui::ConfigureDialog& dialog) {
       QVERIFY(!child<QPlainTextEdit>(dialog, "mIgnoreFilenames")->isEnabled());
+      QVERIFY(child<QRadioButton>(dialog, "cbVerifyMatches")->isChecked());
+      child<QRadioButton>(dialog, "rbClassicMatch")->click();
       child<QCheckBox>(dialog, "cbMatchRotations")->setChecked(true);
       child<QSpinBox>(dialog, "rxerrors")->setValue(55);
       child<QLineEdit>(dialog, "eMarkSize")->setText("abc");
@@ -96,8 +98,13 @@ class SettingsDialogsTest : public QObject {
     const Settings reread = LoadSettings();
     QVERIFY(reread.matchRotations && !reread.modernImageFormats);
 
+    Settings verifying = copied;  // the stored False must overrule the settings' choice
+    verifying.verifyMatches = true;
+    gui::CurrentSettings().setValues(verifying);
     gui::ConfigureDialog reopened;
     reopened.show();
+    QVERIFY(child<QRadioButton>(reopened, "rbClassicMatch")->isChecked());
+    QVERIFY(!child<QRadioButton>(reopened, "cbVerifyMatches")->isChecked());
     QCOMPARE(child<QLineEdit>(reopened, "eMarkSize")->text(), QString("abc"));
     QVERIFY(!child<QCheckBox>(reopened, "cbAutoMarkDelete")->isChecked());
     for (const char* name : {"eMarkErrors", "eMarkWidth", "eMarkHeight", "eMarkSize"})

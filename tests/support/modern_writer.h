@@ -1,4 +1,4 @@
-// Writers of PNG, TIFF, WebP and HEIF/AVIF files with known pixels, for tests, seeds and benchmarks.
+// Writers of PNG, TIFF, WebP, HEIF/AVIF, JPEG XL and DNG files with known pixels, for tests, seeds and benchmarks.
 #pragma once
 
 #include <cstdint>
@@ -51,5 +51,16 @@ std::vector<uint8_t> EncodeTiff(const Picture& picture, const TiffLayout& layout
 // turned by `orientation` (EXIF values, written as rotation and mirror boxes).
 std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, const AlphaPlane& alpha = {},
                                 int quality = 0, int orientation = 1);
+
+// Lossless JPEG XL, 8-bit sRGB, with `alpha` as its alpha channel when given.
+std::vector<uint8_t> EncodeJxl(const Picture& picture, const AlphaPlane& alpha = {});
+
+// A DNG of 16-bit sensor data (an RGGB mosaic, 2 x 2 photosites per pixel of `scene`)
+// with `preview`, unless empty, as a second page: 8-bit RGB, or a JPEG stream.
+struct DngLayout {
+  int orientation = 1;  // EXIF value, in the sensor's page
+  bool jpegPreview = false;
+};
+std::vector<uint8_t> EncodeDng(const Picture& scene, const Picture& preview, const DngLayout& layout = {});
 
 }  // namespace vl::test

@@ -15,11 +15,11 @@ namespace {
 // looked at between pieces of the decode.
 constexpr size_t InputChunk = size_t(1) << 20;
 
-// What libjxl holds per pixel while it decodes a frame: three float planes, the
-// planes a modular picture decodes into, and room for its intermediate buffers; each
-// extra channel (alpha, depth) adds a plane of each.
-constexpr uint64_t LibraryBytesPerPixel = 32;
-constexpr uint64_t LibraryBytesPerExtraChannel = 8;
+// What libjxl holds per pixel while it decodes a frame: the frame's three float
+// planes (its other buffers are per group of 256 x 256 pixels); each extra channel
+// (alpha, depth) adds a plane.
+constexpr uint64_t LibraryBytesPerPixel = 12;
+constexpr uint64_t LibraryBytesPerExtraChannel = 4;
 
 // Where libjxl's row runs go: converted over white into the sink.
 struct JxlTarget {

@@ -42,7 +42,7 @@ struct Settings {
   bool useFingerprintCache = true;  // keep fingerprints between scans
   bool verifyMatches = false;       // picture pairs within the fuzz factor are confirmed by their signatures
   bool matchRotations = false;      // pictures are also compared turned and mirrored
-  // PNG, TIFF, WebP, HEIF and AVIF files count as pictures besides the classic types
+  // PNG, TIFF, WebP, HEIF, AVIF, JPEG XL and camera raw files count as pictures besides the classic types
   // (key cbModernImageFormats_Checked).
   bool modernImageFormats = true;
 

@@ -44,8 +44,8 @@ void jxlSeeds(const vl::fuzz::SeedFolder& folder) {
 
 // Previews below the size that is used, so that the half-size decode is fuzzed too.
 void rawSeeds(const vl::fuzz::SeedFolder& folder) {
-  folder.add("bitmap-preview.dng", EncodeDng(photo(), blocks()));
-  folder.add("jpeg-preview-turned.dng", EncodeDng(blocks(), photo(), {.orientation = 6, .jpegPreview = true}));
+  folder.add("small-preview.dng", EncodeDng(photo(), blocks()));
+  folder.add("turned.dng", EncodeDng(blocks(), photo(), 6));
 }
 
 }  // namespace

@@ -393,14 +393,14 @@ std::vector<uint8_t> EncodeJxl(const Picture& p, const AlphaPlane& alpha) {
   return out;
 }
 
-std::vector<uint8_t> EncodeDng(const Picture& scene, const Picture& preview, const DngLayout& layout) {
+std::vector<uint8_t> EncodeDng(const Picture& scene, const Picture& preview, int orientation) {
   return tiffBytes([&](TIFF* tiff) {
     // The sensor: an RGGB colour filter array of 2 x 2 photosites per pixel of the scene.
     const uint8_t version[4] = {1, 4, 0, 0}, pattern[4] = {0, 1, 1, 2};
     const uint16_t repeat[2] = {2, 2};
     TIFFSetField(tiff, TIFFTAG_DNGVERSION, version);
     TIFFSetField(tiff, TIFFTAG_UNIQUECAMERAMODEL, "Velloran test camera");
-    TIFFSetField(tiff, TIFFTAG_ORIENTATION, uint16_t(layout.orientation));
+    TIFFSetField(tiff, TIFFTAG_ORIENTATION, uint16_t(orientation));
     TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(2 * scene.width));
     TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(2 * scene.height));
     TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, uint16_t(16));
@@ -415,10 +415,8 @@ std::vector<uint8_t> EncodeDng(const Picture& scene, const Picture& preview, con
       check(TIFFWriteScanline(tiff, row.data(), uint32_t(y)) == 1, "DNG sensor row");
     }
     check(TIFFWriteDirectory(tiff) == 1, "DNG sensor");
-    if (preview.width == 0) return;
-    TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, uint32_t(FILETYPE_REDUCEDIMAGE));
-    if (!layout.jpegPreview) return writeTiff(tiff, preview, {}, {});
     // A whole JPEG stream as the preview's one strip, as cameras write it.
+    TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, uint32_t(FILETYPE_REDUCEDIMAGE));
     const std::vector<uint8_t> jpeg = EncodeJpeg(preview);
     TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(preview.width));
     TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(preview.height));

@@ -56,11 +56,7 @@ std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, co
 std::vector<uint8_t> EncodeJxl(const Picture& picture, const AlphaPlane& alpha = {});
 
 // A DNG of 16-bit sensor data (an RGGB mosaic, 2 x 2 photosites per pixel of `scene`)
-// with `preview`, unless empty, as a second page: 8-bit RGB, or a JPEG stream.
-struct DngLayout {
-  int orientation = 1;  // EXIF value, in the sensor's page
-  bool jpegPreview = false;
-};
-std::vector<uint8_t> EncodeDng(const Picture& scene, const Picture& preview, const DngLayout& layout = {});
+// turned by `orientation` (EXIF value), with a JPEG of `preview` as its second page.
+std::vector<uint8_t> EncodeDng(const Picture& scene, const Picture& preview, int orientation = 1);
 
 }  // namespace vl::test

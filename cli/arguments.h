@@ -51,7 +51,7 @@ bool WantsHelp(const ParsedArgs& parsed, const char* usage);
 // Prints "velloran-cli: <text>" and the usage to standard error; returns ExitUsage.
 int UsageFailure(const std::string& text, const char* usage);
 
-// The flags that override the setting "Also compare PNG, TIFF, WebP, HEIF and AVIF
+// The flags that override the setting "Also compare newer picture types (PNG, TIFF, WebP, HEIF, AVIF, JPEG XL, camera raw
 // pictures", and what they make of the setting's value; throws UsageError when both
 // are given.
 inline const char* const ModernFormatsFlag = "modern-formats";

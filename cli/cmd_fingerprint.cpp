@@ -18,7 +18,8 @@ const char* const usage =
     "as digits 0 to 3 (byte x * 10 + y holds column x, row y) and the path; or FAIL and\n"
     "the path when the file cannot be read as a picture. The picture type follows the\n"
     "extension (.jpg, .jpeg, .bmp, .gif, .png, .tif, .tiff, .webp, .heic, .heif,\n"
-    ".avif), whatever the setting of the newer picture types. Exit status 1 when any\n"
+    ".avif, .jxl, and the camera raw .dng, .cr2, .cr3, .nef, .arw, .orf, .rw2, .raf,\n"
+    ".pef), whatever the setting of the newer picture types. Exit status 1 when any\n"
     "file failed.\n"
     "\n" VELLORAN_ESCAPE_HELP;
 

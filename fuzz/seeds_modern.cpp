@@ -1,4 +1,4 @@
-// Seeds for fuzz_png, fuzz_tiff, fuzz_webp and fuzz_heif: small pictures with and without alpha, and several frames.
+// Seeds for fuzz_png, fuzz_tiff, fuzz_webp, fuzz_heif, fuzz_jxl and fuzz_raw: small pictures with and without alpha, and several frames.
 #include "fuzz/seeds.h"
 #include "tests/support/modern_writer.h"
 
@@ -37,9 +37,22 @@ void heifSeeds(const vl::fuzz::SeedFolder& folder) {
   folder.add("alpha.avif", EncodeHeif({photo()}, true, ramp()));
 }
 
+void jxlSeeds(const vl::fuzz::SeedFolder& folder) {
+  folder.add("rgb.jxl", EncodeJxl(photo()));
+  folder.add("alpha.jxl", EncodeJxl(blocks(), ramp()));
+}
+
+// Previews below the size that is used, so that the half-size decode is fuzzed too.
+void rawSeeds(const vl::fuzz::SeedFolder& folder) {
+  folder.add("small-preview.dng", EncodeDng(photo(), blocks()));
+  folder.add("turned.dng", EncodeDng(blocks(), photo(), 6));
+}
+
 }  // namespace
 
 VELLORAN_SEEDS(fuzz_png, pngSeeds);
 VELLORAN_SEEDS(fuzz_tiff, tiffSeeds);
 VELLORAN_SEEDS(fuzz_webp, webpSeeds);
 VELLORAN_SEEDS(fuzz_heif, heifSeeds);
+VELLORAN_SEEDS(fuzz_jxl, jxlSeeds);
+VELLORAN_SEEDS(fuzz_raw, rawSeeds);

@@ -1,4 +1,4 @@
-// Decoding one picture file for a preview pane: JPEG through libjpeg at the View menu's scale, PNG, TIFF, WebP and HEIF/AVIF through the fingerprint decoders, the other formats through Qt.
+// Decoding one picture file for a preview pane: JPEG through libjpeg at the View menu's scale, PNG, TIFF, WebP, HEIF/AVIF and JPEG XL through the fingerprint decoders, camera raw through libraw, the other formats through Qt.
 #include "app/components/preview_decoder.h"
 
 #include <QFile>
@@ -11,6 +11,7 @@
 
 #include "core/fingerprint/fingerprint.h"
 #include "core/fingerprint/modern_decoders.h"
+#include "core/fingerprint/raw_decoder.h"
 
 namespace vl::gui {
 namespace {
@@ -107,12 +108,17 @@ QImage uprightTiff(QImage image, const QByteArray& data) {
   return image;
 }
 
-// PNG, TIFF, WebP, HEIF and AVIF: the fingerprint decoders' full-size bitmap, alpha over white.
+// The whole file, or nothing when it cannot be read or is too large.
+QByteArray readPreviewFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly) || file.size() > MaxPreviewFileBytes) return {};
+  return file.readAll();
+}
+
+// PNG, TIFF, WebP, HEIF, AVIF and JPEG XL: the fingerprint decoders' full-size bitmap, alpha over white.
 DecodedPreview decodeFullColour(const QString& path, const QByteArray& format) {
   DecodedPreview result;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly) || file.size() > MaxPreviewFileBytes) return result;
-  const QByteArray data = file.readAll();
+  const QByteArray data = readPreviewFile(path);
   WorkBitmap bitmap;
   if (!DecodeFullColour(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size()),
                         PictureTypeOf(QFile::encodeName(path).toStdString()), bitmap) ||
@@ -126,8 +132,52 @@ DecodedPreview decodeFullColour(const QString& path, const QByteArray& format) {
   return result;
 }
 
+// The turn Qt makes for an EXIF orientation value (1 to 8).
+QImageIOHandler::Transformations transformationOfTag(int tag) {
+  static const QImageIOHandler::Transformations byTag[9] = {
+      QImageIOHandler::TransformationNone,        QImageIOHandler::TransformationNone,
+      QImageIOHandler::TransformationMirror,      QImageIOHandler::TransformationRotate180,
+      QImageIOHandler::TransformationFlip,        QImageIOHandler::TransformationFlipAndRotate90,
+      QImageIOHandler::TransformationRotate90,    QImageIOHandler::TransformationMirrorAndRotate90,
+      QImageIOHandler::TransformationRotate270};
+  return byTag[tag >= 1 && tag <= 8 ? tag : 1];
+}
+
+// The stored picture of a raw file: its JPEG preview at full size, or its pixels.
+QImage rawImage(const RawPicture& picture, bool fast) {
+  if (!picture.jpeg) {
+    const QImage::Format format = picture.colours == 1 ? QImage::Format_Grayscale8 : QImage::Format_RGB888;
+    return QImage(picture.data, picture.width, picture.height, picture.width * picture.colours, format)
+        .convertToFormat(QImage::Format_RGB32);
+  }
+  JpegPreviewOptions options;
+  options.fast = fast;
+  PreviewPicture decoded;
+  if (!DecodeJpegPreview(picture.data, picture.size, options, decoded)) return {};
+  return wrap(decoded);
+}
+
+// A camera raw file: the picture libraw finds in it (see ReadRawPicture), turned upright.
+DecodedPreview decodeRaw(const QString& path, bool fast) {
+  DecodedPreview result;
+  const QByteArray data = readPreviewFile(path);
+  DecodeControl control;
+  control.budget = nullptr;
+  RawPicture picture;
+  if (!ReadRawPicture(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size()), control,
+                      [](uint64_t) { return true; }, picture))
+    return result;
+  const QImage stored = rawImage(picture, fast);
+  if (stored.isNull()) return result;
+  result.image = oriented(stored, transformationOfTag(picture.orientationTag));
+  result.displaySize = result.image.size();
+  result.fullSize = result.image.size();
+  result.ok = true;
+  return result;
+}
+
 bool isFullColourFormat(const QByteArray& format) {
-  return format == "png" || format == "tiff" || format == "webp" || format == "heif";
+  return format == "png" || format == "tiff" || format == "webp" || format == "heif" || format == "jxl";
 }
 
 }  // namespace
@@ -140,6 +190,8 @@ QByteArray PictureFormatOf(const QString& path) {
   if (suffix == QLatin1String("tif")) return "tiff";
   if (suffix == QLatin1String("heic") || suffix == QLatin1String("heif") || suffix == QLatin1String("avif"))
     return "heif";
+  if (suffix == QLatin1String("jxl")) return "jxl";
+  if (PictureTypeOf(QFile::encodeName(path).toStdString()) == PictureType::Raw) return "raw";
   return {};
 }
 
@@ -148,6 +200,7 @@ DecodedPreview DecodePreviewFile(const QString& path, const JpegPreviewOptions& 
   if (format.isEmpty() || !isRegularFile(path)) return {};
   if (format == "jpeg") return decodeJpeg(path, options, standIn);
   if (isFullColourFormat(format)) return decodeFullColour(path, format);
+  if (format == "raw") return decodeRaw(path, options.fast);
   return decodeWithQt(path, format);
 }
 

@@ -1,4 +1,4 @@
-// Decoding one picture file for a preview pane: JPEG through libjpeg at the View menu's scale, PNG, TIFF, WebP and HEIF/AVIF through the fingerprint decoders, the other formats through Qt.
+// Decoding one picture file for a preview pane: JPEG through libjpeg at the View menu's scale, PNG, TIFF, WebP, HEIF/AVIF and JPEG XL through the fingerprint decoders, camera raw through libraw, the other formats through Qt.
 #pragma once
 
 #include <QImage>
@@ -26,14 +26,17 @@ struct DecodedPreview {
 bool PreviewServes(const DecodedPreview& preview, const JpegPreviewOptions& options);
 
 // The picture format the file's extension names: "jpeg", "gif", "bmp", "ico",
-// "emf", "wmf", "png", "tiff" (.tif too), "webp", "heif" (.heic and .avif too), or empty when the extension names none (".j" passes the picture
-// test but names no format).
+// "emf", "wmf", "png", "tiff" (.tif too), "webp", "heif" (.heic and .avif too), "jxl",
+// "raw" (the camera raw extensions), or empty when the extension names none (".j"
+// passes the picture test but names no format).
 QByteArray PictureFormatOf(const QString& path);
 
 // Decodes the file as its extension's format. JPEGs honour the options (scale,
 // DCT choice, fit box, given for the upright picture); other formats ignore them.
-// PNG, TIFF, WebP and HEIF/AVIF pictures are decoded as for their fingerprints
-// (the first page or frame, alpha over white; at most MaxPreviewPixels).
+// PNG, TIFF, WebP, HEIF/AVIF and JPEG XL pictures are decoded as for their
+// fingerprints (the first page or frame, alpha over white; at most MaxPreviewPixels).
+// A camera raw file shows its embedded preview at full size when it is large enough,
+// else its sensor data developed at half size, turned upright as libraw says.
 // With standIn, a JPEG is decoded at 1/8 only (a quick first view). Anything but
 // a regular file, and any failure, gives ok false. Runs on any thread; O(file size + decoded pixels).
 DecodedPreview DecodePreviewFile(const QString& path, const JpegPreviewOptions& options, bool standIn = false);

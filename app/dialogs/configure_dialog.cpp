@@ -143,7 +143,9 @@ QWidget* ConfigureDialog::makeImagePage() {
   layout->addSpacing(8);
   layout->addWidget(autoMarkDelete_);
   layout->addLayout(rule);
-  modernFormats_ = makeCheckBox("cbModernImageFormats", "Also compare &PNG, TIFF, WebP, HEIF and AVIF pictures", true);
+  modernFormats_ = makeCheckBox(
+      "cbModernImageFormats", "Also compare &newer picture types (PNG, TIFF, WebP, HEIF, AVIF, JPEG XL, camera raw)",
+      true);
   layout->addWidget(modernFormats_);
   layout->addStretch();
   return page;

@@ -13,7 +13,7 @@ namespace vl::gui {
 class FilterComboBox;
 
 // The built-in filter text of the file-type box; its "Image Files" mask follows the
-// setting "Also compare PNG, TIFF, WebP, HEIF and AVIF pictures".
+// setting "Also compare newer picture types".
 QString BuiltInFileFilter();
 // The filter text with the mask of its "Image Files" entry set to ImageFilesMask(setting)
 // when that mask is one of the built-in picture masks (classic or with the newer

@@ -15,7 +15,7 @@ class FormPropertyStore;
 // Four mode buttons, the file-type box, "Start Scan" (Accepted) and "Cancel". The
 // buttons and the filter text are kept in section "TfScanOptions" (with position
 // and state); the "Image Files" mask of a stored filter follows the setting "Also
-// compare PNG, TIFF, WebP, HEIF and AVIF pictures", and the first file type is
+// compare newer picture types", and the first file type is
 // selected whenever the dialog opens.
 class ScanOptionsDialog : public QDialog {
   Q_OBJECT

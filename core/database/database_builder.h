@@ -49,7 +49,7 @@ struct DatabaseRequest {
   GoneRecords gone = GoneRecords::Ask;
   int jobs = 0;                    // decoding threads; 0 = hardware threads
   bool useCache = true;            // the persistent fingerprint cache
-  bool modernImageFormats = true;  // PNG, TIFF, WebP, HEIF and AVIF files are pictures too
+  bool modernImageFormats = true;  // PNG, TIFF, WebP, HEIF, AVIF, JPEG XL and raw files are pictures too
   bool checkABDrives = false;      // floppy drives take part in the volume table
 };
 

@@ -15,6 +15,7 @@
 #include "core/fingerprint/gif_decoder.h"
 #include "core/fingerprint/jpeg_decoder.h"
 #include "core/fingerprint/modern_decoders.h"
+#include "core/fingerprint/raw_decoder.h"
 
 namespace vl {
 
@@ -243,28 +244,60 @@ class FingerprintSink final : public PixelSink {
   PixelRect cut_;
 };
 
-bool decode(const uint8_t* data, size_t size, PictureType type, PixelSink& sink, int32_t& width, int32_t& height,
+// What a decode tells besides the pixels: the picture's full size, the full size of
+// what went into the sink and the reduction it was decoded at (a JPEG's, and a raw
+// file's preview's, differ from what the sink holds), and the turn that shows it upright.
+struct DecodeFacts {
+  int32_t width = -1;
+  int32_t height = -1;
+  int32_t sourceWidth = -1;
+  int32_t sourceHeight = -1;
+  int scale = 1;
+  int orientation = 0;  // known here for raw files only (see orientationOf)
+};
+
+bool decodeRaw(const uint8_t* data, size_t size, PixelSink& sink, DecodeFacts& facts, const DecodeControl& control,
+               bool withChroma) {
+  RawFacts raw;
+  if (!DecodeRaw(data, size, sink, control, withChroma, raw)) return false;
+  const bool known = raw.cameraWidth > 0 && raw.cameraHeight > 0;
+  facts = DecodeFacts{known ? raw.cameraWidth : raw.sourceWidth, known ? raw.cameraHeight : raw.sourceHeight,
+                      raw.sourceWidth, raw.sourceHeight, raw.scale, OrientationOfTag(raw.orientationTag)};
+  return true;
+}
+
+bool decode(const uint8_t* data, size_t size, PictureType type, FingerprintSink& sink, DecodeFacts& facts,
             const DecodeControl& control, bool withChroma) {
+  bool ok = false;
   switch (type) {
-    case PictureType::Jpeg: return DecodeJpeg(data, size, sink, width, height, control, withChroma);
-    case PictureType::Bmp:
-    case PictureType::Gif: break;
+    case PictureType::Jpeg:
+      ok = DecodeJpeg(data, size, sink, facts.width, facts.height, control, withChroma);
+      facts.sourceWidth = facts.width;
+      facts.sourceHeight = facts.height;
+      facts.scale = JpegScaleDenominator(facts.width, facts.height);
+      return ok;
+    case PictureType::Raw: return decodeRaw(data, size, sink, facts, control, withChroma);
+    case PictureType::Bmp: ok = DecodeBmp(data, size, sink, control); break;
+    case PictureType::Gif: ok = DecodeGif(data, size, sink, control); break;
     case PictureType::Icon:
     case PictureType::Metafile:
     case PictureType::None: return false;  // icons and metafiles are not rendered
-    default: return DecodeFullColour(data, size, type, sink, control);
+    default: ok = DecodeFullColour(data, size, type, sink, control);
   }
-  return type == PictureType::Bmp ? DecodeBmp(data, size, sink, control) : DecodeGif(data, size, sink, control);
+  if (ok) facts = DecodeFacts{sink.width(), sink.height(), sink.width(), sink.height(), 1, 0};
+  return ok;
 }
 
 // The orientation (0 to 7) that turns the decoded picture into the one its tag shows.
-// HEIF decoding applies the rotation and mirror boxes itself (they overrule an EXIF
-// tag inside the file, which is left alone). libtiff's reader turns a TIFF upright
-// for tags 2 to 4, and for tags 5 to 8 mirrors it so that only a swap of rows and
-// columns (tags 5 and 7) or a half turn and that swap (tags 6 and 8) remain.
-int orientationOf(const uint8_t* data, size_t size, PictureType type) {
+// HEIF and JPEG XL decoding apply the picture's turn themselves (a HEIF's rotation and
+// mirror boxes overrule an EXIF tag inside the file, which is left alone). libtiff's
+// reader turns a TIFF upright for tags 2 to 4, and for tags 5 to 8 mirrors it so that
+// only a swap of rows and columns (tags 5 and 7) or a half turn and that swap (tags 6
+// and 8) remain. A raw file's turn is libraw's, as the decode found it.
+int orientationOf(const uint8_t* data, size_t size, PictureType type, const DecodeFacts& facts) {
   static constexpr int TiffRemainder[9] = {0, 0, 0, 0, 0, 4, 7, 4, 7};
   if (type == PictureType::Jpeg) return OrientationOfTag(JpegOrientationTag(data, size));
+  if (type == PictureType::Raw) return facts.orientation;
   return type == PictureType::Tiff ? TiffRemainder[TiffOrientationTag(data, size)] : 0;
 }
 
@@ -277,21 +310,20 @@ bool fingerprintData(const uint8_t* data, size_t size, PictureType type, TFinger
   try {
     FingerprintSink sink(control, hold, bitmap, verified != nullptr);
     const bool chroma = verified != nullptr;
-    int32_t w = -1, h = -1;  // the full size; only a JPEG's differs from its decoded size
-    ok = decode(data, size, type, sink, w, h, control, chroma);
-    if (ok && type != PictureType::Jpeg) w = sink.width(), h = sink.height();
-    if (ok && sink.startSecondPass()) ok = decode(data, size, type, sink, w, h, control, chroma);
+    DecodeFacts facts;
+    ok = decode(data, size, type, sink, facts, control, chroma);
+    if (ok && sink.startSecondPass()) ok = decode(data, size, type, sink, facts, control, chroma);
     if (ok) {
       fingerprint = sink.fingerprint();
-      width = w;
-      height = h;
+      width = facts.width;
+      height = facts.height;
     }
     if (ok && verified != nullptr) {
       // At a reduced scale a JPEG's last column and row are the means of partial blocks.
-      const int scale = type == PictureType::Jpeg ? JpegScaleDenominator(w, h) : 1;
+      const int scale = facts.scale;
       const auto lastShare = [scale](int full, int decoded) { return double(full - (decoded - 1) * scale) / scale; };
-      *verified = sink.print(lastShare(w, sink.width()), lastShare(h, sink.height()));
-      verified->orientation = orientationOf(data, size, type);
+      *verified = sink.print(lastShare(facts.sourceWidth, sink.width()), lastShare(facts.sourceHeight, sink.height()));
+      verified->orientation = orientationOf(data, size, type, facts);
     }
   } catch (const std::exception&) {
     ok = false;  // out of memory for a huge picture
@@ -340,8 +372,7 @@ PictureType PictureTypeOf(const std::string& fileName) {
 }
 
 bool IsDecodedType(PictureType type) {
-  return type != PictureType::None && type != PictureType::Icon && type != PictureType::Metafile &&
-         type != PictureType::Jxl && type != PictureType::Raw;
+  return type != PictureType::None && type != PictureType::Icon && type != PictureType::Metafile;
 }
 
 bool DecodeFullColour(const uint8_t* data, size_t size, PictureType type, PixelSink& sink,
@@ -351,6 +382,7 @@ bool DecodeFullColour(const uint8_t* data, size_t size, PictureType type, PixelS
     case PictureType::Tiff: return DecodeTiff(data, size, sink, control);
     case PictureType::Webp: return DecodeWebp(data, size, sink, control);
     case PictureType::Heif: return DecodeHeif(data, size, sink, control);
+    case PictureType::Jxl: return DecodeJxl(data, size, sink, control);
     default: return false;
   }
 }

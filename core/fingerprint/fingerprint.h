@@ -23,10 +23,10 @@ constexpr uint64_t MaxPictureFileBytes = uint64_t(1) << 31;
 enum class PictureType { None, Bmp, Jpeg, Gif, Icon, Metafile, Png, Tiff, Webp, Heif, Jxl, Raw };
 PictureType PictureTypeOf(const std::string& fileName);
 
-// True for the types MakeFingerprint decodes (all but None, Icon, Metafile, Jxl and Raw).
+// True for the types MakeFingerprint decodes (all but None, Icon and Metafile).
 bool IsDecodedType(PictureType type);
 
-// Decodes a PNG, TIFF, WebP or HEIF/AVIF picture at full size into `bitmap`
+// Decodes a PNG, TIFF, WebP, HEIF/AVIF or JPEG XL picture at full size into `bitmap`
 // (0x00RRGGBB, alpha over white); false for other types and on failure. O(file size + pixels).
 bool DecodeFullColour(const uint8_t* data, size_t size, PictureType type, WorkBitmap& bitmap);
 // The same into a sink, stopping when the control says so.
@@ -65,7 +65,10 @@ struct FingerprintOutcome {
 // own file and bitmap buffers). O(file size + decoded pixels). `verified`, when
 // given, receives the verified grid and signature of the same decode (a colour JPEG
 // is then decoded with its chroma, the fingerprint staying the same) and the turn
-// the orientation tag of a JPEG or TIFF asks for.
+// the orientation tag of a JPEG or TIFF, or libraw for a raw file, asks for. A raw
+// file is fingerprinted on its embedded preview when that is large enough (a JPEG
+// one as a JPEG file is), else on a half-size decode; its width and height are those
+// of the camera's developed picture.
 // The file and the decoding hold their memory from the control's budget, waiting
 // for it when other decodes hold too much. A picture larger than the control's
 // wholePixels is decoded twice, keeping only the rows and columns the border cut

@@ -139,6 +139,16 @@ bool decode(Decompressor& d, const uint8_t* data, size_t size, PixelSink& sink, 
   return true;
 }
 
+// Reads the header alone; as decode(), nothing with a destructor lives here.
+bool readSize(Decompressor& d, const uint8_t* data, size_t size, int32_t& width, int32_t& height) {
+  installErrorHandlers(d);
+  if (setjmp(d.errors.jump)) return false;
+  readHeader(d, data, size);
+  width = int32_t(d.cinfo.image_width);
+  height = int32_t(d.cinfo.image_height);
+  return true;
+}
+
 void setPreviewParameters(jpeg_decompress_struct& cinfo, const JpegPreviewOptions& options) {
   cinfo.scale_num = 1;
   cinfo.scale_denom = unsigned(JpegPreviewDenominator(cinfo.image_width, cinfo.image_height, options));
@@ -215,6 +225,12 @@ bool DecodeJpeg(const uint8_t* data, size_t size, PixelSink& sink, int32_t& widt
   if (size == 0) return false;
   Decompressor d;
   return decode(d, data, size, sink, width, height, control, withChroma);
+}
+
+bool JpegSize(const uint8_t* data, size_t size, int32_t& width, int32_t& height) {
+  if (size == 0) return false;
+  Decompressor d;
+  return readSize(d, data, size, width, height);
 }
 
 bool DecodeJpegPreview(const uint8_t* data, size_t size, const JpegPreviewOptions& options, PreviewPicture& picture) {

@@ -33,6 +33,10 @@ inline bool DecodeJpeg(const uint8_t* data, size_t size, WorkBitmap& bitmap, int
   return DecodeJpeg(data, size, sink, width, height, DecodeControl{}, withChroma);
 }
 
+// The full size of JPEG data as its header gives it; false when the header cannot
+// be read. O(header).
+bool JpegSize(const uint8_t* data, size_t size, int32_t& width, int32_t& height);
+
 // How a preview is decoded. ScaleDenominator 1, 2, 4 or 8 decodes at that
 // fraction of the full size through libjpeg's scaled DCT; Fast takes the fast
 // integer DCT without fancy upsampling instead of the accurate DCT with it. With a

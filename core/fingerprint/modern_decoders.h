@@ -1,4 +1,4 @@
-// Decoders of PNG, TIFF, WebP and HEIF/AVIF pictures through their Debian libraries, onto the working bitmap.
+// Decoders of PNG, TIFF, WebP, HEIF/AVIF and JPEG XL pictures through their Debian libraries, onto the working bitmap.
 #pragma once
 
 #include <cstddef>
@@ -12,18 +12,21 @@ namespace vl {
 
 // Each decodes the whole picture into the sink as 0x00RRGGBB pixels, alpha
 // composited over white; an animated or multi-page file gives its first frame or
-// page (for HEIF and AVIF, the primary image). Damaged or truncated data, and a
+// page (for HEIF and AVIF, the primary image; JPEG XL pictures come turned upright by
+// their orientation). Damaged or truncated data, and a
 // picture above MaxWorkPixels, give false; the size is checked before any pixel
 // memory is taken. The libraries' messages are swallowed. O(file size + pixels).
 // PNG, TIFF and WebP pictures are handed on a few rows at a time, and their
 // libraries keep only those rows and the state they decode from (a lossless WebP
 // keeps every pixel, and a TIFF strip or tile is decoded whole); libheif decodes
-// the whole picture at once. A set cancel flag makes them fail at their next row,
-// strip or batch of rows (HEIF: after libheif's decode).
+// the whole picture at once, and libjxl holds the whole frame while it hands on its
+// rows. A set cancel flag makes them fail at their next row, strip or batch of rows
+// (HEIF: after libheif's decode; JPEG XL: at the next megabyte of the file).
 bool DecodePng(const uint8_t* data, size_t size, PixelSink& sink, const DecodeControl& control);
 bool DecodeTiff(const uint8_t* data, size_t size, PixelSink& sink, const DecodeControl& control);
 bool DecodeWebp(const uint8_t* data, size_t size, PixelSink& sink, const DecodeControl& control);
 bool DecodeHeif(const uint8_t* data, size_t size, PixelSink& sink, const DecodeControl& control);
+bool DecodeJxl(const uint8_t* data, size_t size, PixelSink& sink, const DecodeControl& control);
 
 // The orientation tag (1 to 8) of a TIFF's first page, or 0 when it has none or the
 // data cannot be opened. Reads the header and the first directory only.

@@ -58,11 +58,12 @@ void FreeScanList(ScanList& list);
 // The classic picture extensions, and the same followed by the newer picture types.
 inline constexpr std::string_view ClassicImageMasks = "*.JPG;*.JPEG;*.GIF;*.BMP;*.ICO;*.EMF;*.WMF";
 inline constexpr std::string_view ModernImageMasks =
-    "*.JPG;*.JPEG;*.GIF;*.BMP;*.ICO;*.EMF;*.WMF;*.PNG;*.TIF;*.TIFF;*.WEBP;*.HEIC;*.HEIF;*.AVIF";
+    "*.JPG;*.JPEG;*.GIF;*.BMP;*.ICO;*.EMF;*.WMF;*.PNG;*.TIF;*.TIFF;*.WEBP;*.HEIC;*.HEIF;*.AVIF;*.JXL;"
+    "*.DNG;*.CR2;*.CR3;*.NEF;*.ARW;*.ORF;*.RW2;*.RAF;*.PEF";
 
 // The picture extensions the image passes treat as pictures: ModernImageMasks with
-// `modernTypes` (the setting "Also compare PNG, TIFF, WebP, HEIF and AVIF
-// pictures"), else ClassicImageMasks.
+// `modernTypes` (the setting "Also compare newer picture types": PNG, TIFF, WebP,
+// HEIF, AVIF, JPEG XL and camera raw), else ClassicImageMasks.
 std::string_view ImageMasks(bool modernTypes);
 
 // The mask of the "Image Files" filter: ImageMasks(modernTypes) in lower case.

@@ -32,7 +32,7 @@ struct ScanRequest {
   int fuzzFactor = 30;
   bool verifyMatches = false;
   bool matchRotations = false;
-  bool modernImageFormats = true;  // PNG, TIFF, WebP, HEIF and AVIF files are pictures too
+  bool modernImageFormats = true;  // PNG, TIFF, WebP, HEIF, AVIF, JPEG XL and raw files are pictures too
   bool checkABDrives = false;      // floppy drives take part in the volume table
   bool useDeletedList = false;     // compare files the deleted-file list matches are left out and handed back
   DeletedListConsent deletedListConsent = DeletedListConsent::Ask;

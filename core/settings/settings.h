@@ -50,7 +50,7 @@ struct Settings {
   // the classic matcher they had.
   bool verifyMatches = false;
   bool matchRotations = false;      // pictures are also compared turned and mirrored
-  // PNG, TIFF, WebP, HEIF and AVIF files count as pictures besides the classic types
+  // PNG, TIFF, WebP, HEIF, AVIF, JPEG XL and camera raw files count as pictures besides the classic types
   // (key cbModernImageFormats_Checked).
   bool modernImageFormats = true;
 

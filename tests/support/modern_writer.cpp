@@ -1,4 +1,4 @@
-// Encoding test pictures through libpng, libtiff, libwebp and libheif.
+// Encoding test pictures through libpng, libtiff, libwebp, libheif and libjxl.
 #include "tests/support/modern_writer.h"
 
 #include <stdlib.h>
@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <string>
 
+#include <jxl/encode.h>
+#include <jxl/encode_cxx.h>
 #include <libheif/heif.h>
 #include <png.h>
 #include <tiffio.h>
@@ -353,6 +355,74 @@ std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, co
   heif_context_free(context);
   check(written, "HEIF write");
   return out;
+}
+
+std::vector<uint8_t> EncodeJxl(const Picture& p, const AlphaPlane& alpha) {
+  const JxlEncoderPtr encoder = JxlEncoderMake(nullptr);
+  JxlBasicInfo info;
+  JxlEncoderInitBasicInfo(&info);
+  info.xsize = uint32_t(p.width), info.ysize = uint32_t(p.height);
+  info.bits_per_sample = 8, info.uses_original_profile = JXL_TRUE;
+  info.num_extra_channels = alpha.empty() ? 0 : 1, info.alpha_bits = alpha.empty() ? 0 : 8;
+  check(JxlEncoderSetBasicInfo(encoder.get(), &info) == JXL_ENC_SUCCESS, "JXL info");
+  JxlColorEncoding srgb;
+  JxlColorEncodingSetToSRGB(&srgb, JXL_FALSE);
+  check(JxlEncoderSetColorEncoding(encoder.get(), &srgb) == JXL_ENC_SUCCESS, "JXL colour");
+  JxlEncoderFrameSettings* settings = JxlEncoderFrameSettingsCreate(encoder.get(), nullptr);
+  check(JxlEncoderSetFrameLossless(settings, JXL_TRUE) == JXL_ENC_SUCCESS, "JXL lossless");
+  std::vector<uint8_t> rgba = rgbaBytes(p, alpha.empty() ? AlphaPlane(p.rgb.size(), 255) : alpha);
+  if (alpha.empty())  // R, G, B only
+    for (size_t i = 0; i < p.rgb.size(); ++i) std::copy_n(&rgba[4 * i], 3, &rgba[3 * i]);
+  const JxlPixelFormat format{alpha.empty() ? 3u : 4u, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+  const size_t bytes = p.rgb.size() * format.num_channels;
+  check(JxlEncoderAddImageFrame(settings, &format, rgba.data(), bytes) == JXL_ENC_SUCCESS, "JXL frame");
+  JxlEncoderCloseInput(encoder.get());
+  std::vector<uint8_t> out(4096);
+  uint8_t* next = out.data();
+  size_t left = out.size();
+  while (JxlEncoderProcessOutput(encoder.get(), &next, &left) == JXL_ENC_NEED_MORE_OUTPUT) {
+    const size_t used = size_t(next - out.data());
+    out.resize(out.size() * 2);
+    next = out.data() + used, left = out.size() - used;
+  }
+  out.resize(size_t(next - out.data()));
+  return out;
+}
+
+std::vector<uint8_t> EncodeDng(const Picture& scene, const Picture& preview, int orientation) {
+  return tiffBytes([&](TIFF* tiff) {
+    // The sensor: an RGGB colour filter array of 2 x 2 photosites per pixel of the scene.
+    const uint8_t version[4] = {1, 4, 0, 0}, pattern[4] = {0, 1, 1, 2};
+    const uint16_t repeat[2] = {2, 2};
+    TIFFSetField(tiff, TIFFTAG_DNGVERSION, version);
+    TIFFSetField(tiff, TIFFTAG_UNIQUECAMERAMODEL, "Velloran test camera");
+    TIFFSetField(tiff, TIFFTAG_ORIENTATION, uint16_t(orientation));
+    TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(2 * scene.width));
+    TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(2 * scene.height));
+    TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, uint16_t(16));
+    TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, uint16_t(1));
+    TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, uint16_t(PHOTOMETRIC_CFA));
+    TIFFSetField(tiff, TIFFTAG_CFAREPEATPATTERNDIM, repeat);
+    TIFFSetField(tiff, TIFFTAG_CFAPATTERN, 4, pattern);
+    std::vector<uint16_t> row(size_t(2 * scene.width));
+    for (int y = 0; y < 2 * scene.height; ++y) {
+      for (int x = 0; x < 2 * scene.width; ++x)
+        row[size_t(x)] = uint16_t((scene.at(x / 2, y / 2) >> (16 - 8 * (x % 2 + y % 2)) & 0xFF) * 257);
+      check(TIFFWriteScanline(tiff, row.data(), uint32_t(y)) == 1, "DNG sensor row");
+    }
+    check(TIFFWriteDirectory(tiff) == 1, "DNG sensor");
+    // A whole JPEG stream as the preview's one strip, as cameras write it.
+    TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, uint32_t(FILETYPE_REDUCEDIMAGE));
+    const std::vector<uint8_t> jpeg = EncodeJpeg(preview);
+    TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(preview.width));
+    TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(preview.height));
+    TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, uint16_t(8));
+    TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, uint16_t(3));
+    TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, uint16_t(PHOTOMETRIC_YCBCR));
+    TIFFSetField(tiff, TIFFTAG_COMPRESSION, uint16_t(COMPRESSION_JPEG));
+    TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(preview.height));
+    check(TIFFWriteRawStrip(tiff, 0, const_cast<uint8_t*>(jpeg.data()), tmsize_t(jpeg.size())) > 0, "DNG preview");
+  });
 }
 
 }  // namespace vl::test

@@ -1,4 +1,4 @@
-// Writers of PNG, TIFF, WebP and HEIF/AVIF files with known pixels, for tests, seeds and benchmarks.
+// Writers of PNG, TIFF, WebP, HEIF/AVIF, JPEG XL and DNG files with known pixels, for tests, seeds and benchmarks.
 #pragma once
 
 #include <cstdint>
@@ -51,5 +51,12 @@ std::vector<uint8_t> EncodeTiff(const Picture& picture, const TiffLayout& layout
 // turned by `orientation` (EXIF values, written as rotation and mirror boxes).
 std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, const AlphaPlane& alpha = {},
                                 int quality = 0, int orientation = 1);
+
+// Lossless JPEG XL, 8-bit sRGB, with `alpha` as its alpha channel when given.
+std::vector<uint8_t> EncodeJxl(const Picture& picture, const AlphaPlane& alpha = {});
+
+// A DNG of 16-bit sensor data (an RGGB mosaic, 2 x 2 photosites per pixel of `scene`)
+// turned by `orientation` (EXIF value), with a JPEG of `preview` as its second page.
+std::vector<uint8_t> EncodeDng(const Picture& scene, const Picture& preview, int orientation = 1);
 
 }  // namespace vl::test

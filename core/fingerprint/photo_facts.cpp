@@ -42,11 +42,13 @@ bool hasText(const std::string& text) { return text.find_first_not_of(" \t") != 
 // "YYYY:MM:DD HH:MM:SS" as days since 30 December 1899; nothing for a blank or impossible date.
 std::optional<double> exifDateTime(const std::string& text) {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-  if (std::sscanf(text.c_str(), "%4d:%2d:%2d %2d:%2d:%2d", &year, &month, &day, &hour, &minute, &second) != 6)
+  if (std::sscanf(text.c_str(), "%4d:%2d:%2d %2d:%2d:%2d", &year, &month, &day, &hour, &minute, &second) != 6 ||
+      year < 1900 || month < 1 || day < 1 || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 ||
+      second > 60)
     return std::nullopt;
   const std::chrono::year_month_day date{std::chrono::year(year), std::chrono::month(static_cast<unsigned>(month)),
                                          std::chrono::day(static_cast<unsigned>(day))};
-  if (year < 1900 || !date.ok() || hour > 23 || minute > 59 || second > 60) return std::nullopt;
+  if (!date.ok()) return std::nullopt;
   constexpr std::chrono::sys_days Epoch{std::chrono::year(1899) / 12 / 30};
   const auto days = (std::chrono::sys_days(date) - Epoch).count();
   return static_cast<double>(days) + (hour * 3600 + minute * 60 + second) / 86400.0;

@@ -74,7 +74,7 @@ TEST(MarkRules, EachCriterionAndTheirOrderPickTheKeeperAndMarkEveryOtherFile) {
 TEST(MarkRules, PhotoCriteriaReadEachFilesExifAndFallBackToTheFileDate) {
   test::TempDir dir;
   const test::Picture picture = test::GradientPicture(32, 24);
-  test::WriteJpeg(dir.file("0-blank.jpg"), picture, {.exifCamera = {}, .exifTaken = "0000:00:00 00:00:00"});
+  test::WriteJpeg(dir.file("0-blank.jpg"), picture, {.exifTaken = "0000:00:00 00:00:00"});
   test::WriteJpeg(dir.file("1-none.jpg"), picture);
   test::WriteJpeg(dir.file("2-canon.jpg"), picture, {.exifCamera = "Canon", .exifTaken = "2020:05:01 10:00:00"});
   const std::vector<uint8_t> block = test::EncodeExifBlock({.exifCamera = "Nikon", .exifTaken = "2019:05:01 10:00:00"});

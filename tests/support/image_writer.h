@@ -66,8 +66,8 @@ struct JpegOptions {
   // 1 to 8: an EXIF block whose orientation tag tells how the stored pixels are
   // turned for display; 0: no EXIF block.
   int exifOrientation = 0;
-  std::string exifCamera;  // the Make tag, when not empty
-  std::string exifTaken;   // the DateTimeOriginal tag ("2024:05:01 10:00:00"), when not empty
+  std::string exifCamera = {};  // the Make tag, when not empty
+  std::string exifTaken = {};   // the DateTimeOriginal tag ("2024:05:01 10:00:00"), when not empty
 };
 
 // The APP1 payload ("Exif", two zeros, a TIFF header and its directories) of the options' tags.

@@ -20,14 +20,21 @@ int RunResultsMark(const ParsedArgs& parsed, const std::string& fileName) {
   if (loaded.status == ResultsFileStatus::VersionMismatch)
     std::fprintf(stderr, "velloran-cli: \"%s\" is not a results file of this version\n", fileName.c_str());
   if (!loaded.succeeded()) return ExitFailure;
-  const MarkRuleOutcome marked = ApplyMarkRule(model, *rule);
+  std::optional<MarkRuleOutcome> marked;
+  RunJob(host, [&](const CancelToken& cancel, ProgressSink& sink) {
+    marked = ReadFactsAndApplyMarkRule(model, *rule, cancel, sink);
+  });
+  if (!marked) {
+    std::fprintf(stderr, "velloran-cli: %s: interrupted, left as it was\n", fileName.c_str());
+    return ExitCancelled;
+  }
   const ResultsFileOutcome saved = SaveResults(fileName, model);
   if (!saved.succeeded()) {
     std::fprintf(stderr, "velloran-cli: %s\n", saved.message.c_str());
     return ExitFailure;
   }
   std::fprintf(stderr, "velloran-cli: %s: %d files marked, one kept in each of %d groups\n", fileName.c_str(),
-               marked.marked, marked.groups);
+               marked->marked, marked->groups);
   return ExitOk;
 }
 

@@ -13,10 +13,13 @@
   "first path in byte order when none does. Criteria: resolution (width x height),\n"      \
   "largest (or size), smallest, newest, oldest, shortest-path, longest-path,\n"            \
   "plain-name (a name without a copy marker such as \" (copy)\", \" - Copy\", \"Copy of \",\n" \
-  "\" (1)\" or \"_1\" first) and inside=DIR (files below DIR first; quote the whole\n"       \
-  "criterion when DIR holds a comma). Files below a --protect DIR (repeatable; an\n"       \
-  "existing folder, also when reached through another name or a symbolic link) are\n"     \
-  "never marked. A file kept in one group is marked in none.\n"
+  "\" (1)\" or \"_1\" first), taken-earliest (the earliest EXIF date taken, the file\n"  \
+  "date for a file without one), has-metadata (a file whose EXIF block names the\n"         \
+  "camera first), raw-first (a camera raw file first, so of a RAW + JPEG pair the\n"       \
+  "RAW), jpeg-first (a JPEG file first) and inside=DIR (files below DIR first; quote\n"    \
+  "the whole criterion when DIR holds a comma). Files below a --protect DIR\n"           \
+  "(repeatable; an existing folder, also when reached through another name or a\n"        \
+  "symbolic link) are never marked. A file kept in one group is marked in none.\n"
 
 namespace vl::cli {
 

@@ -34,6 +34,10 @@ constexpr CriterionCaption Captions[] = {
     {KeepCriterion::ShortestPath, "Shortest path"},
     {KeepCriterion::LongestPath, "Longest path"},
     {KeepCriterion::PlainName, "Name without a copy marker (\" (copy)\", \" - Copy\", \" (1)\" ...)"},
+    {KeepCriterion::TakenEarliest, "Earliest taken (EXIF date, else the file date)"},
+    {KeepCriterion::HasCameraData, "Has camera data (EXIF make or model)"},
+    {KeepCriterion::RawFirst, "Camera raw file first"},
+    {KeepCriterion::JpegFirst, "JPEG file first"},
     {KeepCriterion::InsideFolder, "Inside folder ..."},
 };
 

@@ -13,6 +13,7 @@
 
 #include "core/components/comma_parse.h"
 #include "core/files/paths.h"
+#include "core/fingerprint/fingerprint.h"
 #include "core/results/copy_names.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
@@ -35,7 +36,9 @@ constexpr CriterionName CriterionNames[] = {
     {KeepCriterion::Largest, "size"},               {KeepCriterion::Smallest, "smallest"},
     {KeepCriterion::Newest, "newest"},              {KeepCriterion::Oldest, "oldest"},
     {KeepCriterion::ShortestPath, "shortest-path"}, {KeepCriterion::LongestPath, "longest-path"},
-    {KeepCriterion::PlainName, "plain-name"},
+    {KeepCriterion::PlainName, "plain-name"},       {KeepCriterion::TakenEarliest, "taken-earliest"},
+    {KeepCriterion::HasCameraData, "has-metadata"}, {KeepCriterion::RawFirst, "raw-first"},
+    {KeepCriterion::JpegFirst, "jpeg-first"},
 };
 
 // The step a token names; nothing for an unknown name or "inside=" without a folder.
@@ -69,7 +72,18 @@ int preferGreater(T a, T b) {
   return a > b ? -1 : (a < b ? 1 : 0);
 }
 
-int compareBy(const KeepStep& step, const TResultEntry& a, const TResultEntry& b) {
+PhotoFacts factsOf(const TResultEntry& entry, const PhotoFactsByPath& facts) {
+  const auto found = facts.find(entry.Path);
+  return found != facts.end() ? found->second : PhotoFacts{};
+}
+
+double takenDate(const TResultEntry& entry, const PhotoFactsByPath& facts) {
+  return factsOf(entry, facts).taken.value_or(entry.FileDate);
+}
+
+bool isType(const TResultEntry& entry, PictureType type) { return PictureTypeOf(entry.Path) == type; }
+
+int compareBy(const KeepStep& step, const TResultEntry& a, const TResultEntry& b, const PhotoFactsByPath& facts) {
   switch (step.criterion) {
     case KeepCriterion::Resolution: return preferGreater(pixels(a), pixels(b));
     case KeepCriterion::Largest: return preferGreater(a.Size, b.Size);
@@ -81,13 +95,18 @@ int compareBy(const KeepStep& step, const TResultEntry& a, const TResultEntry& b
     case KeepCriterion::InsideFolder:
       return preferGreater(isInside(a.Path, step.folder), isInside(b.Path, step.folder));
     case KeepCriterion::PlainName: return -preferGreater(CopyMarkerCount(a.Path), CopyMarkerCount(b.Path));
+    case KeepCriterion::TakenEarliest: return -preferGreater(takenDate(a, facts), takenDate(b, facts));
+    case KeepCriterion::HasCameraData: return preferGreater(factsOf(a, facts).camera, factsOf(b, facts).camera);
+    case KeepCriterion::RawFirst: return preferGreater(isType(a, PictureType::Raw), isType(b, PictureType::Raw));
+    case KeepCriterion::JpegFirst: return preferGreater(isType(a, PictureType::Jpeg), isType(b, PictureType::Jpeg));
   }
   return 0;
 }
 
-bool keepsBetter(const std::vector<KeepStep>& steps, const TResultEntry& a, const TResultEntry& b) {
+bool keepsBetter(const std::vector<KeepStep>& steps, const PhotoFactsByPath& facts, const TResultEntry& a,
+                 const TResultEntry& b) {
   for (const KeepStep& step : steps)
-    if (const int order = compareBy(step, a, b); order != 0) return order < 0;
+    if (const int order = compareBy(step, a, b, facts); order != 0) return order < 0;
   return a.Path < b.Path;
 }
 
@@ -161,10 +180,10 @@ std::vector<bool> takingPart(const ResultsModel& results, bool amongMarked) {
 
 // The best entry of a group among those taking part (from index `at` of `part` on).
 const TResultEntry* keeperAmong(const TResultEntry* base, const std::vector<KeepStep>& steps,
-                                const std::vector<bool>& part, size_t at) {
+                                const PhotoFactsByPath& facts, const std::vector<bool>& part, size_t at) {
   const TResultEntry* keeper = nullptr;
   for (const TResultEntry* entry = base; entry != nullptr; entry = entry->Next, ++at)
-    if (part[at] && (keeper == nullptr || keepsBetter(steps, *entry, *keeper))) keeper = entry;
+    if (part[at] && (keeper == nullptr || keepsBetter(steps, facts, *entry, *keeper))) keeper = entry;
   return keeper;
 }
 
@@ -200,20 +219,52 @@ MarkRule DefaultMarkRule() {
   return {ParseKeepCriteria("resolution,largest,plain-name,oldest,shortest-path"), {}, true, true};
 }
 
-const TResultEntry* KeeperOf(const TResultEntry& base, const std::vector<KeepStep>& steps) {
+bool NeedsPhotoFacts(const std::vector<KeepStep>& steps) {
+  return std::any_of(steps.begin(), steps.end(), [](const KeepStep& step) {
+    return step.criterion == KeepCriterion::TakenEarliest || step.criterion == KeepCriterion::HasCameraData;
+  });
+}
+
+std::vector<std::string> PhotoFactPaths(const ResultsModel& results, const std::vector<KeepStep>& steps) {
+  std::vector<std::string> paths;
+  if (!NeedsPhotoFacts(steps)) return paths;
+  std::unordered_set<std::string_view> seen;
+  for (const auto& entry : results.FResultEntries())
+    if (entry->Gone == 0 && seen.insert(entry->Path).second) paths.emplace_back(entry->Path);
+  return paths;
+}
+
+std::optional<PhotoFactsByPath> ReadPhotoFactsByPath(const std::vector<std::string>& paths, const CancelToken& cancel,
+                                                     ProgressSink& sink) {
+  const auto read = ReadPhotoFactsOf(paths, 0, cancel, sink);
+  if (!read) return std::nullopt;
+  PhotoFactsByPath facts;
+  for (size_t i = 0; i < paths.size(); ++i) facts.emplace(paths[i], (*read)[i]);
+  return facts;
+}
+
+const TResultEntry* KeeperOf(const TResultEntry& base, const std::vector<KeepStep>& steps,
+                             const PhotoFactsByPath& facts) {
   const TResultEntry* keeper = nullptr;
   for (const TResultEntry* entry = &base; entry != nullptr; entry = entry->Next)
-    if (entry->Gone == 0 && (keeper == nullptr || keepsBetter(steps, *entry, *keeper))) keeper = entry;
+    if (entry->Gone == 0 && (keeper == nullptr || keepsBetter(steps, facts, *entry, *keeper))) keeper = entry;
   return keeper;
 }
 
-MarkRuleOutcome ApplyMarkRule(ResultsModel& results, const MarkRule& rule) {
+std::optional<MarkRuleOutcome> ReadFactsAndApplyMarkRule(ResultsModel& results, const MarkRule& rule,
+                                                         const CancelToken& cancel, ProgressSink& sink) {
+  const auto facts = ReadPhotoFactsByPath(PhotoFactPaths(results, rule.keep), cancel, sink);
+  if (!facts) return std::nullopt;
+  return ApplyMarkRule(results, rule, *facts);
+}
+
+MarkRuleOutcome ApplyMarkRule(ResultsModel& results, const MarkRule& rule, const PhotoFactsByPath& facts) {
   MarkRuleOutcome outcome;
   const std::vector<bool> part = takingPart(results, rule.amongMarked);
   std::unordered_set<std::string_view> kept;  // views of the entries' shared texts
   size_t at = 0;
   for (const BaseGroupItem& group : results.FBaseGroups()) {
-    if (const TResultEntry* keeper = keeperAmong(group.base, rule.keep, part, at)) {
+    if (const TResultEntry* keeper = keeperAmong(group.base, rule.keep, facts, part, at)) {
       kept.insert(keeper->Path);
       ++outcome.groups;
     }

@@ -1,25 +1,34 @@
 // Mark by rule: per group keep the best file by ordered criteria and mark every other one; stored in the settings file.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "core/components/cancel_token.h"
+#include "core/components/job_progress.h"
+#include "core/fingerprint/photo_facts.h"
 #include "core/results/results_model.h"
 
 namespace vl {
 
 // What makes one file of a group a better keeper than another.
 enum class KeepCriterion {
-  Resolution,    // the most pixels (width x height; unknown dimensions count as none)
-  Largest,       // the largest file
-  Smallest,      // the smallest file
-  Newest,        // the latest file date
-  Oldest,        // the earliest file date
-  ShortestPath,  // the fewest bytes of path
-  LongestPath,   // the most bytes of path
-  InsideFolder,  // a file below `folder` before one that is not
-  PlainName,     // the fewest copy markers in the file name (CopyMarkerCount)
+  Resolution,     // the most pixels (width x height; unknown dimensions count as none)
+  Largest,        // the largest file
+  Smallest,       // the smallest file
+  Newest,         // the latest file date
+  Oldest,         // the earliest file date
+  ShortestPath,   // the fewest bytes of path
+  LongestPath,    // the most bytes of path
+  InsideFolder,   // a file below `folder` before one that is not
+  PlainName,      // the fewest copy markers in the file name (CopyMarkerCount)
+  TakenEarliest,  // the earliest EXIF date taken, the file date standing in for a file without one
+  HasCameraData,  // a file whose EXIF block names the camera (make or model)
+  RawFirst,       // a camera raw file (PictureType::Raw) before any other
+  JpegFirst,      // a JPEG file before any other
 };
 
 struct KeepStep {
@@ -48,17 +57,32 @@ struct MarkRule {
 MarkRule DefaultMarkRule();
 
 // The criteria of a comma-separated text such as "resolution,size,oldest": resolution,
-// largest (or size), smallest, newest, oldest, shortest-path, longest-path, plain-name
-// and inside=FOLDER; a token holding a comma is written in double quotes ("inside=/a,b").
+// largest (or size), smallest, newest, oldest, shortest-path, longest-path, plain-name,
+// taken-earliest, has-metadata, raw-first, jpeg-first and inside=FOLDER; a token holding a comma is written in double quotes ("inside=/a,b").
 // Throws std::invalid_argument naming the first token that is none of these.
 std::vector<KeepStep> ParseKeepCriteria(std::string_view text);
 // The text ParseKeepCriteria reads back to the same steps.
 std::string KeepCriteriaText(const std::vector<KeepStep>& steps);
 
+// The EXIF facts of files by path, for the steps that weigh them; a path missing
+// here counts as a file without an EXIF block.
+using PhotoFactsByPath = std::unordered_map<std::string, PhotoFacts>;
+
+// True when a step weighs EXIF facts (taken-earliest, has-metadata).
+bool NeedsPhotoFacts(const std::vector<KeepStep>& steps);
+// The distinct paths of the present entries when the steps weigh EXIF facts; none
+// otherwise. O(entries).
+std::vector<std::string> PhotoFactPaths(const ResultsModel& results, const std::vector<KeepStep>& steps);
+// The facts of the paths (ReadPhotoFactsOf); nothing when cancelled. One read of at
+// most ExifProbeBytes per path.
+std::optional<PhotoFactsByPath> ReadPhotoFactsByPath(const std::vector<std::string>& paths, const CancelToken& cancel,
+                                                     ProgressSink& sink);
+
 // The present (not Gone) entry of the group of `base` to keep: the best by the
 // first step that tells two files apart, the smaller path (byte order) when none
 // does. Null when every entry is Gone. O(group x steps).
-const TResultEntry* KeeperOf(const TResultEntry& base, const std::vector<KeepStep>& steps);
+const TResultEntry* KeeperOf(const TResultEntry& base, const std::vector<KeepStep>& steps,
+                             const PhotoFactsByPath& facts = {});
 
 struct MarkRuleOutcome {
   int groups = 0;  // groups with a present keeper
@@ -74,8 +98,13 @@ struct MarkRuleOutcome {
 // group is marked in all, so no group loses its keeper. Gone entries, and entries
 // marking may not choose (MarkableByRule: almost uniform pictures, pairs a verifying
 // scan could not verify), take no part: they keep their marks unless their path is
-// marked or kept elsewhere. O(entries x steps), plus one stat per folder level of the paths.
-MarkRuleOutcome ApplyMarkRule(ResultsModel& results, const MarkRule& rule);
+// marked or kept elsewhere. `facts` serves the steps that weigh EXIF facts.
+// O(entries x steps), plus one stat per folder level of the paths.
+MarkRuleOutcome ApplyMarkRule(ResultsModel& results, const MarkRule& rule, const PhotoFactsByPath& facts = {});
+// Reads the EXIF facts the rule weighs (none for a rule that weighs none), then
+// applies it; nothing, and no mark changed, when cancelled while reading.
+std::optional<MarkRuleOutcome> ReadFactsAndApplyMarkRule(ResultsModel& results, const MarkRule& rule,
+                                                         const CancelToken& cancel, ProgressSink& sink);
 // Clears the mark of every entry. O(entries).
 void UnmarkAll(ResultsModel& results);
 

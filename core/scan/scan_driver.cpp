@@ -271,11 +271,17 @@ void loadDeletedList(const ScanRequest& request, DeletedList& deletedList, ScanO
   outcome.messages.insert(outcome.messages.end(), messages.messages.begin(), messages.messages.end());
 }
 
-// Marks a completed scan: propagated marks, then the keep rule, whose marks are then the count.
-void mark(const ScanRequest& request, ScanOutcome& outcome, ProgressSink& sink) {
+// Marks a completed scan: propagated marks, then the keep rule, whose marks are then the
+// count. A cancel while the rule reads EXIF blocks leaves the rule unapplied and ends
+// the scan as cancelled.
+void mark(const ScanRequest& request, ScanOutcome& outcome, const CancelToken& cancel, ProgressSink& sink) {
   sink.report({JobPhase::Marking});
   PropagateMarks(outcome.results);
-  if (request.keepRule) outcome.markedCount = ApplyMarkRule(outcome.results, *request.keepRule).marked;
+  if (!request.keepRule) return;
+  if (const auto marked = ReadFactsAndApplyMarkRule(outcome.results, *request.keepRule, cancel, sink))
+    outcome.markedCount = marked->marked;
+  else
+    outcome.end = ScanEnd::Cancelled;
 }
 
 // How many automatic deletions rested on size and CRC-32 alone; nothing when none did.
@@ -392,7 +398,7 @@ ScanOutcome RunScanJob(const ScanRequest& given, DeletedList& deletedList, const
   if (!completed && cancel.cancelled()) outcome.end = ScanEnd::Cancelled;
   if (!completed && outcome.end == ScanEnd::Completed) outcome.end = ScanEnd::Cancelled;
   outcome.duplicates = outcome.results.duplicateCount();
-  if (completed) mark(request, outcome, sink);
+  if (completed) mark(request, outcome, cancel, sink);
   outcome.seconds = std::chrono::duration<double>(Clock::now() - start).count();
   return outcome;
 }

@@ -6,6 +6,8 @@
 #include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
 #include "tests/core/results_fixture.h"
+#include "tests/support/image_writer.h"
+#include "tests/support/modern_writer.h"
 #include "tests/support/temp_dir.h"
 
 namespace vl {
@@ -63,6 +65,48 @@ TEST(MarkRules, EachCriterionAndTheirOrderPickTheKeeperAndMarkEveryOtherFile) {
     EXPECT_EQ(outcome.marked, 3) << criteria;
     EXPECT_EQ(markedPaths(base).find(keeper), std::string::npos) << criteria;
   }
+}
+
+// Real files: a JPEG whose EXIF date is blank, one without EXIF, one from a camera,
+// and a TIFF-based raw file whose directories are the camera's (taken a year before).
+TEST(MarkRules, PhotoCriteriaReadEachFilesExifAndFallBackToTheFileDate) {
+  test::TempDir dir;
+  const test::Picture picture = test::GradientPicture(32, 24);
+  test::WriteJpeg(dir.file("0-blank.jpg"), picture, {.exifTaken = "0000:00:00 00:00:00"});
+  test::WriteJpeg(dir.file("1-none.jpg"), picture);
+  test::WriteJpeg(dir.file("2-canon.jpg"), picture, {.exifCamera = "Canon", .exifTaken = "2020:05:01 10:00:00"});
+  const std::vector<uint8_t> block = test::EncodeExifBlock({.exifCamera = "Nikon", .exifTaken = "2019:05:01 10:00:00"});
+  dir.write("3-raw.dng", std::vector<uint8_t>(block.begin() + 6, block.end()));  // the TIFF structure alone
+  dir.write("4.heic", test::EncodeHeif({picture}, false, {}, 50, 1, block));
+  EXPECT_EQ(ReadPhotoFacts(dir.file("4.heic")), ReadPhotoFacts(dir.file("3-raw.dng")));
+  const std::pair<const char*, const char*> cases[] = {
+      {"taken-earliest", "3-raw.dng"},     {"jpeg-first,taken-earliest", "2-canon.jpg"},
+      {"has-metadata", "2-canon.jpg"},     {"has-metadata,raw-first", "3-raw.dng"},
+      {"jpeg-first", "0-blank.jpg"},       {"raw-first,smallest", "3-raw.dng"},
+  };
+  NoProgress quiet;
+  for (const double noExifDate : {45000.0, 40000.0}) {  // after both dates taken, then before
+    for (const auto& [criteria, keeper] : cases) {
+      ResultsModel model;
+      TResultEntry* base = AddGroup(model, {dir.file("0-blank.jpg")},
+                                    {{dir.file("1-none.jpg")}, {dir.file("2-canon.jpg")}, {dir.file("3-raw.dng")}});
+      for (TResultEntry* entry = base; entry != nullptr; entry = entry->Next) entry->FileDate = 50000;
+      base->FileDate = base->Next->FileDate = noExifDate;
+      const MarkRule rule{ParseKeepCriteria(criteria), {}, false};
+      const auto facts = ReadPhotoFactsByPath(PhotoFactPaths(model, rule.keep), CancelToken(), quiet);
+      const bool before = noExifDate < 41000 && std::string_view(criteria).ends_with("taken-earliest");
+      EXPECT_EQ(KeeperOf(*base, rule.keep, *facts)->Path, dir.file(before ? "0-blank.jpg" : keeper)) << criteria;
+    }
+  }
+  ResultsModel model;
+  TResultEntry* base = AddGroup(model, {dir.file("1-none.jpg")}, {{dir.file("3-raw.dng")}});
+  CancelToken cancelled;
+  cancelled.cancel();
+  EXPECT_FALSE(ReadFactsAndApplyMarkRule(model, {ParseKeepCriteria("taken-earliest"), {}, false}, cancelled, quiet));
+  EXPECT_EQ(markedPaths(base), "");
+  EXPECT_EQ(ReadFactsAndApplyMarkRule(model, {ParseKeepCriteria("taken-earliest"), {}, false}, CancelToken(), quiet)
+                ->marked, 1);
+  EXPECT_EQ(markedPaths(base), dir.file("1-none.jpg") + " ");
 }
 
 TEST(MarkRules, GoneFilesAreNeverKeptUnknownSizesCountAsNoPixelsAndProtectedFilesStayUnmarked) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -85,16 +86,33 @@ void jpegRow(const Picture& picture, int y, const JpegOptions& options, std::vec
   }
 }
 
-// The APP1 payload ("Exif", two zeros, a TIFF header and IFD 0) holding one orientation tag.
-std::vector<uint8_t> exifBlock(int orientation) {
+void addAsciiTag(ExifData* exif, ExifIfd ifd, ExifTag tag, const std::string& text) {
+  if (text.empty()) return;
+  ExifEntry* entry = exif_entry_new();
+  entry->tag = tag;
+  entry->format = EXIF_FORMAT_ASCII;
+  entry->components = entry->size = unsigned(text.size() + 1);
+  entry->data = static_cast<unsigned char*>(std::calloc(1, entry->size));  // libexif's default allocator
+  std::memcpy(entry->data, text.c_str(), entry->size);
+  exif_content_add_entry(exif->ifd[ifd], entry);
+  exif_entry_unref(entry);
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodeExifBlock(const JpegOptions& options) {
   ExifData* exif = exif_data_new();
   if (exif == nullptr) throw std::runtime_error("EXIF block");
   exif_data_set_byte_order(exif, EXIF_BYTE_ORDER_INTEL);
-  ExifEntry* entry = exif_entry_new();
-  exif_content_add_entry(exif->ifd[EXIF_IFD_0], entry);
-  exif_entry_initialize(entry, EXIF_TAG_ORIENTATION);
-  exif_set_short(entry->data, EXIF_BYTE_ORDER_INTEL, ExifShort(orientation));
-  exif_entry_unref(entry);
+  if (options.exifOrientation != 0) {
+    ExifEntry* entry = exif_entry_new();
+    exif_content_add_entry(exif->ifd[EXIF_IFD_0], entry);
+    exif_entry_initialize(entry, EXIF_TAG_ORIENTATION);
+    exif_set_short(entry->data, EXIF_BYTE_ORDER_INTEL, ExifShort(options.exifOrientation));
+    exif_entry_unref(entry);
+  }
+  addAsciiTag(exif, EXIF_IFD_0, EXIF_TAG_MAKE, options.exifCamera);
+  addAsciiTag(exif, EXIF_IFD_EXIF, EXIF_TAG_DATE_TIME_ORIGINAL, options.exifTaken);
   unsigned char* data = nullptr;
   unsigned int size = 0;
   exif_data_save_data(exif, &data, &size);
@@ -104,6 +122,8 @@ std::vector<uint8_t> exifBlock(int orientation) {
   std::free(data);
   return bytes;
 }
+
+namespace {
 
 // ---- BMP ----
 
@@ -338,8 +358,8 @@ std::vector<uint8_t> EncodeJpeg(const Picture& picture, const JpegOptions& optio
   if (options.progressive) jpeg_simple_progression(&cinfo);
   cinfo.arith_code = options.arithmetic ? TRUE : FALSE;
   jpeg_start_compress(&cinfo, TRUE);
-  if (options.exifOrientation != 0) {
-    const std::vector<uint8_t> exif = exifBlock(options.exifOrientation);
+  if (options.exifOrientation != 0 || !options.exifCamera.empty() || !options.exifTaken.empty()) {
+    const std::vector<uint8_t> exif = EncodeExifBlock(options);
     jpeg_write_marker(&cinfo, JPEG_APP0 + 1, exif.data(), unsigned(exif.size()));
   }
   std::vector<uint8_t> row;

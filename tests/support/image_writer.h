@@ -66,7 +66,12 @@ struct JpegOptions {
   // 1 to 8: an EXIF block whose orientation tag tells how the stored pixels are
   // turned for display; 0: no EXIF block.
   int exifOrientation = 0;
+  std::string exifCamera = {};  // the Make tag, when not empty
+  std::string exifTaken = {};   // the DateTimeOriginal tag ("2024:05:01 10:00:00"), when not empty
 };
+
+// The APP1 payload ("Exif", two zeros, a TIFF header and its directories) of the options' tags.
+std::vector<uint8_t> EncodeExifBlock(const JpegOptions& options);
 
 std::vector<uint8_t> EncodeJpeg(const Picture& picture, const JpegOptions& options = {});
 void WriteJpeg(const std::string& path, const Picture& picture, const JpegOptions& options = {});

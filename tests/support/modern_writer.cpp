@@ -322,7 +322,7 @@ std::vector<uint8_t> EncodeWebp(const std::vector<Picture>& frames, const AlphaP
 }
 
 std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, const AlphaPlane& alpha, int quality,
-                                int orientation) {
+                                int orientation, const std::vector<uint8_t>& exif) {
   heif_context* context = heif_context_alloc();
   heif_encoder* encoder = nullptr;
   check(heif_context_get_encoder_for_format(context, av1 ? heif_compression_AV1 : heif_compression_HEVC, &encoder)
@@ -342,9 +342,13 @@ std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, co
   options->image_orientation = heif_orientation(orientation);
   for (size_t i = 0; i < images.size(); ++i) {
     heif_image* image = heifImage(images[i], i == 0 ? alpha : AlphaPlane{}, nclx);
-    const bool encoded = heif_context_encode_image(context, image, encoder, options, nullptr).code == heif_error_Ok;
+    heif_image_handle* handle = nullptr;
+    const bool encoded = heif_context_encode_image(context, image, encoder, options, &handle).code == heif_error_Ok;
     heif_image_release(image);
     check(encoded, "HEIF encode");
+    if (i == 0 && !exif.empty())
+      check(heif_context_add_exif_metadata(context, handle, exif.data(), int(exif.size())).code == heif_error_Ok, "Exif");
+    heif_image_handle_release(handle);
   }
   heif_nclx_color_profile_free(nclx);
   heif_encoding_options_free(options);

@@ -48,9 +48,10 @@ struct TiffLayout {
 std::vector<uint8_t> EncodeTiff(const Picture& picture, const TiffLayout& layout, const AlphaPlane& alpha = {});
 // HEIF with HEVC (or AVIF with AV1) coding: lossless in the RGB matrix at 4:4:4, or
 // lossy at `quality` 1 to 100 (4:2:0); the first picture is the primary image, shown
-// turned by `orientation` (EXIF values, written as rotation and mirror boxes).
+// turned by `orientation` (EXIF values, written as rotation and mirror boxes) and
+// carrying `exif` (an EXIF block as EncodeExifBlock makes it) when that is not empty.
 std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, const AlphaPlane& alpha = {},
-                                int quality = 0, int orientation = 1);
+                                int quality = 0, int orientation = 1, const std::vector<uint8_t>& exif = {});
 
 // Lossless JPEG XL, 8-bit sRGB, with `alpha` as its alpha channel when given.
 std::vector<uint8_t> EncodeJxl(const Picture& picture, const AlphaPlane& alpha = {});

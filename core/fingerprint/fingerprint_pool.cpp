@@ -90,6 +90,7 @@ void StoreOutcome(TScanEntry& entry, const FingerprintOutcome& outcome, bool ver
                             : verifiedGrid ? print->uprightGrid()
                                            : OrientGrid(outcome.fingerprint, print->orientation);
   entry.Fingerprint = std::make_unique<TFingerprint>(grid);
+  entry.ClassicFingerprint = grid == outcome.fingerprint ? nullptr : std::make_unique<TFingerprint>(outcome.fingerprint);
   entry.Width = outcome.width;
   entry.Height = outcome.height;
   entry.Signature = print ? std::optional(print->uprightSignature()) : std::nullopt;

@@ -35,6 +35,9 @@ struct TScanEntry {
   int32_t Width = -1;
   int32_t Height = -1;
   std::unique_ptr<TFingerprint> Fingerprint;
+  // The classic fingerprint of the picture as stored, when a verifying scan paired it
+  // by another grid: what remembered not-duplicate pairs are known by.
+  std::unique_ptr<TFingerprint> ClassicFingerprint;
   // The picture signature of the picture as shown, when a verifying scan read it (never from a record).
   std::optional<PictureSignature> Signature;
   int64_t FullSize = -1;  // the whole size of a file read from disk; -1 for a record

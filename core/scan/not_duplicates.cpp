@@ -97,7 +97,8 @@ NotDuplicatePair MakeNotDuplicatePair(const NotDuplicateSide& a, const NotDuplic
 }
 
 NotDuplicateSide SideOf(const TScanEntry& entry) {
-  return {static_cast<uint64_t>(entry.ComparedSize()), *entry.Fingerprint};
+  const TFingerprint& stored = entry.ClassicFingerprint ? *entry.ClassicFingerprint : *entry.Fingerprint;
+  return {static_cast<uint64_t>(entry.ComparedSize()), stored};
 }
 
 bool SideOfFile(const std::string& path, NotDuplicateSide& side, std::string& reason) {

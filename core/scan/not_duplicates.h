@@ -30,7 +30,7 @@ struct NotDuplicatePair {
 
 // The pair of two sides in its stored order.
 NotDuplicatePair MakeNotDuplicatePair(const NotDuplicateSide& a, const NotDuplicateSide& b);
-// The side of an entry with a fingerprint (its ComparedSize and fingerprint).
+// The side of an entry with a fingerprint (its ComparedSize and classic fingerprint).
 NotDuplicateSide SideOf(const TScanEntry& entry);
 
 // The side of the picture file at path: its size and its fingerprint, made now (one

@@ -35,6 +35,8 @@ bool reuseFingerprint(TScanEntry& entry, const PathIndex& index) {
   const auto it = index.find(entry.Path);
   if (it == index.end() || !it->second->Fingerprint) return false;
   entry.Fingerprint = std::make_unique<TFingerprint>(*it->second->Fingerprint);
+  if (it->second->ClassicFingerprint)
+    entry.ClassicFingerprint = std::make_unique<TFingerprint>(*it->second->ClassicFingerprint);
   entry.Width = it->second->Width;
   entry.Height = it->second->Height;
   entry.Signature = it->second->Signature;

@@ -20,8 +20,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(BUILD_GUI)
   # Qt finds its window-system plugins at run time, so shlibdeps cannot see them.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-  # qt6-wayland lets the window run natively in a Wayland session.
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, shared-mime-info, qt6-wayland")
+  # qt6-wayland lets the window run natively in a Wayland session; qt6-translations-l10n
+  # translates Qt's standard dialogs for the languages the window speaks.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, shared-mime-info, qt6-wayland, qt6-translations-l10n")
   # The file types' definitions take effect at once: update-mime-database runs through
   # shared-mime-info's trigger on its packages folder.
   set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${PROJECT_SOURCE_DIR}/cmake/deb/triggers")

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QWidget>
 #include <stdexcept>
 #include <string>
@@ -23,10 +24,13 @@ Placement placementIn(const char* places, const QString& container) {
   return Placement::Absent;
 }
 
+// The table's English text in the user's language.
+QString translated(const char* text) { return QCoreApplication::translate(ActionTextContext, text); }
+
 QAction* makeAction(QWidget* window, const ActionSpec& row) {
-  auto* action = new QAction(QString::fromLatin1(row.caption), window);
+  auto* action = new QAction(translated(row.caption), window);
   if (row.objectName != nullptr) action->setObjectName(QLatin1String(row.objectName));
-  if (*row.hint != '\0') SetHint(action, QString::fromLatin1(row.hint));
+  if (*row.hint != '\0') SetHint(action, translated(row.hint));
   if (row.shortcut.key() != Qt::Key_unknown) action->setShortcut(QKeySequence(row.shortcut));
   if (row.icon) action->setIcon(ActionIcon(*row.icon));
   if (row.kind != ActionKind::Command) {

@@ -29,9 +29,13 @@ enum class ActionKind {
   Choice,   // checked exclusively among the choices of the first container it is placed in
 };
 
+// The translation context of every command table's captions and hints.
+inline constexpr char ActionTextContext[] = "Actions";
+
 // One row of a command table. `places` names the containers (menus, toolbars, by
 // objectName) the action appears in, separated by blanks; a name written "|name"
-// puts a separator before the action there.
+// puts a separator before the action there. Caption and hint are English source texts
+// marked QT_TRANSLATE_NOOP in the context ActionTextContext; ActionSet shows them translated.
 struct ActionSpec {
   MainAction key;           // the key of ActionSet::action
   const char* objectName;  // the inherited name that stored settings and tests find it by; nullptr for none

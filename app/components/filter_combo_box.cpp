@@ -11,7 +11,7 @@ void FilterComboBox::setFilter(const QString& filter) {
   masks_.clear();
   const QStringList fields = filter.split('|');
   for (qsizetype i = 0; i + 1 < fields.size(); i += 2) {
-    addItem(fields[i]);
+    addItem(tr(fields[i].toUtf8().constData()));
     masks_ << fields[i + 1];
   }
   setCurrentIndex(count() > 0 ? 0 : -1);

@@ -9,8 +9,8 @@
 namespace vl::gui {
 
 // The filter text "Name|mask|Name|mask..." is split at "|" into pairs; the box
-// lists the names (a trailing name without mask is dropped). The text is the
-// property "filter", so a property store can keep it.
+// lists the names in the user's language (a trailing name without mask is dropped).
+// The text, names in English, is the property "filter", so a property store can keep it.
 class FilterComboBox : public QComboBox {
   Q_OBJECT
   Q_PROPERTY(QString filter READ filter WRITE setFilter)

@@ -18,11 +18,16 @@
 namespace vl::gui {
 namespace {
 
-const char* const FolderBrowserTitle = "Select Folder to Scan.";
-const char* const SubfolderQuestion = "Scan all subdirectories?";
-const char* const LoadFilter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
-const char* const SaveFilter = "Text Files (*.txt)|*.txt|All FIles (*.*)|*.*";
-const char* const DatabaseFilter = "VL Database (*.VDB)|*.VDB";
+const char* const FolderBrowserTitle = QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Select Folder to Scan.");
+const char* const SubfolderQuestion = QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Scan all subdirectories?");
+//: File type filter: "Name|patterns|Name|patterns"; translate the names only.
+const char* const LoadFilter =
+    QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+//: File type filter: "Name|patterns|Name|patterns"; translate the names only.
+const char* const SaveFilter =
+    QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Text Files (*.txt)|*.txt|All FIles (*.*)|*.*");
+//: File type filter: "Name|patterns"; translate the name only.
+const char* const DatabaseFilter = QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "VL Database (*.VDB)|*.VDB");
 
 bool caseBlindLess(const std::string& a, const std::string& b) {
   return QString::compare(QString::fromStdString(a), QString::fromStdString(b), Qt::CaseInsensitive) < 0;
@@ -60,10 +65,10 @@ void FolderListBox::setEntries(std::vector<std::string> entries) {
 void FolderListBox::addFolder() {
   DialogProvider& dialogs = CurrentDialogProvider();
   const std::string start = count() > 0 ? item(count() - 1)->text().toStdString() : std::string();
-  const std::optional<std::string> folder = dialogs.chooseFolder(window(), FolderBrowserTitle, start);
+  const std::optional<std::string> folder = dialogs.chooseFolder(window(), tr(FolderBrowserTitle).toStdString(), start);
   if (!folder) return;
   BusyCursorScope busy;
-  const bool withSubfolders = dialogs.askYesNo(window(), SubfolderQuestion);
+  const bool withSubfolders = dialogs.askYesNo(window(), tr(SubfolderQuestion).toStdString());
   std::vector<std::string> working = entries();
   AddFolderToList(working, *folder, withSubfolders, [] { QCoreApplication::processEvents(); });
   setEntries(std::move(working));
@@ -79,7 +84,7 @@ void FolderListBox::removeSelected() {
 
 void FolderListBox::loadList() {
   DialogProvider& dialogs = CurrentDialogProvider();
-  const std::vector<std::string> files = dialogs.openFiles(window(), LoadFilter, false);
+  const std::vector<std::string> files = dialogs.openFiles(window(), tr(LoadFilter).toStdString(), false);
   if (files.empty()) return;
   try {
     setEntries(LoadFolderListFile(files.front()));
@@ -90,7 +95,7 @@ void FolderListBox::loadList() {
 
 void FolderListBox::saveList() {
   DialogProvider& dialogs = CurrentDialogProvider();
-  const std::optional<std::string> file = dialogs.saveFile(window(), SaveFilter, "txt");
+  const std::optional<std::string> file = dialogs.saveFile(window(), tr(SaveFilter).toStdString(), "txt");
   if (!file) return;
   try {
     SaveFolderListFile(*file, entries());
@@ -100,7 +105,8 @@ void FolderListBox::saveList() {
 }
 
 void FolderListBox::addDatabases() {
-  const std::vector<std::string> files = CurrentDialogProvider().openFiles(window(), DatabaseFilter, true);
+  const std::vector<std::string> files =
+      CurrentDialogProvider().openFiles(window(), tr(DatabaseFilter).toStdString(), true);
   if (files.empty()) return;
   std::vector<std::string> working = entries();
   for (const std::string& file : files)
@@ -119,14 +125,18 @@ struct ListButton {
 };
 
 const ListButton ListButtons[] = {
-    {"tbAddFolder", "folder-new", QStyle::SP_FileDialogNewFolder, "Add Folders to Scan.", &FolderListBox::addFolder},
-    {"tbRemFolder", "list-remove", QStyle::SP_TrashIcon, "Remove the Selected Folder.", &FolderListBox::removeSelected},
-    {"tbClearFolders", "edit-clear", QStyle::SP_DialogResetButton, "Clear the Folder list.", &FolderListBox::clear},
-    {"tbLoadList", "document-open", QStyle::SP_DialogOpenButton, "Load a Folder List from file.",
-     &FolderListBox::loadList},
-    {"tbSaveList", "document-save", QStyle::SP_DialogSaveButton, "Save the current Folder List to file.",
-     &FolderListBox::saveList},
-    {"tbAddDatabase", nullptr, QStyle::SP_CustomBase, "Add a VL Database", &FolderListBox::addDatabases},
+    {"tbAddFolder", "folder-new", QStyle::SP_FileDialogNewFolder,
+     QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Add Folders to Scan."), &FolderListBox::addFolder},
+    {"tbRemFolder", "list-remove", QStyle::SP_TrashIcon,
+     QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Remove the Selected Folder."), &FolderListBox::removeSelected},
+    {"tbClearFolders", "edit-clear", QStyle::SP_DialogResetButton,
+     QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Clear the Folder list."), &FolderListBox::clear},
+    {"tbLoadList", "document-open", QStyle::SP_DialogOpenButton,
+     QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Load a Folder List from file."), &FolderListBox::loadList},
+    {"tbSaveList", "document-save", QStyle::SP_DialogSaveButton,
+     QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Save the current Folder List to file."), &FolderListBox::saveList},
+    {"tbAddDatabase", nullptr, QStyle::SP_CustomBase, QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Add a VL Database"),
+     &FolderListBox::addDatabases},
 };
 
 QIcon buttonIcon(const QWidget* widget, const ListButton& button) {
@@ -143,12 +153,12 @@ void FillFolderListToolBar(QToolBar* bar, FolderListBox* list, const QString& su
     tool->setObjectName(button.name + suffix);
     const QIcon icon = buttonIcon(bar, button);
     if (icon.isNull()) {
-      tool->setText("+DB");
+      tool->setText(FolderListBox::tr("+DB"));
       tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
     } else {
       tool->setIcon(icon);
     }
-    SetHint(tool, button.hint);
+    SetHint(tool, FolderListBox::tr(button.hint));
     QObject::connect(tool, &QToolButton::clicked, list, button.command);
     bar->addWidget(tool);
   }

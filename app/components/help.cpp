@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "app/components/help_window.h"
+#include "app/components/translations.h"
 
 namespace vl::gui {
 namespace {
@@ -82,9 +83,18 @@ QString HelpFolder() {
   return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/velloran/html"));
 }
 
+QString LocalizedHelpFile(const QString& folder, const QString& language, const QString& file) {
+  const QDir help(folder);
+  for (QString tried = language; !tried.isEmpty(); tried = tried.section(QLatin1Char('_'), 0, -2)) {
+    const QString translated = help.filePath(tried + QLatin1Char('/') + file);
+    if (QFileInfo(translated).isFile()) return translated;
+  }
+  return help.filePath(file);
+}
+
 QUrl HelpPage(int context) {
   const HelpPageName& name = pageOf(context);
-  QUrl page = QUrl::fromLocalFile(QDir(HelpFolder()).filePath(QLatin1String(name.file)));
+  QUrl page = QUrl::fromLocalFile(LocalizedHelpFile(HelpFolder(), TranslationLanguage(), QLatin1String(name.file)));
   page.setFragment(QStringLiteral("context-%1").arg(name.context));
   return page;
 }

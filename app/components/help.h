@@ -37,8 +37,13 @@ int HelpContextOf(const QObject* object);
 // pages to the same place under the build folder).
 QString HelpFolder();
 
-// The page and anchor of `context` in HelpFolder(): a file URL with the fragment
-// "context-N"; an unknown context gives the contents page. No file is read.
+// The path of help page `file` in `folder` for `language` ("pt_BR"): folder/pt_BR/file
+// when it exists, else folder/pt/file, else the English folder/file. One stat per try.
+QString LocalizedHelpFile(const QString& folder, const QString& language, const QString& file);
+
+// The page and anchor of `context` in HelpFolder(), in the window's language where the
+// page is translated: a file URL with the fragment "context-N"; an unknown context gives
+// the contents page. A stat or two.
 QUrl HelpPage(int context);
 
 // Opens the help window at `context`, a child window of `parent`'s window so that

@@ -13,7 +13,7 @@ namespace vl::gui {
 HelpWindow::HelpWindow(QWidget* owner, const QUrl& contents) : QWidget(owner, Qt::Window) {
   setObjectName(QStringLiteral("HelpWindow"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("Velloran Help"));
+  setWindowTitle(tr("Velloran Help"));
   browser_ = new QTextBrowser(this);
   browser_->setObjectName(QStringLiteral("HelpBrowser"));
   browser_->setOpenLinks(false);

@@ -27,22 +27,22 @@ QLabel* noteLabel(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-MatchingChoice::MatchingChoice(bool verified, QWidget* parent) : QGroupBox(QStringLiteral("Picture matching"), parent) {
+MatchingChoice::MatchingChoice(bool verified, QWidget* parent) : QGroupBox(tr("Picture matching"), parent) {
   setObjectName(QStringLiteral("gbMatching"));
-  verified_ = new PairedRadioButton(QStringLiteral("Find &edited copies (recommended)"), this);
+  verified_ = new PairedRadioButton(tr("Find &edited copies (recommended)"), this);
   verified_->setObjectName(QStringLiteral("cbVerifyMatches"));
-  classic_ = new PairedRadioButton(QStringLiteral("C&lassic fingerprint match"), this);
+  classic_ = new PairedRadioButton(tr("C&lassic fingerprint match"), this);
   classic_->setObjectName(QStringLiteral("rbClassicMatch"));
   connect(verified_, &QRadioButton::toggled, classic_, [this](bool on) { classic_->setChecked(!on); });
   connect(classic_, &QRadioButton::toggled, verified_, [this](bool on) { verified_->setChecked(!on); });
   setVerified(verified);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(verified_);
-  layout->addWidget(noteLabel(QStringLiteral("Resized, recompressed, cropped, greyscale and re-formatted copies, "
+  layout->addWidget(noteLabel(tr("Resized, recompressed, cropped, greyscale and re-formatted copies, "
                                              "each pair confirmed by a finer signature."),
                               this));
   layout->addWidget(classic_);
-  layout->addWidget(noteLabel(QStringLiteral("The fingerprint alone, as earlier versions matched: "
+  layout->addWidget(noteLabel(tr("The fingerprint alone, as earlier versions matched: "
                                              "misses more copies and pairs more different pictures."),
                               this));
 }

@@ -15,9 +15,9 @@ namespace vl::gui {
 
 AddToDatabaseDialog::AddToDatabaseDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("fAddToDatabase");
-  setWindowTitle("Add To Database");
+  setWindowTitle(tr("Add To Database"));
   SetHelpContext(this, HelpDatabaseDialog);
-  auto* title = new QLabel("Add Folders to Database", this);
+  auto* title = new QLabel(tr("Add Folders to Database"), this);
   title->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   title->setAlignment(Qt::AlignCenter);
   title->setFixedHeight(ScaledBarHeight(title, 24));
@@ -26,14 +26,14 @@ AddToDatabaseDialog::AddToDatabaseDialog(QWidget* parent) : QDialog(parent) {
   auto* bar = new QToolBar(this);
   bar->setObjectName("ToolBar1");
   FillFolderListToolBar(bar, list_, QString(), false);
-  auto* done = new QPushButton("Done", this);
+  auto* done = new QPushButton(tr("Done"), this);
   done->setObjectName("bbOK");
   done->setDefault(true);
-  SetHint(done, "Done selecting folders, Add them to the database now.");
+  SetHint(done, tr("Done selecting folders, Add them to the database now."));
   connect(done, &QPushButton::clicked, this, &QDialog::accept);
-  auto* cancel = new QPushButton("Cancel", this);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
   cancel->setObjectName("bbCancel");
-  SetHint(cancel, "Cancel the add.");
+  SetHint(cancel, tr("Cancel the add."));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();

@@ -20,12 +20,14 @@
 namespace vl::gui {
 namespace {
 
-const char* const DatabaseFilter = "VL Database (*.VDB)|*.VDB";
+//: File type filter: "Name|patterns"; translate the name only.
+const char* const DatabaseFilter = QT_TRANSLATE_NOOP("vl::gui::DatabaseDialog", "VL Database (*.VDB)|*.VDB");
 const char* const DatabaseExtension = "VDB";
-const char* const RemovableNote =
+const char* const RemovableNote = QT_TRANSLATE_NOOP(
+    "vl::gui::DatabaseDialog",
     "Note:  It is NOT recommended to place files from different\n"
     "removable disks in the same database.  Create a separate\n"
-    "database for each removable disk.";
+    "database for each removable disk.");
 
 }  // namespace
 
@@ -33,25 +35,25 @@ DatabaseDialog::DatabaseDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       host_(this), runner_(new JobRunner(this)) {
   setObjectName("fDatabase");
-  setWindowTitle("Database Management");
+  setWindowTitle(tr("Database Management"));
   SetHelpContext(this, HelpDatabaseDialog);
   auto* rows = new QGridLayout;
-  bbNew_ = addRow(rows, "bbNew", "&New Database", "Create a New database.");
-  bbAddFolders_ = addRow(rows, "bbAddFolders", "&Add to Database",
-                         "Add new files to, and freshen files in an existing database.");
-  cbFreshen_ = new QCheckBox("&Freshen files (and pack local files).", this);
+  bbNew_ = addRow(rows, "bbNew", tr("&New Database"), tr("Create a New database."));
+  bbAddFolders_ = addRow(rows, "bbAddFolders", tr("&Add to Database"),
+                         tr("Add new files to, and freshen files in an existing database."));
+  cbFreshen_ = new QCheckBox(tr("&Freshen files (and pack local files)."), this);
   cbFreshen_->setObjectName("cbFreshen");
   cbFreshen_->setChecked(true);
-  SetHint(cbFreshen_, "Look for existing files, and update if changed.");
+  SetHint(cbFreshen_, tr("Look for existing files, and update if changed."));
   rows->addWidget(cbFreshen_, rows->rowCount(), 1);
-  auto* note = new QLabel(RemovableNote, this);
+  auto* note = new QLabel(tr(RemovableNote), this);
   note->setObjectName("Label4");
   rows->addWidget(note, rows->rowCount(), 0, 1, 2);
-  bbPack_ = addRow(rows, "bbPack", "&Explore Database", "View the contents of your existing Databases.");
-  bbcancelop_ = new QPushButton("&Cancel Operation", this);
+  bbPack_ = addRow(rows, "bbPack", tr("&Explore Database"), tr("View the contents of your existing Databases."));
+  bbcancelop_ = new QPushButton(tr("&Cancel Operation"), this);
   bbcancelop_->setObjectName("bbcancelop");
   bbcancelop_->setEnabled(false);
-  bbdone_ = new QPushButton("&Done", this);
+  bbdone_ = new QPushButton(tr("&Done"), this);
   bbdone_->setObjectName("bbdone");
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(bbcancelop_);
@@ -165,7 +167,7 @@ void DatabaseDialog::finishJob() {
 
 void DatabaseDialog::newDatabase() {
   if (busy_) return;
-  const auto fileName = CurrentDialogProvider().saveFile(this, DatabaseFilter, DatabaseExtension);
+  const auto fileName = CurrentDialogProvider().saveFile(this, tr(DatabaseFilter).toStdString(), DatabaseExtension);
   if (!fileName) return;
   DatabaseRequest request = DatabaseRequestFromSettings(CurrentSettings().values());
   request.fileName = *fileName;
@@ -174,7 +176,8 @@ void DatabaseDialog::newDatabase() {
 
 void DatabaseDialog::addToDatabase() {
   if (busy_) return;
-  const std::vector<std::string> chosen = CurrentDialogProvider().openFiles(this, DatabaseFilter, false);
+  const std::vector<std::string> chosen =
+      CurrentDialogProvider().openFiles(this, tr(DatabaseFilter).toStdString(), false);
   if (chosen.empty()) return;
   DatabaseRequest request = DatabaseRequestFromSettings(CurrentSettings().values());
   request.fileName = chosen.front();

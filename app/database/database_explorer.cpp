@@ -35,7 +35,8 @@
 namespace vl::gui {
 namespace {
 
-const char* const DatabaseFilter = "VL Database (*.VDB)|*.VDB";
+//: File type filter: "Name|patterns"; translate the name only.
+const char* const DatabaseFilter = QT_TRANSLATE_NOOP("vl::gui::DatabaseExplorer", "VL Database (*.VDB)|*.VDB");
 const char* const ColumnSection = "ExploreColWidths";
 constexpr int MaxColumnWidth = 4000;
 constexpr int NodeRole = Qt::UserRole;
@@ -60,7 +61,7 @@ DatabaseExplorer::DatabaseExplorer(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::WindowMinMaxButtonsHint) {
   setObjectName("fDBExplore");
-  setWindowTitle("Database Explorer");
+  setWindowTitle(tr("Database Explorer"));
   SetHelpContext(this, HelpDatabaseExplorer);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -85,7 +86,7 @@ QWidget* DatabaseExplorer::makeToolBar() {
   auto* load = new QToolButton(bar);
   load->setObjectName("tbLoad");
   load->setIcon(QIcon::fromTheme("document-open", style()->standardIcon(QStyle::SP_DialogOpenButton)));
-  SetHint(load, "Load a VL Database.");
+  SetHint(load, tr("Load a VL Database."));
   connect(load, &QToolButton::clicked, this, &DatabaseExplorer::loadDatabase);
   eFind_ = new QLineEdit(bar);
   eFind_->setObjectName("eFind");
@@ -94,7 +95,7 @@ QWidget* DatabaseExplorer::makeToolBar() {
   auto* find = new QToolButton(bar);
   find->setObjectName("tbSearch");
   find->setIcon(QIcon::fromTheme("edit-find", style()->standardIcon(QStyle::SP_FileDialogContentsView)));
-  SetHint(find, "Find Next Matching File.");
+  SetHint(find, tr("Find Next Matching File."));
   connect(find, &QToolButton::clicked, this, &DatabaseExplorer::search);
   bar->addWidget(load);
   bar->addSeparator();
@@ -141,7 +142,8 @@ QWidget* DatabaseExplorer::makePanes() {
 }
 
 void DatabaseExplorer::loadDatabase() {
-  const std::vector<std::string> chosen = CurrentDialogProvider().openFiles(this, DatabaseFilter, false);
+  const std::vector<std::string> chosen =
+      CurrentDialogProvider().openFiles(this, tr(DatabaseFilter).toStdString(), false);
   if (!chosen.empty()) loadFile(chosen.front());
 }
 
@@ -152,14 +154,14 @@ void DatabaseExplorer::loadFile(const std::string& fileName) {
       WaitCursor wait;
       const DatabaseOutcome outcome = data_.load(fileName);
       if (outcome == DatabaseOutcome::Invalid)
-        QMessageBox::critical(this, "Error", QString::fromStdString(InvalidDatabaseMessage(fileName)));
+        QMessageBox::critical(this, tr("Error"), QString::fromStdString(InvalidDatabaseMessage(fileName)));
       if (outcome == DatabaseOutcome::WrongVersion)
-        QMessageBox::critical(this, "Error", QString::fromStdString(DatabaseVersionMessage(fileName)));
+        QMessageBox::critical(this, tr("Error"), QString::fromStdString(DatabaseVersionMessage(fileName)));
       data_.sortByPath();
       data_.buildTree();
       fillTree();
     } catch (const std::exception& error) {
-      QMessageBox::critical(this, "Error", QString::fromStdString(fileName + "\n\n" + error.what()));
+      QMessageBox::critical(this, tr("Error"), QString::fromStdString(fileName + "\n\n" + error.what()));
     }
   }
   tree_->expandAll();
@@ -251,7 +253,7 @@ void DatabaseExplorer::onReady(int slot, quint64 ticket, const DecodedPreview& p
     return;
   }
   image_->clearPicture();
-  QMessageBox::critical(this, "Error", "Error in reading image file.");
+  QMessageBox::critical(this, tr("Error"), tr("Error in reading image file."));
 }
 
 bool DatabaseExplorer::eventFilter(QObject* watched, QEvent* event) {
@@ -298,7 +300,7 @@ void DatabaseExplorer::writeColumnWidths() {
                       std::to_string(list_->header()->sectionSize(column)));
     ini.commitBatch();
   } catch (const std::exception& error) {
-    QMessageBox::critical(nullptr, "Error", QString::fromStdString(error.what()));
+    QMessageBox::critical(nullptr, tr("Error"), QString::fromStdString(error.what()));
   }
 }
 

@@ -13,8 +13,13 @@
 namespace vl::gui {
 namespace {
 
-const char* const Captions[ExplorerListModel::ColumnCount] = {"Path",  "Del",   "Volume", "Filesize",
-                                                              "Date",  "Width", "Height"};
+//: Column headers of the database explorer's file list; "Del" shows whether the file was deleted.
+const char* const Captions[ExplorerListModel::ColumnCount] = {
+    QT_TRANSLATE_NOOP("vl::gui::ExplorerListModel", "Path"),  QT_TRANSLATE_NOOP("vl::gui::ExplorerListModel", "Del"),
+    QT_TRANSLATE_NOOP("vl::gui::ExplorerListModel", "Volume"),
+    QT_TRANSLATE_NOOP("vl::gui::ExplorerListModel", "Filesize"),
+    QT_TRANSLATE_NOOP("vl::gui::ExplorerListModel", "Date"),  QT_TRANSLATE_NOOP("vl::gui::ExplorerListModel", "Width"),
+    QT_TRANSLATE_NOOP("vl::gui::ExplorerListModel", "Height")};
 
 QString text(const std::string& bytes) { return QString::fromStdString(bytes); }
 
@@ -74,7 +79,7 @@ QVariant ExplorerListModel::data(const QModelIndex& index, int role) const {
 
 QVariant ExplorerListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount) return {};
-  return QString(Captions[section]);
+  return tr(Captions[section]);
 }
 
 }  // namespace vl::gui

@@ -29,12 +29,13 @@ const QStringList StoredProperties = {
     "cbAutoMarkDelete.Checked", "cbCheckabDrives.Checked", "cbUseDeletedList.Checked",
     "cbVerifyMatches.Checked", "cbMatchRotations.Checked", "cbModernImageFormats.Checked"};
 
-const char* const PatternHelp =
+const char* const PatternHelp = QT_TRANSLATE_NOOP(
+    "vl::gui::ConfigureDialog",
     "* = match any substring (including null)\n"
     "? = match any single character\n"
     "# = match any numeric character (0..9)\n"
     "@ = match any alpha character (A..Z, a..z)\n"
-    "else = match given character";
+    "else = match given character");
 
 constexpr int ClientWidth = 467;
 constexpr int ClientHeight = 293;
@@ -43,22 +44,22 @@ constexpr int ClientHeight = 293;
 
 ConfigureDialog::ConfigureDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("fconfigure");
-  setWindowTitle("Configure");
+  setWindowTitle(tr("Configure"));
   SetHelpContext(this, HelpConfigureDialog);
   pages_ = new QTabWidget(this);
   pages_->setObjectName("PageControl1");
   pages_->setTabPosition(QTabWidget::South);
   // The file-name page keeps its stored values but stays hidden: none of its controls acts.
-  pages_->addTab(makeFilenamePage(), "Filename Compare");
+  pages_->addTab(makeFilenamePage(), tr("Filename Compare"));
   pages_->setTabVisible(0, false);
-  pages_->addTab(makeImagePage(), "&Image Compare");
-  pages_->addTab(makeGeneralPage(), "&General");
+  pages_->addTab(makeImagePage(), tr("&Image Compare"));
+  pages_->addTab(makeGeneralPage(), tr("&General"));
   pages_->setCurrentIndex(1);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->setObjectName("bbDone");
-  buttons->button(QDialogButtonBox::Ok)->setText("&OK");
-  buttons->button(QDialogButtonBox::Cancel)->setText("&Cancel");
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
@@ -77,11 +78,11 @@ QWidget* ConfigureDialog::makeFilenamePage() {
   ignoreFilenames_ = new QPlainTextEdit(page);
   ignoreFilenames_->setObjectName("mIgnoreFilenames");
   ignoreFilenames_->setEnabled(false);
-  QCheckBox* ignoreNumbers = makeCheckBox("cmIgnoreNumbers", "Ignore Numeric Filenames", true);
-  QCheckBox* useIgnoreList = makeCheckBox("useignorelist", "Use Ignore List", false);
+  QCheckBox* ignoreNumbers = makeCheckBox("cmIgnoreNumbers", tr("Ignore Numeric Filenames"), true);
+  QCheckBox* useIgnoreList = makeCheckBox("useignorelist", tr("Use Ignore List"), false);
   ignoreNumbers->setEnabled(false);
   useIgnoreList->setEnabled(false);
-  auto* help = new QLabel(PatternHelp, page);
+  auto* help = new QLabel(tr(PatternHelp), page);
   help->setObjectName("lPatternHelp");
 
   auto* right = new QVBoxLayout;
@@ -91,7 +92,7 @@ QWidget* ConfigureDialog::makeFilenamePage() {
   right->addWidget(help);
   right->addStretch();
   auto* left = new QVBoxLayout;
-  left->addWidget(new QLabel("Ignore filenames containing...", page));
+  left->addWidget(new QLabel(tr("Ignore filenames containing..."), page));
   left->addWidget(ignoreFilenames_);
   auto* layout = new QHBoxLayout(page);
   layout->addLayout(left, 1);
@@ -107,30 +108,30 @@ QWidget* ConfigureDialog::makeImagePage() {
   fuzzFactor_->setRange(5, 100);
   fuzzFactor_->setSingleStep(5);
   fuzzFactor_->setValue(30);
-  autoMarkDelete_ = makeCheckBox("cbAutoMarkDelete", "&Auto Mark Delete", true);
+  autoMarkDelete_ = makeCheckBox("cbAutoMarkDelete", tr("&Auto Mark Delete"), true);
   markErrors_ = makeMarkBox("eMarkErrors", "0");
   markWidth_ = makeMarkBox("eMarkWidth", "0");
   markHeight_ = makeMarkBox("eMarkHeight", "0");
   markSize_ = makeMarkBox("eMarkSize", "5");
   connect(autoMarkDelete_, &QCheckBox::toggled, this, &ConfigureDialog::enableMarkBoxes);
 
-  auto* fuzzLabel = new QLabel("&Fuzz Factor:", page);
+  auto* fuzzLabel = new QLabel(tr("&Fuzz Factor:"), page);
   fuzzLabel->setBuddy(fuzzFactor_);
   auto* fuzzRow = new QHBoxLayout;
   fuzzRow->addWidget(fuzzLabel);
   fuzzRow->addWidget(fuzzFactor_);
   fuzzRow->addStretch();
   auto* rule = new QGridLayout;
-  const std::pair<const char*, QLineEdit*> rows[] = {{"If errors are", markErrors_},
-                                                      {"and width is within", markWidth_},
-                                                      {"and height is within", markHeight_},
-                                                      {"and filesize is within", markSize_}};
+  const std::pair<QString, QLineEdit*> rows[] = {{tr("If errors are"), markErrors_},
+                                                  {tr("and width is within"), markWidth_},
+                                                  {tr("and height is within"), markHeight_},
+                                                  {tr("and filesize is within"), markSize_}};
   int row = 0;
   for (const auto& [caption, box] : rows) {
     rule->addWidget(new QLabel(caption, page), row, 0);
     rule->addWidget(box, row++, 1);
   }
-  rule->addWidget(new QLabel("then mark for delete.", page), row, 0);
+  rule->addWidget(new QLabel(tr("then mark for delete."), page), row, 0);
   rule->setColumnStretch(2, 1);
 
   // A store's restore leaves a missing key alone: a settings file from before the
@@ -139,13 +140,13 @@ QWidget* ConfigureDialog::makeImagePage() {
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(matching_);
   layout->addLayout(fuzzRow);
-  layout->addWidget(new QLabel("The Lower the Fuzz Factor, the more accurate the search.", page));
+  layout->addWidget(new QLabel(tr("The Lower the Fuzz Factor, the more accurate the search."), page));
   layout->addSpacing(8);
   layout->addWidget(autoMarkDelete_);
   layout->addLayout(rule);
   modernFormats_ = makeCheckBox(
-      "cbModernImageFormats", "Also compare &newer picture types (PNG, TIFF, WebP, HEIF, AVIF, JPEG XL, camera raw)",
-      true);
+      "cbModernImageFormats",
+      tr("Also compare &newer picture types (PNG, TIFF, WebP, HEIF, AVIF, JPEG XL, camera raw)"), true);
   layout->addWidget(modernFormats_);
   layout->addStretch();
   return page;
@@ -154,13 +155,13 @@ QWidget* ConfigureDialog::makeImagePage() {
 QWidget* ConfigureDialog::makeGeneralPage() {
   auto* page = new QWidget;
   page->setObjectName("tsGeneral");
-  confirmDelete_ = makeCheckBox("cbConfirmDelete", "Con&firm File Deletes", true);
-  recycle_ = makeCheckBox("cbRecycle", "&Move Deleted Files to the Trash", true);
-  beep_ = makeCheckBox("cbBeep", "&Beep on Delete", true);
-  navArrows_ = makeCheckBox("cbNavArrows", "&Navigate with Arrows / Page Keys", true);
-  checkABDrives_ = makeCheckBox("cbCheckabDrives", "Check A / B Drives.", false);
-  useDeletedList_ = makeCheckBox("cbUseDeletedList", "Use &Deleted List", true);
-  matchRotations_ = makeCheckBox("cbMatchRotations", "Also find &rotated and mirrored copies", false);
+  confirmDelete_ = makeCheckBox("cbConfirmDelete", tr("Con&firm File Deletes"), true);
+  recycle_ = makeCheckBox("cbRecycle", tr("&Move Deleted Files to the Trash"), true);
+  beep_ = makeCheckBox("cbBeep", tr("&Beep on Delete"), true);
+  navArrows_ = makeCheckBox("cbNavArrows", tr("&Navigate with Arrows / Page Keys"), true);
+  checkABDrives_ = makeCheckBox("cbCheckabDrives", tr("Check A / B Drives."), false);
+  useDeletedList_ = makeCheckBox("cbUseDeletedList", tr("Use &Deleted List"), true);
+  matchRotations_ = makeCheckBox("cbMatchRotations", tr("Also find &rotated and mirrored copies"), false);
   auto* layout = new QVBoxLayout(page);
   // No floppy-drive choice is offered: the setting keeps its stored value, without a control.
   checkABDrives_->hide();

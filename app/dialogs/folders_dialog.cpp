@@ -32,12 +32,12 @@ const char* const CompareListFile = "orglist.txt";
 FoldersDialog::FoldersDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName("ffolders");
-  setWindowTitle("Folders to Scan");
+  setWindowTitle(tr("Folders to Scan"));
   SetHelpContext(this, HelpFoldersDialog);
   auto* halves = new QHBoxLayout;
   halves->setSpacing(0);
-  halves->addWidget(makeHalf("Base Files", "", baseList_), 1);
-  halves->addWidget(makeHalf("Files to Compare against Base", "2", compareList_), 1);
+  halves->addWidget(makeHalf(tr("Base Files"), "", baseList_), 1);
+  halves->addWidget(makeHalf(tr("Files to Compare against Base"), "2", compareList_), 1);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -79,11 +79,11 @@ QWidget* FoldersDialog::makeBottomBar() {
   auto* bar = new QWidget(this);
   bar->setObjectName("pBottom");
   bar->setFixedHeight(ScaledBarHeight(bar, 41));
-  auto* done = new QPushButton("&Done", bar);
+  auto* done = new QPushButton(tr("&Done"), bar);
   done->setObjectName("bbDone");
   done->setDefault(true);
   connect(done, &QPushButton::clicked, this, &QDialog::accept);
-  auto* databases = new QPushButton("Database &Management", bar);
+  auto* databases = new QPushButton(tr("Database &Management"), bar);
   databases->setObjectName("bbDatabase");
   connect(databases, &QPushButton::clicked, this, &FoldersDialog::databaseManagementRequested);
   auto* layout = new QHBoxLayout(bar);

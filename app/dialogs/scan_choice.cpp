@@ -1,6 +1,7 @@
 // The compare-mode buttons and the file-type box of the scan dialogs.
 #include "app/dialogs/scan_choice.h"
 
+#include <QCoreApplication>
 #include <QRadioButton>
 #include <QStringList>
 
@@ -11,8 +12,13 @@
 namespace vl::gui {
 
 QString BuiltInFileFilter() {
-  return "Image Files|" + QString::fromStdString(ImageFilesMask(CurrentSettings().values().modernImageFormats)) +
-         "|Audio Files|*.mid;*.wav;*.mp3|Video Files|*.avi;*.mov;*.mpg;*.fli;*.flc|All files (*.*)|*.*";
+  const QString images = QString::fromStdString(ImageFilesMask(CurrentSettings().values().modernImageFormats));
+  return QStringList{QT_TRANSLATE_NOOP("vl::gui::FilterComboBox", "Image Files"), images,
+                     QT_TRANSLATE_NOOP("vl::gui::FilterComboBox", "Audio Files"), QStringLiteral("*.mid;*.wav;*.mp3"),
+                     QT_TRANSLATE_NOOP("vl::gui::FilterComboBox", "Video Files"),
+                     QStringLiteral("*.avi;*.mov;*.mpg;*.fli;*.flc"),
+                     QT_TRANSLATE_NOOP("vl::gui::FilterComboBox", "All files (*.*)"), QStringLiteral("*.*")}
+      .join('|');
 }
 
 QString FilterFollowingImageSetting(const QString& filter) {
@@ -30,11 +36,14 @@ QString FilterFollowingImageSetting(const QString& filter) {
 
 ScanModeButtons MakeScanModeButtons(QWidget* parent) {
   static const char* const names[] = {"rbFuzz", "rbFilename", "rbNameandSize", "rbContents"};
-  static const char* const captions[] = {"Compare &Images", "Compare Filena&mes", "Compare Filename and Si&ze",
-                                         "Compare File Size and Con&tents"};
+  static const char* const captions[] = {
+      QT_TRANSLATE_NOOP("ScanModeButtons", "Compare &Images"),
+      QT_TRANSLATE_NOOP("ScanModeButtons", "Compare Filena&mes"),
+      QT_TRANSLATE_NOOP("ScanModeButtons", "Compare Filename and Si&ze"),
+      QT_TRANSLATE_NOOP("ScanModeButtons", "Compare File Size and Con&tents")};
   ScanModeButtons buttons{};
   for (size_t i = 0; i < buttons.size(); ++i) {
-    buttons[i] = new QRadioButton(captions[i], parent);
+    buttons[i] = new QRadioButton(QCoreApplication::translate("ScanModeButtons", captions[i]), parent);
     buttons[i]->setObjectName(names[i]);
   }
   buttons[0]->setChecked(true);

@@ -24,11 +24,11 @@ constexpr int ClientHeight = 157;
 
 ScanOptionsDialog::ScanOptionsDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("fScanOptions");
-  setWindowTitle("Scan Options");
+  setWindowTitle(tr("Scan Options"));
   SetHelpContext(this, HelpFileManagementMenu);
   modeButtons_ = MakeScanModeButtons(this);
-  const char* const hints[] = {"Fuzz Compare.", "Look for Matching Filenames.",
-                               "Look for Matching Filenames, and Filesize.", "Compare contents of files."};
+  const QString hints[] = {tr("Fuzz Compare."), tr("Look for Matching Filenames."),
+                           tr("Look for Matching Filenames, and Filesize."), tr("Compare contents of files.")};
   auto* layout = new QVBoxLayout(this);
   for (size_t i = 0; i < modeButtons_.size(); ++i) {
     SetHint(modeButtons_[i], hints[i]);
@@ -37,10 +37,10 @@ ScanOptionsDialog::ScanOptionsDialog(QWidget* parent) : QDialog(parent) {
   filterBox_ = MakeFileFilterBox(this);
   layout->addWidget(filterBox_);
 
-  auto* start = new QPushButton("&Start Scan", this);
+  auto* start = new QPushButton(tr("&Start Scan"), this);
   start->setObjectName("bbStartScan");
   start->setDefault(true);
-  auto* cancel = new QPushButton("&Cancel", this);
+  auto* cancel = new QPushButton(tr("&Cancel"), this);
   cancel->setObjectName("bbCancel");
   connect(start, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -31,21 +31,25 @@ const char* const ShowWizardKey = "ShowWiz";
 constexpr int ClientWidth = 506;
 constexpr int ClientHeight = 389;
 
-const char* const WelcomeText =
+const char* const WelcomeText = QT_TRANSLATE_NOOP(
+    "vl::gui::ScanWizard",
     "Velloran is an amazingly powerful tool for Locating and Removing Duplicate images from your computer.\n \n"
     "Velloran has a number of features designed for serious collectors, but like anything else, these features "
     "may be a bit confusing for novice users.\n \n"
     "If you are New to Velloran, we recommend that you use this Wizard for your first few scans.  Once you have a "
-    "better understanding of the program, you may find the Classic interface more efficient.";
+    "better understanding of the program, you may find the Classic interface more efficient.");
 
 const char* const ModeDescriptions[] = {
-    "Actually look at the images, and do a \"Visual\" Comparison.  This will find Resized, Resampled, Scaled, "
-    "Cropped, Color Corrected, and otherwise altered images.  It does however find erroneous matches.  This is the "
-    "Slowest Scan Method, but can be sped up dramatically by using Databases (See Help File).",
-    "Find all files with duplicate Filenames.",
-    "Find all files with Duplicate Filenames that are the same Size.",
-    "Find all Files that have identical Filesizes and Identical File Contents.  This will find Exact Duplicates, "
-    "and is the fastest Scan Method."};
+    QT_TRANSLATE_NOOP("vl::gui::ScanWizard",
+                      "Actually look at the images, and do a \"Visual\" Comparison.  This will find Resized, "
+                      "Resampled, Scaled, Cropped, Color Corrected, and otherwise altered images.  It does however "
+                      "find erroneous matches.  This is the Slowest Scan Method, but can be sped up dramatically by "
+                      "using Databases (See Help File)."),
+    QT_TRANSLATE_NOOP("vl::gui::ScanWizard", "Find all files with duplicate Filenames."),
+    QT_TRANSLATE_NOOP("vl::gui::ScanWizard", "Find all files with Duplicate Filenames that are the same Size."),
+    QT_TRANSLATE_NOOP("vl::gui::ScanWizard",
+                      "Find all Files that have identical Filesizes and Identical File Contents.  This will find "
+                      "Exact Duplicates, and is the fastest Scan Method.")};
 
 struct WizardListButton {
   const char* name;
@@ -54,11 +58,11 @@ struct WizardListButton {
 };
 
 const WizardListButton WizardListButtons[] = {
-    {"bbAddFolder", "&Add Folder", &FolderListBox::addFolder},
-    {"bbClearList", "&Clear List", &FolderListBox::clear},
-    {"bbAddDatabase", "Add &Database", &FolderListBox::addDatabases},
-    {"bbLoadList", "&Load List", &FolderListBox::loadList},
-    {"bbSaveList", "&Save List", &FolderListBox::saveList},
+    {"bbAddFolder", QT_TRANSLATE_NOOP("vl::gui::ScanWizard", "&Add Folder"), &FolderListBox::addFolder},
+    {"bbClearList", QT_TRANSLATE_NOOP("vl::gui::ScanWizard", "&Clear List"), &FolderListBox::clear},
+    {"bbAddDatabase", QT_TRANSLATE_NOOP("vl::gui::ScanWizard", "Add &Database"), &FolderListBox::addDatabases},
+    {"bbLoadList", QT_TRANSLATE_NOOP("vl::gui::ScanWizard", "&Load List"), &FolderListBox::loadList},
+    {"bbSaveList", QT_TRANSLATE_NOOP("vl::gui::ScanWizard", "&Save List"), &FolderListBox::saveList},
 };
 
 QLabel* wrappedLabel(const QString& text, QWidget* parent) {
@@ -87,7 +91,7 @@ QPushButton* makeButton(const char* name, const QString& caption, QWidget* paren
 
 ScanWizard::ScanWizard(FoldersDialog& folders, QWidget* parent) : QDialog(parent), folders_(folders) {
   setObjectName("fWizard");
-  setWindowTitle("VL Scan Wizard");
+  setWindowTitle(tr("VL Scan Wizard"));
   panels_ = new QStackedWidget(this);
   panels_->addWidget(makeWelcomePanel());
   panels_->addWidget(makePages());
@@ -117,19 +121,19 @@ QWidget* ScanWizard::makeWelcomePanel() {
                                                          : QApplication::windowIcon();
   picture->setPixmap(icon.pixmap(QSize(96, 96), devicePixelRatioF()));
   picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-  auto* title = titleLabel("Welcome to Velloran", panel);
+  auto* title = titleLabel(tr("Welcome to Velloran"), panel);
   title->setAlignment(Qt::AlignCenter);
-  auto* classic = makeButton("bbClassic", "&Classic", panel);
-  auto* wizard = makeButton("bbWizard", "&Wizard", panel);
+  auto* classic = makeButton("bbClassic", tr("&Classic"), panel);
+  auto* wizard = makeButton("bbWizard", tr("&Wizard"), panel);
   wizard->setDefault(true);
-  showAtStartup_ = new QCheckBox("&Show this screen at Startup.", panel);
+  showAtStartup_ = new QCheckBox(tr("&Show this screen at Startup."), panel);
   showAtStartup_->setObjectName("cbShowWiz");
   connect(classic, &QPushButton::clicked, this, [this] { done(Classic); });
   connect(wizard, &QPushButton::clicked, this, &ScanWizard::showPages);
 
   auto* text = new QVBoxLayout;
   text->addWidget(title);
-  text->addWidget(wrappedLabel(WelcomeText, panel));
+  text->addWidget(wrappedLabel(tr(WelcomeText), panel));
   matching_ = new MatchingChoice(CurrentSettings().values().verifyMatches, panel);
   text->addWidget(matching_);
   text->addStretch();
@@ -153,16 +157,16 @@ QWidget* ScanWizard::makePages() {
   notebook_ = new QStackedWidget(pages);
   notebook_->setObjectName("Notebook1");
   notebook_->addWidget(makeListPage(
-      "Select Base Files",
-      {"If this is your first time doing a Scan, Make sure that this list is blank, and proceed to the next step.",
-       "If you already have a Collection that you want to compare NEW files against, place your existing "
-       "collection in this list."},
+      tr("Select Base Files"),
+      {tr("If this is your first time doing a Scan, Make sure that this list is blank, and proceed to the next step."),
+       tr("If you already have a Collection that you want to compare NEW files against, place your existing "
+          "collection in this list.")},
       "", baseList_));
   notebook_->addWidget(makeListPage(
-      "Select Compare Files",
-      {"If this is your first time doing a Scan, Add the Folders you want to Scan to this list.",
-       "If you already have a Collection Add the Folders containing your New (Incoming) files to this list.  These "
-       "new files will be compared against your existing collection."},
+      tr("Select Compare Files"),
+      {tr("If this is your first time doing a Scan, Add the Folders you want to Scan to this list."),
+       tr("If you already have a Collection Add the Folders containing your New (Incoming) files to this list.  These "
+          "new files will be compared against your existing collection.")},
       "2", compareList_));
   notebook_->addWidget(makeScanTypePage());
   auto* layout = new QVBoxLayout(pages);
@@ -179,8 +183,9 @@ QWidget* ScanWizard::makeListPage(const QString& title, const QStringList& texts
   list->setObjectName("lbdirs" + suffix);
   auto* buttons = new QVBoxLayout;
   for (const WizardListButton& listButton : WizardListButtons) {
-    QPushButton* button = makeButton((listButton.name + suffix).toLatin1().constData(), listButton.caption, page);
-    SetHint(button, QString(listButton.caption).remove(QLatin1Char('&')));
+    const QString caption = tr(listButton.caption);
+    QPushButton* button = makeButton((listButton.name + suffix).toLatin1().constData(), caption, page);
+    SetHint(button, QString(caption).remove(QLatin1Char('&')));
     connect(button, &QPushButton::clicked, list, listButton.command);
     buttons->addWidget(button);
   }
@@ -201,14 +206,14 @@ QWidget* ScanWizard::makeScanTypePage() {
   modeButtons_ = MakeScanModeButtons(page);
   auto* modes = new QGridLayout;
   for (size_t i = 0; i < modeButtons_.size(); ++i) {
-    SetHint(modeButtons_[i], i == 0 ? "Fuzz Compare." : "Look for Matching Filenames.");
+    SetHint(modeButtons_[i], i == 0 ? tr("Fuzz Compare.") : tr("Look for Matching Filenames."));
     modes->addWidget(modeButtons_[i], static_cast<int>(i), 0, Qt::AlignTop);
-    modes->addWidget(wrappedLabel(ModeDescriptions[i], page), static_cast<int>(i), 1);
+    modes->addWidget(wrappedLabel(tr(ModeDescriptions[i]), page), static_cast<int>(i), 1);
   }
   modes->setColumnStretch(1, 1);
   filterBox_ = MakeFileFilterBox(page);
-  auto* scan = makeButton("bbScan", "&Scan", page);
-  auto* cancel = makeButton("bbCancel", "&Cancel", page);
+  auto* scan = makeButton("bbScan", tr("&Scan"), page);
+  auto* cancel = makeButton("bbCancel", tr("&Cancel"), page);
   connect(scan, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto* bottom = new QHBoxLayout;
@@ -217,9 +222,9 @@ QWidget* ScanWizard::makeScanTypePage() {
   bottom->addWidget(scan);
   bottom->addWidget(cancel);
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(titleLabel("Scan", page));
-  layout->addWidget(wrappedLabel("Once you have selected the folders to Scan, you can select the Scan Method to use...",
-                                 page));
+  layout->addWidget(titleLabel(tr("Scan"), page));
+  layout->addWidget(wrappedLabel(
+      tr("Once you have selected the folders to Scan, you can select the Scan Method to use..."), page));
   layout->addLayout(modes);
   layout->addStretch();
   layout->addLayout(bottom);
@@ -228,8 +233,8 @@ QWidget* ScanWizard::makeScanTypePage() {
 
 QWidget* ScanWizard::makeNavigation() {
   auto* bar = new QWidget;
-  back_ = makeButton("bbBack", "<- &Back", bar);
-  next_ = makeButton("bbNext", "&Next ->", bar);
+  back_ = makeButton("bbBack", tr("<- &Back"), bar);
+  next_ = makeButton("bbNext", tr("&Next ->"), bar);
   connect(back_, &QPushButton::clicked, this, [this] { movePage(-1); });
   connect(next_, &QPushButton::clicked, this, [this] { movePage(1); });
   auto* layout = new QHBoxLayout(bar);

@@ -102,8 +102,7 @@ bool FilePaneTransfers::dropOne(const std::string& file, const std::string& fold
     return true;
   }
   if (NormalPath(target) == NormalPath(AbsolutePath(file))) {
-    QMessageBox::critical(window_, QStringLiteral("DropSource Demo"),
-                          QStringLiteral("The destination folder is the same as the source!"));
+    QMessageBox::critical(window_, tr("DropSource Demo"), tr("The destination folder is the same as the source!"));
     return false;
   }
   RegularFileState state;
@@ -116,7 +115,7 @@ bool FilePaneTransfers::dropOne(const std::string& file, const std::string& fold
       CopyFileTo(file, target, ExistingTarget::Keep);
     }
   } catch (const FileTransferError& error) {
-    QMessageBox::critical(window_, QStringLiteral("Error"), QString::fromStdString(error.what()));
+    QMessageBox::critical(window_, tr("Error"), QString::fromStdString(error.what()));
   }
   return true;
 }

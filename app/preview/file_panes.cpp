@@ -86,7 +86,7 @@ void FilePanes::execute(Pane which) {
   }
   const std::string path = folders_[which] + item->text().toStdString();
   const auto unable = [this] {
-    QMessageBox::information(window_, QStringLiteral("Information"), QStringLiteral("Unable to open file."));
+    QMessageBox::information(window_, tr("Information"), tr("Unable to open file."));
   };
   if (!isRegularFile(path)) return unable();
   OpenDocumentInBackground(path, this, unable);

@@ -232,7 +232,7 @@ void PreviewController::onReady(int pane, quint64 ticket, const DecodedPreview& 
     return;
   }
   emptyPane(which);
-  QMessageBox::critical(window_, QStringLiteral("Error"), QStringLiteral("Error in reading image file."));
+  QMessageBox::critical(window_, tr("Error"), tr("Error in reading image file."));
 }
 
 void PreviewController::showPicture(Pane pane, const DecodedPreview& preview) {
@@ -246,7 +246,7 @@ void PreviewController::showPicture(Pane pane, const DecodedPreview& preview) {
 void PreviewController::showInfo(Pane pane, const DecodedPreview& preview) {
   const QFileInfo file(fromPath(shown_[pane].path));
   const QLocale locale;
-  infos_[pane]->setText(QStringLiteral("%1 \u00D7 %2 pixels, %3, %4")
+  infos_[pane]->setText(tr("%1 × %2 pixels, %3, %4")
                             .arg(preview.fullSize.width())
                             .arg(preview.fullSize.height())
                             .arg(locale.formattedDataSize(file.size(), 1, QLocale::DataSizeTraditionalFormat),

@@ -144,7 +144,7 @@ bool DupeListDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, con
   QString tip = index.data(Qt::ToolTipRole).toString();
   if (section == SizeColumn) {
     const QString bytes = index.data(DupeListModel::FieldsRole).toStringList().value(SizeColumn);
-    tip = QStringLiteral("%1 bytes").arg(QLocale().toString(bytes.toLongLong()));
+    tip = tr("%1 bytes").arg(QLocale().toString(bytes.toLongLong()));
   } else if (section == DifferenceColumn) {
     tip = header_->model()->headerData(section, Qt::Horizontal, Qt::ToolTipRole).toString();
   }

@@ -1,6 +1,8 @@
 // The duplicate list's rows: a line's fields for display, and finding the row of an entry.
 #include "app/results/dupe_list_model.h"
 
+#include <QCoreApplication>
+
 #include <QLocale>
 #include <algorithm>
 
@@ -30,8 +32,12 @@ QStringList ShownDupeFields(QStringList fields, const std::map<std::string, std:
 }
 
 QString EntryNote(const TResultEntry& entry) {
-  if (entry.almostUniform) return QStringLiteral("Almost uniform picture: check before deleting.");
-  if (entry.unverifiedPair) return QStringLiteral("Paired by fingerprints alone, not verified: check before deleting.");
+  if (entry.almostUniform)
+    return QCoreApplication::translate("vl::gui::DupeListModel",
+                                       "Almost uniform picture: check before deleting.");
+  if (entry.unverifiedPair)
+    return QCoreApplication::translate("vl::gui::DupeListModel",
+                                       "Paired by fingerprints alone, not verified: check before deleting.");
   return {};
 }
 

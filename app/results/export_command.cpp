@@ -18,7 +18,8 @@ ExportCommand::ExportCommand(const ActionSet& actions, const ResultsModel& resul
 
 void ExportCommand::exportResults() {
   const auto file =
-      CurrentDialogProvider().saveFile(window_, "CSV (*.csv)|*.csv|JSON (*.json)|*.json", "csv");
+      //: File type filter: "Name|patterns|Name|patterns"; translate the names only.
+      CurrentDialogProvider().saveFile(window_, tr("CSV (*.csv)|*.csv|JSON (*.json)|*.json").toStdString(), "csv");
   if (!file) return;
   try {
     ExportResults(*file, results_, ExportFormatFor(*file));

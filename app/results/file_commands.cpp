@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QListView>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -20,35 +21,46 @@
 namespace vl::gui {
 namespace {
 
-const char* const LastCopyQuestion =
-    "\n\nDelete these last copies too? With No every file of those groups stays where it is.";
+const char* const LastCopyQuestion = QT_TRANSLATE_NOOP(
+    "vl::gui::FileCommands", "\n\nDelete these last copies too? With No every file of those groups stays where it is.");
 
 std::string extensionWithoutDot(const std::string& path) {
   const std::string extension = ExtensionOf(path);
   return extension.empty() ? extension : extension.substr(1);
 }
 
+// The text in the user's language; these routines are not members, so they name the class.
+QString translated(const char* text, int count = -1) {
+  return QCoreApplication::translate("vl::gui::FileCommands", text, nullptr, count);
+}
+
 // What deleting `files` files of `bytes` bytes will do, for the confirmation.
 std::string deletionSummary(size_t files, uint64_t bytes, bool recycle) {
-  return FilesAndSize(files, bytes) +
-         (recycle ? " will be moved to the trash." : " will be deleted for good; this cannot be undone.");
+  const QString done = translated(
+      recycle ? QT_TRANSLATE_NOOP("vl::gui::FileCommands", "%1 will be moved to the trash.")
+              : QT_TRANSLATE_NOOP("vl::gui::FileCommands", "%1 will be deleted for good; this cannot be undone."));
+  return done.arg(QString::fromStdString(FilesAndSize(files, bytes))).toStdString();
 }
 
 // What a deletion did, for the status line: the files it removed and their size before.
 QString deletionStatus(const DeletionReport& report, const std::unordered_map<std::string, uint64_t>& sizes) {
   const std::vector<std::string> deleted = report.pathsWith(FileOutcome::Done);
-  if (deleted.empty()) return QStringLiteral("No file was deleted");
+  if (deleted.empty()) return translated(QT_TRANSLATE_NOOP("vl::gui::FileCommands", "No file was deleted"));
   const bool trashed = std::any_of(report.files.begin(), report.files.end(),
                                    [](const FileResult& file) { return !file.trashInfo.empty(); });
-  return QString::fromStdString(FilesAndSize(deleted.size(), TotalSize(sizes, deleted)) +
-                                (trashed ? " moved to the trash" : " deleted for good"));
+  const QString done = translated(trashed ? QT_TRANSLATE_NOOP("vl::gui::FileCommands", "%1 moved to the trash")
+                                          : QT_TRANSLATE_NOOP("vl::gui::FileCommands", "%1 deleted for good"));
+  return done.arg(QString::fromStdString(FilesAndSize(deleted.size(), TotalSize(sizes, deleted))));
 }
 
 }  // namespace
 
 std::string LastCopyNote(size_t groups) {
-  return groups == 1 ? "1 group would lose every copy of its file."
-                     : std::to_string(groups) + " groups would lose every copy of their file.";
+  const int count = static_cast<int>(groups);
+  const char* const note =
+      groups == 1 ? QT_TRANSLATE_N_NOOP("vl::gui::FileCommands", "%n group would lose every copy of its file.")
+                  : QT_TRANSLATE_N_NOOP("vl::gui::FileCommands", "%n groups would lose every copy of their file.");
+  return translated(note, count).toStdString();
 }
 
 FileCommands::FileCommands(ResultsModel& model, DeletedList& deletedList, ResultLists& lists, Host& host,
@@ -94,7 +106,8 @@ std::optional<DeletionPlan> FileCommands::confirmDeletion(const std::string& que
   const std::string summary = deletionSummary(plan.deletable.size(), bytes, settings.deleteToRecycleBin);
   const std::string note = lastCopies == 0 ? std::string() : "\n\n" + LastCopyNote(lastCopies);
   if (settings.confirmDeletes && !dialogs.askYesNo(window_, question + "\n\n" + summary + note)) return std::nullopt;
-  if (lastCopies > 0 && !dialogs.askYesNoDefaultNo(window_, LastCopyNote(lastCopies) + LastCopyQuestion))
+  if (lastCopies > 0 &&
+      !dialogs.askYesNoDefaultNo(window_, LastCopyNote(lastCopies) + tr(LastCopyQuestion).toStdString()))
     plan.skipLastCopyGroups();
   return plan;
 }
@@ -119,7 +132,8 @@ void FileCommands::deleteFile() {
   const TResultEntry* entry = commandEntry();
   if (entry == nullptr) return;
   const std::string path = entry->Path;
-  const std::optional<DeletionPlan> plan = confirmDeletion("Confirm File Delete...\n\n" + path, {path});
+  const std::optional<DeletionPlan> plan =
+      confirmDeletion(tr("Confirm File Delete...").toStdString() + "\n\n" + path, {path});
   // A refused last copy leaves nothing to delete.
   if (!plan || (!plan->lastCopyFiles.empty() && plan->deletable.empty())) return;
   const int groupRow = widgets_.baseList->currentRow();
@@ -133,7 +147,7 @@ void FileCommands::deleteFile() {
 
 void FileCommands::deleteList(const std::string& question, const std::vector<std::string>& paths) {
   if (paths.empty()) {
-    emit statusMessage(QStringLiteral("No marked file to delete"));
+    emit statusMessage(tr("No marked file to delete"));
     return;
   }
   const std::optional<DeletionPlan> plan = confirmDeletion(question, paths);
@@ -147,12 +161,12 @@ void FileCommands::deleteList(const std::string& question, const std::vector<std
 void FileCommands::deleteMarked() {
   const TResultEntry* entry = commandEntry();
   if (entry == nullptr) return;
-  deleteList("Confirm Deletion of all visible marked files...", MarkedFilesOfGroup(*entry));
+  deleteList(tr("Confirm Deletion of all visible marked files...").toStdString(), MarkedFilesOfGroup(*entry));
 }
 
 void FileCommands::deleteAllMarked() {
   if (model_.FResultEntries().empty()) return;
-  deleteList("Confirm Deletion of ALL marked files...", MarkedFilesOfAllGroups(model_));
+  deleteList(tr("Confirm Deletion of ALL marked files...").toStdString(), MarkedFilesOfAllGroups(model_));
 }
 
 std::optional<std::string> FileCommands::askTarget(const std::string& path) const {
@@ -185,7 +199,7 @@ void FileCommands::changeDriveLetter() {
   if (entry == nullptr) return;
   const std::string path = entry->Path;
   const std::optional<std::string> answer = CurrentDialogProvider().chooseFolder(
-      window_, "Choose the New Volume Root for This File", DriveRootForChange(path));
+      window_, tr("Choose the New Volume Root for This File").toStdString(), DriveRootForChange(path));
   if (!answer || answer->empty() || !operations_.ChangeDriveRoot(path, *answer)) return;
   undo_.clear();  // the record's paths no longer match the entries
   lists_.refreshSelectedLine(true);
@@ -194,7 +208,9 @@ void FileCommands::changeDriveLetter() {
 void FileCommands::execute() {
   const TResultEntry* entry = commandEntry();
   if (entry == nullptr) return;
-  const auto unable = [this] { host_.showMessage(MessageKind::Information, "Unable to open file."); };
+  const auto unable = [this] {
+    host_.showMessage(MessageKind::Information, tr("Unable to open file.").toStdString());
+  };
   RegularFileState state;
   if (ExaminePath(entry->Path, state) != PathKind::RegularFile) return unable();
   OpenDocumentInBackground(entry->Path, this, unable);
@@ -203,8 +219,10 @@ void FileCommands::execute() {
 void FileCommands::explore() {
   const TResultEntry* entry = commandEntry();
   if (entry == nullptr) return;
-  ShowInFileManager(entry->Path, this,
-                    [this] { host_.showMessage(MessageKind::Information, "Unable to show the file in its folder."); });
+  const auto unable = [this] {
+    host_.showMessage(MessageKind::Information, tr("Unable to show the file in its folder.").toStdString());
+  };
+  ShowInFileManager(entry->Path, this, unable);
   host_.beep();
 }
 

@@ -1,6 +1,7 @@
 // Counting files and their sizes for the window's questions and status line.
 #include "app/results/file_summaries.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include "core/files/file_transfer.h"
@@ -9,7 +10,10 @@ namespace vl::gui {
 
 std::string FilesAndSize(size_t files, uint64_t bytes) {
   const QString size = QLocale().formattedDataSize(static_cast<qint64>(bytes), 1, QLocale::DataSizeTraditionalFormat);
-  return std::to_string(files) + (files == 1 ? " file, " : " files, ") + size.toStdString();
+  const int count = static_cast<int>(files);
+  const QString text = files == 1 ? QCoreApplication::translate("FileSummaries", "%n file, %1", nullptr, count)
+                                  : QCoreApplication::translate("FileSummaries", "%n files, %1", nullptr, count);
+  return text.arg(size).toStdString();
 }
 
 std::unordered_map<std::string, uint64_t> SizesOnDisk(const std::vector<std::string>& paths) {

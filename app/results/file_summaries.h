@@ -9,7 +9,7 @@
 
 namespace vl::gui {
 
-// "1 file, 2.1 MB" or "12 files, 48.3 MB" (sizes in the locale's traditional units).
+// "1 file, 2.1 MB" or "12 files, 48.3 MB" in the user's language (sizes in the locale's traditional units).
 std::string FilesAndSize(size_t files, uint64_t bytes);
 
 // The size of each regular file among paths, named directly (one lstat each); other

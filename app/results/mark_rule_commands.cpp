@@ -36,7 +36,7 @@ void MarkRuleCommands::markByRule() {
   }
   std::vector<std::string> paths = PhotoFactPaths(results_, rule_.keep);
   if (paths.empty()) return apply({});
-  progress_ = new QProgressDialog("Reading the date taken and camera of each file...", "Cancel", 0,
+  progress_ = new QProgressDialog(tr("Reading the date taken and camera of each file..."), tr("Cancel"), 0,
                                   static_cast<int>(paths.size()), window_);
   progress_->setWindowModality(Qt::WindowModal);
   progress_->setMinimumDuration(500);

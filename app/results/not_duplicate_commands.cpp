@@ -38,7 +38,8 @@ void NotDuplicateCommands::dismissSelected() {
 }
 
 void NotDuplicateCommands::forgetAll() {
-  if (!CurrentDialogProvider().askYesNo(window_, "Forget every pair of files marked as not duplicates?")) return;
+  const QString question = tr("Forget every pair of files marked as not duplicates?");
+  if (!CurrentDialogProvider().askYesNo(window_, question.toStdString())) return;
   try {
     if (FileExists(NotDuplicatesFileName())) ForgetNotDuplicates(NotDuplicatesFileName());
   } catch (const std::exception& error) {

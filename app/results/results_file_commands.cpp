@@ -15,7 +15,8 @@
 namespace vl::gui {
 namespace {
 
-const char* const ResultsFilter = "Velloran Results (*.vlr)|*.vlr";
+//: File type filter: "Name|patterns"; translate the name only.
+const char* const ResultsFilter = QT_TRANSLATE_NOOP("vl::gui::ResultsFileCommands", "Velloran Results (*.vlr)|*.vlr");
 const char* const ResultsExtension = "vlr";
 
 }  // namespace
@@ -33,7 +34,7 @@ FileDialogRequest ResultsFileCommands::request(const char* filter, const char* e
   std::string folder = lastFolder_;
   if (folder.empty())
     folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
-  return FileDialogRequest{filter, extension, folder, {}, true};
+  return FileDialogRequest{*filter == '\0' ? std::string() : tr(filter).toStdString(), extension, folder, {}, true};
 }
 
 void ResultsFileCommands::remember(const std::string& file) { lastFolder_ = FolderOf(file); }

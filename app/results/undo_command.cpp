@@ -14,29 +14,32 @@
 namespace vl::gui {
 namespace {
 
-const char* const RefusedText =
+const char* const RefusedText = QT_TRANSLATE_NOOP(
+    "vl::gui::UndoCommand",
     "Nothing was undone: another file now stands where a file would go back, or the folder it came from is gone. "
-    "Move it out of the way and undo again.";
+    "Move it out of the way and undo again.");
 
 const char* captionOf(UndoKind kind) {
   switch (kind) {
     case UndoKind::Delete:
-      return "&Undo Delete";
+      return QT_TRANSLATE_NOOP("vl::gui::UndoCommand", "&Undo Delete");
     case UndoKind::DeleteForGood:
-      return "Can't &Undo Delete";
+      return QT_TRANSLATE_NOOP("vl::gui::UndoCommand", "Can't &Undo Delete");
     case UndoKind::Move:
-      return "&Undo Move";
+      return QT_TRANSLATE_NOOP("vl::gui::UndoCommand", "&Undo Move");
     case UndoKind::Rename:
-      return "&Undo Rename";
+      return QT_TRANSLATE_NOOP("vl::gui::UndoCommand", "&Undo Rename");
     case UndoKind::None:
       break;
   }
-  return "&Undo";
+  return QT_TRANSLATE_NOOP("vl::gui::UndoCommand", "&Undo");
 }
 
 const char* hintOf(UndoKind kind) {
-  return kind == UndoKind::DeleteForGood ? "|The last files were deleted for good: they cannot be brought back."
-                                         : "|Bring back the files of the last deletion, move or rename.";
+  return kind == UndoKind::DeleteForGood
+             ? QT_TRANSLATE_NOOP("vl::gui::UndoCommand",
+                                 "|The last files were deleted for good: they cannot be brought back.")
+             : QT_TRANSLATE_NOOP("vl::gui::UndoCommand", "|Bring back the files of the last deletion, move or rename.");
 }
 
 std::string problemLines(const UndoOutcome& outcome) {
@@ -81,8 +84,8 @@ void UndoCommand::clear() {
 
 void UndoCommand::refresh() {
   const UndoKind kind = record_.kind(model_);
-  action_->setText(QLatin1String(captionOf(kind)));
-  SetHint(action_, QLatin1String(hintOf(kind)));
+  action_->setText(tr(captionOf(kind)));
+  SetHint(action_, tr(hintOf(kind)));
   action_->setEnabled(!scanRunning_ && kind != UndoKind::None && kind != UndoKind::DeleteForGood);
 }
 
@@ -106,22 +109,26 @@ void UndoCommand::undo() {
 }
 
 void UndoCommand::showOutcome(UndoKind kind, const UndoOutcome& outcome) {
-  if (outcome.refused) return host_.showDetailedMessage(MessageKind::Error, RefusedText, problemLines(outcome));
+  if (outcome.refused)
+    return host_.showDetailedMessage(MessageKind::Error, tr(RefusedText).toStdString(), problemLines(outcome));
   if (!outcome.problems.empty()) {
     const bool none = outcome.restored.empty();
-    host_.showDetailedMessage(none ? MessageKind::Error : MessageKind::Information,
-                              none ? "Nothing was undone." : "Some files could not be brought back.",
+    const QString text = none ? tr("Nothing was undone.") : tr("Some files could not be brought back.");
+    host_.showDetailedMessage(none ? MessageKind::Error : MessageKind::Information, text.toStdString(),
                               problemLines(outcome));
   }
   if (outcome.restored.empty()) return;
   const std::string& path = outcome.restored.front();
-  std::string status;
+  QString status;
   if (kind == UndoKind::Delete)
-    status = FilesAndSize(outcome.restored.size(), TotalSize(SizesOnDisk(outcome.restored), outcome.restored)) +
-             " back from the trash";
+    status = tr("%1 back from the trash")
+                 .arg(QString::fromStdString(FilesAndSize(outcome.restored.size(),
+                                                          TotalSize(SizesOnDisk(outcome.restored), outcome.restored))));
+  else if (kind == UndoKind::Rename)
+    status = tr("Renamed back to %1").arg(QString::fromStdString(FileNameOf(path)));
   else
-    status = (kind == UndoKind::Rename ? "Renamed back to " + FileNameOf(path) : "Moved back to " + path);
-  emit statusMessage(QString::fromStdString(status));
+    status = tr("Moved back to %1").arg(QString::fromStdString(path));
+  emit statusMessage(status);
 }
 
 }  // namespace vl::gui

@@ -53,7 +53,7 @@ qulonglong PhysicalMemoryKilobytes() {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(QStringLiteral("About ") + QLatin1String(ProgramName));
+  setWindowTitle(tr("About %1").arg(QLatin1String(ProgramName)));
   const QLocale locale;
   auto* layout = new QVBoxLayout(this);
   auto* picture = new QLabel;
@@ -66,17 +66,17 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   bold.setBold(true);
   bold.setPointSizeF(bold.pointSizeF() * 1.4);
   name->setFont(bold);
-  addLine(layout, QStringLiteral("Version"), QStringLiteral("Version %1   ").arg(QLatin1String(VELLORAN_VERSION)));
+  addLine(layout, QStringLiteral("Version"), tr("Version %1   ").arg(QLatin1String(VELLORAN_VERSION)));
   addLine(layout, QStringLiteral("Copyright"), QString::fromUtf8(LegalText));
   const QDate fileDate = QFileInfo(QCoreApplication::applicationFilePath()).lastModified().date();
   addLine(layout, QStringLiteral("FileDate"),
-          QStringLiteral("File Date : %1").arg(locale.toString(fileDate, QLocale::LongFormat)));
+          tr("File Date : %1").arg(locale.toString(fileDate, QLocale::LongFormat)));
   const KernelVersion kernel = RunningKernelVersion();
-  addLine(layout, QStringLiteral("OSVersion"), QStringLiteral("Linux:  %1.%2   ").arg(kernel.major).arg(kernel.minor));
+  addLine(layout, QStringLiteral("OSVersion"), tr("Linux:  %1.%2   ").arg(kernel.major).arg(kernel.minor));
   addLine(layout, QStringLiteral("PhysMem"),
-          QStringLiteral("Physical memory:  %1 K").arg(locale.toString(PhysicalMemoryKilobytes())));
+          tr("Physical memory:  %1 K").arg(locale.toString(PhysicalMemoryKilobytes())));
   QLabel* settings = addLine(layout, QStringLiteral("SettingsFile"),
-                             QStringLiteral("Settings: %1").arg(QString::fromStdString(AppIniFileName())));
+                             tr("Settings: %1").arg(QString::fromStdString(AppIniFileName())));
   settings->setTextInteractionFlags(Qt::TextSelectableByMouse);
   QLabel* address = addLine(layout, QStringLiteral("WebAddress"),
                             QStringLiteral("<a href=\"%1\">%1</a>").arg(QLatin1String(WebAddress)));
@@ -87,7 +87,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   address->setTextInteractionFlags(Qt::TextBrowserInteraction);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
   buttons->setObjectName(QStringLiteral("OKButton"));
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -68,7 +68,16 @@ constexpr int MinDupeLines = 10;
 constexpr int BaseNameChars = 32;  // "IMG_20240101_123456789.jpg (12)" in full
 constexpr int PanelWidths[3] = {200, 200, 125};
 constexpr int ProgressBarWidth = 220;
-const char* const ColumnCaptions[8] = {"Del", "Difference", "Path", "Size", "Width", "Height", "Date", "Volume"};
+//: Column headers of the duplicate list; "Del" is the column that shows a file's deletion mark.
+const char* const ColumnCaptions[8] = {
+    QT_TRANSLATE_NOOP("vl::gui::MainWindow", "Del"),
+    QT_TRANSLATE_NOOP("vl::gui::MainWindow", "Difference"),
+    QT_TRANSLATE_NOOP("vl::gui::MainWindow", "Path"),
+    QT_TRANSLATE_NOOP("vl::gui::MainWindow", "Size"),
+    QT_TRANSLATE_NOOP("vl::gui::MainWindow", "Width"),
+    QT_TRANSLATE_NOOP("vl::gui::MainWindow", "Height"),
+    QT_TRANSLATE_NOOP("vl::gui::MainWindow", "Date"),
+    QT_TRANSLATE_NOOP("vl::gui::MainWindow", "Volume")};
 const bool CentredColumns[8] = {false, true, false, true, true, true, false, false};
 
 QWidget* makePane(const char* objectName, QLayout* layout) {
@@ -221,7 +230,7 @@ void MainWindow::placeAtFirstStart() {
 QWidget* MainWindow::createBasePanel() {
   auto* layout = new QVBoxLayout;
   QWidget* panel2 = makePane("Panel2", layout);
-  auto* caption = new QLabel(QStringLiteral("Base Files"));
+  auto* caption = new QLabel(tr("Base Files"));
   caption->setObjectName(QStringLiteral("Panel3"));
   caption->setAlignment(Qt::AlignCenter);
   caption->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -232,7 +241,7 @@ QWidget* MainWindow::createBasePanel() {
   lbBaseFiles_->setUniformItemSizes(true);
   lbBaseFiles_->setItemDelegate(new ThumbnailItemDelegate(*thumbnails_, lbBaseFiles_));
   connect(thumbnails_, &ThumbnailCache::ready, lbBaseFiles_->viewport(), qOverload<>(&QWidget::update));
-  SetHint(lbBaseFiles_, QStringLiteral("|The base images that have possible duplicates."));
+  SetHint(lbBaseFiles_, tr("|The base images that have possible duplicates."));
   tabSet_ = new QTabBar;
   tabSet_->setObjectName(QStringLiteral("TabSet1"));
   tabSet_->setShape(QTabBar::RoundedSouth);
@@ -240,8 +249,8 @@ QWidget* MainWindow::createBasePanel() {
   tabSet_->setDrawBase(false);
   // Both tabs fit the base panel's default 142 pixels at the system font.
   tabSet_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 2px 7px; }"));
-  tabSet_->addTab(QStringLiteral("All Dupes"));
-  tabSet_->addTab(QStringLiteral("Marked"));
+  tabSet_->addTab(tr("All Dupes"));
+  tabSet_->addTab(tr("Marked"));
   layout->addWidget(caption);
   layout->addWidget(lbBaseFiles_, 1);
   layout->addWidget(tabSet_);
@@ -253,14 +262,14 @@ QWidget* MainWindow::createDupePanel() {
   QWidget* pDupes = makePane("pDupes", layout);
   auto* columns = new QStandardItemModel(0, 8, this);
   for (int column = 0; column < 8; ++column) {
-    columns->setHeaderData(column, Qt::Horizontal, QLatin1String(ColumnCaptions[column]));
+    columns->setHeaderData(column, Qt::Horizontal, tr(ColumnCaptions[column]));
     columns->setHeaderData(column, Qt::Horizontal,
                            int((CentredColumns[column] ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter),
                            Qt::TextAlignmentRole);
   }
   columns->setHeaderData(1, Qt::Horizontal,
-                         QStringLiteral("How much the picture differs from the group's base: 0 for the base and "
-                                        "for the same picture, more for a picture that looks less alike"),
+                         tr("How much the picture differs from the group's base: 0 for the base and "
+                            "for the same picture, more for a picture that looks less alike"),
                          Qt::ToolTipRole);
   lbDupesHead_ = new QHeaderView(Qt::Horizontal);
   lbDupesHead_->setObjectName(QStringLiteral("lbDupesHead"));
@@ -333,9 +342,9 @@ PreviewWidgets MainWindow::previewWidgets() const {
 
 void MainWindow::createStatusBar() {
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-  const char* const texts[3] = {" ", "Ready To Scan", " "};
+  const QString texts[3] = {QStringLiteral(" "), tr("Ready To Scan"), QStringLiteral(" ")};
   for (int panel = 0; panel < 3; ++panel) {
-    panels_[panel] = new QLabel(QLatin1String(texts[panel]));
+    panels_[panel] = new QLabel(texts[panel]);
     panels_[panel]->setObjectName(QStringLiteral("StatusPanel%1").arg(panel));
     panels_[panel]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     panels_[panel]->setMinimumWidth(0);
@@ -363,7 +372,7 @@ QString MainWindow::sampleDateText() {
 void MainWindow::readColumnWidths() {
   const IniFile ini(AppIniFileName());
   QStringList captions;
-  for (const char* caption : ColumnCaptions) captions << QLatin1String(caption);
+  for (const char* caption : ColumnCaptions) captions << tr(caption);
   const std::array<int, 8> defaults =
       DefaultDupeColumnWidths(lbDupes_->fontMetrics(), sampleDateText(), captions, lbDupesHead_->fontMetrics());
   for (int column = 0; column < 8; ++column) {
@@ -399,7 +408,8 @@ void MainWindow::showStatusMessage(const QString& text) {
 bool MainWindow::mayCloseWithMarks() {
   if (!results_.marksEdited()) return true;
   switch (CurrentDialogProvider().askYesNoCancel(
-      this, "The marks were changed since the results were last saved.\n\nSave the results before closing?")) {
+      this, tr("The marks were changed since the results were last saved.\n\nSave the results before closing?")
+                .toStdString())) {
     case YesNoCancel::Yes:
       return resultsFile_->saveResults();
     case YesNoCancel::No:

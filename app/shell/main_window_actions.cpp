@@ -20,8 +20,8 @@ namespace vl::gui {
 namespace {
 
 template <typename Parent>
-QMenu* addMenu(Parent* parent, const char* objectName, const char* caption) {
-  QMenu* menu = parent->addMenu(QLatin1String(caption));
+QMenu* addMenu(Parent* parent, const char* objectName, const QString& caption) {
+  QMenu* menu = parent->addMenu(caption);
   menu->setObjectName(QLatin1String(objectName));
   return menu;
 }
@@ -29,23 +29,23 @@ QMenu* addMenu(Parent* parent, const char* objectName, const char* caption) {
 }  // namespace
 
 void MainWindow::createMenus() {
-  actions_->fill(addMenu(menuBar(), "File1", "&File"));
-  actions_->fill(addMenu(menuBar(), "Edit1", "&Edit"));
-  QMenu* view = addMenu(menuBar(), "View1", "&View");
+  actions_->fill(addMenu(menuBar(), "File1", tr("&File")));
+  actions_->fill(addMenu(menuBar(), "Edit1", tr("&Edit")));
+  QMenu* view = addMenu(menuBar(), "View1", tr("&View"));
   viewMenu_ = view;
   SetHelpContext(view, HelpViewMenu);
-  QMenu* preview = addMenu(addMenu(view, "JPEGOptions1", "&JPEG Options"), "Preview1", "&Preview");
-  actions_->fill(addMenu(preview, "Scale1", "&Scale"));
-  actions_->fill(addMenu(preview, "Performance1", "&Performance"));
+  QMenu* preview = addMenu(addMenu(view, "JPEGOptions1", tr("&JPEG Options")), "Preview1", tr("&Preview"));
+  actions_->fill(addMenu(preview, "Scale1", tr("&Scale")));
+  actions_->fill(addMenu(preview, "Performance1", tr("&Performance")));
   actions_->fill(view);
-  QMenu* fileManagement = addMenu(menuBar(), "FileManagement1", "File &Management");
+  QMenu* fileManagement = addMenu(menuBar(), "FileManagement1", tr("File &Management"));
   SetHelpContext(fileManagement, HelpFileManagementMenu);
   actions_->fill(fileManagement);
-  actions_->fill(addMenu(menuBar(), "Help1", "&Help"));
+  actions_->fill(addMenu(menuBar(), "Help1", tr("&Help")));
 }
 
 void MainWindow::createToolBar() {
-  auto* toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+  auto* toolBar = new QToolBar(tr("Toolbar"), this);
   toolBar->setObjectName(QStringLiteral("Toolbar971"));
   toolBar->setMovable(false);
   toolBar->setFloatable(false);

@@ -1,4 +1,4 @@
-// The desktop program's QApplication: its names, desktop entry, icon and default error display.
+// The desktop program's QApplication: its names, desktop entry, icon, translations and default error display.
 #include "app/shell/velloran_application.h"
 
 #include <QIcon>
@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "app/components/help.h"
+#include "app/components/translations.h"
 
 namespace vl::gui {
 
@@ -14,6 +15,7 @@ VelloranApplication::VelloranApplication(int& argc, char** argv) : QApplication(
   setApplicationVersion(QStringLiteral(VELLORAN_VERSION));
   setDesktopFileName(QStringLiteral(VELLORAN_APP_ID));
   setWindowIcon(ApplicationIcon());
+  InstallTranslations(*this);
   InstallHelpKey(this);
 }
 

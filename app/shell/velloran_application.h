@@ -9,8 +9,9 @@ namespace vl::gui {
 QIcon ApplicationIcon();
 
 // Names the program and its desktop entry (so docks match its windows to the
-// installed .desktop file) and sets the window icon. A std::exception escaping an
-// event handler is shown in an error box with its own message; the program keeps running.
+// installed .desktop file), sets the window icon and installs the translation for the
+// user's language. A std::exception escaping an event handler is shown in an error box
+// with its own message; the program keeps running.
 class VelloranApplication : public QApplication {
   Q_OBJECT
  public:

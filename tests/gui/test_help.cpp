@@ -1,4 +1,4 @@
-// Help: every context has its page and anchor, links between pages resolve, F1 opens the right page.
+// Help: every context has its page and anchor, links resolve, F1 opens the right page, translations come first.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +15,7 @@
 #include "app/components/help_window.h"
 #include "app/dialogs/configure_dialog.h"
 #include "tests/gui/main_window_fixture.h"
+#include "tests/support/temp_dir.h"
 
 using vl::gui::HelpWindow;
 
@@ -43,7 +44,24 @@ class HelpTest : public QObject {
  private slots:
   void everyContextHasItsPageAndEveryLinkResolves();
   void f1ShowsTheHelpOfTheWindowOrMenuWithTheKeyboard();
+  void aTranslatedPageIsPreferredThenItsLanguageWithoutRegionThenEnglish();
 };
+
+void HelpTest::aTranslatedPageIsPreferredThenItsLanguageWithoutRegionThenEnglish() {
+  vl::test::TempDir help;
+  help.write("index.html", "en");
+  help.write("pt/index.html", "pt");
+  help.write("de/other.html", "de");
+  const QString folder = QString::fromStdString(help.path());
+  const auto shown = [&folder](const char* language, const char* page) {
+    return pageText(vl::gui::LocalizedHelpFile(folder, QLatin1String(language), QLatin1String(page)));
+  };
+  QCOMPARE(shown("pt_BR", "index.html"), QStringLiteral("pt"));
+  help.write("pt_BR/index.html", "pt_BR");
+  QCOMPARE(shown("pt_BR", "index.html"), QStringLiteral("pt_BR"));
+  QCOMPARE(shown("de", "index.html"), QStringLiteral("en"));
+  QCOMPARE(shown("", "index.html"), QStringLiteral("en"));
+}
 
 void HelpTest::everyContextHasItsPageAndEveryLinkResolves() {
   QStringList pages;

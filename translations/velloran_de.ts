@@ -1342,16 +1342,7 @@ Diese letzten Kopien auch löschen? Mit „Nein“ bleibt jede Datei dieser Grup
         <translation>Ordner zum Durchsuchen auswählen.</translation>
     </message>
     <message>
-        <source>Scan all subdirectories?</source>
-        <translation>Alle Unterordner durchsuchen?</translation>
-    </message>
-    <message>
         <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*</source>
-        <extracomment>File type filter: &quot;Name|patterns|Name|patterns&quot;; translate the names only.</extracomment>
-        <translation>Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>Text Files (*.txt)|*.txt|All FIles (*.*)|*.*</source>
         <extracomment>File type filter: &quot;Name|patterns|Name|patterns&quot;; translate the names only.</extracomment>
         <translation>Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*</translation>
     </message>
@@ -1387,6 +1378,10 @@ Diese letzten Kopien auch löschen? Mit „Nein“ bleibt jede Datei dieser Grup
     <message>
         <source>+DB</source>
         <translation>+DB</translation>
+    </message>
+    <message>
+        <source>Scan all subfolders?</source>
+        <translation>Alle Unterordner durchsuchen?</translation>
     </message>
 </context>
 <context>

@@ -1342,16 +1342,7 @@ Delete these last copies too? With No every file of those groups stays where it 
         <translation>Seleccionar la carpeta que analizar.</translation>
     </message>
     <message>
-        <source>Scan all subdirectories?</source>
-        <translation>¿Analizar todas las subcarpetas?</translation>
-    </message>
-    <message>
         <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*</source>
-        <extracomment>File type filter: &quot;Name|patterns|Name|patterns&quot;; translate the names only.</extracomment>
-        <translation>Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>Text Files (*.txt)|*.txt|All FIles (*.*)|*.*</source>
         <extracomment>File type filter: &quot;Name|patterns|Name|patterns&quot;; translate the names only.</extracomment>
         <translation>Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*</translation>
     </message>
@@ -1387,6 +1378,10 @@ Delete these last copies too? With No every file of those groups stays where it 
     <message>
         <source>+DB</source>
         <translation>+BD</translation>
+    </message>
+    <message>
+        <source>Scan all subfolders?</source>
+        <translation>¿Analizar todas las subcarpetas?</translation>
     </message>
 </context>
 <context>

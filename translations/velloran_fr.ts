@@ -1342,16 +1342,7 @@ Supprimer aussi ces dernières copies ? Avec « Non », chaque fichier de ces gr
         <translation>Choisir le dossier à analyser.</translation>
     </message>
     <message>
-        <source>Scan all subdirectories?</source>
-        <translation>Analyser tous les sous-dossiers ?</translation>
-    </message>
-    <message>
         <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*</source>
-        <extracomment>File type filter: &quot;Name|patterns|Name|patterns&quot;; translate the names only.</extracomment>
-        <translation>Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>Text Files (*.txt)|*.txt|All FIles (*.*)|*.*</source>
         <extracomment>File type filter: &quot;Name|patterns|Name|patterns&quot;; translate the names only.</extracomment>
         <translation>Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*</translation>
     </message>
@@ -1387,6 +1378,10 @@ Supprimer aussi ces dernières copies ? Avec « Non », chaque fichier de ces gr
     <message>
         <source>+DB</source>
         <translation>+BD</translation>
+    </message>
+    <message>
+        <source>Scan all subfolders?</source>
+        <translation>Analyser tous les sous-dossiers ?</translation>
     </message>
 </context>
 <context>

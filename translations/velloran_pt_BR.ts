@@ -1342,16 +1342,7 @@ Excluir também estas últimas cópias? Com “Não”, cada arquivo desses grup
         <translation>Selecionar a pasta a verificar.</translation>
     </message>
     <message>
-        <source>Scan all subdirectories?</source>
-        <translation>Verificar todas as subpastas?</translation>
-    </message>
-    <message>
         <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*</source>
-        <extracomment>File type filter: &quot;Name|patterns|Name|patterns&quot;; translate the names only.</extracomment>
-        <translation>Arquivos de texto (*.txt)|*.txt|Todos os arquivos (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>Text Files (*.txt)|*.txt|All FIles (*.*)|*.*</source>
         <extracomment>File type filter: &quot;Name|patterns|Name|patterns&quot;; translate the names only.</extracomment>
         <translation>Arquivos de texto (*.txt)|*.txt|Todos os arquivos (*.*)|*.*</translation>
     </message>
@@ -1387,6 +1378,10 @@ Excluir também estas últimas cópias? Com “Não”, cada arquivo desses grup
     <message>
         <source>+DB</source>
         <translation>+BD</translation>
+    </message>
+    <message>
+        <source>Scan all subfolders?</source>
+        <translation>Verificar todas as subpastas?</translation>
     </message>
 </context>
 <context>

@@ -19,13 +19,13 @@ namespace vl::gui {
 namespace {
 
 const char* const FolderBrowserTitle = QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Select Folder to Scan.");
-const char* const SubfolderQuestion = QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Scan all subdirectories?");
+const char* const SubfolderQuestion = QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Scan all subfolders?");
 //: File type filter: "Name|patterns|Name|patterns"; translate the names only.
 const char* const LoadFilter =
     QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
 //: File type filter: "Name|patterns|Name|patterns"; translate the names only.
 const char* const SaveFilter =
-    QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Text Files (*.txt)|*.txt|All FIles (*.*)|*.*");
+    QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
 //: File type filter: "Name|patterns"; translate the name only.
 const char* const DatabaseFilter = QT_TRANSLATE_NOOP("vl::gui::FolderListBox", "VL Database (*.VDB)|*.VDB");
 

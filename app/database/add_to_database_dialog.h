@@ -11,7 +11,7 @@ namespace vl::gui {
 class FolderListBox;
 
 // A sorted folder list (lbdirs) with the folder-list buttons of the folders dialog
-// (add with "Scan all subdirectories?", remove, clear, load, save), "Done" (accept)
+// (add with "Scan all subfolders?", remove, clear, load, save), "Done" (accept)
 // and "Cancel" (reject). Starts empty each time.
 class AddToDatabaseDialog : public QDialog {
   Q_OBJECT

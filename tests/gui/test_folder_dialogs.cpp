@@ -49,7 +49,7 @@ class FolderDialogsTest : public QObject {
     for (int i = 0; i < 2; ++i) child<QToolButton>(dialog, "tbAddFolder")->click();
     QCOMPARE(dialog.baseList(), Entries{root});
     QCOMPARE(dialogs_->titles.front(), std::string("Select Folder to Scan."));
-    QCOMPARE(dialogs_->questions.front(), std::string("Scan all subdirectories?"));
+    QCOMPARE(dialogs_->questions.front(), std::string("Scan all subfolders?"));
     QCOMPARE(dialogs_->startFolders.back(), root);
     dialogs_->yesNo = {true};
     child<QToolButton>(dialog, "tbAddFolder2")->click();
@@ -92,7 +92,7 @@ class FolderDialogsTest : public QObject {
     child<QToolButton>(dialog, "tbSaveList2")->click();
     QCOMPARE(ReadFileBytes(saved), std::string("/A\r\n/b\r\n"));
     QCOMPARE(dialogs_->extensions.back(), std::string("txt"));
-    QCOMPARE(dialogs_->filters.back(), std::string("Text Files (*.txt)|*.txt|All FIles (*.*)|*.*"));
+    QCOMPARE(dialogs_->filters.back(), std::string("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"));
   }
 
   void addDatabaseTakesOnlyVdbFilesAndRepeats() {

@@ -125,8 +125,8 @@ class SettingsDialogsTest : public QObject {
     {
       gui::ScanOptionsDialog dialog;
       dialog.show();
-      QCOMPARE(dialog.mask(),
-               std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf;*.png;*.tif;*.tiff;*.webp;*.heic;*.heif;*.avif"));
+      QCOMPARE(dialog.mask(), std::string("*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf;*.png;*.tif;*.tiff;*.webp;*.heic;"
+                                          "*.heif;*.avif;*.jxl;*.dng;*.cr2;*.cr3;*.nef;*.arw;*.orf;*.rw2;*.raf;*.pef"));
       child<QRadioButton>(dialog, "rbNameandSize")->setChecked(true);
       QCOMPARE(dialog.scanMode(), 2);
       child<gui::FilterComboBox>(dialog, "FilterComboBox1")->setCurrentIndex(3);

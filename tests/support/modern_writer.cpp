@@ -265,23 +265,29 @@ std::vector<uint8_t> EncodePng(const Picture& picture, const PngLayout& layout) 
   return out;
 }
 
-// A still WebP of one picture.
-std::vector<uint8_t> encodeStillWebp(const Picture& p, const AlphaPlane& alpha, const WebPConfig& config) {
-  WebPPicture picture;
+// `picture` initialised with the pixels of `p`; false when they cannot be imported.
+bool importWebp(const Picture& p, const AlphaPlane& alpha, WebPPicture& picture) {
   WebPPictureInit(&picture);
   picture.use_argb = 1;
   picture.width = p.width;
   picture.height = p.height;
+  const std::vector<uint8_t> rgba = rgbaBytes(p, alpha);
+  return WebPPictureImportRGBA(&picture, rgba.data(), p.width * 4) != 0;
+}
+
+// A still WebP of one picture.
+std::vector<uint8_t> encodeStillWebp(const Picture& p, const AlphaPlane& alpha, const WebPConfig& config) {
+  WebPPicture picture;
   WebPMemoryWriter writer;
   WebPMemoryWriterInit(&writer);
+  const bool ok = importWebp(p, alpha, picture);
   picture.writer = WebPMemoryWrite;
   picture.custom_ptr = &writer;
-  const std::vector<uint8_t> rgba = rgbaBytes(p, alpha);
-  const bool ok = WebPPictureImportRGBA(&picture, rgba.data(), p.width * 4) != 0 && WebPEncode(&config, &picture) != 0;
+  const bool encoded = ok && WebPEncode(&config, &picture) != 0;
   WebPPictureFree(&picture);
   std::vector<uint8_t> out(writer.mem, writer.mem + writer.size);
   WebPMemoryWriterClear(&writer);
-  check(ok, "WebP still");
+  check(encoded, "WebP still");
   return out;
 }
 
@@ -300,12 +306,7 @@ std::vector<uint8_t> EncodeWebp(const std::vector<Picture>& frames, const AlphaP
   int timestamp = 0;
   for (size_t i = 0; i < frames.size(); ++i, timestamp += 100) {
     WebPPicture frame;
-    WebPPictureInit(&frame);
-    frame.use_argb = 1;
-    frame.width = frames[i].width;
-    frame.height = frames[i].height;
-    const std::vector<uint8_t> rgba = rgbaBytes(frames[i], i == 0 ? alpha : AlphaPlane{});
-    check(WebPPictureImportRGBA(&frame, rgba.data(), frame.width * 4) != 0, "WebP frame");
+    check(importWebp(frames[i], i == 0 ? alpha : AlphaPlane{}, frame), "WebP frame");
     const bool added = WebPAnimEncoderAdd(encoder, &frame, timestamp, &config) != 0;
     WebPPictureFree(&frame);
     check(added, "WebP add");
@@ -374,12 +375,9 @@ std::vector<uint8_t> EncodeJxl(const Picture& p, const AlphaPlane& alpha) {
   check(JxlEncoderSetColorEncoding(encoder.get(), &srgb) == JXL_ENC_SUCCESS, "JXL colour");
   JxlEncoderFrameSettings* settings = JxlEncoderFrameSettingsCreate(encoder.get(), nullptr);
   check(JxlEncoderSetFrameLossless(settings, JXL_TRUE) == JXL_ENC_SUCCESS, "JXL lossless");
-  std::vector<uint8_t> rgba = rgbaBytes(p, alpha.empty() ? AlphaPlane(p.rgb.size(), 255) : alpha);
-  if (alpha.empty())  // R, G, B only
-    for (size_t i = 0; i < p.rgb.size(); ++i) std::copy_n(&rgba[4 * i], 3, &rgba[3 * i]);
+  const std::vector<uint8_t> samples = samplesOf(p, alpha);
   const JxlPixelFormat format{alpha.empty() ? 3u : 4u, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
-  const size_t bytes = p.rgb.size() * format.num_channels;
-  check(JxlEncoderAddImageFrame(settings, &format, rgba.data(), bytes) == JXL_ENC_SUCCESS, "JXL frame");
+  check(JxlEncoderAddImageFrame(settings, &format, samples.data(), samples.size()) == JXL_ENC_SUCCESS, "JXL frame");
   JxlEncoderCloseInput(encoder.get());
   std::vector<uint8_t> out(4096);
   uint8_t* next = out.data();

@@ -9,22 +9,16 @@ void RecordingHost::record(const std::string& entry) {
 }
 
 void RecordingHost::phase(const std::string& text) {
-  phaseText = text;
+  phaseText_ = text;
   record("phase:" + text);
 }
 
-void RecordingHost::progress(size_t current, size_t total) {
-  progressText = ProgressText(current, total);
-  record("progress:" + progressText);
-}
+void RecordingHost::progress(size_t current, size_t total) { record("progress:" + ProgressText(current, total)); }
 
-void RecordingHost::clearProgress() {
-  progressText.clear();
-  record("progress:");
-}
+void RecordingHost::clearProgress() { record("progress:"); }
 
 void RecordingHost::report(const JobProgress& progress) {
-  if (PhaseText(progress.phase) != phaseText) phase(PhaseText(progress.phase));
+  if (PhaseText(progress.phase) != phaseText_) phase(PhaseText(progress.phase));
   if (progress.total > 0) this->progress(progress.current, progress.total);
 }
 

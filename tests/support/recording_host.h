@@ -12,8 +12,6 @@ namespace vl::test {
 
 class RecordingHost : public Host, public ProgressSink {
  public:
-  using Message = JobMessage;
-
   void phase(const std::string& text) override;
   void progress(size_t current, size_t total) override;
   void clearProgress() override;
@@ -30,10 +28,8 @@ class RecordingHost : public Host, public ProgressSink {
   // Every phase as "phase:text" and every progress count as "progress:12 / 340"
   // ("progress:" when taken away), in order.
   std::vector<std::string> statusLog;
-  std::string phaseText;     // the phase shown now
-  std::string progressText;  // the progress count shown now
   std::vector<std::string> warnings;
-  std::vector<Message> messages;
+  std::vector<JobMessage> messages;
   std::vector<std::string> questions;
   bool answer = true;  // what askYesNo answers
   int beeps = 0;
@@ -43,6 +39,7 @@ class RecordingHost : public Host, public ProgressSink {
 
  private:
   void record(const std::string& entry);
+  std::string phaseText_;  // the phase shown now
 };
 
 }  // namespace vl::test

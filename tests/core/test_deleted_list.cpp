@@ -128,16 +128,14 @@ TEST_F(DeletedListTest, LoadReportsInvalidAndOtherVersionFilesAndAVersionOnlyFil
   const std::string name = AppDir() + "dellist.ddb";
   writeListFile("garbage");
   list.LoadDeletedList(host);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
-  EXPECT_EQ(host.messages[0].text, name + "\n\ndoes not appear to be a valid Deleted File list.");
-
   std::vector<uint8_t> data = classicList({{5, 6}});
   PutLE32(data.data(), 999);
   writeListFile(compressed(data));
   list.LoadDeletedList(host);
-  ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_EQ(host.messages[1].text, "Database: \n\n" + name + "\n\nis a different version, can not open.");
+  EXPECT_EQ(host.messages,
+            (std::vector<JobMessage>{
+                {MessageKind::Error, name + "\n\ndoes not appear to be a valid Deleted File list.", ""},
+                {MessageKind::Error, "Database: \n\n" + name + "\n\nis a different version, can not open.", ""}}));
   EXPECT_TRUE(list.entries().empty());
 }
 

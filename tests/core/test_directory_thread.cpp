@@ -8,6 +8,7 @@
 #include <deque>
 #include <future>
 #include <mutex>
+#include <tuple>
 
 #include "core/files/directory_thread.h"
 #include "tests/support/temp_dir.h"
@@ -104,8 +105,7 @@ TEST_F(DirectoryThreadTest, ShowsThePlainFilesFollowsChangesAndSetFile) {
   TDirectoryThread thread(list, dir.file("missing.jpg"), invoker());
   queue->runNext();
   EXPECT_EQ(list.items, (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg"}));
-  EXPECT_EQ(list.selected, 0);
-  EXPECT_EQ(list.scrolled, -1);
+  EXPECT_EQ(std::pair(list.selected, list.scrolled), std::pair(0, -1));
   dir.write("new.jpg", "y");
   queue->runNext();
   EXPECT_EQ(list.items, (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg", "new.jpg"}));
@@ -117,14 +117,11 @@ TEST_F(DirectoryThreadTest, ShowsThePlainFilesFollowsChangesAndSetFile) {
   const int rebuilds = list.rebuilds;
   thread.SetFile(dir.file("b.jpg"));
   queue->runNext();
-  EXPECT_EQ(list.rebuilds, rebuilds);
-  EXPECT_EQ(list.selected, 1);
-  EXPECT_EQ(list.scrolled, 1);
+  EXPECT_EQ(std::tuple(list.rebuilds, list.selected, list.scrolled), std::tuple(rebuilds, 1, 1));
   thread.SetFile(dir.file("two/y.jpg"));
   queue->runNext();
   EXPECT_EQ(list.items, (std::vector<std::string>{"x.jpg", "y.jpg"}));
-  EXPECT_EQ(list.selected, 1);
-  EXPECT_EQ(list.depth, 0);
+  EXPECT_EQ(std::pair(list.selected, list.depth), std::pair(1, 0));
 }
 
 TEST_F(DirectoryThreadTest, ABurstOfChangesIsServedOnce) {
@@ -148,8 +145,7 @@ TEST_F(DirectoryThreadTest, AFolderThatCannotBeWatchedIsShownOnceThenWaitsForSet
   dir.write("later/z.jpg", "x");
   TDirectoryThread thread(list, dir.file("gone/a.jpg"), invoker());
   queue->runNext();
-  EXPECT_EQ(list.count(), 0);
-  EXPECT_EQ(list.selected, -1);
+  EXPECT_EQ(std::pair(list.count(), list.selected), std::pair(0, -1));
   thread.SetFile(dir.file("later/z.jpg"));
   queue->runNext();
   EXPECT_EQ(list.items, std::vector<std::string>{"z.jpg"});

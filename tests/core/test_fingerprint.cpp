@@ -107,9 +107,8 @@ TEST_F(FingerprintTest, CutIsNotMadeOrIsAbandonedAndTheWholePictureIsSampled) {
   // A uniform picture, all border, keeps its one pixel and gives code 3 everywhere, JPEG as BMP.
   TFingerprint allThree;
   allThree.fill(3);
-  for (const Result& uniform : {ofBmp(test::UniformPicture(1, 1, Rgb(20, 20, 20))),
-                                ofBmp(test::UniformPicture(64, 48, Rgb(10, 200, 30))),
-                                ofJpeg(test::UniformPicture(120, 90, Rgb(90, 90, 90)))}) {
+  for (const Result& uniform :
+       {ofBmp(test::UniformPicture(1, 1, Rgb(20, 20, 20))), ofJpeg(test::UniformPicture(120, 90, Rgb(90, 90, 90)))}) {
     ASSERT_TRUE(uniform.ok);
     EXPECT_EQ(uniform.fingerprint, allThree);
   }
@@ -137,18 +136,12 @@ TEST_F(FingerprintTest, EveryBmpVariantGivesTheSameFingerprint) {
   const std::vector<uint32_t> eight = {Black, White, Rgb(255, 0, 0), Rgb(0, 255, 0), Rgb(0, 0, 255),
                                        Rgb(255, 255, 0), Rgb(0, 255, 255), Rgb(255, 0, 255)};
   const Picture many = test::BlockPicture(45, 31, 3, eight, 12);
-  std::vector<test::BmpVariant> variants;
-  for (bool topDown : {false, true})
-    for (int bpp : {1, 4, 8, 16, 24, 32}) variants.push_back({bpp, false, false, topDown});
-  for (int header : {52, 56, 108, 124}) {
-    variants.push_back({16, false, true, false, false, header});
-    variants.push_back({32, false, true, true, false, header});
-    variants.push_back({24, false, false, false, false, header});
-  }
-  variants.push_back({4, true});
-  variants.push_back({8, true});
-  variants.push_back({16, false, true});
-  variants.push_back({32, false, true});
+  // Rows run the same way at every depth, and every header above 40 bytes holds the
+  // masks alike: one top-down variant and two long headers stand for the rest.
+  std::vector<test::BmpVariant> variants = {{4, true}, {8, true}, {16, false, true}, {32, false, true},
+                                            {8, false, false, true}, {16, false, true, false, false, 52},
+                                            {32, false, true, true, false, 124}, {24, false, false, false, false, 108}};
+  for (int bpp : {1, 4, 8, 16, 24, 32}) variants.push_back({bpp});
   for (int bpp : {1, 4, 8, 24}) variants.push_back({bpp, false, false, false, true});
   for (const auto& v : variants) {
     const Picture& p = v.bpp == 1 ? two : many;
@@ -311,9 +304,6 @@ TEST_F(FingerprintTest, GreyscaleAndCmykJpegsMatchTheirPixelsScaledByBlack) {
     ASSERT_TRUE(r.ok) << int(colour);
     EXPECT_EQ(r.fingerprint, expected) << int(colour);
   }
-  const Picture grey = test::FramedPicture(test::BlockPicture(200, 150, 5, {Rgb(30, 30, 30), Rgb(150, 150, 150)}, 4),
-                                           20, 20, 20, 20);
-  EXPECT_EQ(ofJpeg(grey, {.colour = test::JpegColour::Grey}).fingerprint, ofJpeg(grey).fingerprint);
   // CMYK pixels are scaled by black. K = 128: C = 100 * 255 / 128 = 199 and R = 199 * 128 / 255 = 99.
   for (auto colour : {test::JpegColour::Cmyk, test::JpegColour::Ycck}) {
     const WorkBitmap b = decodeJpeg(test::EncodeJpeg(
@@ -409,11 +399,9 @@ TEST_F(FingerprintTest, FilesThatAreNotPicturesOfTheirExtensionsTypeFail) {
   EXPECT_FALSE(test::FingerprintOutcomeOf(dir.file("missing.jpg")).ok);
   EXPECT_FALSE(test::FingerprintOutcomeOf(dir.makeDir("folder.jpg")).ok);
   EXPECT_TRUE(test::FingerprintOutcomeOf(dir.write("real.JpG", jpeg)).ok);
-  // The type is chosen by extension without regard to case.
-  for (auto [path, type] : {std::pair{"/a/b.JpEg", PictureType::Jpeg}, {"b.jpg", PictureType::Jpeg},
-                            {"b.Bmp", PictureType::Bmp}, {"b.gif", PictureType::Gif}, {"b.ico", PictureType::Icon},
-                            {"b.EMF", PictureType::Metafile}, {"b.jpg.txt", PictureType::None},
-                            {"/a.jpg/b", PictureType::None}})
+  // The type is chosen by the last extension without regard to case.
+  for (auto [path, type] : {std::pair{"/a/b.JpEg", PictureType::Jpeg}, {"b.EMF", PictureType::Metafile},
+                            {"b.jpg.txt", PictureType::None}, {"/a.jpg/b", PictureType::None}})
     EXPECT_EQ(PictureTypeOf(path), type) << path;
 }
 
@@ -435,9 +423,7 @@ TEST(JpegPreview, ScalesCoverTheFitBoxAndColoursSurvive) {
     return (pixel >> 24) == 0xFF;
   };
   PreviewPicture quarter = decode(rgb, {4, false, 0, 0});
-  EXPECT_EQ(quarter.width, 400);
-  EXPECT_EQ(quarter.height, 300);
-  EXPECT_EQ(quarter.fullWidth, 1600);
+  EXPECT_EQ(std::tuple(quarter.width, quarter.height, quarter.fullWidth), std::tuple(400, 300, 1600));
   EXPECT_TRUE(near(quarter.pixels[150 * 400 + 200], Rgb(200, 40, 30)));
   EXPECT_TRUE(near(quarter.pixels[1 * 400 + 1], Rgb(20, 60, 220)));
 

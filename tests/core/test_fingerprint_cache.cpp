@@ -91,8 +91,7 @@ TEST_F(FingerprintCacheTest, AHitGivesTheStoredResultWithoutDecoding) {
   FingerprintCache cache;
   const FingerprintOutcome hit = ComputeFingerprint(photo, &cache);
   EXPECT_TRUE(std::equal(altered.begin(), altered.end(), hit.fingerprint.begin()));
-  EXPECT_EQ(hit.width, decoded.width);
-  EXPECT_EQ(hit.height, decoded.height);
+  EXPECT_EQ(std::pair(hit.width, hit.height), std::pair(decoded.width, decoded.height));
 }
 
 TEST_F(FingerprintCacheTest, NewContentOfTheSameSizeAndDateIsAMiss) {
@@ -106,9 +105,7 @@ TEST_F(FingerprintCacheTest, NewContentOfTheSameSizeAndDateIsAMiss) {
   const struct timespec times[2] = {{0, UTIME_OMIT}, {old.modified / 1'000'000'000, old.modified % 1'000'000'000}};
   ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
   const FileKey now = *StatFileKey(path);
-  ASSERT_EQ(now.size, old.size);
-  ASSERT_EQ(now.modified, old.modified);
-  ASSERT_NE(now.changed, old.changed);
+  ASSERT_TRUE(now.size == old.size && now.modified == old.modified && now.changed != old.changed);
   const std::string after = textOf(ComputeFingerprint(path));
   ASSERT_NE(after, before);
   FingerprintCache cache;

@@ -109,7 +109,6 @@ class FingerprintSet {
       if (original.Signature) list.back()->Signature = OrientSignature(*original.Signature, o);
     }
   }
-  std::mt19937& random() { return random_; }
 
   // A filter remembering every third pair the plain loop finds at this fuzz factor,
   // so that it meets heads, taken entries and identical classes alike.

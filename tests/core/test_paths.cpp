@@ -19,7 +19,6 @@ TEST(Paths, NameFolderAndExtensionSplitAtTheLastSlash) {
   EXPECT_EQ(ExtensionOf("/a/b.c/photo"), "");
   EXPECT_EQ(ExtensionOf("archive.tar.gz"), ".gz");
   EXPECT_EQ(FileNameNoExt("/a/b.c/photo.jpg"), "photo");
-  EXPECT_EQ(FileNameNoExt("/a/b.c/photo"), "photo");
   EXPECT_EQ(FileNameOf("plain"), "plain");
   EXPECT_EQ(FolderOf("plain"), "");
   EXPECT_EQ(ForceExtension("/x/photo.jpg", "lnk"), "/x/photo.lnk");

@@ -3,7 +3,6 @@
 
 #include <random>
 
-#include "core/fingerprint/fingerprint.h"
 #include "tests/core/scan_fixture.h"
 #include "tests/core/two_pass_check.h"
 #include "tests/support/generated_photo.h"
@@ -13,51 +12,37 @@ namespace vl {
 namespace {
 
 using test::Picture;
+using JpegXl = test::PictureFiles;
+using CameraRaw = test::PictureFiles;
 
-struct Print {
-  bool ok = false;
-  TFingerprint fingerprint{};
-  int32_t width = -1, height = -1;
-};
-
-Print printOf(const test::TempDir& dir, const std::string& name, const std::vector<uint8_t>& bytes) {
-  const std::string path = dir.file(name);
-  test::WriteBytes(path, bytes);
-  Print p;
-  p.ok = test::FingerprintBothWays(path, p.fingerprint, p.width, p.height);
-  return p;
-}
-
-void expectSame(const Print& actual, const Print& expected) {
+void expectSame(const test::PictureOutcome& actual, const test::PictureOutcome& expected) {
   ASSERT_TRUE(actual.ok && expected.ok);
   EXPECT_EQ(actual.fingerprint, expected.fingerprint);
-  EXPECT_EQ(actual.width * 100000 + actual.height, expected.width * 100000 + expected.height);
+  EXPECT_EQ(actual.size(), expected.size());
 }
 
-TEST(JpegXl, PixelsFingerprintAsABmpOfThemAndDamageFails) {
-  test::TempDir dir;
+TEST_F(JpegXl, PixelsFingerprintAsABmpOfThemAndDamageFails) {
   const Picture photo = test::FramedPicture(test::GradientPicture(90, 60), 6, 4, 5, 7, test::Rgb(40, 90, 160));
   const std::vector<uint8_t> jxl = test::EncodeJxl(photo);
-  expectSame(printOf(dir, "p.jxl", jxl), printOf(dir, "p.bmp", test::EncodeBmp(photo)));
+  expectSame(of(jxl, ".jxl"), ofBmp(photo));
   // Transparent pixels show white.
   Picture half = photo;
   test::AlphaPlane alpha(photo.rgb.size(), 255);
   for (size_t i = 0; i < alpha.size(); i += 2) alpha[i] = 0, half.rgb[i] = test::White;
-  expectSame(printOf(dir, "a.jxl", test::EncodeJxl(photo, alpha)), printOf(dir, "a.bmp", test::EncodeBmp(half)));
-  for (size_t cut : {size_t(5), jxl.size() / 2}) EXPECT_FALSE(printOf(dir, "cut.jxl", {jxl.begin(), jxl.begin() + ptrdiff_t(cut)}).ok);
+  expectSame(of(test::EncodeJxl(photo, alpha), ".jxl"), ofBmp(half));
+  for (size_t cut : {size_t(5), jxl.size() / 2}) EXPECT_FALSE(of({jxl.begin(), jxl.begin() + ptrdiff_t(cut)}, ".jxl").ok);
 }
 
 // A preview too small to stand for the picture: the sensor data decoded at half size,
 // white balanced as shot and scaled in brightness, so only its size is known exactly.
-TEST(CameraRaw, ASmallPreviewGivesWayToAHalfSizeDecodeAndDamageFails) {
-  test::TempDir dir;
+TEST_F(CameraRaw, ASmallPreviewGivesWayToAHalfSizeDecodeAndDamageFails) {
   const Picture scene = test::BlockPicture(80, 60, 10, {test::Black, test::White, test::Rgb(200, 40, 40)}, 3);
   const std::vector<uint8_t> dng = test::EncodeDng(scene, test::GradientPicture(160, 120));  // preview too small
-  const Print raw = printOf(dir, "small.dng", dng);
+  const test::PictureOutcome raw = of(dng, ".dng");
   ASSERT_TRUE(raw.ok);
-  EXPECT_EQ(raw.width * 1000 + raw.height, 160 * 1000 + 120);
-  EXPECT_NE(raw.fingerprint, printOf(dir, "g.bmp", test::EncodeBmp(test::GradientPicture(160, 120))).fingerprint);
-  for (size_t cut : {size_t(8), dng.size() / 3}) EXPECT_FALSE(printOf(dir, "cut.dng", {dng.begin(), dng.begin() + ptrdiff_t(cut)}).ok);
+  EXPECT_EQ(raw.size(), std::pair(160, 120));
+  EXPECT_NE(raw.fingerprint, ofBmp(test::GradientPicture(160, 120)).fingerprint);
+  for (size_t cut : {size_t(8), dng.size() / 3}) EXPECT_FALSE(of({dng.begin(), dng.begin() + ptrdiff_t(cut)}, ".dng").ok);
 }
 
 using RawPairScan = test::ScanFixture;

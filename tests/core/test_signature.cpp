@@ -71,11 +71,9 @@ TEST_F(SignatureTest, AlteredCopiesMatchInEveryFormatAndOtherPicturesDoNot) {
   WriteJpeg(path("cropped.jpg"), scaled(original, 392, 294, 4, 3, 4, 3));
   WriteJpeg(path("brighter.jpg"), shifted(original, 30));
   WriteBmp(path("copy.bmp"), original);
-  WriteBytes(path("copy.png"), EncodePng(original));
   WriteBytes(path("copy.webp"), EncodeWebp({original}, {}, 75));
   const Read reference = readPicture(path("original.jpg"));
-  for (const char* copy : {"low.jpg", "grey.jpg", "small.jpg", "cropped.jpg", "brighter.jpg", "copy.bmp", "copy.png",
-                           "copy.webp"}) {
+  for (const char* copy : {"low.jpg", "grey.jpg", "small.jpg", "cropped.jpg", "brighter.jpg", "copy.bmp", "copy.webp"}) {
     const Read read = readPicture(path(copy));
     EXPECT_TRUE(SignaturesMatch(read.print.signature, reference.print.signature)) << copy;
     // The verified grids of other formats and scales stay close, the classic ones need not.

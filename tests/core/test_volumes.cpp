@@ -6,6 +6,7 @@
 #include <fstream>
 #include <cstdlib>
 #include <optional>
+#include <tuple>
 
 #include "core/database/volume_table.h"
 #include "core/files/drives.h"
@@ -96,8 +97,7 @@ TEST_F(LoopVolumeTest, LabelsAndSerialsHoldUntilTheVolumeIsUnmountedAndTheTableR
   RefreshVolumeTable();
   const std::optional<VolumeEntry> entry = entryFor(volume.mountPoint());
   ASSERT_TRUE(entry);
-  EXPECT_EQ(entry->volumeLabel, "VLTEST");
-  EXPECT_EQ(entry->driveTypeText, "Fixed");
+  EXPECT_EQ(std::tuple(entry->volumeLabel, entry->driveTypeText), std::tuple("VLTEST", "Fixed"));
   EXPECT_EQ(VolumeLabelOfPath(photo), "VLTEST");
   EXPECT_TRUE(IsVolumeMounted(photo, "VLTEST"));
   EXPECT_FALSE(IsVolumeMounted(photo, "vltest")) << "labels compare with case";
@@ -107,9 +107,7 @@ TEST_F(LoopVolumeTest, LabelsAndSerialsHoldUntilTheVolumeIsUnmountedAndTheTableR
   std::string label, fileSystem, type;
   uint32_t serial = 0;
   ASSERT_TRUE(GetDriveDetails(unlabelled.mountPoint(), label, fileSystem, serial, type));
-  EXPECT_EQ(label, "");
-  EXPECT_EQ(fileSystem, "ext4");
-  EXPECT_EQ(serial, 0x1234ABCDu);
+  EXPECT_EQ(std::tuple(label, fileSystem, serial), std::tuple("", "ext4", 0x1234ABCDu));
 
   ASSERT_TRUE(volume.unmount());
   EXPECT_TRUE(IsVolumeMounted(photo, "VLTEST")) << "the table stays as it was until the next refresh";

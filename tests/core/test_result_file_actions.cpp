@@ -9,7 +9,6 @@
 #include "core/files/paths.h"
 #include "core/results/file_operations.h"
 #include "core/results/undo_record.h"
-#include "core/settings/settings.h"
 #include "tests/support/image_writer.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"

@@ -130,10 +130,8 @@ TEST_F(ResultsFileTest, GoneDuplicatesAreLeftOutAndAGoneBaseKeepsItsGroupWhole) 
   AddGroup(model, {"/p/first.jpg"}, {{"/p/a.jpg"}, {"/p/b.jpg"}});
   AddGroup(model, {"/p/second.jpg"}, {{"/p/c.jpg", 100, 4}, {"/p/d.jpg"}});
   AddGroup(model, {"/p/third.jpg"}, {{"/p/e.jpg"}});
-  model.UpdateEntriesForPath("/p/b.jpg", std::nullopt);
-  model.UpdateEntriesForPath("/p/second.jpg", std::nullopt);
-  model.UpdateEntriesForPath("/p/third.jpg", std::nullopt);
-  model.UpdateEntriesForPath("/p/e.jpg", std::nullopt);
+  for (const char* gone : {"/p/b.jpg", "/p/second.jpg", "/p/third.jpg", "/p/e.jpg"})
+    model.UpdateEntriesForPath(gone, std::nullopt);
   ASSERT_TRUE(load(save("r.vlr")).succeeded());
 
   EXPECT_EQ(describe(loaded), (std::vector<std::string>{"G 00 /p/first.jpg", "D 0 0 /p/a.jpg", "G 01 /p/second.jpg",

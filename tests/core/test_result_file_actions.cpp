@@ -86,8 +86,7 @@ TEST_F(FileActions, DeleteMarkedGoesToARestorableTrashAndIntoTheDeletedList) {
   EXPECT_TRUE(operations.DeleteFileList(paths));
   undo.endDeletion(model, operations.lastReport(), true);
   EXPECT_TRUE(host.messages.empty());
-  EXPECT_FALSE(onDisk("b/p.jpg"));
-  EXPECT_FALSE(onDisk("c/p.jpg"));
+  EXPECT_FALSE(onDisk("b/p.jpg") || onDisk("c/p.jpg"));
   EXPECT_EQ(model.FBaseGroups().size(), 1u);  // the photo group kept one file and was pruned
   EXPECT_EQ(model.FBaseGroups()[0].base, other);
   EXPECT_EQ(deleted.entries().size(), 2u);

@@ -190,8 +190,7 @@ TEST_F(ResultsFileTest, DataEndingEarlyExpandingTooMuchOrFailingItsChecksumIsDam
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
   EXPECT_EQ(host.messages[0].text.rfind(dir.file("checksum.vlr") + ": ", 0), 0u) << host.messages[0].text;
-  EXPECT_TRUE(loaded.FResultEntries().empty());
-  EXPECT_TRUE(loaded.shownBases().empty());
+  EXPECT_TRUE(loaded.FResultEntries().empty() && loaded.shownBases().empty());
   EXPECT_EQ(host.beeps, 0);
 }
 
@@ -220,8 +219,7 @@ TEST_F(ResultsFileTest, ForeignFilesGiveTheMismatchMessageAndUnreadableOnesTheir
     host.messages.clear();
     EXPECT_EQ(load(fileName).status, ResultsFileStatus::VersionMismatch) << fileName;
     expectOnlyMessage(MessageKind::Error, Mismatch);
-    EXPECT_TRUE(loaded.FBaseGroups().empty());
-    EXPECT_TRUE(loaded.FResultEntries().empty());
+    EXPECT_TRUE(loaded.FBaseGroups().empty() && loaded.FResultEntries().empty());
   }
 
   // Files that cannot be opened show their own message naming them.

@@ -11,6 +11,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/files/file_lock.h"
@@ -55,8 +56,10 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 // A command line, the exit status and whole standard output it gives, and a part of
 // its standard error (none checked when empty).
 struct Expected {
+  Expected(std::string arguments, int status = 0, std::string out = "", std::string err = "")
+      : arguments(std::move(arguments)), status(status), out(std::move(out)), err(std::move(err)) {}
   std::string arguments;
-  int status = 0;
+  int status;
   std::string out;
   std::string err;
 };
@@ -352,10 +355,8 @@ TEST_F(CliScan, DeleteMarkedDryRunChangesNothingAndARealRunRewritesTheResultsFil
 TEST_F(CliScan, DeleteMarkedLeavesALastCopyAndNamesIt) {
   ASSERT_EQ(Cli(dir, "scan --subfolders --compare a --compare b --save-results r.vlr").status, 0);
   WriteJpeg(dir.file("a/photo.jpg"), GradientPicture(120, 160));
-  const CliRun run = Cli(dir, "results delete-marked --permanently r.vlr");
-  EXPECT_EQ(run.out, "");
-  EXPECT_PRED2(Contains, run.err,
-               "skipped: " + dir.file("b/deeper/copy.jpg") + ": its group would lose every copy; left alone\n");
+  ExpectRuns(dir, {{"results delete-marked --permanently r.vlr", 0, "",
+                    "skipped: " + dir.file("b/deeper/copy.jpg") + ": its group would lose every copy; left alone\n"}});
   EXPECT_TRUE(std::filesystem::exists(dir.file("b/deeper/copy.jpg")));
 }
 

@@ -9,7 +9,6 @@
 #include "core/files/paths.h"
 #include "core/results/file_operations.h"
 #include "core/results/undo_record.h"
-#include "core/settings/settings.h"
 #include "tests/support/image_writer.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
@@ -87,8 +86,7 @@ TEST_F(FileActions, DeleteMarkedGoesToARestorableTrashAndIntoTheDeletedList) {
   EXPECT_TRUE(operations.DeleteFileList(paths));
   undo.endDeletion(model, operations.lastReport(), true);
   EXPECT_TRUE(host.messages.empty());
-  EXPECT_FALSE(onDisk("b/p.jpg"));
-  EXPECT_FALSE(onDisk("c/p.jpg"));
+  EXPECT_FALSE(onDisk("b/p.jpg") || onDisk("c/p.jpg"));
   EXPECT_EQ(model.FBaseGroups().size(), 1u);  // the photo group kept one file and was pruned
   EXPECT_EQ(model.FBaseGroups()[0].base, other);
   EXPECT_EQ(deleted.entries().size(), 2u);

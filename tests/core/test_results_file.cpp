@@ -130,10 +130,8 @@ TEST_F(ResultsFileTest, GoneDuplicatesAreLeftOutAndAGoneBaseKeepsItsGroupWhole) 
   AddGroup(model, {"/p/first.jpg"}, {{"/p/a.jpg"}, {"/p/b.jpg"}});
   AddGroup(model, {"/p/second.jpg"}, {{"/p/c.jpg", 100, 4}, {"/p/d.jpg"}});
   AddGroup(model, {"/p/third.jpg"}, {{"/p/e.jpg"}});
-  model.UpdateEntriesForPath("/p/b.jpg", std::nullopt);
-  model.UpdateEntriesForPath("/p/second.jpg", std::nullopt);
-  model.UpdateEntriesForPath("/p/third.jpg", std::nullopt);
-  model.UpdateEntriesForPath("/p/e.jpg", std::nullopt);
+  for (const char* gone : {"/p/b.jpg", "/p/second.jpg", "/p/third.jpg", "/p/e.jpg"})
+    model.UpdateEntriesForPath(gone, std::nullopt);
   ASSERT_TRUE(load(save("r.vlr")).succeeded());
 
   EXPECT_EQ(describe(loaded), (std::vector<std::string>{"G 00 /p/first.jpg", "D 0 0 /p/a.jpg", "G 01 /p/second.jpg",
@@ -192,8 +190,7 @@ TEST_F(ResultsFileTest, DataEndingEarlyExpandingTooMuchOrFailingItsChecksumIsDam
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
   EXPECT_EQ(host.messages[0].text.rfind(dir.file("checksum.vlr") + ": ", 0), 0u) << host.messages[0].text;
-  EXPECT_TRUE(loaded.FResultEntries().empty());
-  EXPECT_TRUE(loaded.shownBases().empty());
+  EXPECT_TRUE(loaded.FResultEntries().empty() && loaded.shownBases().empty());
   EXPECT_EQ(host.beeps, 0);
 }
 
@@ -222,8 +219,7 @@ TEST_F(ResultsFileTest, ForeignFilesGiveTheMismatchMessageAndUnreadableOnesTheir
     host.messages.clear();
     EXPECT_EQ(load(fileName).status, ResultsFileStatus::VersionMismatch) << fileName;
     expectOnlyMessage(MessageKind::Error, Mismatch);
-    EXPECT_TRUE(loaded.FBaseGroups().empty());
-    EXPECT_TRUE(loaded.FResultEntries().empty());
+    EXPECT_TRUE(loaded.FBaseGroups().empty() && loaded.FResultEntries().empty());
   }
 
   // Files that cannot be opened show their own message naming them.

@@ -1,6 +1,7 @@
 // Tests of the results model: pruning, marking, the views and the duplicate-list lines.
 #include <cmath>
 #include <ctime>
+#include <tuple>
 #include <locale.h>
 
 #include <gtest/gtest.h>
@@ -184,13 +185,8 @@ TEST(ResultsModelGroups, SortAlphabeticallyIgnoresCaseAndKeepsFBaseGroups) {
 // The environment locale's rendering of a calendar moment, as the Date column shows it.
 std::string localText(int year, int month, int day, int hour, int minute, int second) {
   std::tm moment{};
-  moment.tm_year = year - 1900;
-  moment.tm_mon = month - 1;
-  moment.tm_mday = day;
-  moment.tm_hour = hour;
-  moment.tm_min = minute;
-  moment.tm_sec = second;
-  moment.tm_isdst = -1;
+  std::tie(moment.tm_year, moment.tm_mon, moment.tm_mday, moment.tm_hour, moment.tm_min, moment.tm_sec,
+           moment.tm_isdst) = std::tuple(year - 1900, month - 1, day, hour, minute, second, -1);
   std::mktime(&moment);
   locale_t locale = newlocale(LC_ALL_MASK, "", static_cast<locale_t>(0));
   if (locale == static_cast<locale_t>(0)) locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));

@@ -206,20 +206,13 @@ TEST_F(ScanDriverTest, ImageMarksNeedEqualDimensionsAndCloseSizesAndTheFuzzFacto
   EXPECT_EQ(groups(), (Groups{group}));
 }
 
-TEST_F(ScanDriverTest, EmptyListsAreReportedWithTheirMessages) {
+TEST_F(ScanDriverTest, NoFoldersIsReportedBeforeAnythingElseHappens) {
   EXPECT_EQ(scan(ScanMode::Images, {dir.file("a")}, {}).end, ScanEnd::NoFolders);
   EXPECT_EQ(messageTexts(), (std::vector<std::string>{"You must first Add some folders to Scan."}));
   EXPECT_TRUE(host.statusLog.empty()) << "nothing else happens";
-
-  host.messages.clear();
-  dir.write("empty/readme.txt", std::string("x"));
-  EXPECT_EQ(scan(ScanMode::Images, {}, {dir.file("empty")}).end, ScanEnd::EmptyCompareList);
-  EXPECT_EQ(messageTexts(),
-            (std::vector<std::string>{"The Compare List contained no files.\n\n0 files were automatically deleted."}));
-  EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
 }
 
-TEST_F(ScanDriverTest, AFolderEntryThatIsNoFolderIsLeftOutAndNamedInTheMessages) {
+TEST_F(ScanDriverTest, AFolderEntryThatIsNoFolderIsLeftOutAndNamedAndAnEmptyCompareListIsAnError) {
   const std::string photo = writePhoto("a/photo.jpg");
   copyFile(photo, "a/copy.jpg");
   const std::string typo = dir.file("b4se");
@@ -230,6 +223,7 @@ TEST_F(ScanDriverTest, AFolderEntryThatIsNoFolderIsLeftOutAndNamedInTheMessages)
       << lastMessage();
 
   EXPECT_EQ(scan(ScanMode::Images, {}, {typo}).end, ScanEnd::EmptyCompareList);
+  EXPECT_EQ(host.messages.back().kind, MessageKind::Error);
   EXPECT_EQ(lastMessage(), "The Compare List contained no files.\n\n0 files were automatically deleted.\n\n"
                            "These folders were not found and were left out:\n" + typo);
 }

@@ -57,6 +57,15 @@ struct WindowUnderTest {
   gui::FoldersDialog* folders = nullptr;
 };
 
+// What a window scenario starts with, in this order: a fresh AppDir, a folder for
+// the scenario's files, the modal-dialog answerer and the window.
+struct WindowScope {
+  AppDirScope app;
+  TempDir files;
+  ModalAnswerer answerer;
+  WindowUnderTest w;
+};
+
 // Changes one of the program's settings, as the configure dialog would.
 template <typename Value>
 void ChangeSetting(Value Settings::*field, Value value) {

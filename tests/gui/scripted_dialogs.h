@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,19 +21,15 @@ class ScriptedDialogs : public gui::DialogProvider {
   ScriptedDialogs() { gui::SetDialogProvider(this); }
   ~ScriptedDialogs() override { gui::SetDialogProvider(nullptr); }
 
-  std::optional<std::string> chooseFolder(QWidget*, const std::string& title, const std::string& start) override {
-    titles.push_back(title);
+  std::optional<std::string> chooseFolder(QWidget*, const std::string&, const std::string& start) override {
     startFolders.push_back(start);
     return next(folders);
   }
-  std::vector<std::string> openFiles(QWidget*, const std::string& filter, bool multiple) override {
-    filters.push_back(filter);
+  std::vector<std::string> openFiles(QWidget*, const std::string&, bool multiple) override {
     multipleFlags.push_back(multiple);
     return next(openAnswers);
   }
-  std::optional<std::string> saveFile(QWidget*, const std::string& filter, const std::string& extension) override {
-    filters.push_back(filter);
-    extensions.push_back(extension);
+  std::optional<std::string> saveFile(QWidget*, const std::string&, const std::string&) override {
     return next(saveAnswers);
   }
   std::optional<std::string> askSaveFile(QWidget*, const gui::FileDialogRequest& request) override {
@@ -68,7 +65,7 @@ class ScriptedDialogs : public gui::DialogProvider {
   std::deque<std::vector<std::string>> openAnswers;
   std::deque<std::optional<std::string>> saveAnswers;
   std::vector<gui::FileDialogRequest> saveRequests, openRequests;
-  std::vector<std::string> titles, startFolders, filters, extensions, questions, errors, defaultNoQuestions;
+  std::vector<std::string> startFolders, questions, errors, defaultNoQuestions;
   std::vector<bool> multipleFlags;
 
  private:
@@ -94,6 +91,24 @@ class AppDirScope {
 
  private:
   TempDir dir_;
+};
+
+// A Qt Test object whose every test function runs in a fresh AppDir with scripted dialogs.
+class DialogTest : public QObject {
+  Q_OBJECT
+ protected slots:
+  void init() {
+    appDir_ = std::make_unique<AppDirScope>();
+    dialogs_ = std::make_unique<ScriptedDialogs>();
+  }
+  void cleanup() {
+    dialogs_.reset();
+    appDir_.reset();
+  }
+
+ protected:
+  std::unique_ptr<AppDirScope> appDir_;
+  std::unique_ptr<ScriptedDialogs> dialogs_;
 };
 
 // The control of a form by its object name; ends the test run when it is missing.

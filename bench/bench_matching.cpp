@@ -118,7 +118,8 @@ Tally measure(const Corpus& corpus, bool verified, int fuzz, bool rotations) {
 
 std::vector<std::string> reportedKinds() {
   std::vector<std::string> kinds = vl::bench::AlteredKinds;
-  for (const auto* more : {&vl::bench::OtherKinds, &vl::bench::TaggedKinds, &vl::bench::TurnedKinds})
+  for (const auto* more :
+       {&vl::bench::OtherKinds, &vl::bench::TaggedKinds, &vl::bench::TurnedKinds, &vl::bench::NewerKinds})
     kinds.insert(kinds.end(), more->begin(), more->end());
   return kinds;
 }

@@ -166,6 +166,15 @@ uint32_t paletted(uint32_t p) {
   return Rgb(level(p >> 16 & 255, 8), level(p >> 8 & 255, 8), level(p & 255, 4));
 }
 
+// The colour in linear light, as a camera's sensor records it: the sRGB curve undone.
+uint32_t linearLight(uint32_t p) {
+  const auto linear = [](uint32_t c) {
+    const double v = c / 255.0;
+    return int(std::lround(255 * (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4))));
+  };
+  return Rgb(linear(p >> 16 & 255), linear(p >> 8 & 255), linear(p & 255));
+}
+
 Picture resized(const Picture& picture, int width) { return cutAndScale(picture, {0, 0, 1, 1}, width); }
 
 // Stored turned so that EXIF orientation `exifValue` shows the picture upright.
@@ -205,8 +214,8 @@ std::string writeCopy(const Picture& original, const std::string& stem, const st
   else if (kind == "rot270") WriteJpeg(path, test::Oriented(original, 6));
   else if (kind == "mirror") WriteJpeg(path, test::Oriented(original, 1));
   else if (kind == "jxl") WriteBytes(path, test::EncodeJxl(original, {}, 2));
-  else if (kind == "raw") WriteBytes(path, test::EncodeDng(original, resized(original, 2 * original.width)));
-  else if (kind == "rawhalf") WriteBytes(path, test::EncodeDng(original, resized(original, original.width / 4)));
+  else if (kind == "raw") WriteBytes(path, test::EncodeDng(mapped(original, linearLight), resized(original, 2 * original.width)));
+  else if (kind == "rawhalf") WriteBytes(path, test::EncodeDng(mapped(original, linearLight), resized(original, original.width / 4)));
   return fs::path(path).filename().string();
 }
 

@@ -1,4 +1,4 @@
-// Peak memory, time and cancel latency of fingerprinting small files that declare huge pictures.
+// Peak memory, time and cancel latency of fingerprinting small files that declare huge pictures, and large JPEG XL pictures.
 //
 // bench_decode_memory [FOLDER]: writes 30 crafted pictures into FOLDER (default a
 // temporary folder; kept between runs), six of each kind (see crafted_pictures.h),
@@ -6,6 +6,8 @@
 // process whose peak resident memory getrusage gives:
 //   - one picture of each kind fingerprinted, decoded whole as before (baseline: no
 //     shared budget, any size kept whole) and as scans now decode it;
+//   - JPEG XL pictures of a camera's size (lossless, with and without alpha, and
+//     lossy), both ways, against the memory the decoder reserves for libjxl;
 //   - the reading pass of a scan over the folder with two jobs, both ways;
 //   - how long a one-job reading pass goes on after its cancel flag is set, against
 //     the longest single decode (what a check between pictures alone would give).
@@ -21,6 +23,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -28,6 +32,7 @@
 #include "bench/crafted_pictures.h"
 #include "core/components/cancel_token.h"
 #include "core/fingerprint/fingerprint.h"
+#include "core/fingerprint/pixel_sink.h"
 #include "core/scan/read_images.h"
 #include "core/settings/settings.h"
 
@@ -166,6 +171,48 @@ void printRatio(const Run& baseline, const Run& now) {
               now.seconds / baseline.seconds, now.cpuSeconds / baseline.cpuSeconds);
 }
 
+// Takes the layout a decoder announces and refuses the picture, so nothing large is decoded.
+class LayoutSink final : public vl::PixelSink {
+ public:
+  bool begin(const vl::PictureLayout& layout) override {
+    libraryBytes = layout.libraryBytes;
+    return false;
+  }
+  void put(int, int, int, const uint32_t*, int) override {}
+  uint64_t libraryBytes = 0;
+};
+
+double megabytes(uint64_t bytes) { return double(bytes) / double(1 << 20); }
+
+// What DecodeJxl reserves for libjxl for the picture in the file, in MB.
+double jxlEstimateMb(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  const std::vector<uint8_t> data{std::istreambuf_iterator<char>(file), {}};
+  LayoutSink sink;
+  vl::DecodeFullColour(data.data(), data.size(), vl::PictureType::Jxl, sink, vl::DecodeControl{});
+  return megabytes(sink.libraryBytes);
+}
+
+// The large JPEG XL pictures, each fingerprinted both ways; the peak above a tiny
+// picture's, less the file read whole, against what the decoder reserves.
+void measureJxl(const std::string& folder) {
+  const vl::bench::JxlPictures jxl = vl::bench::WriteJxlPictures(folder + "/jxl");
+  std::printf("JPEG XL, %d x %d, fingerprinted in a process of its own, against the decoder's estimate\n",
+              vl::bench::JxlWidth, vl::bench::JxlHeight);
+  const Run small = measure({"--one", jxl.small, "scan"});
+  printRun("64 x 48", small);
+  for (const std::string& path : {jxl.opaque, jxl.alpha, jxl.lossy}) {
+    const uint64_t bytes = std::filesystem::file_size(path);
+    std::printf(" %s, %ju bytes\n", path.c_str(), uintmax_t(bytes));
+    const Run before = measure({"--one", path, "whole"}), now = measure({"--one", path, "scan"});
+    printRun("before", before);
+    printRun("now", now);
+    const double above = now.peakMb - small.peakMb - megabytes(bytes), estimate = jxlEstimateMb(path);
+    std::printf("  now above the 64 x 48 picture, less the file: %.1f MB; estimate %.1f MB; ratio %.2f\n", above,
+                estimate, above / estimate);
+  }
+}
+
 int orchestrate(const std::string& folder) {
   std::printf("writing %d crafted pictures into %s (kept between runs)\n", 5 * PerKind, folder.c_str());
   if (!measure({"--write", folder}).ok) return 1;
@@ -182,6 +229,7 @@ int orchestrate(const std::string& folder) {
     printRatio(before, now);
     if (path.find("/single/") == std::string::npos) longest = std::max(longest, now.seconds);
   }
+  measureJxl(folder);
   std::printf("reading pass of a scan of the %d pictures, two jobs (targets: < 600 MB, < 60 s)\n", 5 * PerKind);
   const Run before = measure({"--scan", folder, "2", "whole"}), now = measure({"--scan", folder, "2", "scan"});
   printRun("before", before);
@@ -199,6 +247,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.size() == 2 && args[0] == "--write") {
     vl::bench::WriteLosslessWebp(args[1] + "/single");
+    vl::bench::WriteJxlPictures(args[1] + "/jxl");
     return vl::bench::WriteCraftedPictures(args[1], PerKind).empty();
   }
   if (args.size() == 3 && args[0] == "--one") return fingerprintOne(args[1], args[2]);

@@ -5,7 +5,8 @@
 // pictures, or about 10,000 with --large. A copy is joined when it ends in the group of its
 // original; a false pair is a head and a duplicate cut from different photographs (or a smooth
 // picture and any other); pairs of cuts of one photograph that overlap (similar) or not (apart),
-// and of two blank pictures, are counted apart.
+// and of two blank pictures, are counted apart. The last column (fnewer) counts the false pairs
+// with a copy of a newer kind (JPEG XL, camera raw) in them.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -73,6 +74,7 @@ bool isOneOf(const std::string& kind, const std::vector<std::string>& kinds) {
 struct Tally {
   std::map<std::string, int> joined;  // per kind: copies in the group of their original
   int altered = 0, falsePairs = 0, similar = 0, apart = 0, blank = 0;
+  int newerFalse = 0;  // false pairs with a copy of a newer kind in them
   double seconds = 0;
 };
 
@@ -91,8 +93,13 @@ Tally measure(const Corpus& corpus, bool verified, int fuzz, bool rotations) {
         groupOf[group.head] = groups;
         for (const vl::PairedDuplicate& d : group.duplicates) {
           groupOf[d.index] = groups;
-          switch (RelationOf(corpus.labels[group.head], corpus.labels[d.index])) {
-            case Relation::Different: ++tally.falsePairs; break;
+          const CorpusLabel &head = corpus.labels[group.head], &duplicate = corpus.labels[d.index];
+          const bool newer = isOneOf(head.kind, vl::bench::NewerKinds) || isOneOf(duplicate.kind, vl::bench::NewerKinds);
+          switch (RelationOf(head, duplicate)) {
+            case Relation::Different:
+              ++tally.falsePairs;
+              tally.newerFalse += newer ? 1 : 0;
+              break;
             case Relation::Similar: ++tally.similar; break;
             case Relation::Apart: ++tally.apart; break;
             case Relation::Blank: ++tally.blank; break;
@@ -118,7 +125,8 @@ Tally measure(const Corpus& corpus, bool verified, int fuzz, bool rotations) {
 
 std::vector<std::string> reportedKinds() {
   std::vector<std::string> kinds = vl::bench::AlteredKinds;
-  for (const auto* more : {&vl::bench::OtherKinds, &vl::bench::TaggedKinds, &vl::bench::TurnedKinds})
+  for (const auto* more :
+       {&vl::bench::OtherKinds, &vl::bench::TaggedKinds, &vl::bench::TurnedKinds, &vl::bench::NewerKinds})
     kinds.insert(kinds.end(), more->begin(), more->end());
   return kinds;
 }
@@ -126,7 +134,8 @@ std::vector<std::string> reportedKinds() {
 void printHeader() {
   std::printf("%-9s %4s %-4s", "matcher", "fuzz", "rot");
   for (const std::string& kind : reportedKinds()) std::printf(" %5.5s", kind.c_str());
-  std::printf(" %13s %6s %7s %6s %6s %6s %9s\n", "altered", "false", "/1000", "simil", "apart", "blank", "pairing");
+  std::printf(" %13s %6s %7s %6s %6s %6s %9s %6s\n", "altered", "false", "/1000", "simil", "apart", "blank", "pairing",
+              "fnewer");
 }
 
 void printRow(const Corpus& corpus, const char* matcher, int fuzz, bool rotations, const Tally& t) {
@@ -135,8 +144,9 @@ void printRow(const Corpus& corpus, const char* matcher, int fuzz, bool rotation
   size_t copies = 0;
   for (const CorpusLabel& l : corpus.labels) copies += isOneOf(l.kind, vl::bench::AlteredKinds) ? 1 : 0;
   const double perThousand = 1000.0 * t.falsePairs / double(corpus.labels.size());
-  std::printf(" %4d/%4zu %3.0f%% %6d %7.2f %6d %6d %6d %7.1fms\n", t.altered, copies,
-              100.0 * t.altered / double(copies), t.falsePairs, perThousand, t.similar, t.apart, t.blank, t.seconds * 1000);
+  std::printf(" %4d/%4zu %3.0f%% %6d %7.2f %6d %6d %6d %7.1fms %6d\n", t.altered, copies,
+              100.0 * t.altered / double(copies), t.falsePairs, perThousand, t.similar, t.apart, t.blank, t.seconds * 1000,
+              t.newerFalse);
 }
 
 }  // namespace

@@ -1,17 +1,21 @@
-// Writing the crafted huge-picture files of the decoding-memory benchmark through the picture libraries' encoders.
+// Writing the crafted huge-picture files and the large JPEG XL pictures of the decoding-memory benchmark through the picture libraries' encoders.
 #include "bench/crafted_pictures.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <random>
 #include <stdexcept>
 
 #include <png.h>
 #include <tiffio.h>
 #include <webp/encode.h>
 
+#include "tests/support/generated_photo.h"
 #include "tests/support/image_writer.h"
+#include "tests/support/modern_writer.h"
 
 namespace vl::bench {
 
@@ -148,6 +152,22 @@ void writeOnce(const std::string& path, const std::function<void(const std::stri
   std::filesystem::rename(path + ".part", path);
 }
 
+// A generated photograph enlarged to JxlWidth x JxlHeight, with grain of 2 levels.
+test::Picture largePhoto() {
+  std::mt19937 random(7);
+  const test::Picture small = test::GeneratedPhoto(random);
+  std::normal_distribution<double> grain(0, 2);
+  test::Picture out(JxlWidth, JxlHeight);
+  for (int y = 0; y < JxlHeight; ++y)
+    for (int x = 0; x < JxlWidth; ++x) {
+      const uint32_t p = small.at(x * small.width / JxlWidth, y * small.height / JxlHeight);
+      int c[3];
+      for (int i = 0; i < 3; ++i) c[i] = std::clamp(int(p >> (16 - 8 * i) & 255) + int(grain(random)), 0, 255);
+      out.set(x, y, test::Rgb(c[0], c[1], c[2]));
+    }
+  return out;
+}
+
 }  // namespace
 
 std::vector<std::string> WriteCraftedPictures(const std::string& folder, int perType) {
@@ -169,6 +189,20 @@ std::string WriteLosslessWebp(const std::string& folder) {
   const std::string path = folder + "/lossless.webp";
   writeOnce(path, [](const std::string& p) { writeWebp(p, 0, true); });
   return path;
+}
+
+JxlPictures WriteJxlPictures(const std::string& folder) {
+  std::filesystem::create_directories(folder);
+  const JxlPictures paths{folder + "/small.jxl", folder + "/opaque.jxl", folder + "/alpha.jxl", folder + "/lossy.jxl"};
+  writeOnce(paths.small, [](const std::string& p) { test::WriteBytes(p, test::EncodeJxl(test::GradientPicture(64, 48))); });
+  if (std::filesystem::exists(paths.lossy)) return paths;  // written last: the others are there
+  const test::Picture photo = largePhoto();
+  test::AlphaPlane alpha(photo.rgb.size());
+  for (size_t i = 0; i < alpha.size(); ++i) alpha[i] = uint8_t(255 - int(i % JxlWidth) * 255 / (JxlWidth - 1));
+  writeOnce(paths.opaque, [&photo](const std::string& p) { test::WriteBytes(p, test::EncodeJxl(photo)); });
+  writeOnce(paths.alpha, [&](const std::string& p) { test::WriteBytes(p, test::EncodeJxl(photo, alpha)); });
+  writeOnce(paths.lossy, [&photo](const std::string& p) { test::WriteBytes(p, test::EncodeJxl(photo, {}, 2)); });
+  return paths;
 }
 
 }  // namespace vl::bench

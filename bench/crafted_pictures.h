@@ -1,4 +1,4 @@
-// Small picture files that declare huge pictures: the worst case of decoding memory, written for benchmarks.
+// Small picture files that declare huge pictures (the worst case of decoding memory) and large JPEG XL pictures, written for benchmarks.
 #pragma once
 
 #include <string>
@@ -17,5 +17,16 @@ std::vector<std::string> WriteCraftedPictures(const std::string& folder, int per
 // Writes (unless it is there) a 16383 x 16383 lossless WebP into `folder`, whose
 // decoder keeps every pixel however it is read, and gives its path.
 std::string WriteLosslessWebp(const std::string& folder);
+
+// The JPEG XL pictures of a camera's size, JxlWidth x JxlHeight, a generated photograph
+// enlarged with grain, written (unless they are there) into `folder`.
+constexpr int JxlWidth = 4032, JxlHeight = 3024;
+struct JxlPictures {
+  std::string small;     // a lossless 64 x 48 picture: what a process takes for any picture
+  std::string opaque;    // lossless
+  std::string alpha;     // lossless, with an alpha channel falling from opaque on the left
+  std::string lossy;     // Butteraugli distance 2, no alpha
+};
+JxlPictures WriteJxlPictures(const std::string& folder);
 
 }  // namespace vl::bench

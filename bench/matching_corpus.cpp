@@ -32,6 +32,7 @@ const std::vector<std::string> AlteredKinds = {"q60",  "progressive", "grey", "b
 const std::vector<std::string> OtherKinds = {"gif"};
 const std::vector<std::string> TaggedKinds = {"exif", "tifftag", "heiftag"};
 const std::vector<std::string> TurnedKinds = {"rot90", "rot180", "rot270", "mirror"};
+const std::vector<std::string> NewerKinds = {"jxl", "raw", "rawhalf"};
 
 namespace {
 
@@ -165,6 +166,15 @@ uint32_t paletted(uint32_t p) {
   return Rgb(level(p >> 16 & 255, 8), level(p >> 8 & 255, 8), level(p & 255, 4));
 }
 
+// The colour in linear light, as a camera's sensor records it: the sRGB curve undone.
+uint32_t linearLight(uint32_t p) {
+  const auto linear = [](uint32_t c) {
+    const double v = c / 255.0;
+    return int(std::lround(255 * (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4))));
+  };
+  return Rgb(linear(p >> 16 & 255), linear(p >> 8 & 255), linear(p & 255));
+}
+
 Picture resized(const Picture& picture, int width) { return cutAndScale(picture, {0, 0, 1, 1}, width); }
 
 // Stored turned so that EXIF orientation `exifValue` shows the picture upright.
@@ -179,7 +189,7 @@ std::string writeCopy(const Picture& original, const std::string& stem, const st
   const int exifValue = 2 + family % 7;  // every turn and mirror, 2 to 8
   const std::map<std::string, std::string> extensions = {
       {"png", ".png"}, {"tiff", ".tif"}, {"webp", ".webp"}, {"heic", ".heic"}, {"avif", ".avif"}, {"bmp", ".bmp"},
-      {"gif", ".gif"}, {"tifftag", ".tif"}, {"heiftag", ".heic"}};
+      {"gif", ".gif"}, {"tifftag", ".tif"}, {"heiftag", ".heic"}, {"jxl", ".jxl"}, {"raw", ".dng"}, {"rawhalf", ".dng"}};
   const auto ext = extensions.find(kind);
   const std::string path = stem + "_" + kind + (ext == extensions.end() ? ".jpg" : ext->second);
   if (kind == "q60") WriteJpeg(path, original, {.quality = 60});
@@ -203,6 +213,9 @@ std::string writeCopy(const Picture& original, const std::string& stem, const st
   else if (kind == "rot180") WriteJpeg(path, test::Oriented(original, 3));
   else if (kind == "rot270") WriteJpeg(path, test::Oriented(original, 6));
   else if (kind == "mirror") WriteJpeg(path, test::Oriented(original, 1));
+  else if (kind == "jxl") WriteBytes(path, test::EncodeJxl(original, {}, 2));
+  else if (kind == "raw") WriteBytes(path, test::EncodeDng(mapped(original, linearLight), resized(original, 2 * original.width)));
+  else if (kind == "rawhalf") WriteBytes(path, test::EncodeDng(mapped(original, linearLight), resized(original, original.width / 4)));
   return fs::path(path).filename().string();
 }
 
@@ -337,7 +350,7 @@ class CorpusWriter {
       const std::string stem = (folder_ / numbered('f', n)).string();
       test::WriteJpeg(stem + "_original.jpg", original);
       add(numbered('f', n) + "_original.jpg", source, r, n, "original");
-      for (const auto* kinds : {&AlteredKinds, &OtherKinds, &TaggedKinds, &TurnedKinds})
+      for (const auto* kinds : {&AlteredKinds, &OtherKinds, &TaggedKinds, &TurnedKinds, &NewerKinds})
         for (const std::string& kind : *kinds) {
           const Rect copied = kind == "crop2" ? Rect{r.left + 0.01 * (r.right - r.left), r.top + 0.01 * (r.bottom - r.top),
                                                      r.right - 0.01 * (r.right - r.left), r.bottom - 0.01 * (r.bottom - r.top)}

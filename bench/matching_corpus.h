@@ -53,6 +53,12 @@ extern const std::vector<std::string> AlteredKinds;
 extern const std::vector<std::string> OtherKinds;  // a GIF with a 256-colour palette
 extern const std::vector<std::string> TaggedKinds;
 extern const std::vector<std::string> TurnedKinds;
+// Newer picture types, counted apart from the altered copies so that earlier figures
+// stay comparable: a lossy JPEG XL (Butteraugli distance 2); a DNG whose sensor data is
+// the original in linear light (2 x 2 photosites a pixel, 256 levels) with a JPEG
+// preview of the sensor's size, as a camera writes it; and one whose preview is too
+// small to stand for the picture, so that its sensor data is decoded at half size.
+extern const std::vector<std::string> NewerKinds;
 
 // Writes the corpus into folder, the labels file last, from Debian's wallpapers
 // (generated pictures on machines without them). Minutes for the small corpus.

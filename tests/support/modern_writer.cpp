@@ -362,19 +362,20 @@ std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, co
   return out;
 }
 
-std::vector<uint8_t> EncodeJxl(const Picture& p, const AlphaPlane& alpha) {
+std::vector<uint8_t> EncodeJxl(const Picture& p, const AlphaPlane& alpha, float distance) {
   const JxlEncoderPtr encoder = JxlEncoderMake(nullptr);
   JxlBasicInfo info;
   JxlEncoderInitBasicInfo(&info);
   info.xsize = uint32_t(p.width), info.ysize = uint32_t(p.height);
-  info.bits_per_sample = 8, info.uses_original_profile = JXL_TRUE;
+  info.bits_per_sample = 8, info.uses_original_profile = distance > 0 ? JXL_FALSE : JXL_TRUE;
   info.num_extra_channels = alpha.empty() ? 0 : 1, info.alpha_bits = alpha.empty() ? 0 : 8;
   check(JxlEncoderSetBasicInfo(encoder.get(), &info) == JXL_ENC_SUCCESS, "JXL info");
   JxlColorEncoding srgb;
   JxlColorEncodingSetToSRGB(&srgb, JXL_FALSE);
   check(JxlEncoderSetColorEncoding(encoder.get(), &srgb) == JXL_ENC_SUCCESS, "JXL colour");
   JxlEncoderFrameSettings* settings = JxlEncoderFrameSettingsCreate(encoder.get(), nullptr);
-  check(JxlEncoderSetFrameLossless(settings, JXL_TRUE) == JXL_ENC_SUCCESS, "JXL lossless");
+  if (distance > 0) check(JxlEncoderSetFrameDistance(settings, distance) == JXL_ENC_SUCCESS, "JXL distance");
+  else check(JxlEncoderSetFrameLossless(settings, JXL_TRUE) == JXL_ENC_SUCCESS, "JXL lossless");
   const std::vector<uint8_t> samples = samplesOf(p, alpha);
   const JxlPixelFormat format{alpha.empty() ? 3u : 4u, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
   check(JxlEncoderAddImageFrame(settings, &format, samples.data(), samples.size()) == JXL_ENC_SUCCESS, "JXL frame");

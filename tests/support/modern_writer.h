@@ -53,8 +53,9 @@ std::vector<uint8_t> EncodeTiff(const Picture& picture, const TiffLayout& layout
 std::vector<uint8_t> EncodeHeif(const std::vector<Picture>& images, bool av1, const AlphaPlane& alpha = {},
                                 int quality = 0, int orientation = 1, const std::vector<uint8_t>& exif = {});
 
-// Lossless JPEG XL, 8-bit sRGB, with `alpha` as its alpha channel when given.
-std::vector<uint8_t> EncodeJxl(const Picture& picture, const AlphaPlane& alpha = {});
+// JPEG XL, 8-bit sRGB, with `alpha` as its alpha channel when given: lossless, or
+// lossy at the Butteraugli `distance` when that is above 0 (1 is libjxl's default).
+std::vector<uint8_t> EncodeJxl(const Picture& picture, const AlphaPlane& alpha = {}, float distance = 0);
 
 // A DNG of 16-bit sensor data (an RGGB mosaic, 2 x 2 photosites per pixel of `scene`)
 // turned by `orientation` (EXIF value), with a JPEG of `preview` as its second page.

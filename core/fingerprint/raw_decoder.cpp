@@ -95,7 +95,9 @@ uint64_t halfSizeMemory(const libraw_data_t* raw, uint64_t halfPixels) {
   return sensor * (raw->idata.filters != 0 ? 2 : 8) + halfPixels * (8 + 3);
 }
 
-// The sensor data decoded at half size, white balanced as the camera set it, not turned.
+// The sensor data decoded at half size, white balanced as the camera set it, in sRGB
+// tones without libraw's automatic brightening (a camera's JPEG is not brightened
+// either), not turned.
 bool takeHalfSize(libraw_data_t* raw, const DecodeControl& control, const std::function<bool(uint64_t)>& reserve,
                   RawPicture& picture) {
   const uint64_t halfPixels = uint64_t((raw->sizes.width + 1) / 2) * uint64_t((raw->sizes.height + 1) / 2);
@@ -105,6 +107,9 @@ bool takeHalfSize(libraw_data_t* raw, const DecodeControl& control, const std::f
   raw->params.use_camera_wb = 1;
   raw->params.output_bps = 8;
   raw->params.user_flip = 0;
+  raw->params.no_auto_bright = 1;
+  raw->params.gamm[0] = 1 / 2.4;  // the sRGB curve: power and linear slope
+  raw->params.gamm[1] = 12.92;
   if (libraw_unpack(raw) != LIBRAW_SUCCESS || libraw_dcraw_process(raw) != LIBRAW_SUCCESS) return false;
   int error = 0;
   return takeImage(RawPtr<libraw_processed_image_t>(libraw_dcraw_make_mem_image(raw, &error)), picture);

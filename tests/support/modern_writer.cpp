@@ -407,6 +407,8 @@ std::vector<uint8_t> EncodeDng(const Picture& scene, const Picture& preview, int
     TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, uint16_t(PHOTOMETRIC_CFA));
     TIFFSetField(tiff, TIFFTAG_CFAREPEATPATTERNDIM, repeat);
     TIFFSetField(tiff, TIFFTAG_CFAPATTERN, 4, pattern);
+    const float neutral[3] = {1, 1, 1};  // the white balance the camera chose: the scene is balanced
+    TIFFSetField(tiff, TIFFTAG_ASSHOTNEUTRAL, 3, neutral);
     std::vector<uint16_t> row(size_t(2 * scene.width));
     for (int y = 0; y < 2 * scene.height; ++y) {
       for (int x = 0; x < 2 * scene.width; ++x)

@@ -16,9 +16,11 @@ namespace {
 constexpr size_t InputChunk = size_t(1) << 20;
 
 // What libjxl holds per pixel while it decodes a frame, as measured on a 4032 x 3024
-// picture (bench_decode_memory): 28.5 bytes a pixel for a lossless one, 19 for a
-// lossy one, and about 8 more for each extra channel (alpha, depth).
-constexpr uint64_t LibraryBytesPerPixel = 30;
+// picture (bench_decode_memory): 28.5 bytes a pixel for a lossless one (kept in its
+// original colour profile), 19 for a lossy one, and about 8 more for each extra
+// channel (alpha, depth).
+constexpr uint64_t LosslessBytesPerPixel = 30;
+constexpr uint64_t LossyBytesPerPixel = 20;
 constexpr uint64_t LibraryBytesPerExtraChannel = 8;
 
 // Where libjxl's row runs go: converted over white into the sink.
@@ -54,7 +56,8 @@ bool startPicture(JxlDecoder* decoder, JxlTarget& target, PixelSink& sink) {
   const int64_t width = sideways ? info.ysize : info.xsize, height = sideways ? info.xsize : info.ysize;
   const uint64_t pixels = uint64_t(width) * uint64_t(height);
   if (width <= 0 || height <= 0 || pixels > MaxWorkPixels) return false;
-  const uint64_t libraryBytes = pixels * (LibraryBytesPerPixel + LibraryBytesPerExtraChannel * info.num_extra_channels);
+  const uint64_t perPixel = info.uses_original_profile ? LosslessBytesPerPixel : LossyBytesPerPixel;
+  const uint64_t libraryBytes = pixels * (perPixel + LibraryBytesPerExtraChannel * info.num_extra_channels);
   if (!sink.begin({width, height, OverWhite(0, 0, 0, 0), false, libraryBytes})) return false;
   target.sink = &sink;
   target.width = int(width);

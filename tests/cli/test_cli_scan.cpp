@@ -161,6 +161,7 @@ TEST_F(CliScan, NotDuplicatesAddedStayApartUntilIgnoredOrClearedAndADamagedListI
                    {"scan --subfolders --ignore-not-duplicates --compare a --compare b", 0, photoPair()},
                    {"notdupes add a/photo.jpg a/notes.txt", 1, "", "a/notes.txt is not a picture"},
                    {"notdupes clear"},
+                   {"scan --compare a --compare b"},  // without --subfolders b/deeper is not scanned
                    {"scan --subfolders --compare a --compare b", 0, photoPair()}});
   // A damaged list leaves nothing out of a scan, and an add leaves it as it is.
   dir.write("notdupes", std::string("VLND"));

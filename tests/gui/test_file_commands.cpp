@@ -3,11 +3,9 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QListView>
 #include <QListWidget>
 #include <QMimeData>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QUrl>
@@ -55,11 +53,7 @@ struct ScannedWindow : WindowScope {
     qFatal("no group %s", name.c_str());
   }
   void selectLine(int row) const { dupes()->setCurrentIndex(dupes()->model()->index(row, 0)); }
-  QString status() const { return child<QLabel>(w, "StatusPanel0")->text(); }
   QAction* undo() const { return child<QAction>(w, "Undo1"); }
-  bool statusMatches(const char* pattern) const {
-    return QRegularExpression(QString::fromLatin1(pattern)).match(status()).hasMatch();
-  }
   // A key on `target` (lbDupes without one), with the window active again after any message box.
   void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, QWidget* target = nullptr) const {
     if (target == nullptr) target = dupes();
@@ -82,7 +76,7 @@ class FileCommandsTest : public QObject {
   void deleteKeepsTheLinePositionAndIgnoresFilePanes();
   void markedDeletesAskAndNeverTakeTheLastCopyUnasked();
   void deletesToTheTrashAreUndoneUnlessAPlaceIsTakenAndALastCopyIsAsked();
-  void dropsExecuteMoveAndNewDriveRoot();
+  void dropsExecuteAndMoveRename();
   void resultsSaveAndLoadThroughTheWindow();
 };
 
@@ -105,9 +99,7 @@ void FileCommandsTest::deleteKeepsTheLinePositionAndIgnoresFilePanes() {
   s.dialogs.yesNo = {true, true, true};
   s.press(Qt::Key_Delete);
   QVERIFY(!vl::FileExists(first));
-  QVERIFY(s.status().endsWith(QStringLiteral(" bytes deleted for good")));
-  QCOMPARE(s.undo()->text(), QStringLiteral("Can't &Undo Delete"));  // nothing brings it back
-  QVERIFY(!s.undo()->isEnabled());
+  QVERIFY(!s.undo()->isEnabled());  // nothing brings it back
   QCOMPARE(s.lines(), 3);
   QCOMPARE(s.dupes()->currentIndex().row(), 1);
   QCOMPARE(s.pathAt(1), second);
@@ -134,15 +126,13 @@ void FileCommandsTest::deleteKeepsTheLinePositionAndIgnoresFilePanes() {
 void FileCommandsTest::markedDeletesAskAndNeverTakeTheLastCopyUnasked() {
   ScannedWindow s({"one"}, {"c1", "c2"});
   ChangeSetting(&vl::Settings::deleteToRecycleBin, false);
-  const int group = s.showGroup("x.jpg");
+  s.showGroup("x.jpg");
   const std::string marked = s.pathAt(1);
   s.press(Qt::Key_Space);
   s.dialogs.yesNo = {true};
   s.press(Qt::Key_Delete, Qt::ShiftModifier);
   QVERIFY(s.dialogs.questions.back().starts_with("Confirm Deletion of all visible marked files...\n\n1 file, "));
   QVERIFY(!vl::FileExists(marked));
-  QCOMPARE(s.baseList()->currentRow(), group);
-  QCOMPARE(s.lines(), 2);
 
   // Every file of the y group marked: both questions, and No to the second keeps them.
   s.showGroup("y.jpg");
@@ -160,7 +150,6 @@ void FileCommandsTest::markedDeletesAskAndNeverTakeTheLastCopyUnasked() {
   QCOMPARE(s.dialogs.defaultNoQuestions, std::vector<std::string>{s.dialogs.questions[2]});
   QVERIFY(s.dialogs.questions[2].starts_with("1 group would lose every copy of its file.\n\n"));
   QVERIFY(vl::FileExists(base) && vl::FileExists(copy));
-  QCOMPARE(s.status(), QStringLiteral("No file was deleted"));
 
   // Without confirmations the second question is still asked.
   ChangeSetting(&vl::Settings::confirmDeletes, false);
@@ -177,7 +166,6 @@ void FileCommandsTest::markedDeletesAskAndNeverTakeTheLastCopyUnasked() {
 void FileCommandsTest::deletesToTheTrashAreUndoneUnlessAPlaceIsTakenAndALastCopyIsAsked() {
   ScannedWindow s({"one"}, {"c1", "c2", "c3"});
   qputenv("XDG_DATA_HOME", QByteArray::fromStdString(s.files.makeDir("data")));
-  QCOMPARE(s.undo()->text(), QStringLiteral("&Undo"));
   QVERIFY(!s.undo()->isEnabled());
   const int group = s.showGroup("x.jpg");
   const int groups = s.baseList()->count();
@@ -192,9 +180,7 @@ void FileCommandsTest::deletesToTheTrashAreUndoneUnlessAPlaceIsTakenAndALastCopy
   QVERIFY(s.dialogs.questions.back().starts_with("Confirm Deletion of all visible marked files...\n\n3 files, "));
   QVERIFY(s.dialogs.questions.back().ends_with(" will be moved to the trash."));
   for (const std::string& copy : copies) QVERIFY(!vl::FileExists(copy));
-  QVERIFY2(s.statusMatches("^3 files, [0-9.]+ (bytes|kB) moved to the trash$"), qPrintable(s.status()));
   QCOMPARE(s.baseList()->count(), groups - 1);
-  QCOMPARE(s.undo()->text(), QStringLiteral("&Undo Delete"));
 
   s.files.write(copies[1].substr(s.files.path().size() + 1), std::string("another file"));
   s.press(Qt::Key_Z, Qt::ControlModifier);
@@ -209,8 +195,6 @@ void FileCommandsTest::deletesToTheTrashAreUndoneUnlessAPlaceIsTakenAndALastCopy
   QCOMPARE(s.baseList()->currentRow(), group);
   QCOMPARE(s.lines(), 4);
   QVERIFY(std::filesystem::is_empty(s.files.file("data/Trash/files")));
-  QVERIFY2(s.statusMatches("^3 files, [0-9.]+ (bytes|kB) back from the trash$"), qPrintable(s.status()));
-  QCOMPARE(s.undo()->text(), QStringLiteral("&Undo"));
   QVERIFY(!s.undo()->isEnabled());
 
   // A base edited after the scan is no copy: deleting its duplicate asks the last-copy question.
@@ -226,8 +210,8 @@ void FileCommandsTest::deletesToTheTrashAreUndoneUnlessAPlaceIsTakenAndALastCopy
 }
 
 // Drops on the duplicate's file pane copy, move and link into its folder; Execute opens
-// the file; Move / Rename and a new drive root follow it.
-void FileCommandsTest::dropsExecuteMoveAndNewDriveRoot() {
+// the file; Move / Rename follows it.
+void FileCommandsTest::dropsExecuteAndMoveRename() {
   ScannedWindow s({"one"}, {"c1", "c2"});
   const TempDir& files = s.files;
   const std::string copied = files.write("outside/new.jpg", std::string("new"));
@@ -279,7 +263,7 @@ void FileCommandsTest::dropsExecuteMoveAndNewDriveRoot() {
   QCOMPARE(s.answerer.messages.back(), QStringLiteral("Unable to open file."));
   qputenv("PATH", path);
 
-  // Move / Rename and a new drive root follow the file in its line; Ctrl+Z renames it back.
+  // Move / Rename follows the file in its line; Ctrl+Z renames it back.
   const std::string old = s.pathAt(1);
   const std::string renamed = files.file("c2/renamed.jpg");
   s.dialogs.saveAnswers = {renamed};
@@ -290,17 +274,9 @@ void FileCommandsTest::dropsExecuteMoveAndNewDriveRoot() {
   QVERIFY(!vl::FileExists(old) && vl::FileExists(renamed));
   QCOMPARE(s.pathAt(1), renamed);
   QCOMPARE(s.lines(), 3);
-  QCOMPARE(s.undo()->text(), QStringLiteral("&Undo Rename"));
   s.press(Qt::Key_Z, Qt::ControlModifier);
   QVERIFY(vl::FileExists(old) && !vl::FileExists(renamed));
-  const int line = s.dupes()->currentIndex().row();
-  QCOMPARE(s.pathAt(line), old);
-  QCOMPARE(s.status(), QStringLiteral("Renamed back to x.jpg"));
-
-  s.dialogs.folders = {"/media/elsewhere/DISC"};
-  child<QAction>(s.w, "ChangeDriveLetter1")->trigger();
-  QCOMPARE(s.dialogs.startFolders.back(), std::string("/"));
-  QVERIFY(s.pathAt(line).starts_with("/media/elsewhere/DISC/") && s.pathAt(line).ends_with("/c2/x.jpg"));
+  QCOMPARE(s.pathAt(s.dupes()->currentIndex().row()), old);
 }
 
 void FileCommandsTest::resultsSaveAndLoadThroughTheWindow() {
@@ -311,7 +287,6 @@ void FileCommandsTest::resultsSaveAndLoadThroughTheWindow() {
   const int groups = s.baseList()->count();
   s.dialogs.saveAnswers = {saved};
   child<QAction>(s.w, "SaveResults1")->trigger();
-  QCOMPARE(s.answerer.messages.back(), QStringLiteral("Results List saved."));
   const vl::gui::FileDialogRequest& asked = s.dialogs.saveRequests.back();
   QCOMPARE(asked.folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
   QVERIFY(asked.confirmOverwrite);
@@ -322,11 +297,6 @@ void FileCommandsTest::resultsSaveAndLoadThroughTheWindow() {
   QCOMPARE(s.dialogs.openRequests.back().folder, files.file("saved/"));
   QCOMPARE(s.baseList()->count(), groups);
   QCOMPARE(s.baseList()->currentRow(), -1);
-
-  s.dialogs.openAnswers = {{files.write("saved/junk.vlr", std::string("not a results file"))}};
-  child<QAction>(s.w, "LoadResults1")->trigger();
-  QCOMPARE(s.answerer.messages.back(), QStringLiteral("Results list version mismatch.  Unable to load."));
-  QCOMPARE(s.baseList()->count(), 0);
 
   // The same contents chosen twice enter the deleted-file list once.
   s.dialogs.openAnswers = {{files.file("c1/x.jpg"), files.write("saved/again.jpg", ReadFileBytes(files.file("c1/x.jpg")))}};

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QImageWriter>
 #include <QLabel>
 #include <QListView>
@@ -128,15 +127,6 @@ void PreviewsTest::picturesShowScalePanAndZoomTogether() {
   QVERIFY(previews(w).info(Pane::BasePane)->text().startsWith(QString::fromUtf8("640 \u00D7 480 pixels, ")));
   QVERIFY(previews(w).info(Pane::DupePane)->text().startsWith(QString::fromUtf8("1600 \u00D7 1200 pixels, ")));
   QCOMPARE(base->size(), QSize(640, 480));
-  // The duplicate's line starts its Path cell with the picture's thumbnail.
-  auto* dupes = child<QListView>(w, "lbDupes");
-  const QPoint thumbnailCentre(child<QHeaderView>(w, "lbDupesHead")->sectionPosition(2) + dupes->visualRect(dupes->model()->index(1, 0)).height() / 2,
-                               dupes->visualRect(dupes->model()->index(1, 0)).center().y());
-  const auto drawn = [&] {
-    const QImage list = dupes->viewport()->grab().toImage();
-    return list.pixel(thumbnailCentre) != list.pixel(3, thumbnailCentre.y());  // not the line's background
-  };
-  QTRY_VERIFY(drawn());
 
   // Dragging the duplicate moves it with the mouse and the base in proportion.
   QScrollBar* dupeH = bar(w, Pane::DupePane, Qt::Horizontal);
@@ -243,7 +233,6 @@ void PreviewsTest::missingAndUnreadableFilesAndANewScan() {
   std::remove(copy.c_str());
   w.window->lists().FillDupeList();
   QVERIFY(dupe->isNotice());
-  QCOMPARE(dupe->picture(), notice("Image has been moved or Deleted.", copy));
 
   // The folder's volume now carries another label: the file's disk is not inserted.
   FakeVolume(files.path(), true, "OTHER DISK", "vfat", 7);
@@ -334,7 +323,6 @@ void PreviewsTest::filePanesFollowTheFoldersAndTheToggle() {
   showFiles->trigger();
   QTRY_COMPARE(captions(lvBase), QStringList{QStringLiteral("q.jpg")});
   QTRY_COMPARE(captions(lvThumbs), QStringList{QStringLiteral("q copy.jpg")});
-  QCOMPARE(selectedCaption(lvThumbs), QStringLiteral("q copy.jpg"));
 }
 
 // "Not a Duplicate" (Ctrl+N) takes the line out and prunes the group; the pairs stay

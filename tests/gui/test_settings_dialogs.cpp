@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <tuple>
 
 #include "app/components/app_settings.h"
 #include "app/dialogs/configure_dialog.h"
@@ -76,11 +77,9 @@ class SettingsDialogsTest : public DialogTest {
       QVERIFY(!child<QLineEdit>(dialog, "eMarkSize")->isEnabled());
     });
     const Settings& copied = gui::CurrentSettings().values();
-    QCOMPARE(copied.fuzzFactor, 55);
-    QCOMPARE(copied.markErrors, 12);
-    QCOMPARE(copied.markSize, 5);
-    QVERIFY(!copied.deleteToRecycleBin && !copied.autoMarkDelete && !copied.modernImageFormats);
-    QVERIFY(copied.matchRotations && !copied.verifyMatches);
+    QVERIFY(std::tuple(copied.fuzzFactor, copied.markErrors, copied.markSize, copied.deleteToRecycleBin, copied.autoMarkDelete,
+                       copied.modernImageFormats, copied.matchRotations, copied.verifyMatches) ==
+            std::tuple(55, 12, 5, false, false, false, true, false));
     const Settings reread = LoadSettings();
     QVERIFY(reread.matchRotations && !reread.modernImageFormats);
 

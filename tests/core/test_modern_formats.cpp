@@ -86,6 +86,7 @@ const Format Formats[] = {
     {".tiff", [](const auto& p, const auto& a) { return test::EncodeTiff(p, a); }, claimTiffSize},
     {".webp", [](const auto& p, const auto& a) { return test::EncodeWebp(p, a); }, claimWebpSize},
     {".heic", [](const auto& p, const auto& a) { return test::EncodeHeif(p, false, a); }, claimHeifSize},
+    {".avif", [](const auto& p, const auto& a) { return test::EncodeHeif(p, true, a); }, claimHeifSize},
 };
 
 class ModernFormatTest : public PictureFiles, public ::testing::WithParamInterface<Format> {

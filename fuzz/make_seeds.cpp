@@ -2,17 +2,14 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
-#include <fstream>
-#include <stdexcept>
 
 #include "fuzz/seeds.h"
+#include "tests/support/image_writer.h"
 
 namespace vl::fuzz {
 
 void SeedFolder::add(const std::string& name, const std::vector<uint8_t>& bytes) const {
-  std::ofstream file(path_ + "/" + name, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-  if (!file.good()) throw std::runtime_error("cannot write seed " + path_ + "/" + name);
+  vl::test::WriteBytes(path_ + "/" + name, bytes);
 }
 
 std::vector<SeedRegistration>& SeedRegistry() {

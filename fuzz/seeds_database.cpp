@@ -20,9 +20,6 @@ std::vector<uint8_t> databaseData(int count) {
     vl::TScanEntry entry;
     entry.Path = "/media/archive/pictures/" + std::string(i * 20, 'a' + i) + ".jpg";
     entry.Volume = i % 2 == 0 ? "ARCHIVE-2019" : "1234567890";
-    entry.Size = 1000 * (i + 1) - i * 70000;
-    entry.FileDate = 43831.25 + i;
-    entry.Width = 640 + i;
     entry.Height = i == 2 ? -1 : 480;
     entry.Fingerprint = std::make_unique<vl::TFingerprint>();
     for (size_t b = 0; b < vl::FingerprintSize; ++b) (*entry.Fingerprint)[b] = static_cast<uint8_t>((b * (i + 3)) % 4);

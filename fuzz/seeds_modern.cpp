@@ -21,7 +21,6 @@ void pngSeeds(const vl::fuzz::SeedFolder& folder) {
 }
 
 void tiffSeeds(const vl::fuzz::SeedFolder& folder) {
-  folder.add("rgb.tif", EncodeTiff({photo()}));
   folder.add("alpha-two-pages.tif", EncodeTiff({photo(), blocks()}, ramp()));
   folder.add("turned.tif", EncodeTiff({photo()}, {}, 8));
 }
@@ -32,7 +31,6 @@ void webpSeeds(const vl::fuzz::SeedFolder& folder) {
 }
 
 void heifSeeds(const vl::fuzz::SeedFolder& folder) {
-  folder.add("hevc.heic", EncodeHeif({photo()}, false));
   folder.add("two-images.heic", EncodeHeif({blocks(), photo()}, false));
   folder.add("alpha.avif", EncodeHeif({photo()}, true, ramp()));
 }

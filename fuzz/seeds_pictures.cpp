@@ -15,11 +15,8 @@ void jpegSeeds(const vl::fuzz::SeedFolder& folder) {
   int n = 0;
   for (auto colour : {JpegColour::Rgb, JpegColour::Grey, JpegColour::Cmyk, JpegColour::Ycck})
     for (bool progressive : {false, true})
-      for (bool arithmetic : {false, true}) {
-        const JpegOptions options{.quality = 75, .progressive = progressive, .arithmetic = arithmetic,
-                                  .subsample420 = n % 2 == 0, .colour = colour};
-        folder.add("seed" + std::to_string(n++) + ".jpg", EncodeJpeg(p, options));
-      }
+      folder.add("seed" + std::to_string(n++) + ".jpg",
+                 EncodeJpeg(p, {.quality = 75, .progressive = progressive, .subsample420 = !progressive, .colour = colour}));
   folder.add("large.jpg", EncodeJpeg(GradientPicture(420, 130), {.quality = 30}));
   folder.add("exif-turned.jpg", EncodeJpeg(GradientPicture(64, 48), {.quality = 75, .exifOrientation = 6}));
 }
@@ -30,14 +27,9 @@ void bmpSeeds(const vl::fuzz::SeedFolder& folder) {
   const Picture photo = GradientPicture(13, 7);
   int n = 0;
   auto add = [&](const Picture& p, const BmpVariant& v) { folder.add("seed" + std::to_string(n++) + ".bmp", EncodeBmp(p, v)); };
-  for (bool topDown : {false, true}) {
-    add(two, {.bpp = 1, .topDown = topDown});
-    add(four, {.bpp = 4, .topDown = topDown});
-    add(four, {.bpp = 8, .topDown = topDown});
-    for (int bpp : {16, 24, 32}) add(photo, {.bpp = bpp, .topDown = topDown});
-  }
-  add(four, {.bpp = 4, .rle = true});
-  add(four, {.bpp = 8, .rle = true});
+  for (bool topDown : {false, true})
+    for (int bpp : {1, 4, 8, 16, 24, 32}) add(bpp == 1 ? two : bpp <= 8 ? four : photo, {.bpp = bpp, .topDown = topDown});
+  for (int bpp : {4, 8}) add(four, {.bpp = bpp, .rle = true});
   for (int header : {40, 52, 56, 108, 124}) {
     add(photo, {.bpp = 16, .bitfields = true, .infoHeaderSize = header});
     add(photo, {.bpp = 32, .bitfields = true, .infoHeaderSize = header});

@@ -1,51 +1,29 @@
 // Seeds for the results-file fuzz target: a saved model (the fuzzer cuts and flips bytes itself).
 #include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/results/results_file.h"
-#include "core/results/results_model.h"
 #include "fuzz/seeds.h"
+#include "tests/core/results_fixture.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
-
-std::unique_ptr<vl::TResultEntry> makeEntry(const std::string& path, uint8_t errors, uint8_t marked, uint8_t gone) {
-  auto entry = std::make_unique<vl::TResultEntry>();
-  entry->Path = path;
-  entry->Volume = "photos";
-  entry->Errors = errors;
-  entry->Marked = marked;
-  entry->Gone = gone;
-  entry->Size = 1234;
-  entry->FileDate = 45000.5;
-  entry->Width = 640;
-  entry->Height = 480;
-  return entry;
-}
 
 // Two groups (a base has no Base; its duplicates point to it), the second with a gone base, saved through the real writer.
 std::vector<uint8_t> savedModel(const std::string& scratch) {
   vl::ResultsModel model;
   for (int group = 0; group < 2; ++group) {
-    vl::TResultEntry* base = model.appendEntry(makeEntry("/pics/base" + std::to_string(group) + ".jpg", 0, 0, group));
-    vl::TResultEntry* last = base;
-    for (int dupe = 0; dupe < 2; ++dupe) {
-      vl::TResultEntry* entry = model.appendEntry(makeEntry("/pics/copy" + std::to_string(dupe) + ".jpg", 7, dupe, 0));
-      entry->Base = base;
-      last->Next = entry;
-      last = entry;
-    }
-    model.appendGroup("base" + std::to_string(group) + ".jpg", base);
+    vl::TResultEntry* base = vl::test::AddGroup(model, {"/pics/base" + std::to_string(group) + ".jpg", 1234},
+                                                {{"/pics/copy0.jpg", 1234, 7}, {"/pics/copy1.jpg", 1234, 7}});
+    base->Gone = uint8_t(group);
+    base->Next->Next->Marked = 1;
   }
   if (!vl::SaveResults(scratch, model).succeeded()) throw std::runtime_error("cannot write " + scratch);
-  std::ifstream file(scratch, std::ios::binary);
-  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const std::string bytes = vl::test::ReadFileBytes(scratch);
   std::remove(scratch.c_str());
-  return bytes;
+  return {bytes.begin(), bytes.end()};
 }
 
 void resultsSeeds(const vl::fuzz::SeedFolder& folder) {

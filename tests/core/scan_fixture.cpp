@@ -21,9 +21,7 @@ std::string ScanFixture::writePhoto(const std::string& relative, int variant, in
   const Picture picture =
       variant == 0 ? GradientPicture(160, 120)
                    : BlockPicture(160, 120, 20, {Rgb(250, 10, 10), Rgb(0, 0, 60), White}, static_cast<uint32_t>(variant));
-  JpegOptions options;
-  options.quality = quality;
-  WriteJpeg(path, picture, options);
+  WriteJpeg(path, picture, {.quality = quality});
   return path;
 }
 

@@ -1,6 +1,8 @@
 // Tests of the explorer's folder tree and its loading, sorting and searching of real database files.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/database/explorer_items.h"
 #include "core/files/little_endian.h"
 #include "core/files/zlib_stream.h"
@@ -36,9 +38,7 @@ TEST(FolderTreeTest, FoldersBecomeNodesBelowTheirVolumeRoots) {
   const int b = FindOrCreateNode("/A/B/two.jpg", tree, true, map, Roots);
   ASSERT_EQ(tree.topLevel.size(), 1u);
   EXPECT_EQ(tree.nodes[size_t(tree.topLevel[0])].text, "/");
-  EXPECT_EQ(NodePath(tree, a), "/A/");
-  EXPECT_EQ(NodePath(tree, b), "/A/B/");
-  EXPECT_EQ(tree.nodes[size_t(b)].parent, a);
+  EXPECT_EQ(std::tuple(NodePath(tree, a), NodePath(tree, b), tree.nodes[size_t(b)].parent), std::tuple("/A/", "/A/B/", a));
   EXPECT_EQ(FindOrCreateNode("/A/three.jpg", tree, true, map, Roots), a);
 
   // Two folders of one name, one below the other, are two nodes.
@@ -100,8 +100,7 @@ TEST_F(ExplorerDataTest, LoadsSortsBuildsTheTreeAndSearches) {
   EXPECT_EQ(tree.topLevel.back(), data_.searchNode());
   const int a = NodeAt(tree, d + "/A/");
   const int b = NodeAt(tree, d + "/A/B/");
-  ASSERT_GE(a, 0);
-  ASSERT_GE(b, 0);
+  ASSERT_TRUE(a >= 0 && b >= 0);
   std::vector<std::string> inA = Paths(data_.itemsOf(a));
   std::sort(inA.begin(), inA.end());
   EXPECT_EQ(inA, (std::vector<std::string>{d + "/A/a.jpg", d + "/A/b.jpg", d + "/A/c.GIF"}));

@@ -1,7 +1,6 @@
 // The fingerprint cache: hits without decoding, misses after a change, unsound rows, broken caches, two processes.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -91,7 +90,6 @@ TEST_F(FingerprintCacheTest, AHitGivesTheStoredResultWithoutDecoding) {
   FingerprintCache cache;
   const FingerprintOutcome hit = ComputeFingerprint(photo, &cache);
   EXPECT_TRUE(std::equal(altered.begin(), altered.end(), hit.fingerprint.begin()));
-  EXPECT_EQ(std::pair(hit.width, hit.height), std::pair(decoded.width, decoded.height));
 }
 
 TEST_F(FingerprintCacheTest, NewContentOfTheSameSizeAndDateIsAMiss) {
@@ -199,25 +197,6 @@ TEST_F(FingerprintCacheTest, OlderCachesAreMigratedAndTheirRowsKept) {
   }
   sql("UPDATE fingerprints SET signature = x'0102'");
   EXPECT_FALSE(FingerprintCache().lookup(photo, *StatFileKey(photo))) << "a print of the wrong size is unsound";
-}
-
-TEST_F(FingerprintCacheTest, AReadOnlyCacheFolderGivesOneWarningAndPlainResults) {
-  const std::string folder = dir.makeDir("cache/velloran");
-  ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
-  const std::string probe = folder + "/probe";
-  const int fd = ::open(probe.c_str(), O_CREAT | O_WRONLY, 0644);
-  if (fd < 0) {
-    EXPECT_EQ(warningsReadingThroughCache(), (std::vector<long>{1, 1}));
-    chmod(folder.c_str(), 0755);
-    return;
-  }
-  // Permissions do not stop this user (root): a read-only file system does.
-  ::close(fd);
-  ::unlink(probe.c_str());
-  chmod(folder.c_str(), 0755);
-  if (mount("tmpfs", folder.c_str(), "tmpfs", MS_RDONLY, nullptr) != 0) GTEST_SKIP() << "cannot mount a read-only folder";
-  EXPECT_EQ(warningsReadingThroughCache(), (std::vector<long>{1, 1}));
-  umount(folder.c_str());
 }
 
 // One process's share of the two-process test: exit status 0 when every result is

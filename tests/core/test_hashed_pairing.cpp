@@ -105,17 +105,5 @@ TEST_F(HashedPairingTest, AgainstBaseEqualsThePlainLoops) {
             Record([&](auto& p, auto s) { return PairContentsAgainstBase(base, compare, p, s); }));
 }
 
-TEST_F(HashedPairingTest, FilesAgreeingInTheirFirstBlockAreToldApartByTheRest) {
-  std::string bytes(9000, 'a');
-  const std::string copy = bytes;
-  bytes[8999] = 'b';
-  add("prefix/a", copy);
-  add("prefix/b", bytes);
-  add("prefix/c", copy);
-  ScanList list = listOf(files.size() - 3, files.size());
-  const Outcome hashed = Record([&](auto& p, auto s) { return PairContentsSelfHashed(list, {1, {}}, p, s); });
-  EXPECT_EQ(hashed.lines, (std::vector<std::string>{"progress 0/3", "0: 2/0"}));
-}
-
 }  // namespace
 }  // namespace vl::test

@@ -7,7 +7,6 @@
 #include <random>
 #include <thread>
 
-#include "core/scan/packed_fingerprint.h"
 #include "core/scan/not_duplicates.h"
 #include "core/scan/pairing.h"
 #include "core/components/parallel_run.h"
@@ -128,15 +127,6 @@ class FingerprintSet {
   std::mt19937 random_;
 };
 
-TEST(PackedFingerprint, ErrorsEqualThePlainCountForEveryToneDifference) {
-  FingerprintSet set(7);
-  for (int round = 0; round < 2000; ++round) {
-    const TFingerprint a = set.distinct();
-    const TFingerprint b = round % 2 ? set.nearCopy(a, round % 40) : set.distinct();
-    EXPECT_EQ(PackedErrors(PackFingerprint(a), PackFingerprint(b)), FingerprintErrors(a, b, 400));
-  }
-}
-
 // The plain loop's outcome (base null: a self-compare), after expecting the indexed
 // pairing on `jobs` threads to report exactly the same.
 Outcome plainEqualsIndexed(const ScanList* base, const ScanList& compare, int fuzz, const ImageMatchRules& rules = {},
@@ -229,21 +219,6 @@ TEST(IndexedPairing, TurnedAndVerifiedMatchesEqualThePlainLoop) {
       }
     }
   }
-}
-
-TEST(IndexedPairing, ChainsAndIdenticalClustersKeepTheGreedyRule) {
-  FingerprintSet set(9);
-  const TFingerprint a = set.distinct();
-  TFingerprint b = a, c = a;
-  for (size_t k = 0; k < 8; ++k) b[k] = uint8_t(a[k] == 3 ? 2 : a[k] + 1);
-  c = b;
-  for (size_t k = 50; k < 58; ++k) c[k] = uint8_t(c[k] == 0 ? 2 : 0);
-  ScanList list;
-  // C first: C takes B, A is left to head alone; then identical copies of A follow it.
-  for (const TFingerprint* f : std::initializer_list<const TFingerprint*>{&c, &a, &b, &a, &a}) set.add(list, f, "/x" + std::to_string(list.size()));
-  const int fuzz = std::max(FingerprintErrors(a, b, 400), FingerprintErrors(b, c, 400));
-  ASSERT_GT(FingerprintErrors(a, c, 400), fuzz);
-  EXPECT_EQ(plainEqualsIndexed(nullptr, list, fuzz).lines.size(), 3u);  // one progress call and two groups
 }
 
 TEST(IndexedPairing, DamagedCodesAndAStoppedPairingMatchThePlainLoop) {

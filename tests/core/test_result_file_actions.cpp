@@ -91,9 +91,6 @@ TEST_F(FileActions, DeleteMarkedGoesToARestorableTrashAndIntoTheDeletedList) {
   EXPECT_EQ(model.FBaseGroups()[0].base, other);
   EXPECT_EQ(deleted.entries().size(), 2u);
 
-  const std::string info = ReadFileBytes(dir.file("data/Trash/info/p.jpg.trashinfo"));
-  EXPECT_NE(info.find("Path=" + dir.file("b/p.jpg") + "\n"), std::string::npos);
-
   // Undo: a file now at one of the old places refuses it whole, and it can be tried again.
   ASSERT_EQ(undo.kind(model), UndoKind::Delete);
   dir.write("b/p.jpg", "another file");
@@ -188,6 +185,7 @@ TEST_F(FileActions, ThePlanFindsGroupsThatWouldKeepNoUnchangedCopy) {
 
   EXPECT_TRUE(operations.DeleteFileList(plan));
   EXPECT_FALSE(onDisk("b/q.jpg") || onDisk("c/shared.jpg"));
+  EXPECT_EQ(model.FBaseGroups().size(), 5u);  // c/shared.jpg gone from both its groups, which were pruned
   for (const std::string& path : lastCopies) EXPECT_TRUE(::access(path.c_str(), F_OK) == 0) << path;
   ASSERT_EQ(host.messages.size(), 1u);
   std::string details;
@@ -315,8 +313,7 @@ TEST_F(FileActions, UndoBringsBackWhatTheTrashStillHoldsAndNothingDeletedForGood
   EXPECT_EQ(outcome.problems[0].describe(), dir.file("c/p.jpg") + ": its file is no longer in the trash");
   ASSERT_EQ(model.FBaseGroups().size(), 1u);
   const TResultEntry* base = model.FBaseGroups()[0].base;
-  EXPECT_EQ(base->Next->Gone, 0);
-  EXPECT_EQ(base->Next->Next->Gone, 1);
+  EXPECT_EQ(std::pair(base->Next->Gone, base->Next->Next->Gone), (std::pair<uint8_t, uint8_t>(0, 1)));
   EXPECT_EQ(deleted.entries().size(), 1u);  // the file still gone stays in the list
 
   operations.setOptions({.recycle = false, .recordDeleted = true, .useFingerprintCache = true});

@@ -98,8 +98,6 @@ TEST_F(ResultsExport, JsonAndCsvGiveBackEveryPathByteToPythonsParsersAndFailures
   EXPECT_NE(ResultsText(model, ExportFormat::Csv).find(",\"/p/line\nbreak.jpg\",0,"), std::string::npos);
   if (std::system("python3 -c 'import json, csv' >/dev/null 2>&1") != 0) GTEST_SKIP() << "python3 is needed";
   const std::string json = dir.file("r.JSON"), csv = dir.file("r.csv");
-  ASSERT_EQ(ExportFormatFor(json), ExportFormat::Json);
-  ASSERT_EQ(ExportFormatFor(csv), ExportFormat::Csv);
   ExportResults(json, model, ExportFormatFor(json));
   ExportResults(csv, model, ExportFormatFor(csv));
   EXPECT_EQ(readBack(dir, json, csv), expected() + expected());

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -56,18 +55,6 @@ TEST_F(SameFileTest, OneFileReachedManyWaysIsNeverItsOwnDuplicate) {
   ASSERT_EQ(scanWithin(ScanMode::Names, {}, {dir.file("link"), dir.file("b"), dir.file("a")}).end,
             ScanEnd::Completed);
   EXPECT_EQ(groups(), Groups{"link/photo.jpg: b/photo.jpg(0,*)"});
-}
-
-TEST_F(SameFileTest, ABindMountedFolderIsTheSameFolder) {
-  writePhoto("a/photo.jpg");
-  const std::string mountPoint = dir.makeDir("bound");
-  if (::mount(dir.file("a").c_str(), mountPoint.c_str(), nullptr, MS_BIND, nullptr) != 0)
-    GTEST_SKIP() << "bind mounts need privileges here";
-  const ScanOutcome& result = scanWithin(ScanMode::Images, {}, {dir.file("a"), mountPoint});
-  const Groups found = groups();
-  ::umount2(mountPoint.c_str(), MNT_DETACH);
-  ASSERT_EQ(result.end, ScanEnd::Completed);
-  EXPECT_EQ(found, Groups{});
 }
 
 // A FIFO and character devices named like pictures are no regular files: the scan
@@ -131,16 +118,6 @@ TEST_F(SameFileTest, NameAndSizeComparesWholeSizes) {
   ASSERT_EQ(scanWithin(ScanMode::NamesAndSize, {}, {dir.file("small"), dir.file("large"), dir.file("other")}, "*.*").end,
             ScanEnd::Completed);
   EXPECT_EQ(groups(), Groups{"small/big.bin: other/big.bin(0,*)"});
-}
-
-TEST_F(SameFileTest, FoldersDifferingInCaseAreBothScannedAndAHugeFuzzIsCut) {
-  const std::string photo = writePhoto("Photos/a.jpg");
-  copyFile(photo, "photos/b.jpg");
-  writePhoto("photos/c.jpg", 7);
-  request.fuzzFactor = INT32_MAX;
-  ASSERT_EQ(scanWithin(ScanMode::Images, {}, {dir.file("Photos"), dir.file("photos")}).end, ScanEnd::Completed);
-  EXPECT_EQ(groups().size(), 1u);
-  EXPECT_EQ(outcome.results.duplicateCount(), 2) << "every picture is within the largest fuzz factor";
 }
 
 }  // namespace

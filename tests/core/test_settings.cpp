@@ -138,16 +138,11 @@ TEST_F(SettingsTest, LoadSettingsReadsTrueOnlyAsTrueAndWholeNumbersOnly) {
             "[tfconfigure]\ncbBeep_Checked=1\ncbRecycle_Checked=false\ncbCheckabDrives_Checked=tRuE\n"
             "rxerrors_Value=45\neMarkSize_text=abc\neMarkWidth_text=12\neMarkErrors_text=3.5\n"
             "FingerprintJobs=99999999\nUseFingerprintCache=0\n");
-  const Settings settings = LoadSettings();
-  EXPECT_FALSE(settings.beepOnDelete);
-  EXPECT_FALSE(settings.deleteToRecycleBin);
-  EXPECT_TRUE(settings.checkABDrives);
-  EXPECT_EQ(settings.fuzzFactor, 45);
-  EXPECT_EQ(settings.markSize, 5);
-  EXPECT_EQ(settings.markWidth, 12);
-  EXPECT_EQ(settings.markErrors, 0);
-  EXPECT_EQ(ResolveJobs(settings.fingerprintJobs), MaxJobs) << "bounded: a damaged file must not start millions of threads";
-  EXPECT_FALSE(settings.useFingerprintCache);
+  const Settings s = LoadSettings();
+  EXPECT_EQ(std::tuple(s.beepOnDelete, s.deleteToRecycleBin, s.checkABDrives, s.fuzzFactor, s.markSize, s.markWidth,
+                       s.markErrors, s.useFingerprintCache),
+            std::tuple(false, false, true, 45, 5, 12, 0, false));
+  EXPECT_EQ(ResolveJobs(s.fingerprintJobs), MaxJobs) << "bounded: a damaged file must not start millions of threads";
 }
 
 // A new user starts with verified matching; a file from before keeps the classic matcher.
@@ -185,15 +180,11 @@ TEST_F(SettingsTest, StoredValuesAndStringListsSurviveSaveAndRestore) {
   store.writeInteger("rxerrors_Value", 35);
   store.writeFloat("Ratio_Value", 30.0);
   store.writeValue("eMarkSize_text", "abc");
-  const PropertyStore reread(iniPath(), "TFCONFIGURE");
-  EXPECT_EQ(reread.readString("eFind_Text", ""), "'x'");
-  EXPECT_EQ(reread.readString("eQuote_Text", ""), "\"y\"");
-  EXPECT_FALSE(reread.readBoolean("cbBeep_Checked", true));
-  EXPECT_EQ(reread.readInteger("rxerrors_Value", 0), 35);
-  EXPECT_EQ(reread.readFloat("Ratio_Value", 0), 30.0);
-  EXPECT_EQ(reread.readValue("eMarkSize_text", ""), "abc");
-  EXPECT_EQ(reread.readInteger("eMarkSize_text", 5), 5);
-  EXPECT_EQ(reread.readString("Missing_Text", "current"), "current");
+  const PropertyStore r(iniPath(), "TFCONFIGURE");
+  EXPECT_EQ(std::tuple(r.readString("eFind_Text", ""), r.readString("eQuote_Text", ""), r.readBoolean("cbBeep_Checked", true),
+                       r.readInteger("rxerrors_Value", 0), r.readFloat("Ratio_Value", 0), r.readValue("eMarkSize_text", ""),
+                       r.readInteger("eMarkSize_text", 5), r.readString("Missing_Text", "current")),
+            std::tuple("'x'", "\"y\"", false, 35, 30.0, "abc", 5, "current"));
   EXPECT_EQ(IniFile(iniPath()).readString("Tfconfigure", "Ratio_Value", ""), "30");
 
   // String lists live in their own section; a damaged count is bounded.
@@ -218,24 +209,17 @@ TEST_F(SettingsTest, StoredValuesAndStringListsSurviveSaveAndRestore) {
 
 TEST_F(SettingsTest, PlacementKeysAndScreenSizeVariants) {
   PropertyStore store(iniPath(), "Tfmain");
-  WindowPlacement current;
-  current.flags = 7;
-  current.normPos = {1, 2, 3, 4};
+  WindowPlacement current{.flags = 7, .normPos = {1, 2, 3, 4}};
   WindowPlacementRead read = store.restorePlacement(current, 1024, 768, true);
   EXPECT_EQ(fieldsOf(read), std::tuple(false, 7, current.normPos, std::array<int, 4>{}, ShowState::Unchanged))
       << "nothing stored keeps the form";
 
-  WindowPlacement saved;
-  saved.flags = 2;
-  saved.showCmd = 3;
-  saved.pixelsPerInch = 96;
-  saved.minMaxPos = {-1, -1, -4, -23};
-  saved.normPos = {10, 20, 810, 620};
+  const WindowPlacement saved{2, 3, 96, {-1, -1, -4, -23}, {10, 20, 810, 620}};
   store.savePlacement(saved, 1024, 768, true);
   const IniFile ini(iniPath());
-  EXPECT_EQ(ini.readString("Tfmain", "NormPos(1024x768)", ""), "10,20,810,620");
-  EXPECT_EQ(ini.readString("Tfmain", "MinMaxPos", ""), "-1,-1,-4,-23");
-  EXPECT_EQ(ini.readString("Tfmain", "Visible", ""), "1");
+  EXPECT_EQ(std::tuple(ini.readString("Tfmain", "NormPos(1024x768)", ""), ini.readString("Tfmain", "MinMaxPos", ""),
+                       ini.readString("Tfmain", "Visible", "")),
+            std::tuple("10,20,810,620", "-1,-1,-4,-23", "1"));
 
   EXPECT_EQ(fieldsOf(store.restorePlacement(current, 1024, 768, true)),
             std::tuple(true, 2, saved.normPos, saved.minMaxPos, ShowState::Maximised));

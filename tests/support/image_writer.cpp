@@ -356,7 +356,6 @@ std::vector<uint8_t> EncodeJpeg(const Picture& picture, const JpegOptions& optio
   if (options.colour == JpegColour::Ycck && !options.subsample420)
     cinfo.comp_info[3].h_samp_factor = cinfo.comp_info[3].v_samp_factor = 1;
   if (options.progressive) jpeg_simple_progression(&cinfo);
-  cinfo.arith_code = options.arithmetic ? TRUE : FALSE;
   jpeg_start_compress(&cinfo, TRUE);
   if (options.exifOrientation != 0 || !options.exifCamera.empty() || !options.exifTaken.empty()) {
     const std::vector<uint8_t> exif = EncodeExifBlock(options);

@@ -56,7 +56,6 @@ enum class JpegColour { Rgb, Grey, Cmyk, Ycck };
 struct JpegOptions {
   int quality = 90;
   bool progressive = false;
-  bool arithmetic = false;
   bool subsample420 = true;  // 4:2:0 chroma; false gives 4:4:4
   // Grey stores round((R + G + B) / 3); Cmyk and Ycck store K = cmykBlack and
   // C = R * 255 / K (at most 255), M and Y likewise, so that a decoder computing

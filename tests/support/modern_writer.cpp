@@ -62,12 +62,13 @@ std::vector<uint32_t> pngSamples(uint32_t c, uint8_t alpha, const std::vector<ui
 }
 
 // One row of samples, packed most significant bit first below 8 bits, big-endian at 16.
-std::vector<uint8_t> pngRow(const Picture& p, int y, const std::vector<uint32_t>& palette, const PngLayout& l) {
+std::vector<uint8_t> pngRow(const Picture& p, int y, const std::vector<uint32_t>& palette, const PngLayout& l,
+                            const AlphaPlane& alpha) {
   std::vector<uint8_t> row;
   int bits = 0;
   for (int x = 0; x < p.width; ++x) {
-    const uint8_t alpha = uint8_t(255 - 255 * x / std::max(1, p.width - 1));
-    for (uint32_t v : pngSamples(p.at(x, y), alpha, palette, l)) {
+    const uint8_t a = alpha.empty() ? 255 : alpha[size_t(y) * size_t(p.width) + size_t(x)];
+    for (uint32_t v : pngSamples(p.at(x, y), a, palette, l)) {
       if (l.depth == 16) row.insert(row.end(), {uint8_t(v >> 8), uint8_t(v)});
       else if (l.depth == 8) row.push_back(uint8_t(v));
       else {
@@ -149,18 +150,7 @@ heif_error appendBytes(heif_context*, const void* data, size_t size, void* userd
 }  // namespace
 
 std::vector<uint8_t> EncodePng(const Picture& picture, const AlphaPlane& alpha) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  image.width = png_uint_32(picture.width);
-  image.height = png_uint_32(picture.height);
-  image.format = alpha.empty() ? PNG_FORMAT_RGB : PNG_FORMAT_RGBA;
-  const std::vector<uint8_t> pixels = samplesOf(picture, alpha);
-  png_alloc_size_t size = 0;
-  check(png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, nullptr) != 0, "PNG size");
-  std::vector<uint8_t> out(size);
-  check(png_image_write_to_memory(&image, out.data(), &size, 0, pixels.data(), 0, nullptr) != 0, "PNG");
-  out.resize(size);
-  return out;
+  return EncodePng(picture, {.colour = alpha.empty() ? PngColour::Rgb : PngColour::Rgba}, alpha);
 }
 
 // The bytes of a TIFF file that `write` fills.
@@ -230,7 +220,7 @@ std::vector<uint8_t> EncodeTiff(const Picture& p, const TiffLayout& l, const Alp
   return tiffBytes([&](TIFF* tiff) { writeTiff(tiff, p, l, alpha); });
 }
 
-std::vector<uint8_t> EncodePng(const Picture& picture, const PngLayout& layout) {
+std::vector<uint8_t> EncodePng(const Picture& picture, const PngLayout& layout, const AlphaPlane& alpha) {
   std::vector<uint32_t> palette;
   if (layout.colour == PngColour::Palette)
     for (uint32_t c : picture.rgb)
@@ -257,7 +247,7 @@ std::vector<uint8_t> EncodePng(const Picture& picture, const PngLayout& layout) 
   png_write_info(png, info);
   std::vector<std::vector<uint8_t>> rows;
   std::vector<png_bytep> pointers;
-  for (int y = 0; y < picture.height; ++y) rows.push_back(pngRow(picture, y, palette, layout));
+  for (int y = 0; y < picture.height; ++y) rows.push_back(pngRow(picture, y, palette, layout, alpha));
   for (auto& row : rows) pointers.push_back(row.data());
   png_write_image(png, pointers.data());
   png_write_end(png, info);

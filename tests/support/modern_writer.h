@@ -24,7 +24,7 @@ std::vector<uint8_t> EncodeWebp(const std::vector<Picture>& frames, const AlphaP
 
 // The ways a PNG may hold a picture. Grey samples are round((R + G + B) / 3) cut to
 // the depth; a palette holds the picture's colours (at most 2^depth of them); 16-bit
-// samples are v * 257; an alpha channel falls from opaque on the left.
+// samples are v * 257; an alpha channel holds `alpha` (opaque when it is empty).
 enum class PngColour { Grey, GreyAlpha, Palette, Rgb, Rgba };
 struct PngLayout {
   PngColour colour = PngColour::Rgb;
@@ -33,7 +33,7 @@ struct PngLayout {
   bool transparentFirst = false;  // a tRNS chunk: the first pixel's grey, colour or palette entry is transparent
   double gamma = 0;               // a gAMA chunk when not 0
 };
-std::vector<uint8_t> EncodePng(const Picture& picture, const PngLayout& layout);
+std::vector<uint8_t> EncodePng(const Picture& picture, const PngLayout& layout, const AlphaPlane& alpha = {});
 
 // The ways a TIFF may hold a picture: RGB (with `alpha`, unassociated), or one bit
 // per pixel (a pixel is black when its red channel is below 128; min-is-white).

@@ -1,4 +1,4 @@
-// A temporary folder for test fixtures, and the environment guard.
+// A temporary folder for test fixtures, the environment guard, and reading and packing file bytes.
 #include "tests/support/temp_dir.h"
 
 #include <cstdlib>
@@ -7,6 +7,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "core/files/zlib_stream.h"
 #include "core/settings/settings.h"
 
 namespace vl::test {
@@ -60,6 +61,19 @@ std::string ReadFileBytes(const std::string& path) {
   std::ostringstream buffer;
   buffer << in.rdbuf();
   return buffer.str();
+}
+
+std::string Compressed(const std::string& data) {
+  const std::vector<uint8_t> packed = ZlibCompress(data.data(), data.size());
+  return std::string(packed.begin(), packed.end());
+}
+
+std::string InflatedFile(const std::string& path) {
+  ZlibFileReader reader(path);
+  std::string data;
+  char buffer[4096];
+  while (size_t got = reader.read(buffer, sizeof buffer)) data.append(buffer, got);
+  return data;
 }
 
 }  // namespace vl::test

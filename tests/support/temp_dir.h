@@ -1,5 +1,5 @@
-// A temporary folder that tests fill with their own fixtures and that is removed afterwards, and an
-// environment guard that points the program's folders into it.
+// A temporary folder that tests fill with their own fixtures and that is removed afterwards, an
+// environment guard that points the program's folders into it, and readers and packers of file bytes.
 #pragma once
 
 #include <cstdint>
@@ -46,5 +46,9 @@ class ScopedEnv {
 
 // The whole contents of a file (empty when it cannot be read).
 std::string ReadFileBytes(const std::string& path);
+// The bytes of a zlib stream, as the program's own files are compressed, and those a zlib file holds.
+std::string Compressed(const std::string& data);
+inline std::string Compressed(const std::vector<uint8_t>& data) { return Compressed(std::string(data.begin(), data.end())); }
+std::string InflatedFile(const std::string& path);
 
 }  // namespace vl::test

@@ -15,6 +15,7 @@
 #include "core/files/file_lock.h"
 #include "core/settings/folder_lists.h"
 #include "tests/support/image_writer.h"
+#include "tests/support/modern_writer.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -127,6 +128,14 @@ TEST_F(CliScan, TheDeletedListDeletesOnlyWhenAskedAndNeverARestoredFile) {
   const CliRun forgotten = Cli(dir, scan + " --use-deleted-list");
   EXPECT_PRED2(Contains, forgotten.out, "\t" + again + "\n") << "the forgetting was saved";
   EXPECT_FALSE(Contains(forgotten.err, "auto-delete"));
+}
+
+// A PNG copy of a JPEG takes part only with the newer picture types; the two choices exclude each other.
+TEST_F(CliScan, ModernFormatsPairAPngWithItsJpegAndClassicFormatsLeaveItOut) {
+  WriteBytes(dir.file("b/photo.png"), EncodePng(GradientPicture(160, 120)));
+  const std::string scan = "scan --subfolders --compare a --compare b ";
+  ExpectRuns(dir, {{scan + "--classic-formats", 0, photoPair()}, {scan + "--modern-formats --classic-formats", 2}});
+  EXPECT_PRED2(Contains, Cli(dir, scan + "--modern-formats").out, "\t" + dir.file("b/photo.png") + "\n");
 }
 
 // The entry count that "cache stats" prints, or -1 when its output is not the two lines.

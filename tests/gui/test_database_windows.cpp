@@ -1,6 +1,7 @@
 // The database management dialog and the database explorer, driven offscreen on generated pictures.
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -186,13 +187,16 @@ class DatabaseWindowsTest : public DialogTest {
       QCOMPARE(answers.messages.back().toStdString(),
                appDir_->dir().file("text.VDB") + "\n\ndoes not appear to be a valid database.");
       QCOMPARE(tree->topLevelItemCount(), 1);
+      child<QTreeView>(explorer, "ListView1")->header()->resizeSection(2, 77);
       explorer.close();
     }
     const IniFile ini(AppIniFileName());
+    QCOMPARE(ini.readInteger("ExploreColWidths", "Col2", 0), 77);
     QCOMPARE(ini.readString("TfDBExplore", "eFind_Text", ""), std::string("*.GIF"));
     gui::DatabaseExplorer again;
     again.show();
     QCOMPARE(child<QLineEdit>(again, "eFind")->text(), QString("*.GIF"));
+    QCOMPARE(child<QTreeView>(again, "ListView1")->header()->sectionSize(2), 77);
   }
 
  private:

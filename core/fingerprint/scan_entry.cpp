@@ -22,8 +22,9 @@ std::string ImageFilesMask(bool modernTypes) {
 }
 
 bool IsPictureName(std::string_view path, bool modernTypes) {
+  // Whole mask items only: ".J" is a prefix of "*.JPG" but no picture extension.
   const std::string ext = UpperAscii(ExtensionOf(path));
-  return !ext.empty() && ImageMasks(modernTypes).find(ext) != std::string_view::npos;
+  return !ext.empty() && (std::string(ImageMasks(modernTypes)) + ";").find("*" + ext + ";") != std::string::npos;
 }
 
 std::string CutText(std::string_view text, size_t limit) {

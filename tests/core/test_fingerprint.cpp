@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "core/fingerprint/bmp_decoder.h"
@@ -395,6 +396,8 @@ TEST_F(FingerprintTest, FilesThatAreNotPicturesOfTheirExtensionsTypeFail) {
   for (auto [path, type] : {std::pair{"/a/b.JpEg", PictureType::Jpeg}, {"b.EMF", PictureType::Metafile},
                             {"b.jpg.txt", PictureType::None}, {"/a.jpg/b", PictureType::None}})
     EXPECT_EQ(PictureTypeOf(path), type) << path;
+  EXPECT_EQ(std::tuple(IsPictureName("/a/b.Pef", true), IsPictureName("b.pef", false), IsPictureName("b.J", true),
+                       IsPictureName("b.PE", true)), std::tuple(true, false, false, false));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <csetjmp>
 #include <cstdio>
 
+#include <jerror.h>
 #include <jpeglib.h>
 
 namespace vl {
@@ -224,7 +225,13 @@ bool DecodeJpeg(const uint8_t* data, size_t size, PixelSink& sink, int32_t& widt
                 const DecodeControl& control, bool withChroma) {
   if (size == 0) return false;
   Decompressor d;
-  return decode(d, data, size, sink, width, height, control, withChroma);
+  if (decode(d, data, size, sink, width, height, control, withChroma)) return true;
+  // libjpeg reads the luminance of a picture whose chroma is sampled at a fractional
+  // ratio of it (3:2, say) but cannot upsample that chroma; such a picture is read
+  // without it, as a classic scan reads every picture.
+  if (!withChroma || d.errors.mgr.msg_code != JERR_FRACT_SAMPLE_NOTIMPL) return false;
+  Decompressor luminance;
+  return decode(luminance, data, size, sink, width, height, control, false);
 }
 
 bool JpegSize(const uint8_t* data, size_t size, int32_t& width, int32_t& height) {

@@ -308,7 +308,7 @@ TEST_F(FingerprintTest, GreyscaleAndCmykJpegsMatchTheirPixelsScaledByBlack) {
   for (int shift : {16, 8, 0}) EXPECT_NEAR(int(b.at(8, 8) >> shift & 0xFF), int(Rgb(99, 49, 19) >> shift & 0xFF), 2);
 }
 
-TEST_F(FingerprintTest, TruncatedJpegIsStillFingerprinted) {
+TEST_F(FingerprintTest, TruncatedOrOddlySampledJpegIsStillFingerprinted) {
   const Picture p = test::GradientPicture(640, 480);
   auto jpeg = test::EncodeJpeg(p);
   const WorkBitmap a = decodeJpeg(jpeg);
@@ -320,6 +320,15 @@ TEST_F(FingerprintTest, TruncatedJpegIsStillFingerprinted) {
   const WorkBitmap b = decodeJpeg(jpeg);
   ASSERT_EQ(a.width, b.width);
   EXPECT_TRUE(std::equal(a.pixels.begin(), a.pixels.begin() + 8 * a.width, b.pixels.begin()));
+  // Chroma sampled at a fractional ratio of the luminance (3:2), which libjpeg cannot
+  // upsample, leaves the luminance to read, in classic and verifying scans alike.
+  auto odd = test::EncodeJpeg(p, {.subsample420 = false});
+  const uint8_t sof0[] = {0xFF, 0xC0};
+  const auto sof = std::search(odd.begin(), odd.end(), sof0, sof0 + 2);
+  ASSERT_NE(sof, odd.end());
+  sof[11] = 0x31;  // the luminance's sampling, 3 x 1
+  sof[14] = 0x21;  // the blue chroma's, 2 x 1
+  EXPECT_EQ(of(odd, ".jpg").size(), std::pair(640, 480));
 }
 
 // ---- The decoding memory budget ----

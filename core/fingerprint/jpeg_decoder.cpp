@@ -71,6 +71,10 @@ void storeCmykRow(const JSAMPLE* in, uint32_t* out, JDIMENSION width) {
   }
 }
 
+// Whether libjpeg stopped because the chroma is sampled at a fractional ratio of the
+// luminance (3:2, say): it reads such a picture's luminance but cannot upsample its chroma.
+bool chromaNotUpsampled(const Decompressor& d) { return d.errors.mgr.msg_code == JERR_FRACT_SAMPLE_NOTIMPL; }
+
 void installErrorHandlers(Decompressor& d) {
   d.cinfo.err = jpeg_std_error(&d.errors.mgr);
   d.errors.mgr.error_exit = onError;
@@ -150,10 +154,10 @@ bool readSize(Decompressor& d, const uint8_t* data, size_t size, int32_t& width,
   return true;
 }
 
-void setPreviewParameters(jpeg_decompress_struct& cinfo, const JpegPreviewOptions& options) {
+void setPreviewParameters(jpeg_decompress_struct& cinfo, const JpegPreviewOptions& options, bool luminance) {
   cinfo.scale_num = 1;
   cinfo.scale_denom = unsigned(JpegPreviewDenominator(cinfo.image_width, cinfo.image_height, options));
-  cinfo.out_color_space = isCmyk(cinfo) ? JCS_CMYK : JCS_EXT_BGRX;
+  cinfo.out_color_space = luminance ? JCS_GRAYSCALE : isCmyk(cinfo) ? JCS_CMYK : JCS_EXT_BGRX;
   cinfo.dct_method = options.fast ? JDCT_IFAST : JDCT_ISLOW;
   cinfo.do_fancy_upsampling = options.fast ? FALSE : TRUE;
 }
@@ -166,14 +170,21 @@ void cmykToRgb(uint32_t* row, JDIMENSION width) {
   }
 }
 
-// The preview decoding proper; as decode(), nothing with a destructor lives here.
+// Widens a row of grey bytes, held at the start of the row, to opaque pixels in place.
+void greyToRgb(uint32_t* row, JDIMENSION width) {
+  const auto* grey = reinterpret_cast<const JSAMPLE*>(row);
+  for (JDIMENSION x = width; x-- > 0;) row[x] = 0xFF000000u | uint32_t(grey[x]) * 0x010101u;
+}
+
+// The preview decoding proper, in colour or of the luminance alone; as decode(),
+// nothing with a destructor lives here.
 bool decodePreview(Decompressor& d, const uint8_t* data, size_t size, const JpegPreviewOptions& options,
-                   PreviewPicture& picture) {
+                   bool luminance, PreviewPicture& picture) {
   jpeg_decompress_struct& cinfo = d.cinfo;
   installErrorHandlers(d);
   if (setjmp(d.errors.jump)) return false;
   readHeader(d, data, size);
-  setPreviewParameters(cinfo, options);
+  setPreviewParameters(cinfo, options, luminance);
   jpeg_calc_output_dimensions(&cinfo);
   const int64_t pixels = int64_t(cinfo.output_width) * cinfo.output_height;
   if (pixels <= 0 || pixels > MaxPreviewPixels) return false;
@@ -190,6 +201,7 @@ bool decodePreview(Decompressor& d, const uint8_t* data, size_t size, const Jpeg
     JSAMPROW rows[1] = {reinterpret_cast<JSAMPROW>(row)};
     if (jpeg_read_scanlines(&cinfo, rows, 1) != 1) return false;
     if (cmyk) cmykToRgb(row, cinfo.output_width);
+    else if (luminance) greyToRgb(row, cinfo.output_width);
   }
   jpeg_finish_decompress(&cinfo);
   return true;
@@ -226,10 +238,9 @@ bool DecodeJpeg(const uint8_t* data, size_t size, PixelSink& sink, int32_t& widt
   if (size == 0) return false;
   Decompressor d;
   if (decode(d, data, size, sink, width, height, control, withChroma)) return true;
-  // libjpeg reads the luminance of a picture whose chroma is sampled at a fractional
-  // ratio of it (3:2, say) but cannot upsample that chroma; such a picture is read
-  // without it, as a classic scan reads every picture.
-  if (!withChroma || d.errors.mgr.msg_code != JERR_FRACT_SAMPLE_NOTIMPL) return false;
+  // A picture whose chroma libjpeg cannot upsample is read without it, as a classic
+  // scan reads every picture.
+  if (!withChroma || !chromaNotUpsampled(d)) return false;
   Decompressor luminance;
   return decode(luminance, data, size, sink, width, height, control, false);
 }
@@ -244,7 +255,11 @@ bool DecodeJpegPreview(const uint8_t* data, size_t size, const JpegPreviewOption
   picture = PreviewPicture{};
   if (size == 0) return false;
   Decompressor d;
-  if (decodePreview(d, data, size, options, picture)) return true;
+  if (decodePreview(d, data, size, options, false, picture)) return true;
+  picture = PreviewPicture{};
+  // A picture whose chroma libjpeg cannot upsample is shown in grey.
+  Decompressor luminance;
+  if (chromaNotUpsampled(d) && decodePreview(luminance, data, size, options, true, picture)) return true;
   picture = PreviewPicture{};
   return false;
 }

@@ -329,6 +329,10 @@ TEST_F(FingerprintTest, TruncatedOrOddlySampledJpegIsStillFingerprinted) {
   sof[11] = 0x31;  // the luminance's sampling, 3 x 1
   sof[14] = 0x21;  // the blue chroma's, 2 x 1
   EXPECT_EQ(of(odd, ".jpg").size(), std::pair(640, 480));
+  PreviewPicture preview;  // and shown in grey
+  ASSERT_TRUE(DecodeJpegPreview(odd.data(), odd.size(), {}, preview));
+  const uint32_t pixel = preview.pixels[size_t(preview.width) * 100 + 100];
+  EXPECT_EQ(pixel, 0xFF000000u | (pixel & 0xFF) * 0x010101u);
 }
 
 // ---- The decoding memory budget ----
